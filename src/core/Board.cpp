@@ -1,0 +1,229 @@
+#include "core/Board.h"
+
+namespace zentaro::core {
+
+TBlockBounds BlockBounds(int block) {
+  const int col = 3 * (block % 3);
+  const int row = 3 * (block / 3);
+  return {col, col + 2, row, row + 2};
+}
+
+int TransposedBlock(int block) {
+  if (block < 0 || block > 8) return -100;
+  return 3 * (block % 3) + block / 3;
+}
+
+void TransposeBoard(TBoard& board) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = c + 1; r <= 9; ++r) std::swap(board.at(c, r), board.at(r, c));
+}
+
+bool CanPlace(const TBoard& board, int digit, int col, int row) {
+  for (int i = 1; i <= 9; ++i) {
+    if (board.at(col, i)[kDigit] == digit) return false;
+    if (board.at(i, row)[kDigit] == digit) return false;
+  }
+  const TBlockBounds b = BlockBounds(BlockOf(col, row));
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r)
+      if (board.at(c + 1, r + 1)[kDigit] == digit) return false;
+  return true;
+}
+
+namespace {
+
+void TakeCandidate(TCell& cell, int digit) {
+  if (cell[kDigit] == 0 && cell[digit] > 0) {
+    cell[digit] = 0;
+    --cell[kCount];
+  }
+}
+
+}  // namespace
+
+void RemoveFromPeers(TBoard& board, int col0, int row0) {
+  const int d = board.cells[col0][row0][kDigit];
+  if (d <= 0 || d > 9) return;
+  for (int r = 0; r < 9; ++r) TakeCandidate(board.cells[col0][r], d);
+  for (int c = 0; c < 9; ++c) TakeCandidate(board.cells[c][row0], d);
+  const TBlockBounds b = BlockBounds(BlockOf(col0 + 1, row0 + 1));
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r) TakeCandidate(board.cells[c][r], d);
+}
+
+void BuildFromDigitsPlain(const TDigitGrid& digits, TBoard& board) {
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      TCell& cell = board.cells[c][r];
+      const int g = digits[9 * r + c];
+      if (g != 0) {
+        cell[kDigit] = g;
+      } else {
+        cell[kDigit] = 0;
+        for (int d = 1; d <= 9; ++d) cell[d] = 1;
+        cell[kCount] = 9;
+      }
+    }
+  }
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c)
+      if (board.cells[c][r][kDigit] != 0) RemoveFromPeers(board, c, r);
+}
+
+int BuildFromDigits(const TDigitGrid& digits, TBoard& board, TUnitCountTable& blockCounts,
+                    TUnitCountTable& rowCounts, TUnitCountTable& colCounts) {
+  BuildFromDigitsPlain(digits, board);
+  blockCounts.fill(0);
+  rowCounts.fill(0);
+  colCounts.fill(0);
+  int total = 0;
+  for (int c = 1; c <= 9; ++c) {
+    for (int r = 1; r <= 9; ++r) {
+      const TCell& cell = board.at(c, r);
+      if (cell[kDigit] != 0) continue;
+      total += cell[kCount];
+      const int b = BlockOf(c, r);
+      for (int d = 1; d <= 9; ++d) {
+        if (cell[d] <= 0) continue;
+        ++rowCounts[9 * (r - 1) + d - 1];
+        ++colCounts[9 * (c - 1) + d - 1];
+        ++blockCounts[9 * b + d - 1];
+      }
+    }
+  }
+  return total;
+}
+
+void RestoreCandidateInPeers(TBoard& board, int digit, int row, int col) {
+  auto give = [&](int c, int r) {
+    TCell& cell = board.at(c, r);
+    if (cell[kDigit] == 0 && cell[digit] == 0 && CanPlace(board, digit, c, r)) {
+      cell[digit] = 1;
+      ++cell[kCount];
+    }
+  };
+  for (int c = 1; c <= 9; ++c) give(c, row);
+  for (int r = 1; r <= 9; ++r) give(col, r);
+  const TBlockBounds b = BlockBounds(BlockOf(col, row));
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r) give(c + 1, r + 1);
+}
+
+void RecomputeCellCandidates(TBoard& board, int col, int row) {
+  TCell& cell = board.at(col, row);
+  for (int d = 1; d <= 9; ++d) cell[d] = 1;
+  auto drop = [&](int c, int r) {
+    if (c == col && r == row) return;
+    const int g = board.at(c, r)[kDigit];
+    if (g >= 1 && g <= 9) cell[g] = 0;
+  };
+  for (int r = 1; r <= 9; ++r) drop(col, r);
+  for (int c = 1; c <= 9; ++c) drop(c, row);
+  const TBlockBounds b = BlockBounds(BlockOf(col, row));
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r) drop(c + 1, r + 1);
+  int n = 0;
+  for (int d = 1; d <= 9; ++d)
+    if (cell[d] > 0) ++n;
+  cell[kCount] = n;
+}
+
+void ExtractDigits(const TBoard& board, TDigitGrid& digits) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      digits[GridIndex(c, r)] = static_cast<std::uint8_t>(board.at(c, r)[kDigit]);
+}
+
+TDigitGrid ExtractDigits(const TBoard& board) {
+  TDigitGrid g{};
+  ExtractDigits(board, g);
+  return g;
+}
+
+void LoadDigits(const TDigitGrid& digits, TBoard& board) {
+  for (int c = 1; c <= 9; ++c) {
+    for (int r = 1; r <= 9; ++r) {
+      TCell& cell = board.at(c, r);
+      cell.fill(0);
+      cell[kDigit] = digits[GridIndex(c, r)];
+    }
+  }
+}
+
+void ClearEmptyCellMarks(TBoard& board) {
+  for (auto& column : board.cells)
+    for (TCell& cell : column)
+      if (cell[kDigit] == 0)
+        for (int i = 1; i <= kCount; ++i) cell[i] = 0;
+}
+
+bool CheckMarks(const TBoard& board, bool& any) {
+  bool complete = true;
+  any = false;
+  for (const auto& column : board.cells) {
+    for (const TCell& cell : column) {
+      if (cell[kDigit] != 0) continue;
+      if (cell[kCount] > 0)
+        any = true;
+      else
+        complete = false;
+    }
+  }
+  return complete;
+}
+
+bool BoardsEqual(const TBoard& a, const TBoard& b) {
+  for (int c = 0; c < 9; ++c) {
+    for (int r = 0; r < 9; ++r) {
+      const TCell& x = a.cells[c][r];
+      const TCell& y = b.cells[c][r];
+      if (x[kDigit] != y[kDigit]) return false;
+      if (x[kDigit] != 0) continue;
+      for (int i = 1; i <= kCount; ++i)
+        if (x[i] != y[i]) return false;
+    }
+  }
+  return true;
+}
+
+bool MatchesSolution(const TBoard& board, const TDigitGrid& solution) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      if (board.at(c, r)[kDigit] != solution[GridIndex(c, r)]) return false;
+  return true;
+}
+
+int CountFilled(const TDigitGrid& digits) {
+  int n = 0;
+  for (auto d : digits)
+    if (d != 0) ++n;
+  return n;
+}
+
+int CountDigits(const TBoard& board) {
+  int n = 0;
+  for (const auto& column : board.cells)
+    for (const TCell& cell : column)
+      if (cell[kDigit] > 0) ++n;
+  return n;
+}
+
+std::string RowLetter(int row) {
+  if (row < 1 || row > 9) return {};
+  return std::string(1, static_cast<char>(64 + row));
+}
+
+std::string CellName(int col, int row) {
+  std::string name = RowLetter(row);
+  name.append(std::to_string(col));
+  return name;
+}
+
+std::string GridToLine(const TDigitGrid& grid, char empty) {
+  std::string s(81, empty);
+  for (int i = 0; i < 81; ++i)
+    if (grid[i] != 0) s[i] = static_cast<char>('0' + grid[i]);
+  return s;
+}
+
+}  // namespace zentaro::core

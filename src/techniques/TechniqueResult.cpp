@@ -1,0 +1,1 @@
+#include "techniques/TechniqueResult.h"

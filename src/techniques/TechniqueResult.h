@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zentaro::techniques {
+
+// Codes the pipeline entries return; 0 when nothing led to a single or when
+// a result comes straight from a finder.
+enum TechniqueCode : int {
+  kNoTechnique = 0,
+  kPointing = 1,
+  kTwoBlockLock = 2,
+  kNakedSubset = 3,
+  kXWing = 5,
+  kSwordfish = 6,
+  kClaiming = 11,
+};
+
+// Unit kinds of the subset finders.
+enum UnitKind : int { kUnitRow = 1, kUnitColumn = 2, kUnitBlock = 4 };
+
+// One technique instance, handed to the explanations and counted by the
+// rating. A finder fills only the fields its technique uses; the others keep
+// what the caller put there, which is -1 (or empty) after construction.
+// Rows, columns and lines are 1-based.
+struct TTechniqueResult {
+  int techniqueCode = kNoTechnique;
+  bool metAny = false;
+
+  int digit = -1;
+  std::uint16_t digitSet = 0;  // bit d for digit d
+  std::array<int, 4> subsetDigits{0, 0, 0, 0};
+  int unitKind = -1;
+  int unitNumber = -1;
+  int block = -1;
+  int secondBlock = -1;
+  int rowLine = -1;
+  int columnLine = -1;
+  std::array<int, 3> lines{-1, -1, -1};      // base lines (fish) or the two lines of a lock
+  std::array<int, 3> positions{-1, -1, -1};  // cross lines (fish)
+  int orientation = -1;
+  int cellColumn = -1;
+  int cellRow = -1;
+  bool strict = false;
+
+  // Chains: the impossible candidate (0 for a forcing chain) and the two
+  // chain texts.
+  int excludedDigit = 0;
+  std::vector<std::string> textA;
+  std::vector<std::string> textB;
+
+  // The single that followed (pipeline entries), or the single itself.
+  bool singleKind = false;  // true: single candidate; false: hidden single
+  int singleDigit = -1;
+  int singleColumn = -1;
+  int singleRow = -1;
+  int singleBlockUnit = -1;
+  int singleRowUnit = -1;
+  int singleColumnUnit = -1;
+};
+
+}  // namespace zentaro::techniques
