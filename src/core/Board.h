@@ -29,7 +29,9 @@ struct TBoard {
 // 81 digits, row-major: column c and row r (1-based) at 9 * (r - 1) + (c - 1).
 using TDigitGrid = std::array<std::uint8_t, 81>;
 
-inline constexpr int GridIndex(int col, int row) { return 9 * (row - 1) + (col - 1); }
+inline constexpr int GridIndex(int col, int row) {
+  return 9 * (row - 1) + (col - 1);
+}
 
 // For each unit and digit, how many empty cells of the unit carry the digit.
 // Indexed 9 * (unit - 1) + (digit - 1) with 1-based rows and columns, and
@@ -41,7 +43,9 @@ struct TBlockBounds {
 };
 
 // Block 0..8 of the cell in column c, row r (1-based).
-inline constexpr int BlockOf(int col, int row) { return 3 * ((row - 1) / 3) + (col - 1) / 3; }
+inline constexpr int BlockOf(int col, int row) {
+  return 3 * ((row - 1) / 3) + (col - 1) / 3;
+}
 
 TBlockBounds BlockBounds(int block);
 
