@@ -1,0 +1,1 @@
+// The rating lands here.
