@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/Board.h"
+#include "techniques/TechniqueResult.h"
+
+namespace zentaro::techniques {
+
+// Digits left out of a fish search: bit d for digit d. The pipeline entries
+// grow it with every digit whose instance did not lead to a single.
+using TFishSkipSet = std::uint16_t;
+
+// Orientation values of the fish results.
+inline constexpr int kFishBaseColumns = 0;
+inline constexpr int kFishBaseRows = 1;
+
+// X-Wing: a digit with exactly two candidates in each of two base lines, in
+// the same two cross lines; it goes from the rest of those cross lines.
+// Rows are tried as base lines first, columns only when rows give nothing;
+// within an orientation, base line by base line, digit 1..9 inside each.
+//
+// Returns the number of candidates removed (apply), 1 (checkOnly) or 0.
+// On success `orientation` is 1 for base rows, 0 for base columns, and
+// `result` gets digit, lines[0] < lines[1] (base lines), positions[0] <
+// positions[1] (cross lines) and the same orientation; with nothing found,
+// `orientation` is -1 and `result` is left as it was. The board only
+// changes in apply mode.
+int FindXWing(core::TBoard& board, bool checkOnly, TFishSkipSet skipSet, int& orientation,
+              TTechniqueResult& result);
+
+// Swordfish: a digit with two or three candidates in each of three base lines,
+// all within three cross lines each covered by at least two of the base
+// lines; it goes from the rest of those cross lines. Columns are tried as base
+// lines first, rows only when columns give nothing.
+//
+// Every ordering of a base-line triple is visited. Applying, all Swordfish of
+// the first digit that removes anything are applied and the reported lines
+// are those of the first ordering (ascending); checking, every ordering counts
+// the same cells again, so the return value is a multiple of the removable
+// cells and the lines reported are those of the last ordering (descending for
+// a single Swordfish).
+//
+// Returns the number removed (apply), a positive count (checkOnly) or 0.
+// On success `orientation` is 0 for base columns, 1 for base rows, and
+// `result` gets digit, lines[0..2] (base lines in the order of the reported
+// ordering), positions[0] < positions[1] < positions[2] (cross lines) and the
+// same orientation; with nothing found, `orientation` is -1 and `result` is
+// left as it was. The board only changes in apply mode.
+int FindSwordfish(core::TBoard& board, bool checkOnly, TFishSkipSet skipSet,
+                  TTechniqueResult& result, int& orientation);
+
+}  // namespace zentaro::techniques

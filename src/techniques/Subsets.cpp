@@ -1,0 +1,323 @@
+#include "techniques/Subsets.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace zentaro::techniques {
+
+using core::kCount;
+using core::kDigit;
+using core::TBoard;
+using core::TCell;
+
+namespace {
+
+struct CellRef {
+  int col;  // 1-based
+  int row;  // 1-based
+};
+
+using UnitCells = std::array<CellRef, 9>;
+
+UnitCells RowCells(int row) {
+  UnitCells cells{};
+  for (int c = 1; c <= 9; ++c) cells[c - 1] = {c, row};
+  return cells;
+}
+
+UnitCells ColumnCells(int col) {
+  UnitCells cells{};
+  for (int r = 1; r <= 9; ++r) cells[r - 1] = {col, r};
+  return cells;
+}
+
+// Column by column, top to bottom within a column: the order in which the
+// block cells are named and the first subset cell is chosen.
+UnitCells BlockCells(int block) {
+  const core::TBlockBounds bounds = core::BlockBounds(block);
+  UnitCells cells{};
+  int i = 0;
+  for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
+    for (int r = bounds.firstRow; r <= bounds.lastRow; ++r) cells[i++] = {c + 1, r + 1};
+  }
+  return cells;
+}
+
+// Candidates of an empty cell as a digit set; filled cells have none.
+std::uint16_t CandidateSet(const TCell& cell) {
+  if (cell[kDigit] != 0) return 0;
+  std::uint16_t set = 0;
+  for (int d = 1; d <= 9; ++d) {
+    if (cell[d] > 0) set |= static_cast<std::uint16_t>(1u << d);
+  }
+  return set;
+}
+
+std::uint16_t PlacedDigits(const TBoard& board, const UnitCells& cells) {
+  std::uint16_t placed = 0;
+  for (const CellRef& ref : cells) {
+    const int digit = board.at(ref.col, ref.row)[kDigit];
+    if (digit >= 1 && digit <= 9) placed |= static_cast<std::uint16_t>(1u << digit);
+  }
+  return placed;
+}
+
+void RemoveCandidate(TCell& cell, int digit) {
+  cell[digit] = 0;
+  --cell[kCount];
+}
+
+// Calls visit(set) for every combination of `size` digits taken from `pool`
+// (ascending), in ascending lexicographic order, until visit returns true.
+template <typename Visit>
+bool ForEachCombination(const std::vector<int>& pool, int size, Visit visit) {
+  const int n = static_cast<int>(pool.size());
+  if (size < 1 || size > n) return false;
+  std::array<int, 4> idx{};
+  for (int i = 0; i < size; ++i) idx[i] = i;
+  while (true) {
+    std::uint16_t set = 0;
+    for (int i = 0; i < size; ++i) set |= static_cast<std::uint16_t>(1u << pool[idx[i]]);
+    if (visit(set)) return true;
+    int i = size - 1;
+    while (i >= 0 && idx[i] == n - size + i) --i;
+    if (i < 0) return false;
+    ++idx[i];
+    for (int j = i + 1; j < size; ++j) idx[j] = idx[j - 1] + 1;
+  }
+}
+
+struct NakedSearch {
+  int size;
+  int skipCount;
+  bool checkOnly;
+  int counter = 0;  // numbers every removable candidate across the whole call
+
+  std::uint16_t digitSet = 0;
+  CellRef first{};
+  bool strictOut = false;
+};
+
+// One unit of the naked search; returns the number of candidates removed
+// (or counted) beyond the skip count, stopping at the first combination with
+// any.
+int NakedSearchUnit(TBoard& board, const UnitCells& cells, bool requireExact, NakedSearch& s) {
+  const std::uint16_t placed = PlacedDigits(board, cells);
+  std::vector<int> freeDigits;
+  for (int d = 1; d <= 9; ++d) {
+    if ((placed & (1u << d)) == 0) freeDigits.push_back(d);
+  }
+
+  int removed = 0;
+  ForEachCombination(freeDigits, s.size, [&](std::uint16_t set) {
+    std::array<bool, 9> inSubset{};
+    std::array<int, 4> members{};
+    int memberCount = 0;
+    for (int i = 0; i < 9 && memberCount <= s.size; ++i) {
+      const std::uint16_t cands = CandidateSet(board.at(cells[i].col, cells[i].row));
+      if (cands != 0 && (cands & ~set) == 0) {
+        if (memberCount < s.size) members[memberCount] = i;
+        inSubset[i] = true;
+        ++memberCount;
+      }
+    }
+    if (memberCount != s.size) return false;
+
+    bool exact = true;
+    for (int m = 0; m < s.size; ++m) {
+      const CellRef& ref = cells[members[m]];
+      if (std::popcount(CandidateSet(board.at(ref.col, ref.row))) != s.size) exact = false;
+    }
+    if (requireExact && !exact) return false;
+
+    for (int i = 0; i < 9; ++i) {
+      if (inSubset[i]) continue;
+      TCell& cell = board.at(cells[i].col, cells[i].row);
+      if (cell[kDigit] != 0) continue;
+      for (int d = 1; d <= 9; ++d) {
+        if ((set & (1u << d)) == 0 || cell[d] <= 0) continue;
+        if (++s.counter <= s.skipCount) continue;
+        s.digitSet = set;
+        s.first = cells[members[0]];
+        if (!s.checkOnly) RemoveCandidate(cell, d);
+        ++removed;
+      }
+    }
+    if (removed == 0) return false;
+    s.strictOut = exact;
+    return true;
+  });
+  return removed;
+}
+
+bool IsExcluded(const THiddenSubsetSkips& skips, int unitKind, int unitNumber, std::uint16_t set) {
+  const std::size_t entries =
+      std::min({skips.unitKinds.size(), skips.unitNumbers.size(), skips.digitSets.size()});
+  for (std::size_t i = 0; i < entries; ++i) {
+    if (skips.unitKinds[i] == unitKind && skips.unitNumbers[i] == unitNumber &&
+        (set & ~skips.digitSets[i]) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+struct HiddenSearch {
+  int size;
+  bool checkOnly;
+  const THiddenSubsetSkips& skips;
+  std::array<int, 4>& digits;
+  int& position;
+};
+
+void RecordDigits(std::uint16_t set, std::array<int, 4>& digits) {
+  int i = 0;
+  for (int d = 1; d <= 9; ++d) {
+    if (set & (1u << d)) digits[i++] = d;
+  }
+}
+
+// One unit of the hidden search: the first subset of the unit that removes
+// something is applied (or, check-only, reported with 1).
+int HiddenSearchUnit(TBoard& board, const UnitCells& cells, int unitKind, int unitNumber,
+                     HiddenSearch& s) {
+  static const std::vector<int> kAllDigits{1, 2, 3, 4, 5, 6, 7, 8, 9};
+  const std::uint16_t placed = PlacedDigits(board, cells);
+
+  // Only ascending choices are tried: any order of the same digits names the
+  // same cells and the same removals, so the ascending one always comes first.
+  int removed = 0;
+  ForEachCombination(kAllDigits, s.size, [&](std::uint16_t set) {
+    if (IsExcluded(s.skips, unitKind, unitNumber, set)) return false;
+    if ((set & placed) != 0) return false;
+
+    std::array<bool, 9> holds{};
+    int holding = 0;
+    for (int i = 0; i < 9; ++i) {
+      if (CandidateSet(board.at(cells[i].col, cells[i].row)) & set) {
+        holds[i] = true;
+        ++holding;
+      }
+    }
+    if (holding != s.size) return false;
+
+    for (int i = 0; i < 9; ++i) {
+      if (!holds[i]) continue;
+      TCell& cell = board.at(cells[i].col, cells[i].row);
+      for (int d = 1; d <= 9; ++d) {
+        if ((set & (1u << d)) != 0 || cell[d] <= 0) continue;
+        RecordDigits(set, s.digits);
+        if (s.checkOnly) {
+          removed = 1;
+          return true;
+        }
+        RemoveCandidate(cell, d);
+        ++removed;
+        if (unitKind == kUnitRow) s.position = cells[i].col;
+        if (unitKind == kUnitColumn) s.position = cells[i].row;
+      }
+    }
+    return removed > 0;
+  });
+  return removed;
+}
+
+}  // namespace
+
+int FindNakedSubset(TBoard& board, int size, bool& strict, std::uint16_t& digitSet, int skipCount,
+                    int& unitKind, int& row, int& col, bool checkOnly) {
+  if (size < 2 || size > 4) return 0;
+  TBoard work = board;
+  NakedSearch s{size, skipCount, checkOnly};
+  int found = 0;
+  int kind = 0;
+
+  for (int r = 1; r <= 9 && found == 0; ++r) {
+    found = NakedSearchUnit(work, RowCells(r), strict, s);
+    if (found > 0) kind = kUnitRow;
+  }
+  if (found == 0) {
+    // Columns run through the row search of the transposed board, so the
+    // first cell comes back as (line, position) and is turned round below.
+    core::TransposeBoard(work);
+    for (int r = 1; r <= 9 && found == 0; ++r) {
+      found = NakedSearchUnit(work, RowCells(r), strict, s);
+      if (found > 0) kind = kUnitColumn;
+    }
+    core::TransposeBoard(work);
+  }
+  for (int b = 0; b <= 8 && found == 0; ++b) {
+    found = NakedSearchUnit(work, BlockCells(b), false, s);
+    if (found > 0) kind = kUnitBlock;
+  }
+
+  board = work;
+  if (found == 0) return 0;
+  unitKind = kind;
+  digitSet = s.digitSet;
+  strict = s.strictOut;
+  if (kind == kUnitColumn) {
+    col = s.first.row;
+    row = s.first.col;
+  } else {
+    col = s.first.col;
+    row = s.first.row;
+  }
+  return found;
+}
+
+int FindNakedSubset(TBoard& board, int size, int skipCount, bool checkOnly,
+                    TTechniqueResult& result) {
+  return FindNakedSubset(board, size, result.strict, result.digitSet, skipCount, result.unitKind,
+                         result.cellRow, result.cellColumn, checkOnly);
+}
+
+int FindHiddenSubset(TBoard& board, int size, const THiddenSubsetSkips& skips,
+                     std::array<int, 4>& digits, int& position, bool stopAtFirstUnit,
+                     bool checkOnly, int& unitKind, int& unitNumber) {
+  if (size < 2 || size > 4) return 0;
+  TBoard work = board;
+  HiddenSearch s{size, checkOnly, skips, digits, position};
+  const bool stopEarly = stopAtFirstUnit || checkOnly;
+  int total = 0;
+
+  for (int kind : {kUnitRow, kUnitColumn, kUnitBlock}) {
+    for (int unit = 1; unit <= 9; ++unit) {
+      const UnitCells cells = kind == kUnitRow      ? RowCells(unit)
+                              : kind == kUnitColumn ? ColumnCells(unit)
+                                                    : BlockCells(unit - 1);
+      total += HiddenSearchUnit(work, cells, kind, unit, s);
+      if (stopEarly && total > 0) {
+        unitKind = kind;
+        unitNumber = unit;
+        board = work;
+        return total;
+      }
+    }
+  }
+  board = work;
+  return total;
+}
+
+int FindHiddenSubset(TBoard& board, int size, const THiddenSubsetSkips& skips, bool stopAtFirstUnit,
+                     bool checkOnly, TTechniqueResult& result) {
+  int position = -1;
+  int kind = -1;
+  int number = -1;
+  const int found = FindHiddenSubset(board, size, skips, result.subsetDigits, position,
+                                     stopAtFirstUnit, checkOnly, kind, number);
+  if (kind != -1) {
+    result.unitKind = kind;
+    result.unitNumber = number;
+  }
+  if (position != -1 && kind == kUnitRow) {
+    result.cellRow = number;
+    result.cellColumn = position;
+  } else if (position != -1 && kind == kUnitColumn) {
+    result.cellColumn = number;
+    result.cellRow = position;
+  }
+  return found;
+}
+
+}  // namespace zentaro::techniques

@@ -1,0 +1,615 @@
+#include "techniques/LockedCandidates.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ostream>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "TestBoards.h"
+
+namespace zentaro::techniques {
+namespace {
+
+using core::TBoard;
+using test::HasCandidate;
+
+// An empty grid: every cell carries all nine candidates, so no digit is
+// confined anywhere until a test shapes it.
+TBoard OpenBoard() {
+  return test::BoardFromLine(std::string(81, '.').c_str());
+}
+
+// Shapes one digit's candidates from nine row patterns ('x' keeps the digit,
+// anything else takes it away), rows A to I.
+void ShapeDigit(TBoard& board, int digit, const char* rows) {
+  ASSERT_EQ(std::strlen(rows), 81u);
+  for (int i = 0; i < 81; ++i)
+    if (rows[i] != 'x') test::Eliminate(board, i % 9 + 1, i / 9 + 1, digit);
+}
+
+using Candidate = std::tuple<int, int, int>;  // column, row, digit
+
+// The candidates present in `before` and gone in `after`.
+std::set<Candidate> Removed(const TBoard& before, const TBoard& after) {
+  std::set<Candidate> gone;
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      for (int d = 1; d <= 9; ++d)
+        if (HasCandidate(before, c, r, d) && !HasCandidate(after, c, r, d)) gone.insert({c, r, d});
+  return gone;
+}
+
+// Every empty cell's count still matches its flags.
+bool CountsConsistent(const TBoard& board) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      const core::TCell& cell = board.at(c, r);
+      if (cell[core::kDigit] != 0) continue;
+      int n = 0;
+      for (int d = 1; d <= 9; ++d) n += cell[d] > 0 ? 1 : 0;
+      if (n != cell[core::kCount]) return false;
+    }
+  return true;
+}
+
+// ---------------------------------------------------------------- pointing
+
+// Block 0 holds 5 only in B2 and C2; column 2 keeps its 5s further down.
+TBoard FiveConfinedToColumnTwo() {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 5,
+             "........."
+             ".x......."
+             ".x......."
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  return board;
+}
+
+TEST(Pointing, CheckOnlyReportsColumnAndFirstCellWithoutChangingBoard) {
+  TBoard board = FiveConfinedToColumnTwo();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, true, result), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.digit, 5);
+  EXPECT_EQ(result.block, 1);
+  EXPECT_EQ(result.columnLine, 2);
+  EXPECT_EQ(result.rowLine, -1);
+  EXPECT_EQ(result.cellColumn, 2);  // D2: top to bottom below the block
+  EXPECT_EQ(result.cellRow, 4);
+}
+
+TEST(Pointing, ApplyRemovesTheDigitFromTheColumnOutsideTheBlockOnly) {
+  TBoard board = FiveConfinedToColumnTwo();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, false, result), 1);
+  std::set<Candidate> expected;
+  for (int row = 4; row <= 9; ++row) expected.insert({2, row, 5});
+  EXPECT_EQ(Removed(before, board), expected);
+  EXPECT_TRUE(CountsConsistent(board));
+  EXPECT_EQ(result.columnLine, 2);
+  EXPECT_EQ(result.block, 1);
+  // Once applied the line has nothing left to name.
+  EXPECT_EQ(result.cellColumn, -1);
+  EXPECT_EQ(result.cellRow, -1);
+}
+
+TEST(Pointing, UnproductiveColumnDigitLeavesRowDirectionOfSameBlockTried) {
+  TBoard board = OpenBoard();
+  // 5 confined to column 2 in block 0, but column 2 has no other 5.
+  ShapeDigit(board, 5,
+             "...xxxxxx"
+             ".x.xxxxxx"
+             ".x.xxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx");
+  // 3 confined to row A in block 0 (two columns, so no column instance).
+  ShapeDigit(board, 3,
+             "x.xxxxxxx"
+             "...xxxxxx"
+             "...xxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, true, result), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.digit, 3);
+  EXPECT_EQ(result.block, 1);
+  EXPECT_EQ(result.rowLine, 1);
+  EXPECT_EQ(result.columnLine, -1);
+  EXPECT_EQ(result.cellColumn, 4);  // A4: left to right beside the block
+  EXPECT_EQ(result.cellRow, 1);
+}
+
+TEST(Pointing, UnproductiveDigitPassesToNextDigitOfSameDirection) {
+  TBoard board = OpenBoard();
+  // 4 confined to column 1 in block 0 with no 4 below; 6 confined to column 3
+  // with 6s below.
+  ShapeDigit(board, 4,
+             "x..xxxxxx"
+             "x..xxxxxx"
+             "x..xxxxxx"
+             ".xxxxxxxx"
+             ".xxxxxxxx"
+             ".xxxxxxxx"
+             ".xxxxxxxx"
+             ".xxxxxxxx"
+             ".xxxxxxxx");
+  ShapeDigit(board, 6,
+             "..xxxxxxx"
+             "..xxxxxxx"
+             "...xxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, true, result), 1);
+  EXPECT_EQ(result.digit, 6);
+  EXPECT_EQ(result.columnLine, 3);
+  EXPECT_EQ(result.cellRow, 4);
+}
+
+TEST(Pointing, ColumnInstanceOfBlockWinsOverLowerDigitInRow) {
+  TBoard board = OpenBoard();
+  // 2 confined to row A (A1, A2) and 7 to column 3, both productive.
+  ShapeDigit(board, 2,
+             "xx.xxxxxx"
+             "...xxxxxx"
+             "...xxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  ShapeDigit(board, 7,
+             "..xxxxxxx"
+             "..xxxxxxx"
+             "..xxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, true, result), 1);
+  EXPECT_EQ(result.digit, 7);
+  EXPECT_EQ(result.columnLine, 3);
+  EXPECT_EQ(result.rowLine, -1);
+}
+
+// Block 4 holds 7 only in D5 and E5 and 8 only in E4 and E6; block 8 holds 7
+// only in row H.
+TBoard CentreBlockWithTwoInstances() {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 7,
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxx.x.xxx"
+             "xxx.x.xxx"
+             "xxx...xxx"
+             "xxxxxx..."
+             "xxxxxxxx."
+             "xxxxxx...");
+  ShapeDigit(board, 8,
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxx...xxx"
+             "xxxx.xxxx"
+             "xxx...xxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  return board;
+}
+
+struct TriedCase {
+  const char* name;
+  std::vector<std::pair<int, int>> tried;  // (block, digit)
+  int digit, block, columnLine, rowLine;
+};
+
+void PrintTo(const TriedCase& tc, std::ostream* os) {
+  *os << tc.name;
+}
+
+class PointingTriedTest : public testing::TestWithParam<TriedCase> {};
+
+TEST_P(PointingTriedTest, SkipsExactlyTheTriedCombinations) {
+  const TriedCase& tc = GetParam();
+  TBoard board = CentreBlockWithTwoInstances();
+  TPointingTried tried{};
+  for (auto [block, digit] : tc.tried) tried[PointingTriedIndex(block, digit)] = 1;
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, tried, true, result), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.digit, tc.digit);
+  EXPECT_EQ(result.block, tc.block);
+  EXPECT_EQ(result.columnLine, tc.columnLine);
+  EXPECT_EQ(result.rowLine, tc.rowLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pointing, PointingTriedTest,
+    testing::Values(TriedCase{"NothingTried", {}, 7, 5, 5, -1},
+                    TriedCase{"CentreSevenTried", {{4, 7}}, 8, 5, -1, 5},
+                    TriedCase{"OtherBlockEntriesIgnored", {{3, 7}, {5, 8}}, 7, 5, 5, -1},
+                    TriedCase{"BothCentreDigitsTried", {{4, 7}, {4, 8}}, 7, 9, -1, 8}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Pointing, NothingConfinedGivesZeroAndUntouchedResult) {
+  TBoard board = OpenBoard();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindPointing(board, false, result), 0);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.digit, -1);
+  EXPECT_EQ(result.block, -1);
+}
+
+// ---------------------------------------------------------------- claiming
+
+// All 3s of row B inside block 0; other 3s of block 0 in A2 and C3 only.
+TBoard ThreeClaimedByBlockZero() {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 3,
+             ".x.xxxxxx"
+             "xx......."
+             "..xxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  return board;
+}
+
+TEST(Claiming, ApplyRemovesDigitFromBlockOutsideTheRow) {
+  TBoard board = ThreeClaimedByBlockZero();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindClaiming(board, false, result), 2);
+  EXPECT_EQ(Removed(before, board), (std::set<Candidate>{{2, 1, 3}, {3, 3, 3}}));
+  EXPECT_TRUE(CountsConsistent(board));
+  EXPECT_EQ(result.digit, 3);
+  EXPECT_EQ(result.rowLine, 2);
+  EXPECT_EQ(result.columnLine, -1);
+  EXPECT_EQ(result.block, 0);
+}
+
+TEST(Claiming, CheckOnlyCountsOneAndLeavesBoard) {
+  TBoard board = ThreeClaimedByBlockZero();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindClaiming(board, true, result), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.digit, 3);
+  EXPECT_EQ(result.rowLine, 2);
+  EXPECT_EQ(result.block, 0);
+}
+
+TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
+  TBoard board = OpenBoard();
+  // Row C claims 1 for block 2; row B claims 9 for block 1.
+  ShapeDigit(board, 1,
+             "xxxxxx.xx"
+             "xxxxxxxx."
+             "......xxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  ShapeDigit(board, 9,
+             "xxxx.xxxx"
+             "...xx...."
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  TTechniqueResult first;
+  TBoard copy = board;
+  EXPECT_EQ(FindClaiming(copy, true, first), 1);
+  EXPECT_EQ(first.digit, 9);
+  EXPECT_EQ(first.rowLine, 2);
+  EXPECT_EQ(first.block, 1);
+
+  TClaimingTried tried{};
+  tried[ClaimingTriedIndex(2, 9)] = 1;
+  TTechniqueResult next;
+  TBoard before = board;
+  EXPECT_EQ(FindClaiming(board, false, tried, next), 4);
+  EXPECT_EQ(next.digit, 1);
+  EXPECT_EQ(next.rowLine, 3);
+  EXPECT_EQ(next.block, 2);
+  EXPECT_EQ(Removed(before, board),
+            (std::set<Candidate>{{8, 1, 1}, {9, 1, 1}, {7, 2, 1}, {8, 2, 1}}));
+}
+
+// 4 of column 5 only in A5 and C5 (block 1); nothing claims in any row.
+TBoard FourClaimedInColumnFive() {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 4,
+             "xxxxxxxxx"
+             "xxxx.xxxx"
+             "xxxxxxxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx");
+  return board;
+}
+
+TEST(Claiming, ColumnInstanceIsInvisibleToTheRowSearch) {
+  TBoard board = FourClaimedInColumnFive();
+  TTechniqueResult result;
+  EXPECT_EQ(FindClaiming(board, false, result), 0);
+  EXPECT_EQ(board, FourClaimedInColumnFive());
+}
+
+TEST(Claiming, ColumnSearchReportsUntransposedColumnAndBlock) {
+  TBoard board = FourClaimedInColumnFive();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindClaimingInColumns(board, false, result), 6);
+  std::set<Candidate> expected;
+  for (int col : {4, 6})
+    for (int row = 1; row <= 3; ++row) expected.insert({col, row, 4});
+  EXPECT_EQ(Removed(before, board), expected);
+  EXPECT_TRUE(CountsConsistent(board));
+  EXPECT_EQ(result.digit, 4);
+  EXPECT_EQ(result.columnLine, 5);
+  EXPECT_EQ(result.rowLine, -1);
+  EXPECT_EQ(result.block, 1);  // block 3 on the transposed board
+}
+
+TEST(Claiming, ColumnSearchCheckOnlyLeavesBoardAndTriedIsIndexedByColumn) {
+  TBoard board = FourClaimedInColumnFive();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindClaimingInColumns(board, true, result), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.columnLine, 5);
+
+  TClaimingTried tried{};
+  tried[ClaimingTriedIndex(5, 4)] = 1;
+  TTechniqueResult none;
+  EXPECT_EQ(FindClaimingInColumns(board, false, tried, none), 0);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(none.digit, -1);
+}
+
+TEST(Claiming, RowsOrColumnsPrefersRowInstance) {
+  TBoard board = ThreeClaimedByBlockZero();
+  ShapeDigit(board, 4,
+             "xxxxxxxxx"
+             "xxxx.xxxx"
+             "xxxxxxxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx"
+             "xxxx.xxxx");
+  TTechniqueResult result;
+  EXPECT_EQ(FindClaimingInRowsOrColumns(board, false, result), 2);
+  EXPECT_EQ(result.digit, 3);
+  EXPECT_EQ(result.rowLine, 2);
+
+  TBoard columnsOnly = FourClaimedInColumnFive();
+  TTechniqueResult column;
+  EXPECT_EQ(FindClaimingInRowsOrColumns(columnsOnly, true, column), 1);
+  EXPECT_EQ(column.columnLine, 5);
+  EXPECT_EQ(column.rowLine, -1);
+  EXPECT_EQ(column.block, 1);
+}
+
+// ---------------------------------------------------------------- two-block lock
+
+// 8 in blocks 0 and 1 only in rows A and C; in block 2 at A7, C9 and row B.
+TBoard EightLockedInRowsAandC() {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 8,
+             "xxxxxxx.."
+             "......xxx"
+             "xxxxxx..x"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  return board;
+}
+
+TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
+  TBoard board = EightLockedInRowsAandC();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, false, true, result), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(result.block, 1);
+  EXPECT_EQ(result.secondBlock, 2);
+  EXPECT_EQ(result.digit, 8);
+  EXPECT_EQ(result.lines[0], 1);
+  EXPECT_EQ(result.lines[1], 3);
+  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.cellColumn, 7);  // A7
+  EXPECT_EQ(result.cellRow, 1);
+}
+
+TEST(TwoBlockLock, StopAfterFirstRemovesBothLinesOfThePair) {
+  TBoard board = EightLockedInRowsAandC();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, true, false, result), 1);
+  EXPECT_EQ(Removed(before, board), (std::set<Candidate>{{7, 1, 8}, {9, 3, 8}}));
+  EXPECT_TRUE(CountsConsistent(board));
+  EXPECT_EQ(result.cellColumn, 9);  // C9, the last removed
+  EXPECT_EQ(result.cellRow, 3);
+}
+
+TEST(TwoBlockLock, TriedEntryExcludesThePairInEitherOrder) {
+  for (auto [b1, b2] : {std::pair{0, 1}, std::pair{1, 0}}) {
+    TBoard board = EightLockedInRowsAandC();
+    TTwoBlockTried tried{};
+    tried[TwoBlockTriedIndex(b1, b2, 8)] = 1;
+    TTechniqueResult result;
+    EXPECT_EQ(FindTwoBlockLock(board, false, tried, false, result), 0) << b1 << "," << b2;
+    EXPECT_EQ(board, EightLockedInRowsAandC());
+  }
+  // An entry for another digit excludes nothing here.
+  TBoard board = EightLockedInRowsAandC();
+  TTwoBlockTried tried{};
+  tried[TwoBlockTriedIndex(0, 1, 7)] = 1;
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, false, tried, false, result), 2);
+}
+
+TEST(TwoBlockLock, SecondBlockInOnlyOneOfTheRowsIsNoInstance) {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 8,
+             "xxx...xxx"
+             "......xxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  // Block 0 has 8 in rows A and C, block 1 only in row C.
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, false, false, result), 0);
+  EXPECT_EQ(board, before);
+}
+
+// Pass one: 8 in blocks 1 and 2 only in rows A and B clears rows A and B of
+// block 0, which leaves block 0 with 8 in columns 1 and 2 only, as block 3
+// already is. Pass two: that stack pair clears columns 1 and 2 of block 6.
+TBoard EightNeedingTwoPasses() {
+  TBoard board = OpenBoard();
+  ShapeDigit(board, 8,
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xx......."
+             "xx.xxxxxx"
+             "xx.xxxxxx"
+             "xx.xxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx");
+  return board;
+}
+
+TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
+  TBoard board = EightNeedingTwoPasses();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, false, false, result), 12);
+  std::set<Candidate> expected;
+  for (int col = 1; col <= 3; ++col)
+    for (int row : {1, 2}) expected.insert({col, row, 8});
+  for (int col : {1, 2})
+    for (int row = 7; row <= 9; ++row) expected.insert({col, row, 8});
+  EXPECT_EQ(Removed(before, board), expected);
+  EXPECT_TRUE(CountsConsistent(board));
+  // The result describes the last removal: the stack pair of pass two.
+  EXPECT_EQ(result.block, 1);
+  EXPECT_EQ(result.secondBlock, 4);
+  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.lines[0], 1);
+  EXPECT_EQ(result.lines[1], 2);
+  EXPECT_EQ(result.cellColumn, 2);  // I2
+  EXPECT_EQ(result.cellRow, 9);
+}
+
+TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
+  TBoard board = EightNeedingTwoPasses();
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, true, false, result), 1);
+  EXPECT_EQ(Removed(before, board).size(), 6u);
+  EXPECT_EQ(result.block, 2);
+  EXPECT_EQ(result.secondBlock, 3);
+  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.lines[0], 1);
+  EXPECT_EQ(result.lines[1], 2);
+
+  // The stack pair is now the first instance, and check-only names it.
+  TTechniqueResult next;
+  const TBoard afterFirst = board;
+  EXPECT_EQ(FindTwoBlockLock(board, true, true, next), 1);
+  EXPECT_EQ(board, afterFirst);
+  EXPECT_EQ(next.block, 1);
+  EXPECT_EQ(next.secondBlock, 4);
+  EXPECT_EQ(next.orientation, 1);
+  EXPECT_EQ(next.cellColumn, 1);  // G1: column 1 first, top to bottom
+  EXPECT_EQ(next.cellRow, 7);
+}
+
+TEST(TwoBlockLock, QualifyingPairWithNothingToRemoveIsPassedOver) {
+  TBoard board = EightLockedInRowsAandC();
+  test::Eliminate(board, 7, 1, 8);
+  test::Eliminate(board, 9, 3, 8);
+  // Blocks 0 and 1 still share rows A and C, but block 2 has no 8 there; the
+  // search goes on to the stack pair of blocks 3 and 6 with digit 9.
+  ShapeDigit(board, 9,
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "xxxxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx"
+             "x.xxxxxxx");
+  TTechniqueResult result;
+  EXPECT_EQ(FindTwoBlockLock(board, false, true, result), 1);
+  EXPECT_EQ(result.digit, 9);
+  EXPECT_EQ(result.block, 4);
+  EXPECT_EQ(result.secondBlock, 7);
+  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.lines[0], 1);
+  EXPECT_EQ(result.lines[1], 3);
+  EXPECT_EQ(result.cellColumn, 1);  // A1
+  EXPECT_EQ(result.cellRow, 1);
+}
+
+}  // namespace
+}  // namespace zentaro::techniques

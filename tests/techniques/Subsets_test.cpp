@@ -1,0 +1,466 @@
+#include "techniques/Subsets.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "techniques/TestBoards.h"
+
+namespace zentaro::techniques {
+namespace {
+
+using core::TBoard;
+using test::BoardFromLine;
+using test::CandidateTotal;
+using test::Eliminate;
+using test::HasCandidate;
+using test::SetCandidates;
+
+constexpr std::uint16_t Set(std::initializer_list<int> digits) {
+  std::uint16_t set = 0;
+  for (int d : digits) set |= static_cast<std::uint16_t>(1u << d);
+  return set;
+}
+
+// An empty board with the given digits placed ("C5" style names).
+TBoard BoardWithDigits(std::initializer_list<std::pair<const char*, char>> digits) {
+  std::string line(81, '.');
+  for (const auto& [name, digit] : digits) line[9 * (name[0] - 'A') + (name[1] - '1')] = digit;
+  return BoardFromLine(line.c_str());
+}
+
+struct NakedOutcome {
+  int count = 0;
+  bool strict = false;
+  std::uint16_t digitSet = 0;
+  int unitKind = -1;
+  int row = -1;
+  int col = -1;
+};
+
+NakedOutcome RunNaked(TBoard& board, int size, bool strictIn, int skip, bool checkOnly) {
+  NakedOutcome out;
+  out.strict = strictIn;
+  out.count = FindNakedSubset(board, size, out.strict, out.digitSet, skip, out.unitKind, out.row,
+                              out.col, checkOnly);
+  return out;
+}
+
+// Row A: 1, 4, 6, 8, 9 placed; A1 {2,7}, A2 {2,7}, A5 {2,5,7}, A6 {3,7}, so
+// the pair {2,7} of row A can take 2 and 7 from A5 and 7 from A6. Row E holds
+// a second pair {3,5} in E1 and E2 with both digits in the seven other cells.
+// Blocks 0 and 3 hold the same two pairs again.
+TBoard TwoPairBoard() {
+  TBoard board = BoardFromLine(
+      "..14..689"
+      "........."
+      "........."
+      "........."
+      "........."
+      "........."
+      "........."
+      "........."
+      ".........");
+  SetCandidates(board, 1, 1, {2, 7});
+  SetCandidates(board, 2, 1, {2, 7});
+  SetCandidates(board, 5, 1, {2, 5, 7});
+  SetCandidates(board, 6, 1, {3, 7});
+  SetCandidates(board, 1, 5, {3, 5});
+  SetCandidates(board, 2, 5, {3, 5});
+  return board;
+}
+
+TEST(FindNakedSubset, PairInRowRemovesItsDigitsFromTheRestOfTheRow) {
+  TBoard board = BoardWithDigits(
+      {{"A3", '1'}, {"A4", '4'}, {"A6", '3'}, {"A7", '6'}, {"A8", '8'}, {"A9", '9'}});
+  SetCandidates(board, 1, 1, {2, 7});
+  SetCandidates(board, 2, 1, {2, 7});
+  SetCandidates(board, 5, 1, {2, 5, 7});
+  TBoard expected = board;
+  Eliminate(expected, 5, 1, 2);
+  Eliminate(expected, 5, 1, 7);
+
+  const NakedOutcome out = RunNaked(board, 2, false, 0, false);
+
+  EXPECT_EQ(out.count, 2);
+  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.digitSet, Set({2, 7}));
+  EXPECT_EQ(out.row, 1);
+  EXPECT_EQ(out.col, 1);
+  EXPECT_TRUE(out.strict);
+  EXPECT_EQ(board, expected);
+}
+
+TEST(FindNakedSubset, CheckOnlyReportsTheSameInstanceAndLeavesTheBoardAlone) {
+  TBoard board = TwoPairBoard();
+  const TBoard before = board;
+
+  const NakedOutcome check = RunNaked(board, 2, false, 0, true);
+  EXPECT_EQ(board, before);
+
+  const NakedOutcome apply = RunNaked(board, 2, false, 0, false);
+  EXPECT_EQ(check.count, apply.count);
+  EXPECT_EQ(check.digitSet, apply.digitSet);
+  EXPECT_EQ(check.unitKind, apply.unitKind);
+  EXPECT_EQ(check.row, apply.row);
+  EXPECT_EQ(check.col, apply.col);
+  EXPECT_NE(board, before);
+}
+
+// A2 holds only 7: the pair cells are not both exact.
+struct StrictCase {
+  const char* name;
+  bool strictIn;
+  int count;
+  int unitKind;
+};
+
+class NakedStrictTest : public testing::TestWithParam<StrictCase> {};
+
+TEST_P(NakedStrictTest, StrictInputRejectsInexactLineSubsetsButNotBlockOnes) {
+  const StrictCase& c = GetParam();
+  TBoard board = BoardWithDigits(
+      {{"A3", '1'}, {"A4", '4'}, {"A6", '3'}, {"A7", '6'}, {"A8", '8'}, {"A9", '9'}});
+  SetCandidates(board, 1, 1, {2, 7});
+  SetCandidates(board, 2, 1, {7});
+  SetCandidates(board, 5, 1, {2, 5, 7});
+  const int before = CandidateTotal(board);
+
+  const NakedOutcome out = RunNaked(board, 2, c.strictIn, 0, false);
+
+  EXPECT_EQ(out.count, c.count);
+  EXPECT_EQ(out.unitKind, c.unitKind);
+  EXPECT_EQ(out.digitSet, Set({2, 7}));
+  EXPECT_EQ(out.row, 1);
+  EXPECT_EQ(out.col, 1);
+  EXPECT_FALSE(out.strict);
+  EXPECT_EQ(before - CandidateTotal(board), c.count);
+  if (c.unitKind == kUnitBlock) {
+    // The row is left alone; the six free cells of block 0 lose 2 and 7.
+    EXPECT_TRUE(HasCandidate(board, 5, 1, 2));
+    EXPECT_FALSE(HasCandidate(board, 3, 3, 7));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FindNakedSubset, NakedStrictTest,
+    testing::Values(StrictCase{"Loose", false, 2, kUnitRow},
+                    StrictCase{"StrictFallsThroughToBlock", true, 12, kUnitBlock}),
+    [](const testing::TestParamInfo<StrictCase>& info) { return std::string(info.param.name); });
+
+TEST(FindNakedSubset, TripletOfPairwiseCellsIsFoundButNotStrict) {
+  TBoard board = BoardWithDigits({{"A5", '2'}, {"A6", '3'}, {"A7", '6'}, {"A8", '7'}, {"A9", '8'}});
+  SetCandidates(board, 1, 1, {1, 4});
+  SetCandidates(board, 2, 1, {4, 9});
+  SetCandidates(board, 3, 1, {1, 9});
+  SetCandidates(board, 4, 1, {1, 4, 5, 9});
+
+  const NakedOutcome out = RunNaked(board, 3, false, 0, false);
+
+  EXPECT_EQ(out.count, 3);
+  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.digitSet, Set({1, 4, 9}));
+  EXPECT_FALSE(out.strict);
+  EXPECT_EQ(board.at(4, 1)[core::kCount], 1);
+  EXPECT_TRUE(HasCandidate(board, 4, 1, 5));
+}
+
+TEST(FindNakedSubset, PairFoundOnlyInAColumnComesBackUntransposed) {
+  TBoard board = BoardWithDigits(
+      {{"A5", '1'}, {"B5", '2'}, {"D5", '3'}, {"E5", '5'}, {"F5", '7'}, {"H5", '8'}});
+  SetCandidates(board, 5, 3, {4, 6});
+  SetCandidates(board, 5, 7, {4, 6});
+  SetCandidates(board, 5, 9, {4, 6, 9});
+  TBoard expected = board;
+  Eliminate(expected, 5, 9, 4);
+  Eliminate(expected, 5, 9, 6);
+
+  TBoard checked = board;
+  const NakedOutcome check = RunNaked(checked, 2, false, 0, true);
+  EXPECT_EQ(checked, board);
+  EXPECT_EQ(check.count, 2);
+
+  const NakedOutcome out = RunNaked(board, 2, false, 0, false);
+  EXPECT_EQ(out.count, 2);
+  EXPECT_EQ(out.unitKind, kUnitColumn);
+  EXPECT_EQ(out.col, 5);
+  EXPECT_EQ(out.row, 3);
+  EXPECT_EQ(out.digitSet, Set({4, 6}));
+  EXPECT_EQ(board, expected);
+}
+
+TEST(FindNakedSubset, BlockSubsetNamesItsFirstCellColumnByColumn) {
+  // A2 and B1 share only block 0; walking the block column by column meets
+  // B1 before A2.
+  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  SetCandidates(board, 2, 1, {4, 9});
+  SetCandidates(board, 1, 2, {4, 9});
+
+  const NakedOutcome out = RunNaked(board, 2, true, 0, false);
+
+  EXPECT_EQ(out.count, 14);
+  EXPECT_EQ(out.unitKind, kUnitBlock);
+  EXPECT_EQ(out.row, 2);
+  EXPECT_EQ(out.col, 1);
+  EXPECT_TRUE(out.strict);
+  EXPECT_TRUE(HasCandidate(board, 4, 1, 4));
+}
+
+// Removable candidates of TwoPairBoard in search order: row A 1..3, row E
+// 4..17 (E3..E9 lose 3 and 5), block 0 18..29 (B1..C3 lose 2 and 7), block 3
+// 30..43 (seven cells lose 3 and 5).
+struct SkipCase {
+  const char* name;
+  int skip;
+  int count;
+  int unitKind;
+  int row;
+  std::uint16_t digitSet;
+};
+
+class NakedSkipTest : public testing::TestWithParam<SkipCase> {};
+
+TEST_P(NakedSkipTest, SkipCountWalksThroughTheRemovableCandidates) {
+  const SkipCase& c = GetParam();
+  TBoard board = TwoPairBoard();
+  const TBoard before = board;
+
+  const NakedOutcome out = RunNaked(board, 2, false, c.skip, false);
+
+  EXPECT_EQ(out.count, c.count);
+  EXPECT_EQ(CandidateTotal(before) - CandidateTotal(board), c.count);
+  if (c.count == 0) {
+    EXPECT_EQ(board, before);
+    EXPECT_EQ(out.unitKind, -1);
+    return;
+  }
+  EXPECT_EQ(out.unitKind, c.unitKind);
+  EXPECT_EQ(out.row, c.row);
+  EXPECT_EQ(out.col, 1);
+  EXPECT_EQ(out.digitSet, c.digitSet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FindNakedSubset, NakedSkipTest,
+    testing::Values(SkipCase{"NoSkip", 0, 3, kUnitRow, 1, Set({2, 7})},
+                    SkipCase{"SkipOne", 1, 2, kUnitRow, 1, Set({2, 7})},
+                    SkipCase{"SkipTwo", 2, 1, kUnitRow, 1, Set({2, 7})},
+                    SkipCase{"SkipWholeFirstPair", 3, 14, kUnitRow, 5, Set({3, 5})},
+                    SkipCase{"SkipIntoSecondPair", 4, 13, kUnitRow, 5, Set({3, 5})},
+                    SkipCase{"SkipAllRows", 17, 12, kUnitBlock, 1, Set({2, 7})},
+                    SkipCase{"SkipToLastBlock", 29, 14, kUnitBlock, 5, Set({3, 5})},
+                    SkipCase{"SkipEverything", 43, 0, -1, -1, 0}),
+    [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
+
+TEST(FindNakedSubset, SkipOneKeepsTheFirstRemovableCandidate) {
+  TBoard board = TwoPairBoard();
+  RunNaked(board, 2, false, 1, false);
+  EXPECT_TRUE(HasCandidate(board, 5, 1, 2));
+  EXPECT_FALSE(HasCandidate(board, 5, 1, 7));
+  EXPECT_FALSE(HasCandidate(board, 6, 1, 7));
+  EXPECT_TRUE(HasCandidate(board, 6, 1, 3));
+}
+
+TEST(FindNakedSubset, ResultOverloadFillsTheSharedFields) {
+  TBoard board = TwoPairBoard();
+  TTechniqueResult result;
+  result.strict = true;
+  EXPECT_EQ(FindNakedSubset(board, 2, 0, true, result), 3);
+  EXPECT_EQ(result.digitSet, Set({2, 7}));
+  EXPECT_EQ(result.unitKind, kUnitRow);
+  EXPECT_EQ(result.cellRow, 1);
+  EXPECT_EQ(result.cellColumn, 1);
+  EXPECT_TRUE(result.strict);
+  EXPECT_EQ(result.digit, -1);
+}
+
+TEST(SubsetFinders, SizesOutsideTwoToFourFindNothing) {
+  for (int size : {0, 1, 5}) {
+    TBoard board = TwoPairBoard();
+    const TBoard before = board;
+    EXPECT_EQ(RunNaked(board, size, false, 0, false).count, 0) << size;
+    std::array<int, 4> digits{};
+    int position = -1, kind = -1, number = -1;
+    EXPECT_EQ(FindHiddenSubset(board, size, {}, digits, position, true, false, kind, number), 0);
+    EXPECT_EQ(board, before);
+  }
+}
+
+struct HiddenOutcome {
+  int count = 0;
+  std::array<int, 4> digits{0, 0, 0, 0};
+  int position = -1;
+  int unitKind = -1;
+  int unitNumber = -1;
+};
+
+HiddenOutcome RunHidden(TBoard& board, int size, bool stopAtFirstUnit, bool checkOnly,
+                        const THiddenSubsetSkips& skips = {}) {
+  HiddenOutcome out;
+  out.count = FindHiddenSubset(board, size, skips, out.digits, out.position, stopAtFirstUnit,
+                               checkOnly, out.unitKind, out.unitNumber);
+  return out;
+}
+
+// An empty board on which 3 and 8 of row C stand only in C2 and C6.
+TBoard HiddenPairRowC() {
+  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  for (int c = 1; c <= 9; ++c) {
+    if (c == 2 || c == 6) continue;
+    Eliminate(board, c, 3, 3);
+    Eliminate(board, c, 3, 8);
+  }
+  return board;
+}
+
+// Adds 1 and 5 of column 9 standing only in B9 and H9.
+void AddHiddenPairColumn9(TBoard& board) {
+  for (int r = 1; r <= 9; ++r) {
+    if (r == 2 || r == 8) continue;
+    Eliminate(board, 9, r, 1);
+    Eliminate(board, 9, r, 5);
+  }
+}
+
+TEST(FindHiddenSubset, PairInRowStripsItsTwoCells) {
+  TBoard board = HiddenPairRowC();
+  TBoard expected = board;
+  for (int d : {1, 2, 4, 5, 6, 7, 9}) {
+    Eliminate(expected, 2, 3, d);
+    Eliminate(expected, 6, 3, d);
+  }
+
+  const HiddenOutcome out = RunHidden(board, 2, true, false);
+
+  EXPECT_EQ(out.count, 14);
+  EXPECT_EQ(out.digits, (std::array<int, 4>{3, 8, 0, 0}));
+  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.unitNumber, 3);
+  EXPECT_EQ(out.position, 6);
+  EXPECT_EQ(board, expected);
+}
+
+TEST(FindHiddenSubset, CheckOnlyReportsTheSubsetWithoutTouchingTheBoard) {
+  TBoard board = HiddenPairRowC();
+  const TBoard before = board;
+
+  const HiddenOutcome out = RunHidden(board, 2, false, true);
+
+  EXPECT_GT(out.count, 0);
+  EXPECT_EQ(out.digits, (std::array<int, 4>{3, 8, 0, 0}));
+  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.unitNumber, 3);
+  EXPECT_EQ(out.position, -1);
+  EXPECT_EQ(board, before);
+}
+
+TEST(FindHiddenSubset, PairInColumnReportsTheRowOfTheLastStrippedCell) {
+  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  AddHiddenPairColumn9(board);
+
+  const HiddenOutcome out = RunHidden(board, 2, true, false);
+
+  EXPECT_EQ(out.count, 14);
+  EXPECT_EQ(out.digits, (std::array<int, 4>{1, 5, 0, 0}));
+  EXPECT_EQ(out.unitKind, kUnitColumn);
+  EXPECT_EQ(out.unitNumber, 9);
+  EXPECT_EQ(out.position, 8);
+}
+
+TEST(FindHiddenSubset, TripleInBlockLeavesPositionAndSpareDigitPlacesAlone) {
+  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  // Block 4 (rows D-F, columns 4-6): 2, 4 and 6 only in E4, D5 and F6.
+  for (int c = 4; c <= 6; ++c) {
+    for (int r = 4; r <= 6; ++r) {
+      if ((c == 4 && r == 5) || (c == 5 && r == 4) || (c == 6 && r == 6)) continue;
+      for (int d : {2, 4, 6}) Eliminate(board, c, r, d);
+    }
+  }
+  HiddenOutcome out;
+  out.digits = {0, 0, 0, 7};
+  out.count = FindHiddenSubset(board, 3, {}, out.digits, out.position, true, false, out.unitKind,
+                               out.unitNumber);
+
+  EXPECT_EQ(out.count, 18);
+  EXPECT_EQ(out.digits, (std::array<int, 4>{2, 4, 6, 7}));
+  EXPECT_EQ(out.unitKind, kUnitBlock);
+  EXPECT_EQ(out.unitNumber, 5);
+  EXPECT_EQ(out.position, -1);
+  EXPECT_EQ(board.at(5, 4)[core::kCount], 3);
+}
+
+TEST(FindHiddenSubset, WithoutFlagsEveryUnitIsAppliedAndSummed) {
+  TBoard board = HiddenPairRowC();
+  AddHiddenPairColumn9(board);
+
+  TBoard firstOnly = board;
+  const HiddenOutcome first = RunHidden(firstOnly, 2, true, false);
+  EXPECT_EQ(first.count, 14);
+  EXPECT_EQ(first.unitKind, kUnitRow);
+  EXPECT_EQ(first.unitNumber, 3);
+  EXPECT_EQ(firstOnly.at(9, 2)[core::kCount], 9);
+
+  const HiddenOutcome out = RunHidden(board, 2, false, false);
+  EXPECT_EQ(out.count, 28);
+  EXPECT_EQ(out.unitKind, -1);
+  EXPECT_EQ(out.unitNumber, -1);
+  EXPECT_EQ(board.at(2, 3)[core::kCount], 2);
+  EXPECT_EQ(board.at(9, 2)[core::kCount], 2);
+  EXPECT_EQ(board.at(9, 8)[core::kCount], 2);
+}
+
+TEST(FindHiddenSubset, DigitPlacedInTheUnitIsNeverPartOfASubset) {
+  // 3 stands in C1; a stale mark 3 in C5 and 8 left only in C2 would make
+  // {3,8} look confined to two cells.
+  TBoard board = BoardWithDigits({{"C1", '3'}});
+  for (int c = 3; c <= 9; ++c) Eliminate(board, c, 3, 8);
+  board.at(5, 3)[3] = 1;
+  ++board.at(5, 3)[core::kCount];
+  const TBoard before = board;
+
+  const HiddenOutcome out = RunHidden(board, 2, true, false);
+
+  EXPECT_EQ(out.count, 0);
+  EXPECT_EQ(board, before);
+}
+
+struct SkipListCase {
+  const char* name;
+  THiddenSubsetSkips skips;
+  int count;
+};
+
+class HiddenSkipListTest : public testing::TestWithParam<SkipListCase> {};
+
+TEST_P(HiddenSkipListTest, ExcludedSubsetIsPassedOver) {
+  const SkipListCase& c = GetParam();
+  TBoard board = HiddenPairRowC();
+  EXPECT_EQ(RunHidden(board, 2, true, false, c.skips).count, c.count);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FindHiddenSubset, HiddenSkipListTest,
+    testing::Values(SkipListCase{"Empty", {}, 14},
+                    SkipListCase{"CoveringSet", {{kUnitRow}, {3}, {Set({3, 8, 9})}}, 0},
+                    SkipListCase{"SetMissingADigit", {{kUnitRow}, {3}, {Set({3, 9})}}, 14},
+                    SkipListCase{"OtherRow", {{kUnitRow}, {4}, {Set({3, 8})}}, 14},
+                    SkipListCase{"ColumnThree", {{kUnitColumn}, {3}, {Set({3, 8})}}, 14}),
+    [](const testing::TestParamInfo<SkipListCase>& info) { return std::string(info.param.name); });
+
+TEST(FindHiddenSubset, ResultOverloadNamesTheLastStrippedCell) {
+  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  AddHiddenPairColumn9(board);
+  TTechniqueResult result;
+
+  EXPECT_EQ(FindHiddenSubset(board, 2, {}, true, false, result), 14);
+  EXPECT_EQ(result.subsetDigits, (std::array<int, 4>{1, 5, 0, 0}));
+  EXPECT_EQ(result.unitKind, kUnitColumn);
+  EXPECT_EQ(result.unitNumber, 9);
+  EXPECT_EQ(result.cellColumn, 9);
+  EXPECT_EQ(result.cellRow, 8);
+}
+
+}  // namespace
+}  // namespace zentaro::techniques
