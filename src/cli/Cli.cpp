@@ -1,0 +1,162 @@
+#include "cli/Cli.h"
+
+#include <array>
+
+namespace zentaro::cli {
+namespace {
+
+constexpr std::string_view kInputHelp =
+    "Input: a file of 81-character lines holds one puzzle per line ('.' or '0'\n"
+    "for an empty cell; blank lines and lines starting with '#' are skipped).\n"
+    "An .sdk file, or a text file with a grid of nine lines of nine\n"
+    "characters, holds one puzzle (of an .sdk file, its clues). A FILE of '-'\n"
+    "reads standard input.\n";
+
+constexpr std::string_view kExitHelp =
+    "Exit status: 0 when every puzzle was read, 1 when a line or a file could\n"
+    "not be read (reported on standard error; the other puzzles are still\n"
+    "processed), 2 for a wrong command line.\n";
+
+constexpr std::string_view kCountHelp =
+    "Usage: zentaro-cli count FILE...\n"
+    "\n"
+    "Prints one line per puzzle, in input order: its number of solutions,\n"
+    "0 (none), 1 (unique) or 2 (two or more).\n";
+
+constexpr std::string_view kSolveHelp =
+    "Usage: zentaro-cli solve FILE...\n"
+    "\n"
+    "Prints one line per puzzle, in input order: its number of solutions\n"
+    "(0, 1, or 2 for two or more), a tab, and the first solution found as\n"
+    "81 digits, or '-' when there is none.\n";
+
+constexpr std::string_view kConvertHelp =
+    "Usage: zentaro-cli convert --to sdk|line FILE\n"
+    "\n"
+    "Writes the puzzles of FILE to standard output in another shape.\n"
+    "  --to sdk    as an .sdk file, the puzzle's digits as its clues; FILE\n"
+    "              must hold exactly one puzzle\n"
+    "  --to line   every puzzle of FILE as an 81-character line, '.' for an\n"
+    "              empty cell (of an .sdk file: its clues)\n";
+
+constexpr std::array<Command, 3> kCommands = {{
+    {"count", "print the number of solutions (0, 1, 2 = two or more) of every puzzle", kCountHelp,
+     true, RunCount},
+    {"solve", "print the number of solutions and the first solution of every puzzle", kSolveHelp,
+     true, RunSolve},
+    {"convert", "convert between the .sdk file and the 81-character line", kConvertHelp, true,
+     RunConvert},
+}};
+
+std::string TopUsage() {
+  std::string text =
+      "Usage: zentaro-cli COMMAND [OPTION]... FILE...\n"
+      "\n"
+      "Batch tool for Sudoku puzzle files.\n"
+      "\n"
+      "Commands:\n";
+  for (const Command& c : kCommands) {
+    std::string name(c.name);
+    name.resize(10, ' ');
+    text += "  " + name + std::string(c.summary) + "\n";
+  }
+  text +=
+      "\n"
+      "Run 'zentaro-cli COMMAND --help' for the details of a command.\n";
+  return text;
+}
+
+bool IsHelp(std::string_view arg) {
+  return arg == "--help" || arg == "-h";
+}
+
+void Write(std::FILE* file, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), file);
+}
+
+}  // namespace
+
+void OutputBuffer::Flush() {
+  if (buffer_.empty()) return;
+  std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  std::fflush(file_);
+  buffer_.clear();
+}
+
+std::span<const Command> Commands() {
+  return kCommands;
+}
+
+void Complain(std::FILE* err, std::string_view message) {
+  std::string line(kProgramName);
+  line.append(": ").append(message).append("\n");
+  Write(err, line);
+}
+
+ParsedArgs ParseArgs(std::string_view command, std::span<const std::string_view> args,
+                     std::span<const std::string_view> valueOptions, std::FILE* err) {
+  ParsedArgs parsed;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
+      parsed.operands.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const std::size_t eq = arg.find('=');
+    const std::string_view name = arg.substr(0, eq);
+    bool known = false;
+    for (std::string_view v : valueOptions) known = known || v == name;
+    if (!known) {
+      Complain(err, std::string(command) + ": unknown option '" + std::string(arg) + "'");
+      parsed.ok = false;
+      continue;
+    }
+    if (eq != std::string_view::npos) {
+      parsed.options.emplace_back(name, arg.substr(eq + 1));
+    } else if (i + 1 < args.size()) {
+      parsed.options.emplace_back(name, args[++i]);
+    } else {
+      Complain(err, std::string(command) + ": option '" + std::string(name) + "' needs a value");
+      parsed.ok = false;
+    }
+  }
+  return parsed;
+}
+
+int RunCli(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
+  if (args.empty()) {
+    Write(err, TopUsage());
+    return kExitUsage;
+  }
+  if (IsHelp(args[0]) || args[0] == "help") {
+    Write(out, TopUsage());
+    return kExitOk;
+  }
+  for (const Command& command : kCommands) {
+    if (command.name != args[0]) continue;
+    const auto rest = args.subspan(1);
+    for (std::string_view arg : rest) {
+      if (arg == "--") break;
+      if (IsHelp(arg)) {
+        std::string help(command.help);
+        if (command.readsPuzzles) help.append("\n").append(kInputHelp);
+        help.append("\n").append(kExitHelp);
+        Write(out, help);
+        return kExitOk;
+      }
+    }
+    OutputBuffer buffer(out);
+    CommandContext ctx{buffer, err};
+    return command.run(rest, ctx);
+  }
+  Complain(err, "unknown command '" + std::string(args[0]) + "'");
+  Write(err, TopUsage());
+  return kExitUsage;
+}
+
+}  // namespace zentaro::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Board.h"
+
+namespace zentaro::cli {
+
+// The whole content of a FILE operand ("-" is standard input), or nothing
+// after a message on err naming the file.
+std::optional<std::string> ReadInput(std::string_view operand, std::FILE* err);
+
+// How an operand is named in messages.
+std::string DisplayName(std::string_view operand);
+
+// The puzzles of one input, in order. A file the puzzle reader takes as .sdk
+// or as a nine-line grid is one puzzle (its clues); anything else is a file of
+// 81-character lines. Every line that is not a puzzle is reported on err as
+// "NAME:LINE: ..." and skipped; the result then has clean == false.
+struct PuzzleList {
+  std::vector<core::TDigitGrid> puzzles;
+  bool clean = true;
+};
+PuzzleList CollectPuzzles(std::string_view operand, std::string_view content, std::FILE* err);
+
+// Parses one 81-character line: '1'..'9' a digit, '.' or '0' an empty cell.
+// On failure returns nothing and says why in problem.
+std::optional<core::TDigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem);
+
+}  // namespace zentaro::cli
