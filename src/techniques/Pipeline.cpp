@@ -1,0 +1,236 @@
+#include "techniques/Pipeline.h"
+
+#include <utility>
+
+#include "techniques/Fish.h"
+#include "techniques/LockedCandidates.h"
+#include "techniques/Singles.h"
+#include "techniques/Subsets.h"
+
+namespace zentaro::techniques {
+
+using core::TBoard;
+
+namespace {
+
+// Any positive empty count will do: it only keeps the singles finders from
+// giving up before they look.
+constexpr int kEmptyCountForSearch = 80;
+
+// Every instance that fails is marked and never returned again, so the
+// number of runs is bounded by the instances on the board; for naked subsets,
+// whose skip count walks one elimination at a time, by the eliminations of a
+// pass. The cap only guards against a finder that ignores its tried state.
+constexpr int kMaxRuns = 4 * 729;
+
+bool InRange(int v, int lo, int hi) {
+  return v >= lo && v <= hi;
+}
+
+// Looks for a single on the board the instance left behind, a single
+// candidate before a hidden single, and puts it into the result.
+bool FindSingleAfter(TBoard& work, TTechniqueResult& result) {
+  int empty = kEmptyCountForSearch;
+  int digit = -1, row = -1, col = -1;
+  if (FindNakedSingle(work, empty, true, digit, row, col) == 1) {
+    result.singleKind = true;
+    result.singleDigit = digit;
+    result.singleColumn = col;
+    result.singleRow = row;
+    return true;
+  }
+  int blockUnit = -1, rowUnit = -1, colUnit = -1;
+  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  if (FindHiddenSingle(work, empty, HiddenSingleMode::ReportOnly, blockUnit, rowUnit, colUnit,
+                       digit, row, col, blockCounts, rowCounts, colCounts) == 1) {
+    result.singleKind = false;
+    result.singleDigit = digit;
+    result.singleColumn = col;
+    result.singleRow = row;
+    result.singleBlockUnit = blockUnit;
+    result.singleRowUnit = rowUnit;
+    result.singleColumnUnit = colUnit;
+    return true;
+  }
+  return false;
+}
+
+struct Outcome {
+  bool found = false;
+  bool metAny = false;
+  TBoard board{};           // the instance's eliminations applied
+  TTechniqueResult result;  // the instance and its single
+};
+
+// The loop shared by all entries. find(work, result) runs the finder in
+// apply mode with the entry's tried state and returns its count; markTried
+// records an instance that led to no single and returns false when the
+// result does not name an instance it can mark (which ends the search rather
+// than meeting the same instance for ever). Each run starts again from the
+// caller's board and result, so a failed instance leaves no trace.
+template <typename Find, typename MarkTried>
+void SearchToSingle(const TBoard& start, const TTechniqueResult& initial, Find find,
+                    MarkTried markTried, Outcome& outcome) {
+  for (int run = 0; run < kMaxRuns; ++run) {
+    TBoard work = start;
+    TTechniqueResult trial = initial;
+    if (find(work, trial) <= 0) return;
+    outcome.metAny = true;
+    if (FindSingleAfter(work, trial)) {
+      outcome.found = true;
+      outcome.board = work;
+      outcome.result = std::move(trial);
+      return;
+    }
+    if (!markTried(trial)) return;
+  }
+}
+
+int Conclude(TBoard& board, bool keepBoard, TTechniqueResult& result, Outcome& outcome, int code) {
+  if (!outcome.found) {
+    result.techniqueCode = kNoTechnique;
+    result.metAny = outcome.metAny;
+    return kNoTechnique;
+  }
+  result = std::move(outcome.result);
+  result.techniqueCode = code;
+  result.metAny = true;
+  if (!keepBoard) board = outcome.board;
+  return code;
+}
+
+bool MarkFishDigit(TFishSkipSet& skip, const TTechniqueResult& r) {
+  if (!InRange(r.digit, 1, 9)) return false;
+  skip = static_cast<TFishSkipSet>(skip | (1u << r.digit));
+  return true;
+}
+
+}  // namespace
+
+int PointingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+  TPointingTried tried{};
+  Outcome outcome;
+  SearchToSingle(
+      board, result,
+      [&](TBoard& work, TTechniqueResult& r) { return FindPointing(work, tried, false, r); },
+      [&](const TTechniqueResult& r) {
+        if (!InRange(r.block, 1, 9) || !InRange(r.digit, 1, 9)) return false;
+        tried[PointingTriedIndex(r.block - 1, r.digit)] = 1;
+        return true;
+      },
+      outcome);
+  return Conclude(board, keepBoard, result, outcome, kPointing);
+}
+
+int ClaimingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+  TClaimingTried tried{};
+  auto find = [&](TBoard& work, TTechniqueResult& r) {
+    return FindClaiming(work, false, tried, r);
+  };
+  auto markTried = [&](const TTechniqueResult& r) {
+    if (!InRange(r.rowLine, 1, 9) || !InRange(r.digit, 1, 9)) return false;
+    tried[ClaimingTriedIndex(r.rowLine, r.digit)] = 1;
+    return true;
+  };
+
+  Outcome outcome;
+  SearchToSingle(board, result, find, markTried, outcome);
+  if (outcome.found) return Conclude(board, keepBoard, result, outcome, kClaiming);
+
+  // Columns are the rows of the transposed board; the search, including the
+  // single that follows, runs there and its findings are turned back.
+  tried.fill(0);
+  TBoard transposed = board;
+  core::TransposeBoard(transposed);
+  const bool metInRows = outcome.metAny;
+  outcome = Outcome{};
+  SearchToSingle(transposed, result, find, markTried, outcome);
+  outcome.metAny = outcome.metAny || metInRows;
+  if (outcome.found) {
+    core::TransposeBoard(outcome.board);
+    TTechniqueResult& r = outcome.result;
+    std::swap(r.rowLine, r.columnLine);
+    std::swap(r.singleRow, r.singleColumn);
+    if (InRange(r.block, 0, 8)) r.block = core::TransposedBlock(r.block);
+    // A single candidate leaves the unit fields as the caller gave them.
+    if (!r.singleKind) {
+      std::swap(r.singleRowUnit, r.singleColumnUnit);
+      // The block unit is the block number plus one.
+      if (InRange(r.singleBlockUnit, 1, 9))
+        r.singleBlockUnit = core::TransposedBlock(r.singleBlockUnit - 1) + 1;
+    }
+  }
+  return Conclude(board, keepBoard, result, outcome, kClaiming);
+}
+
+int TwoBlockLockToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+  TTwoBlockTried tried{};
+  Outcome outcome;
+  SearchToSingle(
+      board, result,
+      [&](TBoard& work, TTechniqueResult& r) {
+        // One pair of blocks at a time, so that the instance reported is the
+        // only one applied.
+        return FindTwoBlockLock(work, true, tried, false, r);
+      },
+      [&](const TTechniqueResult& r) {
+        if (!InRange(r.block, 1, 9) || !InRange(r.secondBlock, 1, 9) || !InRange(r.digit, 1, 9))
+          return false;
+        tried[TwoBlockTriedIndex(r.block - 1, r.secondBlock - 1, r.digit)] = 1;
+        tried[TwoBlockTriedIndex(r.secondBlock - 1, r.block - 1, r.digit)] = 1;
+        return true;
+      },
+      outcome);
+  return Conclude(board, keepBoard, result, outcome, kTwoBlockLock);
+}
+
+int NakedSubsetToSingle(TBoard& board, int size, bool& strict, bool keepBoard,
+                        TTechniqueResult& result) {
+  const bool strictIn = strict;
+  bool anyStrict = false;
+  int skipCount = 0;
+  Outcome outcome;
+  SearchToSingle(
+      board, result,
+      [&](TBoard& work, TTechniqueResult& r) {
+        r.strict = strictIn;
+        const int removed = FindNakedSubset(work, size, skipCount, false, r);
+        if (removed > 0 && r.strict) anyStrict = true;
+        return removed;
+      },
+      [&](const TTechniqueResult&) {
+        ++skipCount;
+        return true;
+      },
+      outcome);
+  strict = anyStrict;
+  return Conclude(board, keepBoard, result, outcome, kNakedSubset);
+}
+
+int XWingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+  TFishSkipSet skip = 0;
+  Outcome outcome;
+  SearchToSingle(
+      board, result,
+      [&](TBoard& work, TTechniqueResult& r) {
+        int orientation = -1;
+        return FindXWing(work, false, skip, orientation, r);
+      },
+      [&](const TTechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
+  return Conclude(board, keepBoard, result, outcome, kXWing);
+}
+
+int SwordfishToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+  TFishSkipSet skip = 0;
+  Outcome outcome;
+  SearchToSingle(
+      board, result,
+      [&](TBoard& work, TTechniqueResult& r) {
+        int orientation = -1;
+        return FindSwordfish(work, false, skip, r, orientation);
+      },
+      [&](const TTechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
+  return Conclude(board, keepBoard, result, outcome, kSwordfish);
+}
+
+}  // namespace zentaro::techniques

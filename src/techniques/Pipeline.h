@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/Board.h"
+#include "techniques/TechniqueResult.h"
+
+namespace zentaro::techniques {
+
+// Entries that look for an instance of an elimination technique whose
+// eliminations at once leave a single candidate or a hidden single, stepping
+// past instances that do not.
+//
+// Each instance is applied to a fresh copy of the board; the first one after
+// which a single appears is reported with the single (singleKind true for a
+// single candidate, which is preferred, false for a hidden single) and, unless
+// keepBoard, its eliminations (not the single) are written into the board.
+// An instance that left no single is marked as tried and the search goes on.
+//
+// Returns the technique code, or 0 when no instance led to a single; then the
+// board is unchanged and the result keeps the caller's values apart from
+// techniqueCode (0) and metAny, which tells whether any instance with
+// eliminations was met at all.
+
+int PointingToSingle(core::TBoard& board, bool keepBoard, TTechniqueResult& result);
+
+// Rows first; only when no row instance leads to a single, columns (searched
+// on the transposed board). A column result is reported for the board as
+// given: columnLine set and rowLine -1, block (0..8) and the single's cell and
+// units converted back.
+int ClaimingToSingle(core::TBoard& board, bool keepBoard, TTechniqueResult& result);
+
+// One pair of blocks per instance.
+int TwoBlockLockToSingle(core::TBoard& board, bool keepBoard, TTechniqueResult& result);
+
+// Instances are walked by raising the naked-subset skip count, so the same
+// subset may come back with fewer eliminations. strict on input is the
+// finder's strict flag; on output it is true when any instance met during the
+// call had every cell holding exactly `size` candidates. result.strict tells
+// the same of the reported instance alone.
+int NakedSubsetToSingle(core::TBoard& board, int size, bool& strict, bool keepBoard,
+                        TTechniqueResult& result);
+
+// A digit whose instance led to no single is left out from then on.
+int XWingToSingle(core::TBoard& board, bool keepBoard, TTechniqueResult& result);
+int SwordfishToSingle(core::TBoard& board, bool keepBoard, TTechniqueResult& result);
+
+}  // namespace zentaro::techniques

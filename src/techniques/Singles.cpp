@@ -1,0 +1,276 @@
+#include "techniques/Singles.h"
+
+#include <vector>
+
+namespace zentaro::techniques {
+
+using core::kCount;
+using core::kDigit;
+using core::TCell;
+
+namespace {
+
+bool IsCandidate(const TCell& cell, int digit) {
+  return cell[kDigit] == 0 && cell[digit] > 0;
+}
+
+// The digit of an empty cell with exactly one candidate, else 0. A count of 1
+// without any flag set (a board that contradicts itself) is no single.
+int SingleDigitOf(const TCell& cell) {
+  if (cell[kDigit] != 0 || cell[kCount] != 1) return 0;
+  for (int d = 1; d <= 9; ++d)
+    if (cell[d] > 0) return d;
+  return 0;
+}
+
+bool InRange(int v) {
+  return v >= 1 && v <= 9;
+}
+
+// A filled cell's marks mean nothing, so they are cleared to keep boards that
+// differ only there from looking different.
+void Place(TBoard& board, int col, int row, int digit) {
+  TCell& cell = board.at(col, row);
+  cell.fill(0);
+  cell[kDigit] = digit;
+  core::RemoveFromPeers(board, col - 1, row - 1);
+}
+
+int EmptyInBlock(const TBoard& board, int block) {
+  const core::TBlockBounds b = core::BlockBounds(block);
+  int n = 0;
+  for (int r = b.firstRow; r <= b.lastRow; ++r)
+    for (int c = b.firstCol; c <= b.lastCol; ++c)
+      if (board.at(c + 1, r + 1)[kDigit] == 0) ++n;
+  return n;
+}
+
+int EmptyInRow(const TBoard& board, int row) {
+  int n = 0;
+  for (int c = 1; c <= 9; ++c)
+    if (board.at(c, row)[kDigit] == 0) ++n;
+  return n;
+}
+
+int EmptyInColumn(const TBoard& board, int col) {
+  int n = 0;
+  for (int r = 1; r <= 9; ++r)
+    if (board.at(col, r)[kDigit] == 0) ++n;
+  return n;
+}
+
+struct HiddenHit {
+  int col, row, digit;
+  int blockUnit, rowUnit, colUnit;
+  std::uint8_t* countEntry;  // the table entry that named it
+};
+
+// Walks blocks, then rows, then columns, each by digit; calls onHit for every
+// hidden single until it returns false.
+template <typename OnHit>
+void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
+                       TUnitCountTable& rowCounts, TUnitCountTable& colCounts, OnHit onHit) {
+  for (int b = 0; b < 9; ++b) {
+    const core::TBlockBounds bb = core::BlockBounds(b);
+    for (int d = 1; d <= 9; ++d) {
+      std::uint8_t& entry = blockCounts[9 * b + d - 1];
+      if (entry != 1) continue;
+      for (int r = bb.firstRow; r <= bb.lastRow; ++r)
+        for (int c = bb.firstCol; c <= bb.lastCol; ++c)
+          if (IsCandidate(board.at(c + 1, r + 1), d) &&
+              !onHit(HiddenHit{c + 1, r + 1, d, b + 1, -1, -1, &entry}))
+            return;
+    }
+  }
+  for (int r = 1; r <= 9; ++r) {
+    for (int d = 1; d <= 9; ++d) {
+      std::uint8_t& entry = rowCounts[9 * (r - 1) + d - 1];
+      if (entry != 1) continue;
+      for (int c = 1; c <= 9; ++c)
+        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, -1, r, -1, &entry})) return;
+    }
+  }
+  for (int c = 1; c <= 9; ++c) {
+    for (int d = 1; d <= 9; ++d) {
+      std::uint8_t& entry = colCounts[9 * (c - 1) + d - 1];
+      if (entry != 1) continue;
+      for (int r = 1; r <= 9; ++r)
+        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, -1, -1, c, &entry})) return;
+    }
+  }
+}
+
+}  // namespace
+
+void CountCandidatesPerUnit(const TBoard& board, TUnitCountTable& blockCounts,
+                            TUnitCountTable& rowCounts, TUnitCountTable& colCounts) {
+  blockCounts.fill(0);
+  rowCounts.fill(0);
+  colCounts.fill(0);
+  for (int c = 1; c <= 9; ++c) {
+    for (int r = 1; r <= 9; ++r) {
+      const TCell& cell = board.at(c, r);
+      if (cell[kDigit] != 0) continue;
+      const int b = core::BlockOf(c, r);
+      for (int d = 1; d <= 9; ++d) {
+        if (cell[d] <= 0) continue;
+        ++rowCounts[9 * (r - 1) + d - 1];
+        ++colCounts[9 * (c - 1) + d - 1];
+        ++blockCounts[9 * b + d - 1];
+      }
+    }
+  }
+}
+
+int FindNakedSingle(TBoard& board, int& emptyCount, bool reportOnly, int& digit, int& row,
+                    int& col) {
+  if (emptyCount == 0) return 0;
+  for (int r = 1; r <= 9; ++r) {
+    for (int c = 1; c <= 9; ++c) {
+      if (SingleDigitOf(board.at(c, r)) == 0) continue;
+      return PlaceNakedSingleAt(board, c, r, emptyCount, reportOnly, digit, row, col);
+    }
+  }
+  return 0;
+}
+
+int PlaceNakedSingleAt(TBoard& board, int col, int row, int& emptyCount, bool reportOnly,
+                       int& digit, int& outRow, int& outCol) {
+  if (emptyCount == 0 || !InRange(col) || !InRange(row)) return 0;
+  TBoard work = board;
+  const int d = SingleDigitOf(work.at(col, row));
+  if (d == 0) return 0;
+  digit = d;
+  outRow = row;
+  outCol = col;
+  if (!reportOnly) {
+    Place(work, col, row, d);
+    --emptyCount;
+  }
+  board = work;
+  return 1;
+}
+
+bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col, int& row) {
+  for (int k = least; k <= most; ++k) {
+    for (int b = 0; b < 9; ++b) {
+      if (EmptyInBlock(board, b) != k) continue;
+      const core::TBlockBounds bb = core::BlockBounds(b);
+      for (int r = bb.firstRow; r <= bb.lastRow; ++r) {
+        for (int c = bb.firstCol; c <= bb.lastCol; ++c) {
+          if (SingleDigitOf(board.at(c + 1, r + 1)) != 0) {
+            col = c + 1;
+            row = r + 1;
+            return true;
+          }
+        }
+      }
+    }
+    for (int r = 1; r <= 9; ++r) {
+      if (EmptyInRow(board, r) != k) continue;
+      for (int c = 1; c <= 9; ++c) {
+        if (SingleDigitOf(board.at(c, r)) != 0) {
+          col = c;
+          row = r;
+          return true;
+        }
+      }
+    }
+    for (int c = 1; c <= 9; ++c) {
+      if (EmptyInColumn(board, c) != k) continue;
+      for (int r = 1; r <= 9; ++r) {
+        if (SingleDigitOf(board.at(c, r)) != 0) {
+          col = c;
+          row = r;
+          return true;
+        }
+      }
+    }
+  }
+  col = -1;
+  row = -1;
+  return false;
+}
+
+int CountNakedSingles(const TBoard& board) {
+  int n = 0;
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      if (SingleDigitOf(board.at(c, r)) != 0) ++n;
+  return n;
+}
+
+int FindHiddenSingle(TBoard& board, int& emptyCount, HiddenSingleMode mode, int& blockUnit,
+                     int& rowUnit, int& colUnit, int& digit, int& row, int& col,
+                     TUnitCountTable& blockCounts, TUnitCountTable& rowCounts,
+                     TUnitCountTable& colCounts) {
+  if (emptyCount == 0) return 0;
+  TBoard work = board;
+  CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
+
+  if (mode == HiddenSingleMode::CollectAll) {
+    std::vector<HiddenHit> hits;
+    WalkHiddenSingles(work, blockCounts, rowCounts, colCounts, [&](const HiddenHit& hit) {
+      hits.push_back(hit);
+      return true;
+    });
+    // Only the digits go in: the chain search wants to see which cells became
+    // forced, not the knock-on effect on their peers.
+    for (const HiddenHit& hit : hits) work.at(hit.col, hit.row)[kDigit] = hit.digit;
+    board = work;
+    return static_cast<int>(hits.size());
+  }
+
+  bool found = false;
+  HiddenHit first{};
+  WalkHiddenSingles(work, blockCounts, rowCounts, colCounts, [&](const HiddenHit& hit) {
+    first = hit;
+    found = true;
+    return false;
+  });
+  if (!found) {
+    board = work;
+    return 0;
+  }
+
+  if (mode == HiddenSingleMode::ReportOnly) {
+    blockUnit = first.blockUnit;
+    rowUnit = first.rowUnit;
+    colUnit = first.colUnit;
+    digit = first.digit;
+    row = first.row;
+    col = first.col;
+    board = work;
+    return 1;
+  }
+
+  // Place-first reports the digit, and the block only when the unit was one.
+  digit = first.digit;
+  if (first.blockUnit != -1) blockUnit = first.blockUnit;
+  Place(work, first.col, first.row, first.digit);
+  CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
+  --emptyCount;
+  *first.countEntry = 0;
+  board = work;
+  return 1;
+}
+
+int CountBlockHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
+                            TUnitCountTable& rowCounts, TUnitCountTable& colCounts) {
+  CountCandidatesPerUnit(board, blockCounts, rowCounts, colCounts);
+  int n = 0;
+  for (int b = 0; b < 9; ++b) {
+    const core::TBlockBounds bb = core::BlockBounds(b);
+    for (int d = 1; d <= 9; ++d) {
+      if (blockCounts[9 * b + d - 1] != 1) continue;
+      bool present = false;
+      for (int r = bb.firstRow; r <= bb.lastRow; ++r)
+        for (int c = bb.firstCol; c <= bb.lastCol; ++c)
+          present = present || IsCandidate(board.at(c + 1, r + 1), d);
+      if (present) ++n;
+    }
+  }
+  return n;
+}
+
+}  // namespace zentaro::techniques

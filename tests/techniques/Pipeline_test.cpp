@@ -1,0 +1,437 @@
+#include "techniques/Pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "techniques/TestBoards.h"
+
+namespace zentaro::techniques {
+namespace {
+
+using core::TBoard;
+using test::HasCandidate;
+using test::OpenBoard;
+using test::SetCandidates;
+
+// Takes the digit out of every named cell: "D1 E1 F3".
+void Drop(TBoard& board, int digit, const std::string& cells) {
+  std::istringstream in(cells);
+  std::string name;
+  while (in >> name) test::Eliminate(board, name[1] - '0', name[0] - 'A' + 1, digit);
+}
+
+TBoard Dropped(TBoard board, int digit, const std::string& cells) {
+  Drop(board, digit, cells);
+  return board;
+}
+
+constexpr std::uint16_t Bits(std::initializer_list<int> digits) {
+  std::uint16_t set = 0;
+  for (int d : digits) set = static_cast<std::uint16_t>(set | (1u << d));
+  return set;
+}
+
+// Block 0 has its 1s only in column 1: removing them from the rest of the
+// column leaves every cell with plenty of candidates.
+void AddPointingWithoutSingle(TBoard& board) {
+  Drop(board, 1, "A2 B2 C2 A3 B3 C3");
+}
+
+// Block 4 has its 5s only in column 5.
+void AddPointingInColumnFive(TBoard& board) {
+  Drop(board, 5, "D4 E4 F4 D6 E6 F6");
+}
+const char* const kColumnFiveOutsideBlock = "A5 B5 C5 G5 H5 I5";
+
+TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
+  TBoard board = OpenBoard();
+  AddPointingWithoutSingle(board);
+  AddPointingInColumnFive(board);
+  SetCandidates(board, 5, 1, {5, 6});  // A5 keeps only 6 once its 5 goes
+  const TBoard expected = Dropped(board, 5, kColumnFiveOutsideBlock);
+
+  TTechniqueResult result;
+  EXPECT_EQ(PointingToSingle(board, false, result), kPointing);
+  EXPECT_EQ(result.techniqueCode, kPointing);
+  EXPECT_TRUE(result.metAny);
+  EXPECT_EQ(result.digit, 5);
+  EXPECT_EQ(result.block, 5);
+  EXPECT_EQ(result.columnLine, 5);
+  EXPECT_EQ(result.rowLine, -1);
+  EXPECT_TRUE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 6);
+  EXPECT_EQ(result.singleColumn, 5);
+  EXPECT_EQ(result.singleRow, 1);
+  // The eliminations of the reported instance only; the single is not placed
+  // and the first instance's 1s are still there.
+  EXPECT_EQ(board, expected);
+  EXPECT_EQ(board.at(5, 1)[core::kDigit], 0);
+  EXPECT_TRUE(HasCandidate(board, 1, 4, 1));
+}
+
+TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
+  TBoard board = OpenBoard();
+  AddPointingWithoutSingle(board);
+  AddPointingInColumnFive(board);
+  SetCandidates(board, 5, 1, {5, 6});
+  const TBoard before = board;
+
+  TTechniqueResult kept;
+  EXPECT_EQ(PointingToSingle(board, true, kept), kPointing);
+  EXPECT_EQ(board, before);
+
+  TTechniqueResult applied;
+  EXPECT_EQ(PointingToSingle(board, false, applied), kPointing);
+  EXPECT_EQ(kept.digit, applied.digit);
+  EXPECT_EQ(kept.block, applied.block);
+  EXPECT_EQ(kept.columnLine, applied.columnLine);
+  EXPECT_EQ(kept.singleDigit, applied.singleDigit);
+  EXPECT_EQ(kept.singleColumn, applied.singleColumn);
+  EXPECT_EQ(kept.singleRow, applied.singleRow);
+  EXPECT_NE(board, before);
+}
+
+TEST(PointingToSingle, NoInstanceGivesZeroWithNothingMet) {
+  TBoard board = OpenBoard();
+  const TBoard before = board;
+  TTechniqueResult result;
+  result.metAny = true;  // must be cleared
+  EXPECT_EQ(PointingToSingle(board, false, result), 0);
+  EXPECT_FALSE(result.metAny);
+  EXPECT_EQ(result.techniqueCode, 0);
+  EXPECT_EQ(result.digit, -1);
+  EXPECT_EQ(board, before);
+}
+
+TEST(PointingToSingle, InstancesWithoutSingleGiveZeroButCountAsMet) {
+  TBoard board = OpenBoard();
+  AddPointingWithoutSingle(board);
+  AddPointingInColumnFive(board);
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(PointingToSingle(board, false, result), 0);
+  EXPECT_TRUE(result.metAny);
+  EXPECT_EQ(board, before);
+  // The caller's fields are not overwritten by instances that were dropped.
+  EXPECT_EQ(result.digit, -1);
+  EXPECT_EQ(result.block, -1);
+  EXPECT_EQ(result.singleDigit, -1);
+}
+
+// Block 7 keeps its 5s at G5, H4 and I5; once G5 and I5 lose theirs, H4 is a
+// hidden single of the block.
+void AddHiddenSingleInBlockSeven(TBoard& board) {
+  Drop(board, 5, "G4 G6 H5 H6 I4 I6");
+}
+
+TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
+  TBoard board = OpenBoard();
+  AddPointingInColumnFive(board);
+  AddHiddenSingleInBlockSeven(board);
+  SetCandidates(board, 5, 9, {5, 6});  // I5: a single candidate later in every order
+  TTechniqueResult result;
+  ASSERT_EQ(PointingToSingle(board, false, result), kPointing);
+  EXPECT_TRUE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 6);
+  EXPECT_EQ(result.singleColumn, 5);
+  EXPECT_EQ(result.singleRow, 9);
+}
+
+TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
+  TBoard board = OpenBoard();
+  AddPointingInColumnFive(board);
+  AddHiddenSingleInBlockSeven(board);
+  TTechniqueResult result;
+  ASSERT_EQ(PointingToSingle(board, false, result), kPointing);
+  EXPECT_FALSE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 5);
+  EXPECT_EQ(result.singleColumn, 4);
+  EXPECT_EQ(result.singleRow, 8);
+  EXPECT_EQ(result.singleBlockUnit, 8);
+  EXPECT_EQ(result.singleRowUnit, -1);
+  EXPECT_EQ(result.singleColumnUnit, -1);
+}
+
+struct ClaimingCase {
+  const char* name;
+  void (*build)(TBoard&);
+  int removedDigit;
+  const char* removedFrom;
+  int digit, rowLine, columnLine, block;
+  bool singleKind;
+  int singleDigit, singleColumn, singleRow;
+  int singleBlockUnit, singleRowUnit, singleColumnUnit;
+};
+
+// Row E has its 3s only in block 4; D6 then keeps only 8.
+void RowClaimWithNakedSingle(TBoard& board) {
+  Drop(board, 3, "E1 E2 E3 E7 E8 E9");
+  SetCandidates(board, 6, 4, {3, 8});
+}
+
+// Column 2 has its 7s only in block 3 (D2 E2 F2); no row has a claim.
+void ColumnClaim(TBoard& board) {
+  Drop(board, 7, "A2 B2 C2 G2 H2 I2");
+}
+
+void ColumnClaimWithNakedSingle(TBoard& board) {
+  ColumnClaim(board);
+  SetCandidates(board, 3, 6, {7, 9});  // F3
+}
+
+// Column 3 keeps its 7s at D3 E3 F3 and I3: after the claim only I3.
+void ColumnClaimWithHiddenColumnSingle(TBoard& board) {
+  ColumnClaim(board);
+  Drop(board, 7, "A3 B3 C3 G3 H3");
+}
+
+// Block 1 already has 4 only at B5; found while searching the transposed
+// board, where the block carries another number.
+void ColumnClaimWithHiddenBlockSingle(TBoard& board) {
+  ColumnClaim(board);
+  Drop(board, 4, "A4 A5 A6 B4 B6 C4 C5 C6");
+}
+
+// A row claim that leaves no single comes first and is passed over.
+void RowClaimWithoutSingleThenColumnClaim(TBoard& board) {
+  Drop(board, 3, "E1 E2 E3 E7 E8 E9");
+  ColumnClaimWithNakedSingle(board);
+}
+
+const char* const kColumnClaimRemovals = "D1 E1 F1 D3 E3 F3";
+
+void PrintTo(const ClaimingCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ClaimingToSingleCase : public ::testing::TestWithParam<ClaimingCase> {};
+
+TEST_P(ClaimingToSingleCase, ReportsTheClaimAndItsSingleOnTheBoardAsGiven) {
+  const ClaimingCase& c = GetParam();
+  TBoard board = OpenBoard();
+  c.build(board);
+  const TBoard before = board;
+
+  TTechniqueResult kept;
+  ASSERT_EQ(ClaimingToSingle(board, true, kept), kClaiming);
+  EXPECT_EQ(board, before);
+
+  TTechniqueResult result;
+  ASSERT_EQ(ClaimingToSingle(board, false, result), kClaiming);
+  EXPECT_EQ(board, Dropped(before, c.removedDigit, c.removedFrom));
+  for (const TTechniqueResult* r : {&kept, &result}) {
+    EXPECT_EQ(r->techniqueCode, kClaiming);
+    EXPECT_TRUE(r->metAny);
+    EXPECT_EQ(r->digit, c.digit);
+    EXPECT_EQ(r->rowLine, c.rowLine);
+    EXPECT_EQ(r->columnLine, c.columnLine);
+    EXPECT_EQ(r->block, c.block);
+    EXPECT_EQ(r->singleKind, c.singleKind);
+    EXPECT_EQ(r->singleDigit, c.singleDigit);
+    EXPECT_EQ(r->singleColumn, c.singleColumn);
+    EXPECT_EQ(r->singleRow, c.singleRow);
+    EXPECT_EQ(r->singleBlockUnit, c.singleBlockUnit);
+    EXPECT_EQ(r->singleRowUnit, c.singleRowUnit);
+    EXPECT_EQ(r->singleColumnUnit, c.singleColumnUnit);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Claims, ClaimingToSingleCase,
+    ::testing::Values(
+        ClaimingCase{"RowWithSingleCandidate", RowClaimWithNakedSingle, 3, "D4 D5 D6 F4 F5 F6", 3,
+                     5, -1, 4, true, 8, 6, 4, -1, -1, -1},
+        ClaimingCase{"ColumnWithSingleCandidate", ColumnClaimWithNakedSingle, 7,
+                     kColumnClaimRemovals, 7, -1, 2, 3, true, 9, 3, 6, -1, -1, -1},
+        ClaimingCase{"ColumnWithHiddenSingleInColumn", ColumnClaimWithHiddenColumnSingle, 7,
+                     kColumnClaimRemovals, 7, -1, 2, 3, false, 7, 3, 9, -1, -1, 3},
+        ClaimingCase{"ColumnWithHiddenSingleInBlock", ColumnClaimWithHiddenBlockSingle, 7,
+                     kColumnClaimRemovals, 7, -1, 2, 3, false, 4, 5, 2, 2, -1, -1},
+        ClaimingCase{"RowWithoutSingleThenColumn", RowClaimWithoutSingleThenColumnClaim, 7,
+                     kColumnClaimRemovals, 7, -1, 2, 3, true, 9, 3, 6, -1, -1, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClaimingToSingle, NoClaimAnywhereGivesZero) {
+  TBoard board = OpenBoard();
+  AddPointingInColumnFive(board);  // a pointing pattern is no claim
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(ClaimingToSingle(board, false, result), 0);
+  EXPECT_FALSE(result.metAny);
+  EXPECT_EQ(board, before);
+}
+
+TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
+  TBoard board = OpenBoard();
+  Drop(board, 1, "C1 C2 C3 C4 C5 C6");  // 1s of blocks 0 and 1 in rows A and B
+  Drop(board, 8, "B1 B2 B3 B4 B5 B6");  // 8s of blocks 0 and 1 in rows A and C
+  SetCandidates(board, 9, 1, {3, 8});   // A9
+  const TBoard expected = Dropped(board, 8, "A7 A8 A9 C7 C8 C9");
+
+  TTechniqueResult result;
+  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), kTwoBlockLock);
+  EXPECT_TRUE(result.metAny);
+  EXPECT_EQ(result.digit, 8);
+  EXPECT_EQ(result.block, 1);
+  EXPECT_EQ(result.secondBlock, 2);
+  EXPECT_EQ(result.lines[0], 1);
+  EXPECT_EQ(result.lines[1], 3);
+  EXPECT_EQ(result.orientation, 0);
+  EXPECT_TRUE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 3);
+  EXPECT_EQ(result.singleColumn, 9);
+  EXPECT_EQ(result.singleRow, 1);
+  EXPECT_EQ(board, expected);
+}
+
+TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
+  TBoard board = OpenBoard();
+  SetCandidates(board, 1, 1, {2, 7});  // A1 A2: a pair leading nowhere
+  SetCandidates(board, 2, 1, {2, 7});
+  SetCandidates(board, 1, 2, {4, 5});  // B1 B2: a pair that leaves B9 with 6
+  SetCandidates(board, 2, 2, {4, 5});
+  SetCandidates(board, 9, 2, {4, 5, 6});
+  TBoard expected = board;
+  Drop(expected, 4, "B3 B4 B5 B6 B7 B8 B9");
+  Drop(expected, 5, "B3 B4 B5 B6 B7 B8 B9");
+
+  bool strict = false;
+  TTechniqueResult result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), kNakedSubset);
+  EXPECT_TRUE(result.metAny);
+  EXPECT_EQ(result.digitSet, Bits({4, 5}));
+  EXPECT_EQ(result.unitKind, kUnitRow);
+  EXPECT_EQ(result.cellRow, 2);
+  EXPECT_EQ(result.cellColumn, 1);
+  EXPECT_TRUE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 6);
+  EXPECT_EQ(result.singleColumn, 9);
+  EXPECT_EQ(result.singleRow, 2);
+  EXPECT_EQ(board, expected);  // row A untouched
+}
+
+TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
+  // The 2 of column 3 stands only in A3, which the pair {2,7} of A1 and A2
+  // would take away. With the first elimination skipped A3 keeps its 2 and is
+  // a hidden single of the column: the same pair is reported once more, with
+  // all its eliminations but the first.
+  TBoard board = OpenBoard();
+  SetCandidates(board, 1, 1, {2, 7});
+  SetCandidates(board, 2, 1, {2, 7});
+  Drop(board, 2, "B3 C3 D3 E3 F3 G3 H3 I3");
+  TBoard expected = board;
+  Drop(expected, 7, "A3 A4 A5 A6 A7 A8 A9");
+  Drop(expected, 2, "A4 A5 A6 A7 A8 A9");
+
+  bool strict = false;
+  TTechniqueResult result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), kNakedSubset);
+  EXPECT_EQ(result.digitSet, Bits({2, 7}));
+  EXPECT_EQ(result.unitKind, kUnitRow);
+  EXPECT_EQ(result.cellRow, 1);
+  EXPECT_EQ(result.cellColumn, 1);
+  EXPECT_FALSE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 2);
+  EXPECT_EQ(result.singleColumn, 3);
+  EXPECT_EQ(result.singleRow, 1);
+  EXPECT_EQ(result.singleColumnUnit, 3);
+  EXPECT_EQ(result.singleRowUnit, -1);
+  EXPECT_EQ(result.singleBlockUnit, -1);
+  EXPECT_EQ(board, expected);
+}
+
+TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
+  TBoard board = OpenBoard();
+  // Row A: an exact triple {1,4,9} whose eliminations lead nowhere.
+  for (int col = 1; col <= 3; ++col) SetCandidates(board, col, 1, {1, 4, 9});
+  // Block 8: the triple {2,5},{5,8},{2,8} (not exact) that leaves G8 with 6.
+  SetCandidates(board, 7, 7, {2, 5});
+  SetCandidates(board, 8, 8, {5, 8});
+  SetCandidates(board, 9, 9, {2, 8});
+  SetCandidates(board, 8, 7, {2, 5, 6});
+
+  bool strict = true;
+  TTechniqueResult result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), kNakedSubset);
+  EXPECT_TRUE(strict);          // the row triple met on the way was exact
+  EXPECT_FALSE(result.strict);  // the reported block triple is not
+  EXPECT_EQ(result.unitKind, kUnitBlock);
+  EXPECT_EQ(result.digitSet, Bits({2, 5, 8}));
+  EXPECT_EQ(result.cellRow, 7);
+  EXPECT_EQ(result.cellColumn, 7);
+  EXPECT_EQ(result.singleDigit, 6);
+  EXPECT_EQ(result.singleColumn, 8);
+  EXPECT_EQ(result.singleRow, 7);
+}
+
+TEST(NakedSubsetToSingle, NothingFoundClearsTheStrictOutput) {
+  TBoard board = OpenBoard();
+  const TBoard before = board;
+  bool strict = true;
+  TTechniqueResult result;
+  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), 0);
+  EXPECT_FALSE(strict);
+  EXPECT_FALSE(result.metAny);
+  EXPECT_EQ(board, before);
+}
+
+TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
+  TBoard board = OpenBoard();
+  // 4 only in columns 2 and 7 of rows B and F: no single follows.
+  Drop(board, 4, "B1 B3 B4 B5 B6 B8 B9 F1 F3 F4 F5 F6 F8 F9");
+  // 6 only in columns 3 and 8 of rows C and H: A3 keeps only 9.
+  Drop(board, 6, "C1 C2 C4 C5 C6 C7 C9 H1 H2 H4 H5 H6 H7 H9");
+  SetCandidates(board, 3, 1, {6, 9});
+  TBoard expected = board;
+  Drop(expected, 6, "A3 B3 D3 E3 F3 G3 I3 A8 B8 D8 E8 F8 G8 I8");
+
+  TTechniqueResult result;
+  ASSERT_EQ(XWingToSingle(board, false, result), kXWing);
+  EXPECT_TRUE(result.metAny);
+  EXPECT_EQ(result.digit, 6);
+  EXPECT_EQ(result.lines[0], 3);
+  EXPECT_EQ(result.lines[1], 8);
+  EXPECT_EQ(result.positions[0], 3);
+  EXPECT_EQ(result.positions[1], 8);
+  EXPECT_EQ(result.orientation, 1);
+  EXPECT_TRUE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 9);
+  EXPECT_EQ(result.singleColumn, 3);
+  EXPECT_EQ(result.singleRow, 1);
+  EXPECT_EQ(board, expected);
+}
+
+TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
+  TBoard board = OpenBoard();
+  // 5 in columns 1, 4 and 7 only in rows {1,4}, {4,9} and {1,9}.
+  Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
+  SetCandidates(board, 2, 1, {5, 7});  // A2
+  TBoard expected = board;
+  Drop(expected, 5, "A2 A3 A5 A6 A8 A9 D2 D3 D5 D6 D8 D9 I2 I3 I5 I6 I8 I9");
+
+  TTechniqueResult result;
+  ASSERT_EQ(SwordfishToSingle(board, false, result), kSwordfish);
+  EXPECT_EQ(result.digit, 5);
+  EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
+  EXPECT_EQ(result.orientation, 0);
+  EXPECT_TRUE(result.singleKind);
+  EXPECT_EQ(result.singleDigit, 7);
+  EXPECT_EQ(result.singleColumn, 2);
+  EXPECT_EQ(result.singleRow, 1);
+  EXPECT_EQ(board, expected);
+}
+
+TEST(SwordfishToSingle, FishWithoutSingleGivesZeroButCountsAsMet) {
+  TBoard board = OpenBoard();
+  Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
+  const TBoard before = board;
+  TTechniqueResult result;
+  EXPECT_EQ(SwordfishToSingle(board, false, result), 0);
+  EXPECT_TRUE(result.metAny);
+  EXPECT_EQ(board, before);
+}
+
+}  // namespace
+}  // namespace zentaro::techniques

@@ -1,0 +1,404 @@
+#include "techniques/Singles.h"
+
+#include <gtest/gtest.h>
+
+#include "techniques/TestBoards.h"
+
+namespace zentaro::techniques {
+namespace {
+
+using core::kCount;
+using core::kDigit;
+using core::TBoard;
+using test::BoardFromLine;
+using test::Eliminate;
+using test::HasCandidate;
+using test::KeepOnly;
+using test::SetCandidates;
+
+TBoard EmptyBoard() {
+  return BoardFromLine(std::string(81, '.').c_str());
+}
+
+// Leaves the digit in exactly one cell of the block (0..8).
+void HideInBlock(TBoard& board, int block, int col, int row, int digit) {
+  const core::TBlockBounds b = core::BlockBounds(block);
+  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
+    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+      if (c != col || r != row) Eliminate(board, c, r, digit);
+}
+
+void HideInRow(TBoard& board, int row, int col, int digit) {
+  for (int c = 1; c <= 9; ++c)
+    if (c != col) Eliminate(board, c, row, digit);
+}
+
+void HideInColumn(TBoard& board, int col, int row, int digit) {
+  for (int r = 1; r <= 9; ++r)
+    if (r != row) Eliminate(board, col, r, digit);
+}
+
+struct HiddenOut {
+  int blockUnit = -7, rowUnit = -7, colUnit = -7, digit = -7, row = -7, col = -7;
+  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+};
+
+int RunHidden(TBoard& board, int& emptyCount, HiddenSingleMode mode, HiddenOut& out) {
+  return FindHiddenSingle(board, emptyCount, mode, out.blockUnit, out.rowUnit, out.colUnit,
+                          out.digit, out.row, out.col, out.blockCounts, out.rowCounts,
+                          out.colCounts);
+}
+
+TEST(CountCandidatesPerUnit, FilledCellsCountNothingWhateverTheirFlags) {
+  TBoard board = EmptyBoard();
+  board.at(1, 1)[kDigit] = 5;  // flags left at 1, as a digit typed over marks would
+  TUnitCountTable blocks{}, rows{}, cols{};
+  CountCandidatesPerUnit(board, blocks, rows, cols);
+  for (int d = 1; d <= 9; ++d) {
+    EXPECT_EQ(rows[d - 1], 8) << d;
+    EXPECT_EQ(cols[d - 1], 8) << d;
+    EXPECT_EQ(blocks[d - 1], 8) << d;
+    EXPECT_EQ(rows[9 + d - 1], 9) << d;
+    EXPECT_EQ(cols[9 * 8 + d - 1], 9) << d;
+    EXPECT_EQ(blocks[9 * 4 + d - 1], 9) << d;
+  }
+}
+
+TEST(CountCandidatesPerUnit, TablesMatchBuildFromDigits) {
+  const auto grid = test::GridFromLine(
+      "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......");
+  TBoard board{};
+  TUnitCountTable b1{}, r1{}, c1{}, b2{}, r2{}, c2{};
+  core::BuildFromDigits(grid, board, b1, r1, c1);
+  CountCandidatesPerUnit(board, b2, r2, c2);
+  EXPECT_EQ(b1, b2);
+  EXPECT_EQ(r1, r2);
+  EXPECT_EQ(c1, c2);
+}
+
+TEST(FindNakedSingle, ZeroEmptyCountFindsNothingOnABoardWithSingles) {
+  TBoard board = EmptyBoard();
+  KeepOnly(board, 3, 3, {4});
+  const TBoard before = board;
+  int empty = 0, digit = -1, row = -1, col = -1;
+  EXPECT_EQ(FindNakedSingle(board, empty, false, digit, row, col), 0);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(empty, 0);
+  EXPECT_EQ(digit, -1);
+}
+
+TEST(FindNakedSingle, ReportsTheFirstInReadingOrderAndLeavesTheBoard) {
+  TBoard board = EmptyBoard();
+  KeepOnly(board, 1, 2, {6});  // B1
+  KeepOnly(board, 9, 1, {4});  // A9: earlier in reading order, later in column order
+  const TBoard before = board;
+  int empty = 81, digit = 0, row = 0, col = 0;
+  ASSERT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 1);
+  EXPECT_EQ(digit, 4);
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(col, 9);
+  EXPECT_EQ(empty, 81);
+  EXPECT_EQ(board, before);
+}
+
+TEST(FindNakedSingle, PlacingWritesTheDigitAndClearsItFromThePeers) {
+  TBoard board = EmptyBoard();
+  KeepOnly(board, 5, 5, {7});
+  int empty = 81, digit = 0, row = 0, col = 0;
+  ASSERT_EQ(FindNakedSingle(board, empty, false, digit, row, col), 1);
+  EXPECT_EQ(board.at(5, 5)[kDigit], 7);
+  EXPECT_EQ(empty, 80);
+  EXPECT_EQ(digit, 7);
+  EXPECT_EQ(row, 5);
+  EXPECT_EQ(col, 5);
+  // Peers by row, column and block lose the 7 and nothing else; others keep it.
+  for (auto [c, r] : {std::pair{1, 5}, {5, 9}, {4, 6}}) {
+    EXPECT_FALSE(HasCandidate(board, c, r, 7)) << c << "," << r;
+    EXPECT_EQ(board.at(c, r)[kCount], 8) << c << "," << r;
+  }
+  EXPECT_TRUE(HasCandidate(board, 1, 1, 7));
+  EXPECT_EQ(board.at(1, 1)[kCount], 9);
+}
+
+TEST(FindNakedSingle, EmptyCellWithoutCandidatesIsNoSingle) {
+  TBoard board = EmptyBoard();
+  KeepOnly(board, 2, 2, {});
+  int empty = 81, digit = -1, row = -1, col = -1;
+  EXPECT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 0);
+  EXPECT_EQ(CountNakedSingles(board), 0);
+}
+
+TEST(PlaceNakedSingleAt, OnlyTheGivenCellIsConsidered) {
+  TBoard board = EmptyBoard();
+  KeepOnly(board, 1, 1, {3});
+  KeepOnly(board, 4, 6, {2, 8});
+  const TBoard before = board;
+  int empty = 81, digit = -1, row = -1, col = -1;
+  EXPECT_EQ(PlaceNakedSingleAt(board, 4, 6, empty, false, digit, row, col), 0);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(empty, 81);
+
+  EXPECT_EQ(PlaceNakedSingleAt(board, 1, 1, empty, true, digit, row, col), 1);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(digit, 3);
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(col, 1);
+
+  EXPECT_EQ(PlaceNakedSingleAt(board, 1, 1, empty, false, digit, row, col), 1);
+  EXPECT_EQ(board.at(1, 1)[kDigit], 3);
+  EXPECT_FALSE(HasCandidate(board, 1, 9, 3));
+  EXPECT_EQ(empty, 80);
+}
+
+TEST(PlaceNakedSingleAt, FilledOrOutsideCellsAreNoSingles) {
+  TBoard board = BoardFromLine(test::kSolvedLine);
+  board.at(2, 2)[kCount] = 1;  // stale marks of a filled cell
+  board.at(2, 2)[4] = 1;
+  int empty = 5, digit = -1, row = -1, col = -1;
+  EXPECT_EQ(PlaceNakedSingleAt(board, 2, 2, empty, true, digit, row, col), 0);
+  EXPECT_EQ(PlaceNakedSingleAt(board, 0, 2, empty, true, digit, row, col), 0);
+  EXPECT_EQ(PlaceNakedSingleAt(board, 2, 10, empty, true, digit, row, col), 0);
+  EXPECT_EQ(CountNakedSingles(board), 0);
+}
+
+TEST(CountNakedSingles, CountsEveryEmptyCellWithOneCandidate) {
+  TBoard board = EmptyBoard();
+  KeepOnly(board, 1, 1, {1});
+  KeepOnly(board, 9, 9, {9});
+  KeepOnly(board, 5, 2, {1});  // same digit as A1 elsewhere: still its own single
+  KeepOnly(board, 6, 6, {2, 3});
+  EXPECT_EQ(CountNakedSingles(board), 3);
+}
+
+// The only single stands at E5, in a block with 4, a row with 5 and a column
+// with 6 empty cells; every other empty cell holds two candidates.
+TBoard SingleInBlockOfFour() {
+  TBoard board =
+      BoardFromLine(test::WithBlanks(test::kSolvedLine, {"E5", "D4", "D6", "F4", "E1", "E2", "E8",
+                                                         "E9", "A5", "B5", "C5", "G5", "H5"})
+                        .c_str());
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      if (board.at(c, r)[kDigit] == 0) SetCandidates(board, c, r, {8, 9});
+  SetCandidates(board, 5, 5, {5});
+  return board;
+}
+
+TEST(FindSingleInFullestUnit, UnitsFullerThanMostAreNotSearched) {
+  const TBoard board = SingleInBlockOfFour();
+  int col = 0, row = 0;
+  EXPECT_FALSE(FindSingleInFullestUnit(board, 1, 3, col, row));
+  EXPECT_EQ(col, -1);
+  EXPECT_EQ(row, -1);
+}
+
+TEST(FindSingleInFullestUnit, FindsTheSingleThroughItsEmptiestUnit) {
+  const TBoard board = SingleInBlockOfFour();
+  int col = 0, row = 0;
+  // Four empty cells: only the block qualifies, the row has 5, the column 6.
+  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 4, col, row));
+  EXPECT_EQ(col, 5);
+  EXPECT_EQ(row, 5);
+  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 6, col, row));
+  EXPECT_EQ(col, 5);
+  EXPECT_EQ(row, 5);
+}
+
+TEST(FindSingleInFullestUnit, BlocksComeBeforeRowsAtEqualSize) {
+  // A9 is a single in row A (2 empty cells), I1 a single in block 6 (2 empty
+  // cells); A9 comes first in reading order, but the block wins.
+  TBoard board =
+      BoardFromLine(test::WithBlanks(test::kSolvedLine, {"A9", "A8", "B7", "C7", "D9", "G9", "I1",
+                                                         "H1", "I4", "I5", "D1"})
+                        .c_str());
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      if (board.at(c, r)[kDigit] == 0) SetCandidates(board, c, r, {8, 9});
+  SetCandidates(board, 9, 1, {2});
+  SetCandidates(board, 1, 9, {3});
+  int col = 0, row = 0;
+  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 3, col, row));
+  EXPECT_EQ(col, 1);
+  EXPECT_EQ(row, 9);
+  // Without the block single, the row one is next.
+  SetCandidates(board, 1, 9, {3, 4});
+  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 3, col, row));
+  EXPECT_EQ(col, 9);
+  EXPECT_EQ(row, 1);
+}
+
+TEST(FindHiddenSingle, ZeroEmptyCountFindsNothingAndLeavesTheTables) {
+  TBoard board = EmptyBoard();
+  HideInBlock(board, 0, 2, 2, 3);
+  const TBoard before = board;
+  int empty = 0;
+  HiddenOut out;
+  out.rowCounts.fill(42);
+  for (auto mode :
+       {HiddenSingleMode::ReportOnly, HiddenSingleMode::PlaceFirst, HiddenSingleMode::CollectAll}) {
+    EXPECT_EQ(RunHidden(board, empty, mode, out), 0);
+    EXPECT_EQ(board, before);
+    EXPECT_EQ(out.rowCounts[0], 42);
+    EXPECT_EQ(out.digit, -7);
+  }
+}
+
+TEST(FindHiddenSingle, HiddenInBlockAndRowIsReportedAsBlock) {
+  TBoard board = EmptyBoard();
+  HideInBlock(board, 0, 2, 1, 5);  // A2
+  HideInRow(board, 1, 2, 5);
+  const TBoard before = board;
+  int empty = 81;
+  HiddenOut out;
+  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
+  EXPECT_EQ(out.blockUnit, 1);
+  EXPECT_EQ(out.rowUnit, -1);
+  EXPECT_EQ(out.colUnit, -1);
+  EXPECT_EQ(out.digit, 5);
+  EXPECT_EQ(out.row, 1);
+  EXPECT_EQ(out.col, 2);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(empty, 81);
+  EXPECT_EQ(out.rowCounts[4], 1);            // row A, digit 5: the tables describe the board
+  EXPECT_EQ(out.blockCounts[9 * 1 + 4], 6);  // A4..A6 lost their 5
+  EXPECT_EQ(out.blockCounts[9 * 3 + 4], 9);
+}
+
+TEST(FindHiddenSingle, EveryBlockIsSearchedBeforeAnyRow) {
+  TBoard board = EmptyBoard();
+  HideInRow(board, 3, 5, 7);       // C5, row C
+  HideInBlock(board, 4, 5, 5, 2);  // E5, block 4
+  int empty = 81;
+  HiddenOut out;
+  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
+  EXPECT_EQ(out.digit, 2);
+  EXPECT_EQ(out.blockUnit, 5);
+  EXPECT_EQ(out.row, 5);
+  EXPECT_EQ(out.col, 5);
+}
+
+struct UnitCase {
+  const char* name;
+  void (*hide)(TBoard&);
+  int blockUnit, rowUnit, colUnit, digit, col, row;
+};
+
+void PrintTo(const UnitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class FindHiddenSingleUnit : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(FindHiddenSingleUnit, ReportsExactlyTheUnitItWasFoundIn) {
+  const UnitCase& c = GetParam();
+  TBoard board = EmptyBoard();
+  c.hide(board);
+  int empty = 81;
+  HiddenOut out;
+  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
+  EXPECT_EQ(out.blockUnit, c.blockUnit);
+  EXPECT_EQ(out.rowUnit, c.rowUnit);
+  EXPECT_EQ(out.colUnit, c.colUnit);
+  EXPECT_EQ(out.digit, c.digit);
+  EXPECT_EQ(out.col, c.col);
+  EXPECT_EQ(out.row, c.row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, FindHiddenSingleUnit,
+    ::testing::Values(
+        UnitCase{"Block8", [](TBoard& b) { HideInBlock(b, 8, 9, 7, 6); }, 9, -1, -1, 6, 9, 7},
+        UnitCase{"RowI", [](TBoard& b) { HideInRow(b, 9, 4, 1); }, -1, 9, -1, 1, 4, 9},
+        UnitCase{"Column3", [](TBoard& b) { HideInColumn(b, 3, 8, 9); }, -1, -1, 3, 9, 3, 8},
+        // Two row singles: the lower row number wins, whatever the digits.
+        UnitCase{"LowerRowFirst",
+                 [](TBoard& b) {
+                   HideInRow(b, 6, 2, 1);
+                   HideInRow(b, 4, 7, 8);
+                 },
+                 -1, 4, -1, 8, 7, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FindHiddenSingle, PlaceFirstFillsTheCellAndClearsThePeers) {
+  TBoard board = EmptyBoard();
+  HideInBlock(board, 0, 2, 2, 3);  // B2
+  int empty = 81;
+  HiddenOut out;
+  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::PlaceFirst, out), 1);
+  EXPECT_EQ(board.at(2, 2)[kDigit], 3);
+  EXPECT_EQ(empty, 80);
+  EXPECT_EQ(out.digit, 3);
+  EXPECT_EQ(out.blockUnit, 1);
+  EXPECT_FALSE(HasCandidate(board, 2, 9, 3));
+  EXPECT_FALSE(HasCandidate(board, 9, 2, 3));
+  EXPECT_TRUE(HasCandidate(board, 9, 9, 3));
+  // The tables describe the board after the placement.
+  EXPECT_EQ(out.rowCounts[9 * 1 + 2], 0);
+  EXPECT_EQ(out.colCounts[9 * 1 + 2], 0);
+  EXPECT_EQ(out.rowCounts[9 * 1 + 3], 8);
+  EXPECT_EQ(out.rowCounts[9 * 8 + 2], 8);  // row I: I2 lost its 3
+}
+
+TEST(FindHiddenSingle, PlaceFirstInARowLeavesTheBlockFieldAlone) {
+  TBoard board = EmptyBoard();
+  HideInRow(board, 4, 6, 9);  // D6
+  int empty = 81;
+  HiddenOut out;
+  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::PlaceFirst, out), 1);
+  EXPECT_EQ(board.at(6, 4)[kDigit], 9);
+  EXPECT_EQ(out.digit, 9);
+  EXPECT_EQ(out.blockUnit, -7);
+}
+
+TEST(FindHiddenSingle, CollectAllListsACellOncePerUnitAndTouchesOnlyDigits) {
+  TBoard board = EmptyBoard();
+  HideInBlock(board, 0, 2, 2, 3);  // B2, hidden in block 0 ...
+  HideInColumn(board, 2, 2, 3);    // ... and in column 2
+  TBoard expected = board;
+  expected.at(2, 2)[kDigit] = 3;
+  int empty = 81;
+  HiddenOut out;
+  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::CollectAll, out), 2);
+  EXPECT_EQ(empty, 81);
+  EXPECT_EQ(board, expected);  // flags of B2 and of every peer untouched
+  EXPECT_TRUE(HasCandidate(board, 5, 2, 3));
+}
+
+TEST(FindHiddenSingle, CollectAllFillsEverySingleOfThePass) {
+  TBoard board = EmptyBoard();
+  HideInBlock(board, 8, 9, 9, 4);
+  HideInRow(board, 1, 5, 6);
+  HideInColumn(board, 7, 3, 2);
+  int empty = 81;
+  HiddenOut out;
+  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::CollectAll, out), 3);
+  EXPECT_EQ(board.at(9, 9)[kDigit], 4);
+  EXPECT_EQ(board.at(5, 1)[kDigit], 6);
+  EXPECT_EQ(board.at(7, 3)[kDigit], 2);
+  EXPECT_EQ(core::CountDigits(board), 3);
+}
+
+TEST(FindHiddenSingle, DigitWithoutAnyCandidateInAUnitIsSkipped) {
+  TBoard board = EmptyBoard();
+  for (int c = 1; c <= 9; ++c) Eliminate(board, c, 5, 4);  // row E has no 4 at all
+  int empty = 81;
+  HiddenOut out;
+  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 0);
+}
+
+TEST(CountBlockHiddenSingles, CountsABlockDigitPairOnceEvenWhenHiddenInItsRowToo) {
+  TBoard board = EmptyBoard();
+  HideInBlock(board, 0, 2, 1, 5);
+  HideInRow(board, 1, 2, 5);
+  HideInBlock(board, 4, 6, 5, 6);
+  HideInColumn(board, 8, 8, 1);  // a column single does not count
+  const TBoard before = board;
+  TUnitCountTable blocks{}, rows{}, cols{};
+  EXPECT_EQ(CountBlockHiddenSingles(board, blocks, rows, cols), 2);
+  EXPECT_EQ(board, before);
+  EXPECT_EQ(blocks[4], 1);
+  EXPECT_EQ(rows[4], 1);
+}
+
+}  // namespace
+}  // namespace zentaro::techniques
