@@ -1,10 +1,11 @@
 # Fails when a file below src/ui includes a Qt header, or when a layer
 # includes a header of a layer above it.
-set(order core techniques solver rating files app)
+set(order core techniques solver rating hints files app)
 set(allowed_core core)
 set(allowed_techniques core techniques)
 set(allowed_solver core techniques solver)
 set(allowed_rating core techniques solver rating)
+set(allowed_hints core techniques hints)
 set(allowed_files core files)
 set(allowed_app core techniques solver files app rating hints)
 set(bad "")

@@ -1,0 +1,1 @@
+// The hint texts land here.
