@@ -1,0 +1,352 @@
+#include "techniques/Chains.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "techniques/Singles.h"
+
+namespace zentaro::techniques {
+
+using core::kCount;
+using core::kDigit;
+using core::TBoard;
+using core::TCell;
+
+namespace {
+
+bool IsEmpty(const TCell& cell) {
+  return cell[kDigit] == 0;
+}
+
+bool SameUnit(int col1, int row1, int col2, int row2) {
+  return col1 == col2 || row1 == row2 || core::BlockOf(col1, row1) == core::BlockOf(col2, row2);
+}
+
+// Writes the digit and takes it out of the peers; a filled cell keeps no marks.
+void Place(TBoard& board, int col, int row, int digit) {
+  TCell& cell = board.at(col, row);
+  cell.fill(0);
+  cell[kDigit] = digit;
+  core::RemoveFromPeers(board, col - 1, row - 1);
+}
+
+int LowestCandidateExcept(const TCell& cell, int except) {
+  for (int d = 1; d <= 9; ++d)
+    if (d != except && cell[d] > 0) return d;
+  return 0;
+}
+
+int HighestCandidate(const TCell& cell) {
+  for (int d = 9; d >= 1; --d)
+    if (cell[d] > 0) return d;
+  return 0;
+}
+
+// The peers of (col, row) in the order the two-candidate steps visit them:
+// the block column by column, then the rest of the row, then the rest of the
+// column.
+template <typename Visit>
+void ForEachPeerInChainOrder(int col, int row, Visit visit) {
+  const core::TBlockBounds b = core::BlockBounds(core::BlockOf(col, row));
+  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
+    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+      if (c != col || r != row) visit(c, r);
+  for (int c = 1; c <= 9; ++c)
+    if (c < b.firstCol + 1 || c > b.lastCol + 1) visit(c, row);
+  for (int r = 1; r <= 9; ++r)
+    if (r < b.firstRow + 1 || r > b.lastRow + 1) visit(col, r);
+}
+
+// Key of a placement: 81 cells times nine digits.
+int PlacementKey(int col, int row, int digit) {
+  return 81 * (digit - 1) + 9 * (row - 1) + col - 1;
+}
+int CellKey(int col, int row) {
+  return 9 * (row - 1) + col - 1;
+}
+
+struct ChainConclusion {
+  const TChainNode* first = nullptr;
+  const TChainNode* second = nullptr;
+};
+
+// The first node after the start, in list order, whose cell and digit reappear
+// in `other` (after its start); its partner is the earliest such node there.
+ChainConclusion FindForcing(const TTabCellArray& chainA, const TTabCellArray& chainB, int startCol,
+                            int startRow, const TChainTarget& target) {
+  constexpr int kNone = -1;
+  std::array<int, 729> firstInB;
+  firstInB.fill(kNone);
+  for (std::size_t i = chainB.size(); i-- > 1;) {
+    const TChainNode& b = *chainB[i];
+    firstInB[PlacementKey(b.column, b.row, b.digit)] = static_cast<int>(i);
+  }
+  for (std::size_t i = 1; i < chainA.size(); ++i) {
+    const TChainNode& a = *chainA[i];
+    if (a.column == startCol && a.row == startRow) continue;
+    if (target.IsSet() &&
+        (a.column != target.column || a.row != target.row || a.digit != target.digit))
+      continue;
+    const int partner = firstInB[PlacementKey(a.column, a.row, a.digit)];
+    if (partner != kNone) return {&a, chainB[partner].get()};
+  }
+  return {};
+}
+
+// The first pair of nodes after the start, in list order of the earlier one,
+// that put two different digits into the same cell.
+ChainConclusion FindContradiction(const TTabCellArray& chain, int startCol, int startRow,
+                                  const TChainTarget& target) {
+  std::array<std::vector<const TChainNode*>, 81> byCell;
+  for (std::size_t i = 1; i < chain.size(); ++i) {
+    const TChainNode& n = *chain[i];
+    byCell[CellKey(n.column, n.row)].push_back(&n);
+  }
+  for (std::size_t i = 1; i < chain.size(); ++i) {
+    const TChainNode& a = *chain[i];
+    if (a.column == startCol && a.row == startRow) continue;
+    if (target.IsSet() && (a.column != target.column || a.row != target.row)) continue;
+    for (const TChainNode* later : byCell[CellKey(a.column, a.row)])
+      if (later->index > a.index && later->digit != a.digit) return {&a, later};
+  }
+  return {};
+}
+
+// One run of BuildChainPair with its own copies of the fixed digit and target.
+struct ChainRun {
+  int fixedDigit = 0;
+  TChainTarget target;
+  TChainText textA;
+  TChainText textB;
+  int found = 0;
+};
+
+ChainRun RunChainPair(const TBoard& board, int fixedDigit, const TChainTarget& target,
+                      bool hiddenSinglesA, bool hiddenSinglesB, int startRow, int startCol,
+                      int maxDepth) {
+  ChainRun run;
+  run.fixedDigit = fixedDigit;
+  run.target = target;
+  run.found = BuildChainPair(board, run.fixedDigit, hiddenSinglesA, hiddenSinglesB, run.textA,
+                             run.textB, run.target, startRow, startCol, maxDepth, true);
+  return run;
+}
+
+// Prefers chains without hidden-single steps, then the shorter ones; run 1
+// allows hidden singles in both chains, run 2 in chain A only, run 3 in chain B
+// only, run 4 in neither. The later runs take part only when they found the
+// forcing result again.
+void ChooseTexts(const std::array<ChainRun, 4>& runs, TChainText& textA, TChainText& textB) {
+  const auto counts = [&](int n) { return runs[n - 1].found == 1; };
+  const auto lenA = [&](int n) { return runs[n - 1].textA.size(); };
+  const auto lenB = [&](int n) { return runs[n - 1].textB.size(); };
+
+  int a = counts(4) ? 4 : counts(3) ? 3 : counts(2) ? 2 : 1;
+  if (counts(3) && lenA(3) <= lenA(a)) a = 3;
+  if (counts(4) && lenA(4) <= lenA(a)) a = 4;
+  if (counts(2) && lenA(2) < lenA(a)) a = 2;
+
+  int b = counts(4) ? 4 : counts(2) ? 2 : counts(3) ? 3 : 1;
+  if (counts(2) && lenB(2) <= lenB(b)) b = 2;
+  // Compared as signed lengths: with an empty current text the bound is -1.
+  if (static_cast<long>(lenB(1)) < static_cast<long>(lenB(b)) - 1) b = 1;
+  if (counts(3) && lenB(3) < lenB(b)) b = 3;
+
+  textA = runs[a - 1].textA;
+  textB = runs[b - 1].textB;
+}
+
+}  // namespace
+
+void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNode* parent,
+                 int digit, int col, int row, bool useHiddenSingles, int maxDepth,
+                 bool& hiddenSingleUsed) {
+  const int level = depth + 1;
+
+  // A digit may not follow from a step that already put it into one of its
+  // units: that path is discarded rather than extended.
+  for (const TChainNode* n = parent; n != nullptr; n = n->parent)
+    if (n->digit == digit && SameUnit(n->column, n->row, col, row)) return;
+
+  auto owned = std::make_unique<TChainNode>();
+  TChainNode* node = owned.get();
+  node->column = col;
+  node->row = row;
+  node->digit = digit;
+  node->index = static_cast<int>(nodes.size());
+  node->parent = parent;
+  if (parent != nullptr) parent->child = node;
+  nodes.push_back(std::move(owned));
+  depth = level;
+
+  if (level > maxDepth) return;
+
+  if (useHiddenSingles && level == 1) {
+    TBoard placed = board;
+    Place(placed, col, row, digit);
+    TBoard collected = placed;
+    int emptyCount = 81;
+    int blockUnit = -1, rowUnit = -1, colUnit = -1, hsDigit = 0, hsRow = 0, hsCol = 0;
+    core::TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+    const int found =
+        FindHiddenSingle(collected, emptyCount, HiddenSingleMode::CollectAll, blockUnit, rowUnit,
+                         colUnit, hsDigit, hsRow, hsCol, blockCounts, rowCounts, colCounts);
+    if (found > 0) {
+      for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+          if (c == col && r == row) continue;
+          const int newDigit = collected.at(c, r)[kDigit];
+          if (newDigit == 0 || !IsEmpty(board.at(c, r))) continue;
+          hiddenSingleUsed = true;
+          depth = level;
+          ExtendChain(placed, depth, nodes, node, newDigit, c, r, useHiddenSingles, maxDepth,
+                      hiddenSingleUsed);
+        }
+      }
+      return;
+    }
+  }
+
+  ForEachPeerInChainOrder(col, row, [&](int c, int r) {
+    const TCell& cell = board.at(c, r);
+    if (!IsEmpty(cell) || cell[kCount] != 2 || cell[digit] <= 0) return;
+    depth = level;
+    ExtendChain(board, depth, nodes, node, LowestCandidateExcept(cell, digit), c, r,
+                useHiddenSingles, maxDepth, hiddenSingleUsed);
+  });
+}
+
+TChainText ChainText(const TChainNode& last, bool hiddenSingleUsed) {
+  TChainText reversed;
+  for (const TChainNode* n = &last; n != nullptr; n = n->parent)
+    reversed.push_back(core::RowLetter(n->row) + std::to_string(n->column) + "=" +
+                       std::to_string(n->digit));
+  TChainText text(reversed.rbegin(), reversed.rend());
+  if (hiddenSingleUsed && text.size() > 1) text[1] += "*";
+  return text;
+}
+
+int BuildChainPair(const TBoard& board, int& fixedDigit, bool hiddenSinglesA, bool hiddenSinglesB,
+                   TChainText& textA, TChainText& textB, TChainTarget& target, int startRow,
+                   int startCol, int maxDepth, bool wantText) {
+  const TCell& start = board.at(startCol, startRow);
+  const bool withChainB = fixedDigit == 0;
+  const int digitA = withChainB ? LowestCandidateExcept(start, 0) : fixedDigit;
+  const int digitB = withChainB ? HighestCandidate(start) : 0;
+
+  // Both lists are locals: every node goes with them on every return.
+  TTabCellArray chainA;
+  TTabCellArray chainB;
+  bool hiddenUsedA = false;
+  bool hiddenUsedB = false;
+  int depth = 0;
+  ExtendChain(board, depth, chainA, nullptr, digitA, startCol, startRow, hiddenSinglesA, maxDepth,
+              hiddenUsedA);
+  if (withChainB) {
+    depth = 0;
+    ExtendChain(board, depth, chainB, nullptr, digitB, startCol, startRow, hiddenSinglesB, maxDepth,
+                hiddenUsedB);
+  }
+  if (chainA.empty() || chainB.empty()) {
+    fixedDigit = 0;
+    return 0;
+  }
+
+  int found = 0;
+  bool textsHiddenA = hiddenUsedA;
+  bool textsHiddenB = hiddenUsedB;
+  ChainConclusion conclusion = FindForcing(chainA, chainB, startCol, startRow, target);
+  if (conclusion.first != nullptr) {
+    found = 1;
+  } else {
+    if (fixedDigit == 0 || fixedDigit == digitA) {
+      conclusion = FindContradiction(chainA, startCol, startRow, target);
+      if (conclusion.first != nullptr) {
+        fixedDigit = digitA;
+        textsHiddenB = hiddenUsedA;
+      }
+    }
+    if (conclusion.first == nullptr && fixedDigit == 0) {
+      conclusion = FindContradiction(chainB, startCol, startRow, target);
+      if (conclusion.first != nullptr) {
+        fixedDigit = digitB;
+        textsHiddenA = hiddenUsedB;
+      }
+    }
+  }
+  if (conclusion.first == nullptr) return 0;
+
+  if (!target.IsSet()) {
+    target.column = conclusion.first->column;
+    target.row = conclusion.first->row;
+    target.digit = found == 1 ? conclusion.first->digit : 0;
+  }
+  if (wantText) {
+    textA = ChainText(*conclusion.first, textsHiddenA);
+    textB = ChainText(*conclusion.second, textsHiddenB);
+  }
+  return found;
+}
+
+int FindChain(TBoard& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
+              int maxDepth, int& emptyCount, TTechniqueResult& result) {
+  TBoard work = board;
+  result.excludedDigit = 0;
+  if (wantText) {
+    result.textA.clear();
+    result.textB.clear();
+  }
+
+  for (int startCol = 1; startCol <= 9; ++startCol) {
+    for (int startRow = 1; startRow <= 9; ++startRow) {
+      const TCell& start = work.at(startCol, startRow);
+      if (!IsEmpty(start) || start[kCount] != 2) continue;
+
+      ChainRun first = RunChainPair(work, 0, TChainTarget{}, useHiddenSingles, useHiddenSingles,
+                                    startRow, startCol, maxDepth);
+      const bool counts = first.found == 1 || (allowContradiction && first.fixedDigit > 0);
+      if (!counts) continue;
+
+      result.excludedDigit = first.fixedDigit;
+      const bool contradiction = first.found == 0;
+      const int digit =
+          contradiction ? LowestCandidateExcept(start, first.fixedDigit) : first.target.digit;
+      const int col = contradiction ? startCol : first.target.column;
+      const int row = contradiction ? startRow : first.target.row;
+      result.digit = digit;
+      result.cellColumn = col;
+      result.cellRow = row;
+
+      if (!wantText) {
+        Place(work, col, row, digit);
+        --emptyCount;
+        board = work;
+        return 1;
+      }
+
+      if (!useHiddenSingles) {
+        result.textA = std::move(first.textA);
+        result.textB = std::move(first.textB);
+      } else {
+        const std::array<ChainRun, 4> runs{first,
+                                           RunChainPair(work, first.fixedDigit, first.target, true,
+                                                        false, startRow, startCol, maxDepth),
+                                           RunChainPair(work, first.fixedDigit, first.target, false,
+                                                        true, startRow, startCol, maxDepth),
+                                           RunChainPair(work, first.fixedDigit, first.target, false,
+                                                        false, startRow, startCol, maxDepth)};
+        ChooseTexts(runs, result.textA, result.textB);
+      }
+      board = work;
+      return first.found;
+    }
+  }
+  board = work;
+  return 0;
+}
+
+}  // namespace zentaro::techniques
