@@ -1,0 +1,55 @@
+#include "solver/SolveAndCount.h"
+
+namespace zentaro::solver {
+
+namespace {
+
+// Frees the matrix however the solve ends and gives the caller's solver its
+// count-only setting back; the first solution has to be decoded here.
+class SolveSession {
+ public:
+  explicit SolveSession(DlxSolver& solver) : solver_(solver), countOnly_(solver.DLXCountOnly()) {
+    solver_.SetDLXCountOnly(false);
+  }
+  ~SolveSession() {
+    solver_.DLXFree();
+    solver_.SetDLXCountOnly(countOnly_);
+  }
+  SolveSession(const SolveSession&) = delete;
+  SolveSession& operator=(const SolveSession&) = delete;
+
+ private:
+  DlxSolver& solver_;
+  bool countOnly_;
+};
+
+}  // namespace
+
+int SolveAndCount(DlxSolver& solver, const core::TDigitGrid& grid, core::TDigitGrid& solution,
+                  bool& solutionUnique) {
+  solutionUnique = false;
+  SolveSession session(solver);
+  solver.DLXInit(2, 2);
+  solver.DLXAddSudokuRows(grid);
+  const auto found = static_cast<int>(solver.DLXSolve(2));
+  if (found >= 1) solution = solver.DLXSolutions()[0];
+  if (found == 1) solutionUnique = true;
+  return found;
+}
+
+int SolveAndCount(DlxSolver& solver, const core::TBoard& board, core::TDigitGrid& solution,
+                  bool& solutionUnique) {
+  return SolveAndCount(solver, core::ExtractDigits(board), solution, solutionUnique);
+}
+
+int SolveAndCount(const core::TDigitGrid& grid, core::TDigitGrid& solution, bool& solutionUnique) {
+  DlxSolver solver;
+  return SolveAndCount(solver, grid, solution, solutionUnique);
+}
+
+int SolveAndCount(const core::TBoard& board, core::TDigitGrid& solution, bool& solutionUnique) {
+  DlxSolver solver;
+  return SolveAndCount(solver, board, solution, solutionUnique);
+}
+
+}  // namespace zentaro::solver
