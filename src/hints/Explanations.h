@@ -1,0 +1,158 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Board.h"
+#include "hints/Highlights.h"
+#include "techniques/TechniqueResult.h"
+
+namespace zentaro::hints {
+
+// The main window's help context, which every hint stage hands to "&Explain".
+inline constexpr int kMainWindowHelpContext = 1300;
+
+// Modal results of a hint stage.
+inline constexpr int kModalOk = 1;
+inline constexpr int kModalCancel = 2;
+
+// String-table ids of the captions of the hint window's first button.
+inline constexpr int kConcreteHintCaptionId = 2300;  // "Concrete &hint"
+inline constexpr int kDoItCaptionId = 2009;          // "&Do it !"
+inline constexpr int kOkCaptionId = 2079;            // "OK"
+
+enum class StageKind { General, Concrete, Only };
+
+struct CellRef {
+  int col = 0;  // 1..9
+  int row = 0;  // 1..9
+  bool operator==(const CellRef&) const = default;
+};
+
+// Make the window `width` wide before the stage, or as wide as the space to
+// the screen's right edge allows, but not below `minimum` (see
+// WidenHintWindow).
+struct WindowWidening {
+  int width = 400;
+  int minimum = 0;
+  bool operator==(const WindowWidening&) const = default;
+};
+
+// One showing of the hint window.
+struct HintStage {
+  StageKind kind = StageKind::General;
+  // The text, one entry per line, "" for an empty line, with the mark-up
+  // still in (render with RenderHintText(lines, fixedPitchBlock)).
+  std::vector<std::string> lines;
+  int buttonCaptionId = kConcreteHintCaptionId;  // LoadText it for Button1
+  int helpContext = kMainWindowHelpContext;
+  // The whole highlight layer while the stage is shown; it replaces whatever
+  // the layer held (the concrete stage starts from a cleared layer).
+  Highlights highlights;
+  // The layer once the window has closed, whatever the result: the concrete
+  // stage takes its unit highlights away and leaves the single cells.
+  Highlights highlightsAfter;
+  bool fixedPitchBlock = false;         // run the block pass after the mark-up pass
+  std::optional<WindowWidening> widen;  // applied before showing
+  std::optional<CellRef> hintCell;      // becomes the main window's hint cell before showing
+  bool countsConcreteHint = false;      // one more concrete hint once it has been shown
+};
+
+// An explanation is its stages in order. The caller drives them:
+//
+//   if (!e.internalError.empty()) { plain message box with it; outcome Cancel; done }
+//   for each stage s, in order:
+//     set the hint window's help context to s.helpContext;
+//     if s.hintCell: remember it as the hint cell;
+//     layer := s.highlights; HintHighlightOn := true; repaint the highlighted cells;
+//     if s.widen: window rect := WidenHintWindow(rect, screen width, s.widen->width,
+//                                                s.widen->minimum);
+//     fill the box with RenderHintText(s.lines, s.fixedPitchBlock), Button1's caption
+//       := LoadText(s.buttonCaptionId), show modally (the growth rule runs on show) and
+//       read the modal result r;
+//     if s.countsConcreteHint: ++concrete-hints counter (also when r is Cancel);
+//     layer := s.highlightsAfter; repaint;
+//     if r != OK: the outcome is Cancel; stop.
+//   the outcome is OK: for a General+Concrete explanation that means "&Do it !";
+//   for ExplainNoHint (one stage, kind Only) it only acknowledges the advice, after
+//   which HintHighlightOn is cleared (its highlightsAfter is empty).
+//
+// Before the first stage the caller also redraws the previous hint cell
+// without highlight and switches off a digit highlight of the tool panel.
+// DriveExplanation below is exactly this loop around a stage-showing callback.
+struct Explanation {
+  std::vector<HintStage> stages;
+  std::string internalError;  // "Internal error." for an inconsistent chain result
+};
+
+// Runs the loop above: showStage does everything for one stage from setting
+// the layer to returning the modal result (1 OK, anything else Cancel);
+// showMessage shows a plain message. Returns kModalOk or kModalCancel.
+int DriveExplanation(const Explanation& explanation,
+                     const std::function<int(const HintStage&)>& showStage,
+                     const std::function<void(const std::string&)>& showMessage,
+                     int& concreteHints);
+
+// Every explanation takes:
+// - board: for the singles, the main window's Board as it stands when the
+//   explanation starts (without pencil marks when the hint computed them);
+//   for all others, the working board the finder ran on, before the step is
+//   applied (check-only state);
+// - result: the record the finder or pipeline entry filled;
+// - userMarks: true when the user's own complete pencil marks are in use.
+// None of them changes anything; they only build the text and highlights.
+
+// result: singleDigit, singleColumn, singleRow.
+Explanation ExplainSingleCandidate(const core::TBoard& board,
+                                   const techniques::TTechniqueResult& result, bool userMarks,
+                                   int helpContext = kMainWindowHelpContext);
+// result: singleDigit, singleColumn, singleRow and one of singleBlockUnit (1..9),
+// singleRowUnit, singleColumnUnit.
+Explanation ExplainHiddenSingle(const core::TBoard& board,
+                                const techniques::TTechniqueResult& result, bool userMarks,
+                                int helpContext = kMainWindowHelpContext);
+// result: digit, block 1..9, rowLine or columnLine (the other -1).
+Explanation ExplainPointing(const core::TBoard& board, const techniques::TTechniqueResult& result,
+                            bool userMarks, int helpContext = kMainWindowHelpContext);
+// result: digit, rowLine or columnLine (the other -1), block 0..8.
+Explanation ExplainClaiming(const core::TBoard& board, const techniques::TTechniqueResult& result,
+                            bool userMarks, int helpContext = kMainWindowHelpContext);
+// result: digit, block < secondBlock (1..9), lines[0] < lines[1],
+// orientation 0 rows / 1 columns.
+Explanation ExplainTwoBlocks(const core::TBoard& board, const techniques::TTechniqueResult& result,
+                             bool userMarks, int helpContext = kMainWindowHelpContext);
+// result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
+// cells are read from the board (empty cells of the unit whose candidates lie
+// in the set); whether they all hold exactly the set decides the wording.
+Explanation ExplainNakedSubset(const core::TBoard& board,
+                               const techniques::TTechniqueResult& result, bool userMarks,
+                               int helpContext = kMainWindowHelpContext);
+// result: subsetDigits (ascending, 0 beyond the size), unitKind, unitNumber.
+// The subset's cells are the unit's empty cells holding any of its digits.
+Explanation ExplainHiddenSubset(const core::TBoard& board,
+                                const techniques::TTechniqueResult& result, bool userMarks,
+                                int helpContext = kMainWindowHelpContext);
+// result: digit, lines[0..1] (base), positions[0..1] (cross),
+// orientation 1 base rows / 0 base columns.
+Explanation ExplainXWing(const core::TBoard& board, const techniques::TTechniqueResult& result,
+                         bool userMarks, int helpContext = kMainWindowHelpContext);
+// result: digit, lines[0..2] (base), positions[0..2] (cross),
+// orientation 1 base rows / 0 base columns.
+Explanation ExplainSwordfish(const core::TBoard& board, const techniques::TTechniqueResult& result,
+                             bool userMarks, int helpContext = kMainWindowHelpContext);
+// result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
+// textA, textB. An inconsistent result gives internalError and no stages.
+Explanation ExplainChains(const core::TBoard& board, const techniques::TTechniqueResult& result,
+                          bool userMarks, int helpContext = kMainWindowHelpContext);
+// The trial-and-error advice; solutionCount above 1 adds the sentence on a
+// puzzle that is not good.
+Explanation ExplainNoHint(int solutionCount, int helpContext = kMainWindowHelpContext);
+
+// The chain diagram between the "$" and "%" lines, mark-up included: the left
+// column for chain A, the right for chain B.
+std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
+                                      const std::vector<std::string>& chainB);
+
+}  // namespace zentaro::hints

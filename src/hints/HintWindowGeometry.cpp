@@ -1,0 +1,48 @@
+#include "hints/HintWindowGeometry.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zentaro::hints {
+
+WindowRect PlaceHintWindow(const WindowRect& boardOnScreen, int screenWidth) {
+  WindowRect rect;
+  rect.left = boardOnScreen.left + boardOnScreen.width + 2;
+  rect.top = boardOnScreen.top;
+  rect.width = std::min(screenWidth >= 900 ? 400 : 300, screenWidth - rect.left);
+  if (rect.width < kHintWindowMinWidth) {
+    rect.width = kHintWindowMinWidth;
+    rect.left = screenWidth - kHintWindowMinWidth;
+  }
+  rect.height = kHintWindowHeight;
+  return rect;
+}
+
+HintWindowFit GrowHintWindow(const WindowRect& window, int boxChrome, int lineCount, int fontHeight,
+                             const MainWindowFrame& mainWindow, int desktopHeight) {
+  HintWindowFit fit{window, false};
+  WindowRect& rect = fit.rect;
+  const int lineHeight = std::abs(fontHeight) + 2;
+  const int needed = (lineCount + 2) * lineHeight + 4;
+  while (rect.height - boxChrome < needed) {
+    rect.height += lineHeight;
+    if (rect.height > kHintWindowMaxGrowHeight) break;
+  }
+
+  if (rect.Bottom() > mainWindow.bottom) rect.top = mainWindow.clientTop;
+  if (rect.Bottom() > mainWindow.bottom) rect.top = mainWindow.top;
+  if (rect.Bottom() > mainWindow.bottom) rect.top = 1;
+  if (rect.Bottom() > mainWindow.bottom) {
+    rect.height = desktopHeight - 5;
+    fit.scrollBars = true;
+  }
+  return fit;
+}
+
+WindowRect WidenHintWindow(const WindowRect& window, int screenWidth, int wanted, int minimum) {
+  WindowRect rect = window;
+  rect.width = std::max(std::min(wanted, screenWidth - window.left), minimum);
+  return rect;
+}
+
+}  // namespace zentaro::hints

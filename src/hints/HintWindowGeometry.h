@@ -1,0 +1,57 @@
+#pragma once
+
+namespace zentaro::hints {
+
+// A window rectangle in screen pixels.
+struct WindowRect {
+  int left = 0, top = 0, width = 0, height = 0;
+
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+  bool operator==(const WindowRect&) const = default;
+};
+
+inline constexpr int kHintWindowMinWidth = 205;
+inline constexpr int kHintWindowHeight = 270;
+inline constexpr int kHintWindowMaxGrowHeight = 1200;
+
+// Where the hint window stands before the first stage of a request: 2 pixels
+// right of the board, level with its top. `boardOnScreen` is the board's
+// outer frame in screen coordinates (the main window's client origin plus the
+// board's left and top, with the full drawn board size); `screenWidth` is the
+// width recorded when the main window was first shown. The window is 400 wide
+// on screens of 900 pixels or more, else 300, clipped at the screen's right
+// edge; if that leaves less than 205 it stands 205 wide at the right edge.
+WindowRect PlaceHintWindow(const WindowRect& boardOnScreen, int screenWidth);
+
+// The main window as the growth rule sees it.
+struct MainWindowFrame {
+  int top = 0;        // outer top
+  int clientTop = 0;  // the client area's top, screen y
+  int bottom = 0;     // outer bottom edge
+};
+
+struct HintWindowFit {
+  WindowRect rect;
+  bool scrollBars = false;  // both scroll bars on the box
+};
+
+// The growth rule run each time the window is shown. `boxChrome` is the
+// window's height minus the text box's client height (frame, caption and the
+// button row), which stays the same as the window grows. `fontHeight` is the
+// box font's height as stored (negative for a character height).
+//
+// Grows by whole lines of |fontHeight| + 2 until the box holds lineCount + 2
+// lines (plus 4 pixels), stopping at the first height above 1200; then moves
+// the window up (client top, outer top, y = 1) until its bottom is not below
+// the main window's; failing that it becomes desktopHeight - 5 high and
+// scrolls.
+HintWindowFit GrowHintWindow(const WindowRect& window, int boxChrome, int lineCount, int fontHeight,
+                             const MainWindowFrame& mainWindow, int desktopHeight);
+
+// The widening before the concrete stage of the fish and chain hints: `wanted`
+// wide, or as wide as the space to the screen's right edge when that is less,
+// but never below `minimum` (0 for none).
+WindowRect WidenHintWindow(const WindowRect& window, int screenWidth, int wanted, int minimum);
+
+}  // namespace zentaro::hints

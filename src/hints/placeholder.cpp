@@ -1,1 +1,0 @@
-// The hint texts land here.

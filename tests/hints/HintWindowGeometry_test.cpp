@@ -1,0 +1,102 @@
+#include "hints/HintWindowGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace zentaro::hints {
+namespace {
+
+struct PlaceCase {
+  const char* name;
+  WindowRect board;
+  int screenWidth;
+  WindowRect expected;
+};
+
+class PlaceHintWindowTest : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(PlaceHintWindowTest, StandsRightOfTheBoardWithinTheScreen) {
+  const PlaceCase& c = GetParam();
+  EXPECT_EQ(PlaceHintWindow(c.board, c.screenWidth), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, PlaceHintWindowTest,
+    ::testing::Values(
+        PlaceCase{"WideScreenGives400", {100, 150, 462, 462}, 1920, {564, 150, 400, 270}},
+        PlaceCase{"Exactly900IsWide", {10, 40, 390, 390}, 900, {402, 40, 400, 270}},
+        PlaceCase{"NarrowScreenGives300", {10, 40, 390, 390}, 899, {402, 40, 300, 270}},
+        PlaceCase{"ClippedAtTheRightEdge", {100, 40, 588, 588}, 1000, {690, 40, 310, 270}},
+        PlaceCase{"ClippedTo205StaysPut", {205, 40, 588, 588}, 1000, {795, 40, 205, 270}},
+        PlaceCase{"BelowMinimumMovesLeft", {260, 40, 588, 588}, 1000, {795, 40, 205, 270}},
+        PlaceCase{"Screen300Wide", {5, 10, 200, 200}, 300, {95, 10, 205, 270}}),
+    [](const ::testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
+
+// The box is 128 pixels shorter than the window; 13-pixel font, 15 per line.
+constexpr int kChrome = 128;
+constexpr int kFont = -13;
+constexpr MainWindowFrame kMain{50, 80, 1000};
+
+TEST(GrowHintWindowTest, ShortTextKeepsTheWindow) {
+  const WindowRect start{500, 100, 400, 270};
+  // 6 lines need (6 + 2) * 15 + 4 = 124 <= 142.
+  const HintWindowFit fit = GrowHintWindow(start, kChrome, 6, kFont, kMain, 1050);
+  EXPECT_EQ(fit.rect, start);
+  EXPECT_FALSE(fit.scrollBars);
+}
+
+TEST(GrowHintWindowTest, GrowsByWholeLinesUntilTheTextFits) {
+  // 10 lines need 184; the box has 142, 157, 172, then 187.
+  const HintWindowFit fit = GrowHintWindow({500, 100, 400, 270}, kChrome, 10, kFont, kMain, 1050);
+  EXPECT_EQ(fit.rect, (WindowRect{500, 100, 400, 315}));
+  EXPECT_FALSE(fit.scrollBars);
+}
+
+TEST(GrowHintWindowTest, StopsAtTheFirstHeightAbove1200) {
+  const MainWindowFrame tall{0, 20, 2000};
+  const HintWindowFit fit = GrowHintWindow({500, 100, 400, 270}, kChrome, 200, kFont, tall, 2100);
+  // 270 + 63 * 15 = 1215 is the first height above 1200.
+  EXPECT_EQ(fit.rect.height, 1215);
+  EXPECT_EQ(fit.rect.top, 100);
+  EXPECT_FALSE(fit.scrollBars);
+}
+
+struct MoveCase {
+  const char* name;
+  int height;
+  int expectedTop;
+};
+
+class GrowHintWindowMoveTest : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(GrowHintWindowMoveTest, MovesUpUntilTheBottomIsInsideTheMainWindow) {
+  const MoveCase& c = GetParam();
+  // Two lines never make the window grow, so only the moving rule acts.
+  const HintWindowFit fit = GrowHintWindow({500, 500, 400, c.height}, kChrome, 2, kFont,
+                                           MainWindowFrame{50, 80, 700}, 1050);
+  EXPECT_EQ(fit.rect.top, c.expectedTop);
+  EXPECT_EQ(fit.rect.height, c.height);
+  EXPECT_FALSE(fit.scrollBars);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heights, GrowHintWindowMoveTest,
+    ::testing::Values(MoveCase{"FitsWhereItIs", 200, 500}, MoveCase{"ToTheClientTop", 315, 80},
+                      MoveCase{"ToTheWindowTop", 640, 50}, MoveCase{"ToTheScreenTop", 680, 1}),
+    [](const ::testing::TestParamInfo<MoveCase>& info) { return info.param.name; });
+
+TEST(GrowHintWindowTest, TooTallForTheMainWindowBecomesDesktopHighAndScrolls) {
+  const HintWindowFit fit = GrowHintWindow({500, 100, 400, 270}, kChrome, 200, kFont, kMain, 1050);
+  EXPECT_EQ(fit.rect, (WindowRect{500, 1, 400, 1045}));
+  EXPECT_TRUE(fit.scrollBars);
+}
+
+TEST(WidenHintWindowTest, WidensToTheWantedWidthWithinTheScreen) {
+  const WindowRect window{1500, 100, 300, 270};
+  EXPECT_EQ(WidenHintWindow(window, 1920, 400, 0), (WindowRect{1500, 100, 400, 270}));
+  EXPECT_EQ(WidenHintWindow({1700, 100, 205, 270}, 1920, 400, 0).width, 220);
+  EXPECT_EQ(WidenHintWindow({1750, 100, 205, 270}, 1920, 400, 240).width, 240);
+  EXPECT_EQ(WidenHintWindow({1600, 100, 205, 270}, 1920, 400, 240).width, 320);
+}
+
+}  // namespace
+}  // namespace zentaro::hints
