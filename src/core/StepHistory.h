@@ -36,7 +36,7 @@ class StepHistory {
   static constexpr std::size_t kStepChars = 893;
 
   static std::string EncodeBoard(const TBoard& board);
-  // False (board untouched) when the text is not 891 characters long.
+  // Reads the first 891 characters; false (board untouched) when fewer are given.
   static bool DecodeBoard(std::string_view text, TBoard& board);
 
   // Records the new state; the old values are accepted for the callers'

@@ -1,0 +1,331 @@
+// Reading and saving puzzle files through Game, and the question whether to
+// save first.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <ostream>
+#include <random>
+#include <string>
+
+#include "FakeView.h"
+#include "app/Game.h"
+#include "files/SdkFile.h"
+
+namespace zentaro::app::test {
+namespace {
+
+namespace fs = std::filesystem;
+using core::kButtonsCancel;
+using core::kButtonsOk;
+using core::kButtonsYesNo;
+using core::kResultCancel;
+using core::kResultNo;
+using core::kResultOk;
+using core::kResultYes;
+using core::MsgKind;
+
+// The puzzle as a bare .sdk file holding only its "[Puzzle]" section.
+std::string SdkPuzzleText() {
+  std::string text = "[Puzzle]\r\n";
+  for (int r = 0; r < 9; ++r) text += std::string(kPuzzle.substr(9 * r, 9)) + "\r\n";
+  return text;
+}
+
+class GameFiles : public ::testing::Test {
+ protected:
+  GameFiles() {
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');  // parameterised names hold a slash
+    dir = fs::temp_directory_path() /
+          ("zentaro-game-" + std::to_string(std::random_device{}()) + "-" + name);
+    fs::create_directories(dir);
+    view.documents = (dir / "docs").string();
+  }
+  ~GameFiles() override {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+
+  std::string WriteFile(const std::string& name, const std::string& content) {
+    const fs::path path = dir / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+  }
+
+  // A started puzzle with two entries and marks in two empty cells.
+  void PlayAFewMoves() {
+    StartWith(game, GridFromLine(kPuzzle));
+    Place(game, 1, 1, game.Solution[0]);
+    Place(game, 9, 9, game.Solution[80]);
+    Mark(game, 2, 1, {2, 6});
+    Mark(game, 1, 9, {4});
+  }
+
+  fs::path dir;
+  FakeView view;
+  Game game{view};
+};
+
+TEST_F(GameFiles, EightyOneCharacterTextFileStartsThePuzzle) {
+  const std::string path = WriteFile("name.txt", std::string(kPuzzle) + "\r\n");
+  ASSERT_TRUE(game.ReadPuzzleFile(path));
+
+  EXPECT_EQ(game.Clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(game.Board, BoardOfDigits(GridFromLine(kPuzzle)));
+  EXPECT_EQ(game.History().Count(), 1);
+  EXPECT_TRUE(game.AskMarksSource);
+  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_EQ(view.captions.back(), "Zentaro - name.txt");
+  EXPECT_EQ(game.PuzzleFileName, path);
+  EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
+  EXPECT_EQ(view.clockResets, 1);
+  EXPECT_GE(view.hintWindowHides, 1);
+  EXPECT_TRUE(view.boxes.empty());
+  EXPECT_TRUE(game.PuzzleStored);
+  EXPECT_TRUE(game.ConfirmSaveFirst());  // untouched: nothing to ask
+}
+
+struct BadFileCase {
+  const char* name;
+  const char* fileName;
+  const char* content;  // nullptr: the file does not exist
+  const char* message;
+  friend void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadFailure : public GameFiles, public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(ReadFailure, TellsTheUserAndKeepsTheBoard) {
+  const BadFileCase& p = GetParam();
+  StartWith(game, GridFromLine(kPuzzle));
+  Place(game, 1, 1, game.Solution[0]);
+  const core::TBoard board = game.Board;
+  const std::string path =
+      p.content ? WriteFile(p.fileName, p.content) : (dir / p.fileName).string();
+
+  view.AnswerBox(kResultOk);
+  EXPECT_FALSE(game.ReadPuzzleFile(path));
+  ASSERT_EQ(view.boxes.size(), 1u);
+  EXPECT_EQ(view.boxes[0].text, std::string(p.message) + ":\r" + path);
+  EXPECT_EQ(view.boxes[0].kind, MsgKind::Error);
+  EXPECT_EQ(view.boxes[0].buttons, kButtonsOk);
+  EXPECT_EQ(game.Board, board);
+  EXPECT_EQ(game.Clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(game.History().Count(), 2);
+  EXPECT_TRUE(game.PuzzleFileName.empty());
+  EXPECT_TRUE(view.captions.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Game, ReadFailure,
+    ::testing::Values(BadFileCase{"MissingFile", "missing.sdk", nullptr, "Error reading file"},
+                      BadFileCase{"NoKnownShape", "notes.txt", "hello\r\nworld\r\n",
+                                  "Unknown file format"},
+                      BadFileCase{"EmptyFile", "empty.sdk", "", "Unknown file format"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
+  PlayAFewMoves();
+  const core::TBoard played = game.Board;
+  const std::string path = (dir / "game.sdk").string();
+  view.AnswerSave(path);
+  ASSERT_TRUE(game.SavePuzzle(false));
+  EXPECT_EQ(view.captions.back(), "Zentaro - game.sdk");
+  EXPECT_TRUE(game.PuzzleStored);
+  EXPECT_EQ(game.SavedBoard, game.Board);
+
+  FakeView view2;
+  Game loaded(view2);
+  ASSERT_TRUE(loaded.ReadPuzzleFile(path));
+  EXPECT_TRUE(core::BoardsEqual(loaded.Board, played));
+  EXPECT_EQ(loaded.Clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(loaded.ClueCount, 27);
+  EXPECT_EQ(loaded.Digits, core::ExtractDigits(played));
+  core::TBoard computed{};
+  core::BuildFromDigitsPlain(loaded.Digits, computed);
+  EXPECT_TRUE(core::BoardsEqual(loaded.ComputedBoard, computed));
+  EXPECT_TRUE(loaded.MarksReduced);
+  EXPECT_EQ(view2.statusText[1], "Clues: 27    Empty: 52");
+  EXPECT_EQ(loaded.History().Count(), 2);
+  EXPECT_EQ(loaded.History().CurrentStep(), 1);
+  EXPECT_TRUE(core::BoardsEqual(loaded.SavedBoard, loaded.Board));
+  EXPECT_TRUE(loaded.ConfirmSaveFirst());
+  EXPECT_TRUE(view2.boxes.empty());
+
+  loaded.UndoButClick();
+  EXPECT_EQ(loaded.Board, BoardOfDigits(GridFromLine(kPuzzle)));
+  EXPECT_EQ(view2.LastControls(), (core::TStepControls{false, true, true, false}));
+}
+
+TEST_F(GameFiles, FirstSaveProposesNewPuzzleInTheCreatedDefaultFolder) {
+  fs::create_directories(view.documents);
+  StartWith(game, GridFromLine(kPuzzle));
+  view.AnswerSave(std::nullopt);
+  EXPECT_FALSE(game.SavePuzzle(false));
+  ASSERT_EQ(view.saveDialogs.size(), 1u);
+  EXPECT_EQ(view.saveDialogs[0].proposedName, "New puzzle");
+  EXPECT_EQ(fs::path(view.saveDialogs[0].folder), dir / "docs" / "Zentaro");
+  EXPECT_TRUE(fs::is_directory(dir / "docs" / "Zentaro"));
+  EXPECT_TRUE(view.captions.empty());
+}
+
+TEST_F(GameFiles, SecondSaveWritesTheSameFileWithoutADialog) {
+  PlayAFewMoves();
+  const std::string path = (dir / "game.sdk").string();
+  view.AnswerSave(path);
+  ASSERT_TRUE(game.SavePuzzle(false));
+
+  Place(game, 2, 2, game.Solution[10]);
+  game.Savepuzzle1Click();
+  EXPECT_EQ(view.saveDialogs.size(), 1u);
+  const files::TPuzzleRead read = files::ReadPuzzle(fs::path(path));
+  ASSERT_TRUE(read.ok());
+  ASSERT_TRUE(read.state.has_value());
+  EXPECT_EQ(read.state->at(10), game.Solution[10]);
+  EXPECT_TRUE(core::BoardsEqual(game.SavedBoard, game.Board));
+}
+
+TEST_F(GameFiles, SaveAsAlwaysAsksProposingTheCurrentNameWithoutExtension) {
+  const std::string path = WriteFile("easy1.sdk", SdkPuzzleText());
+  ASSERT_TRUE(game.ReadPuzzleFile(path));
+
+  view.AnswerSave(std::nullopt);
+  EXPECT_FALSE(game.SavePuzzle(true));
+  ASSERT_EQ(view.saveDialogs.size(), 1u);
+  EXPECT_EQ(view.saveDialogs[0].proposedName, "easy1");
+  EXPECT_EQ(fs::path(view.saveDialogs[0].folder), dir);
+  EXPECT_EQ(game.PuzzleFileName, path);
+
+  const std::string copy = (dir / "copy.sdk").string();
+  view.AnswerSave(copy);
+  game.Savepuzzleas1Click();
+  EXPECT_EQ(view.saveDialogs.size(), 2u);
+  EXPECT_TRUE(fs::exists(copy));
+  EXPECT_EQ(game.PuzzleFileName, copy);
+  EXPECT_EQ(view.captions.back(), "Zentaro - copy.sdk");
+}
+
+// A failed write must not count as saved, or closing the program afterwards
+// would drop the user's work without asking.
+TEST_F(GameFiles, FailedWriteReportsAndKeepsThePuzzleUnsaved) {
+  StartWith(game, GridFromLine(kPuzzle));
+  game.PuzzleStored = false;  // as for a generated puzzle
+  Place(game, 1, 1, game.Solution[0]);
+  const core::TBoard saved = game.SavedBoard;
+  WriteFile("plain", "not a folder");
+  const std::string target = (dir / "plain" / "x.sdk").string();
+
+  view.AnswerSave(target);
+  view.AnswerBox(kResultOk);
+  EXPECT_FALSE(game.SavePuzzle(false));
+  ASSERT_EQ(view.boxes.size(), 1u);
+  EXPECT_EQ(view.boxes[0].text, "  File write error.  ");
+  EXPECT_EQ(view.boxes[0].kind, MsgKind::Error);
+  EXPECT_EQ(view.boxes[0].buttons, kButtonsOk);
+  EXPECT_FALSE(game.PuzzleStored);
+  EXPECT_EQ(game.SavedBoard, saved);
+  EXPECT_TRUE(game.PuzzleFileName.empty());
+  EXPECT_TRUE(view.captions.empty());
+
+  // Asked again whether to save, Yes with the same failure keeps the caller
+  // from going on.
+  view.AnswerBox(kResultYes);
+  view.AnswerSave(target);
+  view.AnswerBox(kResultOk);
+  EXPECT_FALSE(game.ConfirmSaveFirst());
+}
+
+struct ConfirmCase {
+  const char* name;
+  std::function<void(Game&, const std::string& puzzleFile)> setUp;
+  int answer;  // 0: no question expected
+  bool result;
+  friend void PrintTo(const ConfirmCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ConfirmSaveFirst : public GameFiles, public ::testing::WithParamInterface<ConfirmCase> {};
+
+TEST_P(ConfirmSaveFirst, AsksOnlyAboutUnsavedWork) {
+  const ConfirmCase& p = GetParam();
+  const std::string path = WriteFile("p.sdk", SdkPuzzleText());
+  p.setUp(game, path);
+  if (p.answer != 0) view.AnswerBox(p.answer);
+
+  EXPECT_EQ(game.ConfirmSaveFirst(), p.result);
+  if (p.answer == kResultYes) {
+    EXPECT_TRUE(view.saveDialogs.empty());
+    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::TDigitGrid{}), game.Digits);
+  }
+  if (p.answer == 0) {
+    EXPECT_TRUE(view.boxes.empty());
+  } else {
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].text, "Do you want to save this puzzle first?");
+    EXPECT_EQ(view.boxes[0].kind, MsgKind::Confirmation);
+    EXPECT_EQ(view.boxes[0].buttons, kButtonsYesNo | kButtonsCancel);
+  }
+}
+
+void ReadAndPlay(Game& g, const std::string& path) {
+  ASSERT_TRUE(g.ReadPuzzleFile(path));
+  Place(g, 1, 1, g.Solution[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Game, ConfirmSaveFirst,
+    ::testing::Values(ConfirmCase{"UntouchedLoadedPuzzle",
+                                  [](Game& g, const std::string& path) {
+                                    ASSERT_TRUE(g.ReadPuzzleFile(path));
+                                  },
+                                  0, true},
+                      ConfirmCase{"ChangedBoardCancel", ReadAndPlay, kResultCancel, false},
+                      ConfirmCase{"ChangedBoardNo", ReadAndPlay, kResultNo, true},
+                      ConfirmCase{"ChangedBoardYesSavesToItsFile", ReadAndPlay, kResultYes, true},
+                      ConfirmCase{"UntouchedUnstoredPuzzle",
+                                  [](Game& g, const std::string&) {
+                                    StartWith(g, GridFromLine(kPuzzle));
+                                    g.PuzzleStored = false;
+                                  },
+                                  kResultNo, true},
+                      ConfirmCase{"BoardWithoutDigits",
+                                  [](Game& g, const std::string& path) {
+                                    ReadAndPlay(g, path);
+                                    g.Board = core::TBoard{};
+                                    g.Board.at(5, 5) = core::TCell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+                                  },
+                                  0, true},
+                      ConfirmCase{"SolvedBoard",
+                                  [](Game& g, const std::string& path) {
+                                    ReadAndPlay(g, path);
+                                    g.Board = BoardOfDigits(g.Solution);
+                                  },
+                                  0, true},
+                      ConfirmCase{"FileMenuDisabled",
+                                  [](Game& g, const std::string& path) {
+                                    ReadAndPlay(g, path);
+                                    g.SetEnabled(Command::File1, false);
+                                  },
+                                  0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameFiles, OpeningReadsTheChosenFileAndCancelKeepsTheFolder) {
+  fs::create_directories(view.documents);
+  view.AnswerOpen(std::nullopt);
+  game.OpenFileButClick();
+  EXPECT_EQ(fs::path(view.openDialogFolders.at(0)), dir / "docs" / "Zentaro");
+  EXPECT_TRUE(game.OpenDialogFolder.empty());
+  EXPECT_FALSE(game.PuzzleActive);
+
+  const std::string path = WriteFile("open.txt", std::string(kPuzzle) + "\n");
+  view.AnswerOpen(path);
+  game.OpenFileButClick();
+  EXPECT_EQ(game.Clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(fs::path(game.OpenDialogFolder), dir);
+}
+
+}  // namespace
+}  // namespace zentaro::app::test

@@ -1,0 +1,167 @@
+// The step buttons and the bookmark, driven through Game.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "FakeView.h"
+#include "app/Game.h"
+
+namespace zentaro::app::test {
+namespace {
+
+using core::kResultCancel;
+using core::kResultNo;
+using core::kResultOk;
+using core::kResultYes;
+using core::TStepControls;
+
+// A puzzle with two more steps: A1 filled in (step 1), then marks in A2 with
+// the marks flagged as reduced (step 2).
+class GameHistory : public ::testing::Test {
+ protected:
+  GameHistory() {
+    StartWith(game, GridFromLine(kPuzzle));
+    steps[0] = game.Board;
+    computed[0] = game.ComputedBoard;
+    Place(game, 1, 1, game.Solution[0]);
+    steps[1] = game.Board;
+    computed[1] = game.ComputedBoard;
+    game.AskMarksSource = false;
+    game.MarksReduced = true;
+    Mark(game, 2, 1, {3, 6});
+    steps[2] = game.Board;
+  }
+
+  FakeView view;
+  Game game{view};
+  core::TBoard steps[3];
+  core::TBoard computed[2];
+};
+
+TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
+  game.UndoButClick();
+  EXPECT_EQ(game.Board, steps[1]);
+  game.Undoonestep1Click();
+  EXPECT_EQ(game.Board, steps[0]);
+  EXPECT_EQ(game.ComputedBoard, computed[0]);
+  EXPECT_EQ(game.Digits, GridFromLine(kPuzzle));
+  EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
+  EXPECT_EQ(view.LastControls(), (TStepControls{false, true, true, false}));
+
+  // Disabled undo and first-step commands do nothing.
+  const int redraws = view.boardRedraws;
+  game.Undoonestep1Click();
+  game.Gotofirststep1Click();
+  EXPECT_EQ(game.History().CurrentStep(), 0);
+  EXPECT_EQ(view.boardRedraws, redraws);
+}
+
+TEST_F(GameHistory, StepsBringBackTheirPencilMarkFlags) {
+  game.MoveFirstButClick();
+  EXPECT_TRUE(game.AskMarksSource);
+  EXPECT_FALSE(game.MarksReduced);
+  game.MoveLastButClick();
+  EXPECT_EQ(game.Board, steps[2]);
+  EXPECT_FALSE(game.AskMarksSource);
+  EXPECT_TRUE(game.MarksReduced);
+  EXPECT_EQ(view.LastControls(), (TStepControls{true, false, true, false}));
+  EXPECT_EQ(view.commands[Command::Showmarks1], true);
+}
+
+TEST_F(GameHistory, RedoAtTheLastStepChangesNothing) {
+  game.RedoButClick();
+  game.Gotolaststep1Click();
+  EXPECT_EQ(game.History().CurrentStep(), 2);
+  EXPECT_EQ(game.Board, steps[2]);
+  EXPECT_EQ(view.solvedReports, 0);
+}
+
+TEST_F(GameHistory, RedoIntoTheSolvedPositionShowsTheReportAgain) {
+  view.AnswerBox(kResultYes);
+  view.AnswerBox(kResultOk);
+  game.Solve1Click();
+  ASSERT_TRUE(game.SolutionUnique);
+
+  game.UndoStep();
+  game.RedoButClick();
+  EXPECT_EQ(view.solvedReports, 1);
+  game.UndoStep();
+  game.UndoStep();
+  game.Redostep1Click();  // into an unsolved step
+  EXPECT_EQ(view.solvedReports, 1);
+  game.Gotolaststep1Click();
+  EXPECT_EQ(view.solvedReports, 2);
+}
+
+TEST_F(GameHistory, NoReportWhileTheSolutionIsNotUnique) {
+  view.AnswerBox(kResultYes);
+  view.AnswerBox(kResultOk);
+  game.Solve1Click();
+  game.SolutionUnique = false;  // as after a later solve found several
+  game.UndoStep();
+  game.RedoStep();
+  EXPECT_EQ(view.solvedReports, 0);
+}
+
+TEST_F(GameHistory, GoingToTheBookmarkRestoresItsStep) {
+  game.MoveFirstButClick();
+  game.SetBookmarkButClick();
+  EXPECT_EQ(view.LastControls(), (TStepControls{false, true, true, true}));
+  game.MoveLastButClick();
+  game.Gotobookmark1Click();
+  EXPECT_EQ(game.Board, steps[0]);
+  EXPECT_EQ(game.History().CurrentStep(), 0);
+}
+
+struct BookmarkCase {
+  const char* name;
+  int answer;
+  int bookmarkAfter;
+  friend void PrintTo(const BookmarkCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MoveBookmark : public GameHistory, public ::testing::WithParamInterface<BookmarkCase> {};
+
+TEST_P(MoveBookmark, AsksBeforeMovingAndOnlyYesMoves) {
+  game.SetBookmarkButClick();  // step 2, nothing to ask
+  EXPECT_TRUE(view.boxes.empty());
+  EXPECT_EQ(view.blinks, 1);
+
+  game.UndoStep();
+  view.AnswerBox(GetParam().answer);
+  game.Setbookmark1Click();
+  ASSERT_EQ(view.boxes.size(), 1u);
+  EXPECT_EQ(view.boxes[0].text, "Do you want to move the bookmark to this point?");
+  EXPECT_EQ(view.boxes[0].kind, core::MsgKind::Confirmation);
+  EXPECT_EQ(view.boxes[0].buttons, core::kButtonsYesNo | core::kButtonsCancel);
+  EXPECT_EQ(game.History().Bookmark(), GetParam().bookmarkAfter);
+  EXPECT_EQ(view.blinks, GetParam().bookmarkAfter == 1 ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Game, MoveBookmark,
+                         ::testing::Values(BookmarkCase{"Yes", kResultYes, 1},
+                                           BookmarkCase{"No", kResultNo, 2},
+                                           BookmarkCase{"Cancel", kResultCancel, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameHistory, BookmarkOnItsOwnStepAsksNothingAndBlinks) {
+  game.SetBookmarkButClick();
+  game.SetBookmarkButClick();
+  EXPECT_TRUE(view.boxes.empty());
+  EXPECT_EQ(view.blinks, 2);
+  EXPECT_EQ(game.History().Bookmark(), 2);
+}
+
+TEST_F(GameHistory, NewActionAfterUndoDropsTheBookmarkedRedoStep) {
+  game.SetBookmarkButClick();
+  game.UndoStep();
+  Mark(game, 3, 2, {1});
+  EXPECT_EQ(game.History().Count(), 3);
+  EXPECT_EQ(game.History().Bookmark(), -1);
+  EXPECT_EQ(view.LastControls(), (TStepControls{true, false, true, false}));
+}
+
+}  // namespace
+}  // namespace zentaro::app::test

@@ -1,0 +1,195 @@
+// Starting a puzzle and the "Solve" command.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "FakeView.h"
+#include "app/Game.h"
+
+namespace zentaro::app::test {
+namespace {
+
+using core::kButtonsOk;
+using core::kButtonsYesNo;
+using core::kResultNo;
+using core::kResultOk;
+using core::kResultYes;
+using core::MsgKind;
+
+const std::string kAskSolution = "  Do you really want to view the solution?  ";
+const std::string kOnlySolution =
+    "This is the only solution.\rYou can use the \"Step back\" button to restore the puzzle.";
+const std::string kOneOfMany =
+    "There are multiple solutions possible for the puzzle!\rThis is one of the possible "
+    "solutions.\rYou can use the \"Step back\" button to restore the puzzle.";
+const std::string kNoSolution = "  The puzzle has no solution!  ";
+
+TEST(StartPuzzle, RecordsStepZeroAndSolvesSilently) {
+  FakeView view;
+  Game game(view);
+  const core::TDigitGrid grid = GridFromLine(kPuzzle);
+  StartWith(game, grid);
+
+  EXPECT_EQ(game.History().Count(), 1);
+  EXPECT_EQ(game.History().CurrentStep(), 0);
+  EXPECT_EQ(game.Clues, grid);
+  EXPECT_EQ(game.Digits, grid);
+  EXPECT_EQ(game.ClueCount, 27);
+  EXPECT_EQ(game.EmptyCount, 54);
+  EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
+
+  core::TBoard computed{};
+  core::BuildFromDigitsPlain(grid, computed);
+  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, computed));
+
+  EXPECT_TRUE(view.boxes.empty());
+  EXPECT_EQ(game.SolutionCount, 1);
+  EXPECT_TRUE(game.SolutionUnique);
+  EXPECT_TRUE(IsCompletionOf(game.Solution, grid));
+
+  EXPECT_TRUE(game.PuzzleActive);
+  EXPECT_EQ(game.SavedBoard, game.Board);
+  EXPECT_EQ(view.clockResets, 1);
+  EXPECT_GE(view.boardRedraws, 1);
+  EXPECT_EQ(view.LastControls(), (core::TStepControls{false, false, true, false}));
+  EXPECT_TRUE(view.commands[Command::Solve1]);
+}
+
+TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
+  FakeView view;
+  Game game(view);
+  StartWith(game, GridFromLine(kPuzzle));
+  Place(game, 1, 1, game.Solution[0]);
+  game.SetBookmarkButClick();
+  game.CurCol = 4;
+
+  // Ending clue editing restarts the puzzle without taking new clues.
+  const core::TDigitGrid clues = game.Clues;
+  game.StartPuzzle(false, false);
+  EXPECT_EQ(game.History().Count(), 1);
+  EXPECT_EQ(game.History().Bookmark(), -1);
+  EXPECT_EQ(game.Clues, clues);
+  EXPECT_EQ(game.CurCol, 0);
+  EXPECT_EQ(view.clockResets, 1);
+  EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 53");
+}
+
+TEST(Solve1Click, AnsweringNoChangesNothing) {
+  FakeView view;
+  Game game(view);
+  StartWith(game, GridFromLine(kPuzzle));
+  const core::TBoard before = game.Board;
+
+  view.AnswerBox(kResultNo);
+  game.Solve1Click();
+  ASSERT_EQ(view.boxes.size(), 1u);
+  EXPECT_EQ(view.boxes[0].text, kAskSolution);
+  EXPECT_EQ(view.boxes[0].kind, MsgKind::Confirmation);
+  EXPECT_EQ(view.boxes[0].buttons, kButtonsYesNo);
+  EXPECT_EQ(game.SolutionViewedCount, 0);
+  EXPECT_TRUE(game.WarnMultipleSolutions);
+  EXPECT_EQ(game.Board, before);
+  EXPECT_EQ(game.History().Count(), 1);
+}
+
+struct SolveCase {
+  const char* name;
+  core::TDigitGrid grid;
+  std::vector<int> answers;
+  std::vector<std::pair<std::string, MsgKind>> boxes;  // after the confirmation
+  bool asksFirst;
+  bool filled;
+  friend void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SolveCommand : public ::testing::TestWithParam<SolveCase> {};
+
+TEST_P(SolveCommand, ShowsTheOutcome) {
+  const SolveCase& p = GetParam();
+  FakeView view;
+  Game game(view);
+  StartWith(game, p.grid);
+  const core::TBoard before = game.Board;
+  const int stepsBefore = game.History().Count();
+  for (int a : p.answers) view.AnswerBox(a);
+
+  game.Solve1Click();
+
+  ASSERT_EQ(view.boxes.size(), p.boxes.size() + (p.asksFirst ? 1 : 0));
+  if (p.asksFirst) {
+    EXPECT_EQ(view.boxes.front().text, kAskSolution);
+  }
+  for (std::size_t i = 0; i < p.boxes.size(); ++i) {
+    const ShownBox& box = view.boxes[view.boxes.size() - p.boxes.size() + i];
+    EXPECT_EQ(box.text, p.boxes[i].first);
+    EXPECT_EQ(box.kind, p.boxes[i].second);
+    EXPECT_EQ(box.buttons, kButtonsOk);
+  }
+  EXPECT_EQ(game.SolutionViewedCount, 1);
+  if (p.filled) {
+    EXPECT_TRUE(IsCompletionOf(game.Digits, p.grid));
+    EXPECT_EQ(game.Board, BoardOfDigits(game.Digits));
+    EXPECT_EQ(game.ComputedBoard, game.Board);
+    EXPECT_EQ(game.History().Count(), stepsBefore + 1);
+    EXPECT_EQ(view.statusText[1].substr(view.statusText[1].size() - 8), "Empty: 0");
+  } else {
+    EXPECT_EQ(game.Board, before);
+    EXPECT_EQ(game.History().Count(), stepsBefore);
+  }
+}
+
+core::TDigitGrid TwoFivesInColumnOne() {
+  core::TDigitGrid grid{};
+  grid[core::GridIndex(1, 1)] = 5;
+  grid[core::GridIndex(1, 9)] = 5;
+  return grid;
+}
+
+INSTANTIATE_TEST_SUITE_P(Game, SolveCommand,
+                         ::testing::Values(SolveCase{"UniquePuzzle",
+                                                     GridFromLine(kPuzzle),
+                                                     {kResultYes, kResultOk},
+                                                     {{kOnlySolution, MsgKind::Information}},
+                                                     true,
+                                                     true},
+                                           SolveCase{"EmptyBoard",
+                                                     core::TDigitGrid{},
+                                                     {kResultYes, kResultOk},
+                                                     {{kOneOfMany, MsgKind::Information}},
+                                                     true,
+                                                     true},
+                                           SolveCase{"DigitTwiceInAColumn",
+                                                     TwoFivesInColumnOne(),
+                                                     {kResultYes, kResultOk},
+                                                     {{kNoSolution, MsgKind::Error}},
+                                                     true,
+                                                     false},
+                                           SolveCase{"FullCorrectBoard",
+                                                     PatternGrid(),
+                                                     {kResultOk},
+                                                     {{kOnlySolution, MsgKind::Information}},
+                                                     false,
+                                                     true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Solve1Click, SolutionStepCanBeUndone) {
+  FakeView view;
+  Game game(view);
+  StartWith(game, GridFromLine(kPuzzle));
+  view.AnswerBox(kResultYes);
+  view.AnswerBox(kResultOk);
+  game.Solve1Click();
+  EXPECT_TRUE(game.SolutionUnique);
+  EXPECT_FALSE(game.WarnMultipleSolutions);
+  EXPECT_EQ(game.Digits, game.Solution);
+
+  game.UndoButClick();
+  EXPECT_EQ(game.Digits, GridFromLine(kPuzzle));
+  EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
+}
+
+}  // namespace
+}  // namespace zentaro::app::test
