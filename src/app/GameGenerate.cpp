@@ -1,0 +1,192 @@
+// Rating the position, and the "New puzzle..." command with the generation
+// behind it.
+
+#include <cstdint>
+#include <exception>
+#include <optional>
+
+#include "app/Game.h"
+#include "core/StringTable.h"
+#include "rating/Rating.h"
+
+namespace zentaro::app {
+
+using core::kButtonsOk;
+using core::LoadText;
+using core::MsgKind;
+
+namespace {
+
+constexpr char kCR = '\r';
+
+// What a generation locks, of the menu items and speed buttons the game
+// keeps the state of; the window locks its own controls besides.
+constexpr Command kBusyMenus[] = {Command::File1, Command::Edit1, Command::HintMenu1};
+constexpr Command kBusyButtons[] = {Command::OpenSpeedBut, Command::SaveSpeedBut,
+                                    Command::PrintSpeedBut, Command::RateSpeedBut};
+
+// The hourglass for as long as the rating runs, however it ends.
+class BusyCursor {
+ public:
+  explicit BusyCursor(View& view) : view_(view) { view_.SetBusyCursor(true); }
+  ~BusyCursor() { view_.SetBusyCursor(false); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  View& view_;
+};
+
+}  // namespace
+
+int Game::RateFileClues(const core::TDigitGrid& clues) {
+  std::uint16_t flags = 0;
+  rating::TRatingDetails details;
+  BusyCursor hourglass(view_);
+  const int level =
+      rating::RatePuzzle(clues, true, false, flags, Rng, Solution, SolutionUnique, details);
+  // A puzzle that cannot be rated has no level to report.
+  return level > 0 ? level : 0;
+}
+
+void Game::Rate1Click() {
+  core::ExtractDigits(Board, Digits);
+  std::uint16_t flags = 0;
+  rating::TRatingDetails details;
+  int level = 0;
+  {
+    BusyCursor hourglass(view_);
+    level = rating::RatePuzzle(Digits, false, false, flags, Rng, Solution, SolutionUnique, details);
+  }
+  // Why a puzzle cannot be rated (-1) comes with the rating.
+  for (const rating::TRatingMessage& message : details.messages)
+    view_.ShowMessageBox(message.text, message.kind, kButtonsOk);
+  if (level >= 1 && level <= 5) {
+    view_.ShowMessageBox(
+        LoadText(2248) + kCR + kCR + LoadText(2249) + " " + rating::LevelName(level) + ".",
+        MsgKind::Information, kButtonsOk);
+  } else if (level == rating::kLevelUnknown) {
+    view_.ShowMessageBox(LoadText(2250), MsgKind::Information, kButtonsOk);
+  }
+}
+
+void Game::RateSpeedButClick() {
+  if (IsEnabled(Command::Rate1)) Rate1Click();
+}
+
+void Game::LoadFromFileButClick() {
+  try {
+    if (EditMode) {
+      if (AskStopEditing() != core::kResultYes) return;
+      EndEditMode();
+    }
+    if (!ConfirmSaveFirst()) return;
+    const std::optional<TLevelChoice> choice = view_.AskLevels(LevelChoice);
+    if (!choice) return;
+    const bool clockWasRunning = ClockRunning();
+    SetClockRunning(false);
+    LevelChoice = *choice;
+
+    const TGenerationAim aim = DrawGenerationAim(LevelChoice, Rng);
+    int level = 0;
+    if (!GeneratePuzzle(aim.wanted, aim.targetClues, level)) {
+      if (clockWasRunning) SetClockRunning(true);
+      // A puzzle in play that the generation had to put back counts as unsaved.
+      if (core::CountDigits(Board) > 0 && !core::MatchesSolution(Board, Solution))
+        PuzzleStored = false;
+      return;
+    }
+
+    PuzzleStored = false;
+    core::ClearEmptyCellMarks(Board);
+    MarksReduced = false;
+    AskMarksSource = true;
+    StartPuzzle(true, true);
+    UpdateCommands(true, true);
+    PuzzleLevel = level;
+    PuzzleFileName.clear();
+    view_.SetCaption(std::string(kAppTitle) + " - New puzzle");
+  } catch (const std::exception&) {
+    view_.ShowMessageBox(LoadText(2252), MsgKind::Error, kButtonsOk);
+  }
+}
+
+bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, int& level) {
+  // The progress window of the generation. Its Cancel button, like the
+  // Cancel menu item, Esc and closing the main window, sets CancelRequested.
+  class WindowProgress final : public solver::TGenerationProgress {
+   public:
+    explicit WindowProgress(Game& game) : game_(game) {
+      window_.caption = LoadText(2326);
+      window_.line1 = LoadText(2327);
+      window_.line2 = LoadText(2328);
+      window_.visible = true;
+      window_.cancelVisible = true;
+    }
+    void Begin() override {
+      game_.EnterBusyMode();
+      game_.CancelRequested = false;
+      game_.view_.ShowWaitWindow(window_);
+    }
+    void ShowPosition(int position, int maximum) override {
+      window_.position = position;
+      window_.maximum = maximum;
+    }
+    void ProcessEvents() override { game_.view_.ShowWaitWindow(window_); }
+    bool CancelRequested() override { return game_.CancelRequested; }
+    void End() override {
+      game_.view_.CloseWaitWindow();
+      game_.LeaveBusyMode();
+    }
+
+   private:
+    Game& game_;
+    TWaitWindow window_;
+  };
+
+  // Every candidate's rating overwrites the solution and its flag; a cancel
+  // puts back the flag with the solution it describes.
+  const bool uniqueBefore = SolutionUnique;
+  const auto rate = [this](const core::TDigitGrid& grid) {
+    std::uint16_t flags = 0;
+    rating::TRatingDetails details;
+    return rating::RatePuzzle(grid, true, true, flags, Rng, Solution, SolutionUnique, details);
+  };
+  solver::TGenerationState state{Board, Clues, Digits, Solution};
+  WindowProgress progress(*this);
+  const bool made = solver::GeneratePuzzle(wanted, targetClues, level, state, rate, Rng, progress);
+  if (made)
+    PuzzleLevel = level;
+  else
+    SolutionUnique = uniqueBefore;
+  return made;
+}
+
+void Game::EnterBusyMode() {
+  Generating = true;
+  view_.SetCancelMenuShown(true);
+  for (const Command c : kBusyMenus) {
+    busyTags_[Index(c)] = BusyMenuTag(IsVisible(c), IsEnabled(c));
+    SetVisible(c, false);
+    view_.SetCommandVisible(c, false);
+    SetEnabled(c, false);
+  }
+  for (const Command c : kBusyButtons) {
+    busyTags_[Index(c)] = BusyButtonTag(IsEnabled(c));
+    SetEnabled(c, false);
+  }
+}
+
+void Game::LeaveBusyMode() {
+  for (const Command c : kBusyMenus) {
+    const int tag = busyTags_[Index(c)];
+    SetEnabled(c, BusyMenuEnabled(tag));
+    SetVisible(c, BusyMenuVisible(tag));
+    view_.SetCommandVisible(c, BusyMenuVisible(tag));
+  }
+  view_.SetCancelMenuShown(false);
+  for (const Command c : kBusyButtons) SetEnabled(c, BusyButtonEnabled(busyTags_[Index(c)]));
+  Generating = false;
+}
+
+}  // namespace zentaro::app

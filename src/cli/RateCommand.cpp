@@ -1,0 +1,78 @@
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "cli/PuzzleInput.h"
+#include "cli/Seed.h"
+#include "core/Random.h"
+#include "rating/Rating.h"
+
+namespace zentaro::cli {
+
+namespace {
+
+std::string LevelText(int level) {
+  if (level == rating::kLevelUnknown) return "unknown";
+  if (level < 1 || level > 5) return "not rateable";
+  return rating::LevelName(level);
+}
+
+}  // namespace
+
+int RunRate(std::span<const std::string_view> args, CommandContext& ctx) {
+  // "--generator" takes no value, which the shared parser does not know of.
+  bool forGenerator = false;
+  std::vector<std::string_view> rest;
+  bool optionsEnded = false;
+  for (const std::string_view arg : args) {
+    if (!optionsEnded && arg == "--generator") {
+      forGenerator = true;
+      continue;
+    }
+    if (arg == "--") optionsEnded = true;
+    rest.push_back(arg);
+  }
+
+  static constexpr std::array<std::string_view, 1> kValueOptions = {"--seed"};
+  const ParsedArgs parsed = ParseArgs("rate", rest, kValueOptions, ctx.err);
+  if (!parsed.ok) return kExitUsage;
+  core::Random random = core::Random::FromClock();
+  for (const auto& [name, value] : parsed.options) {
+    const std::optional<std::uint32_t> seed = ParseSeed("rate", value, ctx.err);
+    if (!seed) return kExitUsage;
+    random.Seed(*seed);
+  }
+  if (parsed.operands.empty()) {
+    Complain(ctx.err, "rate: no FILE given (try 'zentaro-cli rate --help')");
+    return kExitUsage;
+  }
+
+  int status = kExitOk;
+  for (const std::string_view operand : parsed.operands) {
+    const std::optional<std::string> content = ReadInput(operand, ctx.err);
+    if (!content) {
+      status = kExitBadInput;
+      continue;
+    }
+    const PuzzleList list = CollectPuzzles(operand, *content, ctx.err);
+    if (!list.clean) status = kExitBadInput;
+    for (const core::TDigitGrid& puzzle : list.puzzles) {
+      std::uint16_t flags = 0;
+      const int level = rating::RatePuzzle(puzzle, forGenerator, flags, random);
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(flags));
+      ctx.out.Append(std::to_string(level));
+      ctx.out.Append('\t');
+      ctx.out.Append(LevelText(level));
+      ctx.out.Append('\t');
+      ctx.out.Append(hex);
+      ctx.out.Append('\n');
+    }
+  }
+  return status;
+}
+
+}  // namespace zentaro::cli

@@ -1,0 +1,375 @@
+#include "rating/Rating.h"
+
+#include <cstdint>
+
+#include "core/StringTable.h"
+#include "solver/Dlx.h"
+#include "solver/SolveAndCount.h"
+#include "techniques/Chains.h"
+#include "techniques/Fish.h"
+#include "techniques/LockedCandidates.h"
+#include "techniques/Pipeline.h"
+#include "techniques/Singles.h"
+#include "techniques/Subsets.h"
+#include "techniques/TechniqueResult.h"
+
+namespace zentaro::rating {
+
+using core::MsgKind;
+using core::TBoard;
+using core::TDigitGrid;
+using core::TUnitCountTable;
+using techniques::TTechniqueResult;
+
+namespace {
+
+constexpr char kCR = '\r';
+
+// Every cycle that applies something either fills a cell or removes a
+// candidate, so a sound finder can never keep the loop going longer than this.
+// The cap only guards against a finder that reports work it did not do.
+constexpr int kMaxCycles = 81 + 729;
+
+// The chain step of the generator mode: maximum depth 2, no hidden-single
+// steps, no contradictions.
+constexpr int kChainDepth = 2;
+
+struct Working {
+  TBoard board{};
+  int emptyCount = 0;
+  TRatingCounters c;
+};
+
+void CountBasic(TRatingCounters& c, int& kindCounter) {
+  ++kindCounter;
+  ++c.BasicSteps;
+}
+
+bool TrySingles(Working& w) {
+  TBoard& board = w.board;
+  TRatingCounters& c = w.c;
+  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  const int ns = techniques::CountNakedSingles(board);
+  const int hs = techniques::CountBlockHiddenSingles(board, blockCounts, rowCounts, colCounts);
+  int digit = 0, row = 0, col = 0;
+
+  if (ns > 0) {
+    int fullCol = -1, fullRow = -1;
+    if (techniques::FindSingleInFullestUnit(board, 1, 3, fullCol, fullRow) &&
+        techniques::PlaceNakedSingleAt(board, fullCol, fullRow, w.emptyCount, false, digit, row,
+                                       col) > 0) {
+      ++c.EasySingleSteps;
+      return true;
+    }
+  }
+
+  if (hs > 0) {
+    int blockUnit = -1, rowUnit = -1, colUnit = -1;
+    if (techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
+                                     blockUnit, rowUnit, colUnit, digit, row, col, blockCounts,
+                                     rowCounts, colCounts) > 0) {
+      const bool inBlock = blockUnit != -1;
+      if ((inBlock && ns > 0) || hs + ns > 2)
+        ++c.EasySingleSteps;
+      else if (inBlock)
+        ++c.SingleSteps;
+      return true;
+    }
+  }
+
+  if (ns > 0 && techniques::FindNakedSingle(board, w.emptyCount, false, digit, row, col) > 0) {
+    if ((hs > 0 && ns > 0) || hs + ns > 2)
+      ++c.EasySingleSteps;
+    else
+      ++c.SingleSteps;
+    return true;
+  }
+
+  int blockUnit = -1, rowUnit = -1, colUnit = -1;
+  if (techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
+                                   blockUnit, rowUnit, colUnit, digit, row, col, blockCounts,
+                                   rowCounts, colCounts) > 0) {
+    const bool inBlock = blockUnit != -1;
+    if (inBlock && hs > 2)
+      ++c.EasySingleSteps;
+    else if (inBlock)
+      ++c.SingleSteps;
+    else
+      ++c.LineHiddenSingleSteps;
+    return true;
+  }
+  return false;
+}
+
+// Exact naked subsets and pointing; the steps that lead straight to a single
+// come before those applied for their eliminations alone.
+bool TryBasic(Working& w) {
+  TBoard& board = w.board;
+  TRatingCounters& c = w.c;
+
+  TTechniqueResult pairResult;
+  bool strict = true;
+  if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) > 0) {
+    CountBasic(c, c.NakedSubsetCount);
+    return true;
+  }
+  const bool pairMet = pairResult.metAny;
+
+  TTechniqueResult pointingResult;
+  if (techniques::PointingToSingle(board, false, pointingResult) > 0) {
+    CountBasic(c, c.PointingCount);
+    return true;
+  }
+  const bool pointingMet = pointingResult.metAny;
+
+  for (int size = 3; size <= 4; ++size) {
+    TTechniqueResult result;
+    strict = true;
+    if (techniques::NakedSubsetToSingle(board, size, strict, false, result) > 0) {
+      CountBasic(c, c.NakedSubsetCount);
+      return true;
+    }
+  }
+
+  if (pairMet) {
+    strict = true;
+    std::uint16_t digitSet = 0;
+    int unitKind = 0, row = 0, col = 0;
+    if (techniques::FindNakedSubset(board, 2, strict, digitSet, 0, unitKind, row, col, false) > 0) {
+      // A block pair qualifies on its cell count alone; only an exact one
+      // counts, though its eliminations stand either way.
+      if (strict) CountBasic(c, c.NakedSubsetCount);
+      return true;
+    }
+  }
+
+  if (pointingMet) {
+    TTechniqueResult result;
+    if (techniques::FindPointing(board, false, result) > 0) {
+      CountBasic(c, c.PointingCount);
+      return true;
+    }
+  }
+
+  // Exact triples and quads without a following single count with pointing,
+  // the other step of similar weight.
+  for (int size = 3; size <= 4; ++size) {
+    bool exact = true;
+    std::uint16_t digitSet = 0;
+    int unitKind = 0, row = 0, col = 0;
+    if (techniques::FindNakedSubset(board, size, exact, digitSet, 0, unitKind, row, col, false) >
+        0) {
+      CountBasic(c, c.PointingCount);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TryAdvanced(Working& w, core::Random& random) {
+  TBoard& board = w.board;
+  TRatingCounters& c = w.c;
+
+  TTechniqueResult lockResult;
+  if (techniques::TwoBlockLockToSingle(board, false, lockResult) > 0) {
+    ++c.AdvancedSteps;
+    return true;
+  }
+  const bool lockMet = lockResult.metAny;
+
+  TTechniqueResult tripleResult;
+  bool strict = false;
+  if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) > 0) {
+    ++c.AdvancedSteps;
+    return true;
+  }
+
+  if (lockMet) {
+    TTechniqueResult result;
+    if (techniques::FindTwoBlockLock(board, true, false, result) > 0) {
+      ++c.AdvancedSteps;
+      return true;
+    }
+  }
+
+  // General triples then quads: leading to a single if they can, otherwise
+  // for their eliminations alone. The triple's way to a single was tried
+  // just above on the same board and would fail the same way again.
+  for (int size = 3; size <= 4; ++size) {
+    bool metAny = tripleResult.metAny;
+    if (size == 4) {
+      TTechniqueResult result;
+      strict = false;
+      if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) > 0) {
+        ++c.AdvancedSteps;
+        return true;
+      }
+      metAny = result.metAny;
+    }
+    if (metAny) {
+      bool loose = false;
+      std::uint16_t digitSet = 0;
+      int unitKind = 0, row = 0, col = 0;
+      if (techniques::FindNakedSubset(board, size, loose, digitSet, 0, unitKind, row, col, false) >
+          0) {
+        ++c.AdvancedSteps;
+        return true;
+      }
+    }
+  }
+
+  TTechniqueResult xWingResult;
+  if (techniques::XWingToSingle(board, false, xWingResult) > 0) {
+    ++c.AdvancedSteps;
+    return true;
+  }
+  const bool xWingMet = xWingResult.metAny;
+
+  // Hidden subsets are applied in every unit at once: one step clears all
+  // hidden pairs (triples) the position holds.
+  const techniques::THiddenSubsetSkips noSkips;
+  for (int size = 2; size <= 3; ++size) {
+    TTechniqueResult result;
+    if (techniques::FindHiddenSubset(board, size, noSkips, false, false, result) > 0) {
+      ++c.AdvancedSteps;
+      return true;
+    }
+  }
+  if (xWingMet) {
+    TTechniqueResult result;
+    int orientation = -1;
+    if (techniques::FindXWing(board, false, 0, orientation, result) > 0) {
+      ++c.AdvancedSteps;
+      return true;
+    }
+  }
+
+  if (c.ChainStepsUsed == 0 && random.Below(10) > 2) {
+    TTechniqueResult result;
+    if (techniques::FindChain(board, false, false, false, kChainDepth, w.emptyCount, result) > 0) {
+      ++c.ChainStepsUsed;
+      ++c.AdvancedSteps;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool RunCycle(Working& w, bool forGenerator, core::Random& random) {
+  if (TrySingles(w) || TryBasic(w)) return true;
+  return forGenerator && TryAdvanced(w, random);
+}
+
+std::uint16_t CounterFlags(const TRatingCounters& c) {
+  std::uint16_t flags = 0;
+  const auto set = [&](int count, int bit) {
+    if (count > 0) flags = static_cast<std::uint16_t>(flags | (1u << bit));
+  };
+  set(c.EasySingleSteps, 1);
+  set(c.SingleSteps, 2);
+  set(c.LineHiddenSingleSteps, 3);
+  set(c.BasicSteps, 4);
+  set(c.AdvancedSteps, 5);
+  set(c.NakedSubsetCount, 11);
+  return flags;
+}
+
+int CountEmpty(const TDigitGrid& grid) {
+  int empty = 0;
+  for (const auto digit : grid) empty += digit == 0 ? 1 : 0;
+  return empty;
+}
+
+}  // namespace
+
+int ClassifyInteractive(const TRatingCounters& c, int emptyCount) {
+  if (emptyCount > 0) return 5;
+  int level = 1;
+  if (c.SingleSteps > 0) level = 2;
+  if (c.LineHiddenSingleSteps > 0) level = 3;
+  if (c.BasicSteps > 0)
+    level = (c.PointingCount > 0 && c.NakedSubsetCount + c.PointingCount > 3) ? 5 : 4;
+  return level;
+}
+
+int ClassifyForGenerator(const TRatingCounters& c, int emptyCount) {
+  if (emptyCount > 0) return kLevelUnknown;
+  const int basicKinds = c.NakedSubsetCount + c.PointingCount;
+  int level = kLevelUnknown;
+  if (c.EasySingleSteps > 0) level = 1;
+  if (c.SingleSteps > 0) level = 2;
+  // A single line hidden single may be luck; only a second one makes level 3.
+  if (c.LineHiddenSingleSteps > 0) level = c.LineHiddenSingleSteps > 1 ? 3 : kLevelUnknown;
+  if (c.BasicSteps > 0) {
+    if (basicKinds >= 2 || c.PointingCount > 0)
+      level = (c.PointingCount > 0 && basicKinds > 3) ? 5 : 4;
+    else
+      level = kLevelUnknown;
+  }
+  if (c.AdvancedSteps > 0) level = (c.AdvancedSteps > 1 || basicKinds > 0) ? 5 : kLevelUnknown;
+  return level;
+}
+
+std::string LevelName(int level) {
+  if (level < 1 || level > 5) return {};
+  return core::LoadText(2630 + level);
+}
+
+int RatePuzzle(const TDigitGrid& grid, bool silent, bool forGenerator,
+               std::uint16_t& techniqueFlags, core::Random& random, TDigitGrid& solution,
+               bool& solutionUnique, TRatingDetails& details) {
+  details = TRatingDetails{};
+  techniqueFlags = 0;
+  const auto tell = [&](std::string text, MsgKind kind) {
+    if (!silent) details.messages.push_back({std::move(text), kind});
+  };
+
+  // One solver for both counts spares a second node pool.
+  solver::DlxSolver dlx;
+  if (solver::SolveAndCount(dlx, grid, solution, solutionUnique) == 0) {
+    tell(core::LoadText(2240), MsgKind::Error);
+    return kLevelNotRateable;
+  }
+
+  Working w;
+  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  core::BuildFromDigits(grid, w.board, blockCounts, rowCounts, colCounts);
+  w.emptyCount = CountEmpty(grid);
+  details.emptyCount = w.emptyCount;
+  if (w.emptyCount == 0) {
+    tell(core::LoadText(2243), MsgKind::Information);
+    return kLevelNotRateable;
+  }
+
+  for (int cycle = 0; cycle < kMaxCycles && w.emptyCount > 0; ++cycle)
+    if (!RunCycle(w, forGenerator, random)) break;
+
+  details.counters = w.c;
+  details.emptyCount = w.emptyCount;
+  if (w.emptyCount == 0) techniqueFlags |= kFlagFilledByLogic;
+  const int left = solver::SolveAndCount(dlx, w.board, solution, solutionUnique);
+  if (left == 1) techniqueFlags |= kFlagLeftUnique;
+  if (left == 0) {
+    techniqueFlags |= kFlagLeftUnsolvable;
+    tell(core::LoadText(2240), MsgKind::Error);
+  }
+  if ((techniqueFlags & kFlagLeftUnique) == 0) {
+    tell(core::LoadText(2244) + " " + core::LoadText(2245) + kCR + core::LoadText(2247),
+         MsgKind::Information);
+    return kLevelNotRateable;
+  }
+
+  techniqueFlags |= CounterFlags(w.c);
+  return forGenerator ? ClassifyForGenerator(w.c, w.emptyCount)
+                      : ClassifyInteractive(w.c, w.emptyCount);
+}
+
+int RatePuzzle(const TDigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
+               core::Random& random) {
+  TDigitGrid solution{};
+  bool unique = false;
+  TRatingDetails details;
+  return RatePuzzle(grid, true, forGenerator, techniqueFlags, random, solution, unique, details);
+}
+
+}  // namespace zentaro::rating

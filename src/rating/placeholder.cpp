@@ -1,1 +1,0 @@
-// The rating lands here.

@@ -1,0 +1,341 @@
+// "Estimate difficulty" and "New puzzle...": the rating's messages, the level
+// and clue draw, the generation behind the progress window, and cancelling.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FakeView.h"
+#include "app/Game.h"
+#include "app/NewPuzzle.h"
+#include "solver/Dlx.h"
+
+namespace zentaro::app::test {
+namespace {
+
+using core::kButtonsOk;
+using core::kResultNo;
+using core::kResultOk;
+using core::MsgKind;
+
+// A valid full grid; A1 A8 B1 B8 hold 9 5 5 9, so emptying them leaves two
+// solutions.
+constexpr std::string_view kFullGrid =
+    "986473152571826493423951786658734921217689534349512867165297348834165279792348615";
+// Needs two exact naked pairs besides singles (from the 17-clue collection).
+constexpr std::string_view kTwoPairs =
+    "................12..3.45.........3.6.7....4..52.7........1.8......2.....6.......4";
+
+core::TDigitGrid FullGridWithout(std::initializer_list<int> cells) {
+  core::TDigitGrid grid = GridFromLine(kFullGrid);
+  for (const int cell : cells) grid[static_cast<std::size_t>(cell)] = 0;
+  return grid;
+}
+
+// Answers the level dialog, records the busy-mode calls and presses Cancel
+// (through the game, as the window's Cancel button does) at a chosen update
+// of the progress window.
+class GenerateView : public FakeView {
+ public:
+  std::optional<TLevelChoice> levelAnswer;
+  std::vector<TLevelChoice> levelsAsked;
+  std::vector<bool> cancelMenu;
+  std::map<Command, bool> visible;
+  Game* game = nullptr;
+  int cancelAtUpdate = 0;  // 0: never
+  int maxCursorDepth = 0;
+
+  std::optional<TLevelChoice> AskLevels(const TLevelChoice& current) override {
+    levelsAsked.push_back(current);
+    return levelAnswer;
+  }
+  void SetCancelMenuShown(bool shown) override { cancelMenu.push_back(shown); }
+  void SetCommandVisible(Command command, bool shown) override { visible[command] = shown; }
+  void ShowWaitWindow(const TWaitWindow& window) override {
+    FakeView::ShowWaitWindow(window);
+    if (static_cast<int>(waitWindows.size()) == cancelAtUpdate && game) game->CancelMenuClick();
+  }
+  void SetBusyCursor(bool busy) override {
+    FakeView::SetBusyCursor(busy);
+    maxCursorDepth = std::max(maxCursorDepth, busyCursorDepth);
+  }
+};
+
+TLevelChoice Only(std::initializer_list<int> levels) {
+  TLevelChoice choice;
+  choice.anyLevel = false;
+  choice.levels.fill(false);
+  for (const int level : levels) choice.levels[static_cast<std::size_t>(level - 1)] = true;
+  return choice;
+}
+
+int CountSolutions(const core::TDigitGrid& grid) {
+  solver::DlxSolver dlx;
+  dlx.DLXInit(0, 2);
+  dlx.DLXAddSudokuRows(grid);
+  dlx.SetDLXCountOnly(true);
+  return static_cast<int>(dlx.DLXSolve(2));
+}
+
+// --- Estimate difficulty ---------------------------------------------------------
+
+struct RateCase {
+  const char* name;
+  core::TDigitGrid grid;
+  std::vector<std::string> texts;
+  std::vector<MsgKind> kinds;
+};
+
+std::vector<RateCase> RateCases() {
+  std::string twoDigits(81, '.');
+  twoDigits[0] = twoDigits[5] = '9';
+  return {
+      {"EasyPuzzle",
+       FullGridWithout({0, 13, 26, 28, 40, 52, 56, 68, 80}),
+       {"The puzzle has exactly one solution.\r\rEstimated difficulty: Easy (level 1)."},
+       {MsgKind::Information}},
+      {"NakedPairsPuzzle",
+       GridFromLine(kTwoPairs),
+       {"The puzzle has exactly one solution.\r\rEstimated difficulty: Hard (level 4)."},
+       {MsgKind::Information}},
+      {"TwoSolutions",
+       FullGridWithout({0, 7, 9, 16, 40}),
+       {"This puzzle is not good. There are multiple solutions possible, which means that in "
+        "some cells multiple digits are allowed!\rIt is not possible to evaluate the difficulty "
+        "level of such puzzles."},
+       {MsgKind::Information}},
+      {"FullGrid",
+       GridFromLine(kFullGrid),
+       {"   The puzzle is solved.   "},
+       {MsgKind::Information}},
+      {"NoSolution",
+       GridFromLine(twoDigits),
+       {"  The puzzle has no solution!  "},
+       {MsgKind::Error}},
+  };
+}
+
+class Rate1 : public ::testing::TestWithParam<RateCase> {};
+
+TEST_P(Rate1, ShowsTheVerdictUnderTheHourglass) {
+  const RateCase& c = GetParam();
+  GenerateView view;
+  Game game(view);
+  game.Board = BoardOfDigits(c.grid);
+  for (std::size_t i = 0; i < c.texts.size(); ++i) view.AnswerBox(kResultOk);
+
+  game.Rate1Click();
+
+  ASSERT_EQ(view.boxes.size(), c.texts.size());
+  for (std::size_t i = 0; i < c.texts.size(); ++i) {
+    EXPECT_EQ(view.boxes[i].text, c.texts[i]);
+    EXPECT_EQ(view.boxes[i].kind, c.kinds[i]);
+    EXPECT_EQ(view.boxes[i].buttons, kButtonsOk);
+  }
+  EXPECT_EQ(view.maxCursorDepth, 1);
+  EXPECT_EQ(view.busyCursorDepth, 0) << "the cursor comes back on every path";
+  EXPECT_EQ(game.Digits, c.grid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, Rate1, ::testing::ValuesIn(RateCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Rate1, TheButtonActsOnlyWhileTheCommandIsEnabled) {
+  GenerateView view;
+  Game game(view);
+  game.Board = BoardOfDigits(GridFromLine(kFullGrid));
+  game.SetEnabled(Command::Rate1, false);
+  game.RateSpeedButClick();
+  EXPECT_TRUE(view.boxes.empty());
+  game.SetEnabled(Command::Rate1, true);
+  view.AnswerBox(kResultOk);
+  game.RateSpeedButClick();
+  EXPECT_EQ(view.boxes.size(), 1u);
+}
+
+TEST(Rate1, RatingAFileGivesItsLevelOrZero) {
+  GenerateView view;
+  Game game(view);
+  EXPECT_EQ(game.RateClues(GridFromLine(kTwoPairs)), 4);
+  EXPECT_EQ(game.RateClues(FullGridWithout({0, 7, 9, 16, 40})), 0);
+  EXPECT_TRUE(view.boxes.empty()) << "a file is rated silently";
+}
+
+// --- the level and clue draw -------------------------------------------------------
+
+TEST(DrawGenerationAim, AimsOnlyAtChosenLevels) {
+  core::Random random(4);
+  std::set<int> aimed;
+  for (int i = 0; i < 200; ++i) {
+    const TGenerationAim aim = DrawGenerationAim(Only({2, 4}), random);
+    aimed.insert(aim.aimedLevel);
+    EXPECT_EQ(aim.targetClues, 27);
+    EXPECT_EQ(aim.wanted, (solver::TWantedLevels{false, false, true, false, true, false}));
+  }
+  EXPECT_EQ(aimed, (std::set<int>{2, 4}));
+}
+
+TEST(DrawGenerationAim, AnAimAtLevelOneWantsItAloneWithMoreClues) {
+  core::Random random(5);
+  std::set<int> aimed, targets;
+  for (int i = 0; i < 300; ++i) {
+    const TGenerationAim aim = DrawGenerationAim(TLevelChoice{}, random);
+    aimed.insert(aim.aimedLevel);
+    if (aim.aimedLevel == 1) {
+      targets.insert(aim.targetClues);
+      EXPECT_EQ(aim.wanted, (solver::TWantedLevels{false, true, false, false, false, false}));
+    } else {
+      EXPECT_EQ(aim.targetClues, 27);
+      EXPECT_EQ(aim.wanted, (solver::TWantedLevels{false, true, true, true, true, true}));
+    }
+  }
+  EXPECT_EQ(aimed, (std::set<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(targets, (std::set<int>{30, 31, 32}));
+}
+
+TEST(DrawGenerationAim, NoLevelCheckedCountsAsAnyLevel) {
+  core::Random random(6);
+  const TLevelChoice none = Only({});
+  EXPECT_FALSE(LevelChoiceAcceptable(none));
+  EXPECT_TRUE(LevelChoiceAcceptable(Only({5})));
+  EXPECT_TRUE(LevelChoiceAcceptable(TLevelChoice{}));
+  const TGenerationAim aim = DrawGenerationAim(none, random);
+  EXPECT_GE(aim.aimedLevel, 1);
+  EXPECT_LE(aim.aimedLevel, 5);
+}
+
+TEST(BusyTags, GiveBackWhatWasSaved) {
+  for (const bool shown : {false, true}) {
+    for (const bool enabled : {false, true}) {
+      const int tag = BusyMenuTag(shown, enabled);
+      EXPECT_EQ(BusyMenuVisible(tag), shown);
+      EXPECT_EQ(BusyMenuEnabled(tag), enabled);
+    }
+    EXPECT_EQ(BusyButtonEnabled(BusyButtonTag(shown)), shown);
+  }
+  EXPECT_EQ(DigitButtonTag("7"), 7);
+  EXPECT_EQ(DigitButtonTag("3 (candidate)"), 3);
+  EXPECT_EQ(DigitButtonTag(""), 0);
+}
+
+// --- New puzzle... -----------------------------------------------------------------
+
+TEST(NewPuzzle, ClosingTheLevelDialogChangesNothing) {
+  GenerateView view;
+  Game game(view);
+  StartWith(game, GridFromLine(kPuzzle));
+  const core::TBoard board = game.Board;
+  const TLevelChoice before = Only({3});
+  game.LevelChoice = before;
+
+  game.LoadFromFileButClick();
+
+  ASSERT_EQ(view.levelsAsked.size(), 1u);
+  EXPECT_EQ(view.levelsAsked[0], before);
+  EXPECT_EQ(game.LevelChoice, before);
+  EXPECT_EQ(game.Board, board);
+  EXPECT_TRUE(view.waitWindows.empty());
+  EXPECT_TRUE(view.clockRunning);
+}
+
+TEST(NewPuzzle, StartsAPuzzleOfTheChosenLevel) {
+  GenerateView view;
+  Game game(view);
+  game.Rng.Seed(17);
+  view.levelAnswer = Only({3});
+  game.SetEnabled(Command::SaveSpeedBut, false);
+
+  game.LoadFromFileButClick();
+
+  EXPECT_EQ(game.LevelChoice, Only({3}));
+  EXPECT_EQ(game.PuzzleLevel, 3);
+  EXPECT_EQ(CountSolutions(game.Clues), 1);
+  EXPECT_LE(core::CountFilled(game.Clues), 27);
+  EXPECT_EQ(core::ExtractDigits(game.Board), game.Clues);
+  EXPECT_EQ(game.Digits, game.Clues);
+  EXPECT_EQ(game.History().Count(), 1);
+  EXPECT_TRUE(game.SolutionUnique);
+  EXPECT_TRUE(IsCompletionOf(game.Solution, game.Clues));
+  EXPECT_FALSE(game.PuzzleStored);
+  EXPECT_TRUE(game.PuzzleFileName.empty());
+  EXPECT_EQ(view.captions.back(), "Zentaro - New puzzle");
+  EXPECT_TRUE(view.clockRunning);
+
+  // The progress window and the locked window.
+  ASSERT_FALSE(view.waitWindows.empty());
+  EXPECT_EQ(view.waitWindows[0].caption, "New puzzle");
+  EXPECT_EQ(view.waitWindows[0].line1, "Generating a new puzzle.");
+  EXPECT_EQ(view.waitWindows[0].line2, "This can take a while...");
+  EXPECT_TRUE(view.waitWindows[0].cancelVisible);
+  EXPECT_FALSE(view.waitWindowOpen);
+  EXPECT_EQ(view.cancelMenu, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(game.Generating);
+  EXPECT_TRUE(game.IsVisible(Command::File1));
+  EXPECT_TRUE(game.IsEnabled(Command::File1));
+  EXPECT_TRUE(view.visible[Command::File1]);
+  EXPECT_TRUE(game.IsEnabled(Command::Rate1)) << "the new puzzle can be rated";
+}
+
+TEST(NewPuzzle, LevelOnePuzzlesKeepMoreClues) {
+  GenerateView view;
+  Game game(view);
+  game.Rng.Seed(23);
+  view.levelAnswer = Only({1});
+  game.LoadFromFileButClick();
+  EXPECT_EQ(game.PuzzleLevel, 1);
+  EXPECT_LE(core::CountFilled(game.Clues), 32);
+  EXPECT_EQ(CountSolutions(game.Clues), 1);
+}
+
+TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
+  for (const int cancelAt : {1, 2, 5}) {
+    GenerateView view;
+    Game game(view);
+    game.Rng.Seed(29);
+    StartWith(game, GridFromLine(kPuzzle));
+    // An entry of the user's that differs from the solution.
+    game.Board.at(1, 1)[core::kDigit] = game.Solution[0] == 9 ? 8 : 9;
+    core::ExtractDigits(game.Board, game.Digits);
+    const core::TBoard board = game.Board;
+    const core::TDigitGrid clues = game.Clues, solution = game.Solution;
+    game.SetEnabled(Command::Print1, false);
+    game.SetVisible(Command::Edit1, false);
+
+    view.levelAnswer = Only({5});
+    view.game = &game;
+    view.cancelAtUpdate = cancelAt;
+    view.AnswerBox(kResultNo);  // do not save the changes first
+    game.LoadFromFileButClick();
+
+    EXPECT_EQ(game.Board, board) << "cancelled at update " << cancelAt;
+    EXPECT_EQ(game.Clues, clues);
+    EXPECT_EQ(game.Solution, solution);
+    EXPECT_TRUE(game.SolutionUnique);
+    EXPECT_EQ(game.Digits, core::ExtractDigits(board));
+    EXPECT_FALSE(game.PuzzleStored);
+    EXPECT_TRUE(view.clockRunning) << "the clock goes on";
+    EXPECT_FALSE(game.Generating);
+    EXPECT_FALSE(view.waitWindowOpen);
+    EXPECT_TRUE(game.IsEnabled(Command::File1));
+    EXPECT_FALSE(game.IsVisible(Command::Edit1)) << "hidden before, hidden after";
+    EXPECT_FALSE(game.IsEnabled(Command::Print1));
+    EXPECT_EQ(game.History().Count(), 1);
+  }
+}
+
+TEST(NewPuzzle, StaysInEditModeWhenTheUserSaysSo) {
+  GenerateView view;
+  Game game(view);
+  game.EditMode = true;
+  view.AnswerBox(kResultNo);
+  game.LoadFromFileButClick();
+  EXPECT_TRUE(game.EditMode);
+  EXPECT_TRUE(view.levelsAsked.empty());
+}
+
+}  // namespace
+}  // namespace zentaro::app::test
