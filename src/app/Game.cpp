@@ -26,6 +26,8 @@ Game::Game(View& view) : view_(view) {
   visible_[Index(Command::Generatenew1)] = false;
   visible_[Index(Command::Normalmode1)] = false;
   visible_[Index(Command::Competitionmode1)] = false;
+  // A puzzle read from a file gets its level from a silent interactive rating.
+  RateClues = [this](const core::TDigitGrid& clues) { return RateFileClues(clues); };
 }
 
 void Game::SetEnabled(Command c, bool enabled) {
@@ -77,7 +79,10 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
   SolutionCount = SolveAndCount(Board, true);
   view_.RedrawBoard();
   SavedBoard = Board;
-  if (startClock) view_.ResetPuzzleClock();
+  if (startClock) {
+    view_.SetClockText(std::string());
+    ResetPuzzleClock();
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -144,7 +149,7 @@ void Game::GoToStep(int n) {
     MarksReduced = state.marksReduced;
     ComputedBoard = state.computed;
     core::ExtractDigits(Board, Digits);
-    view_.RedrawBoard();
+    RedrawAllCells();
     RefreshShowmarks();
   }
   UpdateStepButtons();
@@ -161,7 +166,7 @@ void Game::UndoStep() {
 
 void Game::RedoStep() {
   GoToStep(history_.CurrentStep() + 1);
-  if (SolvedNow()) view_.ShowSolvedReport();
+  if (SolvedNow()) PuzzleSolved();
 }
 
 void Game::Undoonestep1Click() {
@@ -178,7 +183,7 @@ void Game::Gotofirststep1Click() {
 
 void Game::MoveLastButClick() {
   GoToStep(history_.Count() - 1);
-  if (SolvedNow()) view_.ShowSolvedReport();
+  if (SolvedNow()) PuzzleSolved();
 }
 
 void Game::Gotolaststep1Click() {
@@ -330,7 +335,9 @@ bool Game::SavePuzzle(bool saveAs) {
       files::FolderExists(OpenDialogFolder) ? OpenDialogFolder : DefaultPuzzleFolder();
 
   std::string target = SaveDialogFileName;
-  if (PuzzleFileName.empty() || saveAs || target.empty()) {
+  // A puzzle read from a plain text file (a collection, say) is never
+  // overwritten with .sdk text unasked: the dialog proposes an .sdk name.
+  if (PuzzleFileName.empty() || saveAs || target.empty() || !files::HasSdkExtension(target)) {
     const std::string proposed = PuzzleFileName.empty()
                                      ? LoadText(2326)
                                      : files::FileNameOf(files::WithoutExtension(PuzzleFileName));

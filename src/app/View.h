@@ -1,13 +1,29 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
+#include "app/Clock.h"
 #include "app/Commands.h"
+#include "app/NewPuzzle.h"
 #include "core/MessageBox.h"
 #include "core/StepHistory.h"
+#include "hints/Explanations.h"
+#include "hints/Highlights.h"
 
 namespace zentaro::app {
+
+// The small progress window (the generator's, reused) that a hint search shows
+// while it tries the slower techniques.
+struct TWaitWindow {
+  std::string caption;
+  std::string line1, line2;
+  bool visible = false;
+  bool cancelVisible = false;  // the hint search hides and disables it
+  int position = 0;
+  int maximum = 100;
+};
 
 // Everything a command does on screen goes through this interface. The
 // window implements it; tests replace it with a scripted fake. A modal step
@@ -20,6 +36,7 @@ class View {
   virtual int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) = 0;
 
   virtual void RedrawBoard() = 0;
+  // 1-based column and row; the game never passes a cell outside the board.
   virtual void RedrawCell(int col, int row) = 0;
   virtual void SetStatusText(int panel, const std::string& text) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
@@ -30,9 +47,56 @@ class View {
   virtual void BlinkBookmarkButton() = 0;
 
   virtual void HideHintWindow() = 0;
-  virtual void ShowSolvedReport() = 0;
-  // Clears the clock label and restarts the clock from zero.
-  virtual void ResetPuzzleClock() = 0;
+
+  // --- hint requests -----------------------------------------------------------
+  // The three-button question (TYesNoDlg): caption, text and the captions of
+  // its buttons. Returns 6 (Yes) for the first, 7 (No) for the second and 2
+  // for the third or for closing the dialog.
+  virtual int AskYesNoDlg(const std::string& caption, const std::string& text,
+                          const std::string& yesCaption, const std::string& noCaption,
+                          const std::string& cancelCaption) = 0;
+  // Places the hint window beside the board before the first stage of a request.
+  virtual void PlaceHintWindow() = 0;
+  // Shows one stage in the hint window modally: its text, its button caption
+  // and widening. Returns 1 when "Concrete &hint", "&Do it !" or "OK" closed
+  // it, 2 for "&Close", Escape or closing. The highlights come separately.
+  virtual int ShowHintStage(const hints::HintStage& stage) = 0;
+  // The hint highlight layer to paint over the board while `on`; the window
+  // repaints the cells it changes.
+  virtual void SetHintHighlights(const hints::Highlights& layer, bool on) = 0;
+  // The hourglass while busy; false puts back the cursor it replaced.
+  virtual void SetBusyCursor(bool busy) = 0;
+  // Creates or updates the progress window, repaints it and lets the window
+  // handle pending events; CloseWaitWindow frees it.
+  virtual void ShowWaitWindow(const TWaitWindow& window) = 0;
+  virtual void CloseWaitWindow() = 0;
+
+  // --- new puzzles -------------------------------------------------------------
+  // The level dialog (TLoadRandom), opened with the choice last made: the
+  // choice it was closed with by OK, or nothing. It keeps itself open while
+  // LevelChoiceAcceptable is false, with message 2323.
+  virtual std::optional<TLevelChoice> AskLevels(const TLevelChoice& /*current*/) {
+    return std::nullopt;
+  }
+  // Busy mode: the Cancel menu item is there only while a puzzle is
+  // generated, and the top-level menu items are hidden meanwhile.
+  virtual void SetCancelMenuShown(bool /*shown*/) {}
+  virtual void SetCommandVisible(Command /*command*/, bool /*visible*/) {}
+
+  // The clock label's text; the game keeps the time and sends each new one.
+  virtual void SetClockText(const std::string& text) = 0;
+  // Starts or stops the one-second timer that calls Game::Timer1Timer.
+  virtual void SetClockRunning(bool running) = 0;
+  // The modal report; 1 (OK) for "&New puzzle", 2 for "&Close" or Escape.
+  virtual int ShowSolvedReport(const TSolvedReport& report) = 0;
+
+  // The board's two pop-ups, opened at the lower-right corner of the cell
+  // (1-based column and row); their items call back into Game.
+  virtual void OpenDigitPopup(int col, int row, bool clearEnabled) = 0;
+  virtual void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) = 0;
+  // Shows the highlight button of the digit pressed (bold) and the others
+  // released; 0 releases them all.
+  virtual void SetHighlightButtons(int digit) = 0;
 
   // The open and save dialogs: the chosen file, or nothing when cancelled.
   virtual std::optional<std::string> AskOpenFileName(const std::string& folder) = 0;

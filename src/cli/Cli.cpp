@@ -39,13 +39,58 @@ constexpr std::string_view kConvertHelp =
     "  --to line   every puzzle of FILE as an 81-character line, '.' for an\n"
     "              empty cell (of an .sdk file: its clues)\n";
 
-constexpr std::array<Command, 3> kCommands = {{
+constexpr std::string_view kRateHelp =
+    "Usage: zentaro-cli rate [--generator] [--seed N] FILE...\n"
+    "\n"
+    "Rates every puzzle by solving it with logic. Prints one line per puzzle, in\n"
+    "input order: the level (1 to 5; 0 unknown; -1 not rateable: no solution,\n"
+    "nothing to solve, or several solutions), a tab, its name, a tab, and the\n"
+    "techniques used as 0x and four hex digits.\n"
+    "  --generator  rate as the puzzle generator does: advanced techniques too,\n"
+    "               and level 0 for a puzzle that fits no level cleanly\n"
+    "  --seed N     the seed for the generator mode's chance of a chain step\n"
+    "               (otherwise taken from the clock)\n";
+
+constexpr std::string_view kGenerateHelp =
+    "Usage: zentaro-cli generate --levels 1,3,5|any --count N [--seed N]\n"
+    "\n"
+    "Writes N new puzzles with exactly one solution, one line each: the 81\n"
+    "characters ('.' for an empty cell), a tab, and the level.\n"
+    "  --levels L  the acceptable levels, 1 to 5 separated by commas, or 'any'\n"
+    "  --count N   how many puzzles to make\n"
+    "  --seed N    the seed of the random numbers (otherwise taken from the\n"
+    "              clock); the same seed gives the same puzzles\n"
+    "Progress goes to standard error: a line per puzzle, or a bar on a terminal.\n";
+
+constexpr std::string_view kHintHelp =
+    "Usage: zentaro-cli hint [--walk] FILE...\n"
+    "\n"
+    "Asks the program for a hint on every position, answering as a player who\n"
+    "wants to go on: \"Concrete hint\", \"Do it !\", Yes to calculating the\n"
+    "candidates and \"Current\" for the pencil marks. An .sdk file may hold\n"
+    "entries and pencil marks; without marks the search runs as on a board\n"
+    "without them.\n"
+    "\n"
+    "Without --walk, prints for each position the technique, the general and\n"
+    "the concrete hint (bold and colour shown on a terminal), the cells they\n"
+    "highlight, what \"Do it !\" did (C5=6, or A7-8 C9-8 for eliminations) and\n"
+    "the 81-character position after it.\n"
+    "  --walk  asks for one hint after another from the start position until\n"
+    "          the puzzle is solved or no hint is found; prints one line per\n"
+    "          hint, the technique, a tab and what it did, then 'solved' or\n"
+    "          'stuck', a tab and the position reached\n";
+
+constexpr std::array<Command, 6> kCommands = {{
     {"count", "print the number of solutions (0, 1, 2 = two or more) of every puzzle", kCountHelp,
      true, RunCount},
     {"solve", "print the number of solutions and the first solution of every puzzle", kSolveHelp,
      true, RunSolve},
     {"convert", "convert between the .sdk file and the 81-character line", kConvertHelp, true,
      RunConvert},
+    {"rate", "print the difficulty level of every puzzle", kRateHelp, true, RunRate},
+    {"generate", "make new puzzles at the chosen levels", kGenerateHelp, false, RunGenerate},
+    {"hint", "print the hint the program gives, or walk a puzzle by hints alone", kHintHelp, true,
+     RunHint},
 }};
 
 std::string TopUsage() {

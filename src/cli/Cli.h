@@ -80,5 +80,8 @@ ParsedArgs ParseArgs(std::string_view command, std::span<const std::string_view>
 int RunCount(std::span<const std::string_view> args, CommandContext& ctx);
 int RunSolve(std::span<const std::string_view> args, CommandContext& ctx);
 int RunConvert(std::span<const std::string_view> args, CommandContext& ctx);
+int RunHint(std::span<const std::string_view> args, CommandContext& ctx);
+int RunRate(std::span<const std::string_view> args, CommandContext& ctx);
+int RunGenerate(std::span<const std::string_view> args, CommandContext& ctx);
 
 }  // namespace zentaro::cli

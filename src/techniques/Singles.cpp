@@ -23,6 +23,14 @@ int SingleDigitOf(const TCell& cell) {
   return 0;
 }
 
+// A single that clashes with a digit already placed among the cell's peers
+// only appears on marks the user set by hand; it is no single, since placing
+// it would break the puzzle.
+int SingleAt(const TBoard& board, int col, int row) {
+  const int d = SingleDigitOf(board.at(col, row));
+  return d != 0 && core::CanPlace(board, d, col, row) ? d : 0;
+}
+
 bool InRange(int v) {
   return v >= 1 && v <= 9;
 }
@@ -59,6 +67,28 @@ int EmptyInColumn(const TBoard& board, int col) {
   return n;
 }
 
+// A unit that already holds the digit has no hidden single of it, whatever
+// stray marks the user left in it.
+bool BlockHolds(const TBoard& board, int block, int digit) {
+  const core::TBlockBounds b = core::BlockBounds(block);
+  for (int r = b.firstRow; r <= b.lastRow; ++r)
+    for (int c = b.firstCol; c <= b.lastCol; ++c)
+      if (board.at(c + 1, r + 1)[kDigit] == digit) return true;
+  return false;
+}
+
+bool RowHolds(const TBoard& board, int row, int digit) {
+  for (int c = 1; c <= 9; ++c)
+    if (board.at(c, row)[kDigit] == digit) return true;
+  return false;
+}
+
+bool ColumnHolds(const TBoard& board, int col, int digit) {
+  for (int r = 1; r <= 9; ++r)
+    if (board.at(col, r)[kDigit] == digit) return true;
+  return false;
+}
+
 struct HiddenHit {
   int col, row, digit;
   int blockUnit, rowUnit, colUnit;
@@ -74,7 +104,7 @@ void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
     const core::TBlockBounds bb = core::BlockBounds(b);
     for (int d = 1; d <= 9; ++d) {
       std::uint8_t& entry = blockCounts[9 * b + d - 1];
-      if (entry != 1) continue;
+      if (entry != 1 || BlockHolds(board, b, d)) continue;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
           if (IsCandidate(board.at(c + 1, r + 1), d) &&
@@ -85,7 +115,7 @@ void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
   for (int r = 1; r <= 9; ++r) {
     for (int d = 1; d <= 9; ++d) {
       std::uint8_t& entry = rowCounts[9 * (r - 1) + d - 1];
-      if (entry != 1) continue;
+      if (entry != 1 || RowHolds(board, r, d)) continue;
       for (int c = 1; c <= 9; ++c)
         if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, -1, r, -1, &entry})) return;
     }
@@ -93,7 +123,7 @@ void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
   for (int c = 1; c <= 9; ++c) {
     for (int d = 1; d <= 9; ++d) {
       std::uint8_t& entry = colCounts[9 * (c - 1) + d - 1];
-      if (entry != 1) continue;
+      if (entry != 1 || ColumnHolds(board, c, d)) continue;
       for (int r = 1; r <= 9; ++r)
         if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, -1, -1, c, &entry})) return;
     }
@@ -127,7 +157,7 @@ int FindNakedSingle(TBoard& board, int& emptyCount, bool reportOnly, int& digit,
   if (emptyCount == 0) return 0;
   for (int r = 1; r <= 9; ++r) {
     for (int c = 1; c <= 9; ++c) {
-      if (SingleDigitOf(board.at(c, r)) == 0) continue;
+      if (SingleAt(board, c, r) == 0) continue;
       return PlaceNakedSingleAt(board, c, r, emptyCount, reportOnly, digit, row, col);
     }
   }
@@ -138,7 +168,7 @@ int PlaceNakedSingleAt(TBoard& board, int col, int row, int& emptyCount, bool re
                        int& digit, int& outRow, int& outCol) {
   if (emptyCount == 0 || !InRange(col) || !InRange(row)) return 0;
   TBoard work = board;
-  const int d = SingleDigitOf(work.at(col, row));
+  const int d = SingleAt(work, col, row);
   if (d == 0) return 0;
   digit = d;
   outRow = row;
@@ -158,7 +188,7 @@ bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col,
       const core::TBlockBounds bb = core::BlockBounds(b);
       for (int r = bb.firstRow; r <= bb.lastRow; ++r) {
         for (int c = bb.firstCol; c <= bb.lastCol; ++c) {
-          if (SingleDigitOf(board.at(c + 1, r + 1)) != 0) {
+          if (SingleAt(board, c + 1, r + 1) != 0) {
             col = c + 1;
             row = r + 1;
             return true;
@@ -169,7 +199,7 @@ bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col,
     for (int r = 1; r <= 9; ++r) {
       if (EmptyInRow(board, r) != k) continue;
       for (int c = 1; c <= 9; ++c) {
-        if (SingleDigitOf(board.at(c, r)) != 0) {
+        if (SingleAt(board, c, r) != 0) {
           col = c;
           row = r;
           return true;
@@ -179,7 +209,7 @@ bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col,
     for (int c = 1; c <= 9; ++c) {
       if (EmptyInColumn(board, c) != k) continue;
       for (int r = 1; r <= 9; ++r) {
-        if (SingleDigitOf(board.at(c, r)) != 0) {
+        if (SingleAt(board, c, r) != 0) {
           col = c;
           row = r;
           return true;
@@ -196,7 +226,7 @@ int CountNakedSingles(const TBoard& board) {
   int n = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (SingleDigitOf(board.at(c, r)) != 0) ++n;
+      if (SingleAt(board, c, r) != 0) ++n;
   return n;
 }
 

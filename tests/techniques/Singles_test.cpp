@@ -386,6 +386,30 @@ TEST(FindHiddenSingle, DigitWithoutAnyCandidateInAUnitIsSkipped) {
   EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 0);
 }
 
+// Marks set by hand can keep a digit that already stands in the unit; a hint
+// built on it would place a clashing digit.
+TEST(FindHiddenSingle, AUnitThatHoldsTheDigitHasNoHiddenSingleOfIt) {
+  TBoard board = EmptyBoard();
+  board.at(9, 9) = core::TCell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // I9 = 5, marks left as they were
+  HideInColumn(board, 9, 3, 5);                                  // only C9 keeps 5 in column 9
+  int empty = 80;
+  HiddenOut out;
+  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 0);
+  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::CollectAll, out), 0);
+}
+
+TEST(FindNakedSingle, AHandSetMarkThatClashesWithAPeerIsNoSingle) {
+  TBoard board = EmptyBoard();
+  board.at(9, 9) = core::TCell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // I9 = 5
+  KeepOnly(board, 9, 3, {5});                                    // C9 marked 5 alone
+  KeepOnly(board, 4, 6, {7});                                    // F4 a true single
+  int empty = 80, digit = -7, row = -7, col = -7;
+  ASSERT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 1);
+  EXPECT_EQ(col, 4);
+  EXPECT_EQ(row, 6);
+  EXPECT_EQ(CountNakedSingles(board), 1);
+}
+
 TEST(CountBlockHiddenSingles, CountsABlockDigitPairOnceEvenWhenHiddenInItsRowToo) {
   TBoard board = EmptyBoard();
   HideInBlock(board, 0, 2, 1, 5);

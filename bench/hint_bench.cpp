@@ -1,0 +1,179 @@
+// Time of one hint request, on every position met while puzzles are walked
+// from their start by hints alone (the player answers as one who wants to go
+// on). After the Google Benchmark runs, each position is timed on its own and
+// the median, the 90th percentile and the maximum are printed, with the
+// slowest position, since a single slow request is what the player notices.
+//
+// The puzzles come from ZENTARO_BENCH_PUZZLES when it is set (one puzzle a
+// line, '#' lines skipped), else from the hint walk list beside the tests and
+// the first puzzles of the magictour top1465 and forum-hardest collections.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "app/HintWalk.h"
+#include "core/Board.h"
+#include "core/Random.h"
+#include "rating/Rating.h"
+
+namespace {
+
+using zentaro::app::Game;
+using zentaro::app::GoOnView;
+using zentaro::core::TBoard;
+using zentaro::core::TDigitGrid;
+
+// What a request reads of the game, saved before each request of a walk.
+struct Position {
+  TBoard board{};
+  TBoard computed{};
+  TDigitGrid clues{};
+  int level = 0;
+  bool askMarksSource = true;
+  bool marksReduced = false;
+};
+
+void AddLines(const std::string& path, std::size_t limit, std::vector<TDigitGrid>& out) {
+  std::ifstream in(path);
+  std::size_t taken = 0;
+  for (std::string line; taken < limit && std::getline(in, line);) {
+    if (line.size() < 81 || line[0] == '#') continue;
+    TDigitGrid grid{};
+    for (int i = 0; i < 81; ++i)
+      grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
+    out.push_back(grid);
+    ++taken;
+  }
+}
+
+std::vector<TDigitGrid> Puzzles() {
+  std::vector<TDigitGrid> puzzles;
+  if (const char* path = std::getenv("ZENTARO_BENCH_PUZZLES")) {
+    AddLines(path, SIZE_MAX, puzzles);
+    return puzzles;
+  }
+  const auto beside =
+      std::filesystem::path(__FILE__).parent_path() / ".." / "tests" / "data" / "hint_walk.txt";
+  AddLines(beside.string(), SIZE_MAX, puzzles);
+  AddLines(std::string(ZENTARO_DATA_DIR) + "/puzzles3_magictour_top1465.txt", 300, puzzles);
+  AddLines(std::string(ZENTARO_DATA_DIR) + "/puzzles6_forum_hardest_1106.txt", 100, puzzles);
+  return puzzles;
+}
+
+int RateInteractively(const TDigitGrid& grid) {
+  zentaro::core::Random random;
+  std::uint16_t flags = 0;
+  return zentaro::rating::RatePuzzle(grid, false, flags, random);
+}
+
+Position Save(const Game& game) {
+  return {game.Board,       game.ComputedBoard,  game.Clues,
+          game.PuzzleLevel, game.AskMarksSource, game.MarksReduced};
+}
+
+const std::vector<Position>& Positions() {
+  static const std::vector<Position> positions = [] {
+    std::vector<Position> result;
+    for (const TDigitGrid& puzzle : Puzzles()) {
+      GoOnView view;
+      Game game(view);
+      game.RateClues = RateInteractively;
+      zentaro::app::LoadPosition(game, puzzle);
+      result.push_back(Save(game));
+      zentaro::app::WalkHints(game, view, [&](const zentaro::app::TWalkStep&) {
+        if (zentaro::core::CountDigits(game.Board) < 81) result.push_back(Save(game));
+      });
+    }
+    std::cerr << result.size() << " positions\n";
+    if (result.empty()) std::exit(1);
+    return result;
+  }();
+  return positions;
+}
+
+// A game standing at the position, as after a step of the history.
+void Restore(Game& game, const Position& p) {
+  game.Board = p.board;
+  game.ComputedBoard = p.computed;
+  game.Clues = p.clues;
+  zentaro::core::ExtractDigits(game.Board, game.Digits);
+  game.PuzzleLevel = p.level;
+  game.AskMarksSource = p.askMarksSource;
+  game.MarksReduced = p.marksReduced;
+  game.PuzzleActive = true;
+  game.WarnMultipleSolutions = false;
+}
+
+void BM_HintRequest(benchmark::State& state) {
+  const auto& positions = Positions();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    GoOnView view;
+    Game game(view);
+    Restore(game, positions[i]);
+    state.ResumeTiming();
+    game.HintSearch();
+    benchmark::DoNotOptimize(game.LastHint.step);
+    if (++i == positions.size()) i = 0;
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_HintRequest)->Unit(benchmark::kMicrosecond);
+
+std::string Line(const TBoard& board) {
+  return zentaro::core::GridToLine(zentaro::core::ExtractDigits(board));
+}
+
+// Every position timed on its own, the best of three runs each.
+void PrintDistribution() {
+  const auto& positions = Positions();
+  std::vector<std::pair<double, std::size_t>> times;
+  times.reserve(positions.size());
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    double best = 1e300;
+    for (int run = 0; run < 3; ++run) {
+      GoOnView view;
+      Game game(view);
+      Restore(game, positions[i]);
+      const auto start = std::chrono::steady_clock::now();
+      game.HintSearch();
+      const auto end = std::chrono::steady_clock::now();
+      best = std::min(best, std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    times.emplace_back(best, i);
+  }
+  std::sort(times.begin(), times.end());
+  const auto at = [&](double q) {
+    return times[static_cast<std::size_t>(q * static_cast<double>(times.size() - 1))].first;
+  };
+  const std::size_t over = static_cast<std::size_t>(
+      std::count_if(times.begin(), times.end(), [](const auto& t) { return t.first >= 50.0; }));
+  std::printf(
+      "hint request over %zu positions: median %.3f ms, 90%% %.3f ms, 99%% %.3f ms, "
+      "max %.3f ms; %zu at 50 ms or more\n",
+      times.size(), at(0.5), at(0.9), at(0.99), times.back().first, over);
+  std::printf("slowest position: %s\n", Line(positions[times.back().second].board).c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  PrintDistribution();
+  return 0;
+}

@@ -1,0 +1,915 @@
+// The hint request: the checks, the reconciliation of the user's pencil marks
+// with the computed ones, the search through the techniques from the simplest
+// upwards, the explanation of the first instance found, "&Do it !", and the
+// end steps that put the window back as it was on every way out.
+
+#include "app/HintSearch.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "app/Game.h"
+#include "core/StringTable.h"
+#include "hints/Explanations.h"
+#include "techniques/Chains.h"
+#include "techniques/Fish.h"
+#include "techniques/LockedCandidates.h"
+#include "techniques/Pipeline.h"
+#include "techniques/Singles.h"
+#include "techniques/Subsets.h"
+
+namespace zentaro::app {
+
+using core::kButtonsOk;
+using core::kButtonsYesNo;
+using core::kCount;
+using core::kDigit;
+using core::LoadText;
+using core::MsgKind;
+using core::TBoard;
+using core::TCell;
+using core::TUnitCountTable;
+using techniques::TTechniqueResult;
+
+namespace {
+
+constexpr char kCR = '\r';
+
+// The chain passes, cheapest first; contradictions only at the very end,
+// since they are sound only for a puzzle with one solution.
+struct ChainPass {
+  int maxDepth;
+  bool useHiddenSingles;
+  bool allowContradiction;
+};
+constexpr std::array<ChainPass, 9> kChainPasses{{
+    {2, false, false},
+    {1, true, false},
+    {3, false, false},
+    {4, false, false},
+    {2, true, false},
+    {3, true, false},
+    {4, true, false},
+    {4, false, true},
+    {4, true, true},
+}};
+
+// A progress bar's step before the search sets its own.
+constexpr int kDefaultProgressStep = 10;
+
+int EmptyCells(const TBoard& board) {
+  return 81 - core::CountDigits(board);
+}
+
+bool SameMarks(const TCell& a, const TCell& b) {
+  for (int d = 1; d <= 9; ++d)
+    if ((a[d] > 0) != (b[d] > 0)) return false;
+  return true;
+}
+
+// The empty cells of `to` take their marks (flags and count) from `from`.
+void CopyEmptyCellMarks(const TBoard& from, TBoard& to) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      TCell& cell = to.at(c, r);
+      if (cell[kDigit] != 0) continue;
+      for (int k = 1; k <= kCount; ++k) cell[k] = from.at(c, r)[k];
+    }
+}
+
+// The third row (column) of the band (stack) of a two-block lock holds none
+// of the candidates; when its six cells in the two blocks are all filled the
+// instance says nothing the player could not see at a glance.
+bool TwoBlockThirdLineFilled(const TBoard& board, const TTechniqueResult& r) {
+  if (r.lines[0] < 1 || r.lines[0] > 9 || r.lines[1] < 1 || r.lines[1] > 9) return false;
+  const int first = 3 * ((r.lines[0] - 1) / 3) + 1;
+  int third = first;
+  while (third == r.lines[0] || third == r.lines[1]) ++third;
+  for (const int block : {r.block, r.secondBlock}) {
+    if (block < 1 || block > 9) return false;
+    const core::TBlockBounds b = core::BlockBounds(block - 1);
+    for (int k = 0; k < 3; ++k) {
+      const int col = r.orientation == 0 ? b.firstCol + 1 + k : third;
+      const int row = r.orientation == 0 ? third : b.firstRow + 1 + k;
+      if (board.at(col, row)[kDigit] == 0) return false;
+    }
+  }
+  return true;
+}
+
+int SubsetSize(const TTechniqueResult& r, HintTechnique technique) {
+  if (technique == HintTechnique::NakedSubset) return std::popcount(r.digitSet);
+  int n = 0;
+  for (const int d : r.subsetDigits) n += d > 0 ? 1 : 0;
+  return n;
+}
+
+}  // namespace
+
+std::string HintTechniqueName(HintTechnique technique, const TTechniqueResult& result) {
+  static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};
+  switch (technique) {
+    case HintTechnique::None:
+      return "none";
+    case HintTechnique::SingleCandidate:
+      return "single candidate";
+    case HintTechnique::HiddenSingle:
+      return "hidden single";
+    case HintTechnique::NakedSubset:
+    case HintTechnique::HiddenSubset: {
+      const int size = SubsetSize(result, technique);
+      const char* word = size >= 0 && size <= 4 ? kSizes[static_cast<std::size_t>(size)] : "subset";
+      return std::string(technique == HintTechnique::NakedSubset ? "naked " : "hidden ") + word;
+    }
+    case HintTechnique::Pointing:
+      return "pointing";
+    case HintTechnique::TwoBlocks:
+      return "two blocks";
+    case HintTechnique::Claiming:
+      return "claiming";
+    case HintTechnique::XWing:
+      return "X-Wing";
+    case HintTechnique::Swordfish:
+      return "Swordfish";
+    case HintTechnique::ForcingChain:
+      return "forcing chain";
+    case HintTechnique::ContradictingChain:
+      return "contradicting chain";
+    case HintTechnique::NoHint:
+      return "no hint";
+  }
+  return "none";
+}
+
+void Game::HintButClick() {
+  if (IsEnabled(Command::HintMenu1)) HintSearch();
+}
+
+// One request. The destructor is the end of the request, so the cursor, the
+// menu and the setting come back on every way out, an exception included.
+class HintRequest {
+ public:
+  explicit HintRequest(Game& game) : g_(game), v_(game.view_) {}
+  ~HintRequest();
+  HintRequest(const HintRequest&) = delete;
+  HintRequest& operator=(const HintRequest&) = delete;
+
+  void Run();
+
+ private:
+  // An instance found by an elimination step, with the call that applies it
+  // to the working board once the user has said "&Do it !".
+  struct Found {
+    HintTechnique technique;
+    int step;
+    TTechniqueResult result;
+    std::function<void(TBoard&)> apply;
+  };
+
+  bool Start();
+  bool ReconcileMarks();
+  void BeginSearch();
+  bool TrySingles();
+  bool RequireCompleteMarks();
+  std::optional<Found> FindElimination();
+  std::optional<Found> StrictOrAnySteps(int step);
+  std::optional<Found> NakedLeading(int size, bool strict, int step, bool* met = nullptr);
+  std::optional<Found> NakedAny(int size, bool strict, int step);
+  std::optional<Found> FindChainHint();
+
+  void OfferSingle(HintTechnique technique, int step, const TTechniqueResult& result,
+                   const std::function<void(TBoard&)>& place);
+  void OfferElimination(const Found& found);
+  void OfferNoHint();
+  int Explain(const hints::Explanation& explanation);
+  void Cancelled();
+
+  void RestoreUserMarks();
+  void RedrawChanged(const TBoard& before);
+  void StepProgress();
+  void ShowProgress();
+  void Finish() noexcept;
+  void CopyChangesToComputed();
+
+  Game& g_;
+  View& v_;
+
+  bool started_ = false;
+  bool finished_ = false;
+  bool savedRemoveMarks_ = true;
+  bool searching_ = false;  // the highlights and the hint window are in use
+
+  TBoard snapBoard_{};
+  bool snapAsk_ = true;
+  bool snapReduced_ = false;
+  TBoard work_{};
+  TBoard beforeAction_{};
+  bool marksComplete_ = false;
+  bool marksAny_ = false;
+  bool hintMarks_ = false;  // the working marks were computed by the hint
+  bool applied_ = false;
+  int solutionCount_ = 0;
+
+  bool level1To4_ = false;
+  bool pairMet_ = false, pointingMet_ = false, claimingMet_ = false;
+  bool xWingMet_ = false, swordfishMet_ = false;
+
+  TWaitWindow wait_;
+  bool waitOpen_ = false;
+  int progressStep_ = kDefaultProgressStep;
+};
+
+void Game::HintSearch() {
+  HintRequest request(*this);
+  request.Run();
+}
+
+HintRequest::~HintRequest() {
+  Finish();
+}
+
+void HintRequest::Run() {
+  g_.LastHint = THintReport{};
+  if (!Start()) return;
+  if (!ReconcileMarks()) return;
+  BeginSearch();
+  if (TrySingles()) return;
+  if (!RequireCompleteMarks()) return;
+
+  wait_.caption = kAppTitle;
+  wait_.line1.clear();
+  wait_.line2 = kSearchingForHintText;
+  wait_.visible = false;
+  wait_.cancelVisible = false;
+  wait_.position = 0;
+  wait_.maximum = 100;
+  waitOpen_ = true;
+  v_.ShowWaitWindow(wait_);
+
+  level1To4_ = g_.PuzzleLevel >= 1 && g_.PuzzleLevel <= 4;
+  if (const std::optional<Found> found = FindElimination()) {
+    OfferElimination(*found);
+    return;
+  }
+  OfferNoHint();
+}
+
+// The setting, the cursor and the menu, then the positions no hint can help
+// with: a solved board, and one without a solution.
+bool HintRequest::Start() {
+  savedRemoveMarks_ = g_.RemoveMarksOnFill;
+  g_.RemoveMarksOnFill = true;
+  v_.SetBusyCursor(true);
+  started_ = true;
+  g_.SetEnabled(Command::HintMenu1, false);
+  if (g_.HighlightDigit != 0) g_.SpeedButton1Click(g_.HighlightDigit, false);
+
+  snapBoard_ = g_.Board;
+  snapAsk_ = g_.AskMarksSource;
+  snapReduced_ = g_.MarksReduced;
+
+  if (81 - core::CountFilled(g_.Digits) == 0) {
+    v_.ShowMessageBox(LoadText(2243), MsgKind::Information, kButtonsOk);
+    return false;
+  }
+
+  const TBoard copy = g_.Board;
+  solutionCount_ = g_.SolveAndCount(copy, true);
+  if (solutionCount_ == 0) {
+    v_.ShowMessageBox(LoadText(2240), MsgKind::Error, kButtonsOk);
+    return false;
+  }
+  if (solutionCount_ >= 2 && g_.WarnMultipleSolutions)
+    v_.ShowMessageBox(LoadText(2244) + kCR + LoadText(2245) + kCR + LoadText(2246),
+                      MsgKind::Warning, kButtonsOk);
+
+  marksComplete_ = core::CheckMarks(g_.Board, marksAny_);
+  ++g_.GeneralHints;
+  return true;
+}
+
+// Which pencil marks the search works on: the digits' own candidates when
+// the player's are incomplete, else the player's or, if they differ from the
+// computed ones, whichever the player chooses.
+bool HintRequest::ReconcileMarks() {
+  if (marksAny_ && !marksComplete_) {
+    core::BuildFromDigitsPlain(g_.Digits, work_);
+    hintMarks_ = true;
+    return true;
+  }
+  work_ = g_.Board;
+  if (!marksComplete_ || core::BoardsEqual(g_.Board, g_.ComputedBoard)) return true;
+
+  int answer = core::kResultYes;
+  if (g_.AskMarksSource)
+    answer = v_.AskYesNoDlg(kAppTitle, LoadText(2085) + kCR + LoadText(2086), LoadText(2089),
+                            LoadText(2090), LoadText(2080));
+  if (answer == core::kResultYes) {
+    g_.AskMarksSource = false;
+    return true;
+  }
+  if (answer != core::kResultNo) return false;
+
+  // The computed marks replace the user's, as a step of their own.
+  const TBoard old = g_.Board;
+  CopyEmptyCellMarks(g_.ComputedBoard, g_.Board);
+  g_.AddStep(old, g_.AskMarksSource, g_.MarksReduced);
+  work_ = g_.Board;
+  core::ExtractDigits(g_.Board, g_.Digits);
+  v_.RedrawBoard();
+  ++g_.CandidatesCalculated;
+  return true;
+}
+
+// The warning about several solutions has had its one showing for this
+// puzzle. Without any marks the search looks at the computed ones, lent to
+// Board unseen.
+void HintRequest::BeginSearch() {
+  g_.WarnMultipleSolutions = false;
+  hints::ClearHighlights(g_.Highlights);
+  g_.HintHighlightOn = true;
+  searching_ = true;
+  v_.SetHintHighlights(g_.Highlights, true);
+  v_.PlaceHintWindow();
+
+  if (!marksAny_) {
+    // Not drawn: the marks stand in Board only while the search looks.
+    CopyEmptyCellMarks(g_.ComputedBoard, g_.Board);
+    work_ = g_.Board;
+    hintMarks_ = true;
+  }
+}
+
+bool HintRequest::TrySingles() {
+  const int most = marksComplete_ ? 6 : 3;
+  int empty = EmptyCells(work_);
+  int digit = -1, row = -1, col = -1;
+
+  int fullCol = -1, fullRow = -1;
+  if (techniques::FindSingleInFullestUnit(work_, 1, most, fullCol, fullRow) &&
+      techniques::PlaceNakedSingleAt(work_, fullCol, fullRow, empty, true, digit, row, col) == 1) {
+    TTechniqueResult r;
+    r.singleKind = true;
+    r.singleDigit = digit;
+    r.singleColumn = col;
+    r.singleRow = row;
+    OfferSingle(HintTechnique::SingleCandidate, 1, r, [fullCol, fullRow](TBoard& b) {
+      int e = EmptyCells(b), d = -1, rr = -1, cc = -1;
+      techniques::PlaceNakedSingleAt(b, fullCol, fullRow, e, false, d, rr, cc);
+    });
+    return true;
+  }
+
+  const auto hiddenSingle = [&](int step) {
+    TUnitCountTable bc{}, rc{}, cc{};
+    TTechniqueResult r;
+    if (techniques::FindHiddenSingle(work_, empty, techniques::HiddenSingleMode::ReportOnly,
+                                     r.singleBlockUnit, r.singleRowUnit, r.singleColumnUnit,
+                                     r.singleDigit, r.singleRow, r.singleColumn, bc, rc, cc) != 1)
+      return false;
+    r.singleKind = false;
+    OfferSingle(HintTechnique::HiddenSingle, step, r, [](TBoard& b) {
+      TUnitCountTable bc2{}, rc2{}, cc2{};
+      int e = EmptyCells(b), bu = -1, ru = -1, cu = -1, d = -1, rr = -1, c2 = -1;
+      techniques::FindHiddenSingle(b, e, techniques::HiddenSingleMode::PlaceFirst, bu, ru, cu, d,
+                                   rr, c2, bc2, rc2, cc2);
+    });
+    return true;
+  };
+
+  {
+    TUnitCountTable bc{}, rc{}, cc{};
+    if (techniques::CountBlockHiddenSingles(work_, bc, rc, cc) > 0 && hiddenSingle(2)) return true;
+  }
+
+  if (techniques::FindNakedSingle(work_, empty, true, digit, row, col) == 1) {
+    TTechniqueResult r;
+    r.singleKind = true;
+    r.singleDigit = digit;
+    r.singleColumn = col;
+    r.singleRow = row;
+    OfferSingle(HintTechnique::SingleCandidate, 3, r, [](TBoard& b) {
+      int e = EmptyCells(b), d = -1, rr = -1, cc = -1;
+      techniques::FindNakedSingle(b, e, false, d, rr, cc);
+    });
+    return true;
+  }
+
+  return hiddenSingle(4);
+}
+
+// Between the singles and the rest: everything else needs every candidate.
+bool HintRequest::RequireCompleteMarks() {
+  if (hintMarks_) {
+    RestoreUserMarks();
+    hintMarks_ = false;
+  }
+  work_ = g_.Board;
+  if (marksComplete_) return true;
+
+  const TBoard before = g_.Board;
+  core::ClearEmptyCellMarks(g_.Board);
+  RedrawChanged(before);
+  const bool hideWait = waitOpen_ && wait_.visible;
+  if (hideWait) {
+    wait_.visible = false;
+    v_.ShowWaitWindow(wait_);
+  }
+  const int answer = v_.ShowMessageBox(LoadText(2241) + kCR + LoadText(2242), MsgKind::Confirmation,
+                                       kButtonsYesNo);
+  if (hideWait) {
+    wait_.visible = true;
+    v_.ShowWaitWindow(wait_);
+  }
+  if (answer != core::kResultYes) return false;
+  if (!g_.Calculate1Click()) return false;
+
+  snapBoard_ = g_.Board;
+  snapAsk_ = g_.AskMarksSource;
+  snapReduced_ = g_.MarksReduced;
+  work_ = g_.Board;
+  marksComplete_ = core::CheckMarks(g_.Board, marksAny_);
+  return true;
+}
+
+std::optional<HintRequest::Found> HintRequest::NakedLeading(int size, bool strict, int step,
+                                                            bool* met) {
+  TTechniqueResult r;
+  bool strictFlag = strict;
+  const int code = techniques::NakedSubsetToSingle(work_, size, strictFlag, true, r);
+  if (met != nullptr) *met = r.metAny;
+  if (code != techniques::kNakedSubset || (strict && !r.strict)) return std::nullopt;
+  return Found{HintTechnique::NakedSubset, step, r, [size, strict](TBoard& b) {
+                 bool s = strict;
+                 TTechniqueResult x;
+                 techniques::NakedSubsetToSingle(b, size, s, false, x);
+               }};
+}
+
+std::optional<HintRequest::Found> HintRequest::NakedAny(int size, bool strict, int step) {
+  TTechniqueResult r;
+  r.strict = strict;
+  if (techniques::FindNakedSubset(work_, size, 0, true, r) <= 0 || (strict && !r.strict))
+    return std::nullopt;
+  return Found{HintTechnique::NakedSubset, step, r, [size, strict](TBoard& b) {
+                 TTechniqueResult x;
+                 x.strict = strict;
+                 techniques::FindNakedSubset(b, size, 0, false, x);
+               }};
+}
+
+// Exact subsets and pointing for their eliminations alone: early for the
+// easier levels, after the two-block and claiming searches otherwise.
+std::optional<HintRequest::Found> HintRequest::StrictOrAnySteps(int step) {
+  if (pairMet_)
+    if (auto found = NakedAny(2, true, step)) return found;
+  if (pointingMet_) {
+    TTechniqueResult r;
+    if (techniques::FindPointing(work_, true, r) > 0)
+      return Found{HintTechnique::Pointing, step, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::FindPointing(b, false, x);
+                   }};
+  }
+  for (int size = 3; size <= 4; ++size)
+    if (auto found = NakedAny(size, true, step)) return found;
+  return std::nullopt;
+}
+
+std::optional<HintRequest::Found> HintRequest::FindElimination() {
+  if (auto found = NakedLeading(2, true, 5, &pairMet_)) return found;
+
+  {
+    TTechniqueResult r;
+    if (techniques::PointingToSingle(work_, true, r) == techniques::kPointing)
+      return Found{HintTechnique::Pointing, 6, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::PointingToSingle(b, false, x);
+                   }};
+    pointingMet_ = r.metAny;
+  }
+
+  for (int size = 3; size <= 4; ++size)
+    if (auto found = NakedLeading(size, true, 7)) return found;
+
+  if (level1To4_)
+    if (auto found = StrictOrAnySteps(8)) return found;
+
+  {
+    TTechniqueResult r;
+    if (techniques::TwoBlockLockToSingle(work_, true, r) == techniques::kTwoBlockLock &&
+        !TwoBlockThirdLineFilled(work_, r))
+      return Found{HintTechnique::TwoBlocks, 9, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::TwoBlockLockToSingle(b, false, x);
+                   }};
+  }
+
+  {
+    TTechniqueResult r;
+    if (techniques::ClaimingToSingle(work_, true, r) == techniques::kClaiming)
+      return Found{HintTechnique::Claiming, 10, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::ClaimingToSingle(b, false, x);
+                   }};
+    claimingMet_ = r.metAny;
+  }
+
+  if (auto found = NakedLeading(3, false, 11)) return found;
+
+  if (!level1To4_)
+    if (auto found = StrictOrAnySteps(12)) return found;
+
+  {
+    TTechniqueResult r;
+    if (techniques::FindTwoBlockLock(work_, true, true, r) > 0 &&
+        !TwoBlockThirdLineFilled(work_, r))
+      return Found{HintTechnique::TwoBlocks, 13, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::FindTwoBlockLock(b, true, false, x);
+                   }};
+  }
+
+  if (claimingMet_) {
+    TTechniqueResult r;
+    if (techniques::FindClaimingInRowsOrColumns(work_, true, r) > 0)
+      return Found{HintTechnique::Claiming, 14, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::FindClaimingInRowsOrColumns(b, false, x);
+                   }};
+  }
+
+  if (auto found = NakedLeading(4, false, 15)) return found;
+
+  for (int size = 3; size <= 4; ++size) {
+    bool met = false;
+    if (auto found = NakedLeading(size, false, 16, &met)) return found;
+    if (met)
+      if (auto found = NakedAny(size, false, 16)) return found;
+  }
+
+  StepProgress();
+  {
+    TTechniqueResult r;
+    if (techniques::XWingToSingle(work_, true, r) == techniques::kXWing)
+      return Found{HintTechnique::XWing, 17, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::XWingToSingle(b, false, x);
+                   }};
+    xWingMet_ = r.metAny;
+  }
+
+  // From here on the search may take a moment; the progress window shows.
+  wait_.maximum = 100;
+  progressStep_ = wait_.maximum / 20;
+  wait_.visible = true;
+  ShowProgress();
+  const techniques::THiddenSubsetSkips noSkips;
+  for (int size = 2; size <= 4; ++size) {
+    StepProgress();
+    TTechniqueResult r;
+    if (techniques::FindHiddenSubset(work_, size, noSkips, true, true, r) > 0)
+      return Found{HintTechnique::HiddenSubset, 18, r, [size](TBoard& b) {
+                     const techniques::THiddenSubsetSkips none;
+                     TTechniqueResult x;
+                     techniques::FindHiddenSubset(b, size, none, true, false, x);
+                   }};
+  }
+
+  StepProgress();
+  {
+    TTechniqueResult r;
+    if (techniques::SwordfishToSingle(work_, true, r) == techniques::kSwordfish)
+      return Found{HintTechnique::Swordfish, 19, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     techniques::SwordfishToSingle(b, false, x);
+                   }};
+    swordfishMet_ = r.metAny;
+  }
+
+  if (xWingMet_) {
+    StepProgress();
+    TTechniqueResult r;
+    int orientation = -1;
+    if (techniques::FindXWing(work_, true, 0, orientation, r) > 0)
+      return Found{HintTechnique::XWing, 20, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     int o = -1;
+                     techniques::FindXWing(b, false, 0, o, x);
+                   }};
+  }
+
+  if (swordfishMet_) {
+    StepProgress();
+    TTechniqueResult r;
+    int orientation = -1;
+    if (techniques::FindSwordfish(work_, true, 0, r, orientation) > 0)
+      return Found{HintTechnique::Swordfish, 21, r, [](TBoard& b) {
+                     TTechniqueResult x;
+                     int o = -1;
+                     techniques::FindSwordfish(b, false, 0, x, o);
+                   }};
+  }
+
+  return FindChainHint();
+}
+
+std::optional<HintRequest::Found> HintRequest::FindChainHint() {
+  for (const ChainPass pass : kChainPasses) {
+    StepProgress();
+    // A fresh record each pass: the chain texts start empty.
+    TTechniqueResult r;
+    int empty = EmptyCells(work_);
+    const int forcing = techniques::FindChain(work_, true, pass.allowContradiction,
+                                              pass.useHiddenSingles, pass.maxDepth, empty, r);
+    if (forcing == 1 && r.excludedDigit == 0) {
+      // The forced digit goes straight into its cell.
+      return Found{HintTechnique::ForcingChain, 22, r, [r](TBoard& b) {
+                     TCell& cell = b.at(r.cellColumn, r.cellRow);
+                     cell.fill(0);
+                     cell[kDigit] = r.digit;
+                     core::RemoveFromPeers(b, r.cellColumn - 1, r.cellRow - 1);
+                   }};
+    }
+    if (r.excludedDigit > 0)
+      return Found{HintTechnique::ContradictingChain, 22, r, [pass](TBoard& b) {
+                     TTechniqueResult x;
+                     int e = EmptyCells(b);
+                     techniques::FindChain(b, false, pass.allowContradiction, pass.useHiddenSingles,
+                                           pass.maxDepth, e, x);
+                   }};
+  }
+  return std::nullopt;
+}
+
+int HintRequest::Explain(const hints::Explanation& explanation) {
+  if (g_.HintCol > 0 && g_.HintRow > 0) v_.RedrawCell(g_.HintCol, g_.HintRow);
+  if (g_.HighlightDigit != 0) g_.SpeedButton1Click(g_.HighlightDigit, false);
+  const auto showStage = [this](const hints::HintStage& stage) {
+    if (stage.hintCell) {
+      g_.HintCol = stage.hintCell->col;
+      g_.HintRow = stage.hintCell->row;
+    }
+    g_.Highlights = stage.highlights;
+    g_.HintHighlightOn = true;
+    v_.SetHintHighlights(g_.Highlights, true);
+    const int result = v_.ShowHintStage(stage);
+    g_.Highlights = stage.highlightsAfter;
+    v_.SetHintHighlights(g_.Highlights, g_.HintHighlightOn);
+    return result;
+  };
+  const auto showMessage = [this](const std::string& text) {
+    v_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
+  };
+  return hints::DriveExplanation(explanation, showStage, showMessage, g_.ConcreteHints);
+}
+
+void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqueResult& result,
+                              const std::function<void(TBoard&)>& place) {
+  g_.LastHint.technique = technique;
+  g_.LastHint.step = step;
+  g_.LastHint.result = result;
+
+  // A single is explained on a board without pencil marks when the marks
+  // are only the hint's own.
+  if (hintMarks_) {
+    const TBoard before = g_.Board;
+    core::ClearEmptyCellMarks(g_.Board);
+    RedrawChanged(before);
+  }
+  const bool userMarks = !hintMarks_;
+  const hints::Explanation explanation =
+      technique == HintTechnique::SingleCandidate
+          ? hints::ExplainSingleCandidate(g_.Board, result, userMarks)
+          : hints::ExplainHiddenSingle(g_.Board, result, userMarks);
+  if (Explain(explanation) != hints::kModalOk) {
+    Cancelled();
+    return;
+  }
+  g_.LastHint.explained = true;
+
+  const int col = result.singleColumn, row = result.singleRow;
+  place(work_);
+  const int digit = work_.at(col, row)[kDigit];
+  // The finder places what it reported; anything else would not be the step
+  // that was explained, so nothing is done.
+  if (digit != result.singleDigit) {
+    Cancelled();
+    return;
+  }
+
+  beforeAction_ = g_.Board;
+  g_.LastHint.beforeApply = beforeAction_;
+  if (hintMarks_) core::ClearEmptyCellMarks(g_.Board);
+  g_.Board.at(col, row) = TCell{};
+  g_.Board.at(col, row)[kDigit] = digit;
+  g_.ComputedBoard.at(col, row)[kDigit] = digit;
+  core::RemoveFromPeers(g_.Board, col - 1, row - 1);
+  core::RemoveFromPeers(g_.ComputedBoard, col - 1, row - 1);
+
+  const core::TBlockBounds b = core::BlockBounds(core::BlockOf(col, row));
+  for (int k = 1; k <= 9; ++k) {
+    v_.RedrawCell(k, row);
+    if (k != row) v_.RedrawCell(col, k);
+  }
+  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
+    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+      if (c != col && r != row) v_.RedrawCell(c, r);
+
+  if (technique == HintTechnique::HiddenSingle) {
+    g_.HintCol = col;
+    g_.HintRow = row;
+  }
+  applied_ = true;
+  g_.LastHint.applied = true;
+}
+
+void HintRequest::OfferElimination(const Found& found) {
+  g_.LastHint.technique = found.technique;
+  g_.LastHint.step = found.step;
+  g_.LastHint.result = found.result;
+
+  const TTechniqueResult& r = found.result;
+  hints::Explanation explanation;
+  switch (found.technique) {
+    case HintTechnique::NakedSubset:
+      explanation = hints::ExplainNakedSubset(work_, r, true);
+      break;
+    case HintTechnique::Pointing:
+      explanation = hints::ExplainPointing(work_, r, true);
+      break;
+    case HintTechnique::TwoBlocks:
+      explanation = hints::ExplainTwoBlocks(work_, r, true);
+      break;
+    case HintTechnique::Claiming:
+      explanation = hints::ExplainClaiming(work_, r, true);
+      break;
+    case HintTechnique::XWing:
+      explanation = hints::ExplainXWing(work_, r, true);
+      break;
+    case HintTechnique::HiddenSubset:
+      explanation = hints::ExplainHiddenSubset(work_, r, true);
+      break;
+    case HintTechnique::Swordfish:
+      explanation = hints::ExplainSwordfish(work_, r, true);
+      break;
+    case HintTechnique::ForcingChain:
+    case HintTechnique::ContradictingChain:
+      explanation = hints::ExplainChains(work_, r, true);
+      break;
+    default:
+      return;
+  }
+  if (Explain(explanation) != hints::kModalOk) {
+    Cancelled();
+    return;
+  }
+  g_.LastHint.explained = true;
+
+  beforeAction_ = g_.Board;
+  g_.LastHint.beforeApply = beforeAction_;
+  found.apply(work_);
+  g_.Board = work_;
+  if (core::BoardsEqual(beforeAction_, g_.Board)) return;
+
+  // A chain places its digit; the computed candidates follow it at once.
+  for (int c = 1; c <= 9; ++c)
+    for (int row = 1; row <= 9; ++row) {
+      const int digit = g_.Board.at(c, row)[kDigit];
+      if (digit == beforeAction_.at(c, row)[kDigit]) continue;
+      g_.ComputedBoard.at(c, row)[kDigit] = digit;
+      core::RemoveFromPeers(g_.ComputedBoard, c - 1, row - 1);
+      --g_.EmptyCount;
+    }
+  if (found.technique != HintTechnique::ForcingChain &&
+      found.technique != HintTechnique::ContradictingChain)
+    g_.MarksReduced = true;
+  applied_ = true;
+  g_.LastHint.applied = true;
+}
+
+void HintRequest::OfferNoHint() {
+  g_.LastHint.technique = HintTechnique::NoHint;
+  g_.LastHint.step = 0;
+  if (Explain(hints::ExplainNoHint(solutionCount_)) == hints::kModalOk)
+    g_.LastHint.explained = true;
+  g_.HintHighlightOn = false;
+  hints::ClearHighlights(g_.Highlights);
+  v_.SetHintHighlights(g_.Highlights, false);
+}
+
+void HintRequest::Cancelled() {
+  g_.HintCol = 0;
+  g_.HintRow = 0;
+  if (hintMarks_) RestoreUserMarks();
+}
+
+// The empty cells get back the marks the user had when the request began.
+void HintRequest::RestoreUserMarks() {
+  const TBoard before = g_.Board;
+  CopyEmptyCellMarks(snapBoard_, g_.Board);
+  RedrawChanged(before);
+}
+
+void HintRequest::RedrawChanged(const TBoard& before) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      if (before.at(c, r) != g_.Board.at(c, r)) v_.RedrawCell(c, r);
+}
+
+void HintRequest::ShowProgress() {
+  if (waitOpen_) v_.ShowWaitWindow(wait_);
+}
+
+void HintRequest::StepProgress() {
+  if (!waitOpen_) return;
+  if (wait_.position >= wait_.maximum) wait_.position = 0;
+  wait_.position = std::min(wait_.position + progressStep_, wait_.maximum);
+  ShowProgress();
+}
+
+// What a hint took out of the marks goes into the computed candidates too,
+// so that the next request does not find the two sets different. Only the
+// candidates the step removed are carried over: the user's own marks may
+// differ from the computed ones elsewhere, and a cell's count must stay the
+// number of its flags.
+void HintRequest::CopyChangesToComputed() {
+  TBoard& computed = g_.ComputedBoard;
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      const TCell& now = g_.Board.at(c, r);
+      const TCell& was = beforeAction_.at(c, r);
+      TCell& cell = computed.at(c, r);
+      if (now[kDigit] != was[kDigit]) {
+        if (cell[kDigit] != now[kDigit]) {
+          cell[kDigit] = now[kDigit];
+          core::RemoveFromPeers(computed, c - 1, r - 1);
+        }
+        continue;
+      }
+      if (now[kDigit] != 0 || cell[kDigit] != 0 || SameMarks(now, was)) continue;
+      for (int d = 1; d <= 9; ++d)
+        if (was[d] > 0 && now[d] <= 0 && cell[d] > 0) {
+          cell[d] = 0;
+          --cell[kCount];
+        }
+    }
+}
+
+void HintRequest::Finish() noexcept {
+  if (finished_ || !started_) return;
+  finished_ = true;
+  try {
+    // Marks the hint computed for itself never outlive the request, however
+    // it ended.
+    if (hintMarks_ && !applied_) RestoreUserMarks();
+    if (applied_) {
+      CopyChangesToComputed();
+      g_.AddStep(snapBoard_, snapAsk_, snapReduced_);
+    }
+    core::ExtractDigits(g_.Board, g_.Digits);
+
+    std::array<std::array<bool, 9>, 9> redraw{};
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        const hints::TCellHighlight& h = g_.Highlights.at(c, r);
+        redraw[c - 1][r - 1] =
+            g_.Board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo || h.highlight || h.selected;
+      }
+    // The layer goes first, so that the cells below are drawn plain.
+    g_.HintHighlightOn = false;
+    hints::ClearHighlights(g_.Highlights);
+    if (searching_) v_.SetHintHighlights(g_.Highlights, false);
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r)
+        if (redraw[c - 1][r - 1]) v_.RedrawCell(c, r);
+
+    // Only a step of this request can have completed the puzzle; a board
+    // that was complete before was answered with "The puzzle is solved."
+    if (applied_ && core::MatchesSolution(g_.Board, g_.Solution)) {
+      v_.HideHintWindow();
+      g_.PuzzleSolved();
+    }
+  } catch (...) {
+    // The restoring below must happen whatever went wrong above.
+  }
+  try {
+    if (waitOpen_) v_.CloseWaitWindow();
+    waitOpen_ = false;
+  } catch (...) {
+  }
+  g_.RemoveMarksOnFill = savedRemoveMarks_;
+  g_.HintHighlightOn = false;
+  try {
+    v_.SetBusyCursor(false);
+    g_.SetEnabled(Command::HintMenu1, true);
+    g_.UpdateCountsDisplay(g_.Board);
+  } catch (...) {
+  }
+}
+
+}  // namespace zentaro::app

@@ -1,0 +1,119 @@
+#include "app/HintWalk.h"
+
+#include <algorithm>
+
+namespace zentaro::app {
+
+using core::kDigit;
+using core::TBoard;
+
+namespace {
+
+// A sound hint fills a cell or removes a candidate each time, so no walk can
+// take more requests than there are candidates; the cap only stops a walk
+// whose hints go round in circles.
+constexpr int kMaxWalkSteps = 81 + 729;
+
+bool ReadingOrder(const TCellDigit& a, const TCellDigit& b) {
+  if (a.row != b.row) return a.row < b.row;
+  if (a.col != b.col) return a.col < b.col;
+  return a.digit < b.digit;
+}
+
+std::string CellDigitText(const TCellDigit& cd, char sign) {
+  return core::CellName(cd.col, cd.row) + sign + static_cast<char>('0' + cd.digit);
+}
+
+}  // namespace
+
+std::string THintChange::Text() const {
+  std::string text;
+  const auto add = [&](const std::vector<TCellDigit>& list, char sign) {
+    for (const TCellDigit& cd : list) {
+      if (!text.empty()) text += ' ';
+      text += CellDigitText(cd, sign);
+    }
+  };
+  add(placed, '=');
+  if (placed.empty()) add(eliminated, '-');
+  return text;
+}
+
+THintChange DiffBoards(const TBoard& before, const TBoard& after) {
+  THintChange change;
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      const core::TCell& was = before.at(c, r);
+      const core::TCell& now = after.at(c, r);
+      if (now[kDigit] != was[kDigit]) {
+        if (now[kDigit] != 0) change.placed.push_back({c, r, now[kDigit]});
+        continue;
+      }
+      if (now[kDigit] != 0) continue;
+      for (int d = 1; d <= 9; ++d)
+        if (was[d] > 0 && now[d] <= 0) change.eliminated.push_back({c, r, d});
+    }
+  std::sort(change.placed.begin(), change.placed.end(), ReadingOrder);
+  std::sort(change.eliminated.begin(), change.eliminated.end(), ReadingOrder);
+  // The candidates a placed digit takes from its peers belong to the
+  // placement, not to the change the hint explained.
+  if (!change.placed.empty()) change.eliminated.clear();
+  return change;
+}
+
+int GoOnView::ShowMessageBox(const std::string& text, core::MsgKind, unsigned buttons) {
+  messages.push_back(text);
+  return (buttons & core::kButtonsYesNo) != 0 ? core::kResultYes : core::kResultOk;
+}
+
+void LoadPosition(Game& game, const core::TDigitGrid& clues, const TBoard* state,
+                  bool marksReduced) {
+  TBoard board{};
+  core::LoadDigits(clues, board);
+  game.Board = board;
+  game.UpdateCommands(true, true);
+  game.Clues = clues;
+  game.PuzzleLevel = game.RateClues ? game.RateClues(clues) : 0;
+  game.AskMarksSource = true;
+  game.MarksReduced = marksReduced;
+  game.StartPuzzle(true, true);
+
+  if (state == nullptr) return;
+  const TBoard before = game.Board;
+  game.Board = *state;
+  core::ExtractDigits(game.Board, game.Digits);
+  game.ComputedBoard = game.Board;
+  core::BuildFromDigits(game.Digits, game.ComputedBoard, game.BlockCounts, game.RowCounts,
+                        game.ColCounts);
+  if (!core::BoardsEqual(before, game.Board)) {
+    game.AddStep(before, game.AskMarksSource, game.MarksReduced);
+    game.UpdateCountsDisplay(game.Board);
+  }
+  game.SavedBoard = game.Board;
+}
+
+TWalkResult WalkHints(Game& game, GoOnView& view,
+                      const std::function<void(const TWalkStep&)>& onStep) {
+  TWalkResult walk;
+  for (int n = 0; n < kMaxWalkSteps && core::CountDigits(game.Board) < 81; ++n) {
+    TWalkStep step;
+    step.before = game.Board;
+    view.stages.clear();
+    game.HintSearch();
+    step.hint = game.LastHint;
+    step.name = HintTechniqueName(step.hint.technique, step.hint.result);
+    step.change = DiffBoards(step.hint.applied ? step.hint.beforeApply : step.before, game.Board);
+    step.stages = std::move(view.stages);
+    view.stages.clear();
+    if (step.hint.technique == HintTechnique::NoHint || step.hint.technique == HintTechnique::None)
+      break;
+    const bool changed = !step.change.Empty();
+    walk.steps.push_back(std::move(step));
+    if (onStep) onStep(walk.steps.back());
+    if (!changed) break;
+  }
+  walk.solved = core::CountDigits(game.Board) == 81;
+  return walk;
+}
+
+}  // namespace zentaro::app

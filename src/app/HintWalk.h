@@ -1,0 +1,110 @@
+#pragma once
+
+// Running the hint search without a window: a View that answers every
+// question as a player who wants to go on, and a walk that asks for one hint
+// after another. The batch tool, the soundness test and the benchmark share
+// them, so all three see exactly what the program would do.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "app/HintSearch.h"
+#include "app/View.h"
+#include "core/Board.h"
+#include "hints/Explanations.h"
+
+namespace zentaro::app {
+
+struct TCellDigit {
+  int col = 0;  // 1..9
+  int row = 0;  // 1..9
+  int digit = 0;
+  bool operator==(const TCellDigit&) const = default;
+};
+
+// What one hint did to the board: digits placed, and candidates taken out of
+// cells that stayed empty (the peers of a placed digit are not listed).
+struct THintChange {
+  std::vector<TCellDigit> placed;
+  std::vector<TCellDigit> eliminated;
+
+  bool Empty() const { return placed.empty() && eliminated.empty(); }
+  // "C5=6" for a placement; "A7-8 C9-8" for eliminations, in reading order.
+  std::string Text() const;
+};
+
+THintChange DiffBoards(const core::TBoard& before, const core::TBoard& after);
+
+// Answers "Concrete &hint" and "&Do it !" to every stage, "C&urrent" to the
+// question which marks to use, Yes to every Yes/No box (the calculation of
+// the candidates), OK to the others and "&Close" to the solved report.
+// Everything shown is dropped except the hint stages and message texts.
+class GoOnView : public View {
+ public:
+  std::vector<hints::HintStage> stages;
+  std::vector<std::string> messages;
+
+  int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
+  void RedrawBoard() override {}
+  void RedrawCell(int, int) override {}
+  void SetStatusText(int, const std::string&) override {}
+  void SetCaption(const std::string&) override {}
+  void SetCommandEnabled(Command, bool) override {}
+  void SetStepControls(const core::TStepControls&) override {}
+  void BlinkBookmarkButton() override {}
+  void HideHintWindow() override {}
+  int AskYesNoDlg(const std::string&, const std::string&, const std::string&, const std::string&,
+                  const std::string&) override {
+    return core::kResultYes;
+  }
+  void PlaceHintWindow() override {}
+  int ShowHintStage(const hints::HintStage& stage) override {
+    stages.push_back(stage);
+    return hints::kModalOk;
+  }
+  void SetHintHighlights(const hints::Highlights&, bool) override {}
+  void SetBusyCursor(bool) override {}
+  void ShowWaitWindow(const TWaitWindow&) override {}
+  void CloseWaitWindow() override {}
+  void SetClockText(const std::string&) override {}
+  void SetClockRunning(bool) override {}
+  int ShowSolvedReport(const TSolvedReport&) override { return core::kResultCancel; }
+  void OpenDigitPopup(int, int, bool) override {}
+  void OpenMarksPopup(int, int, const std::array<bool, 9>&) override {}
+  void SetHighlightButtons(int) override {}
+  std::optional<std::string> AskOpenFileName(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::string DocumentsFolder() override { return {}; }
+};
+
+// Makes the position the current puzzle the way reading a puzzle file does:
+// the clues start the puzzle (rated with game.RateClues when set), and a
+// board holding further digits or pencil marks follows as one more step.
+void LoadPosition(Game& game, const core::TDigitGrid& clues, const core::TBoard* state = nullptr,
+                  bool marksReduced = false);
+
+struct TWalkStep {
+  THintReport hint;
+  std::string name;  // HintTechniqueName
+  THintChange change;
+  core::TBoard before{};
+  std::vector<hints::HintStage> stages;
+};
+
+struct TWalkResult {
+  std::vector<TWalkStep> steps;
+  bool solved = false;  // every cell filled; otherwise a hint found nothing or changed nothing
+};
+
+// Asks for one hint after another, as GoOnView answers, until the board is
+// full, no hint is found, or a hint leaves the board as it was (which ends
+// the walk rather than asking for the same hint for ever). onStep sees each
+// step as it is made.
+TWalkResult WalkHints(Game& game, GoOnView& view,
+                      const std::function<void(const TWalkStep&)>& onStep = {});
+
+}  // namespace zentaro::app

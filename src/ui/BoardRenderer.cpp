@@ -1,0 +1,194 @@
+#include "ui/BoardRenderer.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace zentaro::ui {
+
+GridSize DefaultGridSize(int screenWidth, int screenHeight) {
+  if (screenHeight <= 500) return GridSize::Small;
+  return screenWidth > 1200 ? GridSize::Large : GridSize::Medium;
+}
+
+void BoardGeometry::SetGridSize(GridSize size) {
+  switch (size) {
+    case GridSize::Small:
+      CellSize = 42;
+      MarkFontHeight = -10;
+      break;
+    case GridSize::Medium:
+      CellSize = 50;
+      MarkFontHeight = -11;
+      break;
+    case GridSize::Large:
+      CellSize = 64;
+      MarkFontHeight = -13;
+      break;
+  }
+  ComputeCellOrigins();
+}
+
+void BoardGeometry::ComputeCellOrigins() {
+  for (int i = 0; i < 9; ++i) {
+    const int separators = (i > 2 ? 1 : 0) + (i > 5 ? 1 : 0);
+    ColX[i] = BoardLeft + ThickLine + i * CellSize + separators * ThickLine;
+    RowY[i] = BoardTop + ThickLine + i * CellSize + separators * ThickLine;
+  }
+}
+
+bool BoardGeometry::InsideCells(QPoint p) const {
+  return p.x() > ColX[0] && p.y() > RowY[0] && p.x() < ColX[8] + CellSize &&
+         p.y() < RowY[8] + CellSize;
+}
+
+std::pair<int, int> BoardGeometry::CellAtPoint(QPoint p) const {
+  if (!InsideCells(p)) return {-1, -1};
+  // Taking the separators out first leaves a plain grid of CellSize squares;
+  // a point on a separator then falls into the cell before it.
+  auto index = [this](int v, int origin, const std::array<int, 9>& starts) {
+    if (v >= starts[3] - ThickLine) v -= ThickLine;
+    if (v >= starts[6] - 2 * ThickLine) v -= ThickLine;
+    const int i = (v - origin - ThickLine) / CellSize + 1;
+    return std::clamp(i, 1, 9);
+  };
+  const int col = index(p.x(), BoardLeft, ColX);
+  const int row = index(p.y(), BoardTop, RowY);
+  return {row, col};
+}
+
+namespace {
+
+QFont SansFont(int pixelHeight, bool bold) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setStyleHint(QFont::SansSerif);
+  // Windows font heights are negative for a character height in pixels.
+  font.setPixelSize(pixelHeight < 0 ? -pixelHeight : pixelHeight);
+  font.setBold(bold);
+  return font;
+}
+
+// Text drawn with an opaque box behind it, its top-left corner at pos.
+void OpaqueText(QPainter& p, QPoint pos, const QString& text, const QColor& back,
+                const QColor& fore) {
+  const QFontMetrics fm(p.font());
+  p.fillRect(QRect(pos, QSize(fm.horizontalAdvance(text), fm.height())), back);
+  p.setPen(fore);
+  p.drawText(QPoint(pos.x(), pos.y() + fm.ascent()), text);
+}
+
+}  // namespace
+
+QFont BoardRenderer::DigitFont() const {
+  return SansFont(BoardGeometry::DigitFontHeight, true);
+}
+
+QFont BoardRenderer::MarkFont() const {
+  return SansFont(geometry.MarkFontHeight, false);
+}
+
+QFont BoardRenderer::LabelFont() const {
+  return SansFont(-11, true);
+}
+
+void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, int col0, int row0,
+                             const CellLook& look) const {
+  if (col0 < 0 || col0 > 8 || row0 < 0 || row0 > 8 || !s.board) return;
+  const int x = geometry.ColX[col0];
+  const int y = geometry.RowY[row0];
+  const int size = geometry.CellSize;
+  const core::TCell& cell = s.board->at(col0 + 1, row0 + 1);
+  const int digit = cell[core::kDigit];
+  const bool current = col0 + 1 == s.curCol && row0 + 1 == s.curRow;
+  const bool selected = look.selected || current;
+  const bool clue = s.clues && (*s.clues)[core::GridIndex(col0 + 1, row0 + 1)] != 0;
+
+  const bool red = look.red || (current && s.selectedInConflict);
+  QColor back = colors.CellColor;
+  if (red)
+    back = colors.ConflictColor;
+  else if (selected)
+    back = colors.SelectedColor;
+  else if (look.highlight)
+    back = colors.HintCellColor;
+  else if (clue)
+    back = colors.ClueCellColor;
+  p.fillRect(QRect(x, y, size, size), colors.GridColor);
+  p.fillRect(QRect(x + 1, y + 1, size - 2, size - 2), back);
+
+  if (digit == 0) {
+    p.setFont(MarkFont());
+    const int lead = 5 - geometry.MarkFontHeight;
+    const std::array<int, 3> markX{x + 5, (2 * x + size - 7) / 2, x + size - 12};
+    const std::array<int, 3> markY{y + 2, (2 * y + size + 2 - lead) / 2, y + size - lead};
+    for (int k = 1; k <= 9; ++k) {
+      if (cell[k] <= 0) continue;
+      const bool emphasised = k == s.highlightDigit || (look.emph && (*look.emph)[k] != 0);
+      QColor markBack, markText;
+      if (!emphasised) {
+        markBack = selected         ? colors.SelectedColor
+                   : look.highlight ? colors.HintCellColor
+                                    : colors.CellColor;
+        markText = colors.MarkColor;
+      } else if (look.elim && (*look.elim)[k] != 0) {
+        markBack = colors.ElimMarkColor;
+        markText = colors.ElimMarkTextColor;
+      } else {
+        markBack = look.highlight ? colors.HintMarkColor : colors.HiColor;
+        markText = Qt::black;
+      }
+      OpaqueText(p, QPoint(markX[(k - 1) % 3], markY[(k - 1) / 3]), QString::number(k), markBack,
+                 markText);
+    }
+    return;
+  }
+
+  if (digit == s.highlightDigit) {
+    back = red              ? colors.ConflictColor
+           : selected       ? colors.SelectedColor
+           : look.highlight ? colors.HintCellColor
+                            : colors.HiColor;
+    p.fillRect(QRect(x + 1, y + 1, size - 2, size - 2), back);
+  }
+  p.setFont(DigitFont());
+  const QFontMetrics fm(p.font());
+  const QString text = QString::number(digit);
+  const QPoint pos(x + size / 2 - fm.horizontalAdvance(text) / 2, y + size / 2 - fm.height() / 2);
+  OpaqueText(p, pos, text, back, colors.DigitColor);
+}
+
+void BoardRenderer::DrawGridLines(QPainter& p) const {
+  const int left = geometry.BoardLeft;
+  const int top = geometry.BoardTop;
+  const int size = geometry.BoardSize();
+  constexpr int thick = BoardGeometry::ThickLine;
+  const QColor& c = colors.GridColor;
+  for (int i = 0; i <= thick; ++i) {
+    const int side = size - 2 * i;
+    p.fillRect(QRect(left + i, top + i, side, 1), c);
+    p.fillRect(QRect(left + i, top + size - i - 1, side, 1), c);
+    p.fillRect(QRect(left + i, top + i, 1, side), c);
+    p.fillRect(QRect(left + size - i - 1, top + i, 1, side), c);
+  }
+  for (int i = 0; i <= thick; ++i) {
+    for (int k : {3, 6}) {
+      p.fillRect(QRect(left, geometry.RowY[k] - i, size, 1), c);
+      p.fillRect(QRect(geometry.ColX[k] - i, top, 1, size), c);
+    }
+  }
+}
+
+void BoardRenderer::DrawLabels(QPainter& p) const {
+  p.setFont(LabelFont());
+  p.setPen(colors.CoordinatesColor);
+  const QFontMetrics fm(p.font());
+  for (int i = 0; i < 9; ++i) {
+    const QPoint rowPos = geometry.RowLabelPos(i);
+    p.drawText(QPoint(rowPos.x(), rowPos.y() + fm.ascent()), QString(QChar('A' + i)));
+    const QPoint colPos = geometry.ColLabelPos(i);
+    p.drawText(QPoint(colPos.x(), colPos.y() + fm.ascent()), QString::number(i + 1));
+  }
+}
+
+}  // namespace zentaro::ui

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <array>
+
+#include "core/Board.h"
+#include "hints/Highlights.h"
+
+class QPainter;
+
+namespace zentaro::ui {
+
+// Grid sizes as the GridSize setting stores them.
+enum class GridSize { Small = 1, Medium = 2, Large = 3 };
+
+// 1 = Small when the screen is at most 500 pixels high, else 3 = Large when
+// it is more than 1200 pixels wide, else 2 = Medium.
+GridSize DefaultGridSize(int screenWidth, int screenHeight);
+
+// Pixel geometry of the board: where the outer frame sits and where each
+// cell begins. Cells are CellSize apart; a block boundary adds ThickLine.
+struct BoardGeometry {
+  static constexpr int ThinLine = 1;
+  static constexpr int ThickLine = 3 * ThinLine;
+  static constexpr int DigitFontHeight = -32;
+
+  int CellSize = 50;
+  int MarkFontHeight = -11;
+  int BoardLeft = 33;
+  int BoardTop = 44;
+  std::array<int, 9> ColX{};
+  std::array<int, 9> RowY{};
+
+  BoardGeometry() { ComputeCellOrigins(); }
+
+  void SetGridSize(GridSize size);
+  int BoardSize() const { return 9 * CellSize + 6 * ThinLine + 2 * ThickLine; }
+  void ComputeCellOrigins();
+
+  // The square of the cell in column and row 0..8.
+  QRect CellRect(int col0, int row0) const { return {ColX[col0], RowY[row0], CellSize, CellSize}; }
+  QRect BoardRect() const { return {BoardLeft, BoardTop, BoardSize(), BoardSize()}; }
+  // The cell's lower-right corner beyond its line, where the cell popups open.
+  QPoint PopupPoint(int col0, int row0) const {
+    return {ColX[col0] + CellSize + ThickLine, RowY[row0] + CellSize + ThickLine};
+  }
+  // Strictly inside the area the cells cover.
+  bool InsideCells(QPoint p) const;
+  // 1-based (row, column), or (-1, -1) outside the board. A point on a block
+  // separator belongs to the cell left of or above it.
+  std::pair<int, int> CellAtPoint(QPoint p) const;
+
+  // Where the row letter "A".."I" (row 0..8) and the column digit are placed.
+  QPoint RowLabelPos(int row0) const { return {BoardLeft - 12, RowY[row0] + CellSize / 2 - 5}; }
+  QPoint ColLabelPos(int col0) const { return {ColX[col0] + CellSize / 2 - 5, BoardTop - 14}; }
+};
+
+// The colours of the board. The first four are user settings.
+struct BoardColors {
+  QColor BackgroundColor{0, 80, 100};
+  QColor CoordinatesColor{0, 190, 205};
+  QColor MarkColor{128, 128, 128};
+  QColor HiColor{128, 255, 255};
+  QColor CellColor{255, 255, 237};
+  QColor ClueCellColor{212, 208, 200};  // replaced by the system button face
+  QColor SelectedColor{164, 235, 212};
+  QColor HintCellColor{166, 202, 240};
+  QColor ConflictColor{255, 0, 0};
+  QColor GridColor{128, 128, 128};
+  QColor DigitColor{0, 0, 0};
+  QColor ElimMarkColor{255, 136, 136};
+  QColor ElimMarkTextColor{0, 0, 0};
+  QColor HintMarkColor{34, 255, 255};
+};
+
+// What the painter reads of the game.
+struct BoardState {
+  const core::TBoard* board = nullptr;
+  const core::TDigitGrid* clues = nullptr;
+  int curCol = 0;  // 1-based selection; 0 or -1 for none
+  int curRow = 0;
+  int highlightDigit = 0;
+  // The selected cell just received a digit that clashes with a peer.
+  bool selectedInConflict = false;
+};
+
+// How one cell is to be drawn beyond what the board says.
+struct CellLook {
+  const hints::TDigitFlags* elim = nullptr;  // indexed by digit 1..9
+  const hints::TDigitFlags* emph = nullptr;
+  bool highlight = false;
+  bool red = false;
+  bool selected = false;
+};
+
+// The only painter of the board: every cell, the grid lines and the
+// coordinate labels, onto any QPainter (screen now, printer later).
+class BoardRenderer {
+ public:
+  BoardGeometry geometry;
+  BoardColors colors;
+
+  void SetGridSize(GridSize size) { geometry.SetGridSize(size); }
+
+  QFont DigitFont() const;
+  QFont MarkFont() const;
+  QFont LabelFont() const;
+
+  // Column and row 0..8; anything else draws nothing.
+  void DrawCell(QPainter& p, const BoardState& s, int col0, int row0, const CellLook& look) const;
+  void DrawGridLines(QPainter& p) const;
+  void DrawLabels(QPainter& p) const;
+};
+
+}  // namespace zentaro::ui

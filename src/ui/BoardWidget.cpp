@@ -1,0 +1,121 @@
+#include "ui/BoardWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace zentaro::ui {
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName("Board");
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardWidget::SetGridSize(GridSize size) {
+  renderer_.SetGridSize(size);
+  updateGeometry();
+  Recenter();
+  update();
+}
+
+void BoardWidget::Recenter() {
+  BoardGeometry& g = renderer_.geometry;
+  g.BoardLeft = std::max(14, (width() - g.BoardSize()) / 2);
+  g.BoardTop = std::max(16, (height() - g.BoardSize()) / 2);
+  g.ComputeCellOrigins();
+  emit BoardMoved(g.BoardTop);
+}
+
+QSize BoardWidget::sizeHint() const {
+  const int size = Geometry().BoardSize();
+  return {size + 66, size + 88};
+}
+
+QSize BoardWidget::minimumSizeHint() const {
+  const int size = Geometry().BoardSize();
+  return {size + 28, size + 32};
+}
+
+void BoardWidget::RedrawCell(int col, int row) {
+  if (col < 1 || col > 9 || row < 1 || row > 9) return;
+  update(CellRect(col, row));
+}
+
+void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      const hints::TCellHighlight& before = highlights_.at(c, r);
+      const hints::TCellHighlight& after = layer.at(c, r);
+      const bool shownBefore = hintHighlightOn_ && before.AnyFlag();
+      const bool shownAfter = on && after.AnyFlag();
+      if (shownBefore != shownAfter || (shownAfter && !(before == after))) RedrawCell(c, r);
+    }
+  highlights_ = layer;
+  hintHighlightOn_ = on;
+}
+
+void BoardWidget::RedrawHighlights() {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      if (highlights_.at(c, r).AnyFlag()) RedrawCell(c, r);
+}
+
+CellLook BoardWidget::LookOf(int col0, int row0) const {
+  CellLook look;
+  // A repaint brings back what the hint explanation picked out.
+  const hints::TCellHighlight& h = highlights_.cells[col0][row0];
+  if (hintHighlightOn_ && h.AnyFlag()) {
+    look.highlight = h.highlight;
+    look.red = h.red;
+    look.selected = h.selected;
+    if (h.hasMarkInfo) {
+      look.elim = &h.markElim;
+      look.emph = &h.markHi;
+    }
+  }
+  return look;
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), renderer_.colors.BackgroundColor);
+  renderer_.DrawLabels(p);
+  const BoardState state = state_ ? state_() : BoardState{};
+  if (state.board) {
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) {
+        if (!event->region().intersects(Geometry().CellRect(c, r))) continue;
+        renderer_.DrawCell(p, state, c, r, LookOf(c, r));
+      }
+  }
+  renderer_.DrawGridLines(p);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Recenter();
+  update();
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  emit MouseDown(event->button(), event->position().toPoint());
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit MouseMoved(event->position().toPoint());
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+  emit KeyDown(event);
+}
+
+// Tab is an ordinary key on the board, not a way to leave it.
+bool BoardWidget::focusNextPrevChild(bool) {
+  return false;
+}
+
+}  // namespace zentaro::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "hints/Highlights.h"
+#include "ui/BoardRenderer.h"
+
+namespace zentaro::ui {
+
+// The board area of the main window: the board centred in it, the
+// coordinate labels beside it, and the hint highlight layer over it. It
+// only paints what the game holds and reports the mouse and the keys; the
+// window decides what they mean.
+class BoardWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BoardWidget(QWidget* parent = nullptr);
+
+  BoardRenderer& Renderer() { return renderer_; }
+  const BoardRenderer& Renderer() const { return renderer_; }
+  const BoardGeometry& Geometry() const { return renderer_.geometry; }
+
+  void SetStateSource(std::function<BoardState()> source) { state_ = std::move(source); }
+  void SetGridSize(GridSize size);
+
+  // 1-based column and row; anything outside the board is ignored.
+  void RedrawCell(int col, int row);
+  void RedrawBoard() { update(); }
+
+  // The hint highlight layer, painted over the board while it is on. Only
+  // the cells whose record changed are repainted.
+  void SetHighlights(const hints::Highlights& layer, bool on);
+  const hints::Highlights& Highlights() const { return highlights_; }
+  bool HintHighlightOn() const { return hintHighlightOn_; }
+  // Repaints every cell that the layer picks out.
+  void RedrawHighlights();
+
+  // 1-based (row, column) or (-1, -1).
+  std::pair<int, int> CellAtPoint(QPoint p) const { return Geometry().CellAtPoint(p); }
+  // In this widget's coordinates; 1-based column and row.
+  QRect CellRect(int col, int row) const { return Geometry().CellRect(col - 1, row - 1); }
+  QPoint PopupPoint(int col, int row) const { return Geometry().PopupPoint(col - 1, row - 1); }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  void MouseDown(Qt::MouseButton button, QPoint pos);
+  void MouseMoved(QPoint pos);
+  void KeyDown(QKeyEvent* event);
+  // The board moved; top is the board's new top edge.
+  void BoardMoved(int top);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void Recenter();
+  CellLook LookOf(int col0, int row0) const;
+
+  BoardRenderer renderer_;
+  std::function<BoardState()> state_;
+  hints::Highlights highlights_{};
+  bool hintHighlightOn_ = false;
+};
+
+}  // namespace zentaro::ui

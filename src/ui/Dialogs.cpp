@@ -1,0 +1,355 @@
+#include "ui/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "core/StringTable.h"
+#include "files/SdkFile.h"
+
+// The help pages live in a static library: their resources must be
+// registered by hand.
+static void InitHelpResources() {
+  Q_INIT_RESOURCE(zentaro);
+}
+
+namespace zentaro::ui {
+
+using core::MsgButton;
+
+namespace {
+
+QString Text(int id) {
+  return QString::fromStdString(core::LoadText(id));
+}
+
+QMessageBox::Icon IconOf(core::MsgKind kind) {
+  switch (core::MsgIconOf(kind)) {
+    case core::MsgIcon::Exclamation:
+      return QMessageBox::Warning;
+    case core::MsgIcon::Stop:
+      return QMessageBox::Critical;
+    case core::MsgIcon::Information:
+      return QMessageBox::Information;
+    case core::MsgIcon::Question:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::Information;
+}
+
+QMessageBox::StandardButton StandardOf(MsgButton b) {
+  switch (b) {
+    case MsgButton::Ok:
+      return QMessageBox::Ok;
+    case MsgButton::Cancel:
+      return QMessageBox::Cancel;
+    case MsgButton::Yes:
+      return QMessageBox::Yes;
+    case MsgButton::No:
+      return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+}  // namespace
+
+QString DisplayText(const std::string& text) {
+  QString s = QString::fromStdString(text);
+  s.replace("\r\n", "\n");
+  s.replace('\r', '\n');
+  return s;
+}
+
+TMessageBox::TMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
+                         QWidget* parent)
+    : QMessageBox(parent), buttons_(core::ResolveButtons(buttons)) {
+  setObjectName("MessageBox");
+  setWindowTitle(QString::fromUtf8(core::MsgTitle(kind).data(),
+                                   static_cast<int>(core::MsgTitle(kind).size())));
+  setIcon(IconOf(kind));
+  setText(DisplayText(text));
+  setTextFormat(Qt::PlainText);
+  for (std::size_t i = 0; i < buttons_.count; ++i) addButton(StandardOf(buttons_.buttons[i]));
+  setDefaultButton(static_cast<QPushButton*>(ButtonFor(buttons_.buttons[0])));
+  if (buttons_.Contains(MsgButton::Cancel)) setEscapeButton(ButtonFor(MsgButton::Cancel));
+}
+
+QAbstractButton* TMessageBox::ButtonFor(MsgButton b) const {
+  return buttons_.Contains(b) ? button(StandardOf(b)) : nullptr;
+}
+
+int TMessageBox::Result() const {
+  if (closedWithoutButton_ || !clickedButton()) return core::MsgResult(buttons_, std::nullopt);
+  for (MsgButton b : {MsgButton::Ok, MsgButton::Cancel, MsgButton::Yes, MsgButton::No})
+    if (clickedButton() == ButtonFor(b)) return core::MsgResult(buttons_, b);
+  return core::MsgResult(buttons_, std::nullopt);
+}
+
+void TMessageBox::keyPressEvent(QKeyEvent* event) {
+  // Qt would take Escape as "No" or "OK"; here it closes the box.
+  if (event->key() == Qt::Key_Escape && !buttons_.Contains(MsgButton::Cancel)) {
+    closedWithoutButton_ = true;
+    reject();
+    return;
+  }
+  QMessageBox::keyPressEvent(event);
+}
+
+void TMessageBox::closeEvent(QCloseEvent* event) {
+  if (!clickedButton()) closedWithoutButton_ = true;
+  QDialog::closeEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+
+TYesNoDlg::TYesNoDlg(const std::string& caption, const std::string& text,
+                     const std::string& yesCaption, const std::string& noCaption,
+                     const std::string& cancelCaption, QWidget* parent)
+    : QMessageBox(parent) {
+  setObjectName("YesNoDlg");
+  setWindowTitle(QString::fromStdString(caption));
+  setIcon(QMessageBox::Question);
+  setTextFormat(Qt::PlainText);
+  setText(DisplayText(text));
+  YesBut = addButton(QString::fromStdString(yesCaption), QMessageBox::YesRole);
+  NoBut = addButton(QString::fromStdString(noCaption), QMessageBox::NoRole);
+  CancelBut = addButton(QString::fromStdString(cancelCaption), QMessageBox::RejectRole);
+  setDefaultButton(YesBut);
+  setEscapeButton(CancelBut);
+}
+
+int TYesNoDlg::Result() const {
+  if (clickedButton() == YesBut) return core::kResultYes;
+  if (clickedButton() == NoBut) return core::kResultNo;
+  return core::kResultCancel;
+}
+
+// ---------------------------------------------------------------------------
+
+Treportfrm::Treportfrm(const app::TSolvedReport& report, QWidget* parent) : QDialog(parent) {
+  setObjectName("Treportfrm");
+  setWindowTitle(QString::fromStdString(report.caption));
+  setWindowOpacity(253.0 / 255.0);
+  setFixedSize(380, 218);
+
+  auto* outer = new QVBoxLayout(this);
+  auto* frame = new QFrame(this);
+  frame->setFrameShape(QFrame::StyledPanel);
+  frame->setFrameShadow(QFrame::Sunken);
+  outer->addWidget(frame);
+  auto* grid = new QGridLayout(frame);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(4);
+
+  auto label = [this](const char* name, Qt::Alignment align) {
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    l->setAlignment(align | Qt::AlignVCenter);
+    return l;
+  };
+  Label1 = label("Label1", Qt::AlignHCenter);
+  QFont bold = Label1->font();
+  bold.setBold(true);
+  bold.setPixelSize(15);
+  Label1->setFont(bold);
+  grid->addWidget(Label1, 0, 0, 1, 2);
+
+  int row = 1;
+  auto pair = [&](QLabel*& caption, const char* captionName, QLabel*& value,
+                  const char* valueName) {
+    caption = label(captionName, Qt::AlignRight);
+    value = label(valueName, Qt::AlignLeft);
+    QFont f = value->font();
+    f.setBold(true);
+    value->setFont(f);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row, 1);
+    ++row;
+  };
+  pair(LevelLab, "LevelLab", NLevel, "NLevel");
+  pair(TimeLab, "TimeLab", NTime, "NTime");
+  pair(CandidatesLab, "CandidatesLab", NCandidates, "NCandidates");
+  pair(TipsLab, "TipsLab", NTips, "NTips");
+  pair(TipsLab2, "TipsLab2", NTips2, "NTips2");
+  pair(SolutionLab, "SolutionLab", SolutionViewed, "SolutionViewed");
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
+
+  auto* buttons = new QHBoxLayout;
+  OKBut = new QPushButton(this);
+  OKBut->setObjectName("OKBut");
+  OKBut->setDefault(true);
+  CancelBut = new QPushButton(this);
+  CancelBut->setObjectName("CancelBut");
+  buttons->addStretch();
+  buttons->addWidget(OKBut);
+  buttons->addWidget(CancelBut);
+  buttons->addStretch();
+  outer->addLayout(buttons);
+  connect(OKBut, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto set = [](QLabel* l, const std::string& text) { l->setText(QString::fromStdString(text)); };
+  set(Label1, report.title);
+  set(LevelLab, report.levelLabel);
+  set(NLevel, report.level);
+  set(TimeLab, report.timeLabel);
+  set(NTime, report.time);
+  set(CandidatesLab, report.candidatesLabel);
+  set(NCandidates, report.candidates);
+  set(TipsLab, report.tipsLabel);
+  set(NTips, report.tips);
+  set(TipsLab2, report.tips2Label);
+  set(NTips2, report.tips2);
+  set(SolutionLab, report.solutionLabel);
+  set(SolutionViewed, report.solutionViewed);
+  OKBut->setText(QString::fromStdString(report.okCaption));
+  CancelBut->setText(QString::fromStdString(report.cancelCaption));
+  if (report.solutionViewedInRed) {
+    for (QLabel* l : {SolutionViewed, SolutionLab}) {
+      QPalette pal = l->palette();
+      pal.setColor(QPalette::WindowText, Qt::red);
+      l->setPalette(pal);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+TLoadRandom::TLoadRandom(const app::TLevelChoice& current, QWidget* parent) : QDialog(parent) {
+  setObjectName("TLoadRandom");
+  setWindowTitle(Text(2320));
+  auto* box = new QVBoxLayout(this);
+  auto* group = new QGroupBox(" " + Text(2319) + " ", this);
+  group->setObjectName("GroupBox1");
+  auto* inner = new QVBoxLayout(group);
+  AnyLevel = new QRadioButton(Text(2322), group);
+  AnyLevel->setObjectName("AnyLevel");
+  RadioButton2 = new QRadioButton(Text(2321), group);
+  RadioButton2->setObjectName("RadioButton2");
+  inner->addWidget(AnyLevel);
+  inner->addWidget(RadioButton2);
+  for (int level = 1; level <= 5; ++level) {
+    auto* check = new QCheckBox(QString::fromStdString(core::LoadText(2630 + level)), group);
+    check->setObjectName(QString("Level%1").arg(level));
+    check->setChecked(current.levels[level - 1]);
+    inner->addWidget(check);
+    Levels[level - 1] = check;
+    connect(check, &QCheckBox::clicked, this, [this] { AnyLevelClick(); });
+  }
+  AnyLevel->setChecked(current.anyLevel);
+  RadioButton2->setChecked(!current.anyLevel);
+  connect(AnyLevel, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
+  connect(RadioButton2, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
+  box->addWidget(group);
+
+  auto* buttons = new QHBoxLayout;
+  OKBtn = new QPushButton(Text(2079), this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setDefault(true);
+  CancelBtn = new QPushButton(Text(2080), this);
+  CancelBtn->setObjectName("CancelBtn");
+  buttons->addStretch();
+  buttons->addWidget(OKBtn);
+  buttons->addWidget(CancelBtn);
+  box->addLayout(buttons);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  AnyLevelClick();
+  OKBtn->setFocus();
+}
+
+void TLoadRandom::AnyLevelClick() {
+  const bool any = AnyLevel->isChecked();
+  RadioButton2->setChecked(!any);
+  for (QCheckBox* check : Levels) check->setEnabled(!any);
+}
+
+app::TLevelChoice TLoadRandom::Choice() const {
+  app::TLevelChoice choice;
+  choice.anyLevel = AnyLevel->isChecked();
+  for (int i = 0; i < 5; ++i) choice.levels[i] = Levels[i]->isChecked();
+  return choice;
+}
+
+void TLoadRandom::done(int result) {
+  if (result == QDialog::Accepted && !app::LevelChoiceAcceptable(Choice())) {
+    if (RefuseEmptyChoice) RefuseEmptyChoice();
+    return;
+  }
+  QDialog::done(result);
+}
+
+// ---------------------------------------------------------------------------
+
+TAboutBox::TAboutBox(const QString& productName, QWidget* parent) : QDialog(parent) {
+  setObjectName("TAboutBox");
+  setWindowTitle(Text(2078));
+  auto* box = new QVBoxLayout(this);
+  box->setContentsMargins(24, 18, 24, 14);
+  box->setSpacing(6);
+
+  ProductName = new QLabel(productName, this);
+  ProductName->setObjectName("ProductName");
+  QFont big = ProductName->font();
+  big.setPixelSize(22);
+  big.setBold(true);
+  ProductName->setFont(big);
+  box->addWidget(ProductName, 0, Qt::AlignHCenter);
+
+  Version = new QLabel("Version 1.4", this);
+  Version->setObjectName("Version");
+  box->addWidget(Version, 0, Qt::AlignHCenter);
+
+  const QString site =
+      QString::fromUtf8(files::kWebAddress.data(), static_cast<int>(files::kWebAddress.size()));
+  Label3 = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site), this);
+  Label3->setObjectName("Label3");
+  Label3->setTextFormat(Qt::RichText);
+  Label3->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  connect(Label3, &QLabel::linkActivated, this,
+          [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+  box->addWidget(Label3, 0, Qt::AlignHCenter);
+
+  Support = new QLabel("support@zentaro.example.org", this);
+  Support->setObjectName("Support");
+  box->addWidget(Support, 0, Qt::AlignHCenter);
+
+  OKButton = new QPushButton(Text(2079), this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  box->addSpacing(8);
+  box->addWidget(OKButton, 0, Qt::AlignHCenter);
+}
+
+// ---------------------------------------------------------------------------
+
+THelpFrm::THelpFrm(QWidget* parent) : QDialog(parent) {
+  InitHelpResources();
+  setObjectName("THelpFrm");
+  setWindowTitle(Text(2641));
+  resize(640, 560);
+  auto* box = new QVBoxLayout(this);
+  box->setContentsMargins(0, 0, 0, 0);
+  auto* browser = new QTextBrowser(this);
+  browser->setObjectName("HelpBrowser");
+  browser->setOpenExternalLinks(true);
+  box->addWidget(browser);
+}
+
+void THelpFrm::ShowTopic(int context) {
+  auto* browser = findChild<QTextBrowser*>("HelpBrowser");
+  QUrl page("qrc:/help/index.html");
+  if (context > 0) page.setFragment(QString("context-%1").arg(context));
+  browser->setSource(page);
+}
+
+}  // namespace zentaro::ui

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/Clock.h"
+#include "app/NewPuzzle.h"
+#include "core/MessageBox.h"
+
+namespace zentaro::ui {
+
+// The program's message box: the title and icon of its kind and the
+// buttons of its bit set. Closing it without a button (Escape where there
+// is no Cancel, or the window's close box) counts as Cancel.
+class TMessageBox : public QMessageBox {
+  Q_OBJECT
+
+ public:
+  TMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
+              QWidget* parent = nullptr);
+
+  // 1 (OK), 2 (Cancel or closed), 6 (Yes) or 7 (No), after the box has run.
+  int Result() const;
+  core::MsgButtonSet Buttons() const { return buttons_; }
+  // The push button standing for b, or null when the box does not show it.
+  QAbstractButton* ButtonFor(core::MsgButton b) const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  core::MsgButtonSet buttons_;
+  bool closedWithoutButton_ = false;
+};
+
+// Carriage returns, as the program's texts use them, become line breaks.
+QString DisplayText(const std::string& text);
+
+// The three-button question: the program title as caption and buttons
+// with captions of their own. 6 for the first, 7 for the second, 2 for the
+// third or for closing it.
+class TYesNoDlg : public QMessageBox {
+  Q_OBJECT
+
+ public:
+  TYesNoDlg(const std::string& caption, const std::string& text, const std::string& yesCaption,
+            const std::string& noCaption, const std::string& cancelCaption,
+            QWidget* parent = nullptr);
+
+  int Result() const;
+
+  QPushButton* YesBut;
+  QPushButton* NoBut;
+  QPushButton* CancelBut;
+};
+
+// The solved report. Accepted means "&New puzzle".
+class Treportfrm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Treportfrm(const app::TSolvedReport& report, QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QLabel* LevelLab;
+  QLabel* NLevel;
+  QLabel* TimeLab;
+  QLabel* NTime;
+  QLabel* CandidatesLab;
+  QLabel* NCandidates;
+  QLabel* TipsLab;
+  QLabel* NTips;
+  QLabel* TipsLab2;
+  QLabel* NTips2;
+  QLabel* SolutionLab;
+  QLabel* SolutionViewed;
+  QPushButton* OKBut;
+  QPushButton* CancelBut;
+};
+
+// The level dialog of "New puzzle...": "&Random level" or only the levels
+// checked. It stays open on OK while no level is chosen.
+class TLoadRandom : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TLoadRandom(const app::TLevelChoice& current, QWidget* parent = nullptr);
+
+  app::TLevelChoice Choice() const;
+  void done(int result) override;
+  // Tells the user that a level is needed; set by the window.
+  std::function<void()> RefuseEmptyChoice;
+
+  QRadioButton* AnyLevel;
+  QRadioButton* RadioButton2;
+  std::array<QCheckBox*, 5> Levels{};  // Level1..Level5
+  QPushButton* OKBtn;
+  QPushButton* CancelBtn;
+
+ private:
+  void AnyLevelClick();
+};
+
+// The about box: product name, version, web site and support address.
+class TAboutBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  TAboutBox(const QString& productName, QWidget* parent = nullptr);
+
+  QLabel* ProductName;
+  QLabel* Version;
+  QLabel* Label3;  // the web site; a click opens it
+  QLabel* Support;
+  QPushButton* OKButton;
+};
+
+// A plain help window showing the program's help pages.
+class THelpFrm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit THelpFrm(QWidget* parent = nullptr);
+  // Shows the page of a context number (1100, 1300), or the start page.
+  void ShowTopic(int context = 0);
+};
+
+}  // namespace zentaro::ui

@@ -1,0 +1,115 @@
+#include "ui/HintFrm.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "core/StringTable.h"
+#include "hints/Markup.h"
+
+namespace zentaro::ui {
+
+namespace {
+
+QString Text(int id) {
+  return QString::fromStdString(core::LoadText(id));
+}
+
+// The box counts a line end as two characters; Qt's document as one.
+int DocumentPosition(const hints::RenderedHint& text, int line, int column) {
+  int pos = 0;
+  for (int i = 0; i < line && i < static_cast<int>(text.lines.size()); ++i)
+    pos += static_cast<int>(QString::fromStdString(text.lines[i]).size()) + 1;
+  return pos + column;
+}
+
+}  // namespace
+
+THintFrm::THintFrm(QWidget* parent) : QDialog(parent) {
+  setObjectName("HintFrm");
+  setWindowTitle(Text(2004));
+  resize(400, 270);
+  auto* box = new QVBoxLayout(this);
+  box->setContentsMargins(4, 4, 4, 4);
+  RichEdit1 = new QTextEdit(this);
+  RichEdit1->setObjectName("RichEdit1");
+  RichEdit1->setReadOnly(true);
+  RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
+  QPalette pal = RichEdit1->palette();
+  pal.setColor(QPalette::Base, QColor(96, 96, 96));
+  pal.setColor(QPalette::Text, QColor(0, 255, 255));
+  RichEdit1->setPalette(pal);
+  box->addWidget(RichEdit1, 1);
+
+  auto* buttons = new QHBoxLayout;
+  Button1 = new QPushButton(Text(2009), this);
+  Button1->setObjectName("Button1");
+  Button1->setDefault(true);
+  HelpBut = new QPushButton(Text(2007), this);
+  HelpBut->setObjectName("HelpBut");
+  CancelBut = new QPushButton(Text(2008), this);
+  CancelBut->setObjectName("CancelBut");
+  buttons->addWidget(Button1);
+  buttons->addStretch();
+  buttons->addWidget(HelpBut);
+  buttons->addWidget(CancelBut);
+  box->addLayout(buttons);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
+  connect(HelpBut, &QPushButton::clicked, this, [this] { emit HelpRequested(helpContext_); });
+}
+
+void THintFrm::SetStage(const hints::HintStage& stage) {
+  helpContext_ = stage.helpContext;
+  Button1->setText(Text(stage.buttonCaptionId));
+  const hints::RenderedHint text = hints::RenderHintText(stage.lines, stage.fixedPitchBlock);
+  QStringList lines;
+  for (const std::string& line : text.lines) lines << QString::fromStdString(line);
+  RichEdit1->setPlainText(lines.join('\n'));
+
+  QTextCursor cursor(RichEdit1->document());
+  for (const hints::MarkupSpan& span : text.spans) {
+    const int start = DocumentPosition(text, span.line, span.column);
+    cursor.setPosition(start);
+    cursor.setPosition(start + span.length, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    if (span.bold) format.setFontWeight(QFont::Bold);
+    if (span.coloured) {
+      const hints::Rgb c = hints::kHintHighlightColour;
+      format.setForeground(QColor(c.red, c.green, c.blue));
+    }
+    cursor.mergeCharFormat(format);
+  }
+  if (text.fixedFirstLine >= 0) {
+    const int start = DocumentPosition(text, text.fixedFirstLine, 0);
+    const int end = DocumentPosition(text, text.fixedLastLine + 1, 0);
+    cursor.setPosition(start);
+    cursor.setPosition(std::min(end, RichEdit1->document()->characterCount() - 1),
+                       QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setFontFamilies({QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    cursor.mergeCharFormat(format);
+  }
+}
+
+TWaitDlg::TWaitDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName("WaitDlg");
+  setModal(false);
+  auto* box = new QVBoxLayout(this);
+  Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
+  Label2 = new QLabel(this);
+  Label2->setObjectName("Label2");
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setObjectName("ProgressBar1");
+  CancelBtn = new QPushButton(Text(2080), this);
+  CancelBtn->setObjectName("CancelBtn");
+  box->addWidget(Label1);
+  box->addWidget(Label2);
+  box->addWidget(ProgressBar1);
+  box->addWidget(CancelBtn, 0, Qt::AlignHCenter);
+  setMinimumWidth(300);
+}
+
+}  // namespace zentaro::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "hints/Explanations.h"
+
+namespace zentaro::ui {
+
+// The hint window: the explanation of one hint stage in a read-only box,
+// with the stage's action button, "&Explain" and "&Close". Accepted means
+// the action button.
+class THintFrm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit THintFrm(QWidget* parent = nullptr);
+
+  // Fills the box and the action button for the stage.
+  void SetStage(const hints::HintStage& stage);
+  // The plain text the box shows.
+  QString BoxText() const { return RichEdit1->toPlainText(); }
+
+  QTextEdit* RichEdit1;
+  QPushButton* Button1;
+  QPushButton* HelpBut;
+  QPushButton* CancelBut;
+
+ signals:
+  void HelpRequested(int context);
+
+ private:
+  int helpContext_ = hints::kMainWindowHelpContext;
+};
+
+// The small progress window of the generator, which the hint search reuses.
+class TWaitDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TWaitDlg(QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QProgressBar* ProgressBar1;
+  QPushButton* CancelBtn;
+};
+
+}  // namespace zentaro::ui

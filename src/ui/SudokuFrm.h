@@ -1,0 +1,181 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTimer>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "app/Game.h"
+#include "app/View.h"
+#include "ui/BoardWidget.h"
+#include "ui/ToolPanel.h"
+
+class QDialog;
+class QFileDialog;
+class QToolBar;
+
+namespace zentaro::ui {
+
+class THelpFrm;
+class THintFrm;
+class TWaitDlg;
+
+// The values the window keeps between runs; until they are stored, every
+// start uses these defaults.
+struct TWindowSettings {
+  QColor BackgroundColor{0, 80, 100};
+  QColor CoordinatesColor{0, 190, 205};
+  QColor MarkColor{128, 128, 128};
+  QColor HiColor{128, 255, 255};
+  bool LoadOnStartup = true;
+  bool RemovePencilMarks = true;
+  int GridSize = 0;  // 0 = chosen from the screen at start-up
+  bool Maximized = true;
+  int Left = -100, Top = -100, Width = -100, Height = -100;
+};
+
+// The main window. It owns the game, shows what the game tells it through
+// app::View and hands every user action to the game.
+class TSudokuFrm : public QMainWindow, public app::View {
+  Q_OBJECT
+
+ public:
+  explicit TSudokuFrm(QWidget* parent = nullptr);
+  ~TSudokuFrm() override;
+
+  // Runs the start-up order and puts the window on screen, maximised or at
+  // its saved bounds.
+  void ShowWindow();
+
+  app::Game& Game() { return game_; }
+  TWindowSettings& Settings() { return settings_; }
+  BoardWidget* Board() { return board_; }
+  ToolPanel* Tools() { return tools_; }
+  QAction* Action(app::Command command) const;
+  QLabel* StatusPanel(int index) const { return status_[index]; }
+  QMenu* DigitPopup() const { return PopupMenu2; }
+  QMenu* MarksPopup() const { return PopupMenu1; }
+  THintFrm* HintWindow() const { return hintFrm_; }
+  bool ClockTicking() const { return Timer1.isActive(); }
+
+  // --- app::View -------------------------------------------------------------
+  int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
+  void RedrawBoard() override;
+  void RedrawCell(int col, int row) override;
+  void SetStatusText(int panel, const std::string& text) override;
+  void SetCaption(const std::string& caption) override;
+  void SetCommandEnabled(app::Command command, bool enabled) override;
+  void SetStepControls(const core::TStepControls& controls) override;
+  void BlinkBookmarkButton() override;
+  void HideHintWindow() override;
+  int ShowSolvedReport(const app::TSolvedReport& report) override;
+  void SetClockRunning(bool running) override;
+  void SetClockText(const std::string& text) override;
+  void OpenDigitPopup(int col, int row, bool clearEnabled) override;
+  void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) override;
+  void SetHighlightButtons(int digit) override;
+  int AskYesNoDlg(const std::string& caption, const std::string& text,
+                  const std::string& yesCaption, const std::string& noCaption,
+                  const std::string& cancelCaption) override;
+  void PlaceHintWindow() override;
+  int ShowHintStage(const hints::HintStage& stage) override;
+  void SetHintHighlights(const hints::Highlights& layer, bool on) override;
+  void SetBusyCursor(bool busy) override;
+  void ShowWaitWindow(const app::TWaitWindow& window) override;
+  void CloseWaitWindow() override;
+  std::optional<app::TLevelChoice> AskLevels(const app::TLevelChoice& current) override;
+  void SetCancelMenuShown(bool shown) override;
+  void SetCommandVisible(app::Command command, bool visible) override;
+  std::optional<std::string> AskOpenFileName(const std::string& folder) override;
+  std::optional<std::string> AskSaveFileName(const std::string& folder,
+                                             const std::string& proposedName) override;
+  std::string DocumentsFolder() override;
+
+  // --- the window's own commands ------------------------------------------------
+  void PrintButClick();
+  void Settings1Click();
+  void HelpOnProgram1Click();
+  void About1Click();
+
+ protected:
+  // Every modal dialog of the window runs through here, so that tests can
+  // answer it instead of a user. Returns the dialog's result code.
+  virtual int RunModal(QDialog& dialog);
+
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void SetCaptions();
+  void ApplyColors();
+  void SetGridSize(GridSize size);
+  bool FormCloseQuery();
+  void FormClose();
+
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreatePanels();
+  void CreateStatusBar();
+  void CreatePopups();
+  void ConnectActions();
+
+  QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
+  BoardState CurrentBoardState() const;
+  void OnBoardMouseDown(Qt::MouseButton button, QPoint pos);
+  void OnBoardMouseMove(QPoint pos);
+  void OnKey(QKeyEvent* event);
+  // The popups open beside the cell, like a context menu.
+  QPoint PopupGlobalPoint(int col, int row) const;
+
+  app::Game game_;
+  TWindowSettings settings_;
+  int screenWidth_ = 0;
+  int screenHeight_ = 0;
+  bool shown_ = false;
+
+  BoardWidget* board_ = nullptr;
+  ToolPanel* tools_ = nullptr;
+  QToolBar* speedBar_ = nullptr;
+  std::array<QLabel*, 3> status_{};
+  QTimer Timer1;
+  core::TStepControls stepControls_{};
+  THelpFrm* help_ = nullptr;
+  THintFrm* hintFrm_ = nullptr;
+  std::unique_ptr<TWaitDlg> wait_;
+  int busyDepth_ = 0;
+
+  // Menus and their items, by the program's names.
+  QMenu* File1 = nullptr;
+  QMenu* Sudoku1 = nullptr;
+  QMenu* Step1 = nullptr;
+  QMenu* Highlight1 = nullptr;
+  QMenu* Edit1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* CancelMenu = nullptr;
+  std::map<app::Command, QAction*> commandActions_;
+  QAction *Settings1 = nullptr, *Exit1 = nullptr;
+  QAction *Undoonestep1 = nullptr, *Redostep1 = nullptr, *Gotofirststep1 = nullptr,
+          *Gotolaststep1 = nullptr, *Setbookmark1 = nullptr, *Gotobookmark1 = nullptr;
+  std::array<QAction*, 9> HighlightItems{};  // N110, N24, N33, ... N93
+  QAction *HelpOnProgram1 = nullptr, *About1 = nullptr;
+  QAction *Congratulations1 = nullptr, *BestResults1 = nullptr, *Stop1 = nullptr;
+  QAction *SettingsSpeedBut = nullptr, *HelpSpeedBut = nullptr;
+
+  // The cell popups: digits (PopupMenu2) and pencil marks (PopupMenu1).
+  QMenu* PopupMenu2 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  std::array<QAction*, 9> DigitItems{};  // N12..N92
+  std::array<QAction*, 9> MarkItems{};   // N11..N91
+  QAction* Clear2 = nullptr;
+  QAction* Cancel1 = nullptr;
+  QAction* Cancel2 = nullptr;
+};
+
+}  // namespace zentaro::ui

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QLabel>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+
+#include "ui/ToolPictures.h"
+
+namespace zentaro::ui {
+
+// One picture button of the tool panel: the normal picture, the hot one
+// while the mouse is over it and its command is enabled, and the
+// pressed-or-disabled one while it is held down or its command is disabled.
+class ToolImageButton : public QWidget {
+  Q_OBJECT
+
+ public:
+  ToolImageButton(ToolButtonKind kind, QWidget* parent = nullptr);
+
+  ToolButtonKind Kind() const { return kind_; }
+  void SetCommandEnabled(bool enabled);
+  bool CommandEnabled() const { return commandEnabled_; }
+  void SetHot(bool hot);
+  bool Hot() const { return hot_; }
+  ToolPictureState ShownPicture() const;
+  QString Caption() const { return caption_; }
+
+  QSize sizeHint() const override { return {kToolPictureWidth, kToolPictureHeight}; }
+
+ signals:
+  void Clicked();
+  void Hovered();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  ToolButtonKind kind_;
+  QString caption_;
+  bool commandEnabled_ = true;
+  bool hot_ = false;
+  bool pressed_ = false;
+};
+
+// The right-hand panel (Panel1): the four picture buttons and, below them,
+// Panel4 with the step and bookmark buttons, the highlight buttons and the
+// clock.
+class ToolPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPanelWidth = 220;
+
+  explicit ToolPanel(QWidget* parent = nullptr);
+
+  // Image1/2/21, Image11/12/31, Image5/6/25, Image7/8/27.
+  ToolImageButton* NewBut;
+  ToolImageButton* HintBut;
+  ToolImageButton* CandidatesBut;
+  ToolImageButton* NoCandidatesBut;
+
+  QWidget* Panel4;
+  QLabel* StepLab;
+  QLabel* Bookmarklab;
+  QLabel* Label7;
+  QToolButton* MoveFirstBut;
+  QToolButton* UndoBut;
+  QToolButton* RedoBut;
+  QToolButton* MoveLastBut;
+  QToolButton* SetBookmarkBut;
+  QToolButton* GoBookmarkBut;
+  std::array<QToolButton*, 9> SpeedButtons{};  // SpeedButton1..9
+  QWidget* Panel2;
+  QLabel* NFixedLab;
+
+  // Places the first picture level with the board's top (on screens taller
+  // than 500 pixels) and stacks the rest below it.
+  void LayoutImages(int firstTop);
+  void HideHotPictures();
+  void SetColors(const QColor& background, const QColor& text);
+  void SetClockColor(const QColor& color);
+  // Shows digit 1..9 as the pressed highlight button, 0 for none.
+  void SetHighlightDown(int digit);
+
+ signals:
+  // A click on the panel background, Panel4 or one of its labels.
+  void DeselectRequested();
+  // The mouse moved over the panel away from the pictures.
+  void MouseOverBackground();
+  // A highlight button was clicked and is now down or up.
+  void HighlightClicked(int digit, bool down);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnHighlightButton(int digit);
+  std::array<ToolImageButton*, 4> Images() const {
+    return {NewBut, HintBut, CandidatesBut, NoCandidatesBut};
+  }
+};
+
+}  // namespace zentaro::ui

@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "app/Game.h"
+#include "ui/SudokuFrm.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName("LomerinSoftware");
+  QApplication::setApplicationName("Sudoku");
+  QApplication::setApplicationDisplayName(zentaro::app::kAppTitle);
+  QApplication::setApplicationVersion("1.4");
+
+  zentaro::ui::TSudokuFrm window;
+  window.ShowWindow();
+  return QApplication::exec();
+}

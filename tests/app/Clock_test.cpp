@@ -1,0 +1,123 @@
+// The puzzle clock, its counters and the solved report.
+
+#include "app/Clock.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FakeView.h"
+#include "app/Game.h"
+
+namespace zentaro::app::test {
+namespace {
+
+struct ClockCase {
+  int seconds;
+  const char* text;
+};
+
+class FormatClockTest : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(FormatClockTest, ShowsTwoDigitHoursMinutesAndSeconds) {
+  EXPECT_EQ(FormatClock(GetParam().seconds), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Readings, FormatClockTest,
+                         ::testing::Values(ClockCase{0, "00:00:00"}, ClockCase{59, "00:00:59"},
+                                           ClockCase{60, "00:01:00"}, ClockCase{3599, "00:59:59"},
+                                           ClockCase{3600, "01:00:00"}, ClockCase{3909, "01:05:09"},
+                                           ClockCase{359999, "99:59:59"}));
+
+TEST(Clock, NextTickAfterTheLargestReadingShowsZero) {
+  FakeView view;
+  Game game(view);
+  StartWith(game, GridFromLine(kPuzzle));
+  game.ElapsedSeconds = kClockMaxSeconds;
+  game.Timer1Timer();
+  EXPECT_EQ(game.ElapsedSeconds, 0);
+  EXPECT_EQ(view.clockTexts.back(), "00:00:00");
+}
+
+TEST(Clock, StoppedClockIgnoresTicks) {
+  FakeView view;
+  Game game(view);
+  game.Timer1Timer();  // never started
+  StartWith(game, GridFromLine(kPuzzle));
+  game.Timer1Timer();
+  game.SetClockRunning(false);
+  game.Timer1Timer();
+  EXPECT_EQ(game.ElapsedSeconds, 1);
+  EXPECT_FALSE(view.clockRunning);
+}
+
+TEST(Clock, NewPuzzleResetsTheCountersButNotTheLevel) {
+  FakeView view;
+  Game game(view);
+  game.GeneralHints = game.ConcreteHints = game.SolutionViewedCount = 3;
+  game.CandidatesCalculated = game.ElapsedSeconds = 3;
+  game.PuzzleLevel = 4;
+  StartWith(game, GridFromLine(kPuzzle));
+  EXPECT_EQ(game.ReportCounts().clockText, "00:00:00");
+  EXPECT_EQ(
+      game.GeneralHints + game.ConcreteHints + game.SolutionViewedCount + game.CandidatesCalculated,
+      0);
+  EXPECT_EQ(game.PuzzleLevel, 4);
+  EXPECT_TRUE(game.ClockStarted);
+  EXPECT_TRUE(view.clockRunning);
+
+  // Ending clue editing starts the puzzle without touching the clock.
+  game.Timer1Timer();
+  game.GeneralHints = 2;
+  game.StartPuzzle(false, false);
+  EXPECT_EQ(game.ElapsedSeconds, 1);
+  EXPECT_EQ(game.GeneralHints, 2);
+}
+
+TEST(SolvedReport, ShowsCountsAsNumbersAndFlagsAsYesOrNo) {
+  const TSolvedReport r = MakeSolvedReport({3, "00:12:34", 4, 2, 0, 5});
+  EXPECT_EQ(r.caption, "Zentaro");
+  EXPECT_EQ(r.title, "Puzzle solved");
+  EXPECT_EQ(r.levelLabel + r.level, "Level :3");
+  EXPECT_EQ(r.timeLabel + r.time, "Time :00:12:34");
+  EXPECT_EQ(r.tipsLabel + r.tips, "General hints :4");
+  EXPECT_EQ(r.tips2Label + r.tips2, "Concrete hints :2");
+  EXPECT_EQ(r.candidatesLabel + r.candidates, "Candidates calculated :Yes");
+  EXPECT_EQ(r.solutionLabel + r.solutionViewed, "Solution viewed :No");
+  EXPECT_FALSE(r.solutionViewedInRed);
+  EXPECT_EQ(r.okCaption, "&New puzzle");
+  EXPECT_EQ(r.cancelCaption, "&Close");
+
+  // Only a rated level 1..5 is shown as a number.
+  EXPECT_EQ(MakeSolvedReport({0, "", 0, 0, 0, 0}).level, "?");
+  EXPECT_EQ(MakeSolvedReport({6, "", 0, 0, 0, 0}).level, "?");
+  const TSolvedReport viewed = MakeSolvedReport({5, "", 0, 0, 1, 0});
+  EXPECT_EQ(viewed.level, "5");
+  EXPECT_EQ(viewed.candidates, "No");
+}
+
+TEST(SolvedReport, ViewedSolutionIsPointedOutAndCloseKeepsTheBoard) {
+  FakeView view;
+  Game game(view);
+  StartWith(game, GridFromLine(kPuzzle));
+  for (int i = 0; i < 7; ++i) game.Timer1Timer();
+  view.AnswerBox(core::kResultYes);
+  view.AnswerBox(core::kResultOk);
+  game.Solve1Click();
+  ASSERT_EQ(view.solvedReports, 0);
+
+  bool newPuzzle = false;
+  game.StartNewPuzzle = [&] { newPuzzle = true; };
+  game.UndoStep();
+  game.RedoStep();  // into the solved position
+  ASSERT_EQ(view.solvedReports, 1);
+  EXPECT_EQ(view.reports[0].solutionViewed, "Yes");
+  EXPECT_TRUE(view.reports[0].solutionViewedInRed);
+  EXPECT_EQ(view.reports[0].time, "00:00:07");
+  EXPECT_FALSE(newPuzzle);
+  EXPECT_FALSE(view.clockRunning);
+  EXPECT_EQ(game.Digits, game.Solution);
+}
+
+}  // namespace
+}  // namespace zentaro::app::test

@@ -1,0 +1,282 @@
+#pragma once
+
+// A View that records what the game shows and answers its questions from
+// queues the test fills beforehand. A box or a dialog nobody scripted fails
+// the test, and so does a scripted answer left unused at the end.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/Game.h"
+#include "app/View.h"
+
+namespace zentaro::app::test {
+
+struct ShownBox {
+  std::string text;
+  core::MsgKind kind;
+  unsigned buttons;
+};
+
+struct PopupCall {
+  int col, row;
+  bool clearEnabled;              // digit pop-up
+  std::array<bool, 9> checked{};  // pencil-mark pop-up
+};
+
+struct SaveDialogCall {
+  std::string folder;
+  std::string proposedName;
+};
+
+class FakeView : public View {
+ public:
+  ~FakeView() override {
+    if (!boxAnswers_.empty())
+      ADD_FAILURE() << boxAnswers_.size() << " scripted message box answer(s) never used";
+    if (!openAnswers_.empty() || !saveAnswers_.empty())
+      ADD_FAILURE() << "scripted file dialog answer(s) never used";
+    if (!yesNoDlgAnswers_.empty() || !stageAnswers_.empty())
+      ADD_FAILURE() << "scripted hint answer(s) never used";
+  }
+
+  // --- scripting -------------------------------------------------------------
+  void AnswerBox(int result) { boxAnswers_.push_back(result); }
+  void AnswerOpen(std::optional<std::string> file) { openAnswers_.push_back(std::move(file)); }
+  void AnswerSave(std::optional<std::string> file) { saveAnswers_.push_back(std::move(file)); }
+  std::string documents;
+  // The three-button question and the hint window's stages, answered in order.
+  void AnswerYesNoDlg(int result) { yesNoDlgAnswers_.push_back(result); }
+  void AnswerStage(int result) { stageAnswers_.push_back(result); }
+  // Runs while each hint stage is shown, before its answer is given.
+  std::function<void(const hints::HintStage&)> onStage;
+
+  // --- what was shown ----------------------------------------------------------
+  std::vector<ShownBox> boxes;
+  int boardRedraws = 0;
+  std::vector<std::pair<int, int>> cellRedraws;
+  std::map<int, std::string> statusText;  // last text of each panel
+  std::vector<std::string> captions;
+  std::map<Command, bool> commands;  // last state set for each command
+  std::vector<core::TStepControls> stepControls;
+  int blinks = 0;
+  int hintWindowHides = 0;
+  int solvedReports = 0;
+  std::vector<TSolvedReport> reports;
+  int reportAnswer = core::kResultCancel;  // how each solved report is left
+  int clockResets = 0;                     // times the clock label was cleared
+  std::vector<std::string> clockTexts;
+  bool clockRunning = false;
+  std::vector<PopupCall> digitPopups;
+  std::vector<PopupCall> marksPopups;
+  std::vector<int> highlightButtons;
+  std::vector<std::string> openDialogFolders;
+  std::vector<SaveDialogCall> saveDialogs;
+  // Hint requests: each question, each stage with the layer shown during it,
+  // and the state of the cursor, the hint window and the progress window.
+  std::vector<std::string> yesNoDlgTexts;
+  std::vector<hints::HintStage> stages;
+  std::vector<hints::Highlights> stageLayers;
+  hints::Highlights layer{};
+  bool layerOn = false;
+  int hintWindowPlacements = 0;
+  int busyCursorDepth = 0;
+  std::vector<TWaitWindow> waitWindows;
+  bool waitWindowOpen = false;
+
+  core::TStepControls LastControls() const {
+    return stepControls.empty() ? core::TStepControls{} : stepControls.back();
+  }
+
+  // --- View ------------------------------------------------------------------
+  int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override {
+    boxes.push_back({text, kind, buttons});
+    if (boxAnswers_.empty()) {
+      ADD_FAILURE() << "unexpected message box: \"" << text << "\"";
+      return core::kResultCancel;
+    }
+    const int answer = boxAnswers_.front();
+    boxAnswers_.pop_front();
+    return answer;
+  }
+  void RedrawBoard() override { ++boardRedraws; }
+  void RedrawCell(int col, int row) override { cellRedraws.emplace_back(col, row); }
+  void SetStatusText(int panel, const std::string& text) override { statusText[panel] = text; }
+  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+  void SetCommandEnabled(Command command, bool enabled) override { commands[command] = enabled; }
+  void SetStepControls(const core::TStepControls& controls) override {
+    stepControls.push_back(controls);
+  }
+  void BlinkBookmarkButton() override { ++blinks; }
+  void HideHintWindow() override { ++hintWindowHides; }
+  int ShowSolvedReport(const TSolvedReport& report) override {
+    ++solvedReports;
+    reports.push_back(report);
+    return reportAnswer;
+  }
+  // A new puzzle's clock starts from an empty label.
+  void SetClockText(const std::string& text) override {
+    if (text.empty()) ++clockResets;
+    clockTexts.push_back(text);
+  }
+  void SetClockRunning(bool running) override { clockRunning = running; }
+  void OpenDigitPopup(int col, int row, bool clearEnabled) override {
+    digitPopups.push_back({col, row, clearEnabled, {}});
+  }
+  void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) override {
+    marksPopups.push_back({col, row, false, checked});
+  }
+  void SetHighlightButtons(int digit) override { highlightButtons.push_back(digit); }
+
+  int AskYesNoDlg(const std::string& caption, const std::string& text, const std::string& yes,
+                  const std::string& no, const std::string& cancel) override {
+    yesNoDlgTexts.push_back(caption + "|" + text + "|" + yes + "|" + no + "|" + cancel);
+    if (yesNoDlgAnswers_.empty()) {
+      ADD_FAILURE() << "unexpected three-button question: \"" << text << "\"";
+      return core::kResultCancel;
+    }
+    const int answer = yesNoDlgAnswers_.front();
+    yesNoDlgAnswers_.pop_front();
+    return answer;
+  }
+  void PlaceHintWindow() override { ++hintWindowPlacements; }
+  int ShowHintStage(const hints::HintStage& stage) override {
+    stages.push_back(stage);
+    stageLayers.push_back(layerOn ? layer : hints::Highlights{});
+    if (onStage) onStage(stage);
+    if (stageAnswers_.empty()) {
+      ADD_FAILURE() << "unexpected hint stage: \"" << (stage.lines.empty() ? "" : stage.lines[0])
+                    << "\"";
+      return hints::kModalCancel;
+    }
+    const int answer = stageAnswers_.front();
+    stageAnswers_.pop_front();
+    return answer;
+  }
+  void SetHintHighlights(const hints::Highlights& shown, bool on) override {
+    layer = shown;
+    layerOn = on;
+  }
+  void SetBusyCursor(bool busy) override { busyCursorDepth += busy ? 1 : -1; }
+  void ShowWaitWindow(const TWaitWindow& window) override {
+    waitWindowOpen = true;
+    waitWindows.push_back(window);
+  }
+  void CloseWaitWindow() override { waitWindowOpen = false; }
+
+  std::optional<std::string> AskOpenFileName(const std::string& folder) override {
+    openDialogFolders.push_back(folder);
+    if (openAnswers_.empty()) {
+      ADD_FAILURE() << "unexpected open dialog";
+      return std::nullopt;
+    }
+    auto answer = openAnswers_.front();
+    openAnswers_.pop_front();
+    return answer;
+  }
+  std::optional<std::string> AskSaveFileName(const std::string& folder,
+                                             const std::string& proposedName) override {
+    saveDialogs.push_back({folder, proposedName});
+    if (saveAnswers_.empty()) {
+      ADD_FAILURE() << "unexpected save dialog";
+      return std::nullopt;
+    }
+    auto answer = saveAnswers_.front();
+    saveAnswers_.pop_front();
+    return answer;
+  }
+  std::string DocumentsFolder() override { return documents; }
+
+ private:
+  std::deque<int> boxAnswers_;
+  std::deque<std::optional<std::string>> openAnswers_;
+  std::deque<std::optional<std::string>> saveAnswers_;
+  std::deque<int> yesNoDlgAnswers_;
+  std::deque<int> stageAnswers_;
+};
+
+// --- puzzles and moves shared by the game tests --------------------------------
+
+// A published 27-clue puzzle with one solution (magictour top1465).
+inline constexpr std::string_view kPuzzle =
+    "..75...311......4.9..4..68....7.8....9.14..53..4.5......58...2..8.2.51..7........";
+
+inline core::TDigitGrid GridFromLine(std::string_view line) {
+  core::TDigitGrid grid{};
+  for (int i = 0; i < 81; ++i)
+    grid[i] = line[i] >= '1' && line[i] <= '9' ? static_cast<std::uint8_t>(line[i] - '0') : 0;
+  return grid;
+}
+
+// A complete valid grid made by shifting 1..9 along the rows.
+inline core::TDigitGrid PatternGrid() {
+  core::TDigitGrid grid{};
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c)
+      grid[9 * r + c] = static_cast<std::uint8_t>((3 * r + r / 3 + c) % 9 + 1);
+  return grid;
+}
+
+// Every row, column and block holds 1..9, and every clue is kept.
+inline bool IsCompletionOf(const core::TDigitGrid& full, const core::TDigitGrid& clues) {
+  for (int i = 0; i < 81; ++i)
+    if (clues[i] != 0 && clues[i] != full[i]) return false;
+  for (int u = 0; u < 9; ++u) {
+    std::set<int> row, col, block;
+    for (int k = 0; k < 9; ++k) {
+      row.insert(full[9 * u + k]);
+      col.insert(full[9 * k + u]);
+      block.insert(full[9 * (3 * (u / 3) + k / 3) + 3 * (u % 3) + k % 3]);
+    }
+    const std::set<int> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    if (row != all || col != all || block != all) return false;
+  }
+  return true;
+}
+
+inline core::TBoard BoardOfDigits(const core::TDigitGrid& grid) {
+  core::TBoard board{};
+  core::LoadDigits(grid, board);
+  return board;
+}
+
+// The grid on the board, started as a new puzzle the way a file read does.
+inline void StartWith(Game& game, const core::TDigitGrid& grid) {
+  game.Board = BoardOfDigits(grid);
+  game.StartPuzzle(true, true);
+}
+
+// What the user's digit key does to the boards, ending in one step.
+inline void Place(Game& game, int col, int row, int digit) {
+  const core::TBoard before = game.Board;
+  const bool ask = game.AskMarksSource, reduced = game.MarksReduced;
+  game.Board.at(col, row) = core::TCell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  game.ComputedBoard.at(col, row)[core::kDigit] = digit;
+  core::RemoveFromPeers(game.ComputedBoard, col - 1, row - 1);
+  core::ExtractDigits(game.Board, game.Digits);
+  game.AskMarksSource = true;
+  game.AddStep(before, ask, reduced);
+}
+
+// Pencil marks set in an empty cell, as one step.
+inline void Mark(Game& game, int col, int row, std::initializer_list<int> digits) {
+  const core::TBoard before = game.Board;
+  for (int d : digits) {
+    game.Board.at(col, row)[d] = 1;
+    ++game.Board.at(col, row)[core::kCount];
+  }
+  game.AddStep(before, game.AskMarksSource, game.MarksReduced);
+}
+
+}  // namespace zentaro::app::test

@@ -1,0 +1,109 @@
+// Soundness of the hints: puzzles of every level walked from their start by
+// hints alone, answering every question as a player who wants to go on.
+// Every placement must be the solution's digit, no elimination may remove the
+// solution's digit, "&Do it !" must remove exactly the marks the concrete
+// stage showed as removed, and what the rating calls levels 1 to 4 must be
+// finished.
+
+#include "app/HintWalk.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FakeView.h"
+#include "HintChecks.h"
+#include "app/Game.h"
+#include "core/Random.h"
+#include "rating/Rating.h"
+#include "solver/SolveAndCount.h"
+
+namespace zentaro::app::test {
+namespace {
+
+// Published hard puzzles walked besides the generated ones: they reach the
+// fish, the hidden subsets and the chains.
+constexpr int kPublishedPuzzles = 30;
+
+std::vector<std::string> PuzzleLines(const std::string& path, int limit) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  EXPECT_TRUE(in.good()) << path;
+  for (std::string line; std::getline(in, line) && static_cast<int>(lines.size()) < limit;)
+    if (line.size() >= 81 && line[0] != '#') lines.push_back(line.substr(0, 81));
+  return lines;
+}
+
+int RateAsTheProgramDoes(const core::TDigitGrid& grid) {
+  core::Random random;
+  std::uint16_t flags = 0;
+  return rating::RatePuzzle(grid, false, flags, random);
+}
+
+TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
+  std::vector<std::string> puzzles =
+      PuzzleLines(std::string(ZENTARO_TEST_DATA_DIR) + "/hint_walk.txt", 1000);
+  const std::vector<std::string> published = PuzzleLines(
+      std::string(ZENTARO_DATA_DIR) + "/puzzles3_magictour_top1465.txt", kPublishedPuzzles);
+  puzzles.insert(puzzles.end(), published.begin(), published.end());
+
+  std::map<int, int> walked, finished;
+  std::map<std::string, int> techniques;
+  for (const std::string& line : puzzles) {
+    SCOPED_TRACE(line);
+    const core::TDigitGrid grid = GridFromLine(line);
+    core::TDigitGrid solution{};
+    bool unique = false;
+    ASSERT_EQ(solver::SolveAndCount(grid, solution, unique), 1);
+
+    GoOnView view;
+    Game game(view);
+    game.RateClues = RateAsTheProgramDoes;
+    LoadPosition(game, grid);
+    const int level = game.PuzzleLevel;
+
+    const TWalkResult walk = WalkHints(game, view, [&](const TWalkStep& step) {
+      ++techniques[step.name];
+      ASSERT_TRUE(step.hint.applied) << step.name;
+      ASSERT_FALSE(step.stages.empty());
+      for (const TCellDigit& p : step.change.placed)
+        EXPECT_EQ(p.digit, solution[core::GridIndex(p.col, p.row)])
+            << step.name << " " << step.change.Text();
+      for (const TCellDigit& e : step.change.eliminated)
+        EXPECT_NE(e.digit, solution[core::GridIndex(e.col, e.row)])
+            << step.name << " " << step.change.Text();
+      if (!step.change.eliminated.empty()) {
+        EXPECT_EQ(step.change.eliminated,
+                  ShownEliminations(step.stages.back().highlights, step.hint.beforeApply))
+            << step.name << " " << step.change.Text();
+      }
+    });
+
+    ++walked[level];
+    if (walk.solved) {
+      ++finished[level];
+      EXPECT_EQ(game.Digits, solution);
+    }
+    if (level >= 1 && level <= 4) {
+      EXPECT_TRUE(walk.solved) << "level " << level;
+    }
+  }
+
+  for (int level = 1; level <= 5; ++level) EXPECT_GE(walked[level], 20) << "level " << level;
+  // The walk has reached well beyond the singles.
+  EXPECT_GT(techniques["forcing chain"], 0);
+  EXPECT_GT(techniques["naked pair"], 0);
+  EXPECT_GT(techniques["pointing"], 0);
+
+  std::cout << "hint walk: level 5 finished " << finished[5] << " of " << walked[5] << "\n";
+  RecordProperty("level5_finished", finished[5]);
+  RecordProperty("level5_walked", walked[5]);
+}
+
+}  // namespace
+}  // namespace zentaro::app::test

@@ -1,0 +1,340 @@
+// Playing on the board with the mouse, the keyboard and the pop-ups.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeView.h"
+#include "app/Game.h"
+
+namespace zentaro::app::test {
+namespace {
+
+using core::kResultNo;
+using core::kResultYes;
+
+// kPuzzle's row A reads ". . 7 5 . . . 3 1", column 1 holds 1 (B1), 9 (C1)
+// and 7 (I1), and block 0 holds 7, 1 and 9; B2 sees a 7 only in its block.
+class Input : public ::testing::Test {
+ protected:
+  Input() { StartWith(game, GridFromLine(kPuzzle)); }
+
+  // Left click on the cell, then the digit chosen from the pop-up.
+  void Choose(int col, int row, int digit) {
+    game.FormMouseDown(col, row, MouseButton::Left);
+    game.N12Click(digit);
+  }
+  int SolutionAt(int col, int row) const { return game.Solution[core::GridIndex(col, row)]; }
+  core::TBoard Computed() const {
+    core::TBoard board{};
+    core::BuildFromDigitsPlain(core::ExtractDigits(game.Board), board);
+    return board;
+  }
+
+  FakeView view;
+  Game game{view};
+};
+
+TEST_F(Input, KeyboardPlayEndsInTheSolvedReport) {
+  for (int i = 0; i < 65; ++i) game.Timer1Timer();
+  game.FormKeyDown(Key::Down);  // the first arrow selects A1
+  for (int i = 0; i < 81; ++i) {
+    // Over a clue the key must do nothing, whatever the digit.
+    const int digit = SolutionAt(game.CurCol, game.CurRow);
+    game.FormKeyDown(DigitKey(game.IsClue(game.CurCol, game.CurRow) ? digit % 9 + 1 : digit));
+    game.FormKeyDown(Key::Right);
+  }
+  EXPECT_EQ(game.CurCol, 9);
+  EXPECT_EQ(game.CurRow, 9);
+  EXPECT_EQ(game.Digits, game.Solution);
+  EXPECT_EQ(game.History().Count(), 1 + 54);
+  ASSERT_EQ(view.solvedReports, 1);
+  EXPECT_EQ(view.reports[0].time, "00:01:05");
+  EXPECT_FALSE(view.clockRunning);
+  game.Timer1Timer();
+  EXPECT_EQ(game.ElapsedSeconds, 65);
+}
+
+TEST_F(Input, WrongLastDigitShowsNoReportUntilCorrected) {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (!game.IsClue(c, r) && (c != 9 || r != 9)) Choose(c, r, SolutionAt(c, r));
+  Choose(9, 9, SolutionAt(9, 9) % 9 + 1);
+  EXPECT_EQ(view.solvedReports, 0);
+  EXPECT_TRUE(game.IsConflictCell(9, 9));
+  bool newPuzzle = false;
+  game.StartNewPuzzle = [&] { newPuzzle = true; };
+  view.reportAnswer = core::kResultOk;
+  Choose(9, 9, SolutionAt(9, 9));
+  EXPECT_EQ(view.solvedReports, 1);
+  EXPECT_TRUE(newPuzzle);
+}
+
+struct ConflictCase {
+  int col, row, digit;
+  bool red;
+};
+
+class Conflict : public Input, public ::testing::WithParamInterface<ConflictCase> {};
+
+TEST_P(Conflict, OnlyTheTypedCellTurnsRedUntilItIsDrawnAgain) {
+  const ConflictCase k = GetParam();
+  Choose(k.col, k.row, k.digit);
+  EXPECT_EQ(game.IsConflictCell(k.col, k.row), k.red);
+  EXPECT_FALSE(game.IsConflictCell(3, 1));
+  game.FormKeyDown(Key::Right);
+  game.FormKeyDown(Key::Left);
+  EXPECT_FALSE(game.IsConflictCell(k.col, k.row));
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, Conflict,
+                         ::testing::Values(ConflictCase{1, 1, 7, true},  // A3 in the row
+                                           ConflictCase{1, 1, 1, true},  // B1 in the column
+                                           ConflictCase{2, 2, 7, true},  // A3 in the block
+                                           ConflictCase{1, 1, 2, false}));
+
+TEST_F(Input, UndoTakesTheRedAwayWithTheDigit) {
+  Choose(1, 1, 7);
+  ASSERT_TRUE(game.IsConflictCell(1, 1));
+  game.UndoStep();
+  EXPECT_FALSE(game.IsConflictCell(1, 1));
+  EXPECT_EQ(game.Board.at(1, 1)[core::kDigit], 0);
+}
+
+TEST_F(Input, RetypingTheSameDigitRecordsAStepWithoutAskingForMarks) {
+  Choose(1, 1, 7);
+  game.AskMarksSource = false;  // as after choosing the current marks for a hint
+  game.FormKeyDown(Key::Digit7);
+  EXPECT_EQ(game.History().Count(), 3);
+  EXPECT_FALSE(game.AskMarksSource);
+  EXPECT_TRUE(game.IsConflictCell(1, 1));
+  game.FormKeyDown(Key::Digit2);
+  EXPECT_TRUE(game.AskMarksSource);
+}
+
+TEST_F(Input, ReplacedDigitReturnsToComputedCandidatesOnly) {
+  ASSERT_TRUE(game.Calculate1Click());
+  Choose(1, 1, 2);
+  Choose(1, 1, 4);
+  EXPECT_EQ(game.ComputedBoard.at(2, 1)[2], 1);
+  EXPECT_EQ(game.ComputedBoard.at(2, 1)[4], 0);
+  EXPECT_EQ(game.Board.at(2, 1)[2], 0);
+  EXPECT_EQ(game.Board.at(2, 1)[4], 0);
+  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, Computed()));
+
+  game.FormKeyDown(Key::Clear);
+  EXPECT_EQ(game.Board.at(1, 1), core::TCell{});  // no marks in the emptied cell
+  EXPECT_EQ(game.Board.at(2, 1)[4], 0);
+  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, Computed()));
+  EXPECT_EQ(game.History().Count(), 5);
+  game.FormKeyDown(Key::Clear);  // nothing left to clear
+  EXPECT_EQ(game.History().Count(), 5);
+}
+
+TEST_F(Input, WithoutRemoveMarksOnFillThePeersKeepTheirMarks) {
+  ASSERT_TRUE(game.Calculate1Click());
+  game.RemoveMarksOnFill = false;
+  Choose(1, 1, 2);
+  EXPECT_EQ(game.Board.at(2, 1)[2], 1);
+  EXPECT_EQ(game.ComputedBoard.at(2, 1)[2], 0);
+}
+
+TEST_F(Input, ClicksSelectAndOpenTheRightPopup) {
+  Choose(1, 1, 2);
+  game.FormMouseDown(1, 1, MouseButton::Right);  // filled: selected, no pop-up
+  EXPECT_TRUE(view.marksPopups.empty());
+  game.FormMouseDown(1, 1, MouseButton::Left);
+  ASSERT_EQ(view.digitPopups.size(), 2u);
+  EXPECT_TRUE(view.digitPopups[1].clearEnabled);
+  EXPECT_FALSE(view.digitPopups[0].clearEnabled);
+
+  game.FormMouseDown(3, 1, MouseButton::Left);  // clue: the selection stays
+  EXPECT_EQ(game.CurCol, 1);
+  EXPECT_EQ(view.digitPopups.size(), 2u);
+
+  game.FormMouseDown(2, 1, MouseButton::Right);
+  game.N11Click(6);
+  game.FormKeyDown(Key::Shift);
+  ASSERT_EQ(view.marksPopups.size(), 2u);
+  EXPECT_FALSE(view.marksPopups[0].checked[5]);
+  EXPECT_TRUE(view.marksPopups[1].checked[5]);
+
+  game.FormMouseDown(-1, -1, MouseButton::Left);
+  EXPECT_EQ(game.CurCol, -1);
+  EXPECT_EQ(view.digitPopups.size(), 2u);
+}
+
+struct ArrowCase {
+  int col, row;
+  Key key;
+  int toCol, toRow;
+};
+
+class Arrow : public Input, public ::testing::WithParamInterface<ArrowCase> {};
+
+TEST_P(Arrow, MovesWithinTheBoardWrappingOnlyAlongRows) {
+  const ArrowCase k = GetParam();
+  game.CurCol = k.col;
+  game.CurRow = k.row;
+  game.FormKeyDown(k.key);
+  EXPECT_EQ(game.CurCol, k.toCol);
+  EXPECT_EQ(game.CurRow, k.toRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Arrow,
+    ::testing::Values(ArrowCase{5, 5, Key::Up, 5, 4}, ArrowCase{5, 5, Key::Down, 5, 6},
+                      ArrowCase{5, 5, Key::Left, 4, 5}, ArrowCase{5, 5, Key::Right, 6, 5},
+                      ArrowCase{1, 1, Key::Up, 1, 1}, ArrowCase{1, 9, Key::Down, 1, 9},
+                      ArrowCase{1, 1, Key::Left, 1, 1}, ArrowCase{9, 9, Key::Right, 9, 9},
+                      ArrowCase{1, 2, Key::Left, 9, 1}, ArrowCase{9, 1, Key::Right, 1, 2},
+                      ArrowCase{0, 0, Key::Left, 1, 1}, ArrowCase{-1, -1, Key::Down, 1, 1}));
+
+TEST_F(Input, KeysWithoutSelectionPuzzleOrDuringGenerationChangeNothing) {
+  game.FormKeyDown(Key::Digit2);
+  EXPECT_EQ(game.History().Count(), 1);
+  game.CurCol = game.CurRow = 1;
+  game.Generating = true;
+  game.FormKeyDown(Key::Digit2);
+  game.FormMouseDown(2, 1, MouseButton::Left);
+  EXPECT_EQ(game.History().Count(), 1);
+  EXPECT_EQ(game.CurCol, 1);
+  game.FormKeyDown(Key::Escape);
+  EXPECT_TRUE(game.CancelRequested);
+
+  Game idle(view);
+  idle.FormKeyDown(Key::Down);
+  EXPECT_EQ(idle.CurCol, 0);
+}
+
+TEST_F(Input, RemovingAMarkIsRememberedInItsStep) {
+  game.FormMouseDown(2, 1, MouseButton::Right);
+  game.N11Click(6);
+  EXPECT_TRUE(view.commands[Command::Showmarks1]);
+  EXPECT_FALSE(game.MarksReduced);
+  game.N11Click(6);
+  EXPECT_TRUE(game.MarksReduced);
+  EXPECT_FALSE(view.commands[Command::Showmarks1]);
+  game.UndoStep();
+  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_EQ(game.Board.at(2, 1)[6], 1);
+  game.RedoStep();
+  EXPECT_TRUE(game.MarksReduced);
+}
+
+TEST_F(Input, HighlightButtonsMoveAndReleaseTheHighlight) {
+  game.FormMouseDown(1, 1, MouseButton::Left);
+  game.SpeedButton1Click(5, true);
+  EXPECT_EQ(game.HighlightDigit, 5);
+  EXPECT_EQ(game.CurCol, 0);
+  game.HighlightMenuClick(3);
+  EXPECT_EQ(game.HighlightDigit, 3);
+  game.FormMouseDown(1, 1, MouseButton::Left);
+  game.HighlightMenuClick(3);  // Ctrl+3 again releases it
+  EXPECT_EQ(game.HighlightDigit, 0);
+  EXPECT_EQ(game.CurCol, 1);  // releasing keeps the selection
+  EXPECT_EQ(view.highlightButtons, (std::vector<int>{5, 3, 0}));
+}
+
+TEST_F(Input, RemovingAllMarksAsksFirst) {
+  ASSERT_TRUE(game.Calculate1Click());
+  view.AnswerBox(kResultNo);
+  game.Showmarks1Click();
+  EXPECT_EQ(game.Board.at(2, 1)[core::kCount], 3);  // 2, 4, 6
+
+  game.MarksReduced = true;
+  view.AnswerBox(kResultYes);
+  game.Showmarks1Click();
+  EXPECT_EQ(view.boxes.back().text, "Do you want all pencil marks to be removed?");
+  bool any = true;
+  core::CheckMarks(game.Board, any);
+  EXPECT_FALSE(any);
+  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_FALSE(view.commands[Command::Showmarks1]);
+  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, Computed()));
+  EXPECT_EQ(game.History().Count(), 3);
+}
+
+TEST_F(Input, FillingInCandidatesAsksOnlyWhenMarksWouldBeLost) {
+  EXPECT_TRUE(game.Calculate1Click());  // no marks: no question
+  EXPECT_TRUE(core::BoardsEqual(game.Board, Computed()));
+  EXPECT_TRUE(game.Calculate1Click());  // complete marks: no question, no step
+  EXPECT_EQ(game.History().Count(), 2);
+  EXPECT_EQ(game.CandidatesCalculated, 2);
+
+  game.FormMouseDown(2, 1, MouseButton::Right);
+  game.N11Click(6);
+  view.AnswerBox(kResultNo);
+  EXPECT_FALSE(game.Calculate1Click());
+  EXPECT_EQ(game.Board.at(2, 1)[6], 0);
+  EXPECT_TRUE(game.MarksReduced);
+
+  view.AnswerBox(kResultYes);
+  EXPECT_TRUE(game.Calculate1Click());
+  EXPECT_EQ(view.boxes.back().text,
+            "This will remove current pencil marks and fill in all candidates from "
+            "scratch.\rDo you want to continue?");
+  EXPECT_EQ(game.Board.at(2, 1)[6], 1);
+  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_EQ(game.History().Count(), 4);
+  EXPECT_EQ(game.CandidatesCalculated, 3);
+}
+
+// A hint's eliminations thin out both boards alike; filling in the
+// candidates afterwards changes the marks and must be a step of its own.
+TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
+  ASSERT_TRUE(game.Calculate1Click());
+  game.Board.at(2, 1)[6] = 0;
+  --game.Board.at(2, 1)[core::kCount];
+  game.ComputedBoard = game.Board;
+  game.AddStep(game.Board, true, true);
+  const core::TBoard thinned = game.Board;
+
+  view.AnswerBox(kResultYes);
+  ASSERT_TRUE(game.Calculate1Click());
+  EXPECT_EQ(game.Board.at(2, 1)[6], 1);
+  game.UndoStep();
+  EXPECT_EQ(game.Board, thinned);
+}
+
+TEST_F(Input, CancelAndPanelClicksRemoveTheSelection) {
+  game.FormMouseDown(4, 2, MouseButton::Left);
+  view.cellRedraws.clear();
+  game.Cancel1Click();
+  EXPECT_EQ(game.CurCol, 0);
+  EXPECT_EQ(view.cellRedraws, (std::vector<std::pair<int, int>>{{4, 2}}));
+  game.FormMouseDown(4, 2, MouseButton::Left);
+  game.Panel4MouseDown(MouseButton::Other);
+  EXPECT_EQ(game.CurCol, 4);
+  game.StepLabMouseDown();
+  EXPECT_EQ(game.CurCol, -1);
+}
+
+TEST_F(Input, EditModeTypesLikeATypewriter) {
+  game.EditMode = true;
+  game.PuzzleActive = false;
+  game.Clues = {};
+  game.CurCol = 9;
+  game.CurRow = 1;
+  game.FormKeyDown(Key::Digit3);  // over the clue 1
+  EXPECT_EQ(game.Board.at(9, 1)[core::kDigit], 3);
+  EXPECT_EQ(game.CurCol, 1);
+  EXPECT_EQ(game.CurRow, 2);
+  game.FormKeyDown(Key::Clear);  // B1 loses its 1
+  EXPECT_EQ(game.Board.at(1, 2)[core::kDigit], 0);
+  EXPECT_EQ(game.CurCol, 2);
+  game.FormMouseDown(5, 5, MouseButton::Right);
+  game.FormKeyDown(Key::Shift);
+  EXPECT_TRUE(view.marksPopups.empty());
+
+  game.CurCol = game.CurRow = 9;
+  game.FormKeyDown(Key::Digit5);
+  EXPECT_EQ(game.Board.at(9, 9)[core::kDigit], 5);
+  EXPECT_EQ(game.CurCol, 9);
+  EXPECT_EQ(game.CurRow, 9);
+  EXPECT_EQ(game.History().Count(), 1);
+}
+
+}  // namespace
+}  // namespace zentaro::app::test

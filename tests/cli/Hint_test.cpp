@@ -1,0 +1,154 @@
+// zentaro-cli hint and hint --walk, run as a script would run them.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Rows 1..9 shifted along: a valid full grid.
+const std::string kPatternGrid =
+    "123456789456789123789123456234567891567891234891234567345678912678912345912345678";
+
+// Without A1 (1), E5 (9) and I9 (8), each alone in its row, column and block.
+std::string ThreeSingles() {
+  std::string line = kPatternGrid;
+  line[0] = line[40] = line[80] = '.';
+  return line;
+}
+
+class HintCommandTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / ("zentaro_hint_" + std::string(info->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Write(const std::string& name, const std::string& content) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+  }
+
+  RunResult Run(const std::string& args) {
+    const std::string errFile = (dir_ / "stderr.txt").string();
+    const std::string command = std::string(ZENTARO_CLI) + " " + args + " 2>" + errFile;
+    RunResult result;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) result.out.append(buf, n);
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream in(errFile, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    result.err = s.str();
+    return result;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(HintCommandTest, WalkPrintsEveryStepThenTheEnd) {
+  // The block with a single empty cell comes first: block 0, then 4, then 8.
+  const RunResult r = Run("hint --walk " + Write("p.txt", ThreeSingles() + "\n"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "single candidate\tA1=1\nsingle candidate\tE5=9\nsingle candidate\tI9=8\n"
+            "solved\t" +
+                kPatternGrid + "\n");
+}
+
+TEST_F(HintCommandTest, WalkListsEliminationsAndStopsWhereNoHintIsLeft) {
+  // The first of the magictour top1465: the hints run out long before the end.
+  const std::string hardest =
+      "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........";
+  const RunResult r = Run("hint --walk " + Write("p.txt", ThreeSingles() + "\n" + hardest + "\n"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[3], "solved\t" + kPatternGrid);
+  const std::string& last = lines.back();
+  ASSERT_EQ(last.substr(0, 6), "stuck\t");
+  const std::string reached = last.substr(6);
+  ASSERT_EQ(reached.size(), 81u);
+  for (std::size_t i = 0; i < 81; ++i)
+    if (hardest[i] != '.') {
+      EXPECT_EQ(reached[i], hardest[i]) << i;
+    }
+  // Every step between names its technique and what it did, in the cell=digit
+  // or cell-digit form; some of them only eliminate.
+  int eliminations = 0;
+  for (std::size_t i = 4; i + 1 < lines.size(); ++i) {
+    const std::size_t tab = lines[i].find('\t');
+    ASSERT_NE(tab, std::string::npos) << lines[i];
+    const std::string change = lines[i].substr(tab + 1);
+    EXPECT_TRUE(change.size() >= 4 && (change[2] == '=' || change[2] == '-')) << lines[i];
+    if (change[2] == '-') ++eliminations;
+  }
+  EXPECT_GT(eliminations, 0) << r.out;
+}
+
+TEST_F(HintCommandTest, HintOnAnSdkFileUsesItsPencilMarks) {
+  // A1 carries a 5 the digits do not allow: the marks differ from the
+  // computed ones and the player's own are used, so A1 is no single and E5,
+  // whose mark is its only candidate, is the hint.
+  std::string sdk = "[Puzzle]\r\n";
+  const std::string puzzle = ThreeSingles();
+  for (int r = 0; r < 9; ++r) sdk += puzzle.substr(static_cast<std::size_t>(9 * r), 9) + "\r\n";
+  sdk +=
+      "[PencilMarks]\r\n15,,,,,,,,\r\n,,,,,,,,\r\n,,,,,,,,\r\n,,,,,,,,\r\n,,,,9,,,,\r\n,,,,,,,,"
+      "\r\n,,,,,,,,\r\n,,,,,,,,\r\n,,,,,,,,8\r\n";
+  const RunResult r = Run("hint " + Write("marks.sdk", sdk));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  const auto has = [&](const std::string& line) {
+    for (const std::string& l : lines)
+      if (l == line) return true;
+    return false;
+  };
+  EXPECT_TRUE(has("Technique: single candidate")) << r.out;
+  // Not a terminal: the mark-up characters are gone and nothing else is added.
+  EXPECT_TRUE(has("  The cell E5 has only one candidate.")) << r.out;
+  EXPECT_TRUE(has("  Conclusion:   E5 = 9")) << r.out;
+  EXPECT_TRUE(has("  Highlighted cells: E5")) << r.out;
+  EXPECT_TRUE(has("Do it: E5=9")) << r.out;
+  std::string after = puzzle;
+  after[40] = '9';
+  EXPECT_EQ(lines.back(), "Position: " + after);
+  EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+}
+
+TEST_F(HintCommandTest, HintWithoutFileIsAUsageError) {
+  const RunResult r = Run("hint --walk");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("no FILE"), std::string::npos) << r.err;
+}
+
+}  // namespace

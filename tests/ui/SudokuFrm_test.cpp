@@ -1,0 +1,539 @@
+// The main window as a user meets it: its captions, its commands' states,
+// a game played with keyboard and mouse, files opened and saved, and the
+// questions and messages of its commands.
+
+#include <QMenu>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "UiTestSupport.h"
+#include "core/StringTable.h"
+
+using namespace zentaro;
+using app::Command;
+using core::MsgButton;
+using ui::test::ScriptedFrm;
+
+class SudokuFrmTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+
+  std::unique_ptr<ScriptedFrm> Start() {
+    auto frm = std::make_unique<ScriptedFrm>();
+    frm->ShowWindow();
+    if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
+    return frm;
+  }
+
+  static void Open(ScriptedFrm& frm, const QString& path) {
+    frm.fileAnswers.push_back(path);
+    frm.Action(Command::Loadpuzzle1)->trigger();
+  }
+
+  static QAction* Item(ScriptedFrm& frm, const QString& name) {
+    return frm.findChild<QAction*>(name);
+  }
+
+  static void Click(ScriptedFrm& frm, int col, int row, Qt::MouseButton button) {
+    QTest::mouseClick(frm.Board(), button, {}, frm.Board()->CellRect(col, row).center());
+  }
+
+  static void Key(ScriptedFrm& frm, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+    QTest::keyClick(frm.Board(), key, mods);
+  }
+
+  // Picks a digit from the popup the last left click opened.
+  static void ChooseDigit(ScriptedFrm& frm, int digit) {
+    QVERIFY(frm.DigitPopup()->isVisible());
+    Item(frm, QString("N%1").arg(digit * 10 + 2))->trigger();
+    frm.DigitPopup()->hide();
+  }
+
+  static void ToggleMark(ScriptedFrm& frm, int digit) {
+    QVERIFY(frm.MarksPopup()->isVisible());
+    Item(frm, QString("N%1").arg(digit * 10 + 1))->trigger();
+    frm.MarksPopup()->hide();
+  }
+
+  static QColor CellBackground(ScriptedFrm& frm, int col, int row) {
+    const QImage image = frm.Board()->grab().toImage();
+    const QRect r = frm.Board()->CellRect(col, row);
+    return image.pixelColor(r.left() + 3, r.top() + 3);
+  }
+
+  static int DigitAt(ScriptedFrm& frm, int col, int row) {
+    return frm.Game().Board.at(col, row)[core::kDigit];
+  }
+
+  QString PuzzleFile(const QString& name, const QString& line) {
+    return ui::test::WriteFile(dir_, name, ui::test::SdkFile(line));
+  }
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(dir_.isValid());
+  }
+
+  void StartupShowsTheCaptionsOfTheStringTable_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("new") << "LoadFromDB1"
+                         << "New puzzle..."
+                         << "Ctrl+N";
+    QTest::newRow("open") << "Loadpuzzle1"
+                          << "&Open from file..."
+                          << "Ctrl+O";
+    QTest::newRow("save") << "Savepuzzle1"
+                          << "&Save to file"
+                          << "Ctrl+S";
+    QTest::newRow("save as") << "Savepuzzleas1"
+                             << "&Save &as..."
+                             << "";
+    QTest::newRow("print") << "Print1"
+                           << "Print..."
+                           << "Ctrl+P";
+    QTest::newRow("settings") << "Settings1"
+                              << "Settings..."
+                              << "";
+    QTest::newRow("exit") << "Exit1"
+                          << "&Close"
+                          << "";
+    QTest::newRow("fill") << "Calculate1"
+                          << "&Fill in candidates"
+                          << "Ctrl+M";
+    QTest::newRow("remove") << "Showmarks1"
+                            << "&Remove candidates"
+                            << "Ctrl+Alt+M";
+    QTest::newRow("undo") << "Undoonestep1"
+                          << "Undo one step"
+                          << "Ctrl+Z";
+    QTest::newRow("redo") << "Redostep1"
+                          << "Redo one step"
+                          << "Ctrl+Y";
+    QTest::newRow("first") << "Gotofirststep1"
+                           << "Move to the first step"
+                           << "";
+    QTest::newRow("last") << "Gotolaststep1"
+                          << "Move to the last step"
+                          << "";
+    QTest::newRow("set mark") << "Setbookmark1"
+                              << "Set the bookmark here"
+                              << "";
+    QTest::newRow("go mark") << "Gotobookmark1"
+                             << "Go to the bookmark"
+                             << "";
+    QTest::newRow("highlight 1") << "N110"
+                                 << "1"
+                                 << "Ctrl+1";
+    QTest::newRow("highlight 9") << "N93"
+                                 << "9"
+                                 << "Ctrl+9";
+    QTest::newRow("rate") << "Rate1"
+                          << "Estimate difficulty (in current state)"
+                          << "Ctrl+R";
+    QTest::newRow("solve") << "Solve1"
+                           << "View solution (from current state)"
+                           << "";
+    QTest::newRow("edit") << "Editmode1"
+                          << "Start editing"
+                          << "";
+    QTest::newRow("stop edit") << "Stopeditmode1"
+                               << "Stop editing"
+                               << "";
+    QTest::newRow("clear all") << "ClearFixed1"
+                               << "Clear all cells"
+                               << "";
+    QTest::newRow("help") << "HelpOnProgram1"
+                          << "&Help"
+                          << "F1";
+    QTest::newRow("hint") << "HintMenu1"
+                          << "Hint..."
+                          << "Ctrl+Q";
+    QTest::newRow("about") << "About1"
+                           << "About..."
+                           << "";
+    QTest::newRow("candidate 1") << "N11"
+                                 << "1 (candidate)"
+                                 << "";
+    QTest::newRow("candidate 9") << "N91"
+                                 << "9 (candidate)"
+                                 << "";
+    QTest::newRow("clear") << "Clear2"
+                           << "Clear"
+                           << "";
+    QTest::newRow("cancel digits") << "Cancel1"
+                                   << "Cancel"
+                                   << "";
+    QTest::newRow("cancel marks") << "Cancel2"
+                                  << "Cancel"
+                                  << "";
+    QTest::newRow("open button") << "OpenSpeedBut"
+                                 << "Read puzzle from file"
+                                 << "";
+    QTest::newRow("rate button") << "RateSpeedBut"
+                                 << "Estimate difficulty"
+                                 << "";
+    QTest::newRow("settings button") << "SettingsSpeedBut"
+                                     << "Program settings"
+                                     << "";
+  }
+  void StartupShowsTheCaptionsOfTheStringTable() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    auto frm = Start();
+    QAction* action = Item(*frm, name);
+    QVERIFY2(action, qPrintable(name));
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->shortcut().toString(), key);
+  }
+
+  void StartupShowsTitleMenusPanelsAndHints() {
+    auto frm = Start();
+    QCOMPARE(frm->windowTitle(), QString("Zentaro"));
+    QStringList menus;
+    for (QMenu* m : {frm->findChild<QMenu*>("File1"), frm->findChild<QMenu*>("Sudoku1"),
+                     frm->findChild<QMenu*>("Edit1"), frm->findChild<QMenu*>("Help1"),
+                     frm->findChild<QMenu*>("Step1"), frm->findChild<QMenu*>("Highlight1")})
+      menus << m->title();
+    QCOMPARE(menus, (QStringList{"&File", "&Action", "&Edit", "&Help", "Step", "Highlight"}));
+    ui::ToolPanel* tools = frm->Tools();
+    QCOMPARE(tools->StepLab->text(), QString("Step"));
+    QCOMPARE(tools->Bookmarklab->text(), QString("Bookmark"));
+    QCOMPARE(tools->Label7->text(), QString("Highlight"));
+    QCOMPARE(tools->UndoBut->toolTip(), QString("Undo one step"));
+    QCOMPARE(tools->GoBookmarkBut->toolTip(), QString("Go to the bookmark"));
+    QCOMPARE(tools->NFixedLab->text(), QString("00:00:00"));
+    QCOMPARE(tools->HintBut->Caption(), QString("Hint"));
+    QCOMPARE(frm->StatusPanel(1)->text(), QString());
+    // Items that never show.
+    for (const char* hidden : {"Generatenew1", "Competitionmode1", "Normalmode1", "CancelMenu"})
+      QVERIFY2(!Item(*frm, hidden)->isVisible(), hidden);
+  }
+
+  void CommandsWaitForAPuzzle() {
+    auto frm = Start();
+    for (Command c :
+         {Command::LoadFromDB1, Command::Loadpuzzle1, Command::OpenSpeedBut, Command::Editmode1})
+      QVERIFY(frm->Action(c)->isEnabled());
+    for (Command c :
+         {Command::Savepuzzle1, Command::Savepuzzleas1, Command::SaveSpeedBut, Command::Print1,
+          Command::Calculate1, Command::Showmarks1, Command::Rate1, Command::RateSpeedBut,
+          Command::Solve1, Command::HintMenu1, Command::Stopeditmode1, Command::ClearFixed1})
+      QVERIFY2(!frm->Action(c)->isEnabled(), qPrintable(frm->Action(c)->objectName()));
+    ui::ToolPanel* tools = frm->Tools();
+    QCOMPARE(tools->NewBut->ShownPicture(), ui::ToolPictureState::Normal);
+    for (ui::ToolImageButton* b : {tools->HintBut, tools->CandidatesBut, tools->NoCandidatesBut})
+      QCOMPARE(b->ShownPicture(), ui::ToolPictureState::Disabled);
+    for (QToolButton* b : {tools->UndoBut, tools->RedoBut, tools->MoveFirstBut, tools->MoveLastBut,
+                           tools->SetBookmarkBut, tools->GoBookmarkBut})
+      QVERIFY(!b->isEnabled());
+    // Keys do nothing without a puzzle.
+    Key(*frm, Qt::Key_Right);
+    QCOMPARE(frm->Game().CurCol, 0);
+  }
+
+  void PuzzleFromAFileIsPlayedToTheSolvedReport() {
+    auto frm = Start();
+    const QString line = ui::test::SolutionWithHoles({{4, 1}, {2, 2}, {5, 5}, {9, 9}});
+    const QString path = PuzzleFile("nearly.sdk", line);
+    Open(*frm, path);
+    QCOMPARE(frm->windowTitle(), QString("Zentaro - nearly.sdk"));
+    QCOMPARE(frm->StatusPanel(1)->text(), QString("Clues: 77    Empty: 4"));
+    QVERIFY(frm->Action(Command::Calculate1)->isEnabled());
+    QVERIFY(frm->Tools()->SetBookmarkBut->isEnabled());
+
+    // Keyboard: the first arrow selects A1, three more reach A4.
+    for (int i = 0; i < 4; ++i) Key(*frm, Qt::Key_Right);
+    QCOMPARE(std::make_pair(frm->Game().CurCol, frm->Game().CurRow), std::make_pair(4, 1));
+    // A 4 clashes with the 4 in A1: the cell turns red until cleared.
+    Key(*frm, Qt::Key_4);
+    QCOMPARE(DigitAt(*frm, 4, 1), 4);
+    QCOMPARE(CellBackground(*frm, 4, 1), QColor(255, 0, 0));
+    Key(*frm, Qt::Key_Space);
+    QCOMPARE(DigitAt(*frm, 4, 1), 0);
+    QCOMPARE(CellBackground(*frm, 4, 1), QColor(164, 235, 212));
+    Key(*frm, Qt::Key_9, Qt::KeypadModifier);
+    QCOMPARE(DigitAt(*frm, 4, 1), 9);
+    QCOMPARE(frm->StatusPanel(1)->text(), QString("Clues: 77    Empty: 3"));
+
+    // Mouse: the digit popup opens at the cell's lower-right corner.
+    Click(*frm, 2, 2, Qt::LeftButton);
+    const QPoint corner = frm->Board()->mapToGlobal(frm->Board()->PopupPoint(2, 2));
+    QCOMPARE(frm->DigitPopup()->pos(), corner);
+    QVERIFY(!Item(*frm, "Clear2")->isEnabled());
+    ChooseDigit(*frm, 6);
+    QCOMPARE(DigitAt(*frm, 2, 2), 6);
+
+    // Pencil marks by right click and by Shift.
+    Click(*frm, 5, 5, Qt::RightButton);
+    ToggleMark(*frm, 6);
+    QCOMPARE(frm->Game().Board.at(5, 5)[6], 1);
+    Key(*frm, Qt::Key_Shift);
+    QVERIFY(frm->MarksPopup()->isVisible());
+    QVERIFY(Item(*frm, "N61")->isChecked());
+    QVERIFY(!Item(*frm, "N51")->isChecked());
+    frm->MarksPopup()->hide();
+    QVERIFY(frm->Action(Command::Showmarks1)->isEnabled());
+
+    // Undo, redo and the bookmark through the step buttons.
+    QTest::mouseClick(frm->Tools()->UndoBut, Qt::LeftButton);
+    QCOMPARE(frm->Game().Board.at(5, 5)[6], 0);
+    QVERIFY(frm->Tools()->RedoBut->isEnabled());
+    QTest::mouseClick(frm->Tools()->RedoBut, Qt::LeftButton);
+    QCOMPARE(frm->Game().Board.at(5, 5)[6], 1);
+    QTest::mouseClick(frm->Tools()->SetBookmarkBut, Qt::LeftButton);
+    QTRY_VERIFY(frm->Tools()->GoBookmarkBut->isEnabled());
+    Click(*frm, 5, 5, Qt::LeftButton);
+    ChooseDigit(*frm, 6);
+    QCOMPARE(DigitAt(*frm, 5, 5), 6);
+    QTest::mouseClick(frm->Tools()->GoBookmarkBut, Qt::LeftButton);
+    QCOMPARE(DigitAt(*frm, 5, 5), 0);
+    QCOMPARE(frm->Game().Board.at(5, 5)[6], 1);
+    Item(*frm, "Redostep1")->trigger();
+    QCOMPARE(DigitAt(*frm, 5, 5), 6);
+
+    // The last digit, typed into I9, solves the puzzle.
+    QVERIFY(frm->ClockTicking());
+    Click(*frm, 9, 9, Qt::LeftButton);
+    frm->DigitPopup()->hide();
+    frm->reportAnswers.push_back(false);
+    Key(*frm, Qt::Key_2);
+    QCOMPARE(frm->reports.size(), std::size_t{1});
+    const ui::test::SeenReport& report = frm->reports.front();
+    QCOMPARE(report.captions.at(0), QString("Puzzle solved"));
+    const int level = frm->Game().PuzzleLevel;
+    QCOMPARE(report.captions.at(1),
+             "Level : " + (level >= 1 && level <= 5 ? QString::number(level) : QString("?")));
+    QVERIFY(QRegularExpression("^Time : 00:00:\\d\\d$").match(report.captions.at(2)).hasMatch());
+    QCOMPARE(report.captions.mid(3), (QStringList{"Candidates calculated : No", "General hints : 0",
+                                                  "Concrete hints : 0", "Solution viewed : No"}));
+    QCOMPARE(report.ok, QString("&New puzzle"));
+    QCOMPARE(report.cancel, QString("&Close"));
+    QVERIFY(!report.solutionInRed);
+    QVERIFY(!frm->ClockTicking());
+    QVERIFY(frm->AllAnswered());
+    // A solved board is not offered for saving.
+    QVERIFY(frm->close());
+  }
+
+  void OpenAndSaveRoundTripEntriesAndMarks() {
+    auto frm = Start();
+    const QString path = PuzzleFile("round.sdk", ui::test::kPuzzleLine);
+    Open(*frm, path);
+    const ui::test::SeenFileDialog& open = frm->fileDialogs.back();
+    QCOMPARE(open.mode, QFileDialog::AcceptOpen);
+    QCOMPARE(open.filters, (QStringList{"Sudoku files (*.sdk *.msk *.sol)", "Text files (*.txt)",
+                                        "Any file (*)"}));
+    QCOMPARE(open.defaultSuffix, QString("sdk"));
+
+    Click(*frm, 1, 1, Qt::LeftButton);
+    ChooseDigit(*frm, 4);
+    Click(*frm, 2, 2, Qt::RightButton);
+    ToggleMark(*frm, 2);
+    Click(*frm, 2, 2, Qt::RightButton);
+    ToggleMark(*frm, 7);
+
+    const QString saved = dir_.filePath("saved.sdk");
+    frm->fileAnswers.push_back(saved);
+    frm->Action(Command::Savepuzzleas1)->trigger();
+    const ui::test::SeenFileDialog& save = frm->fileDialogs.back();
+    QCOMPARE(save.mode, QFileDialog::AcceptSave);
+    QCOMPARE(save.filters, QStringList{"Sudoku file (*.sdk)"});
+    QCOMPARE(save.proposed.size(), 1);
+    // The game proposes the name without its extension; the dialog adds it.
+    QCOMPARE(QFileInfo(save.proposed.front()).fileName(), QString("round.sdk"));
+    QCOMPARE(QDir(save.directory), QDir(dir_.path()));
+    QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("[State]\r\n4.3.2.6..\r\n"));
+    QVERIFY(text.contains("[PencilMarks]\r\n,,,,,,,,\r\n,27,"));
+
+    // Another window reads the game back as it was left.
+    auto other = Start();
+    Open(*other, saved);
+    QVERIFY(core::BoardsEqual(other->Game().Board, frm->Game().Board));
+    QVERIFY(other->Game().Clues == frm->Game().Clues);
+    QCOMPARE(other->Game().Clues[0], std::uint8_t{0});
+
+    // The next open starts where the file was saved; cancelling changes nothing.
+    frm->fileAnswers.push_back(std::nullopt);
+    frm->Action(Command::Loadpuzzle1)->trigger();
+    QCOMPARE(QDir(frm->fileDialogs.back().directory), QDir(dir_.path()));
+    QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
+    QVERIFY(frm->AllAnswered() && other->AllAnswered());
+  }
+
+  void CommandsAskAndTellInTheirMessageBoxes() {
+    auto frm = Start();
+    Open(*frm, PuzzleFile("msg.sdk", ui::test::kPuzzleLine));
+
+    // "View solution": refused, then accepted.
+    frm->boxAnswers = {MsgButton::No};
+    frm->Action(Command::Solve1)->trigger();
+    QCOMPARE(frm->boxes.back().title, QString("Confirmation"));
+    QCOMPARE(frm->boxes.back().icon, QMessageBox::Question);
+    QCOMPARE(frm->boxes.back().text, QString("  Do you really want to view the solution?  "));
+    QCOMPARE(frm->boxes.back().buttons, (QStringList{"Yes", "No"}));
+    QCOMPARE(DigitAt(*frm, 1, 1), 0);
+
+    // "Estimate difficulty" from its speed button.
+    frm->boxAnswers = {MsgButton::Ok};
+    frm->Action(Command::RateSpeedBut)->trigger();
+    QCOMPARE(frm->boxes.back().title, QString("Information"));
+    QCOMPARE(frm->boxes.back().buttons, QStringList{"OK"});
+    QVERIFY2(QRegularExpression("^The puzzle has exactly one solution\\.\n\nEstimated difficulty: "
+                                "\\w[\\w ]* \\(level [1-5]\\)\\.$")
+                 .match(frm->boxes.back().text)
+                 .hasMatch(),
+             qPrintable(frm->boxes.back().text));
+
+    // Fill in all candidates, then remove them after the question.
+    frm->Tools()->CandidatesBut->SetHot(true);
+    QTest::mouseClick(frm->Tools()->CandidatesBut, Qt::LeftButton);
+    QVERIFY(frm->Game().Board.at(1, 1)[4] > 0);
+    QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Normal);
+    frm->boxAnswers = {MsgButton::Yes};
+    frm->Action(Command::Showmarks1)->trigger();
+    QCOMPARE(frm->boxes.back().text, QString("Do you want all pencil marks to be removed?"));
+    QCOMPARE(frm->Game().Board.at(1, 1)[4], 0);
+    QVERIFY(!frm->Action(Command::Showmarks1)->isEnabled());
+    QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Disabled);
+
+    frm->boxAnswers = {MsgButton::Yes, MsgButton::Ok};
+    frm->Action(Command::Solve1)->trigger();
+    QCOMPARE(frm->boxes.back().title, QString("Information"));
+    QCOMPARE(frm->boxes.back().text,
+             QString("This is the only solution.\nYou can use the \"Step back\" button to "
+                     "restore the puzzle."));
+    QCOMPARE(DigitAt(*frm, 1, 1), 4);
+
+    // A file of no known shape.
+    const QString bad = ui::test::WriteFile(dir_, "bad.txt", "hello\r\n");
+    frm->boxAnswers = {MsgButton::Ok};
+    Open(*frm, bad);
+    QCOMPARE(frm->boxes.back().title, QString("Error"));
+    QCOMPARE(frm->boxes.back().icon, QMessageBox::Critical);
+    QCOMPARE(frm->boxes.back().text, "Unknown file format:\n" + bad);
+    QCOMPARE(frm->windowTitle(), QString("Zentaro - msg.sdk"));
+    QVERIFY(frm->AllAnswered());
+  }
+
+  void ClosingAsksToSaveUnsavedWork() {
+    auto frm = Start();
+    Open(*frm, PuzzleFile("close.sdk", ui::test::kPuzzleLine));
+    QVERIFY(frm->close());  // untouched: nothing to ask
+    QVERIFY(frm->boxes.empty());
+
+    frm = Start();
+    Open(*frm, PuzzleFile("close.sdk", ui::test::kPuzzleLine));
+    Click(*frm, 1, 1, Qt::LeftButton);
+    ChooseDigit(*frm, 4);
+    frm->boxAnswers = {MsgButton::Cancel};
+    QVERIFY(!frm->close());
+    QVERIFY(frm->isVisible());
+    QCOMPARE(frm->boxes.back().text, QString("Do you want to save this puzzle first?"));
+    QCOMPARE(frm->boxes.back().buttons, (QStringList{"Yes", "No", "Cancel"}));
+    frm->boxAnswers = {MsgButton::No};
+    QVERIFY(frm->close());
+    QVERIFY(frm->AllAnswered());
+  }
+
+  void HighlightButtonsAndTheirShortcutsToggleTogether() {
+    auto frm = Start();
+    Open(*frm, PuzzleFile("light.sdk", ui::test::kPuzzleLine));
+    Click(*frm, 1, 1, Qt::LeftButton);
+    frm->DigitPopup()->hide();
+    Item(*frm, "N33")->trigger();  // Ctrl+3
+    QCOMPARE(frm->Game().HighlightDigit, 3);
+    QVERIFY(frm->Tools()->SpeedButtons[2]->isChecked());
+    QVERIFY(frm->Tools()->SpeedButtons[2]->font().bold());
+    QCOMPARE(frm->Game().CurCol, 0);  // the highlight takes the selection away
+    QCOMPARE(CellBackground(*frm, 3, 1), QColor(128, 255, 255));
+    QTest::mouseClick(frm->Tools()->SpeedButtons[7], Qt::LeftButton);
+    QCOMPARE(frm->Game().HighlightDigit, 8);
+    QVERIFY(!frm->Tools()->SpeedButtons[2]->isChecked());
+    QTest::mouseClick(frm->Tools()->SpeedButtons[7], Qt::LeftButton);
+    QCOMPARE(frm->Game().HighlightDigit, 0);
+    QCOMPARE(CellBackground(*frm, 3, 1), QApplication::palette().color(QPalette::Button));
+  }
+
+  void NewPuzzleAsksForLevelsAndGenerates() {
+    auto frm = Start();
+    // Unchecking every level is refused; Cancel then leaves the board empty.
+    frm->levelAnswers.push_back([](ui::TLoadRandom& d) {
+      QCOMPARE(d.windowTitle(), QString("Generate a new puzzle"));
+      QCOMPARE(d.AnyLevel->text(), QString("&Random level"));
+      QCOMPARE(d.Levels[4]->text(), QString("Very hard (level 5)"));
+      QVERIFY(!d.Levels[0]->isEnabled());  // "&Random level" is on
+      d.RadioButton2->click();
+      QVERIFY(d.Levels[0]->isEnabled());
+      for (QCheckBox* c : d.Levels) c->setChecked(false);
+      d.OKBtn->click();
+      d.CancelBtn->click();
+    });
+    frm->boxAnswers = {MsgButton::Ok};
+    QTest::mouseClick(frm->Tools()->NewBut, Qt::LeftButton);
+    QCOMPARE(frm->boxes.back().text, QString("  At least one level box must be checked.  "));
+    QCOMPARE(frm->boxes.back().title, QString("Information"));
+    QCOMPARE(frm->Game().PuzzleActive, false);
+
+    // Easy puzzles only: one comes up, with its clues and a running clock.
+    frm->levelAnswers.push_back([](ui::TLoadRandom& d) {
+      d.RadioButton2->click();
+      for (int i = 0; i < 5; ++i) d.Levels[i]->setChecked(i == 0);
+      d.OKBtn->click();
+    });
+    frm->Action(Command::LoadFromDB1)->trigger();
+    QVERIFY(frm->Game().PuzzleActive);
+    QCOMPARE(frm->Game().PuzzleLevel, 1);
+    QVERIFY(frm->Game().ClueCount >= 17);
+    QCOMPARE(frm->windowTitle(), QString("Zentaro - New puzzle"));
+    QVERIFY(frm->ClockTicking());
+    QVERIFY(frm->Action(Command::HintMenu1)->isEnabled());
+    QVERIFY(!Item(*frm, "CancelMenu")->isVisible());
+    QVERIFY(frm->AllAnswered());
+    frm->Game().PuzzleStored = true;
+    frm->Game().SavedBoard = frm->Game().Board;
+  }
+
+  void HintIsShownInTheHintWindow() {
+    auto frm = Start();
+    const QString line = ui::test::SolutionWithHoles({{4, 1}, {2, 2}});
+    Open(*frm, PuzzleFile("hint.sdk", line));
+    QString shown;
+    frm->hintAnswers.push_back([&shown](ui::THintFrm& h) {
+      shown = h.BoxText();
+      QCOMPARE(h.windowTitle(), QString("Hint"));
+      h.CancelBut->click();
+    });
+    // Whatever the search asks on the way is answered with its first button.
+    for (int i = 0; i < 3; ++i) frm->boxAnswers.push_back(MsgButton::Yes);
+    frm->Action(Command::HintMenu1)->trigger();
+    QVERIFY2(!shown.isEmpty(), qPrintable(frm->unexpected.join("; ")));
+    QVERIFY(frm->hintAnswers.empty());
+    QVERIFY(!frm->Board()->HintHighlightOn());
+    QVERIFY(frm->Action(Command::HintMenu1)->isEnabled());
+  }
+
+  void StatusBarHelpFollowsTheMouse() {
+    auto frm = Start();
+    Open(*frm, PuzzleFile("status.sdk", ui::test::kPuzzleLine));
+    QTest::mouseMove(frm->Board(), frm->Board()->CellRect(5, 5).center());
+    QCOMPARE(frm->StatusPanel(2)->text(), QString::fromStdString(core::LoadText(2040)));
+    QTest::mouseMove(frm->Board(), QPoint(2, 2));
+    QCOMPARE(frm->StatusPanel(2)->text(), QString());
+  }
+};
+
+QTEST_MAIN(SudokuFrmTest)
+#include "SudokuFrm_test.moc"

@@ -1,0 +1,187 @@
+#pragma once
+
+// A main window whose modal dialogs are answered by the test instead of a
+// user: each dialog is recorded as it was about to be shown, then answered
+// from the queue of its kind. A dialog nobody scripted is rejected and
+// recorded as unexpected.
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "core/MessageBox.h"
+#include "ui/Dialogs.h"
+#include "ui/HintFrm.h"
+#include "ui/SudokuFrm.h"
+
+namespace zentaro::ui::test {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon;
+  QStringList buttons;  // left to right as the set gives them
+};
+
+struct SeenFileDialog {
+  QFileDialog::AcceptMode mode;
+  QStringList filters;
+  QString directory;
+  QStringList proposed;
+  QString defaultSuffix;
+};
+
+struct SeenReport {
+  QStringList captions;  // Label1, then each caption label with its value
+  QString ok, cancel;
+  bool solutionInRed = false;
+};
+
+class ScriptedFrm : public TSudokuFrm {
+ public:
+  ScriptedFrm() { Settings().LoadOnStartup = false; }
+
+  std::deque<std::optional<core::MsgButton>> boxAnswers;  // nullopt: close the box
+  std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
+  std::deque<bool> reportAnswers;                         // true: "&New puzzle"
+  // Each acts on the dialog as a user would (checks boxes, presses buttons).
+  std::deque<std::function<void(TLoadRandom&)>> levelAnswers;
+  std::deque<std::function<void(THintFrm&)>> hintAnswers;
+
+  std::vector<SeenBox> boxes;
+  std::vector<SeenFileDialog> fileDialogs;
+  std::vector<SeenReport> reports;
+  QStringList unexpected;
+
+  // Nothing is left over once the test is done.
+  bool AllAnswered() const {
+    return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
+           levelAnswers.empty() && hintAnswers.empty() && unexpected.isEmpty();
+  }
+
+ protected:
+  int RunModal(QDialog& dialog) override {
+    if (auto* box = dynamic_cast<TMessageBox*>(&dialog)) return AnswerBox(*box);
+    if (auto* files = dynamic_cast<QFileDialog*>(&dialog)) return AnswerFile(*files);
+    if (auto* report = dynamic_cast<Treportfrm*>(&dialog)) return AnswerReport(*report);
+    if (auto* levels = dynamic_cast<TLoadRandom*>(&dialog)) return Act(*levels, levelAnswers);
+    if (auto* hint = dynamic_cast<THintFrm*>(&dialog)) return Act(*hint, hintAnswers);
+    unexpected << dialog.objectName();
+    return QDialog::Rejected;
+  }
+
+ private:
+  template <typename D>
+  int Act(D& dialog, std::deque<std::function<void(D&)>>& answers) {
+    if (answers.empty()) {
+      unexpected << dialog.objectName();
+      return QDialog::Rejected;
+    }
+    const auto act = answers.front();
+    answers.pop_front();
+    dialog.setResult(QDialog::Rejected);
+    act(dialog);
+    return dialog.result();
+  }
+
+  int AnswerBox(TMessageBox& box) {
+    SeenBox seen{box.windowTitle(), box.text(), box.icon(), {}};
+    const core::MsgButtonSet set = box.Buttons();
+    for (std::size_t i = 0; i < set.count; ++i)
+      seen.buttons << box.ButtonFor(set.buttons[i])->text().remove('&');
+    boxes.push_back(seen);
+    if (boxAnswers.empty()) {
+      unexpected << "message box: " + box.text();
+      box.close();
+      return QDialog::Rejected;
+    }
+    const auto answer = boxAnswers.front();
+    boxAnswers.pop_front();
+    if (answer && box.ButtonFor(*answer))
+      box.ButtonFor(*answer)->click();
+    else
+      box.close();
+    return box.result();
+  }
+
+  int AnswerFile(QFileDialog& dialog) {
+    fileDialogs.push_back({dialog.acceptMode(), dialog.nameFilters(),
+                           dialog.directory().absolutePath(), dialog.selectedFiles(),
+                           dialog.defaultSuffix()});
+    if (fileAnswers.empty()) {
+      unexpected << "file dialog";
+      return QDialog::Rejected;
+    }
+    const auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (!answer) return QDialog::Rejected;
+    dialog.selectFile(*answer);
+    return QDialog::Accepted;
+  }
+
+  int AnswerReport(Treportfrm& form) {
+    SeenReport seen;
+    seen.captions << form.Label1->text();
+    for (auto [caption, value] : {std::pair{form.LevelLab, form.NLevel},
+                                  {form.TimeLab, form.NTime},
+                                  {form.CandidatesLab, form.NCandidates},
+                                  {form.TipsLab, form.NTips},
+                                  {form.TipsLab2, form.NTips2},
+                                  {form.SolutionLab, form.SolutionViewed}})
+      seen.captions << caption->text() + " " + value->text();
+    seen.ok = form.OKBut->text();
+    seen.cancel = form.CancelBut->text();
+    seen.solutionInRed = form.SolutionViewed->palette().color(QPalette::WindowText) == Qt::red;
+    reports.push_back(seen);
+    if (reportAnswers.empty()) {
+      unexpected << "solved report";
+      return QDialog::Rejected;
+    }
+    const bool accept = reportAnswers.front();
+    reportAnswers.pop_front();
+    return accept ? QDialog::Accepted : QDialog::Rejected;
+  }
+};
+
+// Writes text to a file in the folder and gives back its full path.
+inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(text);
+  return path;
+}
+
+// A published puzzle with one solution, and that solution.
+inline constexpr const char* kPuzzleLine =
+    "003020600900305001001806400008102900700000008006708200002609500800203009005010300";
+inline constexpr const char* kSolutionLine =
+    "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+
+inline QByteArray SdkFile(const QString& line) {
+  QByteArray text = "[Software]\r\nProgram: Zentaro\r\nWeb site: x\r\n\r\n\r\n[Puzzle]\r\n";
+  for (int r = 0; r < 9; ++r) {
+    QString row = line.mid(9 * r, 9);
+    row.replace('0', '.');
+    text += row.toLatin1() + "\r\n";
+  }
+  return text;
+}
+
+// The solution with the cells of the given (column, row) pairs left empty.
+inline QString SolutionWithHoles(std::initializer_list<std::pair<int, int>> holes) {
+  QString line = kSolutionLine;
+  for (auto [col, row] : holes) line[9 * (row - 1) + (col - 1)] = '0';
+  return line;
+}
+
+inline int SolutionDigit(int col, int row) {
+  return kSolutionLine[9 * (row - 1) + (col - 1)] - '0';
+}
+
+}  // namespace zentaro::ui::test

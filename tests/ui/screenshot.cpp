@@ -1,0 +1,74 @@
+// Usage: zentaro-screenshot OUTPUT.png [PUZZLE-FILE]
+//
+// Opens the main window, reads the puzzle (a built-in one without a file),
+// plays a few moves so that entries, pencil marks, the selection and a
+// highlighted digit show, and saves a picture of the window.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/Game.h"
+#include "ui/SudokuFrm.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: zentaro-screenshot OUTPUT.png [PUZZLE-FILE]\n");
+    return 2;
+  }
+  QApplication::setOrganizationName("LomerinSoftware");
+  QApplication::setApplicationName("Sudoku");
+
+  QTemporaryDir temp;
+  QString puzzle = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  if (puzzle.isEmpty()) {
+    puzzle = temp.filePath("easy1.sdk");
+    QFile file(puzzle);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write(
+        "[Software]\r\nProgram: Zentaro\r\n\r\n\r\n\r\n[Puzzle]\r\n"
+        "..3.2.6..\r\n9..3.5..1\r\n..18.64..\r\n..81.29..\r\n7.......8\r\n"
+        "..67.82..\r\n..26.95..\r\n8..2.3..9\r\n..5.1.3..\r\n");
+  }
+
+  zentaro::ui::TSudokuFrm window;
+  window.Settings().LoadOnStartup = false;
+  window.Settings().Maximized = false;
+  window.Settings().Left = 40;
+  window.Settings().Top = 40;
+  window.Settings().Width = 940;
+  window.Settings().Height = 720;
+  window.ShowWindow();
+
+  zentaro::app::Game& game = window.Game();
+  if (!game.ReadPuzzleFile(QDir::toNativeSeparators(puzzle).toStdString())) return 1;
+  if (argc <= 2) {
+    // A few moves of a game in progress: entries, marks, a highlighted digit.
+    auto place = [&](int col, int row, int digit) {
+      game.FormMouseDown(col, row, zentaro::app::MouseButton::Other);
+      game.PlaceDigit(digit);
+    };
+    place(1, 1, 4);
+    place(2, 1, 8);
+    place(9, 1, 7);
+    game.SpeedButton1Click(8, true);
+    game.FormMouseDown(2, 5, zentaro::app::MouseButton::Other);
+    for (int d : {1, 3, 5}) game.N11Click(d);
+    game.FormMouseDown(4, 5, zentaro::app::MouseButton::Other);
+    for (int d : {4, 5, 9}) game.N11Click(d);
+    game.FormMouseDown(5, 5, zentaro::app::MouseButton::Other);
+  }
+
+  int status = 1;
+  QTimer::singleShot(300, &window, [&] {
+    status = window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    QApplication::exit(status);
+  });
+  QApplication::exec();
+  return status;
+}
