@@ -705,10 +705,8 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqu
   beforeAction_ = g_.Board;
   g_.LastHint.beforeApply = beforeAction_;
   if (hintMarks_) core::ClearEmptyCellMarks(g_.Board);
-  g_.Board.at(col, row) = TCell{};
-  g_.Board.at(col, row)[kDigit] = digit;
+  core::FillCell(g_.Board, col, row, digit);
   g_.ComputedBoard.at(col, row)[kDigit] = digit;
-  core::RemoveFromPeers(g_.Board, col - 1, row - 1);
   core::RemoveFromPeers(g_.ComputedBoard, col - 1, row - 1);
 
   const core::TBlockBounds b = core::BlockBounds(core::BlockOf(col, row));

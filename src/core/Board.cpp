@@ -51,6 +51,13 @@ void RemoveFromPeers(TBoard& board, int col0, int row0) {
     for (int r = b.firstRow; r <= b.lastRow; ++r) TakeCandidate(board.cells[c][r], d);
 }
 
+void FillCell(TBoard& board, int col, int row, int digit) {
+  TCell& cell = board.at(col, row);
+  cell.fill(0);
+  cell[kDigit] = digit;
+  RemoveFromPeers(board, col - 1, row - 1);
+}
+
 void BuildFromDigitsPlain(const TDigitGrid& digits, TBoard& board) {
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {

@@ -68,6 +68,10 @@ void RemoveFromPeers(TBoard& board, int col0, int row0);
 int BuildFromDigits(const TDigitGrid& digits, TBoard& board, TUnitCountTable& blockCounts,
                     TUnitCountTable& rowCounts, TUnitCountTable& colCounts);
 
+// Writes the digit into the cell (1-based), clears the cell's marks, which
+// mean nothing once it is filled, and takes the digit out of its peers.
+void FillCell(TBoard& board, int col, int row, int digit);
+
 // BuildFromDigits without the count tables.
 void BuildFromDigitsPlain(const TDigitGrid& digits, TBoard& board);
 

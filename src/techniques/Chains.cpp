@@ -26,13 +26,6 @@ bool SameUnit(int col1, int row1, int col2, int row2) {
   return col1 == col2 || row1 == row2 || core::BlockOf(col1, row1) == core::BlockOf(col2, row2);
 }
 
-// Writes the digit and takes it out of the peers; a filled cell keeps no marks.
-void Place(TBoard& board, int col, int row, int digit) {
-  TCell& cell = board.at(col, row);
-  cell.fill(0);
-  cell[kDigit] = digit;
-  core::RemoveFromPeers(board, col - 1, row - 1);
-}
 
 int LowestCandidateExcept(const TCell& cell, int except) {
   for (int d = 1; d <= 9; ++d)
@@ -187,7 +180,7 @@ void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNo
 
   if (useHiddenSingles && level == 1) {
     TBoard placed = board;
-    Place(placed, col, row, digit);
+    core::FillCell(placed, col, row, digit);
     TBoard collected = placed;
     int emptyCount = 81;
     int blockUnit = -1, rowUnit = -1, colUnit = -1, hsDigit = 0, hsRow = 0, hsCol = 0;
@@ -322,7 +315,7 @@ int FindChain(TBoard& board, bool wantText, bool allowContradiction, bool useHid
       result.cellRow = row;
 
       if (!wantText) {
-        Place(work, col, row, digit);
+        core::FillCell(work, col, row, digit);
         --emptyCount;
         board = work;
         return 1;

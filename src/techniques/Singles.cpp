@@ -35,14 +35,6 @@ bool InRange(int v) {
   return v >= 1 && v <= 9;
 }
 
-// A filled cell's marks mean nothing, so they are cleared to keep boards that
-// differ only there from looking different.
-void Place(TBoard& board, int col, int row, int digit) {
-  TCell& cell = board.at(col, row);
-  cell.fill(0);
-  cell[kDigit] = digit;
-  core::RemoveFromPeers(board, col - 1, row - 1);
-}
 
 int EmptyInBlock(const TBoard& board, int block) {
   const core::TBlockBounds b = core::BlockBounds(block);
@@ -174,7 +166,7 @@ int PlaceNakedSingleAt(TBoard& board, int col, int row, int& emptyCount, bool re
   outRow = row;
   outCol = col;
   if (!reportOnly) {
-    Place(work, col, row, d);
+    core::FillCell(work, col, row, d);
     --emptyCount;
   }
   board = work;
@@ -277,7 +269,7 @@ int FindHiddenSingle(TBoard& board, int& emptyCount, HiddenSingleMode mode, int&
   // Place-first reports the digit, and the block only when the unit was one.
   digit = first.digit;
   if (first.blockUnit != -1) blockUnit = first.blockUnit;
-  Place(work, first.col, first.row, first.digit);
+  core::FillCell(work, first.col, first.row, first.digit);
   CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
   --emptyCount;
   *first.countEntry = 0;

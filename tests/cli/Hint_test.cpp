@@ -1,7 +1,8 @@
 // zentaro-cli hint and hint --walk, run as a script would run them.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "CliRun.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -13,19 +14,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using zentaro::test::CliTest;
+using zentaro::test::Lines;
+using zentaro::test::RunResult;
 
 // Rows 1..9 shifted along: a valid full grid.
 const std::string kPatternGrid =
@@ -38,42 +29,7 @@ std::string ThreeSingles() {
   return line;
 }
 
-class HintCommandTest : public testing::Test {
- protected:
-  void SetUp() override {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("zentaro_hint_" + std::string(info->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Write(const std::string& name, const std::string& content) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << content;
-    return path.string();
-  }
-
-  RunResult Run(const std::string& args) {
-    const std::string errFile = (dir_ / "stderr.txt").string();
-    const std::string command = std::string(ZENTARO_CLI) + " " + args + " 2>" + errFile;
-    RunResult result;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) result.out.append(buf, n);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    result.err = s.str();
-    return result;
-  }
-
-  fs::path dir_;
-};
+class HintCommandTest : public CliTest {};
 
 TEST_F(HintCommandTest, WalkPrintsEveryStepThenTheEnd) {
   // The block with a single empty cell comes first: block 0, then 4, then 8.
