@@ -189,6 +189,22 @@ TEST_F(GameFiles, SecondSaveWritesTheSameFileWithoutADialog) {
   EXPECT_TRUE(core::BoardsEqual(game.SavedBoard, game.Board));
 }
 
+// A collection of puzzle lines must never be overwritten by the .sdk text of
+// the one puzzle taken from it.
+TEST_F(GameFiles, SavingAPuzzleReadFromATextFileAsksForAnSdkName) {
+  const std::string collection = std::string(kPuzzle) + "\n" + std::string(81, '.') + "\n";
+  const std::string path = WriteFile("many.txt", collection);
+  ASSERT_TRUE(game.ReadPuzzleFile(path));
+  Place(game, 1, 1, game.Solution[0]);
+
+  view.AnswerSave(std::nullopt);
+  EXPECT_FALSE(game.SavePuzzle(false));
+  ASSERT_EQ(view.saveDialogs.size(), 1u);
+  EXPECT_EQ(view.saveDialogs[0].proposedName, "many");
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), collection);
+}
+
 TEST_F(GameFiles, SaveAsAlwaysAsksProposingTheCurrentNameWithoutExtension) {
   const std::string path = WriteFile("easy1.sdk", SdkPuzzleText());
   ASSERT_TRUE(game.ReadPuzzleFile(path));
