@@ -1,6 +1,7 @@
 #include "solver/Generator.h"
 
 #include "solver/Dlx.h"
+#include "solver/FastCount.h"
 
 namespace zentaro::solver {
 
@@ -55,15 +56,7 @@ class PuzzleMaker {
     return digit;
   }
   // Only "exactly one" matters, so the count may stop at two.
-  bool IsUnique(const TDigitGrid& puzzle) {
-    dlx_.DLXInit(0, 2);
-    dlx_.DLXAddSudokuRows(puzzle);
-    dlx_.SetDLXCountOnly(true);
-    const std::uint32_t count = dlx_.DLXSolve(2);
-    dlx_.SetDLXCountOnly(false);
-    dlx_.DLXFree();
-    return count == 1;
-  }
+  bool IsUnique(const TDigitGrid& puzzle) { return CountSolutionsUpTo2(puzzle, nullptr) == 1; }
 
   core::Random& random_;
   TGenerationProgress* progress_;

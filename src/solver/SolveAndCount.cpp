@@ -1,5 +1,7 @@
 #include "solver/SolveAndCount.h"
 
+#include "solver/FastCount.h"
+
 namespace zentaro::solver {
 
 namespace {
@@ -28,6 +30,17 @@ class SolveSession {
 int SolveAndCount(DlxSolver& solver, const core::TDigitGrid& grid, core::TDigitGrid& solution,
                   bool& solutionUnique) {
   solutionUnique = false;
+  // A unique solution, or none, is the same whatever the search order, so the
+  // fast counter settles those; only several solutions need the exact-cover
+  // order, which decides which one is shown first.
+  core::TDigitGrid unique{};
+  const int fastCount = CountSolutionsUpTo2(grid, &unique);
+  if (fastCount == 0) return 0;
+  if (fastCount == 1) {
+    solution = unique;
+    solutionUnique = true;
+    return 1;
+  }
   SolveSession session(solver);
   solver.DLXInit(2, 2);
   solver.DLXAddSudokuRows(grid);

@@ -1,0 +1,201 @@
+#include "solver/FastCount.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace zentaro::solver {
+
+namespace {
+
+using TMask = std::uint16_t;
+constexpr TMask kAllDigits = 0x1FF;
+
+// Units 0-8 are the rows, 9-17 the columns, 18-26 the blocks; every cell
+// lies in one of each and sees 20 other cells through them.
+struct TUnitTables {
+  std::array<std::array<std::uint8_t, 3>, 81> unitsOf{};
+  std::array<std::array<std::uint8_t, 9>, 27> cellsOf{};
+  std::array<std::array<std::uint8_t, 20>, 81> peersOf{};
+};
+
+constexpr TUnitTables MakeUnitTables() {
+  TUnitTables t;
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const int cell = 9 * r + c;
+      const int b = 3 * (r / 3) + c / 3;
+      const int k = 3 * (r % 3) + c % 3;
+      t.unitsOf[cell] = {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(9 + c),
+                         static_cast<std::uint8_t>(18 + b)};
+      t.cellsOf[r][c] = static_cast<std::uint8_t>(cell);
+      t.cellsOf[9 + c][r] = static_cast<std::uint8_t>(cell);
+      t.cellsOf[18 + b][k] = static_cast<std::uint8_t>(cell);
+    }
+  for (int cell = 0; cell < 81; ++cell) {
+    int n = 0;
+    for (int other = 0; other < 81; ++other) {
+      if (other == cell) continue;
+      const auto& a = t.unitsOf[cell];
+      const auto& o = t.unitsOf[other];
+      if (a[0] == o[0] || a[1] == o[1] || a[2] == o[2])
+        t.peersOf[cell][n++] = static_cast<std::uint8_t>(other);
+    }
+  }
+  return t;
+}
+
+constexpr TUnitTables kUnits = MakeUnitTables();
+
+// Small enough to copy whole at every branch, which is cheaper than undoing.
+// Candidates are kept up to date on every placement so that a cell left
+// with one is queued at once instead of being found by a later scan.
+struct TPosition {
+  core::TDigitGrid digits{};
+  std::array<TMask, 81> candidates = MakeFull();
+  std::array<TMask, 27> used{};  // digits placed in each unit
+  int empty = 81;
+
+  static std::array<TMask, 81> MakeFull() {
+    std::array<TMask, 81> full;
+    full.fill(kAllDigits);
+    return full;
+  }
+};
+
+// Cells found with a single candidate, waiting to be filled.
+struct TSingles {
+  std::array<std::uint8_t, 81 * 20> cells{};
+  int size = 0;
+};
+
+int LowestDigit(TMask mask) {
+  return std::countr_zero(static_cast<unsigned>(mask)) + 1;
+}
+
+// False when the digit is no longer possible in the cell or a peer loses its
+// last candidate.
+bool Place(TPosition& p, TSingles& singles, int cell, int digit) {
+  const TMask bit = static_cast<TMask>(1u << (digit - 1));
+  if (!(p.candidates[cell] & bit)) return false;
+  p.candidates[cell] = 0;
+  p.digits[cell] = static_cast<std::uint8_t>(digit);
+  --p.empty;
+  const auto& u = kUnits.unitsOf[cell];
+  p.used[u[0]] |= bit;
+  p.used[u[1]] |= bit;
+  p.used[u[2]] |= bit;
+  for (const int peer : kUnits.peersOf[cell]) {
+    const TMask before = p.candidates[peer];
+    if (!(before & bit)) continue;
+    const TMask after = before & ~bit;
+    p.candidates[peer] = after;
+    if (after == 0) return false;
+    if ((after & (after - 1)) == 0) singles.cells[singles.size++] = static_cast<std::uint8_t>(peer);
+  }
+  return true;
+}
+
+bool PlaceSingles(TPosition& p, TSingles& singles) {
+  while (singles.size > 0) {
+    const int cell = singles.cells[--singles.size];
+    if (p.digits[cell] != 0) continue;
+    if (!Place(p, singles, cell, LowestDigit(p.candidates[cell]))) return false;
+  }
+  return true;
+}
+
+// Places a digit wherever a unit leaves it a single cell.
+enum class THiddenResult { kNone, kPlaced, kContradiction };
+
+THiddenResult PlaceHiddenSingles(TPosition& p, TSingles& singles) {
+  bool placed = false;
+  for (int unit = 0; unit < 27; ++unit) {
+    if (p.used[unit] == kAllDigits) continue;
+    TMask once = 0, twice = 0;
+    for (const int cell : kUnits.cellsOf[unit]) {
+      const TMask c = p.candidates[cell];
+      twice |= once & c;
+      once |= c;
+    }
+    // A digit neither placed nor possible anywhere in the unit.
+    if ((once | p.used[unit]) != kAllDigits) return THiddenResult::kContradiction;
+    for (TMask only = once & ~twice; only != 0; only &= only - 1) {
+      const TMask bit = only & static_cast<TMask>(-only);
+      // Filling earlier singles may already have put the digit in its cell.
+      if (p.used[unit] & bit) continue;
+      int target = -1;
+      for (const int cell : kUnits.cellsOf[unit])
+        if (p.candidates[cell] & bit) target = cell;
+      // Otherwise losing the digit's only cell means a dead end.
+      if (target < 0 || !Place(p, singles, target, LowestDigit(bit)))
+        return THiddenResult::kContradiction;
+      if (!PlaceSingles(p, singles)) return THiddenResult::kContradiction;
+      placed = true;
+    }
+  }
+  return placed ? THiddenResult::kPlaced : THiddenResult::kNone;
+}
+
+// Fills every forced cell; false on a contradiction.
+bool Propagate(TPosition& p, TSingles& singles) {
+  if (!PlaceSingles(p, singles)) return false;
+  for (;;) {
+    if (p.empty == 0) return true;
+    switch (PlaceHiddenSingles(p, singles)) {
+      case THiddenResult::kContradiction:
+        return false;
+      case THiddenResult::kPlaced:
+        continue;
+      case THiddenResult::kNone:
+        return true;
+    }
+  }
+}
+
+int FewestCandidatesCell(const TPosition& p) {
+  int best = -1;
+  int fewest = 10;
+  for (int cell = 0; cell < 81; ++cell) {
+    const TMask c = p.candidates[cell];
+    if (c == 0) continue;
+    const int n = std::popcount(static_cast<unsigned>(c));
+    if (n < fewest) {
+      fewest = n;
+      best = cell;
+      if (n == 2) break;
+    }
+  }
+  return best;
+}
+
+void Search(TPosition p, TSingles& singles, int& count, core::TDigitGrid* solution) {
+  if (!Propagate(p, singles)) return;
+  if (p.empty == 0) {
+    if (++count == 1 && solution != nullptr) *solution = p.digits;
+    return;
+  }
+  const int branchCell = FewestCandidatesCell(p);
+  for (TMask c = p.candidates[branchCell]; c != 0 && count < 2; c &= c - 1) {
+    TPosition next = p;
+    singles.size = 0;
+    if (Place(next, singles, branchCell, LowestDigit(c))) Search(next, singles, count, solution);
+  }
+}
+
+}  // namespace
+
+int CountSolutionsUpTo2(const core::TDigitGrid& grid, core::TDigitGrid* solution) {
+  TPosition start;
+  TSingles singles;
+  for (int cell = 0; cell < 81; ++cell) {
+    const int given = grid[cell];
+    if (given == 0) continue;
+    if (given > 9 || !Place(start, singles, cell, given)) return 0;
+  }
+  int count = 0;
+  Search(start, singles, count, solution);
+  return count;
+}
+
+}  // namespace zentaro::solver

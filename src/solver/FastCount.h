@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Board.h"
+
+namespace zentaro::solver {
+
+// Counts the solutions of a grid up to two (0 = none, 1 = exactly one, 2 = two
+// or more) with candidate bit masks, single-value propagation and a search on
+// the cell with fewest candidates. Much faster than the exact-cover solver,
+// but its search order differs, so it only serves where the order of the
+// solutions does not matter. A given above 9, or a digit given twice in a
+// row, column or block, makes the grid unsolvable. solution, when not null,
+// holds the solution after a return of 1; after 0 or 2 its content is
+// unspecified.
+int CountSolutionsUpTo2(const core::TDigitGrid& grid, core::TDigitGrid* solution);
+
+}  // namespace zentaro::solver

@@ -1,0 +1,152 @@
+#include "solver/FastCount.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "solver/Dlx.h"
+#include "solver/SolverTestData.h"
+
+namespace zentaro::solver {
+namespace {
+
+using testing::GridFromLine;
+using testing::IsSolutionOf;
+using testing::ReadDataLines;
+
+constexpr char kFullGrid[] =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+// The exact-cover solver is the reference: its count up to two and its first
+// solution.
+struct TDlxAnswer {
+  int count = 0;
+  core::TDigitGrid first{};
+};
+
+TDlxAnswer SolveWithDlx(DlxSolver& dlx, const core::TDigitGrid& grid) {
+  dlx.DLXInit(2, 2);
+  dlx.DLXAddSudokuRows(grid);
+  TDlxAnswer answer;
+  answer.count = static_cast<int>(dlx.DLXSolve(2));
+  if (answer.count > 0) answer.first = dlx.DLXSolutions()[0];
+  dlx.DLXFree();
+  return answer;
+}
+
+// Compares count and, for a unique grid, the solution with the reference.
+// Returns the count so that callers can check the mix they were given.
+int ExpectAgreesWithDlx(DlxSolver& dlx, const std::string& line) {
+  const core::TDigitGrid grid = GridFromLine(line);
+  const TDlxAnswer expected = SolveWithDlx(dlx, grid);
+  core::TDigitGrid solution{};
+  const int count = CountSolutionsUpTo2(grid, &solution);
+  EXPECT_EQ(count, expected.count) << line;
+  if (count == 1 && expected.count == 1) {
+    EXPECT_EQ(solution, expected.first) << line;
+    EXPECT_TRUE(IsSolutionOf(solution, grid)) << line;
+  }
+  return count;
+}
+
+std::vector<std::string> FirstLines(const std::string& file, std::size_t n) {
+  auto lines = ReadDataLines(std::string(ZENTARO_DATA_DIR) + "/" + file);
+  if (lines.size() > n) lines.resize(n);
+  return lines;
+}
+
+TEST(FastCount, AgreesWithIndependentCountsOnMixedPuzzles) {
+  const auto lines = ReadDataLines(std::string(ZENTARO_TEST_DATA_DIR) + "/count_check.txt");
+  ASSERT_GE(lines.size(), 1000u);
+  DlxSolver dlx;
+  int seen[3] = {};
+  for (const std::string& line : lines) {
+    ASSERT_EQ(line.size(), 83u) << line;
+    const int count = ExpectAgreesWithDlx(dlx, line);
+    EXPECT_EQ(count, line[82] - '0') << line;
+    if (count >= 0 && count <= 2) ++seen[count];
+  }
+  EXPECT_GE(seen[0], 100);
+  EXPECT_GE(seen[1], 100);
+  EXPECT_GE(seen[2], 100);
+}
+
+TEST(FastCount, FindsSeveralSolutionsInSergPuzzles) {
+  const auto lines = FirstLines("puzzles7_serg_benchmark.txt", 2000);
+  ASSERT_EQ(lines.size(), 2000u);
+  DlxSolver dlx;
+  for (const std::string& line : lines) EXPECT_EQ(ExpectAgreesWithDlx(dlx, line), 2) << line;
+}
+
+struct TUniqueCollection {
+  const char* file;
+  std::size_t take;
+};
+
+class FastCountUnique : public ::testing::TestWithParam<TUniqueCollection> {};
+
+TEST_P(FastCountUnique, SolvesUniquePuzzlesLikeTheExactCoverSolver) {
+  const auto lines = FirstLines(GetParam().file, GetParam().take);
+  ASSERT_FALSE(lines.empty());
+  DlxSolver dlx;
+  for (const std::string& line : lines) EXPECT_EQ(ExpectAgreesWithDlx(dlx, line), 1) << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(Collections, FastCountUnique,
+                         ::testing::Values(TUniqueCollection{"puzzles2_17_clue.txt", 300},
+                                           TUniqueCollection{"puzzles6_forum_hardest_1106.txt",
+                                                             100000}));
+
+struct THandCase {
+  const char* name;
+  core::TDigitGrid grid;
+  int expected;
+};
+
+THandCase WithCell(const char* name, const char* line, int cell, int value, int expected) {
+  core::TDigitGrid grid = GridFromLine(line);
+  grid[cell] = static_cast<std::uint8_t>(value);
+  return {name, grid, expected};
+}
+
+class FastCountHand : public ::testing::TestWithParam<THandCase> {};
+
+TEST_P(FastCountHand, CountsTheHandMadeGrid) {
+  EXPECT_EQ(CountSolutionsUpTo2(GetParam().grid, nullptr), GetParam().expected);
+}
+
+const char kEmpty[] = "";
+// The full grid with its first two cells emptied: 5 and 3 can only go back
+// where they were.
+const char kTwoHoles[] =
+    "..4678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FastCountHand,
+    ::testing::Values(THandCase{"EmptyGrid", GridFromLine(kEmpty), 2},
+                      THandCase{"FullValidGrid", GridFromLine(kFullGrid), 1},
+                      THandCase{"FullGridWithHoles", GridFromLine(kTwoHoles), 1},
+                      // The first row then holds 3 twice.
+                      WithCell("FullGridWithClash", kFullGrid, 0, 3, 0),
+                      WithCell("SameDigitTwiceInARow", "4.......4", 40, 0, 0),
+                      WithCell("SingleGiven", kEmpty, 0, 6, 2),
+                      WithCell("SameDigitTwiceInABlock", "7", 10, 7, 0),
+                      WithCell("ValueAboveNine", kEmpty, 40, 10, 0),
+                      WithCell("ValueAboveNineInAFullGrid", kFullGrid, 80, 10, 0)),
+    [](const ::testing::TestParamInfo<THandCase>& info) { return std::string(info.param.name); });
+
+TEST(FastCount, SameDigitTwiceInAColumnHasNoSolution) {
+  core::TDigitGrid grid{};
+  grid[4] = grid[4 + 9 * 7] = 2;
+  EXPECT_EQ(CountSolutionsUpTo2(grid, nullptr), 0);
+}
+
+TEST(FastCount, FillsTheSolutionOfAGridWithHoles) {
+  core::TDigitGrid solution{};
+  ASSERT_EQ(CountSolutionsUpTo2(GridFromLine(kTwoHoles), &solution), 1);
+  EXPECT_EQ(solution, GridFromLine(kFullGrid));
+}
+
+}  // namespace
+}  // namespace zentaro::solver
