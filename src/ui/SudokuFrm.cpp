@@ -323,7 +323,13 @@ void TSudokuFrm::CreatePopups() {
 }
 
 void TSudokuFrm::ConnectActions() {
-  auto on = [this](QAction* a, auto handler) { connect(a, &QAction::triggered, this, handler); };
+  // While a puzzle is being generated only the cancel paths may act: a
+  // command's shortcut still reaches its action when its menu is hidden.
+  auto on = [this](QAction* a, auto handler) {
+    connect(a, &QAction::triggered, this, [this, handler] {
+      if (!game_.Generating) handler();
+    });
+  };
   // A speed button that mirrors a menu item acts only while the item is
   // enabled.
   on(Action(Command::LoadFromDB1), [this] { game_.LoadFromFileButClick(); });
@@ -368,7 +374,7 @@ void TSudokuFrm::ConnectActions() {
   });
   on(Action(Command::HintMenu1), [this] { game_.HintMenu1Click(); });
   on(About1, [this] { About1Click(); });
-  on(CancelMenu, [this] { game_.CancelRequested = true; });
+  connect(CancelMenu, &QAction::triggered, this, [this] { game_.CancelRequested = true; });
 
   // The step buttons of Panel4.
   connect(tools_->UndoBut, &QToolButton::clicked, this, [this] { game_.UndoButClick(); });
@@ -805,7 +811,16 @@ std::optional<app::TLevelChoice> TSudokuFrm::AskLevels(const app::TLevelChoice& 
 }
 
 void TSudokuFrm::SetCancelMenuShown(bool shown) {
+  // The cancel item shows exactly while a generation runs; the menus and
+  // panels the program does not track itself are locked for that time.
+  // Disabling a panel keeps each button's own state for afterwards.
   CancelMenu->setVisible(shown);
+  for (QMenu* menu : {Sudoku1, Help1}) {
+    menu->menuAction()->setVisible(!shown);
+    menu->menuAction()->setEnabled(!shown);
+  }
+  speedBar_->setEnabled(!shown);
+  tools_->setEnabled(!shown);
 }
 
 void TSudokuFrm::SetCommandVisible(Command command, bool visible) {

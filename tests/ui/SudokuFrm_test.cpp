@@ -506,6 +506,31 @@ class SudokuFrmTest : public QObject {
     frm->Game().SavedBoard = frm->Game().Board;
   }
 
+  void GenerationLocksEverythingButCancel() {
+    auto frm = Start();
+    Open(*frm, PuzzleFile("busy.sdk", ui::test::kPuzzleLine));
+    const core::TBoard before = frm->Game().Board;
+
+    frm->Game().EnterBusyMode();
+    QVERIFY(Item(*frm, "CancelMenu")->isVisible());
+    QVERIFY(!frm->findChild<QMenu*>("Sudoku1")->menuAction()->isVisible());
+    QVERIFY(!frm->Tools()->isEnabled());
+    // A shortcut still reaches its action; the command must not run.
+    frm->Action(Command::Calculate1)->trigger();
+    frm->Action(Command::Solve1)->trigger();
+    QCOMPARE(frm->Game().Board, before);
+    Item(*frm, "CancelMenu")->trigger();
+    QVERIFY(frm->Game().CancelRequested);
+
+    frm->Game().LeaveBusyMode();
+    QVERIFY(!Item(*frm, "CancelMenu")->isVisible());
+    QVERIFY(frm->findChild<QMenu*>("Sudoku1")->menuAction()->isVisible());
+    QVERIFY(frm->Tools()->isEnabled());
+    QVERIFY(frm->Action(Command::Calculate1)->isEnabled());
+    frm->Game().PuzzleStored = true;
+    frm->Game().SavedBoard = frm->Game().Board;
+  }
+
   void HintIsShownInTheHintWindow() {
     auto frm = Start();
     const QString line = ui::test::SolutionWithHoles({{4, 1}, {2, 2}});
