@@ -27,6 +27,26 @@ struct PuzzleList {
 };
 PuzzleList CollectPuzzles(std::string_view operand, std::string_view content, std::FILE* err);
 
+// Reads every operand in order and hands each of its puzzles to onPuzzle.
+// False when an operand could not be read or held a line that is no puzzle;
+// the other puzzles are still handed on.
+template <typename OnPuzzle>
+bool ForEachPuzzle(const std::vector<std::string_view>& operands, std::FILE* err,
+                   OnPuzzle onPuzzle) {
+  bool clean = true;
+  for (const std::string_view operand : operands) {
+    const std::optional<std::string> content = ReadInput(operand, err);
+    if (!content) {
+      clean = false;
+      continue;
+    }
+    const PuzzleList list = CollectPuzzles(operand, *content, err);
+    if (!list.clean) clean = false;
+    for (const core::TDigitGrid& puzzle : list.puzzles) onPuzzle(puzzle);
+  }
+  return clean;
+}
+
 // Parses one 81-character line: '1'..'9' a digit, '.' or '0' an empty cell.
 // On failure returns nothing and says why in problem.
 std::optional<core::TDigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem);

@@ -50,29 +50,19 @@ int RunRate(std::span<const std::string_view> args, CommandContext& ctx) {
     return kExitUsage;
   }
 
-  int status = kExitOk;
-  for (const std::string_view operand : parsed.operands) {
-    const std::optional<std::string> content = ReadInput(operand, ctx.err);
-    if (!content) {
-      status = kExitBadInput;
-      continue;
-    }
-    const PuzzleList list = CollectPuzzles(operand, *content, ctx.err);
-    if (!list.clean) status = kExitBadInput;
-    for (const core::TDigitGrid& puzzle : list.puzzles) {
-      std::uint16_t flags = 0;
-      const int level = rating::RatePuzzle(puzzle, forGenerator, flags, random);
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(flags));
-      ctx.out.Append(std::to_string(level));
-      ctx.out.Append('\t');
-      ctx.out.Append(LevelText(level));
-      ctx.out.Append('\t');
-      ctx.out.Append(hex);
-      ctx.out.Append('\n');
-    }
-  }
-  return status;
+  const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::TDigitGrid& puzzle) {
+    std::uint16_t flags = 0;
+    const int level = rating::RatePuzzle(puzzle, forGenerator, flags, random);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(flags));
+    ctx.out.Append(std::to_string(level));
+    ctx.out.Append('\t');
+    ctx.out.Append(LevelText(level));
+    ctx.out.Append('\t');
+    ctx.out.Append(hex);
+    ctx.out.Append('\n');
+  });
+  return clean ? kExitOk : kExitBadInput;
 }
 
 }  // namespace zentaro::cli

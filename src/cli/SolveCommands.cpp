@@ -24,32 +24,22 @@ int SolveAll(std::string_view command, std::span<const std::string_view> args, C
   solver::DlxSolver solver;
   core::TDigitGrid solution{};
   bool unique = false;
-  int status = kExitOk;
-  for (std::string_view operand : parsed.operands) {
-    const std::optional<std::string> content = ReadInput(operand, ctx.err);
-    if (!content) {
-      status = kExitBadInput;
-      continue;
-    }
-    const PuzzleList list = CollectPuzzles(operand, *content, ctx.err);
-    if (!list.clean) status = kExitBadInput;
-    for (const core::TDigitGrid& puzzle : list.puzzles) {
-      const int count = solver::SolveAndCount(solver, puzzle, solution, unique);
-      ctx.out.Append(static_cast<char>('0' + count));
-      if (report == Report::CountAndSolution) {
-        ctx.out.Append('\t');
-        if (count > 0) {
-          char digits[81];
-          for (int i = 0; i < 81; ++i) digits[i] = static_cast<char>('0' + solution[i]);
-          ctx.out.Append(std::string_view(digits, 81));
-        } else {
-          ctx.out.Append('-');
-        }
+  const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::TDigitGrid& puzzle) {
+    const int count = solver::SolveAndCount(solver, puzzle, solution, unique);
+    ctx.out.Append(static_cast<char>('0' + count));
+    if (report == Report::CountAndSolution) {
+      ctx.out.Append('\t');
+      if (count > 0) {
+        char digits[81];
+        for (int i = 0; i < 81; ++i) digits[i] = static_cast<char>('0' + solution[i]);
+        ctx.out.Append(std::string_view(digits, 81));
+      } else {
+        ctx.out.Append('-');
       }
-      ctx.out.Append('\n');
     }
-  }
-  return status;
+    ctx.out.Append('\n');
+  });
+  return clean ? kExitOk : kExitBadInput;
 }
 
 }  // namespace

@@ -207,30 +207,35 @@ int NakedSubsetToSingle(TBoard& board, int size, bool& strict, bool keepBoard,
   return Conclude(board, keepBoard, result, outcome, kNakedSubset);
 }
 
-int XWingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+namespace {
+
+// X-Wing and Swordfish step past an instance by skipping its digit.
+template <typename Find>
+int FishToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result, int code, Find find) {
   TFishSkipSet skip = 0;
   Outcome outcome;
   SearchToSingle(
-      board, result,
-      [&](TBoard& work, TTechniqueResult& r) {
-        int orientation = -1;
-        return FindXWing(work, false, skip, orientation, r);
-      },
+      board, result, [&](TBoard& work, TTechniqueResult& r) { return find(work, skip, r); },
       [&](const TTechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
-  return Conclude(board, keepBoard, result, outcome, kXWing);
+  return Conclude(board, keepBoard, result, outcome, code);
+}
+
+}  // namespace
+
+int XWingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+  return FishToSingle(board, keepBoard, result, kXWing,
+                      [](TBoard& work, TFishSkipSet skip, TTechniqueResult& r) {
+                        int orientation = -1;
+                        return FindXWing(work, false, skip, orientation, r);
+                      });
 }
 
 int SwordfishToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
-  TFishSkipSet skip = 0;
-  Outcome outcome;
-  SearchToSingle(
-      board, result,
-      [&](TBoard& work, TTechniqueResult& r) {
-        int orientation = -1;
-        return FindSwordfish(work, false, skip, r, orientation);
-      },
-      [&](const TTechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
-  return Conclude(board, keepBoard, result, outcome, kSwordfish);
+  return FishToSingle(board, keepBoard, result, kSwordfish,
+                      [](TBoard& work, TFishSkipSet skip, TTechniqueResult& r) {
+                        int orientation = -1;
+                        return FindSwordfish(work, false, skip, r, orientation);
+                      });
 }
 
 }  // namespace zentaro::techniques
