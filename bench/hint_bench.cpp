@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -46,6 +45,7 @@ struct Position {
 
 void AddLines(const std::string& path, std::size_t limit, std::vector<TDigitGrid>& out) {
   std::ifstream in(path);
+  if (!in) std::cerr << "cannot read " << path << "\n";
   std::size_t taken = 0;
   for (std::string line; taken < limit && std::getline(in, line);) {
     if (line.size() < 81 || line[0] == '#') continue;
@@ -63,9 +63,7 @@ std::vector<TDigitGrid> Puzzles() {
     AddLines(path, SIZE_MAX, puzzles);
     return puzzles;
   }
-  const auto beside =
-      std::filesystem::path(__FILE__).parent_path() / ".." / "tests" / "data" / "hint_walk.txt";
-  AddLines(beside.string(), SIZE_MAX, puzzles);
+  AddLines(ZENTARO_TEST_DATA_DIR "/hint_walk.txt", SIZE_MAX, puzzles);
   AddLines(std::string(ZENTARO_DATA_DIR) + "/puzzles3_magictour_top1465.txt", 300, puzzles);
   AddLines(std::string(ZENTARO_DATA_DIR) + "/puzzles6_forum_hardest_1106.txt", 100, puzzles);
   return puzzles;

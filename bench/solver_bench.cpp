@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -25,10 +24,7 @@ using zentaro::solver::DlxSolver;
 
 std::string PuzzlePath() {
   if (const char* path = std::getenv("ZENTARO_BENCH_PUZZLES")) return path;
-  const auto beside =
-      std::filesystem::path(__FILE__).parent_path() / ".." / "tests" / "data" / "count_check.txt";
-  if (std::filesystem::exists(beside)) return beside.string();
-  return std::string(ZENTARO_DATA_DIR) + "/puzzles3_magictour_top1465.txt";
+  return ZENTARO_TEST_DATA_DIR "/count_check.txt";
 }
 
 const std::vector<TDigitGrid>& Puzzles() {

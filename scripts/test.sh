@@ -19,5 +19,5 @@ run() {  # name, extra cmake flags...
   ctest --test-dir "$dir" --output-on-failure --parallel "$jobs" --timeout 1200
 }
 
-run test-release -DCMAKE_BUILD_TYPE=Release
-run test-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTARO_SANITIZE=ON -DZENTARO_BENCH=OFF
+run release -DCMAKE_BUILD_TYPE=Release
+run sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTARO_SANITIZE=ON -DZENTARO_BENCH=OFF

@@ -90,11 +90,18 @@ std::vector<std::string> RenderLines(const hints::HintStage& stage, bool ansi) {
   return lines;
 }
 
+// Appends one item of a blank-separated list. Appending piece by piece rather
+// than building `"" + name` keeps GCC 12 from a false -Wrestrict report.
+void AppendItem(std::string& list, const std::string& item) {
+  if (!list.empty()) list += ' ';
+  list += item;
+}
+
 std::string CellList(const hints::Highlights& layer, bool (*pick)(const hints::TCellHighlight&)) {
   std::string text;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
-      if (pick(layer.at(c, r))) text += (text.empty() ? "" : " ") + core::CellName(c, r);
+      if (pick(layer.at(c, r))) AppendItem(text, core::CellName(c, r));
   return text;
 }
 
@@ -110,8 +117,7 @@ std::string MarkList(const hints::Highlights& layer, const core::TBoard& board, 
         const bool elim = h.markElim[static_cast<std::size_t>(d)] != 0;
         const bool hi = h.markHi[static_cast<std::size_t>(d)] != 0;
         if (eliminated ? elim : (hi && !elim))
-          text +=
-              (text.empty() ? "" : " ") + core::CellName(c, r) + '-' + static_cast<char>('0' + d);
+          AppendItem(text, core::CellName(c, r) + '-' + static_cast<char>('0' + d));
       }
     }
   return text;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "FakeView.h"
+#include "TestData.h"
 #include "HintChecks.h"
 #include "app/Game.h"
 #include "core/Random.h"
@@ -30,15 +31,6 @@ namespace {
 // fish, the hidden subsets and the chains.
 constexpr int kPublishedPuzzles = 30;
 
-std::vector<std::string> PuzzleLines(const std::string& path, int limit) {
-  std::vector<std::string> lines;
-  std::ifstream in(path);
-  EXPECT_TRUE(in.good()) << path;
-  for (std::string line; std::getline(in, line) && static_cast<int>(lines.size()) < limit;)
-    if (line.size() >= 81 && line[0] != '#') lines.push_back(line.substr(0, 81));
-  return lines;
-}
-
 int RateAsTheProgramDoes(const core::TDigitGrid& grid) {
   core::Random random;
   std::uint16_t flags = 0;
@@ -46,10 +38,9 @@ int RateAsTheProgramDoes(const core::TDigitGrid& grid) {
 }
 
 TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
-  std::vector<std::string> puzzles =
-      PuzzleLines(std::string(ZENTARO_TEST_DATA_DIR) + "/hint_walk.txt", 1000);
-  const std::vector<std::string> published = PuzzleLines(
-      std::string(ZENTARO_DATA_DIR) + "/puzzles3_magictour_top1465.txt", kPublishedPuzzles);
+  std::vector<std::string> puzzles = testdata::Puzzles("hint_walk.txt", 1000);
+  const std::vector<std::string> published =
+      testdata::Puzzles("puzzles3_magictour_top1465.txt", kPublishedPuzzles);
   puzzles.insert(puzzles.end(), published.begin(), published.end());
 
   std::map<int, int> walked, finished;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
+#include "TestData.h"
 
 #include <array>
 #include <cstdio>
@@ -43,12 +44,7 @@ bool IsSolutionOf(const std::string& solution, const std::string& puzzle) {
   return true;
 }
 
-std::string FirstLineOf(const std::string& path) {
-  std::ifstream in(path);
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && line[0] != '#') return line;
-  return {};
-}
+std::string FirstLineOf(const std::string& name) { return zentaro::testdata::Lines(name, 1).front(); }
 
 
 const std::string kEmptyGrid(81, '.');
@@ -56,7 +52,7 @@ const std::string kEmptyGrid(81, '.');
 const std::string kContradiction = "55" + std::string(79, '.');
 
 TEST_F(CliTest, CountPrintsOneLinePerPuzzleSkippingCommentsAndBlankLines) {
-  const std::string unique = FirstLineOf(ZENTARO_DATA_DIR "/norvig_top95.txt");
+  const std::string unique = FirstLineOf("norvig_top95.txt");
   ASSERT_EQ(unique.size(), 81u);
   const std::string file =
       Write("mixed.txt", "# a comment\n" + unique + "\r\n\n" + std::string(81, '0') + "\n" +
@@ -68,7 +64,7 @@ TEST_F(CliTest, CountPrintsOneLinePerPuzzleSkippingCommentsAndBlankLines) {
 }
 
 TEST_F(CliTest, SolvePrintsCountAndAValidSolutionOrDash) {
-  const std::string unique = FirstLineOf(ZENTARO_DATA_DIR "/norvig_top95.txt");
+  const std::string unique = FirstLineOf("norvig_top95.txt");
   const std::string file =
       Write("p.txt", unique + "\n" + kEmptyGrid + "\n" + kContradiction + "\n");
   const RunResult r = Run("solve " + file);
@@ -130,7 +126,7 @@ TEST_F(CliTest, SdkAndNineLineFilesAreOnePuzzleEach) {
 }
 
 TEST_F(CliTest, ConvertLineToSdkAndBack) {
-  const std::string unique = FirstLineOf(ZENTARO_DATA_DIR "/norvig_top95.txt");
+  const std::string unique = FirstLineOf("norvig_top95.txt");
   const std::string line = Write("p.txt", unique + "\n");
   const RunResult toSdk = Run("convert --to sdk " + line);
   ASSERT_EQ(toSdk.status, 0) << toSdk.err;

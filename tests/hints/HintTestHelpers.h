@@ -35,15 +35,18 @@ inline void SetMarks(core::TBoard& board, int col, int row, std::initializer_lis
   cell[core::kCount] = static_cast<int>(digits.size());
 }
 
+// "A1" from the row letter and the column 1..9.
+inline std::string CellAt(char row, int col) { return {row, static_cast<char>('0' + col)}; }
+
 inline CellSet Row(char letter) {
   CellSet cells;
-  for (int c = 1; c <= 9; ++c) cells.insert(std::string(1, letter) + std::to_string(c));
+  for (int c = 1; c <= 9; ++c) cells.insert(CellAt(letter, c));
   return cells;
 }
 
 inline CellSet Column(int col) {
   CellSet cells;
-  for (char r = 'A'; r <= 'I'; ++r) cells.insert(std::string(1, r) + std::to_string(col));
+  for (char r = 'A'; r <= 'I'; ++r) cells.insert(CellAt(r, col));
   return cells;
 }
 
@@ -54,8 +57,7 @@ inline CellSet Block(int block) {
   const int firstCol = 3 * ((block - 1) % 3) + 1;
   for (int r = 0; r < 3; ++r) {
     for (int c = 0; c < 3; ++c) {
-      cells.insert(std::string(1, static_cast<char>('A' + firstRow + r)) +
-                   std::to_string(firstCol + c));
+      cells.insert(CellAt(static_cast<char>('A' + firstRow + r), firstCol + c));
     }
   }
   return cells;

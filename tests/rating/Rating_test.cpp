@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TestData.h"
 #include "core/StringTable.h"
 #include "solver/SolveAndCount.h"
 
@@ -354,13 +355,9 @@ TEST(RatePuzzle, ChainStepIsTakenSevenTimesInTen) {
 // --- a collection ---------------------------------------------------------------------
 
 TEST(RatePuzzle, InteractiveLevelsUpToThreeAreExactlyThePuzzlesSinglesSolve) {
-  std::ifstream in(ZENTARO_DATA_DIR "/puzzles2_17_clue.txt");
-  ASSERT_TRUE(in) << "puzzle collection missing";
-  std::string line;
   int rated = 0;
   std::set<int> seen;
-  while (rated < 300 && std::getline(in, line)) {
-    if (line.size() < 81 || line[0] == '#') continue;
+  for (const std::string& line : testdata::Puzzles("puzzles2_17_clue.txt", 300)) {
     const TDigitGrid grid = Grid(line);
     const bool singlesSolve = EmptyAfterSingles(grid, true) == 0;
     const Rated interactive = Rate(grid, false);

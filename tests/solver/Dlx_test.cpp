@@ -196,10 +196,6 @@ std::vector<core::TDigitGrid> SolutionsOf(DlxSolver& solver, const core::TDigitG
 const std::string kSolvedGrid =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-std::string Serg(const char* name) {
-  return std::string(ZENTARO_DATA_DIR) + "/" + name;
-}
-
 TEST(DlxSolver, EmptyGridWithLimitTwoStoresTwoDifferentValidGrids) {
   DlxSolver solver;
   solver.DLXInit(2, 2);
@@ -250,12 +246,12 @@ INSTANTIATE_TEST_SUITE_P(DlxSolver, DlxStoreUntouched, ::testing::Bool(), [](con
 // The counts of this collection come from another solver; take the first
 // puzzle it credits with exactly three solutions.
 core::TDigitGrid SergPuzzleWithThreeSolutions() {
-  const auto puzzles = ReadDataLines(Serg("puzzles7_serg_benchmark.txt"));
-  const auto counts = ReadDataLines(Serg("puzzles7_serg_benchmark.counts.txt"));
+  const auto puzzles = ReadDataLines("puzzles7_serg_benchmark.txt");
+  const auto counts = ReadDataLines("puzzles7_serg_benchmark.counts.txt");
   for (std::size_t i = 0; i < counts.size(); ++i)
     if (std::stoi(counts[i]) == 3) return GridFromLine(puzzles[i]);
-  ADD_FAILURE() << "no puzzle with three solutions";
-  return {};
+  // Never hand back an empty grid: an unlimited solve of it would not end.
+  throw std::runtime_error("no puzzle with three solutions in the serg collection");
 }
 
 TEST(DlxSolver, UnlimitedSolveGrowsTheStoreByTheGrowthStep) {
@@ -292,7 +288,7 @@ TEST(DlxSolver, LimitCapsTheCountOnAnAlmostEmptyGrid) {
 TEST(DlxSolver, SecondSolveAfterStoppingAtTheLimitFindsTheSame) {
   DlxSolver solver;
   solver.DLXInit(10, 10);
-  solver.DLXAddSudokuRows(GridFromLine(ReadDataLines(Serg("puzzles7_serg_benchmark.txt"))[0]));
+  solver.DLXAddSudokuRows(GridFromLine(ReadDataLines("puzzles7_serg_benchmark.txt")[0]));
   ASSERT_EQ(solver.DLXSolve(7), 7u);
   const std::vector<core::TDigitGrid> first = solver.DLXSolutions();
   EXPECT_EQ(solver.DLXSolve(7), 7u);
@@ -372,12 +368,12 @@ void ExpectSameOrderAsReference(DlxSolver& solver, const std::string& line, unsi
 }
 
 TEST(DlxSolver, SolutionOrderMatchesReferenceOnSergPuzzles) {
-  const auto puzzles = ReadDataLines(Serg("puzzles7_serg_benchmark.txt"));
-  const auto counts = ReadDataLines(Serg("puzzles7_serg_benchmark.counts.txt"));
+  const auto puzzles = ReadDataLines("puzzles7_serg_benchmark.txt");
+  const auto counts = ReadDataLines("puzzles7_serg_benchmark.counts.txt");
   ASSERT_EQ(puzzles.size(), counts.size());
   DlxSolver solver;
-  // Every tenth puzzle: all solutions where they are few, the first 500 else.
-  for (std::size_t i = 0; i < puzzles.size(); i += 10) {
+  // Every other puzzle: all solutions where they are few, the first 500 else.
+  for (std::size_t i = 0; i < puzzles.size(); i += 2) {
     const unsigned limit = std::stoi(counts[i]) <= 500 ? 0 : 500;
     ExpectSameOrderAsReference(solver, puzzles[i], limit);
   }
@@ -399,7 +395,7 @@ TEST(DlxSolver, SolutionOrderMatchesReferenceOnSparseAndBrokenGrids) {
 }
 
 TEST(DlxSolver, SolutionOrderMatchesReferenceOnCountCheckPuzzles) {
-  const auto lines = ReadDataLines(std::string(ZENTARO_TEST_DATA_DIR) + "/count_check.txt");
+  const auto lines = ReadDataLines("count_check.txt");
   ASSERT_GE(lines.size(), 1000u);
   DlxSolver solver;
   for (std::size_t i = 0; i < lines.size(); i += 3)

@@ -51,13 +51,13 @@ int ExpectAgreesWithDlx(DlxSolver& dlx, const std::string& line) {
 }
 
 std::vector<std::string> FirstLines(const std::string& file, std::size_t n) {
-  auto lines = ReadDataLines(std::string(ZENTARO_DATA_DIR) + "/" + file);
+  auto lines = ReadDataLines(file);
   if (lines.size() > n) lines.resize(n);
   return lines;
 }
 
 TEST(FastCount, AgreesWithIndependentCountsOnMixedPuzzles) {
-  const auto lines = ReadDataLines(std::string(ZENTARO_TEST_DATA_DIR) + "/count_check.txt");
+  const auto lines = ReadDataLines("count_check.txt");
   ASSERT_GE(lines.size(), 1000u);
   DlxSolver dlx;
   int seen[3] = {};

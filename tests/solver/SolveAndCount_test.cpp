@@ -34,7 +34,7 @@ void ExpectCount(DlxSolver& solver, const std::string& line, int expected) {
 }
 
 TEST(SolveAndCount, AgreesWithQqwingOnUniqueSeveralAndNoSolutions) {
-  const auto lines = ReadDataLines(std::string(ZENTARO_TEST_DATA_DIR) + "/count_check.txt");
+  const auto lines = ReadDataLines("count_check.txt");
   ASSERT_GE(lines.size(), 1000u);
   int seen[3] = {};
   DlxSolver solver;
@@ -53,16 +53,16 @@ TEST(SolveAndCount, AgreesWithQqwingOnUniqueSeveralAndNoSolutions) {
 
 TEST(SolveAndCount, FindsSeveralSolutionsInEverySergPuzzle) {
   const auto puzzles =
-      ReadDataLines(std::string(ZENTARO_DATA_DIR) + "/puzzles7_serg_benchmark.txt");
-  ASSERT_EQ(puzzles.size(), 10000u);
+      ReadDataLines("puzzles7_serg_benchmark.txt");
+  ASSERT_EQ(puzzles.size(), 2000u);
   DlxSolver solver;
   for (const std::string& line : puzzles) ExpectCount(solver, line, 2);
 }
 
 TEST(SolveAndCount, UnlimitedCountsMatchTheSergCounts) {
-  const std::string data = ZENTARO_DATA_DIR;
-  const auto puzzles = ReadDataLines(data + "/puzzles7_serg_benchmark.txt");
-  const auto counts = ReadDataLines(data + "/puzzles7_serg_benchmark.counts.txt");
+  const auto puzzles = ReadDataLines("puzzles7_serg_benchmark.txt");
+  const auto counts = ReadDataLines("puzzles7_serg_benchmark.counts.txt");
+  ASSERT_GE(counts.size(), 1000u);
   DlxSolver solver;
   for (std::size_t i = 0; i < 1000; ++i) {
     solver.DLXInit(2, 2);

@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <string_view>
 #include <string>
 #include <vector>
 
+#include "TestData.h"
 #include "core/Board.h"
 
 namespace zentaro::solver::testing {
@@ -17,14 +18,9 @@ inline core::TDigitGrid GridFromLine(const std::string& line) {
   return grid;
 }
 
-// The non-comment lines of a text file, as they stand.
-inline std::vector<std::string> ReadDataLines(const std::string& path) {
-  std::ifstream in(path);
-  EXPECT_TRUE(in) << "cannot read " << path;
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && line[0] != '#') lines.push_back(line);
-  return lines;
+// The non-comment lines of a file in tests/data, as they stand.
+inline std::vector<std::string> ReadDataLines(std::string_view name) {
+  return testdata::Lines(name);
 }
 
 // A complete grid obeying every row, column and block, agreeing with the givens.

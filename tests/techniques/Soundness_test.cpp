@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "TestData.h"
 #include "core/Board.h"
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
@@ -159,13 +160,7 @@ constexpr int kPuzzlesFromTop1465 = 150;
 constexpr int kPuzzlesFrom17Clue = 250;
 
 std::vector<std::string> ReadPuzzles(const std::string& file, int count) {
-  std::vector<std::string> lines;
-  std::ifstream in(std::string(ZENTARO_DATA_DIR) + "/" + file);
-  std::string line;
-  while (static_cast<int>(lines.size()) < count && std::getline(in, line)) {
-    if (line.size() >= 81 && line[0] != '#') lines.push_back(line.substr(0, 81));
-  }
-  return lines;
+  return testdata::Puzzles(file, static_cast<std::size_t>(count));
 }
 
 TDigitGrid GridOf(const std::string& line) {
