@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/GameAccess.h"
 #include "app/HintWalk.h"
 #include "core/Board.h"
 #include "core/Random.h"
@@ -76,8 +77,8 @@ int RateInteractively(const TDigitGrid& grid) {
 }
 
 Position Save(const Game& game) {
-  return {game.Board,       game.ComputedBoard,  game.Clues,
-          game.PuzzleLevel, game.AskMarksSource, game.MarksReduced};
+  return {game.Puzzle().board,       game.Puzzle().computed,  game.Puzzle().clues,
+          game.Counters().level, game.Puzzle().askMarksSource, game.Puzzle().marksReduced};
 }
 
 const std::vector<Position>& Positions() {
@@ -86,11 +87,11 @@ const std::vector<Position>& Positions() {
     for (const TDigitGrid& puzzle : Puzzles()) {
       GoOnView view;
       Game game(view);
-      game.RateClues = RateInteractively;
-      zentaro::app::LoadPosition(game, puzzle);
+      game.SetClueRater(RateInteractively);
+      game.LoadPosition(puzzle);
       result.push_back(Save(game));
       zentaro::app::WalkHints(game, view, [&](const zentaro::app::TWalkStep&) {
-        if (zentaro::core::CountDigits(game.Board) < 81) result.push_back(Save(game));
+        if (zentaro::core::CountDigits(game.Puzzle().board) < 81) result.push_back(Save(game));
       });
     }
     std::cerr << result.size() << " positions\n";
@@ -102,15 +103,15 @@ const std::vector<Position>& Positions() {
 
 // A game standing at the position, as after a step of the history.
 void Restore(Game& game, const Position& p) {
-  game.Board = p.board;
-  game.ComputedBoard = p.computed;
-  game.Clues = p.clues;
-  zentaro::core::ExtractDigits(game.Board, game.Digits);
-  game.PuzzleLevel = p.level;
-  game.AskMarksSource = p.askMarksSource;
-  game.MarksReduced = p.marksReduced;
-  game.PuzzleActive = true;
-  game.WarnMultipleSolutions = false;
+  PuzzleOf(game).board = p.board;
+  PuzzleOf(game).computed = p.computed;
+  PuzzleOf(game).clues = p.clues;
+  zentaro::core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
+  CountersOf(game).level = p.level;
+  PuzzleOf(game).askMarksSource = p.askMarksSource;
+  PuzzleOf(game).marksReduced = p.marksReduced;
+  PuzzleOf(game).active = true;
+  PrefsOf(game).warnMultipleSolutions = false;
 }
 
 void BM_HintRequest(benchmark::State& state) {
@@ -123,7 +124,7 @@ void BM_HintRequest(benchmark::State& state) {
     Restore(game, positions[i]);
     state.ResumeTiming();
     game.HintSearch();
-    benchmark::DoNotOptimize(game.LastHint.step);
+    benchmark::DoNotOptimize(game.Hint().last.step);
     if (++i == positions.size()) i = 0;
   }
   state.SetItemsProcessed(state.iterations());

@@ -27,7 +27,44 @@ Game::Game(View& view) : view_(view) {
   visible_[Index(Command::Normalmode1)] = false;
   visible_[Index(Command::Competitionmode1)] = false;
   // A puzzle read from a file gets its level from a silent interactive rating.
-  RateClues = [this](const core::TDigitGrid& clues) { return RateFileClues(clues); };
+  rateClues_ = [this](const core::TDigitGrid& clues) { return RateFileClues(clues); };
+}
+
+void Game::ResetForFirstShow(bool removeMarksOnFill) {
+  puzzle_.solutionUnique = false;
+  puzzle_.askMarksSource = true;
+  puzzle_.active = false;
+  puzzle_.editMode = false;
+  puzzle_.marksReduced = false;
+  prefs_.removeMarksOnFill = removeMarksOnFill;
+  prefs_.warnMultipleSolutions = true;
+  rng_ = core::Random::FromClock();
+}
+
+void Game::LoadPosition(const core::TDigitGrid& clues, const core::TBoard* state,
+                        bool marksReduced) {
+  core::TBoard board{};
+  core::LoadDigits(clues, board);
+  puzzle_.board = board;
+  UpdateCommands(true, true);
+  puzzle_.clues = clues;
+  counters_.level = rateClues_ ? rateClues_(clues) : 0;
+  puzzle_.askMarksSource = true;
+  puzzle_.marksReduced = marksReduced;
+  StartPuzzle(true, true);
+
+  if (state == nullptr) return;
+  const core::TBoard before = puzzle_.board;
+  puzzle_.board = *state;
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
+  puzzle_.computed = puzzle_.board;
+  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
+                        puzzle_.colCounts);
+  if (!core::BoardsEqual(before, puzzle_.board)) {
+    AddStep(before, puzzle_.askMarksSource, puzzle_.marksReduced);
+    UpdateCountsDisplay(puzzle_.board);
+  }
+  puzzle_.saved = puzzle_.board;
 }
 
 void Game::SetEnabled(Command c, bool enabled) {
@@ -39,46 +76,46 @@ void Game::SetEnabled(Command c, bool enabled) {
 // Board model
 
 int Game::UpdateCountsDisplay(const core::TBoard& board) {
-  EmptyCount = 81 - core::CountDigits(board);
-  view_.SetStatusText(1, LoadText(2005) + " " + std::to_string(ClueCount) + "    " +
-                             LoadText(2006) + " " + std::to_string(EmptyCount));
-  return EmptyCount;
+  puzzle_.emptyCount = 81 - core::CountDigits(board);
+  view_.SetStatusText(1, LoadText(2005) + " " + std::to_string(puzzle_.clueCount) + "    " +
+                             LoadText(2006) + " " + std::to_string(puzzle_.emptyCount));
+  return puzzle_.emptyCount;
 }
 
 int Game::AddStep(const core::TBoard& oldBoard, bool oldAsk, bool oldReduced) {
-  const int step = history_.AddStep(oldBoard, Board, oldAsk, AskMarksSource, oldReduced,
-                                    MarksReduced, ComputedBoard);
+  const int step = history_.AddStep(oldBoard, puzzle_.board, oldAsk, puzzle_.askMarksSource, oldReduced,
+                                    puzzle_.marksReduced, puzzle_.computed);
   UpdateStepButtons();
   return step;
 }
 
 void Game::StartPuzzle(bool takeClues, bool startClock) {
-  WarnMultipleSolutions = startClock;
+  prefs_.warnMultipleSolutions = startClock;
   if (IsVisible(Command::Rate1)) {
     SetEnabled(Command::Rate1, true);
     SetEnabled(Command::RateSpeedBut, IsVisible(Command::RateSpeedBut));
   }
   SetEnabled(Command::Solve1, true);
 
-  core::ExtractDigits(Board, Digits);
-  if (takeClues) Clues = Digits;
-  ClueCount = core::CountFilled(Clues);
-  UpdateCountsDisplay(Board);
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
+  if (takeClues) puzzle_.clues = puzzle_.digits;
+  puzzle_.clueCount = core::CountFilled(puzzle_.clues);
+  UpdateCountsDisplay(puzzle_.board);
 
   history_.Clear();
   UpdateStepButtons();
-  CurCol = 0;
-  CurRow = 0;
+  puzzle_.curCol = 0;
+  puzzle_.curRow = 0;
 
-  ComputedBoard = Board;
-  core::BuildFromDigits(Digits, ComputedBoard, BlockCounts, RowCounts, ColCounts);
-  AddStep(Board, AskMarksSource, MarksReduced);
+  puzzle_.computed = puzzle_.board;
+  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+  AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced);
 
-  PuzzleActive = true;
-  SolutionUnique = false;
-  SolutionCount = SolveAndCount(Board, true);
+  puzzle_.active = true;
+  puzzle_.solutionUnique = false;
+  puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
   view_.RedrawBoard();
-  SavedBoard = Board;
+  puzzle_.saved = puzzle_.board;
   if (startClock) {
     view_.SetClockText(std::string());
     ResetPuzzleClock();
@@ -90,23 +127,23 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
 
 int Game::SolveAndCount(const core::TBoard& board, bool silent) {
   const core::TBoard before = board;
-  const int n = solver::SolveAndCount(board, Solution, SolutionUnique);
+  const int n = solver::SolveAndCount(board, puzzle_.solution, puzzle_.solutionUnique);
   if (silent) return n;
 
   if (n == 0) {
     view_.ShowMessageBox(LoadText(2240), MsgKind::Error, kButtonsOk);
     return n;
   }
-  CurCol = 0;
-  CurRow = 0;
-  Digits = Solution;
-  core::LoadDigits(Digits, Board);
+  puzzle_.curCol = 0;
+  puzzle_.curRow = 0;
+  puzzle_.digits = puzzle_.solution;
+  core::LoadDigits(puzzle_.digits, puzzle_.board);
   // The computed board follows the digits before the step is recorded, so
   // that going back to this step later restores a consistent pair.
-  ComputedBoard = Board;
-  AddStep(before, AskMarksSource, MarksReduced);
+  puzzle_.computed = puzzle_.board;
+  AddStep(before, puzzle_.askMarksSource, puzzle_.marksReduced);
   view_.RedrawBoard();
-  UpdateCountsDisplay(Board);
+  UpdateCountsDisplay(puzzle_.board);
 
   std::string text;
   if (n >= 2)
@@ -119,12 +156,12 @@ int Game::SolveAndCount(const core::TBoard& board, bool silent) {
 }
 
 void Game::Solve1Click() {
-  if (core::CountDigits(Board) < 81 &&
+  if (core::CountDigits(puzzle_.board) < 81 &&
       view_.ShowMessageBox(LoadText(2084), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
     return;
-  WarnMultipleSolutions = false;
-  ++SolutionViewedCount;
-  const core::TBoard board = Board;
+  prefs_.warnMultipleSolutions = false;
+  ++counters_.solutionViewed;
+  const core::TBoard board = puzzle_.board;
   SolveAndCount(board, false);
 }
 
@@ -137,27 +174,27 @@ void Game::UpdateStepButtons() {
 
 void Game::RefreshShowmarks() {
   bool any = false;
-  core::CheckMarks(Board, any);
+  core::CheckMarks(puzzle_.board, any);
   SetEnabled(Command::Showmarks1, any);
 }
 
 void Game::GoToStep(int n) {
   core::TStepState state;
   if (history_.GoToStep(n, state)) {
-    Board = state.board;
-    AskMarksSource = state.askMarksSource;
-    MarksReduced = state.marksReduced;
-    ComputedBoard = state.computed;
-    core::ExtractDigits(Board, Digits);
+    puzzle_.board = state.board;
+    puzzle_.askMarksSource = state.askMarksSource;
+    puzzle_.marksReduced = state.marksReduced;
+    puzzle_.computed = state.computed;
+    core::ExtractDigits(puzzle_.board, puzzle_.digits);
     RedrawAllCells();
     RefreshShowmarks();
   }
   UpdateStepButtons();
-  UpdateCountsDisplay(Board);
+  UpdateCountsDisplay(puzzle_.board);
 }
 
 bool Game::SolvedNow() const {
-  return SolutionUnique && core::MatchesSolution(Board, Solution);
+  return puzzle_.solutionUnique && core::MatchesSolution(puzzle_.board, puzzle_.solution);
 }
 
 void Game::UndoStep() {
@@ -216,15 +253,15 @@ void Game::UpdateCommands(bool playing, bool hasBoard) {
   SetEnabled(Command::PrintSpeedBut,
              IsEnabled(Command::Print1) && IsVisible(Command::PrintSpeedBut));
   SetEnabled(Command::Edit1, IsVisible(Command::Edit1));
-  SetEnabled(Command::Editmode1, IsEnabled(Command::Edit1) && !EditMode);
+  SetEnabled(Command::Editmode1, IsEnabled(Command::Edit1) && !puzzle_.editMode);
   SetEnabled(Command::Stopeditmode1, IsEnabled(Command::Edit1) && !IsEnabled(Command::Editmode1));
-  SetEnabled(Command::ClearFixed1, IsEnabled(Command::Edit1) && EditMode);
+  SetEnabled(Command::ClearFixed1, IsEnabled(Command::Edit1) && puzzle_.editMode);
   SetEnabled(Command::Calculate1, playing);
   bool anyMarks = false;
-  core::CheckMarks(Board, anyMarks);
+  core::CheckMarks(puzzle_.board, anyMarks);
   SetEnabled(Command::Showmarks1, playing && anyMarks);
-  SetEnabled(Command::Competitionmode1, playing && !CompetitionMode && !EditMode);
-  SetEnabled(Command::Normalmode1, playing && CompetitionMode && !EditMode);
+  SetEnabled(Command::Competitionmode1, playing && !prefs_.competitionMode && !puzzle_.editMode);
+  SetEnabled(Command::Normalmode1, playing && prefs_.competitionMode && !puzzle_.editMode);
   SetEnabled(Command::Rate1, playing && IsVisible(Command::Rate1));
   SetEnabled(Command::RateSpeedBut, IsEnabled(Command::Rate1) && IsVisible(Command::RateSpeedBut));
   SetEnabled(Command::Solve1, playing);
@@ -250,23 +287,23 @@ int Game::AskStopEditing() {
 }
 
 void Game::SetCaptionFileName(const std::string& fileName) {
-  PuzzleFileName = fileName;
+  file_.name = fileName;
   std::string caption = kAppTitle;
   if (!fileName.empty()) caption += " - " + files::FileNameOf(fileName);
   view_.SetCaption(caption);
 }
 
 void Game::OpenFileButClick() {
-  if (EditMode) {
+  if (puzzle_.editMode) {
     if (AskStopEditing() != kResultYes) return;
     EndEditMode();
   }
-  const std::string remembered = OpenDialogFolder;
+  const std::string remembered = file_.openFolder;
   if (!ConfirmSaveFirst()) return;
-  if (!files::FolderExists(OpenDialogFolder)) OpenDialogFolder = DefaultPuzzleFolder();
-  const auto chosen = view_.AskOpenFileName(OpenDialogFolder);
+  if (!files::FolderExists(file_.openFolder)) file_.openFolder = DefaultPuzzleFolder();
+  const auto chosen = view_.AskOpenFileName(file_.openFolder);
   if (!chosen) {
-    OpenDialogFolder = remembered;
+    file_.openFolder = remembered;
     return;
   }
   ReadPuzzleFile(*chosen);
@@ -284,42 +321,42 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
 
   core::TBoard board{};
   core::LoadDigits(read.clues, board);
-  Board = board;
+  puzzle_.board = board;
   UpdateCommands(true, true);
 
-  core::ExtractDigits(Board, Clues);
-  PuzzleLevel = RateClues ? RateClues(Clues) : 0;
-  AskMarksSource = true;
-  MarksReduced = read.marksLinePresent;
+  core::ExtractDigits(puzzle_.board, puzzle_.clues);
+  counters_.level = rateClues_ ? rateClues_(puzzle_.clues) : 0;
+  puzzle_.askMarksSource = true;
+  puzzle_.marksReduced = read.marksLinePresent;
   StartPuzzle(true, true);
 
   // A saved game comes back as it was left: its entries and pencil marks go
   // on top of the clues as one more step, so undo returns to the bare puzzle.
   if (read.state || read.marks) {
-    const core::TBoard before = Board;
-    Board = files::RestoredBoard(read);
-    core::ExtractDigits(Board, Digits);
-    ComputedBoard = Board;
-    core::BuildFromDigits(Digits, ComputedBoard, BlockCounts, RowCounts, ColCounts);
-    if (!core::BoardsEqual(before, Board)) {
-      AddStep(before, AskMarksSource, MarksReduced);
+    const core::TBoard before = puzzle_.board;
+    puzzle_.board = files::RestoredBoard(read);
+    core::ExtractDigits(puzzle_.board, puzzle_.digits);
+    puzzle_.computed = puzzle_.board;
+    core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+    if (!core::BoardsEqual(before, puzzle_.board)) {
+      AddStep(before, puzzle_.askMarksSource, puzzle_.marksReduced);
       view_.RedrawBoard();
-      UpdateCountsDisplay(Board);
+      UpdateCountsDisplay(puzzle_.board);
     }
   }
 
-  PuzzleStored = true;
-  SavedBoard = Board;
+  file_.stored = true;
+  puzzle_.saved = puzzle_.board;
   SetCaptionFileName(fileName);
-  OpenDialogFolder = files::FolderOf(fileName);
-  SaveDialogFolder = OpenDialogFolder;
-  SaveDialogFileName = fileName;
+  file_.openFolder = files::FolderOf(fileName);
+  file_.saveFolder = file_.openFolder;
+  file_.saveName = fileName;
   return true;
 }
 
 bool Game::WritePuzzleFile(const std::string& fileName, const core::TBoard& board,
                            bool includeState, bool includeMarks) {
-  if (files::WritePuzzleFile(std::filesystem::path(fileName), board, Clues, includeState,
+  if (files::WritePuzzleFile(std::filesystem::path(fileName), board, puzzle_.clues, includeState,
                              includeMarks))
     return true;
   view_.ShowMessageBox(LoadText(2235), MsgKind::Error, kButtonsOk);
@@ -327,26 +364,26 @@ bool Game::WritePuzzleFile(const std::string& fileName, const core::TBoard& boar
 }
 
 bool Game::SavePuzzle(bool saveAs) {
-  if (EditMode) {
+  if (puzzle_.editMode) {
     if (AskStopEditing() != kResultYes) return false;
     EndEditMode();
   }
   const std::string candidate =
-      files::FolderExists(OpenDialogFolder) ? OpenDialogFolder : DefaultPuzzleFolder();
+      files::FolderExists(file_.openFolder) ? file_.openFolder : DefaultPuzzleFolder();
 
-  std::string target = SaveDialogFileName;
+  std::string target = file_.saveName;
   // A puzzle read from a plain text file (a collection, say) is never
   // overwritten with .sdk text unasked: the dialog proposes an .sdk name.
-  if (PuzzleFileName.empty() || saveAs || target.empty() || !files::HasSdkExtension(target)) {
-    const std::string proposed = PuzzleFileName.empty()
+  if (file_.name.empty() || saveAs || target.empty() || !files::HasSdkExtension(target)) {
+    const std::string proposed = file_.name.empty()
                                      ? LoadText(2326)
-                                     : files::FileNameOf(files::WithoutExtension(PuzzleFileName));
+                                     : files::FileNameOf(files::WithoutExtension(file_.name));
     std::string folder;
-    if (PuzzleFileName.empty()) {
+    if (file_.name.empty()) {
       if (files::FolderExists(candidate) || (!candidate.empty() && files::CreateFolders(candidate)))
         folder = candidate;
-    } else if (files::FolderExists(files::FolderOf(PuzzleFileName))) {
-      folder = files::FolderOf(PuzzleFileName);
+    } else if (files::FolderExists(files::FolderOf(file_.name))) {
+      folder = files::FolderOf(file_.name);
     } else if (files::FolderExists(candidate)) {
       folder = candidate;
     }
@@ -357,21 +394,21 @@ bool Game::SavePuzzle(bool saveAs) {
 
   // A failed write keeps the puzzle marked as unsaved, so that closing the
   // program still offers to save it.
-  if (!WritePuzzleFile(target, Board, true, true)) return false;
+  if (!WritePuzzleFile(target, puzzle_.board, true, true)) return false;
 
   SetCaptionFileName(target);
-  SaveDialogFileName = target;
-  SaveDialogFolder = files::FolderOf(target);
-  OpenDialogFolder = SaveDialogFolder;
-  PuzzleStored = true;
-  SavedBoard = Board;
+  file_.saveName = target;
+  file_.saveFolder = files::FolderOf(target);
+  file_.openFolder = file_.saveFolder;
+  file_.stored = true;
+  puzzle_.saved = puzzle_.board;
   return true;
 }
 
 bool Game::ConfirmSaveFirst() {
   if (!IsEnabled(Command::File1)) return false;
-  if (core::MatchesSolution(Board, Solution) || core::CountDigits(Board) == 0 ||
-      (core::BoardsEqual(SavedBoard, Board) && PuzzleStored && !EditMode))
+  if (core::MatchesSolution(puzzle_.board, puzzle_.solution) || core::CountDigits(puzzle_.board) == 0 ||
+      (core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode))
     return true;
   const int answer =
       view_.ShowMessageBox(LoadText(2263), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel);

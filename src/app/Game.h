@@ -19,60 +19,110 @@ namespace zentaro::app {
 
 inline constexpr const char* kAppTitle = "Zentaro";
 
+// The puzzle on the board and what is derived from it.
+struct PuzzleState {
+  core::TBoard board{};     // what the user sees, pencil marks included
+  core::TBoard computed{};  // the same digits with every candidate they allow
+  core::TBoard saved{};     // the board as it was last read or saved
+  core::TDigitGrid clues{};
+  core::TDigitGrid digits{};    // the digits of board
+  core::TDigitGrid solution{};  // valid while solutionUnique
+  core::TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  int curCol = 0;  // the selected cell, 1-based; 0 when none
+  int curRow = 0;
+  int clueCount = 0;
+  int emptyCount = 81;
+  bool solutionUnique = false;
+  int solutionCount = 0;
+  bool askMarksSource = true;  // the hint asks which pencil marks to use
+  bool marksReduced = false;   // the user's marks are known to be a subset of computed
+  bool active = false;         // a puzzle is being played
+  bool editMode = false;
+  bool generating = false;
+  bool cancelRequested = false;  // the user asked to stop a generation
+  int highlightDigit = 0;        // the pressed highlight button; 0 = none
+};
+
+// What the solved report sums up, per puzzle.
+struct PuzzleCounters {
+  int solutionViewed = 0;
+  int level = 0;
+  int elapsedSeconds = 0;
+  int generalHints = 0;
+  int concreteHints = 0;
+  int candidatesCalculated = 0;
+  bool clockStarted = false;
+};
+
+// The user's choices that outlive a puzzle.
+struct Preferences {
+  bool removeMarksOnFill = true;
+  bool warnMultipleSolutions = true;
+  bool competitionMode = false;
+  // The level dialog's choice; the settings GenerateAnyLevel and
+  // GenerateLevel1 to GenerateLevel5.
+  TLevelChoice levels;
+};
+
+// The puzzle's file and the folders of the file dialogs.
+struct PuzzleFile {
+  std::string name;
+  bool stored = true;  // nothing to save
+  std::string openFolder;
+  std::string saveFolder;
+  std::string saveName;
+};
+
+// The hint being shown.
+struct HintState {
+  hints::Highlights highlights{};  // what it picks out
+  bool highlightOn = false;
+  // The cell last named by a single-digit hint; 0, 0 when none.
+  int col = 0, row = 0;
+  THintReport last;
+};
+
 // The program-wide state of the main window and every command on it. All
 // screen effects go through the View given at construction.
 class Game {
  public:
   explicit Game(View& view);
 
-  // --- puzzle state ---------------------------------------------------------
-  core::TBoard Board{};
-  core::TBoard ComputedBoard{};
-  core::TBoard SavedBoard{};
-  core::TDigitGrid Clues{};
-  core::TDigitGrid Digits{};
-  core::TDigitGrid Solution{};
-  core::TUnitCountTable BlockCounts{}, RowCounts{}, ColCounts{};
-  int CurCol = 0;
-  int CurRow = 0;
-  int ClueCount = 0;
-  int EmptyCount = 81;
-  bool SolutionUnique = false;
-  int SolutionCount = 0;
-  bool AskMarksSource = true;
-  bool MarksReduced = false;
-  bool PuzzleActive = false;
-  bool EditMode = false;
-  bool Generating = false;
-  bool RemoveMarksOnFill = true;
-  bool WarnMultipleSolutions = true;
-  bool CompetitionMode = false;
-
-  // --- per-puzzle counters --------------------------------------------------
-  int SolutionViewedCount = 0;
-  int PuzzleLevel = 0;
-  int ElapsedSeconds = 0;
-  int GeneralHints = 0;
-  int ConcreteHints = 0;
-  int CandidatesCalculated = 0;
-  bool ClockStarted = false;
-
-  // --- files ----------------------------------------------------------------
-  std::string PuzzleFileName;
-  bool PuzzleStored = true;
-  std::string OpenDialogFolder;
-  std::string SaveDialogFolder;
-  std::string SaveDialogFileName;
+  // What the window and the tests read; they change it only through the
+  // commands below.
+  const PuzzleState& Puzzle() const { return puzzle_; }
+  const PuzzleCounters& Counters() const { return counters_; }
+  const Preferences& Prefs() const { return prefs_; }
+  const PuzzleFile& File() const { return file_; }
+  const HintState& Hint() const { return hint_; }
 
   // Rates the clues of a puzzle read from a file (level 1..5, else 0). The
-  // constructor sets it to RateFileClues; tests may put their own.
-  std::function<int(const core::TDigitGrid&)> RateClues;
+  // constructor sets it to RateFileClues; tests and the command-line tool
+  // may put their own.
+  void SetClueRater(std::function<int(const core::TDigitGrid&)> rater) {
+    rateClues_ = std::move(rater);
+  }
+  // Runs the new-puzzle command when the solved report is left with
+  // "&New puzzle"; unset, the report just closes.
+  void SetNewPuzzleHandler(std::function<void()> handler) { startNewPuzzle_ = std::move(handler); }
+  // The program's random numbers (the generator, the rating's chain draw),
+  // seeded from the clock; tests seed it themselves.
+  core::Random& Rng() { return rng_; }
 
   const core::StepHistory& History() const { return history_; }
+
+  // The state of a window just shown: no puzzle, no edit mode, fresh random
+  // numbers, and the pencil-mark preference from the settings.
+  void ResetForFirstShow(bool removeMarksOnFill);
 
   // --- board model ----------------------------------------------------------
   // Makes what stands on Board the start of a new puzzle.
   void StartPuzzle(bool takeClues, bool startClock);
+  // Makes the position the current puzzle the way reading a puzzle file does:
+  // the clues start the puzzle (rated by the clue rater when set), and a
+  // board holding further digits or pencil marks follows as one more step.
+  void LoadPosition(const core::TDigitGrid& clues, const core::TBoard* state = nullptr,
+                    bool marksReduced = false);
   // Counts the empty cells and shows the clue and empty counts.
   int UpdateCountsDisplay(const core::TBoard& board);
   // Records Board, ComputedBoard and the two mark flags as a new step.
@@ -125,11 +175,6 @@ class Game {
   int AskStopEditing();
 
   // --- input (the window translates its events into these calls) -----------
-  int HighlightDigit = 0;  // 0 = none
-  bool CancelRequested = false;
-  // Runs the new-puzzle command when the solved report is left with
-  // "&New puzzle"; unset, the report just closes.
-  std::function<void()> StartNewPuzzle;
 
   bool HasSelection() const;
   bool IsClue(int col, int row) const;
@@ -149,7 +194,7 @@ class Game {
   void Clear2Click();
   void Cancel1Click() { Deselect(); }
   void Cancel2Click() { Deselect(); }
-  void CancelMenuClick() { CancelRequested = true; }
+  void CancelMenuClick() { puzzle_.cancelRequested = true; }
   void PlaceDigit(int digit);
   void Deselect();
   // Clicks on the tool panel and the step panel, and on their labels.
@@ -166,11 +211,6 @@ class Game {
   void Showmarks1Click();
 
   // --- hints -----------------------------------------------------------------
-  hints::Highlights Highlights{};  // what the hint being shown picks out
-  bool HintHighlightOn = false;
-  // The cell last named by a single-digit hint; 0, 0 when none.
-  int HintCol = 0, HintRow = 0;
-  THintReport LastHint;
   void HintMenu1Click() { HintButClick(); }
   void HintButClick();
   void Hintonusermarks1Click() { HintSearch(); }
@@ -178,12 +218,6 @@ class Game {
   void HintSearch();
 
   // --- rating and new puzzles ---------------------------------------------------
-  // The program's random numbers (the generator, the rating's chain draw),
-  // seeded from the clock; tests seed it themselves.
-  core::Random Rng = core::Random::FromClock();
-  // The level dialog's choice; the settings GenerateAnyLevel and
-  // GenerateLevel1 to GenerateLevel5.
-  TLevelChoice LevelChoice;
   void Rate1Click();
   void RateSpeedButClick();
   // The level of a puzzle read from a file: 1..5, or 0 when it cannot be rated.
@@ -202,7 +236,7 @@ class Game {
   // The generator pauses the clock and puts its state back afterwards.
   void SetClockRunning(bool running);
   bool ClockRunning() const { return clockRunning_; }
-  TReportCounts ReportCounts() const;
+  TReportCounts CountsForReport() const;
   void PuzzleSolved();
 
  private:
@@ -211,14 +245,24 @@ class Game {
   bool SolvedNow() const;
   void RefreshShowmarks();
   // Leaves clue editing; the full edit mode comes with its own command set.
-  void EndEditMode() { EditMode = false; }
+  void EndEditMode() { puzzle_.editMode = false; }
   void RedrawCellAt(int col, int row);
   void RedrawAllCells();
   void MoveSelection(int col, int row);
   void MoveByArrow(Key key);
   void AdvanceEditSelection();
 
+  friend struct GameTestAccess;
+
   View& view_;
+  PuzzleState puzzle_;
+  PuzzleCounters counters_;
+  Preferences prefs_;
+  PuzzleFile file_;
+  HintState hint_;
+  std::function<int(const core::TDigitGrid&)> rateClues_;
+  std::function<void()> startNewPuzzle_;
+  core::Random rng_ = core::Random::FromClock();
   core::StepHistory history_;
   std::array<bool, kCommandCount> enabled_{};
   std::array<bool, kCommandCount> visible_{};

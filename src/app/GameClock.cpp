@@ -11,35 +11,35 @@ void Game::SetClockRunning(bool running) {
 }
 
 void Game::ResetPuzzleClock() {
-  ClockStarted = true;
-  ElapsedSeconds = 0;
-  GeneralHints = 0;
-  ConcreteHints = 0;
-  SolutionViewedCount = 0;
-  CandidatesCalculated = 0;
+  counters_.clockStarted = true;
+  counters_.elapsedSeconds = 0;
+  counters_.generalHints = 0;
+  counters_.concreteHints = 0;
+  counters_.solutionViewed = 0;
+  counters_.candidatesCalculated = 0;
   SetClockRunning(false);
-  view_.SetClockText(FormatClock(ElapsedSeconds));
+  view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   SetClockRunning(true);
-  WarnMultipleSolutions = true;
+  prefs_.warnMultipleSolutions = true;
 }
 
 void Game::Timer1Timer() {
   // A tick already queued when the clock was stopped must not count.
   if (!clockRunning_) return;
-  ElapsedSeconds = NextClockSeconds(ElapsedSeconds);
-  view_.SetClockText(FormatClock(ElapsedSeconds));
+  counters_.elapsedSeconds = NextClockSeconds(counters_.elapsedSeconds);
+  view_.SetClockText(FormatClock(counters_.elapsedSeconds));
 }
 
-TReportCounts Game::ReportCounts() const {
-  return {PuzzleLevel,   FormatClock(ElapsedSeconds), GeneralHints,
-          ConcreteHints, SolutionViewedCount,         CandidatesCalculated};
+TReportCounts Game::CountsForReport() const {
+  return {counters_.level,   FormatClock(counters_.elapsedSeconds), counters_.generalHints,
+          counters_.concreteHints, counters_.solutionViewed,         counters_.candidatesCalculated};
 }
 
 void Game::PuzzleSolved() {
   SetClockRunning(false);
-  view_.SetClockText(FormatClock(ElapsedSeconds));
-  const int result = view_.ShowSolvedReport(MakeSolvedReport(ReportCounts()));
-  if (result == core::kResultOk && StartNewPuzzle) StartNewPuzzle();
+  view_.SetClockText(FormatClock(counters_.elapsedSeconds));
+  const int result = view_.ShowSolvedReport(MakeSolvedReport(CountsForReport()));
+  if (result == core::kResultOk && startNewPuzzle_) startNewPuzzle_();
 }
 
 }  // namespace zentaro::app

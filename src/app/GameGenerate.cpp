@@ -44,19 +44,19 @@ int Game::RateFileClues(const core::TDigitGrid& clues) {
   rating::TRatingDetails details;
   BusyCursor hourglass(view_);
   const int level =
-      rating::RatePuzzle(clues, true, false, flags, Rng, Solution, SolutionUnique, details);
+      rating::RatePuzzle(clues, true, false, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
   // A puzzle that cannot be rated has no level to report.
   return level > 0 ? level : 0;
 }
 
 void Game::Rate1Click() {
-  core::ExtractDigits(Board, Digits);
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
   std::uint16_t flags = 0;
   rating::TRatingDetails details;
   int level = 0;
   {
     BusyCursor hourglass(view_);
-    level = rating::RatePuzzle(Digits, false, false, flags, Rng, Solution, SolutionUnique, details);
+    level = rating::RatePuzzle(puzzle_.digits, false, false, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
   }
   // Why a puzzle cannot be rated (-1) comes with the rating.
   for (const rating::TRatingMessage& message : details.messages)
@@ -76,35 +76,35 @@ void Game::RateSpeedButClick() {
 
 void Game::LoadFromFileButClick() {
   try {
-    if (EditMode) {
+    if (puzzle_.editMode) {
       if (AskStopEditing() != core::kResultYes) return;
       EndEditMode();
     }
     if (!ConfirmSaveFirst()) return;
-    const std::optional<TLevelChoice> choice = view_.AskLevels(LevelChoice);
+    const std::optional<TLevelChoice> choice = view_.AskLevels(prefs_.levels);
     if (!choice) return;
     const bool clockWasRunning = ClockRunning();
     SetClockRunning(false);
-    LevelChoice = *choice;
+    prefs_.levels = *choice;
 
-    const TGenerationAim aim = DrawGenerationAim(LevelChoice, Rng);
+    const TGenerationAim aim = DrawGenerationAim(prefs_.levels, rng_);
     int level = 0;
     if (!GeneratePuzzle(aim.wanted, aim.targetClues, level)) {
       if (clockWasRunning) SetClockRunning(true);
       // A puzzle in play that the generation had to put back counts as unsaved.
-      if (core::CountDigits(Board) > 0 && !core::MatchesSolution(Board, Solution))
-        PuzzleStored = false;
+      if (core::CountDigits(puzzle_.board) > 0 && !core::MatchesSolution(puzzle_.board, puzzle_.solution))
+        file_.stored = false;
       return;
     }
 
-    PuzzleStored = false;
-    core::ClearEmptyCellMarks(Board);
-    MarksReduced = false;
-    AskMarksSource = true;
+    file_.stored = false;
+    core::ClearEmptyCellMarks(puzzle_.board);
+    puzzle_.marksReduced = false;
+    puzzle_.askMarksSource = true;
     StartPuzzle(true, true);
     UpdateCommands(true, true);
-    PuzzleLevel = level;
-    PuzzleFileName.clear();
+    counters_.level = level;
+    file_.name.clear();
     view_.SetCaption(std::string(kAppTitle) + " - New puzzle");
   } catch (const std::exception&) {
     view_.ShowMessageBox(LoadText(2252), MsgKind::Error, kButtonsOk);
@@ -113,7 +113,7 @@ void Game::LoadFromFileButClick() {
 
 bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, int& level) {
   // The progress window of the generation. Its Cancel button, like the
-  // Cancel menu item, Esc and closing the main window, sets CancelRequested.
+  // Cancel menu item, Esc and closing the main window, sets cancelRequested.
   class WindowProgress final : public solver::TGenerationProgress {
    public:
     explicit WindowProgress(Game& game) : game_(game) {
@@ -125,7 +125,7 @@ bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, 
     }
     void Begin() override {
       game_.EnterBusyMode();
-      game_.CancelRequested = false;
+      game_.puzzle_.cancelRequested = false;
       game_.view_.ShowWaitWindow(window_);
     }
     void ShowPosition(int position, int maximum) override {
@@ -133,7 +133,7 @@ bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, 
       window_.maximum = maximum;
     }
     void ProcessEvents() override { game_.view_.ShowWaitWindow(window_); }
-    bool CancelRequested() override { return game_.CancelRequested; }
+    bool CancelRequested() override { return game_.puzzle_.cancelRequested; }
     void End() override {
       game_.view_.CloseWaitWindow();
       game_.LeaveBusyMode();
@@ -146,24 +146,24 @@ bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, 
 
   // Every candidate's rating overwrites the solution and its flag; a cancel
   // puts back the flag with the solution it describes.
-  const bool uniqueBefore = SolutionUnique;
+  const bool uniqueBefore = puzzle_.solutionUnique;
   const auto rate = [this](const core::TDigitGrid& grid) {
     std::uint16_t flags = 0;
     rating::TRatingDetails details;
-    return rating::RatePuzzle(grid, true, true, flags, Rng, Solution, SolutionUnique, details);
+    return rating::RatePuzzle(grid, true, true, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
   };
-  solver::TGenerationState state{Board, Clues, Digits, Solution};
+  solver::TGenerationState state{puzzle_.board, puzzle_.clues, puzzle_.digits, puzzle_.solution};
   WindowProgress progress(*this);
-  const bool made = solver::GeneratePuzzle(wanted, targetClues, level, state, rate, Rng, progress);
+  const bool made = solver::GeneratePuzzle(wanted, targetClues, level, state, rate, rng_, progress);
   if (made)
-    PuzzleLevel = level;
+    counters_.level = level;
   else
-    SolutionUnique = uniqueBefore;
+    puzzle_.solutionUnique = uniqueBefore;
   return made;
 }
 
 void Game::EnterBusyMode() {
-  Generating = true;
+  puzzle_.generating = true;
   view_.SetCancelMenuShown(true);
   for (const Command c : kBusyMenus) {
     busyTags_[Index(c)] = BusyMenuTag(IsVisible(c), IsEnabled(c));
@@ -186,7 +186,7 @@ void Game::LeaveBusyMode() {
   }
   view_.SetCancelMenuShown(false);
   for (const Command c : kBusyButtons) SetEnabled(c, BusyButtonEnabled(busyTags_[Index(c)]));
-  Generating = false;
+  puzzle_.generating = false;
 }
 
 }  // namespace zentaro::app

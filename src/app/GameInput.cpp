@@ -30,7 +30,7 @@ bool HasConflict(const TBoard& board, int col, int row) {
     if (c != col && board.at(c, row)[kDigit] == digit) return true;
   for (int r = 1; r <= 9; ++r)
     if (r != row && board.at(col, r)[kDigit] == digit) return true;
-  const core::TBlockBounds b = core::BlockBounds(core::BlockOf(col, row));
+  const core::TBlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
     for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
       if ((c != col || r != row) && board.at(c, r)[kDigit] == digit) return true;
@@ -43,22 +43,22 @@ bool HasConflict(const TBoard& board, int col, int row) {
 // Selection and what the painter reads
 
 bool Game::HasSelection() const {
-  return InBoard(CurCol, CurRow);
+  return InBoard(puzzle_.curCol, puzzle_.curRow);
 }
 
 bool Game::IsClue(int col, int row) const {
-  return InBoard(col, row) && Clues[core::GridIndex(col, row)] != 0;
+  return InBoard(col, row) && puzzle_.clues[core::GridIndex(col, row)] != 0;
 }
 
 bool Game::IsConflictCell(int col, int row) const {
-  return InBoard(col, row) && col == conflictCol_ && row == conflictRow_ && col == CurCol &&
-         row == CurRow;
+  return InBoard(col, row) && col == conflictCol_ && row == conflictRow_ && col == puzzle_.curCol &&
+         row == puzzle_.curRow;
 }
 
 std::array<bool, 9> Game::MarkChecks() const {
   std::array<bool, 9> checked{};
   if (!HasSelection()) return checked;
-  const core::TCell& cell = Board.at(CurCol, CurRow);
+  const core::TCell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
   for (int k = 1; k <= 9; ++k) checked[k - 1] = cell[kDigit] == 0 && cell[k] > 0;
   return checked;
 }
@@ -77,9 +77,9 @@ void Game::RedrawAllCells() {
 }
 
 void Game::MoveSelection(int col, int row) {
-  const int oldCol = CurCol, oldRow = CurRow;
-  CurCol = col;
-  CurRow = row;
+  const int oldCol = puzzle_.curCol, oldRow = puzzle_.curRow;
+  puzzle_.curCol = col;
+  puzzle_.curRow = row;
   RedrawCellAt(oldCol, oldRow);
   if (col != oldCol || row != oldRow) RedrawCellAt(col, row);
 }
@@ -100,26 +100,26 @@ void Game::Panel1MouseDown(MouseButton button) {
 // Mouse and keyboard
 
 void Game::FormMouseDown(int col, int row, MouseButton button) {
-  if (Generating) return;
+  if (puzzle_.generating) return;
   const bool inside = InBoard(col, row);
   if (!inside) col = row = -1;
   // A clue cannot be touched outside edit mode, not even selected.
-  if (IsClue(col, row) && !EditMode) return;
+  if (IsClue(col, row) && !puzzle_.editMode) return;
   MoveSelection(col, row);
   if (!inside || IsClue(col, row)) return;
 
-  const bool filled = Board.at(col, row)[kDigit] != 0;
-  if (button == MouseButton::Left && (PuzzleActive || EditMode))
+  const bool filled = puzzle_.board.at(col, row)[kDigit] != 0;
+  if (button == MouseButton::Left && (puzzle_.active || puzzle_.editMode))
     view_.OpenDigitPopup(col, row, filled);
-  else if (button == MouseButton::Right && PuzzleActive && !EditMode && !filled)
+  else if (button == MouseButton::Right && puzzle_.active && !puzzle_.editMode && !filled)
     view_.OpenMarksPopup(col, row, MarkChecks());
 }
 
 void Game::FormMouseMove(bool overCells) {
   std::string text;
-  if (EditMode)
+  if (puzzle_.editMode)
     text = LoadText(2505);
-  else if (PuzzleActive && overCells)
+  else if (puzzle_.active && overCells)
     text = LoadText(2040);
   view_.SetStatusText(kHelpPanel, text);
 }
@@ -129,11 +129,11 @@ void Game::Panel1MouseMove() {
 }
 
 void Game::MoveByArrow(Key key) {
-  if (CurCol <= 0 || CurRow <= 0) {
+  if (puzzle_.curCol <= 0 || puzzle_.curRow <= 0) {
     MoveSelection(1, 1);
     return;
   }
-  int col = CurCol, row = CurRow;
+  int col = puzzle_.curCol, row = puzzle_.curRow;
   switch (key) {
     case Key::Up:
       if (row > 1) --row;
@@ -160,24 +160,24 @@ void Game::MoveByArrow(Key key) {
     default:
       return;
   }
-  if (col != CurCol || row != CurRow) MoveSelection(col, row);
+  if (col != puzzle_.curCol || row != puzzle_.curRow) MoveSelection(col, row);
 }
 
 // Typing in edit mode runs on like a typewriter and stops at I9.
 void Game::AdvanceEditSelection() {
   if (!HasSelection()) return;
-  if (CurCol < 9)
-    MoveSelection(CurCol + 1, CurRow);
-  else if (CurRow < 9)
-    MoveSelection(1, CurRow + 1);
+  if (puzzle_.curCol < 9)
+    MoveSelection(puzzle_.curCol + 1, puzzle_.curRow);
+  else if (puzzle_.curRow < 9)
+    MoveSelection(1, puzzle_.curRow + 1);
 }
 
 void Game::FormKeyDown(Key key) {
   if (key == Key::Escape) {
-    CancelRequested = true;
+    puzzle_.cancelRequested = true;
     return;
   }
-  if (Generating || (!PuzzleActive && !EditMode)) return;
+  if (puzzle_.generating || (!puzzle_.active && !puzzle_.editMode)) return;
 
   switch (key) {
     case Key::Up:
@@ -187,103 +187,103 @@ void Game::FormKeyDown(Key key) {
       MoveByArrow(key);
       return;
     case Key::Shift:
-      if (HasSelection() && PuzzleActive && !EditMode && Board.at(CurCol, CurRow)[kDigit] == 0)
-        view_.OpenMarksPopup(CurCol, CurRow, MarkChecks());
+      if (HasSelection() && puzzle_.active && !puzzle_.editMode && puzzle_.board.at(puzzle_.curCol, puzzle_.curRow)[kDigit] == 0)
+        view_.OpenMarksPopup(puzzle_.curCol, puzzle_.curRow, MarkChecks());
       return;
     case Key::Clear:
-      if (!HasSelection() || (!EditMode && IsClue(CurCol, CurRow))) return;
-      if (Board.at(CurCol, CurRow)[kDigit] != 0) Clear2Click();
-      if (EditMode) AdvanceEditSelection();
+      if (!HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.curCol, puzzle_.curRow))) return;
+      if (puzzle_.board.at(puzzle_.curCol, puzzle_.curRow)[kDigit] != 0) Clear2Click();
+      if (puzzle_.editMode) AdvanceEditSelection();
       return;
     default:
       break;
   }
   const int digit = KeyDigit(key);
-  if (digit == 0 || !HasSelection() || (!EditMode && IsClue(CurCol, CurRow))) return;
+  if (digit == 0 || !HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.curCol, puzzle_.curRow))) return;
   PlaceDigit(digit);
-  if (EditMode) AdvanceEditSelection();
+  if (puzzle_.editMode) AdvanceEditSelection();
 }
 
 // ---------------------------------------------------------------------------
 // The three cell edits
 
 void Game::PlaceDigit(int digit) {
-  if (digit < 1 || digit > 9 || Generating || !HasSelection()) return;
-  if (!EditMode && (!PuzzleActive || IsClue(CurCol, CurRow))) return;
+  if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection()) return;
+  if (!puzzle_.editMode && (!puzzle_.active || IsClue(puzzle_.curCol, puzzle_.curRow))) return;
   view_.HideHintWindow();
-  const int col = CurCol, row = CurRow;
+  const int col = puzzle_.curCol, row = puzzle_.curRow;
 
   // Clue editing only lays digits down; candidates, steps and solving wait
   // until the puzzle is started from what was typed.
-  if (EditMode) {
-    Board.at(col, row)[kDigit] = digit;
+  if (puzzle_.editMode) {
+    puzzle_.board.at(col, row)[kDigit] = digit;
     RedrawCellAt(col, row);
     return;
   }
 
-  const TBoard oldBoard = Board;
-  const bool oldAsk = AskMarksSource, oldReduced = MarksReduced;
-  const int previous = Board.at(col, row)[kDigit];
-  if (digit != previous) AskMarksSource = true;
+  const TBoard oldBoard = puzzle_.board;
+  const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
+  const int previous = puzzle_.board.at(col, row)[kDigit];
+  if (digit != previous) puzzle_.askMarksSource = true;
 
-  Board.at(col, row) = core::TCell{};
-  Board.at(col, row)[kDigit] = digit;
-  ComputedBoard.at(col, row)[kDigit] = digit;
-  UpdateCountsDisplay(Board);
+  puzzle_.board.at(col, row) = core::TCell{};
+  puzzle_.board.at(col, row)[kDigit] = digit;
+  puzzle_.computed.at(col, row)[kDigit] = digit;
+  UpdateCountsDisplay(puzzle_.board);
 
-  const bool conflict = HasConflict(Board, col, row);
+  const bool conflict = HasConflict(puzzle_.board, col, row);
   if (previous != 0 && previous != digit)
-    core::RestoreCandidateInPeers(ComputedBoard, previous, row, col);
-  if (RemoveMarksOnFill) core::RemoveFromPeers(Board, col - 1, row - 1);
-  core::ExtractDigits(Board, Digits);
+    core::RestoreCandidateInPeers(puzzle_.computed, previous, row, col);
+  if (prefs_.removeMarksOnFill) core::RemoveFromPeers(puzzle_.board, col - 1, row - 1);
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
 
   conflictCol_ = conflict ? col : 0;
   conflictRow_ = conflict ? row : 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if ((c == col && r == row) || Board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell(c, r);
+      if ((c == col && r == row) || puzzle_.board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell(c, r);
   RefreshShowmarks();
 
-  core::RemoveFromPeers(ComputedBoard, col - 1, row - 1);
+  core::RemoveFromPeers(puzzle_.computed, col - 1, row - 1);
   AddStep(oldBoard, oldAsk, oldReduced);
-  if (!SolutionUnique) SolutionCount = SolveAndCount(Board, true);
+  if (!puzzle_.solutionUnique) puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
   if (SolvedNow()) PuzzleSolved();
 }
 
 void Game::Clear2Click() {
-  if (Generating || !HasSelection()) return;
-  const int col = CurCol, row = CurRow;
-  if (EditMode) {
-    Board.at(col, row)[kDigit] = 0;
+  if (puzzle_.generating || !HasSelection()) return;
+  const int col = puzzle_.curCol, row = puzzle_.curRow;
+  if (puzzle_.editMode) {
+    puzzle_.board.at(col, row)[kDigit] = 0;
     RedrawCellAt(col, row);
     return;
   }
-  const int previous = Board.at(col, row)[kDigit];
-  if (!PuzzleActive || IsClue(col, row) || previous == 0) return;
+  const int previous = puzzle_.board.at(col, row)[kDigit];
+  if (!puzzle_.active || IsClue(col, row) || previous == 0) return;
   view_.HideHintWindow();
 
-  const TBoard oldBoard = Board;
+  const TBoard oldBoard = puzzle_.board;
   // The emptied cell starts without pencil marks, and the peers' marks do not
   // get the digit back: both are the player's to set.
-  Board.at(col, row) = core::TCell{};
-  ComputedBoard.at(col, row)[kDigit] = 0;
-  core::RestoreCandidateInPeers(ComputedBoard, previous, row, col);
-  core::RecomputeCellCandidates(ComputedBoard, col, row);
+  puzzle_.board.at(col, row) = core::TCell{};
+  puzzle_.computed.at(col, row)[kDigit] = 0;
+  core::RestoreCandidateInPeers(puzzle_.computed, previous, row, col);
+  core::RecomputeCellCandidates(puzzle_.computed, col, row);
 
-  UpdateCountsDisplay(Board);
+  UpdateCountsDisplay(puzzle_.board);
   RedrawCellAt(col, row);
-  core::ExtractDigits(Board, Digits);
-  AddStep(oldBoard, AskMarksSource, MarksReduced);
-  SolutionCount = SolveAndCount(Board, true);
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
+  AddStep(oldBoard, puzzle_.askMarksSource, puzzle_.marksReduced);
+  puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
 }
 
 void Game::N11Click(int digit) {
-  if (digit < 1 || digit > 9 || Generating || !HasSelection() || !PuzzleActive || EditMode) return;
-  core::TCell& cell = Board.at(CurCol, CurRow);
+  if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection() || !puzzle_.active || puzzle_.editMode) return;
+  core::TCell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
   if (cell[kDigit] != 0) return;
 
-  const TBoard oldBoard = Board;
-  const bool oldReduced = MarksReduced;
+  const TBoard oldBoard = puzzle_.board;
+  const bool oldReduced = puzzle_.marksReduced;
   view_.HideHintWindow();
   if (cell[digit] <= 0) {
     cell[digit] = 1;
@@ -291,11 +291,11 @@ void Game::N11Click(int digit) {
   } else {
     cell[digit] = 0;
     --cell[kCount];
-    MarksReduced = true;
+    puzzle_.marksReduced = true;
   }
-  RedrawCellAt(CurCol, CurRow);
+  RedrawCellAt(puzzle_.curCol, puzzle_.curRow);
   RefreshShowmarks();
-  AddStep(oldBoard, AskMarksSource, oldReduced);
+  AddStep(oldBoard, puzzle_.askMarksSource, oldReduced);
 }
 
 // ---------------------------------------------------------------------------
@@ -304,22 +304,22 @@ void Game::N11Click(int digit) {
 void Game::Showmarks1Click() {
   if (!IsEnabled(Command::Showmarks1)) return;
   bool any = false;
-  core::CheckMarks(Board, any);
+  core::CheckMarks(puzzle_.board, any);
   if (!any) return;
   if (view_.ShowMessageBox(LoadText(2251), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
     return;
   view_.HideHintWindow();
 
-  const TBoard oldBoard = Board;
-  const bool oldAsk = AskMarksSource, oldReduced = MarksReduced;
-  core::ClearEmptyCellMarks(Board);
-  const bool cleared = !core::BoardsEqual(oldBoard, Board);
+  const TBoard oldBoard = puzzle_.board;
+  const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
+  core::ClearEmptyCellMarks(puzzle_.board);
+  const bool cleared = !core::BoardsEqual(oldBoard, puzzle_.board);
   SetEnabled(Command::Showmarks1, false);
 
-  ComputedBoard = Board;
-  core::BuildFromDigits(Digits, ComputedBoard, BlockCounts, RowCounts, ColCounts);
-  MarksReduced = false;
-  AskMarksSource = true;
+  puzzle_.computed = puzzle_.board;
+  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+  puzzle_.marksReduced = false;
+  puzzle_.askMarksSource = true;
 
   RedrawAllCells();
   if (cleared) AddStep(oldBoard, oldAsk, oldReduced);
@@ -328,36 +328,36 @@ void Game::Showmarks1Click() {
 bool Game::Calculate1Click() {
   if (!IsEnabled(Command::Calculate1)) return false;
   bool any = false;
-  core::CheckMarks(Board, any);
+  core::CheckMarks(puzzle_.board, any);
   TBoard fresh{};
-  core::BuildFromDigitsPlain(core::ExtractDigits(Board), fresh);
+  core::BuildFromDigitsPlain(core::ExtractDigits(puzzle_.board), fresh);
 
   // Marks that are already the full candidates can be refilled without
   // asking; any other marks are the player's work.
   bool goOn = true;
-  if (any && !core::BoardsEqual(Board, fresh))
+  if (any && !core::BoardsEqual(puzzle_.board, fresh))
     goOn = view_.ShowMessageBox(LoadText(2260) + '\r' + LoadText(2261), MsgKind::Confirmation,
                                 kButtonsYesNo) == kResultYes;
 
-  const TBoard oldBoard = Board, oldComputed = ComputedBoard;
-  const bool oldAsk = AskMarksSource, oldReduced = MarksReduced;
+  const TBoard oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
+  const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   if (goOn) {
-    core::ExtractDigits(Board, Digits);
-    core::BuildFromDigits(Digits, Board, BlockCounts, RowCounts, ColCounts);
-    ++CandidatesCalculated;
-    AskMarksSource = true;
+    core::ExtractDigits(puzzle_.board, puzzle_.digits);
+    core::BuildFromDigits(puzzle_.digits, puzzle_.board, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+    ++counters_.candidatesCalculated;
+    puzzle_.askMarksSource = true;
     // The marks are now the complete candidates: nothing is reduced any more,
     // and the flag must agree with the step recorded below.
-    MarksReduced = false;
-    WarnMultipleSolutions = false;
+    puzzle_.marksReduced = false;
+    prefs_.warnMultipleSolutions = false;
     SetEnabled(Command::Showmarks1, true);
-    ComputedBoard = Board;
+    puzzle_.computed = puzzle_.board;
   }
   RedrawAllCells();
-  // Hints may have thinned ComputedBoard out, so the marks can change even when
+  // Hints may have thinned the computed marks out, so the marks can change even when
   // they matched it; a step is recorded whenever either board changed.
   if (goOn &&
-      (!core::BoardsEqual(oldBoard, Board) || !core::BoardsEqual(oldComputed, ComputedBoard)))
+      (!core::BoardsEqual(oldBoard, puzzle_.board) || !core::BoardsEqual(oldComputed, puzzle_.computed)))
     AddStep(oldBoard, oldAsk, oldReduced);
   return goOn;
 }
@@ -369,14 +369,14 @@ void Game::SpeedButton1Click(int digit, bool down) {
   if (digit < 1 || digit > 9) return;
   const int shown = down ? digit : 0;
   // The highlight speaks for itself; a selected cell would hide it.
-  if (shown > 0) CurCol = CurRow = 0;
-  HighlightDigit = shown;
+  if (shown > 0) puzzle_.curCol = puzzle_.curRow = 0;
+  puzzle_.highlightDigit = shown;
   view_.SetHighlightButtons(shown);
   RedrawAllCells();
 }
 
 void Game::HighlightMenuClick(int digit) {
-  SpeedButton1Click(digit, HighlightDigit != digit);
+  SpeedButton1Click(digit, puzzle_.highlightDigit != digit);
 }
 
 }  // namespace zentaro::app

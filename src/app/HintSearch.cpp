@@ -91,7 +91,7 @@ bool TwoBlockThirdLineFilled(const TBoard& board, const TTechniqueResult& r) {
   while (third == r.lines[0] || third == r.lines[1]) ++third;
   for (const int block : {r.block, r.secondBlock}) {
     if (block < 1 || block > 9) return false;
-    const core::TBlockBounds b = core::BlockBounds(block - 1);
+    const core::TBlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
       const int col = r.orientation == 0 ? b.firstCol + 1 + k : third;
       const int row = r.orientation == 0 ? third : b.firstRow + 1 + k;
@@ -233,7 +233,7 @@ HintRequest::~HintRequest() {
 }
 
 void HintRequest::Run() {
-  g_.LastHint = THintReport{};
+  g_.hint_.last = THintReport{};
   if (!Start()) return;
   if (!ReconcileMarks()) return;
   BeginSearch();
@@ -250,7 +250,7 @@ void HintRequest::Run() {
   waitOpen_ = true;
   v_.ShowWaitWindow(wait_);
 
-  level1To4_ = g_.PuzzleLevel >= 1 && g_.PuzzleLevel <= 4;
+  level1To4_ = g_.counters_.level >= 1 && g_.counters_.level <= 4;
   if (const std::optional<Found> found = FindElimination()) {
     OfferElimination(*found);
     return;
@@ -261,34 +261,34 @@ void HintRequest::Run() {
 // The setting, the cursor and the menu, then the positions no hint can help
 // with: a solved board, and one without a solution.
 bool HintRequest::Start() {
-  savedRemoveMarks_ = g_.RemoveMarksOnFill;
-  g_.RemoveMarksOnFill = true;
+  savedRemoveMarks_ = g_.prefs_.removeMarksOnFill;
+  g_.prefs_.removeMarksOnFill = true;
   v_.SetBusyCursor(true);
   started_ = true;
   g_.SetEnabled(Command::HintMenu1, false);
-  if (g_.HighlightDigit != 0) g_.SpeedButton1Click(g_.HighlightDigit, false);
+  if (g_.puzzle_.highlightDigit != 0) g_.SpeedButton1Click(g_.puzzle_.highlightDigit, false);
 
-  snapBoard_ = g_.Board;
-  snapAsk_ = g_.AskMarksSource;
-  snapReduced_ = g_.MarksReduced;
+  snapBoard_ = g_.puzzle_.board;
+  snapAsk_ = g_.puzzle_.askMarksSource;
+  snapReduced_ = g_.puzzle_.marksReduced;
 
-  if (81 - core::CountFilled(g_.Digits) == 0) {
+  if (81 - core::CountFilled(g_.puzzle_.digits) == 0) {
     v_.ShowMessageBox(LoadText(2243), MsgKind::Information, kButtonsOk);
     return false;
   }
 
-  const TBoard copy = g_.Board;
+  const TBoard copy = g_.puzzle_.board;
   solutionCount_ = g_.SolveAndCount(copy, true);
   if (solutionCount_ == 0) {
     v_.ShowMessageBox(LoadText(2240), MsgKind::Error, kButtonsOk);
     return false;
   }
-  if (solutionCount_ >= 2 && g_.WarnMultipleSolutions)
+  if (solutionCount_ >= 2 && g_.prefs_.warnMultipleSolutions)
     v_.ShowMessageBox(LoadText(2244) + kCR + LoadText(2245) + kCR + LoadText(2246),
                       MsgKind::Warning, kButtonsOk);
 
-  marksComplete_ = core::CheckMarks(g_.Board, marksAny_);
-  ++g_.GeneralHints;
+  marksComplete_ = core::CheckMarks(g_.puzzle_.board, marksAny_);
+  ++g_.counters_.generalHints;
   return true;
 }
 
@@ -297,49 +297,49 @@ bool HintRequest::Start() {
 // computed ones, whichever the player chooses.
 bool HintRequest::ReconcileMarks() {
   if (marksAny_ && !marksComplete_) {
-    core::BuildFromDigitsPlain(g_.Digits, work_);
+    core::BuildFromDigitsPlain(g_.puzzle_.digits, work_);
     hintMarks_ = true;
     return true;
   }
-  work_ = g_.Board;
-  if (!marksComplete_ || core::BoardsEqual(g_.Board, g_.ComputedBoard)) return true;
+  work_ = g_.puzzle_.board;
+  if (!marksComplete_ || core::BoardsEqual(g_.puzzle_.board, g_.puzzle_.computed)) return true;
 
   int answer = core::kResultYes;
-  if (g_.AskMarksSource)
+  if (g_.puzzle_.askMarksSource)
     answer = v_.AskYesNoDlg(kAppTitle, LoadText(2085) + kCR + LoadText(2086), LoadText(2089),
                             LoadText(2090), LoadText(2080));
   if (answer == core::kResultYes) {
-    g_.AskMarksSource = false;
+    g_.puzzle_.askMarksSource = false;
     return true;
   }
   if (answer != core::kResultNo) return false;
 
   // The computed marks replace the user's, as a step of their own.
-  const TBoard old = g_.Board;
-  CopyEmptyCellMarks(g_.ComputedBoard, g_.Board);
-  g_.AddStep(old, g_.AskMarksSource, g_.MarksReduced);
-  work_ = g_.Board;
-  core::ExtractDigits(g_.Board, g_.Digits);
+  const TBoard old = g_.puzzle_.board;
+  CopyEmptyCellMarks(g_.puzzle_.computed, g_.puzzle_.board);
+  g_.AddStep(old, g_.puzzle_.askMarksSource, g_.puzzle_.marksReduced);
+  work_ = g_.puzzle_.board;
+  core::ExtractDigits(g_.puzzle_.board, g_.puzzle_.digits);
   v_.RedrawBoard();
-  ++g_.CandidatesCalculated;
+  ++g_.counters_.candidatesCalculated;
   return true;
 }
 
 // The warning about several solutions has had its one showing for this
 // puzzle. Without any marks the search looks at the computed ones, lent to
-// Board unseen.
+// the board unseen.
 void HintRequest::BeginSearch() {
-  g_.WarnMultipleSolutions = false;
-  hints::ClearHighlights(g_.Highlights);
-  g_.HintHighlightOn = true;
+  g_.prefs_.warnMultipleSolutions = false;
+  hints::ClearHighlights(g_.hint_.highlights);
+  g_.hint_.highlightOn = true;
   searching_ = true;
-  v_.SetHintHighlights(g_.Highlights, true);
+  v_.SetHintHighlights(g_.hint_.highlights, true);
   v_.PlaceHintWindow();
 
   if (!marksAny_) {
-    // Not drawn: the marks stand in Board only while the search looks.
-    CopyEmptyCellMarks(g_.ComputedBoard, g_.Board);
-    work_ = g_.Board;
+    // Not drawn: the marks stand on the board only while the search looks.
+    CopyEmptyCellMarks(g_.puzzle_.computed, g_.puzzle_.board);
+    work_ = g_.puzzle_.board;
     hintMarks_ = true;
   }
 }
@@ -408,11 +408,11 @@ bool HintRequest::RequireCompleteMarks() {
     RestoreUserMarks();
     hintMarks_ = false;
   }
-  work_ = g_.Board;
+  work_ = g_.puzzle_.board;
   if (marksComplete_) return true;
 
-  const TBoard before = g_.Board;
-  core::ClearEmptyCellMarks(g_.Board);
+  const TBoard before = g_.puzzle_.board;
+  core::ClearEmptyCellMarks(g_.puzzle_.board);
   RedrawChanged(before);
   const bool hideWait = waitOpen_ && wait_.visible;
   if (hideWait) {
@@ -428,11 +428,11 @@ bool HintRequest::RequireCompleteMarks() {
   if (answer != core::kResultYes) return false;
   if (!g_.Calculate1Click()) return false;
 
-  snapBoard_ = g_.Board;
-  snapAsk_ = g_.AskMarksSource;
-  snapReduced_ = g_.MarksReduced;
-  work_ = g_.Board;
-  marksComplete_ = core::CheckMarks(g_.Board, marksAny_);
+  snapBoard_ = g_.puzzle_.board;
+  snapAsk_ = g_.puzzle_.askMarksSource;
+  snapReduced_ = g_.puzzle_.marksReduced;
+  work_ = g_.puzzle_.board;
+  marksComplete_ = core::CheckMarks(g_.puzzle_.board, marksAny_);
   return true;
 }
 
@@ -647,50 +647,50 @@ std::optional<HintRequest::Found> HintRequest::FindChainHint() {
 }
 
 int HintRequest::Explain(const hints::Explanation& explanation) {
-  if (g_.HintCol > 0 && g_.HintRow > 0) v_.RedrawCell(g_.HintCol, g_.HintRow);
-  if (g_.HighlightDigit != 0) g_.SpeedButton1Click(g_.HighlightDigit, false);
+  if (g_.hint_.col > 0 && g_.hint_.row > 0) v_.RedrawCell(g_.hint_.col, g_.hint_.row);
+  if (g_.puzzle_.highlightDigit != 0) g_.SpeedButton1Click(g_.puzzle_.highlightDigit, false);
   const auto showStage = [this](const hints::HintStage& stage) {
     if (stage.hintCell) {
-      g_.HintCol = stage.hintCell->col;
-      g_.HintRow = stage.hintCell->row;
+      g_.hint_.col = stage.hintCell->col;
+      g_.hint_.row = stage.hintCell->row;
     }
-    g_.Highlights = stage.highlights;
-    g_.HintHighlightOn = true;
-    v_.SetHintHighlights(g_.Highlights, true);
+    g_.hint_.highlights = stage.highlights;
+    g_.hint_.highlightOn = true;
+    v_.SetHintHighlights(g_.hint_.highlights, true);
     const int result = v_.ShowHintStage(stage);
-    g_.Highlights = stage.highlightsAfter;
-    v_.SetHintHighlights(g_.Highlights, g_.HintHighlightOn);
+    g_.hint_.highlights = stage.highlightsAfter;
+    v_.SetHintHighlights(g_.hint_.highlights, g_.hint_.highlightOn);
     return result;
   };
   const auto showMessage = [this](const std::string& text) {
     v_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
   };
-  return hints::DriveExplanation(explanation, showStage, showMessage, g_.ConcreteHints);
+  return hints::DriveExplanation(explanation, showStage, showMessage, g_.counters_.concreteHints);
 }
 
 void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqueResult& result,
                               const std::function<void(TBoard&)>& place) {
-  g_.LastHint.technique = technique;
-  g_.LastHint.step = step;
-  g_.LastHint.result = result;
+  g_.hint_.last.technique = technique;
+  g_.hint_.last.step = step;
+  g_.hint_.last.result = result;
 
   // A single is explained on a board without pencil marks when the marks
   // are only the hint's own.
   if (hintMarks_) {
-    const TBoard before = g_.Board;
-    core::ClearEmptyCellMarks(g_.Board);
+    const TBoard before = g_.puzzle_.board;
+    core::ClearEmptyCellMarks(g_.puzzle_.board);
     RedrawChanged(before);
   }
   const bool userMarks = !hintMarks_;
   const hints::Explanation explanation =
       technique == HintTechnique::SingleCandidate
-          ? hints::ExplainSingleCandidate(g_.Board, result, userMarks)
-          : hints::ExplainHiddenSingle(g_.Board, result, userMarks);
+          ? hints::ExplainSingleCandidate(g_.puzzle_.board, result, userMarks)
+          : hints::ExplainHiddenSingle(g_.puzzle_.board, result, userMarks);
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();
     return;
   }
-  g_.LastHint.explained = true;
+  g_.hint_.last.explained = true;
 
   const int col = result.singleColumn, row = result.singleRow;
   place(work_);
@@ -702,14 +702,14 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqu
     return;
   }
 
-  beforeAction_ = g_.Board;
-  g_.LastHint.beforeApply = beforeAction_;
-  if (hintMarks_) core::ClearEmptyCellMarks(g_.Board);
-  core::FillCell(g_.Board, col, row, digit);
-  g_.ComputedBoard.at(col, row)[kDigit] = digit;
-  core::RemoveFromPeers(g_.ComputedBoard, col - 1, row - 1);
+  beforeAction_ = g_.puzzle_.board;
+  g_.hint_.last.beforeApply = beforeAction_;
+  if (hintMarks_) core::ClearEmptyCellMarks(g_.puzzle_.board);
+  core::FillCell(g_.puzzle_.board, col, row, digit);
+  g_.puzzle_.computed.at(col, row)[kDigit] = digit;
+  core::RemoveFromPeers(g_.puzzle_.computed, col - 1, row - 1);
 
-  const core::TBlockBounds b = core::BlockBounds(core::BlockOf(col, row));
+  const core::TBlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int k = 1; k <= 9; ++k) {
     v_.RedrawCell(k, row);
     if (k != row) v_.RedrawCell(col, k);
@@ -719,17 +719,17 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqu
       if (c != col && r != row) v_.RedrawCell(c, r);
 
   if (technique == HintTechnique::HiddenSingle) {
-    g_.HintCol = col;
-    g_.HintRow = row;
+    g_.hint_.col = col;
+    g_.hint_.row = row;
   }
   applied_ = true;
-  g_.LastHint.applied = true;
+  g_.hint_.last.applied = true;
 }
 
 void HintRequest::OfferElimination(const Found& found) {
-  g_.LastHint.technique = found.technique;
-  g_.LastHint.step = found.step;
-  g_.LastHint.result = found.result;
+  g_.hint_.last.technique = found.technique;
+  g_.hint_.last.step = found.step;
+  g_.hint_.last.result = found.result;
 
   const TTechniqueResult& r = found.result;
   hints::Explanation explanation;
@@ -766,57 +766,57 @@ void HintRequest::OfferElimination(const Found& found) {
     Cancelled();
     return;
   }
-  g_.LastHint.explained = true;
+  g_.hint_.last.explained = true;
 
-  beforeAction_ = g_.Board;
-  g_.LastHint.beforeApply = beforeAction_;
+  beforeAction_ = g_.puzzle_.board;
+  g_.hint_.last.beforeApply = beforeAction_;
   found.apply(work_);
-  g_.Board = work_;
-  if (core::BoardsEqual(beforeAction_, g_.Board)) return;
+  g_.puzzle_.board = work_;
+  if (core::BoardsEqual(beforeAction_, g_.puzzle_.board)) return;
 
   // A chain places its digit; the computed candidates follow it at once.
   for (int c = 1; c <= 9; ++c)
     for (int row = 1; row <= 9; ++row) {
-      const int digit = g_.Board.at(c, row)[kDigit];
+      const int digit = g_.puzzle_.board.at(c, row)[kDigit];
       if (digit == beforeAction_.at(c, row)[kDigit]) continue;
-      g_.ComputedBoard.at(c, row)[kDigit] = digit;
-      core::RemoveFromPeers(g_.ComputedBoard, c - 1, row - 1);
-      --g_.EmptyCount;
+      g_.puzzle_.computed.at(c, row)[kDigit] = digit;
+      core::RemoveFromPeers(g_.puzzle_.computed, c - 1, row - 1);
+      --g_.puzzle_.emptyCount;
     }
   if (found.technique != HintTechnique::ForcingChain &&
       found.technique != HintTechnique::ContradictingChain)
-    g_.MarksReduced = true;
+    g_.puzzle_.marksReduced = true;
   applied_ = true;
-  g_.LastHint.applied = true;
+  g_.hint_.last.applied = true;
 }
 
 void HintRequest::OfferNoHint() {
-  g_.LastHint.technique = HintTechnique::NoHint;
-  g_.LastHint.step = 0;
+  g_.hint_.last.technique = HintTechnique::NoHint;
+  g_.hint_.last.step = 0;
   if (Explain(hints::ExplainNoHint(solutionCount_)) == hints::kModalOk)
-    g_.LastHint.explained = true;
-  g_.HintHighlightOn = false;
-  hints::ClearHighlights(g_.Highlights);
-  v_.SetHintHighlights(g_.Highlights, false);
+    g_.hint_.last.explained = true;
+  g_.hint_.highlightOn = false;
+  hints::ClearHighlights(g_.hint_.highlights);
+  v_.SetHintHighlights(g_.hint_.highlights, false);
 }
 
 void HintRequest::Cancelled() {
-  g_.HintCol = 0;
-  g_.HintRow = 0;
+  g_.hint_.col = 0;
+  g_.hint_.row = 0;
   if (hintMarks_) RestoreUserMarks();
 }
 
 // The empty cells get back the marks the user had when the request began.
 void HintRequest::RestoreUserMarks() {
-  const TBoard before = g_.Board;
-  CopyEmptyCellMarks(snapBoard_, g_.Board);
+  const TBoard before = g_.puzzle_.board;
+  CopyEmptyCellMarks(snapBoard_, g_.puzzle_.board);
   RedrawChanged(before);
 }
 
 void HintRequest::RedrawChanged(const TBoard& before) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (before.at(c, r) != g_.Board.at(c, r)) v_.RedrawCell(c, r);
+      if (before.at(c, r) != g_.puzzle_.board.at(c, r)) v_.RedrawCell(c, r);
 }
 
 void HintRequest::ShowProgress() {
@@ -836,10 +836,10 @@ void HintRequest::StepProgress() {
 // differ from the computed ones elsewhere, and a cell's count must stay the
 // number of its flags.
 void HintRequest::CopyChangesToComputed() {
-  TBoard& computed = g_.ComputedBoard;
+  TBoard& computed = g_.puzzle_.computed;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const TCell& now = g_.Board.at(c, r);
+      const TCell& now = g_.puzzle_.board.at(c, r);
       const TCell& was = beforeAction_.at(c, r);
       TCell& cell = computed.at(c, r);
       if (now[kDigit] != was[kDigit]) {
@@ -869,26 +869,26 @@ void HintRequest::Finish() noexcept {
       CopyChangesToComputed();
       g_.AddStep(snapBoard_, snapAsk_, snapReduced_);
     }
-    core::ExtractDigits(g_.Board, g_.Digits);
+    core::ExtractDigits(g_.puzzle_.board, g_.puzzle_.digits);
 
     std::array<std::array<bool, 9>, 9> redraw{};
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
-        const hints::TCellHighlight& h = g_.Highlights.at(c, r);
+        const hints::TCellHighlight& h = g_.hint_.highlights.at(c, r);
         redraw[c - 1][r - 1] =
-            g_.Board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo || h.highlight || h.selected;
+            g_.puzzle_.board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo || h.highlight || h.selected;
       }
     // The layer goes first, so that the cells below are drawn plain.
-    g_.HintHighlightOn = false;
-    hints::ClearHighlights(g_.Highlights);
-    if (searching_) v_.SetHintHighlights(g_.Highlights, false);
+    g_.hint_.highlightOn = false;
+    hints::ClearHighlights(g_.hint_.highlights);
+    if (searching_) v_.SetHintHighlights(g_.hint_.highlights, false);
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r)
         if (redraw[c - 1][r - 1]) v_.RedrawCell(c, r);
 
     // Only a step of this request can have completed the puzzle; a board
     // that was complete before was answered with "The puzzle is solved."
-    if (applied_ && core::MatchesSolution(g_.Board, g_.Solution)) {
+    if (applied_ && core::MatchesSolution(g_.puzzle_.board, g_.puzzle_.solution)) {
       v_.HideHintWindow();
       g_.PuzzleSolved();
     }
@@ -900,12 +900,12 @@ void HintRequest::Finish() noexcept {
     waitOpen_ = false;
   } catch (...) {
   }
-  g_.RemoveMarksOnFill = savedRemoveMarks_;
-  g_.HintHighlightOn = false;
+  g_.prefs_.removeMarksOnFill = savedRemoveMarks_;
+  g_.hint_.highlightOn = false;
   try {
     v_.SetBusyCursor(false);
     g_.SetEnabled(Command::HintMenu1, true);
-    g_.UpdateCountsDisplay(g_.Board);
+    g_.UpdateCountsDisplay(g_.puzzle_.board);
   } catch (...) {
   }
 }

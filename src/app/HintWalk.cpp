@@ -66,43 +66,17 @@ int GoOnView::ShowMessageBox(const std::string& text, core::MsgKind, unsigned bu
   return (buttons & core::kButtonsYesNo) != 0 ? core::kResultYes : core::kResultOk;
 }
 
-void LoadPosition(Game& game, const core::TDigitGrid& clues, const TBoard* state,
-                  bool marksReduced) {
-  TBoard board{};
-  core::LoadDigits(clues, board);
-  game.Board = board;
-  game.UpdateCommands(true, true);
-  game.Clues = clues;
-  game.PuzzleLevel = game.RateClues ? game.RateClues(clues) : 0;
-  game.AskMarksSource = true;
-  game.MarksReduced = marksReduced;
-  game.StartPuzzle(true, true);
-
-  if (state == nullptr) return;
-  const TBoard before = game.Board;
-  game.Board = *state;
-  core::ExtractDigits(game.Board, game.Digits);
-  game.ComputedBoard = game.Board;
-  core::BuildFromDigits(game.Digits, game.ComputedBoard, game.BlockCounts, game.RowCounts,
-                        game.ColCounts);
-  if (!core::BoardsEqual(before, game.Board)) {
-    game.AddStep(before, game.AskMarksSource, game.MarksReduced);
-    game.UpdateCountsDisplay(game.Board);
-  }
-  game.SavedBoard = game.Board;
-}
-
 TWalkResult WalkHints(Game& game, GoOnView& view,
                       const std::function<void(const TWalkStep&)>& onStep) {
   TWalkResult walk;
-  for (int n = 0; n < kMaxWalkSteps && core::CountDigits(game.Board) < 81; ++n) {
+  for (int n = 0; n < kMaxWalkSteps && core::CountDigits(game.Puzzle().board) < 81; ++n) {
     TWalkStep step;
-    step.before = game.Board;
+    step.before = game.Puzzle().board;
     view.stages.clear();
     game.HintSearch();
-    step.hint = game.LastHint;
+    step.hint = game.Hint().last;
     step.name = HintTechniqueName(step.hint.technique, step.hint.result);
-    step.change = DiffBoards(step.hint.applied ? step.hint.beforeApply : step.before, game.Board);
+    step.change = DiffBoards(step.hint.applied ? step.hint.beforeApply : step.before, game.Puzzle().board);
     step.stages = std::move(view.stages);
     view.stages.clear();
     if (step.hint.technique == HintTechnique::NoHint || step.hint.technique == HintTechnique::None)
@@ -112,7 +86,7 @@ TWalkResult WalkHints(Game& game, GoOnView& view,
     if (onStep) onStep(walk.steps.back());
     if (!changed) break;
   }
-  walk.solved = core::CountDigits(game.Board) == 81;
+  walk.solved = core::CountDigits(game.Puzzle().board) == 81;
   return walk;
 }
 

@@ -81,12 +81,6 @@ class GoOnView : public View {
   std::string DocumentsFolder() override { return {}; }
 };
 
-// Makes the position the current puzzle the way reading a puzzle file does:
-// the clues start the puzzle (rated with game.RateClues when set), and a
-// board holding further digits or pencil marks follows as one more step.
-void LoadPosition(Game& game, const core::TDigitGrid& clues, const core::TBoard* state = nullptr,
-                  bool marksReduced = false);
-
 struct TWalkStep {
   THintReport hint;
   std::string name;  // HintTechniqueName

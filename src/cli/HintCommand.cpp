@@ -59,8 +59,8 @@ int RateInteractively(const core::TDigitGrid& grid) {
 }
 
 void Load(app::Game& game, const Position& p) {
-  game.RateClues = RateInteractively;
-  app::LoadPosition(game, p.clues, p.state ? &*p.state : nullptr, p.marksReduced);
+  game.SetClueRater(RateInteractively);
+  game.LoadPosition(p.clues, p.state ? &*p.state : nullptr, p.marksReduced);
 }
 
 std::string PositionLine(const core::TBoard& board) {
@@ -171,11 +171,11 @@ void PrintMessage(OutputBuffer& out, const std::string& message) {
 
 void ShowHint(app::Game& game, app::GoOnView& view, OutputBuffer& out, bool ansi) {
   game.HintSearch();
-  const app::THintReport& hint = game.LastHint;
+  const app::THintReport& hint = game.Hint().last;
   for (const std::string& message : view.messages) PrintMessage(out, message);
   if (hint.technique == app::HintTechnique::None) {
     out.Append("Position: ");
-    out.Append(PositionLine(game.Board));
+    out.Append(PositionLine(game.Puzzle().board));
     out.Append('\n');
     return;
   }
@@ -183,15 +183,15 @@ void ShowHint(app::Game& game, app::GoOnView& view, OutputBuffer& out, bool ansi
   out.Append(app::HintTechniqueName(hint.technique, hint.result));
   out.Append('\n');
   // The board as it stood while the stages were shown.
-  const core::TBoard& shown = hint.applied ? hint.beforeApply : game.Board;
+  const core::TBoard& shown = hint.applied ? hint.beforeApply : game.Puzzle().board;
   for (const hints::HintStage& stage : view.stages) PrintStage(out, stage, shown, ansi);
   if (hint.applied) {
     out.Append("Do it: ");
-    out.Append(app::DiffBoards(hint.beforeApply, game.Board).Text());
+    out.Append(app::DiffBoards(hint.beforeApply, game.Puzzle().board).Text());
     out.Append('\n');
   }
   out.Append("Position: ");
-  out.Append(PositionLine(game.Board));
+  out.Append(PositionLine(game.Puzzle().board));
   out.Append('\n');
 }
 
@@ -203,7 +203,7 @@ void Walk(app::Game& game, app::GoOnView& view, OutputBuffer& out) {
     out.Append('\n');
   });
   out.Append(walk.solved ? "solved\t" : "stuck\t");
-  out.Append(PositionLine(game.Board));
+  out.Append(PositionLine(game.Puzzle().board));
   out.Append('\n');
 }
 

@@ -2,7 +2,7 @@
 
 namespace zentaro::core {
 
-TBlockBounds BlockBounds(int block) {
+TBlockBounds BoundsOfBlock(int block) {
   const int col = 3 * (block % 3);
   const int row = 3 * (block / 3);
   return {col, col + 2, row, row + 2};
@@ -23,7 +23,7 @@ bool CanPlace(const TBoard& board, int digit, int col, int row) {
     if (board.at(col, i)[kDigit] == digit) return false;
     if (board.at(i, row)[kDigit] == digit) return false;
   }
-  const TBlockBounds b = BlockBounds(BlockOf(col, row));
+  const TBlockBounds b = BoundsOfBlock(BlockOf(col, row));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
       if (board.at(c + 1, r + 1)[kDigit] == digit) return false;
@@ -46,7 +46,7 @@ void RemoveFromPeers(TBoard& board, int col0, int row0) {
   if (d <= 0 || d > 9) return;
   for (int r = 0; r < 9; ++r) TakeCandidate(board.cells[col0][r], d);
   for (int c = 0; c < 9; ++c) TakeCandidate(board.cells[c][row0], d);
-  const TBlockBounds b = BlockBounds(BlockOf(col0 + 1, row0 + 1));
+  const TBlockBounds b = BoundsOfBlock(BlockOf(col0 + 1, row0 + 1));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r) TakeCandidate(board.cells[c][r], d);
 }
@@ -111,7 +111,7 @@ void RestoreCandidateInPeers(TBoard& board, int digit, int row, int col) {
   };
   for (int c = 1; c <= 9; ++c) give(c, row);
   for (int r = 1; r <= 9; ++r) give(col, r);
-  const TBlockBounds b = BlockBounds(BlockOf(col, row));
+  const TBlockBounds b = BoundsOfBlock(BlockOf(col, row));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r) give(c + 1, r + 1);
 }
@@ -126,7 +126,7 @@ void RecomputeCellCandidates(TBoard& board, int col, int row) {
   };
   for (int r = 1; r <= 9; ++r) drop(col, r);
   for (int c = 1; c <= 9; ++c) drop(c, row);
-  const TBlockBounds b = BlockBounds(BlockOf(col, row));
+  const TBlockBounds b = BoundsOfBlock(BlockOf(col, row));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r) drop(c + 1, r + 1);
   int n = 0;

@@ -47,7 +47,7 @@ inline constexpr int BlockOf(int col, int row) {
   return 3 * ((row - 1) / 3) + (col - 1) / 3;
 }
 
-TBlockBounds BlockBounds(int block);
+TBlockBounds BoundsOfBlock(int block);
 
 // The number a block has after TransposeBoard; -100 for anything but 0..8.
 int TransposedBlock(int block);

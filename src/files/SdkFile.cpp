@@ -37,7 +37,7 @@ core::TDigitGrid GridFromLines(const std::vector<std::string_view>& lines, std::
   for (int r = 0; r < 9; ++r) {
     const std::string_view line = lines[first + r];
     const std::size_t width = line.size() < 9 ? line.size() : 9;
-    for (std::size_t c = 0; c < width; ++c) grid[9 * r + c] = CellDigit(line[c]);
+    for (std::size_t c = 0; c < width; ++c) grid[9 * r + c] = DigitOfChar(line[c]);
   }
   return grid;
 }
@@ -65,7 +65,7 @@ std::optional<core::TDigitGrid> ParseState(const std::vector<std::string_view>& 
     for (int c = 0; c < 9; ++c) {
       const char ch = line[c];
       if (ch != '.' && ch != ' ' && (ch < '0' || ch > '9')) return std::nullopt;
-      state[9 * r + c] = CellDigit(ch);
+      state[9 * r + c] = DigitOfChar(ch);
     }
   }
   for (int i = 0; i < 81; ++i)
@@ -76,7 +76,7 @@ std::optional<core::TDigitGrid> ParseState(const std::vector<std::string_view>& 
 std::optional<std::uint16_t> ParseMarkField(std::string_view field) {
   std::uint16_t bits = 0;
   for (char ch : field) {
-    const std::uint8_t d = CellDigit(ch);
+    const std::uint8_t d = DigitOfChar(ch);
     if (d == 0) return std::nullopt;
     const auto bit = static_cast<std::uint16_t>(1u << d);
     if (bits & bit) return std::nullopt;
@@ -275,7 +275,7 @@ TPuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content) {
 
   if (lines.front().size() == 81) {
     read.shape = FileShape::Line81;
-    for (int i = 0; i < 81; ++i) read.clues[i] = CellDigit(lines.front()[i]);
+    for (int i = 0; i < 81; ++i) read.clues[i] = DigitOfChar(lines.front()[i]);
     return read;
   }
 

@@ -108,7 +108,7 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 bool HasSdkExtension(std::string_view fileName);
 
 // '1'..'9' give their digit; anything else ('.', ' ', '0', letters) is empty.
-inline constexpr std::uint8_t CellDigit(char ch) {
+inline constexpr std::uint8_t DigitOfChar(char ch) {
   return ch >= '1' && ch <= '9' ? static_cast<std::uint8_t>(ch - '0') : 0;
 }
 

@@ -79,7 +79,7 @@ std::vector<CellRef> UnitCells(int unitKind, int unitNumber) {
   } else if (unitKind == techniques::kUnitColumn) {
     for (int r = 1; r <= 9; ++r) cells.push_back({unitNumber, r});
   } else {
-    const core::TBlockBounds b = core::BlockBounds(unitNumber - 1);
+    const core::TBlockBounds b = core::BoundsOfBlock(unitNumber - 1);
     for (int c = b.firstCol; c <= b.lastCol; ++c) {
       for (int r = b.firstRow; r <= b.lastRow; ++r) cells.push_back({c + 1, r + 1});
     }
@@ -259,7 +259,7 @@ void HighlightFish(StageHighlights& h, const TBoard& board, const Fish& fish, in
     }
   }
   if (!crossLines) return;
-  const TDigitFlags flags = DigitFlags(digit);
+  const TDigitFlags flags = FlagsOfDigit(digit);
   for (int position : fish.positions) {
     if (fish.baseRows) {
       h.Column(position, &flags);
@@ -370,7 +370,7 @@ Explanation ExplainSingleCandidate(const TBoard& board, const TTechniqueResult& 
   }
 
   StageHighlights concrete;
-  const TDigitFlags flags = DigitFlags(digit);
+  const TDigitFlags flags = FlagsOfDigit(digit);
   concrete.Cell(col, row, true, true, nullptr, userMarks ? &flags : nullptr);
   HintStage concreteStage =
       ConcreteStage({"The only digit allowed for the cell " + cell + " is @" + Num(digit) + "&.",
@@ -435,7 +435,7 @@ Explanation ExplainHiddenSingle(const TBoard& board, const TTechniqueResult& res
 
   StageHighlights concrete;
   concrete.Unit(unitKind, unitNumber);
-  if (userMarks) concrete.Mark(col, row, DigitFlags(digit), false);
+  if (userMarks) concrete.Mark(col, row, FlagsOfDigit(digit), false);
   HintStage concreteStage =
       ConcreteStage(std::move(lines), {DigitConclusion(col, row, digit)}, concrete, helpContext);
   if (userMarks) concreteStage.hintCell = CellRef{col, row};
@@ -461,7 +461,7 @@ Explanation ExplainPointing(const TBoard& board, const TTechniqueResult& result,
 
   StageHighlights concrete;
   concrete.Block(result.block);
-  const TDigitFlags flags = DigitFlags(result.digit);
+  const TDigitFlags flags = FlagsOfDigit(result.digit);
   for (int position = 1; position <= 9; ++position) {
     const CellRef cell = LineCell(isRow, line, position);
     if (!IsEmpty(board, cell.col, cell.row)) continue;
@@ -495,7 +495,7 @@ Explanation ExplainClaiming(const TBoard& /*board*/, const TTechniqueResult& res
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
   const std::string unitName = LineName(isRow, line);
-  const TDigitFlags flags = DigitFlags(result.digit);
+  const TDigitFlags flags = FlagsOfDigit(result.digit);
 
   StageHighlights general;
   StageHighlights concrete;
@@ -549,7 +549,7 @@ Explanation ExplainTwoBlocks(const TBoard& board, const TTechniqueResult& result
   StageHighlights concrete;
   concrete.Block(result.block);
   concrete.Block(result.secondBlock);
-  const TDigitFlags flags = DigitFlags(result.digit);
+  const TDigitFlags flags = FlagsOfDigit(result.digit);
   for (int line : {result.lines[0], result.lines[1]}) {
     for (int position = 1; position <= 9; ++position) {
       const CellRef cell = LineCell(rows, line, position);

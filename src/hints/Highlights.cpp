@@ -31,7 +31,7 @@ bool Highlights::Empty() const {
   return true;
 }
 
-TDigitFlags DigitFlags(int digit) {
+TDigitFlags FlagsOfDigit(int digit) {
   TDigitFlags flags{};
   if (digit >= 1 && digit <= 9) flags[digit] = 1;
   return flags;
@@ -58,7 +58,7 @@ void HighlightColumn(Highlights& layer, int col, bool highlight, const TDigitFla
 void HighlightBlock(Highlights& layer, int block, bool highlight, const TDigitFlags* elimination,
                     const TDigitFlags* emphasis) {
   if (block < 1 || block > 9) return;
-  const core::TBlockBounds bounds = core::BlockBounds(block - 1);
+  const core::TBlockBounds bounds = core::BoundsOfBlock(block - 1);
   for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
     for (int r = bounds.firstRow; r <= bounds.lastRow; ++r) {
       Record(layer.at(c + 1, r + 1), highlight, elimination, emphasis, false);

@@ -39,7 +39,7 @@ struct Highlights {
 };
 
 // Flags with only digit d set, or the digits of a set held as bit d for digit d.
-TDigitFlags DigitFlags(int digit);
+TDigitFlags FlagsOfDigit(int digit);
 TDigitFlags DigitFlagsOfSet(std::uint16_t digitSet);
 
 // The unit operations record what the window draws for the nine cells of the

@@ -44,7 +44,7 @@ int HighestCandidate(const TCell& cell) {
 // column.
 template <typename Visit>
 void ForEachPeerInChainOrder(int col, int row, Visit visit) {
-  const core::TBlockBounds b = core::BlockBounds(core::BlockOf(col, row));
+  const core::TBlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
     for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
       if (c != col || r != row) visit(c, r);
@@ -213,7 +213,7 @@ void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNo
   });
 }
 
-TChainText ChainText(const TChainNode& last, bool hiddenSingleUsed) {
+TChainText DescribeChain(const TChainNode& last, bool hiddenSingleUsed) {
   TChainText reversed;
   for (const TChainNode* n = &last; n != nullptr; n = n->parent)
     reversed.push_back(core::RowLetter(n->row) + std::to_string(n->column) + "=" +
@@ -279,8 +279,8 @@ int BuildChainPair(const TBoard& board, int& fixedDigit, bool hiddenSinglesA, bo
     target.digit = found == 1 ? conclusion.first->digit : 0;
   }
   if (wantText) {
-    textA = ChainText(*conclusion.first, textsHiddenA);
-    textB = ChainText(*conclusion.second, textsHiddenB);
+    textA = DescribeChain(*conclusion.first, textsHiddenA);
+    textB = DescribeChain(*conclusion.second, textsHiddenB);
   }
   return found;
 }

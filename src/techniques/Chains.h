@@ -53,7 +53,7 @@ void ExtendChain(const core::TBoard& board, int& depth, TTabCellArray& nodes, TC
 
 // The path from the start node down to `last`, one line per node; "*" goes
 // after the second line when the chain used a hidden-single step.
-TChainText ChainText(const TChainNode& last, bool hiddenSingleUsed);
+TChainText DescribeChain(const TChainNode& last, bool hiddenSingleUsed);
 
 // Builds chain A from the lowest and chain B from the highest candidate of the
 // start cell (1-based row and column, a two-candidate cell) and looks for a

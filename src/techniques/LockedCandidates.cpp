@@ -40,7 +40,7 @@ int RowOf(Axis axis, int line, int pos) {
 // The block's three lines of the given axis that hold the digit, as bits 0..2
 // (offsets from the block's first line).
 unsigned LinesHoldingDigit(const TBoard& board, int block, int digit, Axis axis) {
-  const core::TBlockBounds b = core::BlockBounds(block);
+  const core::TBlockBounds b = core::BoundsOfBlock(block);
   unsigned mask = 0;
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
@@ -52,7 +52,7 @@ unsigned LinesHoldingDigit(const TBoard& board, int block, int digit, Axis axis)
 // First line (1-based) of the block along the axis: its first column for
 // column lines, its first row for row lines.
 int FirstLine(int block, Axis axis) {
-  const core::TBlockBounds b = core::BlockBounds(block);
+  const core::TBlockBounds b = core::BoundsOfBlock(block);
   return (axis == Axis::Column ? b.firstCol : b.firstRow) + 1;
 }
 
@@ -141,7 +141,7 @@ int FindClaiming(TBoard& board, bool checkOnly, const TClaimingTried& tried,
       }
       if (block < 0 || spread) continue;
 
-      const core::TBlockBounds bounds = core::BlockBounds(block);
+      const core::TBlockBounds bounds = core::BoundsOfBlock(block);
       for (int r = bounds.firstRow + 1; r <= bounds.lastRow + 1 && !(checkOnly && removed); ++r) {
         if (r == row) continue;
         for (int c = bounds.firstCol + 1; c <= bounds.lastCol + 1; ++c) {
@@ -211,8 +211,8 @@ int FindTwoBlockLock(TBoard& board, bool stopAfterFirst, const TTwoBlockTried& t
       for (int b1 = 0; b1 < 9; ++b1) {
         for (int b2 = 0; b2 < 9; ++b2) {
           if (b1 == b2 || done[9 * b1 + b2]) continue;
-          const core::TBlockBounds bounds1 = core::BlockBounds(b1);
-          const core::TBlockBounds bounds2 = core::BlockBounds(b2);
+          const core::TBlockBounds bounds1 = core::BoundsOfBlock(b1);
+          const core::TBlockBounds bounds2 = core::BoundsOfBlock(b2);
           Axis axis;
           if (bounds1.firstRow == bounds2.firstRow) {
             axis = Axis::Row;

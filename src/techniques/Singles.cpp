@@ -37,7 +37,7 @@ bool InRange(int v) {
 
 
 int EmptyInBlock(const TBoard& board, int block) {
-  const core::TBlockBounds b = core::BlockBounds(block);
+  const core::TBlockBounds b = core::BoundsOfBlock(block);
   int n = 0;
   for (int r = b.firstRow; r <= b.lastRow; ++r)
     for (int c = b.firstCol; c <= b.lastCol; ++c)
@@ -62,7 +62,7 @@ int EmptyInColumn(const TBoard& board, int col) {
 // A unit that already holds the digit has no hidden single of it, whatever
 // stray marks the user left in it.
 bool BlockHolds(const TBoard& board, int block, int digit) {
-  const core::TBlockBounds b = core::BlockBounds(block);
+  const core::TBlockBounds b = core::BoundsOfBlock(block);
   for (int r = b.firstRow; r <= b.lastRow; ++r)
     for (int c = b.firstCol; c <= b.lastCol; ++c)
       if (board.at(c + 1, r + 1)[kDigit] == digit) return true;
@@ -93,7 +93,7 @@ template <typename OnHit>
 void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
                        TUnitCountTable& rowCounts, TUnitCountTable& colCounts, OnHit onHit) {
   for (int b = 0; b < 9; ++b) {
-    const core::TBlockBounds bb = core::BlockBounds(b);
+    const core::TBlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
       std::uint8_t& entry = blockCounts[9 * b + d - 1];
       if (entry != 1 || BlockHolds(board, b, d)) continue;
@@ -177,7 +177,7 @@ bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col,
   for (int k = least; k <= most; ++k) {
     for (int b = 0; b < 9; ++b) {
       if (EmptyInBlock(board, b) != k) continue;
-      const core::TBlockBounds bb = core::BlockBounds(b);
+      const core::TBlockBounds bb = core::BoundsOfBlock(b);
       for (int r = bb.firstRow; r <= bb.lastRow; ++r) {
         for (int c = bb.firstCol; c <= bb.lastCol; ++c) {
           if (SingleAt(board, c + 1, r + 1) != 0) {
@@ -282,7 +282,7 @@ int CountBlockHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
   CountCandidatesPerUnit(board, blockCounts, rowCounts, colCounts);
   int n = 0;
   for (int b = 0; b < 9; ++b) {
-    const core::TBlockBounds bb = core::BlockBounds(b);
+    const core::TBlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
       if (blockCounts[9 * b + d - 1] != 1) continue;
       bool present = false;

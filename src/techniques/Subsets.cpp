@@ -34,7 +34,7 @@ UnitCells ColumnCells(int col) {
 // Column by column, top to bottom within a column: the order in which the
 // block cells are named and the first subset cell is chosen.
 UnitCells BlockCells(int block) {
-  const core::TBlockBounds bounds = core::BlockBounds(block);
+  const core::TBlockBounds bounds = core::BoundsOfBlock(block);
   UnitCells cells{};
   int i = 0;
   for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {

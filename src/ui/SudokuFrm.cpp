@@ -84,7 +84,7 @@ TSudokuFrm::TSudokuFrm(QWidget* parent) : QMainWindow(parent), game_(*this) {
   Timer1.setObjectName("Timer1");
   Timer1.setInterval(1000);
   connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1Timer(); });
-  game_.StartNewPuzzle = [this] { game_.LoadFromFileButClick(); };
+  game_.SetNewPuzzleHandler([this] { game_.LoadFromFileButClick(); });
 
   FormCreate();
 }
@@ -327,7 +327,7 @@ void TSudokuFrm::ConnectActions() {
   // command's shortcut still reaches its action when its menu is hidden.
   auto on = [this](QAction* a, auto handler) {
     connect(a, &QAction::triggered, this, [this, handler] {
-      if (!game_.Generating) handler();
+      if (!game_.Puzzle().generating) handler();
     });
   };
   // A speed button that mirrors a menu item acts only while the item is
@@ -374,7 +374,7 @@ void TSudokuFrm::ConnectActions() {
   });
   on(Action(Command::HintMenu1), [this] { game_.HintMenu1Click(); });
   on(About1, [this] { About1Click(); });
-  connect(CancelMenu, &QAction::triggered, this, [this] { game_.CancelRequested = true; });
+  connect(CancelMenu, &QAction::triggered, this, [this] { game_.CancelMenuClick(); });
 
   // The step buttons of Panel4.
   connect(tools_->UndoBut, &QToolButton::clicked, this, [this] { game_.UndoButClick(); });
@@ -421,7 +421,6 @@ void TSudokuFrm::FormCreate() {
 }
 
 void TSudokuFrm::FormShow() {
-  game_.SolutionUnique = false;
   Congratulations1->setEnabled(false);
 
   for (Command c : {Command::Print1, Command::PrintSpeedBut, Command::RateSpeedBut}) {
@@ -444,17 +443,9 @@ void TSudokuFrm::FormShow() {
   Cancel2->setText(Text(2080));
 
   SetCaption(app::kAppTitle);
-  game_.AskMarksSource = true;
-  game_.PuzzleActive = false;
-
   // The settings keep their defaults until they are stored between runs.
-  game_.RemoveMarksOnFill = settings_.RemovePencilMarks;
+  game_.ResetForFirstShow(settings_.RemovePencilMarks);
   ApplyColors();
-
-  game_.EditMode = false;
-  game_.MarksReduced = false;
-  game_.WarnMultipleSolutions = true;
-  game_.Rng = core::Random::FromClock();
 
   int size = settings_.GridSize;
   if (size < 1 || size > 3) size = static_cast<int>(DefaultGridSize(screenWidth_, screenHeight_));
@@ -578,7 +569,7 @@ bool TSudokuFrm::FormCloseQuery() {
   const bool exit = Exit1->isVisible() && Exit1->isEnabled();
   if (fileMenu && exit) return game_.ConfirmSaveFirst();
   // A generation is running: stop it and let the window go.
-  game_.CancelRequested = true;
+  game_.CancelMenuClick();
   return true;
 }
 
@@ -601,12 +592,12 @@ void TSudokuFrm::closeEvent(QCloseEvent* event) {
 
 BoardState TSudokuFrm::CurrentBoardState() const {
   BoardState s;
-  s.board = &game_.Board;
-  s.clues = &game_.Clues;
-  s.curCol = game_.CurCol;
-  s.curRow = game_.CurRow;
-  s.highlightDigit = game_.HighlightDigit;
-  s.selectedInConflict = game_.IsConflictCell(game_.CurCol, game_.CurRow);
+  s.board = &game_.Puzzle().board;
+  s.clues = &game_.Puzzle().clues;
+  s.curCol = game_.Puzzle().curCol;
+  s.curRow = game_.Puzzle().curRow;
+  s.highlightDigit = game_.Puzzle().highlightDigit;
+  s.selectedInConflict = game_.IsConflictCell(game_.Puzzle().curCol, game_.Puzzle().curRow);
   return s;
 }
 
@@ -783,7 +774,7 @@ void TSudokuFrm::ShowWaitWindow(const app::TWaitWindow& window) {
   if (!wait_) {
     wait_ = std::make_unique<TWaitDlg>(this);
     connect(wait_->CancelBtn, &QPushButton::clicked, this,
-            [this] { game_.CancelRequested = true; });
+            [this] { game_.CancelMenuClick(); });
   }
   wait_->setWindowTitle(QString::fromStdString(window.caption));
   wait_->Label1->setText(QString::fromStdString(window.line1));

@@ -33,9 +33,9 @@ TEST(Clock, NextTickAfterTheLargestReadingShowsZero) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  game.ElapsedSeconds = kClockMaxSeconds;
+  CountersOf(game).elapsedSeconds = kClockMaxSeconds;
   game.Timer1Timer();
-  EXPECT_EQ(game.ElapsedSeconds, 0);
+  EXPECT_EQ(CountersOf(game).elapsedSeconds, 0);
   EXPECT_EQ(view.clockTexts.back(), "00:00:00");
 }
 
@@ -47,31 +47,31 @@ TEST(Clock, StoppedClockIgnoresTicks) {
   game.Timer1Timer();
   game.SetClockRunning(false);
   game.Timer1Timer();
-  EXPECT_EQ(game.ElapsedSeconds, 1);
+  EXPECT_EQ(CountersOf(game).elapsedSeconds, 1);
   EXPECT_FALSE(view.clockRunning);
 }
 
 TEST(Clock, NewPuzzleResetsTheCountersButNotTheLevel) {
   FakeView view;
   Game game(view);
-  game.GeneralHints = game.ConcreteHints = game.SolutionViewedCount = 3;
-  game.CandidatesCalculated = game.ElapsedSeconds = 3;
-  game.PuzzleLevel = 4;
+  CountersOf(game).generalHints = CountersOf(game).concreteHints = CountersOf(game).solutionViewed = 3;
+  CountersOf(game).candidatesCalculated = CountersOf(game).elapsedSeconds = 3;
+  CountersOf(game).level = 4;
   StartWith(game, GridFromLine(kPuzzle));
-  EXPECT_EQ(game.ReportCounts().clockText, "00:00:00");
+  EXPECT_EQ(game.CountsForReport().clockText, "00:00:00");
   EXPECT_EQ(
-      game.GeneralHints + game.ConcreteHints + game.SolutionViewedCount + game.CandidatesCalculated,
+      CountersOf(game).generalHints + CountersOf(game).concreteHints + CountersOf(game).solutionViewed + CountersOf(game).candidatesCalculated,
       0);
-  EXPECT_EQ(game.PuzzleLevel, 4);
-  EXPECT_TRUE(game.ClockStarted);
+  EXPECT_EQ(CountersOf(game).level, 4);
+  EXPECT_TRUE(CountersOf(game).clockStarted);
   EXPECT_TRUE(view.clockRunning);
 
   // Ending clue editing starts the puzzle without touching the clock.
   game.Timer1Timer();
-  game.GeneralHints = 2;
+  CountersOf(game).generalHints = 2;
   game.StartPuzzle(false, false);
-  EXPECT_EQ(game.ElapsedSeconds, 1);
-  EXPECT_EQ(game.GeneralHints, 2);
+  EXPECT_EQ(CountersOf(game).elapsedSeconds, 1);
+  EXPECT_EQ(CountersOf(game).generalHints, 2);
 }
 
 TEST(SolvedReport, ShowsCountsAsNumbersAndFlagsAsYesOrNo) {
@@ -107,7 +107,7 @@ TEST(SolvedReport, ViewedSolutionIsPointedOutAndCloseKeepsTheBoard) {
   ASSERT_EQ(view.solvedReports, 0);
 
   bool newPuzzle = false;
-  game.StartNewPuzzle = [&] { newPuzzle = true; };
+  game.SetNewPuzzleHandler([&] { newPuzzle = true; });
   game.UndoStep();
   game.RedoStep();  // into the solved position
   ASSERT_EQ(view.solvedReports, 1);
@@ -116,7 +116,7 @@ TEST(SolvedReport, ViewedSolutionIsPointedOutAndCloseKeepsTheBoard) {
   EXPECT_EQ(view.reports[0].time, "00:00:07");
   EXPECT_FALSE(newPuzzle);
   EXPECT_FALSE(view.clockRunning);
-  EXPECT_EQ(game.Digits, game.Solution);
+  EXPECT_EQ(PuzzleOf(game).digits, PuzzleOf(game).solution);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/GameAccess.h"
 #include "app/View.h"
 
 namespace zentaro::app::test {
@@ -253,30 +254,30 @@ inline core::TBoard BoardOfDigits(const core::TDigitGrid& grid) {
 
 // The grid on the board, started as a new puzzle the way a file read does.
 inline void StartWith(Game& game, const core::TDigitGrid& grid) {
-  game.Board = BoardOfDigits(grid);
+  PuzzleOf(game).board = BoardOfDigits(grid);
   game.StartPuzzle(true, true);
 }
 
 // What the user's digit key does to the boards, ending in one step.
 inline void Place(Game& game, int col, int row, int digit) {
-  const core::TBoard before = game.Board;
-  const bool ask = game.AskMarksSource, reduced = game.MarksReduced;
-  game.Board.at(col, row) = core::TCell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  game.ComputedBoard.at(col, row)[core::kDigit] = digit;
-  core::RemoveFromPeers(game.ComputedBoard, col - 1, row - 1);
-  core::ExtractDigits(game.Board, game.Digits);
-  game.AskMarksSource = true;
+  const core::TBoard before = PuzzleOf(game).board;
+  const bool ask = PuzzleOf(game).askMarksSource, reduced = PuzzleOf(game).marksReduced;
+  PuzzleOf(game).board.at(col, row) = core::TCell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  PuzzleOf(game).computed.at(col, row)[core::kDigit] = digit;
+  core::RemoveFromPeers(PuzzleOf(game).computed, col - 1, row - 1);
+  core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
+  PuzzleOf(game).askMarksSource = true;
   game.AddStep(before, ask, reduced);
 }
 
 // Pencil marks set in an empty cell, as one step.
 inline void Mark(Game& game, int col, int row, std::initializer_list<int> digits) {
-  const core::TBoard before = game.Board;
+  const core::TBoard before = PuzzleOf(game).board;
   for (int d : digits) {
-    game.Board.at(col, row)[d] = 1;
-    ++game.Board.at(col, row)[core::kCount];
+    PuzzleOf(game).board.at(col, row)[d] = 1;
+    ++PuzzleOf(game).board.at(col, row)[core::kCount];
   }
-  game.AddStep(before, game.AskMarksSource, game.MarksReduced);
+  game.AddStep(before, PuzzleOf(game).askMarksSource, PuzzleOf(game).marksReduced);
 }
 
 }  // namespace zentaro::app::test

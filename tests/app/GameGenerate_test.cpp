@@ -125,7 +125,7 @@ TEST_P(Rate1, ShowsTheVerdictUnderTheHourglass) {
   const RateCase& c = GetParam();
   GenerateView view;
   Game game(view);
-  game.Board = BoardOfDigits(c.grid);
+  PuzzleOf(game).board = BoardOfDigits(c.grid);
   for (std::size_t i = 0; i < c.texts.size(); ++i) view.AnswerBox(kResultOk);
 
   game.Rate1Click();
@@ -138,7 +138,7 @@ TEST_P(Rate1, ShowsTheVerdictUnderTheHourglass) {
   }
   EXPECT_EQ(view.maxCursorDepth, 1);
   EXPECT_EQ(view.busyCursorDepth, 0) << "the cursor comes back on every path";
-  EXPECT_EQ(game.Digits, c.grid);
+  EXPECT_EQ(PuzzleOf(game).digits, c.grid);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, Rate1, ::testing::ValuesIn(RateCases()),
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, Rate1, ::testing::ValuesIn(RateCases()),
 TEST(Rate1, TheButtonActsOnlyWhileTheCommandIsEnabled) {
   GenerateView view;
   Game game(view);
-  game.Board = BoardOfDigits(GridFromLine(kFullGrid));
+  PuzzleOf(game).board = BoardOfDigits(GridFromLine(kFullGrid));
   game.SetEnabled(Command::Rate1, false);
   game.RateSpeedButClick();
   EXPECT_TRUE(view.boxes.empty());
@@ -160,8 +160,8 @@ TEST(Rate1, TheButtonActsOnlyWhileTheCommandIsEnabled) {
 TEST(Rate1, RatingAFileGivesItsLevelOrZero) {
   GenerateView view;
   Game game(view);
-  EXPECT_EQ(game.RateClues(GridFromLine(kTwoPairs)), 4);
-  EXPECT_EQ(game.RateClues(FullGridWithout({0, 7, 9, 16, 40})), 0);
+  EXPECT_EQ(game.RateFileClues(GridFromLine(kTwoPairs)), 4);
+  EXPECT_EQ(game.RateFileClues(FullGridWithout({0, 7, 9, 16, 40})), 0);
   EXPECT_TRUE(view.boxes.empty()) << "a file is rated silently";
 }
 
@@ -228,16 +228,16 @@ TEST(NewPuzzle, ClosingTheLevelDialogChangesNothing) {
   GenerateView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  const core::TBoard board = game.Board;
+  const core::TBoard board = PuzzleOf(game).board;
   const TLevelChoice before = Only({3});
-  game.LevelChoice = before;
+  PrefsOf(game).levels = before;
 
   game.LoadFromFileButClick();
 
   ASSERT_EQ(view.levelsAsked.size(), 1u);
   EXPECT_EQ(view.levelsAsked[0], before);
-  EXPECT_EQ(game.LevelChoice, before);
-  EXPECT_EQ(game.Board, board);
+  EXPECT_EQ(PrefsOf(game).levels, before);
+  EXPECT_EQ(PuzzleOf(game).board, board);
   EXPECT_TRUE(view.waitWindows.empty());
   EXPECT_TRUE(view.clockRunning);
 }
@@ -245,23 +245,23 @@ TEST(NewPuzzle, ClosingTheLevelDialogChangesNothing) {
 TEST(NewPuzzle, StartsAPuzzleOfTheChosenLevel) {
   GenerateView view;
   Game game(view);
-  game.Rng.Seed(17);
+  game.Rng().Seed(17);
   view.levelAnswer = Only({3});
   game.SetEnabled(Command::SaveSpeedBut, false);
 
   game.LoadFromFileButClick();
 
-  EXPECT_EQ(game.LevelChoice, Only({3}));
-  EXPECT_EQ(game.PuzzleLevel, 3);
-  EXPECT_EQ(CountSolutions(game.Clues), 1);
-  EXPECT_LE(core::CountFilled(game.Clues), 27);
-  EXPECT_EQ(core::ExtractDigits(game.Board), game.Clues);
-  EXPECT_EQ(game.Digits, game.Clues);
+  EXPECT_EQ(PrefsOf(game).levels, Only({3}));
+  EXPECT_EQ(CountersOf(game).level, 3);
+  EXPECT_EQ(CountSolutions(PuzzleOf(game).clues), 1);
+  EXPECT_LE(core::CountFilled(PuzzleOf(game).clues), 27);
+  EXPECT_EQ(core::ExtractDigits(PuzzleOf(game).board), PuzzleOf(game).clues);
+  EXPECT_EQ(PuzzleOf(game).digits, PuzzleOf(game).clues);
   EXPECT_EQ(game.History().Count(), 1);
-  EXPECT_TRUE(game.SolutionUnique);
-  EXPECT_TRUE(IsCompletionOf(game.Solution, game.Clues));
-  EXPECT_FALSE(game.PuzzleStored);
-  EXPECT_TRUE(game.PuzzleFileName.empty());
+  EXPECT_TRUE(PuzzleOf(game).solutionUnique);
+  EXPECT_TRUE(IsCompletionOf(PuzzleOf(game).solution, PuzzleOf(game).clues));
+  EXPECT_FALSE(FileOf(game).stored);
+  EXPECT_TRUE(FileOf(game).name.empty());
   EXPECT_EQ(view.captions.back(), "Zentaro - New puzzle");
   EXPECT_TRUE(view.clockRunning);
 
@@ -273,7 +273,7 @@ TEST(NewPuzzle, StartsAPuzzleOfTheChosenLevel) {
   EXPECT_TRUE(view.waitWindows[0].cancelVisible);
   EXPECT_FALSE(view.waitWindowOpen);
   EXPECT_EQ(view.cancelMenu, (std::vector<bool>{true, false}));
-  EXPECT_FALSE(game.Generating);
+  EXPECT_FALSE(PuzzleOf(game).generating);
   EXPECT_TRUE(game.IsVisible(Command::File1));
   EXPECT_TRUE(game.IsEnabled(Command::File1));
   EXPECT_TRUE(view.visible[Command::File1]);
@@ -283,25 +283,25 @@ TEST(NewPuzzle, StartsAPuzzleOfTheChosenLevel) {
 TEST(NewPuzzle, LevelOnePuzzlesKeepMoreClues) {
   GenerateView view;
   Game game(view);
-  game.Rng.Seed(23);
+  game.Rng().Seed(23);
   view.levelAnswer = Only({1});
   game.LoadFromFileButClick();
-  EXPECT_EQ(game.PuzzleLevel, 1);
-  EXPECT_LE(core::CountFilled(game.Clues), 32);
-  EXPECT_EQ(CountSolutions(game.Clues), 1);
+  EXPECT_EQ(CountersOf(game).level, 1);
+  EXPECT_LE(core::CountFilled(PuzzleOf(game).clues), 32);
+  EXPECT_EQ(CountSolutions(PuzzleOf(game).clues), 1);
 }
 
 TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
   for (const int cancelAt : {1, 2, 5}) {
     GenerateView view;
     Game game(view);
-    game.Rng.Seed(29);
+    game.Rng().Seed(29);
     StartWith(game, GridFromLine(kPuzzle));
     // An entry of the user's that differs from the solution.
-    game.Board.at(1, 1)[core::kDigit] = game.Solution[0] == 9 ? 8 : 9;
-    core::ExtractDigits(game.Board, game.Digits);
-    const core::TBoard board = game.Board;
-    const core::TDigitGrid clues = game.Clues, solution = game.Solution;
+    PuzzleOf(game).board.at(1, 1)[core::kDigit] = PuzzleOf(game).solution[0] == 9 ? 8 : 9;
+    core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
+    const core::TBoard board = PuzzleOf(game).board;
+    const core::TDigitGrid clues = PuzzleOf(game).clues, solution = PuzzleOf(game).solution;
     game.SetEnabled(Command::Print1, false);
     game.SetVisible(Command::Edit1, false);
 
@@ -311,14 +311,14 @@ TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
     view.AnswerBox(kResultNo);  // do not save the changes first
     game.LoadFromFileButClick();
 
-    EXPECT_EQ(game.Board, board) << "cancelled at update " << cancelAt;
-    EXPECT_EQ(game.Clues, clues);
-    EXPECT_EQ(game.Solution, solution);
-    EXPECT_TRUE(game.SolutionUnique);
-    EXPECT_EQ(game.Digits, core::ExtractDigits(board));
-    EXPECT_FALSE(game.PuzzleStored);
+    EXPECT_EQ(PuzzleOf(game).board, board) << "cancelled at update " << cancelAt;
+    EXPECT_EQ(PuzzleOf(game).clues, clues);
+    EXPECT_EQ(PuzzleOf(game).solution, solution);
+    EXPECT_TRUE(PuzzleOf(game).solutionUnique);
+    EXPECT_EQ(PuzzleOf(game).digits, core::ExtractDigits(board));
+    EXPECT_FALSE(FileOf(game).stored);
     EXPECT_TRUE(view.clockRunning) << "the clock goes on";
-    EXPECT_FALSE(game.Generating);
+    EXPECT_FALSE(PuzzleOf(game).generating);
     EXPECT_FALSE(view.waitWindowOpen);
     EXPECT_TRUE(game.IsEnabled(Command::File1));
     EXPECT_FALSE(game.IsVisible(Command::Edit1)) << "hidden before, hidden after";
@@ -330,10 +330,10 @@ TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
 TEST(NewPuzzle, StaysInEditModeWhenTheUserSaysSo) {
   GenerateView view;
   Game game(view);
-  game.EditMode = true;
+  PuzzleOf(game).editMode = true;
   view.AnswerBox(kResultNo);
   game.LoadFromFileButClick();
-  EXPECT_TRUE(game.EditMode);
+  EXPECT_TRUE(PuzzleOf(game).editMode);
   EXPECT_TRUE(view.levelsAsked.empty());
 }
 

@@ -59,8 +59,8 @@ class GameFiles : public ::testing::Test {
   // A started puzzle with two entries and marks in two empty cells.
   void PlayAFewMoves() {
     StartWith(game, GridFromLine(kPuzzle));
-    Place(game, 1, 1, game.Solution[0]);
-    Place(game, 9, 9, game.Solution[80]);
+    Place(game, 1, 1, PuzzleOf(game).solution[0]);
+    Place(game, 9, 9, PuzzleOf(game).solution[80]);
     Mark(game, 2, 1, {2, 6});
     Mark(game, 1, 9, {4});
   }
@@ -74,18 +74,18 @@ TEST_F(GameFiles, EightyOneCharacterTextFileStartsThePuzzle) {
   const std::string path = WriteFile("name.txt", std::string(kPuzzle) + "\r\n");
   ASSERT_TRUE(game.ReadPuzzleFile(path));
 
-  EXPECT_EQ(game.Clues, GridFromLine(kPuzzle));
-  EXPECT_EQ(game.Board, BoardOfDigits(GridFromLine(kPuzzle)));
+  EXPECT_EQ(PuzzleOf(game).clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(PuzzleOf(game).board, BoardOfDigits(GridFromLine(kPuzzle)));
   EXPECT_EQ(game.History().Count(), 1);
-  EXPECT_TRUE(game.AskMarksSource);
-  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_TRUE(PuzzleOf(game).askMarksSource);
+  EXPECT_FALSE(PuzzleOf(game).marksReduced);
   EXPECT_EQ(view.captions.back(), "Zentaro - name.txt");
-  EXPECT_EQ(game.PuzzleFileName, path);
+  EXPECT_EQ(FileOf(game).name, path);
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
   EXPECT_EQ(view.clockResets, 1);
   EXPECT_GE(view.hintWindowHides, 1);
   EXPECT_TRUE(view.boxes.empty());
-  EXPECT_TRUE(game.PuzzleStored);
+  EXPECT_TRUE(FileOf(game).stored);
   EXPECT_TRUE(game.ConfirmSaveFirst());  // untouched: nothing to ask
 }
 
@@ -102,8 +102,8 @@ class ReadFailure : public GameFiles, public ::testing::WithParamInterface<BadFi
 TEST_P(ReadFailure, TellsTheUserAndKeepsTheBoard) {
   const BadFileCase& p = GetParam();
   StartWith(game, GridFromLine(kPuzzle));
-  Place(game, 1, 1, game.Solution[0]);
-  const core::TBoard board = game.Board;
+  Place(game, 1, 1, PuzzleOf(game).solution[0]);
+  const core::TBoard board = PuzzleOf(game).board;
   const std::string path =
       p.content ? WriteFile(p.fileName, p.content) : (dir / p.fileName).string();
 
@@ -113,10 +113,10 @@ TEST_P(ReadFailure, TellsTheUserAndKeepsTheBoard) {
   EXPECT_EQ(view.boxes[0].text, std::string(p.message) + ":\r" + path);
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Error);
   EXPECT_EQ(view.boxes[0].buttons, kButtonsOk);
-  EXPECT_EQ(game.Board, board);
-  EXPECT_EQ(game.Clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(PuzzleOf(game).board, board);
+  EXPECT_EQ(PuzzleOf(game).clues, GridFromLine(kPuzzle));
   EXPECT_EQ(game.History().Count(), 2);
-  EXPECT_TRUE(game.PuzzleFileName.empty());
+  EXPECT_TRUE(FileOf(game).name.empty());
   EXPECT_TRUE(view.captions.empty());
 }
 
@@ -130,34 +130,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
   PlayAFewMoves();
-  const core::TBoard played = game.Board;
+  const core::TBoard played = PuzzleOf(game).board;
   const std::string path = (dir / "game.sdk").string();
   view.AnswerSave(path);
   ASSERT_TRUE(game.SavePuzzle(false));
   EXPECT_EQ(view.captions.back(), "Zentaro - game.sdk");
-  EXPECT_TRUE(game.PuzzleStored);
-  EXPECT_EQ(game.SavedBoard, game.Board);
+  EXPECT_TRUE(FileOf(game).stored);
+  EXPECT_EQ(PuzzleOf(game).saved, PuzzleOf(game).board);
 
   FakeView view2;
   Game loaded(view2);
   ASSERT_TRUE(loaded.ReadPuzzleFile(path));
-  EXPECT_TRUE(core::BoardsEqual(loaded.Board, played));
-  EXPECT_EQ(loaded.Clues, GridFromLine(kPuzzle));
-  EXPECT_EQ(loaded.ClueCount, 27);
-  EXPECT_EQ(loaded.Digits, core::ExtractDigits(played));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(loaded).board, played));
+  EXPECT_EQ(PuzzleOf(loaded).clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(PuzzleOf(loaded).clueCount, 27);
+  EXPECT_EQ(PuzzleOf(loaded).digits, core::ExtractDigits(played));
   core::TBoard computed{};
-  core::BuildFromDigitsPlain(loaded.Digits, computed);
-  EXPECT_TRUE(core::BoardsEqual(loaded.ComputedBoard, computed));
-  EXPECT_TRUE(loaded.MarksReduced);
+  core::BuildFromDigitsPlain(PuzzleOf(loaded).digits, computed);
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(loaded).computed, computed));
+  EXPECT_TRUE(PuzzleOf(loaded).marksReduced);
   EXPECT_EQ(view2.statusText[1], "Clues: 27    Empty: 52");
   EXPECT_EQ(loaded.History().Count(), 2);
   EXPECT_EQ(loaded.History().CurrentStep(), 1);
-  EXPECT_TRUE(core::BoardsEqual(loaded.SavedBoard, loaded.Board));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(loaded).saved, PuzzleOf(loaded).board));
   EXPECT_TRUE(loaded.ConfirmSaveFirst());
   EXPECT_TRUE(view2.boxes.empty());
 
   loaded.UndoButClick();
-  EXPECT_EQ(loaded.Board, BoardOfDigits(GridFromLine(kPuzzle)));
+  EXPECT_EQ(PuzzleOf(loaded).board, BoardOfDigits(GridFromLine(kPuzzle)));
   EXPECT_EQ(view2.LastControls(), (core::TStepControls{false, true, true, false}));
 }
 
@@ -179,14 +179,14 @@ TEST_F(GameFiles, SecondSaveWritesTheSameFileWithoutADialog) {
   view.AnswerSave(path);
   ASSERT_TRUE(game.SavePuzzle(false));
 
-  Place(game, 2, 2, game.Solution[10]);
+  Place(game, 2, 2, PuzzleOf(game).solution[10]);
   game.Savepuzzle1Click();
   EXPECT_EQ(view.saveDialogs.size(), 1u);
   const files::TPuzzleRead read = files::ReadPuzzle(fs::path(path));
   ASSERT_TRUE(read.ok());
   ASSERT_TRUE(read.state.has_value());
-  EXPECT_EQ(read.state->at(10), game.Solution[10]);
-  EXPECT_TRUE(core::BoardsEqual(game.SavedBoard, game.Board));
+  EXPECT_EQ(read.state->at(10), PuzzleOf(game).solution[10]);
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).saved, PuzzleOf(game).board));
 }
 
 // A collection of puzzle lines must never be overwritten by the .sdk text of
@@ -195,7 +195,7 @@ TEST_F(GameFiles, SavingAPuzzleReadFromATextFileAsksForAnSdkName) {
   const std::string collection = std::string(kPuzzle) + "\n" + std::string(81, '.') + "\n";
   const std::string path = WriteFile("many.txt", collection);
   ASSERT_TRUE(game.ReadPuzzleFile(path));
-  Place(game, 1, 1, game.Solution[0]);
+  Place(game, 1, 1, PuzzleOf(game).solution[0]);
 
   view.AnswerSave(std::nullopt);
   EXPECT_FALSE(game.SavePuzzle(false));
@@ -214,14 +214,14 @@ TEST_F(GameFiles, SaveAsAlwaysAsksProposingTheCurrentNameWithoutExtension) {
   ASSERT_EQ(view.saveDialogs.size(), 1u);
   EXPECT_EQ(view.saveDialogs[0].proposedName, "easy1");
   EXPECT_EQ(fs::path(view.saveDialogs[0].folder), dir);
-  EXPECT_EQ(game.PuzzleFileName, path);
+  EXPECT_EQ(FileOf(game).name, path);
 
   const std::string copy = (dir / "copy.sdk").string();
   view.AnswerSave(copy);
   game.Savepuzzleas1Click();
   EXPECT_EQ(view.saveDialogs.size(), 2u);
   EXPECT_TRUE(fs::exists(copy));
-  EXPECT_EQ(game.PuzzleFileName, copy);
+  EXPECT_EQ(FileOf(game).name, copy);
   EXPECT_EQ(view.captions.back(), "Zentaro - copy.sdk");
 }
 
@@ -229,9 +229,9 @@ TEST_F(GameFiles, SaveAsAlwaysAsksProposingTheCurrentNameWithoutExtension) {
 // would drop the user's work without asking.
 TEST_F(GameFiles, FailedWriteReportsAndKeepsThePuzzleUnsaved) {
   StartWith(game, GridFromLine(kPuzzle));
-  game.PuzzleStored = false;  // as for a generated puzzle
-  Place(game, 1, 1, game.Solution[0]);
-  const core::TBoard saved = game.SavedBoard;
+  FileOf(game).stored = false;  // as for a generated puzzle
+  Place(game, 1, 1, PuzzleOf(game).solution[0]);
+  const core::TBoard saved = PuzzleOf(game).saved;
   WriteFile("plain", "not a folder");
   const std::string target = (dir / "plain" / "x.sdk").string();
 
@@ -242,9 +242,9 @@ TEST_F(GameFiles, FailedWriteReportsAndKeepsThePuzzleUnsaved) {
   EXPECT_EQ(view.boxes[0].text, "  File write error.  ");
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Error);
   EXPECT_EQ(view.boxes[0].buttons, kButtonsOk);
-  EXPECT_FALSE(game.PuzzleStored);
-  EXPECT_EQ(game.SavedBoard, saved);
-  EXPECT_TRUE(game.PuzzleFileName.empty());
+  EXPECT_FALSE(FileOf(game).stored);
+  EXPECT_EQ(PuzzleOf(game).saved, saved);
+  EXPECT_TRUE(FileOf(game).name.empty());
   EXPECT_TRUE(view.captions.empty());
 
   // Asked again whether to save, Yes with the same failure keeps the caller
@@ -274,7 +274,7 @@ TEST_P(ConfirmSaveFirst, AsksOnlyAboutUnsavedWork) {
   EXPECT_EQ(game.ConfirmSaveFirst(), p.result);
   if (p.answer == kResultYes) {
     EXPECT_TRUE(view.saveDialogs.empty());
-    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::TDigitGrid{}), game.Digits);
+    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::TDigitGrid{}), PuzzleOf(game).digits);
   }
   if (p.answer == 0) {
     EXPECT_TRUE(view.boxes.empty());
@@ -288,7 +288,7 @@ TEST_P(ConfirmSaveFirst, AsksOnlyAboutUnsavedWork) {
 
 void ReadAndPlay(Game& g, const std::string& path) {
   ASSERT_TRUE(g.ReadPuzzleFile(path));
-  Place(g, 1, 1, g.Solution[0]);
+  Place(g, 1, 1, PuzzleOf(g).solution[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -304,20 +304,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfirmCase{"UntouchedUnstoredPuzzle",
                                   [](Game& g, const std::string&) {
                                     StartWith(g, GridFromLine(kPuzzle));
-                                    g.PuzzleStored = false;
+                                    FileOf(g).stored = false;
                                   },
                                   kResultNo, true},
                       ConfirmCase{"BoardWithoutDigits",
                                   [](Game& g, const std::string& path) {
                                     ReadAndPlay(g, path);
-                                    g.Board = core::TBoard{};
-                                    g.Board.at(5, 5) = core::TCell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+                                    PuzzleOf(g).board = core::TBoard{};
+                                    PuzzleOf(g).board.at(5, 5) = core::TCell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
                                   },
                                   0, true},
                       ConfirmCase{"SolvedBoard",
                                   [](Game& g, const std::string& path) {
                                     ReadAndPlay(g, path);
-                                    g.Board = BoardOfDigits(g.Solution);
+                                    PuzzleOf(g).board = BoardOfDigits(PuzzleOf(g).solution);
                                   },
                                   0, true},
                       ConfirmCase{"FileMenuDisabled",
@@ -333,14 +333,14 @@ TEST_F(GameFiles, OpeningReadsTheChosenFileAndCancelKeepsTheFolder) {
   view.AnswerOpen(std::nullopt);
   game.OpenFileButClick();
   EXPECT_EQ(fs::path(view.openDialogFolders.at(0)), dir / "docs" / "Zentaro");
-  EXPECT_TRUE(game.OpenDialogFolder.empty());
-  EXPECT_FALSE(game.PuzzleActive);
+  EXPECT_TRUE(FileOf(game).openFolder.empty());
+  EXPECT_FALSE(PuzzleOf(game).active);
 
   const std::string path = WriteFile("open.txt", std::string(kPuzzle) + "\n");
   view.AnswerOpen(path);
   game.OpenFileButClick();
-  EXPECT_EQ(game.Clues, GridFromLine(kPuzzle));
-  EXPECT_EQ(fs::path(game.OpenDialogFolder), dir);
+  EXPECT_EQ(PuzzleOf(game).clues, GridFromLine(kPuzzle));
+  EXPECT_EQ(fs::path(FileOf(game).openFolder), dir);
 }
 
 }  // namespace

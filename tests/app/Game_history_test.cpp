@@ -23,15 +23,15 @@ class GameHistory : public ::testing::Test {
  protected:
   GameHistory() {
     StartWith(game, GridFromLine(kPuzzle));
-    steps[0] = game.Board;
-    computed[0] = game.ComputedBoard;
-    Place(game, 1, 1, game.Solution[0]);
-    steps[1] = game.Board;
-    computed[1] = game.ComputedBoard;
-    game.AskMarksSource = false;
-    game.MarksReduced = true;
+    steps[0] = PuzzleOf(game).board;
+    computed[0] = PuzzleOf(game).computed;
+    Place(game, 1, 1, PuzzleOf(game).solution[0]);
+    steps[1] = PuzzleOf(game).board;
+    computed[1] = PuzzleOf(game).computed;
+    PuzzleOf(game).askMarksSource = false;
+    PuzzleOf(game).marksReduced = true;
     Mark(game, 2, 1, {3, 6});
-    steps[2] = game.Board;
+    steps[2] = PuzzleOf(game).board;
   }
 
   FakeView view;
@@ -42,11 +42,11 @@ class GameHistory : public ::testing::Test {
 
 TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
   game.UndoButClick();
-  EXPECT_EQ(game.Board, steps[1]);
+  EXPECT_EQ(PuzzleOf(game).board, steps[1]);
   game.Undoonestep1Click();
-  EXPECT_EQ(game.Board, steps[0]);
-  EXPECT_EQ(game.ComputedBoard, computed[0]);
-  EXPECT_EQ(game.Digits, GridFromLine(kPuzzle));
+  EXPECT_EQ(PuzzleOf(game).board, steps[0]);
+  EXPECT_EQ(PuzzleOf(game).computed, computed[0]);
+  EXPECT_EQ(PuzzleOf(game).digits, GridFromLine(kPuzzle));
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
   EXPECT_EQ(view.LastControls(), (TStepControls{false, true, true, false}));
 
@@ -60,12 +60,12 @@ TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
 
 TEST_F(GameHistory, StepsBringBackTheirPencilMarkFlags) {
   game.MoveFirstButClick();
-  EXPECT_TRUE(game.AskMarksSource);
-  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_TRUE(PuzzleOf(game).askMarksSource);
+  EXPECT_FALSE(PuzzleOf(game).marksReduced);
   game.MoveLastButClick();
-  EXPECT_EQ(game.Board, steps[2]);
-  EXPECT_FALSE(game.AskMarksSource);
-  EXPECT_TRUE(game.MarksReduced);
+  EXPECT_EQ(PuzzleOf(game).board, steps[2]);
+  EXPECT_FALSE(PuzzleOf(game).askMarksSource);
+  EXPECT_TRUE(PuzzleOf(game).marksReduced);
   EXPECT_EQ(view.LastControls(), (TStepControls{true, false, true, false}));
   EXPECT_EQ(view.commands[Command::Showmarks1], true);
 }
@@ -74,7 +74,7 @@ TEST_F(GameHistory, RedoAtTheLastStepChangesNothing) {
   game.RedoButClick();
   game.Gotolaststep1Click();
   EXPECT_EQ(game.History().CurrentStep(), 2);
-  EXPECT_EQ(game.Board, steps[2]);
+  EXPECT_EQ(PuzzleOf(game).board, steps[2]);
   EXPECT_EQ(view.solvedReports, 0);
 }
 
@@ -82,7 +82,7 @@ TEST_F(GameHistory, RedoIntoTheSolvedPositionShowsTheReportAgain) {
   view.AnswerBox(kResultYes);
   view.AnswerBox(kResultOk);
   game.Solve1Click();
-  ASSERT_TRUE(game.SolutionUnique);
+  ASSERT_TRUE(PuzzleOf(game).solutionUnique);
 
   game.UndoStep();
   game.RedoButClick();
@@ -99,7 +99,7 @@ TEST_F(GameHistory, NoReportWhileTheSolutionIsNotUnique) {
   view.AnswerBox(kResultYes);
   view.AnswerBox(kResultOk);
   game.Solve1Click();
-  game.SolutionUnique = false;  // as after a later solve found several
+  PuzzleOf(game).solutionUnique = false;  // as after a later solve found several
   game.UndoStep();
   game.RedoStep();
   EXPECT_EQ(view.solvedReports, 0);
@@ -111,7 +111,7 @@ TEST_F(GameHistory, GoingToTheBookmarkRestoresItsStep) {
   EXPECT_EQ(view.LastControls(), (TStepControls{false, true, true, true}));
   game.MoveLastButClick();
   game.Gotobookmark1Click();
-  EXPECT_EQ(game.Board, steps[0]);
+  EXPECT_EQ(PuzzleOf(game).board, steps[0]);
   EXPECT_EQ(game.History().CurrentStep(), 0);
 }
 

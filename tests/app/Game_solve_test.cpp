@@ -35,23 +35,23 @@ TEST(StartPuzzle, RecordsStepZeroAndSolvesSilently) {
 
   EXPECT_EQ(game.History().Count(), 1);
   EXPECT_EQ(game.History().CurrentStep(), 0);
-  EXPECT_EQ(game.Clues, grid);
-  EXPECT_EQ(game.Digits, grid);
-  EXPECT_EQ(game.ClueCount, 27);
-  EXPECT_EQ(game.EmptyCount, 54);
+  EXPECT_EQ(PuzzleOf(game).clues, grid);
+  EXPECT_EQ(PuzzleOf(game).digits, grid);
+  EXPECT_EQ(PuzzleOf(game).clueCount, 27);
+  EXPECT_EQ(PuzzleOf(game).emptyCount, 54);
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
 
   core::TBoard computed{};
   core::BuildFromDigitsPlain(grid, computed);
-  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, computed));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, computed));
 
   EXPECT_TRUE(view.boxes.empty());
-  EXPECT_EQ(game.SolutionCount, 1);
-  EXPECT_TRUE(game.SolutionUnique);
-  EXPECT_TRUE(IsCompletionOf(game.Solution, grid));
+  EXPECT_EQ(PuzzleOf(game).solutionCount, 1);
+  EXPECT_TRUE(PuzzleOf(game).solutionUnique);
+  EXPECT_TRUE(IsCompletionOf(PuzzleOf(game).solution, grid));
 
-  EXPECT_TRUE(game.PuzzleActive);
-  EXPECT_EQ(game.SavedBoard, game.Board);
+  EXPECT_TRUE(PuzzleOf(game).active);
+  EXPECT_EQ(PuzzleOf(game).saved, PuzzleOf(game).board);
   EXPECT_EQ(view.clockResets, 1);
   EXPECT_GE(view.boardRedraws, 1);
   EXPECT_EQ(view.LastControls(), (core::TStepControls{false, false, true, false}));
@@ -62,17 +62,17 @@ TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  Place(game, 1, 1, game.Solution[0]);
+  Place(game, 1, 1, PuzzleOf(game).solution[0]);
   game.SetBookmarkButClick();
-  game.CurCol = 4;
+  PuzzleOf(game).curCol = 4;
 
   // Ending clue editing restarts the puzzle without taking new clues.
-  const core::TDigitGrid clues = game.Clues;
+  const core::TDigitGrid clues = PuzzleOf(game).clues;
   game.StartPuzzle(false, false);
   EXPECT_EQ(game.History().Count(), 1);
   EXPECT_EQ(game.History().Bookmark(), -1);
-  EXPECT_EQ(game.Clues, clues);
-  EXPECT_EQ(game.CurCol, 0);
+  EXPECT_EQ(PuzzleOf(game).clues, clues);
+  EXPECT_EQ(PuzzleOf(game).curCol, 0);
   EXPECT_EQ(view.clockResets, 1);
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 53");
 }
@@ -81,7 +81,7 @@ TEST(Solve1Click, AnsweringNoChangesNothing) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  const core::TBoard before = game.Board;
+  const core::TBoard before = PuzzleOf(game).board;
 
   view.AnswerBox(kResultNo);
   game.Solve1Click();
@@ -89,9 +89,9 @@ TEST(Solve1Click, AnsweringNoChangesNothing) {
   EXPECT_EQ(view.boxes[0].text, kAskSolution);
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Confirmation);
   EXPECT_EQ(view.boxes[0].buttons, kButtonsYesNo);
-  EXPECT_EQ(game.SolutionViewedCount, 0);
-  EXPECT_TRUE(game.WarnMultipleSolutions);
-  EXPECT_EQ(game.Board, before);
+  EXPECT_EQ(CountersOf(game).solutionViewed, 0);
+  EXPECT_TRUE(PrefsOf(game).warnMultipleSolutions);
+  EXPECT_EQ(PuzzleOf(game).board, before);
   EXPECT_EQ(game.History().Count(), 1);
 }
 
@@ -112,7 +112,7 @@ TEST_P(SolveCommand, ShowsTheOutcome) {
   FakeView view;
   Game game(view);
   StartWith(game, p.grid);
-  const core::TBoard before = game.Board;
+  const core::TBoard before = PuzzleOf(game).board;
   const int stepsBefore = game.History().Count();
   for (int a : p.answers) view.AnswerBox(a);
 
@@ -128,15 +128,15 @@ TEST_P(SolveCommand, ShowsTheOutcome) {
     EXPECT_EQ(box.kind, p.boxes[i].second);
     EXPECT_EQ(box.buttons, kButtonsOk);
   }
-  EXPECT_EQ(game.SolutionViewedCount, 1);
+  EXPECT_EQ(CountersOf(game).solutionViewed, 1);
   if (p.filled) {
-    EXPECT_TRUE(IsCompletionOf(game.Digits, p.grid));
-    EXPECT_EQ(game.Board, BoardOfDigits(game.Digits));
-    EXPECT_EQ(game.ComputedBoard, game.Board);
+    EXPECT_TRUE(IsCompletionOf(PuzzleOf(game).digits, p.grid));
+    EXPECT_EQ(PuzzleOf(game).board, BoardOfDigits(PuzzleOf(game).digits));
+    EXPECT_EQ(PuzzleOf(game).computed, PuzzleOf(game).board);
     EXPECT_EQ(game.History().Count(), stepsBefore + 1);
     EXPECT_EQ(view.statusText[1].substr(view.statusText[1].size() - 8), "Empty: 0");
   } else {
-    EXPECT_EQ(game.Board, before);
+    EXPECT_EQ(PuzzleOf(game).board, before);
     EXPECT_EQ(game.History().Count(), stepsBefore);
   }
 }
@@ -182,12 +182,12 @@ TEST(Solve1Click, SolutionStepCanBeUndone) {
   view.AnswerBox(kResultYes);
   view.AnswerBox(kResultOk);
   game.Solve1Click();
-  EXPECT_TRUE(game.SolutionUnique);
-  EXPECT_FALSE(game.WarnMultipleSolutions);
-  EXPECT_EQ(game.Digits, game.Solution);
+  EXPECT_TRUE(PuzzleOf(game).solutionUnique);
+  EXPECT_FALSE(PrefsOf(game).warnMultipleSolutions);
+  EXPECT_EQ(PuzzleOf(game).digits, PuzzleOf(game).solution);
 
   game.UndoButClick();
-  EXPECT_EQ(game.Digits, GridFromLine(kPuzzle));
+  EXPECT_EQ(PuzzleOf(game).digits, GridFromLine(kPuzzle));
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
 }
 

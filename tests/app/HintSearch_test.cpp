@@ -98,8 +98,8 @@ void ExpectRequestEnded(const Game& game, const FakeView& view) {
   EXPECT_TRUE(view.commands.at(Command::HintMenu1));
   EXPECT_EQ(view.busyCursorDepth, 0);
   EXPECT_FALSE(view.waitWindowOpen);
-  EXPECT_FALSE(game.HintHighlightOn);
-  EXPECT_TRUE(game.Highlights.Empty());
+  EXPECT_FALSE(HintOf(game).highlightOn);
+  EXPECT_TRUE(HintOf(game).highlights.Empty());
   EXPECT_FALSE(view.layerOn);
 }
 
@@ -118,7 +118,7 @@ std::vector<std::pair<int, int>> HighlightedCells(const hints::Highlights& layer
 
 std::vector<std::pair<int, int>> BlockCells(int block0) {
   std::vector<std::pair<int, int>> cells;
-  const core::TBlockBounds b = core::BlockBounds(block0);
+  const core::TBlockBounds b = core::BoundsOfBlock(block0);
   for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
     for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c) cells.emplace_back(c, r);
   return cells;
@@ -136,7 +136,7 @@ TEST(HintSearch, SolvedPuzzleIsOnlyReported) {
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, "   The puzzle is solved.   ");
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Information);
-  EXPECT_EQ(game.GeneralHints, 0);
+  EXPECT_EQ(CountersOf(game).generalHints, 0);
   EXPECT_EQ(view.solvedReports, 0);
   EXPECT_EQ(game.History().Count(), 1);
   ExpectRequestEnded(game, view);
@@ -154,7 +154,7 @@ TEST(HintSearch, PositionWithoutSolutionIsOnlyReported) {
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, "  The puzzle has no solution!  ");
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Error);
-  EXPECT_EQ(game.GeneralHints, 0);
+  EXPECT_EQ(CountersOf(game).generalHints, 0);
   EXPECT_TRUE(view.stages.empty());
   ExpectRequestEnded(game, view);
 }
@@ -165,11 +165,11 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   FakeView view;
   Game game(view);
   StartWith(game, ThreeSingles());
-  game.RemoveMarksOnFill = false;
+  PrefsOf(game).removeMarksOnFill = false;
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
   bool marksWhileShown = true;
-  view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(game.Board); };
+  view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(PuzzleOf(game).board); };
   game.HintSearch();
 
   ASSERT_EQ(view.stages.size(), 2u);
@@ -190,13 +190,13 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   EXPECT_EQ(concrete.buttonCaptionId, 2009);
   EXPECT_TRUE(Cell(view.stageLayers[1], 1, 1).selected);
 
-  EXPECT_EQ(game.Board.at(1, 1)[core::kDigit], 1);
-  EXPECT_EQ(game.ComputedBoard.at(1, 1)[core::kDigit], 1);
-  EXPECT_FALSE(AnyMarks(game.Board));
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 1)[core::kDigit], 1);
+  EXPECT_EQ(PuzzleOf(game).computed.at(1, 1)[core::kDigit], 1);
+  EXPECT_FALSE(AnyMarks(PuzzleOf(game).board));
   EXPECT_EQ(game.History().Count(), 2);
-  EXPECT_EQ(game.GeneralHints, 1);
-  EXPECT_EQ(game.ConcreteHints, 1);
-  EXPECT_FALSE(game.RemoveMarksOnFill);
+  EXPECT_EQ(CountersOf(game).generalHints, 1);
+  EXPECT_EQ(CountersOf(game).concreteHints, 1);
+  EXPECT_FALSE(PrefsOf(game).removeMarksOnFill);
   EXPECT_EQ(view.solvedReports, 0);
   ExpectRequestEnded(game, view);
 
@@ -205,10 +205,10 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   game.HintSearch();
   EXPECT_EQ(view.solvedReports, 0);
   game.HintSearch();
-  EXPECT_EQ(game.Digits, PatternGrid());
+  EXPECT_EQ(PuzzleOf(game).digits, PatternGrid());
   EXPECT_EQ(view.solvedReports, 1);
-  EXPECT_EQ(game.GeneralHints, 3);
-  EXPECT_EQ(game.ConcreteHints, 3);
+  EXPECT_EQ(CountersOf(game).generalHints, 3);
+  EXPECT_EQ(CountersOf(game).concreteHints, 3);
 }
 
 TEST(HintSearch, HiddenSingleOnTheBareBoardNamesItsBlock) {
@@ -243,11 +243,11 @@ TEST(HintSearch, HiddenSingleOnTheBareBoardNamesItsBlock) {
   EXPECT_EQ(HighlightedCells(view.stageLayers[0]), block);
   EXPECT_EQ(HighlightedCells(view.stageLayers[1]), block);
 
-  EXPECT_EQ(game.Board.at(2, 6)[core::kDigit], 7);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 6)[core::kDigit], 7);
   EXPECT_EQ(SolutionOf(grid)[core::GridIndex(2, 6)], 7);
-  EXPECT_EQ(game.HintCol, 2);
-  EXPECT_EQ(game.HintRow, 6);
-  EXPECT_EQ(game.LastHint.technique, HintTechnique::HiddenSingle);
+  EXPECT_EQ(HintOf(game).col, 2);
+  EXPECT_EQ(HintOf(game).row, 6);
+  EXPECT_EQ(HintOf(game).last.technique, HintTechnique::HiddenSingle);
 }
 
 // --- incomplete marks ---------------------------------------------------------------
@@ -265,10 +265,10 @@ TEST(HintSearch, IncompleteMarksAndNoToCalculatingLeaveTheBoardWithoutMarks) {
   EXPECT_EQ(view.boxes[0].text, kCalculateQuestion);
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Confirmation);
   EXPECT_TRUE(view.stages.empty());
-  EXPECT_FALSE(AnyMarks(game.Board));
+  EXPECT_FALSE(AnyMarks(PuzzleOf(game).board));
   EXPECT_EQ(game.History().Count(), steps);
-  EXPECT_EQ(game.GeneralHints, 1);
-  EXPECT_EQ(game.CandidatesCalculated, 0);
+  EXPECT_EQ(CountersOf(game).generalHints, 1);
+  EXPECT_EQ(CountersOf(game).candidatesCalculated, 0);
   ExpectRequestEnded(game, view);
 }
 
@@ -284,11 +284,11 @@ TEST(HintSearch, YesToCalculatingFillsEveryCandidateAndGoesOn) {
 
   TBoard computed{};
   core::BuildFromDigitsPlain(GridFromLine(kNoSingles), computed);
-  EXPECT_TRUE(core::BoardsEqual(game.Board, computed));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).board, computed));
   EXPECT_EQ(game.History().Count(), steps + 1);
-  EXPECT_EQ(game.CandidatesCalculated, 1);
+  EXPECT_EQ(CountersOf(game).candidatesCalculated, 1);
   ASSERT_EQ(view.stages.size(), 1u);
-  EXPECT_EQ(game.LastHint.technique, HintTechnique::NakedSubset);
+  EXPECT_EQ(HintOf(game).last.technique, HintTechnique::NakedSubset);
   // The progress window showed, and went again.
   EXPECT_FALSE(view.waitWindows.empty());
   ExpectRequestEnded(game, view);
@@ -299,20 +299,20 @@ TEST(HintSearch, CloseAfterTheGeneralStageCountsNoConcreteHintAndRestoresTheMark
   Game game(view);
   StartWith(game, ThreeSingles());
   Mark(game, 5, 5, {3, 9});
-  const TBoard before = game.Board;
+  const TBoard before = PuzzleOf(game).board;
   const int steps = game.History().Count();
   bool marksWhileShown = true;
-  view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(game.Board); };
+  view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(PuzzleOf(game).board); };
   view.AnswerStage(kClose);
   game.HintSearch();
 
   ASSERT_EQ(view.stages.size(), 1u);
   EXPECT_FALSE(marksWhileShown);
-  EXPECT_EQ(game.Board, before);
+  EXPECT_EQ(PuzzleOf(game).board, before);
   EXPECT_EQ(game.History().Count(), steps);
-  EXPECT_EQ(game.GeneralHints, 1);
-  EXPECT_EQ(game.ConcreteHints, 0);
-  EXPECT_EQ(game.HintCol, 0);
+  EXPECT_EQ(CountersOf(game).generalHints, 1);
+  EXPECT_EQ(CountersOf(game).concreteHints, 0);
+  EXPECT_EQ(HintOf(game).col, 0);
   ExpectRequestEnded(game, view);
 }
 
@@ -325,14 +325,14 @@ TEST(HintSearch, DoItOnIncompleteMarksLeavesTheComputedCandidatesWhole) {
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
-  ASSERT_EQ(game.Board.at(1, 1)[core::kDigit], 1);
+  ASSERT_EQ(PuzzleOf(game).board.at(1, 1)[core::kDigit], 1);
   // The single was explained and placed on a board without marks, and the
   // player's partial marks went with it; the computed candidates of E5 and
   // I9 are still the ones their peers allow.
-  EXPECT_FALSE(AnyMarks(game.Board));
+  EXPECT_FALSE(AnyMarks(PuzzleOf(game).board));
   TBoard expected{};
-  core::BuildFromDigitsPlain(core::ExtractDigits(game.Board), expected);
-  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, expected));
+  core::BuildFromDigitsPlain(core::ExtractDigits(PuzzleOf(game).board), expected);
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, expected));
 }
 
 TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
@@ -343,26 +343,26 @@ TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
   // The player adds a 9 to B9 and C9, which their column does not allow; the
   // hint (the naked pair 2 7 of column 9) then takes the 7 of B9.
   for (const int row : {2, 3}) {
-    ASSERT_EQ(game.Board.at(9, row)[9], 0);
-    game.CurCol = 9;
-    game.CurRow = row;
+    ASSERT_EQ(PuzzleOf(game).board.at(9, row)[9], 0);
+    PuzzleOf(game).curCol = 9;
+    PuzzleOf(game).curRow = row;
     game.N11Click(9);
   }
-  ASSERT_GT(game.Board.at(9, 2)[7], 0);
+  ASSERT_GT(PuzzleOf(game).board.at(9, 2)[7], 0);
   view.AnswerYesNoDlg(kResultYes);
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
-  ASSERT_EQ(game.LastHint.technique, HintTechnique::NakedSubset);
-  EXPECT_EQ(game.Board.at(9, 2)[7], 0);
-  EXPECT_GT(game.Board.at(9, 2)[9], 0);
-  const core::TCell& computed = game.ComputedBoard.at(9, 2);
+  ASSERT_EQ(HintOf(game).last.technique, HintTechnique::NakedSubset);
+  EXPECT_EQ(PuzzleOf(game).board.at(9, 2)[7], 0);
+  EXPECT_GT(PuzzleOf(game).board.at(9, 2)[9], 0);
+  const core::TCell& computed = PuzzleOf(game).computed.at(9, 2);
   EXPECT_EQ(computed[7], 0);
   EXPECT_EQ(computed[9], 0);
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const core::TCell& cell = game.ComputedBoard.at(c, r);
+      const core::TCell& cell = PuzzleOf(game).computed.at(c, r);
       if (cell[core::kDigit] != 0) continue;
       int flags = 0;
       for (int d = 1; d <= 9; ++d) flags += cell[d] > 0 ? 1 : 0;
@@ -378,14 +378,14 @@ class DifferingMarks : public testing::Test {
     StartWith(game, GridFromLine(kNoSingles));
     FillMarks(game);
     // The player takes a candidate out by hand: still complete, but different.
-    game.CurCol = 1;
-    game.CurRow = 1;
-    ASSERT_GT(game.Board.at(1, 1)[core::kCount], 1);
+    PuzzleOf(game).curCol = 1;
+    PuzzleOf(game).curRow = 1;
+    ASSERT_GT(PuzzleOf(game).board.at(1, 1)[core::kCount], 1);
     int digit = 1;
-    while (game.Board.at(1, 1)[digit] == 0) ++digit;
+    while (PuzzleOf(game).board.at(1, 1)[digit] == 0) ++digit;
     game.N11Click(digit);
-    ASSERT_FALSE(core::BoardsEqual(game.Board, game.ComputedBoard));
-    ASSERT_TRUE(game.AskMarksSource);
+    ASSERT_FALSE(core::BoardsEqual(PuzzleOf(game).board, PuzzleOf(game).computed));
+    ASSERT_TRUE(PuzzleOf(game).askMarksSource);
   }
 
   FakeView view;
@@ -393,21 +393,21 @@ class DifferingMarks : public testing::Test {
 };
 
 TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
-  const TBoard mine = game.Board;
+  const TBoard mine = PuzzleOf(game).board;
   view.AnswerYesNoDlg(kResultYes);
   view.AnswerStage(kClose);
   game.HintSearch();
 
   ASSERT_EQ(view.yesNoDlgTexts.size(), 1u);
   EXPECT_EQ(view.yesNoDlgTexts[0], kMarksQuestion);
-  EXPECT_FALSE(game.AskMarksSource);
-  EXPECT_EQ(game.Board, mine);
+  EXPECT_FALSE(PuzzleOf(game).askMarksSource);
+  EXPECT_EQ(PuzzleOf(game).board, mine);
 
   view.AnswerStage(kClose);
   game.HintSearch();
   EXPECT_EQ(view.yesNoDlgTexts.size(), 1u);
   EXPECT_EQ(view.stages.size(), 2u);
-  EXPECT_EQ(game.CandidatesCalculated, 1);
+  EXPECT_EQ(CountersOf(game).candidatesCalculated, 1);
 }
 
 TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
@@ -416,26 +416,26 @@ TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
   view.AnswerStage(kClose);
   game.HintSearch();
 
-  EXPECT_TRUE(core::BoardsEqual(game.Board, game.ComputedBoard));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).board, PuzzleOf(game).computed));
   EXPECT_EQ(game.History().Count(), steps + 1);
-  EXPECT_EQ(game.CandidatesCalculated, 2);
-  EXPECT_TRUE(game.AskMarksSource);
+  EXPECT_EQ(CountersOf(game).candidatesCalculated, 2);
+  EXPECT_TRUE(PuzzleOf(game).askMarksSource);
   // Undo brings the player's own marks back.
   game.UndoStep();
-  EXPECT_FALSE(core::BoardsEqual(game.Board, game.ComputedBoard));
+  EXPECT_FALSE(core::BoardsEqual(PuzzleOf(game).board, PuzzleOf(game).computed));
 }
 
 TEST_F(DifferingMarks, CancelEndsTheRequestWithoutAStep) {
-  const TBoard mine = game.Board;
+  const TBoard mine = PuzzleOf(game).board;
   const int steps = game.History().Count();
   view.AnswerYesNoDlg(core::kResultCancel);
   game.HintSearch();
 
   EXPECT_TRUE(view.stages.empty());
-  EXPECT_EQ(game.Board, mine);
+  EXPECT_EQ(PuzzleOf(game).board, mine);
   EXPECT_EQ(game.History().Count(), steps);
-  EXPECT_TRUE(game.AskMarksSource);
-  EXPECT_EQ(game.GeneralHints, 1);
+  EXPECT_TRUE(PuzzleOf(game).askMarksSource);
+  EXPECT_EQ(CountersOf(game).generalHints, 1);
   ExpectRequestEnded(game, view);
 }
 
@@ -445,7 +445,7 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   FakeView view;
   Game game(view);
   StartWith(game, TwoSolutions());
-  ASSERT_EQ(game.SolutionCount, 2);
+  ASSERT_EQ(PuzzleOf(game).solutionCount, 2);
   view.AnswerBox(kResultOk);
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
@@ -454,7 +454,7 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, kNotGoodWarning);
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Warning);
-  EXPECT_EQ(game.Board.at(1, 9)[core::kDigit], 9);  // the logic still helps where it can
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 9)[core::kDigit], 9);  // the logic still helps where it can
 
   view.AnswerBox(kResultYes);  // calculate the candidates
   view.AnswerStage(kModalOk);
@@ -471,7 +471,7 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
       ""};
   expected.insert(expected.end(), kTrialAndError.begin(), kTrialAndError.end());
   EXPECT_EQ(advice.lines, expected);
-  EXPECT_EQ(game.LastHint.technique, HintTechnique::NoHint);
+  EXPECT_EQ(HintOf(game).last.technique, HintTechnique::NoHint);
 
   // Later requests on the same puzzle do not warn again.
   view.AnswerStage(kModalOk);
@@ -487,9 +487,9 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   FakeView view;
   Game game(view);
   StartWith(game, grid);
-  ASSERT_EQ(game.SolutionCount, 1);
+  ASSERT_EQ(PuzzleOf(game).solutionCount, 1);
   FillMarks(game);
-  const TBoard before = game.Board;
+  const TBoard before = PuzzleOf(game).board;
   const int steps = game.History().Count();
   view.AnswerStage(kModalOk);
   game.HintSearch();
@@ -497,8 +497,8 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   ASSERT_EQ(view.stages.size(), 1u);
   EXPECT_EQ(view.stages[0].lines, kTrialAndError);
   EXPECT_EQ(view.stages[0].buttonCaptionId, 2079);
-  EXPECT_EQ(game.ConcreteHints, 0);
-  EXPECT_EQ(game.Board, before);
+  EXPECT_EQ(CountersOf(game).concreteHints, 0);
+  EXPECT_EQ(PuzzleOf(game).board, before);
   EXPECT_EQ(game.History().Count(), steps);
   // Every step of the progress bar stays within its range.
   for (const TWaitWindow& w : view.waitWindows) {
@@ -518,13 +518,13 @@ TEST(HintSearch, AnExceptionStillRestoresTheWindowAndTheMarks) {
   Game game(view);
   StartWith(game, ThreeSingles());
   Mark(game, 5, 5, {3, 9});
-  const TBoard before = game.Board;
-  game.RemoveMarksOnFill = false;
+  const TBoard before = PuzzleOf(game).board;
+  PrefsOf(game).removeMarksOnFill = false;
   view.onStage = [](const hints::HintStage&) { throw std::runtime_error("window gone"); };
   EXPECT_THROW(game.HintSearch(), std::runtime_error);
 
-  EXPECT_FALSE(game.RemoveMarksOnFill);
-  EXPECT_EQ(game.Board, before);
+  EXPECT_FALSE(PrefsOf(game).removeMarksOnFill);
+  EXPECT_EQ(PuzzleOf(game).board, before);
   ExpectRequestEnded(game, view);
 }
 
@@ -551,15 +551,15 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   FakeView view;
   Game game(view);
   StartWith(game, grid);
-  game.PuzzleLevel = tc.level;
+  CountersOf(game).level = tc.level;
   FillMarks(game);
-  const TBoard before = game.Board;
+  const TBoard before = PuzzleOf(game).board;
   const int steps = game.History().Count();
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
-  const THintReport& hint = game.LastHint;
+  const THintReport& hint = HintOf(game).last;
   EXPECT_EQ(hint.technique, tc.technique);
   EXPECT_EQ(hint.step, tc.step);
   ASSERT_TRUE(hint.applied);
@@ -576,7 +576,7 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   ASSERT_GT(conclusion, 0u);
   EXPECT_EQ(lines[conclusion - 1], "");
 
-  const THintChange change = DiffBoards(before, game.Board);
+  const THintChange change = DiffBoards(before, PuzzleOf(game).board);
   if (tc.technique == HintTechnique::ForcingChain ||
       tc.technique == HintTechnique::ContradictingChain) {
     ASSERT_EQ(change.placed.size(), 1u);
@@ -601,14 +601,14 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
       else
         EXPECT_EQ(e.digit, r.digit);
     }
-    EXPECT_TRUE(game.MarksReduced);
+    EXPECT_TRUE(PuzzleOf(game).marksReduced);
   }
   // The computed candidates took the same step, so the next request does
   // not ask which marks to use.
-  EXPECT_TRUE(core::BoardsEqual(game.Board, game.ComputedBoard));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).board, PuzzleOf(game).computed));
   EXPECT_EQ(game.History().Count(), steps + 1);
-  EXPECT_EQ(game.GeneralHints, 1);
-  EXPECT_EQ(game.ConcreteHints, 1);
+  EXPECT_EQ(CountersOf(game).generalHints, 1);
+  EXPECT_EQ(CountersOf(game).concreteHints, 1);
   ExpectRequestEnded(game, view);
 }
 
@@ -708,11 +708,11 @@ TEST(HintSearch, PairWithoutSingleWaitsForTheHarderSearchesOnlyAtLevelFive) {
     FakeView view;
     Game game(view);
     StartWith(game, GridFromLine(position));
-    game.PuzzleLevel = level;
+    CountersOf(game).level = level;
     FillMarks(game);
     view.AnswerStage(kClose);
     game.HintSearch();
-    return game.LastHint.step;
+    return HintOf(game).last.step;
   };
   EXPECT_EQ(stepAt(level4Position, 4), 8);
   EXPECT_NE(stepAt(level4Position, 5), 8);

@@ -54,9 +54,9 @@ TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
 
     GoOnView view;
     Game game(view);
-    game.RateClues = RateAsTheProgramDoes;
-    LoadPosition(game, grid);
-    const int level = game.PuzzleLevel;
+    game.SetClueRater(RateAsTheProgramDoes);
+    game.LoadPosition(grid);
+    const int level = CountersOf(game).level;
 
     const TWalkResult walk = WalkHints(game, view, [&](const TWalkStep& step) {
       ++techniques[step.name];
@@ -78,7 +78,7 @@ TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
     ++walked[level];
     if (walk.solved) {
       ++finished[level];
-      EXPECT_EQ(game.Digits, solution);
+      EXPECT_EQ(PuzzleOf(game).digits, solution);
     }
     if (level >= 1 && level <= 4) {
       EXPECT_TRUE(walk.solved) << "level " << level;

@@ -25,10 +25,10 @@ class Input : public ::testing::Test {
     game.FormMouseDown(col, row, MouseButton::Left);
     game.N12Click(digit);
   }
-  int SolutionAt(int col, int row) const { return game.Solution[core::GridIndex(col, row)]; }
+  int SolutionAt(int col, int row) const { return PuzzleOf(game).solution[core::GridIndex(col, row)]; }
   core::TBoard Computed() const {
     core::TBoard board{};
-    core::BuildFromDigitsPlain(core::ExtractDigits(game.Board), board);
+    core::BuildFromDigitsPlain(core::ExtractDigits(PuzzleOf(game).board), board);
     return board;
   }
 
@@ -41,19 +41,19 @@ TEST_F(Input, KeyboardPlayEndsInTheSolvedReport) {
   game.FormKeyDown(Key::Down);  // the first arrow selects A1
   for (int i = 0; i < 81; ++i) {
     // Over a clue the key must do nothing, whatever the digit.
-    const int digit = SolutionAt(game.CurCol, game.CurRow);
-    game.FormKeyDown(DigitKey(game.IsClue(game.CurCol, game.CurRow) ? digit % 9 + 1 : digit));
+    const int digit = SolutionAt(PuzzleOf(game).curCol, PuzzleOf(game).curRow);
+    game.FormKeyDown(DigitKey(game.IsClue(PuzzleOf(game).curCol, PuzzleOf(game).curRow) ? digit % 9 + 1 : digit));
     game.FormKeyDown(Key::Right);
   }
-  EXPECT_EQ(game.CurCol, 9);
-  EXPECT_EQ(game.CurRow, 9);
-  EXPECT_EQ(game.Digits, game.Solution);
+  EXPECT_EQ(PuzzleOf(game).curCol, 9);
+  EXPECT_EQ(PuzzleOf(game).curRow, 9);
+  EXPECT_EQ(PuzzleOf(game).digits, PuzzleOf(game).solution);
   EXPECT_EQ(game.History().Count(), 1 + 54);
   ASSERT_EQ(view.solvedReports, 1);
   EXPECT_EQ(view.reports[0].time, "00:01:05");
   EXPECT_FALSE(view.clockRunning);
   game.Timer1Timer();
-  EXPECT_EQ(game.ElapsedSeconds, 65);
+  EXPECT_EQ(CountersOf(game).elapsedSeconds, 65);
 }
 
 TEST_F(Input, WrongLastDigitShowsNoReportUntilCorrected) {
@@ -64,7 +64,7 @@ TEST_F(Input, WrongLastDigitShowsNoReportUntilCorrected) {
   EXPECT_EQ(view.solvedReports, 0);
   EXPECT_TRUE(game.IsConflictCell(9, 9));
   bool newPuzzle = false;
-  game.StartNewPuzzle = [&] { newPuzzle = true; };
+  game.SetNewPuzzleHandler([&] { newPuzzle = true; });
   view.reportAnswer = core::kResultOk;
   Choose(9, 9, SolutionAt(9, 9));
   EXPECT_EQ(view.solvedReports, 1);
@@ -99,34 +99,34 @@ TEST_F(Input, UndoTakesTheRedAwayWithTheDigit) {
   ASSERT_TRUE(game.IsConflictCell(1, 1));
   game.UndoStep();
   EXPECT_FALSE(game.IsConflictCell(1, 1));
-  EXPECT_EQ(game.Board.at(1, 1)[core::kDigit], 0);
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 1)[core::kDigit], 0);
 }
 
 TEST_F(Input, RetypingTheSameDigitRecordsAStepWithoutAskingForMarks) {
   Choose(1, 1, 7);
-  game.AskMarksSource = false;  // as after choosing the current marks for a hint
+  PuzzleOf(game).askMarksSource = false;  // as after choosing the current marks for a hint
   game.FormKeyDown(Key::Digit7);
   EXPECT_EQ(game.History().Count(), 3);
-  EXPECT_FALSE(game.AskMarksSource);
+  EXPECT_FALSE(PuzzleOf(game).askMarksSource);
   EXPECT_TRUE(game.IsConflictCell(1, 1));
   game.FormKeyDown(Key::Digit2);
-  EXPECT_TRUE(game.AskMarksSource);
+  EXPECT_TRUE(PuzzleOf(game).askMarksSource);
 }
 
 TEST_F(Input, ReplacedDigitReturnsToComputedCandidatesOnly) {
   ASSERT_TRUE(game.Calculate1Click());
   Choose(1, 1, 2);
   Choose(1, 1, 4);
-  EXPECT_EQ(game.ComputedBoard.at(2, 1)[2], 1);
-  EXPECT_EQ(game.ComputedBoard.at(2, 1)[4], 0);
-  EXPECT_EQ(game.Board.at(2, 1)[2], 0);
-  EXPECT_EQ(game.Board.at(2, 1)[4], 0);
-  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, Computed()));
+  EXPECT_EQ(PuzzleOf(game).computed.at(2, 1)[2], 1);
+  EXPECT_EQ(PuzzleOf(game).computed.at(2, 1)[4], 0);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[2], 0);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[4], 0);
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
 
   game.FormKeyDown(Key::Clear);
-  EXPECT_EQ(game.Board.at(1, 1), core::TCell{});  // no marks in the emptied cell
-  EXPECT_EQ(game.Board.at(2, 1)[4], 0);
-  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, Computed()));
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 1), core::TCell{});  // no marks in the emptied cell
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[4], 0);
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
   EXPECT_EQ(game.History().Count(), 5);
   game.FormKeyDown(Key::Clear);  // nothing left to clear
   EXPECT_EQ(game.History().Count(), 5);
@@ -134,10 +134,10 @@ TEST_F(Input, ReplacedDigitReturnsToComputedCandidatesOnly) {
 
 TEST_F(Input, WithoutRemoveMarksOnFillThePeersKeepTheirMarks) {
   ASSERT_TRUE(game.Calculate1Click());
-  game.RemoveMarksOnFill = false;
+  PrefsOf(game).removeMarksOnFill = false;
   Choose(1, 1, 2);
-  EXPECT_EQ(game.Board.at(2, 1)[2], 1);
-  EXPECT_EQ(game.ComputedBoard.at(2, 1)[2], 0);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[2], 1);
+  EXPECT_EQ(PuzzleOf(game).computed.at(2, 1)[2], 0);
 }
 
 TEST_F(Input, ClicksSelectAndOpenTheRightPopup) {
@@ -150,7 +150,7 @@ TEST_F(Input, ClicksSelectAndOpenTheRightPopup) {
   EXPECT_FALSE(view.digitPopups[0].clearEnabled);
 
   game.FormMouseDown(3, 1, MouseButton::Left);  // clue: the selection stays
-  EXPECT_EQ(game.CurCol, 1);
+  EXPECT_EQ(PuzzleOf(game).curCol, 1);
   EXPECT_EQ(view.digitPopups.size(), 2u);
 
   game.FormMouseDown(2, 1, MouseButton::Right);
@@ -161,7 +161,7 @@ TEST_F(Input, ClicksSelectAndOpenTheRightPopup) {
   EXPECT_TRUE(view.marksPopups[1].checked[5]);
 
   game.FormMouseDown(-1, -1, MouseButton::Left);
-  EXPECT_EQ(game.CurCol, -1);
+  EXPECT_EQ(PuzzleOf(game).curCol, -1);
   EXPECT_EQ(view.digitPopups.size(), 2u);
 }
 
@@ -175,11 +175,11 @@ class Arrow : public Input, public ::testing::WithParamInterface<ArrowCase> {};
 
 TEST_P(Arrow, MovesWithinTheBoardWrappingOnlyAlongRows) {
   const ArrowCase k = GetParam();
-  game.CurCol = k.col;
-  game.CurRow = k.row;
+  PuzzleOf(game).curCol = k.col;
+  PuzzleOf(game).curRow = k.row;
   game.FormKeyDown(k.key);
-  EXPECT_EQ(game.CurCol, k.toCol);
-  EXPECT_EQ(game.CurRow, k.toRow);
+  EXPECT_EQ(PuzzleOf(game).curCol, k.toCol);
+  EXPECT_EQ(PuzzleOf(game).curRow, k.toRow);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,46 +194,46 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Input, KeysWithoutSelectionPuzzleOrDuringGenerationChangeNothing) {
   game.FormKeyDown(Key::Digit2);
   EXPECT_EQ(game.History().Count(), 1);
-  game.CurCol = game.CurRow = 1;
-  game.Generating = true;
+  PuzzleOf(game).curCol = PuzzleOf(game).curRow = 1;
+  PuzzleOf(game).generating = true;
   game.FormKeyDown(Key::Digit2);
   game.FormMouseDown(2, 1, MouseButton::Left);
   EXPECT_EQ(game.History().Count(), 1);
-  EXPECT_EQ(game.CurCol, 1);
+  EXPECT_EQ(PuzzleOf(game).curCol, 1);
   game.FormKeyDown(Key::Escape);
-  EXPECT_TRUE(game.CancelRequested);
+  EXPECT_TRUE(PuzzleOf(game).cancelRequested);
 
   Game idle(view);
   idle.FormKeyDown(Key::Down);
-  EXPECT_EQ(idle.CurCol, 0);
+  EXPECT_EQ(PuzzleOf(idle).curCol, 0);
 }
 
 TEST_F(Input, RemovingAMarkIsRememberedInItsStep) {
   game.FormMouseDown(2, 1, MouseButton::Right);
   game.N11Click(6);
   EXPECT_TRUE(view.commands[Command::Showmarks1]);
-  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_FALSE(PuzzleOf(game).marksReduced);
   game.N11Click(6);
-  EXPECT_TRUE(game.MarksReduced);
+  EXPECT_TRUE(PuzzleOf(game).marksReduced);
   EXPECT_FALSE(view.commands[Command::Showmarks1]);
   game.UndoStep();
-  EXPECT_FALSE(game.MarksReduced);
-  EXPECT_EQ(game.Board.at(2, 1)[6], 1);
+  EXPECT_FALSE(PuzzleOf(game).marksReduced);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 1);
   game.RedoStep();
-  EXPECT_TRUE(game.MarksReduced);
+  EXPECT_TRUE(PuzzleOf(game).marksReduced);
 }
 
 TEST_F(Input, HighlightButtonsMoveAndReleaseTheHighlight) {
   game.FormMouseDown(1, 1, MouseButton::Left);
   game.SpeedButton1Click(5, true);
-  EXPECT_EQ(game.HighlightDigit, 5);
-  EXPECT_EQ(game.CurCol, 0);
+  EXPECT_EQ(PuzzleOf(game).highlightDigit, 5);
+  EXPECT_EQ(PuzzleOf(game).curCol, 0);
   game.HighlightMenuClick(3);
-  EXPECT_EQ(game.HighlightDigit, 3);
+  EXPECT_EQ(PuzzleOf(game).highlightDigit, 3);
   game.FormMouseDown(1, 1, MouseButton::Left);
   game.HighlightMenuClick(3);  // Ctrl+3 again releases it
-  EXPECT_EQ(game.HighlightDigit, 0);
-  EXPECT_EQ(game.CurCol, 1);  // releasing keeps the selection
+  EXPECT_EQ(PuzzleOf(game).highlightDigit, 0);
+  EXPECT_EQ(PuzzleOf(game).curCol, 1);  // releasing keeps the selection
   EXPECT_EQ(view.highlightButtons, (std::vector<int>{5, 3, 0}));
 }
 
@@ -241,98 +241,98 @@ TEST_F(Input, RemovingAllMarksAsksFirst) {
   ASSERT_TRUE(game.Calculate1Click());
   view.AnswerBox(kResultNo);
   game.Showmarks1Click();
-  EXPECT_EQ(game.Board.at(2, 1)[core::kCount], 3);  // 2, 4, 6
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[core::kCount], 3);  // 2, 4, 6
 
-  game.MarksReduced = true;
+  PuzzleOf(game).marksReduced = true;
   view.AnswerBox(kResultYes);
   game.Showmarks1Click();
   EXPECT_EQ(view.boxes.back().text, "Do you want all pencil marks to be removed?");
   bool any = true;
-  core::CheckMarks(game.Board, any);
+  core::CheckMarks(PuzzleOf(game).board, any);
   EXPECT_FALSE(any);
-  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_FALSE(PuzzleOf(game).marksReduced);
   EXPECT_FALSE(view.commands[Command::Showmarks1]);
-  EXPECT_TRUE(core::BoardsEqual(game.ComputedBoard, Computed()));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
   EXPECT_EQ(game.History().Count(), 3);
 }
 
 TEST_F(Input, FillingInCandidatesAsksOnlyWhenMarksWouldBeLost) {
   EXPECT_TRUE(game.Calculate1Click());  // no marks: no question
-  EXPECT_TRUE(core::BoardsEqual(game.Board, Computed()));
+  EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).board, Computed()));
   EXPECT_TRUE(game.Calculate1Click());  // complete marks: no question, no step
   EXPECT_EQ(game.History().Count(), 2);
-  EXPECT_EQ(game.CandidatesCalculated, 2);
+  EXPECT_EQ(CountersOf(game).candidatesCalculated, 2);
 
   game.FormMouseDown(2, 1, MouseButton::Right);
   game.N11Click(6);
   view.AnswerBox(kResultNo);
   EXPECT_FALSE(game.Calculate1Click());
-  EXPECT_EQ(game.Board.at(2, 1)[6], 0);
-  EXPECT_TRUE(game.MarksReduced);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 0);
+  EXPECT_TRUE(PuzzleOf(game).marksReduced);
 
   view.AnswerBox(kResultYes);
   EXPECT_TRUE(game.Calculate1Click());
   EXPECT_EQ(view.boxes.back().text,
             "This will remove current pencil marks and fill in all candidates from "
             "scratch.\rDo you want to continue?");
-  EXPECT_EQ(game.Board.at(2, 1)[6], 1);
-  EXPECT_FALSE(game.MarksReduced);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 1);
+  EXPECT_FALSE(PuzzleOf(game).marksReduced);
   EXPECT_EQ(game.History().Count(), 4);
-  EXPECT_EQ(game.CandidatesCalculated, 3);
+  EXPECT_EQ(CountersOf(game).candidatesCalculated, 3);
 }
 
 // A hint's eliminations thin out both boards alike; filling in the
 // candidates afterwards changes the marks and must be a step of its own.
 TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
   ASSERT_TRUE(game.Calculate1Click());
-  game.Board.at(2, 1)[6] = 0;
-  --game.Board.at(2, 1)[core::kCount];
-  game.ComputedBoard = game.Board;
-  game.AddStep(game.Board, true, true);
-  const core::TBoard thinned = game.Board;
+  PuzzleOf(game).board.at(2, 1)[6] = 0;
+  --PuzzleOf(game).board.at(2, 1)[core::kCount];
+  PuzzleOf(game).computed = PuzzleOf(game).board;
+  game.AddStep(PuzzleOf(game).board, true, true);
+  const core::TBoard thinned = PuzzleOf(game).board;
 
   view.AnswerBox(kResultYes);
   ASSERT_TRUE(game.Calculate1Click());
-  EXPECT_EQ(game.Board.at(2, 1)[6], 1);
+  EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 1);
   game.UndoStep();
-  EXPECT_EQ(game.Board, thinned);
+  EXPECT_EQ(PuzzleOf(game).board, thinned);
 }
 
 TEST_F(Input, CancelAndPanelClicksRemoveTheSelection) {
   game.FormMouseDown(4, 2, MouseButton::Left);
   view.cellRedraws.clear();
   game.Cancel1Click();
-  EXPECT_EQ(game.CurCol, 0);
+  EXPECT_EQ(PuzzleOf(game).curCol, 0);
   EXPECT_EQ(view.cellRedraws, (std::vector<std::pair<int, int>>{{4, 2}}));
   game.FormMouseDown(4, 2, MouseButton::Left);
   game.Panel4MouseDown(MouseButton::Other);
-  EXPECT_EQ(game.CurCol, 4);
+  EXPECT_EQ(PuzzleOf(game).curCol, 4);
   game.StepLabMouseDown();
-  EXPECT_EQ(game.CurCol, -1);
+  EXPECT_EQ(PuzzleOf(game).curCol, -1);
 }
 
 TEST_F(Input, EditModeTypesLikeATypewriter) {
-  game.EditMode = true;
-  game.PuzzleActive = false;
-  game.Clues = {};
-  game.CurCol = 9;
-  game.CurRow = 1;
+  PuzzleOf(game).editMode = true;
+  PuzzleOf(game).active = false;
+  PuzzleOf(game).clues = {};
+  PuzzleOf(game).curCol = 9;
+  PuzzleOf(game).curRow = 1;
   game.FormKeyDown(Key::Digit3);  // over the clue 1
-  EXPECT_EQ(game.Board.at(9, 1)[core::kDigit], 3);
-  EXPECT_EQ(game.CurCol, 1);
-  EXPECT_EQ(game.CurRow, 2);
+  EXPECT_EQ(PuzzleOf(game).board.at(9, 1)[core::kDigit], 3);
+  EXPECT_EQ(PuzzleOf(game).curCol, 1);
+  EXPECT_EQ(PuzzleOf(game).curRow, 2);
   game.FormKeyDown(Key::Clear);  // B1 loses its 1
-  EXPECT_EQ(game.Board.at(1, 2)[core::kDigit], 0);
-  EXPECT_EQ(game.CurCol, 2);
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 2)[core::kDigit], 0);
+  EXPECT_EQ(PuzzleOf(game).curCol, 2);
   game.FormMouseDown(5, 5, MouseButton::Right);
   game.FormKeyDown(Key::Shift);
   EXPECT_TRUE(view.marksPopups.empty());
 
-  game.CurCol = game.CurRow = 9;
+  PuzzleOf(game).curCol = PuzzleOf(game).curRow = 9;
   game.FormKeyDown(Key::Digit5);
-  EXPECT_EQ(game.Board.at(9, 9)[core::kDigit], 5);
-  EXPECT_EQ(game.CurCol, 9);
-  EXPECT_EQ(game.CurRow, 9);
+  EXPECT_EQ(PuzzleOf(game).board.at(9, 9)[core::kDigit], 5);
+  EXPECT_EQ(PuzzleOf(game).curCol, 9);
+  EXPECT_EQ(PuzzleOf(game).curRow, 9);
   EXPECT_EQ(game.History().Count(), 1);
 }
 

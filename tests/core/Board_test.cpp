@@ -286,11 +286,11 @@ TEST(Blocks, TransposedBlockMapping) {
 }
 
 TEST(Blocks, BoundsCoverExactlyTheBlocksCells) {
-  const TBlockBounds b1 = BlockBounds(1);
+  const TBlockBounds b1 = BoundsOfBlock(1);
   EXPECT_EQ((std::array{b1.firstCol, b1.lastCol, b1.firstRow, b1.lastRow}),
             (std::array{3, 5, 0, 2}));
   for (int block = 0; block < 9; ++block) {
-    const TBlockBounds b = BlockBounds(block);
+    const TBlockBounds b = BoundsOfBlock(block);
     for (int c = 1; c <= 9; ++c) {
       for (int r = 1; r <= 9; ++r) {
         const bool inside =

@@ -19,7 +19,7 @@ using core::TDigitGrid;
 
 TDigitGrid GridFromLine(std::string_view line) {
   TDigitGrid grid{};
-  for (int i = 0; i < 81; ++i) grid[i] = CellDigit(line[i]);
+  for (int i = 0; i < 81; ++i) grid[i] = DigitOfChar(line[i]);
   return grid;
 }
 

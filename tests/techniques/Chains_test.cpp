@@ -106,10 +106,10 @@ TEST(ChainText, ReadsFromStartToConclusionWithRowLetterFirst) {
   TBoard board = ForcingLoopBoard();
   ExtendChain(board, depth, nodes, nullptr, 3, 1, A, false, 2, hidden);
   ASSERT_EQ(nodes.size(), 3u);
-  EXPECT_EQ(ChainText(*nodes[2], false), (Lines{"A1=3", "A5=7", "C5=6"}));
-  EXPECT_EQ(ChainText(*nodes[2], true), (Lines{"A1=3", "A5=7*", "C5=6"}));
+  EXPECT_EQ(DescribeChain(*nodes[2], false), (Lines{"A1=3", "A5=7", "C5=6"}));
+  EXPECT_EQ(DescribeChain(*nodes[2], true), (Lines{"A1=3", "A5=7*", "C5=6"}));
   // A one-line text has no second line to mark.
-  EXPECT_EQ(ChainText(*nodes[0], true), (Lines{"A1=3"}));
+  EXPECT_EQ(DescribeChain(*nodes[0], true), (Lines{"A1=3"}));
 }
 
 TEST(ExtendChain, MaximumDepthOneKeepsOnlyTheDirectPeers) {
@@ -137,8 +137,8 @@ TEST(ExtendChain, DropsAStepRepeatingADigitOfItsPathInTheSameUnit) {
   bool hidden = false;
   ExtendChain(board, depth, nodes, nullptr, 3, 1, A, false, 4, hidden);
   ASSERT_EQ(nodes.size(), 3u);
-  EXPECT_EQ(ChainText(*nodes[1], false), (Lines{"A1=3", "A4=5"}));
-  EXPECT_EQ(ChainText(*nodes[2], false), (Lines{"A1=3", "A7=5"}));
+  EXPECT_EQ(DescribeChain(*nodes[1], false), (Lines{"A1=3", "A4=5"}));
+  EXPECT_EQ(DescribeChain(*nodes[2], false), (Lines{"A1=3", "A7=5"}));
   for (int i = 0; i < 3; ++i) EXPECT_EQ(nodes[i]->index, i);
   EXPECT_EQ(nodes[0]->child, nodes[2].get());
 }
@@ -154,7 +154,7 @@ TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
   ExtendChain(board, depth, nodes, nullptr, 4, 1, A, true, 2, hidden);
   EXPECT_TRUE(hidden);
   ASSERT_EQ(nodes.size(), 2u);
-  EXPECT_EQ(ChainText(*nodes[1], hidden), (Lines{"A1=4", "I5=4*"}));
+  EXPECT_EQ(DescribeChain(*nodes[1], hidden), (Lines{"A1=4", "I5=4*"}));
 
   TTabCellArray plain;
   depth = 0;
@@ -162,7 +162,7 @@ TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
   ExtendChain(board, depth, plain, nullptr, 4, 1, A, false, 2, hidden);
   EXPECT_FALSE(hidden);
   ASSERT_EQ(plain.size(), 2u);
-  EXPECT_EQ(ChainText(*plain[1], hidden), (Lines{"A1=4", "B2=6"}));
+  EXPECT_EQ(DescribeChain(*plain[1], hidden), (Lines{"A1=4", "B2=6"}));
 }
 
 TEST(BuildChainPair, AFixedDigitNeverSucceedsAndComesBackZero) {

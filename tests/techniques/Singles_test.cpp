@@ -22,7 +22,7 @@ TBoard EmptyBoard() {
 
 // Leaves the digit in exactly one cell of the block (0..8).
 void HideInBlock(TBoard& board, int block, int col, int row, int digit) {
-  const core::TBlockBounds b = core::BlockBounds(block);
+  const core::TBlockBounds b = core::BoundsOfBlock(block);
   for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
     for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
       if (c != col || r != row) Eliminate(board, c, r, digit);

@@ -218,7 +218,7 @@ TBoard PlaceAllSingles(TBoard board) {
           } else if (unit < 18) {
             c = unit - 8, r = k + 1;
           } else {
-            const core::TBlockBounds b = core::BlockBounds(unit - 18);
+            const core::TBlockBounds b = core::BoundsOfBlock(unit - 18);
             c = b.firstCol + 1 + k % 3, r = b.firstRow + 1 + k / 3;
           }
           const core::TCell& cell = board.at(c, r);

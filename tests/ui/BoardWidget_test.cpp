@@ -213,8 +213,8 @@ class BoardWidgetTest : public QObject {
     const ui::BoardColors& c = w->Renderer().colors;
     hints::Highlights layer;
     hints::HighlightCell(layer, 9, 9, true);
-    const hints::TDigitFlags keep = hints::DigitFlags(1);
-    const hints::TDigitFlags drop = hints::DigitFlags(9);
+    const hints::TDigitFlags keep = hints::FlagsOfDigit(1);
+    const hints::TDigitFlags drop = hints::FlagsOfDigit(9);
     hints::TDigitFlags both = keep;
     both[9] = 1;
     hints::HighlightCell(layer, 1, 5, true, false, &drop, &both);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/GameAccess.h"
 #include "UiTestSupport.h"
 #include "core/StringTable.h"
 
@@ -67,7 +68,7 @@ class SudokuFrmTest : public QObject {
   }
 
   static int DigitAt(ScriptedFrm& frm, int col, int row) {
-    return frm.Game().Board.at(col, row)[core::kDigit];
+    return PuzzleOf(frm.Game()).board.at(col, row)[core::kDigit];
   }
 
   QString PuzzleFile(const QString& name, const QString& line) {
@@ -237,7 +238,7 @@ class SudokuFrmTest : public QObject {
       QVERIFY(!b->isEnabled());
     // Keys do nothing without a puzzle.
     Key(*frm, Qt::Key_Right);
-    QCOMPARE(frm->Game().CurCol, 0);
+    QCOMPARE(PuzzleOf(frm->Game()).curCol, 0);
   }
 
   void PuzzleFromAFileIsPlayedToTheSolvedReport() {
@@ -252,7 +253,7 @@ class SudokuFrmTest : public QObject {
 
     // Keyboard: the first arrow selects A1, three more reach A4.
     for (int i = 0; i < 4; ++i) Key(*frm, Qt::Key_Right);
-    QCOMPARE(std::make_pair(frm->Game().CurCol, frm->Game().CurRow), std::make_pair(4, 1));
+    QCOMPARE(std::make_pair(PuzzleOf(frm->Game()).curCol, PuzzleOf(frm->Game()).curRow), std::make_pair(4, 1));
     // A 4 clashes with the 4 in A1: the cell turns red until cleared.
     Key(*frm, Qt::Key_4);
     QCOMPARE(DigitAt(*frm, 4, 1), 4);
@@ -275,7 +276,7 @@ class SudokuFrmTest : public QObject {
     // Pencil marks by right click and by Shift.
     Click(*frm, 5, 5, Qt::RightButton);
     ToggleMark(*frm, 6);
-    QCOMPARE(frm->Game().Board.at(5, 5)[6], 1);
+    QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
     Key(*frm, Qt::Key_Shift);
     QVERIFY(frm->MarksPopup()->isVisible());
     QVERIFY(Item(*frm, "N61")->isChecked());
@@ -285,10 +286,10 @@ class SudokuFrmTest : public QObject {
 
     // Undo, redo and the bookmark through the step buttons.
     QTest::mouseClick(frm->Tools()->UndoBut, Qt::LeftButton);
-    QCOMPARE(frm->Game().Board.at(5, 5)[6], 0);
+    QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 0);
     QVERIFY(frm->Tools()->RedoBut->isEnabled());
     QTest::mouseClick(frm->Tools()->RedoBut, Qt::LeftButton);
-    QCOMPARE(frm->Game().Board.at(5, 5)[6], 1);
+    QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
     QTest::mouseClick(frm->Tools()->SetBookmarkBut, Qt::LeftButton);
     QTRY_VERIFY(frm->Tools()->GoBookmarkBut->isEnabled());
     Click(*frm, 5, 5, Qt::LeftButton);
@@ -296,7 +297,7 @@ class SudokuFrmTest : public QObject {
     QCOMPARE(DigitAt(*frm, 5, 5), 6);
     QTest::mouseClick(frm->Tools()->GoBookmarkBut, Qt::LeftButton);
     QCOMPARE(DigitAt(*frm, 5, 5), 0);
-    QCOMPARE(frm->Game().Board.at(5, 5)[6], 1);
+    QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
     Item(*frm, "Redostep1")->trigger();
     QCOMPARE(DigitAt(*frm, 5, 5), 6);
 
@@ -309,7 +310,7 @@ class SudokuFrmTest : public QObject {
     QCOMPARE(frm->reports.size(), std::size_t{1});
     const ui::test::SeenReport& report = frm->reports.front();
     QCOMPARE(report.captions.at(0), QString("Puzzle solved"));
-    const int level = frm->Game().PuzzleLevel;
+    const int level = CountersOf(frm->Game()).level;
     QCOMPARE(report.captions.at(1),
              "Level : " + (level >= 1 && level <= 5 ? QString::number(level) : QString("?")));
     QVERIFY(QRegularExpression("^Time : 00:00:\\d\\d$").match(report.captions.at(2)).hasMatch());
@@ -361,9 +362,9 @@ class SudokuFrmTest : public QObject {
     // Another window reads the game back as it was left.
     auto other = Start();
     Open(*other, saved);
-    QVERIFY(core::BoardsEqual(other->Game().Board, frm->Game().Board));
-    QVERIFY(other->Game().Clues == frm->Game().Clues);
-    QCOMPARE(other->Game().Clues[0], std::uint8_t{0});
+    QVERIFY(core::BoardsEqual(PuzzleOf(other->Game()).board, PuzzleOf(frm->Game()).board));
+    QVERIFY(PuzzleOf(other->Game()).clues == PuzzleOf(frm->Game()).clues);
+    QCOMPARE(PuzzleOf(other->Game()).clues[0], std::uint8_t{0});
 
     // The next open starts where the file was saved; cancelling changes nothing.
     frm->fileAnswers.push_back(std::nullopt);
@@ -400,12 +401,12 @@ class SudokuFrmTest : public QObject {
     // Fill in all candidates, then remove them after the question.
     frm->Tools()->CandidatesBut->SetHot(true);
     QTest::mouseClick(frm->Tools()->CandidatesBut, Qt::LeftButton);
-    QVERIFY(frm->Game().Board.at(1, 1)[4] > 0);
+    QVERIFY(PuzzleOf(frm->Game()).board.at(1, 1)[4] > 0);
     QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Normal);
     frm->boxAnswers = {MsgButton::Yes};
     frm->Action(Command::Showmarks1)->trigger();
     QCOMPARE(frm->boxes.back().text, QString("Do you want all pencil marks to be removed?"));
-    QCOMPARE(frm->Game().Board.at(1, 1)[4], 0);
+    QCOMPARE(PuzzleOf(frm->Game()).board.at(1, 1)[4], 0);
     QVERIFY(!frm->Action(Command::Showmarks1)->isEnabled());
     QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Disabled);
 
@@ -454,16 +455,16 @@ class SudokuFrmTest : public QObject {
     Click(*frm, 1, 1, Qt::LeftButton);
     frm->DigitPopup()->hide();
     Item(*frm, "N33")->trigger();  // Ctrl+3
-    QCOMPARE(frm->Game().HighlightDigit, 3);
+    QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 3);
     QVERIFY(frm->Tools()->SpeedButtons[2]->isChecked());
     QVERIFY(frm->Tools()->SpeedButtons[2]->font().bold());
-    QCOMPARE(frm->Game().CurCol, 0);  // the highlight takes the selection away
+    QCOMPARE(PuzzleOf(frm->Game()).curCol, 0);  // the highlight takes the selection away
     QCOMPARE(CellBackground(*frm, 3, 1), QColor(128, 255, 255));
     QTest::mouseClick(frm->Tools()->SpeedButtons[7], Qt::LeftButton);
-    QCOMPARE(frm->Game().HighlightDigit, 8);
+    QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 8);
     QVERIFY(!frm->Tools()->SpeedButtons[2]->isChecked());
     QTest::mouseClick(frm->Tools()->SpeedButtons[7], Qt::LeftButton);
-    QCOMPARE(frm->Game().HighlightDigit, 0);
+    QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 0);
     QCOMPARE(CellBackground(*frm, 3, 1), QApplication::palette().color(QPalette::Button));
   }
 
@@ -485,7 +486,7 @@ class SudokuFrmTest : public QObject {
     QTest::mouseClick(frm->Tools()->NewBut, Qt::LeftButton);
     QCOMPARE(frm->boxes.back().text, QString("  At least one level box must be checked.  "));
     QCOMPARE(frm->boxes.back().title, QString("Information"));
-    QCOMPARE(frm->Game().PuzzleActive, false);
+    QCOMPARE(PuzzleOf(frm->Game()).active, false);
 
     // Easy puzzles only: one comes up, with its clues and a running clock.
     frm->levelAnswers.push_back([](ui::TLoadRandom& d) {
@@ -494,22 +495,22 @@ class SudokuFrmTest : public QObject {
       d.OKBtn->click();
     });
     frm->Action(Command::LoadFromDB1)->trigger();
-    QVERIFY(frm->Game().PuzzleActive);
-    QCOMPARE(frm->Game().PuzzleLevel, 1);
-    QVERIFY(frm->Game().ClueCount >= 17);
+    QVERIFY(PuzzleOf(frm->Game()).active);
+    QCOMPARE(CountersOf(frm->Game()).level, 1);
+    QVERIFY(PuzzleOf(frm->Game()).clueCount >= 17);
     QCOMPARE(frm->windowTitle(), QString("Zentaro - New puzzle"));
     QVERIFY(frm->ClockTicking());
     QVERIFY(frm->Action(Command::HintMenu1)->isEnabled());
     QVERIFY(!Item(*frm, "CancelMenu")->isVisible());
     QVERIFY(frm->AllAnswered());
-    frm->Game().PuzzleStored = true;
-    frm->Game().SavedBoard = frm->Game().Board;
+    FileOf(frm->Game()).stored = true;
+    PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
   }
 
   void GenerationLocksEverythingButCancel() {
     auto frm = Start();
     Open(*frm, PuzzleFile("busy.sdk", ui::test::kPuzzleLine));
-    const core::TBoard before = frm->Game().Board;
+    const core::TBoard before = PuzzleOf(frm->Game()).board;
 
     frm->Game().EnterBusyMode();
     QVERIFY(Item(*frm, "CancelMenu")->isVisible());
@@ -518,17 +519,17 @@ class SudokuFrmTest : public QObject {
     // A shortcut still reaches its action; the command must not run.
     frm->Action(Command::Calculate1)->trigger();
     frm->Action(Command::Solve1)->trigger();
-    QCOMPARE(frm->Game().Board, before);
+    QCOMPARE(PuzzleOf(frm->Game()).board, before);
     Item(*frm, "CancelMenu")->trigger();
-    QVERIFY(frm->Game().CancelRequested);
+    QVERIFY(PuzzleOf(frm->Game()).cancelRequested);
 
     frm->Game().LeaveBusyMode();
     QVERIFY(!Item(*frm, "CancelMenu")->isVisible());
     QVERIFY(frm->findChild<QMenu*>("Sudoku1")->menuAction()->isVisible());
     QVERIFY(frm->Tools()->isEnabled());
     QVERIFY(frm->Action(Command::Calculate1)->isEnabled());
-    frm->Game().PuzzleStored = true;
-    frm->Game().SavedBoard = frm->Game().Board;
+    FileOf(frm->Game()).stored = true;
+    PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
   }
 
   void HintIsShownInTheHintWindow() {
