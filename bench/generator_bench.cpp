@@ -34,23 +34,23 @@ struct Timing {
 // One puzzle; candidates receives the number of candidate puzzles.
 Timing GenerateOne(int level, std::uint32_t seed, int& candidates) {
   core::Random random(seed);
-  app::TLevelChoice choice;
+  app::LevelChoice choice;
   choice.anyLevel = false;
   choice.levels.fill(false);
   choice.levels[static_cast<std::size_t>(level - 1)] = true;
 
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpuStart = std::clock();
-  const app::TGenerationAim aim = app::DrawGenerationAim(choice, random);
-  core::TBoard board{};
-  core::TDigitGrid clues{}, digits{}, solution{};
-  solver::TGenerationState state{board, clues, digits, solution};
-  const auto rate = [&](const core::TDigitGrid& grid) {
+  const app::GenerationAim aim = app::DrawGenerationAim(choice, random);
+  core::Board board{};
+  core::DigitGrid clues{}, digits{}, solution{};
+  solver::GenerationState state{board, clues, digits, solution};
+  const auto rate = [&](const core::DigitGrid& grid) {
     ++candidates;
     std::uint16_t flags = 0;
     return rating::RatePuzzle(grid, true, flags, random);
   };
-  solver::TGenerationProgress noWindow;
+  solver::GenerationProgress noWindow;
   int made = 0;
   solver::GeneratePuzzle(aim.wanted, aim.targetClues, made, state, rate, random, noWindow);
   benchmark::DoNotOptimize(clues);
@@ -89,12 +89,12 @@ void BM_Generate(benchmark::State& state) {
 }
 BENCHMARK(BM_Generate)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-std::vector<core::TDigitGrid> LoadPuzzles() {
-  std::vector<core::TDigitGrid> puzzles;
+std::vector<core::DigitGrid> LoadPuzzles() {
+  std::vector<core::DigitGrid> puzzles;
   std::ifstream in(ZENTARO_DATA_DIR "/puzzles2_17_clue.txt");
   for (std::string line; puzzles.size() < kRatedPuzzles && std::getline(in, line);) {
     if (line.size() < 81 || line[0] == '#') continue;
-    core::TDigitGrid grid{};
+    core::DigitGrid grid{};
     for (int i = 0; i < 81; ++i)
       grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
     puzzles.push_back(grid);
@@ -103,7 +103,7 @@ std::vector<core::TDigitGrid> LoadPuzzles() {
 }
 
 void RateAll(benchmark::State& state, bool forGenerator) {
-  const std::vector<core::TDigitGrid> puzzles = LoadPuzzles();
+  const std::vector<core::DigitGrid> puzzles = LoadPuzzles();
   if (puzzles.size() < kRatedPuzzles) {
     state.SkipWithError("puzzle collection missing");
     return;

@@ -31,26 +31,26 @@ namespace {
 
 using zentaro::app::Game;
 using zentaro::app::GoOnView;
-using zentaro::core::TBoard;
-using zentaro::core::TDigitGrid;
+using zentaro::core::Board;
+using zentaro::core::DigitGrid;
 
 // What a request reads of the game, saved before each request of a walk.
 struct Position {
-  TBoard board{};
-  TBoard computed{};
-  TDigitGrid clues{};
+  Board board{};
+  Board computed{};
+  DigitGrid clues{};
   int level = 0;
   bool askMarksSource = true;
   bool marksReduced = false;
 };
 
-void AddLines(const std::string& path, std::size_t limit, std::vector<TDigitGrid>& out) {
+void AddLines(const std::string& path, std::size_t limit, std::vector<DigitGrid>& out) {
   std::ifstream in(path);
   if (!in) std::cerr << "cannot read " << path << "\n";
   std::size_t taken = 0;
   for (std::string line; taken < limit && std::getline(in, line);) {
     if (line.size() < 81 || line[0] == '#') continue;
-    TDigitGrid grid{};
+    DigitGrid grid{};
     for (int i = 0; i < 81; ++i)
       grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
     out.push_back(grid);
@@ -58,8 +58,8 @@ void AddLines(const std::string& path, std::size_t limit, std::vector<TDigitGrid
   }
 }
 
-std::vector<TDigitGrid> Puzzles() {
-  std::vector<TDigitGrid> puzzles;
+std::vector<DigitGrid> Puzzles() {
+  std::vector<DigitGrid> puzzles;
   if (const char* path = std::getenv("ZENTARO_BENCH_PUZZLES")) {
     AddLines(path, SIZE_MAX, puzzles);
     return puzzles;
@@ -70,7 +70,7 @@ std::vector<TDigitGrid> Puzzles() {
   return puzzles;
 }
 
-int RateInteractively(const TDigitGrid& grid) {
+int RateInteractively(const DigitGrid& grid) {
   zentaro::core::Random random;
   std::uint16_t flags = 0;
   return zentaro::rating::RatePuzzle(grid, false, flags, random);
@@ -84,13 +84,13 @@ Position Save(const Game& game) {
 const std::vector<Position>& Positions() {
   static const std::vector<Position> positions = [] {
     std::vector<Position> result;
-    for (const TDigitGrid& puzzle : Puzzles()) {
+    for (const DigitGrid& puzzle : Puzzles()) {
       GoOnView view;
       Game game(view);
       game.SetClueRater(RateInteractively);
       game.LoadPosition(puzzle);
       result.push_back(Save(game));
-      zentaro::app::WalkHints(game, view, [&](const zentaro::app::TWalkStep&) {
+      zentaro::app::WalkHints(game, view, [&](const zentaro::app::WalkStep&) {
         if (zentaro::core::CountDigits(game.Puzzle().board) < 81) result.push_back(Save(game));
       });
     }
@@ -131,7 +131,7 @@ void BM_HintRequest(benchmark::State& state) {
 }
 BENCHMARK(BM_HintRequest)->Unit(benchmark::kMicrosecond);
 
-std::string Line(const TBoard& board) {
+std::string Line(const Board& board) {
   return zentaro::core::GridToLine(zentaro::core::ExtractDigits(board));
 }
 

@@ -19,7 +19,7 @@
 
 namespace {
 
-using zentaro::core::TDigitGrid;
+using zentaro::core::DigitGrid;
 using zentaro::solver::DlxSolver;
 
 std::string PuzzlePath() {
@@ -27,14 +27,14 @@ std::string PuzzlePath() {
   return ZENTARO_TEST_DATA_DIR "/count_check.txt";
 }
 
-const std::vector<TDigitGrid>& Puzzles() {
-  static const std::vector<TDigitGrid> puzzles = [] {
+const std::vector<DigitGrid>& Puzzles() {
+  static const std::vector<DigitGrid> puzzles = [] {
     const std::string path = PuzzlePath();
     std::ifstream in(path);
-    std::vector<TDigitGrid> result;
+    std::vector<DigitGrid> result;
     for (std::string line; std::getline(in, line);) {
       if (line.size() < 81 || line[0] == '#') continue;
-      TDigitGrid grid{};
+      DigitGrid grid{};
       for (int i = 0; i < 81; ++i)
         grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
       result.push_back(grid);
@@ -50,7 +50,7 @@ const std::vector<TDigitGrid>& Puzzles() {
 void BM_SolveAndCount(benchmark::State& state) {
   const auto& puzzles = Puzzles();
   DlxSolver solver;
-  TDigitGrid solution{};
+  DigitGrid solution{};
   bool unique = false;
   std::size_t i = 0;
   for (auto _ : state) {
@@ -64,7 +64,7 @@ BENCHMARK(BM_SolveAndCount);
 // The same without a kept solver: the node pool is allocated for every puzzle.
 void BM_SolveAndCountFreshSolver(benchmark::State& state) {
   const auto& puzzles = Puzzles();
-  TDigitGrid solution{};
+  DigitGrid solution{};
   bool unique = false;
   std::size_t i = 0;
   for (auto _ : state) {

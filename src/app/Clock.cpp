@@ -24,10 +24,10 @@ std::string FormatClock(int seconds) {
   return TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(rest);
 }
 
-TSolvedReport MakeSolvedReport(const TReportCounts& counts) {
+SolvedReport MakeSolvedReport(const ReportCounts& counts) {
   const std::string yes = LoadText(2210);
   const std::string no = LoadText(2211);
-  TSolvedReport report;
+  SolvedReport report;
   report.caption = kAppTitle;
   report.title = LoadText(2200);
   report.levelLabel = LoadText(2202);

@@ -17,7 +17,7 @@ constexpr int NextClockSeconds(int seconds) {
 }
 
 // The per-puzzle figures the solved report is made from.
-struct TReportCounts {
+struct ReportCounts {
   int level = 0;  // 1..5 when rated, else 0
   std::string clockText;
   int generalHints = 0;
@@ -28,7 +28,7 @@ struct TReportCounts {
 
 // Every text of the report window, ready to be shown as it stands. The
 // window's "&New puzzle" button closes it with OK (1), "&Close" with Cancel.
-struct TSolvedReport {
+struct SolvedReport {
   std::string caption;  // the program title
   std::string title;    // Label1
   std::string levelLabel, level;
@@ -42,6 +42,6 @@ struct TSolvedReport {
   std::string okCaption, cancelCaption;
 };
 
-TSolvedReport MakeSolvedReport(const TReportCounts& counts);
+SolvedReport MakeSolvedReport(const ReportCounts& counts);
 
 }  // namespace zentaro::app

@@ -27,7 +27,7 @@ Game::Game(View& view) : view_(view) {
   visible_[Index(Command::Normalmode1)] = false;
   visible_[Index(Command::Competitionmode1)] = false;
   // A puzzle read from a file gets its level from a silent interactive rating.
-  rateClues_ = [this](const core::TDigitGrid& clues) { return RateFileClues(clues); };
+  rateClues_ = [this](const core::DigitGrid& clues) { return RateFileClues(clues); };
 }
 
 void Game::ResetForFirstShow(bool removeMarksOnFill) {
@@ -41,9 +41,9 @@ void Game::ResetForFirstShow(bool removeMarksOnFill) {
   rng_ = core::Random::FromClock();
 }
 
-void Game::LoadPosition(const core::TDigitGrid& clues, const core::TBoard* state,
+void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state,
                         bool marksReduced) {
-  core::TBoard board{};
+  core::Board board{};
   core::LoadDigits(clues, board);
   puzzle_.board = board;
   UpdateCommands(true, true);
@@ -54,7 +54,7 @@ void Game::LoadPosition(const core::TDigitGrid& clues, const core::TBoard* state
   StartPuzzle(true, true);
 
   if (state == nullptr) return;
-  const core::TBoard before = puzzle_.board;
+  const core::Board before = puzzle_.board;
   puzzle_.board = *state;
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
   puzzle_.computed = puzzle_.board;
@@ -75,14 +75,14 @@ void Game::SetEnabled(Command c, bool enabled) {
 // ---------------------------------------------------------------------------
 // Board model
 
-int Game::UpdateCountsDisplay(const core::TBoard& board) {
+int Game::UpdateCountsDisplay(const core::Board& board) {
   puzzle_.emptyCount = 81 - core::CountDigits(board);
   view_.SetStatusText(1, LoadText(2005) + " " + std::to_string(puzzle_.clueCount) + "    " +
                              LoadText(2006) + " " + std::to_string(puzzle_.emptyCount));
   return puzzle_.emptyCount;
 }
 
-int Game::AddStep(const core::TBoard& oldBoard, bool oldAsk, bool oldReduced) {
+int Game::AddStep(const core::Board& oldBoard, bool oldAsk, bool oldReduced) {
   const int step = history_.AddStep(oldBoard, puzzle_.board, oldAsk, puzzle_.askMarksSource, oldReduced,
                                     puzzle_.marksReduced, puzzle_.computed);
   UpdateStepButtons();
@@ -125,8 +125,8 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
 // ---------------------------------------------------------------------------
 // Solving
 
-int Game::SolveAndCount(const core::TBoard& board, bool silent) {
-  const core::TBoard before = board;
+int Game::SolveAndCount(const core::Board& board, bool silent) {
+  const core::Board before = board;
   const int n = solver::SolveAndCount(board, puzzle_.solution, puzzle_.solutionUnique);
   if (silent) return n;
 
@@ -161,7 +161,7 @@ void Game::Solve1Click() {
     return;
   prefs_.warnMultipleSolutions = false;
   ++counters_.solutionViewed;
-  const core::TBoard board = puzzle_.board;
+  const core::Board board = puzzle_.board;
   SolveAndCount(board, false);
 }
 
@@ -179,7 +179,7 @@ void Game::RefreshShowmarks() {
 }
 
 void Game::GoToStep(int n) {
-  core::TStepState state;
+  core::StepState state;
   if (history_.GoToStep(n, state)) {
     puzzle_.board = state.board;
     puzzle_.askMarksSource = state.askMarksSource;
@@ -312,14 +312,14 @@ void Game::OpenFileButClick() {
 
 bool Game::ReadPuzzleFile(const std::string& fileName) {
   view_.HideHintWindow();
-  const files::TPuzzleRead read = files::ReadPuzzle(std::filesystem::path(fileName));
+  const files::PuzzleRead read = files::ReadPuzzle(std::filesystem::path(fileName));
   if (!read.ok()) {
     view_.ShowMessageBox(LoadText(static_cast<int>(read.failure)) + ":" + kCR + fileName,
                          MsgKind::Error, kButtonsOk);
     return false;
   }
 
-  core::TBoard board{};
+  core::Board board{};
   core::LoadDigits(read.clues, board);
   puzzle_.board = board;
   UpdateCommands(true, true);
@@ -333,7 +333,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   // A saved game comes back as it was left: its entries and pencil marks go
   // on top of the clues as one more step, so undo returns to the bare puzzle.
   if (read.state || read.marks) {
-    const core::TBoard before = puzzle_.board;
+    const core::Board before = puzzle_.board;
     puzzle_.board = files::RestoredBoard(read);
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
     puzzle_.computed = puzzle_.board;
@@ -354,7 +354,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   return true;
 }
 
-bool Game::WritePuzzleFile(const std::string& fileName, const core::TBoard& board,
+bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board,
                            bool includeState, bool includeMarks) {
   if (files::WritePuzzleFile(std::filesystem::path(fileName), board, puzzle_.clues, includeState,
                              includeMarks))

@@ -21,13 +21,13 @@ inline constexpr const char* kAppTitle = "Zentaro";
 
 // The puzzle on the board and what is derived from it.
 struct PuzzleState {
-  core::TBoard board{};     // what the user sees, pencil marks included
-  core::TBoard computed{};  // the same digits with every candidate they allow
-  core::TBoard saved{};     // the board as it was last read or saved
-  core::TDigitGrid clues{};
-  core::TDigitGrid digits{};    // the digits of board
-  core::TDigitGrid solution{};  // valid while solutionUnique
-  core::TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  core::Board board{};     // what the user sees, pencil marks included
+  core::Board computed{};  // the same digits with every candidate they allow
+  core::Board saved{};     // the board as it was last read or saved
+  core::DigitGrid clues{};
+  core::DigitGrid digits{};    // the digits of board
+  core::DigitGrid solution{};  // valid while solutionUnique
+  core::UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   int curCol = 0;  // the selected cell, 1-based; 0 when none
   int curRow = 0;
   int clueCount = 0;
@@ -61,7 +61,7 @@ struct Preferences {
   bool competitionMode = false;
   // The level dialog's choice; the settings GenerateAnyLevel and
   // GenerateLevel1 to GenerateLevel5.
-  TLevelChoice levels;
+  LevelChoice levels;
 };
 
 // The puzzle's file and the folders of the file dialogs.
@@ -79,7 +79,7 @@ struct HintState {
   bool highlightOn = false;
   // The cell last named by a single-digit hint; 0, 0 when none.
   int col = 0, row = 0;
-  THintReport last;
+  HintReport last;
 };
 
 // The program-wide state of the main window and every command on it. All
@@ -99,7 +99,7 @@ class Game {
   // Rates the clues of a puzzle read from a file (level 1..5, else 0). The
   // constructor sets it to RateFileClues; tests and the command-line tool
   // may put their own.
-  void SetClueRater(std::function<int(const core::TDigitGrid&)> rater) {
+  void SetClueRater(std::function<int(const core::DigitGrid&)> rater) {
     rateClues_ = std::move(rater);
   }
   // Runs the new-puzzle command when the solved report is left with
@@ -121,17 +121,17 @@ class Game {
   // Makes the position the current puzzle the way reading a puzzle file does:
   // the clues start the puzzle (rated by the clue rater when set), and a
   // board holding further digits or pencil marks follows as one more step.
-  void LoadPosition(const core::TDigitGrid& clues, const core::TBoard* state = nullptr,
+  void LoadPosition(const core::DigitGrid& clues, const core::Board* state = nullptr,
                     bool marksReduced = false);
   // Counts the empty cells and shows the clue and empty counts.
-  int UpdateCountsDisplay(const core::TBoard& board);
+  int UpdateCountsDisplay(const core::Board& board);
   // Records Board, ComputedBoard and the two mark flags as a new step.
-  int AddStep(const core::TBoard& oldBoard, bool oldAsk, bool oldReduced);
+  int AddStep(const core::Board& oldBoard, bool oldAsk, bool oldReduced);
 
   // --- solving --------------------------------------------------------------
   // Counts up to two solutions; unless silent, shows the first one on the
   // board as a new step and tells the user what was found.
-  int SolveAndCount(const core::TBoard& board, bool silent);
+  int SolveAndCount(const core::Board& board, bool silent);
   void Solve1Click();
 
   // --- step history ---------------------------------------------------------
@@ -163,7 +163,7 @@ class Game {
   void OpenFileButClick();
   bool ReadPuzzleFile(const std::string& fileName);
   // False when the file could not be written (the user has been told).
-  bool WritePuzzleFile(const std::string& fileName, const core::TBoard& board, bool includeState,
+  bool WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,
                        bool includeMarks);
   bool SavePuzzle(bool saveAs);
   void Savepuzzle1Click() { SavePuzzle(false); }
@@ -221,12 +221,12 @@ class Game {
   void Rate1Click();
   void RateSpeedButClick();
   // The level of a puzzle read from a file: 1..5, or 0 when it cannot be rated.
-  int RateFileClues(const core::TDigitGrid& clues);
+  int RateFileClues(const core::DigitGrid& clues);
   // "New puzzle..." (LoadFromDB1, the tool image, the solved report's button).
   void LoadFromFileButClick();
   // Makes puzzles until one of a wanted level stands on the board (true), or
   // until the user cancels (false, with the board, clues and solution back).
-  bool GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, int& level);
+  bool GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, int& level);
   void EnterBusyMode();
   void LeaveBusyMode();
 
@@ -236,7 +236,7 @@ class Game {
   // The generator pauses the clock and puts its state back afterwards.
   void SetClockRunning(bool running);
   bool ClockRunning() const { return clockRunning_; }
-  TReportCounts CountsForReport() const;
+  ReportCounts CountsForReport() const;
   void PuzzleSolved();
 
  private:
@@ -260,7 +260,7 @@ class Game {
   Preferences prefs_;
   PuzzleFile file_;
   HintState hint_;
-  std::function<int(const core::TDigitGrid&)> rateClues_;
+  std::function<int(const core::DigitGrid&)> rateClues_;
   std::function<void()> startNewPuzzle_;
   core::Random rng_ = core::Random::FromClock();
   core::StepHistory history_;

@@ -30,7 +30,7 @@ void Game::Timer1Timer() {
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
 }
 
-TReportCounts Game::CountsForReport() const {
+ReportCounts Game::CountsForReport() const {
   return {counters_.level,   FormatClock(counters_.elapsedSeconds), counters_.generalHints,
           counters_.concreteHints, counters_.solutionViewed,         counters_.candidatesCalculated};
 }

@@ -39,9 +39,9 @@ class BusyCursor {
 
 }  // namespace
 
-int Game::RateFileClues(const core::TDigitGrid& clues) {
+int Game::RateFileClues(const core::DigitGrid& clues) {
   std::uint16_t flags = 0;
-  rating::TRatingDetails details;
+  rating::RatingDetails details;
   BusyCursor hourglass(view_);
   const int level =
       rating::RatePuzzle(clues, true, false, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
@@ -52,14 +52,14 @@ int Game::RateFileClues(const core::TDigitGrid& clues) {
 void Game::Rate1Click() {
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
   std::uint16_t flags = 0;
-  rating::TRatingDetails details;
+  rating::RatingDetails details;
   int level = 0;
   {
     BusyCursor hourglass(view_);
     level = rating::RatePuzzle(puzzle_.digits, false, false, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
   }
   // Why a puzzle cannot be rated (-1) comes with the rating.
-  for (const rating::TRatingMessage& message : details.messages)
+  for (const rating::RatingMessage& message : details.messages)
     view_.ShowMessageBox(message.text, message.kind, kButtonsOk);
   if (level >= 1 && level <= 5) {
     view_.ShowMessageBox(
@@ -81,13 +81,13 @@ void Game::LoadFromFileButClick() {
       EndEditMode();
     }
     if (!ConfirmSaveFirst()) return;
-    const std::optional<TLevelChoice> choice = view_.AskLevels(prefs_.levels);
+    const std::optional<LevelChoice> choice = view_.AskLevels(prefs_.levels);
     if (!choice) return;
     const bool clockWasRunning = ClockRunning();
     SetClockRunning(false);
     prefs_.levels = *choice;
 
-    const TGenerationAim aim = DrawGenerationAim(prefs_.levels, rng_);
+    const GenerationAim aim = DrawGenerationAim(prefs_.levels, rng_);
     int level = 0;
     if (!GeneratePuzzle(aim.wanted, aim.targetClues, level)) {
       if (clockWasRunning) SetClockRunning(true);
@@ -111,10 +111,10 @@ void Game::LoadFromFileButClick() {
   }
 }
 
-bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, int& level) {
+bool Game::GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, int& level) {
   // The progress window of the generation. Its Cancel button, like the
   // Cancel menu item, Esc and closing the main window, sets cancelRequested.
-  class WindowProgress final : public solver::TGenerationProgress {
+  class WindowProgress final : public solver::GenerationProgress {
    public:
     explicit WindowProgress(Game& game) : game_(game) {
       window_.caption = LoadText(2326);
@@ -141,18 +141,18 @@ bool Game::GeneratePuzzle(const solver::TWantedLevels& wanted, int targetClues, 
 
    private:
     Game& game_;
-    TWaitWindow window_;
+    WaitWindow window_;
   };
 
   // Every candidate's rating overwrites the solution and its flag; a cancel
   // puts back the flag with the solution it describes.
   const bool uniqueBefore = puzzle_.solutionUnique;
-  const auto rate = [this](const core::TDigitGrid& grid) {
+  const auto rate = [this](const core::DigitGrid& grid) {
     std::uint16_t flags = 0;
-    rating::TRatingDetails details;
+    rating::RatingDetails details;
     return rating::RatePuzzle(grid, true, true, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
   };
-  solver::TGenerationState state{puzzle_.board, puzzle_.clues, puzzle_.digits, puzzle_.solution};
+  solver::GenerationState state{puzzle_.board, puzzle_.clues, puzzle_.digits, puzzle_.solution};
   WindowProgress progress(*this);
   const bool made = solver::GeneratePuzzle(wanted, targetClues, level, state, rate, rng_, progress);
   if (made)

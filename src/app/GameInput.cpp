@@ -12,7 +12,7 @@ using core::kDigit;
 using core::kResultYes;
 using core::LoadText;
 using core::MsgKind;
-using core::TBoard;
+using core::Board;
 
 namespace {
 
@@ -24,13 +24,13 @@ bool InBoard(int col, int row) {
 
 // Looks for the digit of the cell elsewhere in its row, then its column, then
 // its block.
-bool HasConflict(const TBoard& board, int col, int row) {
+bool HasConflict(const Board& board, int col, int row) {
   const int digit = board.at(col, row)[kDigit];
   for (int c = 1; c <= 9; ++c)
     if (c != col && board.at(c, row)[kDigit] == digit) return true;
   for (int r = 1; r <= 9; ++r)
     if (r != row && board.at(col, r)[kDigit] == digit) return true;
-  const core::TBlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
+  const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
     for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
       if ((c != col || r != row) && board.at(c, r)[kDigit] == digit) return true;
@@ -58,7 +58,7 @@ bool Game::IsConflictCell(int col, int row) const {
 std::array<bool, 9> Game::MarkChecks() const {
   std::array<bool, 9> checked{};
   if (!HasSelection()) return checked;
-  const core::TCell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
+  const core::Cell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
   for (int k = 1; k <= 9; ++k) checked[k - 1] = cell[kDigit] == 0 && cell[k] > 0;
   return checked;
 }
@@ -221,12 +221,12 @@ void Game::PlaceDigit(int digit) {
     return;
   }
 
-  const TBoard oldBoard = puzzle_.board;
+  const Board oldBoard = puzzle_.board;
   const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   const int previous = puzzle_.board.at(col, row)[kDigit];
   if (digit != previous) puzzle_.askMarksSource = true;
 
-  puzzle_.board.at(col, row) = core::TCell{};
+  puzzle_.board.at(col, row) = core::Cell{};
   puzzle_.board.at(col, row)[kDigit] = digit;
   puzzle_.computed.at(col, row)[kDigit] = digit;
   UpdateCountsDisplay(puzzle_.board);
@@ -262,10 +262,10 @@ void Game::Clear2Click() {
   if (!puzzle_.active || IsClue(col, row) || previous == 0) return;
   view_.HideHintWindow();
 
-  const TBoard oldBoard = puzzle_.board;
+  const Board oldBoard = puzzle_.board;
   // The emptied cell starts without pencil marks, and the peers' marks do not
   // get the digit back: both are the player's to set.
-  puzzle_.board.at(col, row) = core::TCell{};
+  puzzle_.board.at(col, row) = core::Cell{};
   puzzle_.computed.at(col, row)[kDigit] = 0;
   core::RestoreCandidateInPeers(puzzle_.computed, previous, row, col);
   core::RecomputeCellCandidates(puzzle_.computed, col, row);
@@ -279,10 +279,10 @@ void Game::Clear2Click() {
 
 void Game::N11Click(int digit) {
   if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection() || !puzzle_.active || puzzle_.editMode) return;
-  core::TCell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
+  core::Cell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
   if (cell[kDigit] != 0) return;
 
-  const TBoard oldBoard = puzzle_.board;
+  const Board oldBoard = puzzle_.board;
   const bool oldReduced = puzzle_.marksReduced;
   view_.HideHintWindow();
   if (cell[digit] <= 0) {
@@ -310,7 +310,7 @@ void Game::Showmarks1Click() {
     return;
   view_.HideHintWindow();
 
-  const TBoard oldBoard = puzzle_.board;
+  const Board oldBoard = puzzle_.board;
   const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   core::ClearEmptyCellMarks(puzzle_.board);
   const bool cleared = !core::BoardsEqual(oldBoard, puzzle_.board);
@@ -329,7 +329,7 @@ bool Game::Calculate1Click() {
   if (!IsEnabled(Command::Calculate1)) return false;
   bool any = false;
   core::CheckMarks(puzzle_.board, any);
-  TBoard fresh{};
+  Board fresh{};
   core::BuildFromDigitsPlain(core::ExtractDigits(puzzle_.board), fresh);
 
   // Marks that are already the full candidates can be refilled without
@@ -339,7 +339,7 @@ bool Game::Calculate1Click() {
     goOn = view_.ShowMessageBox(LoadText(2260) + '\r' + LoadText(2261), MsgKind::Confirmation,
                                 kButtonsYesNo) == kResultYes;
 
-  const TBoard oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
+  const Board oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
   const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   if (goOn) {
     core::ExtractDigits(puzzle_.board, puzzle_.digits);

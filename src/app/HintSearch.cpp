@@ -30,10 +30,10 @@ using core::kCount;
 using core::kDigit;
 using core::LoadText;
 using core::MsgKind;
-using core::TBoard;
-using core::TCell;
-using core::TUnitCountTable;
-using techniques::TTechniqueResult;
+using core::Board;
+using core::Cell;
+using core::UnitCountTable;
+using techniques::TechniqueResult;
 
 namespace {
 
@@ -61,21 +61,21 @@ constexpr std::array<ChainPass, 9> kChainPasses{{
 // A progress bar's step before the search sets its own.
 constexpr int kDefaultProgressStep = 10;
 
-int EmptyCells(const TBoard& board) {
+int EmptyCells(const Board& board) {
   return 81 - core::CountDigits(board);
 }
 
-bool SameMarks(const TCell& a, const TCell& b) {
+bool SameMarks(const Cell& a, const Cell& b) {
   for (int d = 1; d <= 9; ++d)
     if ((a[d] > 0) != (b[d] > 0)) return false;
   return true;
 }
 
 // The empty cells of `to` take their marks (flags and count) from `from`.
-void CopyEmptyCellMarks(const TBoard& from, TBoard& to) {
+void CopyEmptyCellMarks(const Board& from, Board& to) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      TCell& cell = to.at(c, r);
+      Cell& cell = to.at(c, r);
       if (cell[kDigit] != 0) continue;
       for (int k = 1; k <= kCount; ++k) cell[k] = from.at(c, r)[k];
     }
@@ -84,14 +84,14 @@ void CopyEmptyCellMarks(const TBoard& from, TBoard& to) {
 // The third row (column) of the band (stack) of a two-block lock holds none
 // of the candidates; when its six cells in the two blocks are all filled the
 // instance says nothing the player could not see at a glance.
-bool TwoBlockThirdLineFilled(const TBoard& board, const TTechniqueResult& r) {
+bool TwoBlockThirdLineFilled(const Board& board, const TechniqueResult& r) {
   if (r.lines[0] < 1 || r.lines[0] > 9 || r.lines[1] < 1 || r.lines[1] > 9) return false;
   const int first = 3 * ((r.lines[0] - 1) / 3) + 1;
   int third = first;
   while (third == r.lines[0] || third == r.lines[1]) ++third;
   for (const int block : {r.block, r.secondBlock}) {
     if (block < 1 || block > 9) return false;
-    const core::TBlockBounds b = core::BoundsOfBlock(block - 1);
+    const core::BlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
       const int col = r.orientation == 0 ? b.firstCol + 1 + k : third;
       const int row = r.orientation == 0 ? third : b.firstRow + 1 + k;
@@ -101,7 +101,7 @@ bool TwoBlockThirdLineFilled(const TBoard& board, const TTechniqueResult& r) {
   return true;
 }
 
-int SubsetSize(const TTechniqueResult& r, HintTechnique technique) {
+int SubsetSize(const TechniqueResult& r, HintTechnique technique) {
   if (technique == HintTechnique::NakedSubset) return std::popcount(r.digitSet);
   int n = 0;
   for (const int d : r.subsetDigits) n += d > 0 ? 1 : 0;
@@ -110,7 +110,7 @@ int SubsetSize(const TTechniqueResult& r, HintTechnique technique) {
 
 }  // namespace
 
-std::string HintTechniqueName(HintTechnique technique, const TTechniqueResult& result) {
+std::string HintTechniqueName(HintTechnique technique, const TechniqueResult& result) {
   static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};
   switch (technique) {
     case HintTechnique::None:
@@ -166,8 +166,8 @@ class HintRequest {
   struct Found {
     HintTechnique technique;
     int step;
-    TTechniqueResult result;
-    std::function<void(TBoard&)> apply;
+    TechniqueResult result;
+    std::function<void(Board&)> apply;
   };
 
   bool Start();
@@ -181,15 +181,15 @@ class HintRequest {
   std::optional<Found> NakedAny(int size, bool strict, int step);
   std::optional<Found> FindChainHint();
 
-  void OfferSingle(HintTechnique technique, int step, const TTechniqueResult& result,
-                   const std::function<void(TBoard&)>& place);
+  void OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
+                   const std::function<void(Board&)>& place);
   void OfferElimination(const Found& found);
   void OfferNoHint();
   int Explain(const hints::Explanation& explanation);
   void Cancelled();
 
   void RestoreUserMarks();
-  void RedrawChanged(const TBoard& before);
+  void RedrawChanged(const Board& before);
   void StepProgress();
   void ShowProgress();
   void Finish() noexcept;
@@ -203,11 +203,11 @@ class HintRequest {
   bool savedRemoveMarks_ = true;
   bool searching_ = false;  // the highlights and the hint window are in use
 
-  TBoard snapBoard_{};
+  Board snapBoard_{};
   bool snapAsk_ = true;
   bool snapReduced_ = false;
-  TBoard work_{};
-  TBoard beforeAction_{};
+  Board work_{};
+  Board beforeAction_{};
   bool marksComplete_ = false;
   bool marksAny_ = false;
   bool hintMarks_ = false;  // the working marks were computed by the hint
@@ -218,7 +218,7 @@ class HintRequest {
   bool pairMet_ = false, pointingMet_ = false, claimingMet_ = false;
   bool xWingMet_ = false, swordfishMet_ = false;
 
-  TWaitWindow wait_;
+  WaitWindow wait_;
   bool waitOpen_ = false;
   int progressStep_ = kDefaultProgressStep;
 };
@@ -233,7 +233,7 @@ HintRequest::~HintRequest() {
 }
 
 void HintRequest::Run() {
-  g_.hint_.last = THintReport{};
+  g_.hint_.last = HintReport{};
   if (!Start()) return;
   if (!ReconcileMarks()) return;
   BeginSearch();
@@ -277,7 +277,7 @@ bool HintRequest::Start() {
     return false;
   }
 
-  const TBoard copy = g_.puzzle_.board;
+  const Board copy = g_.puzzle_.board;
   solutionCount_ = g_.SolveAndCount(copy, true);
   if (solutionCount_ == 0) {
     v_.ShowMessageBox(LoadText(2240), MsgKind::Error, kButtonsOk);
@@ -315,7 +315,7 @@ bool HintRequest::ReconcileMarks() {
   if (answer != core::kResultNo) return false;
 
   // The computed marks replace the user's, as a step of their own.
-  const TBoard old = g_.puzzle_.board;
+  const Board old = g_.puzzle_.board;
   CopyEmptyCellMarks(g_.puzzle_.computed, g_.puzzle_.board);
   g_.AddStep(old, g_.puzzle_.askMarksSource, g_.puzzle_.marksReduced);
   work_ = g_.puzzle_.board;
@@ -352,12 +352,12 @@ bool HintRequest::TrySingles() {
   int fullCol = -1, fullRow = -1;
   if (techniques::FindSingleInFullestUnit(work_, 1, most, fullCol, fullRow) &&
       techniques::PlaceNakedSingleAt(work_, fullCol, fullRow, empty, true, digit, row, col) == 1) {
-    TTechniqueResult r;
+    TechniqueResult r;
     r.singleKind = true;
     r.singleDigit = digit;
     r.singleColumn = col;
     r.singleRow = row;
-    OfferSingle(HintTechnique::SingleCandidate, 1, r, [fullCol, fullRow](TBoard& b) {
+    OfferSingle(HintTechnique::SingleCandidate, 1, r, [fullCol, fullRow](Board& b) {
       int e = EmptyCells(b), d = -1, rr = -1, cc = -1;
       techniques::PlaceNakedSingleAt(b, fullCol, fullRow, e, false, d, rr, cc);
     });
@@ -365,15 +365,15 @@ bool HintRequest::TrySingles() {
   }
 
   const auto hiddenSingle = [&](int step) {
-    TUnitCountTable bc{}, rc{}, cc{};
-    TTechniqueResult r;
+    UnitCountTable bc{}, rc{}, cc{};
+    TechniqueResult r;
     if (techniques::FindHiddenSingle(work_, empty, techniques::HiddenSingleMode::ReportOnly,
                                      r.singleBlockUnit, r.singleRowUnit, r.singleColumnUnit,
                                      r.singleDigit, r.singleRow, r.singleColumn, bc, rc, cc) != 1)
       return false;
     r.singleKind = false;
-    OfferSingle(HintTechnique::HiddenSingle, step, r, [](TBoard& b) {
-      TUnitCountTable bc2{}, rc2{}, cc2{};
+    OfferSingle(HintTechnique::HiddenSingle, step, r, [](Board& b) {
+      UnitCountTable bc2{}, rc2{}, cc2{};
       int e = EmptyCells(b), bu = -1, ru = -1, cu = -1, d = -1, rr = -1, c2 = -1;
       techniques::FindHiddenSingle(b, e, techniques::HiddenSingleMode::PlaceFirst, bu, ru, cu, d,
                                    rr, c2, bc2, rc2, cc2);
@@ -382,17 +382,17 @@ bool HintRequest::TrySingles() {
   };
 
   {
-    TUnitCountTable bc{}, rc{}, cc{};
+    UnitCountTable bc{}, rc{}, cc{};
     if (techniques::CountBlockHiddenSingles(work_, bc, rc, cc) > 0 && hiddenSingle(2)) return true;
   }
 
   if (techniques::FindNakedSingle(work_, empty, true, digit, row, col) == 1) {
-    TTechniqueResult r;
+    TechniqueResult r;
     r.singleKind = true;
     r.singleDigit = digit;
     r.singleColumn = col;
     r.singleRow = row;
-    OfferSingle(HintTechnique::SingleCandidate, 3, r, [](TBoard& b) {
+    OfferSingle(HintTechnique::SingleCandidate, 3, r, [](Board& b) {
       int e = EmptyCells(b), d = -1, rr = -1, cc = -1;
       techniques::FindNakedSingle(b, e, false, d, rr, cc);
     });
@@ -411,7 +411,7 @@ bool HintRequest::RequireCompleteMarks() {
   work_ = g_.puzzle_.board;
   if (marksComplete_) return true;
 
-  const TBoard before = g_.puzzle_.board;
+  const Board before = g_.puzzle_.board;
   core::ClearEmptyCellMarks(g_.puzzle_.board);
   RedrawChanged(before);
   const bool hideWait = waitOpen_ && wait_.visible;
@@ -438,25 +438,25 @@ bool HintRequest::RequireCompleteMarks() {
 
 std::optional<HintRequest::Found> HintRequest::NakedLeading(int size, bool strict, int step,
                                                             bool* met) {
-  TTechniqueResult r;
+  TechniqueResult r;
   bool strictFlag = strict;
   const int code = techniques::NakedSubsetToSingle(work_, size, strictFlag, true, r);
   if (met != nullptr) *met = r.metAny;
   if (code != techniques::kNakedSubset || (strict && !r.strict)) return std::nullopt;
-  return Found{HintTechnique::NakedSubset, step, r, [size, strict](TBoard& b) {
+  return Found{HintTechnique::NakedSubset, step, r, [size, strict](Board& b) {
                  bool s = strict;
-                 TTechniqueResult x;
+                 TechniqueResult x;
                  techniques::NakedSubsetToSingle(b, size, s, false, x);
                }};
 }
 
 std::optional<HintRequest::Found> HintRequest::NakedAny(int size, bool strict, int step) {
-  TTechniqueResult r;
+  TechniqueResult r;
   r.strict = strict;
   if (techniques::FindNakedSubset(work_, size, 0, true, r) <= 0 || (strict && !r.strict))
     return std::nullopt;
-  return Found{HintTechnique::NakedSubset, step, r, [size, strict](TBoard& b) {
-                 TTechniqueResult x;
+  return Found{HintTechnique::NakedSubset, step, r, [size, strict](Board& b) {
+                 TechniqueResult x;
                  x.strict = strict;
                  techniques::FindNakedSubset(b, size, 0, false, x);
                }};
@@ -468,10 +468,10 @@ std::optional<HintRequest::Found> HintRequest::StrictOrAnySteps(int step) {
   if (pairMet_)
     if (auto found = NakedAny(2, true, step)) return found;
   if (pointingMet_) {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::FindPointing(work_, true, r) > 0)
-      return Found{HintTechnique::Pointing, step, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::Pointing, step, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::FindPointing(b, false, x);
                    }};
   }
@@ -484,10 +484,10 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
   if (auto found = NakedLeading(2, true, 5, &pairMet_)) return found;
 
   {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::PointingToSingle(work_, true, r) == techniques::kPointing)
-      return Found{HintTechnique::Pointing, 6, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::Pointing, 6, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::PointingToSingle(b, false, x);
                    }};
     pointingMet_ = r.metAny;
@@ -500,20 +500,20 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
     if (auto found = StrictOrAnySteps(8)) return found;
 
   {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::TwoBlockLockToSingle(work_, true, r) == techniques::kTwoBlockLock &&
         !TwoBlockThirdLineFilled(work_, r))
-      return Found{HintTechnique::TwoBlocks, 9, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::TwoBlocks, 9, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::TwoBlockLockToSingle(b, false, x);
                    }};
   }
 
   {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::ClaimingToSingle(work_, true, r) == techniques::kClaiming)
-      return Found{HintTechnique::Claiming, 10, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::Claiming, 10, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::ClaimingToSingle(b, false, x);
                    }};
     claimingMet_ = r.metAny;
@@ -525,20 +525,20 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
     if (auto found = StrictOrAnySteps(12)) return found;
 
   {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::FindTwoBlockLock(work_, true, true, r) > 0 &&
         !TwoBlockThirdLineFilled(work_, r))
-      return Found{HintTechnique::TwoBlocks, 13, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::TwoBlocks, 13, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::FindTwoBlockLock(b, true, false, x);
                    }};
   }
 
   if (claimingMet_) {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::FindClaimingInRowsOrColumns(work_, true, r) > 0)
-      return Found{HintTechnique::Claiming, 14, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::Claiming, 14, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::FindClaimingInRowsOrColumns(b, false, x);
                    }};
   }
@@ -554,10 +554,10 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
 
   StepProgress();
   {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::XWingToSingle(work_, true, r) == techniques::kXWing)
-      return Found{HintTechnique::XWing, 17, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::XWing, 17, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::XWingToSingle(b, false, x);
                    }};
     xWingMet_ = r.metAny;
@@ -568,24 +568,24 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
   progressStep_ = wait_.maximum / 20;
   wait_.visible = true;
   ShowProgress();
-  const techniques::THiddenSubsetSkips noSkips;
+  const techniques::HiddenSubsetSkips noSkips;
   for (int size = 2; size <= 4; ++size) {
     StepProgress();
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::FindHiddenSubset(work_, size, noSkips, true, true, r) > 0)
-      return Found{HintTechnique::HiddenSubset, 18, r, [size](TBoard& b) {
-                     const techniques::THiddenSubsetSkips none;
-                     TTechniqueResult x;
+      return Found{HintTechnique::HiddenSubset, 18, r, [size](Board& b) {
+                     const techniques::HiddenSubsetSkips none;
+                     TechniqueResult x;
                      techniques::FindHiddenSubset(b, size, none, true, false, x);
                    }};
   }
 
   StepProgress();
   {
-    TTechniqueResult r;
+    TechniqueResult r;
     if (techniques::SwordfishToSingle(work_, true, r) == techniques::kSwordfish)
-      return Found{HintTechnique::Swordfish, 19, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::Swordfish, 19, r, [](Board& b) {
+                     TechniqueResult x;
                      techniques::SwordfishToSingle(b, false, x);
                    }};
     swordfishMet_ = r.metAny;
@@ -593,11 +593,11 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
 
   if (xWingMet_) {
     StepProgress();
-    TTechniqueResult r;
+    TechniqueResult r;
     int orientation = -1;
     if (techniques::FindXWing(work_, true, 0, orientation, r) > 0)
-      return Found{HintTechnique::XWing, 20, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::XWing, 20, r, [](Board& b) {
+                     TechniqueResult x;
                      int o = -1;
                      techniques::FindXWing(b, false, 0, o, x);
                    }};
@@ -605,11 +605,11 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
 
   if (swordfishMet_) {
     StepProgress();
-    TTechniqueResult r;
+    TechniqueResult r;
     int orientation = -1;
     if (techniques::FindSwordfish(work_, true, 0, r, orientation) > 0)
-      return Found{HintTechnique::Swordfish, 21, r, [](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::Swordfish, 21, r, [](Board& b) {
+                     TechniqueResult x;
                      int o = -1;
                      techniques::FindSwordfish(b, false, 0, x, o);
                    }};
@@ -622,22 +622,22 @@ std::optional<HintRequest::Found> HintRequest::FindChainHint() {
   for (const ChainPass pass : kChainPasses) {
     StepProgress();
     // A fresh record each pass: the chain texts start empty.
-    TTechniqueResult r;
+    TechniqueResult r;
     int empty = EmptyCells(work_);
     const int forcing = techniques::FindChain(work_, true, pass.allowContradiction,
                                               pass.useHiddenSingles, pass.maxDepth, empty, r);
     if (forcing == 1 && r.excludedDigit == 0) {
       // The forced digit goes straight into its cell.
-      return Found{HintTechnique::ForcingChain, 22, r, [r](TBoard& b) {
-                     TCell& cell = b.at(r.cellColumn, r.cellRow);
+      return Found{HintTechnique::ForcingChain, 22, r, [r](Board& b) {
+                     Cell& cell = b.at(r.cellColumn, r.cellRow);
                      cell.fill(0);
                      cell[kDigit] = r.digit;
                      core::RemoveFromPeers(b, r.cellColumn - 1, r.cellRow - 1);
                    }};
     }
     if (r.excludedDigit > 0)
-      return Found{HintTechnique::ContradictingChain, 22, r, [pass](TBoard& b) {
-                     TTechniqueResult x;
+      return Found{HintTechnique::ContradictingChain, 22, r, [pass](Board& b) {
+                     TechniqueResult x;
                      int e = EmptyCells(b);
                      techniques::FindChain(b, false, pass.allowContradiction, pass.useHiddenSingles,
                                            pass.maxDepth, e, x);
@@ -668,8 +668,8 @@ int HintRequest::Explain(const hints::Explanation& explanation) {
   return hints::DriveExplanation(explanation, showStage, showMessage, g_.counters_.concreteHints);
 }
 
-void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqueResult& result,
-                              const std::function<void(TBoard&)>& place) {
+void HintRequest::OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
+                              const std::function<void(Board&)>& place) {
   g_.hint_.last.technique = technique;
   g_.hint_.last.step = step;
   g_.hint_.last.result = result;
@@ -677,7 +677,7 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqu
   // A single is explained on a board without pencil marks when the marks
   // are only the hint's own.
   if (hintMarks_) {
-    const TBoard before = g_.puzzle_.board;
+    const Board before = g_.puzzle_.board;
     core::ClearEmptyCellMarks(g_.puzzle_.board);
     RedrawChanged(before);
   }
@@ -709,7 +709,7 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const TTechniqu
   g_.puzzle_.computed.at(col, row)[kDigit] = digit;
   core::RemoveFromPeers(g_.puzzle_.computed, col - 1, row - 1);
 
-  const core::TBlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
+  const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int k = 1; k <= 9; ++k) {
     v_.RedrawCell(k, row);
     if (k != row) v_.RedrawCell(col, k);
@@ -731,7 +731,7 @@ void HintRequest::OfferElimination(const Found& found) {
   g_.hint_.last.step = found.step;
   g_.hint_.last.result = found.result;
 
-  const TTechniqueResult& r = found.result;
+  const TechniqueResult& r = found.result;
   hints::Explanation explanation;
   switch (found.technique) {
     case HintTechnique::NakedSubset:
@@ -808,12 +808,12 @@ void HintRequest::Cancelled() {
 
 // The empty cells get back the marks the user had when the request began.
 void HintRequest::RestoreUserMarks() {
-  const TBoard before = g_.puzzle_.board;
+  const Board before = g_.puzzle_.board;
   CopyEmptyCellMarks(snapBoard_, g_.puzzle_.board);
   RedrawChanged(before);
 }
 
-void HintRequest::RedrawChanged(const TBoard& before) {
+void HintRequest::RedrawChanged(const Board& before) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
       if (before.at(c, r) != g_.puzzle_.board.at(c, r)) v_.RedrawCell(c, r);
@@ -836,12 +836,12 @@ void HintRequest::StepProgress() {
 // differ from the computed ones elsewhere, and a cell's count must stay the
 // number of its flags.
 void HintRequest::CopyChangesToComputed() {
-  TBoard& computed = g_.puzzle_.computed;
+  Board& computed = g_.puzzle_.computed;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const TCell& now = g_.puzzle_.board.at(c, r);
-      const TCell& was = beforeAction_.at(c, r);
-      TCell& cell = computed.at(c, r);
+      const Cell& now = g_.puzzle_.board.at(c, r);
+      const Cell& was = beforeAction_.at(c, r);
+      Cell& cell = computed.at(c, r);
       if (now[kDigit] != was[kDigit]) {
         if (cell[kDigit] != now[kDigit]) {
           cell[kDigit] = now[kDigit];
@@ -874,7 +874,7 @@ void HintRequest::Finish() noexcept {
     std::array<std::array<bool, 9>, 9> redraw{};
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
-        const hints::TCellHighlight& h = g_.hint_.highlights.at(c, r);
+        const hints::CellHighlight& h = g_.hint_.highlights.at(c, r);
         redraw[c - 1][r - 1] =
             g_.puzzle_.board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo || h.highlight || h.selected;
       }

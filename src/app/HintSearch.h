@@ -26,19 +26,19 @@ enum class HintTechnique {
 
 // The outcome of the last hint request, kept for whoever drives the game
 // without a window (the batch tool, the tests) and for nothing else.
-struct THintReport {
+struct HintReport {
   HintTechnique technique = HintTechnique::None;
   int step = 0;  // the search step that found it: 1..4 singles, 5..22 the others
-  techniques::TTechniqueResult result;
+  techniques::TechniqueResult result;
   bool explained = false;  // the explanation ran to its end with OK
   bool applied = false;    // "&Do it !" changed the board
   // Board just before "&Do it !" changed it (with the marks the step worked on).
-  core::TBoard beforeApply{};
+  core::Board beforeApply{};
 };
 
 // "single candidate", "naked pair", "hidden triple", "X-Wing", "forcing
 // chain", ...; the subset techniques take their size from the result.
-std::string HintTechniqueName(HintTechnique technique, const techniques::TTechniqueResult& result);
+std::string HintTechniqueName(HintTechnique technique, const techniques::TechniqueResult& result);
 
 // The second line of the progress window while a hint is searched.
 inline constexpr const char* kSearchingForHintText = "Searching for the hint...";

@@ -5,7 +5,7 @@
 namespace zentaro::app {
 
 using core::kDigit;
-using core::TBoard;
+using core::Board;
 
 namespace {
 
@@ -14,22 +14,22 @@ namespace {
 // whose hints go round in circles.
 constexpr int kMaxWalkSteps = 81 + 729;
 
-bool ReadingOrder(const TCellDigit& a, const TCellDigit& b) {
+bool ReadingOrder(const CellDigit& a, const CellDigit& b) {
   if (a.row != b.row) return a.row < b.row;
   if (a.col != b.col) return a.col < b.col;
   return a.digit < b.digit;
 }
 
-std::string CellDigitText(const TCellDigit& cd, char sign) {
+std::string CellDigitText(const CellDigit& cd, char sign) {
   return core::CellName(cd.col, cd.row) + sign + static_cast<char>('0' + cd.digit);
 }
 
 }  // namespace
 
-std::string THintChange::Text() const {
+std::string HintChange::Text() const {
   std::string text;
-  const auto add = [&](const std::vector<TCellDigit>& list, char sign) {
-    for (const TCellDigit& cd : list) {
+  const auto add = [&](const std::vector<CellDigit>& list, char sign) {
+    for (const CellDigit& cd : list) {
       if (!text.empty()) text += ' ';
       text += CellDigitText(cd, sign);
     }
@@ -39,12 +39,12 @@ std::string THintChange::Text() const {
   return text;
 }
 
-THintChange DiffBoards(const TBoard& before, const TBoard& after) {
-  THintChange change;
+HintChange DiffBoards(const Board& before, const Board& after) {
+  HintChange change;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const core::TCell& was = before.at(c, r);
-      const core::TCell& now = after.at(c, r);
+      const core::Cell& was = before.at(c, r);
+      const core::Cell& now = after.at(c, r);
       if (now[kDigit] != was[kDigit]) {
         if (now[kDigit] != 0) change.placed.push_back({c, r, now[kDigit]});
         continue;
@@ -66,11 +66,11 @@ int GoOnView::ShowMessageBox(const std::string& text, core::MsgKind, unsigned bu
   return (buttons & core::kButtonsYesNo) != 0 ? core::kResultYes : core::kResultOk;
 }
 
-TWalkResult WalkHints(Game& game, GoOnView& view,
-                      const std::function<void(const TWalkStep&)>& onStep) {
-  TWalkResult walk;
+WalkResult WalkHints(Game& game, GoOnView& view,
+                      const std::function<void(const WalkStep&)>& onStep) {
+  WalkResult walk;
   for (int n = 0; n < kMaxWalkSteps && core::CountDigits(game.Puzzle().board) < 81; ++n) {
-    TWalkStep step;
+    WalkStep step;
     step.before = game.Puzzle().board;
     view.stages.clear();
     game.HintSearch();

@@ -17,25 +17,25 @@
 
 namespace zentaro::app {
 
-struct TCellDigit {
+struct CellDigit {
   int col = 0;  // 1..9
   int row = 0;  // 1..9
   int digit = 0;
-  bool operator==(const TCellDigit&) const = default;
+  bool operator==(const CellDigit&) const = default;
 };
 
 // What one hint did to the board: digits placed, and candidates taken out of
 // cells that stayed empty (the peers of a placed digit are not listed).
-struct THintChange {
-  std::vector<TCellDigit> placed;
-  std::vector<TCellDigit> eliminated;
+struct HintChange {
+  std::vector<CellDigit> placed;
+  std::vector<CellDigit> eliminated;
 
   bool Empty() const { return placed.empty() && eliminated.empty(); }
   // "C5=6" for a placement; "A7-8 C9-8" for eliminations, in reading order.
   std::string Text() const;
 };
 
-THintChange DiffBoards(const core::TBoard& before, const core::TBoard& after);
+HintChange DiffBoards(const core::Board& before, const core::Board& after);
 
 // Answers "Concrete &hint" and "&Do it !" to every stage, "C&urrent" to the
 // question which marks to use, Yes to every Yes/No box (the calculation of
@@ -52,7 +52,7 @@ class GoOnView : public View {
   void SetStatusText(int, const std::string&) override {}
   void SetCaption(const std::string&) override {}
   void SetCommandEnabled(Command, bool) override {}
-  void SetStepControls(const core::TStepControls&) override {}
+  void SetStepControls(const core::StepControls&) override {}
   void BlinkBookmarkButton() override {}
   void HideHintWindow() override {}
   int AskYesNoDlg(const std::string&, const std::string&, const std::string&, const std::string&,
@@ -66,11 +66,11 @@ class GoOnView : public View {
   }
   void SetHintHighlights(const hints::Highlights&, bool) override {}
   void SetBusyCursor(bool) override {}
-  void ShowWaitWindow(const TWaitWindow&) override {}
+  void ShowWaitWindow(const WaitWindow&) override {}
   void CloseWaitWindow() override {}
   void SetClockText(const std::string&) override {}
   void SetClockRunning(bool) override {}
-  int ShowSolvedReport(const TSolvedReport&) override { return core::kResultCancel; }
+  int ShowSolvedReport(const SolvedReport&) override { return core::kResultCancel; }
   void OpenDigitPopup(int, int, bool) override {}
   void OpenMarksPopup(int, int, const std::array<bool, 9>&) override {}
   void SetHighlightButtons(int) override {}
@@ -81,16 +81,16 @@ class GoOnView : public View {
   std::string DocumentsFolder() override { return {}; }
 };
 
-struct TWalkStep {
-  THintReport hint;
+struct WalkStep {
+  HintReport hint;
   std::string name;  // HintTechniqueName
-  THintChange change;
-  core::TBoard before{};
+  HintChange change;
+  core::Board before{};
   std::vector<hints::HintStage> stages;
 };
 
-struct TWalkResult {
-  std::vector<TWalkStep> steps;
+struct WalkResult {
+  std::vector<WalkStep> steps;
   bool solved = false;  // every cell filled; otherwise a hint found nothing or changed nothing
 };
 
@@ -98,7 +98,7 @@ struct TWalkResult {
 // full, no hint is found, or a hint leaves the board as it was (which ends
 // the walk rather than asking for the same hint for ever). onStep sees each
 // step as it is made.
-TWalkResult WalkHints(Game& game, GoOnView& view,
-                      const std::function<void(const TWalkStep&)>& onStep = {});
+WalkResult WalkHints(Game& game, GoOnView& view,
+                      const std::function<void(const WalkStep&)>& onStep = {});
 
 }  // namespace zentaro::app

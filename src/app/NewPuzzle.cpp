@@ -8,15 +8,15 @@ constexpr int kEasyClueSpread = 3;
 constexpr int kClueTarget = 27;
 }  // namespace
 
-bool LevelChoiceAcceptable(const TLevelChoice& choice) {
+bool LevelChoiceAcceptable(const LevelChoice& choice) {
   if (choice.anyLevel) return true;
   for (const bool level : choice.levels)
     if (level) return true;
   return false;
 }
 
-TGenerationAim DrawGenerationAim(const TLevelChoice& choice, core::Random& random) {
-  TGenerationAim aim;
+GenerationAim DrawGenerationAim(const LevelChoice& choice, core::Random& random) {
+  GenerationAim aim;
   // Without a wanted level the draw below would never end.
   const bool any = !LevelChoiceAcceptable(choice) || choice.anyLevel;
   for (int level = 1; level <= 5; ++level)

@@ -9,19 +9,19 @@
 namespace zentaro::app {
 
 // What the level dialog offers: "&Random level", or only the checked levels.
-struct TLevelChoice {
+struct LevelChoice {
   bool anyLevel = true;
   std::array<bool, 5> levels{true, true, true, true, true};  // levels 1..5
 
-  bool operator==(const TLevelChoice&) const = default;
+  bool operator==(const LevelChoice&) const = default;
 };
 
 // The dialog may close with OK only when some level can be made.
-bool LevelChoiceAcceptable(const TLevelChoice& choice);
+bool LevelChoiceAcceptable(const LevelChoice& choice);
 
 // The levels a generation accepts and the clue target it aims at.
-struct TGenerationAim {
-  solver::TWantedLevels wanted{};
+struct GenerationAim {
+  solver::WantedLevels wanted{};
   int aimedLevel = 0;
   int targetClues = 0;
 };
@@ -30,7 +30,7 @@ struct TGenerationAim {
 // clues, so an aim of level 1 keeps 30 to 32 of them and takes level 1 only;
 // any other aim takes every chosen level at 27 clues at most. A choice with no
 // level checked counts as "&Random level".
-TGenerationAim DrawGenerationAim(const TLevelChoice& choice, core::Random& random);
+GenerationAim DrawGenerationAim(const LevelChoice& choice, core::Random& random);
 
 // While a generation runs, the window keeps each top-level menu item's state
 // in its Tag (1 when visible, plus 200 when enabled) and each speed button's

@@ -16,7 +16,7 @@ namespace zentaro::app {
 
 // The small progress window (the generator's, reused) that a hint search shows
 // while it tries the slower techniques.
-struct TWaitWindow {
+struct WaitWindow {
   std::string caption;
   std::string line1, line2;
   bool visible = false;
@@ -42,14 +42,14 @@ class View {
   virtual void SetCaption(const std::string& caption) = 0;
 
   virtual void SetCommandEnabled(Command command, bool enabled) = 0;
-  virtual void SetStepControls(const core::TStepControls& controls) = 0;
+  virtual void SetStepControls(const core::StepControls& controls) = 0;
   // Disables the go-to-bookmark button for a moment so that it blinks once.
   virtual void BlinkBookmarkButton() = 0;
 
   virtual void HideHintWindow() = 0;
 
   // --- hint requests -----------------------------------------------------------
-  // The three-button question (TYesNoDlg): caption, text and the captions of
+  // The three-button question (QuestionDialog): caption, text and the captions of
   // its buttons. Returns 6 (Yes) for the first, 7 (No) for the second and 2
   // for the third or for closing the dialog.
   virtual int AskYesNoDlg(const std::string& caption, const std::string& text,
@@ -68,14 +68,14 @@ class View {
   virtual void SetBusyCursor(bool busy) = 0;
   // Creates or updates the progress window, repaints it and lets the window
   // handle pending events; CloseWaitWindow frees it.
-  virtual void ShowWaitWindow(const TWaitWindow& window) = 0;
+  virtual void ShowWaitWindow(const WaitWindow& window) = 0;
   virtual void CloseWaitWindow() = 0;
 
   // --- new puzzles -------------------------------------------------------------
-  // The level dialog (TLoadRandom), opened with the choice last made: the
+  // The level dialog (LevelDialog), opened with the choice last made: the
   // choice it was closed with by OK, or nothing. It keeps itself open while
   // LevelChoiceAcceptable is false, with message 2323.
-  virtual std::optional<TLevelChoice> AskLevels(const TLevelChoice& /*current*/) {
+  virtual std::optional<LevelChoice> AskLevels(const LevelChoice& /*current*/) {
     return std::nullopt;
   }
   // Busy mode: the Cancel menu item is there only while a puzzle is
@@ -88,7 +88,7 @@ class View {
   // Starts or stops the one-second timer that calls Game::Timer1Timer.
   virtual void SetClockRunning(bool running) = 0;
   // The modal report; 1 (OK) for "&New puzzle", 2 for "&Close" or Escape.
-  virtual int ShowSolvedReport(const TSolvedReport& report) = 0;
+  virtual int ShowSolvedReport(const SolvedReport& report) = 0;
 
   // The board's two pop-ups, opened at the lower-right corner of the cell
   // (1-based column and row); their items call back into Game.

@@ -30,7 +30,7 @@ int RunConvert(std::span<const std::string_view> args, CommandContext& ctx) {
   const PuzzleList list = CollectPuzzles(operand, *content, ctx.err);
 
   if (target == "line") {
-    for (const core::TDigitGrid& puzzle : list.puzzles) {
+    for (const core::DigitGrid& puzzle : list.puzzles) {
       ctx.out.Append(core::GridToLine(puzzle, '.'));
       ctx.out.Append('\n');
     }
@@ -45,8 +45,8 @@ int RunConvert(std::span<const std::string_view> args, CommandContext& ctx) {
                             " puzzles; --to sdk needs exactly one");
     return kExitBadInput;
   }
-  const core::TDigitGrid& clues = list.puzzles.front();
-  core::TBoard board;
+  const core::DigitGrid& clues = list.puzzles.front();
+  core::Board board;
   core::LoadDigits(clues, board);
   ctx.out.Append(files::FormatSdk(board, clues, true, true));
   return list.clean ? kExitOk : kExitBadInput;

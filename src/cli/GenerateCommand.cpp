@@ -20,8 +20,8 @@ namespace {
 constexpr int kBarWidth = 30;
 
 // "any", or levels 1..5 separated by commas.
-std::optional<app::TLevelChoice> ParseLevels(std::string_view text, std::FILE* err) {
-  app::TLevelChoice choice;
+std::optional<app::LevelChoice> ParseLevels(std::string_view text, std::FILE* err) {
+  app::LevelChoice choice;
   if (text == "any") return choice;
   choice.anyLevel = false;
   choice.levels.fill(false);
@@ -78,7 +78,7 @@ int RunGenerate(std::span<const std::string_view> args, CommandContext& ctx) {
     return kExitUsage;
   }
 
-  std::optional<app::TLevelChoice> choice;
+  std::optional<app::LevelChoice> choice;
   std::optional<int> count;
   core::Random random = core::Random::FromClock();
   for (const auto& [name, value] : parsed.options) {
@@ -104,17 +104,17 @@ int RunGenerate(std::span<const std::string_view> args, CommandContext& ctx) {
   for (int made = 1; made <= *count; ++made) {
     const auto start = std::chrono::steady_clock::now();
     // Each puzzle aims anew, as the "New puzzle..." command does.
-    const app::TGenerationAim aim = app::DrawGenerationAim(*choice, random);
+    const app::GenerationAim aim = app::DrawGenerationAim(*choice, random);
     int candidates = 0;
-    const auto rate = [&](const core::TDigitGrid& grid) {
+    const auto rate = [&](const core::DigitGrid& grid) {
       ++candidates;
       std::uint16_t flags = 0;
       return rating::RatePuzzle(grid, true, flags, random);
     };
-    core::TBoard board{};
-    core::TDigitGrid clues{}, digits{}, solution{};
-    solver::TGenerationState state{board, clues, digits, solution};
-    solver::TGenerationProgress noWindow;
+    core::Board board{};
+    core::DigitGrid clues{}, digits{}, solution{};
+    solver::GenerationState state{board, clues, digits, solution};
+    solver::GenerationProgress noWindow;
     int level = 0;
     solver::GeneratePuzzle(aim.wanted, aim.targetClues, level, state, rate, random, noWindow);
 

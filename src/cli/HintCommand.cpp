@@ -26,8 +26,8 @@ constexpr std::string_view kColour = "\x1b[94m";
 constexpr std::string_view kReset = "\x1b[0m";
 
 struct Position {
-  core::TDigitGrid clues{};
-  std::optional<core::TBoard> state;  // digits and pencil marks beyond the clues
+  core::DigitGrid clues{};
+  std::optional<core::Board> state;  // digits and pencil marks beyond the clues
   bool marksReduced = false;
 };
 
@@ -36,7 +36,7 @@ struct Position {
 std::vector<Position> CollectPositions(std::string_view operand, std::string_view content,
                                        std::FILE* err, bool& clean) {
   std::vector<Position> positions;
-  const files::TPuzzleRead read = files::ReadPuzzle(DisplayName(operand), content);
+  const files::PuzzleRead read = files::ReadPuzzle(DisplayName(operand), content);
   if (read.ok() && read.shape != files::FileShape::Line81) {
     Position p;
     p.clues = read.clues;
@@ -47,12 +47,12 @@ std::vector<Position> CollectPositions(std::string_view operand, std::string_vie
   }
   const PuzzleList list = CollectPuzzles(operand, content, err);
   clean = list.clean;
-  for (const core::TDigitGrid& grid : list.puzzles)
+  for (const core::DigitGrid& grid : list.puzzles)
     positions.push_back({grid, std::nullopt, false});
   return positions;
 }
 
-int RateInteractively(const core::TDigitGrid& grid) {
+int RateInteractively(const core::DigitGrid& grid) {
   core::Random random;
   std::uint16_t flags = 0;
   return rating::RatePuzzle(grid, false, flags, random);
@@ -63,7 +63,7 @@ void Load(app::Game& game, const Position& p) {
   game.LoadPosition(p.clues, p.state ? &*p.state : nullptr, p.marksReduced);
 }
 
-std::string PositionLine(const core::TBoard& board) {
+std::string PositionLine(const core::Board& board) {
   return core::GridToLine(core::ExtractDigits(board));
 }
 
@@ -97,7 +97,7 @@ void AppendItem(std::string& list, const std::string& item) {
   list += item;
 }
 
-std::string CellList(const hints::Highlights& layer, bool (*pick)(const hints::TCellHighlight&)) {
+std::string CellList(const hints::Highlights& layer, bool (*pick)(const hints::CellHighlight&)) {
   std::string text;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
@@ -106,11 +106,11 @@ std::string CellList(const hints::Highlights& layer, bool (*pick)(const hints::T
 }
 
 // The marks a stage picks out among those the board shows.
-std::string MarkList(const hints::Highlights& layer, const core::TBoard& board, bool eliminated) {
+std::string MarkList(const hints::Highlights& layer, const core::Board& board, bool eliminated) {
   std::string text;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
-      const hints::TCellHighlight& h = layer.at(c, r);
+      const hints::CellHighlight& h = layer.at(c, r);
       if (!h.hasMarkInfo || board.at(c, r)[core::kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {
         if (board.at(c, r)[d] <= 0) continue;
@@ -123,7 +123,7 @@ std::string MarkList(const hints::Highlights& layer, const core::TBoard& board, 
   return text;
 }
 
-void PrintStage(OutputBuffer& out, const hints::HintStage& stage, const core::TBoard& board,
+void PrintStage(OutputBuffer& out, const hints::HintStage& stage, const core::Board& board,
                 bool ansi) {
   switch (stage.kind) {
     case hints::StageKind::General:
@@ -149,9 +149,9 @@ void PrintStage(OutputBuffer& out, const hints::HintStage& stage, const core::TB
     out.Append('\n');
   };
   item("Highlighted cells: ",
-       CellList(stage.highlights, [](const hints::TCellHighlight& h) { return h.highlight; }));
+       CellList(stage.highlights, [](const hints::CellHighlight& h) { return h.highlight; }));
   item("Selected cell: ",
-       CellList(stage.highlights, [](const hints::TCellHighlight& h) { return h.selected; }));
+       CellList(stage.highlights, [](const hints::CellHighlight& h) { return h.selected; }));
   item("Marks to keep: ", MarkList(stage.highlights, board, false));
   item("Marks to remove: ", MarkList(stage.highlights, board, true));
 }
@@ -171,7 +171,7 @@ void PrintMessage(OutputBuffer& out, const std::string& message) {
 
 void ShowHint(app::Game& game, app::GoOnView& view, OutputBuffer& out, bool ansi) {
   game.HintSearch();
-  const app::THintReport& hint = game.Hint().last;
+  const app::HintReport& hint = game.Hint().last;
   for (const std::string& message : view.messages) PrintMessage(out, message);
   if (hint.technique == app::HintTechnique::None) {
     out.Append("Position: ");
@@ -183,7 +183,7 @@ void ShowHint(app::Game& game, app::GoOnView& view, OutputBuffer& out, bool ansi
   out.Append(app::HintTechniqueName(hint.technique, hint.result));
   out.Append('\n');
   // The board as it stood while the stages were shown.
-  const core::TBoard& shown = hint.applied ? hint.beforeApply : game.Puzzle().board;
+  const core::Board& shown = hint.applied ? hint.beforeApply : game.Puzzle().board;
   for (const hints::HintStage& stage : view.stages) PrintStage(out, stage, shown, ansi);
   if (hint.applied) {
     out.Append("Do it: ");
@@ -196,7 +196,7 @@ void ShowHint(app::Game& game, app::GoOnView& view, OutputBuffer& out, bool ansi
 }
 
 void Walk(app::Game& game, app::GoOnView& view, OutputBuffer& out) {
-  const app::TWalkResult walk = app::WalkHints(game, view, [&](const app::TWalkStep& step) {
+  const app::WalkResult walk = app::WalkHints(game, view, [&](const app::WalkStep& step) {
     out.Append(step.name);
     out.Append('\t');
     out.Append(step.change.Text());

@@ -54,12 +54,12 @@ std::optional<std::string> ReadInput(std::string_view operand, std::FILE* err) {
   return content;
 }
 
-std::optional<core::TDigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem) {
+std::optional<core::DigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem) {
   if (line.size() != 81) {
     problem = "expected 81 characters, found " + std::to_string(line.size());
     return std::nullopt;
   }
-  core::TDigitGrid grid{};
+  core::DigitGrid grid{};
   for (std::size_t i = 0; i < 81; ++i) {
     const char ch = line[i];
     if (ch >= '1' && ch <= '9') {
@@ -76,7 +76,7 @@ PuzzleList CollectPuzzles(std::string_view operand, std::string_view content, st
   PuzzleList list;
   const std::string name = DisplayName(operand);
 
-  const files::TPuzzleRead read = files::ReadPuzzle(name, content);
+  const files::PuzzleRead read = files::ReadPuzzle(name, content);
   if (read.ok() && read.shape != files::FileShape::Line81) {
     list.puzzles.push_back(read.clues);
     return list;

@@ -22,7 +22,7 @@ std::string DisplayName(std::string_view operand);
 // 81-character lines. Every line that is not a puzzle is reported on err as
 // "NAME:LINE: ..." and skipped; the result then has clean == false.
 struct PuzzleList {
-  std::vector<core::TDigitGrid> puzzles;
+  std::vector<core::DigitGrid> puzzles;
   bool clean = true;
 };
 PuzzleList CollectPuzzles(std::string_view operand, std::string_view content, std::FILE* err);
@@ -42,13 +42,13 @@ bool ForEachPuzzle(const std::vector<std::string_view>& operands, std::FILE* err
     }
     const PuzzleList list = CollectPuzzles(operand, *content, err);
     if (!list.clean) clean = false;
-    for (const core::TDigitGrid& puzzle : list.puzzles) onPuzzle(puzzle);
+    for (const core::DigitGrid& puzzle : list.puzzles) onPuzzle(puzzle);
   }
   return clean;
 }
 
 // Parses one 81-character line: '1'..'9' a digit, '.' or '0' an empty cell.
 // On failure returns nothing and says why in problem.
-std::optional<core::TDigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem);
+std::optional<core::DigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem);
 
 }  // namespace zentaro::cli

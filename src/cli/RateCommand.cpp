@@ -50,7 +50,7 @@ int RunRate(std::span<const std::string_view> args, CommandContext& ctx) {
     return kExitUsage;
   }
 
-  const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::TDigitGrid& puzzle) {
+  const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::DigitGrid& puzzle) {
     std::uint16_t flags = 0;
     const int level = rating::RatePuzzle(puzzle, forGenerator, flags, random);
     char hex[8];

@@ -22,9 +22,9 @@ int SolveAll(std::string_view command, std::span<const std::string_view> args, C
   // One solver for the whole run: its node pool is sized by the first puzzle
   // and reused by every other one.
   solver::DlxSolver solver;
-  core::TDigitGrid solution{};
+  core::DigitGrid solution{};
   bool unique = false;
-  const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::TDigitGrid& puzzle) {
+  const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::DigitGrid& puzzle) {
     const int count = solver::SolveAndCount(solver, puzzle, solution, unique);
     ctx.out.Append(static_cast<char>('0' + count));
     if (report == Report::CountAndSolution) {

@@ -2,7 +2,7 @@
 
 namespace zentaro::core {
 
-TBlockBounds BoundsOfBlock(int block) {
+BlockBounds BoundsOfBlock(int block) {
   const int col = 3 * (block % 3);
   const int row = 3 * (block / 3);
   return {col, col + 2, row, row + 2};
@@ -13,17 +13,17 @@ int TransposedBlock(int block) {
   return 3 * (block % 3) + block / 3;
 }
 
-void TransposeBoard(TBoard& board) {
+void TransposeBoard(Board& board) {
   for (int c = 1; c <= 9; ++c)
     for (int r = c + 1; r <= 9; ++r) std::swap(board.at(c, r), board.at(r, c));
 }
 
-bool CanPlace(const TBoard& board, int digit, int col, int row) {
+bool CanPlace(const Board& board, int digit, int col, int row) {
   for (int i = 1; i <= 9; ++i) {
     if (board.at(col, i)[kDigit] == digit) return false;
     if (board.at(i, row)[kDigit] == digit) return false;
   }
-  const TBlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
       if (board.at(c + 1, r + 1)[kDigit] == digit) return false;
@@ -32,7 +32,7 @@ bool CanPlace(const TBoard& board, int digit, int col, int row) {
 
 namespace {
 
-void TakeCandidate(TCell& cell, int digit) {
+void TakeCandidate(Cell& cell, int digit) {
   if (cell[kDigit] == 0 && cell[digit] > 0) {
     cell[digit] = 0;
     --cell[kCount];
@@ -41,27 +41,27 @@ void TakeCandidate(TCell& cell, int digit) {
 
 }  // namespace
 
-void RemoveFromPeers(TBoard& board, int col0, int row0) {
+void RemoveFromPeers(Board& board, int col0, int row0) {
   const int d = board.cells[col0][row0][kDigit];
   if (d <= 0 || d > 9) return;
   for (int r = 0; r < 9; ++r) TakeCandidate(board.cells[col0][r], d);
   for (int c = 0; c < 9; ++c) TakeCandidate(board.cells[c][row0], d);
-  const TBlockBounds b = BoundsOfBlock(BlockOf(col0 + 1, row0 + 1));
+  const BlockBounds b = BoundsOfBlock(BlockOf(col0 + 1, row0 + 1));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r) TakeCandidate(board.cells[c][r], d);
 }
 
-void FillCell(TBoard& board, int col, int row, int digit) {
-  TCell& cell = board.at(col, row);
+void FillCell(Board& board, int col, int row, int digit) {
+  Cell& cell = board.at(col, row);
   cell.fill(0);
   cell[kDigit] = digit;
   RemoveFromPeers(board, col - 1, row - 1);
 }
 
-void BuildFromDigitsPlain(const TDigitGrid& digits, TBoard& board) {
+void BuildFromDigitsPlain(const DigitGrid& digits, Board& board) {
   for (int r = 0; r < 9; ++r) {
     for (int c = 0; c < 9; ++c) {
-      TCell& cell = board.cells[c][r];
+      Cell& cell = board.cells[c][r];
       const int g = digits[9 * r + c];
       if (g != 0) {
         cell[kDigit] = g;
@@ -77,8 +77,8 @@ void BuildFromDigitsPlain(const TDigitGrid& digits, TBoard& board) {
       if (board.cells[c][r][kDigit] != 0) RemoveFromPeers(board, c, r);
 }
 
-int BuildFromDigits(const TDigitGrid& digits, TBoard& board, TUnitCountTable& blockCounts,
-                    TUnitCountTable& rowCounts, TUnitCountTable& colCounts) {
+int BuildFromDigits(const DigitGrid& digits, Board& board, UnitCountTable& blockCounts,
+                    UnitCountTable& rowCounts, UnitCountTable& colCounts) {
   BuildFromDigitsPlain(digits, board);
   blockCounts.fill(0);
   rowCounts.fill(0);
@@ -86,7 +86,7 @@ int BuildFromDigits(const TDigitGrid& digits, TBoard& board, TUnitCountTable& bl
   int total = 0;
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      const TCell& cell = board.at(c, r);
+      const Cell& cell = board.at(c, r);
       if (cell[kDigit] != 0) continue;
       total += cell[kCount];
       const int b = BlockOf(c, r);
@@ -101,9 +101,9 @@ int BuildFromDigits(const TDigitGrid& digits, TBoard& board, TUnitCountTable& bl
   return total;
 }
 
-void RestoreCandidateInPeers(TBoard& board, int digit, int row, int col) {
+void RestoreCandidateInPeers(Board& board, int digit, int row, int col) {
   auto give = [&](int c, int r) {
-    TCell& cell = board.at(c, r);
+    Cell& cell = board.at(c, r);
     if (cell[kDigit] == 0 && cell[digit] == 0 && CanPlace(board, digit, c, r)) {
       cell[digit] = 1;
       ++cell[kCount];
@@ -111,13 +111,13 @@ void RestoreCandidateInPeers(TBoard& board, int digit, int row, int col) {
   };
   for (int c = 1; c <= 9; ++c) give(c, row);
   for (int r = 1; r <= 9; ++r) give(col, r);
-  const TBlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r) give(c + 1, r + 1);
 }
 
-void RecomputeCellCandidates(TBoard& board, int col, int row) {
-  TCell& cell = board.at(col, row);
+void RecomputeCellCandidates(Board& board, int col, int row) {
+  Cell& cell = board.at(col, row);
   for (int d = 1; d <= 9; ++d) cell[d] = 1;
   auto drop = [&](int c, int r) {
     if (c == col && r == row) return;
@@ -126,7 +126,7 @@ void RecomputeCellCandidates(TBoard& board, int col, int row) {
   };
   for (int r = 1; r <= 9; ++r) drop(col, r);
   for (int c = 1; c <= 9; ++c) drop(c, row);
-  const TBlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r) drop(c + 1, r + 1);
   int n = 0;
@@ -135,40 +135,40 @@ void RecomputeCellCandidates(TBoard& board, int col, int row) {
   cell[kCount] = n;
 }
 
-void ExtractDigits(const TBoard& board, TDigitGrid& digits) {
+void ExtractDigits(const Board& board, DigitGrid& digits) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
       digits[GridIndex(c, r)] = static_cast<std::uint8_t>(board.at(c, r)[kDigit]);
 }
 
-TDigitGrid ExtractDigits(const TBoard& board) {
-  TDigitGrid g{};
+DigitGrid ExtractDigits(const Board& board) {
+  DigitGrid g{};
   ExtractDigits(board, g);
   return g;
 }
 
-void LoadDigits(const TDigitGrid& digits, TBoard& board) {
+void LoadDigits(const DigitGrid& digits, Board& board) {
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      TCell& cell = board.at(c, r);
+      Cell& cell = board.at(c, r);
       cell.fill(0);
       cell[kDigit] = digits[GridIndex(c, r)];
     }
   }
 }
 
-void ClearEmptyCellMarks(TBoard& board) {
+void ClearEmptyCellMarks(Board& board) {
   for (auto& column : board.cells)
-    for (TCell& cell : column)
+    for (Cell& cell : column)
       if (cell[kDigit] == 0)
         for (int i = 1; i <= kCount; ++i) cell[i] = 0;
 }
 
-bool CheckMarks(const TBoard& board, bool& any) {
+bool CheckMarks(const Board& board, bool& any) {
   bool complete = true;
   any = false;
   for (const auto& column : board.cells) {
-    for (const TCell& cell : column) {
+    for (const Cell& cell : column) {
       if (cell[kDigit] != 0) continue;
       if (cell[kCount] > 0)
         any = true;
@@ -179,11 +179,11 @@ bool CheckMarks(const TBoard& board, bool& any) {
   return complete;
 }
 
-bool BoardsEqual(const TBoard& a, const TBoard& b) {
+bool BoardsEqual(const Board& a, const Board& b) {
   for (int c = 0; c < 9; ++c) {
     for (int r = 0; r < 9; ++r) {
-      const TCell& x = a.cells[c][r];
-      const TCell& y = b.cells[c][r];
+      const Cell& x = a.cells[c][r];
+      const Cell& y = b.cells[c][r];
       if (x[kDigit] != y[kDigit]) return false;
       if (x[kDigit] != 0) continue;
       for (int i = 1; i <= kCount; ++i)
@@ -193,24 +193,24 @@ bool BoardsEqual(const TBoard& a, const TBoard& b) {
   return true;
 }
 
-bool MatchesSolution(const TBoard& board, const TDigitGrid& solution) {
+bool MatchesSolution(const Board& board, const DigitGrid& solution) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
       if (board.at(c, r)[kDigit] != solution[GridIndex(c, r)]) return false;
   return true;
 }
 
-int CountFilled(const TDigitGrid& digits) {
+int CountFilled(const DigitGrid& digits) {
   int n = 0;
   for (auto d : digits)
     if (d != 0) ++n;
   return n;
 }
 
-int CountDigits(const TBoard& board) {
+int CountDigits(const Board& board) {
   int n = 0;
   for (const auto& column : board.cells)
-    for (const TCell& cell : column)
+    for (const Cell& cell : column)
       if (cell[kDigit] > 0) ++n;
   return n;
 }
@@ -226,7 +226,7 @@ std::string CellName(int col, int row) {
   return name;
 }
 
-std::string GridToLine(const TDigitGrid& grid, char empty) {
+std::string GridToLine(const DigitGrid& grid, char empty) {
   std::string s(81, empty);
   for (int i = 0; i < 81; ++i)
     if (grid[i] != 0) s[i] = static_cast<char>('0' + grid[i]);

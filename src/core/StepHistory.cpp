@@ -4,27 +4,27 @@
 
 namespace zentaro::core {
 
-std::string StepHistory::EncodeBoard(const TBoard& board) {
+std::string StepHistory::EncodeBoard(const Board& board) {
   std::string s;
   s.reserve(kStepChars);
   for (const auto& column : board.cells)
-    for (const TCell& cell : column)
+    for (const Cell& cell : column)
       for (std::int32_t v : cell) s.push_back(static_cast<char>(49 + v));
   return s;
 }
 
-bool StepHistory::DecodeBoard(std::string_view text, TBoard& board) {
+bool StepHistory::DecodeBoard(std::string_view text, Board& board) {
   if (text.size() < kBoardChars) return false;
   std::size_t i = 0;
   for (auto& column : board.cells)
-    for (TCell& cell : column)
+    for (Cell& cell : column)
       for (std::int32_t& v : cell) v = static_cast<unsigned char>(text[i++]) - 49;
   return true;
 }
 
-int StepHistory::AddStep(const TBoard& /*oldBoard*/, const TBoard& newBoard, bool /*oldAsk*/,
+int StepHistory::AddStep(const Board& /*oldBoard*/, const Board& newBoard, bool /*oldAsk*/,
                          bool newAsk, bool /*oldReduced*/, bool newReduced,
-                         const TBoard& computed) {
+                         const Board& computed) {
   std::string a = EncodeBoard(newBoard);
   a.push_back(newAsk ? '1' : '0');
   a.push_back(newReduced ? '1' : '0');
@@ -56,7 +56,7 @@ void StepHistory::Append(std::string boardStep, std::string computedStep) {
   }
 }
 
-bool StepHistory::GoToStep(int n, TStepState& state) {
+bool StepHistory::GoToStep(int n, StepState& state) {
   if (n < 0 || n >= Count()) return false;
   const std::string& a = boards_[n];
   if (!DecodeBoard(a, state.board) || !DecodeBoard(computed_[n], state.computed)) return false;
@@ -83,9 +83,9 @@ void StepHistory::Clear() {
   bookmark_ = -1;
 }
 
-TStepControls StepHistory::Controls() const {
+StepControls StepHistory::Controls() const {
   const int count = Count();
-  TStepControls c;
+  StepControls c;
   c.undo = count > 0 && current_ >= 1;
   c.redo = count > 0 && count - 1 > current_;
   c.setBookmark = count > 0;

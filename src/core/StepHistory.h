@@ -9,21 +9,21 @@
 namespace zentaro::core {
 
 // Enabled state of the step controls (buttons and their menu items).
-struct TStepControls {
+struct StepControls {
   bool undo = false;         // UndoBut, Undoonestep1, MoveFirstBut, Gotofirststep1
   bool redo = false;         // RedoBut, Redostep1, MoveLastBut, Gotolaststep1
   bool setBookmark = false;  // SetBookmarkBut, Setbookmark1
   bool goBookmark = false;   // GoBookmarkBut, Gotobookmark1
-  bool operator==(const TStepControls&) const = default;
+  bool operator==(const StepControls&) const = default;
 };
 
 // What a step holds: the board with the two pencil-mark flags, and the
 // candidates computed from the digits.
-struct TStepState {
-  TBoard board{};
+struct StepState {
+  Board board{};
   bool askMarksSource = true;
   bool marksReduced = false;
-  TBoard computed{};
+  Board computed{};
 };
 
 // Every change of the board is kept as a full snapshot, so moving to any step
@@ -35,19 +35,19 @@ class StepHistory {
   static constexpr std::size_t kBoardChars = 891;
   static constexpr std::size_t kStepChars = 893;
 
-  static std::string EncodeBoard(const TBoard& board);
+  static std::string EncodeBoard(const Board& board);
   // Reads the first 891 characters; false (board untouched) when fewer are given.
-  static bool DecodeBoard(std::string_view text, TBoard& board);
+  static bool DecodeBoard(std::string_view text, Board& board);
 
   // Records the new state; the old values are accepted for the callers'
   // symmetry and not used. When the new state equals the next recorded step
   // the history just moves onto it. Returns the index of the current step.
-  int AddStep(const TBoard& oldBoard, const TBoard& newBoard, bool oldAsk, bool newAsk,
-              bool oldReduced, bool newReduced, const TBoard& computed);
+  int AddStep(const Board& oldBoard, const Board& newBoard, bool oldAsk, bool newAsk,
+              bool oldReduced, bool newReduced, const Board& computed);
 
   // Makes step n current and gives back its state; false (nothing changed)
   // for an index outside the history.
-  bool GoToStep(int n, TStepState& state);
+  bool GoToStep(int n, StepState& state);
 
   // Drops every step from index on; a bookmark among them goes too.
   void TruncateSteps(int index);
@@ -63,7 +63,7 @@ class StepHistory {
   bool BookmarkMoveNeedsConsent() const { return bookmark_ >= 0 && bookmark_ != current_; }
   void SetBookmarkHere() { bookmark_ = current_; }
 
-  TStepControls Controls() const;
+  StepControls Controls() const;
 
   const std::string& BoardStep(int n) const { return boards_.at(n); }
   const std::string& ComputedStep(int n) const { return computed_.at(n); }

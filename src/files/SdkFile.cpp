@@ -32,8 +32,8 @@ int FindHeader(const std::vector<std::string_view>& lines, std::string_view head
   return -1;
 }
 
-core::TDigitGrid GridFromLines(const std::vector<std::string_view>& lines, std::size_t first) {
-  core::TDigitGrid grid{};
+core::DigitGrid GridFromLines(const std::vector<std::string_view>& lines, std::size_t first) {
+  core::DigitGrid grid{};
   for (int r = 0; r < 9; ++r) {
     const std::string_view line = lines[first + r];
     const std::size_t width = line.size() < 9 ? line.size() : 9;
@@ -54,11 +54,11 @@ int FindNineLineBlock(const std::vector<std::string_view>& lines) {
 // The state section is only trusted when it is exactly what the writer
 // produces and keeps every clue; anything else is dropped so that a damaged
 // file still opens as the bare puzzle.
-std::optional<core::TDigitGrid> ParseState(const std::vector<std::string_view>& lines,
-                                           const core::TDigitGrid& clues) {
+std::optional<core::DigitGrid> ParseState(const std::vector<std::string_view>& lines,
+                                           const core::DigitGrid& clues) {
   const int header = FindHeader(lines, "[State]");
   if (header < 0 || lines.size() - static_cast<std::size_t>(header) - 1 < 9) return std::nullopt;
-  core::TDigitGrid state{};
+  core::DigitGrid state{};
   for (int r = 0; r < 9; ++r) {
     const std::string_view line = lines[header + 1 + r];
     if (line.size() != 9) return std::nullopt;
@@ -85,11 +85,11 @@ std::optional<std::uint16_t> ParseMarkField(std::string_view field) {
   return bits;
 }
 
-std::optional<TMarkGrid> ParseMarks(const std::vector<std::string_view>& lines,
-                                    const core::TDigitGrid& digits) {
+std::optional<MarkGrid> ParseMarks(const std::vector<std::string_view>& lines,
+                                    const core::DigitGrid& digits) {
   const int header = FindHeader(lines, "[PencilMarks]");
   if (header < 0 || lines.size() - static_cast<std::size_t>(header) - 1 < 9) return std::nullopt;
-  TMarkGrid marks{};
+  MarkGrid marks{};
   for (int r = 0; r < 9; ++r) {
     std::string_view rest = lines[header + 1 + r];
     for (int c = 0; c < 9; ++c) {
@@ -106,8 +106,8 @@ std::optional<TMarkGrid> ParseMarks(const std::vector<std::string_view>& lines,
   return marks;
 }
 
-TPuzzleRead Failed(std::string_view fileName, ReadFailure failure) {
-  TPuzzleRead read;
+PuzzleRead Failed(std::string_view fileName, ReadFailure failure) {
+  PuzzleRead read;
   read.fileName = std::string(fileName);
   read.failure = failure;
   return read;
@@ -139,11 +139,11 @@ bool HasSdkExtension(std::string_view fileName) {
   return dot != std::string_view::npos && EqualsNoCase(base.substr(dot), ".sdk");
 }
 
-std::string FormatMarksLine(const core::TBoard& board, int row) {
+std::string FormatMarksLine(const core::Board& board, int row) {
   std::string line;
   for (int col = 1; col <= 9; ++col) {
     if (col > 1) line += ',';
-    const core::TCell& cell = board.at(col, row);
+    const core::Cell& cell = board.at(col, row);
     if (cell[core::kDigit] != 0) continue;
     for (int d = 1; d <= 9; ++d)
       if (cell[d] > 0) line += static_cast<char>('0' + d);
@@ -151,7 +151,7 @@ std::string FormatMarksLine(const core::TBoard& board, int row) {
   return line;
 }
 
-std::string FormatSdk(const core::TBoard& board, const core::TDigitGrid& clues, bool includeState,
+std::string FormatSdk(const core::Board& board, const core::DigitGrid& clues, bool includeState,
                       bool includeMarks) {
   auto digitChar = [&](int col, int row) {
     const int d = board.at(col, row)[core::kDigit];
@@ -224,7 +224,7 @@ bool WriteTextFile(const fs::path& path, std::string_view text) {
   return true;
 }
 
-bool WritePuzzleFile(const fs::path& path, const core::TBoard& board, const core::TDigitGrid& clues,
+bool WritePuzzleFile(const fs::path& path, const core::Board& board, const core::DigitGrid& clues,
                      bool includeState, bool includeMarks) {
   return WriteTextFile(path, FormatSdk(board, clues, includeState, includeMarks));
 }
@@ -243,7 +243,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
-TPuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content) {
+PuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content) {
   if (content.size() > kMaxPuzzleFileSize) return Failed(fileName, ReadFailure::UnknownFormat);
   // Editors that save "UTF-8 with signature" put three bytes before the first
   // line; without stripping them an 81-character first line would measure 84.
@@ -252,7 +252,7 @@ TPuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content) {
   const std::vector<std::string_view> lines = SplitLines(content);
   if (lines.empty()) return Failed(fileName, ReadFailure::UnknownFormat);
 
-  TPuzzleRead read;
+  PuzzleRead read;
   read.fileName = std::string(fileName);
 
   const int puzzleHeader = HasSdkExtension(fileName) ? FindHeader(lines, "[Puzzle]") : -1;
@@ -282,7 +282,7 @@ TPuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content) {
   return Failed(fileName, ReadFailure::UnknownFormat);
 }
 
-TPuzzleRead ReadPuzzle(const fs::path& path) {
+PuzzleRead ReadPuzzle(const fs::path& path) {
   const std::string name = path.string();
   std::error_code ec;
   if (fs::is_directory(path, ec)) return Failed(name, ReadFailure::ReadError);
@@ -299,14 +299,14 @@ TPuzzleRead ReadPuzzle(const fs::path& path) {
   return ReadPuzzle(name, content);
 }
 
-core::TBoard RestoredBoard(const TPuzzleRead& read) {
-  const core::TDigitGrid& digits = read.state ? *read.state : read.clues;
-  core::TBoard board;
+core::Board RestoredBoard(const PuzzleRead& read) {
+  const core::DigitGrid& digits = read.state ? *read.state : read.clues;
+  core::Board board;
   core::LoadDigits(digits, board);
   if (!read.marks) return board;
   for (int row = 1; row <= 9; ++row)
     for (int col = 1; col <= 9; ++col) {
-      core::TCell& cell = board.at(col, row);
+      core::Cell& cell = board.at(col, row);
       const std::uint16_t bits = (*read.marks)[core::GridIndex(col, row)];
       if (cell[core::kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {

@@ -26,9 +26,9 @@ inline constexpr std::string_view kWebAddress = "https://zentaro.example.org";
 // loaded into memory.
 inline constexpr std::size_t kMaxPuzzleFileSize = 1024 * 1024;
 
-// Pencil marks of the 81 cells, row-major like TDigitGrid; bit d (1..9) set
+// Pencil marks of the 81 cells, row-major like DigitGrid; bit d (1..9) set
 // when digit d is marked.
-using TMarkGrid = std::array<std::uint16_t, 81>;
+using MarkGrid = std::array<std::uint16_t, 81>;
 
 // ---------------------------------------------------------------------------
 // Writing
@@ -37,12 +37,12 @@ using TMarkGrid = std::array<std::uint16_t, 81>;
 // digit of every cell with a non-zero clue; "[State]" follows when
 // includeState is set and some non-clue cell holds a digit; "[PencilMarks]"
 // follows when includeMarks is set and some empty cell carries a mark.
-std::string FormatSdk(const core::TBoard& board, const core::TDigitGrid& clues, bool includeState,
+std::string FormatSdk(const core::Board& board, const core::DigitGrid& clues, bool includeState,
                       bool includeMarks);
 
 // One "[PencilMarks]" line for row 1..9: nine comma-separated fields, each the
 // marked digits of an empty cell in ascending order, empty for a filled cell.
-std::string FormatMarksLine(const core::TBoard& board, int row);
+std::string FormatMarksLine(const core::Board& board, int row);
 
 // Writes the text as the whole new content of the file. The text goes to a
 // temporary file in the same folder that then replaces the target, so a failed
@@ -50,8 +50,8 @@ std::string FormatMarksLine(const core::TBoard& board, int row);
 [[nodiscard]] bool WriteTextFile(const std::filesystem::path& path, std::string_view text);
 
 // FormatSdk + WriteTextFile.
-[[nodiscard]] bool WritePuzzleFile(const std::filesystem::path& path, const core::TBoard& board,
-                                   const core::TDigitGrid& clues, bool includeState,
+[[nodiscard]] bool WritePuzzleFile(const std::filesystem::path& path, const core::Board& board,
+                                   const core::DigitGrid& clues, bool includeState,
                                    bool includeMarks);
 
 // ---------------------------------------------------------------------------
@@ -63,13 +63,13 @@ enum class ReadFailure { None = 0, ReadError = 2231, UnknownFormat = 2232 };
 
 enum class FileShape { Sdk, NineLines, Line81 };
 
-struct TPuzzleRead {
+struct PuzzleRead {
   ReadFailure failure = ReadFailure::None;
   std::string fileName;              // as passed in, for the failure message
   FileShape shape = FileShape::Sdk;  // which shape was read; meaningless on failure
 
   // The digits of the "[Puzzle]" section or of the plain grid: the clues.
-  core::TDigitGrid clues{};
+  core::DigitGrid clues{};
 
   // The file was read as .sdk and holds a "[PencilMarks]" line (whether or
   // not its content could be used).
@@ -78,24 +78,24 @@ struct TPuzzleRead {
   // Only from .sdk files, and only when the section is well-formed. state
   // holds every digit, clues included, and agrees with clues; marks is zero in
   // every cell that holds a digit (in state, or in clues when there is none).
-  std::optional<core::TDigitGrid> state;
-  std::optional<TMarkGrid> marks;
+  std::optional<core::DigitGrid> state;
+  std::optional<MarkGrid> marks;
 
   bool ok() const { return failure == ReadFailure::None; }
 };
 
 // Reads a puzzle from the file's content. fileName decides the .sdk case by
 // its extension and is not opened.
-TPuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content);
+PuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content);
 
 // Loads the file (refusing anything above kMaxPuzzleFileSize as of unknown
 // format) and reads it as above. A file that cannot be opened or read gives
 // ReadFailure::ReadError.
-TPuzzleRead ReadPuzzle(const std::filesystem::path& path);
+PuzzleRead ReadPuzzle(const std::filesystem::path& path);
 
 // The board the read describes: the state's digits (or the clues), and the
 // restored marks as candidate flags with their counts in the empty cells.
-core::TBoard RestoredBoard(const TPuzzleRead& read);
+core::Board RestoredBoard(const PuzzleRead& read);
 
 // ---------------------------------------------------------------------------
 // Helpers shared with the command-line tool

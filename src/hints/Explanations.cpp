@@ -10,8 +10,8 @@ namespace zentaro::hints {
 
 using core::CellName;
 using core::RowLetter;
-using core::TBoard;
-using techniques::TTechniqueResult;
+using core::Board;
+using techniques::TechniqueResult;
 
 namespace {
 
@@ -52,15 +52,15 @@ bool OnBoard(int col, int row) {
   return col >= 1 && col <= 9 && row >= 1 && row <= 9;
 }
 
-bool IsEmpty(const TBoard& board, int col, int row) {
+bool IsEmpty(const Board& board, int col, int row) {
   return OnBoard(col, row) && board.at(col, row)[core::kDigit] == 0;
 }
 
-bool HasMark(const TBoard& board, int col, int row, int digit) {
+bool HasMark(const Board& board, int col, int row, int digit) {
   return digit >= 1 && digit <= 9 && IsEmpty(board, col, row) && board.at(col, row)[digit] > 0;
 }
 
-std::uint16_t Candidates(const TBoard& board, int col, int row) {
+std::uint16_t Candidates(const Board& board, int col, int row) {
   if (!IsEmpty(board, col, row)) return 0;
   std::uint16_t set = 0;
   for (int d = 1; d <= 9; ++d) {
@@ -79,7 +79,7 @@ std::vector<CellRef> UnitCells(int unitKind, int unitNumber) {
   } else if (unitKind == techniques::kUnitColumn) {
     for (int r = 1; r <= 9; ++r) cells.push_back({unitNumber, r});
   } else {
-    const core::TBlockBounds b = core::BoundsOfBlock(unitNumber - 1);
+    const core::BlockBounds b = core::BoundsOfBlock(unitNumber - 1);
     for (int c = b.firstCol; c <= b.lastCol; ++c) {
       for (int r = b.firstRow; r <= b.lastRow; ++r) cells.push_back({c + 1, r + 1});
     }
@@ -99,8 +99,8 @@ void HighlightUnit(Highlights& layer, int unitKind, int unitNumber) {
 
 // Candidates the digits alone allow, for telling the user's own removals
 // apart from what the board forces.
-TBoard ComputedFromDigits(const TBoard& board) {
-  TBoard computed;
+Board ComputedFromDigits(const Board& board) {
+  Board computed;
   core::BuildFromDigitsPlain(core::ExtractDigits(board), computed);
   return computed;
 }
@@ -110,23 +110,23 @@ TBoard ComputedFromDigits(const TBoard& board) {
 class StageHighlights {
  public:
   void Unit(int unitKind, int unitNumber) { HighlightUnit(shown_, unitKind, unitNumber); }
-  void Row(int row, const TDigitFlags* emphasis = nullptr) {
+  void Row(int row, const DigitFlags* emphasis = nullptr) {
     HighlightRow(shown_, row, true, emphasis);
   }
-  void Column(int col, const TDigitFlags* emphasis = nullptr) {
+  void Column(int col, const DigitFlags* emphasis = nullptr) {
     HighlightColumn(shown_, col, true, emphasis);
   }
-  void Block(int block, const TDigitFlags* elimination = nullptr,
-             const TDigitFlags* emphasis = nullptr) {
+  void Block(int block, const DigitFlags* elimination = nullptr,
+             const DigitFlags* emphasis = nullptr) {
     HighlightBlock(shown_, block, true, elimination, emphasis);
   }
   void Cell(int col, int row, bool highlight, bool selected = false,
-            const TDigitFlags* elimination = nullptr, const TDigitFlags* emphasis = nullptr) {
+            const DigitFlags* elimination = nullptr, const DigitFlags* emphasis = nullptr) {
     HighlightCell(shown_, col, row, highlight, selected, elimination, emphasis);
     HighlightCell(after_, col, row, highlight, selected, elimination, emphasis);
   }
   // The digit's mark emphasised, and shown as eliminated when `remove`.
-  void Mark(int col, int row, const TDigitFlags& digits, bool remove) {
+  void Mark(int col, int row, const DigitFlags& digits, bool remove) {
     Cell(col, row, false, false, remove ? &digits : nullptr, &digits);
   }
 
@@ -249,7 +249,7 @@ struct Fish {
   std::vector<int> positions;
 };
 
-void HighlightFish(StageHighlights& h, const TBoard& board, const Fish& fish, int digit,
+void HighlightFish(StageHighlights& h, const Board& board, const Fish& fish, int digit,
                    bool crossLines) {
   for (int line : fish.lines) {
     if (fish.baseRows) {
@@ -259,7 +259,7 @@ void HighlightFish(StageHighlights& h, const TBoard& board, const Fish& fish, in
     }
   }
   if (!crossLines) return;
-  const TDigitFlags flags = FlagsOfDigit(digit);
+  const DigitFlags flags = FlagsOfDigit(digit);
   for (int position : fish.positions) {
     if (fish.baseRows) {
       h.Column(position, &flags);
@@ -342,7 +342,7 @@ int DriveExplanation(const Explanation& explanation,
   return kModalOk;
 }
 
-Explanation ExplainSingleCandidate(const TBoard& board, const TTechniqueResult& result,
+Explanation ExplainSingleCandidate(const Board& board, const TechniqueResult& result,
                                    bool userMarks, int helpContext) {
   const int col = result.singleColumn;
   const int row = result.singleRow;
@@ -360,9 +360,9 @@ Explanation ExplainSingleCandidate(const TBoard& board, const TTechniqueResult& 
   // force; then the text owns up to them.
   std::string presentEnding = ".";
   if (userMarks && OnBoard(col, row)) {
-    const TBoard computed = ComputedFromDigits(board);
-    const core::TCell& mine = board.at(col, row);
-    const core::TCell& forced = computed.at(col, row);
+    const Board computed = ComputedFromDigits(board);
+    const core::Cell& mine = board.at(col, row);
+    const core::Cell& forced = computed.at(col, row);
     const bool differ = !std::equal(mine.begin() + 1, mine.begin() + 10, forced.begin() + 1,
                                     [](int a, int b) { return (a > 0) == (b > 0); });
     if (differ && forced[core::kCount] != 1)
@@ -370,7 +370,7 @@ Explanation ExplainSingleCandidate(const TBoard& board, const TTechniqueResult& 
   }
 
   StageHighlights concrete;
-  const TDigitFlags flags = FlagsOfDigit(digit);
+  const DigitFlags flags = FlagsOfDigit(digit);
   concrete.Cell(col, row, true, true, nullptr, userMarks ? &flags : nullptr);
   HintStage concreteStage =
       ConcreteStage({"The only digit allowed for the cell " + cell + " is @" + Num(digit) + "&.",
@@ -382,7 +382,7 @@ Explanation ExplainSingleCandidate(const TBoard& board, const TTechniqueResult& 
   return TwoStages(GeneralStage({generalLine}, general, helpContext), std::move(concreteStage));
 }
 
-Explanation ExplainHiddenSingle(const TBoard& board, const TTechniqueResult& result, bool userMarks,
+Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& result, bool userMarks,
                                 int helpContext) {
   const int col = result.singleColumn;
   const int row = result.singleRow;
@@ -448,7 +448,7 @@ Explanation ExplainHiddenSingle(const TBoard& board, const TTechniqueResult& res
       std::move(concreteStage));
 }
 
-Explanation ExplainPointing(const TBoard& board, const TTechniqueResult& result, bool /*userMarks*/,
+Explanation ExplainPointing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                             int helpContext) {
   const bool isRow = result.rowLine > 0;
   const int line = isRow ? result.rowLine : result.columnLine;
@@ -461,7 +461,7 @@ Explanation ExplainPointing(const TBoard& board, const TTechniqueResult& result,
 
   StageHighlights concrete;
   concrete.Block(result.block);
-  const TDigitFlags flags = FlagsOfDigit(result.digit);
+  const DigitFlags flags = FlagsOfDigit(result.digit);
   for (int position = 1; position <= 9; ++position) {
     const CellRef cell = LineCell(isRow, line, position);
     if (!IsEmpty(board, cell.col, cell.row)) continue;
@@ -487,7 +487,7 @@ Explanation ExplainPointing(const TBoard& board, const TTechniqueResult& result,
           concrete, helpContext));
 }
 
-Explanation ExplainClaiming(const TBoard& /*board*/, const TTechniqueResult& result,
+Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& result,
                             bool /*userMarks*/, int helpContext) {
   const bool isRow = result.rowLine > 0;
   const int line = isRow ? result.rowLine : result.columnLine;
@@ -495,7 +495,7 @@ Explanation ExplainClaiming(const TBoard& /*board*/, const TTechniqueResult& res
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
   const std::string unitName = LineName(isRow, line);
-  const TDigitFlags flags = FlagsOfDigit(result.digit);
+  const DigitFlags flags = FlagsOfDigit(result.digit);
 
   StageHighlights general;
   StageHighlights concrete;
@@ -533,7 +533,7 @@ Explanation ExplainClaiming(const TBoard& /*board*/, const TTechniqueResult& res
           concrete, helpContext));
 }
 
-Explanation ExplainTwoBlocks(const TBoard& board, const TTechniqueResult& result,
+Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result,
                              bool /*userMarks*/, int helpContext) {
   const bool rows = result.orientation == 0;
   const std::string lineWord = rows ? "row" : "column";
@@ -549,7 +549,7 @@ Explanation ExplainTwoBlocks(const TBoard& board, const TTechniqueResult& result
   StageHighlights concrete;
   concrete.Block(result.block);
   concrete.Block(result.secondBlock);
-  const TDigitFlags flags = FlagsOfDigit(result.digit);
+  const DigitFlags flags = FlagsOfDigit(result.digit);
   for (int line : {result.lines[0], result.lines[1]}) {
     for (int position = 1; position <= 9; ++position) {
       const CellRef cell = LineCell(rows, line, position);
@@ -584,7 +584,7 @@ Explanation ExplainTwoBlocks(const TBoard& board, const TTechniqueResult& result
           concrete, helpContext));
 }
 
-Explanation ExplainNakedSubset(const TBoard& board, const TTechniqueResult& result,
+Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result,
                                bool /*userMarks*/, int helpContext) {
   const int unitKind = result.unitKind;
   const int unitNumber = unitKind == techniques::kUnitRow ? result.cellRow
@@ -597,7 +597,7 @@ Explanation ExplainNakedSubset(const TBoard& board, const TTechniqueResult& resu
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string list = NakedDigitList(digits);
-  const TDigitFlags flags = DigitFlagsOfSet(result.digitSet);
+  const DigitFlags flags = DigitFlagsOfSet(result.digitSet);
 
   // The wording follows the cells as they stand rather than the finder's
   // strict flag, which a pipeline entry may carry over from another instance.
@@ -662,7 +662,7 @@ Explanation ExplainNakedSubset(const TBoard& board, const TTechniqueResult& resu
           concrete, helpContext));
 }
 
-Explanation ExplainHiddenSubset(const TBoard& board, const TTechniqueResult& result,
+Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& result,
                                 bool /*userMarks*/, int helpContext) {
   std::vector<int> digits;
   std::uint16_t set = 0;
@@ -689,9 +689,9 @@ Explanation ExplainHiddenSubset(const TBoard& board, const TTechniqueResult& res
 
   // Everything in a subset cell is emphasised so that the foreign candidates
   // can be shown as eliminated.
-  TDigitFlags keepAll{};
+  DigitFlags keepAll{};
   for (int d = 1; d <= 9; ++d) keepAll[d] = 1;
-  TDigitFlags foreign{};
+  DigitFlags foreign{};
   for (int d = 1; d <= 9; ++d) foreign[d] = (set & (1u << d)) ? 0 : 1;
 
   StageHighlights general;
@@ -733,7 +733,7 @@ Explanation ExplainHiddenSubset(const TBoard& board, const TTechniqueResult& res
           concrete, helpContext));
 }
 
-Explanation ExplainXWing(const TBoard& board, const TTechniqueResult& result, bool /*userMarks*/,
+Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                          int helpContext) {
   const Fish fish{result.orientation == 1,
                   {result.lines[0], result.lines[1]},
@@ -786,7 +786,7 @@ Explanation ExplainXWing(const TBoard& board, const TTechniqueResult& result, bo
       std::move(concreteStage));
 }
 
-Explanation ExplainSwordfish(const TBoard& board, const TTechniqueResult& result,
+Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result,
                              bool /*userMarks*/, int helpContext) {
   const Fish fish{result.orientation == 1,
                   {result.lines[0], result.lines[1], result.lines[2]},
@@ -883,7 +883,7 @@ std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
   return diagram;
 }
 
-Explanation ExplainChains(const TBoard& /*board*/, const TTechniqueResult& result,
+Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
                           bool /*userMarks*/, int helpContext) {
   const bool contradicting = result.excludedDigit > 0;
   const std::optional<std::vector<ChainEntry>> a = ParseChain(result.textA);

@@ -105,46 +105,46 @@ int DriveExplanation(const Explanation& explanation,
 // None of them changes anything; they only build the text and highlights.
 
 // result: singleDigit, singleColumn, singleRow.
-Explanation ExplainSingleCandidate(const core::TBoard& board,
-                                   const techniques::TTechniqueResult& result, bool userMarks,
+Explanation ExplainSingleCandidate(const core::Board& board,
+                                   const techniques::TechniqueResult& result, bool userMarks,
                                    int helpContext = kMainWindowHelpContext);
 // result: singleDigit, singleColumn, singleRow and one of singleBlockUnit (1..9),
 // singleRowUnit, singleColumnUnit.
-Explanation ExplainHiddenSingle(const core::TBoard& board,
-                                const techniques::TTechniqueResult& result, bool userMarks,
+Explanation ExplainHiddenSingle(const core::Board& board,
+                                const techniques::TechniqueResult& result, bool userMarks,
                                 int helpContext = kMainWindowHelpContext);
 // result: digit, block 1..9, rowLine or columnLine (the other -1).
-Explanation ExplainPointing(const core::TBoard& board, const techniques::TTechniqueResult& result,
+Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, rowLine or columnLine (the other -1), block 0..8.
-Explanation ExplainClaiming(const core::TBoard& board, const techniques::TTechniqueResult& result,
+Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, block < secondBlock (1..9), lines[0] < lines[1],
 // orientation 0 rows / 1 columns.
-Explanation ExplainTwoBlocks(const core::TBoard& board, const techniques::TTechniqueResult& result,
+Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
 // cells are read from the board (empty cells of the unit whose candidates lie
 // in the set); whether they all hold exactly the set decides the wording.
-Explanation ExplainNakedSubset(const core::TBoard& board,
-                               const techniques::TTechniqueResult& result, bool userMarks,
+Explanation ExplainNakedSubset(const core::Board& board,
+                               const techniques::TechniqueResult& result, bool userMarks,
                                int helpContext = kMainWindowHelpContext);
 // result: subsetDigits (ascending, 0 beyond the size), unitKind, unitNumber.
 // The subset's cells are the unit's empty cells holding any of its digits.
-Explanation ExplainHiddenSubset(const core::TBoard& board,
-                                const techniques::TTechniqueResult& result, bool userMarks,
+Explanation ExplainHiddenSubset(const core::Board& board,
+                                const techniques::TechniqueResult& result, bool userMarks,
                                 int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..1] (base), positions[0..1] (cross),
 // orientation 1 base rows / 0 base columns.
-Explanation ExplainXWing(const core::TBoard& board, const techniques::TTechniqueResult& result,
+Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,
                          bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..2] (base), positions[0..2] (cross),
 // orientation 1 base rows / 0 base columns.
-Explanation ExplainSwordfish(const core::TBoard& board, const techniques::TTechniqueResult& result,
+Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
 // textA, textB. An inconsistent result gives internalError and no stages.
-Explanation ExplainChains(const core::TBoard& board, const techniques::TTechniqueResult& result,
+Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.

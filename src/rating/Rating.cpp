@@ -16,10 +16,10 @@
 namespace zentaro::rating {
 
 using core::MsgKind;
-using core::TBoard;
-using core::TDigitGrid;
-using core::TUnitCountTable;
-using techniques::TTechniqueResult;
+using core::Board;
+using core::DigitGrid;
+using core::UnitCountTable;
+using techniques::TechniqueResult;
 
 namespace {
 
@@ -35,20 +35,20 @@ constexpr int kMaxCycles = 81 + 729;
 constexpr int kChainDepth = 2;
 
 struct Working {
-  TBoard board{};
+  Board board{};
   int emptyCount = 0;
-  TRatingCounters c;
+  RatingCounters c;
 };
 
-void CountBasic(TRatingCounters& c, int& kindCounter) {
+void CountBasic(RatingCounters& c, int& kindCounter) {
   ++kindCounter;
   ++c.BasicSteps;
 }
 
 bool TrySingles(Working& w) {
-  TBoard& board = w.board;
-  TRatingCounters& c = w.c;
-  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  Board& board = w.board;
+  RatingCounters& c = w.c;
+  UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   const int ns = techniques::CountNakedSingles(board);
   const int hs = techniques::CountBlockHiddenSingles(board, blockCounts, rowCounts, colCounts);
   int digit = 0, row = 0, col = 0;
@@ -104,10 +104,10 @@ bool TrySingles(Working& w) {
 // Exact naked subsets and pointing; the steps that lead straight to a single
 // come before those applied for their eliminations alone.
 bool TryBasic(Working& w) {
-  TBoard& board = w.board;
-  TRatingCounters& c = w.c;
+  Board& board = w.board;
+  RatingCounters& c = w.c;
 
-  TTechniqueResult pairResult;
+  TechniqueResult pairResult;
   bool strict = true;
   if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) > 0) {
     CountBasic(c, c.NakedSubsetCount);
@@ -115,7 +115,7 @@ bool TryBasic(Working& w) {
   }
   const bool pairMet = pairResult.metAny;
 
-  TTechniqueResult pointingResult;
+  TechniqueResult pointingResult;
   if (techniques::PointingToSingle(board, false, pointingResult) > 0) {
     CountBasic(c, c.PointingCount);
     return true;
@@ -123,7 +123,7 @@ bool TryBasic(Working& w) {
   const bool pointingMet = pointingResult.metAny;
 
   for (int size = 3; size <= 4; ++size) {
-    TTechniqueResult result;
+    TechniqueResult result;
     strict = true;
     if (techniques::NakedSubsetToSingle(board, size, strict, false, result) > 0) {
       CountBasic(c, c.NakedSubsetCount);
@@ -144,7 +144,7 @@ bool TryBasic(Working& w) {
   }
 
   if (pointingMet) {
-    TTechniqueResult result;
+    TechniqueResult result;
     if (techniques::FindPointing(board, false, result) > 0) {
       CountBasic(c, c.PointingCount);
       return true;
@@ -167,17 +167,17 @@ bool TryBasic(Working& w) {
 }
 
 bool TryAdvanced(Working& w, core::Random& random) {
-  TBoard& board = w.board;
-  TRatingCounters& c = w.c;
+  Board& board = w.board;
+  RatingCounters& c = w.c;
 
-  TTechniqueResult lockResult;
+  TechniqueResult lockResult;
   if (techniques::TwoBlockLockToSingle(board, false, lockResult) > 0) {
     ++c.AdvancedSteps;
     return true;
   }
   const bool lockMet = lockResult.metAny;
 
-  TTechniqueResult tripleResult;
+  TechniqueResult tripleResult;
   bool strict = false;
   if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) > 0) {
     ++c.AdvancedSteps;
@@ -185,7 +185,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
   }
 
   if (lockMet) {
-    TTechniqueResult result;
+    TechniqueResult result;
     if (techniques::FindTwoBlockLock(board, true, false, result) > 0) {
       ++c.AdvancedSteps;
       return true;
@@ -198,7 +198,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
   for (int size = 3; size <= 4; ++size) {
     bool metAny = tripleResult.metAny;
     if (size == 4) {
-      TTechniqueResult result;
+      TechniqueResult result;
       strict = false;
       if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) > 0) {
         ++c.AdvancedSteps;
@@ -218,7 +218,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
     }
   }
 
-  TTechniqueResult xWingResult;
+  TechniqueResult xWingResult;
   if (techniques::XWingToSingle(board, false, xWingResult) > 0) {
     ++c.AdvancedSteps;
     return true;
@@ -227,16 +227,16 @@ bool TryAdvanced(Working& w, core::Random& random) {
 
   // Hidden subsets are applied in every unit at once: one step clears all
   // hidden pairs (triples) the position holds.
-  const techniques::THiddenSubsetSkips noSkips;
+  const techniques::HiddenSubsetSkips noSkips;
   for (int size = 2; size <= 3; ++size) {
-    TTechniqueResult result;
+    TechniqueResult result;
     if (techniques::FindHiddenSubset(board, size, noSkips, false, false, result) > 0) {
       ++c.AdvancedSteps;
       return true;
     }
   }
   if (xWingMet) {
-    TTechniqueResult result;
+    TechniqueResult result;
     int orientation = -1;
     if (techniques::FindXWing(board, false, 0, orientation, result) > 0) {
       ++c.AdvancedSteps;
@@ -245,7 +245,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
   }
 
   if (c.ChainStepsUsed == 0 && random.Below(10) > 2) {
-    TTechniqueResult result;
+    TechniqueResult result;
     if (techniques::FindChain(board, false, false, false, kChainDepth, w.emptyCount, result) > 0) {
       ++c.ChainStepsUsed;
       ++c.AdvancedSteps;
@@ -260,7 +260,7 @@ bool RunCycle(Working& w, bool forGenerator, core::Random& random) {
   return forGenerator && TryAdvanced(w, random);
 }
 
-std::uint16_t CounterFlags(const TRatingCounters& c) {
+std::uint16_t CounterFlags(const RatingCounters& c) {
   std::uint16_t flags = 0;
   const auto set = [&](int count, int bit) {
     if (count > 0) flags = static_cast<std::uint16_t>(flags | (1u << bit));
@@ -274,7 +274,7 @@ std::uint16_t CounterFlags(const TRatingCounters& c) {
   return flags;
 }
 
-int CountEmpty(const TDigitGrid& grid) {
+int CountEmpty(const DigitGrid& grid) {
   int empty = 0;
   for (const auto digit : grid) empty += digit == 0 ? 1 : 0;
   return empty;
@@ -282,7 +282,7 @@ int CountEmpty(const TDigitGrid& grid) {
 
 }  // namespace
 
-int ClassifyInteractive(const TRatingCounters& c, int emptyCount) {
+int ClassifyInteractive(const RatingCounters& c, int emptyCount) {
   if (emptyCount > 0) return 5;
   int level = 1;
   if (c.SingleSteps > 0) level = 2;
@@ -292,7 +292,7 @@ int ClassifyInteractive(const TRatingCounters& c, int emptyCount) {
   return level;
 }
 
-int ClassifyForGenerator(const TRatingCounters& c, int emptyCount) {
+int ClassifyForGenerator(const RatingCounters& c, int emptyCount) {
   if (emptyCount > 0) return kLevelUnknown;
   const int basicKinds = c.NakedSubsetCount + c.PointingCount;
   int level = kLevelUnknown;
@@ -315,10 +315,10 @@ std::string LevelName(int level) {
   return core::LoadText(2630 + level);
 }
 
-int RatePuzzle(const TDigitGrid& grid, bool silent, bool forGenerator,
-               std::uint16_t& techniqueFlags, core::Random& random, TDigitGrid& solution,
-               bool& solutionUnique, TRatingDetails& details) {
-  details = TRatingDetails{};
+int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
+               std::uint16_t& techniqueFlags, core::Random& random, DigitGrid& solution,
+               bool& solutionUnique, RatingDetails& details) {
+  details = RatingDetails{};
   techniqueFlags = 0;
   const auto tell = [&](std::string text, MsgKind kind) {
     if (!silent) details.messages.push_back({std::move(text), kind});
@@ -332,7 +332,7 @@ int RatePuzzle(const TDigitGrid& grid, bool silent, bool forGenerator,
   }
 
   Working w;
-  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   core::BuildFromDigits(grid, w.board, blockCounts, rowCounts, colCounts);
   w.emptyCount = CountEmpty(grid);
   details.emptyCount = w.emptyCount;
@@ -364,11 +364,11 @@ int RatePuzzle(const TDigitGrid& grid, bool silent, bool forGenerator,
                       : ClassifyInteractive(w.c, w.emptyCount);
 }
 
-int RatePuzzle(const TDigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
+int RatePuzzle(const DigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
                core::Random& random) {
-  TDigitGrid solution{};
+  DigitGrid solution{};
   bool unique = false;
-  TRatingDetails details;
+  RatingDetails details;
   return RatePuzzle(grid, true, forGenerator, techniqueFlags, random, solution, unique, details);
 }
 

@@ -23,7 +23,7 @@ inline constexpr std::uint16_t kFlagLeftUnsolvable = 0x2000;
 
 // How often each kind of step was needed. The numbers in the comments are the
 // counters' numbers, which are also their bits in TechniqueFlags.
-struct TRatingCounters {
+struct RatingCounters {
   int EasySingleSteps = 0;        // 1: singles while several are available
   int SingleSteps = 0;            // 2: singles while few are available
   int LineHiddenSingleSteps = 0;  // 3: hidden singles found only in a row or column
@@ -33,20 +33,20 @@ struct TRatingCounters {
   int PointingCount = 0;          // 12
   int ChainStepsUsed = 0;         // at most one per rating
 
-  bool operator==(const TRatingCounters&) const = default;
+  bool operator==(const RatingCounters&) const = default;
 };
 
 // A message box the rating wants shown, in the order it is to be shown.
-struct TRatingMessage {
+struct RatingMessage {
   std::string text;
   core::MsgKind kind;
 };
 
 // Everything a rating finds out besides its level.
-struct TRatingDetails {
-  TRatingCounters counters;
+struct RatingDetails {
+  RatingCounters counters;
   int emptyCount = 0;                    // cells the logic could not fill
-  std::vector<TRatingMessage> messages;  // none when silent
+  std::vector<RatingMessage> messages;  // none when silent
 };
 
 // Solves the puzzle by logic, one step per cycle and always the simplest step
@@ -61,17 +61,17 @@ struct TRatingDetails {
 // solution and solutionUnique are refreshed by the exact cover count as the
 // program-wide solution is. Unless silent, details.messages holds the boxes
 // that explain a -1. The grid itself is never changed.
-int RatePuzzle(const core::TDigitGrid& grid, bool silent, bool forGenerator,
-               std::uint16_t& techniqueFlags, core::Random& random, core::TDigitGrid& solution,
-               bool& solutionUnique, TRatingDetails& details);
+int RatePuzzle(const core::DigitGrid& grid, bool silent, bool forGenerator,
+               std::uint16_t& techniqueFlags, core::Random& random, core::DigitGrid& solution,
+               bool& solutionUnique, RatingDetails& details);
 
 // Silent, for callers that keep neither the solution nor the details.
-int RatePuzzle(const core::TDigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
+int RatePuzzle(const core::DigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
                core::Random& random);
 
 // The two verdicts on a finished logical solve.
-int ClassifyInteractive(const TRatingCounters& counters, int emptyCount);
-int ClassifyForGenerator(const TRatingCounters& counters, int emptyCount);
+int ClassifyInteractive(const RatingCounters& counters, int emptyCount);
+int ClassifyForGenerator(const RatingCounters& counters, int emptyCount);
 
 // "Easy (level 1)" .. "Very hard (level 5)"; empty for any other level.
 std::string LevelName(int level);

@@ -86,7 +86,7 @@ int DlxSolver::DLXAddRow(std::span<const int> columns) {
   return DLXAddRow(static_cast<int>(columns.size()), columns.data());
 }
 
-void DlxSolver::DLXAddSudokuRows(const core::TDigitGrid& grid) {
+void DlxSolver::DLXAddSudokuRows(const core::DigitGrid& grid) {
   for (int r = 0; r < 9; ++r) {
     // Only the givens met so far to the left in this board row are skipped;
     // a digit given further right still gets its (hopeless) rows.
@@ -164,7 +164,7 @@ void DlxSolver::RecordSolution(int depth) {
     const std::size_t step = growBy_ > 0 ? static_cast<std::size_t>(growBy_) : 1;
     solutions_.resize(solutionTotal_ + step);
   }
-  core::TDigitGrid& grid = solutions_[solutionTotal_];
+  core::DigitGrid& grid = solutions_[solutionTotal_];
   grid.fill(0);
   const Node* const n = nodes_.data();
   for (int i = 0; i < depth; ++i) {

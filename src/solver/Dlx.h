@@ -48,7 +48,7 @@ class DlxSolver {
   // digit, or for an empty cell every digit not already given to its left in
   // the same board row. Not validated: equal givens in a unit simply leave no
   // solution, and so does a cell holding a value above 9.
-  void DLXAddSudokuRows(const core::TDigitGrid& grid);
+  void DLXAddSudokuRows(const core::DigitGrid& grid);
 
   // Searches for exact covers; limit 0 means all of them, otherwise the search
   // stops after `limit` solutions. Unless count-only is set, solution i is
@@ -62,7 +62,7 @@ class DlxSolver {
   // 0; the memory is kept for the next position.
   void DLXFree();
 
-  const std::vector<core::TDigitGrid>& DLXSolutions() const { return solutions_; }
+  const std::vector<core::DigitGrid>& DLXSolutions() const { return solutions_; }
   std::uint32_t DLXSolutionTotal() const { return solutionTotal_; }
   int DLXGrowBy() const { return growBy_; }
   void SetDLXGrowBy(int growBy) { growBy_ = growBy; }
@@ -98,7 +98,7 @@ class DlxSolver {
   std::array<std::int32_t, kColumnCount> size_{};
   std::vector<std::int32_t> partial_;  // the row node taken at each depth
   std::vector<std::int32_t> chosen_;   // the column covered at each depth
-  std::vector<core::TDigitGrid> solutions_;
+  std::vector<core::DigitGrid> solutions_;
   std::uint32_t rowCount_ = 0;
   std::uint32_t solutionTotal_ = 0;
   int growBy_ = 0;

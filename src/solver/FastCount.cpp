@@ -8,19 +8,19 @@ namespace zentaro::solver {
 
 namespace {
 
-using TMask = std::uint16_t;
-constexpr TMask kAllDigits = 0x1FF;
+using Mask = std::uint16_t;
+constexpr Mask kAllDigits = 0x1FF;
 
 // Units 0-8 are the rows, 9-17 the columns, 18-26 the blocks; every cell
 // lies in one of each and sees 20 other cells through them.
-struct TUnitTables {
+struct UnitTables {
   std::array<std::array<std::uint8_t, 3>, 81> unitsOf{};
   std::array<std::array<std::uint8_t, 9>, 27> cellsOf{};
   std::array<std::array<std::uint8_t, 20>, 81> peersOf{};
 };
 
-constexpr TUnitTables MakeUnitTables() {
-  TUnitTables t;
+constexpr UnitTables MakeUnitTables() {
+  UnitTables t;
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const int cell = 9 * r + c;
@@ -45,38 +45,38 @@ constexpr TUnitTables MakeUnitTables() {
   return t;
 }
 
-constexpr TUnitTables kUnits = MakeUnitTables();
+constexpr UnitTables kUnits = MakeUnitTables();
 
 // Small enough to copy whole at every branch, which is cheaper than undoing.
 // Candidates are kept up to date on every placement so that a cell left
 // with one is queued at once instead of being found by a later scan.
-struct TPosition {
-  core::TDigitGrid digits{};
-  std::array<TMask, 81> candidates = MakeFull();
-  std::array<TMask, 27> used{};  // digits placed in each unit
+struct Position {
+  core::DigitGrid digits{};
+  std::array<Mask, 81> candidates = MakeFull();
+  std::array<Mask, 27> used{};  // digits placed in each unit
   int empty = 81;
 
-  static std::array<TMask, 81> MakeFull() {
-    std::array<TMask, 81> full;
+  static std::array<Mask, 81> MakeFull() {
+    std::array<Mask, 81> full;
     full.fill(kAllDigits);
     return full;
   }
 };
 
 // Cells found with a single candidate, waiting to be filled.
-struct TSingles {
+struct Singles {
   std::array<std::uint8_t, 81 * 20> cells{};
   int size = 0;
 };
 
-int LowestDigit(TMask mask) {
+int LowestDigit(Mask mask) {
   return std::countr_zero(static_cast<unsigned>(mask)) + 1;
 }
 
 // False when the digit is no longer possible in the cell or a peer loses its
 // last candidate.
-bool Place(TPosition& p, TSingles& singles, int cell, int digit) {
-  const TMask bit = static_cast<TMask>(1u << (digit - 1));
+bool Place(Position& p, Singles& singles, int cell, int digit) {
+  const Mask bit = static_cast<Mask>(1u << (digit - 1));
   if (!(p.candidates[cell] & bit)) return false;
   p.candidates[cell] = 0;
   p.digits[cell] = static_cast<std::uint8_t>(digit);
@@ -86,9 +86,9 @@ bool Place(TPosition& p, TSingles& singles, int cell, int digit) {
   p.used[u[1]] |= bit;
   p.used[u[2]] |= bit;
   for (const int peer : kUnits.peersOf[cell]) {
-    const TMask before = p.candidates[peer];
+    const Mask before = p.candidates[peer];
     if (!(before & bit)) continue;
-    const TMask after = before & ~bit;
+    const Mask after = before & ~bit;
     p.candidates[peer] = after;
     if (after == 0) return false;
     if ((after & (after - 1)) == 0) singles.cells[singles.size++] = static_cast<std::uint8_t>(peer);
@@ -96,7 +96,7 @@ bool Place(TPosition& p, TSingles& singles, int cell, int digit) {
   return true;
 }
 
-bool PlaceSingles(TPosition& p, TSingles& singles) {
+bool PlaceSingles(Position& p, Singles& singles) {
   while (singles.size > 0) {
     const int cell = singles.cells[--singles.size];
     if (p.digits[cell] != 0) continue;
@@ -106,22 +106,22 @@ bool PlaceSingles(TPosition& p, TSingles& singles) {
 }
 
 // Places a digit wherever a unit leaves it a single cell.
-enum class THiddenResult { kNone, kPlaced, kContradiction };
+enum class HiddenResult { kNone, kPlaced, kContradiction };
 
-THiddenResult PlaceHiddenSingles(TPosition& p, TSingles& singles) {
+HiddenResult PlaceHiddenSingles(Position& p, Singles& singles) {
   bool placed = false;
   for (int unit = 0; unit < 27; ++unit) {
     if (p.used[unit] == kAllDigits) continue;
-    TMask once = 0, twice = 0;
+    Mask once = 0, twice = 0;
     for (const int cell : kUnits.cellsOf[unit]) {
-      const TMask c = p.candidates[cell];
+      const Mask c = p.candidates[cell];
       twice |= once & c;
       once |= c;
     }
     // A digit neither placed nor possible anywhere in the unit.
-    if ((once | p.used[unit]) != kAllDigits) return THiddenResult::kContradiction;
-    for (TMask only = once & ~twice; only != 0; only &= only - 1) {
-      const TMask bit = only & static_cast<TMask>(-only);
+    if ((once | p.used[unit]) != kAllDigits) return HiddenResult::kContradiction;
+    for (Mask only = once & ~twice; only != 0; only &= only - 1) {
+      const Mask bit = only & static_cast<Mask>(-only);
       // Filling earlier singles may already have put the digit in its cell.
       if (p.used[unit] & bit) continue;
       int target = -1;
@@ -129,35 +129,35 @@ THiddenResult PlaceHiddenSingles(TPosition& p, TSingles& singles) {
         if (p.candidates[cell] & bit) target = cell;
       // Otherwise losing the digit's only cell means a dead end.
       if (target < 0 || !Place(p, singles, target, LowestDigit(bit)))
-        return THiddenResult::kContradiction;
-      if (!PlaceSingles(p, singles)) return THiddenResult::kContradiction;
+        return HiddenResult::kContradiction;
+      if (!PlaceSingles(p, singles)) return HiddenResult::kContradiction;
       placed = true;
     }
   }
-  return placed ? THiddenResult::kPlaced : THiddenResult::kNone;
+  return placed ? HiddenResult::kPlaced : HiddenResult::kNone;
 }
 
 // Fills every forced cell; false on a contradiction.
-bool Propagate(TPosition& p, TSingles& singles) {
+bool Propagate(Position& p, Singles& singles) {
   if (!PlaceSingles(p, singles)) return false;
   for (;;) {
     if (p.empty == 0) return true;
     switch (PlaceHiddenSingles(p, singles)) {
-      case THiddenResult::kContradiction:
+      case HiddenResult::kContradiction:
         return false;
-      case THiddenResult::kPlaced:
+      case HiddenResult::kPlaced:
         continue;
-      case THiddenResult::kNone:
+      case HiddenResult::kNone:
         return true;
     }
   }
 }
 
-int FewestCandidatesCell(const TPosition& p) {
+int FewestCandidatesCell(const Position& p) {
   int best = -1;
   int fewest = 10;
   for (int cell = 0; cell < 81; ++cell) {
-    const TMask c = p.candidates[cell];
+    const Mask c = p.candidates[cell];
     if (c == 0) continue;
     const int n = std::popcount(static_cast<unsigned>(c));
     if (n < fewest) {
@@ -169,15 +169,15 @@ int FewestCandidatesCell(const TPosition& p) {
   return best;
 }
 
-void Search(TPosition p, TSingles& singles, int& count, core::TDigitGrid* solution) {
+void Search(Position p, Singles& singles, int& count, core::DigitGrid* solution) {
   if (!Propagate(p, singles)) return;
   if (p.empty == 0) {
     if (++count == 1 && solution != nullptr) *solution = p.digits;
     return;
   }
   const int branchCell = FewestCandidatesCell(p);
-  for (TMask c = p.candidates[branchCell]; c != 0 && count < 2; c &= c - 1) {
-    TPosition next = p;
+  for (Mask c = p.candidates[branchCell]; c != 0 && count < 2; c &= c - 1) {
+    Position next = p;
     singles.size = 0;
     if (Place(next, singles, branchCell, LowestDigit(c))) Search(next, singles, count, solution);
   }
@@ -185,9 +185,9 @@ void Search(TPosition p, TSingles& singles, int& count, core::TDigitGrid* soluti
 
 }  // namespace
 
-int CountSolutionsUpTo2(const core::TDigitGrid& grid, core::TDigitGrid* solution) {
-  TPosition start;
-  TSingles singles;
+int CountSolutionsUpTo2(const core::DigitGrid& grid, core::DigitGrid* solution) {
+  Position start;
+  Singles singles;
   for (int cell = 0; cell < 81; ++cell) {
     const int given = grid[cell];
     if (given == 0) continue;

@@ -12,6 +12,6 @@ namespace zentaro::solver {
 // row, column or block, makes the grid unsolvable. solution, when not null,
 // holds the solution after a return of 1; after 0 or 2 its content is
 // unspecified.
-int CountSolutionsUpTo2(const core::TDigitGrid& grid, core::TDigitGrid* solution);
+int CountSolutionsUpTo2(const core::DigitGrid& grid, core::DigitGrid* solution);
 
 }  // namespace zentaro::solver

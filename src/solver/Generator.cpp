@@ -5,7 +5,7 @@
 
 namespace zentaro::solver {
 
-using core::TDigitGrid;
+using core::DigitGrid;
 
 namespace {
 
@@ -41,14 +41,14 @@ int Index(int row, int col) {
 
 class PuzzleMaker {
  public:
-  PuzzleMaker(core::Random& random, TGenerationProgress* progress)
+  PuzzleMaker(core::Random& random, GenerationProgress* progress)
       : random_(random), progress_(progress) {}
 
-  int Make(int targetClues, TDigitGrid& puzzle, TDigitGrid& digits);
+  int Make(int targetClues, DigitGrid& puzzle, DigitGrid& digits);
 
  private:
-  bool MakeFullGrid(TDigitGrid& puzzle, TDigitGrid& digits);
-  bool SeedGrid(TDigitGrid& puzzle);
+  bool MakeFullGrid(DigitGrid& puzzle, DigitGrid& digits);
+  bool SeedGrid(DigitGrid& puzzle);
   int DrawUnusedDigit(const std::array<bool, 10>& used) {
     int digit = 0;
     do digit = random_.Below(9) + 1;
@@ -56,18 +56,18 @@ class PuzzleMaker {
     return digit;
   }
   // Only "exactly one" matters, so the count may stop at two.
-  bool IsUnique(const TDigitGrid& puzzle) { return CountSolutionsUpTo2(puzzle, nullptr) == 1; }
+  bool IsUnique(const DigitGrid& puzzle) { return CountSolutionsUpTo2(puzzle, nullptr) == 1; }
 
   core::Random& random_;
-  TGenerationProgress* progress_;
+  GenerationProgress* progress_;
   DlxSolver dlx_;
-  TDigitGrid full_{};
+  DigitGrid full_{};
   // Removal marks, [column][row]: cells emptied, or found to be needed, in
   // the current pass.
   std::array<std::array<bool, 9>, 9> marked_{};
 };
 
-bool PuzzleMaker::SeedGrid(TDigitGrid& puzzle) {
+bool PuzzleMaker::SeedGrid(DigitGrid& puzzle) {
   std::array<bool, 10> used{};
 
   // Five digits in the first row, the top-left corner first.
@@ -121,7 +121,7 @@ bool PuzzleMaker::SeedGrid(TDigitGrid& puzzle) {
   return true;
 }
 
-bool PuzzleMaker::MakeFullGrid(TDigitGrid& puzzle, TDigitGrid& digits) {
+bool PuzzleMaker::MakeFullGrid(DigitGrid& puzzle, DigitGrid& digits) {
   for (int seed = 0; seed < kSeedTries; ++seed) {
     puzzle.fill(0);
     digits.fill(0);
@@ -138,7 +138,7 @@ bool PuzzleMaker::MakeFullGrid(TDigitGrid& puzzle, TDigitGrid& digits) {
   return false;
 }
 
-int PuzzleMaker::Make(int targetClues, TDigitGrid& puzzle, TDigitGrid& digits) {
+int PuzzleMaker::Make(int targetClues, DigitGrid& puzzle, DigitGrid& digits) {
   if (!MakeFullGrid(puzzle, digits)) return kNoFullGrid;
 
   const bool stopAtTarget = targetClues >= kStopAtTargetFrom;
@@ -214,7 +214,7 @@ int PuzzleMaker::Make(int targetClues, TDigitGrid& puzzle, TDigitGrid& digits) {
 // Ends the generation's screen state on every way out of GeneratePuzzle.
 class ProgressSession {
  public:
-  explicit ProgressSession(TGenerationProgress& progress) : progress_(progress) {
+  explicit ProgressSession(GenerationProgress& progress) : progress_(progress) {
     progress_.Begin();
   }
   ~ProgressSession() { progress_.End(); }
@@ -222,12 +222,12 @@ class ProgressSession {
   ProgressSession& operator=(const ProgressSession&) = delete;
 
  private:
-  TGenerationProgress& progress_;
+  GenerationProgress& progress_;
 };
 
 }  // namespace
 
-bool CanPlaceInGrid(const TDigitGrid& grid, int digit, int row, int col) {
+bool CanPlaceInGrid(const DigitGrid& grid, int digit, int row, int col) {
   for (int i = 0; i < 9; ++i)
     if (grid[Index(row, i)] == digit || grid[Index(i, col)] == digit) return false;
   const int top = row / 3 * 3, left = col / 3 * 3;
@@ -237,19 +237,19 @@ bool CanPlaceInGrid(const TDigitGrid& grid, int digit, int row, int col) {
   return true;
 }
 
-int MakePuzzle(int targetClues, core::Random& random, TDigitGrid& clues, TDigitGrid& digits,
-               TGenerationProgress* progress) {
+int MakePuzzle(int targetClues, core::Random& random, DigitGrid& clues, DigitGrid& digits,
+               GenerationProgress* progress) {
   PuzzleMaker maker(random, progress);
   return maker.Make(targetClues, clues, digits);
 }
 
-bool GeneratePuzzle(const TWantedLevels& wanted, int targetClues, int& level,
-                    TGenerationState& state, const TRateFunction& rate, core::Random& random,
-                    TGenerationProgress& progress) {
+bool GeneratePuzzle(const WantedLevels& wanted, int targetClues, int& level,
+                    GenerationState& state, const RateFunction& rate, core::Random& random,
+                    GenerationProgress& progress) {
   level = 0;
-  const core::TBoard savedBoard = state.board;
-  const TDigitGrid savedClues = state.clues;
-  const TDigitGrid savedSolution = state.solution;
+  const core::Board savedBoard = state.board;
+  const DigitGrid savedClues = state.clues;
+  const DigitGrid savedSolution = state.solution;
   const auto accepted = [&](int l) { return l >= 1 && l <= 5 && wanted[static_cast<size_t>(l)]; };
 
   bool made = false;

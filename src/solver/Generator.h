@@ -11,9 +11,9 @@ namespace zentaro::solver {
 // How a generation shows itself on screen and hears about a cancel. The
 // window implements it with its progress dialog; every call has a do-nothing
 // default, so a batch caller overrides only what it needs.
-class TGenerationProgress {
+class GenerationProgress {
  public:
-  virtual ~TGenerationProgress() = default;
+  virtual ~GenerationProgress() = default;
 
   // The progress dialog appears and the window is locked; the stop request
   // of an earlier generation is forgotten.
@@ -30,23 +30,23 @@ class TGenerationProgress {
 };
 
 // The generator-mode rating of a candidate puzzle: 1..5, 0 or -1.
-using TRateFunction = std::function<int(const core::TDigitGrid&)>;
+using RateFunction = std::function<int(const core::DigitGrid&)>;
 
 // The puzzle state a generation writes to and, when cancelled, puts back.
-struct TGenerationState {
-  core::TBoard& board;
-  core::TDigitGrid& clues;
-  core::TDigitGrid& digits;
-  core::TDigitGrid& solution;
+struct GenerationState {
+  core::Board& board;
+  core::DigitGrid& clues;
+  core::DigitGrid& digits;
+  core::DigitGrid& solution;
 };
 
 // Levels a generation accepts: entries 1..5; entry 0 is ignored (a puzzle of
 // unknown level is never accepted).
-using TWantedLevels = std::array<bool, 6>;
+using WantedLevels = std::array<bool, 6>;
 
 // True when the digit stands nowhere in the row, the column or the block of
 // the cell; row and column 0..8.
-bool CanPlaceInGrid(const core::TDigitGrid& grid, int digit, int row, int col);
+bool CanPlaceInGrid(const core::DigitGrid& grid, int digit, int row, int col);
 
 // One candidate puzzle: a random full grid from the exact cover solver, then
 // clues removed as long as exactly one solution remains, until at most
@@ -54,16 +54,16 @@ bool CanPlaceInGrid(const core::TDigitGrid& grid, int digit, int row, int col);
 // and digits; returns its number of clues (above targetClues when the target
 // was missed, 80 when no full grid could be made). progress, when given, is
 // only asked to process events while the grid is seeded.
-int MakePuzzle(int targetClues, core::Random& random, core::TDigitGrid& clues,
-               core::TDigitGrid& digits, TGenerationProgress* progress = nullptr);
+int MakePuzzle(int targetClues, core::Random& random, core::DigitGrid& clues,
+               core::DigitGrid& digits, GenerationProgress* progress = nullptr);
 
 // Makes candidate puzzles until one rates at a wanted level (level receives
 // it) and returns true, with the puzzle in clues and digits and on the board
 // as digits without candidates. Returns false when cancelled, with board,
 // clues and solution as they were and digits taken from the board again.
 // The loop has no bound of its own: it ends on a wanted level or a cancel.
-bool GeneratePuzzle(const TWantedLevels& wanted, int targetClues, int& level,
-                    TGenerationState& state, const TRateFunction& rate, core::Random& random,
-                    TGenerationProgress& progress);
+bool GeneratePuzzle(const WantedLevels& wanted, int targetClues, int& level,
+                    GenerationState& state, const RateFunction& rate, core::Random& random,
+                    GenerationProgress& progress);
 
 }  // namespace zentaro::solver

@@ -27,13 +27,13 @@ class SolveSession {
 
 }  // namespace
 
-int SolveAndCount(DlxSolver& solver, const core::TDigitGrid& grid, core::TDigitGrid& solution,
+int SolveAndCount(DlxSolver& solver, const core::DigitGrid& grid, core::DigitGrid& solution,
                   bool& solutionUnique) {
   solutionUnique = false;
   // A unique solution, or none, is the same whatever the search order, so the
   // fast counter settles those; only several solutions need the exact-cover
   // order, which decides which one is shown first.
-  core::TDigitGrid unique{};
+  core::DigitGrid unique{};
   const int fastCount = CountSolutionsUpTo2(grid, &unique);
   if (fastCount == 0) return 0;
   if (fastCount == 1) {
@@ -50,17 +50,17 @@ int SolveAndCount(DlxSolver& solver, const core::TDigitGrid& grid, core::TDigitG
   return found;
 }
 
-int SolveAndCount(DlxSolver& solver, const core::TBoard& board, core::TDigitGrid& solution,
+int SolveAndCount(DlxSolver& solver, const core::Board& board, core::DigitGrid& solution,
                   bool& solutionUnique) {
   return SolveAndCount(solver, core::ExtractDigits(board), solution, solutionUnique);
 }
 
-int SolveAndCount(const core::TDigitGrid& grid, core::TDigitGrid& solution, bool& solutionUnique) {
+int SolveAndCount(const core::DigitGrid& grid, core::DigitGrid& solution, bool& solutionUnique) {
   DlxSolver solver;
   return SolveAndCount(solver, grid, solution, solutionUnique);
 }
 
-int SolveAndCount(const core::TBoard& board, core::TDigitGrid& solution, bool& solutionUnique) {
+int SolveAndCount(const core::Board& board, core::DigitGrid& solution, bool& solutionUnique) {
   DlxSolver solver;
   return SolveAndCount(solver, board, solution, solutionUnique);
 }

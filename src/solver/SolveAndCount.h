@@ -9,14 +9,14 @@ namespace zentaro::solver {
 // 2 = two or more. Only the digits of the board are used. solutionUnique is
 // cleared first and set when the count is 1; solution receives the first
 // solution found and is left untouched when there is none.
-int SolveAndCount(const core::TBoard& board, core::TDigitGrid& solution, bool& solutionUnique);
-int SolveAndCount(const core::TDigitGrid& grid, core::TDigitGrid& solution, bool& solutionUnique);
+int SolveAndCount(const core::Board& board, core::DigitGrid& solution, bool& solutionUnique);
+int SolveAndCount(const core::DigitGrid& grid, core::DigitGrid& solution, bool& solutionUnique);
 
 // The same on a solver the caller keeps, so that a batch of positions reuses
 // one node pool. The solver's count-only setting is put back afterwards.
-int SolveAndCount(DlxSolver& solver, const core::TBoard& board, core::TDigitGrid& solution,
+int SolveAndCount(DlxSolver& solver, const core::Board& board, core::DigitGrid& solution,
                   bool& solutionUnique);
-int SolveAndCount(DlxSolver& solver, const core::TDigitGrid& grid, core::TDigitGrid& solution,
+int SolveAndCount(DlxSolver& solver, const core::DigitGrid& grid, core::DigitGrid& solution,
                   bool& solutionUnique);
 
 }  // namespace zentaro::solver

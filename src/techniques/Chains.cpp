@@ -13,12 +13,12 @@ namespace zentaro::techniques {
 
 using core::kCount;
 using core::kDigit;
-using core::TBoard;
-using core::TCell;
+using core::Board;
+using core::Cell;
 
 namespace {
 
-bool IsEmpty(const TCell& cell) {
+bool IsEmpty(const Cell& cell) {
   return cell[kDigit] == 0;
 }
 
@@ -27,13 +27,13 @@ bool SameUnit(int col1, int row1, int col2, int row2) {
 }
 
 
-int LowestCandidateExcept(const TCell& cell, int except) {
+int LowestCandidateExcept(const Cell& cell, int except) {
   for (int d = 1; d <= 9; ++d)
     if (d != except && cell[d] > 0) return d;
   return 0;
 }
 
-int HighestCandidate(const TCell& cell) {
+int HighestCandidate(const Cell& cell) {
   for (int d = 9; d >= 1; --d)
     if (cell[d] > 0) return d;
   return 0;
@@ -44,7 +44,7 @@ int HighestCandidate(const TCell& cell) {
 // column.
 template <typename Visit>
 void ForEachPeerInChainOrder(int col, int row, Visit visit) {
-  const core::TBlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
+  const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
     for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
       if (c != col || r != row) visit(c, r);
@@ -63,23 +63,23 @@ int CellKey(int col, int row) {
 }
 
 struct ChainConclusion {
-  const TChainNode* first = nullptr;
-  const TChainNode* second = nullptr;
+  const ChainNode* first = nullptr;
+  const ChainNode* second = nullptr;
 };
 
 // The first node after the start, in list order, whose cell and digit reappear
 // in `other` (after its start); its partner is the earliest such node there.
-ChainConclusion FindForcing(const TTabCellArray& chainA, const TTabCellArray& chainB, int startCol,
-                            int startRow, const TChainTarget& target) {
+ChainConclusion FindForcing(const TabCellArray& chainA, const TabCellArray& chainB, int startCol,
+                            int startRow, const ChainTarget& target) {
   constexpr int kNone = -1;
   std::array<int, 729> firstInB;
   firstInB.fill(kNone);
   for (std::size_t i = chainB.size(); i-- > 1;) {
-    const TChainNode& b = *chainB[i];
+    const ChainNode& b = *chainB[i];
     firstInB[PlacementKey(b.column, b.row, b.digit)] = static_cast<int>(i);
   }
   for (std::size_t i = 1; i < chainA.size(); ++i) {
-    const TChainNode& a = *chainA[i];
+    const ChainNode& a = *chainA[i];
     if (a.column == startCol && a.row == startRow) continue;
     if (target.IsSet() &&
         (a.column != target.column || a.row != target.row || a.digit != target.digit))
@@ -92,18 +92,18 @@ ChainConclusion FindForcing(const TTabCellArray& chainA, const TTabCellArray& ch
 
 // The first pair of nodes after the start, in list order of the earlier one,
 // that put two different digits into the same cell.
-ChainConclusion FindContradiction(const TTabCellArray& chain, int startCol, int startRow,
-                                  const TChainTarget& target) {
-  std::array<std::vector<const TChainNode*>, 81> byCell;
+ChainConclusion FindContradiction(const TabCellArray& chain, int startCol, int startRow,
+                                  const ChainTarget& target) {
+  std::array<std::vector<const ChainNode*>, 81> byCell;
   for (std::size_t i = 1; i < chain.size(); ++i) {
-    const TChainNode& n = *chain[i];
+    const ChainNode& n = *chain[i];
     byCell[CellKey(n.column, n.row)].push_back(&n);
   }
   for (std::size_t i = 1; i < chain.size(); ++i) {
-    const TChainNode& a = *chain[i];
+    const ChainNode& a = *chain[i];
     if (a.column == startCol && a.row == startRow) continue;
     if (target.IsSet() && (a.column != target.column || a.row != target.row)) continue;
-    for (const TChainNode* later : byCell[CellKey(a.column, a.row)])
+    for (const ChainNode* later : byCell[CellKey(a.column, a.row)])
       if (later->index > a.index && later->digit != a.digit) return {&a, later};
   }
   return {};
@@ -112,13 +112,13 @@ ChainConclusion FindContradiction(const TTabCellArray& chain, int startCol, int 
 // One run of BuildChainPair with its own copies of the fixed digit and target.
 struct ChainRun {
   int fixedDigit = 0;
-  TChainTarget target;
-  TChainText textA;
-  TChainText textB;
+  ChainTarget target;
+  ChainText textA;
+  ChainText textB;
   int found = 0;
 };
 
-ChainRun RunChainPair(const TBoard& board, int fixedDigit, const TChainTarget& target,
+ChainRun RunChainPair(const Board& board, int fixedDigit, const ChainTarget& target,
                       bool hiddenSinglesA, bool hiddenSinglesB, int startRow, int startCol,
                       int maxDepth) {
   ChainRun run;
@@ -133,7 +133,7 @@ ChainRun RunChainPair(const TBoard& board, int fixedDigit, const TChainTarget& t
 // allows hidden singles in both chains, run 2 in chain A only, run 3 in chain B
 // only, run 4 in neither. The later runs take part only when they found the
 // forcing result again.
-void ChooseTexts(const std::array<ChainRun, 4>& runs, TChainText& textA, TChainText& textB) {
+void ChooseTexts(const std::array<ChainRun, 4>& runs, ChainText& textA, ChainText& textB) {
   const auto counts = [&](int n) { return runs[n - 1].found == 1; };
   const auto lenA = [&](int n) { return runs[n - 1].textA.size(); };
   const auto lenB = [&](int n) { return runs[n - 1].textB.size(); };
@@ -155,18 +155,18 @@ void ChooseTexts(const std::array<ChainRun, 4>& runs, TChainText& textA, TChainT
 
 }  // namespace
 
-void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNode* parent,
+void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode* parent,
                  int digit, int col, int row, bool useHiddenSingles, int maxDepth,
                  bool& hiddenSingleUsed) {
   const int level = depth + 1;
 
   // A digit may not follow from a step that already put it into one of its
   // units: that path is discarded rather than extended.
-  for (const TChainNode* n = parent; n != nullptr; n = n->parent)
+  for (const ChainNode* n = parent; n != nullptr; n = n->parent)
     if (n->digit == digit && SameUnit(n->column, n->row, col, row)) return;
 
-  auto owned = std::make_unique<TChainNode>();
-  TChainNode* node = owned.get();
+  auto owned = std::make_unique<ChainNode>();
+  ChainNode* node = owned.get();
   node->column = col;
   node->row = row;
   node->digit = digit;
@@ -179,12 +179,12 @@ void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNo
   if (level > maxDepth) return;
 
   if (useHiddenSingles && level == 1) {
-    TBoard placed = board;
+    Board placed = board;
     core::FillCell(placed, col, row, digit);
-    TBoard collected = placed;
+    Board collected = placed;
     int emptyCount = 81;
     int blockUnit = -1, rowUnit = -1, colUnit = -1, hsDigit = 0, hsRow = 0, hsCol = 0;
-    core::TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+    core::UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
     const int found =
         FindHiddenSingle(collected, emptyCount, HiddenSingleMode::CollectAll, blockUnit, rowUnit,
                          colUnit, hsDigit, hsRow, hsCol, blockCounts, rowCounts, colCounts);
@@ -205,7 +205,7 @@ void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNo
   }
 
   ForEachPeerInChainOrder(col, row, [&](int c, int r) {
-    const TCell& cell = board.at(c, r);
+    const Cell& cell = board.at(c, r);
     if (!IsEmpty(cell) || cell[kCount] != 2 || cell[digit] <= 0) return;
     depth = level;
     ExtendChain(board, depth, nodes, node, LowestCandidateExcept(cell, digit), c, r,
@@ -213,27 +213,27 @@ void ExtendChain(const TBoard& board, int& depth, TTabCellArray& nodes, TChainNo
   });
 }
 
-TChainText DescribeChain(const TChainNode& last, bool hiddenSingleUsed) {
-  TChainText reversed;
-  for (const TChainNode* n = &last; n != nullptr; n = n->parent)
+ChainText DescribeChain(const ChainNode& last, bool hiddenSingleUsed) {
+  ChainText reversed;
+  for (const ChainNode* n = &last; n != nullptr; n = n->parent)
     reversed.push_back(core::RowLetter(n->row) + std::to_string(n->column) + "=" +
                        std::to_string(n->digit));
-  TChainText text(reversed.rbegin(), reversed.rend());
+  ChainText text(reversed.rbegin(), reversed.rend());
   if (hiddenSingleUsed && text.size() > 1) text[1] += "*";
   return text;
 }
 
-int BuildChainPair(const TBoard& board, int& fixedDigit, bool hiddenSinglesA, bool hiddenSinglesB,
-                   TChainText& textA, TChainText& textB, TChainTarget& target, int startRow,
+int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, bool hiddenSinglesB,
+                   ChainText& textA, ChainText& textB, ChainTarget& target, int startRow,
                    int startCol, int maxDepth, bool wantText) {
-  const TCell& start = board.at(startCol, startRow);
+  const Cell& start = board.at(startCol, startRow);
   const bool withChainB = fixedDigit == 0;
   const int digitA = withChainB ? LowestCandidateExcept(start, 0) : fixedDigit;
   const int digitB = withChainB ? HighestCandidate(start) : 0;
 
   // Both lists are locals: every node goes with them on every return.
-  TTabCellArray chainA;
-  TTabCellArray chainB;
+  TabCellArray chainA;
+  TabCellArray chainB;
   bool hiddenUsedA = false;
   bool hiddenUsedB = false;
   int depth = 0;
@@ -285,9 +285,9 @@ int BuildChainPair(const TBoard& board, int& fixedDigit, bool hiddenSinglesA, bo
   return found;
 }
 
-int FindChain(TBoard& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
-              int maxDepth, int& emptyCount, TTechniqueResult& result) {
-  TBoard work = board;
+int FindChain(Board& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
+              int maxDepth, int& emptyCount, TechniqueResult& result) {
+  Board work = board;
   result.excludedDigit = 0;
   if (wantText) {
     result.textA.clear();
@@ -296,10 +296,10 @@ int FindChain(TBoard& board, bool wantText, bool allowContradiction, bool useHid
 
   for (int startCol = 1; startCol <= 9; ++startCol) {
     for (int startRow = 1; startRow <= 9; ++startRow) {
-      const TCell& start = work.at(startCol, startRow);
+      const Cell& start = work.at(startCol, startRow);
       if (!IsEmpty(start) || start[kCount] != 2) continue;
 
-      ChainRun first = RunChainPair(work, 0, TChainTarget{}, useHiddenSingles, useHiddenSingles,
+      ChainRun first = RunChainPair(work, 0, ChainTarget{}, useHiddenSingles, useHiddenSingles,
                                     startRow, startCol, maxDepth);
       const bool counts = first.found == 1 || (allowContradiction && first.fixedDigit > 0);
       if (!counts) continue;

@@ -11,27 +11,27 @@ namespace zentaro::techniques {
 
 // One step of a chain: the digit this step puts into the cell. Parent and
 // child only point into the node list that owns both.
-struct TChainNode {
+struct ChainNode {
   int column = 0;  // 1..9
   int row = 0;     // 1..9
   int digit = 0;
   int index = 0;                 // position in the owning list
-  TChainNode* parent = nullptr;  // none for the start node
-  TChainNode* child = nullptr;   // the last step created from this one
+  ChainNode* parent = nullptr;  // none for the start node
+  ChainNode* child = nullptr;   // the last step created from this one
 };
 
 // Every node of one chain in creation order, the start node at index 0. The
 // nodes form a tree rooted at the start; the list owns them, so they go when
 // the list goes.
-using TTabCellArray = std::vector<std::unique_ptr<TChainNode>>;
+using TabCellArray = std::vector<std::unique_ptr<ChainNode>>;
 
 // One line per step, "B7=4", the start cell first.
-using TChainText = std::vector<std::string>;
+using ChainText = std::vector<std::string>;
 
 // The conclusion a pair of chains must reach. column 0 means no target yet:
 // any conclusion is accepted and then becomes the target (digit 0 for a
 // contradiction).
-struct TChainTarget {
+struct ChainTarget {
   int column = 0;
   int row = 0;
   int digit = 0;
@@ -47,13 +47,13 @@ struct TChainTarget {
 // last node added, the start being level 1; nodes above maxDepth are added but
 // not expanded. No node is added when an ancestor holds the same digit in a
 // unit of the cell. The board is not changed.
-void ExtendChain(const core::TBoard& board, int& depth, TTabCellArray& nodes, TChainNode* parent,
+void ExtendChain(const core::Board& board, int& depth, TabCellArray& nodes, ChainNode* parent,
                  int digit, int col, int row, bool useHiddenSingles, int maxDepth,
                  bool& hiddenSingleUsed);
 
 // The path from the start node down to `last`, one line per node; "*" goes
 // after the second line when the chain used a hidden-single step.
-TChainText DescribeChain(const TChainNode& last, bool hiddenSingleUsed);
+ChainText DescribeChain(const ChainNode& last, bool hiddenSingleUsed);
 
 // Builds chain A from the lowest and chain B from the highest candidate of the
 // start cell (1-based row and column, a two-candidate cell) and looks for a
@@ -67,8 +67,8 @@ TChainText DescribeChain(const TChainNode& last, bool hiddenSingleUsed);
 // conclusion found; a set one restricts the search to it. With wantText the
 // texts are the paths to the two nodes of the conclusion (both from the same
 // chain for a contradiction). Returns 1 for a forcing result, else 0.
-int BuildChainPair(const core::TBoard& board, int& fixedDigit, bool hiddenSinglesA,
-                   bool hiddenSinglesB, TChainText& textA, TChainText& textB, TChainTarget& target,
+int BuildChainPair(const core::Board& board, int& fixedDigit, bool hiddenSinglesA,
+                   bool hiddenSinglesB, ChainText& textA, ChainText& textB, ChainTarget& target,
                    int startRow, int startCol, int maxDepth, bool wantText);
 
 // Tries the two-candidate cells column by column (rows 1..9 within a column)
@@ -90,7 +90,7 @@ int BuildChainPair(const core::TBoard& board, int& fixedDigit, bool hiddenSingle
 // singles in both, one or neither chain, favouring texts without hidden-single
 // steps unless one with them is shorter. Nothing found: excludedDigit 0, the
 // other fields as the caller left them (the texts emptied when wanted).
-int FindChain(core::TBoard& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
-              int maxDepth, int& emptyCount, TTechniqueResult& result);
+int FindChain(core::Board& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
+              int maxDepth, int& emptyCount, TechniqueResult& result);
 
 }  // namespace zentaro::techniques

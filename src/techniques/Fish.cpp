@@ -7,8 +7,8 @@ namespace zentaro::techniques {
 
 using core::kCount;
 using core::kDigit;
-using core::TBoard;
-using core::TCell;
+using core::Board;
+using core::Cell;
 
 namespace {
 
@@ -18,34 +18,34 @@ namespace {
 // order a search on the transposed board would.
 class LineView {
  public:
-  LineView(TBoard& board, int orientation)
+  LineView(Board& board, int orientation)
       : board_(board), baseRows_(orientation == kFishBaseRows) {}
 
-  TCell& cell(int base, int cross) {
+  Cell& cell(int base, int cross) {
     return baseRows_ ? board_.at(cross, base) : board_.at(base, cross);
   }
 
   bool has(int base, int cross, int digit) {
-    const TCell& c = cell(base, cross);
+    const Cell& c = cell(base, cross);
     return c[kDigit] == 0 && c[digit] > 0;
   }
 
   void remove(int base, int cross, int digit) {
-    TCell& c = cell(base, cross);
+    Cell& c = cell(base, cross);
     c[digit] = 0;
     --c[kCount];
   }
 
  private:
-  TBoard& board_;
+  Board& board_;
   bool baseRows_;
 };
 
-bool Skipped(TFishSkipSet skipSet, int digit) {
+bool Skipped(FishSkipSet skipSet, int digit) {
   return (skipSet >> digit) & 1U;
 }
 
-void SetXWingResult(TTechniqueResult& result, int digit, int line1, int line2, int pos1, int pos2,
+void SetXWingResult(TechniqueResult& result, int digit, int line1, int line2, int pos1, int pos2,
                     int orientation) {
   result.digit = digit;
   result.lines[0] = line1;
@@ -55,8 +55,8 @@ void SetXWingResult(TTechniqueResult& result, int digit, int line1, int line2, i
   result.orientation = orientation;
 }
 
-int SearchXWing(TBoard& board, bool checkOnly, TFishSkipSet skipSet, int orientation,
-                TTechniqueResult& result) {
+int SearchXWing(Board& board, bool checkOnly, FishSkipSet skipSet, int orientation,
+                TechniqueResult& result) {
   LineView view(board, orientation);
   for (int line1 = 1; line1 <= 9; ++line1) {
     for (int d = 1; d <= 9; ++d) {
@@ -101,8 +101,8 @@ struct SwordfishLine {
   unsigned crossMask;  // bit x for cross line x
 };
 
-int SearchSwordfish(TBoard& board, bool checkOnly, TFishSkipSet skipSet, int orientation,
-                    TTechniqueResult& result) {
+int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, int orientation,
+                    TechniqueResult& result) {
   LineView view(board, orientation);
   for (int d = 1; d <= 9; ++d) {
     if (Skipped(skipSet, d)) continue;
@@ -170,9 +170,9 @@ int SearchSwordfish(TBoard& board, bool checkOnly, TFishSkipSet skipSet, int ori
 
 }  // namespace
 
-int FindXWing(TBoard& board, bool checkOnly, TFishSkipSet skipSet, int& orientation,
-              TTechniqueResult& result) {
-  TBoard work = board;
+int FindXWing(Board& board, bool checkOnly, FishSkipSet skipSet, int& orientation,
+              TechniqueResult& result) {
+  Board work = board;
   orientation = -1;
   int found = 0;
   for (int o : {kFishBaseRows, kFishBaseColumns}) {
@@ -186,9 +186,9 @@ int FindXWing(TBoard& board, bool checkOnly, TFishSkipSet skipSet, int& orientat
   return found;
 }
 
-int FindSwordfish(TBoard& board, bool checkOnly, TFishSkipSet skipSet, TTechniqueResult& result,
+int FindSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result,
                   int& orientation) {
-  TBoard work = board;
+  Board work = board;
   orientation = -1;
   int found = 0;
   for (int o : {kFishBaseColumns, kFishBaseRows}) {

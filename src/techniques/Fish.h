@@ -9,7 +9,7 @@ namespace zentaro::techniques {
 
 // Digits left out of a fish search: bit d for digit d. The pipeline entries
 // grow it with every digit whose instance did not lead to a single.
-using TFishSkipSet = std::uint16_t;
+using FishSkipSet = std::uint16_t;
 
 // Orientation values of the fish results.
 inline constexpr int kFishBaseColumns = 0;
@@ -26,8 +26,8 @@ inline constexpr int kFishBaseRows = 1;
 // positions[1] (cross lines) and the same orientation; with nothing found,
 // `orientation` is -1 and `result` is left as it was. The board only
 // changes in apply mode.
-int FindXWing(core::TBoard& board, bool checkOnly, TFishSkipSet skipSet, int& orientation,
-              TTechniqueResult& result);
+int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, int& orientation,
+              TechniqueResult& result);
 
 // Swordfish: a digit with two or three candidates in each of three base lines,
 // all within three cross lines each covered by at least two of the base
@@ -47,7 +47,7 @@ int FindXWing(core::TBoard& board, bool checkOnly, TFishSkipSet skipSet, int& or
 // ordering), positions[0] < positions[1] < positions[2] (cross lines) and the
 // same orientation; with nothing found, `orientation` is -1 and `result` is
 // left as it was. The board only changes in apply mode.
-int FindSwordfish(core::TBoard& board, bool checkOnly, TFishSkipSet skipSet,
-                  TTechniqueResult& result, int& orientation);
+int FindSwordfish(core::Board& board, bool checkOnly, FishSkipSet skipSet,
+                  TechniqueResult& result, int& orientation);
 
 }  // namespace zentaro::techniques

@@ -8,19 +8,19 @@ namespace {
 
 using core::kCount;
 using core::kDigit;
-using core::TBoard;
+using core::Board;
 
-const TPointingTried kNoPointingTried{};
-const TClaimingTried kNoClaimingTried{};
-const TTwoBlockTried kNoTwoBlockTried{};
+const PointingTried kNoPointingTried{};
+const ClaimingTried kNoClaimingTried{};
+const TwoBlockTried kNoTwoBlockTried{};
 
-bool HasCandidate(const TBoard& board, int col, int row, int digit) {
-  const core::TCell& cell = board.at(col, row);
+bool HasCandidate(const Board& board, int col, int row, int digit) {
+  const core::Cell& cell = board.at(col, row);
   return cell[kDigit] == 0 && cell[digit] > 0;
 }
 
-void RemoveCandidate(TBoard& board, int col, int row, int digit) {
-  core::TCell& cell = board.at(col, row);
+void RemoveCandidate(Board& board, int col, int row, int digit) {
+  core::Cell& cell = board.at(col, row);
   cell[digit] = 0;
   --cell[kCount];
 }
@@ -39,8 +39,8 @@ int RowOf(Axis axis, int line, int pos) {
 
 // The block's three lines of the given axis that hold the digit, as bits 0..2
 // (offsets from the block's first line).
-unsigned LinesHoldingDigit(const TBoard& board, int block, int digit, Axis axis) {
-  const core::TBlockBounds b = core::BoundsOfBlock(block);
+unsigned LinesHoldingDigit(const Board& board, int block, int digit, Axis axis) {
+  const core::BlockBounds b = core::BoundsOfBlock(block);
   unsigned mask = 0;
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
@@ -52,7 +52,7 @@ unsigned LinesHoldingDigit(const TBoard& board, int block, int digit, Axis axis)
 // First line (1-based) of the block along the axis: its first column for
 // column lines, its first row for row lines.
 int FirstLine(int block, Axis axis) {
-  const core::TBlockBounds b = core::BoundsOfBlock(block);
+  const core::BlockBounds b = core::BoundsOfBlock(block);
   return (axis == Axis::Column ? b.firstCol : b.firstRow) + 1;
 }
 
@@ -65,8 +65,8 @@ int FirstPosition(int block, Axis axis) {
 // One direction of the pointing search for one block. Returns true when a
 // digit confined to one line of the block has (or, check-only, would have)
 // a candidate removed from that line outside the block.
-bool PointInBlock(TBoard& work, int block, Axis axis, const TPointingTried& tried, bool checkOnly,
-                  TTechniqueResult& result) {
+bool PointInBlock(Board& work, int block, Axis axis, const PointingTried& tried, bool checkOnly,
+                  TechniqueResult& result) {
   const int outsideFrom = FirstPosition(block, axis);
   for (int d = 1; d <= 9; ++d) {
     if (tried[PointingTriedIndex(block, d)] != 0) continue;
@@ -103,9 +103,9 @@ bool PointInBlock(TBoard& work, int block, Axis axis, const TPointingTried& trie
 
 }  // namespace
 
-int FindPointing(TBoard& board, const TPointingTried& tried, bool checkOnly,
-                 TTechniqueResult& result) {
-  TBoard work = board;
+int FindPointing(Board& board, const PointingTried& tried, bool checkOnly,
+                 TechniqueResult& result) {
+  Board work = board;
   int found = 0;
   for (int block = 0; block < 9 && found == 0; ++block) {
     if (PointInBlock(work, block, Axis::Column, tried, checkOnly, result) ||
@@ -116,13 +116,13 @@ int FindPointing(TBoard& board, const TPointingTried& tried, bool checkOnly,
   return found;
 }
 
-int FindPointing(TBoard& board, bool checkOnly, TTechniqueResult& result) {
+int FindPointing(Board& board, bool checkOnly, TechniqueResult& result) {
   return FindPointing(board, kNoPointingTried, checkOnly, result);
 }
 
-int FindClaiming(TBoard& board, bool checkOnly, const TClaimingTried& tried,
-                 TTechniqueResult& result) {
-  TBoard work = board;
+int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried,
+                 TechniqueResult& result) {
+  Board work = board;
   int removed = 0;
   for (int row = 1; row <= 9 && removed == 0; ++row) {
     for (int d = 1; d <= 9 && removed == 0; ++d) {
@@ -141,7 +141,7 @@ int FindClaiming(TBoard& board, bool checkOnly, const TClaimingTried& tried,
       }
       if (block < 0 || spread) continue;
 
-      const core::TBlockBounds bounds = core::BoundsOfBlock(block);
+      const core::BlockBounds bounds = core::BoundsOfBlock(block);
       for (int r = bounds.firstRow + 1; r <= bounds.lastRow + 1 && !(checkOnly && removed); ++r) {
         if (r == row) continue;
         for (int c = bounds.firstCol + 1; c <= bounds.lastCol + 1; ++c) {
@@ -163,13 +163,13 @@ int FindClaiming(TBoard& board, bool checkOnly, const TClaimingTried& tried,
   return removed;
 }
 
-int FindClaiming(TBoard& board, bool checkOnly, TTechniqueResult& result) {
+int FindClaiming(Board& board, bool checkOnly, TechniqueResult& result) {
   return FindClaiming(board, checkOnly, kNoClaimingTried, result);
 }
 
-int FindClaimingInColumns(TBoard& board, bool checkOnly, const TClaimingTried& tried,
-                          TTechniqueResult& result) {
-  TBoard work = board;
+int FindClaimingInColumns(Board& board, bool checkOnly, const ClaimingTried& tried,
+                          TechniqueResult& result) {
+  Board work = board;
   core::TransposeBoard(work);
   const int removed = FindClaiming(work, checkOnly, tried, result);
   core::TransposeBoard(work);
@@ -182,19 +182,19 @@ int FindClaimingInColumns(TBoard& board, bool checkOnly, const TClaimingTried& t
   return removed;
 }
 
-int FindClaimingInColumns(TBoard& board, bool checkOnly, TTechniqueResult& result) {
+int FindClaimingInColumns(Board& board, bool checkOnly, TechniqueResult& result) {
   return FindClaimingInColumns(board, checkOnly, kNoClaimingTried, result);
 }
 
-int FindClaimingInRowsOrColumns(TBoard& board, bool checkOnly, TTechniqueResult& result) {
+int FindClaimingInRowsOrColumns(Board& board, bool checkOnly, TechniqueResult& result) {
   const int removed = FindClaiming(board, checkOnly, result);
   if (removed > 0) return removed;
   return FindClaimingInColumns(board, checkOnly, result);
 }
 
-int FindTwoBlockLock(TBoard& board, bool stopAfterFirst, const TTwoBlockTried& tried,
-                     bool checkOnly, TTechniqueResult& result) {
-  TBoard work = board;
+int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tried,
+                     bool checkOnly, TechniqueResult& result) {
+  Board work = board;
   int total = 0;
   for (;;) {
     int passRemoved = 0;
@@ -211,8 +211,8 @@ int FindTwoBlockLock(TBoard& board, bool stopAfterFirst, const TTwoBlockTried& t
       for (int b1 = 0; b1 < 9; ++b1) {
         for (int b2 = 0; b2 < 9; ++b2) {
           if (b1 == b2 || done[9 * b1 + b2]) continue;
-          const core::TBlockBounds bounds1 = core::BoundsOfBlock(b1);
-          const core::TBlockBounds bounds2 = core::BoundsOfBlock(b2);
+          const core::BlockBounds bounds1 = core::BoundsOfBlock(b1);
+          const core::BlockBounds bounds2 = core::BoundsOfBlock(b2);
           Axis axis;
           if (bounds1.firstRow == bounds2.firstRow) {
             axis = Axis::Row;
@@ -272,7 +272,7 @@ int FindTwoBlockLock(TBoard& board, bool stopAfterFirst, const TTwoBlockTried& t
   return total;
 }
 
-int FindTwoBlockLock(TBoard& board, bool stopAfterFirst, bool checkOnly, TTechniqueResult& result) {
+int FindTwoBlockLock(Board& board, bool stopAfterFirst, bool checkOnly, TechniqueResult& result) {
   return FindTwoBlockLock(board, stopAfterFirst, kNoTwoBlockTried, checkOnly, result);
 }
 

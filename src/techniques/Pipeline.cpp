@@ -9,7 +9,7 @@
 
 namespace zentaro::techniques {
 
-using core::TBoard;
+using core::Board;
 
 namespace {
 
@@ -29,7 +29,7 @@ bool InRange(int v, int lo, int hi) {
 
 // Looks for a single on the board the instance left behind, a single
 // candidate before a hidden single, and puts it into the result.
-bool FindSingleAfter(TBoard& work, TTechniqueResult& result) {
+bool FindSingleAfter(Board& work, TechniqueResult& result) {
   int empty = kEmptyCountForSearch;
   int digit = -1, row = -1, col = -1;
   if (FindNakedSingle(work, empty, true, digit, row, col) == 1) {
@@ -40,7 +40,7 @@ bool FindSingleAfter(TBoard& work, TTechniqueResult& result) {
     return true;
   }
   int blockUnit = -1, rowUnit = -1, colUnit = -1;
-  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   if (FindHiddenSingle(work, empty, HiddenSingleMode::ReportOnly, blockUnit, rowUnit, colUnit,
                        digit, row, col, blockCounts, rowCounts, colCounts) == 1) {
     result.singleKind = false;
@@ -58,8 +58,8 @@ bool FindSingleAfter(TBoard& work, TTechniqueResult& result) {
 struct Outcome {
   bool found = false;
   bool metAny = false;
-  TBoard board{};           // the instance's eliminations applied
-  TTechniqueResult result;  // the instance and its single
+  Board board{};           // the instance's eliminations applied
+  TechniqueResult result;  // the instance and its single
 };
 
 // The loop shared by all entries. find(work, result) runs the finder in
@@ -69,11 +69,11 @@ struct Outcome {
 // than meeting the same instance for ever). Each run starts again from the
 // caller's board and result, so a failed instance leaves no trace.
 template <typename Find, typename MarkTried>
-void SearchToSingle(const TBoard& start, const TTechniqueResult& initial, Find find,
+void SearchToSingle(const Board& start, const TechniqueResult& initial, Find find,
                     MarkTried markTried, Outcome& outcome) {
   for (int run = 0; run < kMaxRuns; ++run) {
-    TBoard work = start;
-    TTechniqueResult trial = initial;
+    Board work = start;
+    TechniqueResult trial = initial;
     if (find(work, trial) <= 0) return;
     outcome.metAny = true;
     if (FindSingleAfter(work, trial)) {
@@ -86,7 +86,7 @@ void SearchToSingle(const TBoard& start, const TTechniqueResult& initial, Find f
   }
 }
 
-int Conclude(TBoard& board, bool keepBoard, TTechniqueResult& result, Outcome& outcome, int code) {
+int Conclude(Board& board, bool keepBoard, TechniqueResult& result, Outcome& outcome, int code) {
   if (!outcome.found) {
     result.techniqueCode = kNoTechnique;
     result.metAny = outcome.metAny;
@@ -99,21 +99,21 @@ int Conclude(TBoard& board, bool keepBoard, TTechniqueResult& result, Outcome& o
   return code;
 }
 
-bool MarkFishDigit(TFishSkipSet& skip, const TTechniqueResult& r) {
+bool MarkFishDigit(FishSkipSet& skip, const TechniqueResult& r) {
   if (!InRange(r.digit, 1, 9)) return false;
-  skip = static_cast<TFishSkipSet>(skip | (1u << r.digit));
+  skip = static_cast<FishSkipSet>(skip | (1u << r.digit));
   return true;
 }
 
 }  // namespace
 
-int PointingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
-  TPointingTried tried{};
+int PointingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+  PointingTried tried{};
   Outcome outcome;
   SearchToSingle(
       board, result,
-      [&](TBoard& work, TTechniqueResult& r) { return FindPointing(work, tried, false, r); },
-      [&](const TTechniqueResult& r) {
+      [&](Board& work, TechniqueResult& r) { return FindPointing(work, tried, false, r); },
+      [&](const TechniqueResult& r) {
         if (!InRange(r.block, 1, 9) || !InRange(r.digit, 1, 9)) return false;
         tried[PointingTriedIndex(r.block - 1, r.digit)] = 1;
         return true;
@@ -122,12 +122,12 @@ int PointingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
   return Conclude(board, keepBoard, result, outcome, kPointing);
 }
 
-int ClaimingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
-  TClaimingTried tried{};
-  auto find = [&](TBoard& work, TTechniqueResult& r) {
+int ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+  ClaimingTried tried{};
+  auto find = [&](Board& work, TechniqueResult& r) {
     return FindClaiming(work, false, tried, r);
   };
-  auto markTried = [&](const TTechniqueResult& r) {
+  auto markTried = [&](const TechniqueResult& r) {
     if (!InRange(r.rowLine, 1, 9) || !InRange(r.digit, 1, 9)) return false;
     tried[ClaimingTriedIndex(r.rowLine, r.digit)] = 1;
     return true;
@@ -140,7 +140,7 @@ int ClaimingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
   // Columns are the rows of the transposed board; the search, including the
   // single that follows, runs there and its findings are turned back.
   tried.fill(0);
-  TBoard transposed = board;
+  Board transposed = board;
   core::TransposeBoard(transposed);
   const bool metInRows = outcome.metAny;
   outcome = Outcome{};
@@ -148,7 +148,7 @@ int ClaimingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
   outcome.metAny = outcome.metAny || metInRows;
   if (outcome.found) {
     core::TransposeBoard(outcome.board);
-    TTechniqueResult& r = outcome.result;
+    TechniqueResult& r = outcome.result;
     std::swap(r.rowLine, r.columnLine);
     std::swap(r.singleRow, r.singleColumn);
     if (InRange(r.block, 0, 8)) r.block = core::TransposedBlock(r.block);
@@ -163,17 +163,17 @@ int ClaimingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
   return Conclude(board, keepBoard, result, outcome, kClaiming);
 }
 
-int TwoBlockLockToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
-  TTwoBlockTried tried{};
+int TwoBlockLockToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+  TwoBlockTried tried{};
   Outcome outcome;
   SearchToSingle(
       board, result,
-      [&](TBoard& work, TTechniqueResult& r) {
+      [&](Board& work, TechniqueResult& r) {
         // One pair of blocks at a time, so that the instance reported is the
         // only one applied.
         return FindTwoBlockLock(work, true, tried, false, r);
       },
-      [&](const TTechniqueResult& r) {
+      [&](const TechniqueResult& r) {
         if (!InRange(r.block, 1, 9) || !InRange(r.secondBlock, 1, 9) || !InRange(r.digit, 1, 9))
           return false;
         tried[TwoBlockTriedIndex(r.block - 1, r.secondBlock - 1, r.digit)] = 1;
@@ -184,21 +184,21 @@ int TwoBlockLockToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result
   return Conclude(board, keepBoard, result, outcome, kTwoBlockLock);
 }
 
-int NakedSubsetToSingle(TBoard& board, int size, bool& strict, bool keepBoard,
-                        TTechniqueResult& result) {
+int NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
+                        TechniqueResult& result) {
   const bool strictIn = strict;
   bool anyStrict = false;
   int skipCount = 0;
   Outcome outcome;
   SearchToSingle(
       board, result,
-      [&](TBoard& work, TTechniqueResult& r) {
+      [&](Board& work, TechniqueResult& r) {
         r.strict = strictIn;
         const int removed = FindNakedSubset(work, size, skipCount, false, r);
         if (removed > 0 && r.strict) anyStrict = true;
         return removed;
       },
-      [&](const TTechniqueResult&) {
+      [&](const TechniqueResult&) {
         ++skipCount;
         return true;
       },
@@ -211,28 +211,28 @@ namespace {
 
 // X-Wing and Swordfish step past an instance by skipping its digit.
 template <typename Find>
-int FishToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result, int code, Find find) {
-  TFishSkipSet skip = 0;
+int FishToSingle(Board& board, bool keepBoard, TechniqueResult& result, int code, Find find) {
+  FishSkipSet skip = 0;
   Outcome outcome;
   SearchToSingle(
-      board, result, [&](TBoard& work, TTechniqueResult& r) { return find(work, skip, r); },
-      [&](const TTechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
+      board, result, [&](Board& work, TechniqueResult& r) { return find(work, skip, r); },
+      [&](const TechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
   return Conclude(board, keepBoard, result, outcome, code);
 }
 
 }  // namespace
 
-int XWingToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+int XWingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   return FishToSingle(board, keepBoard, result, kXWing,
-                      [](TBoard& work, TFishSkipSet skip, TTechniqueResult& r) {
+                      [](Board& work, FishSkipSet skip, TechniqueResult& r) {
                         int orientation = -1;
                         return FindXWing(work, false, skip, orientation, r);
                       });
 }
 
-int SwordfishToSingle(TBoard& board, bool keepBoard, TTechniqueResult& result) {
+int SwordfishToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   return FishToSingle(board, keepBoard, result, kSwordfish,
-                      [](TBoard& work, TFishSkipSet skip, TTechniqueResult& r) {
+                      [](Board& work, FishSkipSet skip, TechniqueResult& r) {
                         int orientation = -1;
                         return FindSwordfish(work, false, skip, r, orientation);
                       });

@@ -6,17 +6,17 @@ namespace zentaro::techniques {
 
 using core::kCount;
 using core::kDigit;
-using core::TCell;
+using core::Cell;
 
 namespace {
 
-bool IsCandidate(const TCell& cell, int digit) {
+bool IsCandidate(const Cell& cell, int digit) {
   return cell[kDigit] == 0 && cell[digit] > 0;
 }
 
 // The digit of an empty cell with exactly one candidate, else 0. A count of 1
 // without any flag set (a board that contradicts itself) is no single.
-int SingleDigitOf(const TCell& cell) {
+int SingleDigitOf(const Cell& cell) {
   if (cell[kDigit] != 0 || cell[kCount] != 1) return 0;
   for (int d = 1; d <= 9; ++d)
     if (cell[d] > 0) return d;
@@ -26,7 +26,7 @@ int SingleDigitOf(const TCell& cell) {
 // A single that clashes with a digit already placed among the cell's peers
 // only appears on marks the user set by hand; it is no single, since placing
 // it would break the puzzle.
-int SingleAt(const TBoard& board, int col, int row) {
+int SingleAt(const Board& board, int col, int row) {
   const int d = SingleDigitOf(board.at(col, row));
   return d != 0 && core::CanPlace(board, d, col, row) ? d : 0;
 }
@@ -36,8 +36,8 @@ bool InRange(int v) {
 }
 
 
-int EmptyInBlock(const TBoard& board, int block) {
-  const core::TBlockBounds b = core::BoundsOfBlock(block);
+int EmptyInBlock(const Board& board, int block) {
+  const core::BlockBounds b = core::BoundsOfBlock(block);
   int n = 0;
   for (int r = b.firstRow; r <= b.lastRow; ++r)
     for (int c = b.firstCol; c <= b.lastCol; ++c)
@@ -45,14 +45,14 @@ int EmptyInBlock(const TBoard& board, int block) {
   return n;
 }
 
-int EmptyInRow(const TBoard& board, int row) {
+int EmptyInRow(const Board& board, int row) {
   int n = 0;
   for (int c = 1; c <= 9; ++c)
     if (board.at(c, row)[kDigit] == 0) ++n;
   return n;
 }
 
-int EmptyInColumn(const TBoard& board, int col) {
+int EmptyInColumn(const Board& board, int col) {
   int n = 0;
   for (int r = 1; r <= 9; ++r)
     if (board.at(col, r)[kDigit] == 0) ++n;
@@ -61,21 +61,21 @@ int EmptyInColumn(const TBoard& board, int col) {
 
 // A unit that already holds the digit has no hidden single of it, whatever
 // stray marks the user left in it.
-bool BlockHolds(const TBoard& board, int block, int digit) {
-  const core::TBlockBounds b = core::BoundsOfBlock(block);
+bool BlockHolds(const Board& board, int block, int digit) {
+  const core::BlockBounds b = core::BoundsOfBlock(block);
   for (int r = b.firstRow; r <= b.lastRow; ++r)
     for (int c = b.firstCol; c <= b.lastCol; ++c)
       if (board.at(c + 1, r + 1)[kDigit] == digit) return true;
   return false;
 }
 
-bool RowHolds(const TBoard& board, int row, int digit) {
+bool RowHolds(const Board& board, int row, int digit) {
   for (int c = 1; c <= 9; ++c)
     if (board.at(c, row)[kDigit] == digit) return true;
   return false;
 }
 
-bool ColumnHolds(const TBoard& board, int col, int digit) {
+bool ColumnHolds(const Board& board, int col, int digit) {
   for (int r = 1; r <= 9; ++r)
     if (board.at(col, r)[kDigit] == digit) return true;
   return false;
@@ -90,10 +90,10 @@ struct HiddenHit {
 // Walks blocks, then rows, then columns, each by digit; calls onHit for every
 // hidden single until it returns false.
 template <typename OnHit>
-void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
-                       TUnitCountTable& rowCounts, TUnitCountTable& colCounts, OnHit onHit) {
+void WalkHiddenSingles(const Board& board, UnitCountTable& blockCounts,
+                       UnitCountTable& rowCounts, UnitCountTable& colCounts, OnHit onHit) {
   for (int b = 0; b < 9; ++b) {
-    const core::TBlockBounds bb = core::BoundsOfBlock(b);
+    const core::BlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
       std::uint8_t& entry = blockCounts[9 * b + d - 1];
       if (entry != 1 || BlockHolds(board, b, d)) continue;
@@ -124,14 +124,14 @@ void WalkHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
 
 }  // namespace
 
-void CountCandidatesPerUnit(const TBoard& board, TUnitCountTable& blockCounts,
-                            TUnitCountTable& rowCounts, TUnitCountTable& colCounts) {
+void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
+                            UnitCountTable& rowCounts, UnitCountTable& colCounts) {
   blockCounts.fill(0);
   rowCounts.fill(0);
   colCounts.fill(0);
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      const TCell& cell = board.at(c, r);
+      const Cell& cell = board.at(c, r);
       if (cell[kDigit] != 0) continue;
       const int b = core::BlockOf(c, r);
       for (int d = 1; d <= 9; ++d) {
@@ -144,7 +144,7 @@ void CountCandidatesPerUnit(const TBoard& board, TUnitCountTable& blockCounts,
   }
 }
 
-int FindNakedSingle(TBoard& board, int& emptyCount, bool reportOnly, int& digit, int& row,
+int FindNakedSingle(Board& board, int& emptyCount, bool reportOnly, int& digit, int& row,
                     int& col) {
   if (emptyCount == 0) return 0;
   for (int r = 1; r <= 9; ++r) {
@@ -156,10 +156,10 @@ int FindNakedSingle(TBoard& board, int& emptyCount, bool reportOnly, int& digit,
   return 0;
 }
 
-int PlaceNakedSingleAt(TBoard& board, int col, int row, int& emptyCount, bool reportOnly,
+int PlaceNakedSingleAt(Board& board, int col, int row, int& emptyCount, bool reportOnly,
                        int& digit, int& outRow, int& outCol) {
   if (emptyCount == 0 || !InRange(col) || !InRange(row)) return 0;
-  TBoard work = board;
+  Board work = board;
   const int d = SingleAt(work, col, row);
   if (d == 0) return 0;
   digit = d;
@@ -173,11 +173,11 @@ int PlaceNakedSingleAt(TBoard& board, int col, int row, int& emptyCount, bool re
   return 1;
 }
 
-bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col, int& row) {
+bool FindSingleInFullestUnit(const Board& board, int least, int most, int& col, int& row) {
   for (int k = least; k <= most; ++k) {
     for (int b = 0; b < 9; ++b) {
       if (EmptyInBlock(board, b) != k) continue;
-      const core::TBlockBounds bb = core::BoundsOfBlock(b);
+      const core::BlockBounds bb = core::BoundsOfBlock(b);
       for (int r = bb.firstRow; r <= bb.lastRow; ++r) {
         for (int c = bb.firstCol; c <= bb.lastCol; ++c) {
           if (SingleAt(board, c + 1, r + 1) != 0) {
@@ -214,7 +214,7 @@ bool FindSingleInFullestUnit(const TBoard& board, int least, int most, int& col,
   return false;
 }
 
-int CountNakedSingles(const TBoard& board) {
+int CountNakedSingles(const Board& board) {
   int n = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
@@ -222,12 +222,12 @@ int CountNakedSingles(const TBoard& board) {
   return n;
 }
 
-int FindHiddenSingle(TBoard& board, int& emptyCount, HiddenSingleMode mode, int& blockUnit,
+int FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode, int& blockUnit,
                      int& rowUnit, int& colUnit, int& digit, int& row, int& col,
-                     TUnitCountTable& blockCounts, TUnitCountTable& rowCounts,
-                     TUnitCountTable& colCounts) {
+                     UnitCountTable& blockCounts, UnitCountTable& rowCounts,
+                     UnitCountTable& colCounts) {
   if (emptyCount == 0) return 0;
-  TBoard work = board;
+  Board work = board;
   CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
 
   if (mode == HiddenSingleMode::CollectAll) {
@@ -277,12 +277,12 @@ int FindHiddenSingle(TBoard& board, int& emptyCount, HiddenSingleMode mode, int&
   return 1;
 }
 
-int CountBlockHiddenSingles(const TBoard& board, TUnitCountTable& blockCounts,
-                            TUnitCountTable& rowCounts, TUnitCountTable& colCounts) {
+int CountBlockHiddenSingles(const Board& board, UnitCountTable& blockCounts,
+                            UnitCountTable& rowCounts, UnitCountTable& colCounts) {
   CountCandidatesPerUnit(board, blockCounts, rowCounts, colCounts);
   int n = 0;
   for (int b = 0; b < 9; ++b) {
-    const core::TBlockBounds bb = core::BoundsOfBlock(b);
+    const core::BlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
       if (blockCounts[9 * b + d - 1] != 1) continue;
       bool present = false;

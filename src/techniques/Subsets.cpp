@@ -7,8 +7,8 @@ namespace zentaro::techniques {
 
 using core::kCount;
 using core::kDigit;
-using core::TBoard;
-using core::TCell;
+using core::Board;
+using core::Cell;
 
 namespace {
 
@@ -34,7 +34,7 @@ UnitCells ColumnCells(int col) {
 // Column by column, top to bottom within a column: the order in which the
 // block cells are named and the first subset cell is chosen.
 UnitCells BlockCells(int block) {
-  const core::TBlockBounds bounds = core::BoundsOfBlock(block);
+  const core::BlockBounds bounds = core::BoundsOfBlock(block);
   UnitCells cells{};
   int i = 0;
   for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
@@ -44,7 +44,7 @@ UnitCells BlockCells(int block) {
 }
 
 // Candidates of an empty cell as a digit set; filled cells have none.
-std::uint16_t CandidateSet(const TCell& cell) {
+std::uint16_t CandidateSet(const Cell& cell) {
   if (cell[kDigit] != 0) return 0;
   std::uint16_t set = 0;
   for (int d = 1; d <= 9; ++d) {
@@ -53,7 +53,7 @@ std::uint16_t CandidateSet(const TCell& cell) {
   return set;
 }
 
-std::uint16_t PlacedDigits(const TBoard& board, const UnitCells& cells) {
+std::uint16_t PlacedDigits(const Board& board, const UnitCells& cells) {
   std::uint16_t placed = 0;
   for (const CellRef& ref : cells) {
     const int digit = board.at(ref.col, ref.row)[kDigit];
@@ -62,7 +62,7 @@ std::uint16_t PlacedDigits(const TBoard& board, const UnitCells& cells) {
   return placed;
 }
 
-void RemoveCandidate(TCell& cell, int digit) {
+void RemoveCandidate(Cell& cell, int digit) {
   cell[digit] = 0;
   --cell[kCount];
 }
@@ -101,7 +101,7 @@ struct NakedSearch {
 // One unit of the naked search; returns the number of candidates removed
 // (or counted) beyond the skip count, stopping at the first combination with
 // any.
-int NakedSearchUnit(TBoard& board, const UnitCells& cells, bool requireExact, NakedSearch& s) {
+int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, NakedSearch& s) {
   const std::uint16_t placed = PlacedDigits(board, cells);
   std::vector<int> freeDigits;
   for (int d = 1; d <= 9; ++d) {
@@ -132,7 +132,7 @@ int NakedSearchUnit(TBoard& board, const UnitCells& cells, bool requireExact, Na
 
     for (int i = 0; i < 9; ++i) {
       if (inSubset[i]) continue;
-      TCell& cell = board.at(cells[i].col, cells[i].row);
+      Cell& cell = board.at(cells[i].col, cells[i].row);
       if (cell[kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {
         if ((set & (1u << d)) == 0 || cell[d] <= 0) continue;
@@ -150,7 +150,7 @@ int NakedSearchUnit(TBoard& board, const UnitCells& cells, bool requireExact, Na
   return removed;
 }
 
-bool IsExcluded(const THiddenSubsetSkips& skips, int unitKind, int unitNumber, std::uint16_t set) {
+bool IsExcluded(const HiddenSubsetSkips& skips, int unitKind, int unitNumber, std::uint16_t set) {
   const std::size_t entries =
       std::min({skips.unitKinds.size(), skips.unitNumbers.size(), skips.digitSets.size()});
   for (std::size_t i = 0; i < entries; ++i) {
@@ -165,7 +165,7 @@ bool IsExcluded(const THiddenSubsetSkips& skips, int unitKind, int unitNumber, s
 struct HiddenSearch {
   int size;
   bool checkOnly;
-  const THiddenSubsetSkips& skips;
+  const HiddenSubsetSkips& skips;
   std::array<int, 4>& digits;
   int& position;
 };
@@ -179,7 +179,7 @@ void RecordDigits(std::uint16_t set, std::array<int, 4>& digits) {
 
 // One unit of the hidden search: the first subset of the unit that removes
 // something is applied (or, check-only, reported with 1).
-int HiddenSearchUnit(TBoard& board, const UnitCells& cells, int unitKind, int unitNumber,
+int HiddenSearchUnit(Board& board, const UnitCells& cells, int unitKind, int unitNumber,
                      HiddenSearch& s) {
   static const std::vector<int> kAllDigits{1, 2, 3, 4, 5, 6, 7, 8, 9};
   const std::uint16_t placed = PlacedDigits(board, cells);
@@ -203,7 +203,7 @@ int HiddenSearchUnit(TBoard& board, const UnitCells& cells, int unitKind, int un
 
     for (int i = 0; i < 9; ++i) {
       if (!holds[i]) continue;
-      TCell& cell = board.at(cells[i].col, cells[i].row);
+      Cell& cell = board.at(cells[i].col, cells[i].row);
       for (int d = 1; d <= 9; ++d) {
         if ((set & (1u << d)) != 0 || cell[d] <= 0) continue;
         RecordDigits(set, s.digits);
@@ -224,10 +224,10 @@ int HiddenSearchUnit(TBoard& board, const UnitCells& cells, int unitKind, int un
 
 }  // namespace
 
-int FindNakedSubset(TBoard& board, int size, bool& strict, std::uint16_t& digitSet, int skipCount,
+int FindNakedSubset(Board& board, int size, bool& strict, std::uint16_t& digitSet, int skipCount,
                     int& unitKind, int& row, int& col, bool checkOnly) {
   if (size < 2 || size > 4) return 0;
-  TBoard work = board;
+  Board work = board;
   NakedSearch s{size, skipCount, checkOnly};
   int found = 0;
   int kind = 0;
@@ -266,17 +266,17 @@ int FindNakedSubset(TBoard& board, int size, bool& strict, std::uint16_t& digitS
   return found;
 }
 
-int FindNakedSubset(TBoard& board, int size, int skipCount, bool checkOnly,
-                    TTechniqueResult& result) {
+int FindNakedSubset(Board& board, int size, int skipCount, bool checkOnly,
+                    TechniqueResult& result) {
   return FindNakedSubset(board, size, result.strict, result.digitSet, skipCount, result.unitKind,
                          result.cellRow, result.cellColumn, checkOnly);
 }
 
-int FindHiddenSubset(TBoard& board, int size, const THiddenSubsetSkips& skips,
+int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips,
                      std::array<int, 4>& digits, int& position, bool stopAtFirstUnit,
                      bool checkOnly, int& unitKind, int& unitNumber) {
   if (size < 2 || size > 4) return 0;
-  TBoard work = board;
+  Board work = board;
   HiddenSearch s{size, checkOnly, skips, digits, position};
   const bool stopEarly = stopAtFirstUnit || checkOnly;
   int total = 0;
@@ -299,8 +299,8 @@ int FindHiddenSubset(TBoard& board, int size, const THiddenSubsetSkips& skips,
   return total;
 }
 
-int FindHiddenSubset(TBoard& board, int size, const THiddenSubsetSkips& skips, bool stopAtFirstUnit,
-                     bool checkOnly, TTechniqueResult& result) {
+int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips, bool stopAtFirstUnit,
+                     bool checkOnly, TechniqueResult& result) {
   int position = -1;
   int kind = -1;
   int number = -1;

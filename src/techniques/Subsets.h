@@ -10,16 +10,16 @@
 namespace zentaro::techniques {
 
 // Digit sets of the hidden-subset exclusion list, bit d for digit d.
-using TSkipSets = std::vector<std::uint16_t>;
+using SkipSets = std::vector<std::uint16_t>;
 
 // Hidden subsets not to be reported: entry i names a unit (kind 1 row,
 // 2 column, 4 block; number 1..9, blocks numbered block + 1) and a digit set.
 // A subset of that unit whose digits all lie in the set is passed over. The
 // three lists run in parallel; an empty exclusion list excludes nothing.
-struct THiddenSubsetSkips {
+struct HiddenSubsetSkips {
   std::vector<int> unitKinds;
   std::vector<int> unitNumbers;
-  TSkipSets digitSets;
+  SkipSets digitSets;
 };
 
 // Naked pairs, triples and quads (size 2..4), searched in rows 1..9, then
@@ -41,13 +41,13 @@ struct THiddenSubsetSkips {
 // written when nothing is found. Returns the number of candidates removed
 // (checkOnly: that would be removed), 0 when nothing qualifies or the size is
 // not 2..4.
-int FindNakedSubset(core::TBoard& board, int size, bool& strict, std::uint16_t& digitSet,
+int FindNakedSubset(core::Board& board, int size, bool& strict, std::uint16_t& digitSet,
                     int skipCount, int& unitKind, int& row, int& col, bool checkOnly);
 
 // The same, reporting into the shared result: digitSet, unitKind, cellRow,
 // cellColumn and strict (the strict flag is taken from result.strict).
-int FindNakedSubset(core::TBoard& board, int size, int skipCount, bool checkOnly,
-                    TTechniqueResult& result);
+int FindNakedSubset(core::Board& board, int size, int skipCount, bool checkOnly,
+                    TechniqueResult& result);
 
 // Hidden pairs, triples and quads (size 2..4): `size` digits, none placed in
 // the unit, whose candidates lie in exactly `size` empty cells; every other
@@ -67,14 +67,14 @@ int FindNakedSubset(core::TBoard& board, int size, int skipCount, bool checkOnly
 //
 // Returns the number of candidates removed; with checkOnly, 1 when a subset
 // would remove something; 0 when none (or the size is not 2..4).
-int FindHiddenSubset(core::TBoard& board, int size, const THiddenSubsetSkips& skips,
+int FindHiddenSubset(core::Board& board, int size, const HiddenSubsetSkips& skips,
                      std::array<int, 4>& digits, int& position, bool stopAtFirstUnit,
                      bool checkOnly, int& unitKind, int& unitNumber);
 
 // The same, reporting into the shared result: subsetDigits, unitKind and
 // unitNumber; after removals in a row or column also the cell that last lost
 // a candidate (cellRow, cellColumn), e.g. row 3 position 7 gives C7.
-int FindHiddenSubset(core::TBoard& board, int size, const THiddenSubsetSkips& skips,
-                     bool stopAtFirstUnit, bool checkOnly, TTechniqueResult& result);
+int FindHiddenSubset(core::Board& board, int size, const HiddenSubsetSkips& skips,
+                     bool stopAtFirstUnit, bool checkOnly, TechniqueResult& result);
 
 }  // namespace zentaro::techniques

@@ -26,7 +26,7 @@ enum UnitKind : int { kUnitRow = 1, kUnitColumn = 2, kUnitBlock = 4 };
 // rating. A finder fills only the fields its technique uses; the others keep
 // what the caller put there, which is -1 (or empty) after construction.
 // Rows, columns and lines are 1-based.
-struct TTechniqueResult {
+struct TechniqueResult {
   int techniqueCode = kNoTechnique;
   bool metAny = false;
 

@@ -98,7 +98,7 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, int col0, int row
   const int x = geometry.ColX[col0];
   const int y = geometry.RowY[row0];
   const int size = geometry.CellSize;
-  const core::TCell& cell = s.board->at(col0 + 1, row0 + 1);
+  const core::Cell& cell = s.board->at(col0 + 1, row0 + 1);
   const int digit = cell[core::kDigit];
   const bool current = col0 + 1 == s.curCol && row0 + 1 == s.curRow;
   const bool selected = look.selected || current;

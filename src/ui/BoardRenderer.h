@@ -78,8 +78,8 @@ struct BoardColors {
 
 // What the painter reads of the game.
 struct BoardState {
-  const core::TBoard* board = nullptr;
-  const core::TDigitGrid* clues = nullptr;
+  const core::Board* board = nullptr;
+  const core::DigitGrid* clues = nullptr;
   int curCol = 0;  // 1-based selection; 0 or -1 for none
   int curRow = 0;
   int highlightDigit = 0;
@@ -89,8 +89,8 @@ struct BoardState {
 
 // How one cell is to be drawn beyond what the board says.
 struct CellLook {
-  const hints::TDigitFlags* elim = nullptr;  // indexed by digit 1..9
-  const hints::TDigitFlags* emph = nullptr;
+  const hints::DigitFlags* elim = nullptr;  // indexed by digit 1..9
+  const hints::DigitFlags* emph = nullptr;
   bool highlight = false;
   bool red = false;
   bool selected = false;

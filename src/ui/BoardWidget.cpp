@@ -47,8 +47,8 @@ void BoardWidget::RedrawCell(int col, int row) {
 void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const hints::TCellHighlight& before = highlights_.at(c, r);
-      const hints::TCellHighlight& after = layer.at(c, r);
+      const hints::CellHighlight& before = highlights_.at(c, r);
+      const hints::CellHighlight& after = layer.at(c, r);
       const bool shownBefore = hintHighlightOn_ && before.AnyFlag();
       const bool shownAfter = on && after.AnyFlag();
       if (shownBefore != shownAfter || (shownAfter && !(before == after))) RedrawCell(c, r);
@@ -66,7 +66,7 @@ void BoardWidget::RedrawHighlights() {
 CellLook BoardWidget::LookOf(int col0, int row0) const {
   CellLook look;
   // A repaint brings back what the hint explanation picked out.
-  const hints::TCellHighlight& h = highlights_.cells[col0][row0];
+  const hints::CellHighlight& h = highlights_.cells[col0][row0];
   if (hintHighlightOn_ && h.AnyFlag()) {
     look.highlight = h.highlight;
     look.red = h.red;

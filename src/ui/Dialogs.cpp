@@ -67,7 +67,7 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
-TMessageBox::TMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
+MessageBox::MessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
                          QWidget* parent)
     : QMessageBox(parent), buttons_(core::ResolveButtons(buttons)) {
   setObjectName("MessageBox");
@@ -81,18 +81,18 @@ TMessageBox::TMessageBox(const std::string& text, core::MsgKind kind, unsigned b
   if (buttons_.Contains(MsgButton::Cancel)) setEscapeButton(ButtonFor(MsgButton::Cancel));
 }
 
-QAbstractButton* TMessageBox::ButtonFor(MsgButton b) const {
+QAbstractButton* MessageBox::ButtonFor(MsgButton b) const {
   return buttons_.Contains(b) ? button(StandardOf(b)) : nullptr;
 }
 
-int TMessageBox::Result() const {
+int MessageBox::Result() const {
   if (closedWithoutButton_ || !clickedButton()) return core::MsgResult(buttons_, std::nullopt);
   for (MsgButton b : {MsgButton::Ok, MsgButton::Cancel, MsgButton::Yes, MsgButton::No})
     if (clickedButton() == ButtonFor(b)) return core::MsgResult(buttons_, b);
   return core::MsgResult(buttons_, std::nullopt);
 }
 
-void TMessageBox::keyPressEvent(QKeyEvent* event) {
+void MessageBox::keyPressEvent(QKeyEvent* event) {
   // Qt would take Escape as "No" or "OK"; here it closes the box.
   if (event->key() == Qt::Key_Escape && !buttons_.Contains(MsgButton::Cancel)) {
     closedWithoutButton_ = true;
@@ -102,14 +102,14 @@ void TMessageBox::keyPressEvent(QKeyEvent* event) {
   QMessageBox::keyPressEvent(event);
 }
 
-void TMessageBox::closeEvent(QCloseEvent* event) {
+void MessageBox::closeEvent(QCloseEvent* event) {
   if (!clickedButton()) closedWithoutButton_ = true;
   QDialog::closeEvent(event);
 }
 
 // ---------------------------------------------------------------------------
 
-TYesNoDlg::TYesNoDlg(const std::string& caption, const std::string& text,
+QuestionDialog::QuestionDialog(const std::string& caption, const std::string& text,
                      const std::string& yesCaption, const std::string& noCaption,
                      const std::string& cancelCaption, QWidget* parent)
     : QMessageBox(parent) {
@@ -125,7 +125,7 @@ TYesNoDlg::TYesNoDlg(const std::string& caption, const std::string& text,
   setEscapeButton(CancelBut);
 }
 
-int TYesNoDlg::Result() const {
+int QuestionDialog::Result() const {
   if (clickedButton() == YesBut) return core::kResultYes;
   if (clickedButton() == NoBut) return core::kResultNo;
   return core::kResultCancel;
@@ -133,7 +133,7 @@ int TYesNoDlg::Result() const {
 
 // ---------------------------------------------------------------------------
 
-Treportfrm::Treportfrm(const app::TSolvedReport& report, QWidget* parent) : QDialog(parent) {
+Treportfrm::Treportfrm(const app::SolvedReport& report, QWidget* parent) : QDialog(parent) {
   setObjectName("Treportfrm");
   setWindowTitle(QString::fromStdString(report.caption));
   setWindowOpacity(253.0 / 255.0);
@@ -223,8 +223,8 @@ Treportfrm::Treportfrm(const app::TSolvedReport& report, QWidget* parent) : QDia
 
 // ---------------------------------------------------------------------------
 
-TLoadRandom::TLoadRandom(const app::TLevelChoice& current, QWidget* parent) : QDialog(parent) {
-  setObjectName("TLoadRandom");
+LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDialog(parent) {
+  setObjectName("LevelDialog");
   setWindowTitle(Text(2320));
   auto* box = new QVBoxLayout(this);
   auto* group = new QGroupBox(" " + Text(2319) + " ", this);
@@ -266,20 +266,20 @@ TLoadRandom::TLoadRandom(const app::TLevelChoice& current, QWidget* parent) : QD
   OKBtn->setFocus();
 }
 
-void TLoadRandom::AnyLevelClick() {
+void LevelDialog::AnyLevelClick() {
   const bool any = AnyLevel->isChecked();
   RadioButton2->setChecked(!any);
   for (QCheckBox* check : Levels) check->setEnabled(!any);
 }
 
-app::TLevelChoice TLoadRandom::Choice() const {
-  app::TLevelChoice choice;
+app::LevelChoice LevelDialog::Choice() const {
+  app::LevelChoice choice;
   choice.anyLevel = AnyLevel->isChecked();
   for (int i = 0; i < 5; ++i) choice.levels[i] = Levels[i]->isChecked();
   return choice;
 }
 
-void TLoadRandom::done(int result) {
+void LevelDialog::done(int result) {
   if (result == QDialog::Accepted && !app::LevelChoiceAcceptable(Choice())) {
     if (RefuseEmptyChoice) RefuseEmptyChoice();
     return;
@@ -289,8 +289,8 @@ void TLoadRandom::done(int result) {
 
 // ---------------------------------------------------------------------------
 
-TAboutBox::TAboutBox(const QString& productName, QWidget* parent) : QDialog(parent) {
-  setObjectName("TAboutBox");
+AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutBox");
   setWindowTitle(Text(2078));
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(24, 18, 24, 14);
@@ -332,9 +332,9 @@ TAboutBox::TAboutBox(const QString& productName, QWidget* parent) : QDialog(pare
 
 // ---------------------------------------------------------------------------
 
-THelpFrm::THelpFrm(QWidget* parent) : QDialog(parent) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   InitHelpResources();
-  setObjectName("THelpFrm");
+  setObjectName("HelpWindow");
   setWindowTitle(Text(2641));
   resize(640, 560);
   auto* box = new QVBoxLayout(this);
@@ -345,7 +345,7 @@ THelpFrm::THelpFrm(QWidget* parent) : QDialog(parent) {
   box->addWidget(browser);
 }
 
-void THelpFrm::ShowTopic(int context) {
+void HelpWindow::ShowTopic(int context) {
   auto* browser = findChild<QTextBrowser*>("HelpBrowser");
   QUrl page("qrc:/help/index.html");
   if (context > 0) page.setFragment(QString("context-%1").arg(context));

@@ -20,11 +20,11 @@ namespace zentaro::ui {
 // The program's message box: the title and icon of its kind and the
 // buttons of its bit set. Closing it without a button (Escape where there
 // is no Cancel, or the window's close box) counts as Cancel.
-class TMessageBox : public QMessageBox {
+class MessageBox : public QMessageBox {
   Q_OBJECT
 
  public:
-  TMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
+  MessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
               QWidget* parent = nullptr);
 
   // 1 (OK), 2 (Cancel or closed), 6 (Yes) or 7 (No), after the box has run.
@@ -48,11 +48,11 @@ QString DisplayText(const std::string& text);
 // The three-button question: the program title as caption and buttons
 // with captions of their own. 6 for the first, 7 for the second, 2 for the
 // third or for closing it.
-class TYesNoDlg : public QMessageBox {
+class QuestionDialog : public QMessageBox {
   Q_OBJECT
 
  public:
-  TYesNoDlg(const std::string& caption, const std::string& text, const std::string& yesCaption,
+  QuestionDialog(const std::string& caption, const std::string& text, const std::string& yesCaption,
             const std::string& noCaption, const std::string& cancelCaption,
             QWidget* parent = nullptr);
 
@@ -68,7 +68,7 @@ class Treportfrm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Treportfrm(const app::TSolvedReport& report, QWidget* parent = nullptr);
+  explicit Treportfrm(const app::SolvedReport& report, QWidget* parent = nullptr);
 
   QLabel* Label1;
   QLabel* LevelLab;
@@ -89,13 +89,13 @@ class Treportfrm : public QDialog {
 
 // The level dialog of "New puzzle...": "&Random level" or only the levels
 // checked. It stays open on OK while no level is chosen.
-class TLoadRandom : public QDialog {
+class LevelDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TLoadRandom(const app::TLevelChoice& current, QWidget* parent = nullptr);
+  explicit LevelDialog(const app::LevelChoice& current, QWidget* parent = nullptr);
 
-  app::TLevelChoice Choice() const;
+  app::LevelChoice Choice() const;
   void done(int result) override;
   // Tells the user that a level is needed; set by the window.
   std::function<void()> RefuseEmptyChoice;
@@ -111,11 +111,11 @@ class TLoadRandom : public QDialog {
 };
 
 // The about box: product name, version, web site and support address.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  TAboutBox(const QString& productName, QWidget* parent = nullptr);
+  AboutBox(const QString& productName, QWidget* parent = nullptr);
 
   QLabel* ProductName;
   QLabel* Version;
@@ -125,11 +125,11 @@ class TAboutBox : public QDialog {
 };
 
 // A plain help window showing the program's help pages.
-class THelpFrm : public QDialog {
+class HelpWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit THelpFrm(QWidget* parent = nullptr);
+  explicit HelpWindow(QWidget* parent = nullptr);
   // Shows the page of a context number (1100, 1300), or the start page.
   void ShowTopic(int context = 0);
 };

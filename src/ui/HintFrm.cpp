@@ -26,7 +26,7 @@ int DocumentPosition(const hints::RenderedHint& text, int line, int column) {
 
 }  // namespace
 
-THintFrm::THintFrm(QWidget* parent) : QDialog(parent) {
+HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("HintFrm");
   setWindowTitle(Text(2004));
   resize(400, 270);
@@ -60,7 +60,7 @@ THintFrm::THintFrm(QWidget* parent) : QDialog(parent) {
   connect(HelpBut, &QPushButton::clicked, this, [this] { emit HelpRequested(helpContext_); });
 }
 
-void THintFrm::SetStage(const hints::HintStage& stage) {
+void HintWindow::SetStage(const hints::HintStage& stage) {
   helpContext_ = stage.helpContext;
   Button1->setText(Text(stage.buttonCaptionId));
   const hints::RenderedHint text = hints::RenderHintText(stage.lines, stage.fixedPitchBlock);
@@ -93,7 +93,7 @@ void THintFrm::SetStage(const hints::HintStage& stage) {
   }
 }
 
-TWaitDlg::TWaitDlg(QWidget* parent) : QDialog(parent) {
+WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("WaitDlg");
   setModal(false);
   auto* box = new QVBoxLayout(this);

@@ -13,11 +13,11 @@ namespace zentaro::ui {
 // The hint window: the explanation of one hint stage in a read-only box,
 // with the stage's action button, "&Explain" and "&Close". Accepted means
 // the action button.
-class THintFrm : public QDialog {
+class HintWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit THintFrm(QWidget* parent = nullptr);
+  explicit HintWindow(QWidget* parent = nullptr);
 
   // Fills the box and the action button for the stage.
   void SetStage(const hints::HintStage& stage);
@@ -37,11 +37,11 @@ class THintFrm : public QDialog {
 };
 
 // The small progress window of the generator, which the hint search reuses.
-class TWaitDlg : public QDialog {
+class WaitDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TWaitDlg(QWidget* parent = nullptr);
+  explicit WaitDialog(QWidget* parent = nullptr);
 
   QLabel* Label1;
   QLabel* Label2;

@@ -70,7 +70,7 @@ app::Key KeyOf(const QKeyEvent& e) {
 
 }  // namespace
 
-TSudokuFrm::TSudokuFrm(QWidget* parent) : QMainWindow(parent), game_(*this) {
+SudokuWindow::SudokuWindow(QWidget* parent) : QMainWindow(parent), game_(*this) {
   setObjectName("SudokuFrm");
   setWindowIcon(MakeIcon(IconKind::AppIcon));
   CreateActions();
@@ -89,19 +89,19 @@ TSudokuFrm::TSudokuFrm(QWidget* parent) : QMainWindow(parent), game_(*this) {
   FormCreate();
 }
 
-TSudokuFrm::~TSudokuFrm() = default;
+SudokuWindow::~SudokuWindow() = default;
 
 // ---------------------------------------------------------------------------
 // Building the window
 
-QAction* TSudokuFrm::NewAction(const char* name, const QKeySequence& shortcut) {
+QAction* SudokuWindow::NewAction(const char* name, const QKeySequence& shortcut) {
   auto* a = new QAction(this);
   a->setObjectName(name);
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
   return a;
 }
 
-void TSudokuFrm::CreateActions() {
+void SudokuWindow::CreateActions() {
   auto command = [this](Command c, const char* name, const QKeySequence& key = {}) {
     QAction* a = NewAction(name, key);
     commandActions_[c] = a;
@@ -166,7 +166,7 @@ void TSudokuFrm::CreateActions() {
   HelpSpeedBut->setIcon(MakeIcon(IconKind::Help));
 }
 
-void TSudokuFrm::CreateMenus() {
+void SudokuWindow::CreateMenus() {
   QMenuBar* bar = menuBar();
   File1 = bar->addMenu(QString());
   File1->setObjectName("File1");
@@ -221,7 +221,7 @@ void TSudokuFrm::CreateMenus() {
   bar->addAction(CancelMenu);
 }
 
-void TSudokuFrm::CreateToolBar() {
+void SudokuWindow::CreateToolBar() {
   speedBar_ = addToolBar(QString());
   speedBar_->setObjectName("SpeedBar");
   speedBar_->setMovable(false);
@@ -239,7 +239,7 @@ void TSudokuFrm::CreateToolBar() {
   for (QWidget* w : speedBar_->findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
 }
 
-void TSudokuFrm::CreatePanels() {
+void SudokuWindow::CreatePanels() {
   auto* central = new QWidget(this);
   central->setObjectName("Client");
   auto* row = new QHBoxLayout(central);
@@ -253,9 +253,9 @@ void TSudokuFrm::CreatePanels() {
   setCentralWidget(central);
   board_->setFocus();
 
-  connect(board_, &BoardWidget::MouseDown, this, &TSudokuFrm::OnBoardMouseDown);
-  connect(board_, &BoardWidget::MouseMoved, this, &TSudokuFrm::OnBoardMouseMove);
-  connect(board_, &BoardWidget::KeyDown, this, &TSudokuFrm::OnKey);
+  connect(board_, &BoardWidget::MouseDown, this, &SudokuWindow::OnBoardMouseDown);
+  connect(board_, &BoardWidget::MouseMoved, this, &SudokuWindow::OnBoardMouseMove);
+  connect(board_, &BoardWidget::KeyDown, this, &SudokuWindow::OnKey);
   connect(board_, &BoardWidget::BoardMoved, this, [this](int top) {
     // On a short screen the pictures keep their place at the top.
     tools_->LayoutImages(screenHeight_ > 500 || screenHeight_ == 0 ? top : 8);
@@ -266,7 +266,7 @@ void TSudokuFrm::CreatePanels() {
           [this](int digit, bool down) { game_.SpeedButton1Click(digit, down); });
 }
 
-void TSudokuFrm::CreateStatusBar() {
+void SudokuWindow::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar1");
   bar->setSizeGripEnabled(true);
@@ -282,7 +282,7 @@ void TSudokuFrm::CreateStatusBar() {
   bar->addWidget(status_[2], 1);
 }
 
-void TSudokuFrm::CreatePopups() {
+void SudokuWindow::CreatePopups() {
   PopupMenu2 = new QMenu(this);
   PopupMenu2->setObjectName("PopupMenu2");
   for (int d = 1; d <= 9; ++d) {
@@ -314,15 +314,15 @@ void TSudokuFrm::CreatePopups() {
   Cancel2->setObjectName("Cancel2");
   connect(Cancel2, &QAction::triggered, this, [this] { game_.Deselect(); });
 
-  hintFrm_ = new THintFrm(this);
-  connect(hintFrm_, &THintFrm::HelpRequested, this, [this](int context) {
-    if (!help_) help_ = new THelpFrm(this);
+  hintFrm_ = new HintWindow(this);
+  connect(hintFrm_, &HintWindow::HelpRequested, this, [this](int context) {
+    if (!help_) help_ = new HelpWindow(this);
     help_->ShowTopic(context);
     help_->show();
   });
 }
 
-void TSudokuFrm::ConnectActions() {
+void SudokuWindow::ConnectActions() {
   // While a puzzle is being generated only the cancel paths may act: a
   // command's shortcut still reaches its action when its menu is hidden.
   auto on = [this](QAction* a, auto handler) {
@@ -399,7 +399,7 @@ void TSudokuFrm::ConnectActions() {
           [this] { game_.Showmarks1Click(); });
 }
 
-QAction* TSudokuFrm::Action(Command command) const {
+QAction* SudokuWindow::Action(Command command) const {
   const auto it = commandActions_.find(command);
   return it == commandActions_.end() ? nullptr : it->second;
 }
@@ -407,7 +407,7 @@ QAction* TSudokuFrm::Action(Command command) const {
 // ---------------------------------------------------------------------------
 // Life cycle
 
-void TSudokuFrm::FormCreate() {
+void SudokuWindow::FormCreate() {
   settings_.Left = settings_.Top = settings_.Width = settings_.Height = -100;
   const QSize screen =
       QApplication::primaryScreen() ? QApplication::primaryScreen()->size() : QSize(1024, 768);
@@ -420,7 +420,7 @@ void TSudokuFrm::FormCreate() {
                    game_.IsEnabled(Command::Rate1) && game_.IsVisible(Command::RateSpeedBut));
 }
 
-void TSudokuFrm::FormShow() {
+void SudokuWindow::FormShow() {
   Congratulations1->setEnabled(false);
 
   for (Command c : {Command::Print1, Command::PrintSpeedBut, Command::RateSpeedBut}) {
@@ -458,10 +458,10 @@ void TSudokuFrm::FormShow() {
   game_.UpdateCommands(false, false);
 }
 
-void TSudokuFrm::ShowWindow() {
+void SudokuWindow::ShowWindow() {
   FormShow();
   shown_ = true;
-  const TWindowSettings& s = settings_;
+  const WindowSettings& s = settings_;
   const bool saved = s.Top >= -89 && s.Left >= -89 && s.Height >= -89 && s.Width > -90;
   if (saved && !s.Maximized) {
     setGeometry(s.Left, s.Top, s.Width, s.Height);
@@ -476,7 +476,7 @@ void TSudokuFrm::ShowWindow() {
   });
 }
 
-void TSudokuFrm::ApplyColors() {
+void SudokuWindow::ApplyColors() {
   BoardColors& colors = board_->Renderer().colors;
   colors.BackgroundColor = settings_.BackgroundColor;
   colors.CoordinatesColor = settings_.CoordinatesColor;
@@ -488,7 +488,7 @@ void TSudokuFrm::ApplyColors() {
   board_->update();
 }
 
-void TSudokuFrm::SetGridSize(GridSize size) {
+void SudokuWindow::SetGridSize(GridSize size) {
   board_->SetGridSize(size);
   const int boardSize = board_->Geometry().BoardSize();
   // The board and the panel need their room; menus, tool bar and status bar
@@ -501,7 +501,7 @@ void TSudokuFrm::SetGridSize(GridSize size) {
     setMinimumSize(ToolPanel::kPanelWidth + boardSize + 42, boardSize + 44 + 90 + chrome - 40);
 }
 
-void TSudokuFrm::SetCaptions() {
+void SudokuWindow::SetCaptions() {
   File1->setTitle(Text(2016));
   Sudoku1->setTitle(Text(2017));
   Edit1->setTitle(Text(2018));
@@ -564,7 +564,7 @@ void TSudokuFrm::SetCaptions() {
   Step1->setTitle(tools_->StepLab->text());
 }
 
-bool TSudokuFrm::FormCloseQuery() {
+bool SudokuWindow::FormCloseQuery() {
   const bool fileMenu = File1->menuAction()->isVisible() && File1->menuAction()->isEnabled();
   const bool exit = Exit1->isVisible() && Exit1->isEnabled();
   if (fileMenu && exit) return game_.ConfirmSaveFirst();
@@ -573,12 +573,12 @@ bool TSudokuFrm::FormCloseQuery() {
   return true;
 }
 
-void TSudokuFrm::FormClose() {
+void SudokuWindow::FormClose() {
   Timer1.stop();
   if (help_) help_->close();
 }
 
-void TSudokuFrm::closeEvent(QCloseEvent* event) {
+void SudokuWindow::closeEvent(QCloseEvent* event) {
   if (!FormCloseQuery()) {
     event->ignore();
     return;
@@ -590,7 +590,7 @@ void TSudokuFrm::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------
 // Input
 
-BoardState TSudokuFrm::CurrentBoardState() const {
+BoardState SudokuWindow::CurrentBoardState() const {
   BoardState s;
   s.board = &game_.Puzzle().board;
   s.clues = &game_.Puzzle().clues;
@@ -601,7 +601,7 @@ BoardState TSudokuFrm::CurrentBoardState() const {
   return s;
 }
 
-void TSudokuFrm::OnBoardMouseDown(Qt::MouseButton button, QPoint pos) {
+void SudokuWindow::OnBoardMouseDown(Qt::MouseButton button, QPoint pos) {
   const auto [row, col] = board_->CellAtPoint(pos);
   const app::MouseButton b = button == Qt::LeftButton    ? app::MouseButton::Left
                              : button == Qt::RightButton ? app::MouseButton::Right
@@ -609,53 +609,53 @@ void TSudokuFrm::OnBoardMouseDown(Qt::MouseButton button, QPoint pos) {
   game_.FormMouseDown(col, row, b);
 }
 
-void TSudokuFrm::OnBoardMouseMove(QPoint pos) {
+void SudokuWindow::OnBoardMouseMove(QPoint pos) {
   tools_->HideHotPictures();
   game_.FormMouseMove(board_->Geometry().InsideCells(pos));
 }
 
-void TSudokuFrm::OnKey(QKeyEvent* event) {
+void SudokuWindow::OnKey(QKeyEvent* event) {
   game_.FormKeyDown(KeyOf(*event));
 }
 
-void TSudokuFrm::keyPressEvent(QKeyEvent* event) {
+void SudokuWindow::keyPressEvent(QKeyEvent* event) {
   OnKey(event);
 }
 
-QPoint TSudokuFrm::PopupGlobalPoint(int col, int row) const {
+QPoint SudokuWindow::PopupGlobalPoint(int col, int row) const {
   return board_->mapToGlobal(board_->PopupPoint(col, row));
 }
 
 // ---------------------------------------------------------------------------
 // app::View
 
-int TSudokuFrm::RunModal(QDialog& dialog) {
+int SudokuWindow::RunModal(QDialog& dialog) {
   return dialog.exec();
 }
 
-int TSudokuFrm::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {
-  TMessageBox box(text, kind, buttons, this);
+int SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {
+  MessageBox box(text, kind, buttons, this);
   RunModal(box);
   return box.Result();
 }
 
-void TSudokuFrm::RedrawBoard() {
+void SudokuWindow::RedrawBoard() {
   board_->RedrawBoard();
 }
 
-void TSudokuFrm::RedrawCell(int col, int row) {
+void SudokuWindow::RedrawCell(int col, int row) {
   board_->RedrawCell(col, row);
 }
 
-void TSudokuFrm::SetStatusText(int panel, const std::string& text) {
+void SudokuWindow::SetStatusText(int panel, const std::string& text) {
   if (panel >= 0 && panel < 3) status_[panel]->setText(QString::fromStdString(text));
 }
 
-void TSudokuFrm::SetCaption(const std::string& caption) {
+void SudokuWindow::SetCaption(const std::string& caption) {
   setWindowTitle(QString::fromStdString(caption));
 }
 
-void TSudokuFrm::SetCommandEnabled(Command command, bool enabled) {
+void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
   switch (command) {
     case Command::File1:
       File1->menuAction()->setEnabled(enabled);
@@ -681,7 +681,7 @@ void TSudokuFrm::SetCommandEnabled(Command command, bool enabled) {
   if (QAction* a = Action(command)) a->setEnabled(enabled);
 }
 
-void TSudokuFrm::SetStepControls(const core::TStepControls& c) {
+void SudokuWindow::SetStepControls(const core::StepControls& c) {
   stepControls_ = c;
   for (QToolButton* b : {tools_->UndoBut, tools_->MoveFirstBut}) b->setEnabled(c.undo);
   for (QAction* a : {Undoonestep1, Gotofirststep1}) a->setEnabled(c.undo);
@@ -693,57 +693,57 @@ void TSudokuFrm::SetStepControls(const core::TStepControls& c) {
   Gotobookmark1->setEnabled(c.goBookmark);
 }
 
-void TSudokuFrm::BlinkBookmarkButton() {
+void SudokuWindow::BlinkBookmarkButton() {
   tools_->GoBookmarkBut->setEnabled(false);
   QTimer::singleShot(140, this,
                      [this] { tools_->GoBookmarkBut->setEnabled(stepControls_.goBookmark); });
 }
 
-void TSudokuFrm::HideHintWindow() {
+void SudokuWindow::HideHintWindow() {
   hintFrm_->hide();
 }
 
-int TSudokuFrm::ShowSolvedReport(const app::TSolvedReport& report) {
+int SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
   Treportfrm form(report, this);
   return RunModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
 }
 
-void TSudokuFrm::SetClockRunning(bool running) {
+void SudokuWindow::SetClockRunning(bool running) {
   if (running)
     Timer1.start();
   else
     Timer1.stop();
 }
 
-void TSudokuFrm::SetClockText(const std::string& text) {
+void SudokuWindow::SetClockText(const std::string& text) {
   tools_->NFixedLab->setText(QString::fromStdString(text));
 }
 
-void TSudokuFrm::OpenDigitPopup(int col, int row, bool clearEnabled) {
+void SudokuWindow::OpenDigitPopup(int col, int row, bool clearEnabled) {
   Clear2->setEnabled(clearEnabled);
   // Not exec(): the chosen item acts once this click has been handled, as
   // a menu command arriving after it.
   PopupMenu2->popup(PopupGlobalPoint(col, row));
 }
 
-void TSudokuFrm::OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) {
+void SudokuWindow::OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) {
   for (int k = 0; k < 9; ++k) MarkItems[k]->setChecked(checked[k]);
   PopupMenu1->popup(PopupGlobalPoint(col, row));
 }
 
-void TSudokuFrm::SetHighlightButtons(int digit) {
+void SudokuWindow::SetHighlightButtons(int digit) {
   tools_->SetHighlightDown(digit);
 }
 
-int TSudokuFrm::AskYesNoDlg(const std::string& caption, const std::string& text,
+int SudokuWindow::AskYesNoDlg(const std::string& caption, const std::string& text,
                             const std::string& yesCaption, const std::string& noCaption,
                             const std::string& cancelCaption) {
-  TYesNoDlg dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
+  QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
   RunModal(dialog);
   return dialog.Result();
 }
 
-void TSudokuFrm::PlaceHintWindow() {
+void SudokuWindow::PlaceHintWindow() {
   const QPoint corner = board_->mapToGlobal(board_->Geometry().BoardRect().topLeft());
   const int size = board_->Geometry().BoardSize();
   const hints::WindowRect rect =
@@ -751,16 +751,16 @@ void TSudokuFrm::PlaceHintWindow() {
   hintFrm_->setGeometry(rect.left, rect.top, rect.width, rect.height);
 }
 
-int TSudokuFrm::ShowHintStage(const hints::HintStage& stage) {
+int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintFrm_->SetStage(stage);
   return RunModal(*hintFrm_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
 }
 
-void TSudokuFrm::SetHintHighlights(const hints::Highlights& layer, bool on) {
+void SudokuWindow::SetHintHighlights(const hints::Highlights& layer, bool on) {
   board_->SetHighlights(layer, on);
 }
 
-void TSudokuFrm::SetBusyCursor(bool busy) {
+void SudokuWindow::SetBusyCursor(bool busy) {
   if (busy) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ++busyDepth_;
@@ -770,9 +770,9 @@ void TSudokuFrm::SetBusyCursor(bool busy) {
   }
 }
 
-void TSudokuFrm::ShowWaitWindow(const app::TWaitWindow& window) {
+void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
   if (!wait_) {
-    wait_ = std::make_unique<TWaitDlg>(this);
+    wait_ = std::make_unique<WaitDialog>(this);
     connect(wait_->CancelBtn, &QPushButton::clicked, this,
             [this] { game_.CancelMenuClick(); });
   }
@@ -788,12 +788,12 @@ void TSudokuFrm::ShowWaitWindow(const app::TWaitWindow& window) {
   QCoreApplication::processEvents();
 }
 
-void TSudokuFrm::CloseWaitWindow() {
+void SudokuWindow::CloseWaitWindow() {
   wait_.reset();
 }
 
-std::optional<app::TLevelChoice> TSudokuFrm::AskLevels(const app::TLevelChoice& current) {
-  TLoadRandom dialog(current, this);
+std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {
+  LevelDialog dialog(current, this);
   dialog.RefuseEmptyChoice = [this] {
     ShowMessageBox(core::LoadText(2323), core::MsgKind::Information, core::kButtonsOk);
   };
@@ -801,7 +801,7 @@ std::optional<app::TLevelChoice> TSudokuFrm::AskLevels(const app::TLevelChoice& 
   return dialog.Choice();
 }
 
-void TSudokuFrm::SetCancelMenuShown(bool shown) {
+void SudokuWindow::SetCancelMenuShown(bool shown) {
   // The cancel item shows exactly while a generation runs; the menus and
   // panels the program does not track itself are locked for that time.
   // Disabling a panel keeps each button's own state for afterwards.
@@ -814,7 +814,7 @@ void TSudokuFrm::SetCancelMenuShown(bool shown) {
   tools_->setEnabled(!shown);
 }
 
-void TSudokuFrm::SetCommandVisible(Command command, bool visible) {
+void SudokuWindow::SetCommandVisible(Command command, bool visible) {
   switch (command) {
     case Command::File1:
       File1->menuAction()->setVisible(visible);
@@ -828,7 +828,7 @@ void TSudokuFrm::SetCommandVisible(Command command, bool visible) {
   if (QAction* a = Action(command)) a->setVisible(visible);
 }
 
-std::optional<std::string> TSudokuFrm::AskOpenFileName(const std::string& folder) {
+std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& folder) {
   QFileDialog dialog(this);
   dialog.setObjectName("OpenDialog1");
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -841,7 +841,7 @@ std::optional<std::string> TSudokuFrm::AskOpenFileName(const std::string& folder
   return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> TSudokuFrm::AskSaveFileName(const std::string& folder,
+std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& folder,
                                                        const std::string& proposedName) {
   QFileDialog dialog(this);
   dialog.setObjectName("SaveDialog1");
@@ -856,30 +856,30 @@ std::optional<std::string> TSudokuFrm::AskSaveFileName(const std::string& folder
   return dialog.selectedFiles().first().toStdString();
 }
 
-std::string TSudokuFrm::DocumentsFolder() {
+std::string SudokuWindow::DocumentsFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
 
 // ---------------------------------------------------------------------------
 // Commands whose dialogs come later
 
-void TSudokuFrm::PrintButClick() {
+void SudokuWindow::PrintButClick() {
   // Printing comes later.
 }
 
-void TSudokuFrm::Settings1Click() {
+void SudokuWindow::Settings1Click() {
   // The settings dialog comes later.
 }
 
-void TSudokuFrm::HelpOnProgram1Click() {
-  if (!help_) help_ = new THelpFrm(this);
+void SudokuWindow::HelpOnProgram1Click() {
+  if (!help_) help_ = new HelpWindow(this);
   help_->ShowTopic();
   help_->show();
   help_->raise();
 }
 
-void TSudokuFrm::About1Click() {
-  TAboutBox box(QString::fromStdString(app::kAppTitle), this);
+void SudokuWindow::About1Click() {
+  AboutBox box(QString::fromStdString(app::kAppTitle), this);
   RunModal(box);
 }
 

@@ -20,13 +20,13 @@ class QToolBar;
 
 namespace zentaro::ui {
 
-class THelpFrm;
-class THintFrm;
-class TWaitDlg;
+class HelpWindow;
+class HintWindow;
+class WaitDialog;
 
 // The values the window keeps between runs; until they are stored, every
 // start uses these defaults.
-struct TWindowSettings {
+struct WindowSettings {
   QColor BackgroundColor{0, 80, 100};
   QColor CoordinatesColor{0, 190, 205};
   QColor MarkColor{128, 128, 128};
@@ -40,26 +40,25 @@ struct TWindowSettings {
 
 // The main window. It owns the game, shows what the game tells it through
 // app::View and hands every user action to the game.
-class TSudokuFrm : public QMainWindow, public app::View {
+class SudokuWindow : public QMainWindow, public app::View {
   Q_OBJECT
 
  public:
-  explicit TSudokuFrm(QWidget* parent = nullptr);
-  ~TSudokuFrm() override;
+  explicit SudokuWindow(QWidget* parent = nullptr);
+  ~SudokuWindow() override;
 
   // Runs the start-up order and puts the window on screen, maximised or at
   // its saved bounds.
   void ShowWindow();
 
   app::Game& Game() { return game_; }
-  TWindowSettings& Settings() { return settings_; }
+  WindowSettings& Settings() { return settings_; }
   BoardWidget* Board() { return board_; }
   ToolPanel* Tools() { return tools_; }
   QAction* Action(app::Command command) const;
   QLabel* StatusPanel(int index) const { return status_[index]; }
   QMenu* DigitPopup() const { return PopupMenu2; }
   QMenu* MarksPopup() const { return PopupMenu1; }
-  THintFrm* HintWindow() const { return hintFrm_; }
   bool ClockTicking() const { return Timer1.isActive(); }
 
   // --- app::View -------------------------------------------------------------
@@ -69,10 +68,10 @@ class TSudokuFrm : public QMainWindow, public app::View {
   void SetStatusText(int panel, const std::string& text) override;
   void SetCaption(const std::string& caption) override;
   void SetCommandEnabled(app::Command command, bool enabled) override;
-  void SetStepControls(const core::TStepControls& controls) override;
+  void SetStepControls(const core::StepControls& controls) override;
   void BlinkBookmarkButton() override;
   void HideHintWindow() override;
-  int ShowSolvedReport(const app::TSolvedReport& report) override;
+  int ShowSolvedReport(const app::SolvedReport& report) override;
   void SetClockRunning(bool running) override;
   void SetClockText(const std::string& text) override;
   void OpenDigitPopup(int col, int row, bool clearEnabled) override;
@@ -85,9 +84,9 @@ class TSudokuFrm : public QMainWindow, public app::View {
   int ShowHintStage(const hints::HintStage& stage) override;
   void SetHintHighlights(const hints::Highlights& layer, bool on) override;
   void SetBusyCursor(bool busy) override;
-  void ShowWaitWindow(const app::TWaitWindow& window) override;
+  void ShowWaitWindow(const app::WaitWindow& window) override;
   void CloseWaitWindow() override;
-  std::optional<app::TLevelChoice> AskLevels(const app::TLevelChoice& current) override;
+  std::optional<app::LevelChoice> AskLevels(const app::LevelChoice& current) override;
   void SetCancelMenuShown(bool shown) override;
   void SetCommandVisible(app::Command command, bool visible) override;
   std::optional<std::string> AskOpenFileName(const std::string& folder) override;
@@ -135,7 +134,7 @@ class TSudokuFrm : public QMainWindow, public app::View {
   QPoint PopupGlobalPoint(int col, int row) const;
 
   app::Game game_;
-  TWindowSettings settings_;
+  WindowSettings settings_;
   int screenWidth_ = 0;
   int screenHeight_ = 0;
   bool shown_ = false;
@@ -145,10 +144,10 @@ class TSudokuFrm : public QMainWindow, public app::View {
   QToolBar* speedBar_ = nullptr;
   std::array<QLabel*, 3> status_{};
   QTimer Timer1;
-  core::TStepControls stepControls_{};
-  THelpFrm* help_ = nullptr;
-  THintFrm* hintFrm_ = nullptr;
-  std::unique_ptr<TWaitDlg> wait_;
+  core::StepControls stepControls_{};
+  HelpWindow* help_ = nullptr;
+  HintWindow* hintFrm_ = nullptr;
+  std::unique_ptr<WaitDialog> wait_;
   int busyDepth_ = 0;
 
   // Menus and their items, by the program's names.

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName(zentaro::app::kAppTitle);
   QApplication::setApplicationVersion("1.4");
 
-  zentaro::ui::TSudokuFrm window;
+  zentaro::ui::SudokuWindow window;
   window.ShowWindow();
   return QApplication::exec();
 }

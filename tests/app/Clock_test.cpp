@@ -75,7 +75,7 @@ TEST(Clock, NewPuzzleResetsTheCountersButNotTheLevel) {
 }
 
 TEST(SolvedReport, ShowsCountsAsNumbersAndFlagsAsYesOrNo) {
-  const TSolvedReport r = MakeSolvedReport({3, "00:12:34", 4, 2, 0, 5});
+  const SolvedReport r = MakeSolvedReport({3, "00:12:34", 4, 2, 0, 5});
   EXPECT_EQ(r.caption, "Zentaro");
   EXPECT_EQ(r.title, "Puzzle solved");
   EXPECT_EQ(r.levelLabel + r.level, "Level :3");
@@ -91,7 +91,7 @@ TEST(SolvedReport, ShowsCountsAsNumbersAndFlagsAsYesOrNo) {
   // Only a rated level 1..5 is shown as a number.
   EXPECT_EQ(MakeSolvedReport({0, "", 0, 0, 0, 0}).level, "?");
   EXPECT_EQ(MakeSolvedReport({6, "", 0, 0, 0, 0}).level, "?");
-  const TSolvedReport viewed = MakeSolvedReport({5, "", 0, 0, 1, 0});
+  const SolvedReport viewed = MakeSolvedReport({5, "", 0, 0, 1, 0});
   EXPECT_EQ(viewed.level, "5");
   EXPECT_EQ(viewed.candidates, "No");
 }

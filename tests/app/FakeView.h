@@ -70,11 +70,11 @@ class FakeView : public View {
   std::map<int, std::string> statusText;  // last text of each panel
   std::vector<std::string> captions;
   std::map<Command, bool> commands;  // last state set for each command
-  std::vector<core::TStepControls> stepControls;
+  std::vector<core::StepControls> stepControls;
   int blinks = 0;
   int hintWindowHides = 0;
   int solvedReports = 0;
-  std::vector<TSolvedReport> reports;
+  std::vector<SolvedReport> reports;
   int reportAnswer = core::kResultCancel;  // how each solved report is left
   int clockResets = 0;                     // times the clock label was cleared
   std::vector<std::string> clockTexts;
@@ -93,11 +93,11 @@ class FakeView : public View {
   bool layerOn = false;
   int hintWindowPlacements = 0;
   int busyCursorDepth = 0;
-  std::vector<TWaitWindow> waitWindows;
+  std::vector<WaitWindow> waitWindows;
   bool waitWindowOpen = false;
 
-  core::TStepControls LastControls() const {
-    return stepControls.empty() ? core::TStepControls{} : stepControls.back();
+  core::StepControls LastControls() const {
+    return stepControls.empty() ? core::StepControls{} : stepControls.back();
   }
 
   // --- View ------------------------------------------------------------------
@@ -116,12 +116,12 @@ class FakeView : public View {
   void SetStatusText(int panel, const std::string& text) override { statusText[panel] = text; }
   void SetCaption(const std::string& caption) override { captions.push_back(caption); }
   void SetCommandEnabled(Command command, bool enabled) override { commands[command] = enabled; }
-  void SetStepControls(const core::TStepControls& controls) override {
+  void SetStepControls(const core::StepControls& controls) override {
     stepControls.push_back(controls);
   }
   void BlinkBookmarkButton() override { ++blinks; }
   void HideHintWindow() override { ++hintWindowHides; }
-  int ShowSolvedReport(const TSolvedReport& report) override {
+  int ShowSolvedReport(const SolvedReport& report) override {
     ++solvedReports;
     reports.push_back(report);
     return reportAnswer;
@@ -170,7 +170,7 @@ class FakeView : public View {
     layerOn = on;
   }
   void SetBusyCursor(bool busy) override { busyCursorDepth += busy ? 1 : -1; }
-  void ShowWaitWindow(const TWaitWindow& window) override {
+  void ShowWaitWindow(const WaitWindow& window) override {
     waitWindowOpen = true;
     waitWindows.push_back(window);
   }
@@ -213,16 +213,16 @@ class FakeView : public View {
 inline constexpr std::string_view kPuzzle =
     "..75...311......4.9..4..68....7.8....9.14..53..4.5......58...2..8.2.51..7........";
 
-inline core::TDigitGrid GridFromLine(std::string_view line) {
-  core::TDigitGrid grid{};
+inline core::DigitGrid GridFromLine(std::string_view line) {
+  core::DigitGrid grid{};
   for (int i = 0; i < 81; ++i)
     grid[i] = line[i] >= '1' && line[i] <= '9' ? static_cast<std::uint8_t>(line[i] - '0') : 0;
   return grid;
 }
 
 // A complete valid grid made by shifting 1..9 along the rows.
-inline core::TDigitGrid PatternGrid() {
-  core::TDigitGrid grid{};
+inline core::DigitGrid PatternGrid() {
+  core::DigitGrid grid{};
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c)
       grid[9 * r + c] = static_cast<std::uint8_t>((3 * r + r / 3 + c) % 9 + 1);
@@ -230,7 +230,7 @@ inline core::TDigitGrid PatternGrid() {
 }
 
 // Every row, column and block holds 1..9, and every clue is kept.
-inline bool IsCompletionOf(const core::TDigitGrid& full, const core::TDigitGrid& clues) {
+inline bool IsCompletionOf(const core::DigitGrid& full, const core::DigitGrid& clues) {
   for (int i = 0; i < 81; ++i)
     if (clues[i] != 0 && clues[i] != full[i]) return false;
   for (int u = 0; u < 9; ++u) {
@@ -246,23 +246,23 @@ inline bool IsCompletionOf(const core::TDigitGrid& full, const core::TDigitGrid&
   return true;
 }
 
-inline core::TBoard BoardOfDigits(const core::TDigitGrid& grid) {
-  core::TBoard board{};
+inline core::Board BoardOfDigits(const core::DigitGrid& grid) {
+  core::Board board{};
   core::LoadDigits(grid, board);
   return board;
 }
 
 // The grid on the board, started as a new puzzle the way a file read does.
-inline void StartWith(Game& game, const core::TDigitGrid& grid) {
+inline void StartWith(Game& game, const core::DigitGrid& grid) {
   PuzzleOf(game).board = BoardOfDigits(grid);
   game.StartPuzzle(true, true);
 }
 
 // What the user's digit key does to the boards, ending in one step.
 inline void Place(Game& game, int col, int row, int digit) {
-  const core::TBoard before = PuzzleOf(game).board;
+  const core::Board before = PuzzleOf(game).board;
   const bool ask = PuzzleOf(game).askMarksSource, reduced = PuzzleOf(game).marksReduced;
-  PuzzleOf(game).board.at(col, row) = core::TCell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  PuzzleOf(game).board.at(col, row) = core::Cell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   PuzzleOf(game).computed.at(col, row)[core::kDigit] = digit;
   core::RemoveFromPeers(PuzzleOf(game).computed, col - 1, row - 1);
   core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
@@ -272,7 +272,7 @@ inline void Place(Game& game, int col, int row, int digit) {
 
 // Pencil marks set in an empty cell, as one step.
 inline void Mark(Game& game, int col, int row, std::initializer_list<int> digits) {
-  const core::TBoard before = PuzzleOf(game).board;
+  const core::Board before = PuzzleOf(game).board;
   for (int d : digits) {
     PuzzleOf(game).board.at(col, row)[d] = 1;
     ++PuzzleOf(game).board.at(col, row)[core::kCount];

@@ -30,8 +30,8 @@ constexpr std::string_view kFullGrid =
 constexpr std::string_view kTwoPairs =
     "................12..3.45.........3.6.7....4..52.7........1.8......2.....6.......4";
 
-core::TDigitGrid FullGridWithout(std::initializer_list<int> cells) {
-  core::TDigitGrid grid = GridFromLine(kFullGrid);
+core::DigitGrid FullGridWithout(std::initializer_list<int> cells) {
+  core::DigitGrid grid = GridFromLine(kFullGrid);
   for (const int cell : cells) grid[static_cast<std::size_t>(cell)] = 0;
   return grid;
 }
@@ -41,21 +41,21 @@ core::TDigitGrid FullGridWithout(std::initializer_list<int> cells) {
 // of the progress window.
 class GenerateView : public FakeView {
  public:
-  std::optional<TLevelChoice> levelAnswer;
-  std::vector<TLevelChoice> levelsAsked;
+  std::optional<LevelChoice> levelAnswer;
+  std::vector<LevelChoice> levelsAsked;
   std::vector<bool> cancelMenu;
   std::map<Command, bool> visible;
   Game* game = nullptr;
   int cancelAtUpdate = 0;  // 0: never
   int maxCursorDepth = 0;
 
-  std::optional<TLevelChoice> AskLevels(const TLevelChoice& current) override {
+  std::optional<LevelChoice> AskLevels(const LevelChoice& current) override {
     levelsAsked.push_back(current);
     return levelAnswer;
   }
   void SetCancelMenuShown(bool shown) override { cancelMenu.push_back(shown); }
   void SetCommandVisible(Command command, bool shown) override { visible[command] = shown; }
-  void ShowWaitWindow(const TWaitWindow& window) override {
+  void ShowWaitWindow(const WaitWindow& window) override {
     FakeView::ShowWaitWindow(window);
     if (static_cast<int>(waitWindows.size()) == cancelAtUpdate && game) game->CancelMenuClick();
   }
@@ -65,15 +65,15 @@ class GenerateView : public FakeView {
   }
 };
 
-TLevelChoice Only(std::initializer_list<int> levels) {
-  TLevelChoice choice;
+LevelChoice Only(std::initializer_list<int> levels) {
+  LevelChoice choice;
   choice.anyLevel = false;
   choice.levels.fill(false);
   for (const int level : levels) choice.levels[static_cast<std::size_t>(level - 1)] = true;
   return choice;
 }
 
-int CountSolutions(const core::TDigitGrid& grid) {
+int CountSolutions(const core::DigitGrid& grid) {
   solver::DlxSolver dlx;
   dlx.DLXInit(0, 2);
   dlx.DLXAddSudokuRows(grid);
@@ -85,7 +85,7 @@ int CountSolutions(const core::TDigitGrid& grid) {
 
 struct RateCase {
   const char* name;
-  core::TDigitGrid grid;
+  core::DigitGrid grid;
   std::vector<std::string> texts;
   std::vector<MsgKind> kinds;
 };
@@ -171,10 +171,10 @@ TEST(DrawGenerationAim, AimsOnlyAtChosenLevels) {
   core::Random random(4);
   std::set<int> aimed;
   for (int i = 0; i < 200; ++i) {
-    const TGenerationAim aim = DrawGenerationAim(Only({2, 4}), random);
+    const GenerationAim aim = DrawGenerationAim(Only({2, 4}), random);
     aimed.insert(aim.aimedLevel);
     EXPECT_EQ(aim.targetClues, 27);
-    EXPECT_EQ(aim.wanted, (solver::TWantedLevels{false, false, true, false, true, false}));
+    EXPECT_EQ(aim.wanted, (solver::WantedLevels{false, false, true, false, true, false}));
   }
   EXPECT_EQ(aimed, (std::set<int>{2, 4}));
 }
@@ -183,14 +183,14 @@ TEST(DrawGenerationAim, AnAimAtLevelOneWantsItAloneWithMoreClues) {
   core::Random random(5);
   std::set<int> aimed, targets;
   for (int i = 0; i < 300; ++i) {
-    const TGenerationAim aim = DrawGenerationAim(TLevelChoice{}, random);
+    const GenerationAim aim = DrawGenerationAim(LevelChoice{}, random);
     aimed.insert(aim.aimedLevel);
     if (aim.aimedLevel == 1) {
       targets.insert(aim.targetClues);
-      EXPECT_EQ(aim.wanted, (solver::TWantedLevels{false, true, false, false, false, false}));
+      EXPECT_EQ(aim.wanted, (solver::WantedLevels{false, true, false, false, false, false}));
     } else {
       EXPECT_EQ(aim.targetClues, 27);
-      EXPECT_EQ(aim.wanted, (solver::TWantedLevels{false, true, true, true, true, true}));
+      EXPECT_EQ(aim.wanted, (solver::WantedLevels{false, true, true, true, true, true}));
     }
   }
   EXPECT_EQ(aimed, (std::set<int>{1, 2, 3, 4, 5}));
@@ -199,11 +199,11 @@ TEST(DrawGenerationAim, AnAimAtLevelOneWantsItAloneWithMoreClues) {
 
 TEST(DrawGenerationAim, NoLevelCheckedCountsAsAnyLevel) {
   core::Random random(6);
-  const TLevelChoice none = Only({});
+  const LevelChoice none = Only({});
   EXPECT_FALSE(LevelChoiceAcceptable(none));
   EXPECT_TRUE(LevelChoiceAcceptable(Only({5})));
-  EXPECT_TRUE(LevelChoiceAcceptable(TLevelChoice{}));
-  const TGenerationAim aim = DrawGenerationAim(none, random);
+  EXPECT_TRUE(LevelChoiceAcceptable(LevelChoice{}));
+  const GenerationAim aim = DrawGenerationAim(none, random);
   EXPECT_GE(aim.aimedLevel, 1);
   EXPECT_LE(aim.aimedLevel, 5);
 }
@@ -228,8 +228,8 @@ TEST(NewPuzzle, ClosingTheLevelDialogChangesNothing) {
   GenerateView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  const core::TBoard board = PuzzleOf(game).board;
-  const TLevelChoice before = Only({3});
+  const core::Board board = PuzzleOf(game).board;
+  const LevelChoice before = Only({3});
   PrefsOf(game).levels = before;
 
   game.LoadFromFileButClick();
@@ -300,8 +300,8 @@ TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
     // An entry of the user's that differs from the solution.
     PuzzleOf(game).board.at(1, 1)[core::kDigit] = PuzzleOf(game).solution[0] == 9 ? 8 : 9;
     core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
-    const core::TBoard board = PuzzleOf(game).board;
-    const core::TDigitGrid clues = PuzzleOf(game).clues, solution = PuzzleOf(game).solution;
+    const core::Board board = PuzzleOf(game).board;
+    const core::DigitGrid clues = PuzzleOf(game).clues, solution = PuzzleOf(game).solution;
     game.SetEnabled(Command::Print1, false);
     game.SetVisible(Command::Edit1, false);
 

@@ -103,7 +103,7 @@ TEST_P(ReadFailure, TellsTheUserAndKeepsTheBoard) {
   const BadFileCase& p = GetParam();
   StartWith(game, GridFromLine(kPuzzle));
   Place(game, 1, 1, PuzzleOf(game).solution[0]);
-  const core::TBoard board = PuzzleOf(game).board;
+  const core::Board board = PuzzleOf(game).board;
   const std::string path =
       p.content ? WriteFile(p.fileName, p.content) : (dir / p.fileName).string();
 
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
   PlayAFewMoves();
-  const core::TBoard played = PuzzleOf(game).board;
+  const core::Board played = PuzzleOf(game).board;
   const std::string path = (dir / "game.sdk").string();
   view.AnswerSave(path);
   ASSERT_TRUE(game.SavePuzzle(false));
@@ -145,7 +145,7 @@ TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
   EXPECT_EQ(PuzzleOf(loaded).clues, GridFromLine(kPuzzle));
   EXPECT_EQ(PuzzleOf(loaded).clueCount, 27);
   EXPECT_EQ(PuzzleOf(loaded).digits, core::ExtractDigits(played));
-  core::TBoard computed{};
+  core::Board computed{};
   core::BuildFromDigitsPlain(PuzzleOf(loaded).digits, computed);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(loaded).computed, computed));
   EXPECT_TRUE(PuzzleOf(loaded).marksReduced);
@@ -158,7 +158,7 @@ TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
 
   loaded.UndoButClick();
   EXPECT_EQ(PuzzleOf(loaded).board, BoardOfDigits(GridFromLine(kPuzzle)));
-  EXPECT_EQ(view2.LastControls(), (core::TStepControls{false, true, true, false}));
+  EXPECT_EQ(view2.LastControls(), (core::StepControls{false, true, true, false}));
 }
 
 TEST_F(GameFiles, FirstSaveProposesNewPuzzleInTheCreatedDefaultFolder) {
@@ -182,7 +182,7 @@ TEST_F(GameFiles, SecondSaveWritesTheSameFileWithoutADialog) {
   Place(game, 2, 2, PuzzleOf(game).solution[10]);
   game.Savepuzzle1Click();
   EXPECT_EQ(view.saveDialogs.size(), 1u);
-  const files::TPuzzleRead read = files::ReadPuzzle(fs::path(path));
+  const files::PuzzleRead read = files::ReadPuzzle(fs::path(path));
   ASSERT_TRUE(read.ok());
   ASSERT_TRUE(read.state.has_value());
   EXPECT_EQ(read.state->at(10), PuzzleOf(game).solution[10]);
@@ -231,7 +231,7 @@ TEST_F(GameFiles, FailedWriteReportsAndKeepsThePuzzleUnsaved) {
   StartWith(game, GridFromLine(kPuzzle));
   FileOf(game).stored = false;  // as for a generated puzzle
   Place(game, 1, 1, PuzzleOf(game).solution[0]);
-  const core::TBoard saved = PuzzleOf(game).saved;
+  const core::Board saved = PuzzleOf(game).saved;
   WriteFile("plain", "not a folder");
   const std::string target = (dir / "plain" / "x.sdk").string();
 
@@ -274,7 +274,7 @@ TEST_P(ConfirmSaveFirst, AsksOnlyAboutUnsavedWork) {
   EXPECT_EQ(game.ConfirmSaveFirst(), p.result);
   if (p.answer == kResultYes) {
     EXPECT_TRUE(view.saveDialogs.empty());
-    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::TDigitGrid{}), PuzzleOf(game).digits);
+    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::DigitGrid{}), PuzzleOf(game).digits);
   }
   if (p.answer == 0) {
     EXPECT_TRUE(view.boxes.empty());
@@ -310,8 +310,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfirmCase{"BoardWithoutDigits",
                                   [](Game& g, const std::string& path) {
                                     ReadAndPlay(g, path);
-                                    PuzzleOf(g).board = core::TBoard{};
-                                    PuzzleOf(g).board.at(5, 5) = core::TCell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+                                    PuzzleOf(g).board = core::Board{};
+                                    PuzzleOf(g).board.at(5, 5) = core::Cell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
                                   },
                                   0, true},
                       ConfirmCase{"SolvedBoard",

@@ -15,7 +15,7 @@ using core::kResultCancel;
 using core::kResultNo;
 using core::kResultOk;
 using core::kResultYes;
-using core::TStepControls;
+using core::StepControls;
 
 // A puzzle with two more steps: A1 filled in (step 1), then marks in A2 with
 // the marks flagged as reduced (step 2).
@@ -36,8 +36,8 @@ class GameHistory : public ::testing::Test {
 
   FakeView view;
   Game game{view};
-  core::TBoard steps[3];
-  core::TBoard computed[2];
+  core::Board steps[3];
+  core::Board computed[2];
 };
 
 TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
@@ -48,7 +48,7 @@ TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
   EXPECT_EQ(PuzzleOf(game).computed, computed[0]);
   EXPECT_EQ(PuzzleOf(game).digits, GridFromLine(kPuzzle));
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
-  EXPECT_EQ(view.LastControls(), (TStepControls{false, true, true, false}));
+  EXPECT_EQ(view.LastControls(), (StepControls{false, true, true, false}));
 
   // Disabled undo and first-step commands do nothing.
   const int redraws = view.boardRedraws;
@@ -66,7 +66,7 @@ TEST_F(GameHistory, StepsBringBackTheirPencilMarkFlags) {
   EXPECT_EQ(PuzzleOf(game).board, steps[2]);
   EXPECT_FALSE(PuzzleOf(game).askMarksSource);
   EXPECT_TRUE(PuzzleOf(game).marksReduced);
-  EXPECT_EQ(view.LastControls(), (TStepControls{true, false, true, false}));
+  EXPECT_EQ(view.LastControls(), (StepControls{true, false, true, false}));
   EXPECT_EQ(view.commands[Command::Showmarks1], true);
 }
 
@@ -108,7 +108,7 @@ TEST_F(GameHistory, NoReportWhileTheSolutionIsNotUnique) {
 TEST_F(GameHistory, GoingToTheBookmarkRestoresItsStep) {
   game.MoveFirstButClick();
   game.SetBookmarkButClick();
-  EXPECT_EQ(view.LastControls(), (TStepControls{false, true, true, true}));
+  EXPECT_EQ(view.LastControls(), (StepControls{false, true, true, true}));
   game.MoveLastButClick();
   game.Gotobookmark1Click();
   EXPECT_EQ(PuzzleOf(game).board, steps[0]);
@@ -160,7 +160,7 @@ TEST_F(GameHistory, NewActionAfterUndoDropsTheBookmarkedRedoStep) {
   Mark(game, 3, 2, {1});
   EXPECT_EQ(game.History().Count(), 3);
   EXPECT_EQ(game.History().Bookmark(), -1);
-  EXPECT_EQ(view.LastControls(), (TStepControls{true, false, true, false}));
+  EXPECT_EQ(view.LastControls(), (StepControls{true, false, true, false}));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ const std::string kNoSolution = "  The puzzle has no solution!  ";
 TEST(StartPuzzle, RecordsStepZeroAndSolvesSilently) {
   FakeView view;
   Game game(view);
-  const core::TDigitGrid grid = GridFromLine(kPuzzle);
+  const core::DigitGrid grid = GridFromLine(kPuzzle);
   StartWith(game, grid);
 
   EXPECT_EQ(game.History().Count(), 1);
@@ -41,7 +41,7 @@ TEST(StartPuzzle, RecordsStepZeroAndSolvesSilently) {
   EXPECT_EQ(PuzzleOf(game).emptyCount, 54);
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
 
-  core::TBoard computed{};
+  core::Board computed{};
   core::BuildFromDigitsPlain(grid, computed);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, computed));
 
@@ -54,7 +54,7 @@ TEST(StartPuzzle, RecordsStepZeroAndSolvesSilently) {
   EXPECT_EQ(PuzzleOf(game).saved, PuzzleOf(game).board);
   EXPECT_EQ(view.clockResets, 1);
   EXPECT_GE(view.boardRedraws, 1);
-  EXPECT_EQ(view.LastControls(), (core::TStepControls{false, false, true, false}));
+  EXPECT_EQ(view.LastControls(), (core::StepControls{false, false, true, false}));
   EXPECT_TRUE(view.commands[Command::Solve1]);
 }
 
@@ -67,7 +67,7 @@ TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
   PuzzleOf(game).curCol = 4;
 
   // Ending clue editing restarts the puzzle without taking new clues.
-  const core::TDigitGrid clues = PuzzleOf(game).clues;
+  const core::DigitGrid clues = PuzzleOf(game).clues;
   game.StartPuzzle(false, false);
   EXPECT_EQ(game.History().Count(), 1);
   EXPECT_EQ(game.History().Bookmark(), -1);
@@ -81,7 +81,7 @@ TEST(Solve1Click, AnsweringNoChangesNothing) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  const core::TBoard before = PuzzleOf(game).board;
+  const core::Board before = PuzzleOf(game).board;
 
   view.AnswerBox(kResultNo);
   game.Solve1Click();
@@ -97,7 +97,7 @@ TEST(Solve1Click, AnsweringNoChangesNothing) {
 
 struct SolveCase {
   const char* name;
-  core::TDigitGrid grid;
+  core::DigitGrid grid;
   std::vector<int> answers;
   std::vector<std::pair<std::string, MsgKind>> boxes;  // after the confirmation
   bool asksFirst;
@@ -112,7 +112,7 @@ TEST_P(SolveCommand, ShowsTheOutcome) {
   FakeView view;
   Game game(view);
   StartWith(game, p.grid);
-  const core::TBoard before = PuzzleOf(game).board;
+  const core::Board before = PuzzleOf(game).board;
   const int stepsBefore = game.History().Count();
   for (int a : p.answers) view.AnswerBox(a);
 
@@ -141,8 +141,8 @@ TEST_P(SolveCommand, ShowsTheOutcome) {
   }
 }
 
-core::TDigitGrid TwoFivesInColumnOne() {
-  core::TDigitGrid grid{};
+core::DigitGrid TwoFivesInColumnOne() {
+  core::DigitGrid grid{};
   grid[core::GridIndex(1, 1)] = 5;
   grid[core::GridIndex(1, 9)] = 5;
   return grid;
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Game, SolveCommand,
                                                      true,
                                                      true},
                                            SolveCase{"EmptyBoard",
-                                                     core::TDigitGrid{},
+                                                     core::DigitGrid{},
                                                      {kResultYes, kResultOk},
                                                      {{kOneOfMany, MsgKind::Information}},
                                                      true,

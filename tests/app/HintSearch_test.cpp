@@ -23,7 +23,7 @@ using core::kResultNo;
 using core::kResultOk;
 using core::kResultYes;
 using core::MsgKind;
-using core::TBoard;
+using core::Board;
 using hints::kModalCancel;
 using hints::kModalOk;
 
@@ -52,8 +52,8 @@ const std::vector<std::string> kTrialAndError = {
 
 // The pattern grid without A1 (1), E5 (9) and I9 (8): each is alone in its
 // row, column and block, so each is a single candidate.
-core::TDigitGrid ThreeSingles() {
-  core::TDigitGrid grid = PatternGrid();
+core::DigitGrid ThreeSingles() {
+  core::DigitGrid grid = PatternGrid();
   for (const int i : {core::GridIndex(1, 1), core::GridIndex(5, 5), core::GridIndex(9, 9)})
     grid[i] = 0;
   return grid;
@@ -68,22 +68,22 @@ constexpr std::string_view kNoSingles =
 constexpr std::string_view kRectangleGrid =
     "468931527751624839392578461134756298289413675675289314846192753513867942927345186";
 
-core::TDigitGrid TwoSolutions() {
-  core::TDigitGrid grid = GridFromLine(kRectangleGrid);
+core::DigitGrid TwoSolutions() {
+  core::DigitGrid grid = GridFromLine(kRectangleGrid);
   for (const int i : {core::GridIndex(5, 1), core::GridIndex(8, 1), core::GridIndex(5, 2),
                       core::GridIndex(8, 2), core::GridIndex(1, 9)})
     grid[i] = 0;
   return grid;
 }
 
-core::TDigitGrid SolutionOf(const core::TDigitGrid& grid) {
-  core::TDigitGrid solution{};
+core::DigitGrid SolutionOf(const core::DigitGrid& grid) {
+  core::DigitGrid solution{};
   bool unique = false;
   EXPECT_EQ(solver::SolveAndCount(grid, solution, unique), 1);
   return solution;
 }
 
-bool AnyMarks(const TBoard& board) {
+bool AnyMarks(const Board& board) {
   bool any = false;
   core::CheckMarks(board, any);
   return any;
@@ -103,7 +103,7 @@ void ExpectRequestEnded(const Game& game, const FakeView& view) {
   EXPECT_FALSE(view.layerOn);
 }
 
-hints::TCellHighlight Cell(const hints::Highlights& layer, int col, int row) {
+hints::CellHighlight Cell(const hints::Highlights& layer, int col, int row) {
   return layer.at(col, row);
 }
 
@@ -118,7 +118,7 @@ std::vector<std::pair<int, int>> HighlightedCells(const hints::Highlights& layer
 
 std::vector<std::pair<int, int>> BlockCells(int block0) {
   std::vector<std::pair<int, int>> cells;
-  const core::TBlockBounds b = core::BoundsOfBlock(block0);
+  const core::BlockBounds b = core::BoundsOfBlock(block0);
   for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
     for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c) cells.emplace_back(c, r);
   return cells;
@@ -145,7 +145,7 @@ TEST(HintSearch, SolvedPuzzleIsOnlyReported) {
 TEST(HintSearch, PositionWithoutSolutionIsOnlyReported) {
   FakeView view;
   Game game(view);
-  core::TDigitGrid grid = ThreeSingles();
+  core::DigitGrid grid = ThreeSingles();
   grid[core::GridIndex(5, 5)] = 1;  // row E holds its 1 in E6 already
   StartWith(game, grid);
   view.AnswerBox(kResultOk);
@@ -214,14 +214,14 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
 TEST(HintSearch, HiddenSingleOnTheBareBoardNamesItsBlock) {
   FakeView view;
   Game game(view);
-  const core::TDigitGrid grid = GridFromLine(kPuzzle);
+  const core::DigitGrid grid = GridFromLine(kPuzzle);
   StartWith(game, grid);
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
   // F2 is the only cell of block 4 (D-F, 1-3) where a 7 may stand.
-  TBoard computed{};
+  Board computed{};
   core::BuildFromDigitsPlain(grid, computed);
   int places = 0;
   for (const auto& [c, r] : BlockCells(3)) places += computed.at(c, r)[7] > 0 ? 1 : 0;
@@ -282,7 +282,7 @@ TEST(HintSearch, YesToCalculatingFillsEveryCandidateAndGoesOn) {
   view.AnswerStage(kClose);
   game.HintSearch();
 
-  TBoard computed{};
+  Board computed{};
   core::BuildFromDigitsPlain(GridFromLine(kNoSingles), computed);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).board, computed));
   EXPECT_EQ(game.History().Count(), steps + 1);
@@ -299,7 +299,7 @@ TEST(HintSearch, CloseAfterTheGeneralStageCountsNoConcreteHintAndRestoresTheMark
   Game game(view);
   StartWith(game, ThreeSingles());
   Mark(game, 5, 5, {3, 9});
-  const TBoard before = PuzzleOf(game).board;
+  const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
   bool marksWhileShown = true;
   view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(PuzzleOf(game).board); };
@@ -330,7 +330,7 @@ TEST(HintSearch, DoItOnIncompleteMarksLeavesTheComputedCandidatesWhole) {
   // player's partial marks went with it; the computed candidates of E5 and
   // I9 are still the ones their peers allow.
   EXPECT_FALSE(AnyMarks(PuzzleOf(game).board));
-  TBoard expected{};
+  Board expected{};
   core::BuildFromDigitsPlain(core::ExtractDigits(PuzzleOf(game).board), expected);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, expected));
 }
@@ -357,12 +357,12 @@ TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
   ASSERT_EQ(HintOf(game).last.technique, HintTechnique::NakedSubset);
   EXPECT_EQ(PuzzleOf(game).board.at(9, 2)[7], 0);
   EXPECT_GT(PuzzleOf(game).board.at(9, 2)[9], 0);
-  const core::TCell& computed = PuzzleOf(game).computed.at(9, 2);
+  const core::Cell& computed = PuzzleOf(game).computed.at(9, 2);
   EXPECT_EQ(computed[7], 0);
   EXPECT_EQ(computed[9], 0);
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const core::TCell& cell = PuzzleOf(game).computed.at(c, r);
+      const core::Cell& cell = PuzzleOf(game).computed.at(c, r);
       if (cell[core::kDigit] != 0) continue;
       int flags = 0;
       for (int d = 1; d <= 9; ++d) flags += cell[d] > 0 ? 1 : 0;
@@ -393,7 +393,7 @@ class DifferingMarks : public testing::Test {
 };
 
 TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
-  const TBoard mine = PuzzleOf(game).board;
+  const Board mine = PuzzleOf(game).board;
   view.AnswerYesNoDlg(kResultYes);
   view.AnswerStage(kClose);
   game.HintSearch();
@@ -426,7 +426,7 @@ TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
 }
 
 TEST_F(DifferingMarks, CancelEndsTheRequestWithoutAStep) {
-  const TBoard mine = PuzzleOf(game).board;
+  const Board mine = PuzzleOf(game).board;
   const int steps = game.History().Count();
   view.AnswerYesNoDlg(core::kResultCancel);
   game.HintSearch();
@@ -482,14 +482,14 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
 
 TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   // One of the hardest known puzzles: nothing up to the chains applies.
-  const core::TDigitGrid grid = GridFromLine(
+  const core::DigitGrid grid = GridFromLine(
       "5..2..3......8..9...2.34..66..1..9...1.....4...7..3..87..3..4...9..7..2...5..6..9");
   FakeView view;
   Game game(view);
   StartWith(game, grid);
   ASSERT_EQ(PuzzleOf(game).solutionCount, 1);
   FillMarks(game);
-  const TBoard before = PuzzleOf(game).board;
+  const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
   view.AnswerStage(kModalOk);
   game.HintSearch();
@@ -501,7 +501,7 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   EXPECT_EQ(PuzzleOf(game).board, before);
   EXPECT_EQ(game.History().Count(), steps);
   // Every step of the progress bar stays within its range.
-  for (const TWaitWindow& w : view.waitWindows) {
+  for (const WaitWindow& w : view.waitWindows) {
     EXPECT_GE(w.position, 0);
     EXPECT_LE(w.position, w.maximum);
     EXPECT_EQ(w.line2, "Searching for the hint...");
@@ -518,7 +518,7 @@ TEST(HintSearch, AnExceptionStillRestoresTheWindowAndTheMarks) {
   Game game(view);
   StartWith(game, ThreeSingles());
   Mark(game, 5, 5, {3, 9});
-  const TBoard before = PuzzleOf(game).board;
+  const Board before = PuzzleOf(game).board;
   PrefsOf(game).removeMarksOnFill = false;
   view.onStage = [](const hints::HintStage&) { throw std::runtime_error("window gone"); };
   EXPECT_THROW(game.HintSearch(), std::runtime_error);
@@ -546,20 +546,20 @@ class EveryTechnique : public testing::TestWithParam<TechniqueCase> {};
 
 TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   const TechniqueCase& tc = GetParam();
-  const core::TDigitGrid grid = GridFromLine(tc.position);
-  const core::TDigitGrid solution = SolutionOf(grid);
+  const core::DigitGrid grid = GridFromLine(tc.position);
+  const core::DigitGrid solution = SolutionOf(grid);
   FakeView view;
   Game game(view);
   StartWith(game, grid);
   CountersOf(game).level = tc.level;
   FillMarks(game);
-  const TBoard before = PuzzleOf(game).board;
+  const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
-  const THintReport& hint = HintOf(game).last;
+  const HintReport& hint = HintOf(game).last;
   EXPECT_EQ(hint.technique, tc.technique);
   EXPECT_EQ(hint.step, tc.step);
   ASSERT_TRUE(hint.applied);
@@ -576,11 +576,11 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   ASSERT_GT(conclusion, 0u);
   EXPECT_EQ(lines[conclusion - 1], "");
 
-  const THintChange change = DiffBoards(before, PuzzleOf(game).board);
+  const HintChange change = DiffBoards(before, PuzzleOf(game).board);
   if (tc.technique == HintTechnique::ForcingChain ||
       tc.technique == HintTechnique::ContradictingChain) {
     ASSERT_EQ(change.placed.size(), 1u);
-    const TCellDigit p = change.placed[0];
+    const CellDigit p = change.placed[0];
     EXPECT_EQ(p.digit, solution[core::GridIndex(p.col, p.row)]);
     EXPECT_EQ(lines.back(), "&Conclusion:   " + core::CellName(p.col, p.row) +
                                 (tc.technique == HintTechnique::ForcingChain ? " =& @" : "& = @") +
@@ -591,9 +591,9 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
     EXPECT_TRUE(change.placed.empty());
     // "&Do it !" removes exactly the marks the concrete stage showed as removed.
     EXPECT_EQ(change.eliminated, ShownEliminations(view.stageLayers[1], before));
-    for (const TCellDigit& e : change.eliminated) {
+    for (const CellDigit& e : change.eliminated) {
       EXPECT_NE(e.digit, solution[core::GridIndex(e.col, e.row)]) << core::CellName(e.col, e.row);
-      const techniques::TTechniqueResult& r = hint.result;
+      const techniques::TechniqueResult& r = hint.result;
       if (tc.technique == HintTechnique::NakedSubset)
         EXPECT_NE(r.digitSet & (1u << e.digit), 0u);
       else if (tc.technique == HintTechnique::HiddenSubset)

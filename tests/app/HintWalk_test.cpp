@@ -31,7 +31,7 @@ namespace {
 // fish, the hidden subsets and the chains.
 constexpr int kPublishedPuzzles = 30;
 
-int RateAsTheProgramDoes(const core::TDigitGrid& grid) {
+int RateAsTheProgramDoes(const core::DigitGrid& grid) {
   core::Random random;
   std::uint16_t flags = 0;
   return rating::RatePuzzle(grid, false, flags, random);
@@ -47,8 +47,8 @@ TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
   std::map<std::string, int> techniques;
   for (const std::string& line : puzzles) {
     SCOPED_TRACE(line);
-    const core::TDigitGrid grid = GridFromLine(line);
-    core::TDigitGrid solution{};
+    const core::DigitGrid grid = GridFromLine(line);
+    core::DigitGrid solution{};
     bool unique = false;
     ASSERT_EQ(solver::SolveAndCount(grid, solution, unique), 1);
 
@@ -58,14 +58,14 @@ TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
     game.LoadPosition(grid);
     const int level = CountersOf(game).level;
 
-    const TWalkResult walk = WalkHints(game, view, [&](const TWalkStep& step) {
+    const WalkResult walk = WalkHints(game, view, [&](const WalkStep& step) {
       ++techniques[step.name];
       ASSERT_TRUE(step.hint.applied) << step.name;
       ASSERT_FALSE(step.stages.empty());
-      for (const TCellDigit& p : step.change.placed)
+      for (const CellDigit& p : step.change.placed)
         EXPECT_EQ(p.digit, solution[core::GridIndex(p.col, p.row)])
             << step.name << " " << step.change.Text();
-      for (const TCellDigit& e : step.change.eliminated)
+      for (const CellDigit& e : step.change.eliminated)
         EXPECT_NE(e.digit, solution[core::GridIndex(e.col, e.row)])
             << step.name << " " << step.change.Text();
       if (!step.change.eliminated.empty()) {

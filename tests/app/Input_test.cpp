@@ -26,8 +26,8 @@ class Input : public ::testing::Test {
     game.N12Click(digit);
   }
   int SolutionAt(int col, int row) const { return PuzzleOf(game).solution[core::GridIndex(col, row)]; }
-  core::TBoard Computed() const {
-    core::TBoard board{};
+  core::Board Computed() const {
+    core::Board board{};
     core::BuildFromDigitsPlain(core::ExtractDigits(PuzzleOf(game).board), board);
     return board;
   }
@@ -124,7 +124,7 @@ TEST_F(Input, ReplacedDigitReturnsToComputedCandidatesOnly) {
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
 
   game.FormKeyDown(Key::Clear);
-  EXPECT_EQ(PuzzleOf(game).board.at(1, 1), core::TCell{});  // no marks in the emptied cell
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 1), core::Cell{});  // no marks in the emptied cell
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[4], 0);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
   EXPECT_EQ(game.History().Count(), 5);
@@ -289,7 +289,7 @@ TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
   --PuzzleOf(game).board.at(2, 1)[core::kCount];
   PuzzleOf(game).computed = PuzzleOf(game).board;
   game.AddStep(PuzzleOf(game).board, true, true);
-  const core::TBoard thinned = PuzzleOf(game).board;
+  const core::Board thinned = PuzzleOf(game).board;
 
   view.AnswerBox(kResultYes);
   ASSERT_TRUE(game.Calculate1Click());

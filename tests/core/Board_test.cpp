@@ -15,22 +15,22 @@ namespace {
 constexpr std::string_view kPuzzle =
     "..75...311......4.9..4..68....7.8....9.14..53..4.5......58...2..8.2.51..7........";
 
-TDigitGrid GridFromLine(std::string_view line) {
-  TDigitGrid grid{};
+DigitGrid GridFromLine(std::string_view line) {
+  DigitGrid grid{};
   for (int i = 0; i < 81; ++i)
     grid[i] = line[i] >= '1' && line[i] <= '9' ? static_cast<std::uint8_t>(line[i] - '0') : 0;
   return grid;
 }
 
-TBoard Built(const TDigitGrid& grid) {
-  TBoard board{};
+Board Built(const DigitGrid& grid) {
+  Board board{};
   BuildFromDigitsPlain(grid, board);
   return board;
 }
 
 // Candidates worked out from the rules alone: d is a candidate of an empty
 // cell unless a cell of its row, column or block holds d.
-bool RuleAllows(const TDigitGrid& g, int col, int row, int d) {
+bool RuleAllows(const DigitGrid& g, int col, int row, int d) {
   for (int i = 1; i <= 9; ++i)
     if (g[GridIndex(i, row)] == d || g[GridIndex(col, i)] == d) return false;
   const int c0 = (col - 1) / 3 * 3 + 1, r0 = (row - 1) / 3 * 3 + 1;
@@ -41,12 +41,12 @@ bool RuleAllows(const TDigitGrid& g, int col, int row, int d) {
 }
 
 TEST(BuildFromDigits, EmptyGridGivesEveryCandidateEverywhere) {
-  TBoard board{};
-  TUnitCountTable blocks{}, rows{}, cols{};
-  EXPECT_EQ(BuildFromDigits(TDigitGrid{}, board, blocks, rows, cols), 729);
+  Board board{};
+  UnitCountTable blocks{}, rows{}, cols{};
+  EXPECT_EQ(BuildFromDigits(DigitGrid{}, board, blocks, rows, cols), 729);
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      EXPECT_EQ(board.at(c, r), (TCell{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 9})) << CellName(c, r);
+      EXPECT_EQ(board.at(c, r), (Cell{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 9})) << CellName(c, r);
   for (int i = 0; i < 81; ++i) {
     EXPECT_EQ(blocks[i], 9);
     EXPECT_EQ(rows[i], 9);
@@ -55,16 +55,16 @@ TEST(BuildFromDigits, EmptyGridGivesEveryCandidateEverywhere) {
 }
 
 TEST(BuildFromDigits, CandidatesAndUnitCountsFollowTheRules) {
-  const TDigitGrid grid = GridFromLine(kPuzzle);
-  TBoard board{};
-  TUnitCountTable blocks{}, rows{}, cols{};
+  const DigitGrid grid = GridFromLine(kPuzzle);
+  Board board{};
+  UnitCountTable blocks{}, rows{}, cols{};
   const int total = BuildFromDigits(grid, board, blocks, rows, cols);
 
   int expectedTotal = 0;
-  TUnitCountTable expRows{}, expCols{}, expBlocks{};
+  UnitCountTable expRows{}, expCols{}, expBlocks{};
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      const TCell& cell = board.at(c, r);
+      const Cell& cell = board.at(c, r);
       ASSERT_EQ(cell[kDigit], grid[GridIndex(c, r)]);
       if (cell[kDigit] != 0) continue;
       int n = 0;
@@ -88,15 +88,15 @@ TEST(BuildFromDigits, CandidatesAndUnitCountsFollowTheRules) {
 }
 
 TEST(BuildFromDigits, SameDigitTwiceInARowIsRemovedOnceAndFilledCellsStay) {
-  TDigitGrid grid{};
+  DigitGrid grid{};
   grid[GridIndex(1, 1)] = 5;
   grid[GridIndex(5, 1)] = 5;
-  TBoard board{};
+  Board board{};
   board.at(5, 1)[3] = 1;  // a stale mark under a digit is left alone
   BuildFromDigitsPlain(grid, board);
 
-  EXPECT_EQ(board.at(1, 1), (TCell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(board.at(5, 1), (TCell{5, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(board.at(1, 1), (Cell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(board.at(5, 1), (Cell{5, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
   // B2 sees A1 through its block only, A2 sees both fives through the row.
   for (const auto& [c, r] : std::array<std::pair<int, int>, 4>{{{2, 1}, {9, 1}, {2, 2}, {1, 9}}}) {
     EXPECT_EQ(board.at(c, r)[5], 0) << CellName(c, r);
@@ -106,14 +106,14 @@ TEST(BuildFromDigits, SameDigitTwiceInARowIsRemovedOnceAndFilledCellsStay) {
 }
 
 TEST(RemoveFromPeers, EmptyCellChangesNothing) {
-  const TBoard before = Built(GridFromLine(kPuzzle));
-  TBoard board = before;
+  const Board before = Built(GridFromLine(kPuzzle));
+  Board board = before;
   RemoveFromPeers(board, 0, 0);  // A1 is empty in the puzzle
   EXPECT_EQ(board, before);
 }
 
 TEST(RemoveFromPeers, DigitLeavesEveryPeerOnceAndNoOtherCell) {
-  TBoard board = Built(TDigitGrid{});
+  Board board = Built(DigitGrid{});
   board.at(5, 4)[kDigit] = 4;  // D5, 0-based column 4, row 3
   RemoveFromPeers(board, 4, 3);
   for (int c = 1; c <= 9; ++c) {
@@ -130,19 +130,19 @@ TEST(RemoveFromPeers, DigitLeavesEveryPeerOnceAndNoOtherCell) {
 // recompute the cleared cell. The result must be what a fresh build of the
 // remaining digits gives, for every clue of the puzzle.
 TEST(RestoreCandidateInPeers, ClearingAnyDigitMatchesAFreshBuild) {
-  const TDigitGrid grid = GridFromLine(kPuzzle);
+  const DigitGrid grid = GridFromLine(kPuzzle);
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
       const int e = grid[GridIndex(c, r)];
       if (e == 0) continue;
-      TDigitGrid cleared = grid;
+      DigitGrid cleared = grid;
       cleared[GridIndex(c, r)] = 0;
-      const TBoard fresh = Built(cleared);
+      const Board fresh = Built(cleared);
 
-      TBoard board = Built(grid);
+      Board board = Built(grid);
       board.at(c, r)[kDigit] = 0;
       RestoreCandidateInPeers(board, e, r, c);
-      TBoard peersOnly = board;
+      Board peersOnly = board;
       peersOnly.at(c, r) = fresh.at(c, r);
       EXPECT_TRUE(BoardsEqual(peersOnly, fresh)) << "peers after clearing " << CellName(c, r);
 
@@ -153,15 +153,15 @@ TEST(RestoreCandidateInPeers, ClearingAnyDigitMatchesAFreshBuild) {
 }
 
 TEST(RestoreCandidateInPeers, ReplacingADigitMatchesAFreshBuild) {
-  const TDigitGrid grid = GridFromLine(kPuzzle);
+  const DigitGrid grid = GridFromLine(kPuzzle);
   for (int i = 0; i < 81; ++i) {
     const int e = grid[i];
     if (e == 0) continue;
     const int c = i % 9 + 1, r = i / 9 + 1, d = e % 9 + 1;
-    TDigitGrid replaced = grid;
+    DigitGrid replaced = grid;
     replaced[i] = static_cast<std::uint8_t>(d);
 
-    TBoard board = Built(grid);
+    Board board = Built(grid);
     board.at(c, r)[kDigit] = d;
     RestoreCandidateInPeers(board, e, r, c);
     RemoveFromPeers(board, c - 1, r - 1);
@@ -170,12 +170,12 @@ TEST(RestoreCandidateInPeers, ReplacingADigitMatchesAFreshBuild) {
 }
 
 TEST(RecomputeCellCandidates, RepairsACellWhateverItHeld) {
-  const TBoard fresh = Built(GridFromLine(kPuzzle));
+  const Board fresh = Built(GridFromLine(kPuzzle));
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
       if (fresh.at(c, r)[kDigit] != 0) continue;
-      TBoard board = fresh;
-      board.at(c, r) = TCell{0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 7};
+      Board board = fresh;
+      board.at(c, r) = Cell{0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 7};
       RecomputeCellCandidates(board, c, r);
       EXPECT_EQ(board.at(c, r), fresh.at(c, r)) << CellName(c, r);
     }
@@ -185,7 +185,7 @@ TEST(RecomputeCellCandidates, RepairsACellWhateverItHeld) {
 TEST(CanPlace, LooksAtRowColumnBlockAndTheCellItself) {
   // Cell E5 (column 5, row 5) with 1 in its row, 2 in its column, 3 in its
   // block only, 4 in the cell, 5 far away.
-  TBoard board{};
+  Board board{};
   board.at(9, 5)[kDigit] = 1;
   board.at(5, 1)[kDigit] = 2;
   board.at(4, 6)[kDigit] = 3;
@@ -211,11 +211,11 @@ class CheckMarksTest : public ::testing::TestWithParam<MarksCase> {};
 
 TEST_P(CheckMarksTest, ReportsCompleteAndAny) {
   const MarksCase& p = GetParam();
-  TBoard board{};
+  Board board{};
   for (int i = 0; i < 81; ++i) {
-    TCell& cell = board.cells[i / 9][i % 9];
+    Cell& cell = board.cells[i / 9][i % 9];
     if (i >= p.emptyCellCount) {
-      cell = TCell{7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+      cell = Cell{7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     } else if (i >= p.emptyWithoutMark) {
       cell[2] = 1;
       cell[kCount] = 1;
@@ -234,31 +234,31 @@ INSTANTIATE_TEST_SUITE_P(Board, CheckMarksTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BoardsEqual, IgnoresFlagsOfFilledCellsOnly) {
-  const TBoard a = Built(GridFromLine(kPuzzle));
-  TBoard b = a;
+  const Board a = Built(GridFromLine(kPuzzle));
+  Board b = a;
   b.at(3, 1)[1] = 1;  // A3 holds the clue 7
   b.at(3, 1)[kCount] = 4;
   EXPECT_TRUE(BoardsEqual(a, b));
 
-  TBoard flag = a;
+  Board flag = a;
   flag.at(1, 1)[2] = flag.at(1, 1)[2] > 0 ? 0 : 1;
   EXPECT_FALSE(BoardsEqual(a, flag));
-  TBoard count = a;
+  Board count = a;
   ++count.at(1, 1)[kCount];
   EXPECT_FALSE(BoardsEqual(a, count));
-  TBoard digit = a;
+  Board digit = a;
   digit.at(3, 1)[kDigit] = 6;
   EXPECT_FALSE(BoardsEqual(a, digit));
 }
 
 TEST(MatchesSolution, ComparesEveryDigit) {
-  const TDigitGrid none{};
-  TBoard board{};
+  const DigitGrid none{};
+  Board board{};
   EXPECT_TRUE(MatchesSolution(board, none));
   board.at(9, 9)[kDigit] = 1;
   EXPECT_FALSE(MatchesSolution(board, none));
 
-  TDigitGrid solution{};
+  DigitGrid solution{};
   for (int i = 0; i < 81; ++i) solution[i] = static_cast<std::uint8_t>(i % 9 + 1);
   LoadDigits(solution, board);
   EXPECT_TRUE(MatchesSolution(board, solution));
@@ -286,11 +286,11 @@ TEST(Blocks, TransposedBlockMapping) {
 }
 
 TEST(Blocks, BoundsCoverExactlyTheBlocksCells) {
-  const TBlockBounds b1 = BoundsOfBlock(1);
+  const BlockBounds b1 = BoundsOfBlock(1);
   EXPECT_EQ((std::array{b1.firstCol, b1.lastCol, b1.firstRow, b1.lastRow}),
             (std::array{3, 5, 0, 2}));
   for (int block = 0; block < 9; ++block) {
-    const TBlockBounds b = BoundsOfBlock(block);
+    const BlockBounds b = BoundsOfBlock(block);
     for (int c = 1; c <= 9; ++c) {
       for (int r = 1; r <= 9; ++r) {
         const bool inside =
@@ -302,11 +302,11 @@ TEST(Blocks, BoundsCoverExactlyTheBlocksCells) {
 }
 
 TEST(TransposeBoard, SwapsColumnsAndRowsAndTwiceIsIdentity) {
-  TBoard board{};
+  Board board{};
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
       for (int i = 0; i < 11; ++i) board.at(c, r)[i] = 100 * c + 10 * r + i;
-  TBoard t = board;
+  Board t = board;
   TransposeBoard(t);
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) EXPECT_EQ(t.at(r, c), board.at(c, r)) << CellName(c, r);
@@ -315,16 +315,16 @@ TEST(TransposeBoard, SwapsColumnsAndRowsAndTwiceIsIdentity) {
 }
 
 TEST(DigitGrids, ExtractAndLoadUseRowMajorOrder) {
-  TBoard board{};
+  Board board{};
   for (auto& column : board.cells)
-    for (TCell& cell : column) cell.fill(1);  // stale flags everywhere
-  TDigitGrid grid{};
+    for (Cell& cell : column) cell.fill(1);  // stale flags everywhere
+  DigitGrid grid{};
   grid[1] = 5;  // A2
   grid[9] = 7;  // B1
   LoadDigits(grid, board);
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      TCell expected{};
+      Cell expected{};
       expected[kDigit] = grid[GridIndex(c, r)];
       EXPECT_EQ(board.at(c, r), expected) << CellName(c, r);
     }
@@ -337,14 +337,14 @@ TEST(DigitGrids, ExtractAndLoadUseRowMajorOrder) {
 }
 
 TEST(ClearEmptyCellMarks, RemovesMarksButKeepsDigits) {
-  const TDigitGrid grid = GridFromLine(kPuzzle);
-  TBoard board = Built(grid);
+  const DigitGrid grid = GridFromLine(kPuzzle);
+  Board board = Built(grid);
   ClearEmptyCellMarks(board);
   EXPECT_EQ(ExtractDigits(board), grid);
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
       if (grid[GridIndex(c, r)] == 0) {
-        EXPECT_EQ(board.at(c, r), TCell{}) << CellName(c, r);
+        EXPECT_EQ(board.at(c, r), Cell{}) << CellName(c, r);
       }
   bool any = true;
   EXPECT_FALSE(CheckMarks(board, any));

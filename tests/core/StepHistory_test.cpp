@@ -11,33 +11,33 @@ namespace {
 
 // A board with digits, candidates and counts: A3 = 7, B1 = 2, the rest
 // built from them, plus a stale mark under A3.
-TBoard SampleBoard() {
-  TDigitGrid grid{};
+Board SampleBoard() {
+  DigitGrid grid{};
   grid[GridIndex(3, 1)] = 7;
   grid[GridIndex(1, 2)] = 2;
-  TBoard board{};
+  Board board{};
   BuildFromDigitsPlain(grid, board);
   board.at(3, 1)[4] = 1;
   return board;
 }
 
 // A distinct board per number: cell A1 holds the digit n.
-TBoard BoardNo(int n) {
-  TBoard board = SampleBoard();
-  board.at(1, 1) = TCell{n, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+Board BoardNo(int n) {
+  Board board = SampleBoard();
+  board.at(1, 1) = Cell{n, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   return board;
 }
 
-void Add(StepHistory& h, const TBoard& board, bool ask = true, bool reduced = false,
-         const TBoard& computed = TBoard{}) {
-  h.AddStep(TBoard{}, board, false, ask, false, reduced, computed);
+void Add(StepHistory& h, const Board& board, bool ask = true, bool reduced = false,
+         const Board& computed = Board{}) {
+  h.AddStep(Board{}, board, false, ask, false, reduced, computed);
 }
 
 class StepRoundTrip : public ::testing::TestWithParam<std::tuple<bool, bool>> {};
 
 TEST_P(StepRoundTrip, GoingToAStepGivesBackBoardFlagsAndComputedBoard) {
   const auto [ask, reduced] = GetParam();
-  TBoard computed = SampleBoard();
+  Board computed = SampleBoard();
   computed.at(9, 9)[kDigit] = 9;
   StepHistory h;
   Add(h, SampleBoard(), ask, reduced, computed);
@@ -49,7 +49,7 @@ TEST_P(StepRoundTrip, GoingToAStepGivesBackBoardFlagsAndComputedBoard) {
   EXPECT_EQ(step[892], reduced ? '1' : '0');
   EXPECT_EQ(h.ComputedStep(0).size(), StepHistory::kBoardChars);
 
-  TStepState state;
+  StepState state;
   state.askMarksSource = !ask;
   state.marksReduced = !reduced;
   ASSERT_TRUE(h.GoToStep(0, state));
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(StepHistory, StepRoundTrip,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 TEST(StepHistory, EncodingIsColumnMajorOneCharacterPerValue) {
-  TBoard board{};
+  Board board{};
   board.at(2, 3)[kDigit] = 7;  // C2
   board.at(9, 1)[kCount] = 9;  // A9
   board.at(4, 5)[6] = 1;       // E4, flag 6
@@ -76,13 +76,13 @@ TEST(StepHistory, EncodingIsColumnMajorOneCharacterPerValue) {
   expected[(3 * 9 + 4) * 11 + 6] = '2';
   EXPECT_EQ(text, expected);
 
-  TBoard decoded = SampleBoard();
+  Board decoded = SampleBoard();
   ASSERT_TRUE(StepHistory::DecodeBoard(text, decoded));
   EXPECT_EQ(decoded, board);
 }
 
 TEST(StepHistory, DecodingTooShortATextLeavesTheBoard) {
-  TBoard board = SampleBoard();
+  Board board = SampleBoard();
   EXPECT_FALSE(StepHistory::DecodeBoard(std::string(890, '1'), board));
   EXPECT_EQ(board, SampleBoard());
 }
@@ -90,11 +90,11 @@ TEST(StepHistory, DecodingTooShortATextLeavesTheBoard) {
 TEST(StepHistory, RepeatingTheNextStepMovesOntoItAndKeepsRedo) {
   StepHistory h;
   for (int n = 0; n < 3; ++n) Add(h, BoardNo(n));
-  TStepState state;
+  StepState state;
   ASSERT_TRUE(h.GoToStep(0, state));
 
   // Only the board and its flags are compared, not the computed board.
-  EXPECT_EQ(h.AddStep(TBoard{}, BoardNo(1), true, true, false, false, SampleBoard()), 1);
+  EXPECT_EQ(h.AddStep(Board{}, BoardNo(1), true, true, false, false, SampleBoard()), 1);
   EXPECT_EQ(h.Count(), 3);
   EXPECT_TRUE(h.Controls().redo);
   ASSERT_TRUE(h.GoToStep(2, state));
@@ -105,7 +105,7 @@ TEST(StepHistory, DifferentActionAfterUndoDropsTheRedoBranchAndItsBookmark) {
   StepHistory h;
   for (int n = 0; n < 3; ++n) Add(h, BoardNo(n));
   h.SetBookmarkHere();  // step 2
-  TStepState state;
+  StepState state;
   ASSERT_TRUE(h.GoToStep(1, state));
   Add(h, BoardNo(5));
   EXPECT_EQ(h.Count(), 3);
@@ -118,7 +118,7 @@ TEST(StepHistory, DifferentActionAfterUndoDropsTheRedoBranchAndItsBookmark) {
 TEST(StepHistory, SameBoardWithOtherMarkFlagIsANewStep) {
   StepHistory h;
   for (int n = 0; n < 2; ++n) Add(h, BoardNo(n));
-  TStepState state;
+  StepState state;
   ASSERT_TRUE(h.GoToStep(0, state));
   h.SetBookmarkHere();
   Add(h, BoardNo(1), true, /*reduced=*/true);
@@ -130,7 +130,7 @@ TEST(StepHistory, SameBoardWithOtherMarkFlagIsANewStep) {
 TEST(StepHistory, GoingOutsideTheHistoryChangesNothing) {
   StepHistory h;
   for (int n = 0; n < 2; ++n) Add(h, BoardNo(n));
-  TStepState state;
+  StepState state;
   state.board = SampleBoard();
   for (int n : {-1, 2, 100}) {
     EXPECT_FALSE(h.GoToStep(n, state)) << n;
@@ -151,7 +151,7 @@ TEST(StepHistory, TruncateStepsKeepsCurrentAndBookmarkValid) {
   EXPECT_EQ(h.CurrentStep(), 0);
   EXPECT_EQ(h.Bookmark(), -1);
 
-  TStepState state;
+  StepState state;
   Add(h, BoardNo(1));
   ASSERT_TRUE(h.GoToStep(0, state));
   h.SetBookmarkHere();
@@ -166,7 +166,7 @@ TEST(StepHistory, TruncateStepsKeepsCurrentAndBookmarkValid) {
 struct ControlsCase {
   const char* name;
   int steps, current, bookmark;
-  TStepControls expected;  // undo, redo, setBookmark, goBookmark
+  StepControls expected;  // undo, redo, setBookmark, goBookmark
   friend void PrintTo(const ControlsCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -176,7 +176,7 @@ TEST_P(StepControlsTest, FollowPositionInTheHistory) {
   const ControlsCase& p = GetParam();
   StepHistory h;
   for (int n = 0; n < p.steps; ++n) Add(h, BoardNo(n));
-  TStepState state;
+  StepState state;
   if (p.bookmark >= 0) {
     ASSERT_TRUE(h.GoToStep(p.bookmark, state));
     h.SetBookmarkHere();
@@ -204,7 +204,7 @@ TEST(StepHistory, MovingTheBookmarkNeedsConsentOnlyFromAnotherStep) {
   EXPECT_FALSE(h.BookmarkMoveNeedsConsent());
   h.SetBookmarkHere();
   EXPECT_FALSE(h.BookmarkMoveNeedsConsent());
-  TStepState state;
+  StepState state;
   ASSERT_TRUE(h.GoToStep(0, state));
   EXPECT_TRUE(h.BookmarkMoveNeedsConsent());
 }

@@ -14,17 +14,17 @@ namespace zentaro::files {
 namespace {
 
 namespace fs = std::filesystem;
-using core::TBoard;
-using core::TDigitGrid;
+using core::Board;
+using core::DigitGrid;
 
-TDigitGrid GridFromLine(std::string_view line) {
-  TDigitGrid grid{};
+DigitGrid GridFromLine(std::string_view line) {
+  DigitGrid grid{};
   for (int i = 0; i < 81; ++i) grid[i] = DigitOfChar(line[i]);
   return grid;
 }
 
-void SetMarks(TBoard& board, int col, int row, std::initializer_list<int> digits) {
-  core::TCell& cell = board.at(col, row);
+void SetMarks(Board& board, int col, int row, std::initializer_list<int> digits) {
+  core::Cell& cell = board.at(col, row);
   for (int d : digits) {
     cell[d] = 1;
     ++cell[core::kCount];
@@ -34,8 +34,8 @@ void SetMarks(TBoard& board, int col, int row, std::initializer_list<int> digits
 // Clues A1=5, A2=3, A5=7, B1=6; entries A3=4 and C9=9; marks 1,2 in A4,
 // 6,8 in A6 and 1,2,7 in B2. A stale mark on the filled A1 must not be written.
 struct SampleGame {
-  TBoard board;
-  TDigitGrid clues{};
+  Board board;
+  DigitGrid clues{};
   SampleGame() {
     const std::string digits =
         "534.7...."
@@ -109,8 +109,8 @@ class SdkWriteSections : public testing::TestWithParam<SectionCase> {};
 
 TEST_P(SdkWriteSections, SectionsAppearOnlyWhenDueAndAsked) {
   const SectionCase& c = GetParam();
-  TBoard board;
-  TDigitGrid clues{};
+  Board board;
+  DigitGrid clues{};
   clues[0] = 8;
   board.at(1, 1)[core::kDigit] = 8;
   if (c.withEntry) board.at(9, 9)[core::kDigit] = 3;
@@ -133,8 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SdkWrite, MarksOnAFilledCellDoNotCountAsMarks) {
-  TBoard board;
-  TDigitGrid clues{};
+  Board board;
+  DigitGrid clues{};
   clues[0] = 8;
   board.at(1, 1)[core::kDigit] = 8;
   SetMarks(board, 1, 1, {2, 3});
@@ -142,8 +142,8 @@ TEST(SdkWrite, MarksOnAFilledCellDoNotCountAsMarks) {
 }
 
 TEST(SdkWrite, PuzzleSectionShowsOnlyClueCells) {
-  TBoard board;
-  TDigitGrid clues{};
+  Board board;
+  DigitGrid clues{};
   core::LoadDigits(GridFromLine("123456789" + std::string(72, '.')), board);
   clues[1] = 2;
   clues[8] = 9;
@@ -153,7 +153,7 @@ TEST(SdkWrite, PuzzleSectionShowsOnlyClueCells) {
 }
 
 TEST(SdkWrite, MarksLineFields) {
-  TBoard board;
+  Board board;
   core::LoadDigits(GridFromLine("..3456789" + std::string(63, '.') + "123456789"), board);
   SetMarks(board, 1, 1, {1, 2});
   SetMarks(board, 2, 1, {9, 3, 4});
@@ -175,7 +175,7 @@ std::string GridText(std::string_view eol) {
   return text;
 }
 
-TDigitGrid ExpectedGrid() {
+DigitGrid ExpectedGrid() {
   std::string line;
   for (const auto& row : kGridRows) line += row;
   return GridFromLine(line);
@@ -183,7 +183,7 @@ TDigitGrid ExpectedGrid() {
 
 TEST(SdkRead, PuzzleHeaderInATextFileIsReadByTheNineLineScan) {
   const std::string text = "[Puzzle]\r\n" + GridText("\r\n") + "[PencilMarks]\r\n";
-  const TPuzzleRead read = ReadPuzzle("puzzle.txt", text);
+  const PuzzleRead read = ReadPuzzle("puzzle.txt", text);
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.shape, FileShape::NineLines);
   EXPECT_EQ(read.clues, ExpectedGrid());
@@ -193,7 +193,7 @@ TEST(SdkRead, PuzzleHeaderInATextFileIsReadByTheNineLineScan) {
 TEST(SdkRead, HeadersAndExtensionMatchWithoutRegardToCase) {
   const std::string text = "[Software]\r\n[PUZZLE]\r\n" + GridText("\r\n") + "[pencilmarks]\r\n";
   for (const char* name : {"a.sdk", "B.SDK", "dir.x/c.Sdk", "dir\\d.sDK"}) {
-    const TPuzzleRead read = ReadPuzzle(name, text);
+    const PuzzleRead read = ReadPuzzle(name, text);
     ASSERT_TRUE(read.ok()) << name;
     EXPECT_EQ(read.shape, FileShape::Sdk) << name;
     EXPECT_EQ(read.clues, ExpectedGrid()) << name;
@@ -204,7 +204,7 @@ TEST(SdkRead, HeadersAndExtensionMatchWithoutRegardToCase) {
 TEST(SdkRead, PuzzleHeaderMustBeTheWholeLine) {
   // With " [Puzzle]" not a header the nine-line scan takes over and finds the
   // same rows, but the file no longer counts as .sdk.
-  const TPuzzleRead read = ReadPuzzle("a.sdk", "[Puzzle] \n" + GridText("\n"));
+  const PuzzleRead read = ReadPuzzle("a.sdk", "[Puzzle] \n" + GridText("\n"));
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.shape, FileShape::NineLines);
 }
@@ -217,7 +217,7 @@ TEST(SdkRead, GridStartsAfterTheFirstPuzzleHeader) {
 
 TEST(SdkRead, EveryLineEndStyleReadsTheSameGrid) {
   for (const char* eol : {"\r\n", "\n", "\r"}) {
-    const TPuzzleRead read = ReadPuzzle("x.sdk", "[Puzzle]" + std::string(eol) + GridText(eol));
+    const PuzzleRead read = ReadPuzzle("x.sdk", "[Puzzle]" + std::string(eol) + GridText(eol));
     ASSERT_TRUE(read.ok()) << "eol " << int(eol[0]);
     EXPECT_EQ(read.clues, ExpectedGrid());
   }
@@ -225,7 +225,7 @@ TEST(SdkRead, EveryLineEndStyleReadsTheSameGrid) {
 
 TEST(SdkRead, SdkWithStateAndMarksRestoresThemAndKeepsPuzzleDigitsAsClues) {
   const SampleGame game;
-  const TPuzzleRead read = ReadPuzzle("game.sdk", FormatSdk(game.board, game.clues, true, true));
+  const PuzzleRead read = ReadPuzzle("game.sdk", FormatSdk(game.board, game.clues, true, true));
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.shape, FileShape::Sdk);
   EXPECT_EQ(read.clues, game.clues);
@@ -240,12 +240,12 @@ TEST(SdkRead, SdkWithStateAndMarksRestoresThemAndKeepsPuzzleDigitsAsClues) {
 
 TEST(SdkRead, WithoutStateTheRestoredBoardHoldsTheClues) {
   const std::string text = "[Puzzle]\n" + GridText("\n");
-  const TPuzzleRead read = ReadPuzzle("a.sdk", text);
+  const PuzzleRead read = ReadPuzzle("a.sdk", text);
   ASSERT_TRUE(read.ok());
   EXPECT_FALSE(read.state.has_value());
   EXPECT_FALSE(read.marks.has_value());
   EXPECT_FALSE(read.marksLinePresent);
-  const TBoard board = RestoredBoard(read);
+  const Board board = RestoredBoard(read);
   EXPECT_EQ(core::ExtractDigits(board), ExpectedGrid());
   bool anyMark = true;
   core::CheckMarks(board, anyMark);
@@ -268,7 +268,7 @@ TEST_P(SdkReadDamagedSections, DamagedSectionIsDroppedButCluesStay) {
   std::string text = FormatSdk(game.board, game.clues, true, true);
   text.replace(text.find("534.7...."), 9, c.stateRow1);
   text.replace(text.find(",,,12,,68,,,"), 12, c.marksRow1);
-  const TPuzzleRead read = ReadPuzzle("game.sdk", text);
+  const PuzzleRead read = ReadPuzzle("game.sdk", text);
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.clues, game.clues);
   EXPECT_TRUE(read.marksLinePresent);
@@ -295,7 +295,7 @@ TEST(SdkRead, SectionCutShortIsDropped) {
   const SampleGame game;
   std::string text = FormatSdk(game.board, game.clues, true, true);
   text.resize(text.size() - 3 * std::string(",,,,,,,,\r\n").size());
-  const TPuzzleRead read = ReadPuzzle("game.sdk", text);
+  const PuzzleRead read = ReadPuzzle("game.sdk", text);
   ASSERT_TRUE(read.ok());
   EXPECT_TRUE(read.state.has_value());
   EXPECT_FALSE(read.marks.has_value());
@@ -307,7 +307,7 @@ TEST(SdkRead, MarksInFilledCellsAreIgnored) {
   for (int r = 0; r < 8; ++r) text += ".........\n";
   text += "[PencilMarks]\n5,6,,,,,,,\n";
   for (int r = 0; r < 8; ++r) text += ",,,,,,,,\n";
-  const TPuzzleRead read = ReadPuzzle("m.sdk", text);
+  const PuzzleRead read = ReadPuzzle("m.sdk", text);
   ASSERT_TRUE(read.marks.has_value());
   EXPECT_EQ((*read.marks)[0], 0);
   EXPECT_EQ((*read.marks)[1], 1 << 6);
@@ -329,7 +329,7 @@ TEST(SdkRead, NineLineScanSkipsShortLinesAndMeasuresOnlyThreeLines) {
       "......7..\n"
       ".......8.\n"
       "........9\n";
-  const TPuzzleRead read = ReadPuzzle("grid.msk", text);
+  const PuzzleRead read = ReadPuzzle("grid.msk", text);
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.shape, FileShape::NineLines);
   EXPECT_EQ(read.clues, GridFromLine("1........"
@@ -356,9 +356,9 @@ TEST(SdkRead, EightyOneCharacterLineReadsDotsAndZerosAlike) {
   std::replace(zeros.begin(), zeros.end(), '.', '0');
   std::string others = dots;
   std::replace(others.begin(), others.end(), '.', 'x');
-  const TPuzzleRead a = ReadPuzzle("top.txt", dots + "\nsecond line ignored\n");
-  const TPuzzleRead b = ReadPuzzle("top.txt", zeros);
-  const TPuzzleRead c = ReadPuzzle("top.txt", others);
+  const PuzzleRead a = ReadPuzzle("top.txt", dots + "\nsecond line ignored\n");
+  const PuzzleRead b = ReadPuzzle("top.txt", zeros);
+  const PuzzleRead c = ReadPuzzle("top.txt", others);
   ASSERT_TRUE(a.ok() && b.ok() && c.ok());
   EXPECT_EQ(a.shape, FileShape::Line81);
   EXPECT_EQ(a.clues, GridFromLine(dots));
@@ -379,7 +379,7 @@ TEST(SdkRead, UnreadableShapesAreUnknownFormat) {
       {"eighty-one on second line", "\n" + std::string(81, '1')},
   };
   for (const auto& [label, content] : cases) {
-    const TPuzzleRead read = ReadPuzzle("f.txt", content);
+    const PuzzleRead read = ReadPuzzle("f.txt", content);
     EXPECT_EQ(read.failure, ReadFailure::UnknownFormat) << label;
     EXPECT_EQ(read.fileName, "f.txt") << label;
   }
@@ -403,7 +403,7 @@ TEST(SdkRead, ContentAboveOneMebibyteIsRefused) {
 
 TEST(SdkRead, ByteOrderMarkBeforeTheFirstLineIsSkipped) {
   const std::string line(81, '7');
-  const TPuzzleRead read = ReadPuzzle("bom.txt", "\xEF\xBB\xBF" + line + "\r\n");
+  const PuzzleRead read = ReadPuzzle("bom.txt", "\xEF\xBB\xBF" + line + "\r\n");
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.clues[80], 7);
 }
@@ -446,7 +446,7 @@ TEST_F(SdkFileOnDisk, WriteThenReadGivesBackTheGame) {
   const fs::path file = dir_ / "game.sdk";
   ASSERT_TRUE(WritePuzzleFile(file, game.board, game.clues, true, true));
   EXPECT_EQ(Slurp(file), FormatSdk(game.board, game.clues, true, true));
-  const TPuzzleRead read = ReadPuzzle(file);
+  const PuzzleRead read = ReadPuzzle(file);
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.clues, game.clues);
   EXPECT_TRUE(core::BoardsEqual(RestoredBoard(read), game.board));
@@ -473,7 +473,7 @@ TEST_F(SdkFileOnDisk, FailedWriteIsReportedAndLeavesNoTrace) {
 }
 
 TEST_F(SdkFileOnDisk, ReadFailuresNameTheFile) {
-  const TPuzzleRead missing = ReadPuzzle(dir_ / "nope.sdk");
+  const PuzzleRead missing = ReadPuzzle(dir_ / "nope.sdk");
   EXPECT_EQ(missing.failure, ReadFailure::ReadError);
   EXPECT_EQ(missing.fileName, (dir_ / "nope.sdk").string());
   EXPECT_EQ(ReadPuzzle(dir_).failure, ReadFailure::ReadError);

@@ -12,10 +12,10 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TTechniqueResult;
+using techniques::TechniqueResult;
 
-TTechniqueResult Chain(Lines a, Lines b, int col, int row, int digit, int excluded) {
-  TTechniqueResult r;
+TechniqueResult Chain(Lines a, Lines b, int col, int row, int digit, int excluded) {
+  TechniqueResult r;
   r.textA = std::move(a);
   r.textB = std::move(b);
   r.cellColumn = col;
@@ -115,7 +115,7 @@ TEST(ExplainChainsTest, LongerRightChainGetsItsThenLinesAlone) {
 
 struct BrokenChain {
   const char* name;
-  TTechniqueResult result;
+  TechniqueResult result;
 };
 
 class ExplainChainsBrokenTest : public ::testing::TestWithParam<BrokenChain> {};

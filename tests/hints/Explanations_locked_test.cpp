@@ -11,10 +11,10 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TTechniqueResult;
+using techniques::TechniqueResult;
 
-TTechniqueResult Locked(int digit, int block, int rowLine, int columnLine) {
-  TTechniqueResult r;
+TechniqueResult Locked(int digit, int block, int rowLine, int columnLine) {
+  TechniqueResult r;
   r.digit = digit;
   r.block = block;
   r.rowLine = rowLine;
@@ -23,7 +23,7 @@ TTechniqueResult Locked(int digit, int block, int rowLine, int columnLine) {
 }
 
 TEST(ExplainPointingTest, RowInTopLeftBlock) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   board.at(7, 2)[core::kDigit] = 9;  // a filled cell of the line carries no marks
   const Explanation e = ExplainPointing(board, Locked(3, 1, 2, -1), true);
 
@@ -105,9 +105,9 @@ TEST(ExplainClaimingTest, RowWording) {
   EXPECT_EQ(RemovedMark(Concrete(e).highlights, 1), Block(5) - Row('E'));
 }
 
-TTechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2,
+TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2,
                            int orientation) {
-  TTechniqueResult r;
+  TechniqueResult r;
   r.digit = digit;
   r.block = block;
   r.secondBlock = second;

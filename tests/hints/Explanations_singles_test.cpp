@@ -11,10 +11,10 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TTechniqueResult;
+using techniques::TechniqueResult;
 
-TTechniqueResult Single(int col, int row, int digit) {
-  TTechniqueResult r;
+TechniqueResult Single(int col, int row, int digit) {
+  TechniqueResult r;
   r.singleColumn = col;
   r.singleRow = row;
   r.singleDigit = digit;
@@ -34,7 +34,7 @@ constexpr std::string_view kRowBMissesFive =
     ".........";
 
 TEST(ExplainSingleCandidateTest, BoardWithoutMarksAsksToFindTheAllowedDigits) {
-  core::TBoard board;  // the hint computed the marks, so the board shows none
+  core::Board board;  // the hint computed the marks, so the board shows none
   const Explanation e = ExplainSingleCandidate(board, Single(4, 2, 5), false);
   ASSERT_EQ(e.stages.size(), 2u);
   EXPECT_TRUE(e.internalError.empty());
@@ -64,7 +64,7 @@ TEST(ExplainSingleCandidateTest, BoardWithoutMarksAsksToFindTheAllowedDigits) {
 }
 
 TEST(ExplainSingleCandidateTest, UserMarkForcedByTheDigitsEndsPlainly) {
-  const core::TBoard board = BoardWithMarks(kRowBMissesFive);
+  const core::Board board = BoardWithMarks(kRowBMissesFive);
   const Explanation e = ExplainSingleCandidate(board, Single(4, 2, 5), true);
   EXPECT_EQ(General(e).lines, Lines{"The cell @B4& has only one candidate."});
   EXPECT_EQ(Concrete(e).lines[1],
@@ -75,7 +75,7 @@ TEST(ExplainSingleCandidateTest, UserMarkForcedByTheDigitsEndsPlainly) {
 }
 
 TEST(ExplainSingleCandidateTest, UserRemovedMarksAreOwnedUpTo) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   SetMarks(board, 4, 2, {5});
   const Explanation e = ExplainSingleCandidate(board, Single(4, 2, 5), true);
   EXPECT_EQ(General(e).lines, Lines{"The cell @B4& has only one candidate."});
@@ -88,15 +88,15 @@ TEST(ExplainSingleCandidateTest, UserRemovedMarksAreOwnedUpTo) {
 }
 
 TEST(ExplainSingleCandidateTest, ComputedMarksNeverBlameTheUser) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   SetMarks(board, 4, 2, {5});
   const Explanation e = ExplainSingleCandidate(board, Single(4, 2, 5), false);
   EXPECT_TRUE(Concrete(e).lines[1].ends_with("containing the cell B4.")) << Concrete(e).lines[1];
   EXPECT_TRUE(WithMarkInfo(Concrete(e).highlights).empty());
 }
 
-TTechniqueResult HiddenSingle(int col, int row, int digit, int block, int rowUnit, int colUnit) {
-  TTechniqueResult r = Single(col, row, digit);
+TechniqueResult HiddenSingle(int col, int row, int digit, int block, int rowUnit, int colUnit) {
+  TechniqueResult r = Single(col, row, digit);
   r.singleBlockUnit = block;
   r.singleRowUnit = rowUnit;
   r.singleColumnUnit = colUnit;
@@ -144,7 +144,7 @@ TEST(ExplainHiddenSingleTest, RowSingleOnUserMarksNotForcedByDigitsBlamesManualR
 
 TEST(ExplainHiddenSingleTest, ColumnSingleForcedByDigitsEndsPlainly) {
   // A 4 in every row A..H and in blocks 0..7 leaves I9 as the column's place.
-  const core::TBoard board = BoardWithMarks(
+  const core::Board board = BoardWithMarks(
       "4........"
       "...4....."
       "......4.."
@@ -164,7 +164,7 @@ TEST(ExplainHiddenSingleTest, ColumnSingleForcedByDigitsEndsPlainly) {
 }
 
 TEST(ExplainHiddenSingleTest, OnlyEmptyCellOfTheUnitSkipsTheExclusionSentence) {
-  const core::TBoard board = BoardWithMarks(
+  const core::Board board = BoardWithMarks(
       "........."
       "2........"
       "3........"
@@ -274,8 +274,8 @@ namespace {
 // A record some finder left half-filled (fields at -1) yields odd words but
 // must never read outside the board.
 TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
-  const core::TBoard board = testing::EmptyBoardWithAllMarks();
-  const techniques::TTechniqueResult blank;
+  const core::Board board = testing::EmptyBoardWithAllMarks();
+  const techniques::TechniqueResult blank;
   for (const auto explain : {ExplainSingleCandidate, ExplainHiddenSingle, ExplainPointing,
                              ExplainClaiming, ExplainTwoBlocks, ExplainNakedSubset,
                              ExplainHiddenSubset, ExplainXWing, ExplainSwordfish}) {

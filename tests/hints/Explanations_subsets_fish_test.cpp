@@ -12,7 +12,7 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TTechniqueResult;
+using techniques::TechniqueResult;
 
 constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   std::uint16_t set = 0;
@@ -20,8 +20,8 @@ constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   return set;
 }
 
-TTechniqueResult Naked(std::uint16_t set, int unitKind, int col, int row, bool strict) {
-  TTechniqueResult r;
+TechniqueResult Naked(std::uint16_t set, int unitKind, int col, int row, bool strict) {
+  TechniqueResult r;
   r.digitSet = set;
   r.unitKind = unitKind;
   r.cellColumn = col;
@@ -31,7 +31,7 @@ TTechniqueResult Naked(std::uint16_t set, int unitKind, int col, int row, bool s
 }
 
 TEST(ExplainNakedSubsetTest, PairWithTheSameCandidatesInARow) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   SetMarks(board, 1, 2, {2, 7});
   SetMarks(board, 5, 2, {2, 7});
   board.at(9, 2)[core::kDigit] = 3;
@@ -67,7 +67,7 @@ TEST(ExplainNakedSubsetTest, PairWithTheSameCandidatesInARow) {
 }
 
 TEST(ExplainNakedSubsetTest, TripleFromASetInABlock) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   SetMarks(board, 4, 4, {1, 3});
   SetMarks(board, 5, 5, {3, 8});
   SetMarks(board, 6, 6, {1, 8});
@@ -99,7 +99,7 @@ TEST(ExplainNakedSubsetTest, TripleFromASetInABlock) {
 }
 
 TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   for (int row : {1, 3, 5, 7}) SetMarks(board, 6, row, {1, 2, 3, 4});
   // The wording follows the cells: a strict flag left over from another
   // instance must not make them "the same".
@@ -127,8 +127,8 @@ TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 1), (CellSet{"A6", "C6", "E6", "G6"}));
 }
 
-TTechniqueResult Hidden(std::array<int, 4> digits, int unitKind, int unitNumber) {
-  TTechniqueResult r;
+TechniqueResult Hidden(std::array<int, 4> digits, int unitKind, int unitNumber) {
+  TechniqueResult r;
   r.subsetDigits = digits;
   r.unitKind = unitKind;
   r.unitNumber = unitNumber;
@@ -136,11 +136,11 @@ TTechniqueResult Hidden(std::array<int, 4> digits, int unitKind, int unitNumber)
 }
 
 TEST(ExplainHiddenSubsetTest, PairInARow) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   const std::vector<std::vector<int>> rowD{{1, 3}, {4, 5}, {2, 5, 7},    {6, 9}, {1, 3, 5},
                                            {4, 6}, {8, 9}, {1, 2, 7, 9}, {1, 5}};
   for (int col = 1; col <= 9; ++col) {
-    core::TCell& cell = board.at(col, 4);
+    core::Cell& cell = board.at(col, 4);
     cell.fill(0);
     for (int d : rowD[col - 1]) cell[d] = 1;
     cell[core::kCount] = static_cast<int>(rowD[col - 1].size());
@@ -169,7 +169,7 @@ TEST(ExplainHiddenSubsetTest, PairInARow) {
 }
 
 TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
-  core::TBoard board = EmptyBoardWithAllMarks();
+  core::Board board = EmptyBoardWithAllMarks();
   SetMarks(board, 7, 7, {1, 2});
   SetMarks(board, 7, 8, {2, 3});
   SetMarks(board, 7, 9, {3, 5});
@@ -197,9 +197,9 @@ TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
   EXPECT_EQ(WithMarkInfo(Concrete(e).highlights), (CellSet{"G7", "I8", "H9"}));
 }
 
-TTechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 3> positions,
+TechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 3> positions,
                             int orientation) {
-  TTechniqueResult r;
+  TechniqueResult r;
   r.digit = digit;
   r.lines = lines;
   r.positions = positions;

@@ -15,21 +15,21 @@ using CellSet = std::set<std::string>;
 
 // 81 characters row-major, '.' for an empty cell; every empty cell gets the
 // candidates its peers allow.
-inline core::TBoard BoardWithMarks(std::string_view digits) {
-  core::TDigitGrid grid{};
+inline core::Board BoardWithMarks(std::string_view digits) {
+  core::DigitGrid grid{};
   for (int i = 0; i < 81; ++i)
     grid[i] = digits[i] == '.' ? 0 : static_cast<uint8_t>(digits[i] - '0');
-  core::TBoard board;
+  core::Board board;
   core::BuildFromDigitsPlain(grid, board);
   return board;
 }
 
-inline core::TBoard EmptyBoardWithAllMarks() {
+inline core::Board EmptyBoardWithAllMarks() {
   return BoardWithMarks(std::string(81, '.'));
 }
 
-inline void SetMarks(core::TBoard& board, int col, int row, std::initializer_list<int> digits) {
-  core::TCell& cell = board.at(col, row);
+inline void SetMarks(core::Board& board, int col, int row, std::initializer_list<int> digits) {
+  core::Cell& cell = board.at(col, row);
   for (int d = 1; d <= 10; ++d) cell[d] = 0;
   for (int d : digits) cell[d] = 1;
   cell[core::kCount] = static_cast<int>(digits.size());
@@ -93,26 +93,26 @@ CellSet CellsWhere(const Highlights& layer, Pred pred) {
 }
 
 inline CellSet Highlighted(const Highlights& layer) {
-  return CellsWhere(layer, [](const TCellHighlight& h) { return h.highlight; });
+  return CellsWhere(layer, [](const CellHighlight& h) { return h.highlight; });
 }
 
 inline CellSet Selected(const Highlights& layer) {
-  return CellsWhere(layer, [](const TCellHighlight& h) { return h.selected; });
+  return CellsWhere(layer, [](const CellHighlight& h) { return h.selected; });
 }
 
 inline CellSet WithMarkInfo(const Highlights& layer) {
-  return CellsWhere(layer, [](const TCellHighlight& h) { return h.hasMarkInfo; });
+  return CellsWhere(layer, [](const CellHighlight& h) { return h.hasMarkInfo; });
 }
 
 // Cells whose mark of the digit is emphasised as kept / shown as eliminated.
 inline CellSet KeptMark(const Highlights& layer, int digit) {
-  return CellsWhere(layer, [digit](const TCellHighlight& h) {
+  return CellsWhere(layer, [digit](const CellHighlight& h) {
     return h.hasMarkInfo && h.markHi[digit] != 0 && h.markElim[digit] == 0;
   });
 }
 
 inline CellSet RemovedMark(const Highlights& layer, int digit) {
-  return CellsWhere(layer, [digit](const TCellHighlight& h) {
+  return CellsWhere(layer, [digit](const CellHighlight& h) {
     return h.hasMarkInfo && h.markHi[digit] != 0 && h.markElim[digit] != 0;
   });
 }

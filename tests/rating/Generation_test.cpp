@@ -12,42 +12,42 @@
 namespace zentaro::rating {
 namespace {
 
-using core::TDigitGrid;
+using core::DigitGrid;
 
 struct Generated {
   bool made = false;
   int level = 0;
   int target = 0;
-  TDigitGrid clues{};
+  DigitGrid clues{};
 };
 
 // One generation for the given wanted levels with the clue target the
 // command uses for the aimed level.
-Generated Generate(const solver::TWantedLevels& wanted, int aimed, std::uint32_t seed) {
+Generated Generate(const solver::WantedLevels& wanted, int aimed, std::uint32_t seed) {
   core::Random random(seed);
-  core::TBoard board{};
-  TDigitGrid digits{}, solution{};
+  core::Board board{};
+  DigitGrid digits{}, solution{};
   Generated g;
   g.target = aimed == 1 ? 30 + random.Below(3) : 27;
-  solver::TGenerationState state{board, g.clues, digits, solution};
-  const auto rate = [&](const TDigitGrid& grid) {
+  solver::GenerationState state{board, g.clues, digits, solution};
+  const auto rate = [&](const DigitGrid& grid) {
     std::uint16_t flags = 0;
     bool unique = false;
-    TRatingDetails details;
+    RatingDetails details;
     return RatePuzzle(grid, true, true, flags, random, solution, unique, details);
   };
-  solver::TGenerationProgress quiet;
+  solver::GenerationProgress quiet;
   g.made = solver::GeneratePuzzle(wanted, g.target, g.level, state, rate, random, quiet);
   return g;
 }
 
-solver::TWantedLevels Only(int level) {
-  solver::TWantedLevels wanted{};
+solver::WantedLevels Only(int level) {
+  solver::WantedLevels wanted{};
   wanted[static_cast<std::size_t>(level)] = true;
   return wanted;
 }
 
-std::uint32_t CountSolutions(const TDigitGrid& grid) {
+std::uint32_t CountSolutions(const DigitGrid& grid) {
   solver::DlxSolver dlx;
   dlx.DLXInit(0, 2);
   dlx.DLXAddSudokuRows(grid);
@@ -55,7 +55,7 @@ std::uint32_t CountSolutions(const TDigitGrid& grid) {
   return dlx.DLXSolve(0);
 }
 
-int Filled(const TDigitGrid& grid) {
+int Filled(const DigitGrid& grid) {
   int n = 0;
   for (const auto d : grid) n += d != 0 ? 1 : 0;
   return n;
@@ -79,9 +79,9 @@ TEST_P(GenerateLevel, GivesAUniquePuzzleThatRatesAtThatLevel) {
     for (std::uint32_t draw = 1; draw <= 10; ++draw) {
       core::Random random(draw);
       std::uint16_t flags = 0;
-      TDigitGrid solution{};
+      DigitGrid solution{};
       bool unique = false;
-      TRatingDetails details;
+      RatingDetails details;
       same +=
           RatePuzzle(g.clues, true, true, flags, random, solution, unique, details) == wantedLevel
               ? 1
@@ -109,7 +109,7 @@ TEST(GenerateWithRating, LevelOnePuzzlesKeepThirtyToThirtyTwoCluesAtMost) {
 }
 
 TEST(GenerateWithRating, TheSameSeedGivesTheSamePuzzleAndLevel) {
-  solver::TWantedLevels wanted{};
+  solver::WantedLevels wanted{};
   wanted[3] = wanted[4] = true;
   const Generated a = Generate(wanted, 3, 2024);
   const Generated b = Generate(wanted, 3, 2024);

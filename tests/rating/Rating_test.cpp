@@ -16,10 +16,10 @@ namespace zentaro::rating {
 namespace {
 
 using core::MsgKind;
-using core::TDigitGrid;
+using core::DigitGrid;
 
-TDigitGrid Grid(const std::string& line) {
-  TDigitGrid grid{};
+DigitGrid Grid(const std::string& line) {
+  DigitGrid grid{};
   for (int i = 0; i < 81; ++i)
     grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
   return grid;
@@ -30,8 +30,8 @@ TDigitGrid Grid(const std::string& line) {
 constexpr const char* kFullGrid =
     "986473152571826493423951786658734921217689534349512867165297348834165279792348615";
 
-TDigitGrid FullGridWithout(std::initializer_list<int> cells) {
-  TDigitGrid grid = Grid(kFullGrid);
+DigitGrid FullGridWithout(std::initializer_list<int> cells) {
+  DigitGrid grid = Grid(kFullGrid);
   for (const int cell : cells) grid[cell] = 0;
   return grid;
 }
@@ -40,7 +40,7 @@ TDigitGrid FullGridWithout(std::initializer_list<int> cells) {
 // worked out from the digits alone before every placement. Hidden singles are
 // looked for in blocks, and with lineHiddenSingles also in rows and columns.
 // Returns the number of cells it could not fill.
-int EmptyAfterSingles(TDigitGrid grid, bool lineHiddenSingles) {
+int EmptyAfterSingles(DigitGrid grid, bool lineHiddenSingles) {
   const auto allowed = [&](int cell, int digit) {
     const int row = cell / 9, col = cell % 9;
     for (int i = 0; i < 9; ++i) {
@@ -93,7 +93,7 @@ int EmptyAfterSingles(TDigitGrid grid, bool lineHiddenSingles) {
   return empty;
 }
 
-bool IsSolutionOf(const TDigitGrid& solution, const TDigitGrid& puzzle) {
+bool IsSolutionOf(const DigitGrid& solution, const DigitGrid& puzzle) {
   for (int i = 0; i < 81; ++i)
     if (puzzle[i] != 0 && puzzle[i] != solution[i]) return false;
   for (int k = 0; k < 9; ++k) {
@@ -112,12 +112,12 @@ bool IsSolutionOf(const TDigitGrid& solution, const TDigitGrid& puzzle) {
 struct Rated {
   int level = 0;
   std::uint16_t flags = 0xFFFF;
-  TDigitGrid solution{};
+  DigitGrid solution{};
   bool unique = true;
-  TRatingDetails details;
+  RatingDetails details;
 };
 
-Rated Rate(const TDigitGrid& grid, bool forGenerator, bool silent = true, std::uint32_t seed = 1) {
+Rated Rate(const DigitGrid& grid, bool forGenerator, bool silent = true, std::uint32_t seed = 1) {
   core::Random random(seed);
   Rated r;
   r.level =
@@ -129,7 +129,7 @@ Rated Rate(const TDigitGrid& grid, bool forGenerator, bool silent = true, std::u
 
 struct CountCase {
   const char* name;
-  TRatingCounters counters;
+  RatingCounters counters;
   int emptyLeft;
   int interactive;
   int generator;
@@ -211,7 +211,7 @@ class RecordedPuzzle : public ::testing::TestWithParam<PuzzleCase> {};
 
 TEST_P(RecordedPuzzle, RatesAsItsStepsDemand) {
   const PuzzleCase& c = GetParam();
-  const TDigitGrid grid = Grid(c.line);
+  const DigitGrid grid = Grid(c.line);
 
   const int blockOnly = EmptyAfterSingles(grid, false);
   const int withLines = EmptyAfterSingles(grid, true);
@@ -249,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecordedPuzzle, ::testing::ValuesIn(kPuzzleCases
 
 TEST(RatePuzzle, OneCellMissingPerBlockIsEasyInBothModes) {
   // Every unit has at most one empty cell: naked singles in the fullest units.
-  const TDigitGrid grid = FullGridWithout({0, 13, 26, 28, 40, 52, 56, 68, 80});
+  const DigitGrid grid = FullGridWithout({0, 13, 26, 28, 40, 52, 56, 68, 80});
   for (const bool forGenerator : {false, true}) {
     const Rated r = Rate(grid, forGenerator);
     EXPECT_EQ(r.level, 1);
@@ -285,7 +285,7 @@ TEST(RatePuzzle, NoSolutionIsReportedBeforeAnyLogic) {
   line[0] = line[5] = '9';
   for (const bool silent : {false, true}) {
     core::Random random(1);
-    TDigitGrid sevens;
+    DigitGrid sevens;
     sevens.fill(7);
     Rated r;
     r.solution = sevens;
@@ -294,7 +294,7 @@ TEST(RatePuzzle, NoSolutionIsReportedBeforeAnyLogic) {
     EXPECT_EQ(r.level, kLevelNotRateable);
     EXPECT_FALSE(r.unique);
     EXPECT_EQ(r.solution, sevens) << "untouched without a solution";
-    EXPECT_EQ(r.details.counters, TRatingCounters{});
+    EXPECT_EQ(r.details.counters, RatingCounters{});
     if (silent) {
       EXPECT_TRUE(r.details.messages.empty());
     } else {
@@ -307,8 +307,8 @@ TEST(RatePuzzle, NoSolutionIsReportedBeforeAnyLogic) {
 
 TEST(RatePuzzle, TwoSolutionsAreFoundOnlyAfterTheLogic) {
   // The deadly rectangle A1 A8 B1 B8 and a few cells the logic can fill.
-  const TDigitGrid grid = FullGridWithout({0, 7, 9, 16, 40, 56, 80, 33});
-  TDigitGrid first{};
+  const DigitGrid grid = FullGridWithout({0, 7, 9, 16, 40, 56, 80, 33});
+  DigitGrid first{};
   bool unique = true;
   ASSERT_EQ(solver::SolveAndCount(grid, first, unique), 2);
 
@@ -333,7 +333,7 @@ TEST(RatePuzzle, TwoSolutionsAreFoundOnlyAfterTheLogic) {
 TEST(RatePuzzle, ChainStepIsTakenSevenTimesInTen) {
   // Needs one forcing chain besides an advanced step: level 5 with it, and
   // without it the logic stops (level 0).
-  const TDigitGrid grid =
+  const DigitGrid grid =
       Grid(".................1..2..3.4.............15...6..3.7..2......473..5.......16...8...");
   std::set<int> levels;
   int withChain = 0;
@@ -358,7 +358,7 @@ TEST(RatePuzzle, InteractiveLevelsUpToThreeAreExactlyThePuzzlesSinglesSolve) {
   int rated = 0;
   std::set<int> seen;
   for (const std::string& line : testdata::Puzzles("puzzles2_17_clue.txt", 300)) {
-    const TDigitGrid grid = Grid(line);
+    const DigitGrid grid = Grid(line);
     const bool singlesSolve = EmptyAfterSingles(grid, true) == 0;
     const Rated interactive = Rate(grid, false);
     const Rated forGenerator = Rate(grid, true);

@@ -73,7 +73,7 @@ class ReferenceDlx {
     ++rows_;
   }
 
-  void AddSudokuRows(const core::TDigitGrid& grid) {
+  void AddSudokuRows(const core::DigitGrid& grid) {
     for (int r = 0; r < 9; ++r) {
       bool seen[10] = {};
       for (int c = 0; c < 9; ++c) {
@@ -92,7 +92,7 @@ class ReferenceDlx {
     }
   }
 
-  std::vector<core::TDigitGrid> Solve(unsigned limit) {
+  std::vector<core::DigitGrid> Solve(unsigned limit) {
     limit_ = limit;
     Search(0);
     return solutions_;
@@ -129,7 +129,7 @@ class ReferenceDlx {
   void Search(int k) {
     if (stop_) return;
     if (root_.right == &root_) {
-      core::TDigitGrid grid{};
+      core::DigitGrid grid{};
       for (int i = 0; i < k; ++i) {
         int row = 0, col = 0, digit = 0;
         for (Node* n : {o_[i]->left, o_[i], o_[i]->right, o_[i]->right->right}) {
@@ -172,22 +172,22 @@ class ReferenceDlx {
   unsigned rows_ = 0;
   unsigned limit_ = 0;
   bool stop_ = false;
-  std::vector<core::TDigitGrid> solutions_;
+  std::vector<core::DigitGrid> solutions_;
 };
 
-std::vector<core::TDigitGrid> ReferenceSolutions(const core::TDigitGrid& grid, unsigned limit) {
+std::vector<core::DigitGrid> ReferenceSolutions(const core::DigitGrid& grid, unsigned limit) {
   ReferenceDlx reference;
   reference.AddSudokuRows(grid);
   return reference.Solve(limit);
 }
 
 // Solves with a reused solver and returns the stored solutions in order.
-std::vector<core::TDigitGrid> SolutionsOf(DlxSolver& solver, const core::TDigitGrid& grid,
+std::vector<core::DigitGrid> SolutionsOf(DlxSolver& solver, const core::DigitGrid& grid,
                                           unsigned limit, int capacity = 2, int growBy = 2) {
   solver.DLXInit(capacity, growBy);
   solver.DLXAddSudokuRows(grid);
   const std::uint32_t found = solver.DLXSolve(limit);
-  std::vector<core::TDigitGrid> result(solver.DLXSolutions().begin(),
+  std::vector<core::DigitGrid> result(solver.DLXSolutions().begin(),
                                        solver.DLXSolutions().begin() + found);
   solver.DLXFree();
   return result;
@@ -199,7 +199,7 @@ const std::string kSolvedGrid =
 TEST(DlxSolver, EmptyGridWithLimitTwoStoresTwoDifferentValidGrids) {
   DlxSolver solver;
   solver.DLXInit(2, 2);
-  solver.DLXAddSudokuRows(core::TDigitGrid{});
+  solver.DLXAddSudokuRows(core::DigitGrid{});
   ASSERT_EQ(solver.DLXSolve(2), 2u);
   EXPECT_EQ(solver.DLXSolutionTotal(), 2u);
   const auto& store = solver.DLXSolutions();
@@ -210,7 +210,7 @@ TEST(DlxSolver, EmptyGridWithLimitTwoStoresTwoDifferentValidGrids) {
 
 TEST(DlxSolver, FullValidGridIsItsOwnOnlySolution) {
   DlxSolver solver;
-  const core::TDigitGrid full = GridFromLine(kSolvedGrid);
+  const core::DigitGrid full = GridFromLine(kSolvedGrid);
   const auto solutions = SolutionsOf(solver, full, 2);
   ASSERT_EQ(solutions.size(), 1u);
   EXPECT_EQ(solutions[0], full);
@@ -224,13 +224,13 @@ TEST_P(DlxStoreUntouched, WhenNoSolutionOrCountOnly) {
   const bool countOnly = GetParam();
   DlxSolver solver;
   solver.DLXInit(2, 2);
-  solver.DLXAddSudokuRows(core::TDigitGrid{});
+  solver.DLXAddSudokuRows(core::DigitGrid{});
   ASSERT_EQ(solver.DLXSolve(2), 2u);
-  const std::vector<core::TDigitGrid> before = solver.DLXSolutions();
+  const std::vector<core::DigitGrid> before = solver.DLXSolutions();
 
   // Count-only must give the result of a normal solve: the empty grid again;
   // otherwise a 1 given twice in the first row, which has no solution.
-  core::TDigitGrid grid{};
+  core::DigitGrid grid{};
   if (!countOnly) grid[0] = grid[5] = 1;
   solver.DLXInit(2, 2);
   solver.SetDLXCountOnly(countOnly);
@@ -245,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(DlxSolver, DlxStoreUntouched, ::testing::Bool(), [](con
 
 // The counts of this collection come from another solver; take the first
 // puzzle it credits with exactly three solutions.
-core::TDigitGrid SergPuzzleWithThreeSolutions() {
+core::DigitGrid SergPuzzleWithThreeSolutions() {
   const auto puzzles = ReadDataLines("puzzles7_serg_benchmark.txt");
   const auto counts = ReadDataLines("puzzles7_serg_benchmark.counts.txt");
   for (std::size_t i = 0; i < counts.size(); ++i)
@@ -255,14 +255,14 @@ core::TDigitGrid SergPuzzleWithThreeSolutions() {
 }
 
 TEST(DlxSolver, UnlimitedSolveGrowsTheStoreByTheGrowthStep) {
-  const core::TDigitGrid grid = SergPuzzleWithThreeSolutions();
+  const core::DigitGrid grid = SergPuzzleWithThreeSolutions();
   for (int growBy : {1, 2, 5}) {
     DlxSolver solver;
     solver.DLXInit(2, growBy);
     solver.DLXAddSudokuRows(grid);
     ASSERT_EQ(solver.DLXSolve(0), 3u);
     EXPECT_EQ(solver.DLXSolutions().size(), 2u + growBy);
-    const std::set<core::TDigitGrid> distinct(solver.DLXSolutions().begin(),
+    const std::set<core::DigitGrid> distinct(solver.DLXSolutions().begin(),
                                               solver.DLXSolutions().begin() + 3);
     EXPECT_EQ(distinct.size(), 3u);
     for (const auto& s : distinct) EXPECT_TRUE(IsSolutionOf(s, grid));
@@ -276,12 +276,12 @@ TEST(DlxSolver, GrowthStepOfZeroStillStoresEverySolution) {
 }
 
 TEST(DlxSolver, LimitCapsTheCountOnAnAlmostEmptyGrid) {
-  core::TDigitGrid grid{};
+  core::DigitGrid grid{};
   grid[40] = 5;
   DlxSolver solver;
   const auto solutions = SolutionsOf(solver, grid, 500, 500, 200);
   ASSERT_EQ(solutions.size(), 500u);
-  EXPECT_EQ(std::set<core::TDigitGrid>(solutions.begin(), solutions.end()).size(), 500u);
+  EXPECT_EQ(std::set<core::DigitGrid>(solutions.begin(), solutions.end()).size(), 500u);
   for (const auto& s : solutions) ASSERT_TRUE(IsSolutionOf(s, grid));
 }
 
@@ -290,7 +290,7 @@ TEST(DlxSolver, SecondSolveAfterStoppingAtTheLimitFindsTheSame) {
   solver.DLXInit(10, 10);
   solver.DLXAddSudokuRows(GridFromLine(ReadDataLines("puzzles7_serg_benchmark.txt")[0]));
   ASSERT_EQ(solver.DLXSolve(7), 7u);
-  const std::vector<core::TDigitGrid> first = solver.DLXSolutions();
+  const std::vector<core::DigitGrid> first = solver.DLXSolutions();
   EXPECT_EQ(solver.DLXSolve(7), 7u);
   EXPECT_EQ(solver.DLXSolutions(), first);
   EXPECT_EQ(solver.DLXSolve(0), 872u);  // the count listed for this puzzle
@@ -314,14 +314,14 @@ TEST(DlxSolver, SudokuRowsSkipOnlyDigitsGivenToTheLeft) {
 }
 
 TEST(DlxSolver, CellHoldingMoreThanNineHasNoSolution) {
-  core::TDigitGrid grid = GridFromLine(kSolvedGrid);
+  core::DigitGrid grid = GridFromLine(kSolvedGrid);
   grid[80] = 10;
   DlxSolver solver;
   EXPECT_TRUE(SolutionsOf(solver, grid, 0).empty());
 }
 
 TEST(DlxSolver, RowsAddedByHandAreSolvedLikeSudokuRows) {
-  const core::TDigitGrid full = GridFromLine(kSolvedGrid);
+  const core::DigitGrid full = GridFromLine(kSolvedGrid);
   DlxSolver solver;
   solver.DLXInit(2, 2);
   // The placements of the solution, last cell first.
@@ -348,7 +348,7 @@ TEST(DlxSolver, AddRowRefusesBadColumns) {
 TEST(DlxSolver, FreeEmptiesTheStoreAndTheMatrix) {
   DlxSolver solver;
   solver.DLXInit(2, 2);
-  solver.DLXAddSudokuRows(core::TDigitGrid{});
+  solver.DLXAddSudokuRows(core::DigitGrid{});
   solver.DLXSolve(2);
   solver.DLXFree();
   EXPECT_TRUE(solver.DLXSolutions().empty());
@@ -359,7 +359,7 @@ TEST(DlxSolver, FreeEmptiesTheStoreAndTheMatrix) {
 }
 
 void ExpectSameOrderAsReference(DlxSolver& solver, const std::string& line, unsigned limit) {
-  const core::TDigitGrid grid = GridFromLine(line);
+  const core::DigitGrid grid = GridFromLine(line);
   const auto expected = ReferenceSolutions(grid, limit);
   const auto actual = SolutionsOf(solver, grid, limit);
   ASSERT_EQ(actual.size(), expected.size()) << line;

@@ -20,15 +20,15 @@ constexpr char kFullGrid[] =
 
 // The exact-cover solver is the reference: its count up to two and its first
 // solution.
-struct TDlxAnswer {
+struct DlxAnswer {
   int count = 0;
-  core::TDigitGrid first{};
+  core::DigitGrid first{};
 };
 
-TDlxAnswer SolveWithDlx(DlxSolver& dlx, const core::TDigitGrid& grid) {
+DlxAnswer SolveWithDlx(DlxSolver& dlx, const core::DigitGrid& grid) {
   dlx.DLXInit(2, 2);
   dlx.DLXAddSudokuRows(grid);
-  TDlxAnswer answer;
+  DlxAnswer answer;
   answer.count = static_cast<int>(dlx.DLXSolve(2));
   if (answer.count > 0) answer.first = dlx.DLXSolutions()[0];
   dlx.DLXFree();
@@ -38,9 +38,9 @@ TDlxAnswer SolveWithDlx(DlxSolver& dlx, const core::TDigitGrid& grid) {
 // Compares count and, for a unique grid, the solution with the reference.
 // Returns the count so that callers can check the mix they were given.
 int ExpectAgreesWithDlx(DlxSolver& dlx, const std::string& line) {
-  const core::TDigitGrid grid = GridFromLine(line);
-  const TDlxAnswer expected = SolveWithDlx(dlx, grid);
-  core::TDigitGrid solution{};
+  const core::DigitGrid grid = GridFromLine(line);
+  const DlxAnswer expected = SolveWithDlx(dlx, grid);
+  core::DigitGrid solution{};
   const int count = CountSolutionsUpTo2(grid, &solution);
   EXPECT_EQ(count, expected.count) << line;
   if (count == 1 && expected.count == 1) {
@@ -79,12 +79,12 @@ TEST(FastCount, FindsSeveralSolutionsInSergPuzzles) {
   for (const std::string& line : lines) EXPECT_EQ(ExpectAgreesWithDlx(dlx, line), 2) << line;
 }
 
-struct TUniqueCollection {
+struct UniqueCollection {
   const char* file;
   std::size_t take;
 };
 
-class FastCountUnique : public ::testing::TestWithParam<TUniqueCollection> {};
+class FastCountUnique : public ::testing::TestWithParam<UniqueCollection> {};
 
 TEST_P(FastCountUnique, SolvesUniquePuzzlesLikeTheExactCoverSolver) {
   const auto lines = FirstLines(GetParam().file, GetParam().take);
@@ -94,23 +94,23 @@ TEST_P(FastCountUnique, SolvesUniquePuzzlesLikeTheExactCoverSolver) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Collections, FastCountUnique,
-                         ::testing::Values(TUniqueCollection{"puzzles2_17_clue.txt", 300},
-                                           TUniqueCollection{"puzzles6_forum_hardest_1106.txt",
+                         ::testing::Values(UniqueCollection{"puzzles2_17_clue.txt", 300},
+                                           UniqueCollection{"puzzles6_forum_hardest_1106.txt",
                                                              100000}));
 
-struct THandCase {
+struct HandCase {
   const char* name;
-  core::TDigitGrid grid;
+  core::DigitGrid grid;
   int expected;
 };
 
-THandCase WithCell(const char* name, const char* line, int cell, int value, int expected) {
-  core::TDigitGrid grid = GridFromLine(line);
+HandCase WithCell(const char* name, const char* line, int cell, int value, int expected) {
+  core::DigitGrid grid = GridFromLine(line);
   grid[cell] = static_cast<std::uint8_t>(value);
   return {name, grid, expected};
 }
 
-class FastCountHand : public ::testing::TestWithParam<THandCase> {};
+class FastCountHand : public ::testing::TestWithParam<HandCase> {};
 
 TEST_P(FastCountHand, CountsTheHandMadeGrid) {
   EXPECT_EQ(CountSolutionsUpTo2(GetParam().grid, nullptr), GetParam().expected);
@@ -124,9 +124,9 @@ const char kTwoHoles[] =
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FastCountHand,
-    ::testing::Values(THandCase{"EmptyGrid", GridFromLine(kEmpty), 2},
-                      THandCase{"FullValidGrid", GridFromLine(kFullGrid), 1},
-                      THandCase{"FullGridWithHoles", GridFromLine(kTwoHoles), 1},
+    ::testing::Values(HandCase{"EmptyGrid", GridFromLine(kEmpty), 2},
+                      HandCase{"FullValidGrid", GridFromLine(kFullGrid), 1},
+                      HandCase{"FullGridWithHoles", GridFromLine(kTwoHoles), 1},
                       // The first row then holds 3 twice.
                       WithCell("FullGridWithClash", kFullGrid, 0, 3, 0),
                       WithCell("SameDigitTwiceInARow", "4.......4", 40, 0, 0),
@@ -134,16 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
                       WithCell("SameDigitTwiceInABlock", "7", 10, 7, 0),
                       WithCell("ValueAboveNine", kEmpty, 40, 10, 0),
                       WithCell("ValueAboveNineInAFullGrid", kFullGrid, 80, 10, 0)),
-    [](const ::testing::TestParamInfo<THandCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<HandCase>& info) { return std::string(info.param.name); });
 
 TEST(FastCount, SameDigitTwiceInAColumnHasNoSolution) {
-  core::TDigitGrid grid{};
+  core::DigitGrid grid{};
   grid[4] = grid[4 + 9 * 7] = 2;
   EXPECT_EQ(CountSolutionsUpTo2(grid, nullptr), 0);
 }
 
 TEST(FastCount, FillsTheSolutionOfAGridWithHoles) {
-  core::TDigitGrid solution{};
+  core::DigitGrid solution{};
   ASSERT_EQ(CountSolutionsUpTo2(GridFromLine(kTwoHoles), &solution), 1);
   EXPECT_EQ(solution, GridFromLine(kFullGrid));
 }

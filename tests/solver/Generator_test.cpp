@@ -13,10 +13,10 @@
 namespace zentaro::solver {
 namespace {
 
-using core::TDigitGrid;
+using core::DigitGrid;
 using testing::GridFromLine;
 
-std::uint32_t CountSolutions(const TDigitGrid& grid, std::uint32_t limit) {
+std::uint32_t CountSolutions(const DigitGrid& grid, std::uint32_t limit) {
   DlxSolver dlx;
   dlx.DLXInit(0, 2);
   dlx.DLXAddSudokuRows(grid);
@@ -65,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Cells, CanPlace, ::testing::ValuesIn(kPlaceCases),
 
 struct Made {
   int clues;
-  TDigitGrid puzzle{};
-  TDigitGrid digits{};
+  DigitGrid puzzle{};
+  DigitGrid digits{};
 };
 
 Made Make(int target, std::uint32_t seed) {
@@ -76,7 +76,7 @@ Made Make(int target, std::uint32_t seed) {
   return m;
 }
 
-int Filled(const TDigitGrid& grid) {
+int Filled(const DigitGrid& grid) {
   int n = 0;
   for (const auto d : grid) n += d != 0 ? 1 : 0;
   return n;
@@ -93,7 +93,7 @@ TEST(MakePuzzle, BelowThirtyCluesThePuzzleIsUniqueAndMinimal) {
     // from 49 clues down).
     for (int cell = 0; cell < 81; ++cell) {
       if (m.puzzle[cell] == 0) continue;
-      TDigitGrid fewer = m.puzzle;
+      DigitGrid fewer = m.puzzle;
       fewer[cell] = 0;
       EXPECT_GE(CountSolutions(fewer, 2), 2u) << "seed " << seed << ", cell " << cell;
     }
@@ -124,7 +124,7 @@ TEST(MakePuzzle, TheSameSeedGivesTheSamePuzzle) {
 // --- GeneratePuzzle ------------------------------------------------------------------
 
 // Records what the generation shows and cancels at a chosen callback.
-class RecordingProgress : public TGenerationProgress {
+class RecordingProgress : public GenerationProgress {
  public:
   int cancelAtCallback = 0;  // 0: never
   int callbacks = 0;
@@ -152,10 +152,10 @@ class RecordingProgress : public TGenerationProgress {
 
 // A position in play: digits, a few pencil marks, clues and a solution.
 struct Position {
-  core::TBoard board{};
-  TDigitGrid clues{};
-  TDigitGrid digits{};
-  TDigitGrid solution{};
+  core::Board board{};
+  DigitGrid clues{};
+  DigitGrid digits{};
+  DigitGrid solution{};
 
   Position() {
     clues = GridFromLine("1.......2" + std::string(72, '.'));
@@ -166,17 +166,17 @@ struct Position {
     core::ExtractDigits(board, digits);
     solution.fill(4);
   }
-  TGenerationState State() { return {board, clues, digits, solution}; }
+  GenerationState State() { return {board, clues, digits, solution}; }
 };
 
 // Rates the n-th candidate puzzle levels[n] (the last one for every later
 // one) and, as the real rating does, overwrites the solution on the way.
 struct ScriptedRating {
   std::vector<int> levels;
-  TDigitGrid* solution = nullptr;
-  std::vector<TDigitGrid> seen;
+  DigitGrid* solution = nullptr;
+  std::vector<DigitGrid> seen;
 
-  int operator()(const TDigitGrid& grid) {
+  int operator()(const DigitGrid& grid) {
     seen.push_back(grid);
     if (solution) solution->fill(9);
     return levels[std::min(seen.size(), levels.size()) - 1];
@@ -185,12 +185,12 @@ struct ScriptedRating {
 
 TEST(GeneratePuzzle, KeepsTheFirstPuzzleOfAWantedLevel) {
   Position p;
-  TGenerationState state = p.State();
+  GenerationState state = p.State();
   ScriptedRating rating{{0, -1, 4, 2, 3}, &p.solution, {}};
   RecordingProgress progress;
   core::Random random(5);
   int level = -7;
-  TWantedLevels wanted{};
+  WantedLevels wanted{};
   wanted[2] = wanted[3] = true;
 
   ASSERT_TRUE(GeneratePuzzle(wanted, 30, level, state, std::ref(rating), random, progress));
@@ -207,13 +207,13 @@ TEST(GeneratePuzzle, KeepsTheFirstPuzzleOfAWantedLevel) {
 
 TEST(GeneratePuzzle, TheBarStartsAgainWhenFull) {
   Position p;
-  TGenerationState state = p.State();
+  GenerationState state = p.State();
   ScriptedRating rating{std::vector<int>(21, 0), nullptr, {}};
   rating.levels.push_back(5);
   RecordingProgress progress;
   core::Random random(7);
   int level = 0;
-  TWantedLevels wanted{};
+  WantedLevels wanted{};
   wanted[5] = true;
   ASSERT_TRUE(GeneratePuzzle(wanted, 32, level, state, std::ref(rating), random, progress));
   ASSERT_EQ(progress.positions.size(), 22u);
@@ -223,15 +223,15 @@ TEST(GeneratePuzzle, TheBarStartsAgainWhenFull) {
 }
 
 TEST(GeneratePuzzle, TheSameSeedGivesTheSamePuzzle) {
-  std::vector<TDigitGrid> made;
+  std::vector<DigitGrid> made;
   for (int run = 0; run < 2; ++run) {
     Position p;
-    TGenerationState state = p.State();
+    GenerationState state = p.State();
     ScriptedRating rating{{0, 3}, nullptr, {}};
     RecordingProgress progress;
     core::Random random(42);
     int level = 0;
-    TWantedLevels wanted{};
+    WantedLevels wanted{};
     wanted[3] = true;
     ASSERT_TRUE(GeneratePuzzle(wanted, 27, level, state, std::ref(rating), random, progress));
     made.push_back(p.clues);
@@ -244,12 +244,12 @@ TEST(GeneratePuzzle, CancelAtAnyCallbackRestoresThePosition) {
   int total = 0;
   {
     Position p;
-    TGenerationState state = p.State();
+    GenerationState state = p.State();
     ScriptedRating rating{{0, 0, 1}, &p.solution, {}};
     RecordingProgress progress;
     core::Random random(11);
     int level = 0;
-    TWantedLevels wanted{};
+    WantedLevels wanted{};
     wanted[1] = true;
     ASSERT_TRUE(GeneratePuzzle(wanted, 31, level, state, std::ref(rating), random, progress));
     total = progress.callbacks;
@@ -259,13 +259,13 @@ TEST(GeneratePuzzle, CancelAtAnyCallbackRestoresThePosition) {
   const Position before;
   for (int at = 1; at <= total; ++at) {
     Position p;
-    TGenerationState state = p.State();
+    GenerationState state = p.State();
     ScriptedRating rating{{0, 0, 1}, &p.solution, {}};
     RecordingProgress progress;
     progress.cancelAtCallback = at;
     core::Random random(11);
     int level = 0;
-    TWantedLevels wanted{};
+    WantedLevels wanted{};
     wanted[1] = true;
     EXPECT_FALSE(GeneratePuzzle(wanted, 31, level, state, std::ref(rating), random, progress))
         << "cancelled at callback " << at;
@@ -279,13 +279,13 @@ TEST(GeneratePuzzle, CancelAtAnyCallbackRestoresThePosition) {
 
 TEST(GeneratePuzzle, CancelBeforeTheFirstPuzzleRatesNothing) {
   Position p;
-  TGenerationState state = p.State();
+  GenerationState state = p.State();
   ScriptedRating rating{{2}, nullptr, {}};
   RecordingProgress progress;
   progress.cancelAtCallback = 1;
   core::Random random(3);
   int level = 0;
-  TWantedLevels wanted{};
+  WantedLevels wanted{};
   wanted[2] = true;
   EXPECT_FALSE(GeneratePuzzle(wanted, 30, level, state, std::ref(rating), random, progress));
   EXPECT_TRUE(rating.seen.empty());

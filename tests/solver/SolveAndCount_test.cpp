@@ -13,8 +13,8 @@ using testing::GridFromLine;
 using testing::IsSolutionOf;
 using testing::ReadDataLines;
 
-const core::TDigitGrid kSentinel = [] {
-  core::TDigitGrid grid;
+const core::DigitGrid kSentinel = [] {
+  core::DigitGrid grid;
   grid.fill(7);
   return grid;
 }();
@@ -22,8 +22,8 @@ const core::TDigitGrid kSentinel = [] {
 // Checks one count and what comes with it: the flag, and a solution written
 // only when there is one.
 void ExpectCount(DlxSolver& solver, const std::string& line, int expected) {
-  const core::TDigitGrid grid = GridFromLine(line);
-  core::TDigitGrid solution = kSentinel;
+  const core::DigitGrid grid = GridFromLine(line);
+  core::DigitGrid solution = kSentinel;
   bool unique = true;
   ASSERT_EQ(SolveAndCount(solver, grid, solution, unique), expected) << line;
   EXPECT_EQ(unique, expected == 1) << line;
@@ -76,13 +76,13 @@ TEST(SolveAndCount, UnlimitedCountsMatchTheSergCounts) {
 TEST(SolveAndCount, BoardUsesOnlyItsDigits) {
   const std::string line =
       "8.........95.......76.........426798...571243...893165......916....3.487....1.532";
-  const core::TDigitGrid grid = GridFromLine(line);
-  core::TBoard board;
+  const core::DigitGrid grid = GridFromLine(line);
+  core::Board board;
   core::BuildFromDigitsPlain(grid, board);
   // Pencil marks that would rule out the solution must not matter.
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) board.at(c, r)[1] = 0;
-  core::TDigitGrid fromGrid{}, fromBoard{};
+  core::DigitGrid fromGrid{}, fromBoard{};
   bool uniqueGrid = true, uniqueBoard = true;
   EXPECT_EQ(SolveAndCount(grid, fromGrid, uniqueGrid), 2);
   EXPECT_EQ(SolveAndCount(board, fromBoard, uniqueBoard), 2);
@@ -91,9 +91,9 @@ TEST(SolveAndCount, BoardUsesOnlyItsDigits) {
 }
 
 TEST(SolveAndCount, UniqueFlagIsClearedWhenThereIsNoSolution) {
-  core::TDigitGrid grid{};
+  core::DigitGrid grid{};
   grid[0] = grid[9] = 4;  // twice in the first column
-  core::TDigitGrid solution = kSentinel;
+  core::DigitGrid solution = kSentinel;
   bool unique = true;
   EXPECT_EQ(SolveAndCount(grid, solution, unique), 0);
   EXPECT_FALSE(unique);
@@ -103,9 +103,9 @@ TEST(SolveAndCount, UniqueFlagIsClearedWhenThereIsNoSolution) {
 TEST(SolveAndCount, ReusedSolverIsFreedAndKeepsItsCountOnlySetting) {
   DlxSolver solver;
   solver.SetDLXCountOnly(true);
-  const core::TDigitGrid full = GridFromLine(
+  const core::DigitGrid full = GridFromLine(
       "534678912672195348198342567859761423426853791713924856961537284287419635345286179");
-  core::TDigitGrid solution{};
+  core::DigitGrid solution{};
   bool unique = false;
   EXPECT_EQ(SolveAndCount(solver, full, solution, unique), 1);
   EXPECT_TRUE(unique);

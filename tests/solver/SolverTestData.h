@@ -11,8 +11,8 @@
 
 namespace zentaro::solver::testing {
 
-inline core::TDigitGrid GridFromLine(const std::string& line) {
-  core::TDigitGrid grid{};
+inline core::DigitGrid GridFromLine(const std::string& line) {
+  core::DigitGrid grid{};
   for (std::size_t i = 0; i < 81 && i < line.size(); ++i)
     grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
   return grid;
@@ -24,7 +24,7 @@ inline std::vector<std::string> ReadDataLines(std::string_view name) {
 }
 
 // A complete grid obeying every row, column and block, agreeing with the givens.
-inline bool IsSolutionOf(const core::TDigitGrid& solution, const core::TDigitGrid& givens) {
+inline bool IsSolutionOf(const core::DigitGrid& solution, const core::DigitGrid& givens) {
   for (int i = 0; i < 81; ++i) {
     if (solution[i] < 1 || solution[i] > 9) return false;
     if (givens[i] != 0 && givens[i] != solution[i]) return false;

@@ -10,7 +10,7 @@
 namespace zentaro::techniques {
 namespace {
 
-using core::TBoard;
+using core::Board;
 using test::BoardFromLine;
 using test::CandidateTotal;
 using test::Eliminate;
@@ -23,14 +23,14 @@ constexpr int A = 1, C = 3, D = 4, I = 9;
 
 // On an empty board every untouched cell keeps nine candidates, so only the
 // cells narrowed by hand take part in two-candidate steps.
-TBoard EmptyBoard() {
+Board EmptyBoard() {
   return BoardFromLine(
       ".................................................................................");
 }
 
 // A1 {3,8} in a four-cell loop: 3 goes A1 -> A5=7 -> C5=6, 8 goes A1 -> C2=7 -> C5=6.
-TBoard ForcingLoopBoard() {
-  TBoard board = EmptyBoard();
+Board ForcingLoopBoard() {
+  Board board = EmptyBoard();
   KeepOnly(board, 1, A, {3, 8});
   KeepOnly(board, 5, A, {3, 7});
   KeepOnly(board, 2, C, {7, 8});
@@ -40,8 +40,8 @@ TBoard ForcingLoopBoard() {
 
 // A1 {3,8}: 3 reaches E1=6 only in four steps (A5=7, E5=2, E1=6), 8 in three
 // (D1=2, E1=6).
-TBoard LongArmBoard() {
-  TBoard board = EmptyBoard();
+Board LongArmBoard() {
+  Board board = EmptyBoard();
   KeepOnly(board, 1, A, {3, 8});
   KeepOnly(board, 5, A, {3, 7});
   KeepOnly(board, 5, 5, {2, 7});
@@ -51,8 +51,8 @@ TBoard LongArmBoard() {
 }
 
 // A1 {3,8}: 3 forces D4 both ways (A4=5 -> D4=6, D1=6 -> D4=5), so A1 is 8.
-TBoard ContradictionBoard() {
-  TBoard board = EmptyBoard();
+Board ContradictionBoard() {
+  Board board = EmptyBoard();
   KeepOnly(board, 1, A, {3, 8});
   KeepOnly(board, 4, A, {3, 5});
   KeepOnly(board, 1, D, {3, 6});
@@ -62,8 +62,8 @@ TBoard ContradictionBoard() {
 
 // A1 {3,4}; 4 in row I only at I1 and I5. A1=4 leaves I5 the only place for 4
 // in row I; A1=3 gets there only through A5=9 and I5 {4,9}.
-TBoard HiddenSingleBoard() {
-  TBoard board = EmptyBoard();
+Board HiddenSingleBoard() {
+  Board board = EmptyBoard();
   KeepOnly(board, 1, A, {3, 4});
   KeepOnly(board, 5, A, {3, 9});
   KeepOnly(board, 5, I, {4, 9});
@@ -75,8 +75,8 @@ TBoard HiddenSingleBoard() {
 // A1 {3,4}, I5 {3,4}; 4 in row I only at I1 and I5; 3 in column 2 only at B2
 // and I2. A1=3 reaches I5=4 only through the hidden single I2=3; A1=4 through
 // the hidden single I5=4, and also along two-candidate cells (see callers).
-TBoard HiddenSinglesBothWaysBoard() {
-  TBoard board = EmptyBoard();
+Board HiddenSinglesBothWaysBoard() {
+  Board board = EmptyBoard();
   KeepOnly(board, 1, A, {3, 4});
   KeepOnly(board, 5, I, {3, 4});
   for (int col = 2; col <= 9; ++col)
@@ -88,10 +88,10 @@ TBoard HiddenSinglesBothWaysBoard() {
 
 struct Found {
   int returned = 0;
-  TTechniqueResult result;
+  TechniqueResult result;
 };
 
-Found Check(TBoard& board, bool allowContradiction, bool hiddenSingles, int maxDepth) {
+Found Check(Board& board, bool allowContradiction, bool hiddenSingles, int maxDepth) {
   Found found;
   int emptyCount = 81;
   found.returned =
@@ -100,10 +100,10 @@ Found Check(TBoard& board, bool allowContradiction, bool hiddenSingles, int maxD
 }
 
 TEST(ChainText, ReadsFromStartToConclusionWithRowLetterFirst) {
-  TTabCellArray nodes;
+  TabCellArray nodes;
   int depth = 0;
   bool hidden = false;
-  TBoard board = ForcingLoopBoard();
+  Board board = ForcingLoopBoard();
   ExtendChain(board, depth, nodes, nullptr, 3, 1, A, false, 2, hidden);
   ASSERT_EQ(nodes.size(), 3u);
   EXPECT_EQ(DescribeChain(*nodes[2], false), (Lines{"A1=3", "A5=7", "C5=6"}));
@@ -113,7 +113,7 @@ TEST(ChainText, ReadsFromStartToConclusionWithRowLetterFirst) {
 }
 
 TEST(ExtendChain, MaximumDepthOneKeepsOnlyTheDirectPeers) {
-  TTabCellArray nodes;
+  TabCellArray nodes;
   int depth = 0;
   bool hidden = false;
   ExtendChain(ForcingLoopBoard(), depth, nodes, nullptr, 3, 1, A, false, 1, hidden);
@@ -128,11 +128,11 @@ TEST(ExtendChain, MaximumDepthOneKeepsOnlyTheDirectPeers) {
 TEST(ExtendChain, DropsAStepRepeatingADigitOfItsPathInTheSameUnit) {
   // A1=3 makes A4 {3,5} and A7 {3,5} both 5; from either, the other would be
   // 3 again in row A, which the path already holds.
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 1, A, {3, 8});
   KeepOnly(board, 4, A, {3, 5});
   KeepOnly(board, 7, A, {3, 5});
-  TTabCellArray nodes;
+  TabCellArray nodes;
   int depth = 0;
   bool hidden = false;
   ExtendChain(board, depth, nodes, nullptr, 3, 1, A, false, 4, hidden);
@@ -146,9 +146,9 @@ TEST(ExtendChain, DropsAStepRepeatingADigitOfItsPathInTheSameUnit) {
 TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
   // A1=4 empties row I of 4 but for I5; A5 {3,9} would be no step for 4 anyway,
   // so add a two-candidate peer with 4 that the hidden single must replace.
-  TBoard board = HiddenSingleBoard();
+  Board board = HiddenSingleBoard();
   KeepOnly(board, 2, 2, {4, 6});
-  TTabCellArray nodes;
+  TabCellArray nodes;
   int depth = 0;
   bool hidden = false;
   ExtendChain(board, depth, nodes, nullptr, 4, 1, A, true, 2, hidden);
@@ -156,7 +156,7 @@ TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
   ASSERT_EQ(nodes.size(), 2u);
   EXPECT_EQ(DescribeChain(*nodes[1], hidden), (Lines{"A1=4", "I5=4*"}));
 
-  TTabCellArray plain;
+  TabCellArray plain;
   depth = 0;
   hidden = false;
   ExtendChain(board, depth, plain, nullptr, 4, 1, A, false, 2, hidden);
@@ -166,10 +166,10 @@ TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
 }
 
 TEST(BuildChainPair, AFixedDigitNeverSucceedsAndComesBackZero) {
-  const TBoard board = ContradictionBoard();
+  const Board board = ContradictionBoard();
   int fixed = 3;
   Lines textA, textB;
-  TChainTarget target;
+  ChainTarget target;
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, target, A, 1, 4, true), 0);
   EXPECT_EQ(fixed, 0);
   EXPECT_TRUE(textA.empty());
@@ -177,10 +177,10 @@ TEST(BuildChainPair, AFixedDigitNeverSucceedsAndComesBackZero) {
 }
 
 TEST(BuildChainPair, SetsAnUnsetTargetToTheForcedPlacement) {
-  const TBoard board = ForcingLoopBoard();
+  const Board board = ForcingLoopBoard();
   int fixed = 0;
   Lines textA, textB;
-  TChainTarget target;
+  ChainTarget target;
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, target, A, 1, 2, false), 1);
   EXPECT_EQ(fixed, 0);
   EXPECT_EQ(target.column, 5);
@@ -189,15 +189,15 @@ TEST(BuildChainPair, SetsAnUnsetTargetToTheForcedPlacement) {
   EXPECT_TRUE(textA.empty()) << "no texts unless asked";
 
   // A target elsewhere is not reached by these chains.
-  TChainTarget other{9, 9, 6};
+  ChainTarget other{9, 9, 6};
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, other, A, 1, 2, true), 0);
 }
 
 TEST(BuildChainPair, AContradictionReportsTheImpossibleCandidateAndACellOnlyTarget) {
-  const TBoard board = ContradictionBoard();
+  const Board board = ContradictionBoard();
   int fixed = 0;
   Lines textA, textB;
-  TChainTarget target;
+  ChainTarget target;
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, target, A, 1, 2, true), 0);
   EXPECT_EQ(fixed, 3);
   EXPECT_EQ(target.column, 4);
@@ -206,10 +206,10 @@ TEST(BuildChainPair, AContradictionReportsTheImpossibleCandidateAndACellOnlyTarg
 }
 
 TEST(FindChain, NoTwoCandidateCellFindsNothing) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 3, 3, {1, 2, 3});
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   result.textA = {"stale"};
   int emptyCount = 81;
   EXPECT_EQ(FindChain(board, true, true, true, 4, emptyCount, result), 0);
@@ -222,8 +222,8 @@ TEST(FindChain, NoTwoCandidateCellFindsNothing) {
 }
 
 TEST(FindChain, BothCandidatesForcingTheSameDigitGiveAForcingChain) {
-  TBoard board = ForcingLoopBoard();
-  const TBoard before = board;
+  Board board = ForcingLoopBoard();
+  const Board before = board;
   const Found found = Check(board, false, false, 2);
   EXPECT_EQ(found.returned, 1);
   EXPECT_EQ(board, before);
@@ -236,9 +236,9 @@ TEST(FindChain, BothCandidatesForcingTheSameDigitGiveAForcingChain) {
 }
 
 TEST(FindChain, ApplyingAForcingChainPlacesTheDigitAndClearsItsPeers) {
-  TBoard board = ForcingLoopBoard();
+  Board board = ForcingLoopBoard();
   const int candidatesBefore = CandidateTotal(board);
-  TTechniqueResult result;
+  TechniqueResult result;
   int emptyCount = 81;
   ASSERT_EQ(FindChain(board, false, false, false, 2, emptyCount, result), 1);
   EXPECT_EQ(emptyCount, 80);
@@ -257,7 +257,7 @@ TEST(FindChain, ApplyingAForcingChainPlacesTheDigitAndClearsItsPeers) {
 }
 
 TEST(FindChain, AChainNeedingDepthThreeIsNotFoundAtDepthTwo) {
-  TBoard board = LongArmBoard();
+  Board board = LongArmBoard();
   EXPECT_EQ(Check(board, true, false, 2).returned, 0);
   EXPECT_EQ(Check(board, true, false, 2).result.excludedDigit, 0);
 
@@ -268,8 +268,8 @@ TEST(FindChain, AChainNeedingDepthThreeIsNotFoundAtDepthTwo) {
 }
 
 TEST(FindChain, ContradictionExcludesTheCandidateWhenAllowed) {
-  TBoard board = ContradictionBoard();
-  const TBoard before = board;
+  Board board = ContradictionBoard();
+  const Board before = board;
   const Found found = Check(board, true, false, 2);
   EXPECT_EQ(found.returned, 0);
   EXPECT_EQ(board, before);
@@ -282,7 +282,7 @@ TEST(FindChain, ContradictionExcludesTheCandidateWhenAllowed) {
   EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A4=5", "D4=6"}));
   EXPECT_EQ(found.result.textB, (Lines{"A1=3", "D1=6", "D4=5"}));
 
-  TTechniqueResult applied;
+  TechniqueResult applied;
   int emptyCount = 81;
   ASSERT_EQ(FindChain(board, false, true, false, 2, emptyCount, applied), 1);
   EXPECT_EQ(board.at(1, A)[core::kDigit], 8);
@@ -296,7 +296,7 @@ TEST(FindChain, ContradictionExcludesTheCandidateWhenAllowed) {
 TEST(FindChain, WithoutContradictionsTheNextStartCellIsTried) {
   // Column by column the start cells are A1, D1, A4, D4; D4 {5,6} forces A1=8
   // both ways (D4=5 -> A4=3 -> A1=8, D4=6 -> D1=3 -> A1=8).
-  TBoard board = ContradictionBoard();
+  Board board = ContradictionBoard();
   const Found found = Check(board, false, false, 2);
   EXPECT_EQ(found.returned, 1);
   EXPECT_EQ(found.result.excludedDigit, 0);
@@ -315,7 +315,7 @@ TEST(FindChain, WithoutContradictionsTheNextStartCellIsTried) {
 }
 
 TEST(FindChain, HiddenSingleStepsAreFollowedOnlyWhenAsked) {
-  TBoard board = HiddenSingleBoard();
+  Board board = HiddenSingleBoard();
   EXPECT_EQ(Check(board, true, false, 2).returned, 0);
   EXPECT_EQ(Check(board, true, true, 1).returned, 0);
 
@@ -327,7 +327,7 @@ TEST(FindChain, HiddenSingleStepsAreFollowedOnlyWhenAsked) {
   EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A5=9", "I5=4"}));
   EXPECT_EQ(found.result.textB, (Lines{"A1=4", "I5=4*"}));
 
-  TTechniqueResult applied;
+  TechniqueResult applied;
   int emptyCount = 81;
   ASSERT_EQ(FindChain(board, false, false, true, 2, emptyCount, applied), 1);
   EXPECT_EQ(board.at(5, I)[core::kDigit], 4);
@@ -337,7 +337,7 @@ TEST(FindChain, HiddenSingleTextWinsOverALongerPlainOne) {
   // I1 {4,9} adds a plain route for 4, A1=4 -> I1=9 -> I5=4, one line longer
   // than the hidden-single text. The run with hidden singles in chain B only
   // finds the same conclusion with the shorter text, and that one is shown.
-  TBoard board = HiddenSingleBoard();
+  Board board = HiddenSingleBoard();
   KeepOnly(board, 1, I, {4, 9});
   const Found found = Check(board, false, true, 2);
   EXPECT_EQ(found.returned, 1);
@@ -351,7 +351,7 @@ TEST(FindChain, PlainTextBKeptUnlessTheHiddenSingleOneIsTwoLinesShorter) {
   // Chain A needs the hidden single I2=3 (the only 3 of column 2 once B2 loses
   // it); chain B reaches I5=4 through a hidden single in two lines, or plainly.
   // Plain route one line longer: A1=4 -> I1=3 -> I5=4 is kept.
-  TBoard oneLonger = HiddenSinglesBothWaysBoard();
+  Board oneLonger = HiddenSinglesBothWaysBoard();
   KeepOnly(oneLonger, 1, I, {3, 4});
   const Found kept = Check(oneLonger, false, true, 2);
   EXPECT_EQ(kept.returned, 1);
@@ -359,7 +359,7 @@ TEST(FindChain, PlainTextBKeptUnlessTheHiddenSingleOneIsTwoLinesShorter) {
   EXPECT_EQ(kept.result.textB, (Lines{"A1=4", "I1=3", "I5=4"}));
 
   // Plain route two lines longer: A1=4 -> I1=8 -> I9=3 -> I5=4 gives way.
-  TBoard twoLonger = HiddenSinglesBothWaysBoard();
+  Board twoLonger = HiddenSinglesBothWaysBoard();
   KeepOnly(twoLonger, 1, I, {4, 8});
   KeepOnly(twoLonger, 9, I, {3, 8});
   const Found replaced = Check(twoLonger, false, true, 3);

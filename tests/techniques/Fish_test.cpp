@@ -13,7 +13,7 @@
 namespace zentaro::techniques {
 namespace {
 
-using core::TBoard;
+using core::Board;
 using test::BoardFromLine;
 using test::Eliminate;
 using test::HasCandidate;
@@ -25,39 +25,39 @@ bool Contains(std::initializer_list<int> values, int v) {
 }
 
 // Leaves the digit only in the listed columns of the row.
-void ConfineToColumns(TBoard& board, int row, int digit, std::initializer_list<int> cols) {
+void ConfineToColumns(Board& board, int row, int digit, std::initializer_list<int> cols) {
   for (int c = 1; c <= 9; ++c)
     if (!Contains(cols, c)) Eliminate(board, c, row, digit);
 }
 
 // Leaves the digit only in the listed rows of the column.
-void ConfineToRows(TBoard& board, int col, int digit, std::initializer_list<int> rows) {
+void ConfineToRows(Board& board, int col, int digit, std::initializer_list<int> rows) {
   for (int r = 1; r <= 9; ++r)
     if (!Contains(rows, r)) Eliminate(board, col, r, digit);
 }
 
-TBoard EmptyBoard() {
+Board EmptyBoard() {
   return BoardFromLine(std::string(81, '.').c_str());
 }
 
 // Digit 4 only in columns 2 and 7 of rows B and F.
-TBoard RowXWingOn4() {
-  TBoard board = EmptyBoard();
+Board RowXWingOn4() {
+  Board board = EmptyBoard();
   ConfineToColumns(board, 2, 4, {2, 7});
   ConfineToColumns(board, 6, 4, {2, 7});
   return board;
 }
 
-constexpr TFishSkipSet Skip(int digit) {
-  return static_cast<TFishSkipSet>(1U << digit);
+constexpr FishSkipSet Skip(int digit) {
+  return static_cast<FishSkipSet>(1U << digit);
 }
 
 // ---------------------------------------------------------------- X-Wing
 
 TEST(FindXWing, CheckOnlyReportsRowPatternAndLeavesBoardUntouched) {
-  TBoard board = RowXWingOn4();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = RowXWingOn4();
+  const Board before = board;
+  TechniqueResult result;
   int orientation = -7;
 
   EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
@@ -75,14 +75,14 @@ TEST(FindXWing, CheckOnlyReportsRowPatternAndLeavesBoardUntouched) {
 }
 
 TEST(FindXWing, ApplyRemovesTheDigitFromTheCrossColumnsOnly) {
-  TBoard board = RowXWingOn4();
-  TBoard expected = board;
+  Board board = RowXWingOn4();
+  Board expected = board;
   for (int r = 1; r <= 9; ++r) {
     if (r == 2 || r == 6) continue;
     Eliminate(expected, 2, r, 4);
     Eliminate(expected, 7, r, 4);
   }
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindXWing(board, false, 0, orientation, result), 14);
@@ -95,11 +95,11 @@ TEST(FindXWing, ApplyRemovesTheDigitFromTheCrossColumnsOnly) {
 }
 
 TEST(FindXWing, ThirdCandidateInSecondRowSpoilsThePattern) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   ConfineToColumns(board, 2, 4, {2, 7});
   ConfineToColumns(board, 6, 4, {2, 5, 7});
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   int orientation = 0;
 
   EXPECT_EQ(FindXWing(board, false, 0, orientation, result), 0);
@@ -109,9 +109,9 @@ TEST(FindXWing, ThirdCandidateInSecondRowSpoilsThePattern) {
 }
 
 TEST(FindXWing, SkippedDigitIsNeverReported) {
-  TBoard board = RowXWingOn4();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = RowXWingOn4();
+  const Board before = board;
+  TechniqueResult result;
   int orientation = 0;
 
   EXPECT_EQ(FindXWing(board, false, Skip(4), orientation, result), 0);
@@ -120,10 +120,10 @@ TEST(FindXWing, SkippedDigitIsNeverReported) {
 
 TEST(FindXWing, SkipSetStepsToTheNextDigit) {
   // A second X-Wing on digit 7 in rows A and H, columns 1 and 9.
-  TBoard board = RowXWingOn4();
+  Board board = RowXWingOn4();
   ConfineToColumns(board, 1, 7, {1, 9});
   ConfineToColumns(board, 8, 7, {1, 9});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = 0;
 
   EXPECT_EQ(FindXWing(board, true, Skip(4) | Skip(2), orientation, result), 1);
@@ -136,16 +136,16 @@ TEST(FindXWing, SkipSetStepsToTheNextDigit) {
 
 TEST(FindXWing, ColumnPatternFoundWithOrientationZero) {
   // Digit 4 only in rows D and H of columns 3 and 8.
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   ConfineToRows(board, 3, 4, {4, 8});
   ConfineToRows(board, 8, 4, {4, 8});
-  TBoard expected = board;
+  Board expected = board;
   for (int c = 1; c <= 9; ++c) {
     if (c == 3 || c == 8) continue;
     Eliminate(expected, c, 4, 4);
     Eliminate(expected, c, 8, 4);
   }
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindXWing(board, false, 0, orientation, result), 14);
@@ -160,12 +160,12 @@ TEST(FindXWing, ColumnPatternFoundWithOrientationZero) {
 }
 
 TEST(FindXWing, RowsAreSearchedBeforeColumnsWhateverTheDigit) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   ConfineToRows(board, 3, 2, {4, 8});  // column X-Wing on the lower digit 2
   ConfineToRows(board, 8, 2, {4, 8});
   ConfineToColumns(board, 5, 9, {1, 6});  // row X-Wing on digit 9
   ConfineToColumns(board, 7, 9, {1, 6});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
@@ -178,12 +178,12 @@ TEST(FindXWing, RowsAreSearchedBeforeColumnsWhateverTheDigit) {
 TEST(FindXWing, UpperBaseRowComesBeforeLowerDigit) {
   // Digit 8 pattern starts in row A, digit 3 pattern only in row B: the row
   // is the outer loop, so digit 8 wins.
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   ConfineToColumns(board, 1, 8, {4, 5});
   ConfineToColumns(board, 9, 8, {4, 5});
   ConfineToColumns(board, 2, 3, {1, 2});
   ConfineToColumns(board, 3, 3, {1, 2});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
@@ -195,12 +195,12 @@ TEST(FindXWing, UpperBaseRowComesBeforeLowerDigit) {
 TEST(FindXWing, PatternWithNothingToRemoveIsPassedOver) {
   // Digit 4 in rows B and F, columns 2 and 7, and nowhere else in those
   // columns: true, but useless. Digit 6 then gives the instance.
-  TBoard board = RowXWingOn4();
+  Board board = RowXWingOn4();
   ConfineToRows(board, 2, 4, {2, 6});
   ConfineToRows(board, 7, 4, {2, 6});
   ConfineToColumns(board, 3, 6, {5, 9});
   ConfineToColumns(board, 4, 6, {5, 9});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
@@ -212,7 +212,7 @@ TEST(FindXWing, PatternWithNothingToRemoveIsPassedOver) {
 TEST(FindXWing, FilledCellsDoNotCountAsCandidates) {
   // Row A holds 1..7 in columns 1..7; digits 8 and 9 are left for columns 8
   // and 9 there. A stray flag on a filled cell must not break the pair.
-  TBoard board = BoardFromLine(
+  Board board = BoardFromLine(
       "1234567.."
       "........."
       "........."
@@ -224,7 +224,7 @@ TEST(FindXWing, FilledCellsDoNotCountAsCandidates) {
       ".........");
   board.at(1, 1)[8] = 1;
   ConfineToColumns(board, 5, 8, {8, 9});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
@@ -248,7 +248,7 @@ void PrintTo(const SwordfishCase& c, std::ostream* os) {
 class SwordfishShapes : public ::testing::TestWithParam<SwordfishCase> {};
 
 TEST_P(SwordfishShapes, RecognisedOnlyWhenEveryCoverRowIsShared) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   const int cols[3] = {2, 5, 8};
   for (int i = 0; i < 3; ++i)
     for (int r = 1; r <= 9; ++r) {
@@ -256,8 +256,8 @@ TEST_P(SwordfishShapes, RecognisedOnlyWhenEveryCoverRowIsShared) {
       for (int k : GetParam().rowSets[i]) keep = keep || k == r;
       if (!keep) Eliminate(board, cols[i], r, 6);
     }
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   int orientation = -1;
 
   const int found = FindSwordfish(board, false, 0, result, orientation);
@@ -281,8 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<SwordfishCase>& info) { return info.param.name; });
 
 // Digit 6 in columns 2, 5, 8 only in rows {1,4}, {4,9}, {1,9}.
-TBoard ColumnSwordfishOn6() {
-  TBoard board = EmptyBoard();
+Board ColumnSwordfishOn6() {
+  Board board = EmptyBoard();
   ConfineToRows(board, 2, 6, {1, 4});
   ConfineToRows(board, 5, 6, {4, 9});
   ConfineToRows(board, 8, 6, {1, 9});
@@ -290,12 +290,12 @@ TBoard ColumnSwordfishOn6() {
 }
 
 TEST(FindSwordfish, ApplyReportsAscendingLinesAndRemovesExactlyTheCrossRows) {
-  TBoard board = ColumnSwordfishOn6();
-  TBoard expected = board;
+  Board board = ColumnSwordfishOn6();
+  Board expected = board;
   for (int r : {1, 4, 9})
     for (int c = 1; c <= 9; ++c)
       if (c != 2 && c != 5 && c != 8) Eliminate(expected, c, r, 6);
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindSwordfish(board, false, 0, result, orientation), 18);
@@ -309,9 +309,9 @@ TEST(FindSwordfish, ApplyReportsAscendingLinesAndRemovesExactlyTheCrossRows) {
 }
 
 TEST(FindSwordfish, CheckOnlyCountsEveryOrderingAndReportsTheLastOne) {
-  TBoard board = ColumnSwordfishOn6();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = ColumnSwordfishOn6();
+  const Board before = board;
+  TechniqueResult result;
   int orientation = -1;
 
   // Six orderings of the one triple, each seeing the same 18 cells.
@@ -326,25 +326,25 @@ TEST(FindSwordfish, CheckOnlyCountsEveryOrderingAndReportsTheLastOne) {
 
 TEST(FindSwordfish, RowPatternComesBackUntransposedWithOrientationOne) {
   // Digit 6 in rows B, E, H only in columns {1,4}, {4,9}, {1,9}.
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   ConfineToColumns(board, 2, 6, {1, 4});
   ConfineToColumns(board, 5, 6, {4, 9});
   ConfineToColumns(board, 8, 6, {1, 9});
   // A mark that tells a transposed board from the real one.
   Eliminate(board, 3, 7, 1);
-  TBoard expected = board;
+  Board expected = board;
   for (int c : {1, 4, 9})
     for (int r = 1; r <= 9; ++r)
       if (r != 2 && r != 5 && r != 8) Eliminate(expected, c, r, 6);
 
-  const TBoard before = board;
-  TTechniqueResult checked;
+  const Board before = board;
+  TechniqueResult checked;
   int orientation = -1;
   EXPECT_GT(FindSwordfish(board, true, 0, checked, orientation), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(orientation, 1);
 
-  TTechniqueResult applied;
+  TechniqueResult applied;
   EXPECT_EQ(FindSwordfish(board, false, 0, applied, orientation), 18);
   EXPECT_EQ(board, expected);
   EXPECT_EQ(orientation, 1);
@@ -355,11 +355,11 @@ TEST(FindSwordfish, RowPatternComesBackUntransposedWithOrientationOne) {
 }
 
 TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
-  TBoard board = ColumnSwordfishOn6();
+  Board board = ColumnSwordfishOn6();
   ConfineToColumns(board, 2, 3, {1, 4});  // row Swordfish on the lower digit 3
   ConfineToColumns(board, 5, 3, {4, 9});
   ConfineToColumns(board, 8, 3, {1, 9});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_GT(FindSwordfish(board, false, 0, result, orientation), 0);
@@ -368,11 +368,11 @@ TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
 }
 
 TEST(FindSwordfish, SkippedDigitGivesWayToTheNextOne) {
-  TBoard board = ColumnSwordfishOn6();
+  Board board = ColumnSwordfishOn6();
   ConfineToRows(board, 1, 9, {2, 3});
   ConfineToRows(board, 3, 9, {3, 7});
   ConfineToRows(board, 4, 9, {2, 7});
-  TTechniqueResult result;
+  TechniqueResult result;
   int orientation = -1;
 
   EXPECT_EQ(FindSwordfish(board, false, Skip(6), result, orientation), 18);

@@ -15,18 +15,18 @@
 namespace zentaro::techniques {
 namespace {
 
-using core::TBoard;
+using core::Board;
 using test::HasCandidate;
 
 // An empty grid: every cell carries all nine candidates, so no digit is
 // confined anywhere until a test shapes it.
-TBoard OpenBoard() {
+Board OpenBoard() {
   return test::BoardFromLine(std::string(81, '.').c_str());
 }
 
 // Shapes one digit's candidates from nine row patterns ('x' keeps the digit,
 // anything else takes it away), rows A to I.
-void ShapeDigit(TBoard& board, int digit, const char* rows) {
+void ShapeDigit(Board& board, int digit, const char* rows) {
   ASSERT_EQ(std::strlen(rows), 81u);
   for (int i = 0; i < 81; ++i)
     if (rows[i] != 'x') test::Eliminate(board, i % 9 + 1, i / 9 + 1, digit);
@@ -35,7 +35,7 @@ void ShapeDigit(TBoard& board, int digit, const char* rows) {
 using Candidate = std::tuple<int, int, int>;  // column, row, digit
 
 // The candidates present in `before` and gone in `after`.
-std::set<Candidate> Removed(const TBoard& before, const TBoard& after) {
+std::set<Candidate> Removed(const Board& before, const Board& after) {
   std::set<Candidate> gone;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
@@ -45,10 +45,10 @@ std::set<Candidate> Removed(const TBoard& before, const TBoard& after) {
 }
 
 // Every empty cell's count still matches its flags.
-bool CountsConsistent(const TBoard& board) {
+bool CountsConsistent(const Board& board) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const core::TCell& cell = board.at(c, r);
+      const core::Cell& cell = board.at(c, r);
       if (cell[core::kDigit] != 0) continue;
       int n = 0;
       for (int d = 1; d <= 9; ++d) n += cell[d] > 0 ? 1 : 0;
@@ -60,8 +60,8 @@ bool CountsConsistent(const TBoard& board) {
 // ---------------------------------------------------------------- pointing
 
 // Block 0 holds 5 only in B2 and C2; column 2 keeps its 5s further down.
-TBoard FiveConfinedToColumnTwo() {
-  TBoard board = OpenBoard();
+Board FiveConfinedToColumnTwo() {
+  Board board = OpenBoard();
   ShapeDigit(board, 5,
              "........."
              ".x......."
@@ -76,9 +76,9 @@ TBoard FiveConfinedToColumnTwo() {
 }
 
 TEST(Pointing, CheckOnlyReportsColumnAndFirstCellWithoutChangingBoard) {
-  TBoard board = FiveConfinedToColumnTwo();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = FiveConfinedToColumnTwo();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 5);
@@ -90,9 +90,9 @@ TEST(Pointing, CheckOnlyReportsColumnAndFirstCellWithoutChangingBoard) {
 }
 
 TEST(Pointing, ApplyRemovesTheDigitFromTheColumnOutsideTheBlockOnly) {
-  TBoard board = FiveConfinedToColumnTwo();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = FiveConfinedToColumnTwo();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, false, result), 1);
   std::set<Candidate> expected;
   for (int row = 4; row <= 9; ++row) expected.insert({2, row, 5});
@@ -106,7 +106,7 @@ TEST(Pointing, ApplyRemovesTheDigitFromTheColumnOutsideTheBlockOnly) {
 }
 
 TEST(Pointing, UnproductiveColumnDigitLeavesRowDirectionOfSameBlockTried) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // 5 confined to column 2 in block 0, but column 2 has no other 5.
   ShapeDigit(board, 5,
              "...xxxxxx"
@@ -129,8 +129,8 @@ TEST(Pointing, UnproductiveColumnDigitLeavesRowDirectionOfSameBlockTried) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 3);
@@ -142,7 +142,7 @@ TEST(Pointing, UnproductiveColumnDigitLeavesRowDirectionOfSameBlockTried) {
 }
 
 TEST(Pointing, UnproductiveDigitPassesToNextDigitOfSameDirection) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // 4 confined to column 1 in block 0 with no 4 below; 6 confined to column 3
   // with 6s below.
   ShapeDigit(board, 4,
@@ -165,7 +165,7 @@ TEST(Pointing, UnproductiveDigitPassesToNextDigitOfSameDirection) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.columnLine, 3);
@@ -173,7 +173,7 @@ TEST(Pointing, UnproductiveDigitPassesToNextDigitOfSameDirection) {
 }
 
 TEST(Pointing, ColumnInstanceOfBlockWinsOverLowerDigitInRow) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // 2 confined to row A (A1, A2) and 7 to column 3, both productive.
   ShapeDigit(board, 2,
              "xx.xxxxxx"
@@ -195,7 +195,7 @@ TEST(Pointing, ColumnInstanceOfBlockWinsOverLowerDigitInRow) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(result.digit, 7);
   EXPECT_EQ(result.columnLine, 3);
@@ -204,8 +204,8 @@ TEST(Pointing, ColumnInstanceOfBlockWinsOverLowerDigitInRow) {
 
 // Block 4 holds 7 only in D5 and E5 and 8 only in E4 and E6; block 8 holds 7
 // only in row H.
-TBoard CentreBlockWithTwoInstances() {
-  TBoard board = OpenBoard();
+Board CentreBlockWithTwoInstances() {
+  Board board = OpenBoard();
   ShapeDigit(board, 7,
              "xxxxxxxxx"
              "xxxxxxxxx"
@@ -243,11 +243,11 @@ class PointingTriedTest : public testing::TestWithParam<TriedCase> {};
 
 TEST_P(PointingTriedTest, SkipsExactlyTheTriedCombinations) {
   const TriedCase& tc = GetParam();
-  TBoard board = CentreBlockWithTwoInstances();
-  TPointingTried tried{};
+  Board board = CentreBlockWithTwoInstances();
+  PointingTried tried{};
   for (auto [block, digit] : tc.tried) tried[PointingTriedIndex(block, digit)] = 1;
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, tried, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, tc.digit);
@@ -265,9 +265,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(Pointing, NothingConfinedGivesZeroAndUntouchedResult) {
-  TBoard board = OpenBoard();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = OpenBoard();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindPointing(board, false, result), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, -1);
@@ -277,8 +277,8 @@ TEST(Pointing, NothingConfinedGivesZeroAndUntouchedResult) {
 // ---------------------------------------------------------------- claiming
 
 // All 3s of row B inside block 0; other 3s of block 0 in A2 and C3 only.
-TBoard ThreeClaimedByBlockZero() {
-  TBoard board = OpenBoard();
+Board ThreeClaimedByBlockZero() {
+  Board board = OpenBoard();
   ShapeDigit(board, 3,
              ".x.xxxxxx"
              "xx......."
@@ -293,9 +293,9 @@ TBoard ThreeClaimedByBlockZero() {
 }
 
 TEST(Claiming, ApplyRemovesDigitFromBlockOutsideTheRow) {
-  TBoard board = ThreeClaimedByBlockZero();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = ThreeClaimedByBlockZero();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindClaiming(board, false, result), 2);
   EXPECT_EQ(Removed(before, board), (std::set<Candidate>{{2, 1, 3}, {3, 3, 3}}));
   EXPECT_TRUE(CountsConsistent(board));
@@ -306,9 +306,9 @@ TEST(Claiming, ApplyRemovesDigitFromBlockOutsideTheRow) {
 }
 
 TEST(Claiming, CheckOnlyCountsOneAndLeavesBoard) {
-  TBoard board = ThreeClaimedByBlockZero();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = ThreeClaimedByBlockZero();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindClaiming(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 3);
@@ -317,7 +317,7 @@ TEST(Claiming, CheckOnlyCountsOneAndLeavesBoard) {
 }
 
 TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // Row C claims 1 for block 2; row B claims 9 for block 1.
   ShapeDigit(board, 1,
              "xxxxxx.xx"
@@ -339,17 +339,17 @@ TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  TTechniqueResult first;
-  TBoard copy = board;
+  TechniqueResult first;
+  Board copy = board;
   EXPECT_EQ(FindClaiming(copy, true, first), 1);
   EXPECT_EQ(first.digit, 9);
   EXPECT_EQ(first.rowLine, 2);
   EXPECT_EQ(first.block, 1);
 
-  TClaimingTried tried{};
+  ClaimingTried tried{};
   tried[ClaimingTriedIndex(2, 9)] = 1;
-  TTechniqueResult next;
-  TBoard before = board;
+  TechniqueResult next;
+  Board before = board;
   EXPECT_EQ(FindClaiming(board, false, tried, next), 4);
   EXPECT_EQ(next.digit, 1);
   EXPECT_EQ(next.rowLine, 3);
@@ -359,8 +359,8 @@ TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
 }
 
 // 4 of column 5 only in A5 and C5 (block 1); nothing claims in any row.
-TBoard FourClaimedInColumnFive() {
-  TBoard board = OpenBoard();
+Board FourClaimedInColumnFive() {
+  Board board = OpenBoard();
   ShapeDigit(board, 4,
              "xxxxxxxxx"
              "xxxx.xxxx"
@@ -375,16 +375,16 @@ TBoard FourClaimedInColumnFive() {
 }
 
 TEST(Claiming, ColumnInstanceIsInvisibleToTheRowSearch) {
-  TBoard board = FourClaimedInColumnFive();
-  TTechniqueResult result;
+  Board board = FourClaimedInColumnFive();
+  TechniqueResult result;
   EXPECT_EQ(FindClaiming(board, false, result), 0);
   EXPECT_EQ(board, FourClaimedInColumnFive());
 }
 
 TEST(Claiming, ColumnSearchReportsUntransposedColumnAndBlock) {
-  TBoard board = FourClaimedInColumnFive();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = FourClaimedInColumnFive();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindClaimingInColumns(board, false, result), 6);
   std::set<Candidate> expected;
   for (int col : {4, 6})
@@ -398,23 +398,23 @@ TEST(Claiming, ColumnSearchReportsUntransposedColumnAndBlock) {
 }
 
 TEST(Claiming, ColumnSearchCheckOnlyLeavesBoardAndTriedIsIndexedByColumn) {
-  TBoard board = FourClaimedInColumnFive();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = FourClaimedInColumnFive();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindClaimingInColumns(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.columnLine, 5);
 
-  TClaimingTried tried{};
+  ClaimingTried tried{};
   tried[ClaimingTriedIndex(5, 4)] = 1;
-  TTechniqueResult none;
+  TechniqueResult none;
   EXPECT_EQ(FindClaimingInColumns(board, false, tried, none), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(none.digit, -1);
 }
 
 TEST(Claiming, RowsOrColumnsPrefersRowInstance) {
-  TBoard board = ThreeClaimedByBlockZero();
+  Board board = ThreeClaimedByBlockZero();
   ShapeDigit(board, 4,
              "xxxxxxxxx"
              "xxxx.xxxx"
@@ -425,13 +425,13 @@ TEST(Claiming, RowsOrColumnsPrefersRowInstance) {
              "xxxx.xxxx"
              "xxxx.xxxx"
              "xxxx.xxxx");
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(FindClaimingInRowsOrColumns(board, false, result), 2);
   EXPECT_EQ(result.digit, 3);
   EXPECT_EQ(result.rowLine, 2);
 
-  TBoard columnsOnly = FourClaimedInColumnFive();
-  TTechniqueResult column;
+  Board columnsOnly = FourClaimedInColumnFive();
+  TechniqueResult column;
   EXPECT_EQ(FindClaimingInRowsOrColumns(columnsOnly, true, column), 1);
   EXPECT_EQ(column.columnLine, 5);
   EXPECT_EQ(column.rowLine, -1);
@@ -441,8 +441,8 @@ TEST(Claiming, RowsOrColumnsPrefersRowInstance) {
 // ---------------------------------------------------------------- two-block lock
 
 // 8 in blocks 0 and 1 only in rows A and C; in block 2 at A7, C9 and row B.
-TBoard EightLockedInRowsAandC() {
-  TBoard board = OpenBoard();
+Board EightLockedInRowsAandC() {
+  Board board = OpenBoard();
   ShapeDigit(board, 8,
              "xxxxxxx.."
              "......xxx"
@@ -457,9 +457,9 @@ TBoard EightLockedInRowsAandC() {
 }
 
 TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
-  TBoard board = EightLockedInRowsAandC();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = EightLockedInRowsAandC();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, false, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.block, 1);
@@ -473,9 +473,9 @@ TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
 }
 
 TEST(TwoBlockLock, StopAfterFirstRemovesBothLinesOfThePair) {
-  TBoard board = EightLockedInRowsAandC();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = EightLockedInRowsAandC();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, true, false, result), 1);
   EXPECT_EQ(Removed(before, board), (std::set<Candidate>{{7, 1, 8}, {9, 3, 8}}));
   EXPECT_TRUE(CountsConsistent(board));
@@ -485,23 +485,23 @@ TEST(TwoBlockLock, StopAfterFirstRemovesBothLinesOfThePair) {
 
 TEST(TwoBlockLock, TriedEntryExcludesThePairInEitherOrder) {
   for (auto [b1, b2] : {std::pair{0, 1}, std::pair{1, 0}}) {
-    TBoard board = EightLockedInRowsAandC();
-    TTwoBlockTried tried{};
+    Board board = EightLockedInRowsAandC();
+    TwoBlockTried tried{};
     tried[TwoBlockTriedIndex(b1, b2, 8)] = 1;
-    TTechniqueResult result;
+    TechniqueResult result;
     EXPECT_EQ(FindTwoBlockLock(board, false, tried, false, result), 0) << b1 << "," << b2;
     EXPECT_EQ(board, EightLockedInRowsAandC());
   }
   // An entry for another digit excludes nothing here.
-  TBoard board = EightLockedInRowsAandC();
-  TTwoBlockTried tried{};
+  Board board = EightLockedInRowsAandC();
+  TwoBlockTried tried{};
   tried[TwoBlockTriedIndex(0, 1, 7)] = 1;
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, false, tried, false, result), 2);
 }
 
 TEST(TwoBlockLock, SecondBlockInOnlyOneOfTheRowsIsNoInstance) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   ShapeDigit(board, 8,
              "xxx...xxx"
              "......xxx"
@@ -513,8 +513,8 @@ TEST(TwoBlockLock, SecondBlockInOnlyOneOfTheRowsIsNoInstance) {
              "xxxxxxxxx"
              "xxxxxxxxx");
   // Block 0 has 8 in rows A and C, block 1 only in row C.
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, false, false, result), 0);
   EXPECT_EQ(board, before);
 }
@@ -522,8 +522,8 @@ TEST(TwoBlockLock, SecondBlockInOnlyOneOfTheRowsIsNoInstance) {
 // Pass one: 8 in blocks 1 and 2 only in rows A and B clears rows A and B of
 // block 0, which leaves block 0 with 8 in columns 1 and 2 only, as block 3
 // already is. Pass two: that stack pair clears columns 1 and 2 of block 6.
-TBoard EightNeedingTwoPasses() {
-  TBoard board = OpenBoard();
+Board EightNeedingTwoPasses() {
+  Board board = OpenBoard();
   ShapeDigit(board, 8,
              "xxxxxxxxx"
              "xxxxxxxxx"
@@ -538,9 +538,9 @@ TBoard EightNeedingTwoPasses() {
 }
 
 TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
-  TBoard board = EightNeedingTwoPasses();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = EightNeedingTwoPasses();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, false, false, result), 12);
   std::set<Candidate> expected;
   for (int col = 1; col <= 3; ++col)
@@ -560,9 +560,9 @@ TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
 }
 
 TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
-  TBoard board = EightNeedingTwoPasses();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = EightNeedingTwoPasses();
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, true, false, result), 1);
   EXPECT_EQ(Removed(before, board).size(), 6u);
   EXPECT_EQ(result.block, 2);
@@ -572,8 +572,8 @@ TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
   EXPECT_EQ(result.lines[1], 2);
 
   // The stack pair is now the first instance, and check-only names it.
-  TTechniqueResult next;
-  const TBoard afterFirst = board;
+  TechniqueResult next;
+  const Board afterFirst = board;
   EXPECT_EQ(FindTwoBlockLock(board, true, true, next), 1);
   EXPECT_EQ(board, afterFirst);
   EXPECT_EQ(next.block, 1);
@@ -584,7 +584,7 @@ TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
 }
 
 TEST(TwoBlockLock, QualifyingPairWithNothingToRemoveIsPassedOver) {
-  TBoard board = EightLockedInRowsAandC();
+  Board board = EightLockedInRowsAandC();
   test::Eliminate(board, 7, 1, 8);
   test::Eliminate(board, 9, 3, 8);
   // Blocks 0 and 1 still share rows A and C, but block 2 has no 8 there; the
@@ -599,7 +599,7 @@ TEST(TwoBlockLock, QualifyingPairWithNothingToRemoveIsPassedOver) {
              "x.xxxxxxx"
              "x.xxxxxxx"
              "x.xxxxxxx");
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(FindTwoBlockLock(board, false, true, result), 1);
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.block, 4);

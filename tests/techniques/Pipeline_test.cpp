@@ -10,19 +10,19 @@
 namespace zentaro::techniques {
 namespace {
 
-using core::TBoard;
+using core::Board;
 using test::HasCandidate;
 using test::OpenBoard;
 using test::SetCandidates;
 
 // Takes the digit out of every named cell: "D1 E1 F3".
-void Drop(TBoard& board, int digit, const std::string& cells) {
+void Drop(Board& board, int digit, const std::string& cells) {
   std::istringstream in(cells);
   std::string name;
   while (in >> name) test::Eliminate(board, name[1] - '0', name[0] - 'A' + 1, digit);
 }
 
-TBoard Dropped(TBoard board, int digit, const std::string& cells) {
+Board Dropped(Board board, int digit, const std::string& cells) {
   Drop(board, digit, cells);
   return board;
 }
@@ -35,24 +35,24 @@ constexpr std::uint16_t Bits(std::initializer_list<int> digits) {
 
 // Block 0 has its 1s only in column 1: removing them from the rest of the
 // column leaves every cell with plenty of candidates.
-void AddPointingWithoutSingle(TBoard& board) {
+void AddPointingWithoutSingle(Board& board) {
   Drop(board, 1, "A2 B2 C2 A3 B3 C3");
 }
 
 // Block 4 has its 5s only in column 5.
-void AddPointingInColumnFive(TBoard& board) {
+void AddPointingInColumnFive(Board& board) {
   Drop(board, 5, "D4 E4 F4 D6 E6 F6");
 }
 const char* const kColumnFiveOutsideBlock = "A5 B5 C5 G5 H5 I5";
 
 TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   AddPointingWithoutSingle(board);
   AddPointingInColumnFive(board);
   SetCandidates(board, 5, 1, {5, 6});  // A5 keeps only 6 once its 5 goes
-  const TBoard expected = Dropped(board, 5, kColumnFiveOutsideBlock);
+  const Board expected = Dropped(board, 5, kColumnFiveOutsideBlock);
 
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(PointingToSingle(board, false, result), kPointing);
   EXPECT_EQ(result.techniqueCode, kPointing);
   EXPECT_TRUE(result.metAny);
@@ -72,17 +72,17 @@ TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
 }
 
 TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   AddPointingWithoutSingle(board);
   AddPointingInColumnFive(board);
   SetCandidates(board, 5, 1, {5, 6});
-  const TBoard before = board;
+  const Board before = board;
 
-  TTechniqueResult kept;
+  TechniqueResult kept;
   EXPECT_EQ(PointingToSingle(board, true, kept), kPointing);
   EXPECT_EQ(board, before);
 
-  TTechniqueResult applied;
+  TechniqueResult applied;
   EXPECT_EQ(PointingToSingle(board, false, applied), kPointing);
   EXPECT_EQ(kept.digit, applied.digit);
   EXPECT_EQ(kept.block, applied.block);
@@ -94,9 +94,9 @@ TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
 }
 
 TEST(PointingToSingle, NoInstanceGivesZeroWithNothingMet) {
-  TBoard board = OpenBoard();
-  const TBoard before = board;
-  TTechniqueResult result;
+  Board board = OpenBoard();
+  const Board before = board;
+  TechniqueResult result;
   result.metAny = true;  // must be cleared
   EXPECT_EQ(PointingToSingle(board, false, result), 0);
   EXPECT_FALSE(result.metAny);
@@ -106,11 +106,11 @@ TEST(PointingToSingle, NoInstanceGivesZeroWithNothingMet) {
 }
 
 TEST(PointingToSingle, InstancesWithoutSingleGiveZeroButCountAsMet) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   AddPointingWithoutSingle(board);
   AddPointingInColumnFive(board);
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(PointingToSingle(board, false, result), 0);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
@@ -122,16 +122,16 @@ TEST(PointingToSingle, InstancesWithoutSingleGiveZeroButCountAsMet) {
 
 // Block 7 keeps its 5s at G5, H4 and I5; once G5 and I5 lose theirs, H4 is a
 // hidden single of the block.
-void AddHiddenSingleInBlockSeven(TBoard& board) {
+void AddHiddenSingleInBlockSeven(Board& board) {
   Drop(board, 5, "G4 G6 H5 H6 I4 I6");
 }
 
 TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
   SetCandidates(board, 5, 9, {5, 6});  // I5: a single candidate later in every order
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(PointingToSingle(board, false, result), kPointing);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 6);
@@ -140,10 +140,10 @@ TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
 }
 
 TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(PointingToSingle(board, false, result), kPointing);
   EXPECT_FALSE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 5);
@@ -156,7 +156,7 @@ TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
 
 struct ClaimingCase {
   const char* name;
-  void (*build)(TBoard&);
+  void (*build)(Board&);
   int removedDigit;
   const char* removedFrom;
   int digit, rowLine, columnLine, block;
@@ -166,36 +166,36 @@ struct ClaimingCase {
 };
 
 // Row E has its 3s only in block 4; D6 then keeps only 8.
-void RowClaimWithNakedSingle(TBoard& board) {
+void RowClaimWithNakedSingle(Board& board) {
   Drop(board, 3, "E1 E2 E3 E7 E8 E9");
   SetCandidates(board, 6, 4, {3, 8});
 }
 
 // Column 2 has its 7s only in block 3 (D2 E2 F2); no row has a claim.
-void ColumnClaim(TBoard& board) {
+void ColumnClaim(Board& board) {
   Drop(board, 7, "A2 B2 C2 G2 H2 I2");
 }
 
-void ColumnClaimWithNakedSingle(TBoard& board) {
+void ColumnClaimWithNakedSingle(Board& board) {
   ColumnClaim(board);
   SetCandidates(board, 3, 6, {7, 9});  // F3
 }
 
 // Column 3 keeps its 7s at D3 E3 F3 and I3: after the claim only I3.
-void ColumnClaimWithHiddenColumnSingle(TBoard& board) {
+void ColumnClaimWithHiddenColumnSingle(Board& board) {
   ColumnClaim(board);
   Drop(board, 7, "A3 B3 C3 G3 H3");
 }
 
 // Block 1 already has 4 only at B5; found while searching the transposed
 // board, where the block carries another number.
-void ColumnClaimWithHiddenBlockSingle(TBoard& board) {
+void ColumnClaimWithHiddenBlockSingle(Board& board) {
   ColumnClaim(board);
   Drop(board, 4, "A4 A5 A6 B4 B6 C4 C5 C6");
 }
 
 // A row claim that leaves no single comes first and is passed over.
-void RowClaimWithoutSingleThenColumnClaim(TBoard& board) {
+void RowClaimWithoutSingleThenColumnClaim(Board& board) {
   Drop(board, 3, "E1 E2 E3 E7 E8 E9");
   ColumnClaimWithNakedSingle(board);
 }
@@ -210,18 +210,18 @@ class ClaimingToSingleCase : public ::testing::TestWithParam<ClaimingCase> {};
 
 TEST_P(ClaimingToSingleCase, ReportsTheClaimAndItsSingleOnTheBoardAsGiven) {
   const ClaimingCase& c = GetParam();
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   c.build(board);
-  const TBoard before = board;
+  const Board before = board;
 
-  TTechniqueResult kept;
+  TechniqueResult kept;
   ASSERT_EQ(ClaimingToSingle(board, true, kept), kClaiming);
   EXPECT_EQ(board, before);
 
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(ClaimingToSingle(board, false, result), kClaiming);
   EXPECT_EQ(board, Dropped(before, c.removedDigit, c.removedFrom));
-  for (const TTechniqueResult* r : {&kept, &result}) {
+  for (const TechniqueResult* r : {&kept, &result}) {
     EXPECT_EQ(r->techniqueCode, kClaiming);
     EXPECT_TRUE(r->metAny);
     EXPECT_EQ(r->digit, c.digit);
@@ -254,23 +254,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClaimingToSingle, NoClaimAnywhereGivesZero) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   AddPointingInColumnFive(board);  // a pointing pattern is no claim
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(ClaimingToSingle(board, false, result), 0);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
 }
 
 TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   Drop(board, 1, "C1 C2 C3 C4 C5 C6");  // 1s of blocks 0 and 1 in rows A and B
   Drop(board, 8, "B1 B2 B3 B4 B5 B6");  // 8s of blocks 0 and 1 in rows A and C
   SetCandidates(board, 9, 1, {3, 8});   // A9
-  const TBoard expected = Dropped(board, 8, "A7 A8 A9 C7 C8 C9");
+  const Board expected = Dropped(board, 8, "A7 A8 A9 C7 C8 C9");
 
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(TwoBlockLockToSingle(board, false, result), kTwoBlockLock);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 8);
@@ -287,18 +287,18 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
 }
 
 TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   SetCandidates(board, 1, 1, {2, 7});  // A1 A2: a pair leading nowhere
   SetCandidates(board, 2, 1, {2, 7});
   SetCandidates(board, 1, 2, {4, 5});  // B1 B2: a pair that leaves B9 with 6
   SetCandidates(board, 2, 2, {4, 5});
   SetCandidates(board, 9, 2, {4, 5, 6});
-  TBoard expected = board;
+  Board expected = board;
   Drop(expected, 4, "B3 B4 B5 B6 B7 B8 B9");
   Drop(expected, 5, "B3 B4 B5 B6 B7 B8 B9");
 
   bool strict = false;
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), kNakedSubset);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digitSet, Bits({4, 5}));
@@ -317,16 +317,16 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
   // would take away. With the first elimination skipped A3 keeps its 2 and is
   // a hidden single of the column: the same pair is reported once more, with
   // all its eliminations but the first.
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   SetCandidates(board, 1, 1, {2, 7});
   SetCandidates(board, 2, 1, {2, 7});
   Drop(board, 2, "B3 C3 D3 E3 F3 G3 H3 I3");
-  TBoard expected = board;
+  Board expected = board;
   Drop(expected, 7, "A3 A4 A5 A6 A7 A8 A9");
   Drop(expected, 2, "A4 A5 A6 A7 A8 A9");
 
   bool strict = false;
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), kNakedSubset);
   EXPECT_EQ(result.digitSet, Bits({2, 7}));
   EXPECT_EQ(result.unitKind, kUnitRow);
@@ -343,7 +343,7 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
 }
 
 TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // Row A: an exact triple {1,4,9} whose eliminations lead nowhere.
   for (int col = 1; col <= 3; ++col) SetCandidates(board, col, 1, {1, 4, 9});
   // Block 8: the triple {2,5},{5,8},{2,8} (not exact) that leaves G8 with 6.
@@ -353,7 +353,7 @@ TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
   SetCandidates(board, 8, 7, {2, 5, 6});
 
   bool strict = true;
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), kNakedSubset);
   EXPECT_TRUE(strict);          // the row triple met on the way was exact
   EXPECT_FALSE(result.strict);  // the reported block triple is not
@@ -367,10 +367,10 @@ TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
 }
 
 TEST(NakedSubsetToSingle, NothingFoundClearsTheStrictOutput) {
-  TBoard board = OpenBoard();
-  const TBoard before = board;
+  Board board = OpenBoard();
+  const Board before = board;
   bool strict = true;
-  TTechniqueResult result;
+  TechniqueResult result;
   EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), 0);
   EXPECT_FALSE(strict);
   EXPECT_FALSE(result.metAny);
@@ -378,16 +378,16 @@ TEST(NakedSubsetToSingle, NothingFoundClearsTheStrictOutput) {
 }
 
 TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // 4 only in columns 2 and 7 of rows B and F: no single follows.
   Drop(board, 4, "B1 B3 B4 B5 B6 B8 B9 F1 F3 F4 F5 F6 F8 F9");
   // 6 only in columns 3 and 8 of rows C and H: A3 keeps only 9.
   Drop(board, 6, "C1 C2 C4 C5 C6 C7 C9 H1 H2 H4 H5 H6 H7 H9");
   SetCandidates(board, 3, 1, {6, 9});
-  TBoard expected = board;
+  Board expected = board;
   Drop(expected, 6, "A3 B3 D3 E3 F3 G3 I3 A8 B8 D8 E8 F8 G8 I8");
 
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(XWingToSingle(board, false, result), kXWing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 6);
@@ -404,14 +404,14 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
 }
 
 TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   // 5 in columns 1, 4 and 7 only in rows {1,4}, {4,9} and {1,9}.
   Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
   SetCandidates(board, 2, 1, {5, 7});  // A2
-  TBoard expected = board;
+  Board expected = board;
   Drop(expected, 5, "A2 A3 A5 A6 A8 A9 D2 D3 D5 D6 D8 D9 I2 I3 I5 I6 I8 I9");
 
-  TTechniqueResult result;
+  TechniqueResult result;
   ASSERT_EQ(SwordfishToSingle(board, false, result), kSwordfish);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
@@ -424,10 +424,10 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
 }
 
 TEST(SwordfishToSingle, FishWithoutSingleGivesZeroButCountsAsMet) {
-  TBoard board = OpenBoard();
+  Board board = OpenBoard();
   Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
-  const TBoard before = board;
-  TTechniqueResult result;
+  const Board before = board;
+  TechniqueResult result;
   EXPECT_EQ(SwordfishToSingle(board, false, result), 0);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);

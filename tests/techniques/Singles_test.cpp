@@ -9,50 +9,50 @@ namespace {
 
 using core::kCount;
 using core::kDigit;
-using core::TBoard;
+using core::Board;
 using test::BoardFromLine;
 using test::Eliminate;
 using test::HasCandidate;
 using test::KeepOnly;
 using test::SetCandidates;
 
-TBoard EmptyBoard() {
+Board EmptyBoard() {
   return BoardFromLine(std::string(81, '.').c_str());
 }
 
 // Leaves the digit in exactly one cell of the block (0..8).
-void HideInBlock(TBoard& board, int block, int col, int row, int digit) {
-  const core::TBlockBounds b = core::BoundsOfBlock(block);
+void HideInBlock(Board& board, int block, int col, int row, int digit) {
+  const core::BlockBounds b = core::BoundsOfBlock(block);
   for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
     for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
       if (c != col || r != row) Eliminate(board, c, r, digit);
 }
 
-void HideInRow(TBoard& board, int row, int col, int digit) {
+void HideInRow(Board& board, int row, int col, int digit) {
   for (int c = 1; c <= 9; ++c)
     if (c != col) Eliminate(board, c, row, digit);
 }
 
-void HideInColumn(TBoard& board, int col, int row, int digit) {
+void HideInColumn(Board& board, int col, int row, int digit) {
   for (int r = 1; r <= 9; ++r)
     if (r != row) Eliminate(board, col, r, digit);
 }
 
 struct HiddenOut {
   int blockUnit = -7, rowUnit = -7, colUnit = -7, digit = -7, row = -7, col = -7;
-  TUnitCountTable blockCounts{}, rowCounts{}, colCounts{};
+  UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
 };
 
-int RunHidden(TBoard& board, int& emptyCount, HiddenSingleMode mode, HiddenOut& out) {
+int RunHidden(Board& board, int& emptyCount, HiddenSingleMode mode, HiddenOut& out) {
   return FindHiddenSingle(board, emptyCount, mode, out.blockUnit, out.rowUnit, out.colUnit,
                           out.digit, out.row, out.col, out.blockCounts, out.rowCounts,
                           out.colCounts);
 }
 
 TEST(CountCandidatesPerUnit, FilledCellsCountNothingWhateverTheirFlags) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   board.at(1, 1)[kDigit] = 5;  // flags left at 1, as a digit typed over marks would
-  TUnitCountTable blocks{}, rows{}, cols{};
+  UnitCountTable blocks{}, rows{}, cols{};
   CountCandidatesPerUnit(board, blocks, rows, cols);
   for (int d = 1; d <= 9; ++d) {
     EXPECT_EQ(rows[d - 1], 8) << d;
@@ -67,8 +67,8 @@ TEST(CountCandidatesPerUnit, FilledCellsCountNothingWhateverTheirFlags) {
 TEST(CountCandidatesPerUnit, TablesMatchBuildFromDigits) {
   const auto grid = test::GridFromLine(
       "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......");
-  TBoard board{};
-  TUnitCountTable b1{}, r1{}, c1{}, b2{}, r2{}, c2{};
+  Board board{};
+  UnitCountTable b1{}, r1{}, c1{}, b2{}, r2{}, c2{};
   core::BuildFromDigits(grid, board, b1, r1, c1);
   CountCandidatesPerUnit(board, b2, r2, c2);
   EXPECT_EQ(b1, b2);
@@ -77,9 +77,9 @@ TEST(CountCandidatesPerUnit, TablesMatchBuildFromDigits) {
 }
 
 TEST(FindNakedSingle, ZeroEmptyCountFindsNothingOnABoardWithSingles) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 3, 3, {4});
-  const TBoard before = board;
+  const Board before = board;
   int empty = 0, digit = -1, row = -1, col = -1;
   EXPECT_EQ(FindNakedSingle(board, empty, false, digit, row, col), 0);
   EXPECT_EQ(board, before);
@@ -88,10 +88,10 @@ TEST(FindNakedSingle, ZeroEmptyCountFindsNothingOnABoardWithSingles) {
 }
 
 TEST(FindNakedSingle, ReportsTheFirstInReadingOrderAndLeavesTheBoard) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 1, 2, {6});  // B1
   KeepOnly(board, 9, 1, {4});  // A9: earlier in reading order, later in column order
-  const TBoard before = board;
+  const Board before = board;
   int empty = 81, digit = 0, row = 0, col = 0;
   ASSERT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 1);
   EXPECT_EQ(digit, 4);
@@ -102,7 +102,7 @@ TEST(FindNakedSingle, ReportsTheFirstInReadingOrderAndLeavesTheBoard) {
 }
 
 TEST(FindNakedSingle, PlacingWritesTheDigitAndClearsItFromThePeers) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 5, 5, {7});
   int empty = 81, digit = 0, row = 0, col = 0;
   ASSERT_EQ(FindNakedSingle(board, empty, false, digit, row, col), 1);
@@ -121,7 +121,7 @@ TEST(FindNakedSingle, PlacingWritesTheDigitAndClearsItFromThePeers) {
 }
 
 TEST(FindNakedSingle, EmptyCellWithoutCandidatesIsNoSingle) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 2, 2, {});
   int empty = 81, digit = -1, row = -1, col = -1;
   EXPECT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 0);
@@ -129,10 +129,10 @@ TEST(FindNakedSingle, EmptyCellWithoutCandidatesIsNoSingle) {
 }
 
 TEST(PlaceNakedSingleAt, OnlyTheGivenCellIsConsidered) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 1, 1, {3});
   KeepOnly(board, 4, 6, {2, 8});
-  const TBoard before = board;
+  const Board before = board;
   int empty = 81, digit = -1, row = -1, col = -1;
   EXPECT_EQ(PlaceNakedSingleAt(board, 4, 6, empty, false, digit, row, col), 0);
   EXPECT_EQ(board, before);
@@ -151,7 +151,7 @@ TEST(PlaceNakedSingleAt, OnlyTheGivenCellIsConsidered) {
 }
 
 TEST(PlaceNakedSingleAt, FilledOrOutsideCellsAreNoSingles) {
-  TBoard board = BoardFromLine(test::kSolvedLine);
+  Board board = BoardFromLine(test::kSolvedLine);
   board.at(2, 2)[kCount] = 1;  // stale marks of a filled cell
   board.at(2, 2)[4] = 1;
   int empty = 5, digit = -1, row = -1, col = -1;
@@ -162,7 +162,7 @@ TEST(PlaceNakedSingleAt, FilledOrOutsideCellsAreNoSingles) {
 }
 
 TEST(CountNakedSingles, CountsEveryEmptyCellWithOneCandidate) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   KeepOnly(board, 1, 1, {1});
   KeepOnly(board, 9, 9, {9});
   KeepOnly(board, 5, 2, {1});  // same digit as A1 elsewhere: still its own single
@@ -172,8 +172,8 @@ TEST(CountNakedSingles, CountsEveryEmptyCellWithOneCandidate) {
 
 // The only single stands at E5, in a block with 4, a row with 5 and a column
 // with 6 empty cells; every other empty cell holds two candidates.
-TBoard SingleInBlockOfFour() {
-  TBoard board =
+Board SingleInBlockOfFour() {
+  Board board =
       BoardFromLine(test::WithBlanks(test::kSolvedLine, {"E5", "D4", "D6", "F4", "E1", "E2", "E8",
                                                          "E9", "A5", "B5", "C5", "G5", "H5"})
                         .c_str());
@@ -185,7 +185,7 @@ TBoard SingleInBlockOfFour() {
 }
 
 TEST(FindSingleInFullestUnit, UnitsFullerThanMostAreNotSearched) {
-  const TBoard board = SingleInBlockOfFour();
+  const Board board = SingleInBlockOfFour();
   int col = 0, row = 0;
   EXPECT_FALSE(FindSingleInFullestUnit(board, 1, 3, col, row));
   EXPECT_EQ(col, -1);
@@ -193,7 +193,7 @@ TEST(FindSingleInFullestUnit, UnitsFullerThanMostAreNotSearched) {
 }
 
 TEST(FindSingleInFullestUnit, FindsTheSingleThroughItsEmptiestUnit) {
-  const TBoard board = SingleInBlockOfFour();
+  const Board board = SingleInBlockOfFour();
   int col = 0, row = 0;
   // Four empty cells: only the block qualifies, the row has 5, the column 6.
   ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 4, col, row));
@@ -207,7 +207,7 @@ TEST(FindSingleInFullestUnit, FindsTheSingleThroughItsEmptiestUnit) {
 TEST(FindSingleInFullestUnit, BlocksComeBeforeRowsAtEqualSize) {
   // A9 is a single in row A (2 empty cells), I1 a single in block 6 (2 empty
   // cells); A9 comes first in reading order, but the block wins.
-  TBoard board =
+  Board board =
       BoardFromLine(test::WithBlanks(test::kSolvedLine, {"A9", "A8", "B7", "C7", "D9", "G9", "I1",
                                                          "H1", "I4", "I5", "D1"})
                         .c_str());
@@ -228,9 +228,9 @@ TEST(FindSingleInFullestUnit, BlocksComeBeforeRowsAtEqualSize) {
 }
 
 TEST(FindHiddenSingle, ZeroEmptyCountFindsNothingAndLeavesTheTables) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInBlock(board, 0, 2, 2, 3);
-  const TBoard before = board;
+  const Board before = board;
   int empty = 0;
   HiddenOut out;
   out.rowCounts.fill(42);
@@ -244,10 +244,10 @@ TEST(FindHiddenSingle, ZeroEmptyCountFindsNothingAndLeavesTheTables) {
 }
 
 TEST(FindHiddenSingle, HiddenInBlockAndRowIsReportedAsBlock) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInBlock(board, 0, 2, 1, 5);  // A2
   HideInRow(board, 1, 2, 5);
-  const TBoard before = board;
+  const Board before = board;
   int empty = 81;
   HiddenOut out;
   ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
@@ -265,7 +265,7 @@ TEST(FindHiddenSingle, HiddenInBlockAndRowIsReportedAsBlock) {
 }
 
 TEST(FindHiddenSingle, EveryBlockIsSearchedBeforeAnyRow) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInRow(board, 3, 5, 7);       // C5, row C
   HideInBlock(board, 4, 5, 5, 2);  // E5, block 4
   int empty = 81;
@@ -279,7 +279,7 @@ TEST(FindHiddenSingle, EveryBlockIsSearchedBeforeAnyRow) {
 
 struct UnitCase {
   const char* name;
-  void (*hide)(TBoard&);
+  void (*hide)(Board&);
   int blockUnit, rowUnit, colUnit, digit, col, row;
 };
 
@@ -291,7 +291,7 @@ class FindHiddenSingleUnit : public ::testing::TestWithParam<UnitCase> {};
 
 TEST_P(FindHiddenSingleUnit, ReportsExactlyTheUnitItWasFoundIn) {
   const UnitCase& c = GetParam();
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   c.hide(board);
   int empty = 81;
   HiddenOut out;
@@ -307,12 +307,12 @@ TEST_P(FindHiddenSingleUnit, ReportsExactlyTheUnitItWasFoundIn) {
 INSTANTIATE_TEST_SUITE_P(
     Units, FindHiddenSingleUnit,
     ::testing::Values(
-        UnitCase{"Block8", [](TBoard& b) { HideInBlock(b, 8, 9, 7, 6); }, 9, -1, -1, 6, 9, 7},
-        UnitCase{"RowI", [](TBoard& b) { HideInRow(b, 9, 4, 1); }, -1, 9, -1, 1, 4, 9},
-        UnitCase{"Column3", [](TBoard& b) { HideInColumn(b, 3, 8, 9); }, -1, -1, 3, 9, 3, 8},
+        UnitCase{"Block8", [](Board& b) { HideInBlock(b, 8, 9, 7, 6); }, 9, -1, -1, 6, 9, 7},
+        UnitCase{"RowI", [](Board& b) { HideInRow(b, 9, 4, 1); }, -1, 9, -1, 1, 4, 9},
+        UnitCase{"Column3", [](Board& b) { HideInColumn(b, 3, 8, 9); }, -1, -1, 3, 9, 3, 8},
         // Two row singles: the lower row number wins, whatever the digits.
         UnitCase{"LowerRowFirst",
-                 [](TBoard& b) {
+                 [](Board& b) {
                    HideInRow(b, 6, 2, 1);
                    HideInRow(b, 4, 7, 8);
                  },
@@ -320,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FindHiddenSingle, PlaceFirstFillsTheCellAndClearsThePeers) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInBlock(board, 0, 2, 2, 3);  // B2
   int empty = 81;
   HiddenOut out;
@@ -340,7 +340,7 @@ TEST(FindHiddenSingle, PlaceFirstFillsTheCellAndClearsThePeers) {
 }
 
 TEST(FindHiddenSingle, PlaceFirstInARowLeavesTheBlockFieldAlone) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInRow(board, 4, 6, 9);  // D6
   int empty = 81;
   HiddenOut out;
@@ -351,10 +351,10 @@ TEST(FindHiddenSingle, PlaceFirstInARowLeavesTheBlockFieldAlone) {
 }
 
 TEST(FindHiddenSingle, CollectAllListsACellOncePerUnitAndTouchesOnlyDigits) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInBlock(board, 0, 2, 2, 3);  // B2, hidden in block 0 ...
   HideInColumn(board, 2, 2, 3);    // ... and in column 2
-  TBoard expected = board;
+  Board expected = board;
   expected.at(2, 2)[kDigit] = 3;
   int empty = 81;
   HiddenOut out;
@@ -365,7 +365,7 @@ TEST(FindHiddenSingle, CollectAllListsACellOncePerUnitAndTouchesOnlyDigits) {
 }
 
 TEST(FindHiddenSingle, CollectAllFillsEverySingleOfThePass) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInBlock(board, 8, 9, 9, 4);
   HideInRow(board, 1, 5, 6);
   HideInColumn(board, 7, 3, 2);
@@ -379,7 +379,7 @@ TEST(FindHiddenSingle, CollectAllFillsEverySingleOfThePass) {
 }
 
 TEST(FindHiddenSingle, DigitWithoutAnyCandidateInAUnitIsSkipped) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   for (int c = 1; c <= 9; ++c) Eliminate(board, c, 5, 4);  // row E has no 4 at all
   int empty = 81;
   HiddenOut out;
@@ -389,8 +389,8 @@ TEST(FindHiddenSingle, DigitWithoutAnyCandidateInAUnitIsSkipped) {
 // Marks set by hand can keep a digit that already stands in the unit; a hint
 // built on it would place a clashing digit.
 TEST(FindHiddenSingle, AUnitThatHoldsTheDigitHasNoHiddenSingleOfIt) {
-  TBoard board = EmptyBoard();
-  board.at(9, 9) = core::TCell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // I9 = 5, marks left as they were
+  Board board = EmptyBoard();
+  board.at(9, 9) = core::Cell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // I9 = 5, marks left as they were
   HideInColumn(board, 9, 3, 5);                                  // only C9 keeps 5 in column 9
   int empty = 80;
   HiddenOut out;
@@ -399,8 +399,8 @@ TEST(FindHiddenSingle, AUnitThatHoldsTheDigitHasNoHiddenSingleOfIt) {
 }
 
 TEST(FindNakedSingle, AHandSetMarkThatClashesWithAPeerIsNoSingle) {
-  TBoard board = EmptyBoard();
-  board.at(9, 9) = core::TCell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // I9 = 5
+  Board board = EmptyBoard();
+  board.at(9, 9) = core::Cell{5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // I9 = 5
   KeepOnly(board, 9, 3, {5});                                    // C9 marked 5 alone
   KeepOnly(board, 4, 6, {7});                                    // F4 a true single
   int empty = 80, digit = -7, row = -7, col = -7;
@@ -411,13 +411,13 @@ TEST(FindNakedSingle, AHandSetMarkThatClashesWithAPeerIsNoSingle) {
 }
 
 TEST(CountBlockHiddenSingles, CountsABlockDigitPairOnceEvenWhenHiddenInItsRowToo) {
-  TBoard board = EmptyBoard();
+  Board board = EmptyBoard();
   HideInBlock(board, 0, 2, 1, 5);
   HideInRow(board, 1, 2, 5);
   HideInBlock(board, 4, 6, 5, 6);
   HideInColumn(board, 8, 8, 1);  // a column single does not count
-  const TBoard before = board;
-  TUnitCountTable blocks{}, rows{}, cols{};
+  const Board before = board;
+  UnitCountTable blocks{}, rows{}, cols{};
   EXPECT_EQ(CountBlockHiddenSingles(board, blocks, rows, cols), 2);
   EXPECT_EQ(board, before);
   EXPECT_EQ(blocks[4], 1);

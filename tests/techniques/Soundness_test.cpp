@@ -30,8 +30,8 @@ namespace {
 
 using core::kCount;
 using core::kDigit;
-using core::TBoard;
-using core::TDigitGrid;
+using core::Board;
+using core::DigitGrid;
 
 // ---------------------------------------------------------------------------
 // A small solver of its own, so that the solutions do not come from the code
@@ -41,7 +41,7 @@ class BacktrackingSolver {
  public:
   // Number of solutions, counting no further than two; the first one found is
   // kept.
-  int Count(const TDigitGrid& puzzle, TDigitGrid& solution) {
+  int Count(const DigitGrid& puzzle, DigitGrid& solution) {
     grid_ = puzzle;
     rows_.fill(0);
     cols_.fill(0);
@@ -141,8 +141,8 @@ class BacktrackingSolver {
     }
   }
 
-  TDigitGrid grid_{};
-  TDigitGrid first_{};
+  DigitGrid grid_{};
+  DigitGrid first_{};
   std::array<unsigned, 9> rows_{}, cols_{}, boxes_{};
   int found_ = 0;
 };
@@ -152,8 +152,8 @@ class BacktrackingSolver {
 
 struct Position {
   std::string label;  // file, puzzle number and stage, for failure messages
-  TBoard board;
-  TDigitGrid solution;
+  Board board;
+  DigitGrid solution;
 };
 
 constexpr int kPuzzlesFromTop1465 = 150;
@@ -163,26 +163,26 @@ std::vector<std::string> ReadPuzzles(const std::string& file, int count) {
   return testdata::Puzzles(file, static_cast<std::size_t>(count));
 }
 
-TDigitGrid GridOf(const std::string& line) {
-  TDigitGrid grid{};
+DigitGrid GridOf(const std::string& line) {
+  DigitGrid grid{};
   for (int i = 0; i < 81; ++i)
     grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
   return grid;
 }
 
-TBoard FromDigits(const TDigitGrid& digits) {
-  TBoard board{};
-  core::TUnitCountTable blocks{}, rows{}, cols{};
+Board FromDigits(const DigitGrid& digits) {
+  Board board{};
+  core::UnitCountTable blocks{}, rows{}, cols{};
   core::BuildFromDigits(digits, board, blocks, rows, cols);
   return board;
 }
 
-int SolutionDigit(const TDigitGrid& solution, int col, int row) {
+int SolutionDigit(const DigitGrid& solution, int col, int row) {
   return solution[core::GridIndex(col, row)];
 }
 
-void PlaceWithPeers(TBoard& board, int col, int row, int digit) {
-  core::TCell& cell = board.at(col, row);
+void PlaceWithPeers(Board& board, int col, int row, int digit) {
+  core::Cell& cell = board.at(col, row);
   cell.fill(0);
   cell[kDigit] = digit;
   core::RemoveFromPeers(board, col - 1, row - 1);
@@ -190,13 +190,13 @@ void PlaceWithPeers(TBoard& board, int col, int row, int digit) {
 
 // Naked and hidden singles until none is left, written here so that the
 // stage does not depend on the finders it is used to test.
-TBoard PlaceAllSingles(TBoard board) {
+Board PlaceAllSingles(Board board) {
   bool placed = true;
   while (placed) {
     placed = false;
     for (int c = 1; c <= 9; ++c) {
       for (int r = 1; r <= 9; ++r) {
-        const core::TCell& cell = board.at(c, r);
+        const core::Cell& cell = board.at(c, r);
         if (cell[kDigit] != 0 || cell[kCount] != 1) continue;
         for (int d = 1; d <= 9; ++d) {
           if (cell[d] > 0) {
@@ -218,10 +218,10 @@ TBoard PlaceAllSingles(TBoard board) {
           } else if (unit < 18) {
             c = unit - 8, r = k + 1;
           } else {
-            const core::TBlockBounds b = core::BoundsOfBlock(unit - 18);
+            const core::BlockBounds b = core::BoundsOfBlock(unit - 18);
             c = b.firstCol + 1 + k % 3, r = b.firstRow + 1 + k / 3;
           }
-          const core::TCell& cell = board.at(c, r);
+          const core::Cell& cell = board.at(c, r);
           if (cell[kDigit] == 0 && cell[d] > 0) ++hits, hitCol = c, hitRow = r;
         }
         if (hits == 1) {
@@ -235,11 +235,11 @@ TBoard PlaceAllSingles(TBoard board) {
 }
 
 // Takes away about `percent` of the candidates that the solution rules out.
-TBoard ThinWrongCandidates(TBoard board, const TDigitGrid& solution, std::mt19937& rng,
+Board ThinWrongCandidates(Board board, const DigitGrid& solution, std::mt19937& rng,
                            unsigned percent) {
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      core::TCell& cell = board.at(c, r);
+      core::Cell& cell = board.at(c, r);
       if (cell[kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {
         if (cell[d] > 0 && d != SolutionDigit(solution, c, r) && rng() % 100 < percent) {
@@ -254,14 +254,14 @@ TBoard ThinWrongCandidates(TBoard board, const TDigitGrid& solution, std::mt1993
 
 // The puzzle with the solution's digit written into about `percent` of its
 // empty cells.
-TDigitGrid WithSomeSolutionDigits(TDigitGrid digits, const TDigitGrid& solution, std::mt19937& rng,
+DigitGrid WithSomeSolutionDigits(DigitGrid digits, const DigitGrid& solution, std::mt19937& rng,
                                   unsigned percent) {
   for (int i = 0; i < 81; ++i)
     if (digits[i] == 0 && rng() % 100 < percent) digits[i] = solution[i];
   return digits;
 }
 
-bool HasEmptyCell(const TBoard& board) {
+bool HasEmptyCell(const Board& board) {
   return core::CountDigits(board) < 81;
 }
 
@@ -273,16 +273,16 @@ void AddPositions(const std::string& file, int count, std::vector<Position>& out
   BacktrackingSolver solver;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::string name = file + " #" + std::to_string(n + 1);
-    const TDigitGrid puzzle = GridOf(lines[n]);
-    TDigitGrid solution{};
+    const DigitGrid puzzle = GridOf(lines[n]);
+    DigitGrid solution{};
     if (solver.Count(puzzle, solution) != 1) {
       problems.push_back(name + " does not have exactly one solution");
       continue;
     }
     std::mt19937 rng(static_cast<std::uint32_t>(n + 1));
-    const TBoard fromDigits = FromDigits(puzzle);
-    const TBoard stuck = PlaceAllSingles(fromDigits);
-    const TBoard stages[] = {
+    const Board fromDigits = FromDigits(puzzle);
+    const Board stuck = PlaceAllSingles(fromDigits);
+    const Board stages[] = {
         fromDigits,
         FromDigits(WithSomeSolutionDigits(puzzle, solution, rng, 30)),
         stuck,
@@ -320,13 +320,13 @@ std::string CellText(int col, int row) {
 }
 
 // Every way the board after a step may break the solution, one line each.
-std::vector<std::string> Violations(const TBoard& before, const TBoard& after,
-                                    const TDigitGrid& solution) {
+std::vector<std::string> Violations(const Board& before, const Board& after,
+                                    const DigitGrid& solution) {
   std::vector<std::string> found;
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
-      const core::TCell& was = before.at(c, r);
-      const core::TCell& now = after.at(c, r);
+      const core::Cell& was = before.at(c, r);
+      const core::Cell& now = after.at(c, r);
       const int want = SolutionDigit(solution, c, r);
       if (was[kDigit] != 0) {
         if (now[kDigit] != was[kDigit])
@@ -358,7 +358,7 @@ struct Claim {
   int col, row, digit;
 };
 
-using ApplyStep = std::function<int(TBoard&, std::vector<Claim>&)>;
+using ApplyStep = std::function<int(Board&, std::vector<Claim>&)>;
 
 struct FinderCase {
   std::string name;
@@ -390,9 +390,9 @@ TEST_P(Soundness, NeverRemovesOrMisplacesASolutionDigit) {
   for (std::size_t p = 0; p < set.positions.size() && failures < 5;
        p += static_cast<std::size_t>(finder.positionStride)) {
     const Position& pos = set.positions[p];
-    TBoard board = pos.board;
+    Board board = pos.board;
     for (int step = 0; step < kStepsPerPosition; ++step) {
-      const TBoard before = board;
+      const Board before = board;
       std::vector<Claim> claims;
       if (finder.apply(board, claims) <= 0) {
         if (board != before) {
@@ -425,11 +425,11 @@ TEST_P(Soundness, NeverRemovesOrMisplacesASolutionDigit) {
   }
 }
 
-void ClaimSingle(const TTechniqueResult& r, std::vector<Claim>& claims) {
+void ClaimSingle(const TechniqueResult& r, std::vector<Claim>& claims) {
   claims.push_back({r.singleColumn, r.singleRow, r.singleDigit});
 }
 
-int EmptyCount(const TBoard& board) {
+int EmptyCount(const Board& board) {
   return 81 - core::CountDigits(board);
 }
 
@@ -440,33 +440,33 @@ std::vector<FinderCase> AllFinders() {
   };
 
   // Singles.
-  add("FindNakedSingle", [](TBoard& b, std::vector<Claim>&) {
+  add("FindNakedSingle", [](Board& b, std::vector<Claim>&) {
     int empty = EmptyCount(b), digit, row, col;
     return FindNakedSingle(b, empty, false, digit, row, col);
   });
-  add("FindSingleInFullestUnitThenPlace", [](TBoard& b, std::vector<Claim>&) {
+  add("FindSingleInFullestUnitThenPlace", [](Board& b, std::vector<Claim>&) {
     int col, row;
     if (!FindSingleInFullestUnit(b, 1, 9, col, row)) return 0;
     int empty = EmptyCount(b), digit, outRow, outCol;
     return PlaceNakedSingleAt(b, col, row, empty, false, digit, outRow, outCol);
   });
-  add("FindHiddenSinglePlaceFirst", [](TBoard& b, std::vector<Claim>&) {
+  add("FindHiddenSinglePlaceFirst", [](Board& b, std::vector<Claim>&) {
     int empty = EmptyCount(b), bu = -1, ru = -1, cu = -1, digit, row, col;
-    core::TUnitCountTable bc{}, rc{}, cc{};
+    core::UnitCountTable bc{}, rc{}, cc{};
     return FindHiddenSingle(b, empty, HiddenSingleMode::PlaceFirst, bu, ru, cu, digit, row, col, bc,
                             rc, cc);
   });
-  add("FindHiddenSingleReportOnly", [](TBoard& b, std::vector<Claim>& claims) {
+  add("FindHiddenSingleReportOnly", [](Board& b, std::vector<Claim>& claims) {
     int empty = EmptyCount(b), bu = -1, ru = -1, cu = -1, digit, row, col;
-    core::TUnitCountTable bc{}, rc{}, cc{};
+    core::UnitCountTable bc{}, rc{}, cc{};
     const int n = FindHiddenSingle(b, empty, HiddenSingleMode::ReportOnly, bu, ru, cu, digit, row,
                                    col, bc, rc, cc);
     if (n > 0) claims.push_back({col, row, digit});
     return n;
   });
-  add("FindHiddenSingleCollectAll", [](TBoard& b, std::vector<Claim>&) {
+  add("FindHiddenSingleCollectAll", [](Board& b, std::vector<Claim>&) {
     int empty = EmptyCount(b), bu = -1, ru = -1, cu = -1, digit, row, col;
-    core::TUnitCountTable bc{}, rc{}, cc{};
+    core::UnitCountTable bc{}, rc{}, cc{};
     const int n = FindHiddenSingle(b, empty, HiddenSingleMode::CollectAll, bu, ru, cu, digit, row,
                                    col, bc, rc, cc);
     // The digits go in without their peers losing candidates; finish the
@@ -478,24 +478,24 @@ std::vector<FinderCase> AllFinders() {
   });
 
   // Locked candidates.
-  add("FindPointing", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindPointing", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     return FindPointing(b, false, r);
   });
-  add("FindClaimingRows", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindClaimingRows", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     return FindClaiming(b, false, r);
   });
-  add("FindClaimingInColumns", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindClaimingInColumns", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     return FindClaimingInColumns(b, false, r);
   });
-  add("FindTwoBlockLockFirstPair", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindTwoBlockLockFirstPair", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     return FindTwoBlockLock(b, true, false, r);
   });
-  add("FindTwoBlockLockAllPasses", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindTwoBlockLockAllPasses", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     return FindTwoBlockLock(b, false, false, r);
   });
 
@@ -505,8 +505,8 @@ std::vector<FinderCase> AllFinders() {
     for (bool strict : {false, true}) {
       add(
           "FindNakedSubsetSize" + std::to_string(size) + (strict ? "Strict" : "Loose"),
-          [size, strict](TBoard& b, std::vector<Claim>&) {
-            TTechniqueResult r;
+          [size, strict](Board& b, std::vector<Claim>&) {
+            TechniqueResult r;
             r.strict = strict;
             return FindNakedSubset(b, size, 0, false, r);
           },
@@ -514,35 +514,35 @@ std::vector<FinderCase> AllFinders() {
     }
     add(
         "FindNakedSubsetSize" + std::to_string(size) + "SkippingTwo",
-        [size](TBoard& b, std::vector<Claim>&) {
-          TTechniqueResult r;
+        [size](Board& b, std::vector<Claim>&) {
+          TechniqueResult r;
           return FindNakedSubset(b, size, 2, false, r);
         },
         subsetStride);
     add(
         "FindHiddenSubsetSize" + std::to_string(size) + "FirstUnit",
-        [size](TBoard& b, std::vector<Claim>&) {
-          TTechniqueResult r;
-          return FindHiddenSubset(b, size, THiddenSubsetSkips{}, true, false, r);
+        [size](Board& b, std::vector<Claim>&) {
+          TechniqueResult r;
+          return FindHiddenSubset(b, size, HiddenSubsetSkips{}, true, false, r);
         },
         subsetStride);
     add(
         "FindHiddenSubsetSize" + std::to_string(size) + "AllUnits",
-        [size](TBoard& b, std::vector<Claim>&) {
-          TTechniqueResult r;
-          return FindHiddenSubset(b, size, THiddenSubsetSkips{}, false, false, r);
+        [size](Board& b, std::vector<Claim>&) {
+          TechniqueResult r;
+          return FindHiddenSubset(b, size, HiddenSubsetSkips{}, false, false, r);
         },
         subsetStride * 2);
   }
 
   // Fish.
-  add("FindXWing", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindXWing", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     int orientation;
     return FindXWing(b, false, 0, orientation, r);
   });
-  add("FindSwordfish", [](TBoard& b, std::vector<Claim>&) {
-    TTechniqueResult r;
+  add("FindSwordfish", [](Board& b, std::vector<Claim>&) {
+    TechniqueResult r;
     int orientation;
     return FindSwordfish(b, false, 0, r, orientation);
   });
@@ -551,8 +551,8 @@ std::vector<FinderCase> AllFinders() {
   const int pipelineStride = 1;
   add(
       "PointingToSingle",
-      [](TBoard& b, std::vector<Claim>& claims) {
-        TTechniqueResult r;
+      [](Board& b, std::vector<Claim>& claims) {
+        TechniqueResult r;
         const int code = PointingToSingle(b, false, r);
         if (code) ClaimSingle(r, claims);
         return code;
@@ -560,8 +560,8 @@ std::vector<FinderCase> AllFinders() {
       pipelineStride);
   add(
       "ClaimingToSingle",
-      [](TBoard& b, std::vector<Claim>& claims) {
-        TTechniqueResult r;
+      [](Board& b, std::vector<Claim>& claims) {
+        TechniqueResult r;
         const int code = ClaimingToSingle(b, false, r);
         if (code) ClaimSingle(r, claims);
         return code;
@@ -569,8 +569,8 @@ std::vector<FinderCase> AllFinders() {
       pipelineStride);
   add(
       "TwoBlockLockToSingle",
-      [](TBoard& b, std::vector<Claim>& claims) {
-        TTechniqueResult r;
+      [](Board& b, std::vector<Claim>& claims) {
+        TechniqueResult r;
         const int code = TwoBlockLockToSingle(b, false, r);
         if (code) ClaimSingle(r, claims);
         return code;
@@ -580,8 +580,8 @@ std::vector<FinderCase> AllFinders() {
     for (bool strictIn : {false, true}) {
       add(
           "NakedSubsetToSingleSize" + std::to_string(size) + (strictIn ? "Strict" : "Loose"),
-          [size, strictIn](TBoard& b, std::vector<Claim>& claims) {
-            TTechniqueResult r;
+          [size, strictIn](Board& b, std::vector<Claim>& claims) {
+            TechniqueResult r;
             bool strict = strictIn;
             const int code = NakedSubsetToSingle(b, size, strict, false, r);
             if (code) ClaimSingle(r, claims);
@@ -592,8 +592,8 @@ std::vector<FinderCase> AllFinders() {
   }
   add(
       "XWingToSingle",
-      [](TBoard& b, std::vector<Claim>& claims) {
-        TTechniqueResult r;
+      [](Board& b, std::vector<Claim>& claims) {
+        TechniqueResult r;
         const int code = XWingToSingle(b, false, r);
         if (code) ClaimSingle(r, claims);
         return code;
@@ -601,8 +601,8 @@ std::vector<FinderCase> AllFinders() {
       pipelineStride);
   add(
       "SwordfishToSingle",
-      [](TBoard& b, std::vector<Claim>& claims) {
-        TTechniqueResult r;
+      [](Board& b, std::vector<Claim>& claims) {
+        TechniqueResult r;
         const int code = SwordfishToSingle(b, false, r);
         if (code) ClaimSingle(r, claims);
         return code;
@@ -618,16 +618,16 @@ std::vector<FinderCase> AllFinders() {
         const int stride = depth <= 2 ? 1 : 2;
         add(
             "FindChainDepth" + std::to_string(depth) + flags,
-            [=](TBoard& b, std::vector<Claim>&) {
-              TTechniqueResult r;
+            [=](Board& b, std::vector<Claim>&) {
+              TechniqueResult r;
               int empty = EmptyCount(b);
               return FindChain(b, false, contradiction, hidden, depth, empty, r);
             },
             stride);
         add(
             "FindChainWithTextDepth" + std::to_string(depth) + flags,
-            [=](TBoard& b, std::vector<Claim>& claims) {
-              TTechniqueResult r;
+            [=](Board& b, std::vector<Claim>& claims) {
+              TechniqueResult r;
               int empty = EmptyCount(b);
               const int found = FindChain(b, true, contradiction, hidden, depth, empty, r);
               if (found > 0 || r.excludedDigit > 0)

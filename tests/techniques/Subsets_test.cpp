@@ -11,7 +11,7 @@
 namespace zentaro::techniques {
 namespace {
 
-using core::TBoard;
+using core::Board;
 using test::BoardFromLine;
 using test::CandidateTotal;
 using test::Eliminate;
@@ -25,7 +25,7 @@ constexpr std::uint16_t Set(std::initializer_list<int> digits) {
 }
 
 // An empty board with the given digits placed ("C5" style names).
-TBoard BoardWithDigits(std::initializer_list<std::pair<const char*, char>> digits) {
+Board BoardWithDigits(std::initializer_list<std::pair<const char*, char>> digits) {
   std::string line(81, '.');
   for (const auto& [name, digit] : digits) line[9 * (name[0] - 'A') + (name[1] - '1')] = digit;
   return BoardFromLine(line.c_str());
@@ -40,7 +40,7 @@ struct NakedOutcome {
   int col = -1;
 };
 
-NakedOutcome RunNaked(TBoard& board, int size, bool strictIn, int skip, bool checkOnly) {
+NakedOutcome RunNaked(Board& board, int size, bool strictIn, int skip, bool checkOnly) {
   NakedOutcome out;
   out.strict = strictIn;
   out.count = FindNakedSubset(board, size, out.strict, out.digitSet, skip, out.unitKind, out.row,
@@ -52,8 +52,8 @@ NakedOutcome RunNaked(TBoard& board, int size, bool strictIn, int skip, bool che
 // the pair {2,7} of row A can take 2 and 7 from A5 and 7 from A6. Row E holds
 // a second pair {3,5} in E1 and E2 with both digits in the seven other cells.
 // Blocks 0 and 3 hold the same two pairs again.
-TBoard TwoPairBoard() {
-  TBoard board = BoardFromLine(
+Board TwoPairBoard() {
+  Board board = BoardFromLine(
       "..14..689"
       "........."
       "........."
@@ -73,12 +73,12 @@ TBoard TwoPairBoard() {
 }
 
 TEST(FindNakedSubset, PairInRowRemovesItsDigitsFromTheRestOfTheRow) {
-  TBoard board = BoardWithDigits(
+  Board board = BoardWithDigits(
       {{"A3", '1'}, {"A4", '4'}, {"A6", '3'}, {"A7", '6'}, {"A8", '8'}, {"A9", '9'}});
   SetCandidates(board, 1, 1, {2, 7});
   SetCandidates(board, 2, 1, {2, 7});
   SetCandidates(board, 5, 1, {2, 5, 7});
-  TBoard expected = board;
+  Board expected = board;
   Eliminate(expected, 5, 1, 2);
   Eliminate(expected, 5, 1, 7);
 
@@ -94,8 +94,8 @@ TEST(FindNakedSubset, PairInRowRemovesItsDigitsFromTheRestOfTheRow) {
 }
 
 TEST(FindNakedSubset, CheckOnlyReportsTheSameInstanceAndLeavesTheBoardAlone) {
-  TBoard board = TwoPairBoard();
-  const TBoard before = board;
+  Board board = TwoPairBoard();
+  const Board before = board;
 
   const NakedOutcome check = RunNaked(board, 2, false, 0, true);
   EXPECT_EQ(board, before);
@@ -121,7 +121,7 @@ class NakedStrictTest : public testing::TestWithParam<StrictCase> {};
 
 TEST_P(NakedStrictTest, StrictInputRejectsInexactLineSubsetsButNotBlockOnes) {
   const StrictCase& c = GetParam();
-  TBoard board = BoardWithDigits(
+  Board board = BoardWithDigits(
       {{"A3", '1'}, {"A4", '4'}, {"A6", '3'}, {"A7", '6'}, {"A8", '8'}, {"A9", '9'}});
   SetCandidates(board, 1, 1, {2, 7});
   SetCandidates(board, 2, 1, {7});
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<StrictCase>& info) { return std::string(info.param.name); });
 
 TEST(FindNakedSubset, TripletOfPairwiseCellsIsFoundButNotStrict) {
-  TBoard board = BoardWithDigits({{"A5", '2'}, {"A6", '3'}, {"A7", '6'}, {"A8", '7'}, {"A9", '8'}});
+  Board board = BoardWithDigits({{"A5", '2'}, {"A6", '3'}, {"A7", '6'}, {"A8", '7'}, {"A9", '8'}});
   SetCandidates(board, 1, 1, {1, 4});
   SetCandidates(board, 2, 1, {4, 9});
   SetCandidates(board, 3, 1, {1, 9});
@@ -168,16 +168,16 @@ TEST(FindNakedSubset, TripletOfPairwiseCellsIsFoundButNotStrict) {
 }
 
 TEST(FindNakedSubset, PairFoundOnlyInAColumnComesBackUntransposed) {
-  TBoard board = BoardWithDigits(
+  Board board = BoardWithDigits(
       {{"A5", '1'}, {"B5", '2'}, {"D5", '3'}, {"E5", '5'}, {"F5", '7'}, {"H5", '8'}});
   SetCandidates(board, 5, 3, {4, 6});
   SetCandidates(board, 5, 7, {4, 6});
   SetCandidates(board, 5, 9, {4, 6, 9});
-  TBoard expected = board;
+  Board expected = board;
   Eliminate(expected, 5, 9, 4);
   Eliminate(expected, 5, 9, 6);
 
-  TBoard checked = board;
+  Board checked = board;
   const NakedOutcome check = RunNaked(checked, 2, false, 0, true);
   EXPECT_EQ(checked, board);
   EXPECT_EQ(check.count, 2);
@@ -194,7 +194,7 @@ TEST(FindNakedSubset, PairFoundOnlyInAColumnComesBackUntransposed) {
 TEST(FindNakedSubset, BlockSubsetNamesItsFirstCellColumnByColumn) {
   // A2 and B1 share only block 0; walking the block column by column meets
   // B1 before A2.
-  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  Board board = BoardFromLine(std::string(81, '.').c_str());
   SetCandidates(board, 2, 1, {4, 9});
   SetCandidates(board, 1, 2, {4, 9});
 
@@ -224,8 +224,8 @@ class NakedSkipTest : public testing::TestWithParam<SkipCase> {};
 
 TEST_P(NakedSkipTest, SkipCountWalksThroughTheRemovableCandidates) {
   const SkipCase& c = GetParam();
-  TBoard board = TwoPairBoard();
-  const TBoard before = board;
+  Board board = TwoPairBoard();
+  const Board before = board;
 
   const NakedOutcome out = RunNaked(board, 2, false, c.skip, false);
 
@@ -255,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
 
 TEST(FindNakedSubset, SkipOneKeepsTheFirstRemovableCandidate) {
-  TBoard board = TwoPairBoard();
+  Board board = TwoPairBoard();
   RunNaked(board, 2, false, 1, false);
   EXPECT_TRUE(HasCandidate(board, 5, 1, 2));
   EXPECT_FALSE(HasCandidate(board, 5, 1, 7));
@@ -264,8 +264,8 @@ TEST(FindNakedSubset, SkipOneKeepsTheFirstRemovableCandidate) {
 }
 
 TEST(FindNakedSubset, ResultOverloadFillsTheSharedFields) {
-  TBoard board = TwoPairBoard();
-  TTechniqueResult result;
+  Board board = TwoPairBoard();
+  TechniqueResult result;
   result.strict = true;
   EXPECT_EQ(FindNakedSubset(board, 2, 0, true, result), 3);
   EXPECT_EQ(result.digitSet, Set({2, 7}));
@@ -278,8 +278,8 @@ TEST(FindNakedSubset, ResultOverloadFillsTheSharedFields) {
 
 TEST(SubsetFinders, SizesOutsideTwoToFourFindNothing) {
   for (int size : {0, 1, 5}) {
-    TBoard board = TwoPairBoard();
-    const TBoard before = board;
+    Board board = TwoPairBoard();
+    const Board before = board;
     EXPECT_EQ(RunNaked(board, size, false, 0, false).count, 0) << size;
     std::array<int, 4> digits{};
     int position = -1, kind = -1, number = -1;
@@ -296,8 +296,8 @@ struct HiddenOutcome {
   int unitNumber = -1;
 };
 
-HiddenOutcome RunHidden(TBoard& board, int size, bool stopAtFirstUnit, bool checkOnly,
-                        const THiddenSubsetSkips& skips = {}) {
+HiddenOutcome RunHidden(Board& board, int size, bool stopAtFirstUnit, bool checkOnly,
+                        const HiddenSubsetSkips& skips = {}) {
   HiddenOutcome out;
   out.count = FindHiddenSubset(board, size, skips, out.digits, out.position, stopAtFirstUnit,
                                checkOnly, out.unitKind, out.unitNumber);
@@ -305,8 +305,8 @@ HiddenOutcome RunHidden(TBoard& board, int size, bool stopAtFirstUnit, bool chec
 }
 
 // An empty board on which 3 and 8 of row C stand only in C2 and C6.
-TBoard HiddenPairRowC() {
-  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+Board HiddenPairRowC() {
+  Board board = BoardFromLine(std::string(81, '.').c_str());
   for (int c = 1; c <= 9; ++c) {
     if (c == 2 || c == 6) continue;
     Eliminate(board, c, 3, 3);
@@ -316,7 +316,7 @@ TBoard HiddenPairRowC() {
 }
 
 // Adds 1 and 5 of column 9 standing only in B9 and H9.
-void AddHiddenPairColumn9(TBoard& board) {
+void AddHiddenPairColumn9(Board& board) {
   for (int r = 1; r <= 9; ++r) {
     if (r == 2 || r == 8) continue;
     Eliminate(board, 9, r, 1);
@@ -325,8 +325,8 @@ void AddHiddenPairColumn9(TBoard& board) {
 }
 
 TEST(FindHiddenSubset, PairInRowStripsItsTwoCells) {
-  TBoard board = HiddenPairRowC();
-  TBoard expected = board;
+  Board board = HiddenPairRowC();
+  Board expected = board;
   for (int d : {1, 2, 4, 5, 6, 7, 9}) {
     Eliminate(expected, 2, 3, d);
     Eliminate(expected, 6, 3, d);
@@ -343,8 +343,8 @@ TEST(FindHiddenSubset, PairInRowStripsItsTwoCells) {
 }
 
 TEST(FindHiddenSubset, CheckOnlyReportsTheSubsetWithoutTouchingTheBoard) {
-  TBoard board = HiddenPairRowC();
-  const TBoard before = board;
+  Board board = HiddenPairRowC();
+  const Board before = board;
 
   const HiddenOutcome out = RunHidden(board, 2, false, true);
 
@@ -357,7 +357,7 @@ TEST(FindHiddenSubset, CheckOnlyReportsTheSubsetWithoutTouchingTheBoard) {
 }
 
 TEST(FindHiddenSubset, PairInColumnReportsTheRowOfTheLastStrippedCell) {
-  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  Board board = BoardFromLine(std::string(81, '.').c_str());
   AddHiddenPairColumn9(board);
 
   const HiddenOutcome out = RunHidden(board, 2, true, false);
@@ -370,7 +370,7 @@ TEST(FindHiddenSubset, PairInColumnReportsTheRowOfTheLastStrippedCell) {
 }
 
 TEST(FindHiddenSubset, TripleInBlockLeavesPositionAndSpareDigitPlacesAlone) {
-  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  Board board = BoardFromLine(std::string(81, '.').c_str());
   // Block 4 (rows D-F, columns 4-6): 2, 4 and 6 only in E4, D5 and F6.
   for (int c = 4; c <= 6; ++c) {
     for (int r = 4; r <= 6; ++r) {
@@ -392,10 +392,10 @@ TEST(FindHiddenSubset, TripleInBlockLeavesPositionAndSpareDigitPlacesAlone) {
 }
 
 TEST(FindHiddenSubset, WithoutFlagsEveryUnitIsAppliedAndSummed) {
-  TBoard board = HiddenPairRowC();
+  Board board = HiddenPairRowC();
   AddHiddenPairColumn9(board);
 
-  TBoard firstOnly = board;
+  Board firstOnly = board;
   const HiddenOutcome first = RunHidden(firstOnly, 2, true, false);
   EXPECT_EQ(first.count, 14);
   EXPECT_EQ(first.unitKind, kUnitRow);
@@ -414,11 +414,11 @@ TEST(FindHiddenSubset, WithoutFlagsEveryUnitIsAppliedAndSummed) {
 TEST(FindHiddenSubset, DigitPlacedInTheUnitIsNeverPartOfASubset) {
   // 3 stands in C1; a stale mark 3 in C5 and 8 left only in C2 would make
   // {3,8} look confined to two cells.
-  TBoard board = BoardWithDigits({{"C1", '3'}});
+  Board board = BoardWithDigits({{"C1", '3'}});
   for (int c = 3; c <= 9; ++c) Eliminate(board, c, 3, 8);
   board.at(5, 3)[3] = 1;
   ++board.at(5, 3)[core::kCount];
-  const TBoard before = board;
+  const Board before = board;
 
   const HiddenOutcome out = RunHidden(board, 2, true, false);
 
@@ -428,7 +428,7 @@ TEST(FindHiddenSubset, DigitPlacedInTheUnitIsNeverPartOfASubset) {
 
 struct SkipListCase {
   const char* name;
-  THiddenSubsetSkips skips;
+  HiddenSubsetSkips skips;
   int count;
 };
 
@@ -436,7 +436,7 @@ class HiddenSkipListTest : public testing::TestWithParam<SkipListCase> {};
 
 TEST_P(HiddenSkipListTest, ExcludedSubsetIsPassedOver) {
   const SkipListCase& c = GetParam();
-  TBoard board = HiddenPairRowC();
+  Board board = HiddenPairRowC();
   EXPECT_EQ(RunHidden(board, 2, true, false, c.skips).count, c.count);
 }
 
@@ -450,9 +450,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SkipListCase>& info) { return std::string(info.param.name); });
 
 TEST(FindHiddenSubset, ResultOverloadNamesTheLastStrippedCell) {
-  TBoard board = BoardFromLine(std::string(81, '.').c_str());
+  Board board = BoardFromLine(std::string(81, '.').c_str());
   AddHiddenPairColumn9(board);
-  TTechniqueResult result;
+  TechniqueResult result;
 
   EXPECT_EQ(FindHiddenSubset(board, 2, {}, true, false, result), 14);
   EXPECT_EQ(result.subsetDigits, (std::array<int, 4>{1, 5, 0, 0}));

@@ -14,9 +14,9 @@ namespace zentaro::techniques::test {
 
 // Digits '1'..'9' are placed; any other character ('.', '0', '-') is an empty
 // cell. The empty cells carry every candidate the digits allow.
-inline core::TDigitGrid GridFromLine(const char* line) {
+inline core::DigitGrid GridFromLine(const char* line) {
   if (std::strlen(line) < 81) throw std::invalid_argument("a board line needs 81 characters");
-  core::TDigitGrid grid{};
+  core::DigitGrid grid{};
   for (int i = 0; i < 81; ++i) {
     const char ch = line[i];
     grid[i] = (ch >= '1' && ch <= '9') ? static_cast<std::uint8_t>(ch - '0') : 0;
@@ -24,20 +24,20 @@ inline core::TDigitGrid GridFromLine(const char* line) {
   return grid;
 }
 
-inline core::TBoard BoardFromLine(const char* line) {
-  core::TBoard board{};
+inline core::Board BoardFromLine(const char* line) {
+  core::Board board{};
   core::BuildFromDigitsPlain(GridFromLine(line), board);
   return board;
 }
 
 // No digits, every candidate in every cell.
-inline core::TBoard OpenBoard() {
+inline core::Board OpenBoard() {
   return BoardFromLine(std::string(81, '.').c_str());
 }
 
 // 1-based column and row; does nothing when the candidate is already gone.
-inline void Eliminate(core::TBoard& board, int col, int row, int digit) {
-  core::TCell& cell = board.at(col, row);
+inline void Eliminate(core::Board& board, int col, int row, int digit) {
+  core::Cell& cell = board.at(col, row);
   if (cell[core::kDigit] == 0 && cell[digit] > 0) {
     cell[digit] = 0;
     --cell[core::kCount];
@@ -45,7 +45,7 @@ inline void Eliminate(core::TBoard& board, int col, int row, int digit) {
 }
 
 // Removes every candidate of the cell except the given digits.
-inline void KeepOnly(core::TBoard& board, int col, int row, std::initializer_list<int> digits) {
+inline void KeepOnly(core::Board& board, int col, int row, std::initializer_list<int> digits) {
   for (int d = 1; d <= 9; ++d) {
     bool keep = false;
     for (int k : digits) keep = keep || k == d;
@@ -53,15 +53,15 @@ inline void KeepOnly(core::TBoard& board, int col, int row, std::initializer_lis
   }
 }
 
-inline bool HasCandidate(const core::TBoard& board, int col, int row, int digit) {
-  const core::TCell& cell = board.at(col, row);
+inline bool HasCandidate(const core::Board& board, int col, int row, int digit) {
+  const core::Cell& cell = board.at(col, row);
   return cell[core::kDigit] == 0 && cell[digit] > 0;
 }
 
 // Makes the cell empty with exactly the given candidates.
-inline void SetCandidates(core::TBoard& board, int col, int row,
+inline void SetCandidates(core::Board& board, int col, int row,
                           std::initializer_list<int> digits) {
-  core::TCell& cell = board.at(col, row);
+  core::Cell& cell = board.at(col, row);
   cell.fill(0);
   for (int d : digits) {
     if (cell[d] == 0) ++cell[core::kCount];
@@ -81,7 +81,7 @@ inline std::string WithBlanks(const char* line, std::initializer_list<const char
 }
 
 // Number of candidates on the board's empty cells.
-inline int CandidateTotal(const core::TBoard& board) {
+inline int CandidateTotal(const core::Board& board) {
   int total = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)

@@ -19,8 +19,8 @@ class BoardWidgetTest : public QObject {
   Q_OBJECT
 
  private:
-  core::TBoard board_{};
-  core::TDigitGrid clues_{};
+  core::Board board_{};
+  core::DigitGrid clues_{};
   ui::BoardState state_{};
 
   // A widget showing board_ with clues_; D4 holds the clue 5, D5 the entry 5,
@@ -213,9 +213,9 @@ class BoardWidgetTest : public QObject {
     const ui::BoardColors& c = w->Renderer().colors;
     hints::Highlights layer;
     hints::HighlightCell(layer, 9, 9, true);
-    const hints::TDigitFlags keep = hints::FlagsOfDigit(1);
-    const hints::TDigitFlags drop = hints::FlagsOfDigit(9);
-    hints::TDigitFlags both = keep;
+    const hints::DigitFlags keep = hints::FlagsOfDigit(1);
+    const hints::DigitFlags drop = hints::FlagsOfDigit(9);
+    hints::DigitFlags both = keep;
     both[9] = 1;
     hints::HighlightCell(layer, 1, 5, true, false, &drop, &both);
     hints::HighlightCell(layer, 2, 2, false, true);

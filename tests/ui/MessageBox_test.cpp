@@ -19,13 +19,13 @@ using core::MsgKind;
 namespace {
 
 // Runs the box modally and lets `act` handle it once it is on screen.
-int RunAndAct(ui::TMessageBox& box, std::function<void(ui::TMessageBox&)> act) {
+int RunAndAct(ui::MessageBox& box, std::function<void(ui::MessageBox&)> act) {
   QTimer::singleShot(0, &box, [&box, act] { act(box); });
   box.exec();
   return box.Result();
 }
 
-QStringList ButtonTexts(const ui::TMessageBox& box) {
+QStringList ButtonTexts(const ui::MessageBox& box) {
   QStringList texts;
   const core::MsgButtonSet set = box.Buttons();
   for (std::size_t i = 0; i < set.count; ++i)
@@ -52,7 +52,7 @@ class MessageBoxTest : public QObject {
     QFETCH(int, kind);
     QFETCH(QString, title);
     QFETCH(int, icon);
-    ui::TMessageBox box("text", static_cast<MsgKind>(kind), core::kButtonsOk);
+    ui::MessageBox box("text", static_cast<MsgKind>(kind), core::kButtonsOk);
     QCOMPARE(box.windowTitle(), title);
     QCOMPARE(int(box.icon()), icon);
   }
@@ -69,7 +69,7 @@ class MessageBoxTest : public QObject {
   void BitsGiveButtons() {
     QFETCH(unsigned, bits);
     QFETCH(QStringList, buttons);
-    ui::TMessageBox box("text", MsgKind::Confirmation, bits);
+    ui::MessageBox box("text", MsgKind::Confirmation, bits);
     QCOMPARE(ButtonTexts(box), buttons);
     QCOMPARE(box.buttons().size(), buttons.size());
   }
@@ -88,8 +88,8 @@ class MessageBoxTest : public QObject {
     QFETCH(unsigned, bits);
     QFETCH(int, button);
     QFETCH(int, result);
-    ui::TMessageBox box("text", MsgKind::Confirmation, bits);
-    const int got = RunAndAct(box, [button](ui::TMessageBox& b) {
+    ui::MessageBox box("text", MsgKind::Confirmation, bits);
+    const int got = RunAndAct(box, [button](ui::MessageBox& b) {
       QTest::mouseClick(b.ButtonFor(static_cast<MsgButton>(button)), Qt::LeftButton);
     });
     QCOMPARE(got, result);
@@ -108,8 +108,8 @@ class MessageBoxTest : public QObject {
   void LeavingWithoutAButtonGivesCancel() {
     QFETCH(unsigned, bits);
     QFETCH(bool, escape);
-    ui::TMessageBox box("text", MsgKind::Confirmation, bits);
-    const int got = RunAndAct(box, [escape](ui::TMessageBox& b) {
+    ui::MessageBox box("text", MsgKind::Confirmation, bits);
+    const int got = RunAndAct(box, [escape](ui::MessageBox& b) {
       if (escape)
         QTest::keyClick(&b, Qt::Key_Escape);
       else
@@ -121,16 +121,16 @@ class MessageBoxTest : public QObject {
   }
 
   void CarriageReturnsBreakLines() {
-    ui::TMessageBox box(std::string("Unknown file format:") + '\r' + "/tmp/x.txt", MsgKind::Error,
+    ui::MessageBox box(std::string("Unknown file format:") + '\r' + "/tmp/x.txt", MsgKind::Error,
                         core::kButtonsOk);
     QCOMPARE(box.text(), QString("Unknown file format:\n/tmp/x.txt"));
     // Blanks that widen the box are kept.
-    ui::TMessageBox padded("  File write error.  ", MsgKind::Error, core::kButtonsOk);
+    ui::MessageBox padded("  File write error.  ", MsgKind::Error, core::kButtonsOk);
     QCOMPARE(padded.text(), QString("  File write error.  "));
   }
 
   void ThreeButtonQuestionHasItsOwnCaptions() {
-    ui::TYesNoDlg dialog("Zentaro", "Which?", "C&urrent", "C&omputed", "Cancel");
+    ui::QuestionDialog dialog("Zentaro", "Which?", "C&urrent", "C&omputed", "Cancel");
     QCOMPARE(dialog.windowTitle(), QString("Zentaro"));
     QCOMPARE(dialog.YesBut->text(), QString("C&urrent"));
     QCOMPARE(dialog.NoBut->text(), QString("C&omputed"));

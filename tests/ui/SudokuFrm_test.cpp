@@ -471,7 +471,7 @@ class SudokuFrmTest : public QObject {
   void NewPuzzleAsksForLevelsAndGenerates() {
     auto frm = Start();
     // Unchecking every level is refused; Cancel then leaves the board empty.
-    frm->levelAnswers.push_back([](ui::TLoadRandom& d) {
+    frm->levelAnswers.push_back([](ui::LevelDialog& d) {
       QCOMPARE(d.windowTitle(), QString("Generate a new puzzle"));
       QCOMPARE(d.AnyLevel->text(), QString("&Random level"));
       QCOMPARE(d.Levels[4]->text(), QString("Very hard (level 5)"));
@@ -489,7 +489,7 @@ class SudokuFrmTest : public QObject {
     QCOMPARE(PuzzleOf(frm->Game()).active, false);
 
     // Easy puzzles only: one comes up, with its clues and a running clock.
-    frm->levelAnswers.push_back([](ui::TLoadRandom& d) {
+    frm->levelAnswers.push_back([](ui::LevelDialog& d) {
       d.RadioButton2->click();
       for (int i = 0; i < 5; ++i) d.Levels[i]->setChecked(i == 0);
       d.OKBtn->click();
@@ -510,7 +510,7 @@ class SudokuFrmTest : public QObject {
   void GenerationLocksEverythingButCancel() {
     auto frm = Start();
     Open(*frm, PuzzleFile("busy.sdk", ui::test::kPuzzleLine));
-    const core::TBoard before = PuzzleOf(frm->Game()).board;
+    const core::Board before = PuzzleOf(frm->Game()).board;
 
     frm->Game().EnterBusyMode();
     QVERIFY(Item(*frm, "CancelMenu")->isVisible());
@@ -537,7 +537,7 @@ class SudokuFrmTest : public QObject {
     const QString line = ui::test::SolutionWithHoles({{4, 1}, {2, 2}});
     Open(*frm, PuzzleFile("hint.sdk", line));
     QString shown;
-    frm->hintAnswers.push_back([&shown](ui::THintFrm& h) {
+    frm->hintAnswers.push_back([&shown](ui::HintWindow& h) {
       shown = h.BoxText();
       QCOMPARE(h.windowTitle(), QString("Hint"));
       h.CancelBut->click();

@@ -43,7 +43,7 @@ struct SeenReport {
   bool solutionInRed = false;
 };
 
-class ScriptedFrm : public TSudokuFrm {
+class ScriptedFrm : public SudokuWindow {
  public:
   ScriptedFrm() { Settings().LoadOnStartup = false; }
 
@@ -51,8 +51,8 @@ class ScriptedFrm : public TSudokuFrm {
   std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
   std::deque<bool> reportAnswers;                         // true: "&New puzzle"
   // Each acts on the dialog as a user would (checks boxes, presses buttons).
-  std::deque<std::function<void(TLoadRandom&)>> levelAnswers;
-  std::deque<std::function<void(THintFrm&)>> hintAnswers;
+  std::deque<std::function<void(LevelDialog&)>> levelAnswers;
+  std::deque<std::function<void(HintWindow&)>> hintAnswers;
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
@@ -67,11 +67,11 @@ class ScriptedFrm : public TSudokuFrm {
 
  protected:
   int RunModal(QDialog& dialog) override {
-    if (auto* box = dynamic_cast<TMessageBox*>(&dialog)) return AnswerBox(*box);
+    if (auto* box = dynamic_cast<MessageBox*>(&dialog)) return AnswerBox(*box);
     if (auto* files = dynamic_cast<QFileDialog*>(&dialog)) return AnswerFile(*files);
     if (auto* report = dynamic_cast<Treportfrm*>(&dialog)) return AnswerReport(*report);
-    if (auto* levels = dynamic_cast<TLoadRandom*>(&dialog)) return Act(*levels, levelAnswers);
-    if (auto* hint = dynamic_cast<THintFrm*>(&dialog)) return Act(*hint, hintAnswers);
+    if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
+    if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
@@ -90,7 +90,7 @@ class ScriptedFrm : public TSudokuFrm {
     return dialog.result();
   }
 
-  int AnswerBox(TMessageBox& box) {
+  int AnswerBox(MessageBox& box) {
     SeenBox seen{box.windowTitle(), box.text(), box.icon(), {}};
     const core::MsgButtonSet set = box.Buttons();
     for (std::size_t i = 0; i < set.count; ++i)

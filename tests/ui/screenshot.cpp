@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
         "..67.82..\r\n..26.95..\r\n8..2.3..9\r\n..5.1.3..\r\n");
   }
 
-  zentaro::ui::TSudokuFrm window;
+  zentaro::ui::SudokuWindow window;
   window.Settings().LoadOnStartup = false;
   window.Settings().Maximized = false;
   window.Settings().Left = 40;
