@@ -30,7 +30,7 @@ struct ReportCounts {
 // window's "&New puzzle" button closes it with OK (1), "&Close" with Cancel.
 struct SolvedReport {
   std::string caption;  // the program title
-  std::string title;    // Label1
+  std::string title;    // the first line, in bold
   std::string levelLabel, level;
   std::string timeLabel, time;
   std::string candidatesLabel, candidates;

@@ -23,9 +23,9 @@ Game::Game(View& view) : view_(view) {
   enabled_.fill(true);
   visible_.fill(true);
   // Never shown in this program.
-  visible_[Index(Command::Generatenew1)] = false;
-  visible_[Index(Command::Normalmode1)] = false;
-  visible_[Index(Command::Competitionmode1)] = false;
+  visible_[Index(Command::GenerateNew)] = false;
+  visible_[Index(Command::NormalMode)] = false;
+  visible_[Index(Command::CompetitionMode)] = false;
   // A puzzle read from a file gets its level from a silent interactive rating.
   rateClues_ = [this](const core::DigitGrid& clues) { return RateFileClues(clues); };
 }
@@ -91,11 +91,11 @@ int Game::AddStep(const core::Board& oldBoard, bool oldAsk, bool oldReduced) {
 
 void Game::StartPuzzle(bool takeClues, bool startClock) {
   prefs_.warnMultipleSolutions = startClock;
-  if (IsVisible(Command::Rate1)) {
-    SetEnabled(Command::Rate1, true);
-    SetEnabled(Command::RateSpeedBut, IsVisible(Command::RateSpeedBut));
+  if (IsVisible(Command::Rate)) {
+    SetEnabled(Command::Rate, true);
+    SetEnabled(Command::RateButton, IsVisible(Command::RateButton));
   }
-  SetEnabled(Command::Solve1, true);
+  SetEnabled(Command::ViewSolution, true);
 
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
   if (takeClues) puzzle_.clues = puzzle_.digits;
@@ -155,7 +155,7 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
   return n;
 }
 
-void Game::Solve1Click() {
+void Game::ViewSolution() {
   if (core::CountDigits(puzzle_.board) < 81 &&
       view_.ShowMessageBox(LoadText(2084), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
     return;
@@ -172,10 +172,10 @@ void Game::UpdateStepButtons() {
   view_.SetStepControls(history_.Controls());
 }
 
-void Game::RefreshShowmarks() {
+void Game::RefreshRemoveCandidates() {
   bool any = false;
   core::CheckMarks(puzzle_.board, any);
-  SetEnabled(Command::Showmarks1, any);
+  SetEnabled(Command::RemoveCandidates, any);
 }
 
 void Game::GoToStep(int n) {
@@ -187,7 +187,7 @@ void Game::GoToStep(int n) {
     puzzle_.computed = state.computed;
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
     RedrawAllCells();
-    RefreshShowmarks();
+    RefreshRemoveCandidates();
   }
   UpdateStepButtons();
   UpdateCountsDisplay(puzzle_.board);
@@ -197,37 +197,29 @@ bool Game::SolvedNow() const {
   return puzzle_.solutionUnique && core::MatchesSolution(puzzle_.board, puzzle_.solution);
 }
 
-void Game::UndoStep() {
-  if (history_.CurrentStep() > 0) GoToStep(history_.CurrentStep() - 1);
+// The step commands do nothing where their button is disabled, so the menu
+// items and keys, which are always there, behave like the buttons.
+void Game::Undo() {
+  if (history_.Controls().undo) GoToStep(history_.CurrentStep() - 1);
 }
 
-void Game::RedoStep() {
+void Game::Redo() {
+  if (!history_.Controls().redo) return;
   GoToStep(history_.CurrentStep() + 1);
   if (SolvedNow()) PuzzleSolved();
 }
 
-void Game::Undoonestep1Click() {
-  if (history_.Controls().undo) UndoStep();
+void Game::GoToFirstStep() {
+  if (history_.Controls().undo) GoToStep(0);
 }
 
-void Game::RedoButClick() {
-  if (history_.Controls().redo) RedoStep();
-}
-
-void Game::Gotofirststep1Click() {
-  if (history_.Controls().undo) MoveFirstButClick();
-}
-
-void Game::MoveLastButClick() {
+void Game::GoToLastStep() {
+  if (!history_.Controls().redo) return;
   GoToStep(history_.Count() - 1);
   if (SolvedNow()) PuzzleSolved();
 }
 
-void Game::Gotolaststep1Click() {
-  if (history_.Controls().redo) MoveLastButClick();
-}
-
-void Game::SetBookmarkButClick() {
+void Game::SetBookmark() {
   if (history_.BookmarkMoveNeedsConsent() &&
       view_.ShowMessageBox(LoadText(2262), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel) !=
           kResultYes)
@@ -237,8 +229,8 @@ void Game::SetBookmarkButClick() {
   view_.BlinkBookmarkButton();
 }
 
-void Game::Gotobookmark1Click() {
-  if (history_.Controls().goBookmark) GoBookmarkButClick();
+void Game::GoToBookmark() {
+  if (history_.Controls().goBookmark) GoToStep(history_.Bookmark());
 }
 
 // ---------------------------------------------------------------------------
@@ -246,32 +238,32 @@ void Game::Gotobookmark1Click() {
 
 void Game::UpdateCommands(bool playing, bool hasBoard) {
   const bool some = playing || hasBoard;
-  SetEnabled(Command::Savepuzzle1, some);
-  SetEnabled(Command::Savepuzzleas1, some);
-  SetEnabled(Command::SaveSpeedBut, some);
-  SetEnabled(Command::Print1, IsVisible(Command::Print1) && some);
-  SetEnabled(Command::PrintSpeedBut,
-             IsEnabled(Command::Print1) && IsVisible(Command::PrintSpeedBut));
-  SetEnabled(Command::Edit1, IsVisible(Command::Edit1));
-  SetEnabled(Command::Editmode1, IsEnabled(Command::Edit1) && !puzzle_.editMode);
-  SetEnabled(Command::Stopeditmode1, IsEnabled(Command::Edit1) && !IsEnabled(Command::Editmode1));
-  SetEnabled(Command::ClearFixed1, IsEnabled(Command::Edit1) && puzzle_.editMode);
-  SetEnabled(Command::Calculate1, playing);
+  SetEnabled(Command::SaveFile, some);
+  SetEnabled(Command::SaveFileAs, some);
+  SetEnabled(Command::SaveButton, some);
+  SetEnabled(Command::Print, IsVisible(Command::Print) && some);
+  SetEnabled(Command::PrintButton,
+             IsEnabled(Command::Print) && IsVisible(Command::PrintButton));
+  SetEnabled(Command::EditMenu, IsVisible(Command::EditMenu));
+  SetEnabled(Command::EditMode, IsEnabled(Command::EditMenu) && !puzzle_.editMode);
+  SetEnabled(Command::StopEditMode, IsEnabled(Command::EditMenu) && !IsEnabled(Command::EditMode));
+  SetEnabled(Command::ClearClues, IsEnabled(Command::EditMenu) && puzzle_.editMode);
+  SetEnabled(Command::FillCandidates, playing);
   bool anyMarks = false;
   core::CheckMarks(puzzle_.board, anyMarks);
-  SetEnabled(Command::Showmarks1, playing && anyMarks);
-  SetEnabled(Command::Competitionmode1, playing && !prefs_.competitionMode && !puzzle_.editMode);
-  SetEnabled(Command::Normalmode1, playing && prefs_.competitionMode && !puzzle_.editMode);
-  SetEnabled(Command::Rate1, playing && IsVisible(Command::Rate1));
-  SetEnabled(Command::RateSpeedBut, IsEnabled(Command::Rate1) && IsVisible(Command::RateSpeedBut));
-  SetEnabled(Command::Solve1, playing);
+  SetEnabled(Command::RemoveCandidates, playing && anyMarks);
+  SetEnabled(Command::CompetitionMode, playing && !prefs_.competitionMode && !puzzle_.editMode);
+  SetEnabled(Command::NormalMode, playing && prefs_.competitionMode && !puzzle_.editMode);
+  SetEnabled(Command::Rate, playing && IsVisible(Command::Rate));
+  SetEnabled(Command::RateButton, IsEnabled(Command::Rate) && IsVisible(Command::RateButton));
+  SetEnabled(Command::ViewSolution, playing);
   if (playing) {
-    SetEnabled(Command::LoadFromDB1, true);
-    SetEnabled(Command::Generatenew1, true);
-    SetEnabled(Command::Loadpuzzle1, true);
-    SetEnabled(Command::OpenSpeedBut, IsEnabled(Command::Loadpuzzle1));
+    SetEnabled(Command::NewPuzzle, true);
+    SetEnabled(Command::GenerateNew, true);
+    SetEnabled(Command::OpenFile, true);
+    SetEnabled(Command::OpenButton, IsEnabled(Command::OpenFile));
   }
-  SetEnabled(Command::HintMenu1, playing);
+  SetEnabled(Command::Hint, playing);
 }
 
 // ---------------------------------------------------------------------------
@@ -293,7 +285,7 @@ void Game::SetCaptionFileName(const std::string& fileName) {
   view_.SetCaption(caption);
 }
 
-void Game::OpenFileButClick() {
+void Game::OpenPuzzle() {
   if (puzzle_.editMode) {
     if (AskStopEditing() != kResultYes) return;
     EndEditMode();
@@ -307,7 +299,7 @@ void Game::OpenFileButClick() {
     return;
   }
   ReadPuzzleFile(*chosen);
-  RefreshShowmarks();
+  RefreshRemoveCandidates();
 }
 
 bool Game::ReadPuzzleFile(const std::string& fileName) {
@@ -406,7 +398,7 @@ bool Game::SavePuzzle(bool saveAs) {
 }
 
 bool Game::ConfirmSaveFirst() {
-  if (!IsEnabled(Command::File1)) return false;
+  if (!IsEnabled(Command::FileMenu)) return false;
   if (core::MatchesSolution(puzzle_.board, puzzle_.solution) || core::CountDigits(puzzle_.board) == 0 ||
       (core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode))
     return true;

@@ -132,25 +132,17 @@ class Game {
   // Counts up to two solutions; unless silent, shows the first one on the
   // board as a new step and tells the user what was found.
   int SolveAndCount(const core::Board& board, bool silent);
-  void Solve1Click();
+  void ViewSolution();
 
   // --- step history ---------------------------------------------------------
   void GoToStep(int n);
-  void UndoStep();
-  void RedoStep();
   void UpdateStepButtons();
-  void UndoButClick() { UndoStep(); }
-  void Undoonestep1Click();
-  void RedoButClick();
-  void Redostep1Click() { RedoStep(); }
-  void MoveFirstButClick() { GoToStep(0); }
-  void Gotofirststep1Click();
-  void MoveLastButClick();
-  void Gotolaststep1Click();
-  void SetBookmarkButClick();
-  void Setbookmark1Click() { SetBookmarkButClick(); }
-  void GoBookmarkButClick() { GoToStep(history_.Bookmark()); }
-  void Gotobookmark1Click();
+  void Undo();
+  void Redo();
+  void GoToFirstStep();
+  void GoToLastStep();
+  void SetBookmark();
+  void GoToBookmark();
 
   // --- commands -------------------------------------------------------------
   void UpdateCommands(bool playing, bool hasBoard);
@@ -160,14 +152,12 @@ class Game {
   void SetVisible(Command c, bool visible) { visible_[Index(c)] = visible; }
 
   // --- files ----------------------------------------------------------------
-  void OpenFileButClick();
+  void OpenPuzzle();
   bool ReadPuzzleFile(const std::string& fileName);
   // False when the file could not be written (the user has been told).
   bool WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,
                        bool includeMarks);
   bool SavePuzzle(bool saveAs);
-  void Savepuzzle1Click() { SavePuzzle(false); }
-  void Savepuzzleas1Click() { SavePuzzle(true); }
   bool ConfirmSaveFirst();
   void SetCaptionFileName(const std::string& fileName);
   // The documents folder followed by the program title.
@@ -185,45 +175,39 @@ class Game {
   std::array<bool, 9> MarkChecks() const;
 
   // col and row as CellAtPoint gives them (1-based, -1 beside the board).
-  void FormMouseDown(int col, int row, MouseButton button);
+  void BoardMouseDown(int col, int row, MouseButton button);
   // overCells: the pointer lies inside the board's cells.
-  void FormMouseMove(bool overCells);
-  void FormKeyDown(Key key);
-  void N12Click(int digit) { PlaceDigit(digit); }
-  void N11Click(int digit);
-  void Clear2Click();
-  void Cancel1Click() { Deselect(); }
-  void Cancel2Click() { Deselect(); }
-  void CancelMenuClick() { puzzle_.cancelRequested = true; }
+  void BoardMouseMove(bool overCells);
+  void KeyDown(Key key);
+  void ToggleMark(int digit);
+  void ClearCell();
+  void RequestCancel() { puzzle_.cancelRequested = true; }
   void PlaceDigit(int digit);
   void Deselect();
   // Clicks on the tool panel and the step panel, and on their labels.
-  void Panel1MouseDown(MouseButton button);
-  void Panel4MouseDown(MouseButton button) { Panel1MouseDown(button); }
-  void StepLabMouseDown();
-  void Panel1MouseMove();
+  void ToolPanelMouseDown(MouseButton button);
+  void StepLabelMouseDown();
+  void ToolPanelMouseMove();
   // down: the button's state after the click.
-  void SpeedButton1Click(int digit, bool down);
+  void HighlightButtonClick(int digit, bool down);
   // The Highlight menu items (Ctrl+1 ... Ctrl+9) toggle their button.
-  void HighlightMenuClick(int digit);
+  void ToggleHighlight(int digit);
   // True when the marks were filled in (not refused at the question).
-  bool Calculate1Click();
-  void Showmarks1Click();
+  bool FillCandidates();
+  void RemoveCandidates();
 
   // --- hints -----------------------------------------------------------------
-  void HintMenu1Click() { HintButClick(); }
-  void HintButClick();
-  void Hintonusermarks1Click() { HintSearch(); }
+  void RequestHint();
   // One hint request from the checks to the end steps (HintSearch.cpp).
   void HintSearch();
 
   // --- rating and new puzzles ---------------------------------------------------
-  void Rate1Click();
-  void RateSpeedButClick();
+  void Rate();
+  void RateButtonClick();
   // The level of a puzzle read from a file: 1..5, or 0 when it cannot be rated.
   int RateFileClues(const core::DigitGrid& clues);
   // "New puzzle..." (LoadFromDB1, the tool image, the solved report's button).
-  void LoadFromFileButClick();
+  void NewPuzzle();
   // Makes puzzles until one of a wanted level stands on the board (true), or
   // until the user cancels (false, with the board, clues and solution back).
   bool GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, int& level);
@@ -232,7 +216,7 @@ class Game {
 
   // --- clock and solved report ----------------------------------------------
   void ResetPuzzleClock();
-  void Timer1Timer();
+  void ClockTick();
   // The generator pauses the clock and puts its state back afterwards.
   void SetClockRunning(bool running);
   bool ClockRunning() const { return clockRunning_; }
@@ -243,7 +227,7 @@ class Game {
   friend class HintRequest;
   static constexpr std::size_t Index(Command c) { return static_cast<std::size_t>(c); }
   bool SolvedNow() const;
-  void RefreshShowmarks();
+  void RefreshRemoveCandidates();
   // Leaves clue editing; the full edit mode comes with its own command set.
   void EndEditMode() { puzzle_.editMode = false; }
   void RedrawCellAt(int col, int row);

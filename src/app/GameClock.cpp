@@ -23,7 +23,7 @@ void Game::ResetPuzzleClock() {
   prefs_.warnMultipleSolutions = true;
 }
 
-void Game::Timer1Timer() {
+void Game::ClockTick() {
   // A tick already queued when the clock was stopped must not count.
   if (!clockRunning_) return;
   counters_.elapsedSeconds = NextClockSeconds(counters_.elapsedSeconds);

@@ -21,9 +21,9 @@ constexpr char kCR = '\r';
 
 // What a generation locks, of the menu items and speed buttons the game
 // keeps the state of; the window locks its own controls besides.
-constexpr Command kBusyMenus[] = {Command::File1, Command::Edit1, Command::HintMenu1};
-constexpr Command kBusyButtons[] = {Command::OpenSpeedBut, Command::SaveSpeedBut,
-                                    Command::PrintSpeedBut, Command::RateSpeedBut};
+constexpr Command kBusyMenus[] = {Command::FileMenu, Command::EditMenu, Command::Hint};
+constexpr Command kBusyButtons[] = {Command::OpenButton, Command::SaveButton,
+                                    Command::PrintButton, Command::RateButton};
 
 // The hourglass for as long as the rating runs, however it ends.
 class BusyCursor {
@@ -49,7 +49,7 @@ int Game::RateFileClues(const core::DigitGrid& clues) {
   return level > 0 ? level : 0;
 }
 
-void Game::Rate1Click() {
+void Game::Rate() {
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
   std::uint16_t flags = 0;
   rating::RatingDetails details;
@@ -70,11 +70,11 @@ void Game::Rate1Click() {
   }
 }
 
-void Game::RateSpeedButClick() {
-  if (IsEnabled(Command::Rate1)) Rate1Click();
+void Game::RateButtonClick() {
+  if (IsEnabled(Command::Rate)) Rate();
 }
 
-void Game::LoadFromFileButClick() {
+void Game::NewPuzzle() {
   try {
     if (puzzle_.editMode) {
       if (AskStopEditing() != core::kResultYes) return;

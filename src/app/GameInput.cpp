@@ -88,18 +88,18 @@ void Game::Deselect() {
   MoveSelection(0, 0);
 }
 
-void Game::StepLabMouseDown() {
+void Game::StepLabelMouseDown() {
   MoveSelection(-1, -1);
 }
 
-void Game::Panel1MouseDown(MouseButton button) {
+void Game::ToolPanelMouseDown(MouseButton button) {
   if (button != MouseButton::Other) MoveSelection(-1, -1);
 }
 
 // ---------------------------------------------------------------------------
 // Mouse and keyboard
 
-void Game::FormMouseDown(int col, int row, MouseButton button) {
+void Game::BoardMouseDown(int col, int row, MouseButton button) {
   if (puzzle_.generating) return;
   const bool inside = InBoard(col, row);
   if (!inside) col = row = -1;
@@ -115,7 +115,7 @@ void Game::FormMouseDown(int col, int row, MouseButton button) {
     view_.OpenMarksPopup(col, row, MarkChecks());
 }
 
-void Game::FormMouseMove(bool overCells) {
+void Game::BoardMouseMove(bool overCells) {
   std::string text;
   if (puzzle_.editMode)
     text = LoadText(2505);
@@ -124,7 +124,7 @@ void Game::FormMouseMove(bool overCells) {
   view_.SetStatusText(kHelpPanel, text);
 }
 
-void Game::Panel1MouseMove() {
+void Game::ToolPanelMouseMove() {
   view_.SetStatusText(kHelpPanel, std::string());
 }
 
@@ -172,7 +172,7 @@ void Game::AdvanceEditSelection() {
     MoveSelection(1, puzzle_.curRow + 1);
 }
 
-void Game::FormKeyDown(Key key) {
+void Game::KeyDown(Key key) {
   if (key == Key::Escape) {
     puzzle_.cancelRequested = true;
     return;
@@ -192,7 +192,7 @@ void Game::FormKeyDown(Key key) {
       return;
     case Key::Clear:
       if (!HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.curCol, puzzle_.curRow))) return;
-      if (puzzle_.board.at(puzzle_.curCol, puzzle_.curRow)[kDigit] != 0) Clear2Click();
+      if (puzzle_.board.at(puzzle_.curCol, puzzle_.curRow)[kDigit] != 0) ClearCell();
       if (puzzle_.editMode) AdvanceEditSelection();
       return;
     default:
@@ -242,7 +242,7 @@ void Game::PlaceDigit(int digit) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
       if ((c == col && r == row) || puzzle_.board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell(c, r);
-  RefreshShowmarks();
+  RefreshRemoveCandidates();
 
   core::RemoveFromPeers(puzzle_.computed, col - 1, row - 1);
   AddStep(oldBoard, oldAsk, oldReduced);
@@ -250,7 +250,7 @@ void Game::PlaceDigit(int digit) {
   if (SolvedNow()) PuzzleSolved();
 }
 
-void Game::Clear2Click() {
+void Game::ClearCell() {
   if (puzzle_.generating || !HasSelection()) return;
   const int col = puzzle_.curCol, row = puzzle_.curRow;
   if (puzzle_.editMode) {
@@ -277,7 +277,7 @@ void Game::Clear2Click() {
   puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
 }
 
-void Game::N11Click(int digit) {
+void Game::ToggleMark(int digit) {
   if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection() || !puzzle_.active || puzzle_.editMode) return;
   core::Cell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
   if (cell[kDigit] != 0) return;
@@ -294,15 +294,15 @@ void Game::N11Click(int digit) {
     puzzle_.marksReduced = true;
   }
   RedrawCellAt(puzzle_.curCol, puzzle_.curRow);
-  RefreshShowmarks();
+  RefreshRemoveCandidates();
   AddStep(oldBoard, puzzle_.askMarksSource, oldReduced);
 }
 
 // ---------------------------------------------------------------------------
 // Whole-board pencil marks
 
-void Game::Showmarks1Click() {
-  if (!IsEnabled(Command::Showmarks1)) return;
+void Game::RemoveCandidates() {
+  if (!IsEnabled(Command::RemoveCandidates)) return;
   bool any = false;
   core::CheckMarks(puzzle_.board, any);
   if (!any) return;
@@ -314,7 +314,7 @@ void Game::Showmarks1Click() {
   const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   core::ClearEmptyCellMarks(puzzle_.board);
   const bool cleared = !core::BoardsEqual(oldBoard, puzzle_.board);
-  SetEnabled(Command::Showmarks1, false);
+  SetEnabled(Command::RemoveCandidates, false);
 
   puzzle_.computed = puzzle_.board;
   core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
@@ -325,8 +325,8 @@ void Game::Showmarks1Click() {
   if (cleared) AddStep(oldBoard, oldAsk, oldReduced);
 }
 
-bool Game::Calculate1Click() {
-  if (!IsEnabled(Command::Calculate1)) return false;
+bool Game::FillCandidates() {
+  if (!IsEnabled(Command::FillCandidates)) return false;
   bool any = false;
   core::CheckMarks(puzzle_.board, any);
   Board fresh{};
@@ -350,7 +350,7 @@ bool Game::Calculate1Click() {
     // and the flag must agree with the step recorded below.
     puzzle_.marksReduced = false;
     prefs_.warnMultipleSolutions = false;
-    SetEnabled(Command::Showmarks1, true);
+    SetEnabled(Command::RemoveCandidates, true);
     puzzle_.computed = puzzle_.board;
   }
   RedrawAllCells();
@@ -365,7 +365,7 @@ bool Game::Calculate1Click() {
 // ---------------------------------------------------------------------------
 // Highlight buttons
 
-void Game::SpeedButton1Click(int digit, bool down) {
+void Game::HighlightButtonClick(int digit, bool down) {
   if (digit < 1 || digit > 9) return;
   const int shown = down ? digit : 0;
   // The highlight speaks for itself; a selected cell would hide it.
@@ -375,8 +375,8 @@ void Game::SpeedButton1Click(int digit, bool down) {
   RedrawAllCells();
 }
 
-void Game::HighlightMenuClick(int digit) {
-  SpeedButton1Click(digit, puzzle_.highlightDigit != digit);
+void Game::ToggleHighlight(int digit) {
+  HighlightButtonClick(digit, puzzle_.highlightDigit != digit);
 }
 
 }  // namespace zentaro::app

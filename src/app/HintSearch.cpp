@@ -145,8 +145,8 @@ std::string HintTechniqueName(HintTechnique technique, const TechniqueResult& re
   return "none";
 }
 
-void Game::HintButClick() {
-  if (IsEnabled(Command::HintMenu1)) HintSearch();
+void Game::RequestHint() {
+  if (IsEnabled(Command::Hint)) HintSearch();
 }
 
 // One request. The destructor is the end of the request, so the cursor, the
@@ -265,8 +265,8 @@ bool HintRequest::Start() {
   g_.prefs_.removeMarksOnFill = true;
   v_.SetBusyCursor(true);
   started_ = true;
-  g_.SetEnabled(Command::HintMenu1, false);
-  if (g_.puzzle_.highlightDigit != 0) g_.SpeedButton1Click(g_.puzzle_.highlightDigit, false);
+  g_.SetEnabled(Command::Hint, false);
+  if (g_.puzzle_.highlightDigit != 0) g_.HighlightButtonClick(g_.puzzle_.highlightDigit, false);
 
   snapBoard_ = g_.puzzle_.board;
   snapAsk_ = g_.puzzle_.askMarksSource;
@@ -306,7 +306,7 @@ bool HintRequest::ReconcileMarks() {
 
   int answer = core::kResultYes;
   if (g_.puzzle_.askMarksSource)
-    answer = v_.AskYesNoDlg(kAppTitle, LoadText(2085) + kCR + LoadText(2086), LoadText(2089),
+    answer = v_.AskThreeButtonQuestion(kAppTitle, LoadText(2085) + kCR + LoadText(2086), LoadText(2089),
                             LoadText(2090), LoadText(2080));
   if (answer == core::kResultYes) {
     g_.puzzle_.askMarksSource = false;
@@ -426,7 +426,7 @@ bool HintRequest::RequireCompleteMarks() {
     v_.ShowWaitWindow(wait_);
   }
   if (answer != core::kResultYes) return false;
-  if (!g_.Calculate1Click()) return false;
+  if (!g_.FillCandidates()) return false;
 
   snapBoard_ = g_.puzzle_.board;
   snapAsk_ = g_.puzzle_.askMarksSource;
@@ -648,7 +648,7 @@ std::optional<HintRequest::Found> HintRequest::FindChainHint() {
 
 int HintRequest::Explain(const hints::Explanation& explanation) {
   if (g_.hint_.col > 0 && g_.hint_.row > 0) v_.RedrawCell(g_.hint_.col, g_.hint_.row);
-  if (g_.puzzle_.highlightDigit != 0) g_.SpeedButton1Click(g_.puzzle_.highlightDigit, false);
+  if (g_.puzzle_.highlightDigit != 0) g_.HighlightButtonClick(g_.puzzle_.highlightDigit, false);
   const auto showStage = [this](const hints::HintStage& stage) {
     if (stage.hintCell) {
       g_.hint_.col = stage.hintCell->col;
@@ -904,7 +904,7 @@ void HintRequest::Finish() noexcept {
   g_.hint_.highlightOn = false;
   try {
     v_.SetBusyCursor(false);
-    g_.SetEnabled(Command::HintMenu1, true);
+    g_.SetEnabled(Command::Hint, true);
     g_.UpdateCountsDisplay(g_.puzzle_.board);
   } catch (...) {
   }

@@ -55,7 +55,7 @@ class GoOnView : public View {
   void SetStepControls(const core::StepControls&) override {}
   void BlinkBookmarkButton() override {}
   void HideHintWindow() override {}
-  int AskYesNoDlg(const std::string&, const std::string&, const std::string&, const std::string&,
+  int AskThreeButtonQuestion(const std::string&, const std::string&, const std::string&, const std::string&,
                   const std::string&) override {
     return core::kResultYes;
   }

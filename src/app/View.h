@@ -52,7 +52,7 @@ class View {
   // The three-button question (QuestionDialog): caption, text and the captions of
   // its buttons. Returns 6 (Yes) for the first, 7 (No) for the second and 2
   // for the third or for closing the dialog.
-  virtual int AskYesNoDlg(const std::string& caption, const std::string& text,
+  virtual int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
                           const std::string& yesCaption, const std::string& noCaption,
                           const std::string& cancelCaption) = 0;
   // Places the hint window beside the board before the first stage of a request.
@@ -85,7 +85,7 @@ class View {
 
   // The clock label's text; the game keeps the time and sends each new one.
   virtual void SetClockText(const std::string& text) = 0;
-  // Starts or stops the one-second timer that calls Game::Timer1Timer.
+  // Starts or stops the one-second timer that calls Game::ClockTick.
   virtual void SetClockRunning(bool running) = 0;
   // The modal report; 1 (OK) for "&New puzzle", 2 for "&Close" or Escape.
   virtual int ShowSolvedReport(const SolvedReport& report) = 0;

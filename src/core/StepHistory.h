@@ -10,10 +10,10 @@ namespace zentaro::core {
 
 // Enabled state of the step controls (buttons and their menu items).
 struct StepControls {
-  bool undo = false;         // UndoBut, Undoonestep1, MoveFirstBut, Gotofirststep1
-  bool redo = false;         // RedoBut, Redostep1, MoveLastBut, Gotolaststep1
-  bool setBookmark = false;  // SetBookmarkBut, Setbookmark1
-  bool goBookmark = false;   // GoBookmarkBut, Gotobookmark1
+  bool undo = false;         // UndoBut, undoItem_, MoveFirstBut, firstStepItem_
+  bool redo = false;         // RedoBut, redoItem_, MoveLastBut, lastStepItem_
+  bool setBookmark = false;  // SetBookmarkBut, setBookmarkItem_
+  bool goBookmark = false;   // GoBookmarkBut, goBookmarkItem_
   bool operator==(const StepControls&) const = default;
 };
 

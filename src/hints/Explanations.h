@@ -46,7 +46,7 @@ struct HintStage {
   // The text, one entry per line, "" for an empty line, with the mark-up
   // still in (render with RenderHintText(lines, fixedPitchBlock)).
   std::vector<std::string> lines;
-  int buttonCaptionId = kConcreteHintCaptionId;  // LoadText it for Button1
+  int buttonCaptionId = kConcreteHintCaptionId;  // LoadText it for ActionBut
   int helpContext = kMainWindowHelpContext;
   // The whole highlight layer while the stage is shown; it replaces whatever
   // the layer held (the concrete stage starts from a cleared layer).
@@ -69,7 +69,7 @@ struct HintStage {
 //     layer := s.highlights; HintHighlightOn := true; repaint the highlighted cells;
 //     if s.widen: window rect := WidenHintWindow(rect, screen width, s.widen->width,
 //                                                s.widen->minimum);
-//     fill the box with RenderHintText(s.lines, s.fixedPitchBlock), Button1's caption
+//     fill the box with RenderHintText(s.lines, s.fixedPitchBlock), ActionBut's caption
 //       := LoadText(s.buttonCaptionId), show modally (the growth rule runs on show) and
 //       read the modal result r;
 //     if s.countsConcreteHint: ++concrete-hints counter (also when r is Cancel);

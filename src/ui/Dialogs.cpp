@@ -133,8 +133,8 @@ int QuestionDialog::Result() const {
 
 // ---------------------------------------------------------------------------
 
-Treportfrm::Treportfrm(const app::SolvedReport& report, QWidget* parent) : QDialog(parent) {
-  setObjectName("Treportfrm");
+SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget* parent) : QDialog(parent) {
+  setObjectName("SolvedReportDialog");
   setWindowTitle(QString::fromStdString(report.caption));
   setWindowOpacity(253.0 / 255.0);
   setFixedSize(380, 218);
@@ -154,12 +154,12 @@ Treportfrm::Treportfrm(const app::SolvedReport& report, QWidget* parent) : QDial
     l->setAlignment(align | Qt::AlignVCenter);
     return l;
   };
-  Label1 = label("Label1", Qt::AlignHCenter);
-  QFont bold = Label1->font();
+  TitleLab = label("TitleLab", Qt::AlignHCenter);
+  QFont bold = TitleLab->font();
   bold.setBold(true);
   bold.setPixelSize(15);
-  Label1->setFont(bold);
-  grid->addWidget(Label1, 0, 0, 1, 2);
+  TitleLab->setFont(bold);
+  grid->addWidget(TitleLab, 0, 0, 1, 2);
 
   int row = 1;
   auto pair = [&](QLabel*& caption, const char* captionName, QLabel*& value,
@@ -177,7 +177,7 @@ Treportfrm::Treportfrm(const app::SolvedReport& report, QWidget* parent) : QDial
   pair(TimeLab, "TimeLab", NTime, "NTime");
   pair(CandidatesLab, "CandidatesLab", NCandidates, "NCandidates");
   pair(TipsLab, "TipsLab", NTips, "NTips");
-  pair(TipsLab2, "TipsLab2", NTips2, "NTips2");
+  pair(ConcreteTipsLab, "ConcreteTipsLab", NConcreteTips, "NConcreteTips");
   pair(SolutionLab, "SolutionLab", SolutionViewed, "SolutionViewed");
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
@@ -197,7 +197,7 @@ Treportfrm::Treportfrm(const app::SolvedReport& report, QWidget* parent) : QDial
   connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
 
   auto set = [](QLabel* l, const std::string& text) { l->setText(QString::fromStdString(text)); };
-  set(Label1, report.title);
+  set(TitleLab, report.title);
   set(LevelLab, report.levelLabel);
   set(NLevel, report.level);
   set(TimeLab, report.timeLabel);
@@ -206,8 +206,8 @@ Treportfrm::Treportfrm(const app::SolvedReport& report, QWidget* parent) : QDial
   set(NCandidates, report.candidates);
   set(TipsLab, report.tipsLabel);
   set(NTips, report.tips);
-  set(TipsLab2, report.tips2Label);
-  set(NTips2, report.tips2);
+  set(ConcreteTipsLab, report.tips2Label);
+  set(NConcreteTips, report.tips2);
   set(SolutionLab, report.solutionLabel);
   set(SolutionViewed, report.solutionViewed);
   OKBut->setText(QString::fromStdString(report.okCaption));
@@ -228,14 +228,14 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
   setWindowTitle(Text(2320));
   auto* box = new QVBoxLayout(this);
   auto* group = new QGroupBox(" " + Text(2319) + " ", this);
-  group->setObjectName("GroupBox1");
+  group->setObjectName("LevelGroup");
   auto* inner = new QVBoxLayout(group);
   AnyLevel = new QRadioButton(Text(2322), group);
   AnyLevel->setObjectName("AnyLevel");
-  RadioButton2 = new QRadioButton(Text(2321), group);
-  RadioButton2->setObjectName("RadioButton2");
+  ChosenLevels = new QRadioButton(Text(2321), group);
+  ChosenLevels->setObjectName("ChosenLevels");
   inner->addWidget(AnyLevel);
-  inner->addWidget(RadioButton2);
+  inner->addWidget(ChosenLevels);
   for (int level = 1; level <= 5; ++level) {
     auto* check = new QCheckBox(QString::fromStdString(core::LoadText(2630 + level)), group);
     check->setObjectName(QString("Level%1").arg(level));
@@ -245,9 +245,9 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
     connect(check, &QCheckBox::clicked, this, [this] { AnyLevelClick(); });
   }
   AnyLevel->setChecked(current.anyLevel);
-  RadioButton2->setChecked(!current.anyLevel);
+  ChosenLevels->setChecked(!current.anyLevel);
   connect(AnyLevel, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
-  connect(RadioButton2, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
+  connect(ChosenLevels, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
   box->addWidget(group);
 
   auto* buttons = new QHBoxLayout;
@@ -268,7 +268,7 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
 
 void LevelDialog::AnyLevelClick() {
   const bool any = AnyLevel->isChecked();
-  RadioButton2->setChecked(!any);
+  ChosenLevels->setChecked(!any);
   for (QCheckBox* check : Levels) check->setEnabled(!any);
 }
 
@@ -310,13 +310,13 @@ AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent
 
   const QString site =
       QString::fromUtf8(files::kWebAddress.data(), static_cast<int>(files::kWebAddress.size()));
-  Label3 = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site), this);
-  Label3->setObjectName("Label3");
-  Label3->setTextFormat(Qt::RichText);
-  Label3->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  connect(Label3, &QLabel::linkActivated, this,
+  WebSite = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site), this);
+  WebSite->setObjectName("WebSite");
+  WebSite->setTextFormat(Qt::RichText);
+  WebSite->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  connect(WebSite, &QLabel::linkActivated, this,
           [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
-  box->addWidget(Label3, 0, Qt::AlignHCenter);
+  box->addWidget(WebSite, 0, Qt::AlignHCenter);
 
   Support = new QLabel("support@zentaro.example.org", this);
   Support->setObjectName("Support");

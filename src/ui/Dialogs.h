@@ -64,13 +64,13 @@ class QuestionDialog : public QMessageBox {
 };
 
 // The solved report. Accepted means "&New puzzle".
-class Treportfrm : public QDialog {
+class SolvedReportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Treportfrm(const app::SolvedReport& report, QWidget* parent = nullptr);
+  explicit SolvedReportDialog(const app::SolvedReport& report, QWidget* parent = nullptr);
 
-  QLabel* Label1;
+  QLabel* TitleLab;
   QLabel* LevelLab;
   QLabel* NLevel;
   QLabel* TimeLab;
@@ -79,8 +79,8 @@ class Treportfrm : public QDialog {
   QLabel* NCandidates;
   QLabel* TipsLab;
   QLabel* NTips;
-  QLabel* TipsLab2;
-  QLabel* NTips2;
+  QLabel* ConcreteTipsLab;
+  QLabel* NConcreteTips;
   QLabel* SolutionLab;
   QLabel* SolutionViewed;
   QPushButton* OKBut;
@@ -101,7 +101,7 @@ class LevelDialog : public QDialog {
   std::function<void()> RefuseEmptyChoice;
 
   QRadioButton* AnyLevel;
-  QRadioButton* RadioButton2;
+  QRadioButton* ChosenLevels;
   std::array<QCheckBox*, 5> Levels{};  // Level1..Level5
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
@@ -119,7 +119,7 @@ class AboutBox : public QDialog {
 
   QLabel* ProductName;
   QLabel* Version;
-  QLabel* Label3;  // the web site; a click opens it
+  QLabel* WebSite;  // the web site; a click opens it
   QLabel* Support;
   QPushButton* OKButton;
 };

@@ -84,19 +84,19 @@ void ToolImageButton::leaveEvent(QEvent*) {
 // ---------------------------------------------------------------------------
 
 ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
-  setObjectName("Panel1");
+  setObjectName("ToolPanel");
   setFixedWidth(kPanelWidth);
   setMouseTracking(true);
   setAutoFillBackground(true);
 
   NewBut = new ToolImageButton(ToolButtonKind::NewPuzzle, this);
-  NewBut->setObjectName("Image2");
+  NewBut->setObjectName("NewPuzzleImage");
   HintBut = new ToolImageButton(ToolButtonKind::Hint, this);
-  HintBut->setObjectName("Image12");
+  HintBut->setObjectName("HintImage");
   CandidatesBut = new ToolImageButton(ToolButtonKind::Candidates, this);
-  CandidatesBut->setObjectName("Image6");
+  CandidatesBut->setObjectName("CandidatesImage");
   NoCandidatesBut = new ToolImageButton(ToolButtonKind::NoCandidates, this);
-  NoCandidatesBut->setObjectName("Image8");
+  NoCandidatesBut->setObjectName("NoCandidatesImage");
   for (ToolImageButton* image : Images()) {
     connect(image, &ToolImageButton::Hovered, this, [this, image] {
       for (ToolImageButton* other : Images())
@@ -104,81 +104,81 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
     });
   }
 
-  Panel4 = new QWidget(this);
-  Panel4->setObjectName("Panel4");
-  Panel4->setFixedWidth(kToolPictureWidth);
-  auto* box = new QVBoxLayout(Panel4);
+  StepPanel = new QWidget(this);
+  StepPanel->setObjectName("StepPanel");
+  StepPanel->setFixedWidth(kToolPictureWidth);
+  auto* box = new QVBoxLayout(StepPanel);
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(3);
 
-  StepLab = new QLabel(Panel4);
+  StepLab = new QLabel(StepPanel);
   StepLab->setObjectName("StepLab");
   box->addWidget(StepLab);
   auto* steps = new QHBoxLayout;
   steps->setSpacing(4);
-  MoveFirstBut = StepButton(Panel4, "MoveFirstBut", IconKind::MoveFirst);
-  UndoBut = StepButton(Panel4, "UndoBut", IconKind::Undo);
-  RedoBut = StepButton(Panel4, "RedoBut", IconKind::Redo);
-  MoveLastBut = StepButton(Panel4, "MoveLastBut", IconKind::MoveLast);
+  MoveFirstBut = StepButton(StepPanel, "MoveFirstBut", IconKind::MoveFirst);
+  UndoBut = StepButton(StepPanel, "UndoBut", IconKind::Undo);
+  RedoBut = StepButton(StepPanel, "RedoBut", IconKind::Redo);
+  MoveLastBut = StepButton(StepPanel, "MoveLastBut", IconKind::MoveLast);
   for (QToolButton* b : {MoveFirstBut, UndoBut, RedoBut, MoveLastBut}) steps->addWidget(b);
   steps->addStretch();
   box->addLayout(steps);
 
   box->addSpacing(6);
-  Bookmarklab = new QLabel(Panel4);
+  Bookmarklab = new QLabel(StepPanel);
   Bookmarklab->setObjectName("Bookmarklab");
   box->addWidget(Bookmarklab);
   auto* marks = new QHBoxLayout;
   marks->setSpacing(4);
-  SetBookmarkBut = StepButton(Panel4, "SetBookmarkBut", IconKind::SetBookmark);
-  GoBookmarkBut = StepButton(Panel4, "GoBookmarkBut", IconKind::GoBookmark);
+  SetBookmarkBut = StepButton(StepPanel, "SetBookmarkBut", IconKind::SetBookmark);
+  GoBookmarkBut = StepButton(StepPanel, "GoBookmarkBut", IconKind::GoBookmark);
   marks->addWidget(SetBookmarkBut);
   marks->addWidget(GoBookmarkBut);
   marks->addStretch();
   box->addLayout(marks);
 
   box->addSpacing(6);
-  Label7 = new QLabel(Panel4);
-  Label7->setObjectName("Label7");
-  box->addWidget(Label7);
+  HighlightCaption = new QLabel(StepPanel);
+  HighlightCaption->setObjectName("HighlightCaption");
+  box->addWidget(HighlightCaption);
   auto* digits = new QHBoxLayout;
   digits->setSpacing(1);
   for (int d = 1; d <= 9; ++d) {
-    auto* b = new QToolButton(Panel4);
+    auto* b = new QToolButton(StepPanel);
     b->setObjectName(QString("SpeedButton%1").arg(d));
     b->setText(QString::number(d));
     b->setCheckable(true);
     b->setFixedSize(20, 24);
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QToolButton::clicked, this, [this, d] { OnHighlightButton(d); });
-    SpeedButtons[d - 1] = b;
+    HighlightButtons[d - 1] = b;
     digits->addWidget(b);
   }
   digits->addStretch();
   box->addLayout(digits);
 
   box->addSpacing(12);
-  Panel2 = new QWidget(Panel4);
-  Panel2->setObjectName("Panel2");
-  Panel2->setFixedSize(104, 30);
-  Panel2->setAutoFillBackground(true);
-  auto* clockBox = new QHBoxLayout(Panel2);
+  ClockPanel = new QWidget(StepPanel);
+  ClockPanel->setObjectName("ClockPanel");
+  ClockPanel->setFixedSize(104, 30);
+  ClockPanel->setAutoFillBackground(true);
+  auto* clockBox = new QHBoxLayout(ClockPanel);
   clockBox->setContentsMargins(4, 2, 4, 2);
-  NFixedLab = new QLabel("00:00:00", Panel2);
-  NFixedLab->setObjectName("NFixedLab");
-  NFixedLab->setAlignment(Qt::AlignCenter);
-  QFont clockFont = NFixedLab->font();
+  ClockLabel = new QLabel("00:00:00", ClockPanel);
+  ClockLabel->setObjectName("ClockLabel");
+  ClockLabel->setAlignment(Qt::AlignCenter);
+  QFont clockFont = ClockLabel->font();
   clockFont.setPixelSize(15);
   clockFont.setBold(true);
-  NFixedLab->setFont(clockFont);
-  clockBox->addWidget(NFixedLab);
-  box->addWidget(Panel2);
-  Panel4->adjustSize();
+  ClockLabel->setFont(clockFont);
+  clockBox->addWidget(ClockLabel);
+  box->addWidget(ClockPanel);
+  StepPanel->adjustSize();
 
-  // Panel4 and everything on it report the mouse to the panel.
-  Panel4->setMouseTracking(true);
-  Panel4->installEventFilter(this);
-  for (QWidget* w : Panel4->findChildren<QWidget*>()) {
+  // StepPanel and everything on it report the mouse to the panel.
+  StepPanel->setMouseTracking(true);
+  StepPanel->installEventFilter(this);
+  for (QWidget* w : StepPanel->findChildren<QWidget*>()) {
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }
@@ -194,7 +194,7 @@ void ToolPanel::LayoutImages(int firstTop) {
     image->move(left, top);
     top += kToolPictureHeight + 4;
   }
-  Panel4->move(left, top - 4 + 20);
+  StepPanel->move(left, top - 4 + 20);
 }
 
 void ToolPanel::HideHotPictures() {
@@ -207,10 +207,10 @@ void ToolPanel::SetColors(const QColor& background, const QColor& text) {
   pal.setColor(QPalette::WindowText, text);
   setPalette(pal);
   // The clock's panel takes the window colour, like the rest of the panel.
-  QPalette clock = Panel2->palette();
+  QPalette clock = ClockPanel->palette();
   clock.setColor(QPalette::Window, background);
-  Panel2->setPalette(clock);
-  for (QLabel* label : {StepLab, Bookmarklab, Label7}) {
+  ClockPanel->setPalette(clock);
+  for (QLabel* label : {StepLab, Bookmarklab, HighlightCaption}) {
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
@@ -218,14 +218,14 @@ void ToolPanel::SetColors(const QColor& background, const QColor& text) {
 }
 
 void ToolPanel::SetClockColor(const QColor& color) {
-  QPalette pal = NFixedLab->palette();
+  QPalette pal = ClockLabel->palette();
   pal.setColor(QPalette::WindowText, color);
-  NFixedLab->setPalette(pal);
+  ClockLabel->setPalette(pal);
 }
 
 void ToolPanel::SetHighlightDown(int digit) {
   for (int d = 1; d <= 9; ++d) {
-    QToolButton* b = SpeedButtons[d - 1];
+    QToolButton* b = HighlightButtons[d - 1];
     b->setChecked(d == digit);
     QFont f = b->font();
     f.setBold(d == digit);
@@ -234,7 +234,7 @@ void ToolPanel::SetHighlightDown(int digit) {
 }
 
 void ToolPanel::OnHighlightButton(int digit) {
-  const bool down = SpeedButtons[digit - 1]->isChecked();
+  const bool down = HighlightButtons[digit - 1]->isChecked();
   SetHighlightDown(down ? digit : 0);
   emit HighlightClicked(digit, down);
 }
@@ -254,9 +254,9 @@ bool ToolPanel::eventFilter(QObject* watched, QEvent* event) {
     HideHotPictures();
     emit MouseOverBackground();
   } else if (event->type() == QEvent::MouseButtonPress) {
-    const bool label = watched == StepLab || watched == Bookmarklab || watched == Label7;
+    const bool label = watched == StepLab || watched == Bookmarklab || watched == HighlightCaption;
     const auto button = static_cast<QMouseEvent*>(event)->button();
-    if (label || (watched == Panel4 && (button == Qt::LeftButton || button == Qt::RightButton)))
+    if (label || (watched == StepPanel && (button == Qt::LeftButton || button == Qt::RightButton)))
       emit DeselectRequested();
   }
   return QWidget::eventFilter(watched, event);

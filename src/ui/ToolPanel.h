@@ -47,8 +47,8 @@ class ToolImageButton : public QWidget {
   bool pressed_ = false;
 };
 
-// The right-hand panel (Panel1): the four picture buttons and, below them,
-// Panel4 with the step and bookmark buttons, the highlight buttons and the
+// The right-hand panel: the four picture buttons and, below them,
+// the step panel with the step and bookmark buttons, the highlight buttons and the
 // clock.
 class ToolPanel : public QWidget {
   Q_OBJECT
@@ -58,25 +58,25 @@ class ToolPanel : public QWidget {
 
   explicit ToolPanel(QWidget* parent = nullptr);
 
-  // Image1/2/21, Image11/12/31, Image5/6/25, Image7/8/27.
+  // Each shows its picture, lit while the mouse is over it, and pressed.
   ToolImageButton* NewBut;
   ToolImageButton* HintBut;
   ToolImageButton* CandidatesBut;
   ToolImageButton* NoCandidatesBut;
 
-  QWidget* Panel4;
+  QWidget* StepPanel;
   QLabel* StepLab;
   QLabel* Bookmarklab;
-  QLabel* Label7;
+  QLabel* HighlightCaption;
   QToolButton* MoveFirstBut;
   QToolButton* UndoBut;
   QToolButton* RedoBut;
   QToolButton* MoveLastBut;
   QToolButton* SetBookmarkBut;
   QToolButton* GoBookmarkBut;
-  std::array<QToolButton*, 9> SpeedButtons{};  // SpeedButton1..9
-  QWidget* Panel2;
-  QLabel* NFixedLab;
+  std::array<QToolButton*, 9> HighlightButtons{};  // SpeedButton1..9
+  QWidget* ClockPanel;
+  QLabel* ClockLabel;
 
   // Places the first picture level with the board's top (on screens taller
   // than 500 pixels) and stacks the rest below it.
@@ -88,7 +88,7 @@ class ToolPanel : public QWidget {
   void SetHighlightDown(int digit);
 
  signals:
-  // A click on the panel background, Panel4 or one of its labels.
+  // A click on the panel background, StepPanel or one of its labels.
   void DeselectRequested();
   // The mouse moved over the panel away from the pictures.
   void MouseOverBackground();

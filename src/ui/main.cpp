@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/Game.h"
-#include "ui/SudokuFrm.h"
+#include "ui/SudokuWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -34,7 +34,7 @@ TEST(Clock, NextTickAfterTheLargestReadingShowsZero) {
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
   CountersOf(game).elapsedSeconds = kClockMaxSeconds;
-  game.Timer1Timer();
+  game.ClockTick();
   EXPECT_EQ(CountersOf(game).elapsedSeconds, 0);
   EXPECT_EQ(view.clockTexts.back(), "00:00:00");
 }
@@ -42,11 +42,11 @@ TEST(Clock, NextTickAfterTheLargestReadingShowsZero) {
 TEST(Clock, StoppedClockIgnoresTicks) {
   FakeView view;
   Game game(view);
-  game.Timer1Timer();  // never started
+  game.ClockTick();  // never started
   StartWith(game, GridFromLine(kPuzzle));
-  game.Timer1Timer();
+  game.ClockTick();
   game.SetClockRunning(false);
-  game.Timer1Timer();
+  game.ClockTick();
   EXPECT_EQ(CountersOf(game).elapsedSeconds, 1);
   EXPECT_FALSE(view.clockRunning);
 }
@@ -67,7 +67,7 @@ TEST(Clock, NewPuzzleResetsTheCountersButNotTheLevel) {
   EXPECT_TRUE(view.clockRunning);
 
   // Ending clue editing starts the puzzle without touching the clock.
-  game.Timer1Timer();
+  game.ClockTick();
   CountersOf(game).generalHints = 2;
   game.StartPuzzle(false, false);
   EXPECT_EQ(CountersOf(game).elapsedSeconds, 1);
@@ -100,16 +100,16 @@ TEST(SolvedReport, ViewedSolutionIsPointedOutAndCloseKeepsTheBoard) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  for (int i = 0; i < 7; ++i) game.Timer1Timer();
+  for (int i = 0; i < 7; ++i) game.ClockTick();
   view.AnswerBox(core::kResultYes);
   view.AnswerBox(core::kResultOk);
-  game.Solve1Click();
+  game.ViewSolution();
   ASSERT_EQ(view.solvedReports, 0);
 
   bool newPuzzle = false;
   game.SetNewPuzzleHandler([&] { newPuzzle = true; });
-  game.UndoStep();
-  game.RedoStep();  // into the solved position
+  game.Undo();
+  game.Redo();  // into the solved position
   ASSERT_EQ(view.solvedReports, 1);
   EXPECT_EQ(view.reports[0].solutionViewed, "Yes");
   EXPECT_TRUE(view.reports[0].solutionViewedInRed);

@@ -48,7 +48,7 @@ class FakeView : public View {
       ADD_FAILURE() << boxAnswers_.size() << " scripted message box answer(s) never used";
     if (!openAnswers_.empty() || !saveAnswers_.empty())
       ADD_FAILURE() << "scripted file dialog answer(s) never used";
-    if (!yesNoDlgAnswers_.empty() || !stageAnswers_.empty())
+    if (!questionAnswers_.empty() || !stageAnswers_.empty())
       ADD_FAILURE() << "scripted hint answer(s) never used";
   }
 
@@ -58,7 +58,7 @@ class FakeView : public View {
   void AnswerSave(std::optional<std::string> file) { saveAnswers_.push_back(std::move(file)); }
   std::string documents;
   // The three-button question and the hint window's stages, answered in order.
-  void AnswerYesNoDlg(int result) { yesNoDlgAnswers_.push_back(result); }
+  void AnswerThreeButtonQuestion(int result) { questionAnswers_.push_back(result); }
   void AnswerStage(int result) { stageAnswers_.push_back(result); }
   // Runs while each hint stage is shown, before its answer is given.
   std::function<void(const hints::HintStage&)> onStage;
@@ -86,7 +86,7 @@ class FakeView : public View {
   std::vector<SaveDialogCall> saveDialogs;
   // Hint requests: each question, each stage with the layer shown during it,
   // and the state of the cursor, the hint window and the progress window.
-  std::vector<std::string> yesNoDlgTexts;
+  std::vector<std::string> questionTexts;
   std::vector<hints::HintStage> stages;
   std::vector<hints::Highlights> stageLayers;
   hints::Highlights layer{};
@@ -140,15 +140,15 @@ class FakeView : public View {
   }
   void SetHighlightButtons(int digit) override { highlightButtons.push_back(digit); }
 
-  int AskYesNoDlg(const std::string& caption, const std::string& text, const std::string& yes,
+  int AskThreeButtonQuestion(const std::string& caption, const std::string& text, const std::string& yes,
                   const std::string& no, const std::string& cancel) override {
-    yesNoDlgTexts.push_back(caption + "|" + text + "|" + yes + "|" + no + "|" + cancel);
-    if (yesNoDlgAnswers_.empty()) {
+    questionTexts.push_back(caption + "|" + text + "|" + yes + "|" + no + "|" + cancel);
+    if (questionAnswers_.empty()) {
       ADD_FAILURE() << "unexpected three-button question: \"" << text << "\"";
       return core::kResultCancel;
     }
-    const int answer = yesNoDlgAnswers_.front();
-    yesNoDlgAnswers_.pop_front();
+    const int answer = questionAnswers_.front();
+    questionAnswers_.pop_front();
     return answer;
   }
   void PlaceHintWindow() override { ++hintWindowPlacements; }
@@ -203,7 +203,7 @@ class FakeView : public View {
   std::deque<int> boxAnswers_;
   std::deque<std::optional<std::string>> openAnswers_;
   std::deque<std::optional<std::string>> saveAnswers_;
-  std::deque<int> yesNoDlgAnswers_;
+  std::deque<int> questionAnswers_;
   std::deque<int> stageAnswers_;
 };
 

@@ -57,7 +57,7 @@ class GenerateView : public FakeView {
   void SetCommandVisible(Command command, bool shown) override { visible[command] = shown; }
   void ShowWaitWindow(const WaitWindow& window) override {
     FakeView::ShowWaitWindow(window);
-    if (static_cast<int>(waitWindows.size()) == cancelAtUpdate && game) game->CancelMenuClick();
+    if (static_cast<int>(waitWindows.size()) == cancelAtUpdate && game) game->RequestCancel();
   }
   void SetBusyCursor(bool busy) override {
     FakeView::SetBusyCursor(busy);
@@ -128,7 +128,7 @@ TEST_P(Rate1, ShowsTheVerdictUnderTheHourglass) {
   PuzzleOf(game).board = BoardOfDigits(c.grid);
   for (std::size_t i = 0; i < c.texts.size(); ++i) view.AnswerBox(kResultOk);
 
-  game.Rate1Click();
+  game.Rate();
 
   ASSERT_EQ(view.boxes.size(), c.texts.size());
   for (std::size_t i = 0; i < c.texts.size(); ++i) {
@@ -148,12 +148,12 @@ TEST(Rate1, TheButtonActsOnlyWhileTheCommandIsEnabled) {
   GenerateView view;
   Game game(view);
   PuzzleOf(game).board = BoardOfDigits(GridFromLine(kFullGrid));
-  game.SetEnabled(Command::Rate1, false);
-  game.RateSpeedButClick();
+  game.SetEnabled(Command::Rate, false);
+  game.RateButtonClick();
   EXPECT_TRUE(view.boxes.empty());
-  game.SetEnabled(Command::Rate1, true);
+  game.SetEnabled(Command::Rate, true);
   view.AnswerBox(kResultOk);
-  game.RateSpeedButClick();
+  game.RateButtonClick();
   EXPECT_EQ(view.boxes.size(), 1u);
 }
 
@@ -232,7 +232,7 @@ TEST(NewPuzzle, ClosingTheLevelDialogChangesNothing) {
   const LevelChoice before = Only({3});
   PrefsOf(game).levels = before;
 
-  game.LoadFromFileButClick();
+  game.NewPuzzle();
 
   ASSERT_EQ(view.levelsAsked.size(), 1u);
   EXPECT_EQ(view.levelsAsked[0], before);
@@ -247,9 +247,9 @@ TEST(NewPuzzle, StartsAPuzzleOfTheChosenLevel) {
   Game game(view);
   game.Rng().Seed(17);
   view.levelAnswer = Only({3});
-  game.SetEnabled(Command::SaveSpeedBut, false);
+  game.SetEnabled(Command::SaveButton, false);
 
-  game.LoadFromFileButClick();
+  game.NewPuzzle();
 
   EXPECT_EQ(PrefsOf(game).levels, Only({3}));
   EXPECT_EQ(CountersOf(game).level, 3);
@@ -274,10 +274,10 @@ TEST(NewPuzzle, StartsAPuzzleOfTheChosenLevel) {
   EXPECT_FALSE(view.waitWindowOpen);
   EXPECT_EQ(view.cancelMenu, (std::vector<bool>{true, false}));
   EXPECT_FALSE(PuzzleOf(game).generating);
-  EXPECT_TRUE(game.IsVisible(Command::File1));
-  EXPECT_TRUE(game.IsEnabled(Command::File1));
-  EXPECT_TRUE(view.visible[Command::File1]);
-  EXPECT_TRUE(game.IsEnabled(Command::Rate1)) << "the new puzzle can be rated";
+  EXPECT_TRUE(game.IsVisible(Command::FileMenu));
+  EXPECT_TRUE(game.IsEnabled(Command::FileMenu));
+  EXPECT_TRUE(view.visible[Command::FileMenu]);
+  EXPECT_TRUE(game.IsEnabled(Command::Rate)) << "the new puzzle can be rated";
 }
 
 TEST(NewPuzzle, LevelOnePuzzlesKeepMoreClues) {
@@ -285,7 +285,7 @@ TEST(NewPuzzle, LevelOnePuzzlesKeepMoreClues) {
   Game game(view);
   game.Rng().Seed(23);
   view.levelAnswer = Only({1});
-  game.LoadFromFileButClick();
+  game.NewPuzzle();
   EXPECT_EQ(CountersOf(game).level, 1);
   EXPECT_LE(core::CountFilled(PuzzleOf(game).clues), 32);
   EXPECT_EQ(CountSolutions(PuzzleOf(game).clues), 1);
@@ -302,14 +302,14 @@ TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
     core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
     const core::Board board = PuzzleOf(game).board;
     const core::DigitGrid clues = PuzzleOf(game).clues, solution = PuzzleOf(game).solution;
-    game.SetEnabled(Command::Print1, false);
-    game.SetVisible(Command::Edit1, false);
+    game.SetEnabled(Command::Print, false);
+    game.SetVisible(Command::EditMenu, false);
 
     view.levelAnswer = Only({5});
     view.game = &game;
     view.cancelAtUpdate = cancelAt;
     view.AnswerBox(kResultNo);  // do not save the changes first
-    game.LoadFromFileButClick();
+    game.NewPuzzle();
 
     EXPECT_EQ(PuzzleOf(game).board, board) << "cancelled at update " << cancelAt;
     EXPECT_EQ(PuzzleOf(game).clues, clues);
@@ -320,9 +320,9 @@ TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
     EXPECT_TRUE(view.clockRunning) << "the clock goes on";
     EXPECT_FALSE(PuzzleOf(game).generating);
     EXPECT_FALSE(view.waitWindowOpen);
-    EXPECT_TRUE(game.IsEnabled(Command::File1));
-    EXPECT_FALSE(game.IsVisible(Command::Edit1)) << "hidden before, hidden after";
-    EXPECT_FALSE(game.IsEnabled(Command::Print1));
+    EXPECT_TRUE(game.IsEnabled(Command::FileMenu));
+    EXPECT_FALSE(game.IsVisible(Command::EditMenu)) << "hidden before, hidden after";
+    EXPECT_FALSE(game.IsEnabled(Command::Print));
     EXPECT_EQ(game.History().Count(), 1);
   }
 }
@@ -332,7 +332,7 @@ TEST(NewPuzzle, StaysInEditModeWhenTheUserSaysSo) {
   Game game(view);
   PuzzleOf(game).editMode = true;
   view.AnswerBox(kResultNo);
-  game.LoadFromFileButClick();
+  game.NewPuzzle();
   EXPECT_TRUE(PuzzleOf(game).editMode);
   EXPECT_TRUE(view.levelsAsked.empty());
 }

@@ -156,7 +156,7 @@ TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
   EXPECT_TRUE(loaded.ConfirmSaveFirst());
   EXPECT_TRUE(view2.boxes.empty());
 
-  loaded.UndoButClick();
+  loaded.Undo();
   EXPECT_EQ(PuzzleOf(loaded).board, BoardOfDigits(GridFromLine(kPuzzle)));
   EXPECT_EQ(view2.LastControls(), (core::StepControls{false, true, true, false}));
 }
@@ -180,7 +180,7 @@ TEST_F(GameFiles, SecondSaveWritesTheSameFileWithoutADialog) {
   ASSERT_TRUE(game.SavePuzzle(false));
 
   Place(game, 2, 2, PuzzleOf(game).solution[10]);
-  game.Savepuzzle1Click();
+  game.SavePuzzle(false);
   EXPECT_EQ(view.saveDialogs.size(), 1u);
   const files::PuzzleRead read = files::ReadPuzzle(fs::path(path));
   ASSERT_TRUE(read.ok());
@@ -218,7 +218,7 @@ TEST_F(GameFiles, SaveAsAlwaysAsksProposingTheCurrentNameWithoutExtension) {
 
   const std::string copy = (dir / "copy.sdk").string();
   view.AnswerSave(copy);
-  game.Savepuzzleas1Click();
+  game.SavePuzzle(true);
   EXPECT_EQ(view.saveDialogs.size(), 2u);
   EXPECT_TRUE(fs::exists(copy));
   EXPECT_EQ(FileOf(game).name, copy);
@@ -323,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfirmCase{"FileMenuDisabled",
                                   [](Game& g, const std::string& path) {
                                     ReadAndPlay(g, path);
-                                    g.SetEnabled(Command::File1, false);
+                                    g.SetEnabled(Command::FileMenu, false);
                                   },
                                   0, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -331,14 +331,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GameFiles, OpeningReadsTheChosenFileAndCancelKeepsTheFolder) {
   fs::create_directories(view.documents);
   view.AnswerOpen(std::nullopt);
-  game.OpenFileButClick();
+  game.OpenPuzzle();
   EXPECT_EQ(fs::path(view.openDialogFolders.at(0)), dir / "docs" / "Zentaro");
   EXPECT_TRUE(FileOf(game).openFolder.empty());
   EXPECT_FALSE(PuzzleOf(game).active);
 
   const std::string path = WriteFile("open.txt", std::string(kPuzzle) + "\n");
   view.AnswerOpen(path);
-  game.OpenFileButClick();
+  game.OpenPuzzle();
   EXPECT_EQ(PuzzleOf(game).clues, GridFromLine(kPuzzle));
   EXPECT_EQ(fs::path(FileOf(game).openFolder), dir);
 }

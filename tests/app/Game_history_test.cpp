@@ -41,9 +41,9 @@ class GameHistory : public ::testing::Test {
 };
 
 TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
-  game.UndoButClick();
+  game.Undo();
   EXPECT_EQ(PuzzleOf(game).board, steps[1]);
-  game.Undoonestep1Click();
+  game.Undo();
   EXPECT_EQ(PuzzleOf(game).board, steps[0]);
   EXPECT_EQ(PuzzleOf(game).computed, computed[0]);
   EXPECT_EQ(PuzzleOf(game).digits, GridFromLine(kPuzzle));
@@ -52,27 +52,27 @@ TEST_F(GameHistory, UndoToStepZeroDisablesUndoAndKeepsRedo) {
 
   // Disabled undo and first-step commands do nothing.
   const int redraws = view.boardRedraws;
-  game.Undoonestep1Click();
-  game.Gotofirststep1Click();
+  game.Undo();
+  game.GoToFirstStep();
   EXPECT_EQ(game.History().CurrentStep(), 0);
   EXPECT_EQ(view.boardRedraws, redraws);
 }
 
 TEST_F(GameHistory, StepsBringBackTheirPencilMarkFlags) {
-  game.MoveFirstButClick();
+  game.GoToFirstStep();
   EXPECT_TRUE(PuzzleOf(game).askMarksSource);
   EXPECT_FALSE(PuzzleOf(game).marksReduced);
-  game.MoveLastButClick();
+  game.GoToLastStep();
   EXPECT_EQ(PuzzleOf(game).board, steps[2]);
   EXPECT_FALSE(PuzzleOf(game).askMarksSource);
   EXPECT_TRUE(PuzzleOf(game).marksReduced);
   EXPECT_EQ(view.LastControls(), (StepControls{true, false, true, false}));
-  EXPECT_EQ(view.commands[Command::Showmarks1], true);
+  EXPECT_EQ(view.commands[Command::RemoveCandidates], true);
 }
 
 TEST_F(GameHistory, RedoAtTheLastStepChangesNothing) {
-  game.RedoButClick();
-  game.Gotolaststep1Click();
+  game.Redo();
+  game.GoToLastStep();
   EXPECT_EQ(game.History().CurrentStep(), 2);
   EXPECT_EQ(PuzzleOf(game).board, steps[2]);
   EXPECT_EQ(view.solvedReports, 0);
@@ -81,36 +81,36 @@ TEST_F(GameHistory, RedoAtTheLastStepChangesNothing) {
 TEST_F(GameHistory, RedoIntoTheSolvedPositionShowsTheReportAgain) {
   view.AnswerBox(kResultYes);
   view.AnswerBox(kResultOk);
-  game.Solve1Click();
+  game.ViewSolution();
   ASSERT_TRUE(PuzzleOf(game).solutionUnique);
 
-  game.UndoStep();
-  game.RedoButClick();
+  game.Undo();
+  game.Redo();
   EXPECT_EQ(view.solvedReports, 1);
-  game.UndoStep();
-  game.UndoStep();
-  game.Redostep1Click();  // into an unsolved step
+  game.Undo();
+  game.Undo();
+  game.Redo();  // into an unsolved step
   EXPECT_EQ(view.solvedReports, 1);
-  game.Gotolaststep1Click();
+  game.GoToLastStep();
   EXPECT_EQ(view.solvedReports, 2);
 }
 
 TEST_F(GameHistory, NoReportWhileTheSolutionIsNotUnique) {
   view.AnswerBox(kResultYes);
   view.AnswerBox(kResultOk);
-  game.Solve1Click();
+  game.ViewSolution();
   PuzzleOf(game).solutionUnique = false;  // as after a later solve found several
-  game.UndoStep();
-  game.RedoStep();
+  game.Undo();
+  game.Redo();
   EXPECT_EQ(view.solvedReports, 0);
 }
 
 TEST_F(GameHistory, GoingToTheBookmarkRestoresItsStep) {
-  game.MoveFirstButClick();
-  game.SetBookmarkButClick();
+  game.GoToFirstStep();
+  game.SetBookmark();
   EXPECT_EQ(view.LastControls(), (StepControls{false, true, true, true}));
-  game.MoveLastButClick();
-  game.Gotobookmark1Click();
+  game.GoToLastStep();
+  game.GoToBookmark();
   EXPECT_EQ(PuzzleOf(game).board, steps[0]);
   EXPECT_EQ(game.History().CurrentStep(), 0);
 }
@@ -125,13 +125,13 @@ struct BookmarkCase {
 class MoveBookmark : public GameHistory, public ::testing::WithParamInterface<BookmarkCase> {};
 
 TEST_P(MoveBookmark, AsksBeforeMovingAndOnlyYesMoves) {
-  game.SetBookmarkButClick();  // step 2, nothing to ask
+  game.SetBookmark();  // step 2, nothing to ask
   EXPECT_TRUE(view.boxes.empty());
   EXPECT_EQ(view.blinks, 1);
 
-  game.UndoStep();
+  game.Undo();
   view.AnswerBox(GetParam().answer);
-  game.Setbookmark1Click();
+  game.SetBookmark();
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, "Do you want to move the bookmark to this point?");
   EXPECT_EQ(view.boxes[0].kind, core::MsgKind::Confirmation);
@@ -147,16 +147,16 @@ INSTANTIATE_TEST_SUITE_P(Game, MoveBookmark,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameHistory, BookmarkOnItsOwnStepAsksNothingAndBlinks) {
-  game.SetBookmarkButClick();
-  game.SetBookmarkButClick();
+  game.SetBookmark();
+  game.SetBookmark();
   EXPECT_TRUE(view.boxes.empty());
   EXPECT_EQ(view.blinks, 2);
   EXPECT_EQ(game.History().Bookmark(), 2);
 }
 
 TEST_F(GameHistory, NewActionAfterUndoDropsTheBookmarkedRedoStep) {
-  game.SetBookmarkButClick();
-  game.UndoStep();
+  game.SetBookmark();
+  game.Undo();
   Mark(game, 3, 2, {1});
   EXPECT_EQ(game.History().Count(), 3);
   EXPECT_EQ(game.History().Bookmark(), -1);

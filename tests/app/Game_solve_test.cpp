@@ -55,7 +55,7 @@ TEST(StartPuzzle, RecordsStepZeroAndSolvesSilently) {
   EXPECT_EQ(view.clockResets, 1);
   EXPECT_GE(view.boardRedraws, 1);
   EXPECT_EQ(view.LastControls(), (core::StepControls{false, false, true, false}));
-  EXPECT_TRUE(view.commands[Command::Solve1]);
+  EXPECT_TRUE(view.commands[Command::ViewSolution]);
 }
 
 TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
@@ -63,7 +63,7 @@ TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
   Place(game, 1, 1, PuzzleOf(game).solution[0]);
-  game.SetBookmarkButClick();
+  game.SetBookmark();
   PuzzleOf(game).curCol = 4;
 
   // Ending clue editing restarts the puzzle without taking new clues.
@@ -77,14 +77,14 @@ TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 53");
 }
 
-TEST(Solve1Click, AnsweringNoChangesNothing) {
+TEST(ViewSolution, AnsweringNoChangesNothing) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
   const core::Board before = PuzzleOf(game).board;
 
   view.AnswerBox(kResultNo);
-  game.Solve1Click();
+  game.ViewSolution();
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, kAskSolution);
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Confirmation);
@@ -116,7 +116,7 @@ TEST_P(SolveCommand, ShowsTheOutcome) {
   const int stepsBefore = game.History().Count();
   for (int a : p.answers) view.AnswerBox(a);
 
-  game.Solve1Click();
+  game.ViewSolution();
 
   ASSERT_EQ(view.boxes.size(), p.boxes.size() + (p.asksFirst ? 1 : 0));
   if (p.asksFirst) {
@@ -175,18 +175,18 @@ INSTANTIATE_TEST_SUITE_P(Game, SolveCommand,
                                                      true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Solve1Click, SolutionStepCanBeUndone) {
+TEST(ViewSolution, SolutionStepCanBeUndone) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
   view.AnswerBox(kResultYes);
   view.AnswerBox(kResultOk);
-  game.Solve1Click();
+  game.ViewSolution();
   EXPECT_TRUE(PuzzleOf(game).solutionUnique);
   EXPECT_FALSE(PrefsOf(game).warnMultipleSolutions);
   EXPECT_EQ(PuzzleOf(game).digits, PuzzleOf(game).solution);
 
-  game.UndoButClick();
+  game.Undo();
   EXPECT_EQ(PuzzleOf(game).digits, GridFromLine(kPuzzle));
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 54");
 }

@@ -91,11 +91,11 @@ bool AnyMarks(const Board& board) {
 
 // Every empty cell holds the candidates its peers allow.
 void FillMarks(Game& game) {
-  ASSERT_TRUE(game.Calculate1Click());
+  ASSERT_TRUE(game.FillCandidates());
 }
 
 void ExpectRequestEnded(const Game& game, const FakeView& view) {
-  EXPECT_TRUE(view.commands.at(Command::HintMenu1));
+  EXPECT_TRUE(view.commands.at(Command::Hint));
   EXPECT_EQ(view.busyCursorDepth, 0);
   EXPECT_FALSE(view.waitWindowOpen);
   EXPECT_FALSE(HintOf(game).highlightOn);
@@ -346,10 +346,10 @@ TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
     ASSERT_EQ(PuzzleOf(game).board.at(9, row)[9], 0);
     PuzzleOf(game).curCol = 9;
     PuzzleOf(game).curRow = row;
-    game.N11Click(9);
+    game.ToggleMark(9);
   }
   ASSERT_GT(PuzzleOf(game).board.at(9, 2)[7], 0);
-  view.AnswerYesNoDlg(kResultYes);
+  view.AnswerThreeButtonQuestion(kResultYes);
   view.AnswerStage(kModalOk);
   view.AnswerStage(kDoIt);
   game.HintSearch();
@@ -383,7 +383,7 @@ class DifferingMarks : public testing::Test {
     ASSERT_GT(PuzzleOf(game).board.at(1, 1)[core::kCount], 1);
     int digit = 1;
     while (PuzzleOf(game).board.at(1, 1)[digit] == 0) ++digit;
-    game.N11Click(digit);
+    game.ToggleMark(digit);
     ASSERT_FALSE(core::BoardsEqual(PuzzleOf(game).board, PuzzleOf(game).computed));
     ASSERT_TRUE(PuzzleOf(game).askMarksSource);
   }
@@ -394,25 +394,25 @@ class DifferingMarks : public testing::Test {
 
 TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
   const Board mine = PuzzleOf(game).board;
-  view.AnswerYesNoDlg(kResultYes);
+  view.AnswerThreeButtonQuestion(kResultYes);
   view.AnswerStage(kClose);
   game.HintSearch();
 
-  ASSERT_EQ(view.yesNoDlgTexts.size(), 1u);
-  EXPECT_EQ(view.yesNoDlgTexts[0], kMarksQuestion);
+  ASSERT_EQ(view.questionTexts.size(), 1u);
+  EXPECT_EQ(view.questionTexts[0], kMarksQuestion);
   EXPECT_FALSE(PuzzleOf(game).askMarksSource);
   EXPECT_EQ(PuzzleOf(game).board, mine);
 
   view.AnswerStage(kClose);
   game.HintSearch();
-  EXPECT_EQ(view.yesNoDlgTexts.size(), 1u);
+  EXPECT_EQ(view.questionTexts.size(), 1u);
   EXPECT_EQ(view.stages.size(), 2u);
   EXPECT_EQ(CountersOf(game).candidatesCalculated, 1);
 }
 
 TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
   const int steps = game.History().Count();
-  view.AnswerYesNoDlg(kResultNo);
+  view.AnswerThreeButtonQuestion(kResultNo);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -421,14 +421,14 @@ TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
   EXPECT_EQ(CountersOf(game).candidatesCalculated, 2);
   EXPECT_TRUE(PuzzleOf(game).askMarksSource);
   // Undo brings the player's own marks back.
-  game.UndoStep();
+  game.Undo();
   EXPECT_FALSE(core::BoardsEqual(PuzzleOf(game).board, PuzzleOf(game).computed));
 }
 
 TEST_F(DifferingMarks, CancelEndsTheRequestWithoutAStep) {
   const Board mine = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerYesNoDlg(core::kResultCancel);
+  view.AnswerThreeButtonQuestion(core::kResultCancel);
   game.HintSearch();
 
   EXPECT_TRUE(view.stages.empty());

@@ -22,8 +22,8 @@ class Input : public ::testing::Test {
 
   // Left click on the cell, then the digit chosen from the pop-up.
   void Choose(int col, int row, int digit) {
-    game.FormMouseDown(col, row, MouseButton::Left);
-    game.N12Click(digit);
+    game.BoardMouseDown(col, row, MouseButton::Left);
+    game.PlaceDigit(digit);
   }
   int SolutionAt(int col, int row) const { return PuzzleOf(game).solution[core::GridIndex(col, row)]; }
   core::Board Computed() const {
@@ -37,13 +37,13 @@ class Input : public ::testing::Test {
 };
 
 TEST_F(Input, KeyboardPlayEndsInTheSolvedReport) {
-  for (int i = 0; i < 65; ++i) game.Timer1Timer();
-  game.FormKeyDown(Key::Down);  // the first arrow selects A1
+  for (int i = 0; i < 65; ++i) game.ClockTick();
+  game.KeyDown(Key::Down);  // the first arrow selects A1
   for (int i = 0; i < 81; ++i) {
     // Over a clue the key must do nothing, whatever the digit.
     const int digit = SolutionAt(PuzzleOf(game).curCol, PuzzleOf(game).curRow);
-    game.FormKeyDown(DigitKey(game.IsClue(PuzzleOf(game).curCol, PuzzleOf(game).curRow) ? digit % 9 + 1 : digit));
-    game.FormKeyDown(Key::Right);
+    game.KeyDown(DigitKey(game.IsClue(PuzzleOf(game).curCol, PuzzleOf(game).curRow) ? digit % 9 + 1 : digit));
+    game.KeyDown(Key::Right);
   }
   EXPECT_EQ(PuzzleOf(game).curCol, 9);
   EXPECT_EQ(PuzzleOf(game).curRow, 9);
@@ -52,7 +52,7 @@ TEST_F(Input, KeyboardPlayEndsInTheSolvedReport) {
   ASSERT_EQ(view.solvedReports, 1);
   EXPECT_EQ(view.reports[0].time, "00:01:05");
   EXPECT_FALSE(view.clockRunning);
-  game.Timer1Timer();
+  game.ClockTick();
   EXPECT_EQ(CountersOf(game).elapsedSeconds, 65);
 }
 
@@ -83,8 +83,8 @@ TEST_P(Conflict, OnlyTheTypedCellTurnsRedUntilItIsDrawnAgain) {
   Choose(k.col, k.row, k.digit);
   EXPECT_EQ(game.IsConflictCell(k.col, k.row), k.red);
   EXPECT_FALSE(game.IsConflictCell(3, 1));
-  game.FormKeyDown(Key::Right);
-  game.FormKeyDown(Key::Left);
+  game.KeyDown(Key::Right);
+  game.KeyDown(Key::Left);
   EXPECT_FALSE(game.IsConflictCell(k.col, k.row));
 }
 
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Units, Conflict,
 TEST_F(Input, UndoTakesTheRedAwayWithTheDigit) {
   Choose(1, 1, 7);
   ASSERT_TRUE(game.IsConflictCell(1, 1));
-  game.UndoStep();
+  game.Undo();
   EXPECT_FALSE(game.IsConflictCell(1, 1));
   EXPECT_EQ(PuzzleOf(game).board.at(1, 1)[core::kDigit], 0);
 }
@@ -105,16 +105,16 @@ TEST_F(Input, UndoTakesTheRedAwayWithTheDigit) {
 TEST_F(Input, RetypingTheSameDigitRecordsAStepWithoutAskingForMarks) {
   Choose(1, 1, 7);
   PuzzleOf(game).askMarksSource = false;  // as after choosing the current marks for a hint
-  game.FormKeyDown(Key::Digit7);
+  game.KeyDown(Key::Digit7);
   EXPECT_EQ(game.History().Count(), 3);
   EXPECT_FALSE(PuzzleOf(game).askMarksSource);
   EXPECT_TRUE(game.IsConflictCell(1, 1));
-  game.FormKeyDown(Key::Digit2);
+  game.KeyDown(Key::Digit2);
   EXPECT_TRUE(PuzzleOf(game).askMarksSource);
 }
 
 TEST_F(Input, ReplacedDigitReturnsToComputedCandidatesOnly) {
-  ASSERT_TRUE(game.Calculate1Click());
+  ASSERT_TRUE(game.FillCandidates());
   Choose(1, 1, 2);
   Choose(1, 1, 4);
   EXPECT_EQ(PuzzleOf(game).computed.at(2, 1)[2], 1);
@@ -123,17 +123,17 @@ TEST_F(Input, ReplacedDigitReturnsToComputedCandidatesOnly) {
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[4], 0);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
 
-  game.FormKeyDown(Key::Clear);
+  game.KeyDown(Key::Clear);
   EXPECT_EQ(PuzzleOf(game).board.at(1, 1), core::Cell{});  // no marks in the emptied cell
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[4], 0);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
   EXPECT_EQ(game.History().Count(), 5);
-  game.FormKeyDown(Key::Clear);  // nothing left to clear
+  game.KeyDown(Key::Clear);  // nothing left to clear
   EXPECT_EQ(game.History().Count(), 5);
 }
 
 TEST_F(Input, WithoutRemoveMarksOnFillThePeersKeepTheirMarks) {
-  ASSERT_TRUE(game.Calculate1Click());
+  ASSERT_TRUE(game.FillCandidates());
   PrefsOf(game).removeMarksOnFill = false;
   Choose(1, 1, 2);
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[2], 1);
@@ -142,25 +142,25 @@ TEST_F(Input, WithoutRemoveMarksOnFillThePeersKeepTheirMarks) {
 
 TEST_F(Input, ClicksSelectAndOpenTheRightPopup) {
   Choose(1, 1, 2);
-  game.FormMouseDown(1, 1, MouseButton::Right);  // filled: selected, no pop-up
+  game.BoardMouseDown(1, 1, MouseButton::Right);  // filled: selected, no pop-up
   EXPECT_TRUE(view.marksPopups.empty());
-  game.FormMouseDown(1, 1, MouseButton::Left);
+  game.BoardMouseDown(1, 1, MouseButton::Left);
   ASSERT_EQ(view.digitPopups.size(), 2u);
   EXPECT_TRUE(view.digitPopups[1].clearEnabled);
   EXPECT_FALSE(view.digitPopups[0].clearEnabled);
 
-  game.FormMouseDown(3, 1, MouseButton::Left);  // clue: the selection stays
+  game.BoardMouseDown(3, 1, MouseButton::Left);  // clue: the selection stays
   EXPECT_EQ(PuzzleOf(game).curCol, 1);
   EXPECT_EQ(view.digitPopups.size(), 2u);
 
-  game.FormMouseDown(2, 1, MouseButton::Right);
-  game.N11Click(6);
-  game.FormKeyDown(Key::Shift);
+  game.BoardMouseDown(2, 1, MouseButton::Right);
+  game.ToggleMark(6);
+  game.KeyDown(Key::Shift);
   ASSERT_EQ(view.marksPopups.size(), 2u);
   EXPECT_FALSE(view.marksPopups[0].checked[5]);
   EXPECT_TRUE(view.marksPopups[1].checked[5]);
 
-  game.FormMouseDown(-1, -1, MouseButton::Left);
+  game.BoardMouseDown(-1, -1, MouseButton::Left);
   EXPECT_EQ(PuzzleOf(game).curCol, -1);
   EXPECT_EQ(view.digitPopups.size(), 2u);
 }
@@ -177,7 +177,7 @@ TEST_P(Arrow, MovesWithinTheBoardWrappingOnlyAlongRows) {
   const ArrowCase k = GetParam();
   PuzzleOf(game).curCol = k.col;
   PuzzleOf(game).curRow = k.row;
-  game.FormKeyDown(k.key);
+  game.KeyDown(k.key);
   EXPECT_EQ(PuzzleOf(game).curCol, k.toCol);
   EXPECT_EQ(PuzzleOf(game).curRow, k.toRow);
 }
@@ -192,86 +192,86 @@ INSTANTIATE_TEST_SUITE_P(
                       ArrowCase{0, 0, Key::Left, 1, 1}, ArrowCase{-1, -1, Key::Down, 1, 1}));
 
 TEST_F(Input, KeysWithoutSelectionPuzzleOrDuringGenerationChangeNothing) {
-  game.FormKeyDown(Key::Digit2);
+  game.KeyDown(Key::Digit2);
   EXPECT_EQ(game.History().Count(), 1);
   PuzzleOf(game).curCol = PuzzleOf(game).curRow = 1;
   PuzzleOf(game).generating = true;
-  game.FormKeyDown(Key::Digit2);
-  game.FormMouseDown(2, 1, MouseButton::Left);
+  game.KeyDown(Key::Digit2);
+  game.BoardMouseDown(2, 1, MouseButton::Left);
   EXPECT_EQ(game.History().Count(), 1);
   EXPECT_EQ(PuzzleOf(game).curCol, 1);
-  game.FormKeyDown(Key::Escape);
+  game.KeyDown(Key::Escape);
   EXPECT_TRUE(PuzzleOf(game).cancelRequested);
 
   Game idle(view);
-  idle.FormKeyDown(Key::Down);
+  idle.KeyDown(Key::Down);
   EXPECT_EQ(PuzzleOf(idle).curCol, 0);
 }
 
 TEST_F(Input, RemovingAMarkIsRememberedInItsStep) {
-  game.FormMouseDown(2, 1, MouseButton::Right);
-  game.N11Click(6);
-  EXPECT_TRUE(view.commands[Command::Showmarks1]);
+  game.BoardMouseDown(2, 1, MouseButton::Right);
+  game.ToggleMark(6);
+  EXPECT_TRUE(view.commands[Command::RemoveCandidates]);
   EXPECT_FALSE(PuzzleOf(game).marksReduced);
-  game.N11Click(6);
+  game.ToggleMark(6);
   EXPECT_TRUE(PuzzleOf(game).marksReduced);
-  EXPECT_FALSE(view.commands[Command::Showmarks1]);
-  game.UndoStep();
+  EXPECT_FALSE(view.commands[Command::RemoveCandidates]);
+  game.Undo();
   EXPECT_FALSE(PuzzleOf(game).marksReduced);
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 1);
-  game.RedoStep();
+  game.Redo();
   EXPECT_TRUE(PuzzleOf(game).marksReduced);
 }
 
 TEST_F(Input, HighlightButtonsMoveAndReleaseTheHighlight) {
-  game.FormMouseDown(1, 1, MouseButton::Left);
-  game.SpeedButton1Click(5, true);
+  game.BoardMouseDown(1, 1, MouseButton::Left);
+  game.HighlightButtonClick(5, true);
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 5);
   EXPECT_EQ(PuzzleOf(game).curCol, 0);
-  game.HighlightMenuClick(3);
+  game.ToggleHighlight(3);
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 3);
-  game.FormMouseDown(1, 1, MouseButton::Left);
-  game.HighlightMenuClick(3);  // Ctrl+3 again releases it
+  game.BoardMouseDown(1, 1, MouseButton::Left);
+  game.ToggleHighlight(3);  // Ctrl+3 again releases it
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 0);
   EXPECT_EQ(PuzzleOf(game).curCol, 1);  // releasing keeps the selection
   EXPECT_EQ(view.highlightButtons, (std::vector<int>{5, 3, 0}));
 }
 
 TEST_F(Input, RemovingAllMarksAsksFirst) {
-  ASSERT_TRUE(game.Calculate1Click());
+  ASSERT_TRUE(game.FillCandidates());
   view.AnswerBox(kResultNo);
-  game.Showmarks1Click();
+  game.RemoveCandidates();
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[core::kCount], 3);  // 2, 4, 6
 
   PuzzleOf(game).marksReduced = true;
   view.AnswerBox(kResultYes);
-  game.Showmarks1Click();
+  game.RemoveCandidates();
   EXPECT_EQ(view.boxes.back().text, "Do you want all pencil marks to be removed?");
   bool any = true;
   core::CheckMarks(PuzzleOf(game).board, any);
   EXPECT_FALSE(any);
   EXPECT_FALSE(PuzzleOf(game).marksReduced);
-  EXPECT_FALSE(view.commands[Command::Showmarks1]);
+  EXPECT_FALSE(view.commands[Command::RemoveCandidates]);
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).computed, Computed()));
   EXPECT_EQ(game.History().Count(), 3);
 }
 
 TEST_F(Input, FillingInCandidatesAsksOnlyWhenMarksWouldBeLost) {
-  EXPECT_TRUE(game.Calculate1Click());  // no marks: no question
+  EXPECT_TRUE(game.FillCandidates());  // no marks: no question
   EXPECT_TRUE(core::BoardsEqual(PuzzleOf(game).board, Computed()));
-  EXPECT_TRUE(game.Calculate1Click());  // complete marks: no question, no step
+  EXPECT_TRUE(game.FillCandidates());  // complete marks: no question, no step
   EXPECT_EQ(game.History().Count(), 2);
   EXPECT_EQ(CountersOf(game).candidatesCalculated, 2);
 
-  game.FormMouseDown(2, 1, MouseButton::Right);
-  game.N11Click(6);
+  game.BoardMouseDown(2, 1, MouseButton::Right);
+  game.ToggleMark(6);
   view.AnswerBox(kResultNo);
-  EXPECT_FALSE(game.Calculate1Click());
+  EXPECT_FALSE(game.FillCandidates());
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 0);
   EXPECT_TRUE(PuzzleOf(game).marksReduced);
 
   view.AnswerBox(kResultYes);
-  EXPECT_TRUE(game.Calculate1Click());
+  EXPECT_TRUE(game.FillCandidates());
   EXPECT_EQ(view.boxes.back().text,
             "This will remove current pencil marks and fill in all candidates from "
             "scratch.\rDo you want to continue?");
@@ -284,7 +284,7 @@ TEST_F(Input, FillingInCandidatesAsksOnlyWhenMarksWouldBeLost) {
 // A hint's eliminations thin out both boards alike; filling in the
 // candidates afterwards changes the marks and must be a step of its own.
 TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
-  ASSERT_TRUE(game.Calculate1Click());
+  ASSERT_TRUE(game.FillCandidates());
   PuzzleOf(game).board.at(2, 1)[6] = 0;
   --PuzzleOf(game).board.at(2, 1)[core::kCount];
   PuzzleOf(game).computed = PuzzleOf(game).board;
@@ -292,22 +292,22 @@ TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
   const core::Board thinned = PuzzleOf(game).board;
 
   view.AnswerBox(kResultYes);
-  ASSERT_TRUE(game.Calculate1Click());
+  ASSERT_TRUE(game.FillCandidates());
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 1);
-  game.UndoStep();
+  game.Undo();
   EXPECT_EQ(PuzzleOf(game).board, thinned);
 }
 
 TEST_F(Input, CancelAndPanelClicksRemoveTheSelection) {
-  game.FormMouseDown(4, 2, MouseButton::Left);
+  game.BoardMouseDown(4, 2, MouseButton::Left);
   view.cellRedraws.clear();
-  game.Cancel1Click();
+  game.Deselect();
   EXPECT_EQ(PuzzleOf(game).curCol, 0);
   EXPECT_EQ(view.cellRedraws, (std::vector<std::pair<int, int>>{{4, 2}}));
-  game.FormMouseDown(4, 2, MouseButton::Left);
-  game.Panel4MouseDown(MouseButton::Other);
+  game.BoardMouseDown(4, 2, MouseButton::Left);
+  game.ToolPanelMouseDown(MouseButton::Other);
   EXPECT_EQ(PuzzleOf(game).curCol, 4);
-  game.StepLabMouseDown();
+  game.StepLabelMouseDown();
   EXPECT_EQ(PuzzleOf(game).curCol, -1);
 }
 
@@ -317,19 +317,19 @@ TEST_F(Input, EditModeTypesLikeATypewriter) {
   PuzzleOf(game).clues = {};
   PuzzleOf(game).curCol = 9;
   PuzzleOf(game).curRow = 1;
-  game.FormKeyDown(Key::Digit3);  // over the clue 1
+  game.KeyDown(Key::Digit3);  // over the clue 1
   EXPECT_EQ(PuzzleOf(game).board.at(9, 1)[core::kDigit], 3);
   EXPECT_EQ(PuzzleOf(game).curCol, 1);
   EXPECT_EQ(PuzzleOf(game).curRow, 2);
-  game.FormKeyDown(Key::Clear);  // B1 loses its 1
+  game.KeyDown(Key::Clear);  // B1 loses its 1
   EXPECT_EQ(PuzzleOf(game).board.at(1, 2)[core::kDigit], 0);
   EXPECT_EQ(PuzzleOf(game).curCol, 2);
-  game.FormMouseDown(5, 5, MouseButton::Right);
-  game.FormKeyDown(Key::Shift);
+  game.BoardMouseDown(5, 5, MouseButton::Right);
+  game.KeyDown(Key::Shift);
   EXPECT_TRUE(view.marksPopups.empty());
 
   PuzzleOf(game).curCol = PuzzleOf(game).curRow = 9;
-  game.FormKeyDown(Key::Digit5);
+  game.KeyDown(Key::Digit5);
   EXPECT_EQ(PuzzleOf(game).board.at(9, 9)[core::kDigit], 5);
   EXPECT_EQ(PuzzleOf(game).curCol, 9);
   EXPECT_EQ(PuzzleOf(game).curRow, 9);

@@ -17,8 +17,8 @@
 
 #include "core/MessageBox.h"
 #include "ui/Dialogs.h"
-#include "ui/HintFrm.h"
-#include "ui/SudokuFrm.h"
+#include "ui/HintWindow.h"
+#include "ui/SudokuWindow.h"
 
 namespace zentaro::ui::test {
 
@@ -38,14 +38,14 @@ struct SeenFileDialog {
 };
 
 struct SeenReport {
-  QStringList captions;  // Label1, then each caption label with its value
+  QStringList captions;  // the title, then each caption label with its value
   QString ok, cancel;
   bool solutionInRed = false;
 };
 
-class ScriptedFrm : public SudokuWindow {
+class ScriptedWindow : public SudokuWindow {
  public:
-  ScriptedFrm() { Settings().LoadOnStartup = false; }
+  ScriptedWindow() { Settings().LoadOnStartup = false; }
 
   std::deque<std::optional<core::MsgButton>> boxAnswers;  // nullopt: close the box
   std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
@@ -69,7 +69,7 @@ class ScriptedFrm : public SudokuWindow {
   int RunModal(QDialog& dialog) override {
     if (auto* box = dynamic_cast<MessageBox*>(&dialog)) return AnswerBox(*box);
     if (auto* files = dynamic_cast<QFileDialog*>(&dialog)) return AnswerFile(*files);
-    if (auto* report = dynamic_cast<Treportfrm*>(&dialog)) return AnswerReport(*report);
+    if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
     unexpected << dialog.objectName();
@@ -125,14 +125,14 @@ class ScriptedFrm : public SudokuWindow {
     return QDialog::Accepted;
   }
 
-  int AnswerReport(Treportfrm& form) {
+  int AnswerReport(SolvedReportDialog& form) {
     SeenReport seen;
-    seen.captions << form.Label1->text();
+    seen.captions << form.TitleLab->text();
     for (auto [caption, value] : {std::pair{form.LevelLab, form.NLevel},
                                   {form.TimeLab, form.NTime},
                                   {form.CandidatesLab, form.NCandidates},
                                   {form.TipsLab, form.NTips},
-                                  {form.TipsLab2, form.NTips2},
+                                  {form.ConcreteTipsLab, form.NConcreteTips},
                                   {form.SolutionLab, form.SolutionViewed}})
       seen.captions << caption->text() + " " + value->text();
     seen.ok = form.OKBut->text();

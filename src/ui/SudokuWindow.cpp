@@ -1,4 +1,4 @@
-#include "ui/SudokuFrm.h"
+#include "ui/SudokuWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,7 +14,7 @@
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
 #include "ui/Dialogs.h"
-#include "ui/HintFrm.h"
+#include "ui/HintWindow.h"
 #include "ui/ToolPictures.h"
 
 namespace zentaro::ui {
@@ -81,10 +81,10 @@ SudokuWindow::SudokuWindow(QWidget* parent) : QMainWindow(parent), game_(*this) 
   CreatePopups();
   ConnectActions();
 
-  Timer1.setObjectName("Timer1");
-  Timer1.setInterval(1000);
-  connect(&Timer1, &QTimer::timeout, this, [this] { game_.Timer1Timer(); });
-  game_.SetNewPuzzleHandler([this] { game_.LoadFromFileButClick(); });
+  clockTimer_.setObjectName("ClockTimer");
+  clockTimer_.setInterval(1000);
+  connect(&clockTimer_, &QTimer::timeout, this, [this] { game_.ClockTick(); });
+  game_.SetNewPuzzleHandler([this] { game_.NewPuzzle(); });
 
   FormCreate();
 }
@@ -107,118 +107,116 @@ void SudokuWindow::CreateActions() {
     commandActions_[c] = a;
     return a;
   };
-  command(Command::LoadFromDB1, "LoadFromDB1", QKeySequence(Qt::CTRL | Qt::Key_N));
-  command(Command::Generatenew1, "Generatenew1")->setVisible(false);
-  command(Command::Loadpuzzle1, "Loadpuzzle1", QKeySequence(Qt::CTRL | Qt::Key_O));
-  command(Command::Savepuzzle1, "Savepuzzle1", QKeySequence(Qt::CTRL | Qt::Key_S));
-  command(Command::Savepuzzleas1, "Savepuzzleas1");
-  command(Command::Print1, "Print1", QKeySequence(Qt::CTRL | Qt::Key_P));
-  Settings1 = NewAction("Settings1");
-  command(Command::Exit1, "Exit1");
-  Exit1 = commandActions_[Command::Exit1];
+  command(Command::NewPuzzle, "NewPuzzle", QKeySequence(Qt::CTRL | Qt::Key_N));
+  command(Command::GenerateNew, "GenerateNew")->setVisible(false);
+  command(Command::OpenFile, "OpenFile", QKeySequence(Qt::CTRL | Qt::Key_O));
+  command(Command::SaveFile, "SaveFile", QKeySequence(Qt::CTRL | Qt::Key_S));
+  command(Command::SaveFileAs, "SaveFileAs");
+  command(Command::Print, "Print", QKeySequence(Qt::CTRL | Qt::Key_P));
+  settingsItem_ = NewAction("SettingsItem");
+  command(Command::Exit, "ExitItem");
+  exitItem_ = commandActions_[Command::Exit];
 
-  command(Command::Calculate1, "Calculate1", QKeySequence(Qt::CTRL | Qt::Key_M));
-  command(Command::Showmarks1, "Showmarks1", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
-  Undoonestep1 = NewAction("Undoonestep1", QKeySequence(Qt::CTRL | Qt::Key_Z));
-  Redostep1 = NewAction("Redostep1", QKeySequence(Qt::CTRL | Qt::Key_Y));
-  Gotofirststep1 = NewAction("Gotofirststep1");
-  Gotolaststep1 = NewAction("Gotolaststep1");
-  Setbookmark1 = NewAction("Setbookmark1");
-  Gotobookmark1 = NewAction("Gotobookmark1");
-  static constexpr std::array<const char*, 9> kHighlightNames{"N110", "N24", "N33", "N43", "N53",
-                                                              "N63",  "N73", "N83", "N93"};
+  command(Command::FillCandidates, "FillCandidates", QKeySequence(Qt::CTRL | Qt::Key_M));
+  command(Command::RemoveCandidates, "RemoveCandidates", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
+  undoItem_ = NewAction("UndoItem", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redoItem_ = NewAction("RedoItem", QKeySequence(Qt::CTRL | Qt::Key_Y));
+  firstStepItem_ = NewAction("FirstStepItem");
+  lastStepItem_ = NewAction("LastStepItem");
+  setBookmarkItem_ = NewAction("SetBookmarkItem");
+  goBookmarkItem_ = NewAction("GoBookmarkItem");
   for (int d = 1; d <= 9; ++d) {
-    HighlightItems[d - 1] =
-        NewAction(kHighlightNames[d - 1], QKeySequence(Qt::CTRL | (Qt::Key_0 + d)));
-    HighlightItems[d - 1]->setText(QString::number(d));
+    const QByteArray name = "HighlightItem" + QByteArray::number(d);
+    highlightItems_[d - 1] = NewAction(name.constData(), QKeySequence(Qt::CTRL | (Qt::Key_0 + d)));
+    highlightItems_[d - 1]->setText(QString::number(d));
   }
-  command(Command::Rate1, "Rate1", QKeySequence(Qt::CTRL | Qt::Key_R));
-  command(Command::Solve1, "Solve1");
-  command(Command::Competitionmode1, "Competitionmode1")->setVisible(false);
-  command(Command::Normalmode1, "Normalmode1")->setVisible(false);
-  Stop1 = NewAction("Stop1");
-  Stop1->setVisible(false);
-  Stop1->setEnabled(false);
-  Congratulations1 = NewAction("Congratulations1");
-  Congratulations1->setVisible(false);
-  BestResults1 = NewAction("BestResults1");
-  BestResults1->setVisible(false);
-  BestResults1->setEnabled(false);
+  command(Command::Rate, "Rate", QKeySequence(Qt::CTRL | Qt::Key_R));
+  command(Command::ViewSolution, "ViewSolution");
+  command(Command::CompetitionMode, "CompetitionMode")->setVisible(false);
+  command(Command::NormalMode, "NormalMode")->setVisible(false);
+  stopItem_ = NewAction("StopItem");
+  stopItem_->setVisible(false);
+  stopItem_->setEnabled(false);
+  congratulationsItem_ = NewAction("CongratulationsItem");
+  congratulationsItem_->setVisible(false);
+  bestResultsItem_ = NewAction("BestResultsItem");
+  bestResultsItem_->setVisible(false);
+  bestResultsItem_->setEnabled(false);
 
-  command(Command::Editmode1, "Editmode1");
-  command(Command::Stopeditmode1, "Stopeditmode1");
-  command(Command::ClearFixed1, "ClearFixed1");
+  command(Command::EditMode, "EditMode");
+  command(Command::StopEditMode, "StopEditMode");
+  command(Command::ClearClues, "ClearClues");
 
-  HelpOnProgram1 = NewAction("HelpOnProgram1", QKeySequence(Qt::Key_F1));
-  command(Command::HintMenu1, "HintMenu1", QKeySequence(Qt::CTRL | Qt::Key_Q));
-  About1 = NewAction("About1");
-  CancelMenu = NewAction("CancelMenu");
-  CancelMenu->setVisible(false);
+  helpItem_ = NewAction("HelpItem", QKeySequence(Qt::Key_F1));
+  command(Command::Hint, "Hint", QKeySequence(Qt::CTRL | Qt::Key_Q));
+  aboutItem_ = NewAction("AboutItem");
+  cancelItem_ = NewAction("CancelItem");
+  cancelItem_->setVisible(false);
 
   // The speed buttons have enabled states of their own.
-  command(Command::OpenSpeedBut, "OpenSpeedBut")->setIcon(MakeIcon(IconKind::Open));
-  command(Command::SaveSpeedBut, "SaveSpeedBut")->setIcon(MakeIcon(IconKind::Save));
-  command(Command::PrintSpeedBut, "PrintSpeedBut")->setIcon(MakeIcon(IconKind::Print));
-  command(Command::RateSpeedBut, "RateSpeedBut")->setIcon(MakeIcon(IconKind::Rate));
-  SettingsSpeedBut = NewAction("SettingsSpeedBut");
-  SettingsSpeedBut->setIcon(MakeIcon(IconKind::Settings));
-  HelpSpeedBut = NewAction("HelpSpeedBut");
-  HelpSpeedBut->setIcon(MakeIcon(IconKind::Help));
+  command(Command::OpenButton, "OpenButton")->setIcon(MakeIcon(IconKind::Open));
+  command(Command::SaveButton, "SaveButton")->setIcon(MakeIcon(IconKind::Save));
+  command(Command::PrintButton, "PrintButton")->setIcon(MakeIcon(IconKind::Print));
+  command(Command::RateButton, "RateButton")->setIcon(MakeIcon(IconKind::Rate));
+  settingsButton_ = NewAction("SettingsButton");
+  settingsButton_->setIcon(MakeIcon(IconKind::Settings));
+  helpButton_ = NewAction("HelpButton");
+  helpButton_->setIcon(MakeIcon(IconKind::Help));
 }
 
 void SudokuWindow::CreateMenus() {
   QMenuBar* bar = menuBar();
-  File1 = bar->addMenu(QString());
-  File1->setObjectName("File1");
-  File1->addAction(Action(Command::LoadFromDB1));
-  File1->addAction(Action(Command::Generatenew1));
-  File1->addAction(Action(Command::Loadpuzzle1));
-  File1->addAction(Action(Command::Savepuzzle1));
-  File1->addAction(Action(Command::Savepuzzleas1));
-  File1->addSeparator();
-  File1->addAction(Action(Command::Print1));
-  File1->addSeparator();
-  File1->addAction(Settings1);
-  File1->addSeparator();
-  File1->addAction(Exit1);
+  fileMenu_ = bar->addMenu(QString());
+  fileMenu_->setObjectName("FileMenu");
+  fileMenu_->addAction(Action(Command::NewPuzzle));
+  fileMenu_->addAction(Action(Command::GenerateNew));
+  fileMenu_->addAction(Action(Command::OpenFile));
+  fileMenu_->addAction(Action(Command::SaveFile));
+  fileMenu_->addAction(Action(Command::SaveFileAs));
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(Action(Command::Print));
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(settingsItem_);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(exitItem_);
 
-  Sudoku1 = bar->addMenu(QString());
-  Sudoku1->setObjectName("Sudoku1");
-  Sudoku1->addAction(Action(Command::Calculate1));
-  Sudoku1->addAction(Action(Command::Showmarks1));
-  Sudoku1->addSeparator();
-  Step1 = Sudoku1->addMenu(QString());
-  Step1->setObjectName("Step1");
+  actionMenu_ = bar->addMenu(QString());
+  actionMenu_->setObjectName("ActionMenu");
+  actionMenu_->addAction(Action(Command::FillCandidates));
+  actionMenu_->addAction(Action(Command::RemoveCandidates));
+  actionMenu_->addSeparator();
+  stepMenu_ = actionMenu_->addMenu(QString());
+  stepMenu_->setObjectName("StepMenu");
   for (QAction* a :
-       {Undoonestep1, Redostep1, Gotofirststep1, Gotolaststep1, Setbookmark1, Gotobookmark1})
-    Step1->addAction(a);
-  Highlight1 = Sudoku1->addMenu(QString());
-  Highlight1->setObjectName("Highlight1");
-  for (QAction* a : HighlightItems) Highlight1->addAction(a);
-  Sudoku1->addSeparator();
-  Sudoku1->addAction(Action(Command::Rate1));
-  Sudoku1->addAction(Action(Command::Solve1));
-  Sudoku1->addAction(Action(Command::Competitionmode1));
-  Sudoku1->addAction(Action(Command::Normalmode1));
-  Sudoku1->addAction(Stop1);
-  Sudoku1->addAction(Congratulations1);
-  Sudoku1->addAction(BestResults1);
+       {undoItem_, redoItem_, firstStepItem_, lastStepItem_, setBookmarkItem_, goBookmarkItem_})
+    stepMenu_->addAction(a);
+  highlightMenu_ = actionMenu_->addMenu(QString());
+  highlightMenu_->setObjectName("HighlightMenu");
+  for (QAction* a : highlightItems_) highlightMenu_->addAction(a);
+  actionMenu_->addSeparator();
+  actionMenu_->addAction(Action(Command::Rate));
+  actionMenu_->addAction(Action(Command::ViewSolution));
+  actionMenu_->addAction(Action(Command::CompetitionMode));
+  actionMenu_->addAction(Action(Command::NormalMode));
+  actionMenu_->addAction(stopItem_);
+  actionMenu_->addAction(congratulationsItem_);
+  actionMenu_->addAction(bestResultsItem_);
 
-  Edit1 = bar->addMenu(QString());
-  Edit1->setObjectName("Edit1");
-  Edit1->addAction(Action(Command::Editmode1));
-  Edit1->addAction(Action(Command::Stopeditmode1));
-  Edit1->addSeparator();
-  Edit1->addAction(Action(Command::ClearFixed1));
+  editMenu_ = bar->addMenu(QString());
+  editMenu_->setObjectName("EditMenu");
+  editMenu_->addAction(Action(Command::EditMode));
+  editMenu_->addAction(Action(Command::StopEditMode));
+  editMenu_->addSeparator();
+  editMenu_->addAction(Action(Command::ClearClues));
 
-  Help1 = bar->addMenu(QString());
-  Help1->setObjectName("Help1");
-  Help1->addAction(HelpOnProgram1);
-  Help1->addAction(Action(Command::HintMenu1));
-  Help1->addSeparator();
-  Help1->addAction(About1);
+  helpMenu_ = bar->addMenu(QString());
+  helpMenu_->setObjectName("HelpMenu");
+  helpMenu_->addAction(helpItem_);
+  helpMenu_->addAction(Action(Command::Hint));
+  helpMenu_->addSeparator();
+  helpMenu_->addAction(aboutItem_);
 
-  bar->addAction(CancelMenu);
+  bar->addAction(cancelItem_);
 }
 
 void SudokuWindow::CreateToolBar() {
@@ -228,14 +226,14 @@ void SudokuWindow::CreateToolBar() {
   speedBar_->setFloatable(false);
   speedBar_->setIconSize(QSize(22, 22));
   speedBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-  speedBar_->addAction(Action(Command::OpenSpeedBut));
-  speedBar_->addAction(Action(Command::SaveSpeedBut));
-  speedBar_->addAction(Action(Command::PrintSpeedBut));
+  speedBar_->addAction(Action(Command::OpenButton));
+  speedBar_->addAction(Action(Command::SaveButton));
+  speedBar_->addAction(Action(Command::PrintButton));
   speedBar_->addSeparator();
-  speedBar_->addAction(Action(Command::RateSpeedBut));
+  speedBar_->addAction(Action(Command::RateButton));
   speedBar_->addSeparator();
-  speedBar_->addAction(SettingsSpeedBut);
-  speedBar_->addAction(HelpSpeedBut);
+  speedBar_->addAction(settingsButton_);
+  speedBar_->addAction(helpButton_);
   for (QWidget* w : speedBar_->findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -260,15 +258,15 @@ void SudokuWindow::CreatePanels() {
     // On a short screen the pictures keep their place at the top.
     tools_->LayoutImages(screenHeight_ > 500 || screenHeight_ == 0 ? top : 8);
   });
-  connect(tools_, &ToolPanel::DeselectRequested, this, [this] { game_.StepLabMouseDown(); });
-  connect(tools_, &ToolPanel::MouseOverBackground, this, [this] { game_.Panel1MouseMove(); });
+  connect(tools_, &ToolPanel::DeselectRequested, this, [this] { game_.StepLabelMouseDown(); });
+  connect(tools_, &ToolPanel::MouseOverBackground, this, [this] { game_.ToolPanelMouseMove(); });
   connect(tools_, &ToolPanel::HighlightClicked, this,
-          [this](int digit, bool down) { game_.SpeedButton1Click(digit, down); });
+          [this](int digit, bool down) { game_.HighlightButtonClick(digit, down); });
 }
 
 void SudokuWindow::CreateStatusBar() {
   QStatusBar* bar = statusBar();
-  bar->setObjectName("StatusBar1");
+  bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(true);
   for (int i = 0; i < 3; ++i) {
     status_[i] = new QLabel(bar);
@@ -283,39 +281,39 @@ void SudokuWindow::CreateStatusBar() {
 }
 
 void SudokuWindow::CreatePopups() {
-  PopupMenu2 = new QMenu(this);
-  PopupMenu2->setObjectName("PopupMenu2");
+  digitMenu_ = new QMenu(this);
+  digitMenu_->setObjectName("DigitMenu");
   for (int d = 1; d <= 9; ++d) {
-    QAction* a = PopupMenu2->addAction(QString::number(d));
-    a->setObjectName(QString("N%1").arg(d * 10 + 2));
+    QAction* a = digitMenu_->addAction(QString::number(d));
+    a->setObjectName(QString("DigitItem%1").arg(d));
     connect(a, &QAction::triggered, this, [this, d] { game_.PlaceDigit(d); });
-    DigitItems[d - 1] = a;
+    digitItems_[d - 1] = a;
   }
-  PopupMenu2->addSeparator();
-  Clear2 = PopupMenu2->addAction(QString());
-  Clear2->setObjectName("Clear2");
-  connect(Clear2, &QAction::triggered, this, [this] { game_.Clear2Click(); });
-  PopupMenu2->addSeparator();
-  Cancel1 = PopupMenu2->addAction(QString());
-  Cancel1->setObjectName("Cancel1");
-  connect(Cancel1, &QAction::triggered, this, [this] { game_.Deselect(); });
+  digitMenu_->addSeparator();
+  clearItem_ = digitMenu_->addAction(QString());
+  clearItem_->setObjectName("ClearItem");
+  connect(clearItem_, &QAction::triggered, this, [this] { game_.ClearCell(); });
+  digitMenu_->addSeparator();
+  digitCancelItem_ = digitMenu_->addAction(QString());
+  digitCancelItem_->setObjectName("DigitCancelItem");
+  connect(digitCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
 
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName("PopupMenu1");
+  marksMenu_ = new QMenu(this);
+  marksMenu_->setObjectName("MarksMenu");
   for (int d = 1; d <= 9; ++d) {
-    QAction* a = PopupMenu1->addAction(QString::number(d));
-    a->setObjectName(QString("N%1").arg(d * 10 + 1));
+    QAction* a = marksMenu_->addAction(QString::number(d));
+    a->setObjectName(QString("MarkItem%1").arg(d));
     a->setCheckable(true);
-    connect(a, &QAction::triggered, this, [this, d] { game_.N11Click(d); });
-    MarkItems[d - 1] = a;
+    connect(a, &QAction::triggered, this, [this, d] { game_.ToggleMark(d); });
+    markItems_[d - 1] = a;
   }
-  PopupMenu1->addSeparator();
-  Cancel2 = PopupMenu1->addAction(QString());
-  Cancel2->setObjectName("Cancel2");
-  connect(Cancel2, &QAction::triggered, this, [this] { game_.Deselect(); });
+  marksMenu_->addSeparator();
+  marksCancelItem_ = marksMenu_->addAction(QString());
+  marksCancelItem_->setObjectName("MarksCancelItem");
+  connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
 
-  hintFrm_ = new HintWindow(this);
-  connect(hintFrm_, &HintWindow::HelpRequested, this, [this](int context) {
+  hintWindow_ = new HintWindow(this);
+  connect(hintWindow_, &HintWindow::HelpRequested, this, [this](int context) {
     if (!help_) help_ = new HelpWindow(this);
     help_->ShowTopic(context);
     help_->show();
@@ -332,71 +330,71 @@ void SudokuWindow::ConnectActions() {
   };
   // A speed button that mirrors a menu item acts only while the item is
   // enabled.
-  on(Action(Command::LoadFromDB1), [this] { game_.LoadFromFileButClick(); });
-  on(Action(Command::Loadpuzzle1), [this] { game_.OpenFileButClick(); });
-  on(Action(Command::OpenSpeedBut), [this] {
-    if (Action(Command::Loadpuzzle1)->isEnabled()) game_.OpenFileButClick();
+  on(Action(Command::NewPuzzle), [this] { game_.NewPuzzle(); });
+  on(Action(Command::OpenFile), [this] { game_.OpenPuzzle(); });
+  on(Action(Command::OpenButton), [this] {
+    if (Action(Command::OpenFile)->isEnabled()) game_.OpenPuzzle();
   });
-  on(Action(Command::Savepuzzle1), [this] { game_.Savepuzzle1Click(); });
-  on(Action(Command::SaveSpeedBut), [this] {
-    if (Action(Command::Savepuzzle1)->isEnabled()) game_.Savepuzzle1Click();
+  on(Action(Command::SaveFile), [this] { game_.SavePuzzle(false); });
+  on(Action(Command::SaveButton), [this] {
+    if (Action(Command::SaveFile)->isEnabled()) game_.SavePuzzle(false);
   });
-  on(Action(Command::Savepuzzleas1), [this] { game_.Savepuzzleas1Click(); });
-  on(Action(Command::Print1), [this] { PrintButClick(); });
-  on(Action(Command::PrintSpeedBut), [this] {
-    if (Action(Command::Print1)->isEnabled()) PrintButClick();
+  on(Action(Command::SaveFileAs), [this] { game_.SavePuzzle(true); });
+  on(Action(Command::Print), [this] { Print(); });
+  on(Action(Command::PrintButton), [this] {
+    if (Action(Command::Print)->isEnabled()) Print();
   });
-  on(Settings1, [this] { Settings1Click(); });
-  on(SettingsSpeedBut, [this] {
-    if (Settings1->isEnabled()) Settings1Click();
+  on(settingsItem_, [this] { OpenSettings(); });
+  on(settingsButton_, [this] {
+    if (settingsItem_->isEnabled()) OpenSettings();
   });
-  on(Exit1, [this] { close(); });
+  on(exitItem_, [this] { close(); });
 
-  on(Action(Command::Calculate1), [this] { game_.Calculate1Click(); });
-  on(Action(Command::Showmarks1), [this] { game_.Showmarks1Click(); });
-  on(Undoonestep1, [this] { game_.Undoonestep1Click(); });
-  on(Redostep1, [this] { game_.Redostep1Click(); });
-  on(Gotofirststep1, [this] { game_.Gotofirststep1Click(); });
-  on(Gotolaststep1, [this] { game_.Gotolaststep1Click(); });
-  on(Setbookmark1, [this] { game_.Setbookmark1Click(); });
-  on(Gotobookmark1, [this] { game_.Gotobookmark1Click(); });
+  on(Action(Command::FillCandidates), [this] { game_.FillCandidates(); });
+  on(Action(Command::RemoveCandidates), [this] { game_.RemoveCandidates(); });
+  on(undoItem_, [this] { game_.Undo(); });
+  on(redoItem_, [this] { game_.Redo(); });
+  on(firstStepItem_, [this] { game_.GoToFirstStep(); });
+  on(lastStepItem_, [this] { game_.GoToLastStep(); });
+  on(setBookmarkItem_, [this] { game_.SetBookmark(); });
+  on(goBookmarkItem_, [this] { game_.GoToBookmark(); });
   for (int d = 1; d <= 9; ++d)
-    on(HighlightItems[d - 1], [this, d] {
-      if (tools_->SpeedButtons[d - 1]->isEnabled()) game_.HighlightMenuClick(d);
+    on(highlightItems_[d - 1], [this, d] {
+      if (tools_->HighlightButtons[d - 1]->isEnabled()) game_.ToggleHighlight(d);
     });
-  on(Action(Command::Rate1), [this] { game_.Rate1Click(); });
-  on(Action(Command::RateSpeedBut), [this] { game_.RateSpeedButClick(); });
-  on(Action(Command::Solve1), [this] { game_.Solve1Click(); });
+  on(Action(Command::Rate), [this] { game_.Rate(); });
+  on(Action(Command::RateButton), [this] { game_.RateButtonClick(); });
+  on(Action(Command::ViewSolution), [this] { game_.ViewSolution(); });
 
-  on(HelpOnProgram1, [this] { HelpOnProgram1Click(); });
-  on(HelpSpeedBut, [this] {
-    if (HelpOnProgram1->isEnabled()) HelpOnProgram1Click();
+  on(helpItem_, [this] { ShowHelp(); });
+  on(helpButton_, [this] {
+    if (helpItem_->isEnabled()) ShowHelp();
   });
-  on(Action(Command::HintMenu1), [this] { game_.HintMenu1Click(); });
-  on(About1, [this] { About1Click(); });
-  connect(CancelMenu, &QAction::triggered, this, [this] { game_.CancelMenuClick(); });
+  on(Action(Command::Hint), [this] { game_.RequestHint(); });
+  on(aboutItem_, [this] { ShowAbout(); });
+  connect(cancelItem_, &QAction::triggered, this, [this] { game_.RequestCancel(); });
 
-  // The step buttons of Panel4.
-  connect(tools_->UndoBut, &QToolButton::clicked, this, [this] { game_.UndoButClick(); });
-  connect(tools_->RedoBut, &QToolButton::clicked, this, [this] { game_.RedoButClick(); });
-  connect(tools_->MoveFirstBut, &QToolButton::clicked, this, [this] { game_.MoveFirstButClick(); });
-  connect(tools_->MoveLastBut, &QToolButton::clicked, this, [this] { game_.MoveLastButClick(); });
+  // The step buttons of StepPanel.
+  connect(tools_->UndoBut, &QToolButton::clicked, this, [this] { game_.Undo(); });
+  connect(tools_->RedoBut, &QToolButton::clicked, this, [this] { game_.Redo(); });
+  connect(tools_->MoveFirstBut, &QToolButton::clicked, this, [this] { game_.GoToFirstStep(); });
+  connect(tools_->MoveLastBut, &QToolButton::clicked, this, [this] { game_.GoToLastStep(); });
   connect(tools_->SetBookmarkBut, &QToolButton::clicked, this,
-          [this] { game_.SetBookmarkButClick(); });
+          [this] { game_.SetBookmark(); });
   connect(tools_->GoBookmarkBut, &QToolButton::clicked, this,
-          [this] { game_.GoBookmarkButClick(); });
+          [this] { game_.GoToBookmark(); });
 
   // The picture buttons.
   connect(tools_->NewBut, &ToolImageButton::Clicked, this,
-          [this] { game_.LoadFromFileButClick(); });
+          [this] { game_.NewPuzzle(); });
   connect(tools_->HintBut, &ToolImageButton::Clicked, this, [this] {
     tools_->HintBut->SetHot(false);
-    game_.HintButClick();
+    game_.RequestHint();
   });
   connect(tools_->CandidatesBut, &ToolImageButton::Clicked, this,
-          [this] { game_.Calculate1Click(); });
+          [this] { game_.FillCandidates(); });
   connect(tools_->NoCandidatesBut, &ToolImageButton::Clicked, this,
-          [this] { game_.Showmarks1Click(); });
+          [this] { game_.RemoveCandidates(); });
 }
 
 QAction* SudokuWindow::Action(Command command) const {
@@ -414,33 +412,33 @@ void SudokuWindow::FormCreate() {
   if (screen.width() < 700)
     setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint);
-  game_.SetVisible(Command::Rate1, true);
-  game_.SetEnabled(Command::Rate1, true);
-  game_.SetEnabled(Command::RateSpeedBut,
-                   game_.IsEnabled(Command::Rate1) && game_.IsVisible(Command::RateSpeedBut));
+  game_.SetVisible(Command::Rate, true);
+  game_.SetEnabled(Command::Rate, true);
+  game_.SetEnabled(Command::RateButton,
+                   game_.IsEnabled(Command::Rate) && game_.IsVisible(Command::RateButton));
 }
 
 void SudokuWindow::FormShow() {
-  Congratulations1->setEnabled(false);
+  congratulationsItem_->setEnabled(false);
 
-  for (Command c : {Command::Print1, Command::PrintSpeedBut, Command::RateSpeedBut}) {
+  for (Command c : {Command::Print, Command::PrintButton, Command::RateButton}) {
     game_.SetVisible(c, true);
     Action(c)->setVisible(true);
   }
-  game_.SetVisible(Command::Edit1, true);
-  game_.SetVisible(Command::Editmode1, true);
-  game_.SetEnabled(Command::Edit1, true);
-  game_.SetEnabled(Command::Editmode1, true);
-  game_.SetEnabled(Command::Stopeditmode1, !game_.IsEnabled(Command::Editmode1));
-  game_.SetEnabled(Command::ClearFixed1, game_.IsEnabled(Command::Stopeditmode1));
+  game_.SetVisible(Command::EditMenu, true);
+  game_.SetVisible(Command::EditMode, true);
+  game_.SetEnabled(Command::EditMenu, true);
+  game_.SetEnabled(Command::EditMode, true);
+  game_.SetEnabled(Command::StopEditMode, !game_.IsEnabled(Command::EditMode));
+  game_.SetEnabled(Command::ClearClues, game_.IsEnabled(Command::StopEditMode));
 
   const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
   screenWidth_ = screen ? screen->size().width() : 1024;
   screenHeight_ = screen ? screen->size().height() : 768;
 
-  for (QAction* a : MarkItems) a->setText(a->text().left(1) + Text(2081));
-  Cancel1->setText(Text(2080));
-  Cancel2->setText(Text(2080));
+  for (QAction* a : markItems_) a->setText(a->text().left(1) + Text(2081));
+  digitCancelItem_->setText(Text(2080));
+  marksCancelItem_->setText(Text(2080));
 
   SetCaption(app::kAppTitle);
   // The settings keep their defaults until they are stored between runs.
@@ -472,7 +470,7 @@ void SudokuWindow::ShowWindow() {
   board_->setFocus();
   // Queued, so that the level dialog comes up only once the window is there.
   QTimer::singleShot(0, this, [this] {
-    if (settings_.LoadOnStartup) game_.LoadFromFileButClick();
+    if (settings_.LoadOnStartup) game_.NewPuzzle();
   });
 }
 
@@ -502,45 +500,45 @@ void SudokuWindow::SetGridSize(GridSize size) {
 }
 
 void SudokuWindow::SetCaptions() {
-  File1->setTitle(Text(2016));
-  Sudoku1->setTitle(Text(2017));
-  Edit1->setTitle(Text(2018));
-  Help1->setTitle(Text(2019));
-  Action(Command::LoadFromDB1)->setText(Text(2020));
-  Action(Command::Generatenew1)->setText(Text(2021));
-  BestResults1->setText(Text(2022));
-  Action(Command::Loadpuzzle1)->setText(Text(2023));
-  Action(Command::Savepuzzle1)->setText(Text(2024));
-  Action(Command::Savepuzzleas1)->setText(Text(2025));
-  Action(Command::Print1)->setText(Text(2026));
-  Settings1->setText(Text(2027));
-  Exit1->setText(Text(2028));
-  Action(Command::Calculate1)->setText(Text(2029));
-  Action(Command::Showmarks1)->setText(Text(2030));
-  Action(Command::Rate1)->setText(Text(2031));
-  Action(Command::Solve1)->setText(Text(2032));
-  Action(Command::Competitionmode1)->setText("Start the puzzle in the &competition mode");
-  Action(Command::Normalmode1)->setText("&Quit the competition mode");
-  Stop1->setText("Stop");
-  HelpOnProgram1->setText(Text(2036));
-  Action(Command::HintMenu1)->setText(Text(2035));
-  About1->setText(Text(2078));
-  Action(Command::Editmode1)->setText(Text(2502));
-  Action(Command::Stopeditmode1)->setText(Text(2503));
-  Action(Command::ClearFixed1)->setText(Text(2504));
-  CancelMenu->setText(Text(2080));
-  Clear2->setText(Text(2037));
+  fileMenu_->setTitle(Text(2016));
+  actionMenu_->setTitle(Text(2017));
+  editMenu_->setTitle(Text(2018));
+  helpMenu_->setTitle(Text(2019));
+  Action(Command::NewPuzzle)->setText(Text(2020));
+  Action(Command::GenerateNew)->setText(Text(2021));
+  bestResultsItem_->setText(Text(2022));
+  Action(Command::OpenFile)->setText(Text(2023));
+  Action(Command::SaveFile)->setText(Text(2024));
+  Action(Command::SaveFileAs)->setText(Text(2025));
+  Action(Command::Print)->setText(Text(2026));
+  settingsItem_->setText(Text(2027));
+  exitItem_->setText(Text(2028));
+  Action(Command::FillCandidates)->setText(Text(2029));
+  Action(Command::RemoveCandidates)->setText(Text(2030));
+  Action(Command::Rate)->setText(Text(2031));
+  Action(Command::ViewSolution)->setText(Text(2032));
+  Action(Command::CompetitionMode)->setText("Start the puzzle in the &competition mode");
+  Action(Command::NormalMode)->setText("&Quit the competition mode");
+  stopItem_->setText("Stop");
+  helpItem_->setText(Text(2036));
+  Action(Command::Hint)->setText(Text(2035));
+  aboutItem_->setText(Text(2078));
+  Action(Command::EditMode)->setText(Text(2502));
+  Action(Command::StopEditMode)->setText(Text(2503));
+  Action(Command::ClearClues)->setText(Text(2504));
+  cancelItem_->setText(Text(2080));
+  clearItem_->setText(Text(2037));
 
   // The speed buttons' hints.
-  Action(Command::OpenSpeedBut)->setToolTip(Text(2636));
-  Action(Command::SaveSpeedBut)->setToolTip(Text(2637));
-  Action(Command::PrintSpeedBut)->setToolTip(Text(2638));
-  Action(Command::RateSpeedBut)->setToolTip(Text(2639));
-  SettingsSpeedBut->setToolTip(Text(2640));
-  HelpSpeedBut->setToolTip(Text(2641));
-  for (QAction* a : {Action(Command::OpenSpeedBut), Action(Command::SaveSpeedBut),
-                     Action(Command::PrintSpeedBut), Action(Command::RateSpeedBut),
-                     SettingsSpeedBut, HelpSpeedBut})
+  Action(Command::OpenButton)->setToolTip(Text(2636));
+  Action(Command::SaveButton)->setToolTip(Text(2637));
+  Action(Command::PrintButton)->setToolTip(Text(2638));
+  Action(Command::RateButton)->setToolTip(Text(2639));
+  settingsButton_->setToolTip(Text(2640));
+  helpButton_->setToolTip(Text(2641));
+  for (QAction* a : {Action(Command::OpenButton), Action(Command::SaveButton),
+                     Action(Command::PrintButton), Action(Command::RateButton),
+                     settingsButton_, helpButton_})
     a->setText(a->toolTip());
   tools_->MoveFirstBut->setToolTip(Text(2010));
   tools_->MoveLastBut->setToolTip(Text(2011));
@@ -550,31 +548,31 @@ void SudokuWindow::SetCaptions() {
   tools_->GoBookmarkBut->setToolTip(Text(2015));
 
   // The step items read as their buttons' hints.
-  Undoonestep1->setText(tools_->UndoBut->toolTip());
-  Redostep1->setText(tools_->RedoBut->toolTip());
-  Gotofirststep1->setText(tools_->MoveFirstBut->toolTip());
-  Gotolaststep1->setText(tools_->MoveLastBut->toolTip());
-  Setbookmark1->setText(tools_->SetBookmarkBut->toolTip());
-  Gotobookmark1->setText(tools_->GoBookmarkBut->toolTip());
+  undoItem_->setText(tools_->UndoBut->toolTip());
+  redoItem_->setText(tools_->RedoBut->toolTip());
+  firstStepItem_->setText(tools_->MoveFirstBut->toolTip());
+  lastStepItem_->setText(tools_->MoveLastBut->toolTip());
+  setBookmarkItem_->setText(tools_->SetBookmarkBut->toolTip());
+  goBookmarkItem_->setText(tools_->GoBookmarkBut->toolTip());
 
-  tools_->Label7->setText(Text(2001));
+  tools_->HighlightCaption->setText(Text(2001));
   tools_->StepLab->setText(Text(2002));
   tools_->Bookmarklab->setText(Text(2003));
-  Highlight1->setTitle(tools_->Label7->text());
-  Step1->setTitle(tools_->StepLab->text());
+  highlightMenu_->setTitle(tools_->HighlightCaption->text());
+  stepMenu_->setTitle(tools_->StepLab->text());
 }
 
 bool SudokuWindow::FormCloseQuery() {
-  const bool fileMenu = File1->menuAction()->isVisible() && File1->menuAction()->isEnabled();
-  const bool exit = Exit1->isVisible() && Exit1->isEnabled();
+  const bool fileMenu = fileMenu_->menuAction()->isVisible() && fileMenu_->menuAction()->isEnabled();
+  const bool exit = exitItem_->isVisible() && exitItem_->isEnabled();
   if (fileMenu && exit) return game_.ConfirmSaveFirst();
   // A generation is running: stop it and let the window go.
-  game_.CancelMenuClick();
+  game_.RequestCancel();
   return true;
 }
 
 void SudokuWindow::FormClose() {
-  Timer1.stop();
+  clockTimer_.stop();
   if (help_) help_->close();
 }
 
@@ -606,16 +604,16 @@ void SudokuWindow::OnBoardMouseDown(Qt::MouseButton button, QPoint pos) {
   const app::MouseButton b = button == Qt::LeftButton    ? app::MouseButton::Left
                              : button == Qt::RightButton ? app::MouseButton::Right
                                                          : app::MouseButton::Other;
-  game_.FormMouseDown(col, row, b);
+  game_.BoardMouseDown(col, row, b);
 }
 
 void SudokuWindow::OnBoardMouseMove(QPoint pos) {
   tools_->HideHotPictures();
-  game_.FormMouseMove(board_->Geometry().InsideCells(pos));
+  game_.BoardMouseMove(board_->Geometry().InsideCells(pos));
 }
 
 void SudokuWindow::OnKey(QKeyEvent* event) {
-  game_.FormKeyDown(KeyOf(*event));
+  game_.KeyDown(KeyOf(*event));
 }
 
 void SudokuWindow::keyPressEvent(QKeyEvent* event) {
@@ -657,22 +655,22 @@ void SudokuWindow::SetCaption(const std::string& caption) {
 
 void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
   switch (command) {
-    case Command::File1:
-      File1->menuAction()->setEnabled(enabled);
+    case Command::FileMenu:
+      fileMenu_->menuAction()->setEnabled(enabled);
       return;
-    case Command::Edit1:
-      Edit1->menuAction()->setEnabled(enabled);
+    case Command::EditMenu:
+      editMenu_->menuAction()->setEnabled(enabled);
       return;
-    case Command::LoadFromDB1:
+    case Command::NewPuzzle:
       tools_->NewBut->SetCommandEnabled(enabled);
       break;
-    case Command::HintMenu1:
+    case Command::Hint:
       tools_->HintBut->SetCommandEnabled(enabled);
       break;
-    case Command::Calculate1:
+    case Command::FillCandidates:
       tools_->CandidatesBut->SetCommandEnabled(enabled);
       break;
-    case Command::Showmarks1:
+    case Command::RemoveCandidates:
       tools_->NoCandidatesBut->SetCommandEnabled(enabled);
       break;
     default:
@@ -684,13 +682,13 @@ void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
 void SudokuWindow::SetStepControls(const core::StepControls& c) {
   stepControls_ = c;
   for (QToolButton* b : {tools_->UndoBut, tools_->MoveFirstBut}) b->setEnabled(c.undo);
-  for (QAction* a : {Undoonestep1, Gotofirststep1}) a->setEnabled(c.undo);
+  for (QAction* a : {undoItem_, firstStepItem_}) a->setEnabled(c.undo);
   for (QToolButton* b : {tools_->RedoBut, tools_->MoveLastBut}) b->setEnabled(c.redo);
-  for (QAction* a : {Redostep1, Gotolaststep1}) a->setEnabled(c.redo);
+  for (QAction* a : {redoItem_, lastStepItem_}) a->setEnabled(c.redo);
   tools_->SetBookmarkBut->setEnabled(c.setBookmark);
-  Setbookmark1->setEnabled(c.setBookmark);
+  setBookmarkItem_->setEnabled(c.setBookmark);
   tools_->GoBookmarkBut->setEnabled(c.goBookmark);
-  Gotobookmark1->setEnabled(c.goBookmark);
+  goBookmarkItem_->setEnabled(c.goBookmark);
 }
 
 void SudokuWindow::BlinkBookmarkButton() {
@@ -700,42 +698,42 @@ void SudokuWindow::BlinkBookmarkButton() {
 }
 
 void SudokuWindow::HideHintWindow() {
-  hintFrm_->hide();
+  hintWindow_->hide();
 }
 
 int SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
-  Treportfrm form(report, this);
+  SolvedReportDialog form(report, this);
   return RunModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
 }
 
 void SudokuWindow::SetClockRunning(bool running) {
   if (running)
-    Timer1.start();
+    clockTimer_.start();
   else
-    Timer1.stop();
+    clockTimer_.stop();
 }
 
 void SudokuWindow::SetClockText(const std::string& text) {
-  tools_->NFixedLab->setText(QString::fromStdString(text));
+  tools_->ClockLabel->setText(QString::fromStdString(text));
 }
 
 void SudokuWindow::OpenDigitPopup(int col, int row, bool clearEnabled) {
-  Clear2->setEnabled(clearEnabled);
+  clearItem_->setEnabled(clearEnabled);
   // Not exec(): the chosen item acts once this click has been handled, as
   // a menu command arriving after it.
-  PopupMenu2->popup(PopupGlobalPoint(col, row));
+  digitMenu_->popup(PopupGlobalPoint(col, row));
 }
 
 void SudokuWindow::OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) {
-  for (int k = 0; k < 9; ++k) MarkItems[k]->setChecked(checked[k]);
-  PopupMenu1->popup(PopupGlobalPoint(col, row));
+  for (int k = 0; k < 9; ++k) markItems_[k]->setChecked(checked[k]);
+  marksMenu_->popup(PopupGlobalPoint(col, row));
 }
 
 void SudokuWindow::SetHighlightButtons(int digit) {
   tools_->SetHighlightDown(digit);
 }
 
-int SudokuWindow::AskYesNoDlg(const std::string& caption, const std::string& text,
+int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::string& text,
                             const std::string& yesCaption, const std::string& noCaption,
                             const std::string& cancelCaption) {
   QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
@@ -748,12 +746,12 @@ void SudokuWindow::PlaceHintWindow() {
   const int size = board_->Geometry().BoardSize();
   const hints::WindowRect rect =
       hints::PlaceHintWindow({corner.x(), corner.y(), size, size}, screenWidth_);
-  hintFrm_->setGeometry(rect.left, rect.top, rect.width, rect.height);
+  hintWindow_->setGeometry(rect.left, rect.top, rect.width, rect.height);
 }
 
 int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
-  hintFrm_->SetStage(stage);
-  return RunModal(*hintFrm_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
+  hintWindow_->SetStage(stage);
+  return RunModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
 }
 
 void SudokuWindow::SetHintHighlights(const hints::Highlights& layer, bool on) {
@@ -774,13 +772,13 @@ void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
   if (!wait_) {
     wait_ = std::make_unique<WaitDialog>(this);
     connect(wait_->CancelBtn, &QPushButton::clicked, this,
-            [this] { game_.CancelMenuClick(); });
+            [this] { game_.RequestCancel(); });
   }
   wait_->setWindowTitle(QString::fromStdString(window.caption));
-  wait_->Label1->setText(QString::fromStdString(window.line1));
-  wait_->Label2->setText(QString::fromStdString(window.line2));
-  wait_->ProgressBar1->setMaximum(window.maximum);
-  wait_->ProgressBar1->setValue(window.position);
+  wait_->Line1Lab->setText(QString::fromStdString(window.line1));
+  wait_->Line2Lab->setText(QString::fromStdString(window.line2));
+  wait_->ProgressBar->setMaximum(window.maximum);
+  wait_->ProgressBar->setValue(window.position);
   wait_->CancelBtn->setVisible(window.cancelVisible);
   wait_->CancelBtn->setEnabled(window.cancelVisible);
   wait_->setVisible(window.visible);
@@ -805,8 +803,8 @@ void SudokuWindow::SetCancelMenuShown(bool shown) {
   // The cancel item shows exactly while a generation runs; the menus and
   // panels the program does not track itself are locked for that time.
   // Disabling a panel keeps each button's own state for afterwards.
-  CancelMenu->setVisible(shown);
-  for (QMenu* menu : {Sudoku1, Help1}) {
+  cancelItem_->setVisible(shown);
+  for (QMenu* menu : {actionMenu_, helpMenu_}) {
     menu->menuAction()->setVisible(!shown);
     menu->menuAction()->setEnabled(!shown);
   }
@@ -816,11 +814,11 @@ void SudokuWindow::SetCancelMenuShown(bool shown) {
 
 void SudokuWindow::SetCommandVisible(Command command, bool visible) {
   switch (command) {
-    case Command::File1:
-      File1->menuAction()->setVisible(visible);
+    case Command::FileMenu:
+      fileMenu_->menuAction()->setVisible(visible);
       return;
-    case Command::Edit1:
-      Edit1->menuAction()->setVisible(visible);
+    case Command::EditMenu:
+      editMenu_->menuAction()->setVisible(visible);
       return;
     default:
       break;
@@ -830,7 +828,7 @@ void SudokuWindow::SetCommandVisible(Command command, bool visible) {
 
 std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& folder) {
   QFileDialog dialog(this);
-  dialog.setObjectName("OpenDialog1");
+  dialog.setObjectName("OpenDialog");
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(NameFilters(core::LoadText(2325)));
@@ -844,7 +842,7 @@ std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& fold
 std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& folder,
                                                        const std::string& proposedName) {
   QFileDialog dialog(this);
-  dialog.setObjectName("SaveDialog1");
+  dialog.setObjectName("SaveDialog");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(NameFilters(core::LoadText(2038)));
@@ -863,22 +861,22 @@ std::string SudokuWindow::DocumentsFolder() {
 // ---------------------------------------------------------------------------
 // Commands whose dialogs come later
 
-void SudokuWindow::PrintButClick() {
+void SudokuWindow::Print() {
   // Printing comes later.
 }
 
-void SudokuWindow::Settings1Click() {
+void SudokuWindow::OpenSettings() {
   // The settings dialog comes later.
 }
 
-void SudokuWindow::HelpOnProgram1Click() {
+void SudokuWindow::ShowHelp() {
   if (!help_) help_ = new HelpWindow(this);
   help_->ShowTopic();
   help_->show();
   help_->raise();
 }
 
-void SudokuWindow::About1Click() {
+void SudokuWindow::ShowAbout() {
   AboutBox box(QString::fromStdString(app::kAppTitle), this);
   RunModal(box);
 }

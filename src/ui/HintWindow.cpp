@@ -1,4 +1,4 @@
-#include "ui/HintFrm.h"
+#include "ui/HintWindow.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -32,43 +32,43 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
   resize(400, 270);
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(4, 4, 4, 4);
-  RichEdit1 = new QTextEdit(this);
-  RichEdit1->setObjectName("RichEdit1");
-  RichEdit1->setReadOnly(true);
-  RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
-  QPalette pal = RichEdit1->palette();
+  TextBox = new QTextEdit(this);
+  TextBox->setObjectName("TextBox");
+  TextBox->setReadOnly(true);
+  TextBox->setLineWrapMode(QTextEdit::WidgetWidth);
+  QPalette pal = TextBox->palette();
   pal.setColor(QPalette::Base, QColor(96, 96, 96));
   pal.setColor(QPalette::Text, QColor(0, 255, 255));
-  RichEdit1->setPalette(pal);
-  box->addWidget(RichEdit1, 1);
+  TextBox->setPalette(pal);
+  box->addWidget(TextBox, 1);
 
   auto* buttons = new QHBoxLayout;
-  Button1 = new QPushButton(Text(2009), this);
-  Button1->setObjectName("Button1");
-  Button1->setDefault(true);
+  ActionBut = new QPushButton(Text(2009), this);
+  ActionBut->setObjectName("ActionBut");
+  ActionBut->setDefault(true);
   HelpBut = new QPushButton(Text(2007), this);
   HelpBut->setObjectName("HelpBut");
   CancelBut = new QPushButton(Text(2008), this);
   CancelBut->setObjectName("CancelBut");
-  buttons->addWidget(Button1);
+  buttons->addWidget(ActionBut);
   buttons->addStretch();
   buttons->addWidget(HelpBut);
   buttons->addWidget(CancelBut);
   box->addLayout(buttons);
-  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ActionBut, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
   connect(HelpBut, &QPushButton::clicked, this, [this] { emit HelpRequested(helpContext_); });
 }
 
 void HintWindow::SetStage(const hints::HintStage& stage) {
   helpContext_ = stage.helpContext;
-  Button1->setText(Text(stage.buttonCaptionId));
+  ActionBut->setText(Text(stage.buttonCaptionId));
   const hints::RenderedHint text = hints::RenderHintText(stage.lines, stage.fixedPitchBlock);
   QStringList lines;
   for (const std::string& line : text.lines) lines << QString::fromStdString(line);
-  RichEdit1->setPlainText(lines.join('\n'));
+  TextBox->setPlainText(lines.join('\n'));
 
-  QTextCursor cursor(RichEdit1->document());
+  QTextCursor cursor(TextBox->document());
   for (const hints::MarkupSpan& span : text.spans) {
     const int start = DocumentPosition(text, span.line, span.column);
     cursor.setPosition(start);
@@ -85,7 +85,7 @@ void HintWindow::SetStage(const hints::HintStage& stage) {
     const int start = DocumentPosition(text, text.fixedFirstLine, 0);
     const int end = DocumentPosition(text, text.fixedLastLine + 1, 0);
     cursor.setPosition(start);
-    cursor.setPosition(std::min(end, RichEdit1->document()->characterCount() - 1),
+    cursor.setPosition(std::min(end, TextBox->document()->characterCount() - 1),
                        QTextCursor::KeepAnchor);
     QTextCharFormat format;
     format.setFontFamilies({QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
@@ -97,17 +97,17 @@ WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("WaitDlg");
   setModal(false);
   auto* box = new QVBoxLayout(this);
-  Label1 = new QLabel(this);
-  Label1->setObjectName("Label1");
-  Label2 = new QLabel(this);
-  Label2->setObjectName("Label2");
-  ProgressBar1 = new QProgressBar(this);
-  ProgressBar1->setObjectName("ProgressBar1");
+  Line1Lab = new QLabel(this);
+  Line1Lab->setObjectName("Line1Lab");
+  Line2Lab = new QLabel(this);
+  Line2Lab->setObjectName("Line2Lab");
+  ProgressBar = new QProgressBar(this);
+  ProgressBar->setObjectName("ProgressBar");
   CancelBtn = new QPushButton(Text(2080), this);
   CancelBtn->setObjectName("CancelBtn");
-  box->addWidget(Label1);
-  box->addWidget(Label2);
-  box->addWidget(ProgressBar1);
+  box->addWidget(Line1Lab);
+  box->addWidget(Line2Lab);
+  box->addWidget(ProgressBar);
   box->addWidget(CancelBtn, 0, Qt::AlignHCenter);
   setMinimumWidth(300);
 }

@@ -22,10 +22,10 @@ class HintWindow : public QDialog {
   // Fills the box and the action button for the stage.
   void SetStage(const hints::HintStage& stage);
   // The plain text the box shows.
-  QString BoxText() const { return RichEdit1->toPlainText(); }
+  QString BoxText() const { return TextBox->toPlainText(); }
 
-  QTextEdit* RichEdit1;
-  QPushButton* Button1;
+  QTextEdit* TextBox;
+  QPushButton* ActionBut;
   QPushButton* HelpBut;
   QPushButton* CancelBut;
 
@@ -43,9 +43,9 @@ class WaitDialog : public QDialog {
  public:
   explicit WaitDialog(QWidget* parent = nullptr);
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QProgressBar* ProgressBar1;
+  QLabel* Line1Lab;
+  QLabel* Line2Lab;
+  QProgressBar* ProgressBar;
   QPushButton* CancelBtn;
 };
 

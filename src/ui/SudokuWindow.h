@@ -57,9 +57,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   ToolPanel* Tools() { return tools_; }
   QAction* Action(app::Command command) const;
   QLabel* StatusPanel(int index) const { return status_[index]; }
-  QMenu* DigitPopup() const { return PopupMenu2; }
-  QMenu* MarksPopup() const { return PopupMenu1; }
-  bool ClockTicking() const { return Timer1.isActive(); }
+  QMenu* DigitPopup() const { return digitMenu_; }
+  QMenu* MarksPopup() const { return marksMenu_; }
+  bool ClockTicking() const { return clockTimer_.isActive(); }
 
   // --- app::View -------------------------------------------------------------
   int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
@@ -77,7 +77,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   void OpenDigitPopup(int col, int row, bool clearEnabled) override;
   void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) override;
   void SetHighlightButtons(int digit) override;
-  int AskYesNoDlg(const std::string& caption, const std::string& text,
+  int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
                   const std::string& yesCaption, const std::string& noCaption,
                   const std::string& cancelCaption) override;
   void PlaceHintWindow() override;
@@ -95,10 +95,10 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::string DocumentsFolder() override;
 
   // --- the window's own commands ------------------------------------------------
-  void PrintButClick();
-  void Settings1Click();
-  void HelpOnProgram1Click();
-  void About1Click();
+  void Print();
+  void OpenSettings();
+  void ShowHelp();
+  void ShowAbout();
 
  protected:
   // Every modal dialog of the window runs through here, so that tests can
@@ -143,38 +143,38 @@ class SudokuWindow : public QMainWindow, public app::View {
   ToolPanel* tools_ = nullptr;
   QToolBar* speedBar_ = nullptr;
   std::array<QLabel*, 3> status_{};
-  QTimer Timer1;
+  QTimer clockTimer_;
   core::StepControls stepControls_{};
   HelpWindow* help_ = nullptr;
-  HintWindow* hintFrm_ = nullptr;
+  HintWindow* hintWindow_ = nullptr;
   std::unique_ptr<WaitDialog> wait_;
   int busyDepth_ = 0;
 
   // Menus and their items, by the program's names.
-  QMenu* File1 = nullptr;
-  QMenu* Sudoku1 = nullptr;
-  QMenu* Step1 = nullptr;
-  QMenu* Highlight1 = nullptr;
-  QMenu* Edit1 = nullptr;
-  QMenu* Help1 = nullptr;
-  QAction* CancelMenu = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* actionMenu_ = nullptr;
+  QMenu* stepMenu_ = nullptr;
+  QMenu* highlightMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* cancelItem_ = nullptr;
   std::map<app::Command, QAction*> commandActions_;
-  QAction *Settings1 = nullptr, *Exit1 = nullptr;
-  QAction *Undoonestep1 = nullptr, *Redostep1 = nullptr, *Gotofirststep1 = nullptr,
-          *Gotolaststep1 = nullptr, *Setbookmark1 = nullptr, *Gotobookmark1 = nullptr;
-  std::array<QAction*, 9> HighlightItems{};  // N110, N24, N33, ... N93
-  QAction *HelpOnProgram1 = nullptr, *About1 = nullptr;
-  QAction *Congratulations1 = nullptr, *BestResults1 = nullptr, *Stop1 = nullptr;
-  QAction *SettingsSpeedBut = nullptr, *HelpSpeedBut = nullptr;
+  QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
+  QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
+          *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
+  std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9
+  QAction *helpItem_ = nullptr, *aboutItem_ = nullptr;
+  QAction *congratulationsItem_ = nullptr, *bestResultsItem_ = nullptr, *stopItem_ = nullptr;
+  QAction *settingsButton_ = nullptr, *helpButton_ = nullptr;
 
-  // The cell popups: digits (PopupMenu2) and pencil marks (PopupMenu1).
-  QMenu* PopupMenu2 = nullptr;
-  QMenu* PopupMenu1 = nullptr;
-  std::array<QAction*, 9> DigitItems{};  // N12..N92
-  std::array<QAction*, 9> MarkItems{};   // N11..N91
-  QAction* Clear2 = nullptr;
-  QAction* Cancel1 = nullptr;
-  QAction* Cancel2 = nullptr;
+  // The cell popups: digits (digitMenu_) and pencil marks (marksMenu_).
+  QMenu* digitMenu_ = nullptr;
+  QMenu* marksMenu_ = nullptr;
+  std::array<QAction*, 9> digitItems_{};
+  std::array<QAction*, 9> markItems_{};
+  QAction* clearItem_ = nullptr;
+  QAction* digitCancelItem_ = nullptr;
+  QAction* marksCancelItem_ = nullptr;
 };
 
 }  // namespace zentaro::ui

@@ -16,58 +16,58 @@
 using namespace zentaro;
 using app::Command;
 using core::MsgButton;
-using ui::test::ScriptedFrm;
+using ui::test::ScriptedWindow;
 
-class SudokuFrmTest : public QObject {
+class SudokuWindowTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir dir_;
 
-  std::unique_ptr<ScriptedFrm> Start() {
-    auto frm = std::make_unique<ScriptedFrm>();
+  std::unique_ptr<ScriptedWindow> Start() {
+    auto frm = std::make_unique<ScriptedWindow>();
     frm->ShowWindow();
     if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
     return frm;
   }
 
-  static void Open(ScriptedFrm& frm, const QString& path) {
+  static void Open(ScriptedWindow& frm, const QString& path) {
     frm.fileAnswers.push_back(path);
-    frm.Action(Command::Loadpuzzle1)->trigger();
+    frm.Action(Command::OpenFile)->trigger();
   }
 
-  static QAction* Item(ScriptedFrm& frm, const QString& name) {
+  static QAction* Item(ScriptedWindow& frm, const QString& name) {
     return frm.findChild<QAction*>(name);
   }
 
-  static void Click(ScriptedFrm& frm, int col, int row, Qt::MouseButton button) {
+  static void Click(ScriptedWindow& frm, int col, int row, Qt::MouseButton button) {
     QTest::mouseClick(frm.Board(), button, {}, frm.Board()->CellRect(col, row).center());
   }
 
-  static void Key(ScriptedFrm& frm, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+  static void Key(ScriptedWindow& frm, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
     QTest::keyClick(frm.Board(), key, mods);
   }
 
   // Picks a digit from the popup the last left click opened.
-  static void ChooseDigit(ScriptedFrm& frm, int digit) {
+  static void ChooseDigit(ScriptedWindow& frm, int digit) {
     QVERIFY(frm.DigitPopup()->isVisible());
-    Item(frm, QString("N%1").arg(digit * 10 + 2))->trigger();
+    Item(frm, QString("DigitItem%1").arg(digit))->trigger();
     frm.DigitPopup()->hide();
   }
 
-  static void ToggleMark(ScriptedFrm& frm, int digit) {
+  static void ToggleMark(ScriptedWindow& frm, int digit) {
     QVERIFY(frm.MarksPopup()->isVisible());
-    Item(frm, QString("N%1").arg(digit * 10 + 1))->trigger();
+    Item(frm, QString("MarkItem%1").arg(digit))->trigger();
     frm.MarksPopup()->hide();
   }
 
-  static QColor CellBackground(ScriptedFrm& frm, int col, int row) {
+  static QColor CellBackground(ScriptedWindow& frm, int col, int row) {
     const QImage image = frm.Board()->grab().toImage();
     const QRect r = frm.Board()->CellRect(col, row);
     return image.pixelColor(r.left() + 3, r.top() + 3);
   }
 
-  static int DigitAt(ScriptedFrm& frm, int col, int row) {
+  static int DigitAt(ScriptedWindow& frm, int col, int row) {
     return PuzzleOf(frm.Game()).board.at(col, row)[core::kDigit];
   }
 
@@ -85,103 +85,103 @@ class SudokuFrmTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("key");
-    QTest::newRow("new") << "LoadFromDB1"
+    QTest::newRow("new") << "NewPuzzle"
                          << "New puzzle..."
                          << "Ctrl+N";
-    QTest::newRow("open") << "Loadpuzzle1"
+    QTest::newRow("open") << "OpenFile"
                           << "&Open from file..."
                           << "Ctrl+O";
-    QTest::newRow("save") << "Savepuzzle1"
+    QTest::newRow("save") << "SaveFile"
                           << "&Save to file"
                           << "Ctrl+S";
-    QTest::newRow("save as") << "Savepuzzleas1"
+    QTest::newRow("save as") << "SaveFileAs"
                              << "&Save &as..."
                              << "";
-    QTest::newRow("print") << "Print1"
+    QTest::newRow("print") << "Print"
                            << "Print..."
                            << "Ctrl+P";
-    QTest::newRow("settings") << "Settings1"
+    QTest::newRow("settings") << "SettingsItem"
                               << "Settings..."
                               << "";
-    QTest::newRow("exit") << "Exit1"
+    QTest::newRow("exit") << "ExitItem"
                           << "&Close"
                           << "";
-    QTest::newRow("fill") << "Calculate1"
+    QTest::newRow("fill") << "FillCandidates"
                           << "&Fill in candidates"
                           << "Ctrl+M";
-    QTest::newRow("remove") << "Showmarks1"
+    QTest::newRow("remove") << "RemoveCandidates"
                             << "&Remove candidates"
                             << "Ctrl+Alt+M";
-    QTest::newRow("undo") << "Undoonestep1"
+    QTest::newRow("undo") << "UndoItem"
                           << "Undo one step"
                           << "Ctrl+Z";
-    QTest::newRow("redo") << "Redostep1"
+    QTest::newRow("redo") << "RedoItem"
                           << "Redo one step"
                           << "Ctrl+Y";
-    QTest::newRow("first") << "Gotofirststep1"
+    QTest::newRow("first") << "FirstStepItem"
                            << "Move to the first step"
                            << "";
-    QTest::newRow("last") << "Gotolaststep1"
+    QTest::newRow("last") << "LastStepItem"
                           << "Move to the last step"
                           << "";
-    QTest::newRow("set mark") << "Setbookmark1"
+    QTest::newRow("set mark") << "SetBookmarkItem"
                               << "Set the bookmark here"
                               << "";
-    QTest::newRow("go mark") << "Gotobookmark1"
+    QTest::newRow("go mark") << "GoBookmarkItem"
                              << "Go to the bookmark"
                              << "";
-    QTest::newRow("highlight 1") << "N110"
+    QTest::newRow("highlight 1") << "HighlightItem1"
                                  << "1"
                                  << "Ctrl+1";
-    QTest::newRow("highlight 9") << "N93"
+    QTest::newRow("highlight 9") << "HighlightItem9"
                                  << "9"
                                  << "Ctrl+9";
-    QTest::newRow("rate") << "Rate1"
+    QTest::newRow("rate") << "Rate"
                           << "Estimate difficulty (in current state)"
                           << "Ctrl+R";
-    QTest::newRow("solve") << "Solve1"
+    QTest::newRow("solve") << "ViewSolution"
                            << "View solution (from current state)"
                            << "";
-    QTest::newRow("edit") << "Editmode1"
+    QTest::newRow("edit") << "EditMode"
                           << "Start editing"
                           << "";
-    QTest::newRow("stop edit") << "Stopeditmode1"
+    QTest::newRow("stop edit") << "StopEditMode"
                                << "Stop editing"
                                << "";
-    QTest::newRow("clear all") << "ClearFixed1"
+    QTest::newRow("clear all") << "ClearClues"
                                << "Clear all cells"
                                << "";
-    QTest::newRow("help") << "HelpOnProgram1"
+    QTest::newRow("help") << "HelpItem"
                           << "&Help"
                           << "F1";
-    QTest::newRow("hint") << "HintMenu1"
+    QTest::newRow("hint") << "Hint"
                           << "Hint..."
                           << "Ctrl+Q";
-    QTest::newRow("about") << "About1"
+    QTest::newRow("about") << "AboutItem"
                            << "About..."
                            << "";
-    QTest::newRow("candidate 1") << "N11"
+    QTest::newRow("candidate 1") << "MarkItem1"
                                  << "1 (candidate)"
                                  << "";
-    QTest::newRow("candidate 9") << "N91"
+    QTest::newRow("candidate 9") << "MarkItem9"
                                  << "9 (candidate)"
                                  << "";
-    QTest::newRow("clear") << "Clear2"
+    QTest::newRow("clear") << "ClearItem"
                            << "Clear"
                            << "";
-    QTest::newRow("cancel digits") << "Cancel1"
+    QTest::newRow("cancel digits") << "DigitCancelItem"
                                    << "Cancel"
                                    << "";
-    QTest::newRow("cancel marks") << "Cancel2"
+    QTest::newRow("cancel marks") << "MarksCancelItem"
                                   << "Cancel"
                                   << "";
-    QTest::newRow("open button") << "OpenSpeedBut"
+    QTest::newRow("open button") << "OpenButton"
                                  << "Read puzzle from file"
                                  << "";
-    QTest::newRow("rate button") << "RateSpeedBut"
+    QTest::newRow("rate button") << "RateButton"
                                  << "Estimate difficulty"
                                  << "";
-    QTest::newRow("settings button") << "SettingsSpeedBut"
+    QTest::newRow("settings button") << "SettingsButton"
                                      << "Program settings"
                                      << "";
   }
@@ -200,34 +200,34 @@ class SudokuFrmTest : public QObject {
     auto frm = Start();
     QCOMPARE(frm->windowTitle(), QString("Zentaro"));
     QStringList menus;
-    for (QMenu* m : {frm->findChild<QMenu*>("File1"), frm->findChild<QMenu*>("Sudoku1"),
-                     frm->findChild<QMenu*>("Edit1"), frm->findChild<QMenu*>("Help1"),
-                     frm->findChild<QMenu*>("Step1"), frm->findChild<QMenu*>("Highlight1")})
+    for (QMenu* m : {frm->findChild<QMenu*>("FileMenu"), frm->findChild<QMenu*>("ActionMenu"),
+                     frm->findChild<QMenu*>("EditMenu"), frm->findChild<QMenu*>("HelpMenu"),
+                     frm->findChild<QMenu*>("StepMenu"), frm->findChild<QMenu*>("HighlightMenu")})
       menus << m->title();
     QCOMPARE(menus, (QStringList{"&File", "&Action", "&Edit", "&Help", "Step", "Highlight"}));
     ui::ToolPanel* tools = frm->Tools();
     QCOMPARE(tools->StepLab->text(), QString("Step"));
     QCOMPARE(tools->Bookmarklab->text(), QString("Bookmark"));
-    QCOMPARE(tools->Label7->text(), QString("Highlight"));
+    QCOMPARE(tools->HighlightCaption->text(), QString("Highlight"));
     QCOMPARE(tools->UndoBut->toolTip(), QString("Undo one step"));
     QCOMPARE(tools->GoBookmarkBut->toolTip(), QString("Go to the bookmark"));
-    QCOMPARE(tools->NFixedLab->text(), QString("00:00:00"));
+    QCOMPARE(tools->ClockLabel->text(), QString("00:00:00"));
     QCOMPARE(tools->HintBut->Caption(), QString("Hint"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString());
     // Items that never show.
-    for (const char* hidden : {"Generatenew1", "Competitionmode1", "Normalmode1", "CancelMenu"})
+    for (const char* hidden : {"GenerateNew", "CompetitionMode", "NormalMode", "CancelItem"})
       QVERIFY2(!Item(*frm, hidden)->isVisible(), hidden);
   }
 
   void CommandsWaitForAPuzzle() {
     auto frm = Start();
     for (Command c :
-         {Command::LoadFromDB1, Command::Loadpuzzle1, Command::OpenSpeedBut, Command::Editmode1})
+         {Command::NewPuzzle, Command::OpenFile, Command::OpenButton, Command::EditMode})
       QVERIFY(frm->Action(c)->isEnabled());
     for (Command c :
-         {Command::Savepuzzle1, Command::Savepuzzleas1, Command::SaveSpeedBut, Command::Print1,
-          Command::Calculate1, Command::Showmarks1, Command::Rate1, Command::RateSpeedBut,
-          Command::Solve1, Command::HintMenu1, Command::Stopeditmode1, Command::ClearFixed1})
+         {Command::SaveFile, Command::SaveFileAs, Command::SaveButton, Command::Print,
+          Command::FillCandidates, Command::RemoveCandidates, Command::Rate, Command::RateButton,
+          Command::ViewSolution, Command::Hint, Command::StopEditMode, Command::ClearClues})
       QVERIFY2(!frm->Action(c)->isEnabled(), qPrintable(frm->Action(c)->objectName()));
     ui::ToolPanel* tools = frm->Tools();
     QCOMPARE(tools->NewBut->ShownPicture(), ui::ToolPictureState::Normal);
@@ -248,7 +248,7 @@ class SudokuFrmTest : public QObject {
     Open(*frm, path);
     QCOMPARE(frm->windowTitle(), QString("Zentaro - nearly.sdk"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString("Clues: 77    Empty: 4"));
-    QVERIFY(frm->Action(Command::Calculate1)->isEnabled());
+    QVERIFY(frm->Action(Command::FillCandidates)->isEnabled());
     QVERIFY(frm->Tools()->SetBookmarkBut->isEnabled());
 
     // Keyboard: the first arrow selects A1, three more reach A4.
@@ -269,7 +269,7 @@ class SudokuFrmTest : public QObject {
     Click(*frm, 2, 2, Qt::LeftButton);
     const QPoint corner = frm->Board()->mapToGlobal(frm->Board()->PopupPoint(2, 2));
     QCOMPARE(frm->DigitPopup()->pos(), corner);
-    QVERIFY(!Item(*frm, "Clear2")->isEnabled());
+    QVERIFY(!Item(*frm, "ClearItem")->isEnabled());
     ChooseDigit(*frm, 6);
     QCOMPARE(DigitAt(*frm, 2, 2), 6);
 
@@ -279,10 +279,10 @@ class SudokuFrmTest : public QObject {
     QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
     Key(*frm, Qt::Key_Shift);
     QVERIFY(frm->MarksPopup()->isVisible());
-    QVERIFY(Item(*frm, "N61")->isChecked());
-    QVERIFY(!Item(*frm, "N51")->isChecked());
+    QVERIFY(Item(*frm, "MarkItem6")->isChecked());
+    QVERIFY(!Item(*frm, "MarkItem5")->isChecked());
     frm->MarksPopup()->hide();
-    QVERIFY(frm->Action(Command::Showmarks1)->isEnabled());
+    QVERIFY(frm->Action(Command::RemoveCandidates)->isEnabled());
 
     // Undo, redo and the bookmark through the step buttons.
     QTest::mouseClick(frm->Tools()->UndoBut, Qt::LeftButton);
@@ -298,7 +298,7 @@ class SudokuFrmTest : public QObject {
     QTest::mouseClick(frm->Tools()->GoBookmarkBut, Qt::LeftButton);
     QCOMPARE(DigitAt(*frm, 5, 5), 0);
     QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
-    Item(*frm, "Redostep1")->trigger();
+    Item(*frm, "RedoItem")->trigger();
     QCOMPARE(DigitAt(*frm, 5, 5), 6);
 
     // The last digit, typed into I9, solves the puzzle.
@@ -344,7 +344,7 @@ class SudokuFrmTest : public QObject {
 
     const QString saved = dir_.filePath("saved.sdk");
     frm->fileAnswers.push_back(saved);
-    frm->Action(Command::Savepuzzleas1)->trigger();
+    frm->Action(Command::SaveFileAs)->trigger();
     const ui::test::SeenFileDialog& save = frm->fileDialogs.back();
     QCOMPARE(save.mode, QFileDialog::AcceptSave);
     QCOMPARE(save.filters, QStringList{"Sudoku file (*.sdk)"});
@@ -368,7 +368,7 @@ class SudokuFrmTest : public QObject {
 
     // The next open starts where the file was saved; cancelling changes nothing.
     frm->fileAnswers.push_back(std::nullopt);
-    frm->Action(Command::Loadpuzzle1)->trigger();
+    frm->Action(Command::OpenFile)->trigger();
     QCOMPARE(QDir(frm->fileDialogs.back().directory), QDir(dir_.path()));
     QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
     QVERIFY(frm->AllAnswered() && other->AllAnswered());
@@ -380,7 +380,7 @@ class SudokuFrmTest : public QObject {
 
     // "View solution": refused, then accepted.
     frm->boxAnswers = {MsgButton::No};
-    frm->Action(Command::Solve1)->trigger();
+    frm->Action(Command::ViewSolution)->trigger();
     QCOMPARE(frm->boxes.back().title, QString("Confirmation"));
     QCOMPARE(frm->boxes.back().icon, QMessageBox::Question);
     QCOMPARE(frm->boxes.back().text, QString("  Do you really want to view the solution?  "));
@@ -389,7 +389,7 @@ class SudokuFrmTest : public QObject {
 
     // "Estimate difficulty" from its speed button.
     frm->boxAnswers = {MsgButton::Ok};
-    frm->Action(Command::RateSpeedBut)->trigger();
+    frm->Action(Command::RateButton)->trigger();
     QCOMPARE(frm->boxes.back().title, QString("Information"));
     QCOMPARE(frm->boxes.back().buttons, QStringList{"OK"});
     QVERIFY2(QRegularExpression("^The puzzle has exactly one solution\\.\n\nEstimated difficulty: "
@@ -404,14 +404,14 @@ class SudokuFrmTest : public QObject {
     QVERIFY(PuzzleOf(frm->Game()).board.at(1, 1)[4] > 0);
     QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Normal);
     frm->boxAnswers = {MsgButton::Yes};
-    frm->Action(Command::Showmarks1)->trigger();
+    frm->Action(Command::RemoveCandidates)->trigger();
     QCOMPARE(frm->boxes.back().text, QString("Do you want all pencil marks to be removed?"));
     QCOMPARE(PuzzleOf(frm->Game()).board.at(1, 1)[4], 0);
-    QVERIFY(!frm->Action(Command::Showmarks1)->isEnabled());
+    QVERIFY(!frm->Action(Command::RemoveCandidates)->isEnabled());
     QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Disabled);
 
     frm->boxAnswers = {MsgButton::Yes, MsgButton::Ok};
-    frm->Action(Command::Solve1)->trigger();
+    frm->Action(Command::ViewSolution)->trigger();
     QCOMPARE(frm->boxes.back().title, QString("Information"));
     QCOMPARE(frm->boxes.back().text,
              QString("This is the only solution.\nYou can use the \"Step back\" button to "
@@ -454,16 +454,16 @@ class SudokuFrmTest : public QObject {
     Open(*frm, PuzzleFile("light.sdk", ui::test::kPuzzleLine));
     Click(*frm, 1, 1, Qt::LeftButton);
     frm->DigitPopup()->hide();
-    Item(*frm, "N33")->trigger();  // Ctrl+3
+    Item(*frm, "HighlightItem3")->trigger();  // Ctrl+3
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 3);
-    QVERIFY(frm->Tools()->SpeedButtons[2]->isChecked());
-    QVERIFY(frm->Tools()->SpeedButtons[2]->font().bold());
+    QVERIFY(frm->Tools()->HighlightButtons[2]->isChecked());
+    QVERIFY(frm->Tools()->HighlightButtons[2]->font().bold());
     QCOMPARE(PuzzleOf(frm->Game()).curCol, 0);  // the highlight takes the selection away
     QCOMPARE(CellBackground(*frm, 3, 1), QColor(128, 255, 255));
-    QTest::mouseClick(frm->Tools()->SpeedButtons[7], Qt::LeftButton);
+    QTest::mouseClick(frm->Tools()->HighlightButtons[7], Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 8);
-    QVERIFY(!frm->Tools()->SpeedButtons[2]->isChecked());
-    QTest::mouseClick(frm->Tools()->SpeedButtons[7], Qt::LeftButton);
+    QVERIFY(!frm->Tools()->HighlightButtons[2]->isChecked());
+    QTest::mouseClick(frm->Tools()->HighlightButtons[7], Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 0);
     QCOMPARE(CellBackground(*frm, 3, 1), QApplication::palette().color(QPalette::Button));
   }
@@ -476,7 +476,7 @@ class SudokuFrmTest : public QObject {
       QCOMPARE(d.AnyLevel->text(), QString("&Random level"));
       QCOMPARE(d.Levels[4]->text(), QString("Very hard (level 5)"));
       QVERIFY(!d.Levels[0]->isEnabled());  // "&Random level" is on
-      d.RadioButton2->click();
+      d.ChosenLevels->click();
       QVERIFY(d.Levels[0]->isEnabled());
       for (QCheckBox* c : d.Levels) c->setChecked(false);
       d.OKBtn->click();
@@ -490,18 +490,18 @@ class SudokuFrmTest : public QObject {
 
     // Easy puzzles only: one comes up, with its clues and a running clock.
     frm->levelAnswers.push_back([](ui::LevelDialog& d) {
-      d.RadioButton2->click();
+      d.ChosenLevels->click();
       for (int i = 0; i < 5; ++i) d.Levels[i]->setChecked(i == 0);
       d.OKBtn->click();
     });
-    frm->Action(Command::LoadFromDB1)->trigger();
+    frm->Action(Command::NewPuzzle)->trigger();
     QVERIFY(PuzzleOf(frm->Game()).active);
     QCOMPARE(CountersOf(frm->Game()).level, 1);
     QVERIFY(PuzzleOf(frm->Game()).clueCount >= 17);
     QCOMPARE(frm->windowTitle(), QString("Zentaro - New puzzle"));
     QVERIFY(frm->ClockTicking());
-    QVERIFY(frm->Action(Command::HintMenu1)->isEnabled());
-    QVERIFY(!Item(*frm, "CancelMenu")->isVisible());
+    QVERIFY(frm->Action(Command::Hint)->isEnabled());
+    QVERIFY(!Item(*frm, "CancelItem")->isVisible());
     QVERIFY(frm->AllAnswered());
     FileOf(frm->Game()).stored = true;
     PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
@@ -513,21 +513,21 @@ class SudokuFrmTest : public QObject {
     const core::Board before = PuzzleOf(frm->Game()).board;
 
     frm->Game().EnterBusyMode();
-    QVERIFY(Item(*frm, "CancelMenu")->isVisible());
-    QVERIFY(!frm->findChild<QMenu*>("Sudoku1")->menuAction()->isVisible());
+    QVERIFY(Item(*frm, "CancelItem")->isVisible());
+    QVERIFY(!frm->findChild<QMenu*>("ActionMenu")->menuAction()->isVisible());
     QVERIFY(!frm->Tools()->isEnabled());
     // A shortcut still reaches its action; the command must not run.
-    frm->Action(Command::Calculate1)->trigger();
-    frm->Action(Command::Solve1)->trigger();
+    frm->Action(Command::FillCandidates)->trigger();
+    frm->Action(Command::ViewSolution)->trigger();
     QCOMPARE(PuzzleOf(frm->Game()).board, before);
-    Item(*frm, "CancelMenu")->trigger();
+    Item(*frm, "CancelItem")->trigger();
     QVERIFY(PuzzleOf(frm->Game()).cancelRequested);
 
     frm->Game().LeaveBusyMode();
-    QVERIFY(!Item(*frm, "CancelMenu")->isVisible());
-    QVERIFY(frm->findChild<QMenu*>("Sudoku1")->menuAction()->isVisible());
+    QVERIFY(!Item(*frm, "CancelItem")->isVisible());
+    QVERIFY(frm->findChild<QMenu*>("ActionMenu")->menuAction()->isVisible());
     QVERIFY(frm->Tools()->isEnabled());
-    QVERIFY(frm->Action(Command::Calculate1)->isEnabled());
+    QVERIFY(frm->Action(Command::FillCandidates)->isEnabled());
     FileOf(frm->Game()).stored = true;
     PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
   }
@@ -544,11 +544,11 @@ class SudokuFrmTest : public QObject {
     });
     // Whatever the search asks on the way is answered with its first button.
     for (int i = 0; i < 3; ++i) frm->boxAnswers.push_back(MsgButton::Yes);
-    frm->Action(Command::HintMenu1)->trigger();
+    frm->Action(Command::Hint)->trigger();
     QVERIFY2(!shown.isEmpty(), qPrintable(frm->unexpected.join("; ")));
     QVERIFY(frm->hintAnswers.empty());
     QVERIFY(!frm->Board()->HintHighlightOn());
-    QVERIFY(frm->Action(Command::HintMenu1)->isEnabled());
+    QVERIFY(frm->Action(Command::Hint)->isEnabled());
   }
 
   void StatusBarHelpFollowsTheMouse() {
@@ -561,5 +561,5 @@ class SudokuFrmTest : public QObject {
   }
 };
 
-QTEST_MAIN(SudokuFrmTest)
-#include "SudokuFrm_test.moc"
+QTEST_MAIN(SudokuWindowTest)
+#include "SudokuWindow_test.moc"
