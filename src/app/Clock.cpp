@@ -6,6 +6,7 @@
 namespace zentaro::app {
 
 using core::LoadText;
+using core::Text;
 
 namespace {
 
@@ -25,27 +26,27 @@ std::string FormatClock(int seconds) {
 }
 
 SolvedReport MakeSolvedReport(const ReportCounts& counts) {
-  const std::string yes = LoadText(2210);
-  const std::string no = LoadText(2211);
+  const std::string yes = LoadText(Text::Yes);
+  const std::string no = LoadText(Text::No);
   SolvedReport report;
   report.caption = kAppTitle;
-  report.title = LoadText(2200);
-  report.levelLabel = LoadText(2202);
+  report.title = LoadText(Text::PuzzleSolvedCaption);
+  report.levelLabel = LoadText(Text::LevelLabel);
   report.level =
       counts.level >= 1 && counts.level <= 5 ? std::to_string(counts.level) : std::string("?");
-  report.timeLabel = LoadText(2203);
+  report.timeLabel = LoadText(Text::TimeLabel);
   report.time = counts.clockText;
-  report.tipsLabel = LoadText(2204);
+  report.tipsLabel = LoadText(Text::GeneralHintsLabel);
   report.tips = std::to_string(counts.generalHints);
-  report.tips2Label = LoadText(2205);
+  report.tips2Label = LoadText(Text::ConcreteHintsLabel);
   report.tips2 = std::to_string(counts.concreteHints);
-  report.candidatesLabel = LoadText(2206);
+  report.candidatesLabel = LoadText(Text::CandidatesCalculatedLabel);
   report.candidates = counts.candidatesCalculated == 0 ? no : yes;
-  report.solutionLabel = LoadText(2209);
+  report.solutionLabel = LoadText(Text::SolutionViewedLabel);
   report.solutionViewed = counts.solutionViewed == 0 ? no : yes;
   report.solutionViewedInRed = counts.solutionViewed != 0;
-  report.okCaption = LoadText(2207);
-  report.cancelCaption = LoadText(2208);
+  report.okCaption = LoadText(Text::NewPuzzleButton);
+  report.cancelCaption = LoadText(Text::ReportCloseButton);
   return report;
 }
 

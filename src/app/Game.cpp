@@ -13,6 +13,7 @@ using core::kButtonsYesNo;
 using core::kResultNo;
 using core::kResultYes;
 using core::LoadText;
+using core::Text;
 using core::MsgKind;
 
 namespace {
@@ -77,8 +78,8 @@ void Game::SetEnabled(Command c, bool enabled) {
 
 int Game::UpdateCountsDisplay(const core::Board& board) {
   puzzle_.emptyCount = 81 - core::CountDigits(board);
-  view_.SetStatusText(1, LoadText(2005) + " " + std::to_string(puzzle_.clueCount) + "    " +
-                             LoadText(2006) + " " + std::to_string(puzzle_.emptyCount));
+  view_.SetStatusText(1, LoadText(Text::CluesLabel) + " " + std::to_string(puzzle_.clueCount) + "    " +
+                             LoadText(Text::EmptyLabel) + " " + std::to_string(puzzle_.emptyCount));
   return puzzle_.emptyCount;
 }
 
@@ -131,7 +132,7 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
   if (silent) return n;
 
   if (n == 0) {
-    view_.ShowMessageBox(LoadText(2240), MsgKind::Error, kButtonsOk);
+    view_.ShowMessageBox(LoadText(Text::NoSolution), MsgKind::Error, kButtonsOk);
     return n;
   }
   puzzle_.curCol = 0;
@@ -147,17 +148,17 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
 
   std::string text;
   if (n >= 2)
-    text = LoadText(2236) + kCR + LoadText(2237) + kCR;
+    text = LoadText(Text::MultipleSolutions) + kCR + LoadText(Text::OneOfTheSolutions) + kCR;
   else
-    text = LoadText(2238) + kCR;
-  text += LoadText(2239);
+    text = LoadText(Text::OnlySolution) + kCR;
+  text += LoadText(Text::StepBackToRestore);
   view_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
   return n;
 }
 
 void Game::ViewSolution() {
   if (core::CountDigits(puzzle_.board) < 81 &&
-      view_.ShowMessageBox(LoadText(2084), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
+      view_.ShowMessageBox(LoadText(Text::ViewSolutionQuestion), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
     return;
   prefs_.warnMultipleSolutions = false;
   ++counters_.solutionViewed;
@@ -221,7 +222,7 @@ void Game::GoToLastStep() {
 
 void Game::SetBookmark() {
   if (history_.BookmarkMoveNeedsConsent() &&
-      view_.ShowMessageBox(LoadText(2262), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel) !=
+      view_.ShowMessageBox(LoadText(Text::MoveBookmarkQuestion), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel) !=
           kResultYes)
     return;
   history_.SetBookmarkHere();
@@ -274,7 +275,7 @@ std::string Game::DefaultPuzzleFolder() {
 }
 
 int Game::AskStopEditing() {
-  return view_.ShowMessageBox(LoadText(2230), MsgKind::Confirmation,
+  return view_.ShowMessageBox(LoadText(Text::StopEditingQuestion), MsgKind::Confirmation,
                               kButtonsYesNo | kButtonsCancel);
 }
 
@@ -351,7 +352,7 @@ bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board
   if (files::WritePuzzleFile(std::filesystem::path(fileName), board, puzzle_.clues, includeState,
                              includeMarks))
     return true;
-  view_.ShowMessageBox(LoadText(2235), MsgKind::Error, kButtonsOk);
+  view_.ShowMessageBox(LoadText(Text::FileWriteError), MsgKind::Error, kButtonsOk);
   return false;
 }
 
@@ -368,7 +369,7 @@ bool Game::SavePuzzle(bool saveAs) {
   // overwritten with .sdk text unasked: the dialog proposes an .sdk name.
   if (file_.name.empty() || saveAs || target.empty() || !files::HasSdkExtension(target)) {
     const std::string proposed = file_.name.empty()
-                                     ? LoadText(2326)
+                                     ? LoadText(Text::GenerationCaption)
                                      : files::FileNameOf(files::WithoutExtension(file_.name));
     std::string folder;
     if (file_.name.empty()) {
@@ -403,7 +404,7 @@ bool Game::ConfirmSaveFirst() {
       (core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode))
     return true;
   const int answer =
-      view_.ShowMessageBox(LoadText(2263), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel);
+      view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel);
   if (answer == kResultNo) return true;
   if (answer != kResultYes) return false;
   return SavePuzzle(false);

@@ -13,6 +13,7 @@ namespace zentaro::app {
 
 using core::kButtonsOk;
 using core::LoadText;
+using core::Text;
 using core::MsgKind;
 
 namespace {
@@ -63,10 +64,10 @@ void Game::Rate() {
     view_.ShowMessageBox(message.text, message.kind, kButtonsOk);
   if (level >= 1 && level <= 5) {
     view_.ShowMessageBox(
-        LoadText(2248) + kCR + kCR + LoadText(2249) + " " + rating::LevelName(level) + ".",
+        LoadText(Text::ExactlyOneSolution) + kCR + kCR + LoadText(Text::EstimatedDifficulty) + " " + rating::LevelName(level) + ".",
         MsgKind::Information, kButtonsOk);
   } else if (level == rating::kLevelUnknown) {
-    view_.ShowMessageBox(LoadText(2250), MsgKind::Information, kButtonsOk);
+    view_.ShowMessageBox(LoadText(Text::UnknownLevel), MsgKind::Information, kButtonsOk);
   }
 }
 
@@ -107,7 +108,7 @@ void Game::NewPuzzle() {
     file_.name.clear();
     view_.SetCaption(std::string(kAppTitle) + " - New puzzle");
   } catch (const std::exception&) {
-    view_.ShowMessageBox(LoadText(2252), MsgKind::Error, kButtonsOk);
+    view_.ShowMessageBox(LoadText(Text::DataFileReadError), MsgKind::Error, kButtonsOk);
   }
 }
 
@@ -117,9 +118,9 @@ bool Game::GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, i
   class WindowProgress final : public solver::GenerationProgress {
    public:
     explicit WindowProgress(Game& game) : game_(game) {
-      window_.caption = LoadText(2326);
-      window_.line1 = LoadText(2327);
-      window_.line2 = LoadText(2328);
+      window_.caption = LoadText(Text::GenerationCaption);
+      window_.line1 = LoadText(Text::GeneratingPuzzle);
+      window_.line2 = LoadText(Text::MayTakeAWhile);
       window_.visible = true;
       window_.cancelVisible = true;
     }

@@ -11,6 +11,7 @@ using core::kCount;
 using core::kDigit;
 using core::kResultYes;
 using core::LoadText;
+using core::Text;
 using core::MsgKind;
 using core::Board;
 
@@ -118,9 +119,9 @@ void Game::BoardMouseDown(int col, int row, MouseButton button) {
 void Game::BoardMouseMove(bool overCells) {
   std::string text;
   if (puzzle_.editMode)
-    text = LoadText(2505);
+    text = LoadText(Text::EditingStatus);
   else if (puzzle_.active && overCells)
-    text = LoadText(2040);
+    text = LoadText(Text::PlayingStatus);
   view_.SetStatusText(kHelpPanel, text);
 }
 
@@ -306,7 +307,7 @@ void Game::RemoveCandidates() {
   bool any = false;
   core::CheckMarks(puzzle_.board, any);
   if (!any) return;
-  if (view_.ShowMessageBox(LoadText(2251), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
+  if (view_.ShowMessageBox(LoadText(Text::RemoveAllMarksQuestion), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
     return;
   view_.HideHintWindow();
 
@@ -336,7 +337,7 @@ bool Game::FillCandidates() {
   // asking; any other marks are the player's work.
   bool goOn = true;
   if (any && !core::BoardsEqual(puzzle_.board, fresh))
-    goOn = view_.ShowMessageBox(LoadText(2260) + '\r' + LoadText(2261), MsgKind::Confirmation,
+    goOn = view_.ShowMessageBox(LoadText(Text::FillCandidatesWarning) + '\r' + LoadText(Text::ContinueQuestion), MsgKind::Confirmation,
                                 kButtonsYesNo) == kResultYes;
 
   const Board oldBoard = puzzle_.board, oldComputed = puzzle_.computed;

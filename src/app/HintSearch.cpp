@@ -29,6 +29,7 @@ using core::kButtonsYesNo;
 using core::kCount;
 using core::kDigit;
 using core::LoadText;
+using core::Text;
 using core::MsgKind;
 using core::Board;
 using core::Cell;
@@ -273,18 +274,18 @@ bool HintRequest::Start() {
   snapReduced_ = g_.puzzle_.marksReduced;
 
   if (81 - core::CountFilled(g_.puzzle_.digits) == 0) {
-    v_.ShowMessageBox(LoadText(2243), MsgKind::Information, kButtonsOk);
+    v_.ShowMessageBox(LoadText(Text::PuzzleIsSolved), MsgKind::Information, kButtonsOk);
     return false;
   }
 
   const Board copy = g_.puzzle_.board;
   solutionCount_ = g_.SolveAndCount(copy, true);
   if (solutionCount_ == 0) {
-    v_.ShowMessageBox(LoadText(2240), MsgKind::Error, kButtonsOk);
+    v_.ShowMessageBox(LoadText(Text::NoSolution), MsgKind::Error, kButtonsOk);
     return false;
   }
   if (solutionCount_ >= 2 && g_.prefs_.warnMultipleSolutions)
-    v_.ShowMessageBox(LoadText(2244) + kCR + LoadText(2245) + kCR + LoadText(2246),
+    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kCR + LoadText(Text::MultipleSolutionsMeaning) + kCR + LoadText(Text::NotSolvableByLogic),
                       MsgKind::Warning, kButtonsOk);
 
   marksComplete_ = core::CheckMarks(g_.puzzle_.board, marksAny_);
@@ -306,8 +307,8 @@ bool HintRequest::ReconcileMarks() {
 
   int answer = core::kResultYes;
   if (g_.puzzle_.askMarksSource)
-    answer = v_.AskThreeButtonQuestion(kAppTitle, LoadText(2085) + kCR + LoadText(2086), LoadText(2089),
-                            LoadText(2090), LoadText(2080));
+    answer = v_.AskThreeButtonQuestion(kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion), LoadText(Text::CurrentChoice),
+                            LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
   if (answer == core::kResultYes) {
     g_.puzzle_.askMarksSource = false;
     return true;
@@ -419,7 +420,7 @@ bool HintRequest::RequireCompleteMarks() {
     wait_.visible = false;
     v_.ShowWaitWindow(wait_);
   }
-  const int answer = v_.ShowMessageBox(LoadText(2241) + kCR + LoadText(2242), MsgKind::Confirmation,
+  const int answer = v_.ShowMessageBox(LoadText(Text::HintNeedsCandidates) + kCR + LoadText(Text::FillCandidatesForHintQuestion), MsgKind::Confirmation,
                                        kButtonsYesNo);
   if (hideWait) {
     wait_.visible = true;

@@ -15,10 +15,6 @@ using techniques::TechniqueResult;
 
 namespace {
 
-constexpr int kConclusionId = 2301;             // "&Conclusion:   "
-constexpr int kOtherTechniquesEndingId = 2310;  // " (or they have been eliminated ...)."
-constexpr int kMarksRemovedOpeningId = 2311;    // "(or the pencil marks of the digit"
-constexpr int kMarksRemovedClosingId = 2312;    // "have been removed manually)."
 constexpr const char* kPlainConclusion = "&Conclusion:&";
 
 std::string Num(int value) {
@@ -149,7 +145,7 @@ HintStage GeneralStage(std::vector<std::string> lines, const StageHighlights& hi
   HintStage stage;
   stage.kind = StageKind::General;
   stage.lines = std::move(lines);
-  stage.buttonCaptionId = kConcreteHintCaptionId;
+  stage.buttonCaption = core::Text::ConcreteHintButton;
   stage.helpContext = helpContext;
   highlights.FillGeneral(stage);
   return stage;
@@ -163,7 +159,7 @@ HintStage ConcreteStage(std::vector<std::string> lines, std::vector<std::string>
   stage.lines = std::move(lines);
   stage.lines.emplace_back();
   for (std::string& line : conclusion) stage.lines.push_back(std::move(line));
-  stage.buttonCaptionId = kDoItCaptionId;
+  stage.buttonCaption = core::Text::DoItButton;
   stage.helpContext = helpContext;
   stage.countsConcreteHint = true;
   highlights.FillConcrete(stage);
@@ -178,7 +174,7 @@ Explanation TwoStages(HintStage general, HintStage concrete) {
 }
 
 std::string DigitConclusion(int col, int row, int digit) {
-  return core::LoadText(kConclusionId) + CellName(col, row) + " =& @" + Num(digit) + "&";
+  return core::LoadText(core::Text::Conclusion) + CellName(col, row) + " =& @" + Num(digit) + "&";
 }
 
 // "row B" or "column 5".
@@ -366,7 +362,7 @@ Explanation ExplainSingleCandidate(const Board& board, const TechniqueResult& re
     const bool differ = !std::equal(mine.begin() + 1, mine.begin() + 10, forced.begin() + 1,
                                     [](int a, int b) { return (a > 0) == (b > 0); });
     if (differ && forced[core::kCount] != 1)
-      presentEnding = core::LoadText(kOtherTechniquesEndingId);
+      presentEnding = core::LoadText(core::Text::OtherTechniquesEnding);
   }
 
   StageHighlights concrete;
@@ -425,8 +421,8 @@ Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& resul
                        " are excluded since their " + otherUnits + " already contain the digit @" +
                        Num(digit) + "&";
     if (userMarks && !forcedByDigits) {
-      line += " " + core::LoadText(kMarksRemovedOpeningId) + " @" + Num(digit) + "& " +
-              core::LoadText(kMarksRemovedClosingId);
+      line += " " + core::LoadText(core::Text::MarksRemovedOpening) + " @" + Num(digit) + "& " +
+              core::LoadText(core::Text::MarksRemovedClosing);
     } else {
       line += ".";
     }
@@ -963,7 +959,7 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
   lines.emplace_back(1, kFixedPitchCloser);
 
   std::string conclusion =
-      core::LoadText(kConclusionId) + CellName(result.cellColumn, result.cellRow);
+      core::LoadText(core::Text::Conclusion) + CellName(result.cellColumn, result.cellRow);
   if (contradicting) {
     const std::string excluded = Num(result.excludedDigit);
     lines.push_back("The digit @" + excluded + "@ cannot stand in the cell " + startName +
@@ -993,7 +989,7 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
 Explanation ExplainNoHint(int solutionCount, int helpContext) {
   HintStage stage;
   stage.kind = StageKind::Only;
-  stage.buttonCaptionId = kOkCaptionId;
+  stage.buttonCaption = core::Text::Ok;
   stage.helpContext = helpContext;
   if (solutionCount > 1) {
     stage.lines.push_back(

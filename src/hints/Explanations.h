@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "core/StringTable.h"
 #include "hints/Highlights.h"
 #include "techniques/TechniqueResult.h"
 
@@ -17,11 +18,6 @@ inline constexpr int kMainWindowHelpContext = 1300;
 // Modal results of a hint stage.
 inline constexpr int kModalOk = 1;
 inline constexpr int kModalCancel = 2;
-
-// String-table ids of the captions of the hint window's first button.
-inline constexpr int kConcreteHintCaptionId = 2300;  // "Concrete &hint"
-inline constexpr int kDoItCaptionId = 2009;          // "&Do it !"
-inline constexpr int kOkCaptionId = 2079;            // "OK"
 
 enum class StageKind { General, Concrete, Only };
 
@@ -46,7 +42,7 @@ struct HintStage {
   // The text, one entry per line, "" for an empty line, with the mark-up
   // still in (render with RenderHintText(lines, fixedPitchBlock)).
   std::vector<std::string> lines;
-  int buttonCaptionId = kConcreteHintCaptionId;  // LoadText it for ActionBut
+  core::Text buttonCaption = core::Text::ConcreteHintButton;  // the action button's
   int helpContext = kMainWindowHelpContext;
   // The whole highlight layer while the stage is shown; it replaces whatever
   // the layer held (the concrete stage starts from a cleared layer).
@@ -70,7 +66,7 @@ struct HintStage {
 //     if s.widen: window rect := WidenHintWindow(rect, screen width, s.widen->width,
 //                                                s.widen->minimum);
 //     fill the box with RenderHintText(s.lines, s.fixedPitchBlock), ActionBut's caption
-//       := LoadText(s.buttonCaptionId), show modally (the growth rule runs on show) and
+//       := LoadText(s.buttonCaption), show modally (the growth rule runs on show) and
 //       read the modal result r;
 //     if s.countsConcreteHint: ++concrete-hints counter (also when r is Cancel);
 //     layer := s.highlightsAfter; repaint;

@@ -16,6 +16,7 @@
 namespace zentaro::rating {
 
 using core::MsgKind;
+using core::Text;
 using core::Board;
 using core::DigitGrid;
 using core::UnitCountTable;
@@ -312,7 +313,8 @@ int ClassifyForGenerator(const RatingCounters& c, int emptyCount) {
 
 std::string LevelName(int level) {
   if (level < 1 || level > 5) return {};
-  return core::LoadText(2630 + level);
+  // The five names follow one another in the string table.
+  return core::LoadText(static_cast<int>(Text::LevelEasy) + level - 1);
 }
 
 int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
@@ -327,7 +329,7 @@ int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
   // One solver for both counts spares a second node pool.
   solver::DlxSolver dlx;
   if (solver::SolveAndCount(dlx, grid, solution, solutionUnique) == 0) {
-    tell(core::LoadText(2240), MsgKind::Error);
+    tell(core::LoadText(Text::NoSolution), MsgKind::Error);
     return kLevelNotRateable;
   }
 
@@ -337,7 +339,7 @@ int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
   w.emptyCount = CountEmpty(grid);
   details.emptyCount = w.emptyCount;
   if (w.emptyCount == 0) {
-    tell(core::LoadText(2243), MsgKind::Information);
+    tell(core::LoadText(Text::PuzzleIsSolved), MsgKind::Information);
     return kLevelNotRateable;
   }
 
@@ -351,10 +353,10 @@ int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
   if (left == 1) techniqueFlags |= kFlagLeftUnique;
   if (left == 0) {
     techniqueFlags |= kFlagLeftUnsolvable;
-    tell(core::LoadText(2240), MsgKind::Error);
+    tell(core::LoadText(Text::NoSolution), MsgKind::Error);
   }
   if ((techniqueFlags & kFlagLeftUnique) == 0) {
-    tell(core::LoadText(2244) + " " + core::LoadText(2245) + kCR + core::LoadText(2247),
+    tell(core::LoadText(Text::PuzzleNotGood) + " " + core::LoadText(Text::MultipleSolutionsMeaning) + kCR + core::LoadText(Text::CannotRateSuchPuzzles),
          MsgKind::Information);
     return kLevelNotRateable;
   }

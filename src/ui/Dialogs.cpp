@@ -1,4 +1,5 @@
 #include "ui/Dialogs.h"
+#include "ui/UiText.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -13,6 +14,7 @@
 
 #include "core/StringTable.h"
 #include "files/SdkFile.h"
+#include "rating/Rating.h"
 
 // The help pages live in a static library: their resources must be
 // registered by hand.
@@ -25,10 +27,6 @@ namespace zentaro::ui {
 using core::MsgButton;
 
 namespace {
-
-QString Text(int id) {
-  return QString::fromStdString(core::LoadText(id));
-}
 
 QMessageBox::Icon IconOf(core::MsgKind kind) {
   switch (core::MsgIconOf(kind)) {
@@ -225,19 +223,19 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
 
 LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDialog(parent) {
   setObjectName("LevelDialog");
-  setWindowTitle(Text(2320));
+  setWindowTitle(UiText(Text::LevelDialogCaption));
   auto* box = new QVBoxLayout(this);
-  auto* group = new QGroupBox(" " + Text(2319) + " ", this);
+  auto* group = new QGroupBox(" " + UiText(Text::DifficultyGroup) + " ", this);
   group->setObjectName("LevelGroup");
   auto* inner = new QVBoxLayout(group);
-  AnyLevel = new QRadioButton(Text(2322), group);
+  AnyLevel = new QRadioButton(UiText(Text::RandomLevel), group);
   AnyLevel->setObjectName("AnyLevel");
-  ChosenLevels = new QRadioButton(Text(2321), group);
+  ChosenLevels = new QRadioButton(UiText(Text::SelectedLevels), group);
   ChosenLevels->setObjectName("ChosenLevels");
   inner->addWidget(AnyLevel);
   inner->addWidget(ChosenLevels);
   for (int level = 1; level <= 5; ++level) {
-    auto* check = new QCheckBox(QString::fromStdString(core::LoadText(2630 + level)), group);
+    auto* check = new QCheckBox(QString::fromStdString(rating::LevelName(level)), group);
     check->setObjectName(QString("Level%1").arg(level));
     check->setChecked(current.levels[level - 1]);
     inner->addWidget(check);
@@ -251,10 +249,10 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
   box->addWidget(group);
 
   auto* buttons = new QHBoxLayout;
-  OKBtn = new QPushButton(Text(2079), this);
+  OKBtn = new QPushButton(UiText(Text::Ok), this);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(Text(2080), this);
+  CancelBtn = new QPushButton(UiText(Text::Cancel), this);
   CancelBtn->setObjectName("CancelBtn");
   buttons->addStretch();
   buttons->addWidget(OKBtn);
@@ -291,7 +289,7 @@ void LevelDialog::done(int result) {
 
 AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
-  setWindowTitle(Text(2078));
+  setWindowTitle(UiText(Text::AboutItem));
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(24, 18, 24, 14);
   box->setSpacing(6);
@@ -322,7 +320,7 @@ AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent
   Support->setObjectName("Support");
   box->addWidget(Support, 0, Qt::AlignHCenter);
 
-  OKButton = new QPushButton(Text(2079), this);
+  OKButton = new QPushButton(UiText(Text::Ok), this);
   OKButton->setObjectName("OKButton");
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -335,7 +333,7 @@ AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   InitHelpResources();
   setObjectName("HelpWindow");
-  setWindowTitle(Text(2641));
+  setWindowTitle(UiText(Text::HelpTip));
   resize(640, 560);
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(0, 0, 0, 0);

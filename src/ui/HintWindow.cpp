@@ -1,4 +1,5 @@
 #include "ui/HintWindow.h"
+#include "ui/UiText.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -12,10 +13,6 @@ namespace zentaro::ui {
 
 namespace {
 
-QString Text(int id) {
-  return QString::fromStdString(core::LoadText(id));
-}
-
 // The box counts a line end as two characters; Qt's document as one.
 int DocumentPosition(const hints::RenderedHint& text, int line, int column) {
   int pos = 0;
@@ -28,7 +25,7 @@ int DocumentPosition(const hints::RenderedHint& text, int line, int column) {
 
 HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("HintFrm");
-  setWindowTitle(Text(2004));
+  setWindowTitle(UiText(Text::HintCaption));
   resize(400, 270);
   auto* box = new QVBoxLayout(this);
   box->setContentsMargins(4, 4, 4, 4);
@@ -43,12 +40,12 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
   box->addWidget(TextBox, 1);
 
   auto* buttons = new QHBoxLayout;
-  ActionBut = new QPushButton(Text(2009), this);
+  ActionBut = new QPushButton(UiText(Text::DoItButton), this);
   ActionBut->setObjectName("ActionBut");
   ActionBut->setDefault(true);
-  HelpBut = new QPushButton(Text(2007), this);
+  HelpBut = new QPushButton(UiText(Text::ExplainButton), this);
   HelpBut->setObjectName("HelpBut");
-  CancelBut = new QPushButton(Text(2008), this);
+  CancelBut = new QPushButton(UiText(Text::HintCloseButton), this);
   CancelBut->setObjectName("CancelBut");
   buttons->addWidget(ActionBut);
   buttons->addStretch();
@@ -62,7 +59,7 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
 
 void HintWindow::SetStage(const hints::HintStage& stage) {
   helpContext_ = stage.helpContext;
-  ActionBut->setText(Text(stage.buttonCaptionId));
+  ActionBut->setText(UiText(stage.buttonCaption));
   const hints::RenderedHint text = hints::RenderHintText(stage.lines, stage.fixedPitchBlock);
   QStringList lines;
   for (const std::string& line : text.lines) lines << QString::fromStdString(line);
@@ -103,7 +100,7 @@ WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent) {
   Line2Lab->setObjectName("Line2Lab");
   ProgressBar = new QProgressBar(this);
   ProgressBar->setObjectName("ProgressBar");
-  CancelBtn = new QPushButton(Text(2080), this);
+  CancelBtn = new QPushButton(UiText(Text::Cancel), this);
   CancelBtn->setObjectName("CancelBtn");
   box->addWidget(Line1Lab);
   box->addWidget(Line2Lab);

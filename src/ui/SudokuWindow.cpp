@@ -1,4 +1,5 @@
 #include "ui/SudokuWindow.h"
+#include "ui/UiText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,10 +23,6 @@ namespace zentaro::ui {
 using app::Command;
 
 namespace {
-
-QString Text(int id) {
-  return QString::fromStdString(core::LoadText(id));
-}
 
 // "Description|patterns|Description|patterns" as the string table holds
 // filters, in the form Qt's file dialogs take.
@@ -436,9 +433,9 @@ void SudokuWindow::FormShow() {
   screenWidth_ = screen ? screen->size().width() : 1024;
   screenHeight_ = screen ? screen->size().height() : 768;
 
-  for (QAction* a : markItems_) a->setText(a->text().left(1) + Text(2081));
-  digitCancelItem_->setText(Text(2080));
-  marksCancelItem_->setText(Text(2080));
+  for (QAction* a : markItems_) a->setText(a->text().left(1) + UiText(Text::CandidateSuffix));
+  digitCancelItem_->setText(UiText(Text::Cancel));
+  marksCancelItem_->setText(UiText(Text::Cancel));
 
   SetCaption(app::kAppTitle);
   // The settings keep their defaults until they are stored between runs.
@@ -500,52 +497,52 @@ void SudokuWindow::SetGridSize(GridSize size) {
 }
 
 void SudokuWindow::SetCaptions() {
-  fileMenu_->setTitle(Text(2016));
-  actionMenu_->setTitle(Text(2017));
-  editMenu_->setTitle(Text(2018));
-  helpMenu_->setTitle(Text(2019));
-  Action(Command::NewPuzzle)->setText(Text(2020));
-  Action(Command::GenerateNew)->setText(Text(2021));
-  bestResultsItem_->setText(Text(2022));
-  Action(Command::OpenFile)->setText(Text(2023));
-  Action(Command::SaveFile)->setText(Text(2024));
-  Action(Command::SaveFileAs)->setText(Text(2025));
-  Action(Command::Print)->setText(Text(2026));
-  settingsItem_->setText(Text(2027));
-  exitItem_->setText(Text(2028));
-  Action(Command::FillCandidates)->setText(Text(2029));
-  Action(Command::RemoveCandidates)->setText(Text(2030));
-  Action(Command::Rate)->setText(Text(2031));
-  Action(Command::ViewSolution)->setText(Text(2032));
+  fileMenu_->setTitle(UiText(Text::FileMenu));
+  actionMenu_->setTitle(UiText(Text::ActionMenu));
+  editMenu_->setTitle(UiText(Text::EditMenu));
+  helpMenu_->setTitle(UiText(Text::HelpMenu));
+  Action(Command::NewPuzzle)->setText(UiText(Text::NewPuzzleItem));
+  Action(Command::GenerateNew)->setText(UiText(Text::GenerateNewItem));
+  bestResultsItem_->setText(UiText(Text::BestResultsItem));
+  Action(Command::OpenFile)->setText(UiText(Text::OpenFileItem));
+  Action(Command::SaveFile)->setText(UiText(Text::SaveFileItem));
+  Action(Command::SaveFileAs)->setText(UiText(Text::SaveFileAsItem));
+  Action(Command::Print)->setText(UiText(Text::PrintItem));
+  settingsItem_->setText(UiText(Text::SettingsItem));
+  exitItem_->setText(UiText(Text::ExitItem));
+  Action(Command::FillCandidates)->setText(UiText(Text::FillCandidatesItem));
+  Action(Command::RemoveCandidates)->setText(UiText(Text::RemoveCandidatesItem));
+  Action(Command::Rate)->setText(UiText(Text::RateItem));
+  Action(Command::ViewSolution)->setText(UiText(Text::ViewSolutionItem));
   Action(Command::CompetitionMode)->setText("Start the puzzle in the &competition mode");
   Action(Command::NormalMode)->setText("&Quit the competition mode");
   stopItem_->setText("Stop");
-  helpItem_->setText(Text(2036));
-  Action(Command::Hint)->setText(Text(2035));
-  aboutItem_->setText(Text(2078));
-  Action(Command::EditMode)->setText(Text(2502));
-  Action(Command::StopEditMode)->setText(Text(2503));
-  Action(Command::ClearClues)->setText(Text(2504));
-  cancelItem_->setText(Text(2080));
-  clearItem_->setText(Text(2037));
+  helpItem_->setText(UiText(Text::HelpItem));
+  Action(Command::Hint)->setText(UiText(Text::HintItem));
+  aboutItem_->setText(UiText(Text::AboutItem));
+  Action(Command::EditMode)->setText(UiText(Text::StartEditingItem));
+  Action(Command::StopEditMode)->setText(UiText(Text::StopEditingItem));
+  Action(Command::ClearClues)->setText(UiText(Text::ClearAllCellsItem));
+  cancelItem_->setText(UiText(Text::Cancel));
+  clearItem_->setText(UiText(Text::ClearItem));
 
   // The speed buttons' hints.
-  Action(Command::OpenButton)->setToolTip(Text(2636));
-  Action(Command::SaveButton)->setToolTip(Text(2637));
-  Action(Command::PrintButton)->setToolTip(Text(2638));
-  Action(Command::RateButton)->setToolTip(Text(2639));
-  settingsButton_->setToolTip(Text(2640));
-  helpButton_->setToolTip(Text(2641));
+  Action(Command::OpenButton)->setToolTip(UiText(Text::OpenFileTip));
+  Action(Command::SaveButton)->setToolTip(UiText(Text::SaveFileTip));
+  Action(Command::PrintButton)->setToolTip(UiText(Text::PrintTip));
+  Action(Command::RateButton)->setToolTip(UiText(Text::RateTip));
+  settingsButton_->setToolTip(UiText(Text::SettingsTip));
+  helpButton_->setToolTip(UiText(Text::HelpTip));
   for (QAction* a : {Action(Command::OpenButton), Action(Command::SaveButton),
                      Action(Command::PrintButton), Action(Command::RateButton),
                      settingsButton_, helpButton_})
     a->setText(a->toolTip());
-  tools_->MoveFirstBut->setToolTip(Text(2010));
-  tools_->MoveLastBut->setToolTip(Text(2011));
-  tools_->UndoBut->setToolTip(Text(2012));
-  tools_->RedoBut->setToolTip(Text(2013));
-  tools_->SetBookmarkBut->setToolTip(Text(2014));
-  tools_->GoBookmarkBut->setToolTip(Text(2015));
+  tools_->MoveFirstBut->setToolTip(UiText(Text::FirstStepTip));
+  tools_->MoveLastBut->setToolTip(UiText(Text::LastStepTip));
+  tools_->UndoBut->setToolTip(UiText(Text::UndoTip));
+  tools_->RedoBut->setToolTip(UiText(Text::RedoTip));
+  tools_->SetBookmarkBut->setToolTip(UiText(Text::SetBookmarkTip));
+  tools_->GoBookmarkBut->setToolTip(UiText(Text::GoBookmarkTip));
 
   // The step items read as their buttons' hints.
   undoItem_->setText(tools_->UndoBut->toolTip());
@@ -555,9 +552,9 @@ void SudokuWindow::SetCaptions() {
   setBookmarkItem_->setText(tools_->SetBookmarkBut->toolTip());
   goBookmarkItem_->setText(tools_->GoBookmarkBut->toolTip());
 
-  tools_->HighlightCaption->setText(Text(2001));
-  tools_->StepLab->setText(Text(2002));
-  tools_->Bookmarklab->setText(Text(2003));
+  tools_->HighlightCaption->setText(UiText(Text::HighlightCaption));
+  tools_->StepLab->setText(UiText(Text::StepCaption));
+  tools_->Bookmarklab->setText(UiText(Text::BookmarkCaption));
   highlightMenu_->setTitle(tools_->HighlightCaption->text());
   stepMenu_->setTitle(tools_->StepLab->text());
 }
@@ -793,7 +790,7 @@ void SudokuWindow::CloseWaitWindow() {
 std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {
   LevelDialog dialog(current, this);
   dialog.RefuseEmptyChoice = [this] {
-    ShowMessageBox(core::LoadText(2323), core::MsgKind::Information, core::kButtonsOk);
+    ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information, core::kButtonsOk);
   };
   if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
@@ -831,7 +828,7 @@ std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& fold
   dialog.setObjectName("OpenDialog");
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(NameFilters(core::LoadText(2325)));
+  dialog.setNameFilters(NameFilters(core::LoadText(Text::OpenFileFilter)));
   dialog.setDefaultSuffix("sdk");
   if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
   if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -845,7 +842,7 @@ std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& fold
   dialog.setObjectName("SaveDialog");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(NameFilters(core::LoadText(2038)));
+  dialog.setNameFilters(NameFilters(core::LoadText(Text::SdkFileFilter)));
   dialog.setDefaultSuffix("sdk");
   if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
   dialog.selectFile(QString::fromStdString(proposedName));

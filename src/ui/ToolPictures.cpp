@@ -185,19 +185,19 @@ void PaintToolPicture(QPainter& p, ToolButtonKind kind, ToolPictureState state,
 }
 
 QString ToolCaption(ToolButtonKind kind) {
-  int id = 2020;
+  core::Text id = core::Text::NewPuzzleItem;
   switch (kind) {
     case ToolButtonKind::NewPuzzle:
-      id = 2020;
+      id = core::Text::NewPuzzleItem;
       break;
     case ToolButtonKind::Hint:
-      id = 2035;
+      id = core::Text::HintItem;
       break;
     case ToolButtonKind::Candidates:
-      id = 2029;
+      id = core::Text::FillCandidatesItem;
       break;
     case ToolButtonKind::NoCandidates:
-      id = 2030;
+      id = core::Text::RemoveCandidatesItem;
       break;
   }
   QString text = QString::fromStdString(core::LoadText(id));

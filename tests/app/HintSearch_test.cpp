@@ -177,7 +177,7 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   const hints::HintStage& general = view.stages[0];
   EXPECT_EQ(general.lines, std::vector<std::string>{"Find all digits allowed for the "
                                                     "highlighted cell @A1@."});
-  EXPECT_EQ(general.buttonCaptionId, 2300);
+  EXPECT_EQ(general.buttonCaption, core::Text::ConcreteHintButton);
   EXPECT_EQ(HighlightedCells(view.stageLayers[0]), (std::vector<std::pair<int, int>>{{1, 1}}));
 
   const hints::HintStage& concrete = view.stages[1];
@@ -187,7 +187,7 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
                                       "1, or in the row A, or in the block 3x3 containing the "
                                       "cell A1.",
                                       "", "&Conclusion:   A1 =& @1&"}));
-  EXPECT_EQ(concrete.buttonCaptionId, 2009);
+  EXPECT_EQ(concrete.buttonCaption, core::Text::DoItButton);
   EXPECT_TRUE(Cell(view.stageLayers[1], 1, 1).selected);
 
   EXPECT_EQ(PuzzleOf(game).board.at(1, 1)[core::kDigit], 1);
@@ -464,7 +464,7 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   ASSERT_EQ(view.stages.size(), 3u);
   const hints::HintStage& advice = view.stages[2];
   EXPECT_EQ(advice.kind, hints::StageKind::Only);
-  EXPECT_EQ(advice.buttonCaptionId, 2079);
+  EXPECT_EQ(advice.buttonCaption, core::Text::Ok);
   std::vector<std::string> expected = {
       "Cannot find a hint because &the puzzle is not good:& there are multiple solutions "
       "possible, which means that for some cells multiple digits are allowed.",
@@ -496,7 +496,7 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
 
   ASSERT_EQ(view.stages.size(), 1u);
   EXPECT_EQ(view.stages[0].lines, kTrialAndError);
-  EXPECT_EQ(view.stages[0].buttonCaptionId, 2079);
+  EXPECT_EQ(view.stages[0].buttonCaption, core::Text::Ok);
   EXPECT_EQ(CountersOf(game).concreteHints, 0);
   EXPECT_EQ(PuzzleOf(game).board, before);
   EXPECT_EQ(game.History().Count(), steps);
@@ -564,8 +564,8 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   EXPECT_EQ(hint.step, tc.step);
   ASSERT_TRUE(hint.applied);
   ASSERT_EQ(view.stages.size(), 2u);
-  EXPECT_EQ(view.stages[0].buttonCaptionId, 2300);
-  EXPECT_EQ(view.stages[1].buttonCaptionId, 2009);
+  EXPECT_EQ(view.stages[0].buttonCaption, core::Text::ConcreteHintButton);
+  EXPECT_EQ(view.stages[1].buttonCaption, core::Text::DoItButton);
   EXPECT_FALSE(HighlightedCells(view.stageLayers[0]).empty());
 
   // The concrete stage ends in its conclusion, with an empty line before it.

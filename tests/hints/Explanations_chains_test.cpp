@@ -48,7 +48,7 @@ TEST(ExplainChainsTest, ForcingChainsOfDifferentLengths) {
                    "", "&Conclusion:   C5 =& @6"}));
   EXPECT_TRUE(Concrete(e).fixedPitchBlock);
   EXPECT_EQ(Concrete(e).widen, (WindowWidening{400, 240}));
-  EXPECT_EQ(Concrete(e).buttonCaptionId, 2009);
+  EXPECT_EQ(Concrete(e).buttonCaption, core::Text::DoItButton);
 }
 
 TEST(ExplainChainsTest, DiagramColumnsLineUpOnceTheMarkersAreGone) {

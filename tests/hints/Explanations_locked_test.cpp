@@ -44,7 +44,7 @@ TEST(ExplainPointingTest, RowInTopLeftBlock) {
                    "", "&Conclusion:&",
                    "You can remove the pencil marks of the digit &3@ from the &row B outside the "
                    "highlighted block&."}));
-  EXPECT_EQ(Concrete(e).buttonCaptionId, 2009);
+  EXPECT_EQ(Concrete(e).buttonCaption, core::Text::DoItButton);
   EXPECT_EQ(Highlighted(Concrete(e).highlights), Block(1));
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 3), (CellSet{"B1", "B2", "B3"}));
   EXPECT_EQ(RemovedMark(Concrete(e).highlights, 3), (CellSet{"B4", "B5", "B6", "B8", "B9"}));

@@ -41,7 +41,7 @@ TEST(ExplainSingleCandidateTest, BoardWithoutMarksAsksToFindTheAllowedDigits) {
 
   EXPECT_EQ(General(e).kind, StageKind::General);
   EXPECT_EQ(General(e).lines, Lines{"Find all digits allowed for the highlighted cell @B4@."});
-  EXPECT_EQ(General(e).buttonCaptionId, 2300);
+  EXPECT_EQ(General(e).buttonCaption, core::Text::ConcreteHintButton);
   EXPECT_EQ(General(e).helpContext, 1300);
   EXPECT_FALSE(General(e).countsConcreteHint);
   EXPECT_EQ(Highlighted(General(e).highlights), CellSet{"B4"});
@@ -53,7 +53,7 @@ TEST(ExplainSingleCandidateTest, BoardWithoutMarksAsksToFindTheAllowedDigits) {
                    "All other digits are already present either in the column 4, or in the row "
                    "B, or in the block 3x3 containing the cell B4.",
                    "", "&Conclusion:   B4 =& @5&"}));
-  EXPECT_EQ(Concrete(e).buttonCaptionId, 2009);
+  EXPECT_EQ(Concrete(e).buttonCaption, core::Text::DoItButton);
   EXPECT_TRUE(Concrete(e).countsConcreteHint);
   EXPECT_EQ(Concrete(e).hintCell, (CellRef{4, 2}));
   EXPECT_EQ(Highlighted(Concrete(e).highlights), CellSet{"B4"});
@@ -185,7 +185,7 @@ TEST(ExplainNoHintTest, AdviceForAGoodPuzzle) {
   ASSERT_EQ(e.stages.size(), 1u);
   const HintStage& stage = e.stages[0];
   EXPECT_EQ(stage.kind, StageKind::Only);
-  EXPECT_EQ(stage.buttonCaptionId, 2079);
+  EXPECT_EQ(stage.buttonCaption, core::Text::Ok);
   EXPECT_FALSE(stage.countsConcreteHint);
   EXPECT_EQ(stage.lines,
             (Lines{"You can only use the &\"trial-and-error\"& technique at this point.",

@@ -16,6 +16,7 @@
 using namespace zentaro;
 using app::Command;
 using core::MsgButton;
+using core::Text;
 using ui::test::ScriptedWindow;
 
 class SudokuWindowTest : public QObject {
@@ -555,7 +556,7 @@ class SudokuWindowTest : public QObject {
     auto frm = Start();
     Open(*frm, PuzzleFile("status.sdk", ui::test::kPuzzleLine));
     QTest::mouseMove(frm->Board(), frm->Board()->CellRect(5, 5).center());
-    QCOMPARE(frm->StatusPanel(2)->text(), QString::fromStdString(core::LoadText(2040)));
+    QCOMPARE(frm->StatusPanel(2)->text(), QString::fromStdString(core::LoadText(Text::PlayingStatus)));
     QTest::mouseMove(frm->Board(), QPoint(2, 2));
     QCOMPARE(frm->StatusPanel(2)->text(), QString());
   }
