@@ -32,8 +32,8 @@ bool HasConflict(const Board& board, int col, int row) {
   for (int r = 1; r <= 9; ++r)
     if (r != row && board.at(col, r)[kDigit] == digit) return true;
   const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
-  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
-    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r)
       if ((c != col || r != row) && board.at(c, r)[kDigit] == digit) return true;
   return false;
 }
@@ -60,7 +60,7 @@ std::array<bool, 9> Game::MarkChecks() const {
   std::array<bool, 9> checked{};
   if (!HasSelection()) return checked;
   const core::Cell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
-  for (int k = 1; k <= 9; ++k) checked[k - 1] = cell[kDigit] == 0 && cell[k] > 0;
+  for (int k = 1; k <= 9; ++k) checked[k - 1] = cell[kDigit] == 0 && cell.HasCandidate(k);
   return checked;
 }
 
@@ -234,8 +234,8 @@ void Game::PlaceDigit(int digit) {
 
   const bool conflict = HasConflict(puzzle_.board, col, row);
   if (previous != 0 && previous != digit)
-    core::RestoreCandidateInPeers(puzzle_.computed, previous, row, col);
-  if (prefs_.removeMarksOnFill) core::RemoveFromPeers(puzzle_.board, col - 1, row - 1);
+    core::RestoreCandidateInPeers(puzzle_.computed, previous, {col, row});
+  if (prefs_.removeMarksOnFill) core::RemoveFromPeers(puzzle_.board, {col, row});
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
 
   conflictCol_ = conflict ? col : 0;
@@ -245,7 +245,7 @@ void Game::PlaceDigit(int digit) {
       if ((c == col && r == row) || puzzle_.board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell(c, r);
   RefreshRemoveCandidates();
 
-  core::RemoveFromPeers(puzzle_.computed, col - 1, row - 1);
+  core::RemoveFromPeers(puzzle_.computed, {col, row});
   AddStep(oldBoard, oldAsk, oldReduced);
   if (!puzzle_.solutionUnique) puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
   if (SolvedNow()) PuzzleSolved();
@@ -268,8 +268,8 @@ void Game::ClearCell() {
   // get the digit back: both are the player's to set.
   puzzle_.board.at(col, row) = core::Cell{};
   puzzle_.computed.at(col, row)[kDigit] = 0;
-  core::RestoreCandidateInPeers(puzzle_.computed, previous, row, col);
-  core::RecomputeCellCandidates(puzzle_.computed, col, row);
+  core::RestoreCandidateInPeers(puzzle_.computed, previous, {col, row});
+  core::RecomputeCellCandidates(puzzle_.computed, {col, row});
 
   UpdateCountsDisplay(puzzle_.board);
   RedrawCellAt(col, row);
@@ -286,13 +286,11 @@ void Game::ToggleMark(int digit) {
   const Board oldBoard = puzzle_.board;
   const bool oldReduced = puzzle_.marksReduced;
   view_.HideHintWindow();
-  if (cell[digit] <= 0) {
-    cell[digit] = 1;
-    ++cell[kCount];
-  } else {
-    cell[digit] = 0;
-    --cell[kCount];
+  if (cell.HasCandidate(digit)) {
+    cell.RemoveCandidate(digit);
     puzzle_.marksReduced = true;
+  } else {
+    cell.AddCandidate(digit);
   }
   RedrawCellAt(puzzle_.curCol, puzzle_.curRow);
   RefreshRemoveCandidates();

@@ -68,7 +68,7 @@ int EmptyCells(const Board& board) {
 
 bool SameMarks(const Cell& a, const Cell& b) {
   for (int d = 1; d <= 9; ++d)
-    if ((a[d] > 0) != (b[d] > 0)) return false;
+    if (a.HasCandidate(d) != b.HasCandidate(d)) return false;
   return true;
 }
 
@@ -94,8 +94,8 @@ bool TwoBlockThirdLineFilled(const Board& board, const TechniqueResult& r) {
     if (block < 1 || block > 9) return false;
     const core::BlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
-      const int col = r.orientation == 0 ? b.firstCol + 1 + k : third;
-      const int row = r.orientation == 0 ? third : b.firstRow + 1 + k;
+      const int col = r.orientation == 0 ? b.firstCol + k : third;
+      const int row = r.orientation == 0 ? third : b.firstRow + k;
       if (board.at(col, row)[kDigit] == 0) return false;
     }
   }
@@ -633,7 +633,7 @@ std::optional<HintRequest::Found> HintRequest::FindChainHint() {
                      Cell& cell = b.at(r.cellColumn, r.cellRow);
                      cell.fill(0);
                      cell[kDigit] = r.digit;
-                     core::RemoveFromPeers(b, r.cellColumn - 1, r.cellRow - 1);
+                     core::RemoveFromPeers(b, {r.cellColumn, r.cellRow});
                    }};
     }
     if (r.excludedDigit > 0)
@@ -706,17 +706,17 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
   beforeAction_ = g_.puzzle_.board;
   g_.hint_.last.beforeApply = beforeAction_;
   if (hintMarks_) core::ClearEmptyCellMarks(g_.puzzle_.board);
-  core::FillCell(g_.puzzle_.board, col, row, digit);
+  core::FillCell(g_.puzzle_.board, {col, row}, digit);
   g_.puzzle_.computed.at(col, row)[kDigit] = digit;
-  core::RemoveFromPeers(g_.puzzle_.computed, col - 1, row - 1);
+  core::RemoveFromPeers(g_.puzzle_.computed, {col, row});
 
   const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int k = 1; k <= 9; ++k) {
     v_.RedrawCell(k, row);
     if (k != row) v_.RedrawCell(col, k);
   }
-  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
-    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r)
       if (c != col && r != row) v_.RedrawCell(c, r);
 
   if (technique == HintTechnique::HiddenSingle) {
@@ -781,7 +781,7 @@ void HintRequest::OfferElimination(const Found& found) {
       const int digit = g_.puzzle_.board.at(c, row)[kDigit];
       if (digit == beforeAction_.at(c, row)[kDigit]) continue;
       g_.puzzle_.computed.at(c, row)[kDigit] = digit;
-      core::RemoveFromPeers(g_.puzzle_.computed, c - 1, row - 1);
+      core::RemoveFromPeers(g_.puzzle_.computed, {c, row});
       --g_.puzzle_.emptyCount;
     }
   if (found.technique != HintTechnique::ForcingChain &&
@@ -846,16 +846,13 @@ void HintRequest::CopyChangesToComputed() {
       if (now[kDigit] != was[kDigit]) {
         if (cell[kDigit] != now[kDigit]) {
           cell[kDigit] = now[kDigit];
-          core::RemoveFromPeers(computed, c - 1, r - 1);
+          core::RemoveFromPeers(computed, {c, r});
         }
         continue;
       }
       if (now[kDigit] != 0 || cell[kDigit] != 0 || SameMarks(now, was)) continue;
       for (int d = 1; d <= 9; ++d)
-        if (was[d] > 0 && now[d] <= 0 && cell[d] > 0) {
-          cell[d] = 0;
-          --cell[kCount];
-        }
+        if (was.HasCandidate(d) && !now.HasCandidate(d)) cell.RemoveCandidate(d);
     }
 }
 

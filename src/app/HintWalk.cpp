@@ -51,7 +51,7 @@ HintChange DiffBoards(const Board& before, const Board& after) {
       }
       if (now[kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d)
-        if (was[d] > 0 && now[d] <= 0) change.eliminated.push_back({c, r, d});
+        if (was.HasCandidate(d) && !now.HasCandidate(d)) change.eliminated.push_back({c, r, d});
     }
   std::sort(change.placed.begin(), change.placed.end(), ReadingOrder);
   std::sort(change.eliminated.begin(), change.eliminated.end(), ReadingOrder);

@@ -113,7 +113,7 @@ std::string MarkList(const hints::Highlights& layer, const core::Board& board, b
       const hints::CellHighlight& h = layer.at(c, r);
       if (!h.hasMarkInfo || board.at(c, r)[core::kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {
-        if (board.at(c, r)[d] <= 0) continue;
+        if (!board.at(c, r).HasCandidate(d)) continue;
         const bool elim = h.markElim[static_cast<std::size_t>(d)] != 0;
         const bool hi = h.markHi[static_cast<std::size_t>(d)] != 0;
         if (eliminated ? elim : (hi && !elim))

@@ -2,9 +2,34 @@
 
 namespace zentaro::core {
 
+std::uint16_t Cell::Candidates() const {
+  std::uint16_t set = 0;
+  for (int d = 1; d <= 9; ++d)
+    if (values[d] > 0) set = static_cast<std::uint16_t>(set | (1u << d));
+  return set;
+}
+
+bool Cell::AddCandidate(int digit) {
+  if (values[digit] > 0) return false;
+  values[digit] = 1;
+  ++values[kCount];
+  return true;
+}
+
+bool Cell::RemoveCandidate(int digit) {
+  if (values[digit] <= 0) return false;
+  values[digit] = 0;
+  --values[kCount];
+  return true;
+}
+
+void Cell::ClearMarks() {
+  for (int i = 1; i <= kCount; ++i) values[i] = 0;
+}
+
 BlockBounds BoundsOfBlock(int block) {
-  const int col = 3 * (block % 3);
-  const int row = 3 * (block / 3);
+  const int col = 3 * (block % 3) + 1;
+  const int row = 3 * (block / 3) + 1;
   return {col, col + 2, row, row + 2};
 }
 
@@ -18,44 +43,41 @@ void TransposeBoard(Board& board) {
     for (int r = c + 1; r <= 9; ++r) std::swap(board.at(c, r), board.at(r, c));
 }
 
-bool CanPlace(const Board& board, int digit, int col, int row) {
+bool CanPlace(const Board& board, int digit, CellRef cell) {
   for (int i = 1; i <= 9; ++i) {
-    if (board.at(col, i)[kDigit] == digit) return false;
-    if (board.at(i, row)[kDigit] == digit) return false;
+    if (board.at(cell.col, i)[kDigit] == digit) return false;
+    if (board.at(i, cell.row)[kDigit] == digit) return false;
   }
-  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  const BlockBounds b = BoundsOfBlock(BlockOf(cell));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
-      if (board.at(c + 1, r + 1)[kDigit] == digit) return false;
+      if (board.at(c, r)[kDigit] == digit) return false;
   return true;
 }
 
 namespace {
 
 void TakeCandidate(Cell& cell, int digit) {
-  if (cell[kDigit] == 0 && cell[digit] > 0) {
-    cell[digit] = 0;
-    --cell[kCount];
-  }
+  if (cell[kDigit] == 0) cell.RemoveCandidate(digit);
 }
 
 }  // namespace
 
-void RemoveFromPeers(Board& board, int col0, int row0) {
-  const int d = board.cells[col0][row0][kDigit];
+void RemoveFromPeers(Board& board, CellRef cell) {
+  const int d = board.at(cell)[kDigit];
   if (d <= 0 || d > 9) return;
-  for (int r = 0; r < 9; ++r) TakeCandidate(board.cells[col0][r], d);
-  for (int c = 0; c < 9; ++c) TakeCandidate(board.cells[c][row0], d);
-  const BlockBounds b = BoundsOfBlock(BlockOf(col0 + 1, row0 + 1));
+  for (int r = 1; r <= 9; ++r) TakeCandidate(board.at(cell.col, r), d);
+  for (int c = 1; c <= 9; ++c) TakeCandidate(board.at(c, cell.row), d);
+  const BlockBounds b = BoundsOfBlock(BlockOf(cell));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
-    for (int r = b.firstRow; r <= b.lastRow; ++r) TakeCandidate(board.cells[c][r], d);
+    for (int r = b.firstRow; r <= b.lastRow; ++r) TakeCandidate(board.at(c, r), d);
 }
 
-void FillCell(Board& board, int col, int row, int digit) {
-  Cell& cell = board.at(col, row);
-  cell.fill(0);
-  cell[kDigit] = digit;
-  RemoveFromPeers(board, col - 1, row - 1);
+void FillCell(Board& board, CellRef cell, int digit) {
+  Cell& target = board.at(cell);
+  target.fill(0);
+  target[kDigit] = digit;
+  RemoveFromPeers(board, cell);
 }
 
 void BuildFromDigitsPlain(const DigitGrid& digits, Board& board) {
@@ -72,9 +94,9 @@ void BuildFromDigitsPlain(const DigitGrid& digits, Board& board) {
       }
     }
   }
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c)
-      if (board.cells[c][r][kDigit] != 0) RemoveFromPeers(board, c, r);
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (board.at(c, r)[kDigit] != 0) RemoveFromPeers(board, {c, r});
 }
 
 int BuildFromDigits(const DigitGrid& digits, Board& board, UnitCountTable& blockCounts,
@@ -91,7 +113,7 @@ int BuildFromDigits(const DigitGrid& digits, Board& board, UnitCountTable& block
       total += cell[kCount];
       const int b = BlockOf(c, r);
       for (int d = 1; d <= 9; ++d) {
-        if (cell[d] <= 0) continue;
+        if (!cell.HasCandidate(d)) continue;
         ++rowCounts[9 * (r - 1) + d - 1];
         ++colCounts[9 * (c - 1) + d - 1];
         ++blockCounts[9 * b + d - 1];
@@ -101,38 +123,35 @@ int BuildFromDigits(const DigitGrid& digits, Board& board, UnitCountTable& block
   return total;
 }
 
-void RestoreCandidateInPeers(Board& board, int digit, int row, int col) {
+void RestoreCandidateInPeers(Board& board, int digit, CellRef cell) {
   auto give = [&](int c, int r) {
-    Cell& cell = board.at(c, r);
-    if (cell[kDigit] == 0 && cell[digit] == 0 && CanPlace(board, digit, c, r)) {
-      cell[digit] = 1;
-      ++cell[kCount];
-    }
+    Cell& peer = board.at(c, r);
+    if (peer[kDigit] == 0 && CanPlace(board, digit, {c, r})) peer.AddCandidate(digit);
   };
-  for (int c = 1; c <= 9; ++c) give(c, row);
-  for (int r = 1; r <= 9; ++r) give(col, r);
-  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  for (int c = 1; c <= 9; ++c) give(c, cell.row);
+  for (int r = 1; r <= 9; ++r) give(cell.col, r);
+  const BlockBounds b = BoundsOfBlock(BlockOf(cell));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
-    for (int r = b.firstRow; r <= b.lastRow; ++r) give(c + 1, r + 1);
+    for (int r = b.firstRow; r <= b.lastRow; ++r) give(c, r);
 }
 
-void RecomputeCellCandidates(Board& board, int col, int row) {
-  Cell& cell = board.at(col, row);
-  for (int d = 1; d <= 9; ++d) cell[d] = 1;
+void RecomputeCellCandidates(Board& board, CellRef cell) {
+  Cell& target = board.at(cell);
+  for (int d = 1; d <= 9; ++d) target[d] = 1;
   auto drop = [&](int c, int r) {
-    if (c == col && r == row) return;
+    if (CellRef{c, r} == cell) return;
     const int g = board.at(c, r)[kDigit];
-    if (g >= 1 && g <= 9) cell[g] = 0;
+    if (g >= 1 && g <= 9) target[g] = 0;
   };
-  for (int r = 1; r <= 9; ++r) drop(col, r);
-  for (int c = 1; c <= 9; ++c) drop(c, row);
-  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  for (int r = 1; r <= 9; ++r) drop(cell.col, r);
+  for (int c = 1; c <= 9; ++c) drop(c, cell.row);
+  const BlockBounds b = BoundsOfBlock(BlockOf(cell));
   for (int c = b.firstCol; c <= b.lastCol; ++c)
-    for (int r = b.firstRow; r <= b.lastRow; ++r) drop(c + 1, r + 1);
+    for (int r = b.firstRow; r <= b.lastRow; ++r) drop(c, r);
   int n = 0;
   for (int d = 1; d <= 9; ++d)
-    if (cell[d] > 0) ++n;
-  cell[kCount] = n;
+    if (target.HasCandidate(d)) ++n;
+  target[kCount] = n;
 }
 
 void ExtractDigits(const Board& board, DigitGrid& digits) {
@@ -160,8 +179,7 @@ void LoadDigits(const DigitGrid& digits, Board& board) {
 void ClearEmptyCellMarks(Board& board) {
   for (auto& column : board.cells)
     for (Cell& cell : column)
-      if (cell[kDigit] == 0)
-        for (int i = 1; i <= kCount; ++i) cell[i] = 0;
+      if (cell[kDigit] == 0) cell.ClearMarks();
 }
 
 bool CheckMarks(const Board& board, bool& any) {

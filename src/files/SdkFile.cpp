@@ -146,7 +146,7 @@ std::string FormatMarksLine(const core::Board& board, int row) {
     const core::Cell& cell = board.at(col, row);
     if (cell[core::kDigit] != 0) continue;
     for (int d = 1; d <= 9; ++d)
-      if (cell[d] > 0) line += static_cast<char>('0' + d);
+      if (cell.HasCandidate(d)) line += static_cast<char>('0' + d);
   }
   return line;
 }
@@ -309,10 +309,8 @@ core::Board RestoredBoard(const PuzzleRead& read) {
       core::Cell& cell = board.at(col, row);
       const std::uint16_t bits = (*read.marks)[core::GridIndex(col, row)];
       if (cell[core::kDigit] != 0) continue;
-      for (int d = 1; d <= 9; ++d) {
-        cell[d] = (bits >> d) & 1;
-        cell[core::kCount] += cell[d];
-      }
+      for (int d = 1; d <= 9; ++d)
+        if ((bits >> d) & 1) cell.AddCandidate(d);
     }
   return board;
 }

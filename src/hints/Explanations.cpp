@@ -53,16 +53,11 @@ bool IsEmpty(const Board& board, int col, int row) {
 }
 
 bool HasMark(const Board& board, int col, int row, int digit) {
-  return digit >= 1 && digit <= 9 && IsEmpty(board, col, row) && board.at(col, row)[digit] > 0;
+  return digit >= 1 && digit <= 9 && IsEmpty(board, col, row) && board.at(col, row).HasCandidate(digit);
 }
 
 std::uint16_t Candidates(const Board& board, int col, int row) {
-  if (!IsEmpty(board, col, row)) return 0;
-  std::uint16_t set = 0;
-  for (int d = 1; d <= 9; ++d) {
-    if (board.at(col, row)[d] > 0) set |= static_cast<std::uint16_t>(1u << d);
-  }
-  return set;
+  return IsEmpty(board, col, row) ? board.at(col, row).Candidates() : 0;
 }
 
 // The unit's cells in the order the subset finders walk them: a row left to
@@ -77,7 +72,7 @@ std::vector<CellRef> UnitCells(int unitKind, int unitNumber) {
   } else {
     const core::BlockBounds b = core::BoundsOfBlock(unitNumber - 1);
     for (int c = b.firstCol; c <= b.lastCol; ++c) {
-      for (int r = b.firstRow; r <= b.lastRow; ++r) cells.push_back({c + 1, r + 1});
+      for (int r = b.firstRow; r <= b.lastRow; ++r) cells.push_back({c, r});
     }
   }
   return cells;
@@ -412,7 +407,7 @@ Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& resul
   for (const CellRef& other : UnitCells(unitKind, unitNumber)) {
     if ((other.col == col && other.row == row) || !IsEmpty(board, other.col, other.row)) continue;
     ++otherEmpty;
-    if (digit >= 1 && digit <= 9 && core::CanPlace(board, digit, other.col, other.row)) {
+    if (digit >= 1 && digit <= 9 && core::CanPlace(board, digit, {other.col, other.row})) {
       forcedByDigits = false;
     }
   }

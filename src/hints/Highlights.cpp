@@ -61,7 +61,7 @@ void HighlightBlock(Highlights& layer, int block, bool highlight, const DigitFla
   const core::BlockBounds bounds = core::BoundsOfBlock(block - 1);
   for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
     for (int r = bounds.firstRow; r <= bounds.lastRow; ++r) {
-      Record(layer.at(c + 1, r + 1), highlight, elimination, emphasis, false);
+      Record(layer.at(c, r), highlight, elimination, emphasis, false);
     }
   }
 }

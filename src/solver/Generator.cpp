@@ -112,7 +112,7 @@ bool PuzzleMaker::SeedGrid(DigitGrid& puzzle) {
     for (;;) {
       digit = random_.Below(9) + 1;
       ++draws;
-      if (CanPlaceInGrid(puzzle, digit, row, col) || draws > kSeedDigitDrawLimit) break;
+      if (CanPlaceInGrid(puzzle, digit, {col + 1, row + 1}) || draws > kSeedDigitDrawLimit) break;
     }
     if (draws >= kSeedDigitDrawLimit) return false;
     puzzle[Index(row, col)] = static_cast<std::uint8_t>(digit);
@@ -227,13 +227,14 @@ class ProgressSession {
 
 }  // namespace
 
-bool CanPlaceInGrid(const DigitGrid& grid, int digit, int row, int col) {
-  for (int i = 0; i < 9; ++i)
-    if (grid[Index(row, i)] == digit || grid[Index(i, col)] == digit) return false;
-  const int top = row / 3 * 3, left = col / 3 * 3;
-  for (int r = top; r < top + 3; ++r)
-    for (int c = left; c < left + 3; ++c)
-      if (grid[Index(r, c)] == digit) return false;
+bool CanPlaceInGrid(const DigitGrid& grid, int digit, core::CellRef cell) {
+  for (int i = 1; i <= 9; ++i)
+    if (grid[core::GridIndex(i, cell.row)] == digit || grid[core::GridIndex(cell.col, i)] == digit)
+      return false;
+  const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(cell));
+  for (int r = b.firstRow; r <= b.lastRow; ++r)
+    for (int c = b.firstCol; c <= b.lastCol; ++c)
+      if (grid[core::GridIndex(c, r)] == digit) return false;
   return true;
 }
 

@@ -45,8 +45,8 @@ struct GenerationState {
 using WantedLevels = std::array<bool, 6>;
 
 // True when the digit stands nowhere in the row, the column or the block of
-// the cell; row and column 0..8.
-bool CanPlaceInGrid(const core::DigitGrid& grid, int digit, int row, int col);
+// the cell.
+bool CanPlaceInGrid(const core::DigitGrid& grid, int digit, core::CellRef cell);
 
 // One candidate puzzle: a random full grid from the exact cover solver, then
 // clues removed as long as exactly one solution remains, until at most

@@ -29,13 +29,13 @@ bool SameUnit(int col1, int row1, int col2, int row2) {
 
 int LowestCandidateExcept(const Cell& cell, int except) {
   for (int d = 1; d <= 9; ++d)
-    if (d != except && cell[d] > 0) return d;
+    if (d != except && cell.HasCandidate(d)) return d;
   return 0;
 }
 
 int HighestCandidate(const Cell& cell) {
   for (int d = 9; d >= 1; --d)
-    if (cell[d] > 0) return d;
+    if (cell.HasCandidate(d)) return d;
   return 0;
 }
 
@@ -45,13 +45,13 @@ int HighestCandidate(const Cell& cell) {
 template <typename Visit>
 void ForEachPeerInChainOrder(int col, int row, Visit visit) {
   const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
-  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
-    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r)
       if (c != col || r != row) visit(c, r);
   for (int c = 1; c <= 9; ++c)
-    if (c < b.firstCol + 1 || c > b.lastCol + 1) visit(c, row);
+    if (c < b.firstCol || c > b.lastCol) visit(c, row);
   for (int r = 1; r <= 9; ++r)
-    if (r < b.firstRow + 1 || r > b.lastRow + 1) visit(col, r);
+    if (r < b.firstRow || r > b.lastRow) visit(col, r);
 }
 
 // Key of a placement: 81 cells times nine digits.
@@ -180,7 +180,7 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
 
   if (useHiddenSingles && level == 1) {
     Board placed = board;
-    core::FillCell(placed, col, row, digit);
+    core::FillCell(placed, {col, row}, digit);
     Board collected = placed;
     int emptyCount = 81;
     int blockUnit = -1, rowUnit = -1, colUnit = -1, hsDigit = 0, hsRow = 0, hsCol = 0;
@@ -206,7 +206,7 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
 
   ForEachPeerInChainOrder(col, row, [&](int c, int r) {
     const Cell& cell = board.at(c, r);
-    if (!IsEmpty(cell) || cell[kCount] != 2 || cell[digit] <= 0) return;
+    if (!IsEmpty(cell) || cell[kCount] != 2 || !cell.HasCandidate(digit)) return;
     depth = level;
     ExtendChain(board, depth, nodes, node, LowestCandidateExcept(cell, digit), c, r,
                 useHiddenSingles, maxDepth, hiddenSingleUsed);
@@ -315,7 +315,7 @@ int FindChain(Board& board, bool wantText, bool allowContradiction, bool useHidd
       result.cellRow = row;
 
       if (!wantText) {
-        core::FillCell(work, col, row, digit);
+        core::FillCell(work, {col, row}, digit);
         --emptyCount;
         board = work;
         return 1;

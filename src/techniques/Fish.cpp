@@ -27,13 +27,11 @@ class LineView {
 
   bool has(int base, int cross, int digit) {
     const Cell& c = cell(base, cross);
-    return c[kDigit] == 0 && c[digit] > 0;
+    return c[kDigit] == 0 && c.HasCandidate(digit);
   }
 
   void remove(int base, int cross, int digit) {
-    Cell& c = cell(base, cross);
-    c[digit] = 0;
-    --c[kCount];
+    cell(base, cross).RemoveCandidate(digit);
   }
 
  private:

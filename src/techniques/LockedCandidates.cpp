@@ -16,13 +16,7 @@ const TwoBlockTried kNoTwoBlockTried{};
 
 bool HasCandidate(const Board& board, int col, int row, int digit) {
   const core::Cell& cell = board.at(col, row);
-  return cell[kDigit] == 0 && cell[digit] > 0;
-}
-
-void RemoveCandidate(Board& board, int col, int row, int digit) {
-  core::Cell& cell = board.at(col, row);
-  cell[digit] = 0;
-  --cell[kCount];
+  return cell[kDigit] == 0 && cell.HasCandidate(digit);
 }
 
 // Orientation of a line search: along a column (the line is a column, the
@@ -44,7 +38,7 @@ unsigned LinesHoldingDigit(const Board& board, int block, int digit, Axis axis) 
   unsigned mask = 0;
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
-      if (HasCandidate(board, c + 1, r + 1, digit))
+      if (HasCandidate(board, c, r, digit))
         mask |= 1u << (axis == Axis::Column ? c - b.firstCol : r - b.firstRow);
   return mask;
 }
@@ -53,7 +47,7 @@ unsigned LinesHoldingDigit(const Board& board, int block, int digit, Axis axis) 
 // column lines, its first row for row lines.
 int FirstLine(int block, Axis axis) {
   const core::BlockBounds b = core::BoundsOfBlock(block);
-  return (axis == Axis::Column ? b.firstCol : b.firstRow) + 1;
+  return axis == Axis::Column ? b.firstCol : b.firstRow;
 }
 
 // First position (1-based) of the block across the axis: the first row a
@@ -82,7 +76,7 @@ bool PointInBlock(Board& work, int block, Axis axis, const PointingTried& tried,
       if (!HasCandidate(work, col, row, d)) continue;
       if (firstPos == 0) firstPos = pos;
       if (checkOnly) break;
-      RemoveCandidate(work, col, row, d);
+      work.at(col, row).RemoveCandidate(d);
     }
     if (firstPos == 0) continue;
 
@@ -142,13 +136,13 @@ int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried,
       if (block < 0 || spread) continue;
 
       const core::BlockBounds bounds = core::BoundsOfBlock(block);
-      for (int r = bounds.firstRow + 1; r <= bounds.lastRow + 1 && !(checkOnly && removed); ++r) {
+      for (int r = bounds.firstRow; r <= bounds.lastRow && !(checkOnly && removed); ++r) {
         if (r == row) continue;
-        for (int c = bounds.firstCol + 1; c <= bounds.lastCol + 1; ++c) {
+        for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
           if (!HasCandidate(work, c, r, d)) continue;
           ++removed;
           if (checkOnly) break;
-          RemoveCandidate(work, c, r, d);
+          work.at(c, r).RemoveCandidate(d);
         }
       }
       if (removed > 0) {
@@ -253,7 +247,7 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
                 board = work;
                 return 1;
               }
-              RemoveCandidate(work, col, row, d);
+              work.at(col, row).RemoveCandidate(d);
               ++pairRemoved;
             }
           }

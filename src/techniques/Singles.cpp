@@ -11,7 +11,7 @@ using core::Cell;
 namespace {
 
 bool IsCandidate(const Cell& cell, int digit) {
-  return cell[kDigit] == 0 && cell[digit] > 0;
+  return cell[kDigit] == 0 && cell.HasCandidate(digit);
 }
 
 // The digit of an empty cell with exactly one candidate, else 0. A count of 1
@@ -19,7 +19,7 @@ bool IsCandidate(const Cell& cell, int digit) {
 int SingleDigitOf(const Cell& cell) {
   if (cell[kDigit] != 0 || cell[kCount] != 1) return 0;
   for (int d = 1; d <= 9; ++d)
-    if (cell[d] > 0) return d;
+    if (cell.HasCandidate(d)) return d;
   return 0;
 }
 
@@ -28,7 +28,7 @@ int SingleDigitOf(const Cell& cell) {
 // it would break the puzzle.
 int SingleAt(const Board& board, int col, int row) {
   const int d = SingleDigitOf(board.at(col, row));
-  return d != 0 && core::CanPlace(board, d, col, row) ? d : 0;
+  return d != 0 && core::CanPlace(board, d, {col, row}) ? d : 0;
 }
 
 bool InRange(int v) {
@@ -41,7 +41,7 @@ int EmptyInBlock(const Board& board, int block) {
   int n = 0;
   for (int r = b.firstRow; r <= b.lastRow; ++r)
     for (int c = b.firstCol; c <= b.lastCol; ++c)
-      if (board.at(c + 1, r + 1)[kDigit] == 0) ++n;
+      if (board.at(c, r)[kDigit] == 0) ++n;
   return n;
 }
 
@@ -65,7 +65,7 @@ bool BlockHolds(const Board& board, int block, int digit) {
   const core::BlockBounds b = core::BoundsOfBlock(block);
   for (int r = b.firstRow; r <= b.lastRow; ++r)
     for (int c = b.firstCol; c <= b.lastCol; ++c)
-      if (board.at(c + 1, r + 1)[kDigit] == digit) return true;
+      if (board.at(c, r)[kDigit] == digit) return true;
   return false;
 }
 
@@ -99,8 +99,8 @@ void WalkHiddenSingles(const Board& board, UnitCountTable& blockCounts,
       if (entry != 1 || BlockHolds(board, b, d)) continue;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
-          if (IsCandidate(board.at(c + 1, r + 1), d) &&
-              !onHit(HiddenHit{c + 1, r + 1, d, b + 1, -1, -1, &entry}))
+          if (IsCandidate(board.at(c, r), d) &&
+              !onHit(HiddenHit{c, r, d, b + 1, -1, -1, &entry}))
             return;
     }
   }
@@ -135,7 +135,7 @@ void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
       if (cell[kDigit] != 0) continue;
       const int b = core::BlockOf(c, r);
       for (int d = 1; d <= 9; ++d) {
-        if (cell[d] <= 0) continue;
+        if (!cell.HasCandidate(d)) continue;
         ++rowCounts[9 * (r - 1) + d - 1];
         ++colCounts[9 * (c - 1) + d - 1];
         ++blockCounts[9 * b + d - 1];
@@ -166,7 +166,7 @@ int PlaceNakedSingleAt(Board& board, int col, int row, int& emptyCount, bool rep
   outRow = row;
   outCol = col;
   if (!reportOnly) {
-    core::FillCell(work, col, row, d);
+    core::FillCell(work, {col, row}, d);
     --emptyCount;
   }
   board = work;
@@ -180,9 +180,9 @@ bool FindSingleInFullestUnit(const Board& board, int least, int most, int& col, 
       const core::BlockBounds bb = core::BoundsOfBlock(b);
       for (int r = bb.firstRow; r <= bb.lastRow; ++r) {
         for (int c = bb.firstCol; c <= bb.lastCol; ++c) {
-          if (SingleAt(board, c + 1, r + 1) != 0) {
-            col = c + 1;
-            row = r + 1;
+          if (SingleAt(board, c, r) != 0) {
+            col = c;
+            row = r;
             return true;
           }
         }
@@ -269,7 +269,7 @@ int FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode, int& 
   // Place-first reports the digit, and the block only when the unit was one.
   digit = first.digit;
   if (first.blockUnit != -1) blockUnit = first.blockUnit;
-  core::FillCell(work, first.col, first.row, first.digit);
+  core::FillCell(work, {first.col, first.row}, first.digit);
   CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
   --emptyCount;
   *first.countEntry = 0;
@@ -288,7 +288,7 @@ int CountBlockHiddenSingles(const Board& board, UnitCountTable& blockCounts,
       bool present = false;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
-          present = present || IsCandidate(board.at(c + 1, r + 1), d);
+          present = present || IsCandidate(board.at(c, r), d);
       if (present) ++n;
     }
   }

@@ -38,19 +38,14 @@ UnitCells BlockCells(int block) {
   UnitCells cells{};
   int i = 0;
   for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
-    for (int r = bounds.firstRow; r <= bounds.lastRow; ++r) cells[i++] = {c + 1, r + 1};
+    for (int r = bounds.firstRow; r <= bounds.lastRow; ++r) cells[i++] = {c, r};
   }
   return cells;
 }
 
 // Candidates of an empty cell as a digit set; filled cells have none.
 std::uint16_t CandidateSet(const Cell& cell) {
-  if (cell[kDigit] != 0) return 0;
-  std::uint16_t set = 0;
-  for (int d = 1; d <= 9; ++d) {
-    if (cell[d] > 0) set |= static_cast<std::uint16_t>(1u << d);
-  }
-  return set;
+  return cell[kDigit] != 0 ? 0 : cell.Candidates();
 }
 
 std::uint16_t PlacedDigits(const Board& board, const UnitCells& cells) {
@@ -60,11 +55,6 @@ std::uint16_t PlacedDigits(const Board& board, const UnitCells& cells) {
     if (digit >= 1 && digit <= 9) placed |= static_cast<std::uint16_t>(1u << digit);
   }
   return placed;
-}
-
-void RemoveCandidate(Cell& cell, int digit) {
-  cell[digit] = 0;
-  --cell[kCount];
 }
 
 // Calls visit(set) for every combination of `size` digits taken from `pool`
@@ -135,11 +125,11 @@ int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, Nak
       Cell& cell = board.at(cells[i].col, cells[i].row);
       if (cell[kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {
-        if ((set & (1u << d)) == 0 || cell[d] <= 0) continue;
+        if ((set & (1u << d)) == 0 || !cell.HasCandidate(d)) continue;
         if (++s.counter <= s.skipCount) continue;
         s.digitSet = set;
         s.first = cells[members[0]];
-        if (!s.checkOnly) RemoveCandidate(cell, d);
+        if (!s.checkOnly) cell.RemoveCandidate(d);
         ++removed;
       }
     }
@@ -205,13 +195,13 @@ int HiddenSearchUnit(Board& board, const UnitCells& cells, int unitKind, int uni
       if (!holds[i]) continue;
       Cell& cell = board.at(cells[i].col, cells[i].row);
       for (int d = 1; d <= 9; ++d) {
-        if ((set & (1u << d)) != 0 || cell[d] <= 0) continue;
+        if ((set & (1u << d)) != 0 || !cell.HasCandidate(d)) continue;
         RecordDigits(set, s.digits);
         if (s.checkOnly) {
           removed = 1;
           return true;
         }
-        RemoveCandidate(cell, d);
+        cell.RemoveCandidate(d);
         ++removed;
         if (unitKind == kUnitRow) s.position = cells[i].col;
         if (unitKind == kUnitColumn) s.position = cells[i].row;

@@ -123,7 +123,7 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, int col0, int row
     const std::array<int, 3> markX{x + 5, (2 * x + size - 7) / 2, x + size - 12};
     const std::array<int, 3> markY{y + 2, (2 * y + size + 2 - lead) / 2, y + size - lead};
     for (int k = 1; k <= 9; ++k) {
-      if (cell[k] <= 0) continue;
+      if (!cell.HasCandidate(k)) continue;
       const bool emphasised = k == s.highlightDigit || (look.emph && (*look.emph)[k] != 0);
       QColor markBack, markText;
       if (!emphasised) {

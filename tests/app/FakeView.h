@@ -264,7 +264,7 @@ inline void Place(Game& game, int col, int row, int digit) {
   const bool ask = PuzzleOf(game).askMarksSource, reduced = PuzzleOf(game).marksReduced;
   PuzzleOf(game).board.at(col, row) = core::Cell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   PuzzleOf(game).computed.at(col, row)[core::kDigit] = digit;
-  core::RemoveFromPeers(PuzzleOf(game).computed, col - 1, row - 1);
+  core::RemoveFromPeers(PuzzleOf(game).computed, {col, row});
   core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
   PuzzleOf(game).askMarksSource = true;
   game.AddStep(before, ask, reduced);

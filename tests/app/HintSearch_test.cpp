@@ -119,8 +119,8 @@ std::vector<std::pair<int, int>> HighlightedCells(const hints::Highlights& layer
 std::vector<std::pair<int, int>> BlockCells(int block0) {
   std::vector<std::pair<int, int>> cells;
   const core::BlockBounds b = core::BoundsOfBlock(block0);
-  for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
-    for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c) cells.emplace_back(c, r);
+  for (int r = b.firstRow; r <= b.lastRow; ++r)
+    for (int c = b.firstCol; c <= b.lastCol; ++c) cells.emplace_back(c, r);
   return cells;
 }
 

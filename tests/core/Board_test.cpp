@@ -108,14 +108,14 @@ TEST(BuildFromDigits, SameDigitTwiceInARowIsRemovedOnceAndFilledCellsStay) {
 TEST(RemoveFromPeers, EmptyCellChangesNothing) {
   const Board before = Built(GridFromLine(kPuzzle));
   Board board = before;
-  RemoveFromPeers(board, 0, 0);  // A1 is empty in the puzzle
+  RemoveFromPeers(board, {1, 1});  // A1 is empty in the puzzle
   EXPECT_EQ(board, before);
 }
 
 TEST(RemoveFromPeers, DigitLeavesEveryPeerOnceAndNoOtherCell) {
   Board board = Built(DigitGrid{});
-  board.at(5, 4)[kDigit] = 4;  // D5, 0-based column 4, row 3
-  RemoveFromPeers(board, 4, 3);
+  board.at(5, 4)[kDigit] = 4;  // D5
+  RemoveFromPeers(board, {5, 4});
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
       if (c == 5 && r == 4) continue;
@@ -141,12 +141,12 @@ TEST(RestoreCandidateInPeers, ClearingAnyDigitMatchesAFreshBuild) {
 
       Board board = Built(grid);
       board.at(c, r)[kDigit] = 0;
-      RestoreCandidateInPeers(board, e, r, c);
+      RestoreCandidateInPeers(board, e, {c, r});
       Board peersOnly = board;
       peersOnly.at(c, r) = fresh.at(c, r);
       EXPECT_TRUE(BoardsEqual(peersOnly, fresh)) << "peers after clearing " << CellName(c, r);
 
-      RecomputeCellCandidates(board, c, r);
+      RecomputeCellCandidates(board, {c, r});
       EXPECT_TRUE(BoardsEqual(board, fresh)) << "after clearing " << CellName(c, r);
     }
   }
@@ -163,8 +163,8 @@ TEST(RestoreCandidateInPeers, ReplacingADigitMatchesAFreshBuild) {
 
     Board board = Built(grid);
     board.at(c, r)[kDigit] = d;
-    RestoreCandidateInPeers(board, e, r, c);
-    RemoveFromPeers(board, c - 1, r - 1);
+    RestoreCandidateInPeers(board, e, {c, r});
+    RemoveFromPeers(board, {c, r});
     EXPECT_TRUE(BoardsEqual(board, Built(replaced))) << CellName(c, r) << " " << e << "->" << d;
   }
 }
@@ -176,7 +176,7 @@ TEST(RecomputeCellCandidates, RepairsACellWhateverItHeld) {
       if (fresh.at(c, r)[kDigit] != 0) continue;
       Board board = fresh;
       board.at(c, r) = Cell{0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 7};
-      RecomputeCellCandidates(board, c, r);
+      RecomputeCellCandidates(board, {c, r});
       EXPECT_EQ(board.at(c, r), fresh.at(c, r)) << CellName(c, r);
     }
   }
@@ -191,12 +191,12 @@ TEST(CanPlace, LooksAtRowColumnBlockAndTheCellItself) {
   board.at(4, 6)[kDigit] = 3;
   board.at(5, 5)[kDigit] = 4;
   board.at(1, 1)[kDigit] = 5;
-  EXPECT_FALSE(CanPlace(board, 1, 5, 5));
-  EXPECT_FALSE(CanPlace(board, 2, 5, 5));
-  EXPECT_FALSE(CanPlace(board, 3, 5, 5));
-  EXPECT_FALSE(CanPlace(board, 4, 5, 5));
-  EXPECT_TRUE(CanPlace(board, 5, 5, 5));
-  EXPECT_TRUE(CanPlace(board, 3, 7, 5));  // same row, other block
+  EXPECT_FALSE(CanPlace(board, 1, {5, 5}));
+  EXPECT_FALSE(CanPlace(board, 2, {5, 5}));
+  EXPECT_FALSE(CanPlace(board, 3, {5, 5}));
+  EXPECT_FALSE(CanPlace(board, 4, {5, 5}));
+  EXPECT_TRUE(CanPlace(board, 5, {5, 5}));
+  EXPECT_TRUE(CanPlace(board, 3, {7, 5}));  // same row, other block
 }
 
 struct MarksCase {
@@ -288,13 +288,13 @@ TEST(Blocks, TransposedBlockMapping) {
 TEST(Blocks, BoundsCoverExactlyTheBlocksCells) {
   const BlockBounds b1 = BoundsOfBlock(1);
   EXPECT_EQ((std::array{b1.firstCol, b1.lastCol, b1.firstRow, b1.lastRow}),
-            (std::array{3, 5, 0, 2}));
+            (std::array{4, 6, 1, 3}));
   for (int block = 0; block < 9; ++block) {
     const BlockBounds b = BoundsOfBlock(block);
     for (int c = 1; c <= 9; ++c) {
       for (int r = 1; r <= 9; ++r) {
         const bool inside =
-            c - 1 >= b.firstCol && c - 1 <= b.lastCol && r - 1 >= b.firstRow && r - 1 <= b.lastRow;
+            c >= b.firstCol && c <= b.lastCol && r >= b.firstRow && r <= b.lastRow;
         EXPECT_EQ(inside, BlockOf(c, r) == block) << CellName(c, r) << " block " << block;
       }
     }

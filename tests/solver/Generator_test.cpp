@@ -28,12 +28,12 @@ std::uint32_t CountSolutions(const DigitGrid& grid, std::uint32_t limit) {
 
 struct PlaceCase {
   const char* name;
-  int digit, row, col;
+  int digit;
+  core::CellRef cell;
   bool expected;
 };
 
-// Row 0 holds 5 in column 3, column 7 holds 9 in row 8, and the middle block
-// holds 4 at row 4, column 5.
+// A4 holds 5, I8 holds 9 and E6, in the middle block, holds 4.
 const char* const kPlaceGrid =
     "...5....."
     "........."
@@ -46,16 +46,16 @@ const char* const kPlaceGrid =
     ".......9.";
 
 const PlaceCase kPlaceCases[] = {
-    {"SameRow", 5, 0, 8, false},           {"SameColumn", 9, 2, 7, false},
-    {"SameBlock", 4, 3, 3, false},         {"FreeEverywhere", 4, 0, 0, true},
-    {"OtherBlockSameBand", 4, 3, 8, true}, {"TheCellItself", 5, 0, 3, false},
+    {"SameRow", 5, {9, 1}, false},           {"SameColumn", 9, {8, 3}, false},
+    {"SameBlock", 4, {4, 4}, false},         {"FreeEverywhere", 4, {1, 1}, true},
+    {"OtherBlockSameBand", 4, {9, 4}, true}, {"TheCellItself", 5, {4, 1}, false},
 };
 
 class CanPlace : public ::testing::TestWithParam<PlaceCase> {};
 
 TEST_P(CanPlace, LooksAtRowColumnAndBlock) {
   const PlaceCase& c = GetParam();
-  EXPECT_EQ(CanPlaceInGrid(GridFromLine(kPlaceGrid), c.digit, c.row, c.col), c.expected);
+  EXPECT_EQ(CanPlaceInGrid(GridFromLine(kPlaceGrid), c.digit, c.cell), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, CanPlace, ::testing::ValuesIn(kPlaceCases),

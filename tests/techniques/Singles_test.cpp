@@ -23,8 +23,8 @@ Board EmptyBoard() {
 // Leaves the digit in exactly one cell of the block (0..8).
 void HideInBlock(Board& board, int block, int col, int row, int digit) {
   const core::BlockBounds b = core::BoundsOfBlock(block);
-  for (int c = b.firstCol + 1; c <= b.lastCol + 1; ++c)
-    for (int r = b.firstRow + 1; r <= b.lastRow + 1; ++r)
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r)
       if (c != col || r != row) Eliminate(board, c, r, digit);
 }
 

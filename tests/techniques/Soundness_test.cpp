@@ -185,7 +185,7 @@ void PlaceWithPeers(Board& board, int col, int row, int digit) {
   core::Cell& cell = board.at(col, row);
   cell.fill(0);
   cell[kDigit] = digit;
-  core::RemoveFromPeers(board, col - 1, row - 1);
+  core::RemoveFromPeers(board, {col, row});
 }
 
 // Naked and hidden singles until none is left, written here so that the
@@ -219,7 +219,7 @@ Board PlaceAllSingles(Board board) {
             c = unit - 8, r = k + 1;
           } else {
             const core::BlockBounds b = core::BoundsOfBlock(unit - 18);
-            c = b.firstCol + 1 + k % 3, r = b.firstRow + 1 + k / 3;
+            c = b.firstCol + k % 3, r = b.firstRow + k / 3;
           }
           const core::Cell& cell = board.at(c, r);
           if (cell[kDigit] == 0 && cell[d] > 0) ++hits, hitCol = c, hitRow = r;
@@ -473,7 +473,7 @@ std::vector<FinderCase> AllFinders() {
     // placements so the next step sees a consistent board.
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r)
-        if (b.at(c, r)[kDigit] != 0) core::RemoveFromPeers(b, c - 1, r - 1);
+        if (b.at(c, r)[kDigit] != 0) core::RemoveFromPeers(b, {c, r});
     return n;
   });
 
