@@ -105,8 +105,8 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
 
   history_.Clear();
   UpdateStepButtons();
-  puzzle_.curCol = 0;
-  puzzle_.curRow = 0;
+  puzzle_.selected.col = 0;
+  puzzle_.selected.row = 0;
 
   puzzle_.computed = puzzle_.board;
   core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
@@ -135,8 +135,8 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
     view_.ShowMessageBox(LoadText(Text::NoSolution), MsgKind::Error, kButtonsOk);
     return n;
   }
-  puzzle_.curCol = 0;
-  puzzle_.curRow = 0;
+  puzzle_.selected.col = 0;
+  puzzle_.selected.row = 0;
   puzzle_.digits = puzzle_.solution;
   core::LoadDigits(puzzle_.digits, puzzle_.board);
   // The computed board follows the digits before the step is recorded, so

@@ -28,8 +28,7 @@ struct PuzzleState {
   core::DigitGrid digits{};    // the digits of board
   core::DigitGrid solution{};  // valid while solutionUnique
   core::UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
-  int curCol = 0;  // the selected cell, 1-based; 0 when none
-  int curRow = 0;
+  core::CellRef selected{};  // {0, 0} when none, {-1, -1} after a click beside the board
   int clueCount = 0;
   int emptyCount = 81;
   bool solutionUnique = false;
@@ -167,15 +166,15 @@ class Game {
   // --- input (the window translates its events into these calls) -----------
 
   bool HasSelection() const;
-  bool IsClue(int col, int row) const;
+  bool IsClue(core::CellRef cell) const;
   // The selected cell just received a digit that stands in one of its units;
   // it stays red until it is drawn again.
-  bool IsConflictCell(int col, int row) const;
+  bool IsConflictCell(core::CellRef cell) const;
   // The check marks of the pencil-mark pop-up for the selected cell.
   std::array<bool, 9> MarkChecks() const;
 
-  // col and row as CellAtPoint gives them (1-based, -1 beside the board).
-  void BoardMouseDown(int col, int row, MouseButton button);
+  // The cell as CellAtPoint gives it; {-1, -1} beside the board.
+  void BoardMouseDown(core::CellRef cell, MouseButton button);
   // overCells: the pointer lies inside the board's cells.
   void BoardMouseMove(bool overCells);
   void KeyDown(Key key);
@@ -230,9 +229,9 @@ class Game {
   void RefreshRemoveCandidates();
   // Leaves clue editing; the full edit mode comes with its own command set.
   void EndEditMode() { puzzle_.editMode = false; }
-  void RedrawCellAt(int col, int row);
+  void RedrawCellAt(core::CellRef cell);
   void RedrawAllCells();
-  void MoveSelection(int col, int row);
+  void MoveSelection(core::CellRef cell);
   void MoveByArrow(Key key);
   void AdvanceEditSelection();
 
@@ -250,7 +249,7 @@ class Game {
   core::StepHistory history_;
   std::array<bool, kCommandCount> enabled_{};
   std::array<bool, kCommandCount> visible_{};
-  int conflictCol_ = 0, conflictRow_ = 0;
+  core::CellRef conflict_{};  // the cell shown red; none when off the board
   bool clockRunning_ = false;
   // Menu and button states saved by EnterBusyMode, as BusyMenuTag and
   // BusyButtonTag encode them.

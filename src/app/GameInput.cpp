@@ -19,14 +19,11 @@ namespace {
 
 constexpr int kHelpPanel = 2;
 
-bool InBoard(int col, int row) {
-  return col >= 1 && col <= 9 && row >= 1 && row <= 9;
-}
-
 // Looks for the digit of the cell elsewhere in its row, then its column, then
 // its block.
-bool HasConflict(const Board& board, int col, int row) {
-  const int digit = board.at(col, row)[kDigit];
+bool HasConflict(const Board& board, core::CellRef cell) {
+  const auto [col, row] = cell;
+  const int digit = board.at(cell)[kDigit];
   for (int c = 1; c <= 9; ++c)
     if (c != col && board.at(c, row)[kDigit] == digit) return true;
   for (int r = 1; r <= 9; ++r)
@@ -44,76 +41,74 @@ bool HasConflict(const Board& board, int col, int row) {
 // Selection and what the painter reads
 
 bool Game::HasSelection() const {
-  return InBoard(puzzle_.curCol, puzzle_.curRow);
+  return puzzle_.selected.OnBoard();
 }
 
-bool Game::IsClue(int col, int row) const {
-  return InBoard(col, row) && puzzle_.clues[core::GridIndex(col, row)] != 0;
+bool Game::IsClue(core::CellRef cell) const {
+  return cell.OnBoard() && puzzle_.clues[core::GridIndex(cell)] != 0;
 }
 
-bool Game::IsConflictCell(int col, int row) const {
-  return InBoard(col, row) && col == conflictCol_ && row == conflictRow_ && col == puzzle_.curCol &&
-         row == puzzle_.curRow;
+bool Game::IsConflictCell(core::CellRef cell) const {
+  return cell.OnBoard() && cell == conflict_ && cell == puzzle_.selected;
 }
 
 std::array<bool, 9> Game::MarkChecks() const {
   std::array<bool, 9> checked{};
   if (!HasSelection()) return checked;
-  const core::Cell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
+  const core::Cell& cell = puzzle_.board.at(puzzle_.selected);
   for (int k = 1; k <= 9; ++k) checked[k - 1] = cell[kDigit] == 0 && cell.HasCandidate(k);
   return checked;
 }
 
 // The red of a conflict lasts until its cell is drawn again for any other
 // reason.
-void Game::RedrawCellAt(int col, int row) {
-  if (!InBoard(col, row)) return;
-  if (col == conflictCol_ && row == conflictRow_) conflictCol_ = conflictRow_ = 0;
-  view_.RedrawCell(col, row);
+void Game::RedrawCellAt(core::CellRef cell) {
+  if (!cell.OnBoard()) return;
+  if (cell == conflict_) conflict_ = {};
+  view_.RedrawCell(cell);
 }
 
 void Game::RedrawAllCells() {
-  conflictCol_ = conflictRow_ = 0;
+  conflict_ = {};
   view_.RedrawBoard();
 }
 
-void Game::MoveSelection(int col, int row) {
-  const int oldCol = puzzle_.curCol, oldRow = puzzle_.curRow;
-  puzzle_.curCol = col;
-  puzzle_.curRow = row;
-  RedrawCellAt(oldCol, oldRow);
-  if (col != oldCol || row != oldRow) RedrawCellAt(col, row);
+void Game::MoveSelection(core::CellRef cell) {
+  const core::CellRef old = puzzle_.selected;
+  puzzle_.selected = cell;
+  RedrawCellAt(old);
+  if (cell != old) RedrawCellAt(cell);
 }
 
 void Game::Deselect() {
-  MoveSelection(0, 0);
+  MoveSelection({0, 0});
 }
 
 void Game::StepLabelMouseDown() {
-  MoveSelection(-1, -1);
+  MoveSelection({-1, -1});
 }
 
 void Game::ToolPanelMouseDown(MouseButton button) {
-  if (button != MouseButton::Other) MoveSelection(-1, -1);
+  if (button != MouseButton::Other) MoveSelection({-1, -1});
 }
 
 // ---------------------------------------------------------------------------
 // Mouse and keyboard
 
-void Game::BoardMouseDown(int col, int row, MouseButton button) {
+void Game::BoardMouseDown(core::CellRef cell, MouseButton button) {
   if (puzzle_.generating) return;
-  const bool inside = InBoard(col, row);
-  if (!inside) col = row = -1;
+  const bool inside = cell.OnBoard();
+  if (!inside) cell = {-1, -1};
   // A clue cannot be touched outside edit mode, not even selected.
-  if (IsClue(col, row) && !puzzle_.editMode) return;
-  MoveSelection(col, row);
-  if (!inside || IsClue(col, row)) return;
+  if (IsClue(cell) && !puzzle_.editMode) return;
+  MoveSelection(cell);
+  if (!inside || IsClue(cell)) return;
 
-  const bool filled = puzzle_.board.at(col, row)[kDigit] != 0;
+  const bool filled = puzzle_.board.at(cell)[kDigit] != 0;
   if (button == MouseButton::Left && (puzzle_.active || puzzle_.editMode))
-    view_.OpenDigitPopup(col, row, filled);
+    view_.OpenDigitPopup(cell, filled);
   else if (button == MouseButton::Right && puzzle_.active && !puzzle_.editMode && !filled)
-    view_.OpenMarksPopup(col, row, MarkChecks());
+    view_.OpenMarksPopup(cell, MarkChecks());
 }
 
 void Game::BoardMouseMove(bool overCells) {
@@ -130,11 +125,11 @@ void Game::ToolPanelMouseMove() {
 }
 
 void Game::MoveByArrow(Key key) {
-  if (puzzle_.curCol <= 0 || puzzle_.curRow <= 0) {
-    MoveSelection(1, 1);
+  if (puzzle_.selected.col <= 0 || puzzle_.selected.row <= 0) {
+    MoveSelection({1, 1});
     return;
   }
-  int col = puzzle_.curCol, row = puzzle_.curRow;
+  int col = puzzle_.selected.col, row = puzzle_.selected.row;
   switch (key) {
     case Key::Up:
       if (row > 1) --row;
@@ -161,16 +156,16 @@ void Game::MoveByArrow(Key key) {
     default:
       return;
   }
-  if (col != puzzle_.curCol || row != puzzle_.curRow) MoveSelection(col, row);
+  if (col != puzzle_.selected.col || row != puzzle_.selected.row) MoveSelection({col, row});
 }
 
 // Typing in edit mode runs on like a typewriter and stops at I9.
 void Game::AdvanceEditSelection() {
   if (!HasSelection()) return;
-  if (puzzle_.curCol < 9)
-    MoveSelection(puzzle_.curCol + 1, puzzle_.curRow);
-  else if (puzzle_.curRow < 9)
-    MoveSelection(1, puzzle_.curRow + 1);
+  if (puzzle_.selected.col < 9)
+    MoveSelection({puzzle_.selected.col + 1, puzzle_.selected.row});
+  else if (puzzle_.selected.row < 9)
+    MoveSelection({1, puzzle_.selected.row + 1});
 }
 
 void Game::KeyDown(Key key) {
@@ -188,19 +183,19 @@ void Game::KeyDown(Key key) {
       MoveByArrow(key);
       return;
     case Key::Shift:
-      if (HasSelection() && puzzle_.active && !puzzle_.editMode && puzzle_.board.at(puzzle_.curCol, puzzle_.curRow)[kDigit] == 0)
-        view_.OpenMarksPopup(puzzle_.curCol, puzzle_.curRow, MarkChecks());
+      if (HasSelection() && puzzle_.active && !puzzle_.editMode && puzzle_.board.at(puzzle_.selected)[kDigit] == 0)
+        view_.OpenMarksPopup(puzzle_.selected, MarkChecks());
       return;
     case Key::Clear:
-      if (!HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.curCol, puzzle_.curRow))) return;
-      if (puzzle_.board.at(puzzle_.curCol, puzzle_.curRow)[kDigit] != 0) ClearCell();
+      if (!HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.selected))) return;
+      if (puzzle_.board.at(puzzle_.selected)[kDigit] != 0) ClearCell();
       if (puzzle_.editMode) AdvanceEditSelection();
       return;
     default:
       break;
   }
   const int digit = KeyDigit(key);
-  if (digit == 0 || !HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.curCol, puzzle_.curRow))) return;
+  if (digit == 0 || !HasSelection() || (!puzzle_.editMode && IsClue(puzzle_.selected))) return;
   PlaceDigit(digit);
   if (puzzle_.editMode) AdvanceEditSelection();
 }
@@ -210,42 +205,41 @@ void Game::KeyDown(Key key) {
 
 void Game::PlaceDigit(int digit) {
   if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection()) return;
-  if (!puzzle_.editMode && (!puzzle_.active || IsClue(puzzle_.curCol, puzzle_.curRow))) return;
+  if (!puzzle_.editMode && (!puzzle_.active || IsClue(puzzle_.selected))) return;
   view_.HideHintWindow();
-  const int col = puzzle_.curCol, row = puzzle_.curRow;
+  const core::CellRef cell = puzzle_.selected;
 
   // Clue editing only lays digits down; candidates, steps and solving wait
   // until the puzzle is started from what was typed.
   if (puzzle_.editMode) {
-    puzzle_.board.at(col, row)[kDigit] = digit;
-    RedrawCellAt(col, row);
+    puzzle_.board.at(cell)[kDigit] = digit;
+    RedrawCellAt(cell);
     return;
   }
 
   const Board oldBoard = puzzle_.board;
   const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
-  const int previous = puzzle_.board.at(col, row)[kDigit];
+  const int previous = puzzle_.board.at(cell)[kDigit];
   if (digit != previous) puzzle_.askMarksSource = true;
 
-  puzzle_.board.at(col, row) = core::Cell{};
-  puzzle_.board.at(col, row)[kDigit] = digit;
-  puzzle_.computed.at(col, row)[kDigit] = digit;
+  puzzle_.board.at(cell) = core::Cell{};
+  puzzle_.board.at(cell)[kDigit] = digit;
+  puzzle_.computed.at(cell)[kDigit] = digit;
   UpdateCountsDisplay(puzzle_.board);
 
-  const bool conflict = HasConflict(puzzle_.board, col, row);
+  const bool conflict = HasConflict(puzzle_.board, cell);
   if (previous != 0 && previous != digit)
-    core::RestoreCandidateInPeers(puzzle_.computed, previous, {col, row});
-  if (prefs_.removeMarksOnFill) core::RemoveFromPeers(puzzle_.board, {col, row});
+    core::RestoreCandidateInPeers(puzzle_.computed, previous, cell);
+  if (prefs_.removeMarksOnFill) core::RemoveFromPeers(puzzle_.board, cell);
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
 
-  conflictCol_ = conflict ? col : 0;
-  conflictRow_ = conflict ? row : 0;
+  conflict_ = conflict ? cell : core::CellRef{};
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if ((c == col && r == row) || puzzle_.board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell(c, r);
+      if (core::CellRef{c, r} == cell || puzzle_.board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell({c, r});
   RefreshRemoveCandidates();
 
-  core::RemoveFromPeers(puzzle_.computed, {col, row});
+  core::RemoveFromPeers(puzzle_.computed, cell);
   AddStep(oldBoard, oldAsk, oldReduced);
   if (!puzzle_.solutionUnique) puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
   if (SolvedNow()) PuzzleSolved();
@@ -253,26 +247,26 @@ void Game::PlaceDigit(int digit) {
 
 void Game::ClearCell() {
   if (puzzle_.generating || !HasSelection()) return;
-  const int col = puzzle_.curCol, row = puzzle_.curRow;
+  const core::CellRef cell = puzzle_.selected;
   if (puzzle_.editMode) {
-    puzzle_.board.at(col, row)[kDigit] = 0;
-    RedrawCellAt(col, row);
+    puzzle_.board.at(cell)[kDigit] = 0;
+    RedrawCellAt(cell);
     return;
   }
-  const int previous = puzzle_.board.at(col, row)[kDigit];
-  if (!puzzle_.active || IsClue(col, row) || previous == 0) return;
+  const int previous = puzzle_.board.at(cell)[kDigit];
+  if (!puzzle_.active || IsClue(cell) || previous == 0) return;
   view_.HideHintWindow();
 
   const Board oldBoard = puzzle_.board;
   // The emptied cell starts without pencil marks, and the peers' marks do not
   // get the digit back: both are the player's to set.
-  puzzle_.board.at(col, row) = core::Cell{};
-  puzzle_.computed.at(col, row)[kDigit] = 0;
-  core::RestoreCandidateInPeers(puzzle_.computed, previous, {col, row});
-  core::RecomputeCellCandidates(puzzle_.computed, {col, row});
+  puzzle_.board.at(cell) = core::Cell{};
+  puzzle_.computed.at(cell)[kDigit] = 0;
+  core::RestoreCandidateInPeers(puzzle_.computed, previous, cell);
+  core::RecomputeCellCandidates(puzzle_.computed, cell);
 
   UpdateCountsDisplay(puzzle_.board);
-  RedrawCellAt(col, row);
+  RedrawCellAt(cell);
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
   AddStep(oldBoard, puzzle_.askMarksSource, puzzle_.marksReduced);
   puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
@@ -280,7 +274,7 @@ void Game::ClearCell() {
 
 void Game::ToggleMark(int digit) {
   if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection() || !puzzle_.active || puzzle_.editMode) return;
-  core::Cell& cell = puzzle_.board.at(puzzle_.curCol, puzzle_.curRow);
+  core::Cell& cell = puzzle_.board.at(puzzle_.selected);
   if (cell[kDigit] != 0) return;
 
   const Board oldBoard = puzzle_.board;
@@ -292,7 +286,7 @@ void Game::ToggleMark(int digit) {
   } else {
     cell.AddCandidate(digit);
   }
-  RedrawCellAt(puzzle_.curCol, puzzle_.curRow);
+  RedrawCellAt(puzzle_.selected);
   RefreshRemoveCandidates();
   AddStep(oldBoard, puzzle_.askMarksSource, oldReduced);
 }
@@ -368,7 +362,7 @@ void Game::HighlightButtonClick(int digit, bool down) {
   if (digit < 1 || digit > 9) return;
   const int shown = down ? digit : 0;
   // The highlight speaks for itself; a selected cell would hide it.
-  if (shown > 0) puzzle_.curCol = puzzle_.curRow = 0;
+  if (shown > 0) puzzle_.selected = {};
   puzzle_.highlightDigit = shown;
   view_.SetHighlightButtons(shown);
   RedrawAllCells();

@@ -648,7 +648,7 @@ std::optional<HintRequest::Found> HintRequest::FindChainHint() {
 }
 
 int HintRequest::Explain(const hints::Explanation& explanation) {
-  if (g_.hint_.col > 0 && g_.hint_.row > 0) v_.RedrawCell(g_.hint_.col, g_.hint_.row);
+  if (g_.hint_.col > 0 && g_.hint_.row > 0) v_.RedrawCell({g_.hint_.col, g_.hint_.row});
   if (g_.puzzle_.highlightDigit != 0) g_.HighlightButtonClick(g_.puzzle_.highlightDigit, false);
   const auto showStage = [this](const hints::HintStage& stage) {
     if (stage.hintCell) {
@@ -712,12 +712,12 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
 
   const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int k = 1; k <= 9; ++k) {
-    v_.RedrawCell(k, row);
-    if (k != row) v_.RedrawCell(col, k);
+    v_.RedrawCell({k, row});
+    if (k != row) v_.RedrawCell({col, k});
   }
   for (int c = b.firstCol; c <= b.lastCol; ++c)
     for (int r = b.firstRow; r <= b.lastRow; ++r)
-      if (c != col && r != row) v_.RedrawCell(c, r);
+      if (c != col && r != row) v_.RedrawCell({c, r});
 
   if (technique == HintTechnique::HiddenSingle) {
     g_.hint_.col = col;
@@ -817,7 +817,7 @@ void HintRequest::RestoreUserMarks() {
 void HintRequest::RedrawChanged(const Board& before) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (before.at(c, r) != g_.puzzle_.board.at(c, r)) v_.RedrawCell(c, r);
+      if (before.at(c, r) != g_.puzzle_.board.at(c, r)) v_.RedrawCell({c, r});
 }
 
 void HintRequest::ShowProgress() {
@@ -882,7 +882,7 @@ void HintRequest::Finish() noexcept {
     if (searching_) v_.SetHintHighlights(g_.hint_.highlights, false);
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r)
-        if (redraw[c - 1][r - 1]) v_.RedrawCell(c, r);
+        if (redraw[c - 1][r - 1]) v_.RedrawCell({c, r});
 
     // Only a step of this request can have completed the puzzle; a board
     // that was complete before was answered with "The puzzle is solved."

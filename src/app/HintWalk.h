@@ -48,7 +48,7 @@ class GoOnView : public View {
 
   int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
   void RedrawBoard() override {}
-  void RedrawCell(int, int) override {}
+  void RedrawCell(core::CellRef) override {}
   void SetStatusText(int, const std::string&) override {}
   void SetCaption(const std::string&) override {}
   void SetCommandEnabled(Command, bool) override {}
@@ -71,8 +71,8 @@ class GoOnView : public View {
   void SetClockText(const std::string&) override {}
   void SetClockRunning(bool) override {}
   int ShowSolvedReport(const SolvedReport&) override { return core::kResultCancel; }
-  void OpenDigitPopup(int, int, bool) override {}
-  void OpenMarksPopup(int, int, const std::array<bool, 9>&) override {}
+  void OpenDigitPopup(core::CellRef, bool) override {}
+  void OpenMarksPopup(core::CellRef, const std::array<bool, 9>&) override {}
   void SetHighlightButtons(int) override {}
   std::optional<std::string> AskOpenFileName(const std::string&) override { return std::nullopt; }
   std::optional<std::string> AskSaveFileName(const std::string&, const std::string&) override {

@@ -37,7 +37,7 @@ class View {
 
   virtual void RedrawBoard() = 0;
   // 1-based column and row; the game never passes a cell outside the board.
-  virtual void RedrawCell(int col, int row) = 0;
+  virtual void RedrawCell(core::CellRef cell) = 0;
   virtual void SetStatusText(int panel, const std::string& text) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
 
@@ -92,8 +92,8 @@ class View {
 
   // The board's two pop-ups, opened at the lower-right corner of the cell
   // (1-based column and row); their items call back into Game.
-  virtual void OpenDigitPopup(int col, int row, bool clearEnabled) = 0;
-  virtual void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) = 0;
+  virtual void OpenDigitPopup(core::CellRef cell, bool clearEnabled) = 0;
+  virtual void OpenMarksPopup(core::CellRef cell, const std::array<bool, 9>& checked) = 0;
   // Shows the highlight button of the digit pressed (bold) and the others
   // released; 0 releases them all.
   virtual void SetHighlightButtons(int digit) = 0;

@@ -8,6 +8,7 @@
 
 namespace zentaro::hints {
 
+using core::CellRef;
 using core::CellName;
 using core::RowLetter;
 using core::Board;

@@ -21,11 +21,6 @@ inline constexpr int kModalCancel = 2;
 
 enum class StageKind { General, Concrete, Only };
 
-struct CellRef {
-  int col = 0;  // 1..9
-  int row = 0;  // 1..9
-  bool operator==(const CellRef&) const = default;
-};
 
 // Make the window `width` wide before the stage, or as wide as the space to
 // the screen's right edge allows, but not below `minimum` (see
@@ -52,7 +47,7 @@ struct HintStage {
   Highlights highlightsAfter;
   bool fixedPitchBlock = false;         // run the block pass after the mark-up pass
   std::optional<WindowWidening> widen;  // applied before showing
-  std::optional<CellRef> hintCell;      // becomes the main window's hint cell before showing
+  std::optional<core::CellRef> hintCell;      // becomes the main window's hint cell before showing
   bool countsConcreteHint = false;      // one more concrete hint once it has been shown
 };
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/Board.h"
+
 namespace zentaro::hints {
 
 // Per-digit flags of one cell, indexed by the digit 1..9; index 0 is unused so
@@ -31,6 +33,8 @@ struct Highlights {
   // 1-based column and row.
   CellHighlight& at(int col, int row) { return cells[col - 1][row - 1]; }
   const CellHighlight& at(int col, int row) const { return cells[col - 1][row - 1]; }
+  CellHighlight& at(core::CellRef cell) { return at(cell.col, cell.row); }
+  const CellHighlight& at(core::CellRef cell) const { return at(cell.col, cell.row); }
 
   // True when no cell has any flag set.
   bool Empty() const;

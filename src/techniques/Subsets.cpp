@@ -5,6 +5,7 @@
 
 namespace zentaro::techniques {
 
+using core::CellRef;
 using core::kCount;
 using core::kDigit;
 using core::Board;
@@ -12,10 +13,6 @@ using core::Cell;
 
 namespace {
 
-struct CellRef {
-  int col;  // 1-based
-  int row;  // 1-based
-};
 
 using UnitCells = std::array<CellRef, 9>;
 

@@ -43,7 +43,7 @@ bool BoardGeometry::InsideCells(QPoint p) const {
          p.y() < RowY[8] + CellSize;
 }
 
-std::pair<int, int> BoardGeometry::CellAtPoint(QPoint p) const {
+core::CellRef BoardGeometry::CellAtPoint(QPoint p) const {
   if (!InsideCells(p)) return {-1, -1};
   // Taking the separators out first leaves a plain grid of CellSize squares;
   // a point on a separator then falls into the cell before it.
@@ -53,9 +53,7 @@ std::pair<int, int> BoardGeometry::CellAtPoint(QPoint p) const {
     const int i = (v - origin - ThickLine) / CellSize + 1;
     return std::clamp(i, 1, 9);
   };
-  const int col = index(p.x(), BoardLeft, ColX);
-  const int row = index(p.y(), BoardTop, RowY);
-  return {row, col};
+  return {index(p.x(), BoardLeft, ColX), index(p.y(), BoardTop, RowY)};
 }
 
 namespace {
@@ -92,17 +90,18 @@ QFont BoardRenderer::LabelFont() const {
   return SansFont(-11, true);
 }
 
-void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, int col0, int row0,
+void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
                              const CellLook& look) const {
-  if (col0 < 0 || col0 > 8 || row0 < 0 || row0 > 8 || !s.board) return;
-  const int x = geometry.ColX[col0];
-  const int y = geometry.RowY[row0];
+  if (!at.OnBoard() || !s.board) return;
+  const QRect square = geometry.CellRect(at);
+  const int x = square.x();
+  const int y = square.y();
   const int size = geometry.CellSize;
-  const core::Cell& cell = s.board->at(col0 + 1, row0 + 1);
+  const core::Cell& cell = s.board->at(at);
   const int digit = cell[core::kDigit];
-  const bool current = col0 + 1 == s.curCol && row0 + 1 == s.curRow;
+  const bool current = at == s.selected;
   const bool selected = look.selected || current;
-  const bool clue = s.clues && (*s.clues)[core::GridIndex(col0 + 1, row0 + 1)] != 0;
+  const bool clue = s.clues && (*s.clues)[core::GridIndex(at)] != 0;
 
   const bool red = look.red || (current && s.selectedInConflict);
   QColor back = colors.CellColor;
@@ -183,11 +182,11 @@ void BoardRenderer::DrawLabels(QPainter& p) const {
   p.setFont(LabelFont());
   p.setPen(colors.CoordinatesColor);
   const QFontMetrics fm(p.font());
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 1; i <= 9; ++i) {
     const QPoint rowPos = geometry.RowLabelPos(i);
-    p.drawText(QPoint(rowPos.x(), rowPos.y() + fm.ascent()), QString(QChar('A' + i)));
+    p.drawText(QPoint(rowPos.x(), rowPos.y() + fm.ascent()), QString::fromStdString(core::RowLetter(i)));
     const QPoint colPos = geometry.ColLabelPos(i);
-    p.drawText(QPoint(colPos.x(), colPos.y() + fm.ascent()), QString::number(i + 1));
+    p.drawText(QPoint(colPos.x(), colPos.y() + fm.ascent()), QString::number(i));
   }
 }
 

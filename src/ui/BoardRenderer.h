@@ -40,22 +40,24 @@ struct BoardGeometry {
   int BoardSize() const { return 9 * CellSize + 6 * ThinLine + 2 * ThickLine; }
   void ComputeCellOrigins();
 
-  // The square of the cell in column and row 0..8.
-  QRect CellRect(int col0, int row0) const { return {ColX[col0], RowY[row0], CellSize, CellSize}; }
+  // The square of the cell.
+  QRect CellRect(core::CellRef cell) const {
+    return {ColX[cell.col - 1], RowY[cell.row - 1], CellSize, CellSize};
+  }
   QRect BoardRect() const { return {BoardLeft, BoardTop, BoardSize(), BoardSize()}; }
   // The cell's lower-right corner beyond its line, where the cell popups open.
-  QPoint PopupPoint(int col0, int row0) const {
-    return {ColX[col0] + CellSize + ThickLine, RowY[row0] + CellSize + ThickLine};
+  QPoint PopupPoint(core::CellRef cell) const {
+    return {ColX[cell.col - 1] + CellSize + ThickLine, RowY[cell.row - 1] + CellSize + ThickLine};
   }
   // Strictly inside the area the cells cover.
   bool InsideCells(QPoint p) const;
-  // 1-based (row, column), or (-1, -1) outside the board. A point on a block
-  // separator belongs to the cell left of or above it.
-  std::pair<int, int> CellAtPoint(QPoint p) const;
+  // The cell under the point, or {-1, -1} outside the board. A point on a
+  // block separator belongs to the cell left of or above it.
+  core::CellRef CellAtPoint(QPoint p) const;
 
-  // Where the row letter "A".."I" (row 0..8) and the column digit are placed.
-  QPoint RowLabelPos(int row0) const { return {BoardLeft - 12, RowY[row0] + CellSize / 2 - 5}; }
-  QPoint ColLabelPos(int col0) const { return {ColX[col0] + CellSize / 2 - 5, BoardTop - 14}; }
+  // Where the row letter "A".."I" of row 1..9 and the digit of column 1..9 are placed.
+  QPoint RowLabelPos(int row) const { return {BoardLeft - 12, RowY[row - 1] + CellSize / 2 - 5}; }
+  QPoint ColLabelPos(int col) const { return {ColX[col - 1] + CellSize / 2 - 5, BoardTop - 14}; }
 };
 
 // The colours of the board. The first four are user settings.
@@ -80,8 +82,7 @@ struct BoardColors {
 struct BoardState {
   const core::Board* board = nullptr;
   const core::DigitGrid* clues = nullptr;
-  int curCol = 0;  // 1-based selection; 0 or -1 for none
-  int curRow = 0;
+  core::CellRef selected{};  // none when off the board
   int highlightDigit = 0;
   // The selected cell just received a digit that clashes with a peer.
   bool selectedInConflict = false;
@@ -109,8 +110,8 @@ class BoardRenderer {
   QFont MarkFont() const;
   QFont LabelFont() const;
 
-  // Column and row 0..8; anything else draws nothing.
-  void DrawCell(QPainter& p, const BoardState& s, int col0, int row0, const CellLook& look) const;
+  // A cell off the board draws nothing.
+  void DrawCell(QPainter& p, const BoardState& s, core::CellRef cell, const CellLook& look) const;
   void DrawGridLines(QPainter& p) const;
   void DrawLabels(QPainter& p) const;
 };

@@ -39,9 +39,8 @@ QSize BoardWidget::minimumSizeHint() const {
   return {size + 28, size + 32};
 }
 
-void BoardWidget::RedrawCell(int col, int row) {
-  if (col < 1 || col > 9 || row < 1 || row > 9) return;
-  update(CellRect(col, row));
+void BoardWidget::RedrawCell(core::CellRef cell) {
+  if (cell.OnBoard()) update(CellRect(cell));
 }
 
 void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
@@ -51,7 +50,7 @@ void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
       const hints::CellHighlight& after = layer.at(c, r);
       const bool shownBefore = hintHighlightOn_ && before.AnyFlag();
       const bool shownAfter = on && after.AnyFlag();
-      if (shownBefore != shownAfter || (shownAfter && !(before == after))) RedrawCell(c, r);
+      if (shownBefore != shownAfter || (shownAfter && !(before == after))) RedrawCell({c, r});
     }
   highlights_ = layer;
   hintHighlightOn_ = on;
@@ -60,13 +59,13 @@ void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
 void BoardWidget::RedrawHighlights() {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (highlights_.at(c, r).AnyFlag()) RedrawCell(c, r);
+      if (highlights_.at(c, r).AnyFlag()) RedrawCell({c, r});
 }
 
-CellLook BoardWidget::LookOf(int col0, int row0) const {
+CellLook BoardWidget::LookOf(core::CellRef cell) const {
   CellLook look;
   // A repaint brings back what the hint explanation picked out.
-  const hints::CellHighlight& h = highlights_.cells[col0][row0];
+  const hints::CellHighlight& h = highlights_.at(cell);
   if (hintHighlightOn_ && h.AnyFlag()) {
     look.highlight = h.highlight;
     look.red = h.red;
@@ -85,10 +84,10 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   renderer_.DrawLabels(p);
   const BoardState state = state_ ? state_() : BoardState{};
   if (state.board) {
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c) {
-        if (!event->region().intersects(Geometry().CellRect(c, r))) continue;
-        renderer_.DrawCell(p, state, c, r, LookOf(c, r));
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) {
+        if (!event->region().intersects(Geometry().CellRect({c, r}))) continue;
+        renderer_.DrawCell(p, state, {c, r}, LookOf({c, r}));
       }
   }
   renderer_.DrawGridLines(p);

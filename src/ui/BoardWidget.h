@@ -25,8 +25,8 @@ class BoardWidget : public QWidget {
   void SetStateSource(std::function<BoardState()> source) { state_ = std::move(source); }
   void SetGridSize(GridSize size);
 
-  // 1-based column and row; anything outside the board is ignored.
-  void RedrawCell(int col, int row);
+  // A cell off the board is ignored.
+  void RedrawCell(core::CellRef cell);
   void RedrawBoard() { update(); }
 
   // The hint highlight layer, painted over the board while it is on. Only
@@ -37,11 +37,11 @@ class BoardWidget : public QWidget {
   // Repaints every cell that the layer picks out.
   void RedrawHighlights();
 
-  // 1-based (row, column) or (-1, -1).
-  std::pair<int, int> CellAtPoint(QPoint p) const { return Geometry().CellAtPoint(p); }
-  // In this widget's coordinates; 1-based column and row.
-  QRect CellRect(int col, int row) const { return Geometry().CellRect(col - 1, row - 1); }
-  QPoint PopupPoint(int col, int row) const { return Geometry().PopupPoint(col - 1, row - 1); }
+  // The cell under the point, or {-1, -1}.
+  core::CellRef CellAtPoint(QPoint p) const { return Geometry().CellAtPoint(p); }
+  // In this widget's coordinates.
+  QRect CellRect(core::CellRef cell) const { return Geometry().CellRect(cell); }
+  QPoint PopupPoint(core::CellRef cell) const { return Geometry().PopupPoint(cell); }
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -63,7 +63,7 @@ class BoardWidget : public QWidget {
 
  private:
   void Recenter();
-  CellLook LookOf(int col0, int row0) const;
+  CellLook LookOf(core::CellRef cell) const;
 
   BoardRenderer renderer_;
   std::function<BoardState()> state_;

@@ -589,19 +589,18 @@ BoardState SudokuWindow::CurrentBoardState() const {
   BoardState s;
   s.board = &game_.Puzzle().board;
   s.clues = &game_.Puzzle().clues;
-  s.curCol = game_.Puzzle().curCol;
-  s.curRow = game_.Puzzle().curRow;
+  s.selected = game_.Puzzle().selected;
   s.highlightDigit = game_.Puzzle().highlightDigit;
-  s.selectedInConflict = game_.IsConflictCell(game_.Puzzle().curCol, game_.Puzzle().curRow);
+  s.selectedInConflict = game_.IsConflictCell(game_.Puzzle().selected);
   return s;
 }
 
 void SudokuWindow::OnBoardMouseDown(Qt::MouseButton button, QPoint pos) {
-  const auto [row, col] = board_->CellAtPoint(pos);
+  const core::CellRef cell = board_->CellAtPoint(pos);
   const app::MouseButton b = button == Qt::LeftButton    ? app::MouseButton::Left
                              : button == Qt::RightButton ? app::MouseButton::Right
                                                          : app::MouseButton::Other;
-  game_.BoardMouseDown(col, row, b);
+  game_.BoardMouseDown(cell, b);
 }
 
 void SudokuWindow::OnBoardMouseMove(QPoint pos) {
@@ -617,8 +616,8 @@ void SudokuWindow::keyPressEvent(QKeyEvent* event) {
   OnKey(event);
 }
 
-QPoint SudokuWindow::PopupGlobalPoint(int col, int row) const {
-  return board_->mapToGlobal(board_->PopupPoint(col, row));
+QPoint SudokuWindow::PopupGlobalPoint(core::CellRef cell) const {
+  return board_->mapToGlobal(board_->PopupPoint(cell));
 }
 
 // ---------------------------------------------------------------------------
@@ -638,8 +637,8 @@ void SudokuWindow::RedrawBoard() {
   board_->RedrawBoard();
 }
 
-void SudokuWindow::RedrawCell(int col, int row) {
-  board_->RedrawCell(col, row);
+void SudokuWindow::RedrawCell(core::CellRef cell) {
+  board_->RedrawCell(cell);
 }
 
 void SudokuWindow::SetStatusText(int panel, const std::string& text) {
@@ -714,16 +713,16 @@ void SudokuWindow::SetClockText(const std::string& text) {
   tools_->ClockLabel->setText(QString::fromStdString(text));
 }
 
-void SudokuWindow::OpenDigitPopup(int col, int row, bool clearEnabled) {
+void SudokuWindow::OpenDigitPopup(core::CellRef cell, bool clearEnabled) {
   clearItem_->setEnabled(clearEnabled);
   // Not exec(): the chosen item acts once this click has been handled, as
   // a menu command arriving after it.
-  digitMenu_->popup(PopupGlobalPoint(col, row));
+  digitMenu_->popup(PopupGlobalPoint(cell));
 }
 
-void SudokuWindow::OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) {
+void SudokuWindow::OpenMarksPopup(core::CellRef cell, const std::array<bool, 9>& checked) {
   for (int k = 0; k < 9; ++k) markItems_[k]->setChecked(checked[k]);
-  marksMenu_->popup(PopupGlobalPoint(col, row));
+  marksMenu_->popup(PopupGlobalPoint(cell));
 }
 
 void SudokuWindow::SetHighlightButtons(int digit) {

@@ -64,7 +64,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   // --- app::View -------------------------------------------------------------
   int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
   void RedrawBoard() override;
-  void RedrawCell(int col, int row) override;
+  void RedrawCell(core::CellRef cell) override;
   void SetStatusText(int panel, const std::string& text) override;
   void SetCaption(const std::string& caption) override;
   void SetCommandEnabled(app::Command command, bool enabled) override;
@@ -74,8 +74,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   int ShowSolvedReport(const app::SolvedReport& report) override;
   void SetClockRunning(bool running) override;
   void SetClockText(const std::string& text) override;
-  void OpenDigitPopup(int col, int row, bool clearEnabled) override;
-  void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) override;
+  void OpenDigitPopup(core::CellRef cell, bool clearEnabled) override;
+  void OpenMarksPopup(core::CellRef cell, const std::array<bool, 9>& checked) override;
   void SetHighlightButtons(int digit) override;
   int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
                   const std::string& yesCaption, const std::string& noCaption,
@@ -131,7 +131,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   void OnBoardMouseMove(QPoint pos);
   void OnKey(QKeyEvent* event);
   // The popups open beside the cell, like a context menu.
-  QPoint PopupGlobalPoint(int col, int row) const;
+  QPoint PopupGlobalPoint(core::CellRef cell) const;
 
   app::Game game_;
   WindowSettings settings_;

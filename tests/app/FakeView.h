@@ -112,7 +112,7 @@ class FakeView : public View {
     return answer;
   }
   void RedrawBoard() override { ++boardRedraws; }
-  void RedrawCell(int col, int row) override { cellRedraws.emplace_back(col, row); }
+  void RedrawCell(core::CellRef cell) override { cellRedraws.emplace_back(cell.col, cell.row); }
   void SetStatusText(int panel, const std::string& text) override { statusText[panel] = text; }
   void SetCaption(const std::string& caption) override { captions.push_back(caption); }
   void SetCommandEnabled(Command command, bool enabled) override { commands[command] = enabled; }
@@ -132,11 +132,11 @@ class FakeView : public View {
     clockTexts.push_back(text);
   }
   void SetClockRunning(bool running) override { clockRunning = running; }
-  void OpenDigitPopup(int col, int row, bool clearEnabled) override {
-    digitPopups.push_back({col, row, clearEnabled, {}});
+  void OpenDigitPopup(core::CellRef cell, bool clearEnabled) override {
+    digitPopups.push_back({cell.col, cell.row, clearEnabled, {}});
   }
-  void OpenMarksPopup(int col, int row, const std::array<bool, 9>& checked) override {
-    marksPopups.push_back({col, row, false, checked});
+  void OpenMarksPopup(core::CellRef cell, const std::array<bool, 9>& checked) override {
+    marksPopups.push_back({cell.col, cell.row, false, checked});
   }
   void SetHighlightButtons(int digit) override { highlightButtons.push_back(digit); }
 

@@ -64,7 +64,7 @@ TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
   StartWith(game, GridFromLine(kPuzzle));
   Place(game, 1, 1, PuzzleOf(game).solution[0]);
   game.SetBookmark();
-  PuzzleOf(game).curCol = 4;
+  PuzzleOf(game).selected.col = 4;
 
   // Ending clue editing restarts the puzzle without taking new clues.
   const core::DigitGrid clues = PuzzleOf(game).clues;
@@ -72,7 +72,7 @@ TEST(StartPuzzle, EmptiesTheHistoryAndBookmarkOfThePreviousPuzzle) {
   EXPECT_EQ(game.History().Count(), 1);
   EXPECT_EQ(game.History().Bookmark(), -1);
   EXPECT_EQ(PuzzleOf(game).clues, clues);
-  EXPECT_EQ(PuzzleOf(game).curCol, 0);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 0);
   EXPECT_EQ(view.clockResets, 1);
   EXPECT_EQ(view.statusText[1], "Clues: 27    Empty: 53");
 }

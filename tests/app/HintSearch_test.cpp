@@ -344,8 +344,8 @@ TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
   // hint (the naked pair 2 7 of column 9) then takes the 7 of B9.
   for (const int row : {2, 3}) {
     ASSERT_EQ(PuzzleOf(game).board.at(9, row)[9], 0);
-    PuzzleOf(game).curCol = 9;
-    PuzzleOf(game).curRow = row;
+    PuzzleOf(game).selected.col = 9;
+    PuzzleOf(game).selected.row = row;
     game.ToggleMark(9);
   }
   ASSERT_GT(PuzzleOf(game).board.at(9, 2)[7], 0);
@@ -378,8 +378,8 @@ class DifferingMarks : public testing::Test {
     StartWith(game, GridFromLine(kNoSingles));
     FillMarks(game);
     // The player takes a candidate out by hand: still complete, but different.
-    PuzzleOf(game).curCol = 1;
-    PuzzleOf(game).curRow = 1;
+    PuzzleOf(game).selected.col = 1;
+    PuzzleOf(game).selected.row = 1;
     ASSERT_GT(PuzzleOf(game).board.at(1, 1)[core::kCount], 1);
     int digit = 1;
     while (PuzzleOf(game).board.at(1, 1)[digit] == 0) ++digit;

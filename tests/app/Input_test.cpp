@@ -22,10 +22,11 @@ class Input : public ::testing::Test {
 
   // Left click on the cell, then the digit chosen from the pop-up.
   void Choose(int col, int row, int digit) {
-    game.BoardMouseDown(col, row, MouseButton::Left);
+    game.BoardMouseDown({col, row}, MouseButton::Left);
     game.PlaceDigit(digit);
   }
   int SolutionAt(int col, int row) const { return PuzzleOf(game).solution[core::GridIndex(col, row)]; }
+  int SolutionAt(core::CellRef cell) const { return SolutionAt(cell.col, cell.row); }
   core::Board Computed() const {
     core::Board board{};
     core::BuildFromDigitsPlain(core::ExtractDigits(PuzzleOf(game).board), board);
@@ -41,12 +42,12 @@ TEST_F(Input, KeyboardPlayEndsInTheSolvedReport) {
   game.KeyDown(Key::Down);  // the first arrow selects A1
   for (int i = 0; i < 81; ++i) {
     // Over a clue the key must do nothing, whatever the digit.
-    const int digit = SolutionAt(PuzzleOf(game).curCol, PuzzleOf(game).curRow);
-    game.KeyDown(DigitKey(game.IsClue(PuzzleOf(game).curCol, PuzzleOf(game).curRow) ? digit % 9 + 1 : digit));
+    const int digit = SolutionAt(PuzzleOf(game).selected);
+    game.KeyDown(DigitKey(game.IsClue(PuzzleOf(game).selected) ? digit % 9 + 1 : digit));
     game.KeyDown(Key::Right);
   }
-  EXPECT_EQ(PuzzleOf(game).curCol, 9);
-  EXPECT_EQ(PuzzleOf(game).curRow, 9);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 9);
+  EXPECT_EQ(PuzzleOf(game).selected.row, 9);
   EXPECT_EQ(PuzzleOf(game).digits, PuzzleOf(game).solution);
   EXPECT_EQ(game.History().Count(), 1 + 54);
   ASSERT_EQ(view.solvedReports, 1);
@@ -59,10 +60,10 @@ TEST_F(Input, KeyboardPlayEndsInTheSolvedReport) {
 TEST_F(Input, WrongLastDigitShowsNoReportUntilCorrected) {
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
-      if (!game.IsClue(c, r) && (c != 9 || r != 9)) Choose(c, r, SolutionAt(c, r));
+      if (!game.IsClue({c, r}) && (c != 9 || r != 9)) Choose(c, r, SolutionAt(c, r));
   Choose(9, 9, SolutionAt(9, 9) % 9 + 1);
   EXPECT_EQ(view.solvedReports, 0);
-  EXPECT_TRUE(game.IsConflictCell(9, 9));
+  EXPECT_TRUE(game.IsConflictCell({9, 9}));
   bool newPuzzle = false;
   game.SetNewPuzzleHandler([&] { newPuzzle = true; });
   view.reportAnswer = core::kResultOk;
@@ -81,11 +82,11 @@ class Conflict : public Input, public ::testing::WithParamInterface<ConflictCase
 TEST_P(Conflict, OnlyTheTypedCellTurnsRedUntilItIsDrawnAgain) {
   const ConflictCase k = GetParam();
   Choose(k.col, k.row, k.digit);
-  EXPECT_EQ(game.IsConflictCell(k.col, k.row), k.red);
-  EXPECT_FALSE(game.IsConflictCell(3, 1));
+  EXPECT_EQ(game.IsConflictCell({k.col, k.row}), k.red);
+  EXPECT_FALSE(game.IsConflictCell({3, 1}));
   game.KeyDown(Key::Right);
   game.KeyDown(Key::Left);
-  EXPECT_FALSE(game.IsConflictCell(k.col, k.row));
+  EXPECT_FALSE(game.IsConflictCell({k.col, k.row}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, Conflict,
@@ -96,9 +97,9 @@ INSTANTIATE_TEST_SUITE_P(Units, Conflict,
 
 TEST_F(Input, UndoTakesTheRedAwayWithTheDigit) {
   Choose(1, 1, 7);
-  ASSERT_TRUE(game.IsConflictCell(1, 1));
+  ASSERT_TRUE(game.IsConflictCell({1, 1}));
   game.Undo();
-  EXPECT_FALSE(game.IsConflictCell(1, 1));
+  EXPECT_FALSE(game.IsConflictCell({1, 1}));
   EXPECT_EQ(PuzzleOf(game).board.at(1, 1)[core::kDigit], 0);
 }
 
@@ -108,7 +109,7 @@ TEST_F(Input, RetypingTheSameDigitRecordsAStepWithoutAskingForMarks) {
   game.KeyDown(Key::Digit7);
   EXPECT_EQ(game.History().Count(), 3);
   EXPECT_FALSE(PuzzleOf(game).askMarksSource);
-  EXPECT_TRUE(game.IsConflictCell(1, 1));
+  EXPECT_TRUE(game.IsConflictCell({1, 1}));
   game.KeyDown(Key::Digit2);
   EXPECT_TRUE(PuzzleOf(game).askMarksSource);
 }
@@ -142,26 +143,26 @@ TEST_F(Input, WithoutRemoveMarksOnFillThePeersKeepTheirMarks) {
 
 TEST_F(Input, ClicksSelectAndOpenTheRightPopup) {
   Choose(1, 1, 2);
-  game.BoardMouseDown(1, 1, MouseButton::Right);  // filled: selected, no pop-up
+  game.BoardMouseDown({1, 1}, MouseButton::Right);  // filled: selected, no pop-up
   EXPECT_TRUE(view.marksPopups.empty());
-  game.BoardMouseDown(1, 1, MouseButton::Left);
+  game.BoardMouseDown({1, 1}, MouseButton::Left);
   ASSERT_EQ(view.digitPopups.size(), 2u);
   EXPECT_TRUE(view.digitPopups[1].clearEnabled);
   EXPECT_FALSE(view.digitPopups[0].clearEnabled);
 
-  game.BoardMouseDown(3, 1, MouseButton::Left);  // clue: the selection stays
-  EXPECT_EQ(PuzzleOf(game).curCol, 1);
+  game.BoardMouseDown({3, 1}, MouseButton::Left);  // clue: the selection stays
+  EXPECT_EQ(PuzzleOf(game).selected.col, 1);
   EXPECT_EQ(view.digitPopups.size(), 2u);
 
-  game.BoardMouseDown(2, 1, MouseButton::Right);
+  game.BoardMouseDown({2, 1}, MouseButton::Right);
   game.ToggleMark(6);
   game.KeyDown(Key::Shift);
   ASSERT_EQ(view.marksPopups.size(), 2u);
   EXPECT_FALSE(view.marksPopups[0].checked[5]);
   EXPECT_TRUE(view.marksPopups[1].checked[5]);
 
-  game.BoardMouseDown(-1, -1, MouseButton::Left);
-  EXPECT_EQ(PuzzleOf(game).curCol, -1);
+  game.BoardMouseDown({-1, -1}, MouseButton::Left);
+  EXPECT_EQ(PuzzleOf(game).selected.col, -1);
   EXPECT_EQ(view.digitPopups.size(), 2u);
 }
 
@@ -175,11 +176,11 @@ class Arrow : public Input, public ::testing::WithParamInterface<ArrowCase> {};
 
 TEST_P(Arrow, MovesWithinTheBoardWrappingOnlyAlongRows) {
   const ArrowCase k = GetParam();
-  PuzzleOf(game).curCol = k.col;
-  PuzzleOf(game).curRow = k.row;
+  PuzzleOf(game).selected.col = k.col;
+  PuzzleOf(game).selected.row = k.row;
   game.KeyDown(k.key);
-  EXPECT_EQ(PuzzleOf(game).curCol, k.toCol);
-  EXPECT_EQ(PuzzleOf(game).curRow, k.toRow);
+  EXPECT_EQ(PuzzleOf(game).selected.col, k.toCol);
+  EXPECT_EQ(PuzzleOf(game).selected.row, k.toRow);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,22 +195,22 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Input, KeysWithoutSelectionPuzzleOrDuringGenerationChangeNothing) {
   game.KeyDown(Key::Digit2);
   EXPECT_EQ(game.History().Count(), 1);
-  PuzzleOf(game).curCol = PuzzleOf(game).curRow = 1;
+  PuzzleOf(game).selected.col = PuzzleOf(game).selected.row = 1;
   PuzzleOf(game).generating = true;
   game.KeyDown(Key::Digit2);
-  game.BoardMouseDown(2, 1, MouseButton::Left);
+  game.BoardMouseDown({2, 1}, MouseButton::Left);
   EXPECT_EQ(game.History().Count(), 1);
-  EXPECT_EQ(PuzzleOf(game).curCol, 1);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 1);
   game.KeyDown(Key::Escape);
   EXPECT_TRUE(PuzzleOf(game).cancelRequested);
 
   Game idle(view);
   idle.KeyDown(Key::Down);
-  EXPECT_EQ(PuzzleOf(idle).curCol, 0);
+  EXPECT_EQ(PuzzleOf(idle).selected.col, 0);
 }
 
 TEST_F(Input, RemovingAMarkIsRememberedInItsStep) {
-  game.BoardMouseDown(2, 1, MouseButton::Right);
+  game.BoardMouseDown({2, 1}, MouseButton::Right);
   game.ToggleMark(6);
   EXPECT_TRUE(view.commands[Command::RemoveCandidates]);
   EXPECT_FALSE(PuzzleOf(game).marksReduced);
@@ -224,16 +225,16 @@ TEST_F(Input, RemovingAMarkIsRememberedInItsStep) {
 }
 
 TEST_F(Input, HighlightButtonsMoveAndReleaseTheHighlight) {
-  game.BoardMouseDown(1, 1, MouseButton::Left);
+  game.BoardMouseDown({1, 1}, MouseButton::Left);
   game.HighlightButtonClick(5, true);
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 5);
-  EXPECT_EQ(PuzzleOf(game).curCol, 0);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 0);
   game.ToggleHighlight(3);
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 3);
-  game.BoardMouseDown(1, 1, MouseButton::Left);
+  game.BoardMouseDown({1, 1}, MouseButton::Left);
   game.ToggleHighlight(3);  // Ctrl+3 again releases it
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 0);
-  EXPECT_EQ(PuzzleOf(game).curCol, 1);  // releasing keeps the selection
+  EXPECT_EQ(PuzzleOf(game).selected.col, 1);  // releasing keeps the selection
   EXPECT_EQ(view.highlightButtons, (std::vector<int>{5, 3, 0}));
 }
 
@@ -263,7 +264,7 @@ TEST_F(Input, FillingInCandidatesAsksOnlyWhenMarksWouldBeLost) {
   EXPECT_EQ(game.History().Count(), 2);
   EXPECT_EQ(CountersOf(game).candidatesCalculated, 2);
 
-  game.BoardMouseDown(2, 1, MouseButton::Right);
+  game.BoardMouseDown({2, 1}, MouseButton::Right);
   game.ToggleMark(6);
   view.AnswerBox(kResultNo);
   EXPECT_FALSE(game.FillCandidates());
@@ -299,40 +300,40 @@ TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
 }
 
 TEST_F(Input, CancelAndPanelClicksRemoveTheSelection) {
-  game.BoardMouseDown(4, 2, MouseButton::Left);
+  game.BoardMouseDown({4, 2}, MouseButton::Left);
   view.cellRedraws.clear();
   game.Deselect();
-  EXPECT_EQ(PuzzleOf(game).curCol, 0);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 0);
   EXPECT_EQ(view.cellRedraws, (std::vector<std::pair<int, int>>{{4, 2}}));
-  game.BoardMouseDown(4, 2, MouseButton::Left);
+  game.BoardMouseDown({4, 2}, MouseButton::Left);
   game.ToolPanelMouseDown(MouseButton::Other);
-  EXPECT_EQ(PuzzleOf(game).curCol, 4);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 4);
   game.StepLabelMouseDown();
-  EXPECT_EQ(PuzzleOf(game).curCol, -1);
+  EXPECT_EQ(PuzzleOf(game).selected.col, -1);
 }
 
 TEST_F(Input, EditModeTypesLikeATypewriter) {
   PuzzleOf(game).editMode = true;
   PuzzleOf(game).active = false;
   PuzzleOf(game).clues = {};
-  PuzzleOf(game).curCol = 9;
-  PuzzleOf(game).curRow = 1;
+  PuzzleOf(game).selected.col = 9;
+  PuzzleOf(game).selected.row = 1;
   game.KeyDown(Key::Digit3);  // over the clue 1
   EXPECT_EQ(PuzzleOf(game).board.at(9, 1)[core::kDigit], 3);
-  EXPECT_EQ(PuzzleOf(game).curCol, 1);
-  EXPECT_EQ(PuzzleOf(game).curRow, 2);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 1);
+  EXPECT_EQ(PuzzleOf(game).selected.row, 2);
   game.KeyDown(Key::Clear);  // B1 loses its 1
   EXPECT_EQ(PuzzleOf(game).board.at(1, 2)[core::kDigit], 0);
-  EXPECT_EQ(PuzzleOf(game).curCol, 2);
-  game.BoardMouseDown(5, 5, MouseButton::Right);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 2);
+  game.BoardMouseDown({5, 5}, MouseButton::Right);
   game.KeyDown(Key::Shift);
   EXPECT_TRUE(view.marksPopups.empty());
 
-  PuzzleOf(game).curCol = PuzzleOf(game).curRow = 9;
+  PuzzleOf(game).selected.col = PuzzleOf(game).selected.row = 9;
   game.KeyDown(Key::Digit5);
   EXPECT_EQ(PuzzleOf(game).board.at(9, 9)[core::kDigit], 5);
-  EXPECT_EQ(PuzzleOf(game).curCol, 9);
-  EXPECT_EQ(PuzzleOf(game).curRow, 9);
+  EXPECT_EQ(PuzzleOf(game).selected.col, 9);
+  EXPECT_EQ(PuzzleOf(game).selected.row, 9);
   EXPECT_EQ(game.History().Count(), 1);
 }
 

@@ -55,7 +55,7 @@ TEST(ExplainSingleCandidateTest, BoardWithoutMarksAsksToFindTheAllowedDigits) {
                    "", "&Conclusion:   B4 =& @5&"}));
   EXPECT_EQ(Concrete(e).buttonCaption, core::Text::DoItButton);
   EXPECT_TRUE(Concrete(e).countsConcreteHint);
-  EXPECT_EQ(Concrete(e).hintCell, (CellRef{4, 2}));
+  EXPECT_EQ(Concrete(e).hintCell, (core::CellRef{4, 2}));
   EXPECT_EQ(Highlighted(Concrete(e).highlights), CellSet{"B4"});
   EXPECT_EQ(Selected(Concrete(e).highlights), CellSet{"B4"});
   EXPECT_TRUE(WithMarkInfo(Concrete(e).highlights).empty());
@@ -136,7 +136,7 @@ TEST(ExplainHiddenSingleTest, RowSingleOnUserMarksNotForcedByDigitsBlamesManualR
                    "", "&Conclusion:   C7 =& @2&"}));
   EXPECT_EQ(Highlighted(Concrete(e).highlights), Row('C'));
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 2), CellSet{"C7"});
-  EXPECT_EQ(Concrete(e).hintCell, (CellRef{7, 3}));
+  EXPECT_EQ(Concrete(e).hintCell, (core::CellRef{7, 3}));
   // Once the window closes the row highlight goes; the cell keeps its mark.
   EXPECT_TRUE(Highlighted(Concrete(e).highlightsAfter).empty());
   EXPECT_EQ(KeptMark(Concrete(e).highlightsAfter, 2), CellSet{"C7"});

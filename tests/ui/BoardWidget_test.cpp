@@ -44,7 +44,7 @@ class BoardWidgetTest : public QObject {
 
   // A pixel of the cell's background, clear of its outline and its text.
   static QColor Background(const QImage& image, const ui::BoardWidget& w, int col, int row) {
-    const QRect r = w.CellRect(col, row);
+    const QRect r = w.CellRect({col, row});
     return image.pixelColor(r.left() + 3, r.top() + 3);
   }
 
@@ -117,24 +117,24 @@ class BoardWidgetTest : public QObject {
     const int mid = g.RowY[0] + 5;  // a row clearly inside row A
     for (int first : {3, 6}) {
       const int edge = g.ColX[first - 1];  // left edge of the column
-      QCOMPARE(g.CellAtPoint({edge + 1, mid}), std::make_pair(1, first));
+      QCOMPARE(g.CellAtPoint({edge + 1, mid}), (core::CellRef{first, 1}));
       for (int onSeparator = g.ColX[first - 1] + g.CellSize; onSeparator < g.ColX[first];
            ++onSeparator)
-        QCOMPARE(g.CellAtPoint({onSeparator, mid}), std::make_pair(1, first));
-      QCOMPARE(g.CellAtPoint({g.ColX[first] + 1, mid}), std::make_pair(1, first + 1));
+        QCOMPARE(g.CellAtPoint({onSeparator, mid}), (core::CellRef{first, 1}));
+      QCOMPARE(g.CellAtPoint({g.ColX[first] + 1, mid}), (core::CellRef{first + 1, 1}));
       // The same across the rows C/D and F/G.
       const int x = g.ColX[0] + 5;
-      QCOMPARE(g.CellAtPoint({x, g.RowY[first - 1] + 1}), std::make_pair(first, 1));
-      QCOMPARE(g.CellAtPoint({x, g.RowY[first] - 1}), std::make_pair(first, 1));
-      QCOMPARE(g.CellAtPoint({x, g.RowY[first] + 1}), std::make_pair(first + 1, 1));
+      QCOMPARE(g.CellAtPoint({x, g.RowY[first - 1] + 1}), (core::CellRef{1, first}));
+      QCOMPARE(g.CellAtPoint({x, g.RowY[first] - 1}), (core::CellRef{1, first}));
+      QCOMPARE(g.CellAtPoint({x, g.RowY[first] + 1}), (core::CellRef{1, first + 1}));
     }
     QCOMPARE(g.CellAtPoint({g.ColX[8] + g.CellSize - 1, g.RowY[8] + g.CellSize - 1}),
-             std::make_pair(9, 9));
+             (core::CellRef{9, 9}));
   }
 
   void CellAtPointIsOutsideOnAndBeyondTheOuterEdges() {
     BoardGeometry g;
-    const std::pair<int, int> none{-1, -1};
+    const core::CellRef none{-1, -1};
     QCOMPARE(g.CellAtPoint({g.ColX[0], g.RowY[0] + 5}), none);
     QCOMPARE(g.CellAtPoint({g.ColX[0] + 5, g.RowY[0]}), none);
     QCOMPARE(g.CellAtPoint({g.ColX[8] + g.CellSize, g.RowY[0] + 5}), none);
@@ -155,8 +155,8 @@ class BoardWidgetTest : public QObject {
   void CluesEntriesAndSelectionShowTheirColours() {
     auto w = MakeBoard();
     const ui::BoardColors& c = w->Renderer().colors;
-    state_.curCol = 6;
-    state_.curRow = 4;
+    state_.selected.col = 6;
+    state_.selected.row = 4;
     const QImage image = w->grab().toImage();
     QCOMPARE(Background(image, *w, 4, 4), c.ClueCellColor);
     QCOMPARE(Background(image, *w, 5, 4), c.CellColor);
@@ -164,13 +164,13 @@ class BoardWidgetTest : public QObject {
     QCOMPARE(Background(image, *w, 9, 9), QColor(255, 255, 237));
     QCOMPARE(c.SelectedColor, QColor(164, 235, 212));
     // The digits themselves are black on every background.
-    const QRect digit = w->CellRect(5, 4);
+    const QRect digit = w->CellRect({5, 4});
     bool black = false;
     for (int x = digit.left(); x < digit.right(); ++x)
       black = black || image.pixelColor(x, digit.center().y()) == QColor(Qt::black);
     QVERIFY(black);
     // Outline, block separator and the window around the board.
-    const QRect d4 = w->CellRect(4, 4);
+    const QRect d4 = w->CellRect({4, 4});
     QCOMPARE(image.pixelColor(d4.left(), d4.top() + 10), c.GridColor);
     QCOMPARE(image.pixelColor(d4.left() - 2, d4.top() + 10), c.GridColor);
     QCOMPARE(image.pixelColor(2, 2), QColor(0, 80, 100));
@@ -180,8 +180,8 @@ class BoardWidgetTest : public QObject {
     auto w = MakeBoard();
     const ui::BoardColors& c = w->Renderer().colors;
     state_.highlightDigit = 5;
-    state_.curCol = 5;
-    state_.curRow = 4;
+    state_.selected.col = 5;
+    state_.selected.row = 4;
     const QImage image = w->grab().toImage();
     // A clue and an entry holding the digit take the highlight colour...
     QCOMPARE(Background(image, *w, 4, 4), QColor(128, 255, 255));
@@ -196,14 +196,14 @@ class BoardWidgetTest : public QObject {
 
   void ConflictPaintsOnlyTheSelectedCellRed() {
     auto w = MakeBoard();
-    state_.curCol = 5;
-    state_.curRow = 4;
+    state_.selected.col = 5;
+    state_.selected.row = 4;
     state_.selectedInConflict = true;
     QImage image = w->grab().toImage();
     QCOMPARE(Background(image, *w, 5, 4), QColor(255, 0, 0));
     QCOMPARE(Background(image, *w, 4, 4), w->Renderer().colors.ClueCellColor);
     // Once the selection moves on the red is gone.
-    state_.curCol = 9;
+    state_.selected.col = 9;
     image = w->grab().toImage();
     QCOMPARE(Background(image, *w, 5, 4), w->Renderer().colors.CellColor);
   }
@@ -243,10 +243,10 @@ class BoardWidgetTest : public QObject {
     {
       QPainter p(&image);
       for (int row = 0; row < 9; ++row)
-        for (int col = 0; col < 9; ++col) r.DrawCell(p, state_, col, row, {});
+        for (int col = 0; col < 9; ++col) r.DrawCell(p, state_, {col + 1, row + 1}, {});
       r.DrawGridLines(p);
     }
-    const QRect cell = w->CellRect(2, 2);
+    const QRect cell = w->CellRect({2, 2});
     const int y = 2 * (cell.top() + 10);
     QCOMPARE(image.pixelColor(2 * cell.left(), y), r.colors.GridColor);
     QCOMPARE(image.pixelColor(2 * cell.left() + 1, y), r.colors.GridColor);
@@ -261,8 +261,8 @@ class BoardWidgetTest : public QObject {
     {
       QPainter p(&image);
       for (int bad : {-1, -2, 9}) {
-        w->Renderer().DrawCell(p, state_, bad, 0, {});
-        w->Renderer().DrawCell(p, state_, 0, bad, {});
+        w->Renderer().DrawCell(p, state_, {bad + 1, 1}, {});
+        w->Renderer().DrawCell(p, state_, {1, bad + 1}, {});
       }
     }
     QImage blank(w->size(), QImage::Format_RGB32);

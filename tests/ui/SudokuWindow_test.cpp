@@ -42,7 +42,7 @@ class SudokuWindowTest : public QObject {
   }
 
   static void Click(ScriptedWindow& frm, int col, int row, Qt::MouseButton button) {
-    QTest::mouseClick(frm.Board(), button, {}, frm.Board()->CellRect(col, row).center());
+    QTest::mouseClick(frm.Board(), button, {}, frm.Board()->CellRect({col, row}).center());
   }
 
   static void Key(ScriptedWindow& frm, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
@@ -64,7 +64,7 @@ class SudokuWindowTest : public QObject {
 
   static QColor CellBackground(ScriptedWindow& frm, int col, int row) {
     const QImage image = frm.Board()->grab().toImage();
-    const QRect r = frm.Board()->CellRect(col, row);
+    const QRect r = frm.Board()->CellRect({col, row});
     return image.pixelColor(r.left() + 3, r.top() + 3);
   }
 
@@ -239,7 +239,7 @@ class SudokuWindowTest : public QObject {
       QVERIFY(!b->isEnabled());
     // Keys do nothing without a puzzle.
     Key(*frm, Qt::Key_Right);
-    QCOMPARE(PuzzleOf(frm->Game()).curCol, 0);
+    QCOMPARE(PuzzleOf(frm->Game()).selected.col, 0);
   }
 
   void PuzzleFromAFileIsPlayedToTheSolvedReport() {
@@ -254,7 +254,7 @@ class SudokuWindowTest : public QObject {
 
     // Keyboard: the first arrow selects A1, three more reach A4.
     for (int i = 0; i < 4; ++i) Key(*frm, Qt::Key_Right);
-    QCOMPARE(std::make_pair(PuzzleOf(frm->Game()).curCol, PuzzleOf(frm->Game()).curRow), std::make_pair(4, 1));
+    QCOMPARE(PuzzleOf(frm->Game()).selected, (core::CellRef{4, 1}));
     // A 4 clashes with the 4 in A1: the cell turns red until cleared.
     Key(*frm, Qt::Key_4);
     QCOMPARE(DigitAt(*frm, 4, 1), 4);
@@ -268,7 +268,7 @@ class SudokuWindowTest : public QObject {
 
     // Mouse: the digit popup opens at the cell's lower-right corner.
     Click(*frm, 2, 2, Qt::LeftButton);
-    const QPoint corner = frm->Board()->mapToGlobal(frm->Board()->PopupPoint(2, 2));
+    const QPoint corner = frm->Board()->mapToGlobal(frm->Board()->PopupPoint({2, 2}));
     QCOMPARE(frm->DigitPopup()->pos(), corner);
     QVERIFY(!Item(*frm, "ClearItem")->isEnabled());
     ChooseDigit(*frm, 6);
@@ -459,7 +459,7 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 3);
     QVERIFY(frm->Tools()->HighlightButtons[2]->isChecked());
     QVERIFY(frm->Tools()->HighlightButtons[2]->font().bold());
-    QCOMPARE(PuzzleOf(frm->Game()).curCol, 0);  // the highlight takes the selection away
+    QCOMPARE(PuzzleOf(frm->Game()).selected.col, 0);  // the highlight takes the selection away
     QCOMPARE(CellBackground(*frm, 3, 1), QColor(128, 255, 255));
     QTest::mouseClick(frm->Tools()->HighlightButtons[7], Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 8);
@@ -555,7 +555,7 @@ class SudokuWindowTest : public QObject {
   void StatusBarHelpFollowsTheMouse() {
     auto frm = Start();
     Open(*frm, PuzzleFile("status.sdk", ui::test::kPuzzleLine));
-    QTest::mouseMove(frm->Board(), frm->Board()->CellRect(5, 5).center());
+    QTest::mouseMove(frm->Board(), frm->Board()->CellRect({5, 5}).center());
     QCOMPARE(frm->StatusPanel(2)->text(), QString::fromStdString(core::LoadText(Text::PlayingStatus)));
     QTest::mouseMove(frm->Board(), QPoint(2, 2));
     QCOMPARE(frm->StatusPanel(2)->text(), QString());

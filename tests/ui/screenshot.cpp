@@ -50,18 +50,18 @@ int main(int argc, char* argv[]) {
   if (argc <= 2) {
     // A few moves of a game in progress: entries, marks, a highlighted digit.
     auto place = [&](int col, int row, int digit) {
-      game.BoardMouseDown(col, row, zentaro::app::MouseButton::Other);
+      game.BoardMouseDown({col, row}, zentaro::app::MouseButton::Other);
       game.PlaceDigit(digit);
     };
     place(1, 1, 4);
     place(2, 1, 8);
     place(9, 1, 7);
     game.HighlightButtonClick(8, true);
-    game.BoardMouseDown(2, 5, zentaro::app::MouseButton::Other);
+    game.BoardMouseDown({2, 5}, zentaro::app::MouseButton::Other);
     for (int d : {1, 3, 5}) game.ToggleMark(d);
-    game.BoardMouseDown(4, 5, zentaro::app::MouseButton::Other);
+    game.BoardMouseDown({4, 5}, zentaro::app::MouseButton::Other);
     for (int d : {4, 5, 9}) game.ToggleMark(d);
-    game.BoardMouseDown(5, 5, zentaro::app::MouseButton::Other);
+    game.BoardMouseDown({5, 5}, zentaro::app::MouseButton::Other);
   }
 
   int status = 1;
