@@ -62,7 +62,7 @@ void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state,
   core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
                         puzzle_.colCounts);
   if (!core::BoardsEqual(before, puzzle_.board)) {
-    AddStep(before, puzzle_.askMarksSource, puzzle_.marksReduced);
+    AddStep();
     UpdateCountsDisplay(puzzle_.board);
   }
   puzzle_.saved = puzzle_.board;
@@ -83,9 +83,9 @@ int Game::UpdateCountsDisplay(const core::Board& board) {
   return puzzle_.emptyCount;
 }
 
-int Game::AddStep(const core::Board& oldBoard, bool oldAsk, bool oldReduced) {
-  const int step = history_.AddStep(oldBoard, puzzle_.board, oldAsk, puzzle_.askMarksSource, oldReduced,
-                                    puzzle_.marksReduced, puzzle_.computed);
+int Game::AddStep() {
+  const int step =
+      history_.AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced, puzzle_.computed);
   UpdateStepButtons();
   return step;
 }
@@ -105,12 +105,11 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
 
   history_.Clear();
   UpdateStepButtons();
-  puzzle_.selected.col = 0;
-  puzzle_.selected.row = 0;
+  puzzle_.selected = {};
 
   puzzle_.computed = puzzle_.board;
   core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
-  AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced);
+  AddStep();
 
   puzzle_.active = true;
   puzzle_.solutionUnique = false;
@@ -127,7 +126,6 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
 // Solving
 
 int Game::SolveAndCount(const core::Board& board, bool silent) {
-  const core::Board before = board;
   const int n = solver::SolveAndCount(board, puzzle_.solution, puzzle_.solutionUnique);
   if (silent) return n;
 
@@ -135,14 +133,13 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
     view_.ShowMessageBox(LoadText(Text::NoSolution), MsgKind::Error, kButtonsOk);
     return n;
   }
-  puzzle_.selected.col = 0;
-  puzzle_.selected.row = 0;
+  puzzle_.selected = {};
   puzzle_.digits = puzzle_.solution;
   core::LoadDigits(puzzle_.digits, puzzle_.board);
   // The computed board follows the digits before the step is recorded, so
   // that going back to this step later restores a consistent pair.
   puzzle_.computed = puzzle_.board;
-  AddStep(before, puzzle_.askMarksSource, puzzle_.marksReduced);
+  AddStep();
   view_.RedrawBoard();
   UpdateCountsDisplay(puzzle_.board);
 
@@ -332,7 +329,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
     puzzle_.computed = puzzle_.board;
     core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
     if (!core::BoardsEqual(before, puzzle_.board)) {
-      AddStep(before, puzzle_.askMarksSource, puzzle_.marksReduced);
+      AddStep();
       view_.RedrawBoard();
       UpdateCountsDisplay(puzzle_.board);
     }

@@ -124,8 +124,8 @@ class Game {
                     bool marksReduced = false);
   // Counts the empty cells and shows the clue and empty counts.
   int UpdateCountsDisplay(const core::Board& board);
-  // Records Board, ComputedBoard and the two mark flags as a new step.
-  int AddStep(const core::Board& oldBoard, bool oldAsk, bool oldReduced);
+  // Records the board, the computed board and the two mark flags as a new step.
+  int AddStep();
 
   // --- solving --------------------------------------------------------------
   // Counts up to two solutions; unless silent, shows the first one on the

@@ -218,7 +218,6 @@ void Game::PlaceDigit(int digit) {
   }
 
   const Board oldBoard = puzzle_.board;
-  const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   const int previous = puzzle_.board.at(cell)[kDigit];
   if (digit != previous) puzzle_.askMarksSource = true;
 
@@ -240,7 +239,7 @@ void Game::PlaceDigit(int digit) {
   RefreshRemoveCandidates();
 
   core::RemoveFromPeers(puzzle_.computed, cell);
-  AddStep(oldBoard, oldAsk, oldReduced);
+  AddStep();
   if (!puzzle_.solutionUnique) puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
   if (SolvedNow()) PuzzleSolved();
 }
@@ -257,7 +256,6 @@ void Game::ClearCell() {
   if (!puzzle_.active || IsClue(cell) || previous == 0) return;
   view_.HideHintWindow();
 
-  const Board oldBoard = puzzle_.board;
   // The emptied cell starts without pencil marks, and the peers' marks do not
   // get the digit back: both are the player's to set.
   puzzle_.board.at(cell) = core::Cell{};
@@ -268,7 +266,7 @@ void Game::ClearCell() {
   UpdateCountsDisplay(puzzle_.board);
   RedrawCellAt(cell);
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
-  AddStep(oldBoard, puzzle_.askMarksSource, puzzle_.marksReduced);
+  AddStep();
   puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
 }
 
@@ -277,8 +275,6 @@ void Game::ToggleMark(int digit) {
   core::Cell& cell = puzzle_.board.at(puzzle_.selected);
   if (cell[kDigit] != 0) return;
 
-  const Board oldBoard = puzzle_.board;
-  const bool oldReduced = puzzle_.marksReduced;
   view_.HideHintWindow();
   if (cell.HasCandidate(digit)) {
     cell.RemoveCandidate(digit);
@@ -288,7 +284,7 @@ void Game::ToggleMark(int digit) {
   }
   RedrawCellAt(puzzle_.selected);
   RefreshRemoveCandidates();
-  AddStep(oldBoard, puzzle_.askMarksSource, oldReduced);
+  AddStep();
 }
 
 // ---------------------------------------------------------------------------
@@ -304,7 +300,6 @@ void Game::RemoveCandidates() {
   view_.HideHintWindow();
 
   const Board oldBoard = puzzle_.board;
-  const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   core::ClearEmptyCellMarks(puzzle_.board);
   const bool cleared = !core::BoardsEqual(oldBoard, puzzle_.board);
   SetEnabled(Command::RemoveCandidates, false);
@@ -315,7 +310,7 @@ void Game::RemoveCandidates() {
   puzzle_.askMarksSource = true;
 
   RedrawAllCells();
-  if (cleared) AddStep(oldBoard, oldAsk, oldReduced);
+  if (cleared) AddStep();
 }
 
 bool Game::FillCandidates() {
@@ -333,7 +328,6 @@ bool Game::FillCandidates() {
                                 kButtonsYesNo) == kResultYes;
 
   const Board oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
-  const bool oldAsk = puzzle_.askMarksSource, oldReduced = puzzle_.marksReduced;
   if (goOn) {
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
     core::BuildFromDigits(puzzle_.digits, puzzle_.board, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
@@ -351,7 +345,7 @@ bool Game::FillCandidates() {
   // they matched it; a step is recorded whenever either board changed.
   if (goOn &&
       (!core::BoardsEqual(oldBoard, puzzle_.board) || !core::BoardsEqual(oldComputed, puzzle_.computed)))
-    AddStep(oldBoard, oldAsk, oldReduced);
+    AddStep();
   return goOn;
 }
 

@@ -316,9 +316,8 @@ bool HintRequest::ReconcileMarks() {
   if (answer != core::kResultNo) return false;
 
   // The computed marks replace the user's, as a step of their own.
-  const Board old = g_.puzzle_.board;
   CopyEmptyCellMarks(g_.puzzle_.computed, g_.puzzle_.board);
-  g_.AddStep(old, g_.puzzle_.askMarksSource, g_.puzzle_.marksReduced);
+  g_.AddStep();
   work_ = g_.puzzle_.board;
   core::ExtractDigits(g_.puzzle_.board, g_.puzzle_.digits);
   v_.RedrawBoard();
@@ -865,7 +864,7 @@ void HintRequest::Finish() noexcept {
     if (hintMarks_ && !applied_) RestoreUserMarks();
     if (applied_) {
       CopyChangesToComputed();
-      g_.AddStep(snapBoard_, snapAsk_, snapReduced_);
+      g_.AddStep();
     }
     core::ExtractDigits(g_.puzzle_.board, g_.puzzle_.digits);
 

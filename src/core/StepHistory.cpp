@@ -22,12 +22,11 @@ bool StepHistory::DecodeBoard(std::string_view text, Board& board) {
   return true;
 }
 
-int StepHistory::AddStep(const Board& /*oldBoard*/, const Board& newBoard, bool /*oldAsk*/,
-                         bool newAsk, bool /*oldReduced*/, bool newReduced,
+int StepHistory::AddStep(const Board& board, bool askMarksSource, bool marksReduced,
                          const Board& computed) {
-  std::string a = EncodeBoard(newBoard);
-  a.push_back(newAsk ? '1' : '0');
-  a.push_back(newReduced ? '1' : '0');
+  std::string a = EncodeBoard(board);
+  a.push_back(askMarksSource ? '1' : '0');
+  a.push_back(marksReduced ? '1' : '0');
 
   if (Count() - 1 > current_) {
     if (boards_[current_ + 1] == a) {

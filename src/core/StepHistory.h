@@ -39,11 +39,9 @@ class StepHistory {
   // Reads the first 891 characters; false (board untouched) when fewer are given.
   static bool DecodeBoard(std::string_view text, Board& board);
 
-  // Records the new state; the old values are accepted for the callers'
-  // symmetry and not used. When the new state equals the next recorded step
-  // the history just moves onto it. Returns the index of the current step.
-  int AddStep(const Board& oldBoard, const Board& newBoard, bool oldAsk, bool newAsk,
-              bool oldReduced, bool newReduced, const Board& computed);
+  // Records the new state. When it equals the next recorded step the history
+  // just moves onto it. Returns the index of the current step.
+  int AddStep(const Board& board, bool askMarksSource, bool marksReduced, const Board& computed);
 
   // Makes step n current and gives back its state; false (nothing changed)
   // for an index outside the history.

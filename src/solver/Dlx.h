@@ -65,7 +65,6 @@ class DlxSolver {
   const std::vector<core::DigitGrid>& DLXSolutions() const { return solutions_; }
   std::uint32_t DLXSolutionTotal() const { return solutionTotal_; }
   int DLXGrowBy() const { return growBy_; }
-  void SetDLXGrowBy(int growBy) { growBy_ = growBy; }
   // While set, solutions are counted but neither decoded nor stored.
   bool DLXCountOnly() const { return countOnly_; }
   void SetDLXCountOnly(bool countOnly) { countOnly_ = countOnly; }

@@ -56,12 +56,6 @@ void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
   hintHighlightOn_ = on;
 }
 
-void BoardWidget::RedrawHighlights() {
-  for (int c = 1; c <= 9; ++c)
-    for (int r = 1; r <= 9; ++r)
-      if (highlights_.at(c, r).AnyFlag()) RedrawCell({c, r});
-}
-
 CellLook BoardWidget::LookOf(core::CellRef cell) const {
   CellLook look;
   // A repaint brings back what the hint explanation picked out.

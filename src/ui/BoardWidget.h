@@ -34,8 +34,6 @@ class BoardWidget : public QWidget {
   void SetHighlights(const hints::Highlights& layer, bool on);
   const hints::Highlights& Highlights() const { return highlights_; }
   bool HintHighlightOn() const { return hintHighlightOn_; }
-  // Repaints every cell that the layer picks out.
-  void RedrawHighlights();
 
   // The cell under the point, or {-1, -1}.
   core::CellRef CellAtPoint(QPoint p) const { return Geometry().CellAtPoint(p); }

@@ -24,6 +24,8 @@ static void InitHelpResources() {
 
 namespace zentaro::ui {
 
+using core::Text;
+
 using core::MsgButton;
 
 namespace {

@@ -11,6 +11,8 @@
 
 namespace zentaro::ui {
 
+using core::Text;
+
 namespace {
 
 // The box counts a line end as two characters; Qt's document as one.

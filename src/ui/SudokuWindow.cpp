@@ -20,6 +20,8 @@
 
 namespace zentaro::ui {
 
+using core::Text;
+
 using app::Command;
 
 namespace {

@@ -20,7 +20,6 @@ class ToolImageButton : public QWidget {
 
   ToolButtonKind Kind() const { return kind_; }
   void SetCommandEnabled(bool enabled);
-  bool CommandEnabled() const { return commandEnabled_; }
   void SetHot(bool hot);
   bool Hot() const { return hot_; }
   ToolPictureState ShownPicture() const;

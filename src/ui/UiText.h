@@ -6,10 +6,9 @@
 
 namespace zentaro::ui {
 
-using core::Text;
 
 // A text of the string table, for a widget.
-inline QString UiText(Text id) {
+inline QString UiText(core::Text id) {
   return QString::fromStdString(core::LoadText(id));
 }
 

@@ -260,24 +260,18 @@ inline void StartWith(Game& game, const core::DigitGrid& grid) {
 
 // What the user's digit key does to the boards, ending in one step.
 inline void Place(Game& game, int col, int row, int digit) {
-  const core::Board before = PuzzleOf(game).board;
-  const bool ask = PuzzleOf(game).askMarksSource, reduced = PuzzleOf(game).marksReduced;
   PuzzleOf(game).board.at(col, row) = core::Cell{digit, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   PuzzleOf(game).computed.at(col, row)[core::kDigit] = digit;
   core::RemoveFromPeers(PuzzleOf(game).computed, {col, row});
   core::ExtractDigits(PuzzleOf(game).board, PuzzleOf(game).digits);
   PuzzleOf(game).askMarksSource = true;
-  game.AddStep(before, ask, reduced);
+  game.AddStep();
 }
 
 // Pencil marks set in an empty cell, as one step.
 inline void Mark(Game& game, int col, int row, std::initializer_list<int> digits) {
-  const core::Board before = PuzzleOf(game).board;
-  for (int d : digits) {
-    PuzzleOf(game).board.at(col, row)[d] = 1;
-    ++PuzzleOf(game).board.at(col, row)[core::kCount];
-  }
-  game.AddStep(before, PuzzleOf(game).askMarksSource, PuzzleOf(game).marksReduced);
+  for (int d : digits) PuzzleOf(game).board.at(col, row).AddCandidate(d);
+  game.AddStep();
 }
 
 }  // namespace zentaro::app::test

@@ -289,7 +289,7 @@ TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
   PuzzleOf(game).board.at(2, 1)[6] = 0;
   --PuzzleOf(game).board.at(2, 1)[core::kCount];
   PuzzleOf(game).computed = PuzzleOf(game).board;
-  game.AddStep(PuzzleOf(game).board, true, true);
+  game.AddStep();
   const core::Board thinned = PuzzleOf(game).board;
 
   view.AnswerBox(kResultYes);

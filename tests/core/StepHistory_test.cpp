@@ -30,7 +30,7 @@ Board BoardNo(int n) {
 
 void Add(StepHistory& h, const Board& board, bool ask = true, bool reduced = false,
          const Board& computed = Board{}) {
-  h.AddStep(Board{}, board, false, ask, false, reduced, computed);
+  h.AddStep(board, ask, reduced, computed);
 }
 
 class StepRoundTrip : public ::testing::TestWithParam<std::tuple<bool, bool>> {};
@@ -94,7 +94,7 @@ TEST(StepHistory, RepeatingTheNextStepMovesOntoItAndKeepsRedo) {
   ASSERT_TRUE(h.GoToStep(0, state));
 
   // Only the board and its flags are compared, not the computed board.
-  EXPECT_EQ(h.AddStep(Board{}, BoardNo(1), true, true, false, false, SampleBoard()), 1);
+  EXPECT_EQ(h.AddStep(BoardNo(1), true, false, SampleBoard()), 1);
   EXPECT_EQ(h.Count(), 3);
   EXPECT_TRUE(h.Controls().redo);
   ASSERT_TRUE(h.GoToStep(2, state));
