@@ -304,7 +304,7 @@ AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent
   ProductName->setFont(big);
   box->addWidget(ProductName, 0, Qt::AlignHCenter);
 
-  Version = new QLabel("Version 1.4", this);
+  Version = new QLabel(QStringLiteral("Version " ZENTARO_VERSION), this);
   Version->setObjectName("Version");
   box->addWidget(Version, 0, Qt::AlignHCenter);
 

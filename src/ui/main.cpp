@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName("LomerinSoftware");
   QApplication::setApplicationName("Sudoku");
   QApplication::setApplicationDisplayName(zentaro::app::kAppTitle);
-  QApplication::setApplicationVersion("1.4");
+  QApplication::setApplicationVersion(ZENTARO_VERSION);
 
   zentaro::ui::SudokuWindow window;
   window.ShowWindow();
