@@ -109,6 +109,168 @@ int SubsetSize(const TechniqueResult& r, HintTechnique technique) {
   return n;
 }
 
+// --- The ladder -------------------------------------------------------------
+//
+// After the singles the search climbs these rungs in order and offers the
+// first instance found. Every rung runs one finder twice: on the working
+// board to look (apply false, the board unchanged), and again after "&Do it !"
+// to carry the same instance out (apply true). A rung may wait for a flag an
+// earlier rung set (the finder met an instance that led to no single) or for
+// the puzzle's level, and may leave a flag of its own for later rungs.
+
+using Finder = bool (*)(Board& board, bool apply, TechniqueResult& r);
+using Explainer = hints::Explanation (*)(const Board& board, const TechniqueResult& r,
+                                         bool userMarks, int helpContext);
+
+// Conditions and flags of the rungs, as bits.
+enum Flag : unsigned {
+  kAlways = 0,
+  kEasierLevel = 1u << 0,  // levels 1 to 4
+  kHarderLevel = 1u << 1,  // any other level
+  kPairMet = 1u << 2,
+  kPointingMet = 1u << 3,
+  kClaimingMet = 1u << 4,
+  kXWingMet = 1u << 5,
+  kSwordfishMet = 1u << 6,
+  kSubsetMet = 1u << 7,  // the last leading naked subset search met one
+};
+
+struct Rung {
+  int step;
+  HintTechnique technique;
+  unsigned needs;  // every flag here must be set
+  Flag sets;       // set from the finder's metAny after looking; kAlways for none
+  bool progress;   // advance the progress bar before looking
+  Finder find;
+};
+
+template <int Size, bool Strict>
+bool NakedToSingle(Board& b, bool apply, TechniqueResult& r) {
+  bool strict = Strict;
+  return techniques::NakedSubsetToSingle(b, Size, strict, !apply, r) == techniques::kNakedSubset &&
+         (!Strict || r.strict);
+}
+
+template <int Size, bool Strict>
+bool NakedPlain(Board& b, bool apply, TechniqueResult& r) {
+  r.strict = Strict;
+  return techniques::FindNakedSubset(b, Size, 0, !apply, r) > 0 && (!Strict || r.strict);
+}
+
+template <int Size>
+bool HiddenPlain(Board& b, bool apply, TechniqueResult& r) {
+  const techniques::HiddenSubsetSkips none;
+  return techniques::FindHiddenSubset(b, Size, none, true, !apply, r) > 0;
+}
+
+bool PointingLeading(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::PointingToSingle(b, !apply, r) == techniques::kPointing;
+}
+
+bool PointingPlain(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::FindPointing(b, !apply, r) > 0;
+}
+
+// A two-block lock whose third line is already full says nothing new.
+bool TwoBlocksLeading(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::TwoBlockLockToSingle(b, !apply, r) == techniques::kTwoBlockLock &&
+         !TwoBlockThirdLineFilled(b, r);
+}
+
+bool TwoBlocksPlain(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::FindTwoBlockLock(b, true, !apply, r) > 0 && !TwoBlockThirdLineFilled(b, r);
+}
+
+bool ClaimingLeading(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::ClaimingToSingle(b, !apply, r) == techniques::kClaiming;
+}
+
+bool ClaimingPlain(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::FindClaimingInRowsOrColumns(b, !apply, r) > 0;
+}
+
+bool XWingLeading(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::XWingToSingle(b, !apply, r) == techniques::kXWing;
+}
+
+bool XWingPlain(Board& b, bool apply, TechniqueResult& r) {
+  int orientation = -1;
+  return techniques::FindXWing(b, !apply, 0, orientation, r) > 0;
+}
+
+bool SwordfishLeading(Board& b, bool apply, TechniqueResult& r) {
+  return techniques::SwordfishToSingle(b, !apply, r) == techniques::kSwordfish;
+}
+
+bool SwordfishPlain(Board& b, bool apply, TechniqueResult& r) {
+  int orientation = -1;
+  return techniques::FindSwordfish(b, !apply, 0, r, orientation) > 0;
+}
+
+using enum HintTechnique;
+
+// Exact subsets and pointing for their eliminations alone come early for the
+// easier levels and after the two-block and claiming searches otherwise.
+// From the hidden subsets on the search may take a moment: the progress
+// window shows (kFirstSlowStep).
+constexpr int kFirstSlowStep = 18;
+constexpr std::array<Rung, 29> kLadder{{
+    {5, NakedSubset, kAlways, kPairMet, false, NakedToSingle<2, true>},
+    {6, Pointing, kAlways, kPointingMet, false, PointingLeading},
+    {7, NakedSubset, kAlways, kAlways, false, NakedToSingle<3, true>},
+    {7, NakedSubset, kAlways, kAlways, false, NakedToSingle<4, true>},
+    {8, NakedSubset, kEasierLevel | kPairMet, kAlways, false, NakedPlain<2, true>},
+    {8, Pointing, kEasierLevel | kPointingMet, kAlways, false, PointingPlain},
+    {8, NakedSubset, kEasierLevel, kAlways, false, NakedPlain<3, true>},
+    {8, NakedSubset, kEasierLevel, kAlways, false, NakedPlain<4, true>},
+    {9, TwoBlocks, kAlways, kAlways, false, TwoBlocksLeading},
+    {10, Claiming, kAlways, kClaimingMet, false, ClaimingLeading},
+    {11, NakedSubset, kAlways, kAlways, false, NakedToSingle<3, false>},
+    {12, NakedSubset, kHarderLevel | kPairMet, kAlways, false, NakedPlain<2, true>},
+    {12, Pointing, kHarderLevel | kPointingMet, kAlways, false, PointingPlain},
+    {12, NakedSubset, kHarderLevel, kAlways, false, NakedPlain<3, true>},
+    {12, NakedSubset, kHarderLevel, kAlways, false, NakedPlain<4, true>},
+    {13, TwoBlocks, kAlways, kAlways, false, TwoBlocksPlain},
+    {14, Claiming, kClaimingMet, kAlways, false, ClaimingPlain},
+    {15, NakedSubset, kAlways, kAlways, false, NakedToSingle<4, false>},
+    {16, NakedSubset, kAlways, kSubsetMet, false, NakedToSingle<3, false>},
+    {16, NakedSubset, kSubsetMet, kAlways, false, NakedPlain<3, false>},
+    {16, NakedSubset, kAlways, kSubsetMet, false, NakedToSingle<4, false>},
+    {16, NakedSubset, kSubsetMet, kAlways, false, NakedPlain<4, false>},
+    {17, XWing, kAlways, kXWingMet, true, XWingLeading},
+    {18, HiddenSubset, kAlways, kAlways, true, HiddenPlain<2>},
+    {18, HiddenSubset, kAlways, kAlways, true, HiddenPlain<3>},
+    {18, HiddenSubset, kAlways, kAlways, true, HiddenPlain<4>},
+    {19, Swordfish, kAlways, kSwordfishMet, true, SwordfishLeading},
+    {20, XWing, kXWingMet, kAlways, true, XWingPlain},
+    {21, Swordfish, kSwordfishMet, kAlways, true, SwordfishPlain},
+}};
+
+// The explanation of each technique the ladder and the chains offer.
+Explainer ExplainerOf(HintTechnique technique) {
+  switch (technique) {
+    case NakedSubset:
+      return hints::ExplainNakedSubset;
+    case Pointing:
+      return hints::ExplainPointing;
+    case TwoBlocks:
+      return hints::ExplainTwoBlocks;
+    case Claiming:
+      return hints::ExplainClaiming;
+    case XWing:
+      return hints::ExplainXWing;
+    case HiddenSubset:
+      return hints::ExplainHiddenSubset;
+    case Swordfish:
+      return hints::ExplainSwordfish;
+    case ForcingChain:
+    case ContradictingChain:
+      return hints::ExplainChains;
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 std::string HintTechniqueName(HintTechnique technique, const TechniqueResult& result) {
@@ -177,9 +339,6 @@ class HintRequest {
   bool TrySingles();
   bool RequireCompleteMarks();
   std::optional<Found> FindElimination();
-  std::optional<Found> StrictOrAnySteps(int step);
-  std::optional<Found> NakedLeading(int size, bool strict, int step, bool* met = nullptr);
-  std::optional<Found> NakedAny(int size, bool strict, int step);
   std::optional<Found> FindChainHint();
 
   void OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
@@ -216,8 +375,6 @@ class HintRequest {
   int solutionCount_ = 0;
 
   bool level1To4_ = false;
-  bool pairMet_ = false, pointingMet_ = false, claimingMet_ = false;
-  bool xWingMet_ = false, swordfishMet_ = false;
 
   WaitWindow wait_;
   bool waitOpen_ = false;
@@ -436,185 +593,28 @@ bool HintRequest::RequireCompleteMarks() {
   return true;
 }
 
-std::optional<HintRequest::Found> HintRequest::NakedLeading(int size, bool strict, int step,
-                                                            bool* met) {
-  TechniqueResult r;
-  bool strictFlag = strict;
-  const int code = techniques::NakedSubsetToSingle(work_, size, strictFlag, true, r);
-  if (met != nullptr) *met = r.metAny;
-  if (code != techniques::kNakedSubset || (strict && !r.strict)) return std::nullopt;
-  return Found{HintTechnique::NakedSubset, step, r, [size, strict](Board& b) {
-                 bool s = strict;
-                 TechniqueResult x;
-                 techniques::NakedSubsetToSingle(b, size, s, false, x);
-               }};
-}
-
-std::optional<HintRequest::Found> HintRequest::NakedAny(int size, bool strict, int step) {
-  TechniqueResult r;
-  r.strict = strict;
-  if (techniques::FindNakedSubset(work_, size, 0, true, r) <= 0 || (strict && !r.strict))
-    return std::nullopt;
-  return Found{HintTechnique::NakedSubset, step, r, [size, strict](Board& b) {
-                 TechniqueResult x;
-                 x.strict = strict;
-                 techniques::FindNakedSubset(b, size, 0, false, x);
-               }};
-}
-
-// Exact subsets and pointing for their eliminations alone: early for the
-// easier levels, after the two-block and claiming searches otherwise.
-std::optional<HintRequest::Found> HintRequest::StrictOrAnySteps(int step) {
-  if (pairMet_)
-    if (auto found = NakedAny(2, true, step)) return found;
-  if (pointingMet_) {
-    TechniqueResult r;
-    if (techniques::FindPointing(work_, true, r) > 0)
-      return Found{HintTechnique::Pointing, step, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::FindPointing(b, false, x);
-                   }};
-  }
-  for (int size = 3; size <= 4; ++size)
-    if (auto found = NakedAny(size, true, step)) return found;
-  return std::nullopt;
-}
-
 std::optional<HintRequest::Found> HintRequest::FindElimination() {
-  if (auto found = NakedLeading(2, true, 5, &pairMet_)) return found;
-
-  {
+  unsigned flags = level1To4_ ? kEasierLevel : kHarderLevel;
+  bool slow = false;
+  for (const Rung& rung : kLadder) {
+    if ((flags & rung.needs) != rung.needs) continue;
+    if (rung.step >= kFirstSlowStep && !slow) {
+      slow = true;
+      wait_.maximum = 100;
+      progressStep_ = wait_.maximum / 20;
+      wait_.visible = true;
+      ShowProgress();
+    }
+    if (rung.progress) StepProgress();
     TechniqueResult r;
-    if (techniques::PointingToSingle(work_, true, r) == techniques::kPointing)
-      return Found{HintTechnique::Pointing, 6, r, [](Board& b) {
+    const bool found = rung.find(work_, false, r);
+    if (rung.sets != kAlways) flags = r.metAny ? flags | rung.sets : flags & ~unsigned{rung.sets};
+    if (found)
+      return Found{rung.technique, rung.step, r, [find = rung.find](Board& b) {
                      TechniqueResult x;
-                     techniques::PointingToSingle(b, false, x);
-                   }};
-    pointingMet_ = r.metAny;
-  }
-
-  for (int size = 3; size <= 4; ++size)
-    if (auto found = NakedLeading(size, true, 7)) return found;
-
-  if (level1To4_)
-    if (auto found = StrictOrAnySteps(8)) return found;
-
-  {
-    TechniqueResult r;
-    if (techniques::TwoBlockLockToSingle(work_, true, r) == techniques::kTwoBlockLock &&
-        !TwoBlockThirdLineFilled(work_, r))
-      return Found{HintTechnique::TwoBlocks, 9, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::TwoBlockLockToSingle(b, false, x);
+                     find(b, true, x);
                    }};
   }
-
-  {
-    TechniqueResult r;
-    if (techniques::ClaimingToSingle(work_, true, r) == techniques::kClaiming)
-      return Found{HintTechnique::Claiming, 10, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::ClaimingToSingle(b, false, x);
-                   }};
-    claimingMet_ = r.metAny;
-  }
-
-  if (auto found = NakedLeading(3, false, 11)) return found;
-
-  if (!level1To4_)
-    if (auto found = StrictOrAnySteps(12)) return found;
-
-  {
-    TechniqueResult r;
-    if (techniques::FindTwoBlockLock(work_, true, true, r) > 0 &&
-        !TwoBlockThirdLineFilled(work_, r))
-      return Found{HintTechnique::TwoBlocks, 13, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::FindTwoBlockLock(b, true, false, x);
-                   }};
-  }
-
-  if (claimingMet_) {
-    TechniqueResult r;
-    if (techniques::FindClaimingInRowsOrColumns(work_, true, r) > 0)
-      return Found{HintTechnique::Claiming, 14, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::FindClaimingInRowsOrColumns(b, false, x);
-                   }};
-  }
-
-  if (auto found = NakedLeading(4, false, 15)) return found;
-
-  for (int size = 3; size <= 4; ++size) {
-    bool met = false;
-    if (auto found = NakedLeading(size, false, 16, &met)) return found;
-    if (met)
-      if (auto found = NakedAny(size, false, 16)) return found;
-  }
-
-  StepProgress();
-  {
-    TechniqueResult r;
-    if (techniques::XWingToSingle(work_, true, r) == techniques::kXWing)
-      return Found{HintTechnique::XWing, 17, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::XWingToSingle(b, false, x);
-                   }};
-    xWingMet_ = r.metAny;
-  }
-
-  // From here on the search may take a moment; the progress window shows.
-  wait_.maximum = 100;
-  progressStep_ = wait_.maximum / 20;
-  wait_.visible = true;
-  ShowProgress();
-  const techniques::HiddenSubsetSkips noSkips;
-  for (int size = 2; size <= 4; ++size) {
-    StepProgress();
-    TechniqueResult r;
-    if (techniques::FindHiddenSubset(work_, size, noSkips, true, true, r) > 0)
-      return Found{HintTechnique::HiddenSubset, 18, r, [size](Board& b) {
-                     const techniques::HiddenSubsetSkips none;
-                     TechniqueResult x;
-                     techniques::FindHiddenSubset(b, size, none, true, false, x);
-                   }};
-  }
-
-  StepProgress();
-  {
-    TechniqueResult r;
-    if (techniques::SwordfishToSingle(work_, true, r) == techniques::kSwordfish)
-      return Found{HintTechnique::Swordfish, 19, r, [](Board& b) {
-                     TechniqueResult x;
-                     techniques::SwordfishToSingle(b, false, x);
-                   }};
-    swordfishMet_ = r.metAny;
-  }
-
-  if (xWingMet_) {
-    StepProgress();
-    TechniqueResult r;
-    int orientation = -1;
-    if (techniques::FindXWing(work_, true, 0, orientation, r) > 0)
-      return Found{HintTechnique::XWing, 20, r, [](Board& b) {
-                     TechniqueResult x;
-                     int o = -1;
-                     techniques::FindXWing(b, false, 0, o, x);
-                   }};
-  }
-
-  if (swordfishMet_) {
-    StepProgress();
-    TechniqueResult r;
-    int orientation = -1;
-    if (techniques::FindSwordfish(work_, true, 0, r, orientation) > 0)
-      return Found{HintTechnique::Swordfish, 21, r, [](Board& b) {
-                     TechniqueResult x;
-                     int o = -1;
-                     techniques::FindSwordfish(b, false, 0, x, o);
-                   }};
-  }
-
   return FindChainHint();
 }
 
@@ -731,37 +731,10 @@ void HintRequest::OfferElimination(const Found& found) {
   g_.hint_.last.step = found.step;
   g_.hint_.last.result = found.result;
 
-  const TechniqueResult& r = found.result;
-  hints::Explanation explanation;
-  switch (found.technique) {
-    case HintTechnique::NakedSubset:
-      explanation = hints::ExplainNakedSubset(work_, r, true);
-      break;
-    case HintTechnique::Pointing:
-      explanation = hints::ExplainPointing(work_, r, true);
-      break;
-    case HintTechnique::TwoBlocks:
-      explanation = hints::ExplainTwoBlocks(work_, r, true);
-      break;
-    case HintTechnique::Claiming:
-      explanation = hints::ExplainClaiming(work_, r, true);
-      break;
-    case HintTechnique::XWing:
-      explanation = hints::ExplainXWing(work_, r, true);
-      break;
-    case HintTechnique::HiddenSubset:
-      explanation = hints::ExplainHiddenSubset(work_, r, true);
-      break;
-    case HintTechnique::Swordfish:
-      explanation = hints::ExplainSwordfish(work_, r, true);
-      break;
-    case HintTechnique::ForcingChain:
-    case HintTechnique::ContradictingChain:
-      explanation = hints::ExplainChains(work_, r, true);
-      break;
-    default:
-      return;
-  }
+  const Explainer explain = ExplainerOf(found.technique);
+  if (explain == nullptr) return;
+  const hints::Explanation explanation =
+      explain(work_, found.result, true, hints::kMainWindowHelpContext);
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();
     return;
