@@ -504,36 +504,44 @@ void HintRequest::BeginSearch() {
 bool HintRequest::TrySingles() {
   const int most = marksComplete_ ? 6 : 3;
   int empty = EmptyCells(work_);
-  int digit = -1, row = -1, col = -1;
-
-  int fullCol = -1, fullRow = -1;
-  if (techniques::FindSingleInFullestUnit(work_, 1, most, fullCol, fullRow) &&
-      techniques::PlaceNakedSingleAt(work_, fullCol, fullRow, empty, true, digit, row, col) == 1) {
+  // The result of a single candidate, as the explanation reads it.
+  const auto nakedResult = [](const techniques::Single& single) {
     TechniqueResult r;
     r.singleKind = true;
-    r.singleDigit = digit;
-    r.singleColumn = col;
-    r.singleRow = row;
-    OfferSingle(HintTechnique::SingleCandidate, 1, r, [fullCol, fullRow](Board& b) {
-      int e = EmptyCells(b), d = -1, rr = -1, cc = -1;
-      techniques::PlaceNakedSingleAt(b, fullCol, fullRow, e, false, d, rr, cc);
-    });
-    return true;
+    r.singleDigit = single.digit;
+    r.singleColumn = single.cell.col;
+    r.singleRow = single.cell.row;
+    return r;
+  };
+
+  if (const std::optional<core::CellRef> full =
+          techniques::FindSingleInFullestUnit(work_, 1, most)) {
+    if (const auto single = techniques::PlaceNakedSingleAt(work_, *full, empty, true)) {
+      OfferSingle(HintTechnique::SingleCandidate, 1, nakedResult(*single), [cell = *full](Board& b) {
+        int e = EmptyCells(b);
+        techniques::PlaceNakedSingleAt(b, cell, e, false);
+      });
+      return true;
+    }
   }
 
   const auto hiddenSingle = [&](int step) {
     UnitCountTable bc{}, rc{}, cc{};
+    const auto single = techniques::FindHiddenSingle(
+        work_, empty, techniques::HiddenSingleMode::ReportOnly, bc, rc, cc);
+    if (!single) return false;
     TechniqueResult r;
-    if (techniques::FindHiddenSingle(work_, empty, techniques::HiddenSingleMode::ReportOnly,
-                                     r.singleBlockUnit, r.singleRowUnit, r.singleColumnUnit,
-                                     r.singleDigit, r.singleRow, r.singleColumn, bc, rc, cc) != 1)
-      return false;
     r.singleKind = false;
+    r.singleDigit = single->digit;
+    r.singleColumn = single->cell.col;
+    r.singleRow = single->cell.row;
+    r.singleBlockUnit = single->blockUnit;
+    r.singleRowUnit = single->rowUnit;
+    r.singleColumnUnit = single->colUnit;
     OfferSingle(HintTechnique::HiddenSingle, step, r, [](Board& b) {
       UnitCountTable bc2{}, rc2{}, cc2{};
-      int e = EmptyCells(b), bu = -1, ru = -1, cu = -1, d = -1, rr = -1, c2 = -1;
-      techniques::FindHiddenSingle(b, e, techniques::HiddenSingleMode::PlaceFirst, bu, ru, cu, d,
-                                   rr, c2, bc2, rc2, cc2);
+      int e = EmptyCells(b);
+      techniques::FindHiddenSingle(b, e, techniques::HiddenSingleMode::PlaceFirst, bc2, rc2, cc2);
     });
     return true;
   };
@@ -543,15 +551,10 @@ bool HintRequest::TrySingles() {
     if (techniques::CountBlockHiddenSingles(work_, bc, rc, cc) > 0 && hiddenSingle(2)) return true;
   }
 
-  if (techniques::FindNakedSingle(work_, empty, true, digit, row, col) == 1) {
-    TechniqueResult r;
-    r.singleKind = true;
-    r.singleDigit = digit;
-    r.singleColumn = col;
-    r.singleRow = row;
-    OfferSingle(HintTechnique::SingleCandidate, 3, r, [](Board& b) {
-      int e = EmptyCells(b), d = -1, rr = -1, cc = -1;
-      techniques::FindNakedSingle(b, e, false, d, rr, cc);
+  if (const auto single = techniques::FindNakedSingle(work_, empty, true)) {
+    OfferSingle(HintTechnique::SingleCandidate, 3, nakedResult(*single), [](Board& b) {
+      int e = EmptyCells(b);
+      techniques::FindNakedSingle(b, e, false);
     });
     return true;
   }

@@ -52,24 +52,19 @@ bool TrySingles(Working& w) {
   UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   const int ns = techniques::CountNakedSingles(board);
   const int hs = techniques::CountBlockHiddenSingles(board, blockCounts, rowCounts, colCounts);
-  int digit = 0, row = 0, col = 0;
-
   if (ns > 0) {
-    int fullCol = -1, fullRow = -1;
-    if (techniques::FindSingleInFullestUnit(board, 1, 3, fullCol, fullRow) &&
-        techniques::PlaceNakedSingleAt(board, fullCol, fullRow, w.emptyCount, false, digit, row,
-                                       col) > 0) {
+    const std::optional<core::CellRef> full = techniques::FindSingleInFullestUnit(board, 1, 3);
+    if (full && techniques::PlaceNakedSingleAt(board, *full, w.emptyCount, false)) {
       ++c.EasySingleSteps;
       return true;
     }
   }
 
   if (hs > 0) {
-    int blockUnit = -1, rowUnit = -1, colUnit = -1;
-    if (techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
-                                     blockUnit, rowUnit, colUnit, digit, row, col, blockCounts,
-                                     rowCounts, colCounts) > 0) {
-      const bool inBlock = blockUnit != -1;
+    if (const auto single =
+            techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
+                                         blockCounts, rowCounts, colCounts)) {
+      const bool inBlock = single->blockUnit != -1;
       if ((inBlock && ns > 0) || hs + ns > 2)
         ++c.EasySingleSteps;
       else if (inBlock)
@@ -78,7 +73,7 @@ bool TrySingles(Working& w) {
     }
   }
 
-  if (ns > 0 && techniques::FindNakedSingle(board, w.emptyCount, false, digit, row, col) > 0) {
+  if (ns > 0 && techniques::FindNakedSingle(board, w.emptyCount, false)) {
     if ((hs > 0 && ns > 0) || hs + ns > 2)
       ++c.EasySingleSteps;
     else
@@ -86,11 +81,10 @@ bool TrySingles(Working& w) {
     return true;
   }
 
-  int blockUnit = -1, rowUnit = -1, colUnit = -1;
-  if (techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
-                                   blockUnit, rowUnit, colUnit, digit, row, col, blockCounts,
-                                   rowCounts, colCounts) > 0) {
-    const bool inBlock = blockUnit != -1;
+  if (const auto single =
+          techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
+                                       blockCounts, rowCounts, colCounts)) {
+    const bool inBlock = single->blockUnit != -1;
     if (inBlock && hs > 2)
       ++c.EasySingleSteps;
     else if (inBlock)

@@ -183,11 +183,9 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
     core::FillCell(placed, {col, row}, digit);
     Board collected = placed;
     int emptyCount = 81;
-    int blockUnit = -1, rowUnit = -1, colUnit = -1, hsDigit = 0, hsRow = 0, hsCol = 0;
     core::UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
     const int found =
-        FindHiddenSingle(collected, emptyCount, HiddenSingleMode::CollectAll, blockUnit, rowUnit,
-                         colUnit, hsDigit, hsRow, hsCol, blockCounts, rowCounts, colCounts);
+        CollectHiddenSingles(collected, emptyCount, blockCounts, rowCounts, colCounts);
     if (found > 0) {
       for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r) {

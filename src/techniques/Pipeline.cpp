@@ -10,6 +10,7 @@
 namespace zentaro::techniques {
 
 using core::Board;
+using core::UnitCountTable;
 
 namespace {
 
@@ -31,25 +32,23 @@ bool InRange(int v, int lo, int hi) {
 // candidate before a hidden single, and puts it into the result.
 bool FindSingleAfter(Board& work, TechniqueResult& result) {
   int empty = kEmptyCountForSearch;
-  int digit = -1, row = -1, col = -1;
-  if (FindNakedSingle(work, empty, true, digit, row, col) == 1) {
+  if (const std::optional<Single> single = FindNakedSingle(work, empty, true)) {
     result.singleKind = true;
-    result.singleDigit = digit;
-    result.singleColumn = col;
-    result.singleRow = row;
+    result.singleDigit = single->digit;
+    result.singleColumn = single->cell.col;
+    result.singleRow = single->cell.row;
     return true;
   }
-  int blockUnit = -1, rowUnit = -1, colUnit = -1;
   UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
-  if (FindHiddenSingle(work, empty, HiddenSingleMode::ReportOnly, blockUnit, rowUnit, colUnit,
-                       digit, row, col, blockCounts, rowCounts, colCounts) == 1) {
+  if (const std::optional<Single> single = FindHiddenSingle(
+          work, empty, HiddenSingleMode::ReportOnly, blockCounts, rowCounts, colCounts)) {
     result.singleKind = false;
-    result.singleDigit = digit;
-    result.singleColumn = col;
-    result.singleRow = row;
-    result.singleBlockUnit = blockUnit;
-    result.singleRowUnit = rowUnit;
-    result.singleColumnUnit = colUnit;
+    result.singleDigit = single->digit;
+    result.singleColumn = single->cell.col;
+    result.singleRow = single->cell.row;
+    result.singleBlockUnit = single->blockUnit;
+    result.singleRowUnit = single->rowUnit;
+    result.singleColumnUnit = single->colUnit;
     return true;
   }
   return false;

@@ -6,7 +6,9 @@ namespace zentaro::techniques {
 
 using core::kCount;
 using core::kDigit;
+using core::Board;
 using core::Cell;
+using core::UnitCountTable;
 
 namespace {
 
@@ -29,10 +31,6 @@ int SingleDigitOf(const Cell& cell) {
 int SingleAt(const Board& board, int col, int row) {
   const int d = SingleDigitOf(board.at(col, row));
   return d != 0 && core::CanPlace(board, d, {col, row}) ? d : 0;
-}
-
-bool InRange(int v) {
-  return v >= 1 && v <= 9;
 }
 
 
@@ -144,74 +142,52 @@ void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
   }
 }
 
-int FindNakedSingle(Board& board, int& emptyCount, bool reportOnly, int& digit, int& row,
-                    int& col) {
-  if (emptyCount == 0) return 0;
+std::optional<Single> FindNakedSingle(Board& board, int& emptyCount, bool reportOnly) {
+  if (emptyCount == 0) return std::nullopt;
   for (int r = 1; r <= 9; ++r) {
     for (int c = 1; c <= 9; ++c) {
       if (SingleAt(board, c, r) == 0) continue;
-      return PlaceNakedSingleAt(board, c, r, emptyCount, reportOnly, digit, row, col);
+      return PlaceNakedSingleAt(board, {c, r}, emptyCount, reportOnly);
     }
   }
-  return 0;
+  return std::nullopt;
 }
 
-int PlaceNakedSingleAt(Board& board, int col, int row, int& emptyCount, bool reportOnly,
-                       int& digit, int& outRow, int& outCol) {
-  if (emptyCount == 0 || !InRange(col) || !InRange(row)) return 0;
+std::optional<Single> PlaceNakedSingleAt(Board& board, core::CellRef cell, int& emptyCount,
+                                         bool reportOnly) {
+  if (emptyCount == 0 || !cell.OnBoard()) return std::nullopt;
   Board work = board;
-  const int d = SingleAt(work, col, row);
-  if (d == 0) return 0;
-  digit = d;
-  outRow = row;
-  outCol = col;
+  const int d = SingleAt(work, cell.col, cell.row);
+  if (d == 0) return std::nullopt;
   if (!reportOnly) {
-    core::FillCell(work, {col, row}, d);
+    core::FillCell(work, cell, d);
     --emptyCount;
   }
   board = work;
-  return 1;
+  return Single{.digit = d, .cell = cell};
 }
 
-bool FindSingleInFullestUnit(const Board& board, int least, int most, int& col, int& row) {
+std::optional<core::CellRef> FindSingleInFullestUnit(const Board& board, int least, int most) {
   for (int k = least; k <= most; ++k) {
     for (int b = 0; b < 9; ++b) {
       if (EmptyInBlock(board, b) != k) continue;
       const core::BlockBounds bb = core::BoundsOfBlock(b);
-      for (int r = bb.firstRow; r <= bb.lastRow; ++r) {
-        for (int c = bb.firstCol; c <= bb.lastCol; ++c) {
-          if (SingleAt(board, c, r) != 0) {
-            col = c;
-            row = r;
-            return true;
-          }
-        }
-      }
+      for (int r = bb.firstRow; r <= bb.lastRow; ++r)
+        for (int c = bb.firstCol; c <= bb.lastCol; ++c)
+          if (SingleAt(board, c, r) != 0) return core::CellRef{c, r};
     }
     for (int r = 1; r <= 9; ++r) {
       if (EmptyInRow(board, r) != k) continue;
-      for (int c = 1; c <= 9; ++c) {
-        if (SingleAt(board, c, r) != 0) {
-          col = c;
-          row = r;
-          return true;
-        }
-      }
+      for (int c = 1; c <= 9; ++c)
+        if (SingleAt(board, c, r) != 0) return core::CellRef{c, r};
     }
     for (int c = 1; c <= 9; ++c) {
       if (EmptyInColumn(board, c) != k) continue;
-      for (int r = 1; r <= 9; ++r) {
-        if (SingleAt(board, c, r) != 0) {
-          col = c;
-          row = r;
-          return true;
-        }
-      }
+      for (int r = 1; r <= 9; ++r)
+        if (SingleAt(board, c, r) != 0) return core::CellRef{c, r};
     }
   }
-  col = -1;
-  row = -1;
-  return false;
+  return std::nullopt;
 }
 
 int CountNakedSingles(const Board& board) {
@@ -222,26 +198,12 @@ int CountNakedSingles(const Board& board) {
   return n;
 }
 
-int FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode, int& blockUnit,
-                     int& rowUnit, int& colUnit, int& digit, int& row, int& col,
-                     UnitCountTable& blockCounts, UnitCountTable& rowCounts,
-                     UnitCountTable& colCounts) {
-  if (emptyCount == 0) return 0;
+std::optional<Single> FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode,
+                                       UnitCountTable& blockCounts, UnitCountTable& rowCounts,
+                                       UnitCountTable& colCounts) {
+  if (emptyCount == 0) return std::nullopt;
   Board work = board;
   CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
-
-  if (mode == HiddenSingleMode::CollectAll) {
-    std::vector<HiddenHit> hits;
-    WalkHiddenSingles(work, blockCounts, rowCounts, colCounts, [&](const HiddenHit& hit) {
-      hits.push_back(hit);
-      return true;
-    });
-    // Only the digits go in: the chain search wants to see which cells became
-    // forced, not the knock-on effect on their peers.
-    for (const HiddenHit& hit : hits) work.at(hit.col, hit.row)[kDigit] = hit.digit;
-    board = work;
-    return static_cast<int>(hits.size());
-  }
 
   bool found = false;
   HiddenHit first{};
@@ -252,29 +214,36 @@ int FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode, int& 
   });
   if (!found) {
     board = work;
-    return 0;
+    return std::nullopt;
   }
-
-  if (mode == HiddenSingleMode::ReportOnly) {
-    blockUnit = first.blockUnit;
-    rowUnit = first.rowUnit;
-    colUnit = first.colUnit;
-    digit = first.digit;
-    row = first.row;
-    col = first.col;
-    board = work;
-    return 1;
+  const Single single{.digit = first.digit,
+                      .cell = {first.col, first.row},
+                      .blockUnit = first.blockUnit,
+                      .rowUnit = first.rowUnit,
+                      .colUnit = first.colUnit};
+  if (mode == HiddenSingleMode::PlaceFirst) {
+    core::FillCell(work, single.cell, first.digit);
+    CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
+    --emptyCount;
+    *first.countEntry = 0;
   }
-
-  // Place-first reports the digit, and the block only when the unit was one.
-  digit = first.digit;
-  if (first.blockUnit != -1) blockUnit = first.blockUnit;
-  core::FillCell(work, {first.col, first.row}, first.digit);
-  CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
-  --emptyCount;
-  *first.countEntry = 0;
   board = work;
-  return 1;
+  return single;
+}
+
+int CollectHiddenSingles(Board& board, int& emptyCount, UnitCountTable& blockCounts,
+                         UnitCountTable& rowCounts, UnitCountTable& colCounts) {
+  if (emptyCount == 0) return 0;
+  Board work = board;
+  CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
+  std::vector<HiddenHit> hits;
+  WalkHiddenSingles(work, blockCounts, rowCounts, colCounts, [&](const HiddenHit& hit) {
+    hits.push_back(hit);
+    return true;
+  });
+  for (const HiddenHit& hit : hits) work.at(hit.col, hit.row)[kDigit] = hit.digit;
+  board = work;
+  return static_cast<int>(hits.size());
 }
 
 int CountBlockHiddenSingles(const Board& board, UnitCountTable& blockCounts,

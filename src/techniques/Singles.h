@@ -1,45 +1,62 @@
 #pragma once
 
+#include <optional>
+
 #include "core/Board.h"
 
 namespace zentaro::techniques {
 
-using core::Board;
-using core::UnitCountTable;
-
 // Per unit and digit, the number of empty cells carrying the digit. The board
 // is not changed.
-void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
-                            UnitCountTable& rowCounts, UnitCountTable& colCounts);
+void CountCandidatesPerUnit(const core::Board& board, core::UnitCountTable& blockCounts,
+                            core::UnitCountTable& rowCounts, core::UnitCountTable& colCounts);
+
+// A single: its digit and cell and, for a hidden single, the one unit in
+// which the digit has a single place: the block (1..9), the row or the
+// column; the other two are -1.
+struct Single {
+  int digit = -1;
+  core::CellRef cell{-1, -1};
+  int blockUnit = -1;
+  int rowUnit = -1;
+  int colUnit = -1;
+};
 
 // The first single candidate in reading order: reported (reportOnly) or
 // placed (digit written, removed from the peers, emptyCount lowered).
-// Returns 1 when found, 0 otherwise (always 0 when emptyCount is 0).
-int FindNakedSingle(Board& board, int& emptyCount, bool reportOnly, int& digit, int& row,
-                    int& col);
+// Nothing when there is none, and always nothing when emptyCount is 0.
+std::optional<Single> FindNakedSingle(core::Board& board, int& emptyCount, bool reportOnly);
 
-// The same for the one given cell (1-based).
-int PlaceNakedSingleAt(Board& board, int col, int row, int& emptyCount, bool reportOnly,
-                       int& digit, int& outRow, int& outCol);
+// The same for the one given cell.
+std::optional<Single> PlaceNakedSingleAt(core::Board& board, core::CellRef cell, int& emptyCount,
+                                         bool reportOnly);
 
-// A single candidate in the unit with the fewest empty cells, from least to
-// most empty cells; blocks before rows before columns at equal size.
-bool FindSingleInFullestUnit(const Board& board, int least, int most, int& col, int& row);
+// The cell of a single candidate in the unit with the fewest empty cells,
+// from least to most empty cells; blocks before rows before columns at equal
+// size.
+std::optional<core::CellRef> FindSingleInFullestUnit(const core::Board& board, int least,
+                                                     int most);
 
-int CountNakedSingles(const Board& board);
+int CountNakedSingles(const core::Board& board);
 
-enum class HiddenSingleMode { ReportOnly, PlaceFirst, CollectAll };
+enum class HiddenSingleMode { ReportOnly, PlaceFirst };
 
-// Blocks 0..8, then rows, then columns, each by digit 1..9. blockUnit is the
-// block number plus one; exactly one of the three unit fields is set when a
-// single is reported, the others are -1.
-int FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode, int& blockUnit,
-                     int& rowUnit, int& colUnit, int& digit, int& row, int& col,
-                     UnitCountTable& blockCounts, UnitCountTable& rowCounts,
-                     UnitCountTable& colCounts);
+// Blocks 0..8, then rows, then columns, each by digit 1..9: the first hidden
+// single, reported or placed. The tables are refreshed for the board as it
+// is afterwards.
+std::optional<Single> FindHiddenSingle(core::Board& board, int& emptyCount, HiddenSingleMode mode,
+                                       core::UnitCountTable& blockCounts,
+                                       core::UnitCountTable& rowCounts,
+                                       core::UnitCountTable& colCounts);
+
+// Every hidden single's digit written into its cell, without taking it out of
+// the peers: the chain search wants to see which cells became forced, not the
+// knock-on effect. Returns how many there were.
+int CollectHiddenSingles(core::Board& board, int& emptyCount, core::UnitCountTable& blockCounts,
+                         core::UnitCountTable& rowCounts, core::UnitCountTable& colCounts);
 
 // Pairs (block, digit) that are hidden singles of their block.
-int CountBlockHiddenSingles(const Board& board, UnitCountTable& blockCounts,
-                            UnitCountTable& rowCounts, UnitCountTable& colCounts);
+int CountBlockHiddenSingles(const core::Board& board, core::UnitCountTable& blockCounts,
+                            core::UnitCountTable& rowCounts, core::UnitCountTable& colCounts);
 
 }  // namespace zentaro::techniques

@@ -9,6 +9,7 @@ namespace {
 
 using core::kCount;
 using core::kDigit;
+using core::UnitCountTable;
 using core::Board;
 using test::BoardFromLine;
 using test::Eliminate;
@@ -43,10 +44,45 @@ struct HiddenOut {
   UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
 };
 
-int RunHidden(Board& board, int& emptyCount, HiddenSingleMode mode, HiddenOut& out) {
-  return FindHiddenSingle(board, emptyCount, mode, out.blockUnit, out.rowUnit, out.colUnit,
-                          out.digit, out.row, out.col, out.blockCounts, out.rowCounts,
-                          out.colCounts);
+enum class HiddenRun { ReportOnly, PlaceFirst, CollectAll };
+
+// Runs one hidden-single search and copies what it found into `out`; the
+// fields keep their -7 when nothing was found. Returns how many it found.
+int RunHidden(Board& board, int& emptyCount, HiddenRun mode, HiddenOut& out) {
+  if (mode == HiddenRun::CollectAll)
+    return CollectHiddenSingles(board, emptyCount, out.blockCounts, out.rowCounts, out.colCounts);
+  const std::optional<Single> single = FindHiddenSingle(
+      board, emptyCount,
+      mode == HiddenRun::PlaceFirst ? HiddenSingleMode::PlaceFirst : HiddenSingleMode::ReportOnly,
+      out.blockCounts, out.rowCounts, out.colCounts);
+  if (!single) return 0;
+  out.blockUnit = single->blockUnit;
+  out.rowUnit = single->rowUnit;
+  out.colUnit = single->colUnit;
+  out.digit = single->digit;
+  out.row = single->cell.row;
+  out.col = single->cell.col;
+  return 1;
+}
+
+// A naked-single search as (found, digit, row, col).
+int NakedSingle(Board& board, int& empty, bool reportOnly, int& digit, int& row, int& col) {
+  const std::optional<Single> single = FindNakedSingle(board, empty, reportOnly);
+  if (!single) return 0;
+  digit = single->digit;
+  row = single->cell.row;
+  col = single->cell.col;
+  return 1;
+}
+
+int NakedSingleAt(Board& board, int c, int r, int& empty, bool reportOnly, int& digit, int& row,
+                  int& col) {
+  const std::optional<Single> single = PlaceNakedSingleAt(board, {c, r}, empty, reportOnly);
+  if (!single) return 0;
+  digit = single->digit;
+  row = single->cell.row;
+  col = single->cell.col;
+  return 1;
 }
 
 TEST(CountCandidatesPerUnit, FilledCellsCountNothingWhateverTheirFlags) {
@@ -81,7 +117,7 @@ TEST(FindNakedSingle, ZeroEmptyCountFindsNothingOnABoardWithSingles) {
   KeepOnly(board, 3, 3, {4});
   const Board before = board;
   int empty = 0, digit = -1, row = -1, col = -1;
-  EXPECT_EQ(FindNakedSingle(board, empty, false, digit, row, col), 0);
+  EXPECT_EQ(NakedSingle(board, empty, false, digit, row, col), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(empty, 0);
   EXPECT_EQ(digit, -1);
@@ -93,7 +129,7 @@ TEST(FindNakedSingle, ReportsTheFirstInReadingOrderAndLeavesTheBoard) {
   KeepOnly(board, 9, 1, {4});  // A9: earlier in reading order, later in column order
   const Board before = board;
   int empty = 81, digit = 0, row = 0, col = 0;
-  ASSERT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 1);
+  ASSERT_EQ(NakedSingle(board, empty, true, digit, row, col), 1);
   EXPECT_EQ(digit, 4);
   EXPECT_EQ(row, 1);
   EXPECT_EQ(col, 9);
@@ -105,7 +141,7 @@ TEST(FindNakedSingle, PlacingWritesTheDigitAndClearsItFromThePeers) {
   Board board = EmptyBoard();
   KeepOnly(board, 5, 5, {7});
   int empty = 81, digit = 0, row = 0, col = 0;
-  ASSERT_EQ(FindNakedSingle(board, empty, false, digit, row, col), 1);
+  ASSERT_EQ(NakedSingle(board, empty, false, digit, row, col), 1);
   EXPECT_EQ(board.at(5, 5)[kDigit], 7);
   EXPECT_EQ(empty, 80);
   EXPECT_EQ(digit, 7);
@@ -124,7 +160,7 @@ TEST(FindNakedSingle, EmptyCellWithoutCandidatesIsNoSingle) {
   Board board = EmptyBoard();
   KeepOnly(board, 2, 2, {});
   int empty = 81, digit = -1, row = -1, col = -1;
-  EXPECT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 0);
+  EXPECT_EQ(NakedSingle(board, empty, true, digit, row, col), 0);
   EXPECT_EQ(CountNakedSingles(board), 0);
 }
 
@@ -134,17 +170,17 @@ TEST(PlaceNakedSingleAt, OnlyTheGivenCellIsConsidered) {
   KeepOnly(board, 4, 6, {2, 8});
   const Board before = board;
   int empty = 81, digit = -1, row = -1, col = -1;
-  EXPECT_EQ(PlaceNakedSingleAt(board, 4, 6, empty, false, digit, row, col), 0);
+  EXPECT_EQ(NakedSingleAt(board, 4, 6, empty, false, digit, row, col), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(empty, 81);
 
-  EXPECT_EQ(PlaceNakedSingleAt(board, 1, 1, empty, true, digit, row, col), 1);
+  EXPECT_EQ(NakedSingleAt(board, 1, 1, empty, true, digit, row, col), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(digit, 3);
   EXPECT_EQ(row, 1);
   EXPECT_EQ(col, 1);
 
-  EXPECT_EQ(PlaceNakedSingleAt(board, 1, 1, empty, false, digit, row, col), 1);
+  EXPECT_EQ(NakedSingleAt(board, 1, 1, empty, false, digit, row, col), 1);
   EXPECT_EQ(board.at(1, 1)[kDigit], 3);
   EXPECT_FALSE(HasCandidate(board, 1, 9, 3));
   EXPECT_EQ(empty, 80);
@@ -155,9 +191,9 @@ TEST(PlaceNakedSingleAt, FilledOrOutsideCellsAreNoSingles) {
   board.at(2, 2)[kCount] = 1;  // stale marks of a filled cell
   board.at(2, 2)[4] = 1;
   int empty = 5, digit = -1, row = -1, col = -1;
-  EXPECT_EQ(PlaceNakedSingleAt(board, 2, 2, empty, true, digit, row, col), 0);
-  EXPECT_EQ(PlaceNakedSingleAt(board, 0, 2, empty, true, digit, row, col), 0);
-  EXPECT_EQ(PlaceNakedSingleAt(board, 2, 10, empty, true, digit, row, col), 0);
+  EXPECT_EQ(NakedSingleAt(board, 2, 2, empty, true, digit, row, col), 0);
+  EXPECT_EQ(NakedSingleAt(board, 0, 2, empty, true, digit, row, col), 0);
+  EXPECT_EQ(NakedSingleAt(board, 2, 10, empty, true, digit, row, col), 0);
   EXPECT_EQ(CountNakedSingles(board), 0);
 }
 
@@ -186,22 +222,14 @@ Board SingleInBlockOfFour() {
 
 TEST(FindSingleInFullestUnit, UnitsFullerThanMostAreNotSearched) {
   const Board board = SingleInBlockOfFour();
-  int col = 0, row = 0;
-  EXPECT_FALSE(FindSingleInFullestUnit(board, 1, 3, col, row));
-  EXPECT_EQ(col, -1);
-  EXPECT_EQ(row, -1);
+  EXPECT_FALSE(FindSingleInFullestUnit(board, 1, 3));
 }
 
 TEST(FindSingleInFullestUnit, FindsTheSingleThroughItsEmptiestUnit) {
   const Board board = SingleInBlockOfFour();
-  int col = 0, row = 0;
   // Four empty cells: only the block qualifies, the row has 5, the column 6.
-  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 4, col, row));
-  EXPECT_EQ(col, 5);
-  EXPECT_EQ(row, 5);
-  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 6, col, row));
-  EXPECT_EQ(col, 5);
-  EXPECT_EQ(row, 5);
+  EXPECT_EQ(FindSingleInFullestUnit(board, 1, 4), (core::CellRef{5, 5}));
+  EXPECT_EQ(FindSingleInFullestUnit(board, 1, 6), (core::CellRef{5, 5}));
 }
 
 TEST(FindSingleInFullestUnit, BlocksComeBeforeRowsAtEqualSize) {
@@ -216,15 +244,10 @@ TEST(FindSingleInFullestUnit, BlocksComeBeforeRowsAtEqualSize) {
       if (board.at(c, r)[kDigit] == 0) SetCandidates(board, c, r, {8, 9});
   SetCandidates(board, 9, 1, {2});
   SetCandidates(board, 1, 9, {3});
-  int col = 0, row = 0;
-  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 3, col, row));
-  EXPECT_EQ(col, 1);
-  EXPECT_EQ(row, 9);
+  EXPECT_EQ(FindSingleInFullestUnit(board, 1, 3), (core::CellRef{1, 9}));
   // Without the block single, the row one is next.
   SetCandidates(board, 1, 9, {3, 4});
-  ASSERT_TRUE(FindSingleInFullestUnit(board, 1, 3, col, row));
-  EXPECT_EQ(col, 9);
-  EXPECT_EQ(row, 1);
+  EXPECT_EQ(FindSingleInFullestUnit(board, 1, 3), (core::CellRef{9, 1}));
 }
 
 TEST(FindHiddenSingle, ZeroEmptyCountFindsNothingAndLeavesTheTables) {
@@ -235,7 +258,7 @@ TEST(FindHiddenSingle, ZeroEmptyCountFindsNothingAndLeavesTheTables) {
   HiddenOut out;
   out.rowCounts.fill(42);
   for (auto mode :
-       {HiddenSingleMode::ReportOnly, HiddenSingleMode::PlaceFirst, HiddenSingleMode::CollectAll}) {
+       {HiddenRun::ReportOnly, HiddenRun::PlaceFirst, HiddenRun::CollectAll}) {
     EXPECT_EQ(RunHidden(board, empty, mode, out), 0);
     EXPECT_EQ(board, before);
     EXPECT_EQ(out.rowCounts[0], 42);
@@ -250,7 +273,7 @@ TEST(FindHiddenSingle, HiddenInBlockAndRowIsReportedAsBlock) {
   const Board before = board;
   int empty = 81;
   HiddenOut out;
-  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
+  ASSERT_EQ(RunHidden(board, empty, HiddenRun::ReportOnly, out), 1);
   EXPECT_EQ(out.blockUnit, 1);
   EXPECT_EQ(out.rowUnit, -1);
   EXPECT_EQ(out.colUnit, -1);
@@ -270,7 +293,7 @@ TEST(FindHiddenSingle, EveryBlockIsSearchedBeforeAnyRow) {
   HideInBlock(board, 4, 5, 5, 2);  // E5, block 4
   int empty = 81;
   HiddenOut out;
-  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
+  ASSERT_EQ(RunHidden(board, empty, HiddenRun::ReportOnly, out), 1);
   EXPECT_EQ(out.digit, 2);
   EXPECT_EQ(out.blockUnit, 5);
   EXPECT_EQ(out.row, 5);
@@ -295,7 +318,7 @@ TEST_P(FindHiddenSingleUnit, ReportsExactlyTheUnitItWasFoundIn) {
   c.hide(board);
   int empty = 81;
   HiddenOut out;
-  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 1);
+  ASSERT_EQ(RunHidden(board, empty, HiddenRun::ReportOnly, out), 1);
   EXPECT_EQ(out.blockUnit, c.blockUnit);
   EXPECT_EQ(out.rowUnit, c.rowUnit);
   EXPECT_EQ(out.colUnit, c.colUnit);
@@ -324,7 +347,7 @@ TEST(FindHiddenSingle, PlaceFirstFillsTheCellAndClearsThePeers) {
   HideInBlock(board, 0, 2, 2, 3);  // B2
   int empty = 81;
   HiddenOut out;
-  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::PlaceFirst, out), 1);
+  ASSERT_EQ(RunHidden(board, empty, HiddenRun::PlaceFirst, out), 1);
   EXPECT_EQ(board.at(2, 2)[kDigit], 3);
   EXPECT_EQ(empty, 80);
   EXPECT_EQ(out.digit, 3);
@@ -344,10 +367,11 @@ TEST(FindHiddenSingle, PlaceFirstInARowLeavesTheBlockFieldAlone) {
   HideInRow(board, 4, 6, 9);  // D6
   int empty = 81;
   HiddenOut out;
-  ASSERT_EQ(RunHidden(board, empty, HiddenSingleMode::PlaceFirst, out), 1);
+  ASSERT_EQ(RunHidden(board, empty, HiddenRun::PlaceFirst, out), 1);
   EXPECT_EQ(board.at(6, 4)[kDigit], 9);
   EXPECT_EQ(out.digit, 9);
-  EXPECT_EQ(out.blockUnit, -7);
+  EXPECT_EQ(out.blockUnit, -1);  // found in its row, not its block
+  EXPECT_EQ(out.rowUnit, 4);
 }
 
 TEST(FindHiddenSingle, CollectAllListsACellOncePerUnitAndTouchesOnlyDigits) {
@@ -358,7 +382,7 @@ TEST(FindHiddenSingle, CollectAllListsACellOncePerUnitAndTouchesOnlyDigits) {
   expected.at(2, 2)[kDigit] = 3;
   int empty = 81;
   HiddenOut out;
-  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::CollectAll, out), 2);
+  EXPECT_EQ(RunHidden(board, empty, HiddenRun::CollectAll, out), 2);
   EXPECT_EQ(empty, 81);
   EXPECT_EQ(board, expected);  // flags of B2 and of every peer untouched
   EXPECT_TRUE(HasCandidate(board, 5, 2, 3));
@@ -371,7 +395,7 @@ TEST(FindHiddenSingle, CollectAllFillsEverySingleOfThePass) {
   HideInColumn(board, 7, 3, 2);
   int empty = 81;
   HiddenOut out;
-  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::CollectAll, out), 3);
+  EXPECT_EQ(RunHidden(board, empty, HiddenRun::CollectAll, out), 3);
   EXPECT_EQ(board.at(9, 9)[kDigit], 4);
   EXPECT_EQ(board.at(5, 1)[kDigit], 6);
   EXPECT_EQ(board.at(7, 3)[kDigit], 2);
@@ -383,7 +407,7 @@ TEST(FindHiddenSingle, DigitWithoutAnyCandidateInAUnitIsSkipped) {
   for (int c = 1; c <= 9; ++c) Eliminate(board, c, 5, 4);  // row E has no 4 at all
   int empty = 81;
   HiddenOut out;
-  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 0);
+  EXPECT_EQ(RunHidden(board, empty, HiddenRun::ReportOnly, out), 0);
 }
 
 // Marks set by hand can keep a digit that already stands in the unit; a hint
@@ -394,8 +418,8 @@ TEST(FindHiddenSingle, AUnitThatHoldsTheDigitHasNoHiddenSingleOfIt) {
   HideInColumn(board, 9, 3, 5);                                  // only C9 keeps 5 in column 9
   int empty = 80;
   HiddenOut out;
-  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::ReportOnly, out), 0);
-  EXPECT_EQ(RunHidden(board, empty, HiddenSingleMode::CollectAll, out), 0);
+  EXPECT_EQ(RunHidden(board, empty, HiddenRun::ReportOnly, out), 0);
+  EXPECT_EQ(RunHidden(board, empty, HiddenRun::CollectAll, out), 0);
 }
 
 TEST(FindNakedSingle, AHandSetMarkThatClashesWithAPeerIsNoSingle) {
@@ -404,7 +428,7 @@ TEST(FindNakedSingle, AHandSetMarkThatClashesWithAPeerIsNoSingle) {
   KeepOnly(board, 9, 3, {5});                                    // C9 marked 5 alone
   KeepOnly(board, 4, 6, {7});                                    // F4 a true single
   int empty = 80, digit = -7, row = -7, col = -7;
-  ASSERT_EQ(FindNakedSingle(board, empty, true, digit, row, col), 1);
+  ASSERT_EQ(NakedSingle(board, empty, true, digit, row, col), 1);
   EXPECT_EQ(col, 4);
   EXPECT_EQ(row, 6);
   EXPECT_EQ(CountNakedSingles(board), 1);

@@ -441,34 +441,30 @@ std::vector<FinderCase> AllFinders() {
 
   // Singles.
   add("FindNakedSingle", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b), digit, row, col;
-    return FindNakedSingle(b, empty, false, digit, row, col);
+    int empty = EmptyCount(b);
+    return FindNakedSingle(b, empty, false) ? 1 : 0;
   });
   add("FindSingleInFullestUnitThenPlace", [](Board& b, std::vector<Claim>&) {
-    int col, row;
-    if (!FindSingleInFullestUnit(b, 1, 9, col, row)) return 0;
-    int empty = EmptyCount(b), digit, outRow, outCol;
-    return PlaceNakedSingleAt(b, col, row, empty, false, digit, outRow, outCol);
+    const std::optional<core::CellRef> cell = FindSingleInFullestUnit(b, 1, 9);
+    int empty = EmptyCount(b);
+    return cell && PlaceNakedSingleAt(b, *cell, empty, false) ? 1 : 0;
   });
   add("FindHiddenSinglePlaceFirst", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b), bu = -1, ru = -1, cu = -1, digit, row, col;
+    int empty = EmptyCount(b);
     core::UnitCountTable bc{}, rc{}, cc{};
-    return FindHiddenSingle(b, empty, HiddenSingleMode::PlaceFirst, bu, ru, cu, digit, row, col, bc,
-                            rc, cc);
+    return FindHiddenSingle(b, empty, HiddenSingleMode::PlaceFirst, bc, rc, cc) ? 1 : 0;
   });
   add("FindHiddenSingleReportOnly", [](Board& b, std::vector<Claim>& claims) {
-    int empty = EmptyCount(b), bu = -1, ru = -1, cu = -1, digit, row, col;
+    int empty = EmptyCount(b);
     core::UnitCountTable bc{}, rc{}, cc{};
-    const int n = FindHiddenSingle(b, empty, HiddenSingleMode::ReportOnly, bu, ru, cu, digit, row,
-                                   col, bc, rc, cc);
-    if (n > 0) claims.push_back({col, row, digit});
-    return n;
+    const auto single = FindHiddenSingle(b, empty, HiddenSingleMode::ReportOnly, bc, rc, cc);
+    if (single) claims.push_back({single->cell.col, single->cell.row, single->digit});
+    return single ? 1 : 0;
   });
   add("FindHiddenSingleCollectAll", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b), bu = -1, ru = -1, cu = -1, digit, row, col;
+    int empty = EmptyCount(b);
     core::UnitCountTable bc{}, rc{}, cc{};
-    const int n = FindHiddenSingle(b, empty, HiddenSingleMode::CollectAll, bu, ru, cu, digit, row,
-                                   col, bc, rc, cc);
+    const int n = CollectHiddenSingles(b, empty, bc, rc, cc);
     // The digits go in without their peers losing candidates; finish the
     // placements so the next step sees a consistent board.
     for (int c = 1; c <= 9; ++c)
