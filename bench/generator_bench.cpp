@@ -47,8 +47,7 @@ Timing GenerateOne(int level, std::uint32_t seed, int& candidates) {
   solver::GenerationState state{board, clues, digits, solution};
   const auto rate = [&](const core::DigitGrid& grid) {
     ++candidates;
-    std::uint16_t flags = 0;
-    return rating::RatePuzzle(grid, true, flags, random);
+    return rating::RatePuzzle(grid, {.forGenerator = true}, random).level;
   };
   solver::GenerationProgress noWindow;
   int made = 0;
@@ -111,8 +110,7 @@ void RateAll(benchmark::State& state, bool forGenerator) {
   core::Random random(1);
   for (auto _ : state) {
     for (const auto& puzzle : puzzles) {
-      std::uint16_t flags = 0;
-      benchmark::DoNotOptimize(rating::RatePuzzle(puzzle, forGenerator, flags, random));
+      benchmark::DoNotOptimize(rating::RatePuzzle(puzzle, {.forGenerator = forGenerator}, random).level);
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));

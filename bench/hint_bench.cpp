@@ -72,8 +72,7 @@ std::vector<DigitGrid> Puzzles() {
 
 int RateInteractively(const DigitGrid& grid) {
   zentaro::core::Random random;
-  std::uint16_t flags = 0;
-  return zentaro::rating::RatePuzzle(grid, false, flags, random);
+  return zentaro::rating::RatePuzzle(grid, {.forGenerator = false}, random).level;
 }
 
 Position Save(const Game& game) {

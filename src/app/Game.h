@@ -14,6 +14,7 @@
 #include "core/Random.h"
 #include "core/StepHistory.h"
 #include "hints/Highlights.h"
+#include "rating/Rating.h"
 
 namespace zentaro::app {
 
@@ -205,6 +206,9 @@ class Game {
   void RateButtonClick();
   // The level of a puzzle read from a file: 1..5, or 0 when it cannot be rated.
   int RateFileClues(const core::DigitGrid& clues);
+  // Rates the grid; the exact cover counts of the rating refresh the solution.
+  int RateKeepingSolution(const core::DigitGrid& grid, const rating::RateOptions& options,
+                          rating::RatingDetails* details = nullptr);
   // "New puzzle..." (LoadFromDB1, the tool image, the solved report's button).
   void NewPuzzle();
   // Makes puzzles until one of a wanted level stands on the board (true), or

@@ -40,24 +40,30 @@ class BusyCursor {
 
 }  // namespace
 
+// The rating's exact cover counts refresh the program's solution.
+int Game::RateKeepingSolution(const core::DigitGrid& grid, const rating::RateOptions& options,
+                              rating::RatingDetails* details) {
+  rating::Rating rated = rating::RatePuzzle(grid, options, rng_);
+  if (rated.solution) puzzle_.solution = *rated.solution;
+  puzzle_.solutionUnique = rated.solutionUnique;
+  if (details != nullptr) *details = std::move(rated.details);
+  return rated.level;
+}
+
 int Game::RateFileClues(const core::DigitGrid& clues) {
-  std::uint16_t flags = 0;
-  rating::RatingDetails details;
   BusyCursor hourglass(view_);
-  const int level =
-      rating::RatePuzzle(clues, true, false, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
+  const int level = RateKeepingSolution(clues, {.forGenerator = false, .silent = true});
   // A puzzle that cannot be rated has no level to report.
   return level > 0 ? level : 0;
 }
 
 void Game::Rate() {
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
-  std::uint16_t flags = 0;
   rating::RatingDetails details;
   int level = 0;
   {
     BusyCursor hourglass(view_);
-    level = rating::RatePuzzle(puzzle_.digits, false, false, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
+    level = RateKeepingSolution(puzzle_.digits, {.forGenerator = false, .silent = false}, &details);
   }
   // Why a puzzle cannot be rated (-1) comes with the rating.
   for (const rating::RatingMessage& message : details.messages)
@@ -149,9 +155,7 @@ bool Game::GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, i
   // puts back the flag with the solution it describes.
   const bool uniqueBefore = puzzle_.solutionUnique;
   const auto rate = [this](const core::DigitGrid& grid) {
-    std::uint16_t flags = 0;
-    rating::RatingDetails details;
-    return rating::RatePuzzle(grid, true, true, flags, rng_, puzzle_.solution, puzzle_.solutionUnique, details);
+    return RateKeepingSolution(grid, {.forGenerator = true, .silent = true});
   };
   solver::GenerationState state{puzzle_.board, puzzle_.clues, puzzle_.digits, puzzle_.solution};
   WindowProgress progress(*this);

@@ -108,8 +108,7 @@ int RunGenerate(std::span<const std::string_view> args, CommandContext& ctx) {
     int candidates = 0;
     const auto rate = [&](const core::DigitGrid& grid) {
       ++candidates;
-      std::uint16_t flags = 0;
-      return rating::RatePuzzle(grid, true, flags, random);
+      return rating::RatePuzzle(grid, {.forGenerator = true}, random).level;
     };
     core::Board board{};
     core::DigitGrid clues{}, digits{}, solution{};

@@ -54,8 +54,7 @@ std::vector<Position> CollectPositions(std::string_view operand, std::string_vie
 
 int RateInteractively(const core::DigitGrid& grid) {
   core::Random random;
-  std::uint16_t flags = 0;
-  return rating::RatePuzzle(grid, false, flags, random);
+  return rating::RatePuzzle(grid, {.forGenerator = false}, random).level;
 }
 
 void Load(app::Game& game, const Position& p) {

@@ -51,10 +51,10 @@ int RunRate(std::span<const std::string_view> args, CommandContext& ctx) {
   }
 
   const bool clean = ForEachPuzzle(parsed.operands, ctx.err, [&](const core::DigitGrid& puzzle) {
-    std::uint16_t flags = 0;
-    const int level = rating::RatePuzzle(puzzle, forGenerator, flags, random);
+    const rating::Rating rated = rating::RatePuzzle(puzzle, {.forGenerator = forGenerator}, random);
+    const int level = rated.level;
     char hex[8];
-    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(flags));
+    std::snprintf(hex, sizeof hex, "0x%04X", static_cast<unsigned>(rated.techniqueFlags));
     ctx.out.Append(std::to_string(level));
     ctx.out.Append('\t');
     ctx.out.Append(LevelText(level));

@@ -311,20 +311,29 @@ std::string LevelName(int level) {
   return core::LoadText(static_cast<int>(Text::LevelEasy) + level - 1);
 }
 
-int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
-               std::uint16_t& techniqueFlags, core::Random& random, DigitGrid& solution,
-               bool& solutionUnique, RatingDetails& details) {
-  details = RatingDetails{};
-  techniqueFlags = 0;
+Rating RatePuzzle(const DigitGrid& grid, const RateOptions& options, core::Random& random) {
+  Rating rating;
+  RatingDetails& details = rating.details;
+  std::uint16_t& techniqueFlags = rating.techniqueFlags;
   const auto tell = [&](std::string text, MsgKind kind) {
-    if (!silent) details.messages.push_back({std::move(text), kind});
+    if (!options.silent) details.messages.push_back({std::move(text), kind});
   };
-
+  const auto finish = [&](int level) {
+    rating.level = level;
+    return rating;
+  };
   // One solver for both counts spares a second node pool.
   solver::DlxSolver dlx;
-  if (solver::SolveAndCount(dlx, grid, solution, solutionUnique) == 0) {
+  const auto count = [&](const auto& position) {
+    DigitGrid first{};
+    const int n = solver::SolveAndCount(dlx, position, first, rating.solutionUnique);
+    if (n >= 1) rating.solution = first;
+    return n;
+  };
+
+  if (count(grid) == 0) {
     tell(core::LoadText(Text::NoSolution), MsgKind::Error);
-    return kLevelNotRateable;
+    return finish(kLevelNotRateable);
   }
 
   Working w;
@@ -334,16 +343,16 @@ int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
   details.emptyCount = w.emptyCount;
   if (w.emptyCount == 0) {
     tell(core::LoadText(Text::PuzzleIsSolved), MsgKind::Information);
-    return kLevelNotRateable;
+    return finish(kLevelNotRateable);
   }
 
   for (int cycle = 0; cycle < kMaxCycles && w.emptyCount > 0; ++cycle)
-    if (!RunCycle(w, forGenerator, random)) break;
+    if (!RunCycle(w, options.forGenerator, random)) break;
 
   details.counters = w.c;
   details.emptyCount = w.emptyCount;
   if (w.emptyCount == 0) techniqueFlags |= kFlagFilledByLogic;
-  const int left = solver::SolveAndCount(dlx, w.board, solution, solutionUnique);
+  const int left = count(w.board);
   if (left == 1) techniqueFlags |= kFlagLeftUnique;
   if (left == 0) {
     techniqueFlags |= kFlagLeftUnsolvable;
@@ -352,20 +361,12 @@ int RatePuzzle(const DigitGrid& grid, bool silent, bool forGenerator,
   if ((techniqueFlags & kFlagLeftUnique) == 0) {
     tell(core::LoadText(Text::PuzzleNotGood) + " " + core::LoadText(Text::MultipleSolutionsMeaning) + kCR + core::LoadText(Text::CannotRateSuchPuzzles),
          MsgKind::Information);
-    return kLevelNotRateable;
+    return finish(kLevelNotRateable);
   }
 
   techniqueFlags |= CounterFlags(w.c);
-  return forGenerator ? ClassifyForGenerator(w.c, w.emptyCount)
-                      : ClassifyInteractive(w.c, w.emptyCount);
-}
-
-int RatePuzzle(const DigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
-               core::Random& random) {
-  DigitGrid solution{};
-  bool unique = false;
-  RatingDetails details;
-  return RatePuzzle(grid, true, forGenerator, techniqueFlags, random, solution, unique, details);
+  return finish(options.forGenerator ? ClassifyForGenerator(w.c, w.emptyCount)
+                                     : ClassifyInteractive(w.c, w.emptyCount));
 }
 
 }  // namespace zentaro::rating

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,16 +59,25 @@ struct RatingDetails {
 //
 // Returns 1..5, kLevelUnknown (generator mode: the steps fit no level) or
 // kLevelNotRateable (no solution, nothing to solve, or several solutions).
-// solution and solutionUnique are refreshed by the exact cover count as the
-// program-wide solution is. Unless silent, details.messages holds the boxes
-// that explain a -1. The grid itself is never changed.
-int RatePuzzle(const core::DigitGrid& grid, bool silent, bool forGenerator,
-               std::uint16_t& techniqueFlags, core::Random& random, core::DigitGrid& solution,
-               bool& solutionUnique, RatingDetails& details);
+// The grid itself is never changed.
+struct RateOptions {
+  bool forGenerator = false;
+  // Unless silent, the details hold the message boxes that explain a -1.
+  bool silent = true;
+};
 
-// Silent, for callers that keep neither the solution nor the details.
-int RatePuzzle(const core::DigitGrid& grid, bool forGenerator, std::uint16_t& techniqueFlags,
-               core::Random& random);
+struct Rating {
+  int level = kLevelUnknown;
+  std::uint16_t techniqueFlags = 0;
+  // What the exact cover counts found, as the program keeps its solution: the
+  // first solution of the last count that found one (none when neither did),
+  // and whether that count found exactly one.
+  std::optional<core::DigitGrid> solution;
+  bool solutionUnique = false;
+  RatingDetails details;
+};
+
+Rating RatePuzzle(const core::DigitGrid& grid, const RateOptions& options, core::Random& random);
 
 // The two verdicts on a finished logical solve.
 int ClassifyInteractive(const RatingCounters& counters, int emptyCount);

@@ -33,8 +33,7 @@ constexpr int kPublishedPuzzles = 30;
 
 int RateAsTheProgramDoes(const core::DigitGrid& grid) {
   core::Random random;
-  std::uint16_t flags = 0;
-  return rating::RatePuzzle(grid, false, flags, random);
+  return rating::RatePuzzle(grid, {.forGenerator = false}, random).level;
 }
 
 TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {

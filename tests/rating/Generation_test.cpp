@@ -31,10 +31,9 @@ Generated Generate(const solver::WantedLevels& wanted, int aimed, std::uint32_t 
   g.target = aimed == 1 ? 30 + random.Below(3) : 27;
   solver::GenerationState state{board, g.clues, digits, solution};
   const auto rate = [&](const DigitGrid& grid) {
-    std::uint16_t flags = 0;
-    bool unique = false;
-    RatingDetails details;
-    return RatePuzzle(grid, true, true, flags, random, solution, unique, details);
+    const Rating rated = RatePuzzle(grid, {.forGenerator = true}, random);
+    if (rated.solution) solution = *rated.solution;
+    return rated.level;
   };
   solver::GenerationProgress quiet;
   g.made = solver::GeneratePuzzle(wanted, g.target, g.level, state, rate, random, quiet);
@@ -78,15 +77,9 @@ TEST_P(GenerateLevel, GivesAUniquePuzzleThatRatesAtThatLevel) {
     bool chainNeeded = false;
     for (std::uint32_t draw = 1; draw <= 10; ++draw) {
       core::Random random(draw);
-      std::uint16_t flags = 0;
-      DigitGrid solution{};
-      bool unique = false;
-      RatingDetails details;
-      same +=
-          RatePuzzle(g.clues, true, true, flags, random, solution, unique, details) == wantedLevel
-              ? 1
-              : 0;
-      chainNeeded = chainNeeded || details.counters.ChainStepsUsed > 0;
+      const Rating rated = RatePuzzle(g.clues, {.forGenerator = true}, random);
+      same += rated.level == wantedLevel ? 1 : 0;
+      chainNeeded = chainNeeded || rated.details.counters.ChainStepsUsed > 0;
     }
     if (chainNeeded)
       EXPECT_GE(same, 1) << core::GridToLine(g.clues);

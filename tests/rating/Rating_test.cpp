@@ -117,12 +117,21 @@ struct Rated {
   RatingDetails details;
 };
 
+// The rating as the program keeps it: the solution stays as it was when no
+// count found one.
+Rated KeepInto(Rated r, const Rating& rating) {
+  r.level = rating.level;
+  r.flags = rating.techniqueFlags;
+  if (rating.solution) r.solution = *rating.solution;
+  r.unique = rating.solutionUnique;
+  r.details = rating.details;
+  return r;
+}
+
 Rated Rate(const DigitGrid& grid, bool forGenerator, bool silent = true, std::uint32_t seed = 1) {
   core::Random random(seed);
-  Rated r;
-  r.level =
-      RatePuzzle(grid, silent, forGenerator, r.flags, random, r.solution, r.unique, r.details);
-  return r;
+  return KeepInto(Rated{},
+                  RatePuzzle(grid, {.forGenerator = forGenerator, .silent = silent}, random));
 }
 
 // --- the two verdicts --------------------------------------------------------
@@ -287,10 +296,10 @@ TEST(RatePuzzle, NoSolutionIsReportedBeforeAnyLogic) {
     core::Random random(1);
     DigitGrid sevens;
     sevens.fill(7);
-    Rated r;
-    r.solution = sevens;
-    r.level =
-        RatePuzzle(Grid(line), silent, false, r.flags, random, r.solution, r.unique, r.details);
+    Rated before;
+    before.solution = sevens;
+    const Rated r =
+        KeepInto(before, RatePuzzle(Grid(line), {.forGenerator = false, .silent = silent}, random));
     EXPECT_EQ(r.level, kLevelNotRateable);
     EXPECT_FALSE(r.unique);
     EXPECT_EQ(r.solution, sevens) << "untouched without a solution";
