@@ -147,7 +147,7 @@ struct Rung {
 template <int Size, bool Strict>
 bool NakedToSingle(Board& b, bool apply, TechniqueResult& r) {
   bool strict = Strict;
-  return techniques::NakedSubsetToSingle(b, Size, strict, !apply, r) == techniques::kNakedSubset &&
+  return techniques::NakedSubsetToSingle(b, Size, strict, !apply, r) == techniques::TechniqueCode::NakedSubset &&
          (!Strict || r.strict);
 }
 
@@ -164,7 +164,7 @@ bool HiddenPlain(Board& b, bool apply, TechniqueResult& r) {
 }
 
 bool PointingLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::PointingToSingle(b, !apply, r) == techniques::kPointing;
+  return techniques::PointingToSingle(b, !apply, r) == techniques::TechniqueCode::Pointing;
 }
 
 bool PointingPlain(Board& b, bool apply, TechniqueResult& r) {
@@ -173,7 +173,7 @@ bool PointingPlain(Board& b, bool apply, TechniqueResult& r) {
 
 // A two-block lock whose third line is already full says nothing new.
 bool TwoBlocksLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::TwoBlockLockToSingle(b, !apply, r) == techniques::kTwoBlockLock &&
+  return techniques::TwoBlockLockToSingle(b, !apply, r) == techniques::TechniqueCode::TwoBlockLock &&
          !TwoBlockThirdLineFilled(b, r);
 }
 
@@ -182,7 +182,7 @@ bool TwoBlocksPlain(Board& b, bool apply, TechniqueResult& r) {
 }
 
 bool ClaimingLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::ClaimingToSingle(b, !apply, r) == techniques::kClaiming;
+  return techniques::ClaimingToSingle(b, !apply, r) == techniques::TechniqueCode::Claiming;
 }
 
 bool ClaimingPlain(Board& b, bool apply, TechniqueResult& r) {
@@ -190,7 +190,7 @@ bool ClaimingPlain(Board& b, bool apply, TechniqueResult& r) {
 }
 
 bool XWingLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::XWingToSingle(b, !apply, r) == techniques::kXWing;
+  return techniques::XWingToSingle(b, !apply, r) == techniques::TechniqueCode::XWing;
 }
 
 bool XWingPlain(Board& b, bool apply, TechniqueResult& r) {
@@ -199,7 +199,7 @@ bool XWingPlain(Board& b, bool apply, TechniqueResult& r) {
 }
 
 bool SwordfishLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::SwordfishToSingle(b, !apply, r) == techniques::kSwordfish;
+  return techniques::SwordfishToSingle(b, !apply, r) == techniques::TechniqueCode::Swordfish;
 }
 
 bool SwordfishPlain(Board& b, bool apply, TechniqueResult& r) {

@@ -104,14 +104,14 @@ bool TryBasic(Working& w) {
 
   TechniqueResult pairResult;
   bool strict = true;
-  if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) > 0) {
+  if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) != techniques::TechniqueCode::None) {
     CountBasic(c, c.NakedSubsetCount);
     return true;
   }
   const bool pairMet = pairResult.metAny;
 
   TechniqueResult pointingResult;
-  if (techniques::PointingToSingle(board, false, pointingResult) > 0) {
+  if (techniques::PointingToSingle(board, false, pointingResult) != techniques::TechniqueCode::None) {
     CountBasic(c, c.PointingCount);
     return true;
   }
@@ -120,7 +120,7 @@ bool TryBasic(Working& w) {
   for (int size = 3; size <= 4; ++size) {
     TechniqueResult result;
     strict = true;
-    if (techniques::NakedSubsetToSingle(board, size, strict, false, result) > 0) {
+    if (techniques::NakedSubsetToSingle(board, size, strict, false, result) != techniques::TechniqueCode::None) {
       CountBasic(c, c.NakedSubsetCount);
       return true;
     }
@@ -166,7 +166,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
   RatingCounters& c = w.c;
 
   TechniqueResult lockResult;
-  if (techniques::TwoBlockLockToSingle(board, false, lockResult) > 0) {
+  if (techniques::TwoBlockLockToSingle(board, false, lockResult) != techniques::TechniqueCode::None) {
     ++c.AdvancedSteps;
     return true;
   }
@@ -174,7 +174,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
 
   TechniqueResult tripleResult;
   bool strict = false;
-  if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) > 0) {
+  if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) != techniques::TechniqueCode::None) {
     ++c.AdvancedSteps;
     return true;
   }
@@ -195,7 +195,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
     if (size == 4) {
       TechniqueResult result;
       strict = false;
-      if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) > 0) {
+      if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) != techniques::TechniqueCode::None) {
         ++c.AdvancedSteps;
         return true;
       }
@@ -214,7 +214,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
   }
 
   TechniqueResult xWingResult;
-  if (techniques::XWingToSingle(board, false, xWingResult) > 0) {
+  if (techniques::XWingToSingle(board, false, xWingResult) != techniques::TechniqueCode::None) {
     ++c.AdvancedSteps;
     return true;
   }

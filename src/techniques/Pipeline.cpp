@@ -85,11 +85,12 @@ void SearchToSingle(const Board& start, const TechniqueResult& initial, Find fin
   }
 }
 
-int Conclude(Board& board, bool keepBoard, TechniqueResult& result, Outcome& outcome, int code) {
+TechniqueCode Conclude(Board& board, bool keepBoard, TechniqueResult& result, Outcome& outcome,
+                       TechniqueCode code) {
   if (!outcome.found) {
-    result.techniqueCode = kNoTechnique;
+    result.techniqueCode = TechniqueCode::None;
     result.metAny = outcome.metAny;
-    return kNoTechnique;
+    return TechniqueCode::None;
   }
   result = std::move(outcome.result);
   result.techniqueCode = code;
@@ -106,7 +107,7 @@ bool MarkFishDigit(FishSkipSet& skip, const TechniqueResult& r) {
 
 }  // namespace
 
-int PointingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+TechniqueCode PointingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   PointingTried tried{};
   Outcome outcome;
   SearchToSingle(
@@ -118,10 +119,10 @@ int PointingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
         return true;
       },
       outcome);
-  return Conclude(board, keepBoard, result, outcome, kPointing);
+  return Conclude(board, keepBoard, result, outcome, TechniqueCode::Pointing);
 }
 
-int ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+TechniqueCode ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   ClaimingTried tried{};
   auto find = [&](Board& work, TechniqueResult& r) {
     return FindClaiming(work, false, tried, r);
@@ -134,7 +135,7 @@ int ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
 
   Outcome outcome;
   SearchToSingle(board, result, find, markTried, outcome);
-  if (outcome.found) return Conclude(board, keepBoard, result, outcome, kClaiming);
+  if (outcome.found) return Conclude(board, keepBoard, result, outcome, TechniqueCode::Claiming);
 
   // Columns are the rows of the transposed board; the search, including the
   // single that follows, runs there and its findings are turned back.
@@ -159,10 +160,10 @@ int ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
         r.singleBlockUnit = core::TransposedBlock(r.singleBlockUnit - 1) + 1;
     }
   }
-  return Conclude(board, keepBoard, result, outcome, kClaiming);
+  return Conclude(board, keepBoard, result, outcome, TechniqueCode::Claiming);
 }
 
-int TwoBlockLockToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+TechniqueCode TwoBlockLockToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   TwoBlockTried tried{};
   Outcome outcome;
   SearchToSingle(
@@ -180,10 +181,10 @@ int TwoBlockLockToSingle(Board& board, bool keepBoard, TechniqueResult& result) 
         return true;
       },
       outcome);
-  return Conclude(board, keepBoard, result, outcome, kTwoBlockLock);
+  return Conclude(board, keepBoard, result, outcome, TechniqueCode::TwoBlockLock);
 }
 
-int NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
+TechniqueCode NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
                         TechniqueResult& result) {
   const bool strictIn = strict;
   bool anyStrict = false;
@@ -203,14 +204,15 @@ int NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
       },
       outcome);
   strict = anyStrict;
-  return Conclude(board, keepBoard, result, outcome, kNakedSubset);
+  return Conclude(board, keepBoard, result, outcome, TechniqueCode::NakedSubset);
 }
 
 namespace {
 
 // X-Wing and Swordfish step past an instance by skipping its digit.
 template <typename Find>
-int FishToSingle(Board& board, bool keepBoard, TechniqueResult& result, int code, Find find) {
+TechniqueCode FishToSingle(Board& board, bool keepBoard, TechniqueResult& result, TechniqueCode code,
+                           Find find) {
   FishSkipSet skip = 0;
   Outcome outcome;
   SearchToSingle(
@@ -221,16 +223,16 @@ int FishToSingle(Board& board, bool keepBoard, TechniqueResult& result, int code
 
 }  // namespace
 
-int XWingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  return FishToSingle(board, keepBoard, result, kXWing,
+TechniqueCode XWingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+  return FishToSingle(board, keepBoard, result, TechniqueCode::XWing,
                       [](Board& work, FishSkipSet skip, TechniqueResult& r) {
                         int orientation = -1;
                         return FindXWing(work, false, skip, orientation, r);
                       });
 }
 
-int SwordfishToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  return FishToSingle(board, keepBoard, result, kSwordfish,
+TechniqueCode SwordfishToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
+  return FishToSingle(board, keepBoard, result, TechniqueCode::Swordfish,
                       [](Board& work, FishSkipSet skip, TechniqueResult& r) {
                         int orientation = -1;
                         return FindSwordfish(work, false, skip, r, orientation);

@@ -20,27 +20,27 @@ namespace zentaro::techniques {
 // techniqueCode (0) and metAny, which tells whether any instance with
 // eliminations was met at all.
 
-int PointingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
+TechniqueCode PointingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
 
 // Rows first; only when no row instance leads to a single, columns (searched
 // on the transposed board). A column result is reported for the board as
 // given: columnLine set and rowLine -1, block (0..8) and the single's cell and
 // units converted back.
-int ClaimingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
+TechniqueCode ClaimingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
 
 // One pair of blocks per instance.
-int TwoBlockLockToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
+TechniqueCode TwoBlockLockToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
 
 // Instances are walked by raising the naked-subset skip count, so the same
 // subset may come back with fewer eliminations. strict on input is the
 // finder's strict flag; on output it is true when any instance met during the
 // call had every cell holding exactly `size` candidates. result.strict tells
 // the same of the reported instance alone.
-int NakedSubsetToSingle(core::Board& board, int size, bool& strict, bool keepBoard,
+TechniqueCode NakedSubsetToSingle(core::Board& board, int size, bool& strict, bool keepBoard,
                         TechniqueResult& result);
 
 // A digit whose instance led to no single is left out from then on.
-int XWingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
-int SwordfishToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
+TechniqueCode XWingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
+TechniqueCode SwordfishToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
 
 }  // namespace zentaro::techniques

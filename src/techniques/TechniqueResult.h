@@ -9,14 +9,14 @@ namespace zentaro::techniques {
 
 // Codes the pipeline entries return; 0 when nothing led to a single or when
 // a result comes straight from a finder.
-enum TechniqueCode : int {
-  kNoTechnique = 0,
-  kPointing = 1,
-  kTwoBlockLock = 2,
-  kNakedSubset = 3,
-  kXWing = 5,
-  kSwordfish = 6,
-  kClaiming = 11,
+enum class TechniqueCode : int {
+  None = 0,
+  Pointing = 1,
+  TwoBlockLock = 2,
+  NakedSubset = 3,
+  XWing = 5,
+  Swordfish = 6,
+  Claiming = 11,
 };
 
 // Unit kinds of the subset finders.
@@ -27,7 +27,7 @@ enum UnitKind : int { kUnitRow = 1, kUnitColumn = 2, kUnitBlock = 4 };
 // what the caller put there, which is -1 (or empty) after construction.
 // Rows, columns and lines are 1-based.
 struct TechniqueResult {
-  int techniqueCode = kNoTechnique;
+  TechniqueCode techniqueCode = TechniqueCode::None;
   bool metAny = false;
 
   int digit = -1;

@@ -53,8 +53,8 @@ TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
   const Board expected = Dropped(board, 5, kColumnFiveOutsideBlock);
 
   TechniqueResult result;
-  EXPECT_EQ(PointingToSingle(board, false, result), kPointing);
-  EXPECT_EQ(result.techniqueCode, kPointing);
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
+  EXPECT_EQ(result.techniqueCode, TechniqueCode::Pointing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.block, 5);
@@ -79,11 +79,11 @@ TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
   const Board before = board;
 
   TechniqueResult kept;
-  EXPECT_EQ(PointingToSingle(board, true, kept), kPointing);
+  EXPECT_EQ(PointingToSingle(board, true, kept), TechniqueCode::Pointing);
   EXPECT_EQ(board, before);
 
   TechniqueResult applied;
-  EXPECT_EQ(PointingToSingle(board, false, applied), kPointing);
+  EXPECT_EQ(PointingToSingle(board, false, applied), TechniqueCode::Pointing);
   EXPECT_EQ(kept.digit, applied.digit);
   EXPECT_EQ(kept.block, applied.block);
   EXPECT_EQ(kept.columnLine, applied.columnLine);
@@ -98,9 +98,9 @@ TEST(PointingToSingle, NoInstanceGivesZeroWithNothingMet) {
   const Board before = board;
   TechniqueResult result;
   result.metAny = true;  // must be cleared
-  EXPECT_EQ(PointingToSingle(board, false, result), 0);
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::None);
   EXPECT_FALSE(result.metAny);
-  EXPECT_EQ(result.techniqueCode, 0);
+  EXPECT_EQ(result.techniqueCode, TechniqueCode::None);
   EXPECT_EQ(result.digit, -1);
   EXPECT_EQ(board, before);
 }
@@ -111,7 +111,7 @@ TEST(PointingToSingle, InstancesWithoutSingleGiveZeroButCountAsMet) {
   AddPointingInColumnFive(board);
   const Board before = board;
   TechniqueResult result;
-  EXPECT_EQ(PointingToSingle(board, false, result), 0);
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::None);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
   // The caller's fields are not overwritten by instances that were dropped.
@@ -132,7 +132,7 @@ TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
   AddHiddenSingleInBlockSeven(board);
   SetCandidates(board, 5, 9, {5, 6});  // I5: a single candidate later in every order
   TechniqueResult result;
-  ASSERT_EQ(PointingToSingle(board, false, result), kPointing);
+  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 6);
   EXPECT_EQ(result.singleColumn, 5);
@@ -144,7 +144,7 @@ TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
   TechniqueResult result;
-  ASSERT_EQ(PointingToSingle(board, false, result), kPointing);
+  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
   EXPECT_FALSE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 5);
   EXPECT_EQ(result.singleColumn, 4);
@@ -215,14 +215,14 @@ TEST_P(ClaimingToSingleCase, ReportsTheClaimAndItsSingleOnTheBoardAsGiven) {
   const Board before = board;
 
   TechniqueResult kept;
-  ASSERT_EQ(ClaimingToSingle(board, true, kept), kClaiming);
+  ASSERT_EQ(ClaimingToSingle(board, true, kept), TechniqueCode::Claiming);
   EXPECT_EQ(board, before);
 
   TechniqueResult result;
-  ASSERT_EQ(ClaimingToSingle(board, false, result), kClaiming);
+  ASSERT_EQ(ClaimingToSingle(board, false, result), TechniqueCode::Claiming);
   EXPECT_EQ(board, Dropped(before, c.removedDigit, c.removedFrom));
   for (const TechniqueResult* r : {&kept, &result}) {
-    EXPECT_EQ(r->techniqueCode, kClaiming);
+    EXPECT_EQ(r->techniqueCode, TechniqueCode::Claiming);
     EXPECT_TRUE(r->metAny);
     EXPECT_EQ(r->digit, c.digit);
     EXPECT_EQ(r->rowLine, c.rowLine);
@@ -258,7 +258,7 @@ TEST(ClaimingToSingle, NoClaimAnywhereGivesZero) {
   AddPointingInColumnFive(board);  // a pointing pattern is no claim
   const Board before = board;
   TechniqueResult result;
-  EXPECT_EQ(ClaimingToSingle(board, false, result), 0);
+  EXPECT_EQ(ClaimingToSingle(board, false, result), TechniqueCode::None);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
 }
@@ -271,7 +271,7 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
   const Board expected = Dropped(board, 8, "A7 A8 A9 C7 C8 C9");
 
   TechniqueResult result;
-  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), kTwoBlockLock);
+  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), TechniqueCode::TwoBlockLock);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.block, 1);
@@ -299,7 +299,7 @@ TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
 
   bool strict = false;
   TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), kNakedSubset);
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digitSet, Bits({4, 5}));
   EXPECT_EQ(result.unitKind, kUnitRow);
@@ -327,7 +327,7 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
 
   bool strict = false;
   TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), kNakedSubset);
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
   EXPECT_EQ(result.digitSet, Bits({2, 7}));
   EXPECT_EQ(result.unitKind, kUnitRow);
   EXPECT_EQ(result.cellRow, 1);
@@ -354,7 +354,7 @@ TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
 
   bool strict = true;
   TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), kNakedSubset);
+  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), TechniqueCode::NakedSubset);
   EXPECT_TRUE(strict);          // the row triple met on the way was exact
   EXPECT_FALSE(result.strict);  // the reported block triple is not
   EXPECT_EQ(result.unitKind, kUnitBlock);
@@ -371,7 +371,7 @@ TEST(NakedSubsetToSingle, NothingFoundClearsTheStrictOutput) {
   const Board before = board;
   bool strict = true;
   TechniqueResult result;
-  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), 0);
+  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::None);
   EXPECT_FALSE(strict);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
@@ -388,7 +388,7 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
   Drop(expected, 6, "A3 B3 D3 E3 F3 G3 I3 A8 B8 D8 E8 F8 G8 I8");
 
   TechniqueResult result;
-  ASSERT_EQ(XWingToSingle(board, false, result), kXWing);
+  ASSERT_EQ(XWingToSingle(board, false, result), TechniqueCode::XWing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines[0], 3);
@@ -412,7 +412,7 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
   Drop(expected, 5, "A2 A3 A5 A6 A8 A9 D2 D3 D5 D6 D8 D9 I2 I3 I5 I6 I8 I9");
 
   TechniqueResult result;
-  ASSERT_EQ(SwordfishToSingle(board, false, result), kSwordfish);
+  ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::Swordfish);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
   EXPECT_EQ(result.orientation, 0);
@@ -428,7 +428,7 @@ TEST(SwordfishToSingle, FishWithoutSingleGivesZeroButCountsAsMet) {
   Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
   const Board before = board;
   TechniqueResult result;
-  EXPECT_EQ(SwordfishToSingle(board, false, result), 0);
+  EXPECT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::None);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
 }

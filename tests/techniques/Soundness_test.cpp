@@ -549,7 +549,7 @@ std::vector<FinderCase> AllFinders() {
       "PointingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
         TechniqueResult r;
-        const int code = PointingToSingle(b, false, r);
+        const int code = static_cast<int>(PointingToSingle(b, false, r));
         if (code) ClaimSingle(r, claims);
         return code;
       },
@@ -558,7 +558,7 @@ std::vector<FinderCase> AllFinders() {
       "ClaimingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
         TechniqueResult r;
-        const int code = ClaimingToSingle(b, false, r);
+        const int code = static_cast<int>(ClaimingToSingle(b, false, r));
         if (code) ClaimSingle(r, claims);
         return code;
       },
@@ -567,7 +567,7 @@ std::vector<FinderCase> AllFinders() {
       "TwoBlockLockToSingle",
       [](Board& b, std::vector<Claim>& claims) {
         TechniqueResult r;
-        const int code = TwoBlockLockToSingle(b, false, r);
+        const int code = static_cast<int>(TwoBlockLockToSingle(b, false, r));
         if (code) ClaimSingle(r, claims);
         return code;
       },
@@ -579,7 +579,7 @@ std::vector<FinderCase> AllFinders() {
           [size, strictIn](Board& b, std::vector<Claim>& claims) {
             TechniqueResult r;
             bool strict = strictIn;
-            const int code = NakedSubsetToSingle(b, size, strict, false, r);
+            const int code = static_cast<int>(NakedSubsetToSingle(b, size, strict, false, r));
             if (code) ClaimSingle(r, claims);
             return code;
           },
@@ -590,7 +590,7 @@ std::vector<FinderCase> AllFinders() {
       "XWingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
         TechniqueResult r;
-        const int code = XWingToSingle(b, false, r);
+        const int code = static_cast<int>(XWingToSingle(b, false, r));
         if (code) ClaimSingle(r, claims);
         return code;
       },
@@ -599,7 +599,7 @@ std::vector<FinderCase> AllFinders() {
       "SwordfishToSingle",
       [](Board& b, std::vector<Claim>& claims) {
         TechniqueResult r;
-        const int code = SwordfishToSingle(b, false, r);
+        const int code = static_cast<int>(SwordfishToSingle(b, false, r));
         if (code) ClaimSingle(r, claims);
         return code;
       },
