@@ -63,12 +63,12 @@ std::uint16_t Candidates(const Board& board, int col, int row) {
 
 // The unit's cells in the order the subset finders walk them: a row left to
 // right, a column top to bottom, a block column by column.
-std::vector<CellRef> UnitCells(int unitKind, int unitNumber) {
+std::vector<CellRef> UnitCells(techniques::UnitKind unitKind, int unitNumber) {
   std::vector<CellRef> cells;
   if (unitNumber < 1 || unitNumber > 9) return cells;
-  if (unitKind == techniques::kUnitRow) {
+  if (unitKind == techniques::UnitKind::Row) {
     for (int c = 1; c <= 9; ++c) cells.push_back({c, unitNumber});
-  } else if (unitKind == techniques::kUnitColumn) {
+  } else if (unitKind == techniques::UnitKind::Column) {
     for (int r = 1; r <= 9; ++r) cells.push_back({unitNumber, r});
   } else {
     const core::BlockBounds b = core::BoundsOfBlock(unitNumber - 1);
@@ -79,10 +79,10 @@ std::vector<CellRef> UnitCells(int unitKind, int unitNumber) {
   return cells;
 }
 
-void HighlightUnit(Highlights& layer, int unitKind, int unitNumber) {
-  if (unitKind == techniques::kUnitRow) {
+void HighlightUnit(Highlights& layer, techniques::UnitKind unitKind, int unitNumber) {
+  if (unitKind == techniques::UnitKind::Row) {
     HighlightRow(layer, unitNumber, true);
-  } else if (unitKind == techniques::kUnitColumn) {
+  } else if (unitKind == techniques::UnitKind::Column) {
     HighlightColumn(layer, unitNumber, true);
   } else {
     HighlightBlock(layer, unitNumber, true);
@@ -101,7 +101,7 @@ Board ComputedFromDigits(const Board& board) {
 // operations for the board once the window has closed.
 class StageHighlights {
  public:
-  void Unit(int unitKind, int unitNumber) { HighlightUnit(shown_, unitKind, unitNumber); }
+  void Unit(techniques::UnitKind unitKind, int unitNumber) { HighlightUnit(shown_, unitKind, unitNumber); }
   void Row(int row, const DigitFlags* emphasis = nullptr) {
     HighlightRow(shown_, row, true, emphasis);
   }
@@ -187,22 +187,22 @@ CellRef LineCell(bool isRow, int line, int position) {
   return isRow ? CellRef{position, line} : CellRef{line, position};
 }
 
-const char* UnitPhrase(int unitKind) {
+const char* UnitPhrase(techniques::UnitKind unitKind) {
   switch (unitKind) {
-    case techniques::kUnitRow:
+    case techniques::UnitKind::Row:
       return "highlighted row";
-    case techniques::kUnitColumn:
+    case techniques::UnitKind::Column:
       return "highlighted column";
     default:
       return "highlighted block 3x3";
   }
 }
 
-const char* SubsetUnitWord(int unitKind) {
+const char* SubsetUnitWord(techniques::UnitKind unitKind) {
   switch (unitKind) {
-    case techniques::kUnitRow:
+    case techniques::UnitKind::Row:
       return "row";
-    case techniques::kUnitColumn:
+    case techniques::UnitKind::Column:
       return "column";
     default:
       return "block";
@@ -381,17 +381,17 @@ Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& resul
   const int digit = result.singleDigit;
   const std::string cell = CellName(col, row);
 
-  int unitKind = techniques::kUnitBlock;
+  techniques::UnitKind unitKind = techniques::UnitKind::Block;
   int unitNumber = result.singleBlockUnit;
   const char* unitWord = "block 3x3";
   const char* otherUnits = "columns or rows";
   if (result.singleRowUnit > 0) {
-    unitKind = techniques::kUnitRow;
+    unitKind = techniques::UnitKind::Row;
     unitNumber = result.singleRowUnit;
     unitWord = "row";
     otherUnits = "columns or blocks 3x3";
   } else if (result.singleColumnUnit > 0) {
-    unitKind = techniques::kUnitColumn;
+    unitKind = techniques::UnitKind::Column;
     unitNumber = result.singleColumnUnit;
     unitWord = "column";
     otherUnits = "rows or blocks 3x3";
@@ -578,9 +578,9 @@ Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result,
 
 Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result,
                                bool /*userMarks*/, int helpContext) {
-  const int unitKind = result.unitKind;
-  const int unitNumber = unitKind == techniques::kUnitRow ? result.cellRow
-                         : unitKind == techniques::kUnitColumn
+  const techniques::UnitKind unitKind = result.unitKind;
+  const int unitNumber = unitKind == techniques::UnitKind::Row ? result.cellRow
+                         : unitKind == techniques::UnitKind::Column
                              ? result.cellColumn
                              : core::BlockOf(result.cellColumn, result.cellRow) + 1;
   const std::vector<int> digits = DigitsOfSet(result.digitSet);
@@ -665,12 +665,12 @@ Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& resul
   }
   const int size = static_cast<int>(digits.size());
   const std::string sizeWord = SizeWord(size);
-  const int unitKind = result.unitKind;
+  const techniques::UnitKind unitKind = result.unitKind;
   const int unitNumber = result.unitNumber;
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string unitName =
-      unitWord + " " + (unitKind == techniques::kUnitRow ? RowLetter(unitNumber) : Num(unitNumber));
+      unitWord + " " + (unitKind == techniques::UnitKind::Row ? RowLetter(unitNumber) : Num(unitNumber));
 
   std::string digitList;
   for (int i = 0; i < size; ++i) {

@@ -129,7 +129,8 @@ bool TryBasic(Working& w) {
   if (pairMet) {
     strict = true;
     std::uint16_t digitSet = 0;
-    int unitKind = 0, row = 0, col = 0;
+    techniques::UnitKind unitKind = techniques::UnitKind::None;
+    int row = 0, col = 0;
     if (techniques::FindNakedSubset(board, 2, strict, digitSet, 0, unitKind, row, col, false) > 0) {
       // A block pair qualifies on its cell count alone; only an exact one
       // counts, though its eliminations stand either way.
@@ -151,7 +152,8 @@ bool TryBasic(Working& w) {
   for (int size = 3; size <= 4; ++size) {
     bool exact = true;
     std::uint16_t digitSet = 0;
-    int unitKind = 0, row = 0, col = 0;
+    techniques::UnitKind unitKind = techniques::UnitKind::None;
+    int row = 0, col = 0;
     if (techniques::FindNakedSubset(board, size, exact, digitSet, 0, unitKind, row, col, false) >
         0) {
       CountBasic(c, c.PointingCount);
@@ -204,7 +206,8 @@ bool TryAdvanced(Working& w, core::Random& random) {
     if (metAny) {
       bool loose = false;
       std::uint16_t digitSet = 0;
-      int unitKind = 0, row = 0, col = 0;
+      techniques::UnitKind unitKind = techniques::UnitKind::None;
+      int row = 0, col = 0;
       if (techniques::FindNakedSubset(board, size, loose, digitSet, 0, unitKind, row, col, false) >
           0) {
         ++c.AdvancedSteps;

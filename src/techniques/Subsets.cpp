@@ -137,7 +137,8 @@ int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, Nak
   return removed;
 }
 
-bool IsExcluded(const HiddenSubsetSkips& skips, int unitKind, int unitNumber, std::uint16_t set) {
+bool IsExcluded(const HiddenSubsetSkips& skips, UnitKind unitKind, int unitNumber,
+                std::uint16_t set) {
   const std::size_t entries =
       std::min({skips.unitKinds.size(), skips.unitNumbers.size(), skips.digitSets.size()});
   for (std::size_t i = 0; i < entries; ++i) {
@@ -166,7 +167,7 @@ void RecordDigits(std::uint16_t set, std::array<int, 4>& digits) {
 
 // One unit of the hidden search: the first subset of the unit that removes
 // something is applied (or, check-only, reported with 1).
-int HiddenSearchUnit(Board& board, const UnitCells& cells, int unitKind, int unitNumber,
+int HiddenSearchUnit(Board& board, const UnitCells& cells, UnitKind unitKind, int unitNumber,
                      HiddenSearch& s) {
   static const std::vector<int> kAllDigits{1, 2, 3, 4, 5, 6, 7, 8, 9};
   const std::uint16_t placed = PlacedDigits(board, cells);
@@ -200,8 +201,8 @@ int HiddenSearchUnit(Board& board, const UnitCells& cells, int unitKind, int uni
         }
         cell.RemoveCandidate(d);
         ++removed;
-        if (unitKind == kUnitRow) s.position = cells[i].col;
-        if (unitKind == kUnitColumn) s.position = cells[i].row;
+        if (unitKind == UnitKind::Row) s.position = cells[i].col;
+        if (unitKind == UnitKind::Column) s.position = cells[i].row;
       }
     }
     return removed > 0;
@@ -212,16 +213,16 @@ int HiddenSearchUnit(Board& board, const UnitCells& cells, int unitKind, int uni
 }  // namespace
 
 int FindNakedSubset(Board& board, int size, bool& strict, std::uint16_t& digitSet, int skipCount,
-                    int& unitKind, int& row, int& col, bool checkOnly) {
+                    UnitKind& unitKind, int& row, int& col, bool checkOnly) {
   if (size < 2 || size > 4) return 0;
   Board work = board;
   NakedSearch s{size, skipCount, checkOnly};
   int found = 0;
-  int kind = 0;
+  UnitKind kind = UnitKind::None;
 
   for (int r = 1; r <= 9 && found == 0; ++r) {
     found = NakedSearchUnit(work, RowCells(r), strict, s);
-    if (found > 0) kind = kUnitRow;
+    if (found > 0) kind = UnitKind::Row;
   }
   if (found == 0) {
     // Columns run through the row search of the transposed board, so the
@@ -229,13 +230,13 @@ int FindNakedSubset(Board& board, int size, bool& strict, std::uint16_t& digitSe
     core::TransposeBoard(work);
     for (int r = 1; r <= 9 && found == 0; ++r) {
       found = NakedSearchUnit(work, RowCells(r), strict, s);
-      if (found > 0) kind = kUnitColumn;
+      if (found > 0) kind = UnitKind::Column;
     }
     core::TransposeBoard(work);
   }
   for (int b = 0; b <= 8 && found == 0; ++b) {
     found = NakedSearchUnit(work, BlockCells(b), false, s);
-    if (found > 0) kind = kUnitBlock;
+    if (found > 0) kind = UnitKind::Block;
   }
 
   board = work;
@@ -243,7 +244,7 @@ int FindNakedSubset(Board& board, int size, bool& strict, std::uint16_t& digitSe
   unitKind = kind;
   digitSet = s.digitSet;
   strict = s.strictOut;
-  if (kind == kUnitColumn) {
+  if (kind == UnitKind::Column) {
     col = s.first.row;
     row = s.first.col;
   } else {
@@ -261,17 +262,17 @@ int FindNakedSubset(Board& board, int size, int skipCount, bool checkOnly,
 
 int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips,
                      std::array<int, 4>& digits, int& position, bool stopAtFirstUnit,
-                     bool checkOnly, int& unitKind, int& unitNumber) {
+                     bool checkOnly, UnitKind& unitKind, int& unitNumber) {
   if (size < 2 || size > 4) return 0;
   Board work = board;
   HiddenSearch s{size, checkOnly, skips, digits, position};
   const bool stopEarly = stopAtFirstUnit || checkOnly;
   int total = 0;
 
-  for (int kind : {kUnitRow, kUnitColumn, kUnitBlock}) {
+  for (UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Block}) {
     for (int unit = 1; unit <= 9; ++unit) {
-      const UnitCells cells = kind == kUnitRow      ? RowCells(unit)
-                              : kind == kUnitColumn ? ColumnCells(unit)
+      const UnitCells cells = kind == UnitKind::Row      ? RowCells(unit)
+                              : kind == UnitKind::Column ? ColumnCells(unit)
                                                     : BlockCells(unit - 1);
       total += HiddenSearchUnit(work, cells, kind, unit, s);
       if (stopEarly && total > 0) {
@@ -289,18 +290,18 @@ int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips,
 int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips, bool stopAtFirstUnit,
                      bool checkOnly, TechniqueResult& result) {
   int position = -1;
-  int kind = -1;
+  UnitKind kind = UnitKind::None;
   int number = -1;
   const int found = FindHiddenSubset(board, size, skips, result.subsetDigits, position,
                                      stopAtFirstUnit, checkOnly, kind, number);
-  if (kind != -1) {
+  if (kind != UnitKind::None) {
     result.unitKind = kind;
     result.unitNumber = number;
   }
-  if (position != -1 && kind == kUnitRow) {
+  if (position != -1 && kind == UnitKind::Row) {
     result.cellRow = number;
     result.cellColumn = position;
-  } else if (position != -1 && kind == kUnitColumn) {
+  } else if (position != -1 && kind == UnitKind::Column) {
     result.cellColumn = number;
     result.cellRow = position;
   }

@@ -12,12 +12,12 @@ namespace zentaro::techniques {
 // Digit sets of the hidden-subset exclusion list, bit d for digit d.
 using SkipSets = std::vector<std::uint16_t>;
 
-// Hidden subsets not to be reported: entry i names a unit (kind 1 row,
-// 2 column, 4 block; number 1..9, blocks numbered block + 1) and a digit set.
+// Hidden subsets not to be reported: entry i names a unit (its kind and its
+// number 1..9, blocks numbered block + 1) and a digit set.
 // A subset of that unit whose digits all lie in the set is passed over. The
 // three lists run in parallel; an empty exclusion list excludes nothing.
 struct HiddenSubsetSkips {
-  std::vector<int> unitKinds;
+  std::vector<UnitKind> unitKinds;
   std::vector<int> unitNumbers;
   SkipSets digitSets;
 };
@@ -35,14 +35,13 @@ struct HiddenSubsetSkips {
 // cells holds exactly `size` candidates (blocks ignore it). On output, after
 // a find: whether each cell of the subset holds exactly `size` candidates.
 //
-// On a find: digitSet (bit d for digit d), unitKind (1 row, 2 column,
-// 4 block) and the 1-based row and column of the subset's first cell (blocks
+// On a find: digitSet (bit d for digit d), unitKind and the 1-based row and column of the subset's first cell (blocks
 // are walked column by column, top to bottom within a column). Nothing is
 // written when nothing is found. Returns the number of candidates removed
 // (checkOnly: that would be removed), 0 when nothing qualifies or the size is
 // not 2..4.
 int FindNakedSubset(core::Board& board, int size, bool& strict, std::uint16_t& digitSet,
-                    int skipCount, int& unitKind, int& row, int& col, bool checkOnly);
+                    int skipCount, UnitKind& unitKind, int& row, int& col, bool checkOnly);
 
 // The same, reporting into the shared result: digitSet, unitKind, cellRow,
 // cellColumn and strict (the strict flag is taken from result.strict).
@@ -69,7 +68,7 @@ int FindNakedSubset(core::Board& board, int size, int skipCount, bool checkOnly,
 // would remove something; 0 when none (or the size is not 2..4).
 int FindHiddenSubset(core::Board& board, int size, const HiddenSubsetSkips& skips,
                      std::array<int, 4>& digits, int& position, bool stopAtFirstUnit,
-                     bool checkOnly, int& unitKind, int& unitNumber);
+                     bool checkOnly, UnitKind& unitKind, int& unitNumber);
 
 // The same, reporting into the shared result: subsetDigits, unitKind and
 // unitNumber; after removals in a row or column also the cell that last lost

@@ -20,7 +20,7 @@ enum class TechniqueCode : int {
 };
 
 // Unit kinds of the subset finders.
-enum UnitKind : int { kUnitRow = 1, kUnitColumn = 2, kUnitBlock = 4 };
+enum class UnitKind : int { None = -1, Row = 1, Column = 2, Block = 4 };
 
 // One technique instance, handed to the explanations and counted by the
 // rating. A finder fills only the fields its technique uses; the others keep
@@ -33,7 +33,7 @@ struct TechniqueResult {
   int digit = -1;
   std::uint16_t digitSet = 0;  // bit d for digit d
   std::array<int, 4> subsetDigits{0, 0, 0, 0};
-  int unitKind = -1;
+  UnitKind unitKind = UnitKind::None;
   int unitNumber = -1;
   int block = -1;
   int secondBlock = -1;

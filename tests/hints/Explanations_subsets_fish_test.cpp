@@ -20,7 +20,7 @@ constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   return set;
 }
 
-TechniqueResult Naked(std::uint16_t set, int unitKind, int col, int row, bool strict) {
+TechniqueResult Naked(std::uint16_t set, techniques::UnitKind unitKind, int col, int row, bool strict) {
   TechniqueResult r;
   r.digitSet = set;
   r.unitKind = unitKind;
@@ -36,7 +36,7 @@ TEST(ExplainNakedSubsetTest, PairWithTheSameCandidatesInARow) {
   SetMarks(board, 5, 2, {2, 7});
   board.at(9, 2)[core::kDigit] = 3;
   const Explanation e =
-      ExplainNakedSubset(board, Naked(Set({2, 7}), techniques::kUnitRow, 1, 2, true), true);
+      ExplainNakedSubset(board, Naked(Set({2, 7}), techniques::UnitKind::Row, 1, 2, true), true);
 
   EXPECT_EQ(General(e).lines,
             Lines{"In the highlighted row there are two cells having the same two digits as the "
@@ -72,7 +72,7 @@ TEST(ExplainNakedSubsetTest, TripleFromASetInABlock) {
   SetMarks(board, 5, 5, {3, 8});
   SetMarks(board, 6, 6, {1, 8});
   const Explanation e =
-      ExplainNakedSubset(board, Naked(Set({1, 3, 8}), techniques::kUnitBlock, 4, 4, false), true);
+      ExplainNakedSubset(board, Naked(Set({1, 3, 8}), techniques::UnitKind::Block, 4, 4, false), true);
 
   EXPECT_EQ(General(e).lines,
             Lines{"In the highlighted block 3x3 there are three cells for which exclusively "
@@ -104,7 +104,7 @@ TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
   // The wording follows the cells: a strict flag left over from another
   // instance must not make them "the same".
   const Explanation e = ExplainNakedSubset(
-      board, Naked(Set({1, 2, 3, 4}), techniques::kUnitColumn, 6, 1, false), true);
+      board, Naked(Set({1, 2, 3, 4}), techniques::UnitKind::Column, 6, 1, false), true);
   EXPECT_EQ(General(e).lines[0],
             "In the highlighted column there are four cells having the same four digits as the "
             "only candidates. This means that each of these four digits &must& stand in one of "
@@ -127,7 +127,7 @@ TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 1), (CellSet{"A6", "C6", "E6", "G6"}));
 }
 
-TechniqueResult Hidden(std::array<int, 4> digits, int unitKind, int unitNumber) {
+TechniqueResult Hidden(std::array<int, 4> digits, techniques::UnitKind unitKind, int unitNumber) {
   TechniqueResult r;
   r.subsetDigits = digits;
   r.unitKind = unitKind;
@@ -146,7 +146,7 @@ TEST(ExplainHiddenSubsetTest, PairInARow) {
     cell[core::kCount] = static_cast<int>(rowD[col - 1].size());
   }
   const Explanation e =
-      ExplainHiddenSubset(board, Hidden({2, 7, 0, 0}, techniques::kUnitRow, 4), true);
+      ExplainHiddenSubset(board, Hidden({2, 7, 0, 0}, techniques::UnitKind::Row, 4), true);
   EXPECT_EQ(General(e).lines,
             Lines{"From the candidates in the highlighted row a set of two digits can be chosen, "
                   "so that the digits from this set can be put in exactly two cells (within the "
@@ -180,7 +180,7 @@ TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
   SetMarks(board, 9, 8, {6, 8, 9});
   SetMarks(board, 9, 9, {2, 5});
   const Explanation e =
-      ExplainHiddenSubset(board, Hidden({1, 4, 6, 0}, techniques::kUnitBlock, 9), true);
+      ExplainHiddenSubset(board, Hidden({1, 4, 6, 0}, techniques::UnitKind::Block, 9), true);
   EXPECT_EQ(General(e).lines[0],
             "From the candidates in the highlighted block 3x3 a set of three digits can be "
             "chosen, so that the digits from this set can be put in exactly three cells (within "

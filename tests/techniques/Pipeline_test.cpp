@@ -302,7 +302,7 @@ TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
   ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digitSet, Bits({4, 5}));
-  EXPECT_EQ(result.unitKind, kUnitRow);
+  EXPECT_EQ(result.unitKind, UnitKind::Row);
   EXPECT_EQ(result.cellRow, 2);
   EXPECT_EQ(result.cellColumn, 1);
   EXPECT_TRUE(result.singleKind);
@@ -329,7 +329,7 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
   TechniqueResult result;
   ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
   EXPECT_EQ(result.digitSet, Bits({2, 7}));
-  EXPECT_EQ(result.unitKind, kUnitRow);
+  EXPECT_EQ(result.unitKind, UnitKind::Row);
   EXPECT_EQ(result.cellRow, 1);
   EXPECT_EQ(result.cellColumn, 1);
   EXPECT_FALSE(result.singleKind);
@@ -357,7 +357,7 @@ TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
   ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), TechniqueCode::NakedSubset);
   EXPECT_TRUE(strict);          // the row triple met on the way was exact
   EXPECT_FALSE(result.strict);  // the reported block triple is not
-  EXPECT_EQ(result.unitKind, kUnitBlock);
+  EXPECT_EQ(result.unitKind, UnitKind::Block);
   EXPECT_EQ(result.digitSet, Bits({2, 5, 8}));
   EXPECT_EQ(result.cellRow, 7);
   EXPECT_EQ(result.cellColumn, 7);

@@ -35,7 +35,7 @@ struct NakedOutcome {
   int count = 0;
   bool strict = false;
   std::uint16_t digitSet = 0;
-  int unitKind = -1;
+  UnitKind unitKind = UnitKind::None;
   int row = -1;
   int col = -1;
 };
@@ -85,7 +85,7 @@ TEST(FindNakedSubset, PairInRowRemovesItsDigitsFromTheRestOfTheRow) {
   const NakedOutcome out = RunNaked(board, 2, false, 0, false);
 
   EXPECT_EQ(out.count, 2);
-  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.unitKind, UnitKind::Row);
   EXPECT_EQ(out.digitSet, Set({2, 7}));
   EXPECT_EQ(out.row, 1);
   EXPECT_EQ(out.col, 1);
@@ -114,7 +114,7 @@ struct StrictCase {
   const char* name;
   bool strictIn;
   int count;
-  int unitKind;
+  UnitKind unitKind;
 };
 
 class NakedStrictTest : public testing::TestWithParam<StrictCase> {};
@@ -137,7 +137,7 @@ TEST_P(NakedStrictTest, StrictInputRejectsInexactLineSubsetsButNotBlockOnes) {
   EXPECT_EQ(out.col, 1);
   EXPECT_FALSE(out.strict);
   EXPECT_EQ(before - CandidateTotal(board), c.count);
-  if (c.unitKind == kUnitBlock) {
+  if (c.unitKind == UnitKind::Block) {
     // The row is left alone; the six free cells of block 0 lose 2 and 7.
     EXPECT_TRUE(HasCandidate(board, 5, 1, 2));
     EXPECT_FALSE(HasCandidate(board, 3, 3, 7));
@@ -146,8 +146,8 @@ TEST_P(NakedStrictTest, StrictInputRejectsInexactLineSubsetsButNotBlockOnes) {
 
 INSTANTIATE_TEST_SUITE_P(
     FindNakedSubset, NakedStrictTest,
-    testing::Values(StrictCase{"Loose", false, 2, kUnitRow},
-                    StrictCase{"StrictFallsThroughToBlock", true, 12, kUnitBlock}),
+    testing::Values(StrictCase{"Loose", false, 2, UnitKind::Row},
+                    StrictCase{"StrictFallsThroughToBlock", true, 12, UnitKind::Block}),
     [](const testing::TestParamInfo<StrictCase>& info) { return std::string(info.param.name); });
 
 TEST(FindNakedSubset, TripletOfPairwiseCellsIsFoundButNotStrict) {
@@ -160,7 +160,7 @@ TEST(FindNakedSubset, TripletOfPairwiseCellsIsFoundButNotStrict) {
   const NakedOutcome out = RunNaked(board, 3, false, 0, false);
 
   EXPECT_EQ(out.count, 3);
-  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.unitKind, UnitKind::Row);
   EXPECT_EQ(out.digitSet, Set({1, 4, 9}));
   EXPECT_FALSE(out.strict);
   EXPECT_EQ(board.at(4, 1)[core::kCount], 1);
@@ -184,7 +184,7 @@ TEST(FindNakedSubset, PairFoundOnlyInAColumnComesBackUntransposed) {
 
   const NakedOutcome out = RunNaked(board, 2, false, 0, false);
   EXPECT_EQ(out.count, 2);
-  EXPECT_EQ(out.unitKind, kUnitColumn);
+  EXPECT_EQ(out.unitKind, UnitKind::Column);
   EXPECT_EQ(out.col, 5);
   EXPECT_EQ(out.row, 3);
   EXPECT_EQ(out.digitSet, Set({4, 6}));
@@ -201,7 +201,7 @@ TEST(FindNakedSubset, BlockSubsetNamesItsFirstCellColumnByColumn) {
   const NakedOutcome out = RunNaked(board, 2, true, 0, false);
 
   EXPECT_EQ(out.count, 14);
-  EXPECT_EQ(out.unitKind, kUnitBlock);
+  EXPECT_EQ(out.unitKind, UnitKind::Block);
   EXPECT_EQ(out.row, 2);
   EXPECT_EQ(out.col, 1);
   EXPECT_TRUE(out.strict);
@@ -215,7 +215,7 @@ struct SkipCase {
   const char* name;
   int skip;
   int count;
-  int unitKind;
+  UnitKind unitKind;
   int row;
   std::uint16_t digitSet;
 };
@@ -233,7 +233,7 @@ TEST_P(NakedSkipTest, SkipCountWalksThroughTheRemovableCandidates) {
   EXPECT_EQ(CandidateTotal(before) - CandidateTotal(board), c.count);
   if (c.count == 0) {
     EXPECT_EQ(board, before);
-    EXPECT_EQ(out.unitKind, -1);
+    EXPECT_EQ(out.unitKind, UnitKind::None);
     return;
   }
   EXPECT_EQ(out.unitKind, c.unitKind);
@@ -244,14 +244,14 @@ TEST_P(NakedSkipTest, SkipCountWalksThroughTheRemovableCandidates) {
 
 INSTANTIATE_TEST_SUITE_P(
     FindNakedSubset, NakedSkipTest,
-    testing::Values(SkipCase{"NoSkip", 0, 3, kUnitRow, 1, Set({2, 7})},
-                    SkipCase{"SkipOne", 1, 2, kUnitRow, 1, Set({2, 7})},
-                    SkipCase{"SkipTwo", 2, 1, kUnitRow, 1, Set({2, 7})},
-                    SkipCase{"SkipWholeFirstPair", 3, 14, kUnitRow, 5, Set({3, 5})},
-                    SkipCase{"SkipIntoSecondPair", 4, 13, kUnitRow, 5, Set({3, 5})},
-                    SkipCase{"SkipAllRows", 17, 12, kUnitBlock, 1, Set({2, 7})},
-                    SkipCase{"SkipToLastBlock", 29, 14, kUnitBlock, 5, Set({3, 5})},
-                    SkipCase{"SkipEverything", 43, 0, -1, -1, 0}),
+    testing::Values(SkipCase{"NoSkip", 0, 3, UnitKind::Row, 1, Set({2, 7})},
+                    SkipCase{"SkipOne", 1, 2, UnitKind::Row, 1, Set({2, 7})},
+                    SkipCase{"SkipTwo", 2, 1, UnitKind::Row, 1, Set({2, 7})},
+                    SkipCase{"SkipWholeFirstPair", 3, 14, UnitKind::Row, 5, Set({3, 5})},
+                    SkipCase{"SkipIntoSecondPair", 4, 13, UnitKind::Row, 5, Set({3, 5})},
+                    SkipCase{"SkipAllRows", 17, 12, UnitKind::Block, 1, Set({2, 7})},
+                    SkipCase{"SkipToLastBlock", 29, 14, UnitKind::Block, 5, Set({3, 5})},
+                    SkipCase{"SkipEverything", 43, 0, UnitKind::None, -1, 0}),
     [](const testing::TestParamInfo<SkipCase>& info) { return std::string(info.param.name); });
 
 TEST(FindNakedSubset, SkipOneKeepsTheFirstRemovableCandidate) {
@@ -269,7 +269,7 @@ TEST(FindNakedSubset, ResultOverloadFillsTheSharedFields) {
   result.strict = true;
   EXPECT_EQ(FindNakedSubset(board, 2, 0, true, result), 3);
   EXPECT_EQ(result.digitSet, Set({2, 7}));
-  EXPECT_EQ(result.unitKind, kUnitRow);
+  EXPECT_EQ(result.unitKind, UnitKind::Row);
   EXPECT_EQ(result.cellRow, 1);
   EXPECT_EQ(result.cellColumn, 1);
   EXPECT_TRUE(result.strict);
@@ -282,7 +282,8 @@ TEST(SubsetFinders, SizesOutsideTwoToFourFindNothing) {
     const Board before = board;
     EXPECT_EQ(RunNaked(board, size, false, 0, false).count, 0) << size;
     std::array<int, 4> digits{};
-    int position = -1, kind = -1, number = -1;
+    int position = -1, number = -1;
+    UnitKind kind = UnitKind::None;
     EXPECT_EQ(FindHiddenSubset(board, size, {}, digits, position, true, false, kind, number), 0);
     EXPECT_EQ(board, before);
   }
@@ -292,7 +293,7 @@ struct HiddenOutcome {
   int count = 0;
   std::array<int, 4> digits{0, 0, 0, 0};
   int position = -1;
-  int unitKind = -1;
+  UnitKind unitKind = UnitKind::None;
   int unitNumber = -1;
 };
 
@@ -336,7 +337,7 @@ TEST(FindHiddenSubset, PairInRowStripsItsTwoCells) {
 
   EXPECT_EQ(out.count, 14);
   EXPECT_EQ(out.digits, (std::array<int, 4>{3, 8, 0, 0}));
-  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.unitKind, UnitKind::Row);
   EXPECT_EQ(out.unitNumber, 3);
   EXPECT_EQ(out.position, 6);
   EXPECT_EQ(board, expected);
@@ -350,7 +351,7 @@ TEST(FindHiddenSubset, CheckOnlyReportsTheSubsetWithoutTouchingTheBoard) {
 
   EXPECT_GT(out.count, 0);
   EXPECT_EQ(out.digits, (std::array<int, 4>{3, 8, 0, 0}));
-  EXPECT_EQ(out.unitKind, kUnitRow);
+  EXPECT_EQ(out.unitKind, UnitKind::Row);
   EXPECT_EQ(out.unitNumber, 3);
   EXPECT_EQ(out.position, -1);
   EXPECT_EQ(board, before);
@@ -364,7 +365,7 @@ TEST(FindHiddenSubset, PairInColumnReportsTheRowOfTheLastStrippedCell) {
 
   EXPECT_EQ(out.count, 14);
   EXPECT_EQ(out.digits, (std::array<int, 4>{1, 5, 0, 0}));
-  EXPECT_EQ(out.unitKind, kUnitColumn);
+  EXPECT_EQ(out.unitKind, UnitKind::Column);
   EXPECT_EQ(out.unitNumber, 9);
   EXPECT_EQ(out.position, 8);
 }
@@ -385,7 +386,7 @@ TEST(FindHiddenSubset, TripleInBlockLeavesPositionAndSpareDigitPlacesAlone) {
 
   EXPECT_EQ(out.count, 18);
   EXPECT_EQ(out.digits, (std::array<int, 4>{2, 4, 6, 7}));
-  EXPECT_EQ(out.unitKind, kUnitBlock);
+  EXPECT_EQ(out.unitKind, UnitKind::Block);
   EXPECT_EQ(out.unitNumber, 5);
   EXPECT_EQ(out.position, -1);
   EXPECT_EQ(board.at(5, 4)[core::kCount], 3);
@@ -398,13 +399,13 @@ TEST(FindHiddenSubset, WithoutFlagsEveryUnitIsAppliedAndSummed) {
   Board firstOnly = board;
   const HiddenOutcome first = RunHidden(firstOnly, 2, true, false);
   EXPECT_EQ(first.count, 14);
-  EXPECT_EQ(first.unitKind, kUnitRow);
+  EXPECT_EQ(first.unitKind, UnitKind::Row);
   EXPECT_EQ(first.unitNumber, 3);
   EXPECT_EQ(firstOnly.at(9, 2)[core::kCount], 9);
 
   const HiddenOutcome out = RunHidden(board, 2, false, false);
   EXPECT_EQ(out.count, 28);
-  EXPECT_EQ(out.unitKind, -1);
+  EXPECT_EQ(out.unitKind, UnitKind::None);
   EXPECT_EQ(out.unitNumber, -1);
   EXPECT_EQ(board.at(2, 3)[core::kCount], 2);
   EXPECT_EQ(board.at(9, 2)[core::kCount], 2);
@@ -443,10 +444,10 @@ TEST_P(HiddenSkipListTest, ExcludedSubsetIsPassedOver) {
 INSTANTIATE_TEST_SUITE_P(
     FindHiddenSubset, HiddenSkipListTest,
     testing::Values(SkipListCase{"Empty", {}, 14},
-                    SkipListCase{"CoveringSet", {{kUnitRow}, {3}, {Set({3, 8, 9})}}, 0},
-                    SkipListCase{"SetMissingADigit", {{kUnitRow}, {3}, {Set({3, 9})}}, 14},
-                    SkipListCase{"OtherRow", {{kUnitRow}, {4}, {Set({3, 8})}}, 14},
-                    SkipListCase{"ColumnThree", {{kUnitColumn}, {3}, {Set({3, 8})}}, 14}),
+                    SkipListCase{"CoveringSet", {{UnitKind::Row}, {3}, {Set({3, 8, 9})}}, 0},
+                    SkipListCase{"SetMissingADigit", {{UnitKind::Row}, {3}, {Set({3, 9})}}, 14},
+                    SkipListCase{"OtherRow", {{UnitKind::Row}, {4}, {Set({3, 8})}}, 14},
+                    SkipListCase{"ColumnThree", {{UnitKind::Column}, {3}, {Set({3, 8})}}, 14}),
     [](const testing::TestParamInfo<SkipListCase>& info) { return std::string(info.param.name); });
 
 TEST(FindHiddenSubset, ResultOverloadNamesTheLastStrippedCell) {
@@ -456,7 +457,7 @@ TEST(FindHiddenSubset, ResultOverloadNamesTheLastStrippedCell) {
 
   EXPECT_EQ(FindHiddenSubset(board, 2, {}, true, false, result), 14);
   EXPECT_EQ(result.subsetDigits, (std::array<int, 4>{1, 5, 0, 0}));
-  EXPECT_EQ(result.unitKind, kUnitColumn);
+  EXPECT_EQ(result.unitKind, UnitKind::Column);
   EXPECT_EQ(result.unitNumber, 9);
   EXPECT_EQ(result.cellColumn, 9);
   EXPECT_EQ(result.cellRow, 8);
