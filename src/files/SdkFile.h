@@ -44,9 +44,14 @@ std::string FormatSdk(const core::Board& board, const core::DigitGrid& clues, bo
 // marked digits of an empty cell in ascending order, empty for a filled cell.
 std::string FormatMarksLine(const core::Board& board, int row);
 
-// Writes the text as the whole new content of the file. The text goes to a
-// temporary file in the same folder that then replaces the target, so a failed
-// write leaves the old file as it was. Returns false when anything failed.
+// Writes the text as the whole new content of the file, keeping the file's
+// identity: a symbolic link is followed and the file it names is replaced,
+// the old permission bits (and owner, where allowed) carry over, and a file the
+// user may not write is refused untouched. The text normally goes to a
+// temporary file in the same folder that then replaces the target, so a
+// failed write leaves the old file as it was; a file with several hard links,
+// or in a folder that takes no new files, is rewritten in place instead.
+// Returns false when anything failed.
 [[nodiscard]] bool WriteTextFile(const std::filesystem::path& path, std::string_view text);
 
 // FormatSdk + WriteTextFile.

@@ -1,6 +1,7 @@
 #include "files/SdkFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -470,6 +471,50 @@ TEST_F(SdkFileOnDisk, FailedWriteIsReportedAndLeavesNoTrace) {
   EXPECT_FALSE(WriteTextFile(dir_ / "taken.sdk", "text"));
   EXPECT_EQ(Slurp(dir_ / "taken.sdk" / "inside"), "keep");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(SdkFileOnDisk, SavingKeepsTheFileItsLinksAndItsPermissions) {
+  const fs::path file = dir_ / "game.sdk";
+  std::ofstream(file) << "old";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("game.sdk", dir_ / "link.sdk");
+  fs::create_hard_link(file, dir_ / "other-name.sdk");
+
+  ASSERT_TRUE(WriteTextFile(dir_ / "link.sdk", "through the link"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.sdk"));
+  EXPECT_EQ(Slurp(file), "through the link");
+  // The second name of the file sees the new text: the links were not split.
+  EXPECT_EQ(Slurp(dir_ / "other-name.sdk"), "through the link");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  fs::remove(dir_ / "other-name.sdk");
+  ASSERT_TRUE(WriteTextFile(file, "renamed over"));
+  EXPECT_EQ(Slurp(file), "renamed over");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A link to a file not there yet creates the file it names.
+  fs::create_symlink("new.sdk", dir_ / "dangling.sdk");
+  ASSERT_TRUE(WriteTextFile(dir_ / "dangling.sdk", "created"));
+  EXPECT_EQ(Slurp(dir_ / "new.sdk"), "created");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
+}
+
+TEST_F(SdkFileOnDisk, PermissionsOfFileAndFolderAreRespected) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root from writing";
+  const fs::path file = dir_ / "locked.sdk";
+  std::ofstream(file) << "keep me";
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_FALSE(WriteTextFile(file, "new"));
+  EXPECT_EQ(Slurp(file), "keep me");
+
+  // A writable file in a folder that takes no new files is still saved.
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  const bool saved = WriteTextFile(file, "new");
+  fs::permissions(dir_, fs::perms::owner_all);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(Slurp(file), "new");
 }
 
 TEST_F(SdkFileOnDisk, ReadFailuresNameTheFile) {
