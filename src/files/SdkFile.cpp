@@ -365,6 +365,16 @@ PuzzleRead ReadPuzzle(const fs::path& path) {
   in.read(content.data(), static_cast<std::streamsize>(content.size()));
   if (in.bad()) return Failed(name, ReadFailure::ReadError);
   content.resize(static_cast<std::size_t>(in.gcount()));
+  if (content.size() > kMaxPuzzleFileSize) {
+    // Every shape sits near the top (the first line, the first nine-line
+    // block, the sections of a saved game), so a large collection is read
+    // from its first megabyte, cut after its last whole line. Without a line
+    // break in it the file is no text this program reads.
+    content.resize(kMaxPuzzleFileSize);
+    const std::size_t lastBreak = content.find_last_of("\r\n");
+    if (lastBreak == std::string::npos) return Failed(name, ReadFailure::UnknownFormat);
+    content.resize(lastBreak + 1);
+  }
   return ReadPuzzle(name, content);
 }
 

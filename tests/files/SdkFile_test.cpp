@@ -526,11 +526,31 @@ TEST_F(SdkFileOnDisk, ReadFailuresNameTheFile) {
   std::ofstream(dir_ / "empty.sdk").close();
   EXPECT_EQ(ReadPuzzle(dir_ / "empty.sdk").failure, ReadFailure::UnknownFormat);
 
-  {
-    std::ofstream big(dir_ / "big.txt", std::ios::binary);
-    big << std::string(81, '1') << "\n" << std::string(kMaxPuzzleFileSize, ' ');
-  }
+  // Over a megabyte without a single line break is no text file of ours.
+  std::ofstream(dir_ / "big.txt", std::ios::binary) << std::string(kMaxPuzzleFileSize + 1, ' ');
   EXPECT_EQ(ReadPuzzle(dir_ / "big.txt").failure, ReadFailure::UnknownFormat);
+}
+
+TEST_F(SdkFileOnDisk, LargeCollectionOpensItsFirstPuzzleAndBinaryStaysUnknown) {
+  const std::string first = kGridRows[0] + kGridRows[1] + kGridRows[2] + kGridRows[3] +
+                            kGridRows[4] + kGridRows[5] + kGridRows[6] + kGridRows[7] + kGridRows[8];
+  {
+    std::ofstream out(dir_ / "collection.txt", std::ios::binary);
+    out << first << "\r\n";
+    const std::string other = std::string(81, '.') + "\r\n";
+    for (std::size_t written = 0; written < 50'000'000; written += other.size()) out << other;
+  }
+  const PuzzleRead read = ReadPuzzle(dir_ / "collection.txt");
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.shape, FileShape::Line81);
+  for (int i = 0; i < 81; ++i) EXPECT_EQ(read.clues[i], DigitOfChar(first[i])) << i;
+
+  // Every byte value in turn: line breaks come, but never a line of a shape.
+  {
+    std::ofstream out(dir_ / "picture.sdk", std::ios::binary);
+    for (int i = 0; i < 3 * 1024 * 1024; ++i) out.put(static_cast<char>(i % 256));
+  }
+  EXPECT_EQ(ReadPuzzle(dir_ / "picture.sdk").failure, ReadFailure::UnknownFormat);
 }
 
 TEST_F(SdkFileOnDisk, ExtensionOfThePathDecidesTheSdkCase) {
