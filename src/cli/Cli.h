@@ -33,7 +33,10 @@ class OutputBuffer {
     buffer_.append(text);
     if (buffer_.size() >= kFlushSize) Flush();
   }
-  void Append(char ch) { buffer_.push_back(ch); }
+  void Append(char ch) {
+    buffer_.push_back(ch);
+    if (buffer_.size() >= kFlushSize) Flush();
+  }
   void Flush();
   // Some block could not be written whole (disk full, closed pipe); errno
   // of the failure is kept for the message.
