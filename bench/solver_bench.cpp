@@ -179,7 +179,8 @@ void BM_HiddenContradictionWorstCase(benchmark::State& state) {
     for (const DigitGrid& grid : positions) {
       const auto start = std::chrono::steady_clock::now();
       benchmark::DoNotOptimize(zentaro::solver::SolveAndCount(solver, grid, solution, unique));
-      const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+      const std::chrono::duration<double, std::milli> took =
+          std::chrono::steady_clock::now() - start;
       worst = std::max(worst, took.count());
     }
   }

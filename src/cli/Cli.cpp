@@ -127,8 +127,9 @@ void Write(std::FILE* file, std::string_view text) {
 void OutputBuffer::Flush() {
   if (buffer_.empty()) return;
   errno = 0;
-  if (failedErrno_ == 0 && (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size() ||
-                            std::fflush(file_) != 0))
+  if (failedErrno_ == 0 &&
+      (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size() ||
+       std::fflush(file_) != 0))
     failedErrno_ = errno != 0 ? errno : EIO;
   buffer_.clear();
 }

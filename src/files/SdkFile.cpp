@@ -133,7 +133,6 @@ std::string TempNameSuffix() {
   return buf;
 }
 
-
 // Follows a chain of symbolic links to the file they end at, which need not
 // exist yet (a dangling link names the file a save creates). Gives up after
 // as many hops as the system allows and keeps the last name reached.

@@ -533,7 +533,8 @@ TEST_F(SdkFileOnDisk, ReadFailuresNameTheFile) {
 
 TEST_F(SdkFileOnDisk, LargeCollectionOpensItsFirstPuzzleAndBinaryStaysUnknown) {
   const std::string first = kGridRows[0] + kGridRows[1] + kGridRows[2] + kGridRows[3] +
-                            kGridRows[4] + kGridRows[5] + kGridRows[6] + kGridRows[7] + kGridRows[8];
+                            kGridRows[4] + kGridRows[5] + kGridRows[6] + kGridRows[7] +
+                            kGridRows[8];
   {
     std::ofstream out(dir_ / "collection.txt", std::ios::binary);
     out << first << "\r\n";

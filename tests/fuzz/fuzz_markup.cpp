@@ -20,9 +20,8 @@ void Check(const zentaro::hints::RenderedHint& hint) {
         span.column + span.length > static_cast<int>(hint.lines[span.line].size()))
       std::abort();
   }
-  if (hint.fixedPitch &&
-      (hint.fixedPitch->start < 0 || hint.fixedPitch->length < 0 ||
-       hint.fixedPitch->start + hint.fixedPitch->length > total))
+  if (hint.fixedPitch && (hint.fixedPitch->start < 0 || hint.fixedPitch->length < 0 ||
+                          hint.fixedPitch->start + hint.fixedPitch->length > total))
     std::abort();
 }
 
