@@ -148,7 +148,8 @@ TEST(SdkWrite, PuzzleSectionShowsOnlyClueCells) {
   core::LoadDigits(GridFromLine("123456789" + std::string(72, '.')), board);
   clues[1] = 2;
   clues[8] = 9;
-  const auto lines = SplitLines(FormatSdk(board, clues, false, false));
+  const std::string text = FormatSdk(board, clues, false, false);  // the lines point into it
+  const auto lines = SplitLines(text);
   ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[6], ".2......9");
 }
