@@ -66,6 +66,7 @@ void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state,
     UpdateCountsDisplay(puzzle_.board);
   }
   puzzle_.saved = puzzle_.board;
+  CheckRestoredGame();
 }
 
 void Game::SetEnabled(Command c, bool enabled) {
@@ -341,7 +342,15 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   file_.openFolder = files::FolderOf(fileName);
   file_.saveFolder = file_.openFolder;
   file_.saveName = fileName;
+  if (read.state) CheckRestoredGame();
   return true;
+}
+
+// Restored entries get the checks a placed digit gets, so that a game saved
+// when finished opens as finished, with the clock stopped and the report.
+void Game::CheckRestoredGame() {
+  if (!puzzle_.solutionUnique) puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
+  if (SolvedNow()) PuzzleSolved();
 }
 
 bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board,

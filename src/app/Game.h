@@ -230,6 +230,7 @@ class Game {
   friend class HintRequest;
   static constexpr std::size_t Index(Command c) { return static_cast<std::size_t>(c); }
   bool SolvedNow() const;
+  void CheckRestoredGame();
   void RefreshRemoveCandidates();
   // Leaves clue editing; the full edit mode comes with its own command set.
   void EndEditMode() { puzzle_.editMode = false; }

@@ -1,6 +1,8 @@
 #include "cli/Cli.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 namespace zentaro::cli {
 namespace {
@@ -14,8 +16,9 @@ constexpr std::string_view kInputHelp =
 
 constexpr std::string_view kExitHelp =
     "Exit status: 0 when every puzzle was read, 1 when a line or a file could\n"
-    "not be read (reported on standard error; the other puzzles are still\n"
-    "processed), 2 for a wrong command line.\n";
+    "not be read or held no puzzle (reported on standard error; the other\n"
+    "puzzles are still processed), 2 for a wrong command line, 3 when the\n"
+    "output could not be written (disk full, closed pipe).\n";
 
 constexpr std::string_view kCountHelp =
     "Usage: zentaro-cli count FILE...\n"
@@ -123,8 +126,11 @@ void Write(std::FILE* file, std::string_view text) {
 
 void OutputBuffer::Flush() {
   if (buffer_.empty()) return;
-  std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-  std::fflush(file_);
+  errno = 0;
+  if (failedErrno_ == 0 &&
+      (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size() ||
+       std::fflush(file_) != 0))
+    failedErrno_ = errno != 0 ? errno : EIO;
   buffer_.clear();
 }
 
@@ -173,7 +179,27 @@ ParsedArgs ParseArgs(std::string_view command, std::span<const std::string_view>
   return parsed;
 }
 
+namespace {
+
+int RunCommandLine(std::span<const std::string_view> args, std::FILE* out, std::FILE* err);
+
+}  // namespace
+
+// Whatever the command did, results that did not reach their file make the
+// run a failure: a script must not take a truncated output for a whole one.
 int RunCli(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
+  const int status = RunCommandLine(args, out, err);
+  if (status == kExitOutput) return status;  // already reported
+  errno = 0;
+  const bool flushed = std::fflush(out) == 0;
+  if (flushed && std::ferror(out) == 0) return status;
+  Complain(err, std::string("cannot write the output: ") + std::strerror(errno != 0 ? errno : EIO));
+  return kExitOutput;
+}
+
+namespace {
+
+int RunCommandLine(std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
   if (args.empty()) {
     Write(err, TopUsage());
     return kExitUsage;
@@ -197,11 +223,17 @@ int RunCli(std::span<const std::string_view> args, std::FILE* out, std::FILE* er
     }
     OutputBuffer buffer(out);
     CommandContext ctx{buffer, err};
-    return command.run(rest, ctx);
+    const int status = command.run(rest, ctx);
+    buffer.Flush();
+    if (!buffer.Failed()) return status;
+    Complain(err, std::string("cannot write the output: ") + std::strerror(buffer.FailureErrno()));
+    return kExitOutput;
   }
   Complain(err, "unknown command '" + std::string(args[0]) + "'");
   Write(err, TopUsage());
   return kExitUsage;
 }
+
+}  // namespace
 
 }  // namespace zentaro::cli

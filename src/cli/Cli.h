@@ -18,6 +18,7 @@ inline constexpr std::string_view kProgramName = "zentaro-cli";
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadInput = 1;  // some line, file or puzzle could not be used
 inline constexpr int kExitUsage = 2;     // the command line itself was wrong
+inline constexpr int kExitOutput = 3;    // the results could not be written
 
 // Standard output collected in one buffer and written in large blocks: a
 // batch of thousands of puzzles would otherwise spend its time in write calls.
@@ -32,13 +33,21 @@ class OutputBuffer {
     buffer_.append(text);
     if (buffer_.size() >= kFlushSize) Flush();
   }
-  void Append(char ch) { buffer_.push_back(ch); }
+  void Append(char ch) {
+    buffer_.push_back(ch);
+    if (buffer_.size() >= kFlushSize) Flush();
+  }
   void Flush();
+  // Some block could not be written whole (disk full, closed pipe); errno
+  // of the failure is kept for the message.
+  bool Failed() const { return failedErrno_ != 0; }
+  int FailureErrno() const { return failedErrno_; }
 
  private:
   static constexpr std::size_t kFlushSize = 1 << 16;
   std::FILE* file_;
   std::string buffer_;
+  int failedErrno_ = 0;
 };
 
 struct CommandContext {

@@ -9,13 +9,95 @@
 namespace zentaro::cli {
 namespace {
 
-std::string ReadAll(std::FILE* file, bool& failed) {
-  std::string content;
-  char chunk[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) content.append(chunk, n);
-  failed = std::ferror(file) != 0;
-  return content;
+// Lines the way files::SplitLines cuts them (CRLF, LF or a lone CR ends a
+// line; a line end at the very end adds no empty line), one at a time.
+class LineReader {
+ public:
+  enum class Result { Line, End, TooLong, Error };
+
+  explicit LineReader(std::FILE* file) : file_(file) {}
+
+  Result Next(std::string& line) {
+    line.clear();
+    int ch = std::getc(file_);
+    if (afterCr_ && ch == '\n') ch = std::getc(file_);
+    afterCr_ = false;
+    if (ch == EOF) return std::ferror(file_) ? Result::Error : Result::End;
+    ++number_;
+    while (ch != EOF && ch != '\n' && ch != '\r') {
+      if (line.size() == kMaxLineLength) return Result::TooLong;
+      line.push_back(static_cast<char>(ch));
+      ch = std::getc(file_);
+    }
+    afterCr_ = ch == '\r';
+    if (ch == EOF && std::ferror(file_)) return Result::Error;
+    return Result::Line;
+  }
+
+  // The number of the line last returned (or refused), from 1.
+  std::size_t Number() const { return number_; }
+
+ private:
+  std::FILE* file_;
+  std::size_t number_ = 0;
+  bool afterCr_ = false;
+};
+
+// An open operand, closed again unless it is standard input.
+class Input {
+ public:
+  Input(std::string_view operand, std::FILE* err) {
+    if (operand == "-") {
+      file_ = stdin;
+      return;
+    }
+    const std::string name(operand);
+    file_ = std::fopen(name.c_str(), "rb");
+    if (file_ == nullptr) Complain(err, name + ": cannot open: " + std::strerror(errno));
+    owned_ = file_ != nullptr;
+  }
+  ~Input() {
+    if (owned_) std::fclose(file_);
+  }
+  Input(const Input&) = delete;
+  Input& operator=(const Input&) = delete;
+
+  std::FILE* file() const { return file_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool owned_ = false;
+};
+
+// Says what stopped the reading; true when it was the end of the input.
+bool ReportEnd(LineReader::Result result, const LineReader& reader, const std::string& name,
+               std::FILE* err) {
+  if (result == LineReader::Result::TooLong) {
+    Complain(err, name + ":" + std::to_string(reader.Number()) + ": line longer than " +
+                      std::to_string(kMaxLineLength) + " characters");
+    return false;
+  }
+  if (result == LineReader::Result::Error) {
+    Complain(err, name + ": read error: " + std::strerror(errno));
+    return false;
+  }
+  return true;
+}
+
+// One line of a file of 81-character lines: blank and '#' lines are skipped,
+// anything else is a puzzle or reported as the line it is.
+bool TakePuzzleLine(std::string_view line, std::size_t number, const std::string& name,
+                    std::FILE* err, std::vector<core::DigitGrid>& puzzles) {
+  if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+  while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+  if (line.empty() || line.front() == '#') return true;
+  std::string problem;
+  if (auto grid = ParsePuzzleLine(line, problem)) {
+    puzzles.push_back(*grid);
+    return true;
+  }
+  Complain(err, name + ":" + std::to_string(number) + ": " + problem);
+  return false;
 }
 
 std::string Printable(char ch) {
@@ -33,25 +115,77 @@ std::string DisplayName(std::string_view operand) {
 }
 
 std::optional<std::string> ReadInput(std::string_view operand, std::FILE* err) {
-  bool failed = false;
-  std::string content;
-  if (operand == "-") {
-    content = ReadAll(stdin, failed);
-  } else {
-    const std::string name(operand);
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (file == nullptr) {
-      Complain(err, name + ": cannot open: " + std::strerror(errno));
+  const Input input(operand, err);
+  if (input.file() == nullptr) return std::nullopt;
+  const std::string name = DisplayName(operand);
+  LineReader reader(input.file());
+  std::string content, line;
+  LineReader::Result result;
+  while ((result = reader.Next(line)) == LineReader::Result::Line) {
+    if (content.size() + line.size() >= kMaxHeadSize) {
+      Complain(err, name + ": too large; this command reads files of up to " +
+                        std::to_string(kMaxHeadSize / (1024 * 1024)) + " MiB");
       return std::nullopt;
     }
-    content = ReadAll(file, failed);
-    std::fclose(file);
+    content.append(line).push_back('\n');
   }
-  if (failed) {
-    Complain(err, DisplayName(operand) + ": read error");
-    return std::nullopt;
-  }
+  if (!ReportEnd(result, reader, name, err)) return std::nullopt;
   return content;
+}
+
+bool ForEachPuzzle(const std::vector<std::string_view>& operands, std::FILE* err,
+                   const std::function<void(const core::DigitGrid&)>& onPuzzle) {
+  bool clean = true;
+  for (const std::string_view operand : operands) {
+    const Input input(operand, err);
+    if (input.file() == nullptr) {
+      clean = false;
+      continue;
+    }
+    const std::string name = DisplayName(operand);
+    LineReader reader(input.file());
+
+    // A file small enough to be one puzzle (an .sdk file, a grid of nine
+    // lines) is read whole first; anything longer is a file of lines, and
+    // goes on a line at a time.
+    std::vector<std::string> head;
+    std::size_t headSize = 0;
+    std::string line;
+    LineReader::Result result;
+    while ((result = reader.Next(line)) == LineReader::Result::Line) {
+      headSize += line.size() + 1;
+      head.push_back(line);
+      if (headSize > files::kMaxPuzzleFileSize) break;
+    }
+    if (result == LineReader::Result::End) {
+      std::string content;
+      content.reserve(headSize);
+      for (const std::string& l : head) content.append(l).push_back('\n');
+      const PuzzleList list = CollectPuzzles(operand, content, err);
+      if (!list.clean) clean = false;
+      for (const core::DigitGrid& puzzle : list.puzzles) onPuzzle(puzzle);
+      continue;
+    }
+
+    bool linesClean = true;
+    bool any = false;
+    std::vector<core::DigitGrid> puzzles;
+    auto take = [&](std::string_view text, std::size_t number) {
+      if (!TakePuzzleLine(text, number, name, err, puzzles)) linesClean = false;
+      for (const core::DigitGrid& puzzle : puzzles) onPuzzle(puzzle);
+      any = any || !puzzles.empty();
+      puzzles.clear();
+    };
+    for (std::size_t i = 0; i < head.size(); ++i) take(head[i], i + 1);
+    head.clear();
+    head.shrink_to_fit();
+    if (result == LineReader::Result::Line)
+      while ((result = reader.Next(line)) == LineReader::Result::Line) take(line, reader.Number());
+    if (!ReportEnd(result, reader, name, err)) linesClean = false;
+    if (!any && linesClean) Complain(err, name + ": Unknown file format");
+    if (!any || !linesClean) clean = false;
+  }
+  return clean;
 }
 
 std::optional<core::DigitGrid> ParsePuzzleLine(std::string_view line, std::string& problem) {
@@ -89,20 +223,13 @@ PuzzleList CollectPuzzles(std::string_view operand, std::string_view content, st
     return list;
   }
 
-  if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
   const std::vector<std::string_view> lines = files::SplitLines(content);
   list.puzzles.reserve(lines.size());
-  std::string problem;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
-    if (line.empty() || line.front() == '#') continue;
-    if (auto grid = ParsePuzzleLine(line, problem)) {
-      list.puzzles.push_back(*grid);
-    } else {
-      Complain(err, name + ":" + std::to_string(i + 1) + ": " + problem);
-      list.clean = false;
-    }
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (!TakePuzzleLine(lines[i], i + 1, name, err, list.puzzles)) list.clean = false;
+  if (list.puzzles.empty() && list.clean) {
+    Complain(err, name + ": Unknown file format");
+    list.clean = false;
   }
   return list;
 }

@@ -10,6 +10,7 @@ std::uint16_t Cell::Candidates() const {
 }
 
 bool Cell::AddCandidate(int digit) {
+  assert(digit >= 1 && digit <= 9);
   if (values[digit] > 0) return false;
   values[digit] = 1;
   ++values[kCount];
@@ -17,6 +18,7 @@ bool Cell::AddCandidate(int digit) {
 }
 
 bool Cell::RemoveCandidate(int digit) {
+  assert(digit >= 1 && digit <= 9);
   if (values[digit] <= 0) return false;
   values[digit] = 0;
   --values[kCount];
@@ -28,6 +30,7 @@ void Cell::ClearMarks() {
 }
 
 BlockBounds BoundsOfBlock(int block) {
+  assert(block >= 0 && block <= 8);
   const int col = 3 * (block % 3) + 1;
   const int row = 3 * (block / 3) + 1;
   return {col, col + 2, row, row + 2};
@@ -44,6 +47,7 @@ void TransposeBoard(Board& board) {
 }
 
 bool CanPlace(const Board& board, int digit, CellRef cell) {
+  assert(cell.OnBoard());
   for (int i = 1; i <= 9; ++i) {
     if (board.at(cell.col, i)[kDigit] == digit) return false;
     if (board.at(i, cell.row)[kDigit] == digit) return false;
@@ -74,6 +78,7 @@ void RemoveFromPeers(Board& board, CellRef cell) {
 }
 
 void FillCell(Board& board, CellRef cell, int digit) {
+  assert(digit >= 1 && digit <= 9);
   Cell& target = board.at(cell);
   target.fill(0);
   target[kDigit] = digit;
@@ -124,6 +129,7 @@ int BuildFromDigits(const DigitGrid& digits, Board& board, UnitCountTable& block
 }
 
 void RestoreCandidateInPeers(Board& board, int digit, CellRef cell) {
+  assert(digit >= 1 && digit <= 9 && cell.OnBoard());
   auto give = [&](int c, int r) {
     Cell& peer = board.at(c, r);
     if (peer[kDigit] == 0 && CanPlace(board, digit, {c, r})) peer.AddCandidate(digit);

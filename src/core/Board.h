@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -39,7 +40,10 @@ struct Cell {
   auto end() const { return values.end(); }
 
   int Digit() const { return values[kDigit]; }
-  bool HasCandidate(int digit) const { return values[digit] > 0; }
+  bool HasCandidate(int digit) const {
+    assert(digit >= 1 && digit <= 9);
+    return values[digit] > 0;
+  }
   int CandidateCount() const { return values[kCount]; }
   // Bit d set for each candidate d.
   std::uint16_t Candidates() const;
@@ -57,8 +61,16 @@ struct Cell {
 struct Board {
   std::array<std::array<Cell, 9>, 9> cells{};
 
-  Cell& at(int col, int row) { return cells[col - 1][row - 1]; }
-  const Cell& at(int col, int row) const { return cells[col - 1][row - 1]; }
+  // Callers in every layer name cells; a cell off the board is their bug, and
+  // debug builds stop at it instead of reading or writing past the array.
+  Cell& at(int col, int row) {
+    assert((CellRef{col, row}.OnBoard()));
+    return cells[col - 1][row - 1];
+  }
+  const Cell& at(int col, int row) const {
+    assert((CellRef{col, row}.OnBoard()));
+    return cells[col - 1][row - 1];
+  }
   Cell& at(CellRef cell) { return at(cell.col, cell.row); }
   const Cell& at(CellRef cell) const { return at(cell.col, cell.row); }
 
@@ -69,6 +81,7 @@ struct Board {
 using DigitGrid = std::array<std::uint8_t, 81>;
 
 inline constexpr int GridIndex(int col, int row) {
+  assert((CellRef{col, row}.OnBoard()));
   return 9 * (row - 1) + (col - 1);
 }
 inline constexpr int GridIndex(CellRef cell) {

@@ -1,5 +1,10 @@
 #include "files/SdkFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -128,6 +133,44 @@ std::string TempNameSuffix() {
   return buf;
 }
 
+// Follows a chain of symbolic links to the file they end at, which need not
+// exist yet (a dangling link names the file a save creates). Gives up after
+// as many hops as the system allows and keeps the last name reached.
+fs::path ResolveLinks(fs::path path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) return path;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;
+}
+
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    text.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// The fallback when no temporary file can stand beside the target: the text
+// goes over the old bytes and the file is cut to its new length. The file's
+// identity, links and permissions stay; a failure halfway cannot be undone.
+bool WriteInPlace(const fs::path& target, std::string_view text) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 &&
+            ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  return ok;
+}
+
 }  // namespace
 
 // The extension is what follows the last dot of the last path component, so
@@ -204,25 +247,49 @@ std::string FormatSdk(const core::Board& board, const core::DigitGrid& clues, bo
 
 bool WriteTextFile(const fs::path& path, std::string_view text) {
   if (path.filename().empty()) return false;
-  const fs::path temp = path.parent_path() / (path.filename().string() + TempNameSuffix());
-  std::error_code ec;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
+  // Saving replaces what the file holds, not the file: through a symbolic
+  // link the file it points at gets the new text and the link stays a link.
+  const fs::path target = ResolveLinks(path);
+
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists) {
+    if (!S_ISREG(old.st_mode)) return false;
+    // A file the user may not write stays as it is, even though the folder
+    // would let a rename put a new one in its place.
+    if (::access(target.c_str(), W_OK) != 0) return false;
+    // Renaming over a file with several names would split them apart.
+    if (old.st_nlink > 1) return WriteInPlace(target, text);
+  } else if (errno != ENOENT) {
     return false;
   }
-  return true;
+
+  const fs::path temp = target.parent_path() / (target.filename().string() + TempNameSuffix());
+  const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd < 0) {
+    // A folder that takes no new files may still hold a file that can be
+    // written: then the file is rewritten where it is.
+    const int err = errno;
+    if (exists && (err == EACCES || err == EPERM || err == EROFS || err == ENOSPC))
+      return WriteInPlace(target, text);
+    return false;
+  }
+  if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+      ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    // Someone else's file that this user may write: a new file would change
+    // its owner, so the old one is rewritten instead.
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return WriteInPlace(target, text);
+  }
+  // The umask must neither narrow nor widen what the old file allowed.
+  bool ok = (!exists || ::fchmod(fd, mode) == 0) && WriteAll(fd, text);
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
 }
 
 bool WritePuzzleFile(const fs::path& path, const core::Board& board, const core::DigitGrid& clues,
@@ -297,6 +364,16 @@ PuzzleRead ReadPuzzle(const fs::path& path) {
   in.read(content.data(), static_cast<std::streamsize>(content.size()));
   if (in.bad()) return Failed(name, ReadFailure::ReadError);
   content.resize(static_cast<std::size_t>(in.gcount()));
+  if (content.size() > kMaxPuzzleFileSize) {
+    // Every shape sits near the top (the first line, the first nine-line
+    // block, the sections of a saved game), so a large collection is read
+    // from its first megabyte, cut after its last whole line. Without a line
+    // break in it the file is no text this program reads.
+    content.resize(kMaxPuzzleFileSize);
+    const std::size_t lastBreak = content.find_last_of("\r\n");
+    if (lastBreak == std::string::npos) return Failed(name, ReadFailure::UnknownFormat);
+    content.resize(lastBreak + 1);
+  }
   return ReadPuzzle(name, content);
 }
 

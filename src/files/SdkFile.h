@@ -21,9 +21,10 @@ namespace zentaro::files {
 inline constexpr std::string_view kProgramTitle = "Zentaro";
 inline constexpr std::string_view kWebAddress = "https://zentaro.example.org";
 
-// A puzzle file is a few hundred bytes; anything above this is not one of
-// ours, and refusing it early keeps a stray multi-gigabyte file from being
-// loaded into memory.
+// A puzzle file is a few hundred bytes; a text of more than this is not one
+// of ours, and only this much of a file on disk is read (a collection with a
+// puzzle a line opens with its first one), so a stray multi-gigabyte file is
+// never loaded into memory.
 inline constexpr std::size_t kMaxPuzzleFileSize = 1024 * 1024;
 
 // Pencil marks of the 81 cells, row-major like DigitGrid; bit d (1..9) set
@@ -44,9 +45,14 @@ std::string FormatSdk(const core::Board& board, const core::DigitGrid& clues, bo
 // marked digits of an empty cell in ascending order, empty for a filled cell.
 std::string FormatMarksLine(const core::Board& board, int row);
 
-// Writes the text as the whole new content of the file. The text goes to a
-// temporary file in the same folder that then replaces the target, so a failed
-// write leaves the old file as it was. Returns false when anything failed.
+// Writes the text as the whole new content of the file, keeping the file's
+// identity: a symbolic link is followed and the file it names is replaced,
+// the old permission bits (and owner, where allowed) carry over, and a file the
+// user may not write is refused untouched. The text normally goes to a
+// temporary file in the same folder that then replaces the target, so a
+// failed write leaves the old file as it was; a file with several hard links,
+// or in a folder that takes no new files, is rewritten in place instead.
+// Returns false when anything failed.
 [[nodiscard]] bool WriteTextFile(const std::filesystem::path& path, std::string_view text);
 
 // FormatSdk + WriteTextFile.
@@ -88,8 +94,9 @@ struct PuzzleRead {
 // its extension and is not opened.
 PuzzleRead ReadPuzzle(std::string_view fileName, std::string_view content);
 
-// Loads the file (refusing anything above kMaxPuzzleFileSize as of unknown
-// format) and reads it as above. A file that cannot be opened or read gives
+// Loads the file's first kMaxPuzzleFileSize bytes, cut after their last
+// whole line (with no line break in them the format is unknown), and reads
+// them as above. A file that cannot be opened or read gives
 // ReadFailure::ReadError.
 PuzzleRead ReadPuzzle(const std::filesystem::path& path);
 

@@ -1,6 +1,7 @@
 #include "hints/Markup.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace zentaro::hints {
 
@@ -132,6 +133,11 @@ RenderedHint RenderHintText(const std::vector<std::string>& lines, bool fixedPit
   rendered.fixedPitch = block.range;
   rendered.fixedFirstLine = block.firstLine;
   rendered.fixedLastLine = block.lastLine;
+  // A span that formatted a marker itself ("&$&") lost its text with the
+  // emptied line and goes too.
+  std::erase_if(rendered.spans, [&](const MarkupSpan& span) {
+    return span.column + span.length > static_cast<int>(rendered.lines[span.line].size());
+  });
   // The emptied marker lines are one character shorter, so the spans after
   // them move; their line and column did not.
   const std::vector<int> offsets = LineOffsets(rendered.lines);

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "solver/SolveAndCount.h"
+
 namespace zentaro::solver {
 
 namespace {
@@ -169,17 +171,19 @@ int FewestCandidatesCell(const Position& p) {
   return best;
 }
 
-void Search(Position p, Singles& singles, int& count, core::DigitGrid* solution) {
+void Search(Position p, Singles& singles, int& count, core::DigitGrid* solution, long& budget) {
+  if (budget <= 0 || --budget == 0) return;
   if (!Propagate(p, singles)) return;
   if (p.empty == 0) {
     if (++count == 1 && solution != nullptr) *solution = p.digits;
     return;
   }
   const int branchCell = FewestCandidatesCell(p);
-  for (Mask c = p.candidates[branchCell]; c != 0 && count < 2; c &= c - 1) {
+  for (Mask c = p.candidates[branchCell]; c != 0 && count < 2 && budget > 0; c &= c - 1) {
     Position next = p;
     singles.size = 0;
-    if (Place(next, singles, branchCell, LowestDigit(c))) Search(next, singles, count, solution);
+    if (Place(next, singles, branchCell, LowestDigit(c)))
+      Search(next, singles, count, solution, budget);
   }
 }
 
@@ -194,8 +198,10 @@ int CountSolutionsUpTo2(const core::DigitGrid& grid, core::DigitGrid* solution) 
     if (given > 9 || !Place(start, singles, cell, given)) return 0;
   }
   int count = 0;
-  Search(start, singles, count, solution);
-  return count;
+  long budget = kFastCountNodeBudget;
+  Search(start, singles, count, solution, budget);
+  if (budget > 0) return count;
+  return CountWithExactCover(grid, solution);
 }
 
 }  // namespace zentaro::solver

@@ -12,6 +12,11 @@ namespace zentaro::solver {
 // row, column or block, makes the grid unsolvable. solution, when not null,
 // holds the solution after a return of 1; after 0 or 2 its content is
 // unspecified.
+// The search visits at most this many positions; a grid that needs more is
+// counted again by the exact-cover solver, which bounds the time of every
+// count (the count runs after each digit the user places).
+inline constexpr long kFastCountNodeBudget = 20000;
+
 int CountSolutionsUpTo2(const core::DigitGrid& grid, core::DigitGrid* solution);
 
 }  // namespace zentaro::solver

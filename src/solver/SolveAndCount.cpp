@@ -27,6 +27,16 @@ class SolveSession {
 
 }  // namespace
 
+int CountWithExactCover(const core::DigitGrid& grid, core::DigitGrid* solution) {
+  DlxSolver dlx;
+  SolveSession session(dlx);
+  dlx.DLXInit(2, 2);
+  dlx.DLXAddSudokuRows(grid);
+  const auto found = static_cast<int>(dlx.DLXSolve(2));
+  if (found == 1 && solution != nullptr) *solution = dlx.DLXSolutions()[0];
+  return found;
+}
+
 int SolveAndCount(DlxSolver& solver, const core::DigitGrid& grid, core::DigitGrid& solution,
                   bool& solutionUnique) {
   solutionUnique = false;

@@ -161,6 +161,45 @@ TEST_F(GameFiles, SavedGameReadsBackAsOneStepOverThePuzzle) {
   EXPECT_EQ(view2.LastControls(), (core::StepControls{false, true, true, false}));
 }
 
+// Opening a saved game must leave the checks of the previous puzzle behind:
+// the solution is the new one's, and a finished game opens as finished.
+TEST_F(GameFiles, RestoredStateIsCheckedLikeAPlayedOne) {
+  StartWith(game, GridFromLine(kPuzzle));
+  const core::DigitGrid oldSolution = PuzzleOf(game).solution;
+  // Another puzzle: the same one with every digit renamed d -> d % 9 + 1.
+  auto renamed = [](core::DigitGrid g) {
+    for (auto& d : g) d = d == 0 ? 0 : static_cast<std::uint8_t>(d % 9 + 1);
+    return g;
+  };
+  const core::DigitGrid clues = renamed(GridFromLine(kPuzzle));
+  const core::DigitGrid solution = renamed(oldSolution);
+  auto line = [](const core::DigitGrid& g, int r) {
+    std::string text;
+    for (int c = 0; c < 9; ++c) text += g[9 * r + c] ? static_cast<char>('0' + g[9 * r + c]) : '.';
+    return text + "\r\n";
+  };
+  core::DigitGrid oneEntry = clues;
+  const auto firstEmpty = std::find(clues.begin(), clues.end(), 0) - clues.begin();
+  oneEntry[firstEmpty] = solution[firstEmpty];
+
+  for (const bool finished : {false, true}) {
+    SCOPED_TRACE(finished ? "finished" : "one entry");
+    std::string text = "[Puzzle]\r\n";
+    for (int r = 0; r < 9; ++r) text += line(clues, r);
+    text += "[State]\r\n";
+    for (int r = 0; r < 9; ++r) text += line(finished ? solution : oneEntry, r);
+    FakeView fresh;
+    Game opened(fresh);
+    StartWith(opened, GridFromLine(kPuzzle));
+    ASSERT_TRUE(opened.ReadPuzzleFile(WriteFile("saved.sdk", text)));
+    EXPECT_EQ(PuzzleOf(opened).solution, solution);
+    EXPECT_TRUE(PuzzleOf(opened).solutionUnique);
+    EXPECT_EQ(PuzzleOf(opened).emptyCount, finished ? 0 : 81 - 28);
+    EXPECT_EQ(fresh.solvedReports, finished ? 1 : 0);
+    EXPECT_EQ(fresh.clockRunning, !finished);
+  }
+}
+
 TEST_F(GameFiles, FirstSaveProposesNewPuzzleInTheCreatedDefaultFolder) {
   fs::create_directories(view.documents);
   StartWith(game, GridFromLine(kPuzzle));

@@ -169,13 +169,54 @@ TEST_F(CliTest, ConvertToSdkRefusesAFileOfSeveralPuzzles) {
 }
 
 TEST_F(CliTest, HelpIsOnStandardOutputWithStatusZero) {
-  for (const char* args : {"--help", "help", "count --help", "solve -h", "convert --help"}) {
+  for (const char* args : {"--help", "help", "count --help", "solve -h", "convert --help",
+                           "rate --help", "generate --help", "hint --help"}) {
     const RunResult r = Run(args);
     EXPECT_EQ(r.status, 0) << args;
     EXPECT_EQ(r.out.rfind("Usage: zentaro-cli", 0), 0u) << args;
     EXPECT_EQ(r.err, "") << args;
   }
   EXPECT_NE(Run("--help").out.find("convert"), std::string::npos);
+}
+
+// Every way a run can fall short ends with a message and a status that is
+// not zero, and never leaves a script with a truncated or empty result.
+TEST_F(CliTest, FailuresOfInputAndOutputAreReportedWithTheirStatus) {
+  const std::string empty = Write("empty.txt", "");
+  const std::string comments = Write("comments.txt", "# nothing here\n\n");
+  const std::string one = Write("one.txt", kEmptyGrid + "\n");
+  struct Case {
+    std::string args;
+    int status;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"count /dev/zero", 1, "/dev/zero:1: line longer than 65536 characters"},
+      {"convert --to line /dev/zero", 1, "/dev/zero:1: line longer than 65536 characters"},
+      {"count " + empty, 1, "empty.txt: Unknown file format"},
+      {"count " + comments, 1, "comments.txt: Unknown file format"},
+      {"count - < /dev/null", 1, "<stdin>: Unknown file format"},
+      {"count " + one + " > /dev/full", 3, "cannot write the output"},
+      {"generate --levels any --count 3 --seed 1 > /dev/full", 3, "cannot write the output"},
+      {"count --help > /dev/full", 3, "cannot write the output"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
+  }
+}
+
+// A collection too long to be one puzzle file is counted line by line, to
+// its last line, with the line numbers of its bad lines.
+TEST_F(CliTest, LongCollectionIsCountedLineByLine) {
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += kEmptyGrid + "\r\n";
+  text += "not a puzzle\r\n" + kEmptyGrid + "\r\n";
+  const RunResult r = Run("count " + Write("long.txt", text));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(Lines(r.out).size(), 20001u);
+  EXPECT_NE(r.err.find("long.txt:20001: expected 81 characters"), std::string::npos) << r.err;
 }
 
 TEST_F(CliTest, WrongCommandLinesGiveUsageOnStandardErrorAndStatusTwo) {

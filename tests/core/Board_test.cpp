@@ -351,5 +351,21 @@ TEST(ClearEmptyCellMarks, RemovesMarksButKeepsDigits) {
   EXPECT_FALSE(any);
 }
 
+#ifndef NDEBUG
+// A digit or cell from outside the board is the caller's bug; debug builds
+// stop at it rather than write past a cell's values.
+TEST(BoardDeathTest, EntriesRefuseDigitsAndCellsOffTheBoard) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  Board board;
+  EXPECT_DEATH(RestoreCandidateInPeers(board, 10, {1, 1}), "");
+  EXPECT_DEATH(RestoreCandidateInPeers(board, 0, {1, 1}), "");
+  EXPECT_DEATH(RestoreCandidateInPeers(board, 5, {0, 3}), "");
+  EXPECT_DEATH(FillCell(board, {10, 1}, 5), "");
+  EXPECT_DEATH(board.at(1, 10).AddCandidate(1), "");
+  EXPECT_DEATH(board.at(1, 1).RemoveCandidate(11), "");
+  EXPECT_DEATH((void)CanPlace(board, 3, {4, 0}), "");
+}
+#endif
+
 }  // namespace
 }  // namespace zentaro::core

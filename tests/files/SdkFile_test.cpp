@@ -1,6 +1,7 @@
 #include "files/SdkFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -147,7 +148,8 @@ TEST(SdkWrite, PuzzleSectionShowsOnlyClueCells) {
   core::LoadDigits(GridFromLine("123456789" + std::string(72, '.')), board);
   clues[1] = 2;
   clues[8] = 9;
-  const auto lines = SplitLines(FormatSdk(board, clues, false, false));
+  const std::string text = FormatSdk(board, clues, false, false);  // the lines point into it
+  const auto lines = SplitLines(text);
   ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[6], ".2......9");
 }
@@ -472,6 +474,50 @@ TEST_F(SdkFileOnDisk, FailedWriteIsReportedAndLeavesNoTrace) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
+TEST_F(SdkFileOnDisk, SavingKeepsTheFileItsLinksAndItsPermissions) {
+  const fs::path file = dir_ / "game.sdk";
+  std::ofstream(file) << "old";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("game.sdk", dir_ / "link.sdk");
+  fs::create_hard_link(file, dir_ / "other-name.sdk");
+
+  ASSERT_TRUE(WriteTextFile(dir_ / "link.sdk", "through the link"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.sdk"));
+  EXPECT_EQ(Slurp(file), "through the link");
+  // The second name of the file sees the new text: the links were not split.
+  EXPECT_EQ(Slurp(dir_ / "other-name.sdk"), "through the link");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  fs::remove(dir_ / "other-name.sdk");
+  ASSERT_TRUE(WriteTextFile(file, "renamed over"));
+  EXPECT_EQ(Slurp(file), "renamed over");
+  EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A link to a file not there yet creates the file it names.
+  fs::create_symlink("new.sdk", dir_ / "dangling.sdk");
+  ASSERT_TRUE(WriteTextFile(dir_ / "dangling.sdk", "created"));
+  EXPECT_EQ(Slurp(dir_ / "new.sdk"), "created");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
+}
+
+TEST_F(SdkFileOnDisk, PermissionsOfFileAndFolderAreRespected) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root from writing";
+  const fs::path file = dir_ / "locked.sdk";
+  std::ofstream(file) << "keep me";
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_FALSE(WriteTextFile(file, "new"));
+  EXPECT_EQ(Slurp(file), "keep me");
+
+  // A writable file in a folder that takes no new files is still saved.
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  const bool saved = WriteTextFile(file, "new");
+  fs::permissions(dir_, fs::perms::owner_all);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(Slurp(file), "new");
+}
+
 TEST_F(SdkFileOnDisk, ReadFailuresNameTheFile) {
   const PuzzleRead missing = ReadPuzzle(dir_ / "nope.sdk");
   EXPECT_EQ(missing.failure, ReadFailure::ReadError);
@@ -481,11 +527,32 @@ TEST_F(SdkFileOnDisk, ReadFailuresNameTheFile) {
   std::ofstream(dir_ / "empty.sdk").close();
   EXPECT_EQ(ReadPuzzle(dir_ / "empty.sdk").failure, ReadFailure::UnknownFormat);
 
-  {
-    std::ofstream big(dir_ / "big.txt", std::ios::binary);
-    big << std::string(81, '1') << "\n" << std::string(kMaxPuzzleFileSize, ' ');
-  }
+  // Over a megabyte without a single line break is no text file of ours.
+  std::ofstream(dir_ / "big.txt", std::ios::binary) << std::string(kMaxPuzzleFileSize + 1, ' ');
   EXPECT_EQ(ReadPuzzle(dir_ / "big.txt").failure, ReadFailure::UnknownFormat);
+}
+
+TEST_F(SdkFileOnDisk, LargeCollectionOpensItsFirstPuzzleAndBinaryStaysUnknown) {
+  const std::string first = kGridRows[0] + kGridRows[1] + kGridRows[2] + kGridRows[3] +
+                            kGridRows[4] + kGridRows[5] + kGridRows[6] + kGridRows[7] +
+                            kGridRows[8];
+  {
+    std::ofstream out(dir_ / "collection.txt", std::ios::binary);
+    out << first << "\r\n";
+    const std::string other = std::string(81, '.') + "\r\n";
+    for (std::size_t written = 0; written < 50'000'000; written += other.size()) out << other;
+  }
+  const PuzzleRead read = ReadPuzzle(dir_ / "collection.txt");
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.shape, FileShape::Line81);
+  for (int i = 0; i < 81; ++i) EXPECT_EQ(read.clues[i], DigitOfChar(first[i])) << i;
+
+  // Every byte value in turn: line breaks come, but never a line of a shape.
+  {
+    std::ofstream out(dir_ / "picture.sdk", std::ios::binary);
+    for (int i = 0; i < 3 * 1024 * 1024; ++i) out.put(static_cast<char>(i % 256));
+  }
+  EXPECT_EQ(ReadPuzzle(dir_ / "picture.sdk").failure, ReadFailure::UnknownFormat);
 }
 
 TEST_F(SdkFileOnDisk, ExtensionOfThePathDecidesTheSdkCase) {

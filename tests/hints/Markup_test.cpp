@@ -113,6 +113,21 @@ TEST(RenderHintTextTest, SpansAfterTheBlockFollowTheEmptiedMarkerLines) {
   EXPECT_EQ(hint.fixedLastLine, 1);
 }
 
+// Every span must stay inside its line once the marker lines are emptied.
+TEST(RenderHintTextTest, SpansOnEmptiedMarkerLinesAreDropped) {
+  for (const std::vector<std::string>& text :
+       {std::vector<std::string>{"&$&"}, {"&$&", "x", "@%@", "&ab&"}, {"$", "@%@"}}) {
+    const RenderedHint hint = RenderHintText(text, true);
+    for (const MarkupSpan& span : hint.spans) {
+      ASSERT_LT(span.line, static_cast<int>(hint.lines.size()));
+      EXPECT_LE(span.column + span.length, static_cast<int>(hint.lines[span.line].size()))
+          << text.front();
+    }
+  }
+  EXPECT_EQ(RenderHintText({"&$&", "x", "@%@", "&ab&"}, true).spans,
+            (std::vector<MarkupSpan>{{7, 2, 3, 0, true, false}}));
+}
+
 TEST(RenderHintTextTest, WithoutBlockPassMarkerLinesStay) {
   const RenderedHint hint = RenderHintText({"$", "&ab&", "%"}, false);
   EXPECT_EQ(hint.lines, (std::vector<std::string>{"$", "ab", "%"}));
