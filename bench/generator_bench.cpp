@@ -110,7 +110,8 @@ void RateAll(benchmark::State& state, bool forGenerator) {
   core::Random random(1);
   for (auto _ : state) {
     for (const auto& puzzle : puzzles) {
-      benchmark::DoNotOptimize(rating::RatePuzzle(puzzle, {.forGenerator = forGenerator}, random).level);
+      benchmark::DoNotOptimize(
+          rating::RatePuzzle(puzzle, {.forGenerator = forGenerator}, random).level);
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));

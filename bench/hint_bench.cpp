@@ -76,7 +76,7 @@ int RateInteractively(const DigitGrid& grid) {
 }
 
 Position Save(const Game& game) {
-  return {game.Puzzle().board,       game.Puzzle().computed,  game.Puzzle().clues,
+  return {game.Puzzle().board,   game.Puzzle().computed,       game.Puzzle().clues,
           game.Counters().level, game.Puzzle().askMarksSource, game.Puzzle().marksReduced};
 }
 

@@ -34,8 +34,8 @@ inline std::vector<std::string> Lines(std::string_view name,
 }
 
 // The same, only the lines that start with an 81-character puzzle, cut to it.
-inline std::vector<std::string> Puzzles(std::string_view name,
-                                        std::size_t limit = std::numeric_limits<std::size_t>::max()) {
+inline std::vector<std::string> Puzzles(
+    std::string_view name, std::size_t limit = std::numeric_limits<std::size_t>::max()) {
   std::vector<std::string> puzzles;
   for (std::string& line : Lines(name)) {
     if (puzzles.size() == limit) break;

@@ -13,8 +13,8 @@ using core::kButtonsYesNo;
 using core::kResultNo;
 using core::kResultYes;
 using core::LoadText;
-using core::Text;
 using core::MsgKind;
+using core::Text;
 
 namespace {
 constexpr char kCR = '\r';
@@ -42,8 +42,7 @@ void Game::ResetForFirstShow(bool removeMarksOnFill) {
   rng_ = core::Random::FromClock();
 }
 
-void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state,
-                        bool marksReduced) {
+void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, bool marksReduced) {
   core::Board board{};
   core::LoadDigits(clues, board);
   puzzle_.board = board;
@@ -79,14 +78,15 @@ void Game::SetEnabled(Command c, bool enabled) {
 
 int Game::UpdateCountsDisplay(const core::Board& board) {
   puzzle_.emptyCount = 81 - core::CountDigits(board);
-  view_.SetStatusText(1, LoadText(Text::CluesLabel) + " " + std::to_string(puzzle_.clueCount) + "    " +
-                             LoadText(Text::EmptyLabel) + " " + std::to_string(puzzle_.emptyCount));
+  view_.SetStatusText(1, LoadText(Text::CluesLabel) + " " + std::to_string(puzzle_.clueCount) +
+                             "    " + LoadText(Text::EmptyLabel) + " " +
+                             std::to_string(puzzle_.emptyCount));
   return puzzle_.emptyCount;
 }
 
 int Game::AddStep() {
-  const int step =
-      history_.AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced, puzzle_.computed);
+  const int step = history_.AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced,
+                                    puzzle_.computed);
   UpdateStepButtons();
   return step;
 }
@@ -109,7 +109,8 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
   puzzle_.selected = {};
 
   puzzle_.computed = puzzle_.board;
-  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
+                        puzzle_.colCounts);
   AddStep();
 
   puzzle_.active = true;
@@ -156,7 +157,8 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
 
 void Game::ViewSolution() {
   if (core::CountDigits(puzzle_.board) < 81 &&
-      view_.ShowMessageBox(LoadText(Text::ViewSolutionQuestion), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
+      view_.ShowMessageBox(LoadText(Text::ViewSolutionQuestion), MsgKind::Confirmation,
+                           kButtonsYesNo) != kResultYes)
     return;
   prefs_.warnMultipleSolutions = false;
   ++counters_.solutionViewed;
@@ -220,8 +222,8 @@ void Game::GoToLastStep() {
 
 void Game::SetBookmark() {
   if (history_.BookmarkMoveNeedsConsent() &&
-      view_.ShowMessageBox(LoadText(Text::MoveBookmarkQuestion), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel) !=
-          kResultYes)
+      view_.ShowMessageBox(LoadText(Text::MoveBookmarkQuestion), MsgKind::Confirmation,
+                           kButtonsYesNo | kButtonsCancel) != kResultYes)
     return;
   history_.SetBookmarkHere();
   UpdateStepButtons();
@@ -241,8 +243,7 @@ void Game::UpdateCommands(bool playing, bool hasBoard) {
   SetEnabled(Command::SaveFileAs, some);
   SetEnabled(Command::SaveButton, some);
   SetEnabled(Command::Print, IsVisible(Command::Print) && some);
-  SetEnabled(Command::PrintButton,
-             IsEnabled(Command::Print) && IsVisible(Command::PrintButton));
+  SetEnabled(Command::PrintButton, IsEnabled(Command::Print) && IsVisible(Command::PrintButton));
   SetEnabled(Command::EditMenu, IsVisible(Command::EditMenu));
   SetEnabled(Command::EditMode, IsEnabled(Command::EditMenu) && !puzzle_.editMode);
   SetEnabled(Command::StopEditMode, IsEnabled(Command::EditMenu) && !IsEnabled(Command::EditMode));
@@ -328,7 +329,8 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
     puzzle_.board = files::RestoredBoard(read);
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
     puzzle_.computed = puzzle_.board;
-    core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+    core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
+                          puzzle_.colCounts);
     if (!core::BoardsEqual(before, puzzle_.board)) {
       AddStep();
       view_.RedrawBoard();
@@ -353,8 +355,8 @@ void Game::CheckRestoredGame() {
   if (SolvedNow()) PuzzleSolved();
 }
 
-bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board,
-                           bool includeState, bool includeMarks) {
+bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,
+                           bool includeMarks) {
   if (files::WritePuzzleFile(std::filesystem::path(fileName), board, puzzle_.clues, includeState,
                              includeMarks))
     return true;
@@ -406,11 +408,12 @@ bool Game::SavePuzzle(bool saveAs) {
 
 bool Game::ConfirmSaveFirst() {
   if (!IsEnabled(Command::FileMenu)) return false;
-  if (core::MatchesSolution(puzzle_.board, puzzle_.solution) || core::CountDigits(puzzle_.board) == 0 ||
+  if (core::MatchesSolution(puzzle_.board, puzzle_.solution) ||
+      core::CountDigits(puzzle_.board) == 0 ||
       (core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode))
     return true;
-  const int answer =
-      view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel);
+  const int answer = view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation,
+                                          kButtonsYesNo | kButtonsCancel);
   if (answer == kResultNo) return true;
   if (answer != kResultYes) return false;
   return SavePuzzle(false);

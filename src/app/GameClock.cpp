@@ -31,8 +31,9 @@ void Game::ClockTick() {
 }
 
 ReportCounts Game::CountsForReport() const {
-  return {counters_.level,   FormatClock(counters_.elapsedSeconds), counters_.generalHints,
-          counters_.concreteHints, counters_.solutionViewed,         counters_.candidatesCalculated};
+  return {counters_.level,          FormatClock(counters_.elapsedSeconds),
+          counters_.generalHints,   counters_.concreteHints,
+          counters_.solutionViewed, counters_.candidatesCalculated};
 }
 
 void Game::PuzzleSolved() {

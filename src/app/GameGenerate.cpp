@@ -13,8 +13,8 @@ namespace zentaro::app {
 
 using core::kButtonsOk;
 using core::LoadText;
-using core::Text;
 using core::MsgKind;
+using core::Text;
 
 namespace {
 
@@ -23,8 +23,8 @@ constexpr char kCR = '\r';
 // What a generation locks, of the menu items and speed buttons the game
 // keeps the state of; the window locks its own controls besides.
 constexpr Command kBusyMenus[] = {Command::FileMenu, Command::EditMenu, Command::Hint};
-constexpr Command kBusyButtons[] = {Command::OpenButton, Command::SaveButton,
-                                    Command::PrintButton, Command::RateButton};
+constexpr Command kBusyButtons[] = {Command::OpenButton, Command::SaveButton, Command::PrintButton,
+                                    Command::RateButton};
 
 // The hourglass for as long as the rating runs, however it ends.
 class BusyCursor {
@@ -69,9 +69,10 @@ void Game::Rate() {
   for (const rating::RatingMessage& message : details.messages)
     view_.ShowMessageBox(message.text, message.kind, kButtonsOk);
   if (level >= 1 && level <= 5) {
-    view_.ShowMessageBox(
-        LoadText(Text::ExactlyOneSolution) + kCR + kCR + LoadText(Text::EstimatedDifficulty) + " " + rating::LevelName(level) + ".",
-        MsgKind::Information, kButtonsOk);
+    view_.ShowMessageBox(LoadText(Text::ExactlyOneSolution) + kCR + kCR +
+                             LoadText(Text::EstimatedDifficulty) + " " + rating::LevelName(level) +
+                             ".",
+                         MsgKind::Information, kButtonsOk);
   } else if (level == rating::kLevelUnknown) {
     view_.ShowMessageBox(LoadText(Text::UnknownLevel), MsgKind::Information, kButtonsOk);
   }
@@ -99,7 +100,8 @@ void Game::NewPuzzle() {
     if (!GeneratePuzzle(aim.wanted, aim.targetClues, level)) {
       if (clockWasRunning) SetClockRunning(true);
       // A puzzle in play that the generation had to put back counts as unsaved.
-      if (core::CountDigits(puzzle_.board) > 0 && !core::MatchesSolution(puzzle_.board, puzzle_.solution))
+      if (core::CountDigits(puzzle_.board) > 0 &&
+          !core::MatchesSolution(puzzle_.board, puzzle_.solution))
         file_.stored = false;
       return;
     }

@@ -6,14 +6,14 @@
 
 namespace zentaro::app {
 
+using core::Board;
 using core::kButtonsYesNo;
 using core::kCount;
 using core::kDigit;
 using core::kResultYes;
 using core::LoadText;
-using core::Text;
 using core::MsgKind;
-using core::Board;
+using core::Text;
 
 namespace {
 
@@ -183,7 +183,8 @@ void Game::KeyDown(Key key) {
       MoveByArrow(key);
       return;
     case Key::Shift:
-      if (HasSelection() && puzzle_.active && !puzzle_.editMode && puzzle_.board.at(puzzle_.selected)[kDigit] == 0)
+      if (HasSelection() && puzzle_.active && !puzzle_.editMode &&
+          puzzle_.board.at(puzzle_.selected)[kDigit] == 0)
         view_.OpenMarksPopup(puzzle_.selected, MarkChecks());
       return;
     case Key::Clear:
@@ -235,7 +236,8 @@ void Game::PlaceDigit(int digit) {
   conflict_ = conflict ? cell : core::CellRef{};
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (core::CellRef{c, r} == cell || puzzle_.board.at(c, r) != oldBoard.at(c, r)) view_.RedrawCell({c, r});
+      if (core::CellRef{c, r} == cell || puzzle_.board.at(c, r) != oldBoard.at(c, r))
+        view_.RedrawCell({c, r});
   RefreshRemoveCandidates();
 
   core::RemoveFromPeers(puzzle_.computed, cell);
@@ -271,7 +273,9 @@ void Game::ClearCell() {
 }
 
 void Game::ToggleMark(int digit) {
-  if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection() || !puzzle_.active || puzzle_.editMode) return;
+  if (digit < 1 || digit > 9 || puzzle_.generating || !HasSelection() || !puzzle_.active ||
+      puzzle_.editMode)
+    return;
   core::Cell& cell = puzzle_.board.at(puzzle_.selected);
   if (cell[kDigit] != 0) return;
 
@@ -295,7 +299,8 @@ void Game::RemoveCandidates() {
   bool any = false;
   core::CheckMarks(puzzle_.board, any);
   if (!any) return;
-  if (view_.ShowMessageBox(LoadText(Text::RemoveAllMarksQuestion), MsgKind::Confirmation, kButtonsYesNo) != kResultYes)
+  if (view_.ShowMessageBox(LoadText(Text::RemoveAllMarksQuestion), MsgKind::Confirmation,
+                           kButtonsYesNo) != kResultYes)
     return;
   view_.HideHintWindow();
 
@@ -305,7 +310,8 @@ void Game::RemoveCandidates() {
   SetEnabled(Command::RemoveCandidates, false);
 
   puzzle_.computed = puzzle_.board;
-  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
+                        puzzle_.colCounts);
   puzzle_.marksReduced = false;
   puzzle_.askMarksSource = true;
 
@@ -324,13 +330,15 @@ bool Game::FillCandidates() {
   // asking; any other marks are the player's work.
   bool goOn = true;
   if (any && !core::BoardsEqual(puzzle_.board, fresh))
-    goOn = view_.ShowMessageBox(LoadText(Text::FillCandidatesWarning) + '\r' + LoadText(Text::ContinueQuestion), MsgKind::Confirmation,
-                                kButtonsYesNo) == kResultYes;
+    goOn = view_.ShowMessageBox(
+               LoadText(Text::FillCandidatesWarning) + '\r' + LoadText(Text::ContinueQuestion),
+               MsgKind::Confirmation, kButtonsYesNo) == kResultYes;
 
   const Board oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
   if (goOn) {
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
-    core::BuildFromDigits(puzzle_.digits, puzzle_.board, puzzle_.blockCounts, puzzle_.rowCounts, puzzle_.colCounts);
+    core::BuildFromDigits(puzzle_.digits, puzzle_.board, puzzle_.blockCounts, puzzle_.rowCounts,
+                          puzzle_.colCounts);
     ++counters_.candidatesCalculated;
     puzzle_.askMarksSource = true;
     // The marks are now the complete candidates: nothing is reduced any more,
@@ -343,8 +351,8 @@ bool Game::FillCandidates() {
   RedrawAllCells();
   // Hints may have thinned the computed marks out, so the marks can change even when
   // they matched it; a step is recorded whenever either board changed.
-  if (goOn &&
-      (!core::BoardsEqual(oldBoard, puzzle_.board) || !core::BoardsEqual(oldComputed, puzzle_.computed)))
+  if (goOn && (!core::BoardsEqual(oldBoard, puzzle_.board) ||
+               !core::BoardsEqual(oldComputed, puzzle_.computed)))
     AddStep();
   return goOn;
 }

@@ -24,15 +24,15 @@
 
 namespace zentaro::app {
 
+using core::Board;
+using core::Cell;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
 using core::kCount;
 using core::kDigit;
 using core::LoadText;
-using core::Text;
 using core::MsgKind;
-using core::Board;
-using core::Cell;
+using core::Text;
 using core::UnitCountTable;
 using techniques::TechniqueResult;
 
@@ -147,7 +147,8 @@ struct Rung {
 template <int Size, bool Strict>
 bool NakedToSingle(Board& b, bool apply, TechniqueResult& r) {
   bool strict = Strict;
-  return techniques::NakedSubsetToSingle(b, Size, strict, !apply, r) == techniques::TechniqueCode::NakedSubset &&
+  return techniques::NakedSubsetToSingle(b, Size, strict, !apply, r) ==
+             techniques::TechniqueCode::NakedSubset &&
          (!Strict || r.strict);
 }
 
@@ -173,7 +174,8 @@ bool PointingPlain(Board& b, bool apply, TechniqueResult& r) {
 
 // A two-block lock whose third line is already full says nothing new.
 bool TwoBlocksLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::TwoBlockLockToSingle(b, !apply, r) == techniques::TechniqueCode::TwoBlockLock &&
+  return techniques::TwoBlockLockToSingle(b, !apply, r) ==
+             techniques::TechniqueCode::TwoBlockLock &&
          !TwoBlockThirdLineFilled(b, r);
 }
 
@@ -442,7 +444,9 @@ bool HintRequest::Start() {
     return false;
   }
   if (solutionCount_ >= 2 && g_.prefs_.warnMultipleSolutions)
-    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kCR + LoadText(Text::MultipleSolutionsMeaning) + kCR + LoadText(Text::NotSolvableByLogic),
+    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kCR +
+                          LoadText(Text::MultipleSolutionsMeaning) + kCR +
+                          LoadText(Text::NotSolvableByLogic),
                       MsgKind::Warning, kButtonsOk);
 
   marksComplete_ = core::CheckMarks(g_.puzzle_.board, marksAny_);
@@ -464,8 +468,9 @@ bool HintRequest::ReconcileMarks() {
 
   int answer = core::kResultYes;
   if (g_.puzzle_.askMarksSource)
-    answer = v_.AskThreeButtonQuestion(kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion), LoadText(Text::CurrentChoice),
-                            LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
+    answer = v_.AskThreeButtonQuestion(
+        kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion),
+        LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
   if (answer == core::kResultYes) {
     g_.puzzle_.askMarksSource = false;
     return true;
@@ -517,10 +522,11 @@ bool HintRequest::TrySingles() {
   if (const std::optional<core::CellRef> full =
           techniques::FindSingleInFullestUnit(work_, 1, most)) {
     if (const auto single = techniques::PlaceNakedSingleAt(work_, *full, empty, true)) {
-      OfferSingle(HintTechnique::SingleCandidate, 1, nakedResult(*single), [cell = *full](Board& b) {
-        int e = EmptyCells(b);
-        techniques::PlaceNakedSingleAt(b, cell, e, false);
-      });
+      OfferSingle(HintTechnique::SingleCandidate, 1, nakedResult(*single),
+                  [cell = *full](Board& b) {
+                    int e = EmptyCells(b);
+                    techniques::PlaceNakedSingleAt(b, cell, e, false);
+                  });
       return true;
     }
   }
@@ -579,8 +585,9 @@ bool HintRequest::RequireCompleteMarks() {
     wait_.visible = false;
     v_.ShowWaitWindow(wait_);
   }
-  const int answer = v_.ShowMessageBox(LoadText(Text::HintNeedsCandidates) + kCR + LoadText(Text::FillCandidatesForHintQuestion), MsgKind::Confirmation,
-                                       kButtonsYesNo);
+  const int answer = v_.ShowMessageBox(
+      LoadText(Text::HintNeedsCandidates) + kCR + LoadText(Text::FillCandidatesForHintQuestion),
+      MsgKind::Confirmation, kButtonsYesNo);
   if (hideWait) {
     wait_.visible = true;
     v_.ShowWaitWindow(wait_);
@@ -848,8 +855,8 @@ void HintRequest::Finish() noexcept {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const hints::CellHighlight& h = g_.hint_.highlights.at(c, r);
-        redraw[c - 1][r - 1] =
-            g_.puzzle_.board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo || h.highlight || h.selected;
+        redraw[c - 1][r - 1] = g_.puzzle_.board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo ||
+                               h.highlight || h.selected;
       }
     // The layer goes first, so that the cells below are drawn plain.
     g_.hint_.highlightOn = false;

@@ -4,8 +4,8 @@
 
 namespace zentaro::app {
 
-using core::kDigit;
 using core::Board;
+using core::kDigit;
 
 namespace {
 
@@ -67,7 +67,7 @@ int GoOnView::ShowMessageBox(const std::string& text, core::MsgKind, unsigned bu
 }
 
 WalkResult WalkHints(Game& game, GoOnView& view,
-                      const std::function<void(const WalkStep&)>& onStep) {
+                     const std::function<void(const WalkStep&)>& onStep) {
   WalkResult walk;
   for (int n = 0; n < kMaxWalkSteps && core::CountDigits(game.Puzzle().board) < 81; ++n) {
     WalkStep step;
@@ -76,7 +76,8 @@ WalkResult WalkHints(Game& game, GoOnView& view,
     game.HintSearch();
     step.hint = game.Hint().last;
     step.name = HintTechniqueName(step.hint.technique, step.hint.result);
-    step.change = DiffBoards(step.hint.applied ? step.hint.beforeApply : step.before, game.Puzzle().board);
+    step.change =
+        DiffBoards(step.hint.applied ? step.hint.beforeApply : step.before, game.Puzzle().board);
     step.stages = std::move(view.stages);
     view.stages.clear();
     if (step.hint.technique == HintTechnique::NoHint || step.hint.technique == HintTechnique::None)

@@ -55,8 +55,8 @@ class GoOnView : public View {
   void SetStepControls(const core::StepControls&) override {}
   void BlinkBookmarkButton() override {}
   void HideHintWindow() override {}
-  int AskThreeButtonQuestion(const std::string&, const std::string&, const std::string&, const std::string&,
-                  const std::string&) override {
+  int AskThreeButtonQuestion(const std::string&, const std::string&, const std::string&,
+                             const std::string&, const std::string&) override {
     return core::kResultYes;
   }
   void PlaceHintWindow() override {}
@@ -99,6 +99,6 @@ struct WalkResult {
 // the walk rather than asking for the same hint for ever). onStep sees each
 // step as it is made.
 WalkResult WalkHints(Game& game, GoOnView& view,
-                      const std::function<void(const WalkStep&)>& onStep = {});
+                     const std::function<void(const WalkStep&)>& onStep = {});
 
 }  // namespace zentaro::app

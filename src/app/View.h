@@ -53,8 +53,8 @@ class View {
   // its buttons. Returns 6 (Yes) for the first, 7 (No) for the second and 2
   // for the third or for closing the dialog.
   virtual int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                          const std::string& yesCaption, const std::string& noCaption,
-                          const std::string& cancelCaption) = 0;
+                                     const std::string& yesCaption, const std::string& noCaption,
+                                     const std::string& cancelCaption) = 0;
   // Places the hint window beside the board before the first stage of a request.
   virtual void PlaceHintWindow() = 0;
   // Shows one stage in the hint window modally: its text, its button caption

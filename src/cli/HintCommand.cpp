@@ -47,8 +47,7 @@ std::vector<Position> CollectPositions(std::string_view operand, std::string_vie
   }
   const PuzzleList list = CollectPuzzles(operand, content, err);
   clean = list.clean;
-  for (const core::DigitGrid& grid : list.puzzles)
-    positions.push_back({grid, std::nullopt, false});
+  for (const core::DigitGrid& grid : list.puzzles) positions.push_back({grid, std::nullopt, false});
   return positions;
 }
 

@@ -60,7 +60,7 @@ int FindNineLineBlock(const std::vector<std::string_view>& lines) {
 // produces and keeps every clue; anything else is dropped so that a damaged
 // file still opens as the bare puzzle.
 std::optional<core::DigitGrid> ParseState(const std::vector<std::string_view>& lines,
-                                           const core::DigitGrid& clues) {
+                                          const core::DigitGrid& clues) {
   const int header = FindHeader(lines, "[State]");
   if (header < 0 || lines.size() - static_cast<std::size_t>(header) - 1 < 9) return std::nullopt;
   core::DigitGrid state{};
@@ -91,7 +91,7 @@ std::optional<std::uint16_t> ParseMarkField(std::string_view field) {
 }
 
 std::optional<MarkGrid> ParseMarks(const std::vector<std::string_view>& lines,
-                                    const core::DigitGrid& digits) {
+                                   const core::DigitGrid& digits) {
   const int header = FindHeader(lines, "[PencilMarks]");
   if (header < 0 || lines.size() - static_cast<std::size_t>(header) - 1 < 9) return std::nullopt;
   MarkGrid marks{};

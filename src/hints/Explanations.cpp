@@ -8,10 +8,10 @@
 
 namespace zentaro::hints {
 
-using core::CellRef;
-using core::CellName;
-using core::RowLetter;
 using core::Board;
+using core::CellName;
+using core::CellRef;
+using core::RowLetter;
 using techniques::TechniqueResult;
 
 namespace {
@@ -54,7 +54,8 @@ bool IsEmpty(const Board& board, int col, int row) {
 }
 
 bool HasMark(const Board& board, int col, int row, int digit) {
-  return digit >= 1 && digit <= 9 && IsEmpty(board, col, row) && board.at(col, row).HasCandidate(digit);
+  return digit >= 1 && digit <= 9 && IsEmpty(board, col, row) &&
+         board.at(col, row).HasCandidate(digit);
 }
 
 std::uint16_t Candidates(const Board& board, int col, int row) {
@@ -101,7 +102,9 @@ Board ComputedFromDigits(const Board& board) {
 // operations for the board once the window has closed.
 class StageHighlights {
  public:
-  void Unit(techniques::UnitKind unitKind, int unitNumber) { HighlightUnit(shown_, unitKind, unitNumber); }
+  void Unit(techniques::UnitKind unitKind, int unitNumber) {
+    HighlightUnit(shown_, unitKind, unitNumber);
+  }
   void Row(int row, const DigitFlags* emphasis = nullptr) {
     HighlightRow(shown_, row, true, emphasis);
   }
@@ -525,8 +528,8 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
           concrete, helpContext));
 }
 
-Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result,
-                             bool /*userMarks*/, int helpContext) {
+Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
+                             int helpContext) {
   const bool rows = result.orientation == 0;
   const std::string lineWord = rows ? "row" : "column";
   const std::string lineWords = lineWord + "s";
@@ -670,7 +673,8 @@ Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& resul
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string unitName =
-      unitWord + " " + (unitKind == techniques::UnitKind::Row ? RowLetter(unitNumber) : Num(unitNumber));
+      unitWord + " " +
+      (unitKind == techniques::UnitKind::Row ? RowLetter(unitNumber) : Num(unitNumber));
 
   std::string digitList;
   for (int i = 0; i < size; ++i) {
@@ -778,8 +782,8 @@ Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool
       std::move(concreteStage));
 }
 
-Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result,
-                             bool /*userMarks*/, int helpContext) {
+Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
+                             int helpContext) {
   const Fish fish{result.orientation == 1,
                   {result.lines[0], result.lines[1], result.lines[2]},
                   {result.positions[0], result.positions[1], result.positions[2]}};
@@ -875,8 +879,8 @@ std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
   return diagram;
 }
 
-Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
-                          bool /*userMarks*/, int helpContext) {
+Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result, bool /*userMarks*/,
+                          int helpContext) {
   const bool contradicting = result.excludedDigit > 0;
   const std::optional<std::vector<ChainEntry>> a = ParseChain(result.textA);
   const std::optional<std::vector<ChainEntry>> b = ParseChain(result.textB);

@@ -21,7 +21,6 @@ inline constexpr int kModalCancel = 2;
 
 enum class StageKind { General, Concrete, Only };
 
-
 // Make the window `width` wide before the stage, or as wide as the space to
 // the screen's right edge allows, but not below `minimum` (see
 // WidenHintWindow).
@@ -45,10 +44,10 @@ struct HintStage {
   // The layer once the window has closed, whatever the result: the concrete
   // stage takes its unit highlights away and leaves the single cells.
   Highlights highlightsAfter;
-  bool fixedPitchBlock = false;         // run the block pass after the mark-up pass
-  std::optional<WindowWidening> widen;  // applied before showing
-  std::optional<core::CellRef> hintCell;      // becomes the main window's hint cell before showing
-  bool countsConcreteHint = false;      // one more concrete hint once it has been shown
+  bool fixedPitchBlock = false;           // run the block pass after the mark-up pass
+  std::optional<WindowWidening> widen;    // applied before showing
+  std::optional<core::CellRef> hintCell;  // becomes the main window's hint cell before showing
+  bool countsConcreteHint = false;        // one more concrete hint once it has been shown
 };
 
 // An explanation is its stages in order. The caller drives them:
@@ -101,9 +100,8 @@ Explanation ExplainSingleCandidate(const core::Board& board,
                                    int helpContext = kMainWindowHelpContext);
 // result: singleDigit, singleColumn, singleRow and one of singleBlockUnit (1..9),
 // singleRowUnit, singleColumnUnit.
-Explanation ExplainHiddenSingle(const core::Board& board,
-                                const techniques::TechniqueResult& result, bool userMarks,
-                                int helpContext = kMainWindowHelpContext);
+Explanation ExplainHiddenSingle(const core::Board& board, const techniques::TechniqueResult& result,
+                                bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, block 1..9, rowLine or columnLine (the other -1).
 Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
@@ -117,14 +115,12 @@ Explanation ExplainTwoBlocks(const core::Board& board, const techniques::Techniq
 // result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
 // cells are read from the board (empty cells of the unit whose candidates lie
 // in the set); whether they all hold exactly the set decides the wording.
-Explanation ExplainNakedSubset(const core::Board& board,
-                               const techniques::TechniqueResult& result, bool userMarks,
-                               int helpContext = kMainWindowHelpContext);
+Explanation ExplainNakedSubset(const core::Board& board, const techniques::TechniqueResult& result,
+                               bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: subsetDigits (ascending, 0 beyond the size), unitKind, unitNumber.
 // The subset's cells are the unit's empty cells holding any of its digits.
-Explanation ExplainHiddenSubset(const core::Board& board,
-                                const techniques::TechniqueResult& result, bool userMarks,
-                                int helpContext = kMainWindowHelpContext);
+Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
+                                bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..1] (base), positions[0..1] (cross),
 // orientation 1 base rows / 0 base columns.
 Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,

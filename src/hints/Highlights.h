@@ -18,8 +18,8 @@ struct CellHighlight {
   bool red = false;          // painted in the conflict colour
   bool highlight = false;    // painted in the hint-cell colour
   bool selected = false;     // painted as the selected cell
-  DigitFlags markHi{};      // emphasised pencil marks (to keep)
-  DigitFlags markElim{};    // emphasised marks shown as eliminated (to remove)
+  DigitFlags markHi{};       // emphasised pencil marks (to keep)
+  DigitFlags markElim{};     // emphasised marks shown as eliminated (to remove)
 
   bool AnyFlag() const { return hasMarkInfo || red || highlight || selected; }
   bool operator==(const CellHighlight&) const = default;
@@ -51,14 +51,12 @@ DigitFlags DigitFlagsOfSet(std::uint16_t digitSet);
 // markHi (the row and column forms also clear markElim); given elimination
 // flags (block form only) replace markElim; either sets hasMarkInfo. A true
 // highlight sets the highlight flag; false leaves it as it was.
-void HighlightRow(Highlights& layer, int row, bool highlight,
-                  const DigitFlags* emphasis = nullptr);
+void HighlightRow(Highlights& layer, int row, bool highlight, const DigitFlags* emphasis = nullptr);
 void HighlightColumn(Highlights& layer, int col, bool highlight,
                      const DigitFlags* emphasis = nullptr);
 // block 1..9, left to right, top to bottom.
 void HighlightBlock(Highlights& layer, int block, bool highlight,
-                    const DigitFlags* elimination = nullptr,
-                    const DigitFlags* emphasis = nullptr);
+                    const DigitFlags* elimination = nullptr, const DigitFlags* emphasis = nullptr);
 
 // One cell as the explanations draw it on its own (1-based column and row).
 // As with the unit forms, true flags are set and false ones leave the record

@@ -15,10 +15,10 @@
 
 namespace zentaro::rating {
 
-using core::MsgKind;
-using core::Text;
 using core::Board;
 using core::DigitGrid;
+using core::MsgKind;
+using core::Text;
 using core::UnitCountTable;
 using techniques::TechniqueResult;
 
@@ -61,9 +61,9 @@ bool TrySingles(Working& w) {
   }
 
   if (hs > 0) {
-    if (const auto single =
-            techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
-                                         blockCounts, rowCounts, colCounts)) {
+    if (const auto single = techniques::FindHiddenSingle(board, w.emptyCount,
+                                                         techniques::HiddenSingleMode::PlaceFirst,
+                                                         blockCounts, rowCounts, colCounts)) {
       const bool inBlock = single->blockUnit != -1;
       if ((inBlock && ns > 0) || hs + ns > 2)
         ++c.EasySingleSteps;
@@ -81,9 +81,9 @@ bool TrySingles(Working& w) {
     return true;
   }
 
-  if (const auto single =
-          techniques::FindHiddenSingle(board, w.emptyCount, techniques::HiddenSingleMode::PlaceFirst,
-                                       blockCounts, rowCounts, colCounts)) {
+  if (const auto single = techniques::FindHiddenSingle(board, w.emptyCount,
+                                                       techniques::HiddenSingleMode::PlaceFirst,
+                                                       blockCounts, rowCounts, colCounts)) {
     const bool inBlock = single->blockUnit != -1;
     if (inBlock && hs > 2)
       ++c.EasySingleSteps;
@@ -104,14 +104,16 @@ bool TryBasic(Working& w) {
 
   TechniqueResult pairResult;
   bool strict = true;
-  if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) != techniques::TechniqueCode::None) {
+  if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) !=
+      techniques::TechniqueCode::None) {
     CountBasic(c, c.NakedSubsetCount);
     return true;
   }
   const bool pairMet = pairResult.metAny;
 
   TechniqueResult pointingResult;
-  if (techniques::PointingToSingle(board, false, pointingResult) != techniques::TechniqueCode::None) {
+  if (techniques::PointingToSingle(board, false, pointingResult) !=
+      techniques::TechniqueCode::None) {
     CountBasic(c, c.PointingCount);
     return true;
   }
@@ -120,7 +122,8 @@ bool TryBasic(Working& w) {
   for (int size = 3; size <= 4; ++size) {
     TechniqueResult result;
     strict = true;
-    if (techniques::NakedSubsetToSingle(board, size, strict, false, result) != techniques::TechniqueCode::None) {
+    if (techniques::NakedSubsetToSingle(board, size, strict, false, result) !=
+        techniques::TechniqueCode::None) {
       CountBasic(c, c.NakedSubsetCount);
       return true;
     }
@@ -168,7 +171,8 @@ bool TryAdvanced(Working& w, core::Random& random) {
   RatingCounters& c = w.c;
 
   TechniqueResult lockResult;
-  if (techniques::TwoBlockLockToSingle(board, false, lockResult) != techniques::TechniqueCode::None) {
+  if (techniques::TwoBlockLockToSingle(board, false, lockResult) !=
+      techniques::TechniqueCode::None) {
     ++c.AdvancedSteps;
     return true;
   }
@@ -176,7 +180,8 @@ bool TryAdvanced(Working& w, core::Random& random) {
 
   TechniqueResult tripleResult;
   bool strict = false;
-  if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) != techniques::TechniqueCode::None) {
+  if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) !=
+      techniques::TechniqueCode::None) {
     ++c.AdvancedSteps;
     return true;
   }
@@ -197,7 +202,8 @@ bool TryAdvanced(Working& w, core::Random& random) {
     if (size == 4) {
       TechniqueResult result;
       strict = false;
-      if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) != techniques::TechniqueCode::None) {
+      if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) !=
+          techniques::TechniqueCode::None) {
         ++c.AdvancedSteps;
         return true;
       }
@@ -362,7 +368,9 @@ Rating RatePuzzle(const DigitGrid& grid, const RateOptions& options, core::Rando
     tell(core::LoadText(Text::NoSolution), MsgKind::Error);
   }
   if ((techniqueFlags & kFlagLeftUnique) == 0) {
-    tell(core::LoadText(Text::PuzzleNotGood) + " " + core::LoadText(Text::MultipleSolutionsMeaning) + kCR + core::LoadText(Text::CannotRateSuchPuzzles),
+    tell(core::LoadText(Text::PuzzleNotGood) + " " +
+             core::LoadText(Text::MultipleSolutionsMeaning) + kCR +
+             core::LoadText(Text::CannotRateSuchPuzzles),
          MsgKind::Information);
     return finish(kLevelNotRateable);
   }

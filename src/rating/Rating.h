@@ -46,7 +46,7 @@ struct RatingMessage {
 // Everything a rating finds out besides its level.
 struct RatingDetails {
   RatingCounters counters;
-  int emptyCount = 0;                    // cells the logic could not fill
+  int emptyCount = 0;                   // cells the logic could not fill
   std::vector<RatingMessage> messages;  // none when silent
 };
 

@@ -244,9 +244,8 @@ int MakePuzzle(int targetClues, core::Random& random, DigitGrid& clues, DigitGri
   return maker.Make(targetClues, clues, digits);
 }
 
-bool GeneratePuzzle(const WantedLevels& wanted, int targetClues, int& level,
-                    GenerationState& state, const RateFunction& rate, core::Random& random,
-                    GenerationProgress& progress) {
+bool GeneratePuzzle(const WantedLevels& wanted, int targetClues, int& level, GenerationState& state,
+                    const RateFunction& rate, core::Random& random, GenerationProgress& progress) {
   level = 0;
   const core::Board savedBoard = state.board;
   const DigitGrid savedClues = state.clues;

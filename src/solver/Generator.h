@@ -62,8 +62,7 @@ int MakePuzzle(int targetClues, core::Random& random, core::DigitGrid& clues,
 // as digits without candidates. Returns false when cancelled, with board,
 // clues and solution as they were and digits taken from the board again.
 // The loop has no bound of its own: it ends on a wanted level or a cancel.
-bool GeneratePuzzle(const WantedLevels& wanted, int targetClues, int& level,
-                    GenerationState& state, const RateFunction& rate, core::Random& random,
-                    GenerationProgress& progress);
+bool GeneratePuzzle(const WantedLevels& wanted, int targetClues, int& level, GenerationState& state,
+                    const RateFunction& rate, core::Random& random, GenerationProgress& progress);
 
 }  // namespace zentaro::solver

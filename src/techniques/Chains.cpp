@@ -11,10 +11,10 @@
 
 namespace zentaro::techniques {
 
-using core::kCount;
-using core::kDigit;
 using core::Board;
 using core::Cell;
+using core::kCount;
+using core::kDigit;
 
 namespace {
 
@@ -25,7 +25,6 @@ bool IsEmpty(const Cell& cell) {
 bool SameUnit(int col1, int row1, int col2, int row2) {
   return col1 == col2 || row1 == row2 || core::BlockOf(col1, row1) == core::BlockOf(col2, row2);
 }
-
 
 int LowestCandidateExcept(const Cell& cell, int except) {
   for (int d = 1; d <= 9; ++d)
@@ -155,9 +154,8 @@ void ChooseTexts(const std::array<ChainRun, 4>& runs, ChainText& textA, ChainTex
 
 }  // namespace
 
-void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode* parent,
-                 int digit, int col, int row, bool useHiddenSingles, int maxDepth,
-                 bool& hiddenSingleUsed) {
+void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode* parent, int digit,
+                 int col, int row, bool useHiddenSingles, int maxDepth, bool& hiddenSingleUsed) {
   const int level = depth + 1;
 
   // A digit may not follow from a step that already put it into one of its

@@ -15,7 +15,7 @@ struct ChainNode {
   int column = 0;  // 1..9
   int row = 0;     // 1..9
   int digit = 0;
-  int index = 0;                 // position in the owning list
+  int index = 0;                // position in the owning list
   ChainNode* parent = nullptr;  // none for the start node
   ChainNode* child = nullptr;   // the last step created from this one
 };

@@ -5,10 +5,10 @@
 
 namespace zentaro::techniques {
 
-using core::kCount;
-using core::kDigit;
 using core::Board;
 using core::Cell;
+using core::kCount;
+using core::kDigit;
 
 namespace {
 
@@ -30,9 +30,7 @@ class LineView {
     return c[kDigit] == 0 && c.HasCandidate(digit);
   }
 
-  void remove(int base, int cross, int digit) {
-    cell(base, cross).RemoveCandidate(digit);
-  }
+  void remove(int base, int cross, int digit) { cell(base, cross).RemoveCandidate(digit); }
 
  private:
   Board& board_;

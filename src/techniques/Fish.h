@@ -47,7 +47,7 @@ int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, int& orie
 // ordering), positions[0] < positions[1] < positions[2] (cross lines) and the
 // same orientation; with nothing found, `orientation` is -1 and `result` is
 // left as it was. The board only changes in apply mode.
-int FindSwordfish(core::Board& board, bool checkOnly, FishSkipSet skipSet,
-                  TechniqueResult& result, int& orientation);
+int FindSwordfish(core::Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result,
+                  int& orientation);
 
 }  // namespace zentaro::techniques

@@ -6,9 +6,9 @@ namespace zentaro::techniques {
 
 namespace {
 
+using core::Board;
 using core::kCount;
 using core::kDigit;
-using core::Board;
 
 const PointingTried kNoPointingTried{};
 const ClaimingTried kNoClaimingTried{};
@@ -186,8 +186,8 @@ int FindClaimingInRowsOrColumns(Board& board, bool checkOnly, TechniqueResult& r
   return FindClaimingInColumns(board, checkOnly, result);
 }
 
-int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tried,
-                     bool checkOnly, TechniqueResult& result) {
+int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tried, bool checkOnly,
+                     TechniqueResult& result) {
   Board work = board;
   int total = 0;
   for (;;) {

@@ -124,9 +124,7 @@ TechniqueCode PointingToSingle(Board& board, bool keepBoard, TechniqueResult& re
 
 TechniqueCode ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   ClaimingTried tried{};
-  auto find = [&](Board& work, TechniqueResult& r) {
-    return FindClaiming(work, false, tried, r);
-  };
+  auto find = [&](Board& work, TechniqueResult& r) { return FindClaiming(work, false, tried, r); };
   auto markTried = [&](const TechniqueResult& r) {
     if (!InRange(r.rowLine, 1, 9) || !InRange(r.digit, 1, 9)) return false;
     tried[ClaimingTriedIndex(r.rowLine, r.digit)] = 1;
@@ -185,7 +183,7 @@ TechniqueCode TwoBlockLockToSingle(Board& board, bool keepBoard, TechniqueResult
 }
 
 TechniqueCode NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
-                        TechniqueResult& result) {
+                                  TechniqueResult& result) {
   const bool strictIn = strict;
   bool anyStrict = false;
   int skipCount = 0;
@@ -211,8 +209,8 @@ namespace {
 
 // X-Wing and Swordfish step past an instance by skipping its digit.
 template <typename Find>
-TechniqueCode FishToSingle(Board& board, bool keepBoard, TechniqueResult& result, TechniqueCode code,
-                           Find find) {
+TechniqueCode FishToSingle(Board& board, bool keepBoard, TechniqueResult& result,
+                           TechniqueCode code, Find find) {
   FishSkipSet skip = 0;
   Outcome outcome;
   SearchToSingle(

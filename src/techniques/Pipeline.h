@@ -37,7 +37,7 @@ TechniqueCode TwoBlockLockToSingle(core::Board& board, bool keepBoard, Technique
 // call had every cell holding exactly `size` candidates. result.strict tells
 // the same of the reported instance alone.
 TechniqueCode NakedSubsetToSingle(core::Board& board, int size, bool& strict, bool keepBoard,
-                        TechniqueResult& result);
+                                  TechniqueResult& result);
 
 // A digit whose instance led to no single is left out from then on.
 TechniqueCode XWingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);

@@ -4,10 +4,10 @@
 
 namespace zentaro::techniques {
 
-using core::kCount;
-using core::kDigit;
 using core::Board;
 using core::Cell;
+using core::kCount;
+using core::kDigit;
 using core::UnitCountTable;
 
 namespace {
@@ -32,7 +32,6 @@ int SingleAt(const Board& board, int col, int row) {
   const int d = SingleDigitOf(board.at(col, row));
   return d != 0 && core::CanPlace(board, d, {col, row}) ? d : 0;
 }
-
 
 int EmptyInBlock(const Board& board, int block) {
   const core::BlockBounds b = core::BoundsOfBlock(block);
@@ -88,8 +87,8 @@ struct HiddenHit {
 // Walks blocks, then rows, then columns, each by digit; calls onHit for every
 // hidden single until it returns false.
 template <typename OnHit>
-void WalkHiddenSingles(const Board& board, UnitCountTable& blockCounts,
-                       UnitCountTable& rowCounts, UnitCountTable& colCounts, OnHit onHit) {
+void WalkHiddenSingles(const Board& board, UnitCountTable& blockCounts, UnitCountTable& rowCounts,
+                       UnitCountTable& colCounts, OnHit onHit) {
   for (int b = 0; b < 9; ++b) {
     const core::BlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
@@ -97,8 +96,7 @@ void WalkHiddenSingles(const Board& board, UnitCountTable& blockCounts,
       if (entry != 1 || BlockHolds(board, b, d)) continue;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
-          if (IsCandidate(board.at(c, r), d) &&
-              !onHit(HiddenHit{c, r, d, b + 1, -1, -1, &entry}))
+          if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, b + 1, -1, -1, &entry}))
             return;
     }
   }

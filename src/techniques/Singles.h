@@ -34,8 +34,7 @@ std::optional<Single> PlaceNakedSingleAt(core::Board& board, core::CellRef cell,
 // The cell of a single candidate in the unit with the fewest empty cells,
 // from least to most empty cells; blocks before rows before columns at equal
 // size.
-std::optional<core::CellRef> FindSingleInFullestUnit(const core::Board& board, int least,
-                                                     int most);
+std::optional<core::CellRef> FindSingleInFullestUnit(const core::Board& board, int least, int most);
 
 int CountNakedSingles(const core::Board& board);
 

@@ -5,14 +5,13 @@
 
 namespace zentaro::techniques {
 
+using core::Board;
+using core::Cell;
 using core::CellRef;
 using core::kCount;
 using core::kDigit;
-using core::Board;
-using core::Cell;
 
 namespace {
-
 
 using UnitCells = std::array<CellRef, 9>;
 
@@ -273,7 +272,7 @@ int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips,
     for (int unit = 1; unit <= 9; ++unit) {
       const UnitCells cells = kind == UnitKind::Row      ? RowCells(unit)
                               : kind == UnitKind::Column ? ColumnCells(unit)
-                                                    : BlockCells(unit - 1);
+                                                         : BlockCells(unit - 1);
       total += HiddenSearchUnit(work, cells, kind, unit, s);
       if (stopEarly && total > 0) {
         unitKind = kind;

@@ -35,8 +35,8 @@ struct HiddenSubsetSkips {
 // cells holds exactly `size` candidates (blocks ignore it). On output, after
 // a find: whether each cell of the subset holds exactly `size` candidates.
 //
-// On a find: digitSet (bit d for digit d), unitKind and the 1-based row and column of the subset's first cell (blocks
-// are walked column by column, top to bottom within a column). Nothing is
+// On a find: digitSet (bit d for digit d), unitKind and the 1-based row and column of the subset's
+// first cell (blocks are walked column by column, top to bottom within a column). Nothing is
 // written when nothing is found. Returns the number of candidates removed
 // (checkOnly: that would be removed), 0 when nothing qualifies or the size is
 // not 2..4.

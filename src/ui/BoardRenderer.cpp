@@ -184,7 +184,8 @@ void BoardRenderer::DrawLabels(QPainter& p) const {
   const QFontMetrics fm(p.font());
   for (int i = 1; i <= 9; ++i) {
     const QPoint rowPos = geometry.RowLabelPos(i);
-    p.drawText(QPoint(rowPos.x(), rowPos.y() + fm.ascent()), QString::fromStdString(core::RowLetter(i)));
+    p.drawText(QPoint(rowPos.x(), rowPos.y() + fm.ascent()),
+               QString::fromStdString(core::RowLetter(i)));
     const QPoint colPos = geometry.ColLabelPos(i);
     p.drawText(QPoint(colPos.x(), colPos.y() + fm.ascent()), QString::number(i));
   }

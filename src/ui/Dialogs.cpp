@@ -1,5 +1,4 @@
 #include "ui/Dialogs.h"
-#include "ui/UiText.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -15,6 +14,7 @@
 #include "core/StringTable.h"
 #include "files/SdkFile.h"
 #include "rating/Rating.h"
+#include "ui/UiText.h"
 
 // The help pages live in a static library: their resources must be
 // registered by hand.
@@ -68,7 +68,7 @@ QString DisplayText(const std::string& text) {
 }
 
 MessageBox::MessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
-                         QWidget* parent)
+                       QWidget* parent)
     : QMessageBox(parent), buttons_(core::ResolveButtons(buttons)) {
   setObjectName("MessageBox");
   setWindowTitle(QString::fromUtf8(core::MsgTitle(kind).data(),
@@ -110,8 +110,8 @@ void MessageBox::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------
 
 QuestionDialog::QuestionDialog(const std::string& caption, const std::string& text,
-                     const std::string& yesCaption, const std::string& noCaption,
-                     const std::string& cancelCaption, QWidget* parent)
+                               const std::string& yesCaption, const std::string& noCaption,
+                               const std::string& cancelCaption, QWidget* parent)
     : QMessageBox(parent) {
   setObjectName("YesNoDlg");
   setWindowTitle(QString::fromStdString(caption));
@@ -133,7 +133,8 @@ int QuestionDialog::Result() const {
 
 // ---------------------------------------------------------------------------
 
-SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget* parent) : QDialog(parent) {
+SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget* parent)
+    : QDialog(parent) {
   setObjectName("SolvedReportDialog");
   setWindowTitle(QString::fromStdString(report.caption));
   setWindowOpacity(253.0 / 255.0);

@@ -25,7 +25,7 @@ class MessageBox : public QMessageBox {
 
  public:
   MessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
-              QWidget* parent = nullptr);
+             QWidget* parent = nullptr);
 
   // 1 (OK), 2 (Cancel or closed), 6 (Yes) or 7 (No), after the box has run.
   int Result() const;
@@ -53,8 +53,8 @@ class QuestionDialog : public QMessageBox {
 
  public:
   QuestionDialog(const std::string& caption, const std::string& text, const std::string& yesCaption,
-            const std::string& noCaption, const std::string& cancelCaption,
-            QWidget* parent = nullptr);
+                 const std::string& noCaption, const std::string& cancelCaption,
+                 QWidget* parent = nullptr);
 
   int Result() const;
 

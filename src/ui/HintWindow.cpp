@@ -1,5 +1,4 @@
 #include "ui/HintWindow.h"
-#include "ui/UiText.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -8,6 +7,7 @@
 
 #include "core/StringTable.h"
 #include "hints/Markup.h"
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
 

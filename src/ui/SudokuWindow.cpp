@@ -1,5 +1,4 @@
 #include "ui/SudokuWindow.h"
-#include "ui/UiText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,6 +16,7 @@
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
 #include "ui/ToolPictures.h"
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
 
@@ -117,7 +117,8 @@ void SudokuWindow::CreateActions() {
   exitItem_ = commandActions_[Command::Exit];
 
   command(Command::FillCandidates, "FillCandidates", QKeySequence(Qt::CTRL | Qt::Key_M));
-  command(Command::RemoveCandidates, "RemoveCandidates", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
+  command(Command::RemoveCandidates, "RemoveCandidates",
+          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
   undoItem_ = NewAction("UndoItem", QKeySequence(Qt::CTRL | Qt::Key_Z));
   redoItem_ = NewAction("RedoItem", QKeySequence(Qt::CTRL | Qt::Key_Y));
   firstStepItem_ = NewAction("FirstStepItem");
@@ -378,14 +379,11 @@ void SudokuWindow::ConnectActions() {
   connect(tools_->RedoBut, &QToolButton::clicked, this, [this] { game_.Redo(); });
   connect(tools_->MoveFirstBut, &QToolButton::clicked, this, [this] { game_.GoToFirstStep(); });
   connect(tools_->MoveLastBut, &QToolButton::clicked, this, [this] { game_.GoToLastStep(); });
-  connect(tools_->SetBookmarkBut, &QToolButton::clicked, this,
-          [this] { game_.SetBookmark(); });
-  connect(tools_->GoBookmarkBut, &QToolButton::clicked, this,
-          [this] { game_.GoToBookmark(); });
+  connect(tools_->SetBookmarkBut, &QToolButton::clicked, this, [this] { game_.SetBookmark(); });
+  connect(tools_->GoBookmarkBut, &QToolButton::clicked, this, [this] { game_.GoToBookmark(); });
 
   // The picture buttons.
-  connect(tools_->NewBut, &ToolImageButton::Clicked, this,
-          [this] { game_.NewPuzzle(); });
+  connect(tools_->NewBut, &ToolImageButton::Clicked, this, [this] { game_.NewPuzzle(); });
   connect(tools_->HintBut, &ToolImageButton::Clicked, this, [this] {
     tools_->HintBut->SetHot(false);
     game_.RequestHint();
@@ -535,9 +533,9 @@ void SudokuWindow::SetCaptions() {
   Action(Command::RateButton)->setToolTip(UiText(Text::RateTip));
   settingsButton_->setToolTip(UiText(Text::SettingsTip));
   helpButton_->setToolTip(UiText(Text::HelpTip));
-  for (QAction* a : {Action(Command::OpenButton), Action(Command::SaveButton),
-                     Action(Command::PrintButton), Action(Command::RateButton),
-                     settingsButton_, helpButton_})
+  for (QAction* a :
+       {Action(Command::OpenButton), Action(Command::SaveButton), Action(Command::PrintButton),
+        Action(Command::RateButton), settingsButton_, helpButton_})
     a->setText(a->toolTip());
   tools_->MoveFirstBut->setToolTip(UiText(Text::FirstStepTip));
   tools_->MoveLastBut->setToolTip(UiText(Text::LastStepTip));
@@ -562,7 +560,8 @@ void SudokuWindow::SetCaptions() {
 }
 
 bool SudokuWindow::FormCloseQuery() {
-  const bool fileMenu = fileMenu_->menuAction()->isVisible() && fileMenu_->menuAction()->isEnabled();
+  const bool fileMenu =
+      fileMenu_->menuAction()->isVisible() && fileMenu_->menuAction()->isEnabled();
   const bool exit = exitItem_->isVisible() && exitItem_->isEnabled();
   if (fileMenu && exit) return game_.ConfirmSaveFirst();
   // A generation is running: stop it and let the window go.
@@ -732,8 +731,9 @@ void SudokuWindow::SetHighlightButtons(int digit) {
 }
 
 int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                            const std::string& yesCaption, const std::string& noCaption,
-                            const std::string& cancelCaption) {
+                                         const std::string& yesCaption,
+                                         const std::string& noCaption,
+                                         const std::string& cancelCaption) {
   QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
   RunModal(dialog);
   return dialog.Result();
@@ -769,8 +769,7 @@ void SudokuWindow::SetBusyCursor(bool busy) {
 void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
   if (!wait_) {
     wait_ = std::make_unique<WaitDialog>(this);
-    connect(wait_->CancelBtn, &QPushButton::clicked, this,
-            [this] { game_.RequestCancel(); });
+    connect(wait_->CancelBtn, &QPushButton::clicked, this, [this] { game_.RequestCancel(); });
   }
   wait_->setWindowTitle(QString::fromStdString(window.caption));
   wait_->Line1Lab->setText(QString::fromStdString(window.line1));
@@ -791,7 +790,8 @@ void SudokuWindow::CloseWaitWindow() {
 std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {
   LevelDialog dialog(current, this);
   dialog.RefuseEmptyChoice = [this] {
-    ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information, core::kButtonsOk);
+    ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information,
+                   core::kButtonsOk);
   };
   if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
@@ -838,7 +838,7 @@ std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& fold
 }
 
 std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& folder,
-                                                       const std::string& proposedName) {
+                                                         const std::string& proposedName) {
   QFileDialog dialog(this);
   dialog.setObjectName("SaveDialog");
   dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -78,8 +78,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   void OpenMarksPopup(core::CellRef cell, const std::array<bool, 9>& checked) override;
   void SetHighlightButtons(int digit) override;
   int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                  const std::string& yesCaption, const std::string& noCaption,
-                  const std::string& cancelCaption) override;
+                             const std::string& yesCaption, const std::string& noCaption,
+                             const std::string& cancelCaption) override;
   void PlaceHintWindow() override;
   int ShowHintStage(const hints::HintStage& stage) override;
   void SetHintHighlights(const hints::Highlights& layer, bool on) override;

@@ -6,7 +6,6 @@
 
 namespace zentaro::ui {
 
-
 // A text of the string table, for a widget.
 inline QString UiText(core::Text id) {
   return QString::fromStdString(core::LoadText(id));

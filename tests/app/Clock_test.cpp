@@ -54,14 +54,15 @@ TEST(Clock, StoppedClockIgnoresTicks) {
 TEST(Clock, NewPuzzleResetsTheCountersButNotTheLevel) {
   FakeView view;
   Game game(view);
-  CountersOf(game).generalHints = CountersOf(game).concreteHints = CountersOf(game).solutionViewed = 3;
+  CountersOf(game).generalHints = CountersOf(game).concreteHints = CountersOf(game).solutionViewed =
+      3;
   CountersOf(game).candidatesCalculated = CountersOf(game).elapsedSeconds = 3;
   CountersOf(game).level = 4;
   StartWith(game, GridFromLine(kPuzzle));
   EXPECT_EQ(game.CountsForReport().clockText, "00:00:00");
-  EXPECT_EQ(
-      CountersOf(game).generalHints + CountersOf(game).concreteHints + CountersOf(game).solutionViewed + CountersOf(game).candidatesCalculated,
-      0);
+  EXPECT_EQ(CountersOf(game).generalHints + CountersOf(game).concreteHints +
+                CountersOf(game).solutionViewed + CountersOf(game).candidatesCalculated,
+            0);
   EXPECT_EQ(CountersOf(game).level, 4);
   EXPECT_TRUE(CountersOf(game).clockStarted);
   EXPECT_TRUE(view.clockRunning);

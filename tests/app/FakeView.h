@@ -140,8 +140,9 @@ class FakeView : public View {
   }
   void SetHighlightButtons(int digit) override { highlightButtons.push_back(digit); }
 
-  int AskThreeButtonQuestion(const std::string& caption, const std::string& text, const std::string& yes,
-                  const std::string& no, const std::string& cancel) override {
+  int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
+                             const std::string& yes, const std::string& no,
+                             const std::string& cancel) override {
     questionTexts.push_back(caption + "|" + text + "|" + yes + "|" + no + "|" + cancel);
     if (questionAnswers_.empty()) {
       ADD_FAILURE() << "unexpected three-button question: \"" << text << "\"";

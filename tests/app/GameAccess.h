@@ -15,16 +15,36 @@ struct GameTestAccess {
   static HintState& Hint(Game& g) { return g.hint_; }
 };
 
-inline PuzzleState& PuzzleOf(Game& g) { return GameTestAccess::Puzzle(g); }
-inline PuzzleCounters& CountersOf(Game& g) { return GameTestAccess::Counters(g); }
-inline Preferences& PrefsOf(Game& g) { return GameTestAccess::Prefs(g); }
-inline PuzzleFile& FileOf(Game& g) { return GameTestAccess::File(g); }
-inline HintState& HintOf(Game& g) { return GameTestAccess::Hint(g); }
+inline PuzzleState& PuzzleOf(Game& g) {
+  return GameTestAccess::Puzzle(g);
+}
+inline PuzzleCounters& CountersOf(Game& g) {
+  return GameTestAccess::Counters(g);
+}
+inline Preferences& PrefsOf(Game& g) {
+  return GameTestAccess::Prefs(g);
+}
+inline PuzzleFile& FileOf(Game& g) {
+  return GameTestAccess::File(g);
+}
+inline HintState& HintOf(Game& g) {
+  return GameTestAccess::Hint(g);
+}
 
-inline const PuzzleState& PuzzleOf(const Game& g) { return g.Puzzle(); }
-inline const PuzzleCounters& CountersOf(const Game& g) { return g.Counters(); }
-inline const Preferences& PrefsOf(const Game& g) { return g.Prefs(); }
-inline const PuzzleFile& FileOf(const Game& g) { return g.File(); }
-inline const HintState& HintOf(const Game& g) { return g.Hint(); }
+inline const PuzzleState& PuzzleOf(const Game& g) {
+  return g.Puzzle();
+}
+inline const PuzzleCounters& CountersOf(const Game& g) {
+  return g.Counters();
+}
+inline const Preferences& PrefsOf(const Game& g) {
+  return g.Prefs();
+}
+inline const PuzzleFile& FileOf(const Game& g) {
+  return g.File();
+}
+inline const HintState& HintOf(const Game& g) {
+  return g.Hint();
+}
 
 }  // namespace zentaro::app

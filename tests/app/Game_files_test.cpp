@@ -313,7 +313,8 @@ TEST_P(ConfirmSaveFirst, AsksOnlyAboutUnsavedWork) {
   EXPECT_EQ(game.ConfirmSaveFirst(), p.result);
   if (p.answer == kResultYes) {
     EXPECT_TRUE(view.saveDialogs.empty());
-    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::DigitGrid{}), PuzzleOf(game).digits);
+    EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::DigitGrid{}),
+              PuzzleOf(game).digits);
   }
   if (p.answer == 0) {
     EXPECT_TRUE(view.boxes.empty());
@@ -350,7 +351,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](Game& g, const std::string& path) {
                                     ReadAndPlay(g, path);
                                     PuzzleOf(g).board = core::Board{};
-                                    PuzzleOf(g).board.at(5, 5) = core::Cell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+                                    PuzzleOf(g).board.at(5, 5) =
+                                        core::Cell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
                                   },
                                   0, true},
                       ConfirmCase{"SolvedBoard",

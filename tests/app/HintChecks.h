@@ -14,7 +14,7 @@ namespace zentaro::app::test {
 // The marks shown as eliminated (emphasised and marked to remove) in the
 // empty cells of `board` that carry them, in reading order.
 inline std::vector<CellDigit> ShownEliminations(const hints::Highlights& layer,
-                                                 const core::Board& board) {
+                                                const core::Board& board) {
   std::vector<CellDigit> shown;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {

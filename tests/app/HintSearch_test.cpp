@@ -19,11 +19,11 @@
 namespace zentaro::app::test {
 namespace {
 
+using core::Board;
 using core::kResultNo;
 using core::kResultOk;
 using core::kResultYes;
 using core::MsgKind;
-using core::Board;
 using hints::kModalCancel;
 using hints::kModalOk;
 

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "FakeView.h"
-#include "TestData.h"
 #include "HintChecks.h"
+#include "TestData.h"
 #include "app/Game.h"
 #include "core/Random.h"
 #include "rating/Rating.h"

@@ -25,7 +25,9 @@ class Input : public ::testing::Test {
     game.BoardMouseDown({col, row}, MouseButton::Left);
     game.PlaceDigit(digit);
   }
-  int SolutionAt(int col, int row) const { return PuzzleOf(game).solution[core::GridIndex(col, row)]; }
+  int SolutionAt(int col, int row) const {
+    return PuzzleOf(game).solution[core::GridIndex(col, row)];
+  }
   int SolutionAt(core::CellRef cell) const { return SolutionAt(cell.col, cell.row); }
   core::Board Computed() const {
     core::Board board{};

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "CliRun.h"
-#include "TestData.h"
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +10,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "CliRun.h"
+#include "TestData.h"
 
 namespace {
 
@@ -44,8 +44,9 @@ bool IsSolutionOf(const std::string& solution, const std::string& puzzle) {
   return true;
 }
 
-std::string FirstLineOf(const std::string& name) { return zentaro::testdata::Lines(name, 1).front(); }
-
+std::string FirstLineOf(const std::string& name) {
+  return zentaro::testdata::Lines(name, 1).front();
+}
 
 const std::string kEmptyGrid(81, '.');
 // Two 5s in the first row: no solution.

@@ -293,8 +293,7 @@ TEST(Blocks, BoundsCoverExactlyTheBlocksCells) {
     const BlockBounds b = BoundsOfBlock(block);
     for (int c = 1; c <= 9; ++c) {
       for (int r = 1; r <= 9; ++r) {
-        const bool inside =
-            c >= b.firstCol && c <= b.lastCol && r >= b.firstRow && r <= b.lastRow;
+        const bool inside = c >= b.firstCol && c <= b.lastCol && r >= b.firstRow && r <= b.lastRow;
         EXPECT_EQ(inside, BlockOf(c, r) == block) << CellName(c, r) << " block " << block;
       }
     }

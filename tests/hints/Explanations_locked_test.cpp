@@ -105,8 +105,7 @@ TEST(ExplainClaimingTest, RowWording) {
   EXPECT_EQ(RemovedMark(Concrete(e).highlights, 1), Block(5) - Row('E'));
 }
 
-TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2,
-                           int orientation) {
+TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2, int orientation) {
   TechniqueResult r;
   r.digit = digit;
   r.block = block;

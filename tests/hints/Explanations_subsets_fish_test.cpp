@@ -20,7 +20,8 @@ constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   return set;
 }
 
-TechniqueResult Naked(std::uint16_t set, techniques::UnitKind unitKind, int col, int row, bool strict) {
+TechniqueResult Naked(std::uint16_t set, techniques::UnitKind unitKind, int col, int row,
+                      bool strict) {
   TechniqueResult r;
   r.digitSet = set;
   r.unitKind = unitKind;
@@ -71,8 +72,8 @@ TEST(ExplainNakedSubsetTest, TripleFromASetInABlock) {
   SetMarks(board, 4, 4, {1, 3});
   SetMarks(board, 5, 5, {3, 8});
   SetMarks(board, 6, 6, {1, 8});
-  const Explanation e =
-      ExplainNakedSubset(board, Naked(Set({1, 3, 8}), techniques::UnitKind::Block, 4, 4, false), true);
+  const Explanation e = ExplainNakedSubset(
+      board, Naked(Set({1, 3, 8}), techniques::UnitKind::Block, 4, 4, false), true);
 
   EXPECT_EQ(General(e).lines,
             Lines{"In the highlighted block 3x3 there are three cells for which exclusively "
@@ -198,7 +199,7 @@ TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
 }
 
 TechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 3> positions,
-                            int orientation) {
+                           int orientation) {
   TechniqueResult r;
   r.digit = digit;
   r.lines = lines;

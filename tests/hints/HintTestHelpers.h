@@ -36,7 +36,9 @@ inline void SetMarks(core::Board& board, int col, int row, std::initializer_list
 }
 
 // "A1" from the row letter and the column 1..9.
-inline std::string CellAt(char row, int col) { return {row, static_cast<char>('0' + col)}; }
+inline std::string CellAt(char row, int col) {
+  return {row, static_cast<char>('0' + col)};
+}
 
 inline CellSet Row(char letter) {
   CellSet cells;

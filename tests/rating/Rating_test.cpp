@@ -15,8 +15,8 @@
 namespace zentaro::rating {
 namespace {
 
-using core::MsgKind;
 using core::DigitGrid;
+using core::MsgKind;
 
 DigitGrid Grid(const std::string& line) {
   DigitGrid grid{};

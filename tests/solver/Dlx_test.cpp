@@ -183,12 +183,12 @@ std::vector<core::DigitGrid> ReferenceSolutions(const core::DigitGrid& grid, uns
 
 // Solves with a reused solver and returns the stored solutions in order.
 std::vector<core::DigitGrid> SolutionsOf(DlxSolver& solver, const core::DigitGrid& grid,
-                                          unsigned limit, int capacity = 2, int growBy = 2) {
+                                         unsigned limit, int capacity = 2, int growBy = 2) {
   solver.DLXInit(capacity, growBy);
   solver.DLXAddSudokuRows(grid);
   const std::uint32_t found = solver.DLXSolve(limit);
   std::vector<core::DigitGrid> result(solver.DLXSolutions().begin(),
-                                       solver.DLXSolutions().begin() + found);
+                                      solver.DLXSolutions().begin() + found);
   solver.DLXFree();
   return result;
 }
@@ -263,7 +263,7 @@ TEST(DlxSolver, UnlimitedSolveGrowsTheStoreByTheGrowthStep) {
     ASSERT_EQ(solver.DLXSolve(0), 3u);
     EXPECT_EQ(solver.DLXSolutions().size(), 2u + growBy);
     const std::set<core::DigitGrid> distinct(solver.DLXSolutions().begin(),
-                                              solver.DLXSolutions().begin() + 3);
+                                             solver.DLXSolutions().begin() + 3);
     EXPECT_EQ(distinct.size(), 3u);
     for (const auto& s : distinct) EXPECT_TRUE(IsSolutionOf(s, grid));
   }

@@ -96,7 +96,7 @@ TEST_P(FastCountUnique, SolvesUniquePuzzlesLikeTheExactCoverSolver) {
 INSTANTIATE_TEST_SUITE_P(Collections, FastCountUnique,
                          ::testing::Values(UniqueCollection{"puzzles2_17_clue.txt", 300},
                                            UniqueCollection{"puzzles6_forum_hardest_1106.txt",
-                                                             100000}));
+                                                            100000}));
 
 struct HandCase {
   const char* name;

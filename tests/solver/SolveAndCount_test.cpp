@@ -52,8 +52,7 @@ TEST(SolveAndCount, AgreesWithQqwingOnUniqueSeveralAndNoSolutions) {
 }
 
 TEST(SolveAndCount, FindsSeveralSolutionsInEverySergPuzzle) {
-  const auto puzzles =
-      ReadDataLines("puzzles7_serg_benchmark.txt");
+  const auto puzzles = ReadDataLines("puzzles7_serg_benchmark.txt");
   ASSERT_EQ(puzzles.size(), 2000u);
   DlxSolver solver;
   for (const std::string& line : puzzles) ExpectCount(solver, line, 2);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TestData.h"

@@ -7,10 +7,10 @@
 namespace zentaro::techniques {
 namespace {
 
+using core::Board;
 using core::kCount;
 using core::kDigit;
 using core::UnitCountTable;
-using core::Board;
 using test::BoardFromLine;
 using test::Eliminate;
 using test::HasCandidate;
@@ -257,8 +257,7 @@ TEST(FindHiddenSingle, ZeroEmptyCountFindsNothingAndLeavesTheTables) {
   int empty = 0;
   HiddenOut out;
   out.rowCounts.fill(42);
-  for (auto mode :
-       {HiddenRun::ReportOnly, HiddenRun::PlaceFirst, HiddenRun::CollectAll}) {
+  for (auto mode : {HiddenRun::ReportOnly, HiddenRun::PlaceFirst, HiddenRun::CollectAll}) {
     EXPECT_EQ(RunHidden(board, empty, mode, out), 0);
     EXPECT_EQ(board, before);
     EXPECT_EQ(out.rowCounts[0], 42);

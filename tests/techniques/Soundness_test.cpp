@@ -28,10 +28,10 @@
 namespace zentaro::techniques {
 namespace {
 
-using core::kCount;
-using core::kDigit;
 using core::Board;
 using core::DigitGrid;
+using core::kCount;
+using core::kDigit;
 
 // ---------------------------------------------------------------------------
 // A small solver of its own, so that the solutions do not come from the code
@@ -236,7 +236,7 @@ Board PlaceAllSingles(Board board) {
 
 // Takes away about `percent` of the candidates that the solution rules out.
 Board ThinWrongCandidates(Board board, const DigitGrid& solution, std::mt19937& rng,
-                           unsigned percent) {
+                          unsigned percent) {
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
       core::Cell& cell = board.at(c, r);
@@ -255,7 +255,7 @@ Board ThinWrongCandidates(Board board, const DigitGrid& solution, std::mt19937& 
 // The puzzle with the solution's digit written into about `percent` of its
 // empty cells.
 DigitGrid WithSomeSolutionDigits(DigitGrid digits, const DigitGrid& solution, std::mt19937& rng,
-                                  unsigned percent) {
+                                 unsigned percent) {
   for (int i = 0; i < 81; ++i)
     if (digits[i] == 0 && rng() % 100 < percent) digits[i] = solution[i];
   return digits;

@@ -59,8 +59,7 @@ inline bool HasCandidate(const core::Board& board, int col, int row, int digit) 
 }
 
 // Makes the cell empty with exactly the given candidates.
-inline void SetCandidates(core::Board& board, int col, int row,
-                          std::initializer_list<int> digits) {
+inline void SetCandidates(core::Board& board, int col, int row, std::initializer_list<int> digits) {
   core::Cell& cell = board.at(col, row);
   cell.fill(0);
   for (int d : digits) {

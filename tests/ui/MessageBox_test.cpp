@@ -122,7 +122,7 @@ class MessageBoxTest : public QObject {
 
   void CarriageReturnsBreakLines() {
     ui::MessageBox box(std::string("Unknown file format:") + '\r' + "/tmp/x.txt", MsgKind::Error,
-                        core::kButtonsOk);
+                       core::kButtonsOk);
     QCOMPARE(box.text(), QString("Unknown file format:\n/tmp/x.txt"));
     // Blanks that widen the box are kept.
     ui::MessageBox padded("  File write error.  ", MsgKind::Error, core::kButtonsOk);

@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/GameAccess.h"
 #include "UiTestSupport.h"
+#include "app/GameAccess.h"
 #include "core/StringTable.h"
 
 using namespace zentaro;
@@ -556,7 +556,8 @@ class SudokuWindowTest : public QObject {
     auto frm = Start();
     Open(*frm, PuzzleFile("status.sdk", ui::test::kPuzzleLine));
     QTest::mouseMove(frm->Board(), frm->Board()->CellRect({5, 5}).center());
-    QCOMPARE(frm->StatusPanel(2)->text(), QString::fromStdString(core::LoadText(Text::PlayingStatus)));
+    QCOMPARE(frm->StatusPanel(2)->text(),
+             QString::fromStdString(core::LoadText(Text::PlayingStatus)));
     QTest::mouseMove(frm->Board(), QPoint(2, 2));
     QCOMPARE(frm->StatusPanel(2)->text(), QString());
   }
