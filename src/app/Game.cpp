@@ -42,6 +42,19 @@ void Game::ResetForFirstShow(bool removeMarksOnFill) {
   rng_ = core::Random::FromClock();
 }
 
+bool Game::LayOverClues(const core::Board& state) {
+  const core::Board before = puzzle_.board;
+  puzzle_.board = state;
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
+  puzzle_.computed = puzzle_.board;
+  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
+                        puzzle_.colCounts);
+  if (core::BoardsEqual(before, puzzle_.board)) return false;
+  AddStep();
+  UpdateCountsDisplay(puzzle_.board);
+  return true;
+}
+
 void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, bool marksReduced) {
   core::Board board{};
   core::LoadDigits(clues, board);
@@ -54,16 +67,7 @@ void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, 
   StartPuzzle(true, true);
 
   if (state == nullptr) return;
-  const core::Board before = puzzle_.board;
-  puzzle_.board = *state;
-  core::ExtractDigits(puzzle_.board, puzzle_.digits);
-  puzzle_.computed = puzzle_.board;
-  core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
-                        puzzle_.colCounts);
-  if (!core::BoardsEqual(before, puzzle_.board)) {
-    AddStep();
-    UpdateCountsDisplay(puzzle_.board);
-  }
+  LayOverClues(*state);
   puzzle_.saved = puzzle_.board;
   CheckRestoredGame();
 }
@@ -325,17 +329,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   // A saved game comes back as it was left: its entries and pencil marks go
   // on top of the clues as one more step, so undo returns to the bare puzzle.
   if (read.state || read.marks) {
-    const core::Board before = puzzle_.board;
-    puzzle_.board = files::RestoredBoard(read);
-    core::ExtractDigits(puzzle_.board, puzzle_.digits);
-    puzzle_.computed = puzzle_.board;
-    core::BuildFromDigits(puzzle_.digits, puzzle_.computed, puzzle_.blockCounts, puzzle_.rowCounts,
-                          puzzle_.colCounts);
-    if (!core::BoardsEqual(before, puzzle_.board)) {
-      AddStep();
-      view_.RedrawBoard();
-      UpdateCountsDisplay(puzzle_.board);
-    }
+    if (LayOverClues(files::RestoredBoard(read))) view_.RedrawBoard();
   }
 
   file_.stored = true;

@@ -230,6 +230,10 @@ class Game {
   friend class HintRequest;
   static constexpr std::size_t Index(Command c) { return static_cast<std::size_t>(c); }
   bool SolvedNow() const;
+  // Lays a saved game's entries and pencil marks over the clues just started,
+  // as one more step, so undo returns to the bare puzzle. False when they add
+  // nothing.
+  bool LayOverClues(const core::Board& state);
   void CheckRestoredGame();
   void RefreshRemoveCandidates();
   // Leaves clue editing; the full edit mode comes with its own command set.

@@ -509,13 +509,9 @@ void HintRequest::BeginSearch() {
 bool HintRequest::TrySingles() {
   const int most = marksComplete_ ? 6 : 3;
   int empty = EmptyCells(work_);
-  // The result of a single candidate, as the explanation reads it.
   const auto nakedResult = [](const techniques::Single& single) {
     TechniqueResult r;
-    r.singleKind = true;
-    r.singleDigit = single.digit;
-    r.singleColumn = single.cell.col;
-    r.singleRow = single.cell.row;
+    techniques::ReportSingle(single, true, r);
     return r;
   };
 
@@ -537,13 +533,7 @@ bool HintRequest::TrySingles() {
         work_, empty, techniques::HiddenSingleMode::ReportOnly, bc, rc, cc);
     if (!single) return false;
     TechniqueResult r;
-    r.singleKind = false;
-    r.singleDigit = single->digit;
-    r.singleColumn = single->cell.col;
-    r.singleRow = single->cell.row;
-    r.singleBlockUnit = single->blockUnit;
-    r.singleRowUnit = single->rowUnit;
-    r.singleColumnUnit = single->colUnit;
+    techniques::ReportSingle(*single, false, r);
     OfferSingle(HintTechnique::HiddenSingle, step, r, [](Board& b) {
       UnitCountTable bc2{}, rc2{}, cc2{};
       int e = EmptyCells(b);

@@ -33,22 +33,13 @@ bool InRange(int v, int lo, int hi) {
 bool FindSingleAfter(Board& work, TechniqueResult& result) {
   int empty = kEmptyCountForSearch;
   if (const std::optional<Single> single = FindNakedSingle(work, empty, true)) {
-    result.singleKind = true;
-    result.singleDigit = single->digit;
-    result.singleColumn = single->cell.col;
-    result.singleRow = single->cell.row;
+    ReportSingle(*single, true, result);
     return true;
   }
   UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   if (const std::optional<Single> single = FindHiddenSingle(
           work, empty, HiddenSingleMode::ReportOnly, blockCounts, rowCounts, colCounts)) {
-    result.singleKind = false;
-    result.singleDigit = single->digit;
-    result.singleColumn = single->cell.col;
-    result.singleRow = single->cell.row;
-    result.singleBlockUnit = single->blockUnit;
-    result.singleRowUnit = single->rowUnit;
-    result.singleColumnUnit = single->colUnit;
+    ReportSingle(*single, false, result);
     return true;
   }
   return false;

@@ -140,6 +140,17 @@ void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
   }
 }
 
+void ReportSingle(const Single& single, bool singleCandidate, TechniqueResult& result) {
+  result.singleKind = singleCandidate;
+  result.singleDigit = single.digit;
+  result.singleColumn = single.cell.col;
+  result.singleRow = single.cell.row;
+  if (singleCandidate) return;
+  result.singleBlockUnit = single.blockUnit;
+  result.singleRowUnit = single.rowUnit;
+  result.singleColumnUnit = single.colUnit;
+}
+
 std::optional<Single> FindNakedSingle(Board& board, int& emptyCount, bool reportOnly) {
   if (emptyCount == 0) return std::nullopt;
   for (int r = 1; r <= 9; ++r) {

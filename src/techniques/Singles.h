@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/Board.h"
+#include "techniques/TechniqueResult.h"
 
 namespace zentaro::techniques {
 
@@ -21,6 +22,9 @@ struct Single {
   int rowUnit = -1;
   int colUnit = -1;
 };
+
+// Puts the single into the result the explanations and the rating read.
+void ReportSingle(const Single& single, bool singleCandidate, TechniqueResult& result);
 
 // The first single candidate in reading order: reported (reportOnly) or
 // placed (digit written, removed from the peers, emptyCount lowered).
