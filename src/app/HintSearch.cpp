@@ -196,8 +196,7 @@ bool XWingLeading(Board& b, bool apply, TechniqueResult& r) {
 }
 
 bool XWingPlain(Board& b, bool apply, TechniqueResult& r) {
-  int orientation = -1;
-  return techniques::FindXWing(b, !apply, 0, orientation, r) > 0;
+  return techniques::FindXWing(b, !apply, 0, r) > 0;
 }
 
 bool SwordfishLeading(Board& b, bool apply, TechniqueResult& r) {
@@ -205,8 +204,7 @@ bool SwordfishLeading(Board& b, bool apply, TechniqueResult& r) {
 }
 
 bool SwordfishPlain(Board& b, bool apply, TechniqueResult& r) {
-  int orientation = -1;
-  return techniques::FindSwordfish(b, !apply, 0, r, orientation) > 0;
+  return techniques::FindSwordfish(b, !apply, 0, r) > 0;
 }
 
 using enum HintTechnique;

@@ -241,8 +241,7 @@ bool TryAdvanced(Working& w, core::Random& random) {
   }
   if (xWingMet) {
     TechniqueResult result;
-    int orientation = -1;
-    if (techniques::FindXWing(board, false, 0, orientation, result) > 0) {
+    if (techniques::FindXWing(board, false, 0, result) > 0) {
       ++c.AdvancedSteps;
       return true;
     }

@@ -166,33 +166,23 @@ int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, int orien
 
 }  // namespace
 
-int FindXWing(Board& board, bool checkOnly, FishSkipSet skipSet, int& orientation,
-              TechniqueResult& result) {
+int FindXWing(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result) {
   Board work = board;
-  orientation = -1;
   int found = 0;
   for (int o : {kFishBaseRows, kFishBaseColumns}) {
     found = SearchXWing(work, checkOnly, skipSet, o, result);
-    if (found > 0) {
-      orientation = o;
-      break;
-    }
+    if (found > 0) break;
   }
   board = work;
   return found;
 }
 
-int FindSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result,
-                  int& orientation) {
+int FindSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result) {
   Board work = board;
-  orientation = -1;
   int found = 0;
   for (int o : {kFishBaseColumns, kFishBaseRows}) {
     found = SearchSwordfish(work, checkOnly, skipSet, o, result);
-    if (found > 0) {
-      orientation = o;
-      break;
-    }
+    if (found > 0) break;
   }
   board = work;
   return found;

@@ -21,13 +21,11 @@ inline constexpr int kFishBaseRows = 1;
 // within an orientation, base line by base line, digit 1..9 inside each.
 //
 // Returns the number of candidates removed (apply), 1 (checkOnly) or 0.
-// On success `orientation` is 1 for base rows, 0 for base columns, and
-// `result` gets digit, lines[0] < lines[1] (base lines), positions[0] <
-// positions[1] (cross lines) and the same orientation; with nothing found,
-// `orientation` is -1 and `result` is left as it was. The board only
+// On success `result` gets digit, lines[0] < lines[1] (base lines),
+// positions[0] < positions[1] (cross lines) and the orientation (1 base rows,
+// 0 base columns); with nothing found it is left as it was. The board only
 // changes in apply mode.
-int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, int& orientation,
-              TechniqueResult& result);
+int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result);
 
 // Swordfish: a digit with two or three candidates in each of three base lines,
 // all within three cross lines each covered by at least two of the base
@@ -42,12 +40,10 @@ int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, int& orie
 // a single Swordfish).
 //
 // Returns the number removed (apply), a positive count (checkOnly) or 0.
-// On success `orientation` is 0 for base columns, 1 for base rows, and
-// `result` gets digit, lines[0..2] (base lines in the order of the reported
-// ordering), positions[0] < positions[1] < positions[2] (cross lines) and the
-// same orientation; with nothing found, `orientation` is -1 and `result` is
-// left as it was. The board only changes in apply mode.
-int FindSwordfish(core::Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result,
-                  int& orientation);
+// On success `result` gets digit, lines[0..2] (base lines in the order of the
+// reported ordering), positions[0] < positions[1] < positions[2] (cross
+// lines) and the orientation (0 base columns, 1 base rows); with nothing
+// found it is left as it was. The board only changes in apply mode.
+int FindSwordfish(core::Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result);
 
 }  // namespace zentaro::techniques

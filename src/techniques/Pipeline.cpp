@@ -215,16 +215,14 @@ TechniqueCode FishToSingle(Board& board, bool keepBoard, TechniqueResult& result
 TechniqueCode XWingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   return FishToSingle(board, keepBoard, result, TechniqueCode::XWing,
                       [](Board& work, FishSkipSet skip, TechniqueResult& r) {
-                        int orientation = -1;
-                        return FindXWing(work, false, skip, orientation, r);
+                        return FindXWing(work, false, skip, r);
                       });
 }
 
 TechniqueCode SwordfishToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   return FishToSingle(board, keepBoard, result, TechniqueCode::Swordfish,
                       [](Board& work, FishSkipSet skip, TechniqueResult& r) {
-                        int orientation = -1;
-                        return FindSwordfish(work, false, skip, r, orientation);
+                        return FindSwordfish(work, false, skip, r);
                       });
 }
 

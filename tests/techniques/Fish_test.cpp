@@ -58,12 +58,11 @@ TEST(FindXWing, CheckOnlyReportsRowPatternAndLeavesBoardUntouched) {
   Board board = RowXWingOn4();
   const Board before = board;
   TechniqueResult result;
-  int orientation = -7;
 
-  EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
+  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
 
   EXPECT_EQ(board, before);
-  EXPECT_EQ(orientation, 1);
+  EXPECT_EQ(result.orientation, 1);
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.lines[0], 2);
   EXPECT_EQ(result.lines[1], 6);
@@ -83,12 +82,11 @@ TEST(FindXWing, ApplyRemovesTheDigitFromTheCrossColumnsOnly) {
     Eliminate(expected, 7, r, 4);
   }
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindXWing(board, false, 0, orientation, result), 14);
+  EXPECT_EQ(FindXWing(board, false, 0, result), 14);
 
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(orientation, 1);
+  EXPECT_EQ(result.orientation, 1);
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.lines[0], 2);
   EXPECT_EQ(result.lines[1], 6);
@@ -100,11 +98,10 @@ TEST(FindXWing, ThirdCandidateInSecondRowSpoilsThePattern) {
   ConfineToColumns(board, 6, 4, {2, 5, 7});
   const Board before = board;
   TechniqueResult result;
-  int orientation = 0;
 
-  EXPECT_EQ(FindXWing(board, false, 0, orientation, result), 0);
+  EXPECT_EQ(FindXWing(board, false, 0, result), 0);
   EXPECT_EQ(board, before);
-  EXPECT_EQ(orientation, -1);
+  EXPECT_EQ(result.orientation, -1);  // untouched
   EXPECT_EQ(result.digit, -1);
 }
 
@@ -112,9 +109,8 @@ TEST(FindXWing, SkippedDigitIsNeverReported) {
   Board board = RowXWingOn4();
   const Board before = board;
   TechniqueResult result;
-  int orientation = 0;
 
-  EXPECT_EQ(FindXWing(board, false, Skip(4), orientation, result), 0);
+  EXPECT_EQ(FindXWing(board, false, Skip(4), result), 0);
   EXPECT_EQ(board, before);
 }
 
@@ -124,9 +120,8 @@ TEST(FindXWing, SkipSetStepsToTheNextDigit) {
   ConfineToColumns(board, 1, 7, {1, 9});
   ConfineToColumns(board, 8, 7, {1, 9});
   TechniqueResult result;
-  int orientation = 0;
 
-  EXPECT_EQ(FindXWing(board, true, Skip(4) | Skip(2), orientation, result), 1);
+  EXPECT_EQ(FindXWing(board, true, Skip(4) | Skip(2), result), 1);
   EXPECT_EQ(result.digit, 7);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 8);
@@ -146,11 +141,9 @@ TEST(FindXWing, ColumnPatternFoundWithOrientationZero) {
     Eliminate(expected, c, 8, 4);
   }
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindXWing(board, false, 0, orientation, result), 14);
+  EXPECT_EQ(FindXWing(board, false, 0, result), 14);
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(orientation, 0);
   EXPECT_EQ(result.orientation, 0);
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.lines[0], 3);
@@ -166,10 +159,9 @@ TEST(FindXWing, RowsAreSearchedBeforeColumnsWhateverTheDigit) {
   ConfineToColumns(board, 5, 9, {1, 6});  // row X-Wing on digit 9
   ConfineToColumns(board, 7, 9, {1, 6});
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
-  EXPECT_EQ(orientation, 1);
+  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
+  EXPECT_EQ(result.orientation, 1);
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.lines[0], 5);
   EXPECT_EQ(result.lines[1], 7);
@@ -184,9 +176,8 @@ TEST(FindXWing, UpperBaseRowComesBeforeLowerDigit) {
   ConfineToColumns(board, 2, 3, {1, 2});
   ConfineToColumns(board, 3, 3, {1, 2});
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
+  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 9);
@@ -201,9 +192,8 @@ TEST(FindXWing, PatternWithNothingToRemoveIsPassedOver) {
   ConfineToColumns(board, 3, 6, {5, 9});
   ConfineToColumns(board, 4, 6, {5, 9});
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
+  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines[0], 3);
   EXPECT_EQ(result.lines[1], 4);
@@ -225,9 +215,8 @@ TEST(FindXWing, FilledCellsDoNotCountAsCandidates) {
   board.at(1, 1)[8] = 1;
   ConfineToColumns(board, 5, 8, {8, 9});
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindXWing(board, true, 0, orientation, result), 1);
+  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 5);
@@ -258,16 +247,15 @@ TEST_P(SwordfishShapes, RecognisedOnlyWhenEveryCoverRowIsShared) {
     }
   const Board before = board;
   TechniqueResult result;
-  int orientation = -1;
 
-  const int found = FindSwordfish(board, false, 0, result, orientation);
+  const int found = FindSwordfish(board, false, 0, result);
 
   if (GetParam().instance) {
     EXPECT_EQ(found, 18);  // rows 1, 4 and 9 in the six other columns
-    EXPECT_EQ(orientation, 0);
+    EXPECT_EQ(result.orientation, 0);
   } else {
     EXPECT_EQ(found, 0);
-    EXPECT_EQ(orientation, -1);
+    EXPECT_EQ(result.orientation, -1);  // untouched
     EXPECT_EQ(board, before);
   }
 }
@@ -296,12 +284,10 @@ TEST(FindSwordfish, ApplyReportsAscendingLinesAndRemovesExactlyTheCrossRows) {
     for (int c = 1; c <= 9; ++c)
       if (c != 2 && c != 5 && c != 8) Eliminate(expected, c, r, 6);
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindSwordfish(board, false, 0, result, orientation), 18);
+  EXPECT_EQ(FindSwordfish(board, false, 0, result), 18);
 
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(orientation, 0);
   EXPECT_EQ(result.orientation, 0);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines, (std::array<int, 3>{2, 5, 8}));
@@ -312,13 +298,12 @@ TEST(FindSwordfish, CheckOnlyCountsEveryOrderingAndReportsTheLastOne) {
   Board board = ColumnSwordfishOn6();
   const Board before = board;
   TechniqueResult result;
-  int orientation = -1;
 
   // Six orderings of the one triple, each seeing the same 18 cells.
-  EXPECT_EQ(FindSwordfish(board, true, 0, result, orientation), 6 * 18);
+  EXPECT_EQ(FindSwordfish(board, true, 0, result), 6 * 18);
 
   EXPECT_EQ(board, before);
-  EXPECT_EQ(orientation, 0);
+  EXPECT_EQ(result.orientation, 0);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines, (std::array<int, 3>{8, 5, 2}));
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
@@ -339,15 +324,13 @@ TEST(FindSwordfish, RowPatternComesBackUntransposedWithOrientationOne) {
 
   const Board before = board;
   TechniqueResult checked;
-  int orientation = -1;
-  EXPECT_GT(FindSwordfish(board, true, 0, checked, orientation), 0);
+  EXPECT_GT(FindSwordfish(board, true, 0, checked), 0);
   EXPECT_EQ(board, before);
-  EXPECT_EQ(orientation, 1);
+  EXPECT_EQ(checked.orientation, 1);
 
   TechniqueResult applied;
-  EXPECT_EQ(FindSwordfish(board, false, 0, applied, orientation), 18);
+  EXPECT_EQ(FindSwordfish(board, false, 0, applied), 18);
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(orientation, 1);
   EXPECT_EQ(applied.orientation, 1);
   EXPECT_EQ(applied.digit, 6);
   EXPECT_EQ(applied.lines, (std::array<int, 3>{2, 5, 8}));
@@ -360,10 +343,9 @@ TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
   ConfineToColumns(board, 5, 3, {4, 9});
   ConfineToColumns(board, 8, 3, {1, 9});
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_GT(FindSwordfish(board, false, 0, result, orientation), 0);
-  EXPECT_EQ(orientation, 0);
+  EXPECT_GT(FindSwordfish(board, false, 0, result), 0);
+  EXPECT_EQ(result.orientation, 0);
   EXPECT_EQ(result.digit, 6);
 }
 
@@ -373,9 +355,8 @@ TEST(FindSwordfish, SkippedDigitGivesWayToTheNextOne) {
   ConfineToRows(board, 3, 9, {3, 7});
   ConfineToRows(board, 4, 9, {2, 7});
   TechniqueResult result;
-  int orientation = -1;
 
-  EXPECT_EQ(FindSwordfish(board, false, Skip(6), result, orientation), 18);
+  EXPECT_EQ(FindSwordfish(board, false, Skip(6), result), 18);
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.lines, (std::array<int, 3>{1, 3, 4}));
   EXPECT_EQ(result.positions, (std::array<int, 3>{2, 3, 7}));

@@ -534,13 +534,11 @@ std::vector<FinderCase> AllFinders() {
   // Fish.
   add("FindXWing", [](Board& b, std::vector<Claim>&) {
     TechniqueResult r;
-    int orientation;
-    return FindXWing(b, false, 0, orientation, r);
+    return FindXWing(b, false, 0, r);
   });
   add("FindSwordfish", [](Board& b, std::vector<Claim>&) {
     TechniqueResult r;
-    int orientation;
-    return FindSwordfish(b, false, 0, r, orientation);
+    return FindSwordfish(b, false, 0, r);
   });
 
   // Pipeline entries: the eliminations, and the single they report.
