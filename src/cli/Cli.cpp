@@ -144,6 +144,22 @@ void Complain(std::FILE* err, std::string_view message) {
   Write(err, line);
 }
 
+std::vector<std::string_view> TakeSwitch(std::span<const std::string_view> args,
+                                         std::string_view name, bool& present) {
+  present = false;
+  std::vector<std::string_view> rest;
+  bool optionsEnded = false;
+  for (const std::string_view arg : args) {
+    if (!optionsEnded && arg == name) {
+      present = true;
+      continue;
+    }
+    if (arg == "--") optionsEnded = true;
+    rest.push_back(arg);
+  }
+  return rest;
+}
+
 ParsedArgs ParseArgs(std::string_view command, std::span<const std::string_view> args,
                      std::span<const std::string_view> valueOptions, std::FILE* err) {
   ParsedArgs parsed;

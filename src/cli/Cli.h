@@ -85,6 +85,11 @@ struct ParsedArgs {
 ParsedArgs ParseArgs(std::string_view command, std::span<const std::string_view> args,
                      std::span<const std::string_view> valueOptions, std::FILE* err);
 
+// Takes a switch that has no value (ParseArgs knows only options with one)
+// out of the arguments before "--"; `present` tells whether it was there.
+std::vector<std::string_view> TakeSwitch(std::span<const std::string_view> args,
+                                         std::string_view name, bool& present);
+
 // The command functions of the table.
 int RunCount(std::span<const std::string_view> args, CommandContext& ctx);
 int RunSolve(std::span<const std::string_view> args, CommandContext& ctx);

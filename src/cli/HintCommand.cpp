@@ -208,18 +208,8 @@ void Walk(app::Game& game, app::GoOnView& view, OutputBuffer& out) {
 }  // namespace
 
 int RunHint(std::span<const std::string_view> args, CommandContext& ctx) {
-  // "--walk" takes no value, which the shared parser does not know of.
   bool walk = false;
-  std::vector<std::string_view> rest;
-  bool optionsEnded = false;
-  for (const std::string_view arg : args) {
-    if (!optionsEnded && arg == "--walk") {
-      walk = true;
-      continue;
-    }
-    if (arg == "--") optionsEnded = true;
-    rest.push_back(arg);
-  }
+  const std::vector<std::string_view> rest = TakeSwitch(args, "--walk", walk);
   const ParsedArgs parsed = ParseArgs("hint", rest, {}, ctx.err);
   if (!parsed.ok) return kExitUsage;
   if (parsed.operands.empty()) {

@@ -23,18 +23,8 @@ std::string LevelText(int level) {
 }  // namespace
 
 int RunRate(std::span<const std::string_view> args, CommandContext& ctx) {
-  // "--generator" takes no value, which the shared parser does not know of.
   bool forGenerator = false;
-  std::vector<std::string_view> rest;
-  bool optionsEnded = false;
-  for (const std::string_view arg : args) {
-    if (!optionsEnded && arg == "--generator") {
-      forGenerator = true;
-      continue;
-    }
-    if (arg == "--") optionsEnded = true;
-    rest.push_back(arg);
-  }
+  const std::vector<std::string_view> rest = TakeSwitch(args, "--generator", forGenerator);
 
   static constexpr std::array<std::string_view, 1> kValueOptions = {"--seed"};
   const ParsedArgs parsed = ParseArgs("rate", rest, kValueOptions, ctx.err);
