@@ -867,6 +867,8 @@ void HintRequest::Finish() noexcept {
     if (waitOpen_) v_.CloseWaitWindow();
     waitOpen_ = false;
   } catch (...) {
+    // A progress window that will not close must not keep the command
+    // disabled or the hourglass up: the restoring goes on below.
   }
   g_.prefs_.removeMarksOnFill = savedRemoveMarks_;
   g_.hint_.highlightOn = false;
@@ -875,6 +877,8 @@ void HintRequest::Finish() noexcept {
     g_.SetEnabled(Command::Hint, true);
     g_.UpdateCountsDisplay(g_.puzzle_.board);
   } catch (...) {
+    // Finish runs from the destructor, where nothing may escape; what could
+    // be restored has been.
   }
 }
 
