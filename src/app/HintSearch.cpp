@@ -82,6 +82,38 @@ void CopyEmptyCellMarks(const Board& from, Board& to) {
     }
 }
 
+// A pencil mark for a digit that already stands in the cell's row, column or
+// block says nothing true; a search that took it for a candidate could
+// eliminate the very digit the solution puts there. The search leaves such
+// marks out of its working board.
+void DropMarksClashingWithPeers(Board& board) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      Cell& cell = board.at(c, r);
+      if (cell[kDigit] != 0) continue;
+      for (int d = 1; d <= 9; ++d)
+        if (cell.HasCandidate(d) && !core::CanPlace(board, d, {c, r})) cell.RemoveCandidate(d);
+    }
+}
+
+// Carries a step worked out on `searched` (which became `after`) over to the
+// user's board: the digits it placed and the candidates it took out; marks
+// the search had left out stay as the user set them.
+void CarryStepOver(const Board& searched, const Board& after, Board& board) {
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      const Cell& was = searched.at(c, r);
+      const Cell& now = after.at(c, r);
+      if (now[kDigit] != was[kDigit]) {
+        board.at(c, r) = now;
+        continue;
+      }
+      if (now[kDigit] != 0) continue;
+      for (int d = 1; d <= 9; ++d)
+        if (was.HasCandidate(d) && !now.HasCandidate(d)) board.at(c, r).RemoveCandidate(d);
+    }
+}
+
 // The third row (column) of the band (stack) of a two-block lock holds none
 // of the candidates; when its six cells in the two blocks are all filled the
 // instance says nothing the player could not see at a glance.
@@ -563,7 +595,10 @@ bool HintRequest::RequireCompleteMarks() {
     hintMarks_ = false;
   }
   work_ = g_.puzzle_.board;
-  if (marksComplete_) return true;
+  if (marksComplete_) {
+    DropMarksClashingWithPeers(work_);
+    return true;
+  }
 
   const Board before = g_.puzzle_.board;
   core::ClearEmptyCellMarks(g_.puzzle_.board);
@@ -580,7 +615,13 @@ bool HintRequest::RequireCompleteMarks() {
     wait_.visible = true;
     v_.ShowWaitWindow(wait_);
   }
-  if (answer != core::kResultYes) return false;
+  if (answer != core::kResultYes) {
+    // No calculation: the user's own marks come back as they were.
+    const Board cleared = g_.puzzle_.board;
+    g_.puzzle_.board = before;
+    RedrawChanged(cleared);
+    return false;
+  }
   if (!g_.FillCandidates()) return false;
 
   snapBoard_ = g_.puzzle_.board;
@@ -741,8 +782,9 @@ void HintRequest::OfferElimination(const Found& found) {
 
   beforeAction_ = g_.puzzle_.board;
   g_.hint_.last.beforeApply = beforeAction_;
+  const Board searched = work_;
   found.apply(work_);
-  g_.puzzle_.board = work_;
+  CarryStepOver(searched, work_, g_.puzzle_.board);
   if (core::BoardsEqual(beforeAction_, g_.puzzle_.board)) return;
 
   // A chain places its digit; the computed candidates follow it at once.

@@ -83,6 +83,13 @@ core::DigitGrid SolutionOf(const core::DigitGrid& grid) {
   return solution;
 }
 
+// Digits as a candidate set, bit d for digit d.
+std::uint16_t Set(std::initializer_list<int> digits) {
+  std::uint16_t set = 0;
+  for (const int d : digits) set = static_cast<std::uint16_t>(set | (1u << d));
+  return set;
+}
+
 bool AnyMarks(const Board& board) {
   bool any = false;
   core::CheckMarks(board, any);
@@ -252,7 +259,9 @@ TEST(HintSearch, HiddenSingleOnTheBareBoardNamesItsBlock) {
 
 // --- incomplete marks ---------------------------------------------------------------
 
-TEST(HintSearch, IncompleteMarksAndNoToCalculatingLeaveTheBoardWithoutMarks) {
+// The user's own marks are never lost: No to the calculation puts them back;
+// after Yes one undo brings them back.
+TEST(HintSearch, IncompleteMarksComeBackAfterNoToCalculating) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kNoSingles));
@@ -265,7 +274,7 @@ TEST(HintSearch, IncompleteMarksAndNoToCalculatingLeaveTheBoardWithoutMarks) {
   EXPECT_EQ(view.boxes[0].text, kCalculateQuestion);
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Confirmation);
   EXPECT_TRUE(view.stages.empty());
-  EXPECT_FALSE(AnyMarks(PuzzleOf(game).board));
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 1).Candidates(), Set({2, 7}));
   EXPECT_EQ(game.History().Count(), steps);
   EXPECT_EQ(CountersOf(game).generalHints, 1);
   EXPECT_EQ(CountersOf(game).candidatesCalculated, 0);
@@ -292,6 +301,8 @@ TEST(HintSearch, YesToCalculatingFillsEveryCandidateAndGoesOn) {
   // The progress window showed, and went again.
   EXPECT_FALSE(view.waitWindows.empty());
   ExpectRequestEnded(game, view);
+  game.Undo();
+  EXPECT_EQ(PuzzleOf(game).board.at(1, 1).Candidates(), Set({2, 7}));
 }
 
 TEST(HintSearch, CloseAfterTheGeneralStageCountsNoConcreteHintAndRestoresTheMarks) {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "core/Random.h"
 #include "rating/Rating.h"
 #include "solver/SolveAndCount.h"
+#include "techniques/Singles.h"
 
 namespace zentaro::app::test {
 namespace {
@@ -93,6 +95,89 @@ TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
   std::cout << "hint walk: level 5 finished " << finished[5] << " of " << walked[5] << "\n";
   RecordProperty("level5_finished", finished[5]);
   RecordProperty("level5_walked", walked[5]);
+}
+
+}  // namespace
+}  // namespace zentaro::app::test
+
+namespace zentaro::app::test {
+namespace {
+
+// Adds `count` pencil marks for digits that already stand in a peer of the
+// marked cell: marks a player may leave behind, which no hint may trust.
+void AddClashingMarks(core::Board& board, int count, std::mt19937& random) {
+  std::uniform_int_distribution<int> pick(1, 9);
+  for (int tries = 0; count > 0 && tries < 1000; ++tries) {
+    const core::CellRef cell{pick(random), pick(random)};
+    const int digit = pick(random);
+    core::Cell& target = board.at(cell);
+    if (target[core::kDigit] != 0 || target.HasCandidate(digit)) continue;
+    if (core::CanPlace(board, digit, cell)) continue;
+    target.AddCandidate(digit);
+    --count;
+  }
+}
+
+// The digits with every single placed: what is left needs eliminations.
+core::DigitGrid AfterSingles(const core::DigitGrid& digits) {
+  core::Board board{};
+  core::BuildFromDigitsPlain(digits, board);
+  int empty = 81 - core::CountDigits(board);
+  core::UnitCountTable blocks{}, rows{}, cols{};
+  while (techniques::FindNakedSingle(board, empty, false) ||
+         techniques::FindHiddenSingle(board, empty, techniques::HiddenSingleMode::PlaceFirst,
+                                      blocks, rows, cols)) {
+  }
+  return core::ExtractDigits(board);
+}
+
+// Positions along hint walks where the singles are used up, each with its
+// computed marks and a few marks that clash with a placed peer: "&Do it !"
+// must never place a wrong digit nor take a solution digit out of a cell's
+// marks.
+TEST(HintWalk, MarksClashingWithAPlacedPeerNeverLeadToAWrongStep) {
+  std::mt19937 random(2024);
+  int positions = 0;
+  std::vector<std::string> puzzles = testdata::Puzzles("puzzles3_magictour_top1465.txt");
+  for (const std::string& line : testdata::Puzzles("hint_walk.txt")) puzzles.push_back(line);
+  for (const std::string& line : puzzles) {
+    const core::DigitGrid clues = GridFromLine(line);
+    core::DigitGrid solution{};
+    bool unique = false;
+    ASSERT_EQ(solver::SolveAndCount(clues, solution, unique), 1) << line;
+    core::DigitGrid digits = clues;
+    for (int step = 0; step < 2; ++step) {
+      digits = AfterSingles(digits);
+      core::Board state{};
+      core::BuildFromDigitsPlain(digits, state);
+      if (core::CountDigits(state) == 81) break;
+      AddClashingMarks(state, 3, random);
+
+      GoOnView view;
+      Game game(view);
+      game.SetClueRater([](const core::DigitGrid&) { return 0; });
+      game.LoadPosition(clues, &state);
+      game.HintSearch();
+      ++positions;
+
+      const core::Board& after = game.Puzzle().board;
+      for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r) {
+          const int right = solution[core::GridIndex(c, r)];
+          const int digit = after.at(c, r)[core::kDigit];
+          if (digit != 0) {
+            EXPECT_EQ(digit, right) << line << " " << core::CellName(c, r);
+          } else if (state.at(c, r).HasCandidate(right)) {
+            EXPECT_TRUE(after.at(c, r).HasCandidate(right))
+                << line << ": " << core::CellName(c, r) << " lost " << right;
+          }
+        }
+      // On from the step's digits; an elimination leaves them, and the next
+      // round tries other clashing marks on the same position.
+      digits = core::ExtractDigits(after);
+    }
+  }
+  EXPECT_GE(positions, 500);
 }
 
 }  // namespace
