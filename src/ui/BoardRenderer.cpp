@@ -103,7 +103,8 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   const bool selected = look.selected || current;
   const bool clue = s.clues && (*s.clues)[core::GridIndex(at)] != 0;
 
-  const bool red = look.red || (current && s.selectedInConflict);
+  const bool red =
+      look.red || (current && s.selectedInConflict) || s.conflicts[core::GridIndex(at)];
   QColor back = colors.CellColor;
   if (red)
     back = colors.ConflictColor;
