@@ -121,9 +121,10 @@ void Game::StopEditing() {
   // The typed puzzle gets a level the way a file's clues do, so that the
   // solved report tells the same for both.
   counters_.level = anyDigit && rateClues_ ? rateClues_(puzzle_.digits) : 0;
-  const bool warn = prefs_.warnMultipleSolutions;
   StartPuzzle(true, false);
-  prefs_.warnMultipleSolutions = warn;
+  // A typed puzzle is a new one: the first hint warns if it has several
+  // solutions, even when the last puzzle's warning was already given.
+  prefs_.warnMultipleSolutions = true;
 
   file_.stored = !anyDigit;
   UpdateCommands(anyDigit, true);

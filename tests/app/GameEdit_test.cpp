@@ -127,7 +127,7 @@ TEST_F(Edit, TheQuestionsAnswersOnAPlayedPuzzle) {
 TEST_F(Edit, StoppingMakesEveryDigitAClueWithoutResettingTheClock) {
   StartPlayed();
   CountersOf(game).elapsedSeconds = 75;
-  PrefsOf(game).warnMultipleSolutions = true;
+  PrefsOf(game).warnMultipleSolutions = false;  // the last puzzle's warning was given
   const int resets = view.clockResets;
   view.AnswerThreeButtonQuestion(kResultYes);
   game.StartEditing();
