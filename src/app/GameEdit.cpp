@@ -26,7 +26,8 @@ bool DigitsRepeatIn(const core::Board& board, core::CellRef cell) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
       if ((c == cell.col && r == cell.row) || board.at(c, r)[kDigit] != digit) continue;
-      if (c == cell.col || r == cell.row || core::BlockOf(c, r) == core::BlockOf(cell.col, cell.row))
+      if (c == cell.col || r == cell.row ||
+          core::BlockOf(c, r) == core::BlockOf(cell.col, cell.row))
         return true;
     }
   return false;
@@ -71,7 +72,8 @@ bool Game::PrepareEdit() {
     MoveSelection({1, 1});
   } else {
     const int answer = view_.AskThreeButtonQuestion(
-        kAppTitle, LoadText(Text::AboutToEditClues) + '\r' + LoadText(Text::EditCurrentOrNewQuestion),
+        kAppTitle,
+        LoadText(Text::AboutToEditClues) + '\r' + LoadText(Text::EditCurrentOrNewQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::NewChoice), LoadText(Text::Cancel));
     if (answer == kResultYes) {
       puzzle_.clues = {};

@@ -100,9 +100,9 @@ TEST_F(Edit, TheQuestionsAnswersOnAPlayedPuzzle) {
 
     g.StartEditing();
     ASSERT_EQ(v.questionTexts.size(), 1u);
-    EXPECT_EQ(v.questionTexts[0],
-              "Zentaro|" + core::LoadText(core::Text::AboutToEditClues) + "\r" +
-                  core::LoadText(core::Text::EditCurrentOrNewQuestion) + "|C&urrent|New|Cancel");
+    EXPECT_EQ(v.questionTexts[0], "Zentaro|" + core::LoadText(core::Text::AboutToEditClues) + "\r" +
+                                      core::LoadText(core::Text::EditCurrentOrNewQuestion) +
+                                      "|C&urrent|New|Cancel");
     EXPECT_EQ(PuzzleOf(g).editMode, c.editing);
     EXPECT_EQ(v.commands[Command::EditMode], !c.editing);
     EXPECT_EQ(v.commands[Command::Hint], !c.editing);

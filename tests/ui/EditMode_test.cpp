@@ -42,7 +42,8 @@ class EditModeTest : public QObject {
   // Types the line into the board from A1, Space for an empty cell.
   static void Type(ScriptedWindow& frm, const QString& line) {
     for (QChar ch : line)
-      QTest::keyClick(frm.Board(), ch == '0' ? Qt::Key_Space : Qt::Key(Qt::Key_0 + ch.digitValue()));
+      QTest::keyClick(frm.Board(),
+                      ch == '0' ? Qt::Key_Space : Qt::Key(Qt::Key_0 + ch.digitValue()));
   }
 
   static QColor CellBackground(ScriptedWindow& frm, int col, int row) {
