@@ -128,6 +128,14 @@ void Game::StopEditing() {
   // solutions, even when the last puzzle's warning was already given.
   prefs_.warnMultipleSolutions = true;
 
+  // A running clock goes on: changing the clues of the puzzle being played
+  // does not start the time again. A clock standing still (no puzzle yet, or
+  // the last one solved) would never time the typed puzzle, so it starts.
+  if (anyDigit && !ClockRunning()) {
+    view_.SetClockText(std::string());
+    ResetPuzzleClock();
+  }
+
   file_.stored = !anyDigit;
   UpdateCommands(anyDigit, true);
   view_.SetStatusText(kHelpPanel, std::string());

@@ -151,6 +151,14 @@ TEST_F(Edit, StoppingMakesEveryDigitAClueWithoutResettingTheClock) {
   EXPECT_TRUE(view.commands[Command::Hint]);
 }
 
+TEST_F(Edit, AStandingClockStartsForATypedPuzzle) {
+  game.StartEditing();
+  game.KeyDown(Key::Digit4);
+  EXPECT_FALSE(view.clockRunning);
+  game.StopEditing();
+  EXPECT_TRUE(view.clockRunning);
+}
+
 TEST_F(Edit, BoardsWithoutOneSolutionAreAcceptedSilently) {
   const struct {
     const char* line;
