@@ -422,8 +422,9 @@ bool Game::ConfirmSaveFirst() {
 
 namespace {
 
-bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t") == std::string_view::npos;
+// Nine blanks are an empty row of the nine-line shape, not padding.
+bool IsPadding(std::string_view line) {
+  return line.size() != 9 && line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 // Text copied from a web page or a mail often comes with blank lines around
@@ -431,8 +432,8 @@ bool IsBlank(std::string_view line) {
 std::string TidyClipboardText(std::string_view text) {
   if (text.size() > files::kMaxPuzzleFileSize) text = text.substr(0, files::kMaxPuzzleFileSize);
   std::vector<std::string_view> lines = files::SplitLines(text);
-  while (!lines.empty() && IsBlank(lines.front())) lines.erase(lines.begin());
-  while (!lines.empty() && IsBlank(lines.back())) lines.pop_back();
+  while (!lines.empty() && IsPadding(lines.front())) lines.erase(lines.begin());
+  while (!lines.empty() && IsPadding(lines.back())) lines.pop_back();
   std::string tidy;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view line = lines[i];

@@ -291,6 +291,15 @@ TEST_F(Edit, PasteReadsTheThreeShapesLikeAFile) {
   }
 }
 
+TEST_F(Edit, PasteKeepsABlankFirstRowOfNineLines) {
+  std::string text = "\n" + std::string(9, ' ') + "\n";
+  for (int r = 1; r < 9; ++r) text += std::string(kPuzzle.substr(9 * r, 9)) + "\n";
+  view.clipboard = text;
+  game.PastePuzzle();
+  EXPECT_EQ(PuzzleOf(game).clues,
+            GridFromLine(std::string(9, '.') + std::string(kPuzzle.substr(9))));
+}
+
 TEST_F(Edit, PastingGarbageShowsTheMessageAndKeepsTheBoard) {
   StartPlayed();
   const core::Board before = PuzzleOf(game).board;
