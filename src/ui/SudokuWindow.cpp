@@ -16,6 +16,7 @@
 #include "hints/HintWindowGeometry.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsStore.h"
 #include "ui/ToolPictures.h"
 
 namespace zentaro::ui {
@@ -41,6 +42,10 @@ QStringList NameFilters(const std::string& filter) {
     result << QString("%1 (%2)").arg(description, patterns.join(' '));
   }
   return result;
+}
+
+QColor ToQColor(app::ColorValue c) {
+  return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -405,7 +410,9 @@ QAction* SudokuWindow::Action(Command command) const {
 // Life cycle
 
 void SudokuWindow::FormCreate() {
-  settings_.Left = settings_.Top = settings_.Width = settings_.Height = -100;
+  // Read once, here, so that whoever makes the window can still change
+  // them before it is shown.
+  settings_ = LoadSettings();
   const QSize screen =
       QApplication::primaryScreen() ? QApplication::primaryScreen()->size() : QSize(1024, 768);
   if (screen.width() < 700)
@@ -440,13 +447,13 @@ void SudokuWindow::FormShow() {
   marksCancelItem_->setText(UiText(Text::Cancel));
 
   SetCaption(app::kAppTitle);
-  // The settings keep their defaults until they are stored between runs.
-  game_.ResetForFirstShow(settings_.RemovePencilMarks);
+  game_.ResetForFirstShow(settings_.removePencilMarks);
+  game_.SetLevelChoice(settings_.levels);
+  game_.SetStartFolder(settings_.initialDir);
   ApplyColors();
 
-  int size = settings_.GridSize;
-  if (size < 1 || size > 3) size = static_cast<int>(DefaultGridSize(screenWidth_, screenHeight_));
-  SetGridSize(static_cast<GridSize>(size));
+  settings_.gridSize = app::EffectiveGridSize(settings_.gridSize, screenWidth_, screenHeight_);
+  SetGridSize(static_cast<GridSize>(settings_.gridSize));
 
   SetCaptions();
 
@@ -458,30 +465,46 @@ void SudokuWindow::FormShow() {
 void SudokuWindow::ShowWindow() {
   FormShow();
   shown_ = true;
-  const WindowSettings& s = settings_;
-  const bool saved = s.Top >= -89 && s.Left >= -89 && s.Height >= -89 && s.Width > -90;
-  if (saved && !s.Maximized) {
-    setGeometry(s.Left, s.Top, s.Width, s.Height);
-    show();
-  } else {
-    showMaximized();
-  }
+  PlaceOnScreen();
   board_->setFocus();
   // Queued, so that the level dialog comes up only once the window is there.
   QTimer::singleShot(0, this, [this] {
-    if (settings_.LoadOnStartup) game_.NewPuzzle();
+    if (settings_.loadOnStartup) game_.NewPuzzle();
   });
+}
+
+void SudokuWindow::PlaceOnScreen() {
+  std::vector<app::ScreenRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect r = screen->availableGeometry();
+    screens.push_back({r.x(), r.y(), r.width(), r.height()});
+  }
+  const app::WindowPlacement place = app::PlaceWindow(settings_, screens);
+  if (place.maximized) {
+    showMaximized();
+    return;
+  }
+  setGeometry(place.bounds.left, place.bounds.top, place.bounds.width, place.bounds.height);
+  show();
+}
+
+app::Settings SudokuWindow::CurrentSettings() const {
+  app::Settings s = settings_;
+  s.levels = game_.Prefs().levels;
+  s.removePencilMarks = game_.Prefs().removeMarksOnFill;
+  s.initialDir = game_.File().openFolder;
+  return s;
 }
 
 void SudokuWindow::ApplyColors() {
   BoardColors& colors = board_->Renderer().colors;
-  colors.BackgroundColor = settings_.BackgroundColor;
-  colors.CoordinatesColor = settings_.CoordinatesColor;
-  colors.MarkColor = settings_.MarkColor;
-  colors.HiColor = settings_.HiColor;
+  colors.BackgroundColor = ToQColor(settings_.backgroundColor);
+  colors.CoordinatesColor = ToQColor(settings_.coordinatesColor);
+  colors.MarkColor = ToQColor(settings_.markColor);
+  colors.HiColor = ToQColor(settings_.hiColor);
   colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
-  tools_->SetColors(settings_.BackgroundColor, settings_.CoordinatesColor);
-  tools_->SetClockColor(settings_.CoordinatesColor);
+  tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
+  tools_->SetClockColor(colors.CoordinatesColor);
   board_->update();
 }
 
@@ -573,6 +596,13 @@ bool SudokuWindow::FormCloseQuery() {
 void SudokuWindow::FormClose() {
   clockTimer_.stop();
   if (help_) help_->close();
+  // A file that cannot be written loses only the settings; the window
+  // closes all the same.
+  const QRect r = geometry();
+  const app::WindowStateAtClose state{isMaximized(), isMinimized(), r.x(), r.y(), r.width(),
+                                      r.height()};
+  if (!SaveSettings(CurrentSettings(), state))
+    qWarning("The settings could not be written to %s", qPrintable(QSettingsStore().FileName()));
 }
 
 void SudokuWindow::closeEvent(QCloseEvent* event) {

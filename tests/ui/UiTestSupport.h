@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -43,9 +44,23 @@ struct SeenReport {
   bool solutionInRed = false;
 };
 
+// Points every QSettings of the test program at the folder, away from the
+// user's own settings.
+inline void KeepSettingsIn(const QTemporaryDir& dir) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+}
+
+enum class StoredSettings { Ignore, Read };
+
 class ScriptedWindow : public SudokuWindow {
  public:
-  ScriptedWindow() { Settings().LoadOnStartup = false; }
+  // Unless told to read them, a window starts from the defaults without the
+  // level dialog, whatever the windows of earlier tests wrote at close.
+  explicit ScriptedWindow(StoredSettings stored = StoredSettings::Ignore) {
+    if (stored == StoredSettings::Read) return;
+    Settings() = app::Settings{};
+    Settings().loadOnStartup = false;
+  }
 
   std::deque<std::optional<core::MsgButton>> boxAnswers;  // nullopt: close the box
   std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
