@@ -17,7 +17,7 @@ QSettingsStore::QSettingsStore()
 
 bool QSettingsStore::Flush() {
   settings_.sync();
-  return settings_.status() == QSettings::NoError;
+  return settings_.status() != QSettings::AccessError;
 }
 
 app::StoredValue QSettingsStore::Read(const std::string& group, const std::string& key) const {
@@ -49,13 +49,16 @@ void QSettingsStore::WriteText(const std::string& group, const std::string& key,
 
 app::Settings LoadSettings() {
   const QSettingsStore store;
-  return store.Usable() ? app::ReadSettings(store) : app::Settings{};
+  const app::Settings settings = app::ReadSettings(store);
+  // What parsed of a damaged file is still used, each value checked as
+  // always; a file that cannot be opened at all gives every default.
+  return store.Status() == QSettings::AccessError ? app::Settings{} : settings;
 }
 
 bool SaveSettings(const app::Settings& settings, const app::WindowStateAtClose& window) {
   QSettingsStore store;
   // A file that cannot be opened keeps what it holds. One that could not be
-  // parsed is replaced: the values it held were not usable anyway.
+  // parsed is written again with what could be read of it.
   if (store.Status() == QSettings::AccessError) return false;
   app::WriteSettings(settings, window, store);
   return store.Flush();

@@ -12,8 +12,8 @@ class QSettingsStore : public app::SettingsStore {
  public:
   QSettingsStore();
 
-  // False when the file could not be read or parsed.
-  bool Usable() const { return settings_.status() == QSettings::NoError; }
+  // AccessError when the file cannot be opened; FormatError once parts of it
+  // could not be parsed (those parts are dropped when it is written again).
   QSettings::Status Status() const { return settings_.status(); }
   // Writes the file out; false when it could not be written.
   bool Flush();

@@ -16,6 +16,7 @@
 #include "hints/HintWindowGeometry.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
 #include "ui/ToolPictures.h"
 
@@ -46,6 +47,10 @@ QStringList NameFilters(const std::string& filter) {
 
 QColor ToQColor(app::ColorValue c) {
   return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
+}
+
+app::ColorValue ToColorValue(const QColor& c) {
+  return app::RgbValue(c.red(), c.green(), c.blue());
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -317,11 +322,7 @@ void SudokuWindow::CreatePopups() {
   connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
 
   hintWindow_ = new HintWindow(this);
-  connect(hintWindow_, &HintWindow::HelpRequested, this, [this](int context) {
-    if (!help_) help_ = new HelpWindow(this);
-    help_->ShowTopic(context);
-    help_->show();
-  });
+  connect(hintWindow_, &HintWindow::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
 }
 
 void SudokuWindow::ConnectActions() {
@@ -887,21 +888,70 @@ std::string SudokuWindow::DocumentsFolder() {
 }
 
 // ---------------------------------------------------------------------------
-// Commands whose dialogs come later
+// The window's own commands
 
 void SudokuWindow::Print() {
   // Printing comes later.
 }
 
 void SudokuWindow::OpenSettings() {
-  // The settings dialog comes later.
+  SettingsDialog::Values values;
+  values.markColor = ToQColor(settings_.markColor);
+  values.hiColor = ToQColor(settings_.hiColor);
+  values.backgroundColor = ToQColor(settings_.backgroundColor);
+  values.coordinatesColor = ToQColor(settings_.coordinatesColor);
+  values.gridSize = settings_.gridSize;
+  values.loadOnStartup = settings_.loadOnStartup;
+  values.removeMarksOnFill = game_.Prefs().removeMarksOnFill;
+  values.skipSolved = settings_.skipSolved;
+  SettingsDialog dialog(values, this);
+  dialog.RunModal = [this](QDialog& d) { return RunModal(d); };
+  connect(&dialog, &SettingsDialog::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
+  if (RunModal(dialog) != QDialog::Accepted) return;
+
+  // Nothing is stored before the window closes.
+  const SettingsDialog::Values chosen = dialog.Chosen();
+  if (chosen.gridSize != settings_.gridSize) {
+    const int before = board_->Geometry().BoardSize();
+    settings_.gridSize = chosen.gridSize;
+    SetGridSize(static_cast<GridSize>(chosen.gridSize));
+    // A window of the user's own size grows or shrinks with the board and
+    // keeps its margins.
+    if (!isMaximized() && !isFullScreen() && !isMinimized()) {
+      const int change = board_->Geometry().BoardSize() - before;
+      resize(QSize(width() + change, height() + change).expandedTo(minimumSize()));
+    }
+  }
+  settings_.skipSolved = chosen.skipSolved;
+  settings_.hiColor = ToColorValue(chosen.hiColor);
+  settings_.markColor = ToColorValue(chosen.markColor);
+  settings_.backgroundColor = ToColorValue(chosen.backgroundColor);
+  settings_.coordinatesColor = ToColorValue(chosen.coordinatesColor);
+  settings_.loadOnStartup = chosen.loadOnStartup;
+  game_.SetRemoveMarksOnFill(chosen.removeMarksOnFill);
+  ApplyColors();
+  update();
 }
 
 void SudokuWindow::ShowHelp() {
-  if (!help_) help_ = new HelpWindow(this);
-  help_->ShowTopic();
-  help_->show();
-  help_->raise();
+  ShowHelpTopic(0);
+}
+
+void SudokuWindow::ShowHelpTopic(int context) {
+  // While a modal dialog is up only its own windows take input, so its help
+  // opens as one of them.
+  QWidget* modal = QApplication::activeModalWidget();
+  HelpWindow* help = nullptr;
+  if (modal && modal != this) {
+    help = new HelpWindow(modal);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+  } else {
+    if (!help_) help_ = new HelpWindow(this);
+    help = help_;
+  }
+  help->ShowTopic(context);
+  help->show();
+  help->raise();
 }
 
 void SudokuWindow::ShowAbout() {

@@ -88,6 +88,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   void Print();
   void OpenSettings();
   void ShowHelp();
+  // The help pages at a context number (1100, 1300); 0 is the start page.
+  void ShowHelpTopic(int context);
   void ShowAbout();
 
  protected:

@@ -5,6 +5,7 @@
 // from the queue of its kind. A dialog nobody scripted is rejected and
 // recorded as unexpected.
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 #include "core/MessageBox.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsDialog.h"
 #include "ui/SudokuWindow.h"
 
 namespace zentaro::ui::test {
@@ -68,16 +70,20 @@ class ScriptedWindow : public SudokuWindow {
   // Each acts on the dialog as a user would (checks boxes, presses buttons).
   std::deque<std::function<void(LevelDialog&)>> levelAnswers;
   std::deque<std::function<void(HintWindow&)>> hintAnswers;
+  std::deque<std::function<void(SettingsDialog&)>> settingsAnswers;
+  std::deque<std::optional<QColor>> colourAnswers;  // nullopt: cancel
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
   std::vector<SeenReport> reports;
+  std::vector<QColor> colourPresets;  // the colour each colour dialog opened with
   QStringList unexpected;
 
   // Nothing is left over once the test is done.
   bool AllAnswered() const {
     return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
-           levelAnswers.empty() && hintAnswers.empty() && unexpected.isEmpty();
+           levelAnswers.empty() && hintAnswers.empty() && settingsAnswers.empty() &&
+           colourAnswers.empty() && unexpected.isEmpty();
   }
 
  protected:
@@ -87,6 +93,8 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
+    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
+    if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
@@ -123,6 +131,19 @@ class ScriptedWindow : public SudokuWindow {
     else
       box.close();
     return box.result();
+  }
+
+  int AnswerColour(QColorDialog& dialog) {
+    colourPresets.push_back(dialog.currentColor());
+    if (colourAnswers.empty()) {
+      unexpected << "colour dialog";
+      return QDialog::Rejected;
+    }
+    const auto answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    if (!answer) return QDialog::Rejected;
+    dialog.setCurrentColor(*answer);
+    return QDialog::Accepted;
   }
 
   int AnswerFile(QFileDialog& dialog) {
