@@ -140,11 +140,13 @@ WindowPlacement PlaceWindow(const Settings& s, const std::vector<ScreenRect>& sc
   if (!screens.empty()) {
     auto overlaps = [&bounds](const ScreenRect& r) {
       const long long left = std::max(bounds.left, r.left);
-      const long long right = std::min<long long>(static_cast<long long>(bounds.left) + bounds.width,
-                                                  static_cast<long long>(r.left) + r.width);
+      const long long right =
+          std::min<long long>(static_cast<long long>(bounds.left) + bounds.width,
+                              static_cast<long long>(r.left) + r.width);
       const long long top = std::max(bounds.top, r.top);
-      const long long bottom = std::min<long long>(static_cast<long long>(bounds.top) + bounds.height,
-                                                   static_cast<long long>(r.top) + r.height);
+      const long long bottom =
+          std::min<long long>(static_cast<long long>(bounds.top) + bounds.height,
+                              static_cast<long long>(r.top) + r.height);
       return left < right && top < bottom;
     };
     bool seen = false;

@@ -16,14 +16,20 @@ constexpr ColorValue RgbValue(int red, int green, int blue) {
   return static_cast<ColorValue>(red & 0xFF) | static_cast<ColorValue>(green & 0xFF) << 8 |
          static_cast<ColorValue>(blue & 0xFF) << 16;
 }
-constexpr int RedOf(ColorValue c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(ColorValue c) { return static_cast<int>(c >> 8 & 0xFF); }
-constexpr int BlueOf(ColorValue c) { return static_cast<int>(c >> 16 & 0xFF); }
+constexpr int RedOf(ColorValue c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(ColorValue c) {
+  return static_cast<int>(c >> 8 & 0xFF);
+}
+constexpr int BlueOf(ColorValue c) {
+  return static_cast<int>(c >> 16 & 0xFF);
+}
 
-inline constexpr ColorValue kDefaultMarkColor = RgbValue(128, 128, 128);         // 8421504
-inline constexpr ColorValue kDefaultHiColor = RgbValue(128, 255, 255);           // 16777088
-inline constexpr ColorValue kDefaultCoordinatesColor = RgbValue(0, 190, 205);    // 13483520
-inline constexpr ColorValue kDefaultBackgroundColor = RgbValue(0, 80, 100);      // 6574080
+inline constexpr ColorValue kDefaultMarkColor = RgbValue(128, 128, 128);       // 8421504
+inline constexpr ColorValue kDefaultHiColor = RgbValue(128, 255, 255);         // 16777088
+inline constexpr ColorValue kDefaultCoordinatesColor = RgbValue(0, 190, 205);  // 13483520
+inline constexpr ColorValue kDefaultBackgroundColor = RgbValue(0, 80, 100);    // 6574080
 
 inline constexpr int kNoBound = -100;
 

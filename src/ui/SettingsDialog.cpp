@@ -55,12 +55,15 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
   auto* colours = new QGridLayout(ColoursGroup);
   MarksPanel = NewColourPanel("MarksPanel", MarksLab, UiText(Text::PencilMarksColour));
   HighlightPanel = NewColourPanel("HighlightPanel", HighlightLab, UiText(Text::HighlightColour));
-  BackgroundPanel = NewColourPanel("BackgroundPanel", BackgroundLab, UiText(Text::BackgroundColour));
+  BackgroundPanel =
+      NewColourPanel("BackgroundPanel", BackgroundLab, UiText(Text::BackgroundColour));
   CoordinatesPanel =
       NewColourPanel("CoordinatesPanel", CoordinatesLab, UiText(Text::CoordinatesColour));
   int row = 0;
-  for (auto [label, panel] : {std::pair{MarksLab, MarksPanel}, {HighlightLab, HighlightPanel},
-                              {BackgroundLab, BackgroundPanel}, {CoordinatesLab, CoordinatesPanel}}) {
+  for (auto [label, panel] : {std::pair{MarksLab, MarksPanel},
+                              {HighlightLab, HighlightPanel},
+                              {BackgroundLab, BackgroundPanel},
+                              {CoordinatesLab, CoordinatesPanel}}) {
     colours->addWidget(label, row, 0);
     colours->addWidget(panel, row, 1);
     ++row;
@@ -80,7 +83,9 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
   LargeRadio = new QRadioButton(UiText(Text::LargeSize), SizeGroup);
   LargeRadio->setObjectName("LargeRadio");
   for (QRadioButton* radio : {SmallRadio, MediumRadio, LargeRadio}) sizes->addWidget(radio);
-  (values.gridSize == 1 ? SmallRadio : values.gridSize == 3 ? LargeRadio : MediumRadio)
+  (values.gridSize == 1   ? SmallRadio
+   : values.gridSize == 3 ? LargeRadio
+                          : MediumRadio)
       ->setChecked(true);
   display->addWidget(SizeGroup);
   display->addStretch();
@@ -153,12 +158,14 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
 }
 
 void SettingsDialog::PaintPanels() {
-  for (auto [panel, colour] : {std::pair{MarksPanel, markColor_}, {HighlightPanel, hiColor_},
+  for (auto [panel, colour] : {std::pair{MarksPanel, markColor_},
+                               {HighlightPanel, hiColor_},
                                {BackgroundPanel, backgroundColor_},
                                {CoordinatesPanel, coordinatesColor_}}) {
-    panel->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid palette(dark); }"
-                                 "QPushButton:focus { border: 2px solid palette(highlight); }")
-                             .arg(colour.name()));
+    panel->setStyleSheet(
+        QString("QPushButton { background-color: %1; border: 1px solid palette(dark); }"
+                "QPushButton:focus { border: 2px solid palette(highlight); }")
+            .arg(colour.name()));
     panel->setProperty("colour", colour);
   }
 }

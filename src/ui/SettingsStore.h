@@ -21,7 +21,8 @@ class QSettingsStore : public app::SettingsStore {
 
   app::StoredValue Read(const std::string& group, const std::string& key) const override;
   void WriteInteger(const std::string& group, const std::string& key, std::int32_t value) override;
-  void WriteText(const std::string& group, const std::string& key, const std::string& value) override;
+  void WriteText(const std::string& group, const std::string& key,
+                 const std::string& value) override;
 
  private:
   QSettings settings_;

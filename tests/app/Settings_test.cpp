@@ -36,8 +36,12 @@ class MapStore : public SettingsStore {
   void Put(const std::string& path, StoredValue v) { values["Settings/" + path] = std::move(v); }
 };
 
-StoredValue Int(std::int64_t v) { return {Kind::Integer, v, {}}; }
-StoredValue Text(const std::string& v) { return {Kind::Text, 0, v}; }
+StoredValue Int(std::int64_t v) {
+  return {Kind::Integer, v, {}};
+}
+StoredValue Text(const std::string& v) {
+  return {Kind::Text, 0, v};
+}
 
 TEST(Settings, EmptyStoreGivesTheDefaultsOfTheTable) {
   const Settings s = ReadSettings(MapStore{});
@@ -85,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"BoolZeroText", "SETTINGS/LoadOnStartup", Text("0"), 0},
                       ReadCase{"BoolAnyNonZero", "SETTINGS/LoadOnStartup", Int(7), 1},
                       ReadCase{"BoolGarbage", "SETTINGS/LoadOnStartup", Text("yes"), 1},
-                      ReadCase{"BoolOverflow", "SETTINGS/LoadOnStartup", Text("99999999999999999999"), 1},
+                      ReadCase{"BoolOverflow", "SETTINGS/LoadOnStartup",
+                               Text("99999999999999999999"), 1},
                       ReadCase{"LevelOff", "SETTINGS/GenerateLevel3", Text("0"), 0},
                       ReadCase{"ColorText", "SETTINGS/MarkColor", Text("255"), 255},
                       ReadCase{"ColorSystemValue", "SETTINGS/MarkColor", Int(0x80000005), 8421504},
@@ -110,13 +115,27 @@ TEST(Settings, WritesEveryValueInOrderWithBoundsOnlyForANormalWindow) {
   s.gridSize = 2;
   MapStore store;
   WriteSettings(s, {false, false, 5, 6, 700, 500}, store);
-  const std::vector<std::string> order = {
-      "GenerateAnyLevel", "GenerateLevel1", "GenerateLevel2",   "GenerateLevel3",
-      "GenerateLevel4",   "GenerateLevel5", "InitialDir",       "RemovePencilMarks",
-      "SkipSolved",       "MarkColor",      "HiColor",          "CoordinatesColor",
-      "BackgroundColor",  "LoadOnStartup",  "InfoOnStartup",    "GridSize",
-      "Left",             "Top",            "Width",            "Height",
-      "Maximized"};
+  const std::vector<std::string> order = {"GenerateAnyLevel",
+                                          "GenerateLevel1",
+                                          "GenerateLevel2",
+                                          "GenerateLevel3",
+                                          "GenerateLevel4",
+                                          "GenerateLevel5",
+                                          "InitialDir",
+                                          "RemovePencilMarks",
+                                          "SkipSolved",
+                                          "MarkColor",
+                                          "HiColor",
+                                          "CoordinatesColor",
+                                          "BackgroundColor",
+                                          "LoadOnStartup",
+                                          "InfoOnStartup",
+                                          "GridSize",
+                                          "Left",
+                                          "Top",
+                                          "Width",
+                                          "Height",
+                                          "Maximized"};
   EXPECT_EQ(store.written, order);
   EXPECT_EQ(store.Read(kSettingsGroup, "GenerateLevel2").text, "0");
   EXPECT_EQ(store.Read(kSettingsGroup, "GenerateLevel1").text, "1");
@@ -130,8 +149,8 @@ TEST(Settings, WritesEveryValueInOrderWithBoundsOnlyForANormalWindow) {
   expected.left = 5, expected.top = 6, expected.width = 700, expected.height = 500;
   EXPECT_EQ(ReadSettings(store), expected);
 
-  for (const WindowStateAtClose state : {WindowStateAtClose{true, false, 1, 2, 3, 4},
-                                         WindowStateAtClose{false, true, 1, 2, 3, 4}}) {
+  for (const WindowStateAtClose state :
+       {WindowStateAtClose{true, false, 1, 2, 3, 4}, WindowStateAtClose{false, true, 1, 2, 3, 4}}) {
     MapStore other;
     WriteSettings(s, state, other);
     EXPECT_EQ(other.Read(kWindowGroup, "Left").kind, Kind::Missing);
@@ -157,8 +176,12 @@ struct ScreenCase {
 };
 
 TEST(Settings, GridSizeFollowsTheScreenWhenNotSet) {
-  for (const ScreenCase c : {ScreenCase{1024, 768, 2}, {1600, 1200, 3}, {800, 480, 1},
-                             {1280, 500, 1}, {1200, 900, 2}, {1201, 501, 3}}) {
+  for (const ScreenCase c : {ScreenCase{1024, 768, 2},
+                             {1600, 1200, 3},
+                             {800, 480, 1},
+                             {1280, 500, 1},
+                             {1200, 900, 2},
+                             {1201, 501, 3}}) {
     SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
     EXPECT_EQ(GridSizeForScreen(c.width, c.height), c.size);
     EXPECT_EQ(EffectiveGridSize(0, c.width, c.height), c.size);

@@ -46,7 +46,7 @@ class SettingsTest : public QObject {
   // The level dialog left with Cancel, noting whether the window was on
   // screen when it came up.
   static std::function<void(ui::LevelDialog&)> CancelLevels(ScriptedWindow& frm, bool* shown,
-                                                             app::LevelChoice* seen = nullptr) {
+                                                            app::LevelChoice* seen = nullptr) {
     return [&frm, shown, seen](ui::LevelDialog& d) {
       *shown = frm.isVisible();
       if (seen) *seen = d.Choice();
@@ -90,8 +90,10 @@ class SettingsTest : public QObject {
                             "GenerateLevel3", "GenerateLevel4", "GenerateLevel5", "LoadOnStartup",
                             "InfoOnStartup", "SkipSolved", "RemovePencilMarks"})
       QCOMPARE(s.value(QString("Settings/SETTINGS/") + key).toString(), QString("1"));
-    for (auto [key, value] : {std::pair{"MarkColor", 8421504}, {"HiColor", 16777088},
-                              {"CoordinatesColor", 13483520}, {"BackgroundColor", 6574080},
+    for (auto [key, value] : {std::pair{"MarkColor", 8421504},
+                              {"HiColor", 16777088},
+                              {"CoordinatesColor", 13483520},
+                              {"BackgroundColor", 6574080},
                               {"GridSize", expected.gridSize}}) {
       bool ok = false;
       QCOMPARE(s.value(QString("Settings/SETTINGS/") + key).toString().toInt(&ok), value);
@@ -190,8 +192,8 @@ class SettingsTest : public QObject {
         coordinates(250, 250, 0);
     frm->colourAnswers = {marks, highlight, background, coordinates};
     frm->settingsAnswers.push_back([](ui::SettingsDialog& d) {
-      for (QPushButton* panel : {d.MarksPanel, d.HighlightPanel, d.BackgroundPanel,
-                                 d.CoordinatesPanel})
+      for (QPushButton* panel :
+           {d.MarksPanel, d.HighlightPanel, d.BackgroundPanel, d.CoordinatesPanel})
         panel->click();
       d.OKBtn->click();
     });
