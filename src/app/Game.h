@@ -114,6 +114,11 @@ class Game {
   // The state of a window just shown: no puzzle, no edit mode, fresh random
   // numbers, and the pencil-mark preference from the settings.
   void ResetForFirstShow(bool removeMarksOnFill);
+  // The preferences the settings keep between runs.
+  void SetRemoveMarksOnFill(bool on) { prefs_.removeMarksOnFill = on; }
+  void SetLevelChoice(const LevelChoice& choice) { prefs_.levels = choice; }
+  // Where the open and save dialogs start.
+  void SetStartFolder(const std::string& folder) { file_.openFolder = file_.saveFolder = folder; }
 
   // --- board model ----------------------------------------------------------
   // Makes what stands on Board the start of a new puzzle.

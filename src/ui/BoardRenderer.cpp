@@ -5,11 +5,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/Settings.h"
+
 namespace zentaro::ui {
 
 GridSize DefaultGridSize(int screenWidth, int screenHeight) {
-  if (screenHeight <= 500) return GridSize::Small;
-  return screenWidth > 1200 ? GridSize::Large : GridSize::Medium;
+  return static_cast<GridSize>(app::GridSizeForScreen(screenWidth, screenHeight));
 }
 
 void BoardGeometry::SetGridSize(GridSize size) {

@@ -16,8 +16,7 @@ namespace zentaro::ui {
 // Grid sizes as the GridSize setting stores them.
 enum class GridSize { Small = 1, Medium = 2, Large = 3 };
 
-// 1 = Small when the screen is at most 500 pixels high, else 3 = Large when
-// it is more than 1200 pixels wide, else 2 = Medium.
+// The settings' rule (app::GridSizeForScreen) as a GridSize.
 GridSize DefaultGridSize(int screenWidth, int screenHeight);
 
 // Pixel geometry of the board: where the outer frame sits and where each

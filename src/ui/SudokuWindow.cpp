@@ -15,6 +15,8 @@
 #include "hints/HintWindowGeometry.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsDialog.h"
+#include "ui/SettingsStore.h"
 #include "ui/ToolPictures.h"
 #include "ui/UiText.h"
 
@@ -41,6 +43,14 @@ QStringList NameFilters(const std::string& filter) {
     result << QString("%1 (%2)").arg(description, patterns.join(' '));
   }
   return result;
+}
+
+QColor ToQColor(app::ColorValue c) {
+  return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
+}
+
+app::ColorValue ToColorValue(const QColor& c) {
+  return app::RgbValue(c.red(), c.green(), c.blue());
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -313,11 +323,7 @@ void SudokuWindow::CreatePopups() {
   connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
 
   hintWindow_ = new HintWindow(this);
-  connect(hintWindow_, &HintWindow::HelpRequested, this, [this](int context) {
-    if (!help_) help_ = new HelpWindow(this);
-    help_->ShowTopic(context);
-    help_->show();
-  });
+  connect(hintWindow_, &HintWindow::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
 }
 
 void SudokuWindow::ConnectActions() {
@@ -403,7 +409,9 @@ QAction* SudokuWindow::Action(Command command) const {
 // Life cycle
 
 void SudokuWindow::FormCreate() {
-  settings_.Left = settings_.Top = settings_.Width = settings_.Height = -100;
+  // Read once, here, so that whoever makes the window can still change
+  // them before it is shown.
+  settings_ = LoadSettings();
   const QSize screen =
       QApplication::primaryScreen() ? QApplication::primaryScreen()->size() : QSize(1024, 768);
   if (screen.width() < 700)
@@ -438,13 +446,13 @@ void SudokuWindow::FormShow() {
   marksCancelItem_->setText(UiText(Text::Cancel));
 
   SetCaption(app::kAppTitle);
-  // The settings keep their defaults until they are stored between runs.
-  game_.ResetForFirstShow(settings_.RemovePencilMarks);
+  game_.ResetForFirstShow(settings_.removePencilMarks);
+  game_.SetLevelChoice(settings_.levels);
+  game_.SetStartFolder(settings_.initialDir);
   ApplyColors();
 
-  int size = settings_.GridSize;
-  if (size < 1 || size > 3) size = static_cast<int>(DefaultGridSize(screenWidth_, screenHeight_));
-  SetGridSize(static_cast<GridSize>(size));
+  settings_.gridSize = app::EffectiveGridSize(settings_.gridSize, screenWidth_, screenHeight_);
+  SetGridSize(static_cast<GridSize>(settings_.gridSize));
 
   SetCaptions();
 
@@ -456,30 +464,46 @@ void SudokuWindow::FormShow() {
 void SudokuWindow::ShowWindow() {
   FormShow();
   shown_ = true;
-  const WindowSettings& s = settings_;
-  const bool saved = s.Top >= -89 && s.Left >= -89 && s.Height >= -89 && s.Width > -90;
-  if (saved && !s.Maximized) {
-    setGeometry(s.Left, s.Top, s.Width, s.Height);
-    show();
-  } else {
-    showMaximized();
-  }
+  PlaceOnScreen();
   board_->setFocus();
   // Queued, so that the level dialog comes up only once the window is there.
   QTimer::singleShot(0, this, [this] {
-    if (settings_.LoadOnStartup) game_.NewPuzzle();
+    if (settings_.loadOnStartup) game_.NewPuzzle();
   });
+}
+
+void SudokuWindow::PlaceOnScreen() {
+  std::vector<app::ScreenRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect r = screen->availableGeometry();
+    screens.push_back({r.x(), r.y(), r.width(), r.height()});
+  }
+  const app::WindowPlacement place = app::PlaceWindow(settings_, screens);
+  if (place.maximized) {
+    showMaximized();
+    return;
+  }
+  setGeometry(place.bounds.left, place.bounds.top, place.bounds.width, place.bounds.height);
+  show();
+}
+
+app::Settings SudokuWindow::CurrentSettings() const {
+  app::Settings s = settings_;
+  s.levels = game_.Prefs().levels;
+  s.removePencilMarks = game_.Prefs().removeMarksOnFill;
+  s.initialDir = game_.File().openFolder;
+  return s;
 }
 
 void SudokuWindow::ApplyColors() {
   BoardColors& colors = board_->Renderer().colors;
-  colors.BackgroundColor = settings_.BackgroundColor;
-  colors.CoordinatesColor = settings_.CoordinatesColor;
-  colors.MarkColor = settings_.MarkColor;
-  colors.HiColor = settings_.HiColor;
+  colors.BackgroundColor = ToQColor(settings_.backgroundColor);
+  colors.CoordinatesColor = ToQColor(settings_.coordinatesColor);
+  colors.MarkColor = ToQColor(settings_.markColor);
+  colors.HiColor = ToQColor(settings_.hiColor);
   colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
-  tools_->SetColors(settings_.BackgroundColor, settings_.CoordinatesColor);
-  tools_->SetClockColor(settings_.CoordinatesColor);
+  tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
+  tools_->SetClockColor(colors.CoordinatesColor);
   board_->update();
 }
 
@@ -572,6 +596,13 @@ bool SudokuWindow::FormCloseQuery() {
 void SudokuWindow::FormClose() {
   clockTimer_.stop();
   if (help_) help_->close();
+  // A file that cannot be written loses only the settings; the window
+  // closes all the same.
+  const QRect r = geometry();
+  const app::WindowStateAtClose state{isMaximized(), isMinimized(), r.x(), r.y(), r.width(),
+                                      r.height()};
+  if (!SaveSettings(CurrentSettings(), state))
+    qWarning("The settings could not be written to %s", qPrintable(QSettingsStore().FileName()));
 }
 
 void SudokuWindow::closeEvent(QCloseEvent* event) {
@@ -857,21 +888,70 @@ std::string SudokuWindow::DocumentsFolder() {
 }
 
 // ---------------------------------------------------------------------------
-// Commands whose dialogs come later
+// The window's own commands
 
 void SudokuWindow::Print() {
   // Printing comes later.
 }
 
 void SudokuWindow::OpenSettings() {
-  // The settings dialog comes later.
+  SettingsDialog::Values values;
+  values.markColor = ToQColor(settings_.markColor);
+  values.hiColor = ToQColor(settings_.hiColor);
+  values.backgroundColor = ToQColor(settings_.backgroundColor);
+  values.coordinatesColor = ToQColor(settings_.coordinatesColor);
+  values.gridSize = settings_.gridSize;
+  values.loadOnStartup = settings_.loadOnStartup;
+  values.removeMarksOnFill = game_.Prefs().removeMarksOnFill;
+  values.skipSolved = settings_.skipSolved;
+  SettingsDialog dialog(values, this);
+  dialog.RunModal = [this](QDialog& d) { return RunModal(d); };
+  connect(&dialog, &SettingsDialog::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
+  if (RunModal(dialog) != QDialog::Accepted) return;
+
+  // Nothing is stored before the window closes.
+  const SettingsDialog::Values chosen = dialog.Chosen();
+  if (chosen.gridSize != settings_.gridSize) {
+    const int before = board_->Geometry().BoardSize();
+    settings_.gridSize = chosen.gridSize;
+    SetGridSize(static_cast<GridSize>(chosen.gridSize));
+    // A window of the user's own size grows or shrinks with the board and
+    // keeps its margins.
+    if (!isMaximized() && !isFullScreen() && !isMinimized()) {
+      const int change = board_->Geometry().BoardSize() - before;
+      resize(QSize(width() + change, height() + change).expandedTo(minimumSize()));
+    }
+  }
+  settings_.skipSolved = chosen.skipSolved;
+  settings_.hiColor = ToColorValue(chosen.hiColor);
+  settings_.markColor = ToColorValue(chosen.markColor);
+  settings_.backgroundColor = ToColorValue(chosen.backgroundColor);
+  settings_.coordinatesColor = ToColorValue(chosen.coordinatesColor);
+  settings_.loadOnStartup = chosen.loadOnStartup;
+  game_.SetRemoveMarksOnFill(chosen.removeMarksOnFill);
+  ApplyColors();
+  update();
 }
 
 void SudokuWindow::ShowHelp() {
-  if (!help_) help_ = new HelpWindow(this);
-  help_->ShowTopic();
-  help_->show();
-  help_->raise();
+  ShowHelpTopic(0);
+}
+
+void SudokuWindow::ShowHelpTopic(int context) {
+  // While a modal dialog is up only its own windows take input, so its help
+  // opens as one of them.
+  QWidget* modal = QApplication::activeModalWidget();
+  HelpWindow* help = nullptr;
+  if (modal && modal != this) {
+    help = new HelpWindow(modal);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+  } else {
+    if (!help_) help_ = new HelpWindow(this);
+    help = help_;
+  }
+  help->ShowTopic(context);
+  help->show();
+  help->raise();
 }
 
 void SudokuWindow::ShowAbout() {

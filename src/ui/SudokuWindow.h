@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/Game.h"
+#include "app/Settings.h"
 #include "app/View.h"
 #include "ui/BoardWidget.h"
 #include "ui/ToolPanel.h"
@@ -24,20 +25,6 @@ class HelpWindow;
 class HintWindow;
 class WaitDialog;
 
-// The values the window keeps between runs; until they are stored, every
-// start uses these defaults.
-struct WindowSettings {
-  QColor BackgroundColor{0, 80, 100};
-  QColor CoordinatesColor{0, 190, 205};
-  QColor MarkColor{128, 128, 128};
-  QColor HiColor{128, 255, 255};
-  bool LoadOnStartup = true;
-  bool RemovePencilMarks = true;
-  int GridSize = 0;  // 0 = chosen from the screen at start-up
-  bool Maximized = true;
-  int Left = -100, Top = -100, Width = -100, Height = -100;
-};
-
 // The main window. It owns the game, shows what the game tells it through
 // app::View and hands every user action to the game.
 class SudokuWindow : public QMainWindow, public app::View {
@@ -51,8 +38,11 @@ class SudokuWindow : public QMainWindow, public app::View {
   // its saved bounds.
   void ShowWindow();
 
+  // Read from the store when the window is made, applied when it is shown,
+  // written when it closes.
+  app::Settings& Settings() { return settings_; }
+
   app::Game& Game() { return game_; }
-  WindowSettings& Settings() { return settings_; }
   BoardWidget* Board() { return board_; }
   ToolPanel* Tools() { return tools_; }
   QAction* Action(app::Command command) const;
@@ -98,6 +88,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   void Print();
   void OpenSettings();
   void ShowHelp();
+  // The help pages at a context number (1100, 1300); 0 is the start page.
+  void ShowHelpTopic(int context);
   void ShowAbout();
 
  protected:
@@ -114,6 +106,10 @@ class SudokuWindow : public QMainWindow, public app::View {
   void SetCaptions();
   void ApplyColors();
   void SetGridSize(GridSize size);
+  // Puts the window on screen at its saved bounds, or maximised.
+  void PlaceOnScreen();
+  // The settings as they stand now, from the game and the window.
+  app::Settings CurrentSettings() const;
   bool FormCloseQuery();
   void FormClose();
 
@@ -134,7 +130,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   QPoint PopupGlobalPoint(core::CellRef cell) const;
 
   app::Game game_;
-  WindowSettings settings_;
+  app::Settings settings_;
   int screenWidth_ = 0;
   int screenHeight_ = 0;
   bool shown_ = false;

@@ -80,6 +80,7 @@ class SudokuWindowTest : public QObject {
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(dir_.isValid());
+    ui::test::KeepSettingsIn(dir_);
   }
 
   void StartupShowsTheCaptionsOfTheStringTable_data() {

@@ -5,11 +5,13 @@
 // from the queue of its kind. A dialog nobody scripted is rejected and
 // recorded as unexpected.
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -18,6 +20,7 @@
 #include "core/MessageBox.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsDialog.h"
 #include "ui/SudokuWindow.h"
 
 namespace zentaro::ui::test {
@@ -43,9 +46,23 @@ struct SeenReport {
   bool solutionInRed = false;
 };
 
+// Points every QSettings of the test program at the folder, away from the
+// user's own settings.
+inline void KeepSettingsIn(const QTemporaryDir& dir) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+}
+
+enum class StoredSettings { Ignore, Read };
+
 class ScriptedWindow : public SudokuWindow {
  public:
-  ScriptedWindow() { Settings().LoadOnStartup = false; }
+  // Unless told to read them, a window starts from the defaults without the
+  // level dialog, whatever the windows of earlier tests wrote at close.
+  explicit ScriptedWindow(StoredSettings stored = StoredSettings::Ignore) {
+    if (stored == StoredSettings::Read) return;
+    Settings() = app::Settings{};
+    Settings().loadOnStartup = false;
+  }
 
   std::deque<std::optional<core::MsgButton>> boxAnswers;  // nullopt: close the box
   std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
@@ -53,16 +70,20 @@ class ScriptedWindow : public SudokuWindow {
   // Each acts on the dialog as a user would (checks boxes, presses buttons).
   std::deque<std::function<void(LevelDialog&)>> levelAnswers;
   std::deque<std::function<void(HintWindow&)>> hintAnswers;
+  std::deque<std::function<void(SettingsDialog&)>> settingsAnswers;
+  std::deque<std::optional<QColor>> colourAnswers;  // nullopt: cancel
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
   std::vector<SeenReport> reports;
+  std::vector<QColor> colourPresets;  // the colour each colour dialog opened with
   QStringList unexpected;
 
   // Nothing is left over once the test is done.
   bool AllAnswered() const {
     return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
-           levelAnswers.empty() && hintAnswers.empty() && unexpected.isEmpty();
+           levelAnswers.empty() && hintAnswers.empty() && settingsAnswers.empty() &&
+           colourAnswers.empty() && unexpected.isEmpty();
   }
 
  protected:
@@ -72,6 +93,8 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
+    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
+    if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
@@ -108,6 +131,19 @@ class ScriptedWindow : public SudokuWindow {
     else
       box.close();
     return box.result();
+  }
+
+  int AnswerColour(QColorDialog& dialog) {
+    colourPresets.push_back(dialog.currentColor());
+    if (colourAnswers.empty()) {
+      unexpected << "colour dialog";
+      return QDialog::Rejected;
+    }
+    const auto answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    if (!answer) return QDialog::Rejected;
+    dialog.setCurrentColor(*answer);
+    return QDialog::Accepted;
   }
 
   int AnswerFile(QFileDialog& dialog) {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
@@ -36,13 +37,16 @@ int main(int argc, char* argv[]) {
         "..67.82..\r\n..26.95..\r\n8..2.3..9\r\n..5.1.3..\r\n");
   }
 
+  // The picture shows the default look, whatever the user's settings say.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.path());
   zentaro::ui::SudokuWindow window;
-  window.Settings().LoadOnStartup = false;
-  window.Settings().Maximized = false;
-  window.Settings().Left = 40;
-  window.Settings().Top = 40;
-  window.Settings().Width = 940;
-  window.Settings().Height = 720;
+  window.Settings() = zentaro::app::Settings{};
+  window.Settings().loadOnStartup = false;
+  window.Settings().maximized = false;
+  window.Settings().left = 40;
+  window.Settings().top = 40;
+  window.Settings().width = 940;
+  window.Settings().height = 720;
   window.ShowWindow();
 
   zentaro::app::Game& game = window.Game();
