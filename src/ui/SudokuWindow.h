@@ -95,7 +95,12 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::string DocumentsFolder() override;
 
   // --- the window's own commands ------------------------------------------------
+  // Asks for the printer and prints the board on one page.
   void Print();
+  // Writes the board, as printed, to a PNG, SVG or PDF file the user names.
+  void ExportBoardPicture();
+  // True only while a page is being printed.
+  bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
   void ShowAbout();
@@ -149,6 +154,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   HintWindow* hintWindow_ = nullptr;
   std::unique_ptr<WaitDialog> wait_;
   int busyDepth_ = 0;
+  bool printing_ = false;
+  QString exportFolder_;
 
   // Menus and their items, by the program's names.
   QMenu* fileMenu_ = nullptr;
@@ -160,6 +167,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   QAction* cancelItem_ = nullptr;
   std::map<app::Command, QAction*> commandActions_;
   QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
+  QAction* exportItem_ = nullptr;  // follows Print's state
   QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
           *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
   std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9

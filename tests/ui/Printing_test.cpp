@@ -1,15 +1,20 @@
 // The printed board: its picture read back pixel by pixel, its place on
-// pages of several sizes, the page printed to a PDF file, and the picture
-// exported to files.
+// pages of several sizes, the page printed to a PDF file, the picture
+// exported to files, and the window's print and export commands.
 
 #include "ui/Printing.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+
+#include "UiTestSupport.h"
 
 using namespace zentaro;
+using app::Command;
 using ui::PrintedBoard;
+using ui::test::ScriptedWindow;
 
 namespace {
 
@@ -212,6 +217,93 @@ class PrintingTest : public QObject {
     QVERIFY(failure && !failure->isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"plain"});
+  }
+
+  // --- the window's commands ---------------------------------------------------
+
+  void commandsWaitForAPuzzle() {
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QAction* exportItem = frm.findChild<QAction*>("ExportPicture");
+    for (QAction* a : {frm.Action(Command::Print), frm.Action(Command::PrintButton), exportItem})
+      QVERIFY(!a->isEnabled());
+    // The speed button acts only while the menu item does.
+    frm.Action(Command::PrintButton)->trigger();
+    OpenPuzzle(frm);
+    for (QAction* a : {frm.Action(Command::Print), frm.Action(Command::PrintButton), exportItem})
+      QVERIFY(a->isEnabled());
+    QVERIFY(frm.AllAnswered());
+  }
+
+  // The dialog's answer: print to this file (empty: cancel the dialog).
+  void printCommandEndsEveryWay_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<bool>("error");
+    QTest::newRow("printed") << "page.pdf" << true << false;
+    QTest::newRow("cancelled") << "" << false << false;
+    QTest::newRow("printer fails") << "missing/page.pdf" << false << true;
+  }
+
+  void printCommandEndsEveryWay() {
+    QFETCH(QString, file);
+    QFETCH(bool, printed);
+    QFETCH(bool, error);
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    OpenPuzzle(frm);
+    const QString path = dir.filePath(file);
+    frm.printAnswers.push_back([&](QPrintDialog& dialog) {
+      if (file.isEmpty()) return;
+      dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+      dialog.printer()->setOutputFileName(path);
+      dialog.setResult(QDialog::Accepted);
+    });
+    if (error) frm.boxAnswers.push_back(core::MsgButton::Ok);
+    frm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTest::keyClick(&frm, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(frm.AllAnswered());
+    QVERIFY(!frm.Printing());
+    QCOMPARE(QFileInfo(path).isFile() && QFileInfo(path).size() > 2000, printed);
+    if (!printed) QVERIFY(QDir(dir.path()).isEmpty());
+    QCOMPARE(frm.boxes.size(), std::size_t(error));
+    if (error) {
+      QCOMPARE(frm.boxes[0].title, QString("Error"));
+      QVERIFY(frm.boxes[0].text.contains("page.pdf"));
+    }
+  }
+
+  void exportCommandWritesOrExplains() {
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    OpenPuzzle(frm);
+    QAction* exportItem = frm.findChild<QAction*>("ExportPicture");
+    frm.fileAnswers.push_back(dir.filePath("board.png"));
+    exportItem->trigger();
+    QCOMPARE(QImage(dir.filePath("board.png")).size(), QSize(464, 464));
+    QCOMPARE(frm.fileDialogs.back().defaultSuffix, QString("png"));
+    // The next export starts in the folder of the last one.
+    frm.fileAnswers.push_back(dir.filePath("missing/board.png"));
+    frm.boxAnswers.push_back(core::MsgButton::Ok);
+    exportItem->trigger();
+    QCOMPARE(frm.fileDialogs.back().directory, QDir(dir.path()).absolutePath());
+    QCOMPARE(frm.boxes.size(), std::size_t(1));
+    QCOMPARE(frm.boxes[0].title, QString("Error"));
+    QVERIFY(frm.boxes[0].text.contains("board.png"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+    QVERIFY(frm.AllAnswered());
+  }
+
+ private:
+  QTemporaryDir puzzles_;
+
+  void OpenPuzzle(ScriptedWindow& frm) {
+    frm.fileAnswers.push_back(
+        ui::test::WriteFile(puzzles_, "puzzle.sdk", ui::test::SdkFile(ui::test::kPuzzleLine)));
+    frm.Action(Command::OpenFile)->trigger();
   }
 };
 

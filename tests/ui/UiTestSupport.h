@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -53,6 +54,8 @@ class ScriptedWindow : public SudokuWindow {
   // Each acts on the dialog as a user would (checks boxes, presses buttons).
   std::deque<std::function<void(LevelDialog&)>> levelAnswers;
   std::deque<std::function<void(HintWindow&)>> hintAnswers;
+  // Each may set up the dialog's printer and accept it.
+  std::deque<std::function<void(QPrintDialog&)>> printAnswers;
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
@@ -62,7 +65,8 @@ class ScriptedWindow : public SudokuWindow {
   // Nothing is left over once the test is done.
   bool AllAnswered() const {
     return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
-           levelAnswers.empty() && hintAnswers.empty() && unexpected.isEmpty();
+           levelAnswers.empty() && hintAnswers.empty() && printAnswers.empty() &&
+           unexpected.isEmpty();
   }
 
  protected:
@@ -72,6 +76,7 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
+    if (auto* print = dynamic_cast<QPrintDialog*>(&dialog)) return Act(*print, printAnswers);
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
