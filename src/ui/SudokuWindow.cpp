@@ -487,7 +487,7 @@ void SudokuWindow::FormShow() {
   game_.UpdateCommands(false, false);
 }
 
-void SudokuWindow::ShowWindow() {
+void SudokuWindow::ShowWindow(const QString& startFile) {
   FormShow();
   shown_ = true;
   const WindowSettings& s = settings_;
@@ -499,9 +499,14 @@ void SudokuWindow::ShowWindow() {
     showMaximized();
   }
   board_->setFocus();
-  // Queued, so that the level dialog comes up only once the window is there.
-  QTimer::singleShot(0, this, [this] {
-    if (settings_.LoadOnStartup) game_.NewPuzzle();
+  // Queued, so that the level dialog or a message about the file comes up
+  // only once the window is there. A file that cannot be read leaves the
+  // window empty after its message rather than starting a generation.
+  QTimer::singleShot(0, this, [this, startFile] {
+    if (!startFile.isEmpty())
+      game_.OpenPuzzleFile(startFile.toStdString());
+    else if (settings_.LoadOnStartup)
+      game_.NewPuzzle();
   });
 }
 

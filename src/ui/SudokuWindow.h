@@ -48,8 +48,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   ~SudokuWindow() override;
 
   // Runs the start-up order and puts the window on screen, maximised or at
-  // its saved bounds.
-  void ShowWindow();
+  // its saved bounds. Once it is there, the puzzle file named opens, or
+  // without one the "New puzzle..." command runs when the settings ask.
+  void ShowWindow(const QString& startFile = {});
 
   app::Game& Game() { return game_; }
   WindowSettings& Settings() { return settings_; }
