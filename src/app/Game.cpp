@@ -302,8 +302,13 @@ void Game::OpenPuzzle() {
     file_.openFolder = remembered;
     return;
   }
-  ReadPuzzleFile(*chosen);
+  OpenPuzzleFile(*chosen);
+}
+
+bool Game::OpenPuzzleFile(const std::string& fileName) {
+  const bool read = ReadPuzzleFile(fileName);
   RefreshRemoveCandidates();
+  return read;
 }
 
 bool Game::ReadPuzzleFile(const std::string& fileName) {

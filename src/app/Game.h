@@ -158,6 +158,10 @@ class Game {
 
   // --- files ----------------------------------------------------------------
   void OpenPuzzle();
+  // What the open command does once the file is chosen; also the start-up
+  // path for a file named on the command line. False when it was not read
+  // (the user has been told).
+  bool OpenPuzzleFile(const std::string& fileName);
   bool ReadPuzzleFile(const std::string& fileName);
   // False when the file could not be written (the user has been told).
   bool WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,

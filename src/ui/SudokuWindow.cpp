@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -17,6 +23,7 @@
 #include "ui/HintWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
+#include "ui/Printing.h"
 #include "ui/ToolPictures.h"
 #include "ui/UiText.h"
 
@@ -51,6 +58,25 @@ QColor ToQColor(app::ColorValue c) {
 
 app::ColorValue ToColorValue(const QColor& c) {
   return app::RgbValue(c.red(), c.green(), c.blue());
+}
+
+PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
+  PrintedBoard what;
+  what.board = game.Puzzle().board;
+  what.clues = game.Puzzle().clues;
+  what.colors = screen.colors;
+  what.title = QString::fromStdString(app::kAppTitle);
+  return what;
+}
+
+// "PNG picture (*.png)" and the like, for the kinds the export can write.
+QStringList PictureFilters() {
+  QStringList filters;
+  for (const QString& kind : ExportPictureKinds()) {
+    const QString what = kind == "pdf" ? "PDF document" : kind.toUpper() + " picture";
+    filters << QString("%1 (*.%2)").arg(what, kind);
+  }
+  return filters;
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -122,6 +148,9 @@ void SudokuWindow::CreateActions() {
   command(Command::SaveFile, "SaveFile", QKeySequence(Qt::CTRL | Qt::Key_S));
   command(Command::SaveFileAs, "SaveFileAs");
   command(Command::Print, "Print", QKeySequence(Qt::CTRL | Qt::Key_P));
+  exportItem_ = NewAction("ExportPicture");
+  exportItem_->setText("Export picture...");
+  exportItem_->setEnabled(false);
   settingsItem_ = NewAction("SettingsItem");
   command(Command::Exit, "ExitItem");
   exitItem_ = commandActions_[Command::Exit];
@@ -185,6 +214,7 @@ void SudokuWindow::CreateMenus() {
   fileMenu_->addAction(Action(Command::SaveFileAs));
   fileMenu_->addSeparator();
   fileMenu_->addAction(Action(Command::Print));
+  fileMenu_->addAction(exportItem_);
   fileMenu_->addSeparator();
   fileMenu_->addAction(settingsItem_);
   fileMenu_->addSeparator();
@@ -348,8 +378,10 @@ void SudokuWindow::ConnectActions() {
   on(Action(Command::SaveFileAs), [this] { game_.SavePuzzle(true); });
   on(Action(Command::Print), [this] { Print(); });
   on(Action(Command::PrintButton), [this] {
-    if (Action(Command::Print)->isEnabled()) Print();
+    const QAction* print = Action(Command::Print);
+    if (print->isEnabled() && print->isVisible()) Print();
   });
+  on(exportItem_, [this] { ExportBoardPicture(); });
   on(settingsItem_, [this] { OpenSettings(); });
   on(settingsButton_, [this] {
     if (settingsItem_->isEnabled()) OpenSettings();
@@ -461,14 +493,19 @@ void SudokuWindow::FormShow() {
   game_.UpdateCommands(false, false);
 }
 
-void SudokuWindow::ShowWindow() {
+void SudokuWindow::ShowWindow(const QString& startFile) {
   FormShow();
   shown_ = true;
   PlaceOnScreen();
   board_->setFocus();
-  // Queued, so that the level dialog comes up only once the window is there.
-  QTimer::singleShot(0, this, [this] {
-    if (settings_.loadOnStartup) game_.NewPuzzle();
+  // Queued, so that the level dialog or a message about the file comes up
+  // only once the window is there. A file that cannot be read leaves the
+  // window empty after its message rather than starting a generation.
+  QTimer::singleShot(0, this, [this, startFile] {
+    if (!startFile.isEmpty())
+      game_.OpenPuzzleFile(startFile.toStdString());
+    else if (settings_.loadOnStartup)
+      game_.NewPuzzle();
   });
 }
 
@@ -701,6 +738,9 @@ void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
     case Command::RemoveCandidates:
       tools_->NoCandidatesBut->SetCommandEnabled(enabled);
       break;
+    case Command::Print:
+      exportItem_->setEnabled(enabled);
+      break;
     default:
       break;
   }
@@ -849,6 +889,9 @@ void SudokuWindow::SetCommandVisible(Command command, bool visible) {
     case Command::EditMenu:
       editMenu_->menuAction()->setVisible(visible);
       return;
+    case Command::Print:
+      exportItem_->setVisible(visible);
+      break;
     default:
       break;
   }
@@ -891,7 +934,57 @@ std::string SudokuWindow::DocumentsFolder() {
 // The window's own commands
 
 void SudokuWindow::Print() {
-  // Printing comes later.
+  if (printing_) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromStdString(app::kAppTitle));
+  // Without a printer the page goes to a PDF file, named in advance.
+  if (QPrinterInfo::availablePrinters().isEmpty())
+    printer.setOutputFileName(QDir(QString::fromStdString(DocumentsFolder()))
+                                  .filePath(QString::fromStdString(app::kAppTitle) + ".pdf"));
+  QPrintDialog dialog(&printer, this);
+  dialog.setObjectName("PrintDialog");
+  if (RunModal(dialog) != QDialog::Accepted) return;
+
+  std::optional<QString> failure;
+  {
+    printing_ = true;
+    // Cleared however printing ends, a failure or an exception included.
+    const auto printed = qScopeGuard([this] { printing_ = false; });
+    failure = PrintBoard(printer, PrintedBoardOf(game_, board_->Renderer()));
+  }
+  if (failure) ShowMessageBox(failure->toStdString(), core::MsgKind::Error, core::kButtonsOk);
+}
+
+void SudokuWindow::ExportBoardPicture() {
+  QFileDialog dialog(this);
+  dialog.setObjectName("ExportDialog");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(PictureFilters());
+  dialog.setDefaultSuffix(ExportPictureKinds().first());
+  // Choosing a kind in the list makes it the one a bare name gets.
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    const int star = filter.lastIndexOf("*.");
+    if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
+  });
+  QString folder = exportFolder_;
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QString::fromStdString(game_.File().saveFolder);
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QString::fromStdString(DocumentsFolder());
+  dialog.setDirectory(folder);
+  const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
+  dialog.selectFile((puzzle.isEmpty() ? QString::fromStdString(app::kAppTitle) : puzzle) + "." +
+                    ExportPictureKinds().first());
+  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+
+  const QString name = dialog.selectedFiles().first();
+  exportFolder_ = QFileInfo(name).absolutePath();
+  if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer())))
+    ShowMessageBox(QString("The picture could not be saved:\n%1\n%2")
+                       .arg(QDir::toNativeSeparators(name), *failure)
+                       .toStdString(),
+                   core::MsgKind::Error, core::kButtonsOk);
 }
 
 void SudokuWindow::OpenSettings() {

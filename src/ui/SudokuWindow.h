@@ -35,8 +35,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   ~SudokuWindow() override;
 
   // Runs the start-up order and puts the window on screen, maximised or at
-  // its saved bounds.
-  void ShowWindow();
+  // its saved bounds. Once it is there, the puzzle file named opens, or
+  // without one the "New puzzle..." command runs when the settings ask.
+  void ShowWindow(const QString& startFile = {});
 
   // Read from the store when the window is made, applied when it is shown,
   // written when it closes.
@@ -85,7 +86,12 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::string DocumentsFolder() override;
 
   // --- the window's own commands ------------------------------------------------
+  // Asks for the printer and prints the board on one page.
   void Print();
+  // Writes the board, as printed, to a PNG, SVG or PDF file the user names.
+  void ExportBoardPicture();
+  // True only while a page is being printed.
+  bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
   // The help pages at a context number (1100, 1300); 0 is the start page.
@@ -145,6 +151,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   HintWindow* hintWindow_ = nullptr;
   std::unique_ptr<WaitDialog> wait_;
   int busyDepth_ = 0;
+  bool printing_ = false;
+  QString exportFolder_;
 
   // Menus and their items, by the program's names.
   QMenu* fileMenu_ = nullptr;
@@ -156,6 +164,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   QAction* cancelItem_ = nullptr;
   std::map<app::Command, QAction*> commandActions_;
   QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
+  QAction* exportItem_ = nullptr;  // follows Print's state
   QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
           *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
   std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9

@@ -470,6 +470,35 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(CellBackground(*frm, 3, 1), QApplication::palette().color(QPalette::Button));
   }
 
+  // "zentaro FILE": the file opens once the window is up, in place of the
+  // level dialog that LoadOnStartup would bring; an unreadable one is
+  // reported as the open command reports it, and nothing else starts.
+  void StartsOnTheFileNamedOnTheCommandLine_data() {
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("puzzle") << true;
+    QTest::newRow("no such file") << false;
+  }
+  void StartsOnTheFileNamedOnTheCommandLine() {
+    QFETCH(bool, readable);
+    const QString path =
+        readable ? PuzzleFile("start.sdk", ui::test::kPuzzleLine) : dir_.filePath("none.sdk");
+    ScriptedWindow frm;
+    frm.Settings().loadOnStartup = true;
+    if (!readable) frm.boxAnswers.push_back(MsgButton::Ok);
+    frm.ShowWindow(path);
+    QTRY_VERIFY(readable ? PuzzleOf(frm.Game()).active : !frm.boxes.empty());
+    QVERIFY(frm.AllAnswered());  // no level dialog
+    if (readable) {
+      QCOMPARE(frm.windowTitle(), QString("Zentaro - start.sdk"));
+      QCOMPARE(DigitAt(frm, 3, 1), 3);
+      QVERIFY(frm.Action(Command::Print)->isEnabled());
+    } else {
+      QCOMPARE(frm.boxes[0].title, QString("Error"));
+      QVERIFY(frm.boxes[0].text.endsWith(":\n" + path));
+      QVERIFY(!PuzzleOf(frm.Game()).active);
+    }
+  }
+
   void NewPuzzleAsksForLevelsAndGenerates() {
     auto frm = Start();
     // Unchecking every level is refused; Cancel then leaves the board empty.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
+#include <QPrintDialog>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -72,6 +73,8 @@ class ScriptedWindow : public SudokuWindow {
   std::deque<std::function<void(HintWindow&)>> hintAnswers;
   std::deque<std::function<void(SettingsDialog&)>> settingsAnswers;
   std::deque<std::optional<QColor>> colourAnswers;  // nullopt: cancel
+  // Each may set up the dialog's printer and accept it.
+  std::deque<std::function<void(QPrintDialog&)>> printAnswers;
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
@@ -83,7 +86,7 @@ class ScriptedWindow : public SudokuWindow {
   bool AllAnswered() const {
     return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
            levelAnswers.empty() && hintAnswers.empty() && settingsAnswers.empty() &&
-           colourAnswers.empty() && unexpected.isEmpty();
+           colourAnswers.empty() && printAnswers.empty() && unexpected.isEmpty();
   }
 
  protected:
@@ -95,6 +98,7 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
     if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
     if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
+    if (auto* print = dynamic_cast<QPrintDialog*>(&dialog)) return Act(*print, printAnswers);
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
