@@ -405,12 +405,15 @@ bool Game::SavePuzzle(bool saveAs) {
   return true;
 }
 
+bool Game::HasUnsavedChanges() const {
+  return IsEnabled(Command::FileMenu) && !core::MatchesSolution(puzzle_.board, puzzle_.solution) &&
+         core::CountDigits(puzzle_.board) != 0 &&
+         !(core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode);
+}
+
 bool Game::ConfirmSaveFirst() {
   if (!IsEnabled(Command::FileMenu)) return false;
-  if (core::MatchesSolution(puzzle_.board, puzzle_.solution) ||
-      core::CountDigits(puzzle_.board) == 0 ||
-      (core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode))
-    return true;
+  if (!HasUnsavedChanges()) return true;
   const int answer = view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation,
                                           kButtonsYesNo | kButtonsCancel);
   if (answer == kResultNo) return true;

@@ -168,6 +168,8 @@ class Game {
                        bool includeMarks);
   bool SavePuzzle(bool saveAs);
   bool ConfirmSaveFirst();
+  // True exactly while ConfirmSaveFirst would ask its question.
+  bool HasUnsavedChanges() const;
   void SetCaptionFileName(const std::string& fileName);
   // The documents folder followed by the program title.
   std::string DefaultPuzzleFolder();

@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
@@ -501,11 +502,24 @@ void SudokuWindow::ShowWindow(const QString& startFile) {
   // Queued, so that the level dialog or a message about the file comes up
   // only once the window is there. A file that cannot be read leaves the
   // window empty after its message rather than starting a generation.
-  QTimer::singleShot(0, this, [this, startFile] {
+  WhenOnScreen([this, startFile] {
     if (!startFile.isEmpty())
       game_.OpenPuzzleFile(startFile.toStdString());
     else if (settings_.loadOnStartup)
       game_.NewPuzzle();
+  });
+}
+
+// A dialog centres on the window as it stands when the dialog opens; the
+// window manager maps and maximises the window a little after show(), so
+// the start-up dialogs wait for that (at most a second) to open centred.
+void SudokuWindow::WhenOnScreen(std::function<void()> then, int triesLeft) {
+  QTimer::singleShot(triesLeft == kOnScreenTries ? 0 : 20, this, [this, then, triesLeft] {
+    const QWindow* w = windowHandle();
+    if ((w && w->isExposed()) || triesLeft <= 0)
+      then();
+    else
+      WhenOnScreen(then, triesLeft - 1);
   });
 }
 
@@ -696,18 +710,37 @@ int SudokuWindow::RunModal(QDialog& dialog) {
   return dialog.exec();
 }
 
+int SudokuWindow::ShowModal(QDialog& dialog) {
+  GiveDialogLook(dialog);
+  return RunModal(dialog);
+}
+
 int SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {
   MessageBox box(text, kind, buttons, this);
-  RunModal(box);
+  ShowModal(box);
   return box.Result();
 }
 
 void SudokuWindow::RedrawBoard() {
   board_->RedrawBoard();
+  MarkModifiedLater();
 }
 
 void SudokuWindow::RedrawCell(core::CellRef cell) {
   board_->RedrawCell(cell);
+  MarkModifiedLater();
+}
+
+// The title's modified mark follows the save-first question. Every change
+// to the board or the file name reaches the screen through a redraw or the
+// caption; the check runs once the command that made them is done.
+void SudokuWindow::MarkModifiedLater() {
+  if (modifiedCheckQueued_) return;
+  modifiedCheckQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    modifiedCheckQueued_ = false;
+    setWindowModified(game_.HasUnsavedChanges());
+  });
 }
 
 void SudokuWindow::SetStatusText(int panel, const std::string& text) {
@@ -715,10 +748,14 @@ void SudokuWindow::SetStatusText(int panel, const std::string& text) {
 }
 
 void SudokuWindow::SetCaption(const std::string& caption) {
-  setWindowTitle(QString::fromStdString(caption));
+  // "[*]" is where the platform puts the modified mark; a caption's own
+  // "[*]" would be taken for it, so it is doubled.
+  setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]") + "[*]");
+  MarkModifiedLater();
 }
 
 void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
+  MarkModifiedLater();
   switch (command) {
     case Command::FileMenu:
       fileMenu_->menuAction()->setEnabled(enabled);
@@ -771,7 +808,7 @@ void SudokuWindow::HideHintWindow() {
 
 int SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
   SolvedReportDialog form(report, this);
-  return RunModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
+  return ShowModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
 }
 
 void SudokuWindow::SetClockRunning(bool running) {
@@ -806,7 +843,7 @@ int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::
                                          const std::string& noCaption,
                                          const std::string& cancelCaption) {
   QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
-  RunModal(dialog);
+  ShowModal(dialog);
   return dialog.Result();
 }
 
@@ -820,7 +857,7 @@ void SudokuWindow::PlaceHintWindow() {
 
 int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintWindow_->SetStage(stage);
-  return RunModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
+  return ShowModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
 }
 
 void SudokuWindow::SetHintHighlights(const hints::Highlights& layer, bool on) {
@@ -843,6 +880,7 @@ void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
     connect(wait_->CancelBtn, &QPushButton::clicked, this, [this] { game_.RequestCancel(); });
   }
   wait_->setWindowTitle(QString::fromStdString(window.caption));
+  GiveDialogLook(*wait_);
   wait_->Line1Lab->setText(QString::fromStdString(window.line1));
   wait_->Line2Lab->setText(QString::fromStdString(window.line2));
   wait_->ProgressBar->setMaximum(window.maximum);
@@ -864,7 +902,7 @@ std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& 
     ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information,
                    core::kButtonsOk);
   };
-  if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+  if (ShowModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }
 
@@ -906,7 +944,7 @@ std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& fold
   dialog.setNameFilters(NameFilters(core::LoadText(Text::OpenFileFilter)));
   dialog.setDefaultSuffix("sdk");
   if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
@@ -921,7 +959,7 @@ std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& fold
   dialog.setDefaultSuffix("sdk");
   if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
   dialog.selectFile(QString::fromStdString(proposedName));
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
@@ -943,7 +981,7 @@ void SudokuWindow::Print() {
                                   .filePath(QString::fromStdString(app::kAppTitle) + ".pdf"));
   QPrintDialog dialog(&printer, this);
   dialog.setObjectName("PrintDialog");
-  if (RunModal(dialog) != QDialog::Accepted) return;
+  if (ShowModal(dialog) != QDialog::Accepted) return;
 
   std::optional<QString> failure;
   {
@@ -976,7 +1014,7 @@ void SudokuWindow::ExportBoardPicture() {
   const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
   dialog.selectFile((puzzle.isEmpty() ? QString::fromStdString(app::kAppTitle) : puzzle) + "." +
                     ExportPictureKinds().first());
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
 
   const QString name = dialog.selectedFiles().first();
   exportFolder_ = QFileInfo(name).absolutePath();
@@ -998,9 +1036,9 @@ void SudokuWindow::OpenSettings() {
   values.removeMarksOnFill = game_.Prefs().removeMarksOnFill;
   values.skipSolved = settings_.skipSolved;
   SettingsDialog dialog(values, this);
-  dialog.RunModal = [this](QDialog& d) { return RunModal(d); };
+  dialog.RunModal = [this](QDialog& d) { return ShowModal(d); };
   connect(&dialog, &SettingsDialog::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
-  if (RunModal(dialog) != QDialog::Accepted) return;
+  if (ShowModal(dialog) != QDialog::Accepted) return;
 
   // Nothing is stored before the window closes.
   const SettingsDialog::Values chosen = dialog.Chosen();
@@ -1049,7 +1087,7 @@ void SudokuWindow::ShowHelpTopic(int context) {
 
 void SudokuWindow::ShowAbout() {
   AboutBox box(QString::fromStdString(app::kAppTitle), this);
-  RunModal(box);
+  ShowModal(box);
 }
 
 }  // namespace zentaro::ui

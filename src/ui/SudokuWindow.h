@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -79,6 +80,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   void CloseWaitWindow() override;
   std::optional<app::LevelChoice> AskLevels(const app::LevelChoice& current) override;
   void SetCancelMenuShown(bool shown) override;
+  void SetBoardFrozen(bool frozen) override { board_->SetFrozen(frozen); }
   void SetCommandVisible(app::Command command, bool visible) override;
   std::optional<std::string> AskOpenFileName(const std::string& folder) override;
   std::optional<std::string> AskSaveFileName(const std::string& folder,
@@ -102,6 +104,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   // Every modal dialog of the window runs through here, so that tests can
   // answer it instead of a user. Returns the dialog's result code.
   virtual int RunModal(QDialog& dialog);
+  // Gives the dialog the program's dialog look, then runs it modally.
+  int ShowModal(QDialog& dialog);
 
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -114,6 +118,10 @@ class SudokuWindow : public QMainWindow, public app::View {
   void SetGridSize(GridSize size);
   // Puts the window on screen at its saved bounds, or maximised.
   void PlaceOnScreen();
+  void MarkModifiedLater();
+  bool modifiedCheckQueued_ = false;
+  static constexpr int kOnScreenTries = 50;
+  void WhenOnScreen(std::function<void()> then, int triesLeft = kOnScreenTries);
   // The settings as they stand now, from the game and the window.
   app::Settings CurrentSettings() const;
   bool FormCloseQuery();

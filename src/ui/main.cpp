@@ -66,7 +66,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("LomerinSoftware");
   QApplication::setApplicationName("Sudoku");
-  QApplication::setApplicationDisplayName(zentaro::app::kAppTitle);
+  // No display name: the platform would append it to every window title,
+  // which already reads as the program wants it.
   QApplication::setApplicationVersion(ZENTARO_VERSION);
   QGuiApplication::setDesktopFileName("org.example.zentaro.Zentaro");
   // Qt has taken its own options (-platform, -style, ...) out by now.

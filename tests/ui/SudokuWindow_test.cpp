@@ -200,7 +200,7 @@ class SudokuWindowTest : public QObject {
 
   void StartupShowsTitleMenusPanelsAndHints() {
     auto frm = Start();
-    QCOMPARE(frm->windowTitle(), QString("Zentaro"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro"));
     QStringList menus;
     for (QMenu* m : {frm->findChild<QMenu*>("FileMenu"), frm->findChild<QMenu*>("ActionMenu"),
                      frm->findChild<QMenu*>("EditMenu"), frm->findChild<QMenu*>("HelpMenu"),
@@ -248,7 +248,7 @@ class SudokuWindowTest : public QObject {
     const QString line = ui::test::SolutionWithHoles({{4, 1}, {2, 2}, {5, 5}, {9, 9}});
     const QString path = PuzzleFile("nearly.sdk", line);
     Open(*frm, path);
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - nearly.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - nearly.sdk"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString("Clues: 77    Empty: 4"));
     QVERIFY(frm->Action(Command::FillCandidates)->isEnabled());
     QVERIFY(frm->Tools()->SetBookmarkBut->isEnabled());
@@ -354,7 +354,7 @@ class SudokuWindowTest : public QObject {
     // The game proposes the name without its extension; the dialog adds it.
     QCOMPARE(QFileInfo(save.proposed.front()).fileName(), QString("round.sdk"));
     QCOMPARE(QDir(save.directory), QDir(dir_.path()));
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - saved.sdk"));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -372,7 +372,7 @@ class SudokuWindowTest : public QObject {
     frm->fileAnswers.push_back(std::nullopt);
     frm->Action(Command::OpenFile)->trigger();
     QCOMPARE(QDir(frm->fileDialogs.back().directory), QDir(dir_.path()));
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - saved.sdk"));
     QVERIFY(frm->AllAnswered() && other->AllAnswered());
   }
 
@@ -427,7 +427,7 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(frm->boxes.back().title, QString("Error"));
     QCOMPARE(frm->boxes.back().icon, QMessageBox::Critical);
     QCOMPARE(frm->boxes.back().text, "Unknown file format:\n" + bad);
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - msg.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - msg.sdk"));
     QVERIFY(frm->AllAnswered());
   }
 
@@ -489,7 +489,7 @@ class SudokuWindowTest : public QObject {
     QTRY_VERIFY(readable ? PuzzleOf(frm.Game()).active : !frm.boxes.empty());
     QVERIFY(frm.AllAnswered());  // no level dialog
     if (readable) {
-      QCOMPARE(frm.windowTitle(), QString("Zentaro - start.sdk"));
+      QCOMPARE(ui::test::ShownTitle(frm), QString("Zentaro - start.sdk"));
       QCOMPARE(DigitAt(frm, 3, 1), 3);
       QVERIFY(frm.Action(Command::Print)->isEnabled());
     } else {
@@ -529,7 +529,7 @@ class SudokuWindowTest : public QObject {
     QVERIFY(PuzzleOf(frm->Game()).active);
     QCOMPARE(CountersOf(frm->Game()).level, 1);
     QVERIFY(PuzzleOf(frm->Game()).clueCount >= 17);
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - New puzzle"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - New puzzle"));
     QVERIFY(frm->ClockTicking());
     QVERIFY(frm->Action(Command::Hint)->isEnabled());
     QVERIFY(!Item(*frm, "CancelItem")->isVisible());

@@ -190,6 +190,15 @@ class ScriptedWindow : public SudokuWindow {
 };
 
 // Writes text to a file in the folder and gives back its full path.
+// A window's title as the platform shows it: "[*]" becomes the modified
+// mark while the window is modified and goes otherwise.
+inline QString ShownTitle(const QWidget& w) {
+  QString title = w.windowTitle();
+  title.replace("[*][*]", QChar(0xE000));
+  title.replace("[*]", w.isWindowModified() ? "*" : "");
+  return title.replace(QChar(0xE000), "[*]");
+}
+
 inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
   const QString path = dir.filePath(name);
   QFile file(path);
