@@ -289,13 +289,17 @@ void Game::SetCaptionFileName(const std::string& fileName) {
   view_.SetCaption(caption);
 }
 
-void Game::OpenPuzzle() {
+bool Game::ReadyToReplacePuzzle() {
   if (puzzle_.editMode) {
-    if (AskStopEditing() != kResultYes) return;
+    if (AskStopEditing() != kResultYes) return false;
     EndEditMode();
   }
+  return ConfirmSaveFirst();
+}
+
+void Game::OpenPuzzle() {
   const std::string remembered = file_.openFolder;
-  if (!ConfirmSaveFirst()) return;
+  if (!ReadyToReplacePuzzle()) return;
   if (!files::FolderExists(file_.openFolder)) file_.openFolder = DefaultPuzzleFolder();
   const auto chosen = view_.AskOpenFileName(file_.openFolder);
   if (!chosen) {
@@ -303,6 +307,10 @@ void Game::OpenPuzzle() {
     return;
   }
   OpenPuzzleFile(*chosen);
+}
+
+bool Game::OpenRecentFile(const std::string& fileName) {
+  return ReadyToReplacePuzzle() && OpenPuzzleFile(fileName);
 }
 
 bool Game::OpenPuzzleFile(const std::string& fileName) {
@@ -344,6 +352,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   file_.saveFolder = file_.openFolder;
   file_.saveName = fileName;
   if (read.state) CheckRestoredGame();
+  view_.FileUsed(fileName);
   return true;
 }
 
@@ -402,6 +411,7 @@ bool Game::SavePuzzle(bool saveAs) {
   file_.openFolder = file_.saveFolder;
   file_.stored = true;
   puzzle_.saved = puzzle_.board;
+  view_.FileUsed(target);
   return true;
 }
 

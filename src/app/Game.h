@@ -162,6 +162,12 @@ class Game {
   // path for a file named on the command line. False when it was not read
   // (the user has been told).
   bool OpenPuzzleFile(const std::string& fileName);
+  // A file of the recent list: the questions of the open command (stop
+  // editing, save first), then the file. False when it was not opened.
+  bool OpenRecentFile(const std::string& fileName);
+  // Asks what must be asked before the puzzle is replaced; false when the
+  // user chose to keep it.
+  bool ReadyToReplacePuzzle();
   bool ReadPuzzleFile(const std::string& fileName);
   // False when the file could not be written (the user has been told).
   bool WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,

@@ -91,6 +91,12 @@ Settings ReadSettings(const SettingsStore& store) {
   s.removePencilMarks = ReadBool(store, kSettingsGroup, "RemovePencilMarks", d.removePencilMarks);
   s.gridSize = ReadInt(store, kSettingsGroup, "GridSize", d.gridSize);
   if (s.gridSize < 0 || s.gridSize > 3) s.gridSize = 0;
+  for (std::size_t i = 1; i <= kRecentFileCount; ++i) {
+    const std::string key = "File" + std::to_string(i);
+    const std::string file = ReadText(store, kRecentGroup, key.c_str(), "");
+    if (!file.empty()) s.recentFiles.push_back(file);
+  }
+  s.recentFiles = RecentFilesWith({}, s.recentFiles);
   s.maximized = ReadBool(store, kWindowGroup, "Maximized", d.maximized);
   if (!s.maximized) {
     s.left = ReadInt(store, kWindowGroup, "Left", d.left);
@@ -114,6 +120,12 @@ void WriteSettings(const Settings& s, const WindowStateAtClose& window, Settings
   WriteBool(store, kSettingsGroup, "LoadOnStartup", s.loadOnStartup);
   WriteBool(store, kSettingsGroup, "InfoOnStartup", s.infoOnStartup);
   WriteInt(store, kSettingsGroup, "GridSize", s.gridSize);
+  // Every slot is written, so that a shorter list leaves no old names behind.
+  for (std::size_t i = 1; i <= kRecentFileCount; ++i) {
+    const std::size_t index = i - 1;
+    store.WriteText(kRecentGroup, "File" + std::to_string(i),
+                    index < s.recentFiles.size() ? s.recentFiles[index] : std::string());
+  }
   if (!window.maximized && !window.minimized) {
     WriteInt(store, kWindowGroup, "Left", window.left);
     WriteInt(store, kWindowGroup, "Top", window.top);
@@ -121,6 +133,18 @@ void WriteSettings(const Settings& s, const WindowStateAtClose& window, Settings
     WriteInt(store, kWindowGroup, "Height", window.height);
   }
   WriteBool(store, kWindowGroup, "Maximized", window.maximized);
+}
+
+std::vector<std::string> RecentFilesWith(const std::string& newest,
+                                         const std::vector<std::string>& list) {
+  std::vector<std::string> result;
+  if (!newest.empty()) result.push_back(newest);
+  for (const std::string& file : list) {
+    if (result.size() == kRecentFileCount) break;
+    if (!file.empty() && std::find(result.begin(), result.end(), file) == result.end())
+      result.push_back(file);
+  }
+  return result;
 }
 
 int GridSizeForScreen(int screenWidth, int screenHeight) {

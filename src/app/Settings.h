@@ -48,6 +48,7 @@ struct Settings {
   int gridSize = 0;  // 1 small, 2 medium, 3 large; 0 = by the screen
   bool maximized = true;
   int left = kNoBound, top = kNoBound, width = kNoBound, height = kNoBound;
+  std::vector<std::string> recentFiles;  // newest first, at most kRecentFileCount
 
   bool operator==(const Settings&) const = default;
 };
@@ -65,6 +66,15 @@ struct StoredValue {
 inline constexpr const char* kSettingsGroup = "Settings/SETTINGS";
 inline constexpr const char* kStringsGroup = "Settings/STRINGS";
 inline constexpr const char* kWindowGroup = "Settings/WINDOW";
+// The recent files have a group of their own, File1 (newest) to File8.
+inline constexpr const char* kRecentGroup = "Settings/RECENT";
+inline constexpr std::size_t kRecentFileCount = 8;
+
+// The list with newest at its head (moved there if it was in it already),
+// without empty names or repeats, cut to kRecentFileCount. An empty newest
+// only cleans the list.
+std::vector<std::string> RecentFilesWith(const std::string& newest,
+                                         const std::vector<std::string>& list);
 
 // A key/value store in groups; the window gives QSettings, the tests a map.
 class SettingsStore {

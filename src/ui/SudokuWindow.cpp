@@ -24,6 +24,7 @@
 #include "ui/HintWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
+#include "ui/ShortcutsDialog.h"
 #include "ui/Printing.h"
 #include "ui/ToolPictures.h"
 #include "ui/UiText.h"
@@ -153,6 +154,8 @@ void SudokuWindow::CreateActions() {
   exportItem_->setText("Export picture...");
   exportItem_->setEnabled(false);
   settingsItem_ = NewAction("SettingsItem");
+  shortcutsItem_ = NewAction("ShortcutsItem");
+  shortcutsItem_->setText("&Keyboard shortcuts");
   command(Command::Exit, "ExitItem");
   exitItem_ = commandActions_[Command::Exit];
 
@@ -211,6 +214,8 @@ void SudokuWindow::CreateMenus() {
   fileMenu_->addAction(Action(Command::NewPuzzle));
   fileMenu_->addAction(Action(Command::GenerateNew));
   fileMenu_->addAction(Action(Command::OpenFile));
+  recentMenu_ = fileMenu_->addMenu("Open &recent");
+  recentMenu_->setObjectName("RecentMenu");
   fileMenu_->addAction(Action(Command::SaveFile));
   fileMenu_->addAction(Action(Command::SaveFileAs));
   fileMenu_->addSeparator();
@@ -254,6 +259,7 @@ void SudokuWindow::CreateMenus() {
   helpMenu_->setObjectName("HelpMenu");
   helpMenu_->addAction(helpItem_);
   helpMenu_->addAction(Action(Command::Hint));
+  helpMenu_->addAction(shortcutsItem_);
   helpMenu_->addSeparator();
   helpMenu_->addAction(aboutItem_);
 
@@ -261,7 +267,7 @@ void SudokuWindow::CreateMenus() {
 }
 
 void SudokuWindow::CreateToolBar() {
-  speedBar_ = addToolBar(QString());
+  speedBar_ = addToolBar("Tool bar");
   speedBar_->setObjectName("SpeedBar");
   speedBar_->setMovable(false);
   speedBar_->setFloatable(false);
@@ -383,6 +389,10 @@ void SudokuWindow::ConnectActions() {
     if (print->isEnabled() && print->isVisible()) Print();
   });
   on(exportItem_, [this] { ExportBoardPicture(); });
+  on(shortcutsItem_, [this] {
+    ShortcutsDialog dialog(findChildren<QAction*>(), this);
+    ShowModal(dialog);
+  });
   on(settingsItem_, [this] { OpenSettings(); });
   on(settingsButton_, [this] {
     if (settingsItem_->isEnabled()) OpenSettings();
@@ -458,6 +468,7 @@ void SudokuWindow::FormCreate() {
 
 void SudokuWindow::FormShow() {
   congratulationsItem_->setEnabled(false);
+  FillRecentMenu();
 
   for (Command c : {Command::Print, Command::PrintButton, Command::RateButton}) {
     game_.SetVisible(c, true);
@@ -966,6 +977,49 @@ std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& fold
 
 std::string SudokuWindow::DocumentsFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+// ---------------------------------------------------------------------------
+// Recent files
+
+void SudokuWindow::FileUsed(const std::string& fileName) {
+  settings_.recentFiles = app::RecentFilesWith(fileName, settings_.recentFiles);
+  FillRecentMenu();
+}
+
+void SudokuWindow::FillRecentMenu() {
+  recentMenu_->clear();
+  int number = 0;
+  for (const std::string& name : settings_.recentFiles) {
+    const QString path = QString::fromStdString(name);
+    ++number;
+    // "&1 puzzle.sdk": the number is the key; the whole path is in the tip.
+    QAction* item = recentMenu_->addAction(
+        QString("&%1 %2").arg(number).arg(QFileInfo(path).fileName().replace('&', "&&")));
+    item->setObjectName(QString("RecentItem%1").arg(number));
+    item->setToolTip(QDir::toNativeSeparators(path));
+    item->setStatusTip(QDir::toNativeSeparators(path));
+    connect(item, &QAction::triggered, this, [this, name] { OpenRecent(name); });
+  }
+  recentMenu_->setToolTipsVisible(true);
+  recentMenu_->addSeparator();
+  QAction* clear = recentMenu_->addAction("&Clear list");
+  clear->setObjectName("ClearRecentItem");
+  clear->setEnabled(!settings_.recentFiles.empty());
+  connect(clear, &QAction::triggered, this, [this] {
+    settings_.recentFiles.clear();
+    FillRecentMenu();
+  });
+  recentMenu_->menuAction()->setEnabled(!settings_.recentFiles.empty());
+}
+
+void SudokuWindow::OpenRecent(const std::string& fileName) {
+  // The read has told the user why it failed; a file that is gone for good
+  // leaves the list, one that could not be read this time stays.
+  if (!game_.OpenRecentFile(fileName) && !QFileInfo::exists(QString::fromStdString(fileName))) {
+    std::erase(settings_.recentFiles, fileName);
+    FillRecentMenu();
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -81,6 +81,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::optional<app::LevelChoice> AskLevels(const app::LevelChoice& current) override;
   void SetCancelMenuShown(bool shown) override;
   void SetBoardFrozen(bool frozen) override { board_->SetFrozen(frozen); }
+  void FileUsed(const std::string& fileName) override;
   void SetCommandVisible(app::Command command, bool visible) override;
   std::optional<std::string> AskOpenFileName(const std::string& folder) override;
   std::optional<std::string> AskSaveFileName(const std::string& folder,
@@ -108,6 +109,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   int ShowModal(QDialog& dialog);
 
   void closeEvent(QCloseEvent* event) override;
+  // No menu of bars to hide: the window's bars are always there.
+  QMenu* createPopupMenu() override { return nullptr; }
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -119,6 +122,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   // Puts the window on screen at its saved bounds, or maximised.
   void PlaceOnScreen();
   void MarkModifiedLater();
+  void FillRecentMenu();
+  void OpenRecent(const std::string& fileName);
   bool modifiedCheckQueued_ = false;
   static constexpr int kOnScreenTries = 50;
   void WhenOnScreen(std::function<void()> then, int triesLeft = kOnScreenTries);
@@ -173,6 +178,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::map<app::Command, QAction*> commandActions_;
   QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
   QAction* exportItem_ = nullptr;  // follows Print's state
+  QMenu* recentMenu_ = nullptr;    // the recent files, newest first
+  QAction* shortcutsItem_ = nullptr;
   QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
           *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
   std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9

@@ -136,7 +136,9 @@ TEST(Settings, WritesEveryValueInOrderWithBoundsOnlyForANormalWindow) {
                                           "Width",
                                           "Height",
                                           "Maximized"};
-  EXPECT_EQ(store.written, order);
+  std::vector<std::string> ownKeys = store.written;  // the recent files have their own group
+  std::erase_if(ownKeys, [](const std::string& key) { return key.starts_with("File"); });
+  EXPECT_EQ(ownKeys, order);
   EXPECT_EQ(store.Read(kSettingsGroup, "GenerateLevel2").text, "0");
   EXPECT_EQ(store.Read(kSettingsGroup, "GenerateLevel1").text, "1");
   EXPECT_EQ(store.Read(kSettingsGroup, "MarkColor").kind, Kind::Integer);
@@ -227,6 +229,31 @@ TEST(Settings, ColourValuesKeepRedInTheLowByte) {
   EXPECT_EQ(RedOf(16777088), 128);
   EXPECT_EQ(GreenOf(16777088), 255);
   EXPECT_EQ(BlueOf(6574080), 100);
+}
+
+TEST(Settings, RecentFilesKeepEightNewestFirstWithoutRepeats) {
+  const std::vector<std::string> eight = {"a", "b", "c", "d", "e", "f", "g", "h"};
+  struct Case {
+    std::string newest;
+    std::vector<std::string> list, expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"x", eight, {"x", "a", "b", "c", "d", "e", "f", "g"}},  // the oldest drops out
+           {"d", eight, {"d", "a", "b", "c", "e", "f", "g", "h"}},  // moved up, not repeated
+           {"", {"a", "", "b", "a"}, {"a", "b"}},                 // cleaned only
+       })
+    EXPECT_EQ(RecentFilesWith(c.newest, c.list), c.expected) << c.newest;
+
+  // Stored in a group of their own; a shorter list clears the slots it left.
+  Settings s;
+  s.recentFiles = eight;
+  MapStore store;
+  WriteSettings(s, {}, store);
+  EXPECT_EQ(store.Read(kRecentGroup, "File8").text, "h");
+  s.recentFiles = {"/p/one.sdk"};
+  WriteSettings(s, {}, store);
+  EXPECT_EQ(ReadSettings(store).recentFiles, s.recentFiles);
+  EXPECT_EQ(store.Read(kRecentGroup, "File2").text, "");
 }
 
 }  // namespace

@@ -75,22 +75,35 @@ class ScriptedWindow : public SudokuWindow {
   std::deque<std::optional<QColor>> colourAnswers;  // nullopt: cancel
   // Each may set up the dialog's printer and accept it.
   std::deque<std::function<void(QPrintDialog&)>> printAnswers;
+  // Any other dialog, in turn: gives the dialog's result.
+  std::deque<std::function<int(QDialog&)>> otherAnswers;
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
   std::vector<SeenReport> reports;
   std::vector<QColor> colourPresets;  // the colour each colour dialog opened with
   QStringList unexpected;
+  // Every modal dialog's class and window flags, as it was about to run.
+  std::vector<std::pair<QString, Qt::WindowFlags>> dialogFrames;
+  // Called each time a running generation lets the window breathe.
+  std::function<void()> whileGenerating;
+
+  void ShowWaitWindow(const app::WaitWindow& window) override {
+    SudokuWindow::ShowWaitWindow(window);
+    if (whileGenerating) whileGenerating();
+  }
 
   // Nothing is left over once the test is done.
   bool AllAnswered() const {
     return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
            levelAnswers.empty() && hintAnswers.empty() && settingsAnswers.empty() &&
-           colourAnswers.empty() && printAnswers.empty() && unexpected.isEmpty();
+           colourAnswers.empty() && printAnswers.empty() && otherAnswers.empty() &&
+           unexpected.isEmpty();
   }
 
  protected:
   int RunModal(QDialog& dialog) override {
+    dialogFrames.push_back({dialog.metaObject()->className(), dialog.windowFlags()});
     if (auto* box = dynamic_cast<MessageBox*>(&dialog)) return AnswerBox(*box);
     if (auto* files = dynamic_cast<QFileDialog*>(&dialog)) return AnswerFile(*files);
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
@@ -99,6 +112,11 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
     if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
     if (auto* print = dynamic_cast<QPrintDialog*>(&dialog)) return Act(*print, printAnswers);
+    if (!otherAnswers.empty()) {
+      const auto answer = otherAnswers.front();
+      otherAnswers.pop_front();
+      return answer(dialog);
+    }
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
@@ -189,7 +207,6 @@ class ScriptedWindow : public SudokuWindow {
   }
 };
 
-// Writes text to a file in the folder and gives back its full path.
 // A window's title as the platform shows it: "[*]" becomes the modified
 // mark while the window is modified and goes otherwise.
 inline QString ShownTitle(const QWidget& w) {
@@ -199,6 +216,7 @@ inline QString ShownTitle(const QWidget& w) {
   return title.replace(QChar(0xE000), "[*]");
 }
 
+// Writes text to a file in the folder and gives back its full path.
 inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
   const QString path = dir.filePath(name);
   QFile file(path);
