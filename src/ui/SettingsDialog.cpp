@@ -22,8 +22,7 @@ QColor FromValue(app::ColorValue c) {
 
 QPushButton* SettingsDialog::NewColourPanel(const char* name, QLabel*& label,
                                             const QString& caption) {
-  auto* panel = new QPushButton(ColoursGroup);
-  panel->setObjectName(name);
+  auto* panel = NewNamed<QPushButton>(name, ColoursGroup);
   panel->setMinimumSize(64, 22);
   panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   panel->setAccessibleName(caption);
@@ -41,17 +40,14 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
   setObjectName("PagesDlg");
   setWindowTitle(UiText(Text::SettingsCaption));
   auto* box = new QVBoxLayout(this);
-  Pages = new QTabWidget(this);
-  Pages->setObjectName("Pages");
+  Pages = NewNamed<QTabWidget>("Pages", this);
   box->addWidget(Pages);
 
   // Display: the four colours, the board size and the way back to the
   // program's colours.
-  DisplayPage = new QWidget(Pages);
-  DisplayPage->setObjectName("DisplayPage");
+  DisplayPage = NewNamed<QWidget>("DisplayPage", Pages);
   auto* display = new QVBoxLayout(DisplayPage);
-  ColoursGroup = new QGroupBox(UiText(Text::ColoursGroup), DisplayPage);
-  ColoursGroup->setObjectName("ColoursGroup");
+  ColoursGroup = NewNamed<QGroupBox>("ColoursGroup", UiText(Text::ColoursGroup), DisplayPage);
   auto* colours = new QGridLayout(ColoursGroup);
   MarksPanel = NewColourPanel("MarksPanel", MarksLab, UiText(Text::PencilMarksColour));
   HighlightPanel = NewColourPanel("HighlightPanel", HighlightLab, UiText(Text::HighlightColour));
@@ -68,20 +64,15 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
     colours->addWidget(panel, row, 1);
     ++row;
   }
-  RestoreDefaultBtn = new QPushButton(UiText(Text::RestoreDefault), ColoursGroup);
-  RestoreDefaultBtn->setObjectName("RestoreDefaultBtn");
+  RestoreDefaultBtn = NewNamed<QPushButton>("RestoreDefaultBtn", UiText(Text::RestoreDefault), ColoursGroup);
   colours->addWidget(RestoreDefaultBtn, row, 1, Qt::AlignRight);
   display->addWidget(ColoursGroup);
 
-  SizeGroup = new QGroupBox(UiText(Text::PuzzleSizeGroup), DisplayPage);
-  SizeGroup->setObjectName("SizeGroup");
+  SizeGroup = NewNamed<QGroupBox>("SizeGroup", UiText(Text::PuzzleSizeGroup), DisplayPage);
   auto* sizes = new QHBoxLayout(SizeGroup);
-  SmallRadio = new QRadioButton(UiText(Text::SmallSize), SizeGroup);
-  SmallRadio->setObjectName("SmallRadio");
-  MediumRadio = new QRadioButton(UiText(Text::MediumSize), SizeGroup);
-  MediumRadio->setObjectName("MediumRadio");
-  LargeRadio = new QRadioButton(UiText(Text::LargeSize), SizeGroup);
-  LargeRadio->setObjectName("LargeRadio");
+  SmallRadio = NewNamed<QRadioButton>("SmallRadio", UiText(Text::SmallSize), SizeGroup);
+  MediumRadio = NewNamed<QRadioButton>("MediumRadio", UiText(Text::MediumSize), SizeGroup);
+  LargeRadio = NewNamed<QRadioButton>("LargeRadio", UiText(Text::LargeSize), SizeGroup);
   for (QRadioButton* radio : {SmallRadio, MediumRadio, LargeRadio}) sizes->addWidget(radio);
   (values.gridSize == 1   ? SmallRadio
    : values.gridSize == 3 ? LargeRadio
@@ -94,20 +85,15 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
   // General: what happens at start-up and when a digit is filled in. The
   // two boxes the program keeps but does not offer stay hidden, and the
   // layout closes their gap.
-  GeneralPage = new QWidget(Pages);
-  GeneralPage->setObjectName("GeneralPage");
+  GeneralPage = NewNamed<QWidget>("GeneralPage", Pages);
   auto* general = new QVBoxLayout(GeneralPage);
-  StartupGroup = new QGroupBox(UiText(Text::StartupGroup), GeneralPage);
-  StartupGroup->setObjectName("StartupGroup");
+  StartupGroup = NewNamed<QGroupBox>("StartupGroup", UiText(Text::StartupGroup), GeneralPage);
   auto* startup = new QVBoxLayout(StartupGroup);
-  NewPuzzleOnStartup = new QCheckBox(UiText(Text::ShowNewPuzzleOnStartup), StartupGroup);
-  NewPuzzleOnStartup->setObjectName("NewPuzzleOnStartup");
+  NewPuzzleOnStartup = NewNamed<QCheckBox>("NewPuzzleOnStartup", UiText(Text::ShowNewPuzzleOnStartup), StartupGroup);
   NewPuzzleOnStartup->setChecked(values.loadOnStartup);
-  SkipSolvedBox = new QCheckBox(UiText(Text::Blank), StartupGroup);
-  SkipSolvedBox->setObjectName("SkipSolvedBox");
+  SkipSolvedBox = NewNamed<QCheckBox>("SkipSolvedBox", UiText(Text::Blank), StartupGroup);
   SkipSolvedBox->setChecked(values.skipSolved);
-  RulesCheck = new QCheckBox(StartupGroup);
-  RulesCheck->setObjectName("RulesCheck");
+  RulesCheck = NewNamed<QCheckBox>("RulesCheck", StartupGroup);
   for (QCheckBox* hidden : {SkipSolvedBox, RulesCheck}) {
     hidden->setEnabled(false);
     hidden->setVisible(false);
@@ -116,11 +102,9 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
   startup->addWidget(SkipSolvedBox);
   startup->addWidget(RulesCheck);
   general->addWidget(StartupGroup);
-  MarksGroup = new QGroupBox(UiText(Text::PencilMarksGroup), GeneralPage);
-  MarksGroup->setObjectName("MarksGroup");
+  MarksGroup = NewNamed<QGroupBox>("MarksGroup", UiText(Text::PencilMarksGroup), GeneralPage);
   auto* marks = new QVBoxLayout(MarksGroup);
-  RemoveMarksBox = new QCheckBox(UiText(Text::RemoveMarksOnFill), MarksGroup);
-  RemoveMarksBox->setObjectName("RemoveMarksBox");
+  RemoveMarksBox = NewNamed<QCheckBox>("RemoveMarksBox", UiText(Text::RemoveMarksOnFill), MarksGroup);
   RemoveMarksBox->setChecked(values.removeMarksOnFill);
   marks->addWidget(RemoveMarksBox);
   general->addSpacing(12);
@@ -129,13 +113,10 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
   Pages->addTab(GeneralPage, UiText(Text::GeneralTab));
 
   auto* buttons = new QHBoxLayout;
-  OKBtn = new QPushButton(UiText(Text::Ok), this);
-  OKBtn->setObjectName("OKBtn");
+  OKBtn = NewNamed<QPushButton>("OKBtn", UiText(Text::Ok), this);
   OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(UiText(Text::Cancel), this);
-  CancelBtn->setObjectName("CancelBtn");
-  HelpBtn = new QPushButton(UiText(Text::HelpItem), this);
-  HelpBtn->setObjectName("HelpBtn");
+  CancelBtn = NewNamed<QPushButton>("CancelBtn", UiText(Text::Cancel), this);
+  HelpBtn = NewNamed<QPushButton>("HelpBtn", UiText(Text::HelpItem), this);
   buttons->addStretch();
   buttons->addWidget(OKBtn);
   buttons->addWidget(CancelBtn);

@@ -26,12 +26,8 @@ class DesktopFeelTest : public QObject {
  private:
   QTemporaryDir dir_;
 
-  std::unique_ptr<ScriptedWindow> Start(StoredSettings stored = StoredSettings::Ignore) {
-    auto frm = std::make_unique<ScriptedWindow>(stored);
-    frm->Settings().loadOnStartup = false;
-    frm->ShowWindow();
-    if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
-    return frm;
+  static std::unique_ptr<ScriptedWindow> Start(StoredSettings stored = StoredSettings::Ignore) {
+    return ui::test::StartWindow(stored);
   }
 
   QString PuzzleFile(const QString& name) {
@@ -153,7 +149,6 @@ class DesktopFeelTest : public QObject {
       QVERIFY(frm->close());
     }
     auto frm = Start(StoredSettings::Read);
-    frm->Settings().loadOnStartup = false;
     QCOMPARE(RecentItems(*frm).size(), 8);
     QCOMPARE(frm->Settings().recentFiles.front(), paths[9].toStdString());
 

@@ -26,12 +26,8 @@ class SettingsTest : public QObject {
 
   static QString SettingsFile() { return ui::QSettingsStore().FileName(); }
 
-  std::unique_ptr<ScriptedWindow> Start(StoredSettings stored = StoredSettings::Ignore) {
-    auto frm = std::make_unique<ScriptedWindow>(stored);
-    frm->ShowWindow();
-    if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
-    QCoreApplication::processEvents();  // the queued start-up command
-    return frm;
+  static std::unique_ptr<ScriptedWindow> Start(StoredSettings stored = StoredSettings::Ignore) {
+    return ui::test::StartWindow(stored);
   }
 
   static void Store(const QString& key, const QVariant& value) {

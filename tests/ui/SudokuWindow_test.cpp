@@ -25,12 +25,7 @@ class SudokuWindowTest : public QObject {
  private:
   QTemporaryDir dir_;
 
-  std::unique_ptr<ScriptedWindow> Start() {
-    auto frm = std::make_unique<ScriptedWindow>();
-    frm->ShowWindow();
-    if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
-    return frm;
-  }
+  static std::unique_ptr<ScriptedWindow> Start() { return ui::test::StartWindow(); }
 
   static void Open(ScriptedWindow& frm, const QString& path) {
     frm.fileAnswers.push_back(path);

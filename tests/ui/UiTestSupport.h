@@ -14,8 +14,10 @@
 #include <QSettings>
 #include <QPrintDialog>
 #include <QTemporaryDir>
+#include <QTest>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/MessageBox.h"
@@ -206,6 +208,15 @@ class ScriptedWindow : public SudokuWindow {
     return accept ? QDialog::Accepted : QDialog::Rejected;
   }
 };
+
+// A window on screen, its start-up command (if any) under way.
+inline std::unique_ptr<ScriptedWindow> StartWindow(StoredSettings stored = StoredSettings::Ignore) {
+  auto frm = std::make_unique<ScriptedWindow>(stored);
+  frm->ShowWindow();
+  if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
+  QCoreApplication::processEvents();  // the queued start-up command
+  return frm;
+}
 
 // A window's title as the platform shows it: "[*]" becomes the modified
 // mark while the window is modified and goes otherwise.
