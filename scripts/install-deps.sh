@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev
   qqwing
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()

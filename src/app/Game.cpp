@@ -296,18 +296,30 @@ void Game::SetCaptionFileName(const std::string& fileName) {
   view_.SetCaption(caption);
 }
 
+bool Game::ReadyToReplacePuzzle() {
+  return LeaveEditModeFirst() && ConfirmSaveFirst();
+}
+
 void Game::OpenPuzzle() {
-  if (!LeaveEditModeFirst()) return;
   const std::string remembered = file_.openFolder;
-  if (!ConfirmSaveFirst()) return;
+  if (!ReadyToReplacePuzzle()) return;
   if (!files::FolderExists(file_.openFolder)) file_.openFolder = DefaultPuzzleFolder();
   const auto chosen = view_.AskOpenFileName(file_.openFolder);
   if (!chosen) {
     file_.openFolder = remembered;
     return;
   }
-  ReadPuzzleFile(*chosen);
+  OpenPuzzleFile(*chosen);
+}
+
+bool Game::OpenRecentFile(const std::string& fileName) {
+  return ReadyToReplacePuzzle() && OpenPuzzleFile(fileName);
+}
+
+bool Game::OpenPuzzleFile(const std::string& fileName) {
+  const bool read = ReadPuzzleFile(fileName);
   RefreshRemoveCandidates();
+  return read;
 }
 
 bool Game::ReadPuzzleFile(const std::string& fileName) {
@@ -327,6 +339,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   file_.saveFolder = file_.openFolder;
   file_.saveName = fileName;
   if (read.state) CheckRestoredGame();
+  view_.FileUsed(fileName);
   return true;
 }
 
@@ -401,15 +414,19 @@ bool Game::SavePuzzle(bool saveAs) {
   file_.openFolder = file_.saveFolder;
   file_.stored = true;
   puzzle_.saved = puzzle_.board;
+  view_.FileUsed(target);
   return true;
+}
+
+bool Game::HasUnsavedChanges() const {
+  return IsEnabled(Command::FileMenu) && !core::MatchesSolution(puzzle_.board, puzzle_.solution) &&
+         core::CountDigits(puzzle_.board) != 0 &&
+         !(core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode);
 }
 
 bool Game::ConfirmSaveFirst() {
   if (!IsEnabled(Command::FileMenu)) return false;
-  if (core::MatchesSolution(puzzle_.board, puzzle_.solution) ||
-      core::CountDigits(puzzle_.board) == 0 ||
-      (core::BoardsEqual(puzzle_.saved, puzzle_.board) && file_.stored && !puzzle_.editMode))
-    return true;
+  if (!HasUnsavedChanges()) return true;
   const int answer = view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation,
                                           kButtonsYesNo | kButtonsCancel);
   if (answer == kResultNo) return true;

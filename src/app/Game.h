@@ -115,6 +115,11 @@ class Game {
   // The state of a window just shown: no puzzle, no edit mode, fresh random
   // numbers, and the pencil-mark preference from the settings.
   void ResetForFirstShow(bool removeMarksOnFill);
+  // The preferences the settings keep between runs.
+  void SetRemoveMarksOnFill(bool on) { prefs_.removeMarksOnFill = on; }
+  void SetLevelChoice(const LevelChoice& choice) { prefs_.levels = choice; }
+  // Where the open and save dialogs start.
+  void SetStartFolder(const std::string& folder) { file_.openFolder = file_.saveFolder = folder; }
 
   // --- board model ----------------------------------------------------------
   // Makes what stands on Board the start of a new puzzle.
@@ -154,12 +159,24 @@ class Game {
 
   // --- files ----------------------------------------------------------------
   void OpenPuzzle();
+  // What the open command does once the file is chosen; also the start-up
+  // path for a file named on the command line. False when it was not read
+  // (the user has been told).
+  bool OpenPuzzleFile(const std::string& fileName);
+  // A file of the recent list: the questions of the open command (stop
+  // editing, save first), then the file. False when it was not opened.
+  bool OpenRecentFile(const std::string& fileName);
+  // Asks what must be asked before the puzzle is replaced; false when the
+  // user chose to keep it.
+  bool ReadyToReplacePuzzle();
   bool ReadPuzzleFile(const std::string& fileName);
   // False when the file could not be written (the user has been told).
   bool WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,
                        bool includeMarks);
   bool SavePuzzle(bool saveAs);
   bool ConfirmSaveFirst();
+  // True exactly while ConfirmSaveFirst would ask its question.
+  bool HasUnsavedChanges() const;
   void SetCaptionFileName(const std::string& fileName);
   // The documents folder followed by the program title.
   std::string DefaultPuzzleFolder();

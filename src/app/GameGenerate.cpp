@@ -131,6 +131,7 @@ bool Game::GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, i
     }
     void Begin() override {
       game_.EnterBusyMode();
+      game_.view_.SetBoardFrozen(true);
       game_.puzzle_.cancelRequested = false;
       game_.view_.ShowWaitWindow(window_);
     }
@@ -142,6 +143,7 @@ bool Game::GeneratePuzzle(const solver::WantedLevels& wanted, int targetClues, i
     bool CancelRequested() override { return game_.puzzle_.cancelRequested; }
     void End() override {
       game_.view_.CloseWaitWindow();
+      game_.view_.SetBoardFrozen(false);
       game_.LeaveBusyMode();
     }
 

@@ -81,6 +81,11 @@ class View {
   // Busy mode: the Cancel menu item is there only while a puzzle is
   // generated, and the top-level menu items are hidden meanwhile.
   virtual void SetCancelMenuShown(bool /*shown*/) {}
+  // While a generation works on the position, the board keeps showing it
+  // as it was; the half-made puzzles are never painted.
+  virtual void SetBoardFrozen(bool /*frozen*/) {}
+  // A puzzle file was read or written; it heads the recent files.
+  virtual void FileUsed(const std::string& /*fileName*/) {}
   virtual void SetCommandVisible(Command /*command*/, bool /*visible*/) {}
 
   // The clock label's text; the game keeps the time and sends each new one.

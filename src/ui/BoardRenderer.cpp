@@ -5,11 +5,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/Settings.h"
+
 namespace zentaro::ui {
 
 GridSize DefaultGridSize(int screenWidth, int screenHeight) {
-  if (screenHeight <= 500) return GridSize::Small;
-  return screenWidth > 1200 ? GridSize::Large : GridSize::Medium;
+  return static_cast<GridSize>(app::GridSizeForScreen(screenWidth, screenHeight));
 }
 
 void BoardGeometry::SetGridSize(GridSize size) {
@@ -58,6 +59,8 @@ core::CellRef BoardGeometry::CellAtPoint(QPoint p) const {
 
 namespace {
 
+const QColor kPrintDigitBack{255, 255, 237};
+
 QFont SansFont(int pixelHeight, bool bold) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setStyleHint(QFont::SansSerif);
@@ -77,6 +80,17 @@ void OpaqueText(QPainter& p, QPoint pos, const QString& text, const QColor& back
 }
 
 }  // namespace
+
+BoardRenderer BoardRenderer::ForPrint(const BoardColors& screenColors) {
+  BoardRenderer r;
+  r.style = RenderStyle::Print;
+  r.geometry.SetGridSize(GridSize::Medium);
+  r.geometry.BoardLeft = 0;
+  r.geometry.BoardTop = 0;
+  r.geometry.ComputeCellOrigins();
+  r.colors.MarkColor = screenColors.MarkColor;
+  return r;
+}
 
 QFont BoardRenderer::DigitFont() const {
   return SansFont(BoardGeometry::DigitFontHeight, true);
@@ -99,18 +113,23 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   const int size = geometry.CellSize;
   const core::Cell& cell = s.board->at(at);
   const int digit = cell[core::kDigit];
-  const bool current = at == s.selected;
-  const bool selected = look.selected || current;
-  const bool clue = s.clues && (*s.clues)[core::GridIndex(at)] != 0;
+  // Paper shows the position only: clues and entries alike, nothing picked
+  // out, every cell white.
+  const bool print = style == RenderStyle::Print;
+  const bool current = !print && at == s.selected;
+  const bool selected = !print && (look.selected || current);
+  const bool highlight = !print && look.highlight;
+  const bool clue = !print && s.clues && (*s.clues)[core::GridIndex(at)] != 0;
+  const int highlightDigit = print ? 0 : s.highlightDigit;
 
   const bool red =
-      look.red || (current && s.selectedInConflict) || s.conflicts[core::GridIndex(at)];
-  QColor back = colors.CellColor;
+      !print && (look.red || (current && s.selectedInConflict) || s.conflicts[core::GridIndex(at)]);
+  QColor back = print ? QColor(Qt::white) : colors.CellColor;
   if (red)
     back = colors.ConflictColor;
   else if (selected)
     back = colors.SelectedColor;
-  else if (look.highlight)
+  else if (highlight)
     back = colors.HintCellColor;
   else if (clue)
     back = colors.ClueCellColor;
@@ -124,18 +143,20 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
     const std::array<int, 3> markY{y + 2, (2 * y + size + 2 - lead) / 2, y + size - lead};
     for (int k = 1; k <= 9; ++k) {
       if (!cell.HasCandidate(k)) continue;
-      const bool emphasised = k == s.highlightDigit || (look.emph && (*look.emph)[k] != 0);
+      const bool emphasised =
+          !print && (k == highlightDigit || (look.emph && (*look.emph)[k] != 0));
       QColor markBack, markText;
       if (!emphasised) {
-        markBack = selected         ? colors.SelectedColor
-                   : look.highlight ? colors.HintCellColor
-                                    : colors.CellColor;
+        markBack = selected    ? colors.SelectedColor
+                   : highlight ? colors.HintCellColor
+                   : print     ? QColor(Qt::white)
+                               : colors.CellColor;
         markText = colors.MarkColor;
       } else if (look.elim && (*look.elim)[k] != 0) {
         markBack = colors.ElimMarkColor;
         markText = colors.ElimMarkTextColor;
       } else {
-        markBack = look.highlight ? colors.HintMarkColor : colors.HiColor;
+        markBack = highlight ? colors.HintMarkColor : colors.HiColor;
         markText = Qt::black;
       }
       OpaqueText(p, QPoint(markX[(k - 1) % 3], markY[(k - 1) / 3]), QString::number(k), markBack,
@@ -144,13 +165,15 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
     return;
   }
 
-  if (digit == s.highlightDigit) {
-    back = red              ? colors.ConflictColor
-           : selected       ? colors.SelectedColor
-           : look.highlight ? colors.HintCellColor
-                            : colors.HiColor;
+  if (digit == highlightDigit) {
+    back = red         ? colors.ConflictColor
+           : selected  ? colors.SelectedColor
+           : highlight ? colors.HintCellColor
+                       : colors.HiColor;
     p.fillRect(QRect(x + 1, y + 1, size - 2, size - 2), back);
   }
+  // On paper the digit stands on a cream box inside the white cell.
+  if (print) back = kPrintDigitBack;
   p.setFont(DigitFont());
   const QFontMetrics fm(p.font());
   const QString text = QString::number(digit);
@@ -170,6 +193,15 @@ void BoardRenderer::DrawGridLines(QPainter& p) const {
     p.fillRect(QRect(left + i, top + size - i - 1, side, 1), c);
     p.fillRect(QRect(left + i, top + i, 1, side), c);
     p.fillRect(QRect(left + size - i - 1, top + i, 1, side), c);
+  }
+  if (style == RenderStyle::Print) {
+    // The printed board has one more frame line, inside the last row and
+    // column of cells, one pixel before their outline.
+    const int inner = left + 9 * geometry.CellSize + 8;
+    p.fillRect(QRect(left, top, inner - left, 1), c);
+    p.fillRect(QRect(left, top, 1, inner - top), c);
+    p.fillRect(QRect(left, inner - 1, inner - left, 1), c);
+    p.fillRect(QRect(inner - 1, top, 1, inner - top), c);
   }
   for (int i = 0; i <= thick; ++i) {
     for (int k : {3, 6}) {

@@ -16,8 +16,7 @@ namespace zentaro::ui {
 // Grid sizes as the GridSize setting stores them.
 enum class GridSize { Small = 1, Medium = 2, Large = 3 };
 
-// 1 = Small when the screen is at most 500 pixels high, else 3 = Large when
-// it is more than 1200 pixels wide, else 2 = Medium.
+// The settings' rule (app::GridSizeForScreen) as a GridSize.
 GridSize DefaultGridSize(int screenWidth, int screenHeight);
 
 // Pixel geometry of the board: where the outer frame sits and where each
@@ -100,12 +99,22 @@ struct CellLook {
   bool selected = false;
 };
 
+// Screen: everything the game shows. Print: the position alone, on paper
+// colours (white cells, grey lines, no selection, highlight or clue shading).
+enum class RenderStyle { Screen, Print };
+
 // The only painter of the board: every cell, the grid lines and the
-// coordinate labels, onto any QPainter (screen now, printer later).
+// coordinate labels, onto any QPainter (screen, printer, picture file).
 class BoardRenderer {
  public:
   BoardGeometry geometry;
   BoardColors colors;
+  RenderStyle style = RenderStyle::Screen;
+
+  // The printed board's renderer: 50-pixel cells with the board's corner at
+  // (0, 0), so the cells begin at 3, 53, 103, 156, 206, 256, 309, 359, 409;
+  // only the pencil-mark colour is taken from the colours given.
+  static BoardRenderer ForPrint(const BoardColors& screenColors);
 
   void SetGridSize(GridSize size) { geometry.SetGridSize(size); }
 

@@ -72,8 +72,19 @@ CellLook BoardWidget::LookOf(core::CellRef cell) const {
   return look;
 }
 
+void BoardWidget::SetFrozen(bool frozen) {
+  if (frozen == Frozen()) return;
+  frozen_ = frozen ? grab() : QPixmap();
+  update();
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
+  if (Frozen()) {
+    p.fillRect(event->rect(), renderer_.colors.BackgroundColor);
+    p.drawPixmap(0, 0, frozen_);
+    return;
+  }
   p.fillRect(event->rect(), renderer_.colors.BackgroundColor);
   renderer_.DrawLabels(p);
   const BoardState state = state_ ? state_() : BoardState{};

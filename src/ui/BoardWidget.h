@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -28,6 +29,10 @@ class BoardWidget : public QWidget {
   // A cell off the board is ignored.
   void RedrawCell(core::CellRef cell);
   void RedrawBoard() { update(); }
+  // While frozen the widget shows the board as it was when frozen, whatever
+  // the position underneath does (a generation works on it).
+  void SetFrozen(bool frozen);
+  bool Frozen() const { return !frozen_.isNull(); }
 
   // The hint highlight layer, painted over the board while it is on. Only
   // the cells whose record changed are repainted.
@@ -67,6 +72,7 @@ class BoardWidget : public QWidget {
   std::function<BoardState()> state_;
   hints::Highlights highlights_{};
   bool hintHighlightOn_ = false;
+  QPixmap frozen_;
 };
 
 }  // namespace zentaro::ui

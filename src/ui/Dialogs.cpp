@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -105,6 +107,29 @@ void MessageBox::keyPressEvent(QKeyEvent* event) {
 void MessageBox::closeEvent(QCloseEvent* event) {
   if (!clickedButton()) closedWithoutButton_ = true;
   QDialog::closeEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+
+int TitleBarWidth(const QString& title) {
+  // Window managers draw titles bold and a little larger than the dialog's
+  // text; the icon and the close button take about 100 pixels beside them.
+  QFont font = QApplication::font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.1);
+  return QFontMetrics(font).horizontalAdvance(title) + 100;
+}
+
+void GiveDialogLook(QDialog& dialog) {
+  if (dialog.windowType() == Qt::Tool) return;
+  const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  const Qt::WindowFlags flags =
+      (dialog.windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint)) |
+      frame;
+  if (flags != dialog.windowFlags()) dialog.setWindowFlags(flags);
+  const int wanted = TitleBarWidth(dialog.windowTitle());
+  if (dialog.minimumWidth() < wanted) dialog.setMinimumWidth(wanted);
 }
 
 // ---------------------------------------------------------------------------

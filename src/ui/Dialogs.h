@@ -42,6 +42,13 @@ class MessageBox : public QMessageBox {
   bool closedWithoutButton_ = false;
 };
 
+// What every dialog of the program has: a close button but no minimise or
+// maximise button, and a width that shows its whole title. Tool windows
+// (the hint window) keep their own frame.
+void GiveDialogLook(QDialog& dialog);
+// The width a title bar needs for the title, its icon and its buttons.
+int TitleBarWidth(const QString& title);
+
 // Carriage returns, as the program's texts use them, become line breaks.
 QString DisplayText(const std::string& text);
 

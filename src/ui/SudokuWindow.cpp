@@ -3,20 +3,31 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsDialog.h"
+#include "ui/SettingsStore.h"
+#include "ui/ShortcutsDialog.h"
+#include "ui/Printing.h"
 #include "ui/ToolPictures.h"
 #include "ui/UiText.h"
 
@@ -43,6 +54,33 @@ QStringList NameFilters(const std::string& filter) {
     result << QString("%1 (%2)").arg(description, patterns.join(' '));
   }
   return result;
+}
+
+QColor ToQColor(app::ColorValue c) {
+  return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
+}
+
+app::ColorValue ToColorValue(const QColor& c) {
+  return app::RgbValue(c.red(), c.green(), c.blue());
+}
+
+PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
+  PrintedBoard what;
+  what.board = game.Puzzle().board;
+  what.clues = game.Puzzle().clues;
+  what.colors = screen.colors;
+  what.title = QString::fromStdString(app::kAppTitle);
+  return what;
+}
+
+// "PNG picture (*.png)" and the like, for the kinds the export can write.
+QStringList PictureFilters() {
+  QStringList filters;
+  for (const QString& kind : ExportPictureKinds()) {
+    const QString what = kind == "pdf" ? "PDF document" : kind.toUpper() + " picture";
+    filters << QString("%1 (*.%2)").arg(what, kind);
+  }
+  return filters;
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -115,7 +153,12 @@ void SudokuWindow::CreateActions() {
   command(Command::SaveFile, "SaveFile", QKeySequence(Qt::CTRL | Qt::Key_S));
   command(Command::SaveFileAs, "SaveFileAs");
   command(Command::Print, "Print", QKeySequence(Qt::CTRL | Qt::Key_P));
+  exportItem_ = NewAction("ExportPicture");
+  exportItem_->setText("Export picture...");
+  exportItem_->setEnabled(false);
   settingsItem_ = NewAction("SettingsItem");
+  shortcutsItem_ = NewAction("ShortcutsItem");
+  shortcutsItem_->setText("&Keyboard shortcuts");
   command(Command::Exit, "ExitItem");
   exitItem_ = commandActions_[Command::Exit];
 
@@ -174,10 +217,13 @@ void SudokuWindow::CreateMenus() {
   fileMenu_->addAction(Action(Command::NewPuzzle));
   fileMenu_->addAction(Action(Command::GenerateNew));
   fileMenu_->addAction(Action(Command::OpenFile));
+  recentMenu_ = fileMenu_->addMenu("Open &recent");
+  recentMenu_->setObjectName("RecentMenu");
   fileMenu_->addAction(Action(Command::SaveFile));
   fileMenu_->addAction(Action(Command::SaveFileAs));
   fileMenu_->addSeparator();
   fileMenu_->addAction(Action(Command::Print));
+  fileMenu_->addAction(exportItem_);
   fileMenu_->addSeparator();
   fileMenu_->addAction(settingsItem_);
   fileMenu_->addSeparator();
@@ -216,6 +262,7 @@ void SudokuWindow::CreateMenus() {
   helpMenu_->setObjectName("HelpMenu");
   helpMenu_->addAction(helpItem_);
   helpMenu_->addAction(Action(Command::Hint));
+  helpMenu_->addAction(shortcutsItem_);
   helpMenu_->addSeparator();
   helpMenu_->addAction(aboutItem_);
 
@@ -223,7 +270,7 @@ void SudokuWindow::CreateMenus() {
 }
 
 void SudokuWindow::CreateToolBar() {
-  speedBar_ = addToolBar(QString());
+  speedBar_ = addToolBar("Tool bar");
   speedBar_->setObjectName("SpeedBar");
   speedBar_->setMovable(false);
   speedBar_->setFloatable(false);
@@ -316,11 +363,7 @@ void SudokuWindow::CreatePopups() {
   connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
 
   hintWindow_ = new HintWindow(this);
-  connect(hintWindow_, &HintWindow::HelpRequested, this, [this](int context) {
-    if (!help_) help_ = new HelpWindow(this);
-    help_->ShowTopic(context);
-    help_->show();
-  });
+  connect(hintWindow_, &HintWindow::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
 }
 
 void SudokuWindow::ConnectActions() {
@@ -345,7 +388,13 @@ void SudokuWindow::ConnectActions() {
   on(Action(Command::SaveFileAs), [this] { game_.SavePuzzle(true); });
   on(Action(Command::Print), [this] { Print(); });
   on(Action(Command::PrintButton), [this] {
-    if (Action(Command::Print)->isEnabled()) Print();
+    const QAction* print = Action(Command::Print);
+    if (print->isEnabled() && print->isVisible()) Print();
+  });
+  on(exportItem_, [this] { ExportBoardPicture(); });
+  on(shortcutsItem_, [this] {
+    ShortcutsDialog dialog(findChildren<QAction*>(), this);
+    ShowModal(dialog);
   });
   on(settingsItem_, [this] { OpenSettings(); });
   on(settingsButton_, [this] {
@@ -434,7 +483,9 @@ void SudokuWindow::SetClipboardText(const std::string& text) {
 // Life cycle
 
 void SudokuWindow::FormCreate() {
-  settings_.Left = settings_.Top = settings_.Width = settings_.Height = -100;
+  // Read once, here, so that whoever makes the window can still change
+  // them before it is shown.
+  settings_ = LoadSettings();
   const QSize screen =
       QApplication::primaryScreen() ? QApplication::primaryScreen()->size() : QSize(1024, 768);
   if (screen.width() < 700)
@@ -448,6 +499,7 @@ void SudokuWindow::FormCreate() {
 
 void SudokuWindow::FormShow() {
   congratulationsItem_->setEnabled(false);
+  FillRecentMenu();
 
   for (Command c : {Command::Print, Command::PrintButton, Command::RateButton}) {
     game_.SetVisible(c, true);
@@ -469,13 +521,13 @@ void SudokuWindow::FormShow() {
   marksCancelItem_->setText(UiText(Text::Cancel));
 
   SetCaption(app::kAppTitle);
-  // The settings keep their defaults until they are stored between runs.
-  game_.ResetForFirstShow(settings_.RemovePencilMarks);
+  game_.ResetForFirstShow(settings_.removePencilMarks);
+  game_.SetLevelChoice(settings_.levels);
+  game_.SetStartFolder(settings_.initialDir);
   ApplyColors();
 
-  int size = settings_.GridSize;
-  if (size < 1 || size > 3) size = static_cast<int>(DefaultGridSize(screenWidth_, screenHeight_));
-  SetGridSize(static_cast<GridSize>(size));
+  settings_.gridSize = app::EffectiveGridSize(settings_.gridSize, screenWidth_, screenHeight_);
+  SetGridSize(static_cast<GridSize>(settings_.gridSize));
 
   SetCaptions();
 
@@ -484,33 +536,67 @@ void SudokuWindow::FormShow() {
   game_.UpdateCommands(false, false);
 }
 
-void SudokuWindow::ShowWindow() {
+void SudokuWindow::ShowWindow(const QString& startFile) {
   FormShow();
   shown_ = true;
-  const WindowSettings& s = settings_;
-  const bool saved = s.Top >= -89 && s.Left >= -89 && s.Height >= -89 && s.Width > -90;
-  if (saved && !s.Maximized) {
-    setGeometry(s.Left, s.Top, s.Width, s.Height);
-    show();
-  } else {
-    showMaximized();
-  }
+  PlaceOnScreen();
   board_->setFocus();
-  // Queued, so that the level dialog comes up only once the window is there.
-  QTimer::singleShot(0, this, [this] {
-    if (settings_.LoadOnStartup) game_.NewPuzzle();
+  // Queued, so that the level dialog or a message about the file comes up
+  // only once the window is there. A file that cannot be read leaves the
+  // window empty after its message rather than starting a generation.
+  WhenOnScreen([this, startFile] {
+    if (!startFile.isEmpty())
+      game_.OpenPuzzleFile(startFile.toStdString());
+    else if (settings_.loadOnStartup)
+      game_.NewPuzzle();
   });
+}
+
+// A dialog centres on the window as it stands when the dialog opens; the
+// window manager maps and maximises the window a little after show(), so
+// the start-up dialogs wait for that (at most a second) to open centred.
+void SudokuWindow::WhenOnScreen(std::function<void()> then, int triesLeft) {
+  QTimer::singleShot(triesLeft == kOnScreenTries ? 0 : 20, this, [this, then, triesLeft] {
+    const QWindow* w = windowHandle();
+    if ((w && w->isExposed()) || triesLeft <= 0)
+      then();
+    else
+      WhenOnScreen(then, triesLeft - 1);
+  });
+}
+
+void SudokuWindow::PlaceOnScreen() {
+  std::vector<app::ScreenRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect r = screen->availableGeometry();
+    screens.push_back({r.x(), r.y(), r.width(), r.height()});
+  }
+  const app::WindowPlacement place = app::PlaceWindow(settings_, screens);
+  if (place.maximized) {
+    showMaximized();
+    return;
+  }
+  setGeometry(place.bounds.left, place.bounds.top, place.bounds.width, place.bounds.height);
+  show();
+}
+
+app::Settings SudokuWindow::CurrentSettings() const {
+  app::Settings s = settings_;
+  s.levels = game_.Prefs().levels;
+  s.removePencilMarks = game_.Prefs().removeMarksOnFill;
+  s.initialDir = game_.File().openFolder;
+  return s;
 }
 
 void SudokuWindow::ApplyColors() {
   BoardColors& colors = board_->Renderer().colors;
-  colors.BackgroundColor = settings_.BackgroundColor;
-  colors.CoordinatesColor = settings_.CoordinatesColor;
-  colors.MarkColor = settings_.MarkColor;
-  colors.HiColor = settings_.HiColor;
+  colors.BackgroundColor = ToQColor(settings_.backgroundColor);
+  colors.CoordinatesColor = ToQColor(settings_.coordinatesColor);
+  colors.MarkColor = ToQColor(settings_.markColor);
+  colors.HiColor = ToQColor(settings_.hiColor);
   colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
-  tools_->SetColors(settings_.BackgroundColor, settings_.CoordinatesColor);
-  tools_->SetClockColor(settings_.CoordinatesColor);
+  tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
+  tools_->SetClockColor(colors.CoordinatesColor);
   board_->update();
 }
 
@@ -605,6 +691,13 @@ bool SudokuWindow::FormCloseQuery() {
 void SudokuWindow::FormClose() {
   clockTimer_.stop();
   if (help_) help_->close();
+  // A file that cannot be written loses only the settings; the window
+  // closes all the same.
+  const QRect r = geometry();
+  const app::WindowStateAtClose state{isMaximized(), isMinimized(), r.x(), r.y(), r.width(),
+                                      r.height()};
+  if (!SaveSettings(CurrentSettings(), state))
+    qWarning("The settings could not be written to %s", qPrintable(QSettingsStore().FileName()));
 }
 
 void SudokuWindow::closeEvent(QCloseEvent* event) {
@@ -663,18 +756,37 @@ int SudokuWindow::RunModal(QDialog& dialog) {
   return dialog.exec();
 }
 
+int SudokuWindow::ShowModal(QDialog& dialog) {
+  GiveDialogLook(dialog);
+  return RunModal(dialog);
+}
+
 int SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {
   MessageBox box(text, kind, buttons, this);
-  RunModal(box);
+  ShowModal(box);
   return box.Result();
 }
 
 void SudokuWindow::RedrawBoard() {
   board_->RedrawBoard();
+  MarkModifiedLater();
 }
 
 void SudokuWindow::RedrawCell(core::CellRef cell) {
   board_->RedrawCell(cell);
+  MarkModifiedLater();
+}
+
+// The title's modified mark follows the save-first question. Every change
+// to the board or the file name reaches the screen through a redraw or the
+// caption; the check runs once the command that made them is done.
+void SudokuWindow::MarkModifiedLater() {
+  if (modifiedCheckQueued_) return;
+  modifiedCheckQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    modifiedCheckQueued_ = false;
+    setWindowModified(game_.HasUnsavedChanges());
+  });
 }
 
 void SudokuWindow::SetStatusText(int panel, const std::string& text) {
@@ -682,10 +794,14 @@ void SudokuWindow::SetStatusText(int panel, const std::string& text) {
 }
 
 void SudokuWindow::SetCaption(const std::string& caption) {
-  setWindowTitle(QString::fromStdString(caption));
+  // "[*]" is where the platform puts the modified mark; a caption's own
+  // "[*]" would be taken for it, so it is doubled.
+  setWindowTitle(QString::fromStdString(caption).replace("[*]", "[*][*]") + "[*]");
+  MarkModifiedLater();
 }
 
 void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
+  MarkModifiedLater();
   switch (command) {
     case Command::FileMenu:
       fileMenu_->menuAction()->setEnabled(enabled);
@@ -704,6 +820,9 @@ void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
       break;
     case Command::RemoveCandidates:
       tools_->NoCandidatesBut->SetCommandEnabled(enabled);
+      break;
+    case Command::Print:
+      exportItem_->setEnabled(enabled);
       break;
     default:
       break;
@@ -735,7 +854,7 @@ void SudokuWindow::HideHintWindow() {
 
 int SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
   SolvedReportDialog form(report, this);
-  return RunModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
+  return ShowModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
 }
 
 void SudokuWindow::SetClockRunning(bool running) {
@@ -770,7 +889,7 @@ int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::
                                          const std::string& noCaption,
                                          const std::string& cancelCaption) {
   QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
-  RunModal(dialog);
+  ShowModal(dialog);
   return dialog.Result();
 }
 
@@ -784,7 +903,7 @@ void SudokuWindow::PlaceHintWindow() {
 
 int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintWindow_->SetStage(stage);
-  return RunModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
+  return ShowModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
 }
 
 void SudokuWindow::SetHintHighlights(const hints::Highlights& layer, bool on) {
@@ -807,6 +926,7 @@ void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
     connect(wait_->CancelBtn, &QPushButton::clicked, this, [this] { game_.RequestCancel(); });
   }
   wait_->setWindowTitle(QString::fromStdString(window.caption));
+  GiveDialogLook(*wait_);
   wait_->Line1Lab->setText(QString::fromStdString(window.line1));
   wait_->Line2Lab->setText(QString::fromStdString(window.line2));
   wait_->ProgressBar->setMaximum(window.maximum);
@@ -828,7 +948,7 @@ std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& 
     ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information,
                    core::kButtonsOk);
   };
-  if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+  if (ShowModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }
 
@@ -853,6 +973,9 @@ void SudokuWindow::SetCommandVisible(Command command, bool visible) {
     case Command::EditMenu:
       editMenu_->menuAction()->setVisible(visible);
       return;
+    case Command::Print:
+      exportItem_->setVisible(visible);
+      break;
     default:
       break;
   }
@@ -867,7 +990,7 @@ std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& fold
   dialog.setNameFilters(NameFilters(core::LoadText(Text::OpenFileFilter)));
   dialog.setDefaultSuffix("sdk");
   if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
@@ -882,7 +1005,7 @@ std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& fold
   dialog.setDefaultSuffix("sdk");
   if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
   dialog.selectFile(QString::fromStdString(proposedName));
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
@@ -892,26 +1015,168 @@ std::string SudokuWindow::DocumentsFolder() {
 }
 
 // ---------------------------------------------------------------------------
-// Commands whose dialogs come later
+// Recent files
+
+void SudokuWindow::FileUsed(const std::string& fileName) {
+  settings_.recentFiles = app::RecentFilesWith(fileName, settings_.recentFiles);
+  FillRecentMenu();
+}
+
+void SudokuWindow::FillRecentMenu() {
+  recentMenu_->clear();
+  int number = 0;
+  for (const std::string& name : settings_.recentFiles) {
+    const QString path = QString::fromStdString(name);
+    ++number;
+    // "&1 puzzle.sdk": the number is the key; the whole path is in the tip.
+    QAction* item = recentMenu_->addAction(
+        QString("&%1 %2").arg(number).arg(QFileInfo(path).fileName().replace('&', "&&")));
+    item->setObjectName(QString("RecentItem%1").arg(number));
+    item->setToolTip(QDir::toNativeSeparators(path));
+    item->setStatusTip(QDir::toNativeSeparators(path));
+    connect(item, &QAction::triggered, this, [this, name] { OpenRecent(name); });
+  }
+  recentMenu_->setToolTipsVisible(true);
+  recentMenu_->addSeparator();
+  QAction* clear = recentMenu_->addAction("&Clear list");
+  clear->setObjectName("ClearRecentItem");
+  clear->setEnabled(!settings_.recentFiles.empty());
+  connect(clear, &QAction::triggered, this, [this] {
+    settings_.recentFiles.clear();
+    FillRecentMenu();
+  });
+  recentMenu_->menuAction()->setEnabled(!settings_.recentFiles.empty());
+}
+
+void SudokuWindow::OpenRecent(const std::string& fileName) {
+  // The read has told the user why it failed; a file that is gone for good
+  // leaves the list, one that could not be read this time stays.
+  if (!game_.OpenRecentFile(fileName) && !QFileInfo::exists(QString::fromStdString(fileName))) {
+    std::erase(settings_.recentFiles, fileName);
+    FillRecentMenu();
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The window's own commands
 
 void SudokuWindow::Print() {
-  // Printing comes later.
+  if (printing_) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromStdString(app::kAppTitle));
+  // Without a printer the page goes to a PDF file, named in advance.
+  if (QPrinterInfo::availablePrinters().isEmpty())
+    printer.setOutputFileName(QDir(QString::fromStdString(DocumentsFolder()))
+                                  .filePath(QString::fromStdString(app::kAppTitle) + ".pdf"));
+  QPrintDialog dialog(&printer, this);
+  dialog.setObjectName("PrintDialog");
+  if (ShowModal(dialog) != QDialog::Accepted) return;
+
+  std::optional<QString> failure;
+  {
+    printing_ = true;
+    // Cleared however printing ends, a failure or an exception included.
+    const auto printed = qScopeGuard([this] { printing_ = false; });
+    failure = PrintBoard(printer, PrintedBoardOf(game_, board_->Renderer()));
+  }
+  if (failure) ShowMessageBox(failure->toStdString(), core::MsgKind::Error, core::kButtonsOk);
+}
+
+void SudokuWindow::ExportBoardPicture() {
+  QFileDialog dialog(this);
+  dialog.setObjectName("ExportDialog");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(PictureFilters());
+  dialog.setDefaultSuffix(ExportPictureKinds().first());
+  // Choosing a kind in the list makes it the one a bare name gets.
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    const int star = filter.lastIndexOf("*.");
+    if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
+  });
+  QString folder = exportFolder_;
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QString::fromStdString(game_.File().saveFolder);
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QString::fromStdString(DocumentsFolder());
+  dialog.setDirectory(folder);
+  const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
+  dialog.selectFile((puzzle.isEmpty() ? QString::fromStdString(app::kAppTitle) : puzzle) + "." +
+                    ExportPictureKinds().first());
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+
+  const QString name = dialog.selectedFiles().first();
+  exportFolder_ = QFileInfo(name).absolutePath();
+  if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer())))
+    ShowMessageBox(QString("The picture could not be saved:\n%1\n%2")
+                       .arg(QDir::toNativeSeparators(name), *failure)
+                       .toStdString(),
+                   core::MsgKind::Error, core::kButtonsOk);
 }
 
 void SudokuWindow::OpenSettings() {
-  // The settings dialog comes later.
+  SettingsDialog::Values values;
+  values.markColor = ToQColor(settings_.markColor);
+  values.hiColor = ToQColor(settings_.hiColor);
+  values.backgroundColor = ToQColor(settings_.backgroundColor);
+  values.coordinatesColor = ToQColor(settings_.coordinatesColor);
+  values.gridSize = settings_.gridSize;
+  values.loadOnStartup = settings_.loadOnStartup;
+  values.removeMarksOnFill = game_.Prefs().removeMarksOnFill;
+  values.skipSolved = settings_.skipSolved;
+  SettingsDialog dialog(values, this);
+  dialog.RunModal = [this](QDialog& d) { return ShowModal(d); };
+  connect(&dialog, &SettingsDialog::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
+  if (ShowModal(dialog) != QDialog::Accepted) return;
+
+  // Nothing is stored before the window closes.
+  const SettingsDialog::Values chosen = dialog.Chosen();
+  if (chosen.gridSize != settings_.gridSize) {
+    const int before = board_->Geometry().BoardSize();
+    settings_.gridSize = chosen.gridSize;
+    SetGridSize(static_cast<GridSize>(chosen.gridSize));
+    // A window of the user's own size grows or shrinks with the board and
+    // keeps its margins.
+    if (!isMaximized() && !isFullScreen() && !isMinimized()) {
+      const int change = board_->Geometry().BoardSize() - before;
+      resize(QSize(width() + change, height() + change).expandedTo(minimumSize()));
+    }
+  }
+  settings_.skipSolved = chosen.skipSolved;
+  settings_.hiColor = ToColorValue(chosen.hiColor);
+  settings_.markColor = ToColorValue(chosen.markColor);
+  settings_.backgroundColor = ToColorValue(chosen.backgroundColor);
+  settings_.coordinatesColor = ToColorValue(chosen.coordinatesColor);
+  settings_.loadOnStartup = chosen.loadOnStartup;
+  game_.SetRemoveMarksOnFill(chosen.removeMarksOnFill);
+  ApplyColors();
+  update();
 }
 
 void SudokuWindow::ShowHelp() {
-  if (!help_) help_ = new HelpWindow(this);
-  help_->ShowTopic();
-  help_->show();
-  help_->raise();
+  ShowHelpTopic(0);
+}
+
+void SudokuWindow::ShowHelpTopic(int context) {
+  // While a modal dialog is up only its own windows take input, so its help
+  // opens as one of them.
+  QWidget* modal = QApplication::activeModalWidget();
+  HelpWindow* help = nullptr;
+  if (modal && modal != this) {
+    help = new HelpWindow(modal);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+  } else {
+    if (!help_) help_ = new HelpWindow(this);
+    help = help_;
+  }
+  help->ShowTopic(context);
+  help->show();
+  help->raise();
 }
 
 void SudokuWindow::ShowAbout() {
   AboutBox box(QString::fromStdString(app::kAppTitle), this);
-  RunModal(box);
+  ShowModal(box);
 }
 
 }  // namespace zentaro::ui

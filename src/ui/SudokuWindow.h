@@ -6,10 +6,12 @@
 #include <QMenu>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "app/Game.h"
+#include "app/Settings.h"
 #include "app/View.h"
 #include "ui/BoardWidget.h"
 #include "ui/ToolPanel.h"
@@ -24,20 +26,6 @@ class HelpWindow;
 class HintWindow;
 class WaitDialog;
 
-// The values the window keeps between runs; until they are stored, every
-// start uses these defaults.
-struct WindowSettings {
-  QColor BackgroundColor{0, 80, 100};
-  QColor CoordinatesColor{0, 190, 205};
-  QColor MarkColor{128, 128, 128};
-  QColor HiColor{128, 255, 255};
-  bool LoadOnStartup = true;
-  bool RemovePencilMarks = true;
-  int GridSize = 0;  // 0 = chosen from the screen at start-up
-  bool Maximized = true;
-  int Left = -100, Top = -100, Width = -100, Height = -100;
-};
-
 // The main window. It owns the game, shows what the game tells it through
 // app::View and hands every user action to the game.
 class SudokuWindow : public QMainWindow, public app::View {
@@ -48,11 +36,15 @@ class SudokuWindow : public QMainWindow, public app::View {
   ~SudokuWindow() override;
 
   // Runs the start-up order and puts the window on screen, maximised or at
-  // its saved bounds.
-  void ShowWindow();
+  // its saved bounds. Once it is there, the puzzle file named opens, or
+  // without one the "New puzzle..." command runs when the settings ask.
+  void ShowWindow(const QString& startFile = {});
+
+  // Read from the store when the window is made, applied when it is shown,
+  // written when it closes.
+  app::Settings& Settings() { return settings_; }
 
   app::Game& Game() { return game_; }
-  WindowSettings& Settings() { return settings_; }
   BoardWidget* Board() { return board_; }
   ToolPanel* Tools() { return tools_; }
   QAction* Action(app::Command command) const;
@@ -88,6 +80,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   void CloseWaitWindow() override;
   std::optional<app::LevelChoice> AskLevels(const app::LevelChoice& current) override;
   void SetCancelMenuShown(bool shown) override;
+  void SetBoardFrozen(bool frozen) override { board_->SetFrozen(frozen); }
+  void FileUsed(const std::string& fileName) override;
   void SetCommandVisible(app::Command command, bool visible) override;
   std::optional<std::string> AskOpenFileName(const std::string& folder) override;
   std::optional<std::string> AskSaveFileName(const std::string& folder,
@@ -97,17 +91,28 @@ class SudokuWindow : public QMainWindow, public app::View {
   void SetClipboardText(const std::string& text) override;
 
   // --- the window's own commands ------------------------------------------------
+  // Asks for the printer and prints the board on one page.
   void Print();
+  // Writes the board, as printed, to a PNG, SVG or PDF file the user names.
+  void ExportBoardPicture();
+  // True only while a page is being printed.
+  bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
+  // The help pages at a context number (1100, 1300); 0 is the start page.
+  void ShowHelpTopic(int context);
   void ShowAbout();
 
  protected:
   // Every modal dialog of the window runs through here, so that tests can
   // answer it instead of a user. Returns the dialog's result code.
   virtual int RunModal(QDialog& dialog);
+  // Gives the dialog the program's dialog look, then runs it modally.
+  int ShowModal(QDialog& dialog);
 
   void closeEvent(QCloseEvent* event) override;
+  // No menu of bars to hide: the window's bars are always there.
+  QMenu* createPopupMenu() override { return nullptr; }
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -116,6 +121,16 @@ class SudokuWindow : public QMainWindow, public app::View {
   void SetCaptions();
   void ApplyColors();
   void SetGridSize(GridSize size);
+  // Puts the window on screen at its saved bounds, or maximised.
+  void PlaceOnScreen();
+  void MarkModifiedLater();
+  void FillRecentMenu();
+  void OpenRecent(const std::string& fileName);
+  bool modifiedCheckQueued_ = false;
+  static constexpr int kOnScreenTries = 50;
+  void WhenOnScreen(std::function<void()> then, int triesLeft = kOnScreenTries);
+  // The settings as they stand now, from the game and the window.
+  app::Settings CurrentSettings() const;
   bool FormCloseQuery();
   void FormClose();
 
@@ -137,7 +152,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   QPoint PopupGlobalPoint(core::CellRef cell) const;
 
   app::Game game_;
-  WindowSettings settings_;
+  app::Settings settings_;
   int screenWidth_ = 0;
   int screenHeight_ = 0;
   bool shown_ = false;
@@ -152,6 +167,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   HintWindow* hintWindow_ = nullptr;
   std::unique_ptr<WaitDialog> wait_;
   int busyDepth_ = 0;
+  bool printing_ = false;
+  QString exportFolder_;
 
   // Menus and their items, by the program's names.
   QMenu* fileMenu_ = nullptr;
@@ -163,6 +180,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   QAction* cancelItem_ = nullptr;
   std::map<app::Command, QAction*> commandActions_;
   QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
+  QAction* exportItem_ = nullptr;  // follows Print's state
+  QMenu* recentMenu_ = nullptr;    // the recent files, newest first
+  QAction* shortcutsItem_ = nullptr;
   QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
           *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
   std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9

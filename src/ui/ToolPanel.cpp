@@ -34,7 +34,8 @@ ToolImageButton::ToolImageButton(ToolButtonKind kind, QWidget* parent)
 }
 
 ToolPictureState ToolImageButton::ShownPicture() const {
-  if (pressed_ || !commandEnabled_) return ToolPictureState::Disabled;
+  // A panel locked during a generation shows its buttons disabled too.
+  if (pressed_ || !commandEnabled_ || !isEnabled()) return ToolPictureState::Disabled;
   return hot_ ? ToolPictureState::Hot : ToolPictureState::Normal;
 }
 

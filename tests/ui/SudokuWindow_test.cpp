@@ -25,12 +25,7 @@ class SudokuWindowTest : public QObject {
  private:
   QTemporaryDir dir_;
 
-  std::unique_ptr<ScriptedWindow> Start() {
-    auto frm = std::make_unique<ScriptedWindow>();
-    frm->ShowWindow();
-    if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
-    return frm;
-  }
+  static std::unique_ptr<ScriptedWindow> Start() { return ui::test::StartWindow(); }
 
   static void Open(ScriptedWindow& frm, const QString& path) {
     frm.fileAnswers.push_back(path);
@@ -80,6 +75,7 @@ class SudokuWindowTest : public QObject {
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(dir_.isValid());
+    ui::test::KeepSettingsIn(dir_);
   }
 
   void StartupShowsTheCaptionsOfTheStringTable_data() {
@@ -199,7 +195,7 @@ class SudokuWindowTest : public QObject {
 
   void StartupShowsTitleMenusPanelsAndHints() {
     auto frm = Start();
-    QCOMPARE(frm->windowTitle(), QString("Zentaro"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro"));
     QStringList menus;
     for (QMenu* m : {frm->findChild<QMenu*>("FileMenu"), frm->findChild<QMenu*>("ActionMenu"),
                      frm->findChild<QMenu*>("EditMenu"), frm->findChild<QMenu*>("HelpMenu"),
@@ -247,7 +243,7 @@ class SudokuWindowTest : public QObject {
     const QString line = ui::test::SolutionWithHoles({{4, 1}, {2, 2}, {5, 5}, {9, 9}});
     const QString path = PuzzleFile("nearly.sdk", line);
     Open(*frm, path);
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - nearly.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - nearly.sdk"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString("Clues: 77    Empty: 4"));
     QVERIFY(frm->Action(Command::FillCandidates)->isEnabled());
     QVERIFY(frm->Tools()->SetBookmarkBut->isEnabled());
@@ -353,7 +349,7 @@ class SudokuWindowTest : public QObject {
     // The game proposes the name without its extension; the dialog adds it.
     QCOMPARE(QFileInfo(save.proposed.front()).fileName(), QString("round.sdk"));
     QCOMPARE(QDir(save.directory), QDir(dir_.path()));
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - saved.sdk"));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -371,7 +367,7 @@ class SudokuWindowTest : public QObject {
     frm->fileAnswers.push_back(std::nullopt);
     frm->Action(Command::OpenFile)->trigger();
     QCOMPARE(QDir(frm->fileDialogs.back().directory), QDir(dir_.path()));
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - saved.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - saved.sdk"));
     QVERIFY(frm->AllAnswered() && other->AllAnswered());
   }
 
@@ -426,7 +422,7 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(frm->boxes.back().title, QString("Error"));
     QCOMPARE(frm->boxes.back().icon, QMessageBox::Critical);
     QCOMPARE(frm->boxes.back().text, "Unknown file format:\n" + bad);
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - msg.sdk"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - msg.sdk"));
     QVERIFY(frm->AllAnswered());
   }
 
@@ -469,6 +465,35 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(CellBackground(*frm, 3, 1), QApplication::palette().color(QPalette::Button));
   }
 
+  // "zentaro FILE": the file opens once the window is up, in place of the
+  // level dialog that LoadOnStartup would bring; an unreadable one is
+  // reported as the open command reports it, and nothing else starts.
+  void StartsOnTheFileNamedOnTheCommandLine_data() {
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("puzzle") << true;
+    QTest::newRow("no such file") << false;
+  }
+  void StartsOnTheFileNamedOnTheCommandLine() {
+    QFETCH(bool, readable);
+    const QString path =
+        readable ? PuzzleFile("start.sdk", ui::test::kPuzzleLine) : dir_.filePath("none.sdk");
+    ScriptedWindow frm;
+    frm.Settings().loadOnStartup = true;
+    if (!readable) frm.boxAnswers.push_back(MsgButton::Ok);
+    frm.ShowWindow(path);
+    QTRY_VERIFY(readable ? PuzzleOf(frm.Game()).active : !frm.boxes.empty());
+    QVERIFY(frm.AllAnswered());  // no level dialog
+    if (readable) {
+      QCOMPARE(ui::test::ShownTitle(frm), QString("Zentaro - start.sdk"));
+      QCOMPARE(DigitAt(frm, 3, 1), 3);
+      QVERIFY(frm.Action(Command::Print)->isEnabled());
+    } else {
+      QCOMPARE(frm.boxes[0].title, QString("Error"));
+      QVERIFY(frm.boxes[0].text.endsWith(":\n" + path));
+      QVERIFY(!PuzzleOf(frm.Game()).active);
+    }
+  }
+
   void NewPuzzleAsksForLevelsAndGenerates() {
     auto frm = Start();
     // Unchecking every level is refused; Cancel then leaves the board empty.
@@ -499,7 +524,7 @@ class SudokuWindowTest : public QObject {
     QVERIFY(PuzzleOf(frm->Game()).active);
     QCOMPARE(CountersOf(frm->Game()).level, 1);
     QVERIFY(PuzzleOf(frm->Game()).clueCount >= 17);
-    QCOMPARE(frm->windowTitle(), QString("Zentaro - New puzzle"));
+    QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - New puzzle"));
     QVERIFY(frm->ClockTicking());
     QVERIFY(frm->Action(Command::Hint)->isEnabled());
     QVERIFY(!Item(*frm, "CancelItem")->isVisible());

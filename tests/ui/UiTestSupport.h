@@ -5,19 +5,25 @@
 // from the queue of its kind. A dialog nobody scripted is rejected and
 // recorded as unexpected.
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSettings>
+#include <QPrintDialog>
 #include <QTemporaryDir>
+#include <QTest>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/MessageBox.h"
 #include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
+#include "ui/SettingsDialog.h"
 #include "ui/SudokuWindow.h"
 
 namespace zentaro::ui::test {
@@ -43,9 +49,23 @@ struct SeenReport {
   bool solutionInRed = false;
 };
 
+// Points every QSettings of the test program at the folder, away from the
+// user's own settings.
+inline void KeepSettingsIn(const QTemporaryDir& dir) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+}
+
+enum class StoredSettings { Ignore, Read };
+
 class ScriptedWindow : public SudokuWindow {
  public:
-  ScriptedWindow() { Settings().LoadOnStartup = false; }
+  // Unless told to read them, a window starts from the defaults without the
+  // level dialog, whatever the windows of earlier tests wrote at close.
+  explicit ScriptedWindow(StoredSettings stored = StoredSettings::Ignore) {
+    if (stored == StoredSettings::Read) return;
+    Settings() = app::Settings{};
+    Settings().loadOnStartup = false;
+  }
 
   std::deque<std::optional<core::MsgButton>> boxAnswers;  // nullopt: close the box
   std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
@@ -53,25 +73,52 @@ class ScriptedWindow : public SudokuWindow {
   // Each acts on the dialog as a user would (checks boxes, presses buttons).
   std::deque<std::function<void(LevelDialog&)>> levelAnswers;
   std::deque<std::function<void(HintWindow&)>> hintAnswers;
+  std::deque<std::function<void(SettingsDialog&)>> settingsAnswers;
+  std::deque<std::optional<QColor>> colourAnswers;  // nullopt: cancel
+  // Each may set up the dialog's printer and accept it.
+  std::deque<std::function<void(QPrintDialog&)>> printAnswers;
+  // Any other dialog, in turn: gives the dialog's result.
+  std::deque<std::function<int(QDialog&)>> otherAnswers;
 
   std::vector<SeenBox> boxes;
   std::vector<SeenFileDialog> fileDialogs;
   std::vector<SeenReport> reports;
+  std::vector<QColor> colourPresets;  // the colour each colour dialog opened with
   QStringList unexpected;
+  // Every modal dialog's class and window flags, as it was about to run.
+  std::vector<std::pair<QString, Qt::WindowFlags>> dialogFrames;
+  // Called each time a running generation lets the window breathe.
+  std::function<void()> whileGenerating;
+
+  void ShowWaitWindow(const app::WaitWindow& window) override {
+    SudokuWindow::ShowWaitWindow(window);
+    if (whileGenerating) whileGenerating();
+  }
 
   // Nothing is left over once the test is done.
   bool AllAnswered() const {
     return boxAnswers.empty() && fileAnswers.empty() && reportAnswers.empty() &&
-           levelAnswers.empty() && hintAnswers.empty() && unexpected.isEmpty();
+           levelAnswers.empty() && hintAnswers.empty() && settingsAnswers.empty() &&
+           colourAnswers.empty() && printAnswers.empty() && otherAnswers.empty() &&
+           unexpected.isEmpty();
   }
 
  protected:
   int RunModal(QDialog& dialog) override {
+    dialogFrames.push_back({dialog.metaObject()->className(), dialog.windowFlags()});
     if (auto* box = dynamic_cast<MessageBox*>(&dialog)) return AnswerBox(*box);
     if (auto* files = dynamic_cast<QFileDialog*>(&dialog)) return AnswerFile(*files);
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
+    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
+    if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
+    if (auto* print = dynamic_cast<QPrintDialog*>(&dialog)) return Act(*print, printAnswers);
+    if (!otherAnswers.empty()) {
+      const auto answer = otherAnswers.front();
+      otherAnswers.pop_front();
+      return answer(dialog);
+    }
     unexpected << dialog.objectName();
     return QDialog::Rejected;
   }
@@ -108,6 +155,19 @@ class ScriptedWindow : public SudokuWindow {
     else
       box.close();
     return box.result();
+  }
+
+  int AnswerColour(QColorDialog& dialog) {
+    colourPresets.push_back(dialog.currentColor());
+    if (colourAnswers.empty()) {
+      unexpected << "colour dialog";
+      return QDialog::Rejected;
+    }
+    const auto answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    if (!answer) return QDialog::Rejected;
+    dialog.setCurrentColor(*answer);
+    return QDialog::Accepted;
   }
 
   int AnswerFile(QFileDialog& dialog) {
@@ -148,6 +208,24 @@ class ScriptedWindow : public SudokuWindow {
     return accept ? QDialog::Accepted : QDialog::Rejected;
   }
 };
+
+// A window on screen, its start-up command (if any) under way.
+inline std::unique_ptr<ScriptedWindow> StartWindow(StoredSettings stored = StoredSettings::Ignore) {
+  auto frm = std::make_unique<ScriptedWindow>(stored);
+  frm->ShowWindow();
+  if (!QTest::qWaitForWindowExposed(frm.get())) qWarning("window not exposed");
+  QCoreApplication::processEvents();  // the queued start-up command
+  return frm;
+}
+
+// A window's title as the platform shows it: "[*]" becomes the modified
+// mark while the window is modified and goes otherwise.
+inline QString ShownTitle(const QWidget& w) {
+  QString title = w.windowTitle();
+  title.replace("[*][*]", QChar(0xE000));
+  title.replace("[*]", w.isWindowModified() ? "*" : "");
+  return title.replace(QChar(0xE000), "[*]");
+}
 
 // Writes text to a file in the folder and gives back its full path.
 inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {

@@ -1,14 +1,19 @@
-// Usage: zentaro-screenshot OUTPUT.png [PUZZLE-FILE]
+// Usage: zentaro-screenshot [window|level|hint|board] OUTPUT.png [PUZZLE-FILE]
 //
 // Opens the main window, reads the puzzle (a built-in one without a file),
 // plays a few moves so that entries, pencil marks, the selection and a
-// highlighted digit show, and saves a picture of the window.
+// highlighted digit show, and saves a picture: of the window (the default),
+// of the window with the level dialog or with the first hint stage open, or
+// of the board alone (run with QT_SCALE_FACTOR=2 for the high-density one).
+// The dialogs are on the screen, so those pictures are taken from it.
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
@@ -17,10 +22,17 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QString what = "window";
+  if (argc > 1 && QStringList{"window", "level", "hint", "board"}.contains(argv[1])) {
+    what = argv[1];
+    --argc;
+    ++argv;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: zentaro-screenshot OUTPUT.png [PUZZLE-FILE]\n");
+    std::fprintf(stderr, "usage: zentaro-screenshot [window|level|hint|board] OUTPUT.png [PUZZLE-FILE]\n");
     return 2;
   }
+  const QString output = QString::fromLocal8Bit(argv[1]);
   QApplication::setOrganizationName("LomerinSoftware");
   QApplication::setApplicationName("Sudoku");
 
@@ -36,18 +48,22 @@ int main(int argc, char* argv[]) {
         "..67.82..\r\n..26.95..\r\n8..2.3..9\r\n..5.1.3..\r\n");
   }
 
+  // The picture shows the default look, whatever the user's settings say.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.path());
   zentaro::ui::SudokuWindow window;
-  window.Settings().LoadOnStartup = false;
-  window.Settings().Maximized = false;
-  window.Settings().Left = 40;
-  window.Settings().Top = 40;
-  window.Settings().Width = 940;
-  window.Settings().Height = 720;
+  window.Settings() = zentaro::app::Settings{};
+  window.Settings().loadOnStartup = false;
+  window.Settings().maximized = false;
+  window.Settings().left = 40;
+  window.Settings().top = 40;
+  window.Settings().width = 940;
+  window.Settings().height = 720;
   window.ShowWindow();
 
   zentaro::app::Game& game = window.Game();
   if (!game.ReadPuzzleFile(QDir::toNativeSeparators(puzzle).toStdString())) return 1;
-  if (argc <= 2) {
+  // The level dialog comes first on a puzzle just read, with nothing to save.
+  if (argc <= 2 && what != "level") {
     // A few moves of a game in progress: entries, marks, a highlighted digit.
     auto place = [&](int col, int row, int digit) {
       game.BoardMouseDown({col, row}, zentaro::app::MouseButton::Other);
@@ -65,9 +81,34 @@ int main(int argc, char* argv[]) {
   }
 
   int status = 1;
+  // The window as the screen shows it, with whatever stands over it.
+  const auto shootScreen = [&] {
+    const QRect r = window.frameGeometry();
+    const QPixmap shot = window.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+    status = shot.save(output) ? 0 : 1;
+    QApplication::exit(status);  // leaves a dialog's loop too
+  };
   QTimer::singleShot(300, &window, [&] {
-    status = window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-    QApplication::exit(status);
+    if (what == "board") {
+      // The grid with its coordinates, without the background around it.
+      const zentaro::ui::BoardWidget& board = *window.Board();
+      const QRect grid = board.CellRect({1, 1}).united(board.CellRect({9, 9}));
+      const int margin = grid.width() / 12;
+      status = window.Board()->grab(grid.adjusted(-margin, -margin, margin / 2, margin / 2))
+                       .save(output)
+                   ? 0
+                   : 1;
+      QApplication::exit(status);
+    } else if (what == "window") {
+      status = window.grab().save(output) ? 0 : 1;
+      QApplication::exit(status);
+    } else {
+      QTimer::singleShot(600, &window, shootScreen);
+      if (what == "level")
+        game.NewPuzzle();
+      else
+        game.RequestHint();
+    }
   });
   QApplication::exec();
   return status;

@@ -1,0 +1,311 @@
+// The printed board: its picture read back pixel by pixel, its place on
+// pages of several sizes, the page printed to a PDF file, the picture
+// exported to files, and the window's print and export commands.
+
+#include "ui/Printing.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "UiTestSupport.h"
+
+using namespace zentaro;
+using app::Command;
+using ui::PrintedBoard;
+using ui::test::ScriptedWindow;
+
+namespace {
+
+constexpr int kOrigins[9] = {3, 53, 103, 156, 206, 256, 309, 359, 409};
+const QColor kGrey{128, 128, 128};
+const QColor kCream{255, 255, 237};
+
+// D4 holds the clue 5, E5 the entry 5, A1 the pencil marks 1 and 9.
+PrintedBoard SampleBoard() {
+  PrintedBoard what;
+  what.board.at(4, 4)[core::kDigit] = 5;
+  what.clues[core::GridIndex(4, 4)] = 5;
+  what.board.at(5, 5)[core::kDigit] = 5;
+  for (int d : {1, 9}) what.board.at(1, 1).AddCandidate(d);
+  what.colors.MarkColor = QColor(200, 0, 0);
+  what.title = "Zentaro";
+  return what;
+}
+
+// Text is smoothed, so its pixels count when they are near the colour.
+int CountColour(const QImage& image, QRect area, const QColor& colour) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      n += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) +
+               qAbs(c.blue() - colour.blue()) <
+           40;
+    }
+  return n;
+}
+
+// Pixels of a thin smoothed mark drawn in MarkColor (200, 0, 0) on white.
+int CountReddish(const QImage& image, QRect area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      n += c.red() - c.green() > 60 && c.green() == c.blue();
+    }
+  return n;
+}
+
+QRect Cell(int col, int row) {
+  return {kOrigins[col - 1], kOrigins[row - 1], 50, 50};
+}
+
+}  // namespace
+
+class PrintingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layoutOnPages_data() {
+    QTest::addColumn<QSize>("page");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<int>("side");  // the picture's side on the page
+    QTest::newRow("A4 at 600 dpi") << QSize(4960, 7016) << 6 << 464 * 6;
+    QTest::newRow("A4 landscape") << QSize(7016, 4960) << 6 << 464 * 6;
+    QTest::newRow("Letter at 300 dpi") << QSize(2550, 3300) << 3 << 464 * 3;
+    QTest::newRow("smallest for factor 1") << QSize(800, 900) << 1 << 464;
+    QTest::newRow("too small, scaled to fit") << QSize(400, 600) << 0 << 232;
+    QTest::newRow("no page at all") << QSize(0, 0) << 0 << 0;
+  }
+
+  void layoutOnPages() {
+    QFETCH(QSize, page);
+    QFETCH(int, factor);
+    QFETCH(int, side);
+    const QSize title(70, 20);
+    const ui::PrintLayout layout = ui::LayoutPrintedPage(page, title);
+    QCOMPARE(layout.factor, factor);
+    QCOMPARE(layout.picture.width(), side);
+    QCOMPARE(layout.picture.height(), side);
+    // The board drawing (462 of the picture's 464 pixels) sits in the middle.
+    const int board = side * 462 / 464;
+    QVERIFY(qAbs(layout.picture.left() + board / 2 - page.width() / 2) <= 1);
+    QVERIFY(qAbs(layout.picture.top() + board / 2 - page.height() / 2) <= 1);
+    QCOMPARE(layout.title, QPoint(page.width() / 2 - 35, page.height() - 20 - 30));
+  }
+
+  void printedCellsAreTheFactorTimesFifty() {
+    const ui::PrintLayout a4 = ui::LayoutPrintedPage({4960, 7016}, {});
+    // Every cell is 300 printer pixels, half an inch at 600 dpi.
+    const double perPixel = double(a4.picture.width()) / ui::kPrintBitmapSize;
+    QCOMPARE(perPixel * 50, 300.0);
+  }
+
+  void cellsBeginAtTheirOrigins() {
+    const QImage image = ui::DrawPrintBitmap(SampleBoard());
+    QCOMPARE(image.size(), QSize(464, 464));
+    // Along the middle of the first row and of the first column: each cell's
+    // outline, then white, then its far outline.
+    for (int o : kOrigins) {
+      for (bool across : {true, false}) {
+        auto at = [&](int v) { return across ? image.pixelColor(v, 78) : image.pixelColor(78, v); };
+        QCOMPARE(at(o), kGrey);
+        QCOMPARE(at(o + 1), QColor(Qt::white));
+        QCOMPARE(at(o + 47), QColor(Qt::white));
+        QCOMPARE(at(o + 49), kGrey);
+      }
+    }
+  }
+
+  void gridLinesWhereTheBlocksMeet() {
+    const QImage image = ui::DrawPrintBitmap(PrintedBoard{});
+    // Frame 0..3 and 458..461 with the inner line at 457, block lines
+    // ending at the fourth and seventh cells; beyond 461 the picture is bare.
+    for (int v : {0, 1, 2, 3, 153, 154, 155, 156, 306, 307, 308, 309, 457, 458, 459, 460, 461}) {
+      QCOMPARE(image.pixelColor(v, 230), kGrey);
+      QCOMPARE(image.pixelColor(230, v), kGrey);
+    }
+    for (int v : {462, 463}) QCOMPARE(image.pixelColor(v, 230), QColor(Qt::white));
+    for (int v : {4, 151, 304, 456}) QCOMPARE(image.pixelColor(v, 230), QColor(Qt::white));
+  }
+
+  void digitsAndMarksInPrintColours() {
+    const QImage image = ui::DrawPrintBitmap(SampleBoard());
+    const QRect clue = Cell(4, 4);
+    const QRect entry = Cell(5, 5);
+    // The digit, black on its cream box, inside a white cell.
+    QCOMPARE(image.pixelColor(clue.topLeft() + QPoint(2, 2)), QColor(Qt::white));
+    QVERIFY(CountColour(image, clue.adjusted(1, 1, -1, -1), Qt::black) > 20);
+    QVERIFY(CountColour(image, clue.adjusted(1, 1, -1, -1), kCream) > 20);
+    // Clues and entries print alike.
+    QCOMPARE(image.copy(clue), image.copy(entry));
+    // Marks 1 and 9 in their corners, in the pencil-mark colour; none between.
+    const QRect a1 = Cell(1, 1);
+    QVERIFY(CountReddish(image, QRect(a1.left() + 5, a1.top() + 2, 8, 14)) > 3);
+    QVERIFY(CountReddish(image, QRect(a1.left() + 38, a1.top() + 34, 8, 14)) > 3);
+    QCOMPARE(CountReddish(image, QRect(a1.left() + 14, a1.top() + 2, 22, 46)), 0);
+  }
+
+  void printsOnePageToPdf() {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("board.pdf"));
+    QCOMPARE(ui::PrintBoard(printer, SampleBoard()), std::nullopt);
+    QFile pdf(dir.filePath("board.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.size() > 2000);
+    QVERIFY(pdf.read(5) == "%PDF-");
+  }
+
+  void printerThatCannotWriteSaysWhy() {
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("missing/board.pdf"));
+    const auto failure = ui::PrintBoard(printer, SampleBoard());
+    QVERIFY(failure && failure->contains("board.pdf"));
+  }
+
+  void exportsEachKind_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("png") << "board.png" << QByteArray("\x89PNG");
+    QTest::newRow("pdf") << "board.PDF" << QByteArray("%PDF-");
+    if (ui::ExportPictureKinds().contains("svg"))
+      QTest::newRow("svg") << "board.svg" << QByteArray("<?xml");
+  }
+
+  void exportsEachKind() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, start);
+    QTemporaryDir dir;
+    QCOMPARE(ui::ExportPicture(dir.filePath(name), SampleBoard()), std::nullopt);
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(start.size()) == start);
+    QVERIFY(file.size() > 500);
+  }
+
+  void exportedPngIsThePrintedPicture() {
+    QTemporaryDir dir;
+    QVERIFY(!ui::ExportPicture(dir.filePath("board.png"), SampleBoard()));
+    const QImage image(dir.filePath("board.png"));
+    QCOMPARE(image.size(), QSize(464, 464));
+    QVERIFY(CountColour(image, Cell(4, 4).adjusted(1, 1, -1, -1), Qt::black) > 20);
+    QCOMPARE(CountColour(image, Cell(4, 5).adjusted(1, 1, -1, -1), Qt::black), 0);
+  }
+
+  // Written where no file can go (these run as root, too, where permissions
+  // do not stop a write), or with a name of no known kind.
+  void failedExportLeavesNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder missing") << "missing/board.png";
+    QTest::newRow("parent is a file") << "plain/board.pdf";
+    QTest::newRow("unknown kind") << "board.bmpx";
+  }
+
+  void failedExportLeavesNothing() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QFile plain(dir.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const auto failure = ui::ExportPicture(dir.filePath(name), SampleBoard());
+    QVERIFY(failure && !failure->isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList{"plain"});
+  }
+
+  // --- the window's commands ---------------------------------------------------
+
+  void commandsWaitForAPuzzle() {
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QAction* exportItem = frm.findChild<QAction*>("ExportPicture");
+    for (QAction* a : {frm.Action(Command::Print), frm.Action(Command::PrintButton), exportItem})
+      QVERIFY(!a->isEnabled());
+    // The speed button acts only while the menu item does.
+    frm.Action(Command::PrintButton)->trigger();
+    OpenPuzzle(frm);
+    for (QAction* a : {frm.Action(Command::Print), frm.Action(Command::PrintButton), exportItem})
+      QVERIFY(a->isEnabled());
+    QVERIFY(frm.AllAnswered());
+  }
+
+  // The dialog's answer: print to this file (empty: cancel the dialog).
+  void printCommandEndsEveryWay_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<bool>("error");
+    QTest::newRow("printed") << "page.pdf" << true << false;
+    QTest::newRow("cancelled") << "" << false << false;
+    QTest::newRow("printer fails") << "missing/page.pdf" << false << true;
+  }
+
+  void printCommandEndsEveryWay() {
+    QFETCH(QString, file);
+    QFETCH(bool, printed);
+    QFETCH(bool, error);
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    OpenPuzzle(frm);
+    const QString path = dir.filePath(file);
+    frm.printAnswers.push_back([&](QPrintDialog& dialog) {
+      if (file.isEmpty()) return;
+      dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+      dialog.printer()->setOutputFileName(path);
+      dialog.setResult(QDialog::Accepted);
+    });
+    if (error) frm.boxAnswers.push_back(core::MsgButton::Ok);
+    frm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTest::keyClick(&frm, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(frm.AllAnswered());
+    QVERIFY(!frm.Printing());
+    QCOMPARE(QFileInfo(path).isFile() && QFileInfo(path).size() > 2000, printed);
+    if (!printed) QVERIFY(QDir(dir.path()).isEmpty());
+    QCOMPARE(frm.boxes.size(), std::size_t(error));
+    if (error) {
+      QCOMPARE(frm.boxes[0].title, QString("Error"));
+      QVERIFY(frm.boxes[0].text.contains("page.pdf"));
+    }
+  }
+
+  void exportCommandWritesOrExplains() {
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    OpenPuzzle(frm);
+    QAction* exportItem = frm.findChild<QAction*>("ExportPicture");
+    frm.fileAnswers.push_back(dir.filePath("board.png"));
+    exportItem->trigger();
+    QCOMPARE(QImage(dir.filePath("board.png")).size(), QSize(464, 464));
+    QCOMPARE(frm.fileDialogs.back().defaultSuffix, QString("png"));
+    // The next export starts in the folder of the last one.
+    frm.fileAnswers.push_back(dir.filePath("missing/board.png"));
+    frm.boxAnswers.push_back(core::MsgButton::Ok);
+    exportItem->trigger();
+    QCOMPARE(frm.fileDialogs.back().directory, QDir(dir.path()).absolutePath());
+    QCOMPARE(frm.boxes.size(), std::size_t(1));
+    QCOMPARE(frm.boxes[0].title, QString("Error"));
+    QVERIFY(frm.boxes[0].text.contains("board.png"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+    QVERIFY(frm.AllAnswered());
+  }
+
+ private:
+  QTemporaryDir puzzles_;
+
+  void OpenPuzzle(ScriptedWindow& frm) {
+    frm.fileAnswers.push_back(
+        ui::test::WriteFile(puzzles_, "puzzle.sdk", ui::test::SdkFile(ui::test::kPuzzleLine)));
+    frm.Action(Command::OpenFile)->trigger();
+  }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "Printing_test.moc"
