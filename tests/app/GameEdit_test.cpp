@@ -131,6 +131,9 @@ TEST_F(Edit, StoppingMakesEveryDigitAClueWithoutResettingTheClock) {
   const int resets = view.clockResets;
   view.AnswerThreeButtonQuestion(kResultYes);
   game.StartEditing();
+  game.BoardMouseDown({3, 1}, MouseButton::Left);  // a clue until now
+  ASSERT_EQ(view.digitPopups.size(), 1u);
+  EXPECT_TRUE(view.digitPopups[0].clearEnabled);
   game.StopEditing();
 
   EXPECT_FALSE(PuzzleOf(game).editMode);
