@@ -277,6 +277,13 @@ std::string Game::DefaultPuzzleFolder() {
   return files::JoinPath(view_.DocumentsFolder(), kAppTitle);
 }
 
+bool Game::LeaveEditModeFirst() {
+  if (!puzzle_.editMode) return true;
+  if (AskStopEditing() != kResultYes) return false;
+  StopEditing();
+  return !puzzle_.editMode;
+}
+
 int Game::AskStopEditing() {
   return view_.ShowMessageBox(LoadText(Text::StopEditingQuestion), MsgKind::Confirmation,
                               kButtonsYesNo | kButtonsCancel);
@@ -290,11 +297,7 @@ void Game::SetCaptionFileName(const std::string& fileName) {
 }
 
 bool Game::ReadyToReplacePuzzle() {
-  if (puzzle_.editMode) {
-    if (AskStopEditing() != kResultYes) return false;
-    EndEditMode();
-  }
-  return ConfirmSaveFirst();
+  return LeaveEditModeFirst() && ConfirmSaveFirst();
 }
 
 void Game::OpenPuzzle() {
@@ -328,6 +331,19 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
     return false;
   }
 
+  StartReadPuzzle(read);
+  file_.stored = true;
+  puzzle_.saved = puzzle_.board;
+  SetCaptionFileName(fileName);
+  file_.openFolder = files::FolderOf(fileName);
+  file_.saveFolder = file_.openFolder;
+  file_.saveName = fileName;
+  if (read.state) CheckRestoredGame();
+  view_.FileUsed(fileName);
+  return true;
+}
+
+void Game::StartReadPuzzle(const files::PuzzleRead& read) {
   core::Board board{};
   core::LoadDigits(read.clues, board);
   puzzle_.board = board;
@@ -344,16 +360,6 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   if (read.state || read.marks) {
     if (LayOverClues(files::RestoredBoard(read))) view_.RedrawBoard();
   }
-
-  file_.stored = true;
-  puzzle_.saved = puzzle_.board;
-  SetCaptionFileName(fileName);
-  file_.openFolder = files::FolderOf(fileName);
-  file_.saveFolder = file_.openFolder;
-  file_.saveName = fileName;
-  if (read.state) CheckRestoredGame();
-  view_.FileUsed(fileName);
-  return true;
 }
 
 // Restored entries get the checks a placed digit gets, so that a game saved
@@ -373,10 +379,7 @@ bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board
 }
 
 bool Game::SavePuzzle(bool saveAs) {
-  if (puzzle_.editMode) {
-    if (AskStopEditing() != kResultYes) return false;
-    EndEditMode();
-  }
+  if (!LeaveEditModeFirst()) return false;
   const std::string candidate =
       files::FolderExists(file_.openFolder) ? file_.openFolder : DefaultPuzzleFolder();
 
@@ -429,6 +432,69 @@ bool Game::ConfirmSaveFirst() {
   if (answer == kResultNo) return true;
   if (answer != kResultYes) return false;
   return SavePuzzle(false);
+}
+
+// ---------------------------------------------------------------------------
+// Clipboard
+
+namespace {
+
+// Nine blanks are an empty row of the nine-line shape, not padding.
+bool IsPadding(std::string_view line) {
+  return line.size() != 9 && line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Text copied from a web page or a mail often comes with blank lines around
+// it and blanks around a one-line puzzle; the file shapes allow neither.
+std::string TidyClipboardText(std::string_view text) {
+  if (text.size() > files::kMaxPuzzleFileSize) text = text.substr(0, files::kMaxPuzzleFileSize);
+  std::vector<std::string_view> lines = files::SplitLines(text);
+  while (!lines.empty() && IsPadding(lines.front())) lines.erase(lines.begin());
+  while (!lines.empty() && IsPadding(lines.back())) lines.pop_back();
+  std::string tidy;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view line = lines[i];
+    if (i == 0 && line.size() != 81) {
+      const auto first = line.find_first_not_of(" \t");
+      const auto last = line.find_last_not_of(" \t");
+      if (last - first + 1 == 81) line = line.substr(first, 81);
+    }
+    tidy.append(line);
+    tidy += "\r\n";
+  }
+  return tidy;
+}
+
+}  // namespace
+
+void Game::PastePuzzle() {
+  if (puzzle_.generating) return;
+  // An .sdk name lets pasted .sdk text be read by its sections; the plain
+  // shapes are found either way.
+  const files::PuzzleRead read =
+      files::ReadPuzzle("clipboard.sdk", TidyClipboardText(view_.ClipboardText()));
+  if (!read.ok()) {
+    view_.ShowMessageBox(LoadText(Text::UnknownFileFormat), MsgKind::Error, kButtonsOk);
+    return;
+  }
+  if (!LeaveEditModeFirst() || !ConfirmSaveFirst()) return;
+  view_.HideHintWindow();
+  StartReadPuzzle(read);
+  // Nothing of it is in a file yet: closing or replacing it offers to save.
+  file_.stored = false;
+  file_.saveName.clear();
+  SetCaptionFileName(std::string());
+  if (read.state) CheckRestoredGame();
+  RefreshRemoveCandidates();
+}
+
+void Game::CopyPuzzle() {
+  const core::DigitGrid grid =
+      puzzle_.editMode ? core::ExtractDigits(puzzle_.board) : puzzle_.clues;
+  std::string line(81, '.');
+  for (int i = 0; i < 81; ++i)
+    if (grid[i] != 0) line[i] = static_cast<char>('0' + grid[i]);
+  view_.SetClipboardText(line);
 }
 
 }  // namespace zentaro::app

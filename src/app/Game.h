@@ -13,6 +13,7 @@
 #include "core/Board.h"
 #include "core/Random.h"
 #include "core/StepHistory.h"
+#include "files/SdkFile.h"
 #include "hints/Highlights.h"
 #include "rating/Rating.h"
 
@@ -180,6 +181,23 @@ class Game {
   // The documents folder followed by the program title.
   std::string DefaultPuzzleFolder();
   int AskStopEditing();
+  // The clipboard's text read as a puzzle file would be, and started like one
+  // (unsaved, no file name); text of no known shape leaves the board alone.
+  void PastePuzzle();
+  // The clues (while editing: the digits typed so far) as one 81-character
+  // line, '.' for an empty cell.
+  void CopyPuzzle();
+
+  // --- edit mode (GameEdit.cpp) ----------------------------------------------
+  // "Start editing": asks whether to edit the current puzzle or start from
+  // scratch, unless the board is empty.
+  void StartEditing();
+  // "Stop editing": the digits on the board become the clues of a new puzzle.
+  void StopEditing();
+  // "Clear all cells" while editing.
+  void ClearAllCells();
+  // While editing, the cells whose digit stands again in one of their units.
+  std::array<bool, 81> EditConflicts() const;
 
   // --- input (the window translates its events into these calls) -----------
 
@@ -253,8 +271,13 @@ class Game {
   bool LayOverClues(const core::Board& state);
   void CheckRestoredGame();
   void RefreshRemoveCandidates();
-  // Leaves clue editing; the full edit mode comes with its own command set.
-  void EndEditMode() { puzzle_.editMode = false; }
+  // Asks to stop editing before a file is opened or saved or a new puzzle
+  // made; true when the caller may go on (editing off).
+  bool LeaveEditModeFirst();
+  bool PrepareEdit();
+  void ApplyEditCommandStates();
+  // What a file read and a paste share once the text is known to hold a puzzle.
+  void StartReadPuzzle(const files::PuzzleRead& read);
   void RedrawCellAt(core::CellRef cell);
   void RedrawAllCells();
   void MoveSelection(core::CellRef cell);

@@ -84,10 +84,7 @@ void Game::RateButtonClick() {
 
 void Game::NewPuzzle() {
   try {
-    if (puzzle_.editMode) {
-      if (AskStopEditing() != core::kResultYes) return;
-      EndEditMode();
-    }
+    if (!LeaveEditModeFirst()) return;
     if (!ConfirmSaveFirst()) return;
     const std::optional<LevelChoice> choice = view_.AskLevels(prefs_.levels);
     if (!choice) return;

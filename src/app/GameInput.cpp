@@ -44,8 +44,9 @@ bool Game::HasSelection() const {
   return puzzle_.selected.OnBoard();
 }
 
+// While editing every digit on the board can be changed, clue or not.
 bool Game::IsClue(core::CellRef cell) const {
-  return cell.OnBoard() && puzzle_.clues[core::GridIndex(cell)] != 0;
+  return !puzzle_.editMode && cell.OnBoard() && puzzle_.clues[core::GridIndex(cell)] != 0;
 }
 
 bool Game::IsConflictCell(core::CellRef cell) const {
@@ -120,8 +121,9 @@ void Game::BoardMouseMove(bool overCells) {
   view_.SetStatusText(kHelpPanel, text);
 }
 
+// The editing reminder stays wherever the pointer is in the window.
 void Game::ToolPanelMouseMove() {
-  view_.SetStatusText(kHelpPanel, std::string());
+  view_.SetStatusText(kHelpPanel, puzzle_.editMode ? LoadText(Text::EditingStatus) : std::string());
 }
 
 void Game::MoveByArrow(Key key) {
@@ -212,9 +214,12 @@ void Game::PlaceDigit(int digit) {
 
   // Clue editing only lays digits down; candidates, steps and solving wait
   // until the puzzle is started from what was typed.
+  // The whole board is drawn again because a typed digit can start or end a
+  // clash in any cell of its units.
   if (puzzle_.editMode) {
+    puzzle_.board.at(cell) = core::Cell{};
     puzzle_.board.at(cell)[kDigit] = digit;
-    RedrawCellAt(cell);
+    RedrawAllCells();
     return;
   }
 
@@ -250,8 +255,8 @@ void Game::ClearCell() {
   if (puzzle_.generating || !HasSelection()) return;
   const core::CellRef cell = puzzle_.selected;
   if (puzzle_.editMode) {
-    puzzle_.board.at(cell)[kDigit] = 0;
-    RedrawCellAt(cell);
+    puzzle_.board.at(cell) = core::Cell{};
+    RedrawAllCells();
     return;
   }
   const int previous = puzzle_.board.at(cell)[kDigit];

@@ -109,6 +109,11 @@ class View {
                                                      const std::string& proposedName) = 0;
   // The user's documents folder, or empty when the system has none.
   virtual std::string DocumentsFolder() = 0;
+
+  // The system clipboard's plain text (empty when it holds none), and
+  // replacing it.
+  virtual std::string ClipboardText() { return {}; }
+  virtual void SetClipboardText(const std::string& /*text*/) {}
 };
 
 }  // namespace zentaro::app

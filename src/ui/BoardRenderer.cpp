@@ -122,7 +122,8 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   const bool clue = !print && s.clues && (*s.clues)[core::GridIndex(at)] != 0;
   const int highlightDigit = print ? 0 : s.highlightDigit;
 
-  const bool red = !print && (look.red || (current && s.selectedInConflict));
+  const bool red =
+      !print && (look.red || (current && s.selectedInConflict) || s.conflicts[core::GridIndex(at)]);
   QColor back = print ? QColor(Qt::white) : colors.CellColor;
   if (red)
     back = colors.ConflictColor;

@@ -85,6 +85,9 @@ struct BoardState {
   int highlightDigit = 0;
   // The selected cell just received a digit that clashes with a peer.
   bool selectedInConflict = false;
+  // While a puzzle is typed in: every cell whose digit repeats in a unit,
+  // row-major like DigitGrid.
+  std::array<bool, 81> conflicts{};
 };
 
 // How one cell is to be drawn beyond what the board says.

@@ -1,10 +1,12 @@
 #include "ui/SudokuWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -117,6 +119,7 @@ SudokuWindow::SudokuWindow(QWidget* parent) : QMainWindow(parent), game_(*this) 
   CreateStatusBar();
   CreatePopups();
   ConnectActions();
+  CreateEditCommands();
 
   clockTimer_.setObjectName("ClockTimer");
   clockTimer_.setInterval(1000);
@@ -448,6 +451,34 @@ QAction* SudokuWindow::Action(Command command) const {
   return it == commandActions_.end() ? nullptr : it->second;
 }
 
+// The Edit menu: edit mode, and puzzles through the clipboard.
+void SudokuWindow::CreateEditCommands() {
+  pasteItem_ = NewAction("PastePuzzle", QKeySequence::Paste);
+  copyItem_ = NewAction("CopyPuzzle", QKeySequence::Copy);
+  editMenu_->addSeparator();
+  editMenu_->addAction(pasteItem_);
+  editMenu_->addAction(copyItem_);
+
+  auto on = [this](QAction* a, auto handler) {
+    connect(a, &QAction::triggered, this, [this, handler] {
+      if (!game_.Puzzle().generating) handler();
+    });
+  };
+  on(Action(Command::EditMode), [this] { game_.StartEditing(); });
+  on(Action(Command::StopEditMode), [this] { game_.StopEditing(); });
+  on(Action(Command::ClearClues), [this] { game_.ClearAllCells(); });
+  on(pasteItem_, [this] { game_.PastePuzzle(); });
+  on(copyItem_, [this] { game_.CopyPuzzle(); });
+}
+
+std::string SudokuWindow::ClipboardText() {
+  return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void SudokuWindow::SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
 // ---------------------------------------------------------------------------
 // Life cycle
 
@@ -611,6 +642,8 @@ void SudokuWindow::SetCaptions() {
   Action(Command::ClearClues)->setText(UiText(Text::ClearAllCellsItem));
   cancelItem_->setText(UiText(Text::Cancel));
   clearItem_->setText(UiText(Text::ClearItem));
+  pasteItem_->setText("&Paste puzzle");
+  copyItem_->setText("&Copy puzzle");
 
   // The speed buttons' hints.
   Action(Command::OpenButton)->setToolTip(UiText(Text::OpenFileTip));
@@ -682,10 +715,12 @@ void SudokuWindow::closeEvent(QCloseEvent* event) {
 BoardState SudokuWindow::CurrentBoardState() const {
   BoardState s;
   s.board = &game_.Puzzle().board;
-  s.clues = &game_.Puzzle().clues;
+  // While editing no digit is drawn as a clue: every one can be changed.
+  s.clues = game_.Puzzle().editMode ? nullptr : &game_.Puzzle().clues;
   s.selected = game_.Puzzle().selected;
   s.highlightDigit = game_.Puzzle().highlightDigit;
   s.selectedInConflict = game_.IsConflictCell(game_.Puzzle().selected);
+  s.conflicts = game_.EditConflicts();
   return s;
 }
 

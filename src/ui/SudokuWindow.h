@@ -87,6 +87,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::optional<std::string> AskSaveFileName(const std::string& folder,
                                              const std::string& proposedName) override;
   std::string DocumentsFolder() override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
 
   // --- the window's own commands ------------------------------------------------
   // Asks for the printer and prints the board on one page.
@@ -139,6 +141,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   void CreateStatusBar();
   void CreatePopups();
   void ConnectActions();
+  void CreateEditCommands();
 
   QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
   BoardState CurrentBoardState() const;
@@ -186,6 +189,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   QAction *helpItem_ = nullptr, *aboutItem_ = nullptr;
   QAction *congratulationsItem_ = nullptr, *bestResultsItem_ = nullptr, *stopItem_ = nullptr;
   QAction *settingsButton_ = nullptr, *helpButton_ = nullptr;
+  QAction *pasteItem_ = nullptr, *copyItem_ = nullptr;
 
   // The cell popups: digits (digitMenu_) and pencil marks (marksMenu_).
   QMenu* digitMenu_ = nullptr;

@@ -57,6 +57,7 @@ class FakeView : public View {
   void AnswerOpen(std::optional<std::string> file) { openAnswers_.push_back(std::move(file)); }
   void AnswerSave(std::optional<std::string> file) { saveAnswers_.push_back(std::move(file)); }
   std::string documents;
+  std::string clipboard;
   // The three-button question and the hint window's stages, answered in order.
   void AnswerThreeButtonQuestion(int result) { questionAnswers_.push_back(result); }
   void AnswerStage(int result) { stageAnswers_.push_back(result); }
@@ -199,6 +200,8 @@ class FakeView : public View {
     return answer;
   }
   std::string DocumentsFolder() override { return documents; }
+  std::string ClipboardText() override { return clipboard; }
+  void SetClipboardText(const std::string& text) override { clipboard = text; }
 
  private:
   std::deque<int> boxAnswers_;
