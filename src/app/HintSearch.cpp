@@ -382,6 +382,7 @@ class HintRequest {
 
   void RestoreUserMarks();
   void RedrawChanged(const Board& before);
+  void CloseProgress();
   void StepProgress();
   void ShowProgress();
   void Finish() noexcept;
@@ -441,11 +442,14 @@ void HintRequest::Run() {
   v_.ShowWaitWindow(wait_);
 
   level1To4_ = g_.counters_.level >= 1 && g_.counters_.level <= 4;
-  if (const std::optional<Found> found = FindElimination()) {
+  const std::optional<Found> found = FindElimination();
+  // The search is over: its progress box goes before any answer shows, or
+  // it would stand over the hint, or over the message that there is none.
+  CloseProgress();
+  if (found)
     OfferElimination(*found);
-    return;
-  }
-  OfferNoHint();
+  else
+    OfferNoHint();
 }
 
 // The setting, the cursor and the menu, then the positions no hint can help
@@ -832,6 +836,11 @@ void HintRequest::RedrawChanged(const Board& before) {
       if (before.at(c, r) != g_.puzzle_.board.at(c, r)) v_.RedrawCell({c, r});
 }
 
+void HintRequest::CloseProgress() {
+  if (waitOpen_) v_.CloseWaitWindow();
+  waitOpen_ = false;
+}
+
 void HintRequest::ShowProgress() {
   if (waitOpen_) v_.ShowWaitWindow(wait_);
 }
@@ -906,8 +915,7 @@ void HintRequest::Finish() noexcept {
     // The restoring below must happen whatever went wrong above.
   }
   try {
-    if (waitOpen_) v_.CloseWaitWindow();
-    waitOpen_ = false;
+    CloseProgress();
   } catch (...) {
     // A progress window that will not close must not keep the command
     // disabled or the hourglass up: the restoring goes on below.

@@ -96,6 +96,11 @@ class FakeView : public View {
   int busyCursorDepth = 0;
   std::vector<WaitWindow> waitWindows;
   bool waitWindowOpen = false;
+  // Messages and hint stages shown while a visible progress box stood over them.
+  int answersUnderProgress = 0;
+  bool ProgressShowing() const {
+    return waitWindowOpen && !waitWindows.empty() && waitWindows.back().visible;
+  }
 
   core::StepControls LastControls() const {
     return stepControls.empty() ? core::StepControls{} : stepControls.back();
@@ -104,6 +109,7 @@ class FakeView : public View {
   // --- View ------------------------------------------------------------------
   int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override {
     boxes.push_back({text, kind, buttons});
+    if (ProgressShowing()) ++answersUnderProgress;
     if (boxAnswers_.empty()) {
       ADD_FAILURE() << "unexpected message box: \"" << text << "\"";
       return core::kResultCancel;
@@ -156,6 +162,7 @@ class FakeView : public View {
   void PlaceHintWindow() override { ++hintWindowPlacements; }
   int ShowHintStage(const hints::HintStage& stage) override {
     stages.push_back(stage);
+    if (ProgressShowing()) ++answersUnderProgress;
     stageLayers.push_back(layerOn ? layer : hints::Highlights{});
     if (onStage) onStage(stage);
     if (stageAnswers_.empty()) {

@@ -105,6 +105,7 @@ void ExpectRequestEnded(const Game& game, const FakeView& view) {
   EXPECT_TRUE(view.commands.at(Command::Hint));
   EXPECT_EQ(view.busyCursorDepth, 0);
   EXPECT_FALSE(view.waitWindowOpen);
+  EXPECT_EQ(view.answersUnderProgress, 0) << "an answer shown under the progress box";
   EXPECT_FALSE(HintOf(game).highlightOn);
   EXPECT_TRUE(HintOf(game).highlights.Empty());
   EXPECT_FALSE(view.layerOn);
