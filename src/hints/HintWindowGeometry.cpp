@@ -18,6 +18,17 @@ WindowRect PlaceHintWindow(const WindowRect& boardOnScreen, int screenWidth) {
   return rect;
 }
 
+WindowRect KeepHintWindowOffBoard(const WindowRect& placed, const WindowRect& boardOnScreen,
+                                  int screenLeft, int screenWidth) {
+  if (placed.left >= boardOnScreen.Right()) return placed;
+  const int room = boardOnScreen.left - 2 - screenLeft;
+  if (room < kHintWindowMinWidth) return placed;
+  WindowRect rect = placed;
+  rect.width = std::min(room, screenWidth >= 900 ? 400 : 300);
+  rect.left = boardOnScreen.left - 2 - rect.width;
+  return rect;
+}
+
 HintWindowFit GrowHintWindow(const WindowRect& window, int boxChrome, int lineCount, int fontHeight,
                              const MainWindowFrame& mainWindow, int desktopHeight) {
   HintWindowFit fit{window, false};

@@ -24,6 +24,13 @@ inline constexpr int kHintWindowMaxGrowHeight = 1200;
 // edge; if that leaves less than 205 it stands 205 wide at the right edge.
 WindowRect PlaceHintWindow(const WindowRect& boardOnScreen, int screenWidth);
 
+// Near the screen's right edge the rule above puts the window over the
+// board's last columns. Where the screen has room for it left of the board,
+// it stands there instead (2 pixels off the board, as wide as the rule would
+// make it, or as the room allows); else it keeps the rule's place.
+WindowRect KeepHintWindowOffBoard(const WindowRect& placed, const WindowRect& boardOnScreen,
+                                  int screenLeft, int screenWidth);
+
 // The main window as the growth rule sees it.
 struct MainWindowFrame {
   int top = 0;        // outer top

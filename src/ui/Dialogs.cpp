@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -17,12 +16,6 @@
 #include "files/SdkFile.h"
 #include "rating/Rating.h"
 #include "ui/UiText.h"
-
-// The help pages live in a static library: their resources must be
-// registered by hand.
-static void InitHelpResources() {
-  Q_INIT_RESOURCE(zentaro);
-}
 
 namespace zentaro::ui {
 
@@ -354,28 +347,6 @@ AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
   box->addSpacing(8);
   box->addWidget(OKButton, 0, Qt::AlignHCenter);
-}
-
-// ---------------------------------------------------------------------------
-
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
-  InitHelpResources();
-  setObjectName("HelpWindow");
-  setWindowTitle(UiText(Text::HelpTip));
-  resize(640, 560);
-  auto* box = new QVBoxLayout(this);
-  box->setContentsMargins(0, 0, 0, 0);
-  auto* browser = new QTextBrowser(this);
-  browser->setObjectName("HelpBrowser");
-  browser->setOpenExternalLinks(true);
-  box->addWidget(browser);
-}
-
-void HelpWindow::ShowTopic(int context) {
-  auto* browser = findChild<QTextBrowser*>("HelpBrowser");
-  QUrl page("qrc:/help/index.html");
-  if (context > 0) page.setFragment(QString("context-%1").arg(context));
-  browser->setSource(page);
 }
 
 }  // namespace zentaro::ui

@@ -131,14 +131,4 @@ class AboutBox : public QDialog {
   QPushButton* OKButton;
 };
 
-// A plain help window showing the program's help pages.
-class HelpWindow : public QDialog {
-  Q_OBJECT
-
- public:
-  explicit HelpWindow(QWidget* parent = nullptr);
-  // Shows the page of a context number (1100, 1300), or the start page.
-  void ShowTopic(int context = 0);
-};
-
 }  // namespace zentaro::ui

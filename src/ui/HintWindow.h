@@ -10,9 +10,11 @@
 
 namespace zentaro::ui {
 
-// The hint window: the explanation of one hint stage in a read-only box,
-// with the stage's action button, "&Explain" and "&Close". Accepted means
-// the action button.
+// The hint window: a small tool window that stays on top, with the
+// explanation of one hint stage in a read-only box, the stage's action
+// button, "&Explain" and "&Close". Accepted means the action button. While
+// it is shown its text wraps and it grows to fit; when it hides the box is
+// cleared.
 class HintWindow : public QDialog {
   Q_OBJECT
 
@@ -23,16 +25,33 @@ class HintWindow : public QDialog {
   void SetStage(const hints::HintStage& stage);
   // The plain text the box shows.
   QString BoxText() const { return TextBox->toPlainText(); }
+  // Before the first stage of a hint: the place beside the board, an empty
+  // box without wrapping or scroll bars.
+  void Place(const QRect& rect);
+  // The box's lines as they stand at its present width.
+  int LineCount() const;
 
   QTextEdit* TextBox;
   QPushButton* ActionBut;
   QPushButton* HelpBut;
   QPushButton* CancelBut;
 
+  static constexpr int kBoxFontPixels = 13;
+  static constexpr int kButtonRow = 28;  // the box leaves this much below it
+
  signals:
   void HelpRequested(int context);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  void GrowToFit();
+  void LayOut();
+  void SetWrapping(bool on);
+
   int helpContext_ = hints::kMainWindowHelpContext;
 };
 

@@ -23,6 +23,7 @@
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
 #include "ui/Dialogs.h"
+#include "ui/HelpWindow.h"
 #include "ui/HintWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
@@ -894,15 +895,27 @@ int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::
 }
 
 void SudokuWindow::PlaceHintWindow() {
+  // Measured afresh for every hint: the window may have moved, the board
+  // may have another size.
   const QPoint corner = board_->mapToGlobal(board_->Geometry().BoardRect().topLeft());
   const int size = board_->Geometry().BoardSize();
-  const hints::WindowRect rect =
-      hints::PlaceHintWindow({corner.x(), corner.y(), size, size}, screenWidth_);
-  hintWindow_->setGeometry(rect.left, rect.top, rect.width, rect.height);
+  const hints::WindowRect board{corner.x(), corner.y(), size, size};
+  const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+  const int screenLeft = where ? where->geometry().left() : 0;
+  const hints::WindowRect rect = hints::KeepHintWindowOffBoard(
+      hints::PlaceHintWindow(board, screenWidth_), board, screenLeft, screenWidth_);
+  hintWindow_->Place(QRect(rect.left, rect.top, rect.width, rect.height));
 }
 
 int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintWindow_->SetStage(stage);
+  if (stage.widen) {
+    // The fish and chain explanations ask for a wider window.
+    const QRect g = hintWindow_->geometry();
+    const hints::WindowRect wide = hints::WidenHintWindow(
+        {g.x(), g.y(), g.width(), g.height()}, screenWidth_, stage.widen->width, stage.widen->minimum);
+    hintWindow_->setGeometry(wide.left, wide.top, wide.width, wide.height);
+  }
   return ShowModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
 }
 
@@ -1159,19 +1172,38 @@ void SudokuWindow::ShowHelp() {
 
 void SudokuWindow::ShowHelpTopic(int context) {
   // While a modal dialog is up only its own windows take input, so its help
-  // opens as one of them.
+  // opens as one of them, on top of it and usable.
   QWidget* modal = QApplication::activeModalWidget();
   HelpWindow* help = nullptr;
+  const auto make = [this](QWidget* parent) {
+    auto* made = new HelpWindow(parent);
+    connect(made, &QDialog::finished, this,
+            [this, made] { helpGeometry_ = QRect(made->pos(), made->size()); });
+    return made;
+  };
   if (modal && modal != this) {
-    help = new HelpWindow(modal);
+    help = make(modal);
     help->setAttribute(Qt::WA_DeleteOnClose);
   } else {
-    if (!help_) help_ = new HelpWindow(this);
+    if (!help_) help_ = make(this);
     help = help_;
   }
   help->ShowTopic(context);
-  help->show();
+  if (!help->isVisible()) {
+    // Where the user last left it, else beside the main window. Shown
+    // first, so that its frame is known.
+    if (helpGeometry_.isValid()) help->resize(helpGeometry_.size());
+    help->show();
+    if (helpGeometry_.isValid()) {
+      help->move(helpGeometry_.topLeft());
+    } else {
+      const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+      const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1024, 768);
+      help->move(PlaceHelpWindow(frameGeometry(), help->frameGeometry().size(), area).topLeft());
+    }
+  }
   help->raise();
+  help->activateWindow();
 }
 
 void SudokuWindow::ShowAbout() {

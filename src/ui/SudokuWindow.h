@@ -102,6 +102,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   // The help pages at a context number (1100, 1300); 0 is the start page.
   void ShowHelpTopic(int context);
   void ShowAbout();
+  // Lays the board out at a grid size and fits the window's contents to it.
+  void SetGridSize(GridSize size);
 
  protected:
   // Every modal dialog of the window runs through here, so that tests can
@@ -120,7 +122,6 @@ class SudokuWindow : public QMainWindow, public app::View {
   void FormShow();
   void SetCaptions();
   void ApplyColors();
-  void SetGridSize(GridSize size);
   // Puts the window on screen at its saved bounds, or maximised.
   void PlaceOnScreen();
   void MarkModifiedLater();
@@ -164,6 +165,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   QTimer clockTimer_;
   core::StepControls stepControls_{};
   HelpWindow* help_ = nullptr;
+  QRect helpGeometry_;  // where the user last left a help window
   HintWindow* hintWindow_ = nullptr;
   std::unique_ptr<WaitDialog> wait_;
   int busyDepth_ = 0;

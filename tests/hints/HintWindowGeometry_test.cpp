@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace zentaro::hints {
 namespace {
 
@@ -30,6 +32,24 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCase{"BelowMinimumMovesLeft", {260, 40, 588, 588}, 1000, {795, 40, 205, 270}},
         PlaceCase{"Screen300Wide", {5, 10, 200, 200}, 300, {95, 10, 205, 270}}),
     [](const ::testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
+
+TEST(KeepHintWindowOffBoardTest, MovesLeftOfTheBoardOnlyWhenTheRuleCoversItAndThereIsRoom) {
+  struct Case {
+    WindowRect board;
+    int screenWidth;
+    WindowRect expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{100, 150, 462, 462}, 1920, {564, 150, 400, 270}},  // beside the board: kept
+           {{600, 40, 588, 588}, 1280, {198, 40, 400, 270}},    // over it: to the left
+           {{300, 40, 588, 588}, 1000, {0, 40, 298, 270}},      // as wide as the room
+           {{206, 40, 588, 588}, 1000, {795, 40, 205, 270}},    // no room: the rule's place
+       }) {
+    const WindowRect placed = PlaceHintWindow(c.board, c.screenWidth);
+    EXPECT_EQ(KeepHintWindowOffBoard(placed, c.board, 0, c.screenWidth), c.expected)
+        << c.board.left;
+  }
+}
 
 // The box is 128 pixels shorter than the window; 13-pixel font, 15 per line.
 constexpr int kChrome = 128;

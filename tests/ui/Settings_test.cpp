@@ -12,6 +12,7 @@
 
 #include "UiTestSupport.h"
 #include "app/GameAccess.h"
+#include "ui/HelpWindow.h"
 #include "ui/SettingsStore.h"
 
 using namespace zentaro;

@@ -1,0 +1,89 @@
+#include "ui/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/StringTable.h"
+#include "ui/UiText.h"
+
+// The help pages live in a static library: their resources must be
+// registered by hand.
+static void InitHelpResources() {
+  Q_INIT_RESOURCE(zentaro);
+}
+
+namespace zentaro::ui {
+
+QString HelpPageOf(int context) {
+  switch (context) {
+    case 1100:
+      return "qrc:/help/settings.html#context-1100";
+    case 1300:
+      return "qrc:/help/window.html#context-1300";
+    default:
+      return "qrc:/help/index.html";
+  }
+}
+
+QRect PlaceHelpWindow(const QRect& mainFrame, QSize size, const QRect& screen) {
+  const int width = std::min(size.width(), screen.width());
+  const int height = std::min(size.height(), screen.height());
+  int left = screen.right() + 1 - width;  // the right edge, when neither side has room
+  if (mainFrame.right() + 1 + width <= screen.right() + 1)
+    left = mainFrame.right() + 1;
+  else if (mainFrame.left() - width >= screen.left())
+    left = mainFrame.left() - width;
+  const int top = std::clamp(mainFrame.top(), screen.top(), screen.bottom() + 1 - height);
+  return {left, top, width, height};
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+  InitHelpResources();
+  setObjectName("HelpWindow");
+  setWindowTitle(UiText(core::Text::HelpTip));
+  resize(560, 600);
+
+  auto* box = new QVBoxLayout(this);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  auto* bar = new QHBoxLayout;
+  bar->setContentsMargins(4, 4, 4, 4);
+  const auto button = [this, bar](const char* name, const QString& text, QStyle::StandardPixmap icon,
+                                   const QKeySequence& key) {
+    auto* b = NewNamed<QToolButton>(name, this);
+    b->setText(text);
+    b->setIcon(style()->standardIcon(icon));
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    b->setShortcut(key);
+    b->setAutoRaise(true);
+    bar->addWidget(b);
+    return b;
+  };
+  BackBut = button("BackBut", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
+  ForwardBut = button("ForwardBut", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);
+  ContentsBut = button("ContentsBut", "&Contents", QStyle::SP_DirHomeIcon, QKeySequence());
+  bar->addStretch();
+  box->addLayout(bar);
+
+  Browser = NewNamed<QTextBrowser>("HelpBrowser", this);
+  Browser->setOpenExternalLinks(true);
+  box->addWidget(Browser);
+
+  BackBut->setEnabled(false);
+  ForwardBut->setEnabled(false);
+  connect(BackBut, &QToolButton::clicked, Browser, &QTextBrowser::backward);
+  connect(ForwardBut, &QToolButton::clicked, Browser, &QTextBrowser::forward);
+  connect(ContentsBut, &QToolButton::clicked, this, [this] { ShowTopic(0); });
+  connect(Browser, &QTextBrowser::backwardAvailable, BackBut, &QToolButton::setEnabled);
+  connect(Browser, &QTextBrowser::forwardAvailable, ForwardBut, &QToolButton::setEnabled);
+}
+
+void HelpWindow::ShowTopic(int context) {
+  Browser->setSource(QUrl(HelpPageOf(context)));
+}
+
+}  // namespace zentaro::ui
