@@ -83,7 +83,9 @@ int main(int argc, char* argv[]) {
   int status = 1;
   // The window as the screen shows it, with whatever stands over it.
   const auto shootScreen = [&] {
-    const QRect r = window.frameGeometry();
+    QRect r = window.frameGeometry();
+    for (const QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible()) r = r.united(w->frameGeometry());
     const QPixmap shot = window.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
     status = shot.save(output) ? 0 : 1;
     QApplication::exit(status);  // leaves a dialog's loop too
