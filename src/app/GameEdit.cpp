@@ -20,19 +20,6 @@ namespace {
 constexpr int kCountsPanel = 1;
 constexpr int kHelpPanel = 2;
 
-bool DigitsRepeatIn(const core::Board& board, core::CellRef cell) {
-  const int digit = board.at(cell)[kDigit];
-  if (digit == 0) return false;
-  for (int c = 1; c <= 9; ++c)
-    for (int r = 1; r <= 9; ++r) {
-      if ((c == cell.col && r == cell.row) || board.at(c, r)[kDigit] != digit) continue;
-      if (c == cell.col || r == cell.row ||
-          core::BlockOf(c, r) == core::BlockOf(cell.col, cell.row))
-        return true;
-    }
-  return false;
-}
-
 void RemoveAllMarks(core::Board& board) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) board.at(c, r).ClearMarks();
@@ -146,7 +133,7 @@ std::array<bool, 81> Game::EditConflicts() const {
   if (!puzzle_.editMode) return conflicts;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      conflicts[core::GridIndex({c, r})] = DigitsRepeatIn(puzzle_.board, {c, r});
+      conflicts[core::GridIndex({c, r})] = core::DigitRepeatsInUnits(puzzle_.board, {c, r});
   return conflicts;
 }
 

@@ -19,22 +19,6 @@ namespace {
 
 constexpr int kHelpPanel = 2;
 
-// Looks for the digit of the cell elsewhere in its row, then its column, then
-// its block.
-bool HasConflict(const Board& board, core::CellRef cell) {
-  const auto [col, row] = cell;
-  const int digit = board.at(cell)[kDigit];
-  for (int c = 1; c <= 9; ++c)
-    if (c != col && board.at(c, row)[kDigit] == digit) return true;
-  for (int r = 1; r <= 9; ++r)
-    if (r != row && board.at(col, r)[kDigit] == digit) return true;
-  const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
-  for (int c = b.firstCol; c <= b.lastCol; ++c)
-    for (int r = b.firstRow; r <= b.lastRow; ++r)
-      if ((c != col || r != row) && board.at(c, r)[kDigit] == digit) return true;
-  return false;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -232,7 +216,7 @@ void Game::PlaceDigit(int digit) {
   puzzle_.computed.at(cell)[kDigit] = digit;
   UpdateCountsDisplay(puzzle_.board);
 
-  const bool conflict = HasConflict(puzzle_.board, cell);
+  const bool conflict = core::DigitRepeatsInUnits(puzzle_.board, cell);
   if (previous != 0 && previous != digit)
     core::RestoreCandidateInPeers(puzzle_.computed, previous, cell);
   if (prefs_.removeMarksOnFill) core::RemoveFromPeers(puzzle_.board, cell);

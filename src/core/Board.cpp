@@ -67,6 +67,21 @@ void TakeCandidate(Cell& cell, int digit) {
 
 }  // namespace
 
+bool DigitRepeatsInUnits(const Board& board, CellRef cell) {
+  const auto [col, row] = cell;
+  const int digit = board.at(cell)[kDigit];
+  if (digit == 0) return false;
+  for (int c = 1; c <= 9; ++c)
+    if (c != col && board.at(c, row)[kDigit] == digit) return true;
+  for (int r = 1; r <= 9; ++r)
+    if (r != row && board.at(col, r)[kDigit] == digit) return true;
+  const BlockBounds b = BoundsOfBlock(BlockOf(col, row));
+  for (int c = b.firstCol; c <= b.lastCol; ++c)
+    for (int r = b.firstRow; r <= b.lastRow; ++r)
+      if ((c != col || r != row) && board.at(c, r)[kDigit] == digit) return true;
+  return false;
+}
+
 void RemoveFromPeers(Board& board, CellRef cell) {
   const int d = board.at(cell)[kDigit];
   if (d <= 0 || d > 9) return;

@@ -122,6 +122,10 @@ bool CanPlace(const Board& board, int digit, CellRef cell);
 // cell changes nothing.
 void RemoveFromPeers(Board& board, CellRef cell);
 
+// True when the cell's digit stands again in its row, column or block; an
+// empty cell repeats nothing.
+bool DigitRepeatsInUnits(const Board& board, CellRef cell);
+
 // Lays the digits on the board with every candidate they allow, fills the
 // three unit-count tables and returns the number of candidates on the board.
 int BuildFromDigits(const DigitGrid& digits, Board& board, UnitCountTable& blockCounts,

@@ -938,8 +938,11 @@ void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
     wait_ = std::make_unique<WaitDialog>(this);
     connect(wait_->CancelBtn, &QPushButton::clicked, this, [this] { game_.RequestCancel(); });
   }
-  wait_->setWindowTitle(QString::fromStdString(window.caption));
-  GiveDialogLook(*wait_);
+  // Called on every progress step: the frame is fitted to a new title only.
+  if (const QString title = QString::fromStdString(window.caption); title != wait_->windowTitle()) {
+    wait_->setWindowTitle(title);
+    GiveDialogLook(*wait_);
+  }
   wait_->Line1Lab->setText(QString::fromStdString(window.line1));
   wait_->Line2Lab->setText(QString::fromStdString(window.line2));
   wait_->ProgressBar->setMaximum(window.maximum);
