@@ -14,13 +14,13 @@ if (($# != 2)); then
   exit 2
 fi
 cli=$(realpath "$1")
-out=$2
+mkdir -p "$2"
+out=$(realpath "$2")
 cd "$(dirname "$0")/.."
 data=tests/data
-mkdir -p "$out"
 
-slice() {  # file, how many lines
-  grep -v '^#' "$1" | head -n "$2"
+slice() {  # file, how many lines: the first puzzles, comment lines skipped
+  awk -v n="$2" '!/^#/ && count++ < n' "$1"
 }
 
 tmp=$(mktemp -d)
