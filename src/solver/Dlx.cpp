@@ -164,7 +164,10 @@ void DlxSolver::RecordSolution(int depth) {
     const std::size_t step = growBy_ > 0 ? static_cast<std::size_t>(growBy_) : 1;
     solutions_.resize(solutionTotal_ + step);
   }
-  core::DigitGrid& grid = solutions_[solutionTotal_];
+  Decode(depth, solutions_[solutionTotal_]);
+}
+
+void DlxSolver::Decode(int depth, core::DigitGrid& grid) const {
   grid.fill(0);
   const Node* const n = nodes_.data();
   for (int i = 0; i < depth; ++i) {
@@ -198,7 +201,10 @@ std::uint32_t DlxSolver::DLXSolve(std::uint32_t limit) {
   for (;;) {
     bool descend = false;
     if (n[kRoot].right == kRoot) {
-      RecordSolution(k);
+      if (wanted_ == nullptr)
+        RecordSolution(k);
+      else if (solutionTotal_ == wantedIndex_)
+        Decode(k, *wanted_);
       ++solutionTotal_;
       if (limit > 0 && solutionTotal_ >= limit) {
         // Leave the matrix as it was found.
@@ -236,6 +242,17 @@ std::uint32_t DlxSolver::DLXSolve(std::uint32_t limit) {
       descend = true;
     }
   }
+}
+
+bool DlxSolver::DLXSolveAt(std::uint32_t index, core::DigitGrid& solution) {
+  core::DigitGrid found{};
+  wanted_ = &found;
+  wantedIndex_ = index;
+  const std::uint32_t total = DLXSolve(index + 1);
+  wanted_ = nullptr;
+  if (total <= index) return false;
+  solution = found;
+  return true;
 }
 
 void DlxSolver::DLXFree() {
