@@ -97,6 +97,8 @@ class DlxSolver {
   std::int32_t ChooseColumn() const;
   void RecordSolution(int depth);
   void Decode(int depth, core::DigitGrid& grid) const;
+  void PlacementOf(std::int32_t rowNode, int& cell, int& digit) const;
+  bool SolveAtSkipping(std::uint32_t index, core::DigitGrid& solution);
 
   std::vector<Node> nodes_;  // the pool; only the first nodeCount_ are in use
   std::int32_t nodeCount_ = kFirstRowNode;
@@ -108,6 +110,11 @@ class DlxSolver {
   // While set, only the solution of that index is decoded, into *wanted_.
   core::DigitGrid* wanted_ = nullptr;
   std::uint32_t wantedIndex_ = 0;
+  // Set while the matrix holds the rows of one grid alone, kept here:
+  // DLXSolveAt then counts whole subtrees with the fast counter instead of
+  // walking their solutions.
+  bool sudokuGrid_ = false;
+  core::DigitGrid givens_{};
   std::uint32_t rowCount_ = 0;
   std::uint32_t solutionTotal_ = 0;
   int growBy_ = 0;
