@@ -58,9 +58,11 @@ class DlxSolver {
   // The matrix is left as it was, so a second solve gives the same answer.
   std::uint32_t DLXSolve(std::uint32_t limit);
 
-  // Searches like DLXSolve(index + 1) but decodes only the solution at that
-  // index of the search order into solution, leaving the store alone: the
-  // generator draws one of many solutions and needs none of the others.
+  // Finds the solution DLXSolve would store at that index and writes it into
+  // solution, leaving the store alone: the generator draws one of many
+  // solutions and needs none of the others. On a matrix made by one
+  // DLXAddSudokuRows call, the subtrees before the one wanted are counted by
+  // the fast counter and passed over whole; otherwise the search walks them.
   // Returns false, with solution untouched, when there are not that many.
   bool DLXSolveAt(std::uint32_t index, core::DigitGrid& solution);
 
