@@ -5,6 +5,8 @@
 #
 #   bench/compare-solvers.sh [zentaro-cli] [puzzle file]
 #
+# With BASELINE_CLI set to another build's zentaro-cli, that one is timed in
+# the same run too, so that a change can be measured against its base.
 # Without a puzzle file, PUZZLES (default 1000) puzzles are generated once and
 # kept in ${TMPDIR:-/tmp}/zentaro-bench for later runs. The tool defaults to
 # $ZENTARO_CLI, then build/src/cli/zentaro-cli.
@@ -56,6 +58,14 @@ timed() {
 
 read -r zentaro_wall zentaro_cpu < <(timed "$tmp/zentaro.txt" "$cli" count "$puzzles")
 read -r qqwing_wall qqwing_cpu < <(timed "$tmp/qqwing.txt" qqwing --solve --count-solutions --one-line --csv <"$puzzles")
+base_wall=0 base_cpu=0
+if [ -n "${BASELINE_CLI:-}" ]; then
+  read -r base_wall base_cpu < <(timed "$tmp/baseline.txt" "$BASELINE_CLI" count "$puzzles")
+  if ! cmp -s "$tmp/zentaro.txt" "$tmp/baseline.txt"; then
+    echo "the baseline's counts differ" >&2
+    exit 1
+  fi
+fi
 
 # qqwing prints a header, then "solution,count," or "Puzzle is not possible.,".
 tail -n +2 "$tmp/qqwing.txt" | awk -F, '{ c = ($1 ~ /not possible/) ? 0 : $2; print (c > 2 ? 2 : c) }' \
@@ -66,10 +76,15 @@ if ! cmp -s "$tmp/zentaro.txt" "$tmp/qqwing-counts.txt"; then
   exit 1
 fi
 
-awk -v n="$n" -v zw="$zentaro_wall" -v zc="$zentaro_cpu" -v qw="$qqwing_wall" -v qc="$qqwing_cpu" 'BEGIN {
+awk -v n="$n" -v zw="$zentaro_wall" -v zc="$zentaro_cpu" -v qw="$qqwing_wall" -v qc="$qqwing_cpu" \
+  -v bw="$base_wall" -v bc="$base_cpu" 'BEGIN {
   printf "%d puzzles, counts agree\n", n
   printf "%-18s %10s %12s %10s %12s\n", "", "wall ms", "us/puzzle", "cpu ms", "us/puzzle"
   printf "%-18s %10.1f %12.1f %10.1f %12.1f\n", "zentaro-cli count", zw / 1000, zw / n, zc / 1000, zc / n
   printf "%-18s %10.1f %12.1f %10.1f %12.1f\n", "qqwing", qw / 1000, qw / n, qc / 1000, qc / n
+  if (bw > 0)
+    printf "%-18s %10.1f %12.1f %10.1f %12.1f\n", "baseline count", bw / 1000, bw / n, bc / 1000, bc / n
   printf "zentaro is %.1f times as fast (wall), %.1f times (cpu)\n", qw / zw, (zc > 0 ? qc / zc : 0)
+  if (bw > 0)
+    printf "the baseline is %.1f times as fast as qqwing (wall), %.1f times (cpu)\n", qw / bw, (bc > 0 ? qc / bc : 0)
 }'

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "solver/FastCount.h"
+
 namespace zentaro::solver {
 
 namespace {
@@ -31,6 +33,7 @@ void DlxSolver::DLXInit(int capacity, int growBy) {
 
 void DlxSolver::ResetMatrix() {
   rowCount_ = 0;
+  sudokuGrid_ = false;
   nodeCount_ = kFirstRowNode;
   for (std::int32_t i = 0; i < kColumnCount; ++i) {
     nodes_[i] = Node{i == 0 ? kRoot : i - 1, i == kColumnCount - 1 ? kRoot : i + 1, i, i, i};
@@ -56,6 +59,7 @@ int DlxSolver::DLXAddRow(int count, const int* columns) {
                                     " twice in one row");
   }
   AppendRow(count, columns);
+  sudokuGrid_ = false;
   return count;
 }
 
@@ -87,6 +91,10 @@ int DlxSolver::DLXAddRow(std::span<const int> columns) {
 }
 
 void DlxSolver::DLXAddSudokuRows(const core::DigitGrid& grid) {
+  // Only a matrix of one grid's rows can have its subtrees counted as
+  // positions of that grid.
+  sudokuGrid_ = rowCount_ == 0;
+  givens_ = grid;
   for (int r = 0; r < 9; ++r) {
     // Only the givens met so far to the left in this board row are skipped;
     // a digit given further right still gets its (hopeless) rows.
@@ -164,7 +172,10 @@ void DlxSolver::RecordSolution(int depth) {
     const std::size_t step = growBy_ > 0 ? static_cast<std::size_t>(growBy_) : 1;
     solutions_.resize(solutionTotal_ + step);
   }
-  core::DigitGrid& grid = solutions_[solutionTotal_];
+  Decode(depth, solutions_[solutionTotal_]);
+}
+
+void DlxSolver::Decode(int depth, core::DigitGrid& grid) const {
   grid.fill(0);
   const Node* const n = nodes_.data();
   for (int i = 0; i < depth; ++i) {
@@ -198,7 +209,10 @@ std::uint32_t DlxSolver::DLXSolve(std::uint32_t limit) {
   for (;;) {
     bool descend = false;
     if (n[kRoot].right == kRoot) {
-      RecordSolution(k);
+      if (wanted_ == nullptr)
+        RecordSolution(k);
+      else if (solutionTotal_ == wantedIndex_)
+        Decode(k, *wanted_);
       ++solutionTotal_;
       if (limit > 0 && solutionTotal_ >= limit) {
         // Leave the matrix as it was found.
@@ -236,6 +250,112 @@ std::uint32_t DlxSolver::DLXSolve(std::uint32_t limit) {
       descend = true;
     }
   }
+}
+
+void DlxSolver::PlacementOf(std::int32_t rowNode, int& cell, int& digit) const {
+  const Node* const n = nodes_.data();
+  int boardRow = 0, boardCol = 0;
+  std::int32_t node = rowNode;
+  do {
+    const std::int32_t x = n[node].column;
+    if (x < 81) {
+      boardRow = x / 9;
+      digit = x % 9 + 1;
+    } else if (x < 162) {
+      boardCol = (x - 81) / 9;
+    }
+    node = n[node].right;
+  } while (node != rowNode);
+  cell = 9 * boardRow + boardCol;
+}
+
+bool DlxSolver::SolveAtSkipping(std::uint32_t index, core::DigitGrid& solution) {
+  Node* const n = nodes_.data();
+  // The position a subtree stands for: the givens and the placements taken
+  // on the way down. Its completions are the subtree's exact covers.
+  core::DigitGrid position = givens_;
+  std::uint32_t passed = 0;  // solutions before the current subtree
+  int k = 0;
+  std::int32_t column = 0;
+  std::int32_t row = 0;
+  bool firstRow = true;
+  const auto unwind = [&] {
+    while (k > 0) {
+      --k;
+      for (std::int32_t j = n[partial_[k]].left; j != partial_[k]; j = n[j].left)
+        Uncover(n[j].column);
+      Uncover(chosen_[k]);
+    }
+  };
+  for (;;) {
+    bool descend = false;
+    if (n[kRoot].right == kRoot) {
+      if (passed == index) {
+        solution = position;
+        unwind();
+        return true;
+      }
+      ++passed;
+    } else {
+      column = ChooseColumn();
+      Cover(column);
+      chosen_[k] = column;
+      row = n[column].down;
+      descend = true;
+      firstRow = true;
+    }
+    for (;;) {
+      if (descend) {
+        // The first row leads the way down to the subtree's first solution;
+        // a later one is counted first and passed over whole when the
+        // solution looked for lies beyond it.
+        for (; row != column && !firstRow; row = n[row].down) {
+          int cell = 0, digit = 0;
+          PlacementOf(row, cell, digit);
+          position[cell] = static_cast<std::uint8_t>(digit);
+          const std::uint32_t left = index - passed;
+          const auto count = static_cast<std::uint32_t>(CountSolutionsUpTo(
+              position, static_cast<int>(std::min<std::uint32_t>(left, 1u << 20) + 1), nullptr));
+          position[cell] = givens_[cell];
+          if (count > left) break;
+          passed += count;
+        }
+        if (row != column) {
+          partial_[k] = row;
+          int cell = 0, digit = 0;
+          PlacementOf(row, cell, digit);
+          position[cell] = static_cast<std::uint8_t>(digit);
+          for (std::int32_t j = n[row].right; j != row; j = n[j].right) Cover(n[j].column);
+          ++k;
+          break;
+        }
+        Uncover(column);
+      }
+      if (k == 0) return false;
+      --k;
+      row = partial_[k];
+      column = chosen_[k];
+      int cell = 0, digit = 0;
+      PlacementOf(row, cell, digit);
+      position[cell] = givens_[cell];
+      for (std::int32_t j = n[row].left; j != row; j = n[j].left) Uncover(n[j].column);
+      row = n[row].down;
+      descend = true;
+      firstRow = false;
+    }
+  }
+}
+
+bool DlxSolver::DLXSolveAt(std::uint32_t index, core::DigitGrid& solution) {
+  if (sudokuGrid_) return SolveAtSkipping(index, solution);
+  core::DigitGrid found{};
+  wanted_ = &found;
+  wantedIndex_ = index;
+  const std::uint32_t total = DLXSolve(index + 1);
+  wanted_ = nullptr;
+  if (total <= index) return false;
+  solution = found;
+  return true;
 }
 
 void DlxSolver::DLXFree() {

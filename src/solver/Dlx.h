@@ -58,6 +58,14 @@ class DlxSolver {
   // The matrix is left as it was, so a second solve gives the same answer.
   std::uint32_t DLXSolve(std::uint32_t limit);
 
+  // Finds the solution DLXSolve would store at that index and writes it into
+  // solution, leaving the store alone: the generator draws one of many
+  // solutions and needs none of the others. On a matrix made by one
+  // DLXAddSudokuRows call, the subtrees before the one wanted are counted by
+  // the fast counter and passed over whole; otherwise the search walks them.
+  // Returns false, with solution untouched, when there are not that many.
+  bool DLXSolveAt(std::uint32_t index, core::DigitGrid& solution);
+
   // Drops every row, empties the solution store and sets DLXSolutionTotal to
   // 0; the memory is kept for the next position.
   void DLXFree();
@@ -90,6 +98,9 @@ class DlxSolver {
   void Uncover(std::int32_t column);
   std::int32_t ChooseColumn() const;
   void RecordSolution(int depth);
+  void Decode(int depth, core::DigitGrid& grid) const;
+  void PlacementOf(std::int32_t rowNode, int& cell, int& digit) const;
+  bool SolveAtSkipping(std::uint32_t index, core::DigitGrid& solution);
 
   std::vector<Node> nodes_;  // the pool; only the first nodeCount_ are in use
   std::int32_t nodeCount_ = kFirstRowNode;
@@ -98,6 +109,14 @@ class DlxSolver {
   std::vector<std::int32_t> partial_;  // the row node taken at each depth
   std::vector<std::int32_t> chosen_;   // the column covered at each depth
   std::vector<core::DigitGrid> solutions_;
+  // While set, only the solution of that index is decoded, into *wanted_.
+  core::DigitGrid* wanted_ = nullptr;
+  std::uint32_t wantedIndex_ = 0;
+  // Set while the matrix holds the rows of one grid alone, kept here:
+  // DLXSolveAt then counts whole subtrees with the fast counter instead of
+  // walking their solutions.
+  bool sudokuGrid_ = false;
+  core::DigitGrid givens_{};
   std::uint32_t rowCount_ = 0;
   std::uint32_t solutionTotal_ = 0;
   int growBy_ = 0;

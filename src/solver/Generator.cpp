@@ -128,12 +128,17 @@ bool PuzzleMaker::MakeFullGrid(DigitGrid& puzzle, DigitGrid& digits) {
     full_.fill(0);
     if (!SeedGrid(puzzle)) continue;
 
-    dlx_.DLXInit(kSolutionLimit, kFullGridGrowBy);
+    // The grid is drawn from the first solutions in the exact-cover order.
+    // Counting them is order-free, so the fast counter does it; only the
+    // one drawn is then looked for in that order.
+    const int found = CountSolutionsUpTo(puzzle, kSolutionLimit, nullptr);
+    if (found == 0) continue;
+    const auto index = static_cast<std::uint32_t>(random_.Below(found));
+    dlx_.DLXInit(0, kFullGridGrowBy);
     dlx_.DLXAddSudokuRows(puzzle);
-    const auto found = static_cast<int>(dlx_.DLXSolve(kSolutionLimit));
-    if (found > 0) full_ = dlx_.DLXSolutions()[static_cast<std::size_t>(random_.Below(found))];
+    const bool drawn = dlx_.DLXSolveAt(index, full_);
     dlx_.DLXFree();
-    if (found > 0) return true;
+    if (drawn) return true;
   }
   return false;
 }

@@ -27,12 +27,13 @@ class SolveSession {
 
 }  // namespace
 
-int CountWithExactCover(const core::DigitGrid& grid, core::DigitGrid* solution) {
+int CountWithExactCover(const core::DigitGrid& grid, int limit, core::DigitGrid* solution) {
   DlxSolver dlx;
   SolveSession session(dlx);
   dlx.DLXInit(2, 2);
+  dlx.SetDLXCountOnly(solution == nullptr);
   dlx.DLXAddSudokuRows(grid);
-  const auto found = static_cast<int>(dlx.DLXSolve(2));
+  const auto found = static_cast<int>(dlx.DLXSolve(static_cast<std::uint32_t>(limit)));
   if (found == 1 && solution != nullptr) *solution = dlx.DLXSolutions()[0];
   return found;
 }
@@ -51,13 +52,13 @@ int SolveAndCount(DlxSolver& solver, const core::DigitGrid& grid, core::DigitGri
     solutionUnique = true;
     return 1;
   }
+  // The count is known, so the exact-cover search may stop at its first
+  // solution.
   SolveSession session(solver);
-  solver.DLXInit(2, 2);
+  solver.DLXInit(0, 2);
   solver.DLXAddSudokuRows(grid);
-  const auto found = static_cast<int>(solver.DLXSolve(2));
-  if (found >= 1) solution = solver.DLXSolutions()[0];
-  if (found == 1) solutionUnique = true;
-  return found;
+  solver.DLXSolveAt(0, solution);
+  return 2;
 }
 
 int SolveAndCount(DlxSolver& solver, const core::Board& board, core::DigitGrid& solution,

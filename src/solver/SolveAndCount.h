@@ -19,8 +19,9 @@ int SolveAndCount(DlxSolver& solver, const core::Board& board, core::DigitGrid& 
 int SolveAndCount(DlxSolver& solver, const core::DigitGrid& grid, core::DigitGrid& solution,
                   bool& solutionUnique);
 
-// Counts up to two with the exact-cover solver alone, the fast counter's
-// fallback; solution receives the solution when there is exactly one.
-int CountWithExactCover(const core::DigitGrid& grid, core::DigitGrid* solution);
+// Counts up to the limit with the exact-cover solver alone, the fast
+// counter's fallback; solution receives the solution when there is exactly
+// one.
+int CountWithExactCover(const core::DigitGrid& grid, int limit, core::DigitGrid* solution);
 
 }  // namespace zentaro::solver

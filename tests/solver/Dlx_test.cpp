@@ -402,5 +402,37 @@ TEST(DlxSolver, SolutionOrderMatchesReferenceOnCountCheckPuzzles) {
     ExpectSameOrderAsReference(solver, lines[i], 500);
 }
 
+// Drawing one solution by its index must give what the full list holds there.
+TEST(DlxSolver, SolveAtGivesTheListedSolutionOfThatIndex) {
+  const std::vector<std::string> lines = {
+      std::string(81, '.'),
+      "1.......1" + std::string(72, '.'),
+      kSolvedGrid.substr(0, 27) + std::string(54, '.'),
+      ReadDataLines("puzzles7_serg_benchmark.txt")[0],
+      ReadDataLines("count_check.txt")[2].substr(0, 81),
+  };
+  DlxSolver solver;
+  for (const std::string& line : lines) {
+    const core::DigitGrid grid = GridFromLine(line);
+    // Below the limit the list is complete, and an index past it has none.
+    constexpr unsigned kLimit = 600;
+    const auto listed = SolutionsOf(solver, grid, kLimit);
+    const auto n = static_cast<std::uint32_t>(listed.size());
+    std::vector<std::uint32_t> indices = {0, 1, n / 2, n - 1};
+    if (n < kLimit) indices = {0, n / 2, n, n + 7};
+    for (const std::uint32_t index : indices) {
+      core::DigitGrid drawn = GridFromLine(kSolvedGrid);
+      const core::DigitGrid before = drawn;
+      solver.DLXInit(0, 2);
+      solver.DLXAddSudokuRows(grid);
+      const bool found = solver.DLXSolveAt(index, drawn);
+      EXPECT_TRUE(solver.DLXSolutions().empty()) << line;
+      solver.DLXFree();
+      EXPECT_EQ(found, index < n) << line << " index " << index;
+      EXPECT_EQ(drawn, index < n ? listed[index] : before) << line << " index " << index;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zentaro::solver
