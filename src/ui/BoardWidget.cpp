@@ -26,7 +26,7 @@ void BoardWidget::Recenter() {
   g.BoardLeft = std::max(14, (width() - g.BoardSize()) / 2);
   g.BoardTop = std::max(16, (height() - g.BoardSize()) / 2);
   g.ComputeCellOrigins();
-  emit BoardMoved(g.BoardTop);
+  emit boardMoved(g.BoardTop);
 }
 
 QSize BoardWidget::sizeHint() const {
@@ -106,15 +106,15 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  emit MouseDown(event->button(), event->position().toPoint());
+  emit mouseDown(event->button(), event->position().toPoint());
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
-  emit MouseMoved(event->position().toPoint());
+  emit mouseMoved(event->position().toPoint());
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
-  emit KeyDown(event);
+  emit keyDown(event);
 }
 
 // Tab is an ordinary key on the board, not a way to leave it.

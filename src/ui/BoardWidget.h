@@ -50,11 +50,11 @@ class BoardWidget : public QWidget {
   QSize minimumSizeHint() const override;
 
  signals:
-  void MouseDown(Qt::MouseButton button, QPoint pos);
-  void MouseMoved(QPoint pos);
-  void KeyDown(QKeyEvent* event);
+  void mouseDown(Qt::MouseButton button, QPoint pos);
+  void mouseMoved(QPoint pos);
+  void keyDown(QKeyEvent* event);
   // The board moved; top is the board's new top edge.
-  void BoardMoved(int top);
+  void boardMoved(int top);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -72,7 +72,7 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
   CancelBut->setAutoDefault(false);
   connect(ActionBut, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpBut, &QPushButton::clicked, this, [this] { emit HelpRequested(helpContext_); });
+  connect(HelpBut, &QPushButton::clicked, this, [this] { emit helpRequested(helpContext_); });
   resize(301, 170);
   LayOut();
 }

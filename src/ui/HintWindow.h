@@ -40,7 +40,7 @@ class HintWindow : public QDialog {
   static constexpr int kButtonRow = 28;  // the box leaves this much below it
 
  signals:
-  void HelpRequested(int context);
+  void helpRequested(int context);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -125,7 +125,7 @@ SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
 
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpBtn, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpContext); });
+  connect(HelpBtn, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpContext); });
   connect(RestoreDefaultBtn, &QPushButton::clicked, this, &SettingsDialog::RestoreDefaults);
   connect(MarksPanel, &QPushButton::clicked, this, [this] { PickColour(MarksPanel, markColor_); });
   connect(HighlightPanel, &QPushButton::clicked, this,

@@ -69,7 +69,7 @@ class SettingsDialog : public QDialog {
   QPushButton* HelpBtn;
 
  signals:
-  void HelpRequested(int context);
+  void helpRequested(int context);
 
  private:
   QPushButton* NewColourPanel(const char* name, QLabel*& label, const QString& caption);

@@ -14,6 +14,7 @@
 #include "app/Settings.h"
 #include "app/View.h"
 #include "ui/BoardWidget.h"
+#include "ui/CommandTable.h"
 #include "ui/ToolPanel.h"
 
 class QDialog;
@@ -135,16 +136,17 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool FormCloseQuery();
   void FormClose();
 
-  void CreateActions();
-  void CreateMenus();
-  void CreateToolBar();
+  // Walks the command table once: every action, its menu, its place on the
+  // tool bar and on the tool panel.
+  void CreateCommands();
+  QAction* CommandAction(const CommandRow& row);
+  void PlaceOnToolPanel(const CommandRow& row, QAction* action);
   void CreatePanels();
   void CreateStatusBar();
   void CreatePopups();
-  void ConnectActions();
-  void CreateEditCommands();
-
-  QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
+  // The one handler of every command of the table.
+  void Run(app::Command command);
+  QMenu* MenuFor(const CommandRow& row);
   BoardState CurrentBoardState() const;
   void OnBoardMouseDown(Qt::MouseButton button, QPoint pos);
   void OnBoardMouseMove(QPoint pos);
@@ -172,26 +174,11 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool printing_ = false;
   QString exportFolder_;
 
-  // Menus and their items, by the program's names.
-  QMenu* fileMenu_ = nullptr;
-  QMenu* actionMenu_ = nullptr;
-  QMenu* stepMenu_ = nullptr;
-  QMenu* highlightMenu_ = nullptr;
-  QMenu* editMenu_ = nullptr;
-  QMenu* helpMenu_ = nullptr;
-  QAction* cancelItem_ = nullptr;
-  std::map<app::Command, QAction*> commandActions_;
-  QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
-  QAction* exportItem_ = nullptr;  // follows Print's state
-  QMenu* recentMenu_ = nullptr;    // the recent files, newest first
-  QAction* shortcutsItem_ = nullptr;
-  QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
-          *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
+  // One action per command, made from the command table; the menus by
+  // where the table puts them.
+  std::array<QAction*, app::kCommandCount> actions_{};
+  std::map<Menu, QMenu*> menus_;
   std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9
-  QAction *helpItem_ = nullptr, *aboutItem_ = nullptr;
-  QAction *congratulationsItem_ = nullptr, *bestResultsItem_ = nullptr, *stopItem_ = nullptr;
-  QAction *settingsButton_ = nullptr, *helpButton_ = nullptr;
-  QAction *pasteItem_ = nullptr, *copyItem_ = nullptr;
 
   // The cell popups: digits (digitMenu_) and pencil marks (marksMenu_).
   QMenu* digitMenu_ = nullptr;

@@ -287,7 +287,7 @@ class BoardWidgetTest : public QObject {
   void PictureButtonActsOnlyWhileItsCommandIsEnabled() {
     ui::ToolImageButton button(ui::ToolButtonKind::Hint);
     int clicks = 0;
-    connect(&button, &ui::ToolImageButton::Clicked, [&] { ++clicks; });
+    connect(&button, &ui::ToolImageButton::clicked, [&] { ++clicks; });
     button.SetCommandEnabled(false);
     QCOMPARE(button.ShownPicture(), ui::ToolPictureState::Disabled);
     button.SetHot(true);

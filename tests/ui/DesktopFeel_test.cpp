@@ -118,8 +118,8 @@ class DesktopFeelTest : public QObject {
       ++breaths;
       if (frm->Board()->grab().toImage() != before) ++boardChanged;
       const bool panelLooksLocked =
-          frm->Tools()->HintBut->ShownPicture() == ui::ToolPictureState::Disabled &&
-          frm->Tools()->CandidatesBut->ShownPicture() == ui::ToolPictureState::Disabled;
+          frm->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture() == ui::ToolPictureState::Disabled &&
+          frm->Tools()->Picture(ui::PanelSlot::CandidatesPicture)->ShownPicture() == ui::ToolPictureState::Disabled;
       if (!panelLooksLocked || frm->findChild<QToolBar*>("SpeedBar")->isEnabled()) ++controlsLive;
     };
     frm->levelAnswers.push_back([](ui::LevelDialog& d) { d.OKBtn->click(); });
@@ -130,7 +130,7 @@ class DesktopFeelTest : public QObject {
     QCOMPARE(boardChanged, 0);
     QCOMPARE(controlsLive, 0);
     QVERIFY(frm->Board()->grab().toImage() != before);  // the new puzzle shows
-    QVERIFY(frm->Tools()->HintBut->ShownPicture() != ui::ToolPictureState::Disabled);
+    QVERIFY(frm->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture() != ui::ToolPictureState::Disabled);
     FileOf(frm->Game()).stored = true;
     PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
   }

@@ -54,8 +54,8 @@ class HighDensityTest : public QObject {
     const QRect inPixels(clue.topLeft() * 2, clue.size() * 2);
     QVERIFY(MixedBlocks(board, inPixels.adjusted(8, 8, -8, -8)) > 10);
 
-    const QImage hint = frm.Tools()->HintBut->grab().toImage();
-    QCOMPARE(hint.size(), frm.Tools()->HintBut->size() * 2);
+    const QImage hint = frm.Tools()->Picture(ui::PanelSlot::HintPicture)->grab().toImage();
+    QCOMPARE(hint.size(), frm.Tools()->Picture(ui::PanelSlot::HintPicture)->size() * 2);
     QVERIFY(MixedBlocks(hint, hint.rect()) > 10);
   }
 };

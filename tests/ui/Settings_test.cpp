@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <memory>
 #include <random>
 
@@ -170,7 +171,7 @@ class SettingsTest : public QObject {
       d.findChild<QRadioButton*>(radio)->click();
       d.OKBtn->click();
     });
-    frm->findChild<QAction*>("SettingsButton")->trigger();
+    frm->findChild<QToolButton*>("SettingsButton")->click();
     QVERIFY(frm->AllAnswered());
     QCOMPARE(frm->Settings().gridSize, size);
     const ui::BoardGeometry& g = frm->Board()->Geometry();
@@ -217,7 +218,7 @@ class SettingsTest : public QObject {
     QVERIFY(holds(frm->Board()->CellRect({1, 1}), marks));
     const ui::BoardGeometry& g = frm->Board()->Geometry();
     QVERIFY(holds(QRect(0, g.BoardTop, g.BoardLeft, g.BoardSize()), coordinates));
-    QCOMPARE(frm->Tools()->ClockLabel->palette().color(QPalette::WindowText), coordinates);
+    QCOMPARE(frm->Tools()->findChild<QLabel*>("ClockLabel")->palette().color(QPalette::WindowText), coordinates);
   }
 
   void LevelChoicesComeBackAfterARestart() {
