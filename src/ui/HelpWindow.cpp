@@ -20,10 +20,10 @@ namespace zentaro::ui {
 
 QString HelpPageOf(int context) {
   switch (context) {
-    case 1100:
-      return "qrc:/help/settings.html#context-1100";
-    case 1300:
-      return "qrc:/help/window.html#context-1300";
+    case kSettingsHelpContext:
+      return QString("qrc:/help/settings.html#context-%1").arg(kSettingsHelpContext);
+    case hints::kMainWindowHelpContext:
+      return QString("qrc:/help/window.html#context-%1").arg(hints::kMainWindowHelpContext);
     default:
       return "qrc:/help/index.html";
   }
@@ -52,8 +52,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   box->setSpacing(0);
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(4, 4, 4, 4);
-  const auto button = [this, bar](const char* name, const QString& text, QStyle::StandardPixmap icon,
-                                   const QKeySequence& key) {
+  const auto button = [this, bar](const char* name, const QString& text,
+                                  QStyle::StandardPixmap icon, const QKeySequence& key) {
     auto* b = NewNamed<QToolButton>(name, this);
     b->setText(text);
     b->setIcon(style()->standardIcon(icon));

@@ -5,7 +5,13 @@
 class QTextBrowser;
 class QToolButton;
 
+#include "hints/Explanations.h"
+
 namespace zentaro::ui {
+
+// The help contexts: the settings dialog's; the main window and the hint
+// window have hints::kMainWindowHelpContext.
+inline constexpr int kSettingsHelpContext = 1100;
 
 // The help pages, with back, forward and contents. Each page of the help
 // is an HTML file among the program's resources; a context number (1100

@@ -57,14 +57,6 @@ QStringList NameFilters(const std::string& filter) {
   return result;
 }
 
-QColor ToQColor(app::ColorValue c) {
-  return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
-}
-
-app::ColorValue ToColorValue(const QColor& c) {
-  return app::RgbValue(c.red(), c.green(), c.blue());
-}
-
 PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
   PrintedBoard what;
   what.board = game.Puzzle().board;
@@ -410,7 +402,7 @@ void SudokuWindow::SetClipboardText(const std::string& text) {
 void SudokuWindow::FormCreate() {
   // Read once, here, so that whoever makes the window can still change
   // them before it is shown.
-  settings_ = LoadSettings();
+  Settings() = LoadSettings();
   const QSize screen =
       QApplication::primaryScreen() ? QApplication::primaryScreen()->size() : QSize(1024, 768);
   if (screen.width() < 700)
@@ -446,13 +438,12 @@ void SudokuWindow::FormShow() {
   marksCancelItem_->setText(UiText(Text::Cancel));
 
   SetCaption(app::kAppTitle);
-  game_.ResetForFirstShow(settings_.removePencilMarks);
-  game_.SetLevelChoice(settings_.levels);
-  game_.SetStartFolder(settings_.initialDir);
+  game_.ResetForFirstShow();
+  game_.SetStartFolder(Settings().initialDir);
   ApplyColors();
 
-  settings_.gridSize = app::EffectiveGridSize(settings_.gridSize, screenWidth_, screenHeight_);
-  SetGridSize(static_cast<GridSize>(settings_.gridSize));
+  Settings().gridSize = app::EffectiveGridSize(Settings().gridSize, screenWidth_, screenHeight_);
+  SetGridSize(static_cast<GridSize>(Settings().gridSize));
 
   SetCaptions();
 
@@ -472,7 +463,7 @@ void SudokuWindow::ShowWindow(const QString& startFile) {
   WhenOnScreen([this, startFile] {
     if (!startFile.isEmpty())
       game_.OpenPuzzleFile(startFile.toStdString());
-    else if (settings_.loadOnStartup)
+    else if (Settings().loadOnStartup)
       game_.NewPuzzle();
   });
 }
@@ -496,7 +487,7 @@ void SudokuWindow::PlaceOnScreen() {
     const QRect r = screen->availableGeometry();
     screens.push_back({r.x(), r.y(), r.width(), r.height()});
   }
-  const app::WindowPlacement place = app::PlaceWindow(settings_, screens);
+  const app::WindowPlacement place = app::PlaceWindow(Settings(), screens);
   if (place.maximized) {
     showMaximized();
     return;
@@ -506,19 +497,17 @@ void SudokuWindow::PlaceOnScreen() {
 }
 
 app::Settings SudokuWindow::CurrentSettings() const {
-  app::Settings s = settings_;
-  s.levels = game_.Prefs().levels;
-  s.removePencilMarks = game_.Prefs().removeMarksOnFill;
+  app::Settings s = game_.Prefs();
   s.initialDir = game_.File().openFolder;
   return s;
 }
 
 void SudokuWindow::ApplyColors() {
   BoardColors& colors = board_->Renderer().colors;
-  colors.BackgroundColor = ToQColor(settings_.backgroundColor);
-  colors.CoordinatesColor = ToQColor(settings_.coordinatesColor);
-  colors.MarkColor = ToQColor(settings_.markColor);
-  colors.HiColor = ToQColor(settings_.hiColor);
+  colors.BackgroundColor = ToQColor(Settings().backgroundColor);
+  colors.CoordinatesColor = ToQColor(Settings().coordinatesColor);
+  colors.MarkColor = ToQColor(Settings().markColor);
+  colors.HiColor = ToQColor(Settings().hiColor);
   colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
   tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
   tools_->SetClockColor(colors.CoordinatesColor);
@@ -886,14 +875,14 @@ std::string SudokuWindow::DocumentsFolder() {
 // Recent files
 
 void SudokuWindow::FileUsed(const std::string& fileName) {
-  settings_.recentFiles = app::RecentFilesWith(fileName, settings_.recentFiles);
+  Settings().recentFiles = app::RecentFilesWith(fileName, Settings().recentFiles);
   FillRecentMenu();
 }
 
 void SudokuWindow::FillRecentMenu() {
   menus_[Menu::Recent]->clear();
   int number = 0;
-  for (const std::string& name : settings_.recentFiles) {
+  for (const std::string& name : Settings().recentFiles) {
     const QString path = QString::fromStdString(name);
     ++number;
     // "&1 puzzle.sdk": the number is the key; the whole path is in the tip.
@@ -908,19 +897,19 @@ void SudokuWindow::FillRecentMenu() {
   menus_[Menu::Recent]->addSeparator();
   QAction* clear = menus_[Menu::Recent]->addAction("&Clear list");
   clear->setObjectName("ClearRecentItem");
-  clear->setEnabled(!settings_.recentFiles.empty());
+  clear->setEnabled(!Settings().recentFiles.empty());
   connect(clear, &QAction::triggered, this, [this] {
-    settings_.recentFiles.clear();
+    Settings().recentFiles.clear();
     FillRecentMenu();
   });
-  menus_[Menu::Recent]->menuAction()->setEnabled(!settings_.recentFiles.empty());
+  menus_[Menu::Recent]->menuAction()->setEnabled(!Settings().recentFiles.empty());
 }
 
 void SudokuWindow::OpenRecent(const std::string& fileName) {
   // The read has told the user why it failed; a file that is gone for good
   // leaves the list, one that could not be read this time stays.
   if (!game_.OpenRecentFile(fileName) && !QFileInfo::exists(QString::fromStdString(fileName))) {
-    std::erase(settings_.recentFiles, fileName);
+    std::erase(Settings().recentFiles, fileName);
     FillRecentMenu();
   }
 }
@@ -983,25 +972,17 @@ void SudokuWindow::ExportBoardPicture() {
 }
 
 void SudokuWindow::OpenSettings() {
-  SettingsDialog::Values values;
-  values.markColor = ToQColor(settings_.markColor);
-  values.hiColor = ToQColor(settings_.hiColor);
-  values.backgroundColor = ToQColor(settings_.backgroundColor);
-  values.coordinatesColor = ToQColor(settings_.coordinatesColor);
-  values.gridSize = settings_.gridSize;
-  values.loadOnStartup = settings_.loadOnStartup;
-  values.removeMarksOnFill = game_.Prefs().removeMarksOnFill;
-  values.skipSolved = settings_.skipSolved;
-  SettingsDialog dialog(values, this);
-  dialog.RunModal = [this](QDialog& d) { return ShowModal(d); };
+  SettingsDialog dialog(Settings(), this);
+  dialog.SetModalRunner([this](QDialog& d) { return ShowModal(d); });
   connect(&dialog, &SettingsDialog::helpRequested, this, &SudokuWindow::ShowHelpTopic);
   if (ShowModal(dialog) != QDialog::Accepted) return;
 
   // Nothing is stored before the window closes.
-  const SettingsDialog::Values chosen = dialog.Chosen();
-  if (chosen.gridSize != settings_.gridSize) {
-    const int before = board_->Geometry().BoardSize();
-    settings_.gridSize = chosen.gridSize;
+  const app::Settings chosen = dialog.Chosen();
+  const int before = board_->Geometry().BoardSize();
+  const bool resized = chosen.gridSize != Settings().gridSize;
+  Settings() = chosen;
+  if (resized) {
     SetGridSize(static_cast<GridSize>(chosen.gridSize));
     // A window of the user's own size grows or shrinks with the board and
     // keeps its margins.
@@ -1010,13 +991,6 @@ void SudokuWindow::OpenSettings() {
       resize(QSize(width() + change, height() + change).expandedTo(minimumSize()));
     }
   }
-  settings_.skipSolved = chosen.skipSolved;
-  settings_.hiColor = ToColorValue(chosen.hiColor);
-  settings_.markColor = ToColorValue(chosen.markColor);
-  settings_.backgroundColor = ToColorValue(chosen.backgroundColor);
-  settings_.coordinatesColor = ToColorValue(chosen.coordinatesColor);
-  settings_.loadOnStartup = chosen.loadOnStartup;
-  game_.SetRemoveMarksOnFill(chosen.removeMarksOnFill);
   ApplyColors();
   update();
 }

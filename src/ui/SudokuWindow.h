@@ -43,7 +43,7 @@ class SudokuWindow : public QMainWindow, public app::View {
 
   // Read from the store when the window is made, applied when it is shown,
   // written when it closes.
-  app::Settings& Settings() { return settings_; }
+  app::Settings& Settings() { return game_.SettingsInUse(); }
 
   app::Game& Game() { return game_; }
   BoardWidget* Board() { return board_; }
@@ -100,7 +100,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
-  // The help pages at a context number (1100, 1300); 0 is the start page.
+  // The help pages at a help context; 0 is the start page.
   void ShowHelpTopic(int context);
   void ShowAbout();
   // Lays the board out at a grid size and fits the window's contents to it.
@@ -155,7 +155,6 @@ class SudokuWindow : public QMainWindow, public app::View {
   QPoint PopupGlobalPoint(core::CellRef cell) const;
 
   app::Game game_;
-  app::Settings settings_;
   int screenWidth_ = 0;
   int screenHeight_ = 0;
   bool shown_ = false;

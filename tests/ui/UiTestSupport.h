@@ -11,8 +11,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSettings>
 #include <QPrintDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -27,6 +27,12 @@
 #include "ui/SudokuWindow.h"
 
 namespace zentaro::ui::test {
+
+// A dialog's widget by its object name; the dialogs keep their widgets private.
+template <class Widget>
+Widget* Named(const QObject& owner, const char* name) {
+  return owner.findChild<Widget*>(name);
+}
 
 struct SeenBox {
   QString title;
@@ -111,7 +117,8 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
-    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
+    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog))
+      return Act(*settings, settingsAnswers);
     if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
     if (auto* print = dynamic_cast<QPrintDialog*>(&dialog)) return Act(*print, printAnswers);
     if (!otherAnswers.empty()) {
