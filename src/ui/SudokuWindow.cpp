@@ -57,12 +57,15 @@ QStringList NameFilters(const std::string& filter) {
   return result;
 }
 
+// The program's title, as the window shows it.
+const QString kTitle = QString::fromUtf8(app::kAppTitle);
+
 PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
   PrintedBoard what;
   what.board = game.Puzzle().board;
   what.clues = game.Puzzle().clues;
   what.colors = screen.colors;
-  what.title = QString::fromStdString(app::kAppTitle);
+  what.title = kTitle;
   return what;
 }
 
@@ -70,7 +73,8 @@ PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) 
 QStringList PictureFilters() {
   QStringList filters;
   for (const QString& kind : ExportPictureKinds()) {
-    const QString what = kind == "pdf" ? "PDF document" : kind.toUpper() + " picture";
+    const QString what = kind == "pdf" ? SudokuWindow::tr("PDF document")
+                                       : SudokuWindow::tr("%1 picture").arg(kind.toUpper());
     filters << QString("%1 (*.%2)").arg(what, kind);
   }
   return filters;
@@ -839,32 +843,47 @@ void SudokuWindow::SetCancelMenuShown(bool shown) {
   tools_->setEnabled(!shown);
 }
 
-std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& folder) {
+std::optional<QString> SudokuWindow::AskFileName(const FileQuestion& q) {
   QFileDialog dialog(this);
-  dialog.setObjectName("OpenDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(NameFilters(core::LoadText(Text::OpenFileFilter)));
-  dialog.setDefaultSuffix("sdk");
-  if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
+  dialog.setObjectName(q.objectName);
+  dialog.setAcceptMode(q.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(q.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilters(q.filters);
+  dialog.setDefaultSuffix(q.suffix);
+  if (q.suffixFollowsFilter) {
+    // Choosing a kind in the list makes it the one a bare name gets.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+      const int star = filter.lastIndexOf("*.");
+      if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
+    });
+  }
+  if (!q.folder.isEmpty()) dialog.setDirectory(q.folder);
+  if (!q.proposedName.isEmpty()) dialog.selectFile(q.proposedName);
   if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  return dialog.selectedFiles().first();
+}
+
+std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& folder) {
+  const auto name = AskFileName({.objectName = "OpenDialog",
+                                 .filters = NameFilters(core::LoadText(Text::OpenFileFilter)),
+                                 .suffix = "sdk",
+                                 .folder = QString::fromStdString(folder),
+                                 .proposedName = {}});
+  if (!name) return std::nullopt;
+  return name->toStdString();
 }
 
 std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& folder,
                                                          const std::string& proposedName) {
-  QFileDialog dialog(this);
-  dialog.setObjectName("SaveDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(NameFilters(core::LoadText(Text::SdkFileFilter)));
-  dialog.setDefaultSuffix("sdk");
-  if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
-  dialog.selectFile(QString::fromStdString(proposedName));
-  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  const auto name = AskFileName({.objectName = "SaveDialog",
+                                 .save = true,
+                                 .filters = NameFilters(core::LoadText(Text::SdkFileFilter)),
+                                 .suffix = "sdk",
+                                 .folder = QString::fromStdString(folder),
+                                 .proposedName = QString::fromStdString(proposedName)});
+  if (!name) return std::nullopt;
+  return name->toStdString();
 }
 
 std::string SudokuWindow::DocumentsFolder() {
@@ -895,7 +914,7 @@ void SudokuWindow::FillRecentMenu() {
   }
   menus_[Menu::Recent]->setToolTipsVisible(true);
   menus_[Menu::Recent]->addSeparator();
-  QAction* clear = menus_[Menu::Recent]->addAction("&Clear list");
+  QAction* clear = menus_[Menu::Recent]->addAction(tr("&Clear list"));
   clear->setObjectName("ClearRecentItem");
   clear->setEnabled(!Settings().recentFiles.empty());
   connect(clear, &QAction::triggered, this, [this] {
@@ -920,11 +939,11 @@ void SudokuWindow::OpenRecent(const std::string& fileName) {
 void SudokuWindow::Print() {
   if (printing_) return;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QString::fromStdString(app::kAppTitle));
+  printer.setDocName(kTitle);
   // Without a printer the page goes to a PDF file, named in advance.
   if (QPrinterInfo::availablePrinters().isEmpty())
-    printer.setOutputFileName(QDir(QString::fromStdString(DocumentsFolder()))
-                                  .filePath(QString::fromStdString(app::kAppTitle) + ".pdf"));
+    printer.setOutputFileName(
+        QDir(QString::fromStdString(DocumentsFolder())).filePath(kTitle + ".pdf"));
   QPrintDialog dialog(&printer, this);
   dialog.setObjectName("PrintDialog");
   if (ShowModal(dialog) != QDialog::Accepted) return;
@@ -940,32 +959,26 @@ void SudokuWindow::Print() {
 }
 
 void SudokuWindow::ExportBoardPicture() {
-  QFileDialog dialog(this);
-  dialog.setObjectName("ExportDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(PictureFilters());
-  dialog.setDefaultSuffix(ExportPictureKinds().first());
-  // Choosing a kind in the list makes it the one a bare name gets.
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    const int star = filter.lastIndexOf("*.");
-    if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
-  });
   QString folder = exportFolder_;
   if (folder.isEmpty() || !QDir(folder).exists())
     folder = QString::fromStdString(game_.File().saveFolder);
   if (folder.isEmpty() || !QDir(folder).exists())
     folder = QString::fromStdString(DocumentsFolder());
-  dialog.setDirectory(folder);
   const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
-  dialog.selectFile((puzzle.isEmpty() ? QString::fromStdString(app::kAppTitle) : puzzle) + "." +
-                    ExportPictureKinds().first());
-  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const auto chosen = AskFileName(
+      {.objectName = "ExportDialog",
+       .save = true,
+       .filters = PictureFilters(),
+       .suffix = ExportPictureKinds().first(),
+       .suffixFollowsFilter = true,
+       .folder = folder,
+       .proposedName = (puzzle.isEmpty() ? kTitle : puzzle) + "." + ExportPictureKinds().first()});
+  if (!chosen) return;
 
-  const QString name = dialog.selectedFiles().first();
+  const QString name = *chosen;
   exportFolder_ = QFileInfo(name).absolutePath();
   if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer())))
-    ShowMessageBox(QString("The picture could not be saved:\n%1\n%2")
+    ShowMessageBox(tr("The picture could not be saved:\n%1\n%2")
                        .arg(QDir::toNativeSeparators(name), *failure)
                        .toStdString(),
                    core::MsgKind::Error, core::kButtonsOk);
@@ -1036,7 +1049,7 @@ void SudokuWindow::ShowHelpTopic(int context) {
 }
 
 void SudokuWindow::ShowAbout() {
-  AboutBox box(QString::fromStdString(app::kAppTitle), this);
+  AboutBox box(kTitle, this);
   ShowModal(box);
 }
 

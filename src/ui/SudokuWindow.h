@@ -154,6 +154,18 @@ class SudokuWindow : public QMainWindow, public app::View {
   // The popups open beside the cell, like a context menu.
   QPoint PopupGlobalPoint(core::CellRef cell) const;
 
+  // One of the window's file dialogs; the chosen file, or nothing.
+  struct FileQuestion {
+    const char* objectName = "";
+    bool save = false;
+    QStringList filters;
+    QString suffix;
+    bool suffixFollowsFilter = false;  // the kind chosen in the list names the file
+    QString folder;
+    QString proposedName;
+  };
+  std::optional<QString> AskFileName(const FileQuestion& question);
+
   app::Game game_;
   int screenWidth_ = 0;
   int screenHeight_ = 0;
