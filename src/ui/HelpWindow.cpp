@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -17,6 +18,10 @@ static void InitHelpResources() {
 }
 
 namespace zentaro::ui {
+
+QUrl HelpWindow::Source() const {
+  return browser_->source();
+}
 
 QString HelpPageOf(int context) {
   switch (context) {
@@ -63,27 +68,28 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     bar->addWidget(b);
     return b;
   };
-  BackBut = button("BackBut", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
-  ForwardBut = button("ForwardBut", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);
-  ContentsBut = button("ContentsBut", "&Contents", QStyle::SP_DirHomeIcon, QKeySequence());
+  backButton_ = button("BackButton", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
+  forwardButton_ =
+      button("ForwardButton", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);
+  contentsButton_ = button("ContentsButton", "&Contents", QStyle::SP_DirHomeIcon, QKeySequence());
   bar->addStretch();
   box->addLayout(bar);
 
-  Browser = NewNamed<QTextBrowser>("HelpBrowser", this);
-  Browser->setOpenExternalLinks(true);
-  box->addWidget(Browser);
+  browser_ = NewNamed<QTextBrowser>("HelpBrowser", this);
+  browser_->setOpenExternalLinks(true);
+  box->addWidget(browser_);
 
-  BackBut->setEnabled(false);
-  ForwardBut->setEnabled(false);
-  connect(BackBut, &QToolButton::clicked, Browser, &QTextBrowser::backward);
-  connect(ForwardBut, &QToolButton::clicked, Browser, &QTextBrowser::forward);
-  connect(ContentsBut, &QToolButton::clicked, this, [this] { ShowTopic(0); });
-  connect(Browser, &QTextBrowser::backwardAvailable, BackBut, &QToolButton::setEnabled);
-  connect(Browser, &QTextBrowser::forwardAvailable, ForwardBut, &QToolButton::setEnabled);
+  backButton_->setEnabled(false);
+  forwardButton_->setEnabled(false);
+  connect(backButton_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forwardButton_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+  connect(contentsButton_, &QToolButton::clicked, this, [this] { ShowTopic(0); });
+  connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QToolButton::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forwardButton_, &QToolButton::setEnabled);
 }
 
 void HelpWindow::ShowTopic(int context) {
-  Browser->setSource(QUrl(HelpPageOf(context)));
+  browser_->setSource(QUrl(HelpPageOf(context)));
 }
 
 }  // namespace zentaro::ui

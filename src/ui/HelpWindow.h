@@ -25,11 +25,14 @@ class HelpWindow : public QDialog {
 
   // Shows the page of a context number, or the contents page for 0.
   void ShowTopic(int context = 0);
+  // The page shown.
+  QUrl Source() const;
 
-  QTextBrowser* Browser;
-  QToolButton* BackBut;
-  QToolButton* ForwardBut;
-  QToolButton* ContentsBut;
+ private:
+  QTextBrowser* browser_;
+  QToolButton* backButton_;
+  QToolButton* forwardButton_;
+  QToolButton* contentsButton_;
 };
 
 // The page and anchor of a context number, as a resource URL.

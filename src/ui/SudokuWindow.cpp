@@ -775,21 +775,9 @@ void SudokuWindow::SetBusyCursor(bool busy) {
 void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
   if (!wait_) {
     wait_ = std::make_unique<WaitDialog>(this);
-    connect(wait_->CancelBtn, &QPushButton::clicked, this, [this] { game_.RequestCancel(); });
+    connect(wait_.get(), &WaitDialog::cancelRequested, this, [this] { game_.RequestCancel(); });
   }
-  // Called on every progress step: the frame is fitted to a new title only.
-  if (const QString title = QString::fromStdString(window.caption); title != wait_->windowTitle()) {
-    wait_->setWindowTitle(title);
-    GiveDialogLook(*wait_);
-  }
-  wait_->Line1Lab->setText(QString::fromStdString(window.line1));
-  wait_->Line2Lab->setText(QString::fromStdString(window.line2));
-  wait_->ProgressBar->setMaximum(window.maximum);
-  wait_->ProgressBar->setValue(window.position);
-  wait_->CancelBtn->setVisible(window.cancelVisible);
-  wait_->CancelBtn->setEnabled(window.cancelVisible);
-  wait_->setVisible(window.visible);
-  wait_->repaint();
+  wait_->Show(window);
   QCoreApplication::processEvents();
 }
 
@@ -799,10 +787,10 @@ void SudokuWindow::CloseWaitWindow() {
 
 std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {
   LevelDialog dialog(current, this);
-  dialog.RefuseEmptyChoice = [this] {
+  dialog.SetEmptyChoiceRefusal([this] {
     ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information,
                    core::kButtonsOk);
-  };
+  });
   if (ShowModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }

@@ -71,7 +71,8 @@ class EditModeTest : public QObject {
     QVERIFY(typed->Game().Puzzle().editMode);
     QVERIFY(!Item(*typed, "EditMode")->isEnabled());
     QVERIFY(Item(*typed, "ClearClues")->isEnabled());
-    QCOMPARE(typed->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture(), ui::ToolPictureState::Disabled);
+    QCOMPARE(typed->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture(),
+             ui::ToolPictureState::Disabled);
     QTest::mouseMove(typed->Board(), QPoint(2, 2));
     QCOMPARE(typed->StatusPanel(2)->text(),
              QString::fromStdString(core::LoadText(Text::EditingStatus)));

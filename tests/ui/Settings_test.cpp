@@ -49,7 +49,7 @@ class SettingsTest : public QObject {
     return [&frm, shown, seen](ui::LevelDialog& d) {
       *shown = frm.isVisible();
       if (seen) *seen = d.Choice();
-      d.CancelBtn->click();
+      ui::test::Named<QPushButton>(d, "CancelButton")->click();
     };
   }
 
@@ -233,9 +233,11 @@ class SettingsTest : public QObject {
     {
       auto frm = std::make_unique<ScriptedWindow>(StoredSettings::Read);
       frm->levelAnswers.push_back([](ui::LevelDialog& d) {
-        d.ChosenLevels->click();
-        for (int i = 1; i < 5; ++i) d.Levels[i]->setChecked(false);
-        d.OKBtn->click();
+        ui::test::Named<QRadioButton>(d, "ChosenLevels")->click();
+        for (int i = 1; i < 5; ++i)
+          ui::test::Named<QCheckBox>(d, qPrintable(QString("Level%1").arg(i + 1)))
+              ->setChecked(false);
+        ui::test::Named<QPushButton>(d, "OkButton")->click();
       });
       frm->ShowWindow();
       QTRY_VERIFY(frm->levelAnswers.empty());

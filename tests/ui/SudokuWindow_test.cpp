@@ -212,7 +212,8 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(tools->findChild<QLabel*>("BookmarkLabel")->text(), QString("Bookmark"));
     QCOMPARE(tools->findChild<QLabel*>("HighlightLabel")->text(), QString("Highlight"));
     QCOMPARE(tools->StepButton(ui::PanelSlot::Undo)->toolTip(), QString("Undo one step"));
-    QCOMPARE(tools->StepButton(ui::PanelSlot::GoBookmark)->toolTip(), QString("Go to the bookmark"));
+    QCOMPARE(tools->StepButton(ui::PanelSlot::GoBookmark)->toolTip(),
+             QString("Go to the bookmark"));
     QCOMPARE(tools->findChild<QLabel*>("ClockLabel")->text(), QString("00:00:00"));
     QCOMPARE(tools->Picture(ui::PanelSlot::HintPicture)->Caption(), QString("Hint"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString());
@@ -232,11 +233,17 @@ class SudokuWindowTest : public QObject {
           Command::ViewSolution, Command::Hint, Command::StopEditMode, Command::ClearClues})
       QVERIFY2(!frm->Action(c)->isEnabled(), qPrintable(frm->Action(c)->objectName()));
     ui::ToolPanel* tools = frm->Tools();
-    QCOMPARE(tools->Picture(ui::PanelSlot::NewPicture)->ShownPicture(), ui::ToolPictureState::Normal);
-    for (ui::ToolImageButton* b : {tools->Picture(ui::PanelSlot::HintPicture), tools->Picture(ui::PanelSlot::CandidatesPicture), tools->Picture(ui::PanelSlot::NoCandidatesPicture)})
+    QCOMPARE(tools->Picture(ui::PanelSlot::NewPicture)->ShownPicture(),
+             ui::ToolPictureState::Normal);
+    for (ui::ToolImageButton* b : {tools->Picture(ui::PanelSlot::HintPicture),
+                                   tools->Picture(ui::PanelSlot::CandidatesPicture),
+                                   tools->Picture(ui::PanelSlot::NoCandidatesPicture)})
       QCOMPARE(b->ShownPicture(), ui::ToolPictureState::Disabled);
-    for (QToolButton* b : {tools->StepButton(ui::PanelSlot::Undo), tools->StepButton(ui::PanelSlot::Redo), tools->StepButton(ui::PanelSlot::FirstStep), tools->StepButton(ui::PanelSlot::LastStep),
-                           tools->StepButton(ui::PanelSlot::SetBookmark), tools->StepButton(ui::PanelSlot::GoBookmark)})
+    for (QToolButton* b :
+         {tools->StepButton(ui::PanelSlot::Undo), tools->StepButton(ui::PanelSlot::Redo),
+          tools->StepButton(ui::PanelSlot::FirstStep), tools->StepButton(ui::PanelSlot::LastStep),
+          tools->StepButton(ui::PanelSlot::SetBookmark),
+          tools->StepButton(ui::PanelSlot::GoBookmark)})
       QVERIFY(!b->isEnabled());
     // Keys do nothing without a puzzle.
     Key(*frm, Qt::Key_Right);
@@ -404,13 +411,15 @@ class SudokuWindowTest : public QObject {
     frm->Tools()->Picture(ui::PanelSlot::CandidatesPicture)->SetHot(true);
     QTest::mouseClick(frm->Tools()->Picture(ui::PanelSlot::CandidatesPicture), Qt::LeftButton);
     QVERIFY(PuzzleOf(frm->Game()).board.at(1, 1)[4] > 0);
-    QCOMPARE(frm->Tools()->Picture(ui::PanelSlot::NoCandidatesPicture)->ShownPicture(), ui::ToolPictureState::Normal);
+    QCOMPARE(frm->Tools()->Picture(ui::PanelSlot::NoCandidatesPicture)->ShownPicture(),
+             ui::ToolPictureState::Normal);
     frm->boxAnswers = {MsgButton::Yes};
     frm->Action(Command::RemoveCandidates)->trigger();
     QCOMPARE(frm->boxes.back().text, QString("Do you want all pencil marks to be removed?"));
     QCOMPARE(PuzzleOf(frm->Game()).board.at(1, 1)[4], 0);
     QVERIFY(!frm->Action(Command::RemoveCandidates)->isEnabled());
-    QCOMPARE(frm->Tools()->Picture(ui::PanelSlot::NoCandidatesPicture)->ShownPicture(), ui::ToolPictureState::Disabled);
+    QCOMPARE(frm->Tools()->Picture(ui::PanelSlot::NoCandidatesPicture)->ShownPicture(),
+             ui::ToolPictureState::Disabled);
 
     frm->boxAnswers = {MsgButton::Yes, MsgButton::Ok};
     frm->Action(Command::ViewSolution)->trigger();
@@ -504,14 +513,14 @@ class SudokuWindowTest : public QObject {
     // Unchecking every level is refused; Cancel then leaves the board empty.
     frm->levelAnswers.push_back([](ui::LevelDialog& d) {
       QCOMPARE(d.windowTitle(), QString("Generate a new puzzle"));
-      QCOMPARE(d.AnyLevel->text(), QString("&Random level"));
-      QCOMPARE(d.Levels[4]->text(), QString("Very hard (level 5)"));
-      QVERIFY(!d.Levels[0]->isEnabled());  // "&Random level" is on
-      d.ChosenLevels->click();
-      QVERIFY(d.Levels[0]->isEnabled());
-      for (QCheckBox* c : d.Levels) c->setChecked(false);
-      d.OKBtn->click();
-      d.CancelBtn->click();
+      QCOMPARE(ui::test::Named<QRadioButton>(d, "AnyLevel")->text(), QString("&Random level"));
+      QCOMPARE(ui::test::Named<QCheckBox>(d, "Level5")->text(), QString("Very hard (level 5)"));
+      QVERIFY(!ui::test::Named<QCheckBox>(d, "Level1")->isEnabled());  // "&Random level" is on
+      ui::test::Named<QRadioButton>(d, "ChosenLevels")->click();
+      QVERIFY(ui::test::Named<QCheckBox>(d, "Level1")->isEnabled());
+      for (QCheckBox* c : d.findChildren<QCheckBox*>()) c->setChecked(false);
+      ui::test::Named<QPushButton>(d, "OkButton")->click();
+      ui::test::Named<QPushButton>(d, "CancelButton")->click();
     });
     frm->boxAnswers = {MsgButton::Ok};
     QTest::mouseClick(frm->Tools()->Picture(ui::PanelSlot::NewPicture), Qt::LeftButton);
@@ -521,9 +530,11 @@ class SudokuWindowTest : public QObject {
 
     // Easy puzzles only: one comes up, with its clues and a running clock.
     frm->levelAnswers.push_back([](ui::LevelDialog& d) {
-      d.ChosenLevels->click();
-      for (int i = 0; i < 5; ++i) d.Levels[i]->setChecked(i == 0);
-      d.OKBtn->click();
+      ui::test::Named<QRadioButton>(d, "ChosenLevels")->click();
+      for (int i = 0; i < 5; ++i)
+        ui::test::Named<QCheckBox>(d, qPrintable(QString("Level%1").arg(i + 1)))
+            ->setChecked(i == 0);
+      ui::test::Named<QPushButton>(d, "OkButton")->click();
     });
     frm->Action(Command::NewPuzzle)->trigger();
     QVERIFY(PuzzleOf(frm->Game()).active);
@@ -571,7 +582,7 @@ class SudokuWindowTest : public QObject {
     frm->hintAnswers.push_back([&shown](ui::HintWindow& h) {
       shown = h.BoxText();
       QCOMPARE(h.windowTitle(), QString("Hint"));
-      h.CancelBut->click();
+      ui::test::Named<QPushButton>(h, "CloseButton")->click();
     });
     // Whatever the search asks on the way is answered with its first button.
     for (int i = 0; i < 3; ++i) frm->boxAnswers.push_back(MsgButton::Yes);

@@ -194,17 +194,19 @@ class ScriptedWindow : public SudokuWindow {
 
   int AnswerReport(SolvedReportDialog& form) {
     SeenReport seen;
-    seen.captions << form.TitleLab->text();
-    for (auto [caption, value] : {std::pair{form.LevelLab, form.NLevel},
-                                  {form.TimeLab, form.NTime},
-                                  {form.CandidatesLab, form.NCandidates},
-                                  {form.TipsLab, form.NTips},
-                                  {form.ConcreteTipsLab, form.NConcreteTips},
-                                  {form.SolutionLab, form.SolutionViewed}})
+    seen.captions << Named<QLabel>(form, "TitleLab")->text();
+    for (auto [caption, value] :
+         {std::pair{Named<QLabel>(form, "LevelLab"), Named<QLabel>(form, "NLevel")},
+          {Named<QLabel>(form, "TimeLab"), Named<QLabel>(form, "NTime")},
+          {Named<QLabel>(form, "CandidatesLab"), Named<QLabel>(form, "NCandidates")},
+          {Named<QLabel>(form, "TipsLab"), Named<QLabel>(form, "NTips")},
+          {Named<QLabel>(form, "ConcreteTipsLab"), Named<QLabel>(form, "NConcreteTips")},
+          {Named<QLabel>(form, "SolutionLab"), Named<QLabel>(form, "SolutionViewed")}})
       seen.captions << caption->text() + " " + value->text();
-    seen.ok = form.OKBut->text();
-    seen.cancel = form.CancelBut->text();
-    seen.solutionInRed = form.SolutionViewed->palette().color(QPalette::WindowText) == Qt::red;
+    seen.ok = Named<QPushButton>(form, "OkButton")->text();
+    seen.cancel = Named<QPushButton>(form, "CancelButton")->text();
+    seen.solutionInRed =
+        Named<QLabel>(form, "SolutionViewed")->palette().color(QPalette::WindowText) == Qt::red;
     reports.push_back(seen);
     if (reportAnswers.empty()) {
       unexpected << "solved report";
