@@ -6,7 +6,7 @@
 
 #include "app/Commands.h"
 #include "core/StringTable.h"
-#include "ui/ToolPictures.h"
+#include "ui/Icons.h"
 
 namespace zentaro::ui {
 

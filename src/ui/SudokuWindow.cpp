@@ -29,7 +29,7 @@
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
 #include "ui/ShortcutsDialog.h"
-#include "ui/ToolPictures.h"
+#include "ui/Icons.h"
 #include "ui/UiText.h"
 
 namespace zentaro::ui {

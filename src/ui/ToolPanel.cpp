@@ -1,10 +1,16 @@
 #include "ui/ToolPanel.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <array>
+
+#include "core/StringTable.h"
 
 namespace zentaro::ui {
 
@@ -22,7 +28,115 @@ QToolButton* NewStepButton(QWidget* parent, const char* name, IconKind icon) {
   return b;
 }
 
+const char* FileStem(ToolButtonKind kind) {
+  switch (kind) {
+    case ToolButtonKind::NewPuzzle:
+      return "new";
+    case ToolButtonKind::Hint:
+      return "hint";
+    case ToolButtonKind::Candidates:
+      return "candidates";
+    case ToolButtonKind::NoCandidates:
+      break;
+  }
+  return "no-candidates";
+}
+
+const char* StateSuffix(ToolPictureState state) {
+  switch (state) {
+    case ToolPictureState::Normal:
+      return "normal";
+    case ToolPictureState::Hot:
+      return "hot";
+    case ToolPictureState::Disabled:
+      break;
+  }
+  return "disabled";
+}
+
 }  // namespace
+
+void PaintToolPicture(QPainter& p, ToolButtonKind kind, ToolPictureState state,
+                      const QString& caption) {
+  QSvgRenderer picture(QString(":/pictures/%1-%2.svg").arg(FileStem(kind), StateSuffix(state)));
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  picture.render(&p, QRectF(0, 0, kToolPictureWidth, kToolPictureHeight));
+
+  // The caption, on two lines when one is too narrow; the text's colour is
+  // the picture's, lighter when lit and greyed when disabled.
+  const QColor text = state == ToolPictureState::Normal ? QColor(235, 248, 248)
+                      : state == ToolPictureState::Hot  ? QColor(255, 255, 255)
+                                                        : QColor(168, 176, 178);
+  const QRectF textBox(56, 4, kToolPictureWidth - 64, kToolPictureHeight - 8);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(15);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(text);
+  if (QFontMetricsF(font).horizontalAdvance(caption) > textBox.width()) {
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption);
+  } else {
+    p.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft, caption);
+  }
+  p.restore();
+}
+
+QString ToolCaption(ToolButtonKind kind) {
+  core::Text id = core::Text::NewPuzzleItem;
+  switch (kind) {
+    case ToolButtonKind::NewPuzzle:
+      id = core::Text::NewPuzzleItem;
+      break;
+    case ToolButtonKind::Hint:
+      id = core::Text::HintItem;
+      break;
+    case ToolButtonKind::Candidates:
+      id = core::Text::FillCandidatesItem;
+      break;
+    case ToolButtonKind::NoCandidates:
+      id = core::Text::RemoveCandidatesItem;
+      break;
+  }
+  QString text = QString::fromStdString(core::LoadText(id));
+  text.remove('&');
+  if (text.endsWith("...")) text.chop(3);
+  return text;
+}
+
+QImage ToolPicture(const QString& name, qreal devicePixelRatio) {
+  static const std::array<std::pair<const char*, ToolButtonKind>, 4> kinds{{
+      {"NEW", ToolButtonKind::NewPuzzle},
+      {"HINT", ToolButtonKind::Hint},
+      {"CANDIDATES", ToolButtonKind::Candidates},
+      {"NO-CAND", ToolButtonKind::NoCandidates},
+  }};
+  static const std::array<std::pair<const char*, ToolPictureState>, 3> states{{
+      {"NORM", ToolPictureState::Normal},
+      {"HI", ToolPictureState::Hot},
+      {"DIS", ToolPictureState::Disabled},
+  }};
+  const int dash = name.lastIndexOf('-');
+  if (dash < 0) return {};
+  for (const auto& [prefix, kind] : kinds) {
+    if (name.left(dash) != prefix) continue;
+    for (const auto& [suffix, state] : states) {
+      if (name.mid(dash + 1) != suffix) continue;
+      QImage image(QSize(kToolPictureWidth, kToolPictureHeight) * devicePixelRatio,
+                   QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(devicePixelRatio);
+      image.fill(Qt::transparent);
+      QPainter p(&image);
+      PaintToolPicture(p, kind, state, ToolCaption(kind));
+      return image;
+    }
+  }
+  return {};
+}
 
 // ---------------------------------------------------------------------------
 

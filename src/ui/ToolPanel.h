@@ -1,14 +1,37 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
 
 #include "ui/CommandTable.h"
-#include "ui/ToolPictures.h"
+#include "ui/Icons.h"
 
 namespace zentaro::ui {
+
+// The four picture buttons of the tool panel.
+enum class ToolButtonKind { NewPuzzle, Hint, Candidates, NoCandidates };
+
+// Normal, hot (mouse over, command enabled) and pressed-or-disabled.
+enum class ToolPictureState { Normal, Hot, Disabled };
+
+inline constexpr int kToolPictureWidth = 190;
+inline constexpr int kToolPictureHeight = 50;
+
+// Paints one tool picture into the 190 x 50 rectangle at the painter's
+// origin: the picture file of the button and state (":/pictures/hint-hot.svg"
+// and the like), drawn at any scale, and the caption beside its icon.
+void PaintToolPicture(QPainter& p, ToolButtonKind kind, ToolPictureState state,
+                      const QString& caption);
+
+// The command caption a picture shows, from the string table.
+QString ToolCaption(ToolButtonKind kind);
+
+// One of the twelve named pictures ("NEW-NORM", "HINT-HI", "NO-CAND-DIS",
+// ...) at the given device-pixel ratio; a null image for an unknown name.
+QImage ToolPicture(const QString& name, qreal devicePixelRatio = 1.0);
 
 // One picture button of the tool panel: the normal picture, the hot one
 // while the mouse is over it and its command is enabled, and the

@@ -9,7 +9,7 @@
 
 #include "hints/Highlights.h"
 #include "ui/ToolPanel.h"
-#include "ui/ToolPictures.h"
+#include "ui/ToolPanel.h"
 
 using namespace zentaro;
 using ui::BoardGeometry;
