@@ -25,11 +25,11 @@
 #include "ui/Dialogs.h"
 #include "ui/HelpWindow.h"
 #include "ui/HintWindow.h"
+#include "ui/Icons.h"
 #include "ui/Printing.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
 #include "ui/ShortcutsDialog.h"
-#include "ui/Icons.h"
 #include "ui/UiText.h"
 
 namespace zentaro::ui {
@@ -484,15 +484,10 @@ app::Settings SudokuWindow::CurrentSettings() const {
 }
 
 void SudokuWindow::ApplyColors() {
-  BoardColors& colors = board_->Renderer().colors;
-  colors.BackgroundColor = ToQColor(Settings().backgroundColor);
-  colors.CoordinatesColor = ToQColor(Settings().coordinatesColor);
-  colors.MarkColor = ToQColor(Settings().markColor);
-  colors.HiColor = ToQColor(Settings().hiColor);
-  colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
+  board_->SetColors(Settings());
+  const BoardColors& colors = board_->Renderer().Colors();
   tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
   tools_->SetClockColor(colors.CoordinatesColor);
-  board_->update();
 }
 
 void SudokuWindow::SetGridSize(GridSize size) {

@@ -27,7 +27,7 @@ PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) 
   PrintedBoard what;
   what.board = game.Puzzle().board;
   what.clues = game.Puzzle().clues;
-  what.colors = screen.colors;
+  what.colors = screen.Colors();
   what.title = kTitle;
   return what;
 }
