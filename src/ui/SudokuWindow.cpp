@@ -3,17 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -26,7 +20,6 @@
 #include "ui/HelpWindow.h"
 #include "ui/HintWindow.h"
 #include "ui/Icons.h"
-#include "ui/Printing.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
 #include "ui/ShortcutsDialog.h"
@@ -170,7 +163,8 @@ void SudokuWindow::CreateCommands() {
   for (const auto& [row, a] : onToolBar) {
     if (row->flags & kToolBarSeparatorBefore) speedBar_->addSeparator();
     speedBar_->addAction(a);
-    // Named for the twin it once was, as tests and style sheets find it.
+    // "OpenFileButton", "SettingsButton": the names tests and style sheets
+    // find the buttons by.
     QWidget* button = speedBar_->widgetForAction(a);
     button->setObjectName(QString(row->objectName).replace("Item", "") + "Button");
   }
