@@ -278,6 +278,12 @@ class BoardWidgetTest : public QObject {
       QCOMPARE(dis.size(), QSize(380, 100));
       QVERIFY(norm != hot);
       QVERIFY(norm != dis.scaled(190, 50));
+      // The picture file is drawn, not only the caption: its frame and its
+      // icon (left of the caption) are opaque.
+      for (const QImage& picture : {norm, hot, dis.scaled(190, 50)}) {
+        QCOMPARE(qAlpha(picture.pixel(95, 1)), 255);
+        QCOMPARE(qAlpha(picture.pixel(25, 25)), 255);
+      }
     }
     QVERIFY(ui::ToolPicture("NEW-OTHER").isNull());
     QVERIFY(ui::ToolPicture("HELP-NORM").isNull());

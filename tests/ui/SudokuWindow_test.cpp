@@ -6,7 +6,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "UiTestSupport.h"
@@ -220,6 +222,22 @@ class SudokuWindowTest : public QObject {
     // Items that never show.
     for (const char* hidden : {"GenerateNew", "CompetitionMode", "NormalMode", "CancelItem"})
       QVERIFY2(!Item(*frm, hidden)->isVisible(), hidden);
+  }
+
+  // One action per command: a tool bar button is its menu item's own action,
+  // so the two can never disagree about being enabled.
+  void ToolBarButtonsAreTheirMenuItems() {
+    auto frm = Start();
+    QStringList shared;
+    for (QAction* a : frm->findChild<QToolBar*>("SpeedBar")->actions()) {
+      if (a->isSeparator()) continue;
+      const auto owners = a->associatedObjects();
+      if (std::any_of(owners.begin(), owners.end(),
+                      [](QObject* o) { return qobject_cast<QMenu*>(o) != nullptr; }))
+        shared << a->objectName();
+    }
+    QCOMPARE(shared,
+             (QStringList{"OpenFile", "SaveFile", "Print", "Rate", "SettingsItem", "HelpItem"}));
   }
 
   void CommandsWaitForAPuzzle() {
