@@ -4,8 +4,8 @@
 
 namespace zentaro::app {
 
-// The commands whose enabled state the program decides; the window maps
-// each to its menu item, speed button or tool image.
+// Every command of the main window. The game decides the enabled state of
+// those up to RateButton; the window keeps the state of the rest itself.
 enum class Command : std::size_t {
   FileMenu,
   NewPuzzle,
@@ -26,10 +26,32 @@ enum class Command : std::size_t {
   Rate,
   ViewSolution,
   Hint,
+  // The speed buttons' states as the game keeps them; the tool bar shows the
+  // menu command's own action, whose state they always equal.
   OpenButton,
   SaveButton,
   PrintButton,
   RateButton,
+  // The window's own commands.
+  ActionMenu,
+  HelpMenu,
+  ExportPicture,
+  Settings,
+  Undo,
+  Redo,
+  FirstStep,
+  LastStep,
+  SetBookmark,
+  GoBookmark,
+  Stop,
+  Congratulations,
+  BestResults,
+  PastePuzzle,
+  CopyPuzzle,
+  Help,
+  Shortcuts,
+  About,
+  CancelGeneration,
   Count
 };
 

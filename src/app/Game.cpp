@@ -31,13 +31,12 @@ Game::Game(View& view) : view_(view) {
   rateClues_ = [this](const core::DigitGrid& clues) { return RateFileClues(clues); };
 }
 
-void Game::ResetForFirstShow(bool removeMarksOnFill) {
+void Game::ResetForFirstShow() {
   puzzle_.solutionUnique = false;
   puzzle_.askMarksSource = true;
   puzzle_.active = false;
   puzzle_.editMode = false;
   puzzle_.marksReduced = false;
-  prefs_.removeMarksOnFill = removeMarksOnFill;
   prefs_.warnMultipleSolutions = true;
   rng_ = core::Random::FromClock();
 }

@@ -9,6 +9,7 @@
 #include "app/HintSearch.h"
 #include "app/Keys.h"
 #include "app/NewPuzzle.h"
+#include "app/Settings.h"
 #include "app/View.h"
 #include "core/Board.h"
 #include "core/Random.h"
@@ -55,14 +56,11 @@ struct PuzzleCounters {
   bool clockStarted = false;
 };
 
-// The user's choices that outlive a puzzle.
-struct Preferences {
-  bool removeMarksOnFill = true;
+// The user's choices that outlive a puzzle: the settings, the one copy the
+// window shares, and two of the session.
+struct Preferences : Settings {
   bool warnMultipleSolutions = true;
   bool competitionMode = false;
-  // The level dialog's choice; the settings GenerateAnyLevel and
-  // GenerateLevel1 to GenerateLevel5.
-  LevelChoice levels;
 };
 
 // The puzzle's file and the folders of the file dialogs.
@@ -94,6 +92,9 @@ class Game {
   const PuzzleState& Puzzle() const { return puzzle_; }
   const PuzzleCounters& Counters() const { return counters_; }
   const Preferences& Prefs() const { return prefs_; }
+  // The settings as the window reads them at start-up and changes them
+  // through its settings dialog.
+  Settings& SettingsInUse() { return prefs_; }
   const PuzzleFile& File() const { return file_; }
   const HintState& Hint() const { return hint_; }
 
@@ -113,11 +114,8 @@ class Game {
   const core::StepHistory& History() const { return history_; }
 
   // The state of a window just shown: no puzzle, no edit mode, fresh random
-  // numbers, and the pencil-mark preference from the settings.
-  void ResetForFirstShow(bool removeMarksOnFill);
-  // The preferences the settings keep between runs.
-  void SetRemoveMarksOnFill(bool on) { prefs_.removeMarksOnFill = on; }
-  void SetLevelChoice(const LevelChoice& choice) { prefs_.levels = choice; }
+  // numbers.
+  void ResetForFirstShow();
   // Where the open and save dialogs start.
   void SetStartFolder(const std::string& folder) { file_.openFolder = file_.saveFolder = folder; }
 

@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 
 namespace zentaro::app {
 
@@ -46,8 +48,9 @@ int ReadInt(const SettingsStore& store, const char* group, const char* key, int 
 
 // Values with the high byte set are not plain colours (the registry's
 // convention uses it for system colours), so they are not taken.
-ColorValue ReadColor(const SettingsStore& store, const char* key, ColorValue fallback) {
-  const auto n = ReadNumber(store, kSettingsGroup, key);
+ColorValue ReadColor(const SettingsStore& store, const char* group, const char* key,
+                     ColorValue fallback) {
+  const auto n = ReadNumber(store, group, key);
   return n && *n >= 0 && *n <= 0xFFFFFF ? static_cast<ColorValue>(*n) : fallback;
 }
 
@@ -69,27 +72,89 @@ void WriteInt(SettingsStore& store, const char* group, const char* key, std::int
     store.WriteInteger(group, key, v);
 }
 
-constexpr const char* kLevelKeys[5] = {"GenerateLevel1", "GenerateLevel2", "GenerateLevel3",
-                                       "GenerateLevel4", "GenerateLevel5"};
+// How a value is kept: Booleans as "0"/"1", numbers as numbers (or as text
+// where the store already holds text), colours as numbers in 0..0xFFFFFF.
+template <class T>
+using FieldOf = T& (*)(Settings&);
+using Field = std::variant<FieldOf<bool>, FieldOf<int>, FieldOf<ColorValue>, FieldOf<std::string>>;
+
+struct SettingRow {
+  const char* group;
+  const char* key;
+  Field field;  // the member; its default is the one Settings{} has
+};
+
+// In the order they are written; the recent files and the window follow.
+// clang-format off
+const SettingRow kSettingRows[] = {
+    {kSettingsGroup, "GenerateAnyLevel", FieldOf<bool>([](Settings& s) -> bool& { return s.levels.anyLevel; })},
+    {kSettingsGroup, "GenerateLevel1", FieldOf<bool>([](Settings& s) -> bool& { return s.levels.levels[0]; })},
+    {kSettingsGroup, "GenerateLevel2", FieldOf<bool>([](Settings& s) -> bool& { return s.levels.levels[1]; })},
+    {kSettingsGroup, "GenerateLevel3", FieldOf<bool>([](Settings& s) -> bool& { return s.levels.levels[2]; })},
+    {kSettingsGroup, "GenerateLevel4", FieldOf<bool>([](Settings& s) -> bool& { return s.levels.levels[3]; })},
+    {kSettingsGroup, "GenerateLevel5", FieldOf<bool>([](Settings& s) -> bool& { return s.levels.levels[4]; })},
+    {kStringsGroup, "InitialDir", FieldOf<std::string>([](Settings& s) -> std::string& { return s.initialDir; })},
+    {kSettingsGroup, "RemovePencilMarks", FieldOf<bool>([](Settings& s) -> bool& { return s.removeMarksOnFill; })},
+    {kSettingsGroup, "SkipSolved", FieldOf<bool>([](Settings& s) -> bool& { return s.skipSolved; })},
+    {kSettingsGroup, "MarkColor", FieldOf<ColorValue>([](Settings& s) -> ColorValue& { return s.markColor; })},
+    {kSettingsGroup, "HiColor", FieldOf<ColorValue>([](Settings& s) -> ColorValue& { return s.hiColor; })},
+    {kSettingsGroup, "CoordinatesColor", FieldOf<ColorValue>([](Settings& s) -> ColorValue& { return s.coordinatesColor; })},
+    {kSettingsGroup, "BackgroundColor", FieldOf<ColorValue>([](Settings& s) -> ColorValue& { return s.backgroundColor; })},
+    {kSettingsGroup, "LoadOnStartup", FieldOf<bool>([](Settings& s) -> bool& { return s.loadOnStartup; })},
+    {kSettingsGroup, "InfoOnStartup", FieldOf<bool>([](Settings& s) -> bool& { return s.infoOnStartup; })},
+    {kSettingsGroup, "GridSize", FieldOf<int>([](Settings& s) -> int& { return s.gridSize; })},
+};
+
+// Saved only for a window neither maximised nor minimised, read only for one
+// that was not maximised.
+const SettingRow kBoundRows[] = {
+    {kWindowGroup, "Left", FieldOf<int>([](Settings& s) -> int& { return s.left; })},
+    {kWindowGroup, "Top", FieldOf<int>([](Settings& s) -> int& { return s.top; })},
+    {kWindowGroup, "Width", FieldOf<int>([](Settings& s) -> int& { return s.width; })},
+    {kWindowGroup, "Height", FieldOf<int>([](Settings& s) -> int& { return s.height; })},
+};
+const SettingRow kMaximizedRow{kWindowGroup, "Maximized", FieldOf<bool>([](Settings& s) -> bool& { return s.maximized; })};
+// clang-format on
+
+void ReadRow(const SettingsStore& store, const SettingRow& row, Settings& s) {
+  Settings defaults;
+  std::visit(
+      [&](auto field) {
+        auto& value = field(s);
+        const auto fallback = field(defaults);
+        using T = std::remove_reference_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>)
+          value = ReadBool(store, row.group, row.key, fallback);
+        else if constexpr (std::is_same_v<T, int>)
+          value = ReadInt(store, row.group, row.key, fallback);
+        else if constexpr (std::is_same_v<T, ColorValue>)
+          value = ReadColor(store, row.group, row.key, fallback);
+        else
+          value = ReadText(store, row.group, row.key, fallback);
+      },
+      row.field);
+}
+
+void WriteRow(SettingsStore& store, const SettingRow& row, Settings& s) {
+  std::visit(
+      [&](auto field) {
+        const auto& value = field(s);
+        using T = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>)
+          WriteBool(store, row.group, row.key, value);
+        else if constexpr (std::is_same_v<T, std::string>)
+          store.WriteText(row.group, row.key, value);
+        else
+          WriteInt(store, row.group, row.key, value);
+      },
+      row.field);
+}
 
 }  // namespace
 
 Settings ReadSettings(const SettingsStore& store) {
-  const Settings d;
   Settings s;
-  s.levels.anyLevel = ReadBool(store, kSettingsGroup, "GenerateAnyLevel", d.levels.anyLevel);
-  for (int i = 0; i < 5; ++i)
-    s.levels.levels[i] = ReadBool(store, kSettingsGroup, kLevelKeys[i], d.levels.levels[i]);
-  s.initialDir = ReadText(store, kStringsGroup, "InitialDir", d.initialDir);
-  s.markColor = ReadColor(store, "MarkColor", d.markColor);
-  s.hiColor = ReadColor(store, "HiColor", d.hiColor);
-  s.coordinatesColor = ReadColor(store, "CoordinatesColor", d.coordinatesColor);
-  s.backgroundColor = ReadColor(store, "BackgroundColor", d.backgroundColor);
-  s.loadOnStartup = ReadBool(store, kSettingsGroup, "LoadOnStartup", d.loadOnStartup);
-  s.infoOnStartup = ReadBool(store, kSettingsGroup, "InfoOnStartup", d.infoOnStartup);
-  s.skipSolved = ReadBool(store, kSettingsGroup, "SkipSolved", d.skipSolved);
-  s.removePencilMarks = ReadBool(store, kSettingsGroup, "RemovePencilMarks", d.removePencilMarks);
-  s.gridSize = ReadInt(store, kSettingsGroup, "GridSize", d.gridSize);
+  for (const SettingRow& row : kSettingRows) ReadRow(store, row, s);
   if (s.gridSize < 0 || s.gridSize > 3) s.gridSize = 0;
   for (std::size_t i = 1; i <= kRecentFileCount; ++i) {
     const std::string key = "File" + std::to_string(i);
@@ -97,42 +162,30 @@ Settings ReadSettings(const SettingsStore& store) {
     if (!file.empty()) s.recentFiles.push_back(file);
   }
   s.recentFiles = RecentFilesWith({}, s.recentFiles);
-  s.maximized = ReadBool(store, kWindowGroup, "Maximized", d.maximized);
-  if (!s.maximized) {
-    s.left = ReadInt(store, kWindowGroup, "Left", d.left);
-    s.top = ReadInt(store, kWindowGroup, "Top", d.top);
-    s.width = ReadInt(store, kWindowGroup, "Width", d.width);
-    s.height = ReadInt(store, kWindowGroup, "Height", d.height);
-  }
+  ReadRow(store, kMaximizedRow, s);
+  if (!s.maximized)
+    for (const SettingRow& row : kBoundRows) ReadRow(store, row, s);
   return s;
 }
 
-void WriteSettings(const Settings& s, const WindowStateAtClose& window, SettingsStore& store) {
-  WriteBool(store, kSettingsGroup, "GenerateAnyLevel", s.levels.anyLevel);
-  for (int i = 0; i < 5; ++i) WriteBool(store, kSettingsGroup, kLevelKeys[i], s.levels.levels[i]);
-  store.WriteText(kStringsGroup, "InitialDir", s.initialDir);
-  WriteBool(store, kSettingsGroup, "RemovePencilMarks", s.removePencilMarks);
-  WriteBool(store, kSettingsGroup, "SkipSolved", s.skipSolved);
-  WriteInt(store, kSettingsGroup, "MarkColor", s.markColor);
-  WriteInt(store, kSettingsGroup, "HiColor", s.hiColor);
-  WriteInt(store, kSettingsGroup, "CoordinatesColor", s.coordinatesColor);
-  WriteInt(store, kSettingsGroup, "BackgroundColor", s.backgroundColor);
-  WriteBool(store, kSettingsGroup, "LoadOnStartup", s.loadOnStartup);
-  WriteBool(store, kSettingsGroup, "InfoOnStartup", s.infoOnStartup);
-  WriteInt(store, kSettingsGroup, "GridSize", s.gridSize);
+void WriteSettings(const Settings& settings, const WindowStateAtClose& window,
+                   SettingsStore& store) {
+  Settings s = settings;
+  s.maximized = window.maximized;
+  s.left = window.left;
+  s.top = window.top;
+  s.width = window.width;
+  s.height = window.height;
+  for (const SettingRow& row : kSettingRows) WriteRow(store, row, s);
   // Every slot is written, so that a shorter list leaves no old names behind.
   for (std::size_t i = 1; i <= kRecentFileCount; ++i) {
     const std::size_t index = i - 1;
     store.WriteText(kRecentGroup, "File" + std::to_string(i),
                     index < s.recentFiles.size() ? s.recentFiles[index] : std::string());
   }
-  if (!window.maximized && !window.minimized) {
-    WriteInt(store, kWindowGroup, "Left", window.left);
-    WriteInt(store, kWindowGroup, "Top", window.top);
-    WriteInt(store, kWindowGroup, "Width", window.width);
-    WriteInt(store, kWindowGroup, "Height", window.height);
-  }
-  WriteBool(store, kWindowGroup, "Maximized", window.maximized);
+  if (!window.maximized && !window.minimized)
+    for (const SettingRow& row : kBoundRows) WriteRow(store, row, s);
+  WriteRow(store, kMaximizedRow, s);
 }
 
 std::vector<std::string> RecentFilesWith(const std::string& newest,

@@ -33,7 +33,8 @@ inline constexpr ColorValue kDefaultBackgroundColor = RgbValue(0, 80, 100);    /
 
 inline constexpr int kNoBound = -100;
 
-// Everything the program keeps between runs, each with its default.
+// Everything the program keeps between runs, each with its default. The
+// store's keys are in one table in Settings.cpp.
 struct Settings {
   std::string initialDir;  // where the open and save dialogs start
   LevelChoice levels;      // GenerateAnyLevel, GenerateLevel1..5
@@ -42,10 +43,10 @@ struct Settings {
   ColorValue coordinatesColor = kDefaultCoordinatesColor;
   ColorValue backgroundColor = kDefaultBackgroundColor;
   bool loadOnStartup = true;
-  bool infoOnStartup = true;  // nothing reads it; kept so that it survives
-  bool skipSolved = true;     // likewise; its dialog box is hidden
-  bool removePencilMarks = true;
-  int gridSize = 0;  // 1 small, 2 medium, 3 large; 0 = by the screen
+  bool infoOnStartup = true;      // nothing reads it; kept so that it survives
+  bool skipSolved = true;         // likewise; its dialog box is hidden
+  bool removeMarksOnFill = true;  // remove the digit from the peers' pencil marks
+  int gridSize = 0;               // 1 small, 2 medium, 3 large; 0 = by the screen
   bool maximized = true;
   int left = kNoBound, top = kNoBound, width = kNoBound, height = kNoBound;
   std::vector<std::string> recentFiles;  // newest first, at most kRecentFileCount

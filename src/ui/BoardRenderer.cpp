@@ -81,14 +81,20 @@ void OpaqueText(QPainter& p, QPoint pos, const QString& text, const QColor& back
 
 }  // namespace
 
+void BoardRenderer::MoveBoardTo(int left, int top) {
+  geometry_.BoardLeft = left;
+  geometry_.BoardTop = top;
+  geometry_.ComputeCellOrigins();
+}
+
 BoardRenderer BoardRenderer::ForPrint(const BoardColors& screenColors) {
   BoardRenderer r;
-  r.style = RenderStyle::Print;
-  r.geometry.SetGridSize(GridSize::Medium);
-  r.geometry.BoardLeft = 0;
-  r.geometry.BoardTop = 0;
-  r.geometry.ComputeCellOrigins();
-  r.colors.MarkColor = screenColors.MarkColor;
+  r.style_ = RenderStyle::Print;
+  r.geometry_.SetGridSize(GridSize::Medium);
+  r.geometry_.BoardLeft = 0;
+  r.geometry_.BoardTop = 0;
+  r.geometry_.ComputeCellOrigins();
+  r.colors_.MarkColor = screenColors.MarkColor;
   return r;
 }
 
@@ -97,7 +103,7 @@ QFont BoardRenderer::DigitFont() const {
 }
 
 QFont BoardRenderer::MarkFont() const {
-  return SansFont(geometry.MarkFontHeight, false);
+  return SansFont(geometry_.MarkFontHeight, false);
 }
 
 QFont BoardRenderer::LabelFont() const {
@@ -107,15 +113,15 @@ QFont BoardRenderer::LabelFont() const {
 void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
                              const CellLook& look) const {
   if (!at.OnBoard() || !s.board) return;
-  const QRect square = geometry.CellRect(at);
+  const QRect square = geometry_.CellRect(at);
   const int x = square.x();
   const int y = square.y();
-  const int size = geometry.CellSize;
+  const int size = geometry_.CellSize;
   const core::Cell& cell = s.board->at(at);
   const int digit = cell[core::kDigit];
   // Paper shows the position only: clues and entries alike, nothing picked
   // out, every cell white.
-  const bool print = style == RenderStyle::Print;
+  const bool print = style_ == RenderStyle::Print;
   const bool current = !print && at == s.selected;
   const bool selected = !print && (look.selected || current);
   const bool highlight = !print && look.highlight;
@@ -124,21 +130,21 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
 
   const bool red =
       !print && (look.red || (current && s.selectedInConflict) || s.conflicts[core::GridIndex(at)]);
-  QColor back = print ? QColor(Qt::white) : colors.CellColor;
+  QColor back = print ? QColor(Qt::white) : colors_.CellColor;
   if (red)
-    back = colors.ConflictColor;
+    back = colors_.ConflictColor;
   else if (selected)
-    back = colors.SelectedColor;
+    back = colors_.SelectedColor;
   else if (highlight)
-    back = colors.HintCellColor;
+    back = colors_.HintCellColor;
   else if (clue)
-    back = colors.ClueCellColor;
-  p.fillRect(QRect(x, y, size, size), colors.GridColor);
+    back = colors_.ClueCellColor;
+  p.fillRect(QRect(x, y, size, size), colors_.GridColor);
   p.fillRect(QRect(x + 1, y + 1, size - 2, size - 2), back);
 
   if (digit == 0) {
     p.setFont(MarkFont());
-    const int lead = 5 - geometry.MarkFontHeight;
+    const int lead = 5 - geometry_.MarkFontHeight;
     const std::array<int, 3> markX{x + 5, (2 * x + size - 7) / 2, x + size - 12};
     const std::array<int, 3> markY{y + 2, (2 * y + size + 2 - lead) / 2, y + size - lead};
     for (int k = 1; k <= 9; ++k) {
@@ -147,16 +153,16 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
           !print && (k == highlightDigit || (look.emph && (*look.emph)[k] != 0));
       QColor markBack, markText;
       if (!emphasised) {
-        markBack = selected    ? colors.SelectedColor
-                   : highlight ? colors.HintCellColor
+        markBack = selected    ? colors_.SelectedColor
+                   : highlight ? colors_.HintCellColor
                    : print     ? QColor(Qt::white)
-                               : colors.CellColor;
-        markText = colors.MarkColor;
+                               : colors_.CellColor;
+        markText = colors_.MarkColor;
       } else if (look.elim && (*look.elim)[k] != 0) {
-        markBack = colors.ElimMarkColor;
-        markText = colors.ElimMarkTextColor;
+        markBack = colors_.ElimMarkColor;
+        markText = colors_.ElimMarkTextColor;
       } else {
-        markBack = highlight ? colors.HintMarkColor : colors.HiColor;
+        markBack = highlight ? colors_.HintMarkColor : colors_.HiColor;
         markText = Qt::black;
       }
       OpaqueText(p, QPoint(markX[(k - 1) % 3], markY[(k - 1) / 3]), QString::number(k), markBack,
@@ -166,10 +172,10 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   }
 
   if (digit == highlightDigit) {
-    back = red         ? colors.ConflictColor
-           : selected  ? colors.SelectedColor
-           : highlight ? colors.HintCellColor
-                       : colors.HiColor;
+    back = red         ? colors_.ConflictColor
+           : selected  ? colors_.SelectedColor
+           : highlight ? colors_.HintCellColor
+                       : colors_.HiColor;
     p.fillRect(QRect(x + 1, y + 1, size - 2, size - 2), back);
   }
   // On paper the digit stands on a cream box inside the white cell.
@@ -178,15 +184,15 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   const QFontMetrics fm(p.font());
   const QString text = QString::number(digit);
   const QPoint pos(x + size / 2 - fm.horizontalAdvance(text) / 2, y + size / 2 - fm.height() / 2);
-  OpaqueText(p, pos, text, back, colors.DigitColor);
+  OpaqueText(p, pos, text, back, colors_.DigitColor);
 }
 
 void BoardRenderer::DrawGridLines(QPainter& p) const {
-  const int left = geometry.BoardLeft;
-  const int top = geometry.BoardTop;
-  const int size = geometry.BoardSize();
+  const int left = geometry_.BoardLeft;
+  const int top = geometry_.BoardTop;
+  const int size = geometry_.BoardSize();
   constexpr int thick = BoardGeometry::ThickLine;
-  const QColor& c = colors.GridColor;
+  const QColor& c = colors_.GridColor;
   for (int i = 0; i <= thick; ++i) {
     const int side = size - 2 * i;
     p.fillRect(QRect(left + i, top + i, side, 1), c);
@@ -194,10 +200,10 @@ void BoardRenderer::DrawGridLines(QPainter& p) const {
     p.fillRect(QRect(left + i, top + i, 1, side), c);
     p.fillRect(QRect(left + size - i - 1, top + i, 1, side), c);
   }
-  if (style == RenderStyle::Print) {
+  if (style_ == RenderStyle::Print) {
     // The printed board has one more frame line, inside the last row and
     // column of cells, one pixel before their outline.
-    const int inner = left + 9 * geometry.CellSize + 8;
+    const int inner = left + 9 * geometry_.CellSize + 8;
     p.fillRect(QRect(left, top, inner - left, 1), c);
     p.fillRect(QRect(left, top, 1, inner - top), c);
     p.fillRect(QRect(left, inner - 1, inner - left, 1), c);
@@ -205,21 +211,21 @@ void BoardRenderer::DrawGridLines(QPainter& p) const {
   }
   for (int i = 0; i <= thick; ++i) {
     for (int k : {3, 6}) {
-      p.fillRect(QRect(left, geometry.RowY[k] - i, size, 1), c);
-      p.fillRect(QRect(geometry.ColX[k] - i, top, 1, size), c);
+      p.fillRect(QRect(left, geometry_.RowY[k] - i, size, 1), c);
+      p.fillRect(QRect(geometry_.ColX[k] - i, top, 1, size), c);
     }
   }
 }
 
 void BoardRenderer::DrawLabels(QPainter& p) const {
   p.setFont(LabelFont());
-  p.setPen(colors.CoordinatesColor);
+  p.setPen(colors_.CoordinatesColor);
   const QFontMetrics fm(p.font());
   for (int i = 1; i <= 9; ++i) {
-    const QPoint rowPos = geometry.RowLabelPos(i);
+    const QPoint rowPos = geometry_.RowLabelPos(i);
     p.drawText(QPoint(rowPos.x(), rowPos.y() + fm.ascent()),
                QString::fromStdString(core::RowLetter(i)));
-    const QPoint colPos = geometry.ColLabelPos(i);
+    const QPoint colPos = geometry_.ColLabelPos(i);
     p.drawText(QPoint(colPos.x(), colPos.y() + fm.ascent()), QString::number(i));
   }
 }

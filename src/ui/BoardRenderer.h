@@ -107,16 +107,17 @@ enum class RenderStyle { Screen, Print };
 // coordinate labels, onto any QPainter (screen, printer, picture file).
 class BoardRenderer {
  public:
-  BoardGeometry geometry;
-  BoardColors colors;
-  RenderStyle style = RenderStyle::Screen;
-
   // The printed board's renderer: 50-pixel cells with the board's corner at
   // (0, 0), so the cells begin at 3, 53, 103, 156, 206, 256, 309, 359, 409;
   // only the pencil-mark colour is taken from the colours given.
   static BoardRenderer ForPrint(const BoardColors& screenColors);
 
-  void SetGridSize(GridSize size) { geometry.SetGridSize(size); }
+  const BoardGeometry& Geometry() const { return geometry_; }
+  const BoardColors& Colors() const { return colors_; }
+  void SetColors(const BoardColors& colors) { colors_ = colors; }
+  void SetGridSize(GridSize size) { geometry_.SetGridSize(size); }
+  // Puts the board's outer corner at the point; the cells follow.
+  void MoveBoardTo(int left, int top);
 
   QFont DigitFont() const;
   QFont MarkFont() const;
@@ -126,6 +127,11 @@ class BoardRenderer {
   void DrawCell(QPainter& p, const BoardState& s, core::CellRef cell, const CellLook& look) const;
   void DrawGridLines(QPainter& p) const;
   void DrawLabels(QPainter& p) const;
+
+ private:
+  BoardGeometry geometry_;
+  BoardColors colors_;
+  RenderStyle style_ = RenderStyle::Screen;
 };
 
 }  // namespace zentaro::ui

@@ -1,9 +1,12 @@
 #include "ui/BoardWidget.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
 
@@ -22,11 +25,20 @@ void BoardWidget::SetGridSize(GridSize size) {
 }
 
 void BoardWidget::Recenter() {
-  BoardGeometry& g = renderer_.geometry;
-  g.BoardLeft = std::max(14, (width() - g.BoardSize()) / 2);
-  g.BoardTop = std::max(16, (height() - g.BoardSize()) / 2);
-  g.ComputeCellOrigins();
-  emit BoardMoved(g.BoardTop);
+  const int size = Geometry().BoardSize();
+  renderer_.MoveBoardTo(std::max(14, (width() - size) / 2), std::max(16, (height() - size) / 2));
+  emit boardMoved(Geometry().BoardTop);
+}
+
+void BoardWidget::SetColors(const app::Settings& settings) {
+  BoardColors colors = renderer_.Colors();
+  colors.BackgroundColor = ToQColor(settings.backgroundColor);
+  colors.CoordinatesColor = ToQColor(settings.coordinatesColor);
+  colors.MarkColor = ToQColor(settings.markColor);
+  colors.HiColor = ToQColor(settings.hiColor);
+  colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
+  renderer_.SetColors(colors);
+  update();
 }
 
 QSize BoardWidget::sizeHint() const {
@@ -81,11 +93,11 @@ void BoardWidget::SetFrozen(bool frozen) {
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (Frozen()) {
-    p.fillRect(event->rect(), renderer_.colors.BackgroundColor);
+    p.fillRect(event->rect(), renderer_.Colors().BackgroundColor);
     p.drawPixmap(0, 0, frozen_);
     return;
   }
-  p.fillRect(event->rect(), renderer_.colors.BackgroundColor);
+  p.fillRect(event->rect(), renderer_.Colors().BackgroundColor);
   renderer_.DrawLabels(p);
   const BoardState state = state_ ? state_() : BoardState{};
   if (state.board) {
@@ -106,15 +118,15 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  emit MouseDown(event->button(), event->position().toPoint());
+  emit mouseDown(event->button(), event->position().toPoint());
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
-  emit MouseMoved(event->position().toPoint());
+  emit mouseMoved(event->position().toPoint());
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
-  emit KeyDown(event);
+  emit keyDown(event);
 }
 
 // Tab is an ordinary key on the board, not a way to leave it.

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/Settings.h"
 #include "hints/Highlights.h"
 #include "ui/BoardRenderer.h"
 
@@ -19,9 +20,11 @@ class BoardWidget : public QWidget {
  public:
   explicit BoardWidget(QWidget* parent = nullptr);
 
-  BoardRenderer& Renderer() { return renderer_; }
   const BoardRenderer& Renderer() const { return renderer_; }
-  const BoardGeometry& Geometry() const { return renderer_.geometry; }
+  const BoardGeometry& Geometry() const { return renderer_.Geometry(); }
+  // The four colours of the settings over the board's fixed ones; clue
+  // cells take the system's button face.
+  void SetColors(const app::Settings& settings);
 
   void SetStateSource(std::function<BoardState()> source) { state_ = std::move(source); }
   void SetGridSize(GridSize size);
@@ -50,11 +53,11 @@ class BoardWidget : public QWidget {
   QSize minimumSizeHint() const override;
 
  signals:
-  void MouseDown(Qt::MouseButton button, QPoint pos);
-  void MouseMoved(QPoint pos);
-  void KeyDown(QKeyEvent* event);
+  void mouseDown(Qt::MouseButton button, QPoint pos);
+  void mouseMoved(QPoint pos);
+  void keyDown(QKeyEvent* event);
   // The board moved; top is the board's new top edge.
-  void BoardMoved(int top);
+  void boardMoved(int top);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,8 +1,8 @@
 #include "ui/Dialogs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -136,16 +136,19 @@ QuestionDialog::QuestionDialog(const std::string& caption, const std::string& te
   setIcon(QMessageBox::Question);
   setTextFormat(Qt::PlainText);
   setText(DisplayText(text));
-  YesBut = addButton(QString::fromStdString(yesCaption), QMessageBox::YesRole);
-  NoBut = addButton(QString::fromStdString(noCaption), QMessageBox::NoRole);
-  CancelBut = addButton(QString::fromStdString(cancelCaption), QMessageBox::RejectRole);
-  setDefaultButton(YesBut);
-  setEscapeButton(CancelBut);
+  yesButton_ = addButton(QString::fromStdString(yesCaption), QMessageBox::YesRole);
+  noButton_ = addButton(QString::fromStdString(noCaption), QMessageBox::NoRole);
+  cancelButton_ = addButton(QString::fromStdString(cancelCaption), QMessageBox::RejectRole);
+  yesButton_->setObjectName("YesButton");
+  noButton_->setObjectName("NoButton");
+  cancelButton_->setObjectName("CancelButton");
+  setDefaultButton(yesButton_);
+  setEscapeButton(cancelButton_);
 }
 
 int QuestionDialog::Result() const {
-  if (clickedButton() == YesBut) return core::kResultYes;
-  if (clickedButton() == NoBut) return core::kResultNo;
+  if (clickedButton() == yesButton_) return core::kResultYes;
+  if (clickedButton() == noButton_) return core::kResultNo;
   return core::kResultCancel;
 }
 
@@ -173,12 +176,12 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
     l->setAlignment(align | Qt::AlignVCenter);
     return l;
   };
-  TitleLab = label("TitleLab", Qt::AlignHCenter);
-  QFont bold = TitleLab->font();
+  titleLabel_ = label("TitleLab", Qt::AlignHCenter);
+  QFont bold = titleLabel_->font();
   bold.setBold(true);
   bold.setPixelSize(15);
-  TitleLab->setFont(bold);
-  grid->addWidget(TitleLab, 0, 0, 1, 2);
+  titleLabel_->setFont(bold);
+  grid->addWidget(titleLabel_, 0, 0, 1, 2);
 
   int row = 1;
   auto pair = [&](QLabel*& caption, const char* captionName, QLabel*& value,
@@ -192,47 +195,47 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
     grid->addWidget(value, row, 1);
     ++row;
   };
-  pair(LevelLab, "LevelLab", NLevel, "NLevel");
-  pair(TimeLab, "TimeLab", NTime, "NTime");
-  pair(CandidatesLab, "CandidatesLab", NCandidates, "NCandidates");
-  pair(TipsLab, "TipsLab", NTips, "NTips");
-  pair(ConcreteTipsLab, "ConcreteTipsLab", NConcreteTips, "NConcreteTips");
-  pair(SolutionLab, "SolutionLab", SolutionViewed, "SolutionViewed");
+  pair(levelLabel_, "LevelLab", levelValue_, "NLevel");
+  pair(timeLabel_, "TimeLab", timeValue_, "NTime");
+  pair(candidatesLabel_, "CandidatesLab", candidatesValue_, "NCandidates");
+  pair(tipsLabel_, "TipsLab", tipsValue_, "NTips");
+  pair(concreteTipsLabel_, "ConcreteTipsLab", concreteTipsValue_, "NConcreteTips");
+  pair(solutionLabel_, "SolutionLab", solutionValue_, "SolutionViewed");
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
   auto* buttons = new QHBoxLayout;
-  OKBut = new QPushButton(this);
-  OKBut->setObjectName("OKBut");
-  OKBut->setDefault(true);
-  CancelBut = new QPushButton(this);
-  CancelBut->setObjectName("CancelBut");
+  okButton_ = new QPushButton(this);
+  okButton_->setObjectName("OkButton");
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton(this);
+  cancelButton_->setObjectName("CancelButton");
   buttons->addStretch();
-  buttons->addWidget(OKBut);
-  buttons->addWidget(CancelBut);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   buttons->addStretch();
   outer->addLayout(buttons);
-  connect(OKBut, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   auto set = [](QLabel* l, const std::string& text) { l->setText(QString::fromStdString(text)); };
-  set(TitleLab, report.title);
-  set(LevelLab, report.levelLabel);
-  set(NLevel, report.level);
-  set(TimeLab, report.timeLabel);
-  set(NTime, report.time);
-  set(CandidatesLab, report.candidatesLabel);
-  set(NCandidates, report.candidates);
-  set(TipsLab, report.tipsLabel);
-  set(NTips, report.tips);
-  set(ConcreteTipsLab, report.tips2Label);
-  set(NConcreteTips, report.tips2);
-  set(SolutionLab, report.solutionLabel);
-  set(SolutionViewed, report.solutionViewed);
-  OKBut->setText(QString::fromStdString(report.okCaption));
-  CancelBut->setText(QString::fromStdString(report.cancelCaption));
+  set(titleLabel_, report.title);
+  set(levelLabel_, report.levelLabel);
+  set(levelValue_, report.level);
+  set(timeLabel_, report.timeLabel);
+  set(timeValue_, report.time);
+  set(candidatesLabel_, report.candidatesLabel);
+  set(candidatesValue_, report.candidates);
+  set(tipsLabel_, report.tipsLabel);
+  set(tipsValue_, report.tips);
+  set(concreteTipsLabel_, report.tips2Label);
+  set(concreteTipsValue_, report.tips2);
+  set(solutionLabel_, report.solutionLabel);
+  set(solutionValue_, report.solutionViewed);
+  okButton_->setText(QString::fromStdString(report.okCaption));
+  cancelButton_->setText(QString::fromStdString(report.cancelCaption));
   if (report.solutionViewedInRed) {
-    for (QLabel* l : {SolutionViewed, SolutionLab}) {
+    for (QLabel* l : {solutionValue_, solutionLabel_}) {
       QPalette pal = l->palette();
       pal.setColor(QPalette::WindowText, Qt::red);
       l->setPalette(pal);
@@ -249,58 +252,58 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
   auto* group = new QGroupBox(" " + UiText(Text::DifficultyGroup) + " ", this);
   group->setObjectName("LevelGroup");
   auto* inner = new QVBoxLayout(group);
-  AnyLevel = new QRadioButton(UiText(Text::RandomLevel), group);
-  AnyLevel->setObjectName("AnyLevel");
-  ChosenLevels = new QRadioButton(UiText(Text::SelectedLevels), group);
-  ChosenLevels->setObjectName("ChosenLevels");
-  inner->addWidget(AnyLevel);
-  inner->addWidget(ChosenLevels);
+  anyLevel_ = new QRadioButton(UiText(Text::RandomLevel), group);
+  anyLevel_->setObjectName("AnyLevel");
+  chosenLevels_ = new QRadioButton(UiText(Text::SelectedLevels), group);
+  chosenLevels_->setObjectName("ChosenLevels");
+  inner->addWidget(anyLevel_);
+  inner->addWidget(chosenLevels_);
   for (int level = 1; level <= 5; ++level) {
     auto* check = new QCheckBox(QString::fromStdString(rating::LevelName(level)), group);
     check->setObjectName(QString("Level%1").arg(level));
     check->setChecked(current.levels[level - 1]);
     inner->addWidget(check);
-    Levels[level - 1] = check;
+    levels_[level - 1] = check;
     connect(check, &QCheckBox::clicked, this, [this] { AnyLevelClick(); });
   }
-  AnyLevel->setChecked(current.anyLevel);
-  ChosenLevels->setChecked(!current.anyLevel);
-  connect(AnyLevel, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
-  connect(ChosenLevels, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
+  anyLevel_->setChecked(current.anyLevel);
+  chosenLevels_->setChecked(!current.anyLevel);
+  connect(anyLevel_, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
+  connect(chosenLevels_, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
   box->addWidget(group);
 
   auto* buttons = new QHBoxLayout;
-  OKBtn = new QPushButton(UiText(Text::Ok), this);
-  OKBtn->setObjectName("OKBtn");
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(UiText(Text::Cancel), this);
-  CancelBtn->setObjectName("CancelBtn");
+  okButton_ = new QPushButton(UiText(Text::Ok), this);
+  okButton_->setObjectName("OkButton");
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton(UiText(Text::Cancel), this);
+  cancelButton_->setObjectName("CancelButton");
   buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   box->addLayout(buttons);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   AnyLevelClick();
-  OKBtn->setFocus();
+  okButton_->setFocus();
 }
 
 void LevelDialog::AnyLevelClick() {
-  const bool any = AnyLevel->isChecked();
-  ChosenLevels->setChecked(!any);
-  for (QCheckBox* check : Levels) check->setEnabled(!any);
+  const bool any = anyLevel_->isChecked();
+  chosenLevels_->setChecked(!any);
+  for (QCheckBox* check : levels_) check->setEnabled(!any);
 }
 
 app::LevelChoice LevelDialog::Choice() const {
   app::LevelChoice choice;
-  choice.anyLevel = AnyLevel->isChecked();
-  for (int i = 0; i < 5; ++i) choice.levels[i] = Levels[i]->isChecked();
+  choice.anyLevel = anyLevel_->isChecked();
+  for (int i = 0; i < 5; ++i) choice.levels[i] = levels_[i]->isChecked();
   return choice;
 }
 
 void LevelDialog::done(int result) {
   if (result == QDialog::Accepted && !app::LevelChoiceAcceptable(Choice())) {
-    if (RefuseEmptyChoice) RefuseEmptyChoice();
+    if (refuseEmptyChoice_) refuseEmptyChoice_();
     return;
   }
   QDialog::done(result);
@@ -315,38 +318,38 @@ AboutBox::AboutBox(const QString& productName, QWidget* parent) : QDialog(parent
   box->setContentsMargins(24, 18, 24, 14);
   box->setSpacing(6);
 
-  ProductName = new QLabel(productName, this);
-  ProductName->setObjectName("ProductName");
-  QFont big = ProductName->font();
+  productName_ = new QLabel(productName, this);
+  productName_->setObjectName("ProductName");
+  QFont big = productName_->font();
   big.setPixelSize(22);
   big.setBold(true);
-  ProductName->setFont(big);
-  box->addWidget(ProductName, 0, Qt::AlignHCenter);
+  productName_->setFont(big);
+  box->addWidget(productName_, 0, Qt::AlignHCenter);
 
-  Version = new QLabel(QStringLiteral("Version " ZENTARO_VERSION), this);
-  Version->setObjectName("Version");
-  box->addWidget(Version, 0, Qt::AlignHCenter);
+  version_ = new QLabel(QStringLiteral("Version " ZENTARO_VERSION), this);
+  version_->setObjectName("Version");
+  box->addWidget(version_, 0, Qt::AlignHCenter);
 
   const QString site =
       QString::fromUtf8(files::kWebAddress.data(), static_cast<int>(files::kWebAddress.size()));
-  WebSite = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site), this);
-  WebSite->setObjectName("WebSite");
-  WebSite->setTextFormat(Qt::RichText);
-  WebSite->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  connect(WebSite, &QLabel::linkActivated, this,
+  webSite_ = new QLabel(QString("<a href=\"%1\">%1</a>").arg(site), this);
+  webSite_->setObjectName("WebSite");
+  webSite_->setTextFormat(Qt::RichText);
+  webSite_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  connect(webSite_, &QLabel::linkActivated, this,
           [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
-  box->addWidget(WebSite, 0, Qt::AlignHCenter);
+  box->addWidget(webSite_, 0, Qt::AlignHCenter);
 
-  Support = new QLabel("support@zentaro.example.org", this);
-  Support->setObjectName("Support");
-  box->addWidget(Support, 0, Qt::AlignHCenter);
+  support_ = new QLabel("support@zentaro.example.org", this);
+  support_->setObjectName("Support");
+  box->addWidget(support_, 0, Qt::AlignHCenter);
 
-  OKButton = new QPushButton(UiText(Text::Ok), this);
-  OKButton->setObjectName("OKButton");
-  OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = new QPushButton(UiText(Text::Ok), this);
+  okButton_->setObjectName("OkButton");
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   box->addSpacing(8);
-  box->addWidget(OKButton, 0, Qt::AlignHCenter);
+  box->addWidget(okButton_, 0, Qt::AlignHCenter);
 }
 
 }  // namespace zentaro::ui

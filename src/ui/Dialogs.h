@@ -65,9 +65,10 @@ class QuestionDialog : public QMessageBox {
 
   int Result() const;
 
-  QPushButton* YesBut;
-  QPushButton* NoBut;
-  QPushButton* CancelBut;
+ private:
+  QPushButton* yesButton_;
+  QPushButton* noButton_;
+  QPushButton* cancelButton_;
 };
 
 // The solved report. Accepted means "&New puzzle".
@@ -77,21 +78,22 @@ class SolvedReportDialog : public QDialog {
  public:
   explicit SolvedReportDialog(const app::SolvedReport& report, QWidget* parent = nullptr);
 
-  QLabel* TitleLab;
-  QLabel* LevelLab;
-  QLabel* NLevel;
-  QLabel* TimeLab;
-  QLabel* NTime;
-  QLabel* CandidatesLab;
-  QLabel* NCandidates;
-  QLabel* TipsLab;
-  QLabel* NTips;
-  QLabel* ConcreteTipsLab;
-  QLabel* NConcreteTips;
-  QLabel* SolutionLab;
-  QLabel* SolutionViewed;
-  QPushButton* OKBut;
-  QPushButton* CancelBut;
+ private:
+  QLabel* titleLabel_;
+  QLabel* levelLabel_;
+  QLabel* levelValue_;
+  QLabel* timeLabel_;
+  QLabel* timeValue_;
+  QLabel* candidatesLabel_;
+  QLabel* candidatesValue_;
+  QLabel* tipsLabel_;
+  QLabel* tipsValue_;
+  QLabel* concreteTipsLabel_;
+  QLabel* concreteTipsValue_;
+  QLabel* solutionLabel_;
+  QLabel* solutionValue_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 // The level dialog of "New puzzle...": "&Random level" or only the levels
@@ -105,16 +107,19 @@ class LevelDialog : public QDialog {
   app::LevelChoice Choice() const;
   void done(int result) override;
   // Tells the user that a level is needed; set by the window.
-  std::function<void()> RefuseEmptyChoice;
-
-  QRadioButton* AnyLevel;
-  QRadioButton* ChosenLevels;
-  std::array<QCheckBox*, 5> Levels{};  // Level1..Level5
-  QPushButton* OKBtn;
-  QPushButton* CancelBtn;
+  void SetEmptyChoiceRefusal(std::function<void()> refuse) {
+    refuseEmptyChoice_ = std::move(refuse);
+  }
 
  private:
   void AnyLevelClick();
+
+  std::function<void()> refuseEmptyChoice_;
+  QRadioButton* anyLevel_;
+  QRadioButton* chosenLevels_;
+  std::array<QCheckBox*, 5> levels_{};  // Level1..Level5
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 // The about box: product name, version, web site and support address.
@@ -124,11 +129,12 @@ class AboutBox : public QDialog {
  public:
   AboutBox(const QString& productName, QWidget* parent = nullptr);
 
-  QLabel* ProductName;
-  QLabel* Version;
-  QLabel* WebSite;  // the web site; a click opens it
-  QLabel* Support;
-  QPushButton* OKButton;
+ private:
+  QLabel* productName_;
+  QLabel* version_;
+  QLabel* webSite_;  // the web site; a click opens it
+  QLabel* support_;
+  QPushButton* okButton_;
 };
 
 }  // namespace zentaro::ui

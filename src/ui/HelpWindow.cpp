@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,12 +19,16 @@ static void InitHelpResources() {
 
 namespace zentaro::ui {
 
+QUrl HelpWindow::Source() const {
+  return browser_->source();
+}
+
 QString HelpPageOf(int context) {
   switch (context) {
-    case 1100:
-      return "qrc:/help/settings.html#context-1100";
-    case 1300:
-      return "qrc:/help/window.html#context-1300";
+    case kSettingsHelpContext:
+      return QString("qrc:/help/settings.html#context-%1").arg(kSettingsHelpContext);
+    case hints::kMainWindowHelpContext:
+      return QString("qrc:/help/window.html#context-%1").arg(hints::kMainWindowHelpContext);
     default:
       return "qrc:/help/index.html";
   }
@@ -52,8 +57,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   box->setSpacing(0);
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(4, 4, 4, 4);
-  const auto button = [this, bar](const char* name, const QString& text, QStyle::StandardPixmap icon,
-                                   const QKeySequence& key) {
+  const auto button = [this, bar](const char* name, const QString& text,
+                                  QStyle::StandardPixmap icon, const QKeySequence& key) {
     auto* b = NewNamed<QToolButton>(name, this);
     b->setText(text);
     b->setIcon(style()->standardIcon(icon));
@@ -63,27 +68,28 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     bar->addWidget(b);
     return b;
   };
-  BackBut = button("BackBut", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
-  ForwardBut = button("ForwardBut", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);
-  ContentsBut = button("ContentsBut", "&Contents", QStyle::SP_DirHomeIcon, QKeySequence());
+  backButton_ = button("BackButton", "&Back", QStyle::SP_ArrowBack, QKeySequence::Back);
+  forwardButton_ =
+      button("ForwardButton", "&Forward", QStyle::SP_ArrowForward, QKeySequence::Forward);
+  contentsButton_ = button("ContentsButton", "&Contents", QStyle::SP_DirHomeIcon, QKeySequence());
   bar->addStretch();
   box->addLayout(bar);
 
-  Browser = NewNamed<QTextBrowser>("HelpBrowser", this);
-  Browser->setOpenExternalLinks(true);
-  box->addWidget(Browser);
+  browser_ = NewNamed<QTextBrowser>("HelpBrowser", this);
+  browser_->setOpenExternalLinks(true);
+  box->addWidget(browser_);
 
-  BackBut->setEnabled(false);
-  ForwardBut->setEnabled(false);
-  connect(BackBut, &QToolButton::clicked, Browser, &QTextBrowser::backward);
-  connect(ForwardBut, &QToolButton::clicked, Browser, &QTextBrowser::forward);
-  connect(ContentsBut, &QToolButton::clicked, this, [this] { ShowTopic(0); });
-  connect(Browser, &QTextBrowser::backwardAvailable, BackBut, &QToolButton::setEnabled);
-  connect(Browser, &QTextBrowser::forwardAvailable, ForwardBut, &QToolButton::setEnabled);
+  backButton_->setEnabled(false);
+  forwardButton_->setEnabled(false);
+  connect(backButton_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forwardButton_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+  connect(contentsButton_, &QToolButton::clicked, this, [this] { ShowTopic(0); });
+  connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QToolButton::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forwardButton_, &QToolButton::setEnabled);
 }
 
 void HelpWindow::ShowTopic(int context) {
-  Browser->setSource(QUrl(HelpPageOf(context)));
+  browser_->setSource(QUrl(HelpPageOf(context)));
 }
 
 }  // namespace zentaro::ui

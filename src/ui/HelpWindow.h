@@ -5,7 +5,13 @@
 class QTextBrowser;
 class QToolButton;
 
+#include "hints/Explanations.h"
+
 namespace zentaro::ui {
+
+// The help contexts: the settings dialog's; the main window and the hint
+// window have hints::kMainWindowHelpContext.
+inline constexpr int kSettingsHelpContext = 1100;
 
 // The help pages, with back, forward and contents. Each page of the help
 // is an HTML file among the program's resources; a context number (1100
@@ -19,11 +25,14 @@ class HelpWindow : public QDialog {
 
   // Shows the page of a context number, or the contents page for 0.
   void ShowTopic(int context = 0);
+  // The page shown.
+  QUrl Source() const;
 
-  QTextBrowser* Browser;
-  QToolButton* BackBut;
-  QToolButton* ForwardBut;
-  QToolButton* ContentsBut;
+ private:
+  QTextBrowser* browser_;
+  QToolButton* backButton_;
+  QToolButton* forwardButton_;
+  QToolButton* contentsButton_;
 };
 
 // The page and anchor of a context number, as a resource URL.

@@ -3,18 +3,19 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <algorithm>
-#include <QHBoxLayout>
-#include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
 #include "hints/Markup.h"
+#include "ui/Dialogs.h"
 #include "ui/UiText.h"
 
 namespace zentaro::ui {
@@ -46,33 +47,33 @@ HintWindow::HintWindow(QWidget* parent) : QDialog(parent) {
   small.setPixelSize(11);
   setFont(small);
 
-  TextBox = new QTextEdit(this);
-  TextBox->setObjectName("TextBox");
-  TextBox->setReadOnly(true);
-  TextBox->setFrameStyle(QFrame::Box | QFrame::Plain);
-  TextBox->setLineWidth(1);
-  TextBox->viewport()->setCursor(Qt::ArrowCursor);
+  textBox_ = new QTextEdit(this);
+  textBox_->setObjectName("TextBox");
+  textBox_->setReadOnly(true);
+  textBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  textBox_->setLineWidth(1);
+  textBox_->viewport()->setCursor(Qt::ArrowCursor);
   QFont boxFont = small;
   boxFont.setPixelSize(kBoxFontPixels);
-  TextBox->setFont(boxFont);
-  QPalette pal = TextBox->palette();
+  textBox_->setFont(boxFont);
+  QPalette pal = textBox_->palette();
   pal.setColor(QPalette::Base, QColor(128, 128, 128));
   pal.setColor(QPalette::Text, QColor(0, 255, 255));
-  TextBox->setPalette(pal);
+  textBox_->setPalette(pal);
   SetWrapping(false);
 
-  ActionBut = new QPushButton(UiText(Text::DoItButton), this);
-  ActionBut->setObjectName("ActionBut");
-  ActionBut->setDefault(true);
-  HelpBut = new QPushButton(UiText(Text::ExplainButton), this);
-  HelpBut->setObjectName("HelpBut");
-  HelpBut->setAutoDefault(false);
-  CancelBut = new QPushButton(UiText(Text::HintCloseButton), this);
-  CancelBut->setObjectName("CancelBut");
-  CancelBut->setAutoDefault(false);
-  connect(ActionBut, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBut, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpBut, &QPushButton::clicked, this, [this] { emit HelpRequested(helpContext_); });
+  actionButton_ = new QPushButton(UiText(Text::DoItButton), this);
+  actionButton_->setObjectName("ActionButton");
+  actionButton_->setDefault(true);
+  helpButton_ = new QPushButton(UiText(Text::ExplainButton), this);
+  helpButton_->setObjectName("HelpButton");
+  helpButton_->setAutoDefault(false);
+  closeButton_ = new QPushButton(UiText(Text::HintCloseButton), this);
+  closeButton_->setObjectName("CloseButton");
+  closeButton_->setAutoDefault(false);
+  connect(actionButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { emit helpRequested(helpContext_); });
   resize(301, 170);
   LayOut();
 }
@@ -87,35 +88,36 @@ void HintWindow::resizeEvent(QResizeEvent* event) {
 
 void HintWindow::LayOut() {
   const int w = width(), h = height(), y = h - 26;
-  TextBox->setGeometry(0, 0, w, h - kButtonRow);
+  textBox_->setGeometry(0, 0, w, h - kButtonRow);
   const auto fit = [](QPushButton* b, int least) {
     const QString caption = b->text().remove('&');
     return std::max(least, b->fontMetrics().horizontalAdvance(caption) + 12);
   };
-  ActionBut->setGeometry(2, y, fit(ActionBut, 77), 25);
-  HelpBut->setGeometry(ActionBut->x() + ActionBut->width() + 2, y, fit(HelpBut, 57), 25);
-  const int cancelWidth = fit(CancelBut, 57);
-  CancelBut->setGeometry(w - 3 - cancelWidth, y, cancelWidth, 25);
+  actionButton_->setGeometry(2, y, fit(actionButton_, 77), 25);
+  helpButton_->setGeometry(actionButton_->x() + actionButton_->width() + 2, y, fit(helpButton_, 57),
+                           25);
+  const int cancelWidth = fit(closeButton_, 57);
+  closeButton_->setGeometry(w - 3 - cancelWidth, y, cancelWidth, 25);
 }
 
 void HintWindow::SetWrapping(bool on) {
-  TextBox->setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+  textBox_->setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
   if (!on) {
-    TextBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   }
 }
 
 void HintWindow::Place(const QRect& rect) {
-  TextBox->clear();
+  textBox_->clear();
   SetWrapping(false);
   setGeometry(rect);
 }
 
 int HintWindow::LineCount() const {
-  QTextDocument* doc = TextBox->document();
-  doc->setTextWidth(TextBox->lineWrapMode() == QTextEdit::NoWrap ? -1
-                                                                  : TextBox->viewport()->width());
+  QTextDocument* doc = textBox_->document();
+  doc->setTextWidth(textBox_->lineWrapMode() == QTextEdit::NoWrap ? -1
+                                                                  : textBox_->viewport()->width());
   doc->documentLayout()->documentSize();  // lays the text out
   int lines = 0;
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
@@ -127,12 +129,12 @@ void HintWindow::showEvent(QShowEvent* event) {
   SetWrapping(true);
   QDialog::showEvent(event);
   GrowToFit();
-  ActionBut->setFocus();
+  actionButton_->setFocus();
 }
 
 void HintWindow::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  TextBox->clear();
+  textBox_->clear();
   SetWrapping(false);
 }
 
@@ -143,7 +145,7 @@ void HintWindow::GrowToFit() {
   const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
   if (!main) return;
   const QRect now = geometry();
-  const int chrome = height() - TextBox->viewport()->height();
+  const int chrome = height() - textBox_->viewport()->height();
   const hints::MainWindowFrame frame{main->frameGeometry().top(), main->geometry().top(),
                                      main->frameGeometry().bottom() + 1};
   const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -153,21 +155,21 @@ void HintWindow::GrowToFit() {
                             -kBoxFontPixels, frame, desktopHeight);
   setGeometry(fit.rect.left, fit.rect.top, fit.rect.width, fit.rect.height);
   if (fit.scrollBars) {
-    TextBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    TextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    textBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   }
 }
 
 void HintWindow::SetStage(const hints::HintStage& stage) {
   helpContext_ = stage.helpContext;
-  ActionBut->setText(UiText(stage.buttonCaption));
+  actionButton_->setText(UiText(stage.buttonCaption));
   LayOut();
   const hints::RenderedHint text = hints::RenderHintText(stage.lines, stage.fixedPitchBlock);
   QStringList lines;
   for (const std::string& line : text.lines) lines << QString::fromStdString(line);
-  TextBox->setPlainText(lines.join('\n'));
+  textBox_->setPlainText(lines.join('\n'));
 
-  QTextCursor cursor(TextBox->document());
+  QTextCursor cursor(textBox_->document());
   for (const hints::MarkupSpan& span : text.spans) {
     const int start = DocumentPosition(text, span.line, span.column);
     cursor.setPosition(start);
@@ -184,7 +186,7 @@ void HintWindow::SetStage(const hints::HintStage& stage) {
     const int start = DocumentPosition(text, text.fixedFirstLine, 0);
     const int end = DocumentPosition(text, text.fixedLastLine + 1, 0);
     cursor.setPosition(start);
-    cursor.setPosition(std::min(end, TextBox->document()->characterCount() - 1),
+    cursor.setPosition(std::min(end, textBox_->document()->characterCount() - 1),
                        QTextCursor::KeepAnchor);
     QTextCharFormat format;
     format.setFontFamilies({QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
@@ -196,19 +198,36 @@ WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("WaitDlg");
   setModal(false);
   auto* box = new QVBoxLayout(this);
-  Line1Lab = new QLabel(this);
-  Line1Lab->setObjectName("Line1Lab");
-  Line2Lab = new QLabel(this);
-  Line2Lab->setObjectName("Line2Lab");
-  ProgressBar = new QProgressBar(this);
-  ProgressBar->setObjectName("ProgressBar");
-  CancelBtn = new QPushButton(UiText(Text::Cancel), this);
-  CancelBtn->setObjectName("CancelBtn");
-  box->addWidget(Line1Lab);
-  box->addWidget(Line2Lab);
-  box->addWidget(ProgressBar);
-  box->addWidget(CancelBtn, 0, Qt::AlignHCenter);
+  line1Label_ = new QLabel(this);
+  line1Label_->setObjectName("Line1Label");
+  line2Label_ = new QLabel(this);
+  line2Label_->setObjectName("Line2Label");
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName("ProgressBar");
+  cancelButton_ = new QPushButton(UiText(Text::Cancel), this);
+  cancelButton_->setObjectName("CancelButton");
+  box->addWidget(line1Label_);
+  box->addWidget(line2Label_);
+  box->addWidget(progressBar_);
+  box->addWidget(cancelButton_, 0, Qt::AlignHCenter);
+  connect(cancelButton_, &QPushButton::clicked, this, &WaitDialog::cancelRequested);
   setMinimumWidth(300);
+}
+
+void WaitDialog::Show(const app::WaitWindow& window) {
+  // Called on every progress step: the frame is fitted to a new title only.
+  if (const QString title = QString::fromStdString(window.caption); title != windowTitle()) {
+    setWindowTitle(title);
+    GiveDialogLook(*this);
+  }
+  line1Label_->setText(QString::fromStdString(window.line1));
+  line2Label_->setText(QString::fromStdString(window.line2));
+  progressBar_->setMaximum(window.maximum);
+  progressBar_->setValue(window.position);
+  cancelButton_->setVisible(window.cancelVisible);
+  cancelButton_->setEnabled(window.cancelVisible);
+  setVisible(window.visible);
+  repaint();
 }
 
 }  // namespace zentaro::ui

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "app/View.h"
 #include "hints/Explanations.h"
 
 namespace zentaro::ui {
@@ -24,23 +25,18 @@ class HintWindow : public QDialog {
   // Fills the box and the action button for the stage.
   void SetStage(const hints::HintStage& stage);
   // The plain text the box shows.
-  QString BoxText() const { return TextBox->toPlainText(); }
+  QString BoxText() const { return textBox_->toPlainText(); }
   // Before the first stage of a hint: the place beside the board, an empty
   // box without wrapping or scroll bars.
   void Place(const QRect& rect);
   // The box's lines as they stand at its present width.
   int LineCount() const;
 
-  QTextEdit* TextBox;
-  QPushButton* ActionBut;
-  QPushButton* HelpBut;
-  QPushButton* CancelBut;
-
   static constexpr int kBoxFontPixels = 13;
   static constexpr int kButtonRow = 28;  // the box leaves this much below it
 
  signals:
-  void HelpRequested(int context);
+  void helpRequested(int context);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -53,6 +49,10 @@ class HintWindow : public QDialog {
   void SetWrapping(bool on);
 
   int helpContext_ = hints::kMainWindowHelpContext;
+  QTextEdit* textBox_;
+  QPushButton* actionButton_;
+  QPushButton* helpButton_;
+  QPushButton* closeButton_;
 };
 
 // The small progress window of the generator, which the hint search reuses.
@@ -62,10 +62,17 @@ class WaitDialog : public QDialog {
  public:
   explicit WaitDialog(QWidget* parent = nullptr);
 
-  QLabel* Line1Lab;
-  QLabel* Line2Lab;
-  QProgressBar* ProgressBar;
-  QPushButton* CancelBtn;
+  // Shows the window's state: its title, lines, progress and Cancel button.
+  void Show(const app::WaitWindow& window);
+
+ signals:
+  void cancelRequested();
+
+ private:
+  QLabel* line1Label_;
+  QLabel* line2Label_;
+  QProgressBar* progressBar_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace zentaro::ui

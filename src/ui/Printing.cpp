@@ -1,6 +1,7 @@
 #include "ui/Printing.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -105,9 +106,12 @@ std::optional<QString> PrintBoard(QPrinter& printer, const PrintedBoard& what) {
   const bool toFile =
       printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
   const QString failure =
-      toFile ? QString("The PDF file could not be written:\n%1")
+      toFile ? QCoreApplication::translate("zentaro::ui::Printing",
+                                           "The PDF file could not be written:\n%1")
                    .arg(QFileInfo(printer.outputFileName()).absoluteFilePath())
-             : QString("The printer \"%1\" did not accept the page.").arg(printer.printerName());
+             : QCoreApplication::translate("zentaro::ui::Printing",
+                                           "The printer \"%1\" did not accept the page.")
+                   .arg(printer.printerName());
   QPainter p;
   if (!p.begin(&printer)) return failure;
   PaintPrintedPage(p, QSize(printer.width(), printer.height()), what);
@@ -126,7 +130,9 @@ QStringList ExportPictureKinds() {
 std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard& what) {
   const QString kind = QFileInfo(fileName).suffix().toLower();
   if (!ExportPictureKinds().contains(kind))
-    return QString("Pictures are written as %1; the name must end in one of them.")
+    return QCoreApplication::translate(
+               "zentaro::ui::Printing",
+               "Pictures are written as %1; the name must end in one of them.")
         .arg("." + ExportPictureKinds().join(", ."));
 
   // The picture is made in memory first, so a file is touched only when
@@ -167,7 +173,8 @@ std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard
   }
 #endif
   buffer.close();
-  if (!drawn || bytes.isEmpty()) return QString("The picture could not be drawn.");
+  if (!drawn || bytes.isEmpty())
+    return QCoreApplication::translate("zentaro::ui::Printing", "The picture could not be drawn.");
 
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();

@@ -1,186 +1,169 @@
 #include "ui/SettingsDialog.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Settings.h"
+#include "ui/HelpWindow.h"
 #include "ui/UiText.h"
 
 namespace zentaro::ui {
 
 using core::Text;
 
-namespace {
-
-QColor FromValue(app::ColorValue c) {
-  return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
-}
-
-}  // namespace
-
-QPushButton* SettingsDialog::NewColourPanel(const char* name, QLabel*& label,
-                                            const QString& caption) {
-  auto* panel = NewNamed<QPushButton>(name, ColoursGroup);
+QPushButton* SettingsDialog::NewColourPanel(const char* name, const QString& caption, int row) {
+  auto* panel = NewNamed<QPushButton>(name, coloursGroup_);
   panel->setMinimumSize(64, 22);
   panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   panel->setAccessibleName(caption);
-  label = new QLabel(caption, ColoursGroup);
+  auto* label = new QLabel(caption, coloursGroup_);
   label->setBuddy(panel);
+  auto* grid = static_cast<QGridLayout*>(coloursGroup_->layout());
+  grid->addWidget(label, row, 0);
+  grid->addWidget(panel, row, 1);
   return panel;
 }
 
-SettingsDialog::SettingsDialog(const Values& values, QWidget* parent)
-    : QDialog(parent),
-      markColor_(values.markColor),
-      hiColor_(values.hiColor),
-      backgroundColor_(values.backgroundColor),
-      coordinatesColor_(values.coordinatesColor) {
+SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
   setObjectName("PagesDlg");
   setWindowTitle(UiText(Text::SettingsCaption));
   auto* box = new QVBoxLayout(this);
-  Pages = NewNamed<QTabWidget>("Pages", this);
-  box->addWidget(Pages);
+  auto* pages = NewNamed<QTabWidget>("Pages", this);
+  box->addWidget(pages);
 
   // Display: the four colours, the board size and the way back to the
   // program's colours.
-  DisplayPage = NewNamed<QWidget>("DisplayPage", Pages);
-  auto* display = new QVBoxLayout(DisplayPage);
-  ColoursGroup = NewNamed<QGroupBox>("ColoursGroup", UiText(Text::ColoursGroup), DisplayPage);
-  auto* colours = new QGridLayout(ColoursGroup);
-  MarksPanel = NewColourPanel("MarksPanel", MarksLab, UiText(Text::PencilMarksColour));
-  HighlightPanel = NewColourPanel("HighlightPanel", HighlightLab, UiText(Text::HighlightColour));
-  BackgroundPanel =
-      NewColourPanel("BackgroundPanel", BackgroundLab, UiText(Text::BackgroundColour));
-  CoordinatesPanel =
-      NewColourPanel("CoordinatesPanel", CoordinatesLab, UiText(Text::CoordinatesColour));
-  int row = 0;
-  for (auto [label, panel] : {std::pair{MarksLab, MarksPanel},
-                              {HighlightLab, HighlightPanel},
-                              {BackgroundLab, BackgroundPanel},
-                              {CoordinatesLab, CoordinatesPanel}}) {
-    colours->addWidget(label, row, 0);
-    colours->addWidget(panel, row, 1);
-    ++row;
-  }
-  RestoreDefaultBtn = NewNamed<QPushButton>("RestoreDefaultBtn", UiText(Text::RestoreDefault), ColoursGroup);
-  colours->addWidget(RestoreDefaultBtn, row, 1, Qt::AlignRight);
-  display->addWidget(ColoursGroup);
+  auto* displayPage = NewNamed<QWidget>("DisplayPage", pages);
+  auto* display = new QVBoxLayout(displayPage);
+  coloursGroup_ = NewNamed<QGroupBox>("ColoursGroup", UiText(Text::ColoursGroup), displayPage);
+  new QGridLayout(coloursGroup_);
+  marksPanel_ = NewColourPanel("MarksPanel", UiText(Text::PencilMarksColour), 0);
+  highlightPanel_ = NewColourPanel("HighlightPanel", UiText(Text::HighlightColour), 1);
+  backgroundPanel_ = NewColourPanel("BackgroundPanel", UiText(Text::BackgroundColour), 2);
+  coordinatesPanel_ = NewColourPanel("CoordinatesPanel", UiText(Text::CoordinatesColour), 3);
+  auto* restore =
+      NewNamed<QPushButton>("RestoreDefaultButton", UiText(Text::RestoreDefault), coloursGroup_);
+  static_cast<QGridLayout*>(coloursGroup_->layout())->addWidget(restore, 4, 1, Qt::AlignRight);
+  display->addWidget(coloursGroup_);
 
-  SizeGroup = NewNamed<QGroupBox>("SizeGroup", UiText(Text::PuzzleSizeGroup), DisplayPage);
-  auto* sizes = new QHBoxLayout(SizeGroup);
-  SmallRadio = NewNamed<QRadioButton>("SmallRadio", UiText(Text::SmallSize), SizeGroup);
-  MediumRadio = NewNamed<QRadioButton>("MediumRadio", UiText(Text::MediumSize), SizeGroup);
-  LargeRadio = NewNamed<QRadioButton>("LargeRadio", UiText(Text::LargeSize), SizeGroup);
-  for (QRadioButton* radio : {SmallRadio, MediumRadio, LargeRadio}) sizes->addWidget(radio);
-  (values.gridSize == 1   ? SmallRadio
-   : values.gridSize == 3 ? LargeRadio
-                          : MediumRadio)
+  auto* sizeGroup = NewNamed<QGroupBox>("SizeGroup", UiText(Text::PuzzleSizeGroup), displayPage);
+  auto* sizes = new QHBoxLayout(sizeGroup);
+  smallRadio_ = NewNamed<QRadioButton>("SmallRadio", UiText(Text::SmallSize), sizeGroup);
+  mediumRadio_ = NewNamed<QRadioButton>("MediumRadio", UiText(Text::MediumSize), sizeGroup);
+  largeRadio_ = NewNamed<QRadioButton>("LargeRadio", UiText(Text::LargeSize), sizeGroup);
+  for (QRadioButton* radio : {smallRadio_, mediumRadio_, largeRadio_}) sizes->addWidget(radio);
+  (settings.gridSize == 1   ? smallRadio_
+   : settings.gridSize == 3 ? largeRadio_
+                            : mediumRadio_)
       ->setChecked(true);
-  display->addWidget(SizeGroup);
+  display->addWidget(sizeGroup);
   display->addStretch();
-  Pages->addTab(DisplayPage, UiText(Text::DisplayTab));
+  pages->addTab(displayPage, UiText(Text::DisplayTab));
 
   // General: what happens at start-up and when a digit is filled in. The
   // two boxes the program keeps but does not offer stay hidden, and the
   // layout closes their gap.
-  GeneralPage = NewNamed<QWidget>("GeneralPage", Pages);
-  auto* general = new QVBoxLayout(GeneralPage);
-  StartupGroup = NewNamed<QGroupBox>("StartupGroup", UiText(Text::StartupGroup), GeneralPage);
-  auto* startup = new QVBoxLayout(StartupGroup);
-  NewPuzzleOnStartup = NewNamed<QCheckBox>("NewPuzzleOnStartup", UiText(Text::ShowNewPuzzleOnStartup), StartupGroup);
-  NewPuzzleOnStartup->setChecked(values.loadOnStartup);
-  SkipSolvedBox = NewNamed<QCheckBox>("SkipSolvedBox", UiText(Text::Blank), StartupGroup);
-  SkipSolvedBox->setChecked(values.skipSolved);
-  RulesCheck = NewNamed<QCheckBox>("RulesCheck", StartupGroup);
-  for (QCheckBox* hidden : {SkipSolvedBox, RulesCheck}) {
+  auto* generalPage = NewNamed<QWidget>("GeneralPage", pages);
+  auto* general = new QVBoxLayout(generalPage);
+  auto* startupGroup = NewNamed<QGroupBox>("StartupGroup", UiText(Text::StartupGroup), generalPage);
+  auto* startup = new QVBoxLayout(startupGroup);
+  loadOnStartupBox_ =
+      NewNamed<QCheckBox>("LoadOnStartupBox", UiText(Text::ShowNewPuzzleOnStartup), startupGroup);
+  loadOnStartupBox_->setChecked(settings.loadOnStartup);
+  skipSolvedBox_ = NewNamed<QCheckBox>("SkipSolvedBox", UiText(Text::Blank), startupGroup);
+  skipSolvedBox_->setChecked(settings.skipSolved);
+  auto* rulesBox = NewNamed<QCheckBox>("RulesBox", startupGroup);
+  for (QCheckBox* hidden : {skipSolvedBox_, rulesBox}) {
     hidden->setEnabled(false);
     hidden->setVisible(false);
   }
-  startup->addWidget(NewPuzzleOnStartup);
-  startup->addWidget(SkipSolvedBox);
-  startup->addWidget(RulesCheck);
-  general->addWidget(StartupGroup);
-  MarksGroup = NewNamed<QGroupBox>("MarksGroup", UiText(Text::PencilMarksGroup), GeneralPage);
-  auto* marks = new QVBoxLayout(MarksGroup);
-  RemoveMarksBox = NewNamed<QCheckBox>("RemoveMarksBox", UiText(Text::RemoveMarksOnFill), MarksGroup);
-  RemoveMarksBox->setChecked(values.removeMarksOnFill);
-  marks->addWidget(RemoveMarksBox);
+  startup->addWidget(loadOnStartupBox_);
+  startup->addWidget(skipSolvedBox_);
+  startup->addWidget(rulesBox);
+  general->addWidget(startupGroup);
+  auto* marksGroup = NewNamed<QGroupBox>("MarksGroup", UiText(Text::PencilMarksGroup), generalPage);
+  auto* marks = new QVBoxLayout(marksGroup);
+  removeMarksOnFillBox_ =
+      NewNamed<QCheckBox>("RemoveMarksOnFillBox", UiText(Text::RemoveMarksOnFill), marksGroup);
+  removeMarksOnFillBox_->setChecked(settings.removeMarksOnFill);
+  marks->addWidget(removeMarksOnFillBox_);
   general->addSpacing(12);
-  general->addWidget(MarksGroup);
+  general->addWidget(marksGroup);
   general->addStretch();
-  Pages->addTab(GeneralPage, UiText(Text::GeneralTab));
+  pages->addTab(generalPage, UiText(Text::GeneralTab));
 
   auto* buttons = new QHBoxLayout;
-  OKBtn = NewNamed<QPushButton>("OKBtn", UiText(Text::Ok), this);
-  OKBtn->setDefault(true);
-  CancelBtn = NewNamed<QPushButton>("CancelBtn", UiText(Text::Cancel), this);
-  HelpBtn = NewNamed<QPushButton>("HelpBtn", UiText(Text::HelpItem), this);
+  auto* ok = NewNamed<QPushButton>("OkButton", UiText(Text::Ok), this);
+  ok->setDefault(true);
+  auto* cancel = NewNamed<QPushButton>("CancelButton", UiText(Text::Cancel), this);
+  auto* help = NewNamed<QPushButton>("HelpButton", UiText(Text::HelpItem), this);
   buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
-  buttons->addWidget(HelpBtn);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
   box->addLayout(buttons);
 
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpBtn, &QPushButton::clicked, this, [this] { emit HelpRequested(kHelpContext); });
-  connect(RestoreDefaultBtn, &QPushButton::clicked, this, &SettingsDialog::RestoreDefaults);
-  connect(MarksPanel, &QPushButton::clicked, this, [this] { PickColour(MarksPanel, markColor_); });
-  connect(HighlightPanel, &QPushButton::clicked, this,
-          [this] { PickColour(HighlightPanel, hiColor_); });
-  connect(BackgroundPanel, &QPushButton::clicked, this,
-          [this] { PickColour(BackgroundPanel, backgroundColor_); });
-  connect(CoordinatesPanel, &QPushButton::clicked, this,
-          [this] { PickColour(CoordinatesPanel, coordinatesColor_); });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kSettingsHelpContext); });
+  connect(restore, &QPushButton::clicked, this, &SettingsDialog::RestoreDefaults);
+  for (auto [panel, colour] : {std::pair{marksPanel_, &settings_.markColor},
+                               {highlightPanel_, &settings_.hiColor},
+                               {backgroundPanel_, &settings_.backgroundColor},
+                               {coordinatesPanel_, &settings_.coordinatesColor}})
+    connect(panel, &QPushButton::clicked, this,
+            [this, panel, colour] { PickColour(panel, *colour); });
   PaintPanels();
-  OKBtn->setFocus();
+  ok->setFocus();
 }
 
 void SettingsDialog::PaintPanels() {
-  for (auto [panel, colour] : {std::pair{MarksPanel, markColor_},
-                               {HighlightPanel, hiColor_},
-                               {BackgroundPanel, backgroundColor_},
-                               {CoordinatesPanel, coordinatesColor_}}) {
+  for (auto [panel, colour] : {std::pair{marksPanel_, settings_.markColor},
+                               {highlightPanel_, settings_.hiColor},
+                               {backgroundPanel_, settings_.backgroundColor},
+                               {coordinatesPanel_, settings_.coordinatesColor}}) {
     panel->setStyleSheet(
         QString("QPushButton { background-color: %1; border: 1px solid palette(dark); }"
                 "QPushButton:focus { border: 2px solid palette(highlight); }")
-            .arg(colour.name()));
-    panel->setProperty("colour", colour);
+            .arg(ToQColor(colour).name()));
+    panel->setProperty("colour", ToQColor(colour));
   }
 }
 
-void SettingsDialog::PickColour(QPushButton* panel, QColor& colour) {
-  QColorDialog dialog(colour, this);
+void SettingsDialog::PickColour(QPushButton* panel, app::ColorValue& colour) {
+  QColorDialog dialog(ToQColor(colour), this);
   dialog.setObjectName("ColorDialog");
-  if (RunModal(dialog) != QDialog::Accepted) return;
+  if (runModal_(dialog) != QDialog::Accepted) return;
   const QColor chosen = dialog.currentColor();
   if (!chosen.isValid()) return;
-  colour = chosen;
+  colour = ToColorValue(chosen);
   PaintPanels();
   panel->setFocus();
 }
 
 void SettingsDialog::RestoreDefaults() {
-  markColor_ = FromValue(app::kDefaultMarkColor);
-  hiColor_ = FromValue(app::kDefaultHiColor);
-  coordinatesColor_ = FromValue(app::kDefaultCoordinatesColor);
-  backgroundColor_ = FromValue(app::kDefaultBackgroundColor);
+  settings_.markColor = app::kDefaultMarkColor;
+  settings_.hiColor = app::kDefaultHiColor;
+  settings_.coordinatesColor = app::kDefaultCoordinatesColor;
+  settings_.backgroundColor = app::kDefaultBackgroundColor;
   PaintPanels();
 }
 
-SettingsDialog::Values SettingsDialog::Chosen() const {
-  Values v;
-  v.markColor = markColor_;
-  v.hiColor = hiColor_;
-  v.backgroundColor = backgroundColor_;
-  v.coordinatesColor = coordinatesColor_;
-  v.gridSize = SmallRadio->isChecked() ? 1 : LargeRadio->isChecked() ? 3 : 2;
-  v.loadOnStartup = NewPuzzleOnStartup->isChecked();
-  v.removeMarksOnFill = RemoveMarksBox->isChecked();
-  v.skipSolved = SkipSolvedBox->isChecked();
-  return v;
+app::Settings SettingsDialog::Chosen() const {
+  app::Settings s = settings_;
+  s.gridSize = smallRadio_->isChecked() ? 1 : largeRadio_->isChecked() ? 3 : 2;
+  s.loadOnStartup = loadOnStartupBox_->isChecked();
+  s.removeMarksOnFill = removeMarksOnFillBox_->isChecked();
+  s.skipSolved = skipSolvedBox_->isChecked();
+  return s;
 }
 
 }  // namespace zentaro::ui

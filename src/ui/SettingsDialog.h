@@ -1,83 +1,54 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QColor>
 #include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <functional>
+
+#include "app/Settings.h"
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
 
 namespace zentaro::ui {
 
 // The settings dialog: colours and board size on "Display", start-up and
-// pencil marks on "General". It holds its own copies of the values; the
-// window takes them over only when the dialog closes with OK.
+// pencil marks on "General". It edits its own copy of the settings; the
+// window takes it over only when the dialog closes with OK.
 class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  struct Values {
-    QColor markColor;
-    QColor hiColor;
-    QColor backgroundColor;
-    QColor coordinatesColor;
-    int gridSize = 2;  // 1 small, 2 medium, 3 large
-    bool loadOnStartup = true;
-    bool removeMarksOnFill = true;
-    bool skipSolved = true;
-  };
+  explicit SettingsDialog(const app::Settings& settings, QWidget* parent = nullptr);
 
-  explicit SettingsDialog(const Values& values, QWidget* parent = nullptr);
-
-  // What the dialog shows now.
-  Values Chosen() const;
+  // The settings as the dialog shows them now.
+  app::Settings Chosen() const;
 
   // Runs the colour dialog modally; the window puts its own, so that it can
   // be answered in tests.
-  std::function<int(QDialog&)> RunModal = [](QDialog& d) { return d.exec(); };
-
-  static constexpr int kHelpContext = 1100;
-
-  QTabWidget* Pages;
-  QWidget* DisplayPage;
-  QWidget* GeneralPage;
-  QGroupBox* ColoursGroup;
-  QPushButton* MarksPanel;  // each colour panel shows its colour and opens the colour dialog
-  QPushButton* HighlightPanel;
-  QPushButton* BackgroundPanel;
-  QPushButton* CoordinatesPanel;
-  QLabel* MarksLab;
-  QLabel* HighlightLab;
-  QLabel* BackgroundLab;
-  QLabel* CoordinatesLab;
-  QPushButton* RestoreDefaultBtn;
-  QGroupBox* SizeGroup;
-  QRadioButton* SmallRadio;
-  QRadioButton* MediumRadio;
-  QRadioButton* LargeRadio;
-  QGroupBox* StartupGroup;
-  QCheckBox* NewPuzzleOnStartup;
-  QCheckBox* SkipSolvedBox;  // kept, but hidden
-  QCheckBox* RulesCheck;     // likewise
-  QGroupBox* MarksGroup;
-  QCheckBox* RemoveMarksBox;
-  QPushButton* OKBtn;
-  QPushButton* CancelBtn;
-  QPushButton* HelpBtn;
+  void SetModalRunner(std::function<int(QDialog&)> run) { runModal_ = std::move(run); }
 
  signals:
-  void HelpRequested(int context);
+  void helpRequested(int context);
 
  private:
-  QPushButton* NewColourPanel(const char* name, QLabel*& label, const QString& caption);
+  QPushButton* NewColourPanel(const char* name, const QString& caption, int row);
   void PaintPanels();
-  void PickColour(QPushButton* panel, QColor& colour);
+  void PickColour(QPushButton* panel, app::ColorValue& colour);
   void RestoreDefaults();
 
-  QColor markColor_, hiColor_, backgroundColor_, coordinatesColor_;
+  app::Settings settings_;
+  std::function<int(QDialog&)> runModal_ = [](QDialog& d) { return d.exec(); };
+  QWidget* coloursGroup_ = nullptr;
+  QPushButton* marksPanel_ = nullptr;  // each panel shows its colour and opens the colour dialog
+  QPushButton* highlightPanel_ = nullptr;
+  QPushButton* backgroundPanel_ = nullptr;
+  QPushButton* coordinatesPanel_ = nullptr;
+  QRadioButton* smallRadio_ = nullptr;
+  QRadioButton* mediumRadio_ = nullptr;
+  QRadioButton* largeRadio_ = nullptr;
+  QCheckBox* loadOnStartupBox_ = nullptr;
+  QCheckBox* skipSolvedBox_ = nullptr;  // kept, but hidden
+  QCheckBox* removeMarksOnFillBox_ = nullptr;
 };
 
 }  // namespace zentaro::ui

@@ -32,7 +32,7 @@ QString CommandName(const QAction& action) {
 ShortcutsDialog::ShortcutsDialog(const QList<QAction*>& actions, QWidget* parent)
     : QDialog(parent) {
   setObjectName("ShortcutsDialog");
-  setWindowTitle("Keyboard shortcuts");
+  setWindowTitle(tr("Keyboard shortcuts"));
 
   QList<QPair<QString, QString>> rows;
   QSet<QString> seen;
@@ -48,26 +48,26 @@ ShortcutsDialog::ShortcutsDialog(const QList<QAction*>& actions, QWidget* parent
   }
   for (const auto& [key, what] : kBoardKeys) rows.append(qMakePair(QString(key), QString(what)));
 
-  Table = new QTableWidget(static_cast<int>(rows.size()), 2, this);
-  Table->setObjectName("ShortcutTable");
-  Table->setHorizontalHeaderLabels({"Key", "Command"});
-  Table->verticalHeader()->hide();
-  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  Table->setShowGrid(false);
+  table_ = new QTableWidget(static_cast<int>(rows.size()), 2, this);
+  table_->setObjectName("ShortcutTable");
+  table_->setHorizontalHeaderLabels({tr("Key"), tr("Command")});
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setShowGrid(false);
   for (int r = 0; r < rows.size(); ++r) {
-    Table->setItem(r, 0, new QTableWidgetItem(rows[r].first));
-    Table->setItem(r, 1, new QTableWidgetItem(rows[r].second));
+    table_->setItem(r, 0, new QTableWidgetItem(rows[r].first));
+    table_->setItem(r, 1, new QTableWidgetItem(rows[r].second));
   }
-  Table->resizeColumnsToContents();
-  Table->horizontalHeader()->setStretchLastSection(true);
-  Table->setMinimumSize(Table->horizontalHeader()->length() + 24,
-                        qMin(Table->verticalHeader()->length() + 40, 480));
+  table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setMinimumSize(table_->horizontalHeader()->length() + 24,
+                         qMin(table_->verticalHeader()->length() + 40, 480));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Table);
+  layout->addWidget(table_);
   layout->addWidget(buttons);
 }
 

@@ -17,7 +17,8 @@ class ShortcutsDialog : public QDialog {
  public:
   ShortcutsDialog(const QList<QAction*>& actions, QWidget* parent = nullptr);
 
-  QTableWidget* Table;
+ private:
+  QTableWidget* table_;
 };
 
 }  // namespace zentaro::ui

@@ -3,17 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -25,11 +19,10 @@
 #include "ui/Dialogs.h"
 #include "ui/HelpWindow.h"
 #include "ui/HintWindow.h"
+#include "ui/Icons.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SettingsStore.h"
 #include "ui/ShortcutsDialog.h"
-#include "ui/Printing.h"
-#include "ui/ToolPictures.h"
 #include "ui/UiText.h"
 
 namespace zentaro::ui {
@@ -55,33 +48,6 @@ QStringList NameFilters(const std::string& filter) {
     result << QString("%1 (%2)").arg(description, patterns.join(' '));
   }
   return result;
-}
-
-QColor ToQColor(app::ColorValue c) {
-  return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));
-}
-
-app::ColorValue ToColorValue(const QColor& c) {
-  return app::RgbValue(c.red(), c.green(), c.blue());
-}
-
-PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
-  PrintedBoard what;
-  what.board = game.Puzzle().board;
-  what.clues = game.Puzzle().clues;
-  what.colors = screen.colors;
-  what.title = QString::fromStdString(app::kAppTitle);
-  return what;
-}
-
-// "PNG picture (*.png)" and the like, for the kinds the export can write.
-QStringList PictureFilters() {
-  QStringList filters;
-  for (const QString& kind : ExportPictureKinds()) {
-    const QString what = kind == "pdf" ? "PDF document" : kind.toUpper() + " picture";
-    filters << QString("%1 (*.%2)").arg(what, kind);
-  }
-  return filters;
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -113,14 +79,10 @@ app::Key KeyOf(const QKeyEvent& e) {
 SudokuWindow::SudokuWindow(QWidget* parent) : QMainWindow(parent), game_(*this) {
   setObjectName("SudokuFrm");
   setWindowIcon(MakeIcon(IconKind::AppIcon));
-  CreateActions();
-  CreateMenus();
-  CreateToolBar();
   CreatePanels();
+  CreateCommands();
   CreateStatusBar();
   CreatePopups();
-  ConnectActions();
-  CreateEditCommands();
 
   clockTimer_.setObjectName("ClockTimer");
   clockTimer_.setInterval(1000);
@@ -135,157 +97,187 @@ SudokuWindow::~SudokuWindow() = default;
 // ---------------------------------------------------------------------------
 // Building the window
 
-QAction* SudokuWindow::NewAction(const char* name, const QKeySequence& shortcut) {
+QMenu* SudokuWindow::MenuFor(const CommandRow& row) {
+  const auto it = menus_.find(row.menu);
+  return it == menus_.end() ? nullptr : it->second;
+}
+
+QAction* SudokuWindow::CommandAction(const CommandRow& row) {
+  if (row.opens != Menu::None) {
+    QMenu* menu =
+        row.menu == Menu::Bar ? menuBar()->addMenu(QString()) : MenuFor(row)->addMenu(QString());
+    menu->setObjectName(row.objectName);
+    menus_[row.opens] = menu;
+    return menu->menuAction();
+  }
   auto* a = new QAction(this);
-  a->setObjectName(name);
-  if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  a->setObjectName(row.objectName);
+  if (row.key.key() != Qt::Key_unknown) a->setShortcut(QKeySequence(row.key));
+  if (row.standardKey != QKeySequence::UnknownKey) a->setShortcut(row.standardKey);
+  if (row.icon) {
+    a->setIcon(MakeIcon(*row.icon));
+    a->setIconVisibleInMenu(false);
+  }
+  if (row.menu == Menu::Bar)
+    menuBar()->addAction(a);
+  else if (QMenu* menu = MenuFor(row))
+    menu->addAction(a);
+  connect(a, &QAction::triggered, this, [this, c = row.command] { Run(c); });
   return a;
 }
 
-void SudokuWindow::CreateActions() {
-  auto command = [this](Command c, const char* name, const QKeySequence& key = {}) {
-    QAction* a = NewAction(name, key);
-    commandActions_[c] = a;
-    return a;
-  };
-  command(Command::NewPuzzle, "NewPuzzle", QKeySequence(Qt::CTRL | Qt::Key_N));
-  command(Command::GenerateNew, "GenerateNew")->setVisible(false);
-  command(Command::OpenFile, "OpenFile", QKeySequence(Qt::CTRL | Qt::Key_O));
-  command(Command::SaveFile, "SaveFile", QKeySequence(Qt::CTRL | Qt::Key_S));
-  command(Command::SaveFileAs, "SaveFileAs");
-  command(Command::Print, "Print", QKeySequence(Qt::CTRL | Qt::Key_P));
-  exportItem_ = NewAction("ExportPicture");
-  exportItem_->setText("Export picture...");
-  exportItem_->setEnabled(false);
-  settingsItem_ = NewAction("SettingsItem");
-  shortcutsItem_ = NewAction("ShortcutsItem");
-  shortcutsItem_->setText("&Keyboard shortcuts");
-  command(Command::Exit, "ExitItem");
-  exitItem_ = commandActions_[Command::Exit];
-
-  command(Command::FillCandidates, "FillCandidates", QKeySequence(Qt::CTRL | Qt::Key_M));
-  command(Command::RemoveCandidates, "RemoveCandidates",
-          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
-  undoItem_ = NewAction("UndoItem", QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redoItem_ = NewAction("RedoItem", QKeySequence(Qt::CTRL | Qt::Key_Y));
-  firstStepItem_ = NewAction("FirstStepItem");
-  lastStepItem_ = NewAction("LastStepItem");
-  setBookmarkItem_ = NewAction("SetBookmarkItem");
-  goBookmarkItem_ = NewAction("GoBookmarkItem");
-  for (int d = 1; d <= 9; ++d) {
-    const QByteArray name = "HighlightItem" + QByteArray::number(d);
-    highlightItems_[d - 1] = NewAction(name.constData(), QKeySequence(Qt::CTRL | (Qt::Key_0 + d)));
-    highlightItems_[d - 1]->setText(QString::number(d));
-  }
-  command(Command::Rate, "Rate", QKeySequence(Qt::CTRL | Qt::Key_R));
-  command(Command::ViewSolution, "ViewSolution");
-  command(Command::CompetitionMode, "CompetitionMode")->setVisible(false);
-  command(Command::NormalMode, "NormalMode")->setVisible(false);
-  stopItem_ = NewAction("StopItem");
-  stopItem_->setVisible(false);
-  stopItem_->setEnabled(false);
-  congratulationsItem_ = NewAction("CongratulationsItem");
-  congratulationsItem_->setVisible(false);
-  bestResultsItem_ = NewAction("BestResultsItem");
-  bestResultsItem_->setVisible(false);
-  bestResultsItem_->setEnabled(false);
-
-  command(Command::EditMode, "EditMode");
-  command(Command::StopEditMode, "StopEditMode");
-  command(Command::ClearClues, "ClearClues");
-
-  helpItem_ = NewAction("HelpItem", QKeySequence(Qt::Key_F1));
-  command(Command::Hint, "Hint", QKeySequence(Qt::CTRL | Qt::Key_Q));
-  aboutItem_ = NewAction("AboutItem");
-  cancelItem_ = NewAction("CancelItem");
-  cancelItem_->setVisible(false);
-
-  // The speed buttons have enabled states of their own.
-  command(Command::OpenButton, "OpenButton")->setIcon(MakeIcon(IconKind::Open));
-  command(Command::SaveButton, "SaveButton")->setIcon(MakeIcon(IconKind::Save));
-  command(Command::PrintButton, "PrintButton")->setIcon(MakeIcon(IconKind::Print));
-  command(Command::RateButton, "RateButton")->setIcon(MakeIcon(IconKind::Rate));
-  settingsButton_ = NewAction("SettingsButton");
-  settingsButton_->setIcon(MakeIcon(IconKind::Settings));
-  helpButton_ = NewAction("HelpButton");
-  helpButton_->setIcon(MakeIcon(IconKind::Help));
-}
-
-void SudokuWindow::CreateMenus() {
-  QMenuBar* bar = menuBar();
-  fileMenu_ = bar->addMenu(QString());
-  fileMenu_->setObjectName("FileMenu");
-  fileMenu_->addAction(Action(Command::NewPuzzle));
-  fileMenu_->addAction(Action(Command::GenerateNew));
-  fileMenu_->addAction(Action(Command::OpenFile));
-  recentMenu_ = fileMenu_->addMenu("Open &recent");
-  recentMenu_->setObjectName("RecentMenu");
-  fileMenu_->addAction(Action(Command::SaveFile));
-  fileMenu_->addAction(Action(Command::SaveFileAs));
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(Action(Command::Print));
-  fileMenu_->addAction(exportItem_);
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(settingsItem_);
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(exitItem_);
-
-  actionMenu_ = bar->addMenu(QString());
-  actionMenu_->setObjectName("ActionMenu");
-  actionMenu_->addAction(Action(Command::FillCandidates));
-  actionMenu_->addAction(Action(Command::RemoveCandidates));
-  actionMenu_->addSeparator();
-  stepMenu_ = actionMenu_->addMenu(QString());
-  stepMenu_->setObjectName("StepMenu");
-  for (QAction* a :
-       {undoItem_, redoItem_, firstStepItem_, lastStepItem_, setBookmarkItem_, goBookmarkItem_})
-    stepMenu_->addAction(a);
-  highlightMenu_ = actionMenu_->addMenu(QString());
-  highlightMenu_->setObjectName("HighlightMenu");
-  for (QAction* a : highlightItems_) highlightMenu_->addAction(a);
-  actionMenu_->addSeparator();
-  actionMenu_->addAction(Action(Command::Rate));
-  actionMenu_->addAction(Action(Command::ViewSolution));
-  actionMenu_->addAction(Action(Command::CompetitionMode));
-  actionMenu_->addAction(Action(Command::NormalMode));
-  actionMenu_->addAction(stopItem_);
-  actionMenu_->addAction(congratulationsItem_);
-  actionMenu_->addAction(bestResultsItem_);
-
-  editMenu_ = bar->addMenu(QString());
-  editMenu_->setObjectName("EditMenu");
-  editMenu_->addAction(Action(Command::EditMode));
-  editMenu_->addAction(Action(Command::StopEditMode));
-  editMenu_->addSeparator();
-  editMenu_->addAction(Action(Command::ClearClues));
-
-  helpMenu_ = bar->addMenu(QString());
-  helpMenu_->setObjectName("HelpMenu");
-  helpMenu_->addAction(helpItem_);
-  helpMenu_->addAction(Action(Command::Hint));
-  helpMenu_->addAction(shortcutsItem_);
-  helpMenu_->addSeparator();
-  helpMenu_->addAction(aboutItem_);
-
-  bar->addAction(cancelItem_);
-}
-
-void SudokuWindow::CreateToolBar() {
-  speedBar_ = addToolBar("Tool bar");
+void SudokuWindow::CreateCommands() {
+  speedBar_ = addToolBar(tr("Tool bar"));
   speedBar_->setObjectName("SpeedBar");
   speedBar_->setMovable(false);
   speedBar_->setFloatable(false);
   speedBar_->setIconSize(QSize(22, 22));
   speedBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-  speedBar_->addAction(Action(Command::OpenButton));
-  speedBar_->addAction(Action(Command::SaveButton));
-  speedBar_->addAction(Action(Command::PrintButton));
-  speedBar_->addSeparator();
-  speedBar_->addAction(Action(Command::RateButton));
-  speedBar_->addSeparator();
-  speedBar_->addAction(settingsButton_);
-  speedBar_->addAction(helpButton_);
+  std::vector<std::pair<const CommandRow*, QAction*>> onToolBar;
+
+  for (const CommandRow& row : CommandTable()) {
+    if (row.flags & kSeparatorBefore)
+      if (QMenu* menu = MenuFor(row)) menu->addSeparator();
+    QAction* a = CommandAction(row);
+    if (row.command != Command::Count) actions_[static_cast<std::size_t>(row.command)] = a;
+    if (row.twin != Command::Count) actions_[static_cast<std::size_t>(row.twin)] = a;
+    if (row.flags & kHidden) a->setVisible(false);
+    if (row.flags & kDisabled) a->setEnabled(false);
+    if (row.toolBar > 0) onToolBar.emplace_back(&row, a);
+    PlaceOnToolPanel(row, a);
+    if (row.opens == Menu::Highlight) {
+      for (int d = 1; d <= 9; ++d) {
+        QAction* item = menus_[Menu::Highlight]->addAction(QString::number(d));
+        item->setObjectName(QString("HighlightItem%1").arg(d));
+        item->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + d)));
+        connect(item, &QAction::triggered, this, [this, d] {
+          if (!game_.Puzzle().generating && tools_->HighlightButtonEnabled(d))
+            game_.ToggleHighlight(d);
+        });
+        highlightItems_[d - 1] = item;
+      }
+    }
+  }
+
+  std::ranges::sort(onToolBar, {}, [](const auto& entry) { return entry.first->toolBar; });
+  for (const auto& [row, a] : onToolBar) {
+    if (row->flags & kToolBarSeparatorBefore) speedBar_->addSeparator();
+    speedBar_->addAction(a);
+    // "OpenFileButton", "SettingsButton": the names tests and style sheets
+    // find the buttons by.
+    QWidget* button = speedBar_->widgetForAction(a);
+    button->setObjectName(QString(row->objectName).replace("Item", "") + "Button");
+  }
   for (QWidget* w : speedBar_->findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
+}
+
+void SudokuWindow::PlaceOnToolPanel(const CommandRow& row, QAction* action) {
+  if (row.panel == PanelSlot::None) return;
+  if (ToolImageButton* picture = tools_->Picture(row.panel)) {
+    connect(picture, &ToolImageButton::clicked, this, [this, picture, c = row.command] {
+      // The hint window opens at once: the picture must not stay lit under it.
+      if (c == Command::Hint) picture->SetHot(false);
+      Run(c);
+    });
+  } else if (QToolButton* button = tools_->StepButton(row.panel)) {
+    button->setDefaultAction(action);
+  }
+}
+
+// While a puzzle is being generated only the cancel paths may act: a
+// command's shortcut still reaches its action when its menu is hidden.
+void SudokuWindow::Run(Command command) {
+  if (game_.Puzzle().generating && command != Command::CancelGeneration) return;
+  switch (command) {
+    case Command::NewPuzzle:
+      game_.NewPuzzle();
+      break;
+    case Command::OpenFile:
+      game_.OpenPuzzle();
+      break;
+    case Command::SaveFile:
+      game_.SavePuzzle(false);
+      break;
+    case Command::SaveFileAs:
+      game_.SavePuzzle(true);
+      break;
+    case Command::Print:
+      Print();
+      break;
+    case Command::ExportPicture:
+      ExportBoardPicture();
+      break;
+    case Command::Settings:
+      OpenSettings();
+      break;
+    case Command::Exit:
+      close();
+      break;
+    case Command::FillCandidates:
+      game_.FillCandidates();
+      break;
+    case Command::RemoveCandidates:
+      game_.RemoveCandidates();
+      break;
+    case Command::Undo:
+      game_.Undo();
+      break;
+    case Command::Redo:
+      game_.Redo();
+      break;
+    case Command::FirstStep:
+      game_.GoToFirstStep();
+      break;
+    case Command::LastStep:
+      game_.GoToLastStep();
+      break;
+    case Command::SetBookmark:
+      game_.SetBookmark();
+      break;
+    case Command::GoBookmark:
+      game_.GoToBookmark();
+      break;
+    case Command::Rate:
+      game_.Rate();
+      break;
+    case Command::ViewSolution:
+      game_.ViewSolution();
+      break;
+    case Command::EditMode:
+      game_.StartEditing();
+      break;
+    case Command::StopEditMode:
+      game_.StopEditing();
+      break;
+    case Command::ClearClues:
+      game_.ClearAllCells();
+      break;
+    case Command::PastePuzzle:
+      game_.PastePuzzle();
+      break;
+    case Command::CopyPuzzle:
+      game_.CopyPuzzle();
+      break;
+    case Command::Help:
+      ShowHelp();
+      break;
+    case Command::Hint:
+      game_.RequestHint();
+      break;
+    case Command::Shortcuts: {
+      ShortcutsDialog dialog(findChildren<QAction*>(), this);
+      ShowModal(dialog);
+      break;
+    }
+    case Command::About:
+      ShowAbout();
+      break;
+    case Command::CancelGeneration:
+      game_.RequestCancel();
+      break;
+    default:
+      break;
+  }
 }
 
 void SudokuWindow::CreatePanels() {
@@ -302,16 +294,16 @@ void SudokuWindow::CreatePanels() {
   setCentralWidget(central);
   board_->setFocus();
 
-  connect(board_, &BoardWidget::MouseDown, this, &SudokuWindow::OnBoardMouseDown);
-  connect(board_, &BoardWidget::MouseMoved, this, &SudokuWindow::OnBoardMouseMove);
-  connect(board_, &BoardWidget::KeyDown, this, &SudokuWindow::OnKey);
-  connect(board_, &BoardWidget::BoardMoved, this, [this](int top) {
+  connect(board_, &BoardWidget::mouseDown, this, &SudokuWindow::OnBoardMouseDown);
+  connect(board_, &BoardWidget::mouseMoved, this, &SudokuWindow::OnBoardMouseMove);
+  connect(board_, &BoardWidget::keyDown, this, &SudokuWindow::OnKey);
+  connect(board_, &BoardWidget::boardMoved, this, [this](int top) {
     // On a short screen the pictures keep their place at the top.
     tools_->LayoutImages(screenHeight_ > 500 || screenHeight_ == 0 ? top : 8);
   });
-  connect(tools_, &ToolPanel::DeselectRequested, this, [this] { game_.StepLabelMouseDown(); });
-  connect(tools_, &ToolPanel::MouseOverBackground, this, [this] { game_.ToolPanelMouseMove(); });
-  connect(tools_, &ToolPanel::HighlightClicked, this,
+  connect(tools_, &ToolPanel::deselectRequested, this, [this] { game_.StepLabelMouseDown(); });
+  connect(tools_, &ToolPanel::mouseOverBackground, this, [this] { game_.ToolPanelMouseMove(); });
+  connect(tools_, &ToolPanel::highlightClicked, this,
           [this](int digit, bool down) { game_.HighlightButtonClick(digit, down); });
 }
 
@@ -364,112 +356,11 @@ void SudokuWindow::CreatePopups() {
   connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
 
   hintWindow_ = new HintWindow(this);
-  connect(hintWindow_, &HintWindow::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
-}
-
-void SudokuWindow::ConnectActions() {
-  // While a puzzle is being generated only the cancel paths may act: a
-  // command's shortcut still reaches its action when its menu is hidden.
-  auto on = [this](QAction* a, auto handler) {
-    connect(a, &QAction::triggered, this, [this, handler] {
-      if (!game_.Puzzle().generating) handler();
-    });
-  };
-  // A speed button that mirrors a menu item acts only while the item is
-  // enabled.
-  on(Action(Command::NewPuzzle), [this] { game_.NewPuzzle(); });
-  on(Action(Command::OpenFile), [this] { game_.OpenPuzzle(); });
-  on(Action(Command::OpenButton), [this] {
-    if (Action(Command::OpenFile)->isEnabled()) game_.OpenPuzzle();
-  });
-  on(Action(Command::SaveFile), [this] { game_.SavePuzzle(false); });
-  on(Action(Command::SaveButton), [this] {
-    if (Action(Command::SaveFile)->isEnabled()) game_.SavePuzzle(false);
-  });
-  on(Action(Command::SaveFileAs), [this] { game_.SavePuzzle(true); });
-  on(Action(Command::Print), [this] { Print(); });
-  on(Action(Command::PrintButton), [this] {
-    const QAction* print = Action(Command::Print);
-    if (print->isEnabled() && print->isVisible()) Print();
-  });
-  on(exportItem_, [this] { ExportBoardPicture(); });
-  on(shortcutsItem_, [this] {
-    ShortcutsDialog dialog(findChildren<QAction*>(), this);
-    ShowModal(dialog);
-  });
-  on(settingsItem_, [this] { OpenSettings(); });
-  on(settingsButton_, [this] {
-    if (settingsItem_->isEnabled()) OpenSettings();
-  });
-  on(exitItem_, [this] { close(); });
-
-  on(Action(Command::FillCandidates), [this] { game_.FillCandidates(); });
-  on(Action(Command::RemoveCandidates), [this] { game_.RemoveCandidates(); });
-  on(undoItem_, [this] { game_.Undo(); });
-  on(redoItem_, [this] { game_.Redo(); });
-  on(firstStepItem_, [this] { game_.GoToFirstStep(); });
-  on(lastStepItem_, [this] { game_.GoToLastStep(); });
-  on(setBookmarkItem_, [this] { game_.SetBookmark(); });
-  on(goBookmarkItem_, [this] { game_.GoToBookmark(); });
-  for (int d = 1; d <= 9; ++d)
-    on(highlightItems_[d - 1], [this, d] {
-      if (tools_->HighlightButtons[d - 1]->isEnabled()) game_.ToggleHighlight(d);
-    });
-  on(Action(Command::Rate), [this] { game_.Rate(); });
-  on(Action(Command::RateButton), [this] { game_.RateButtonClick(); });
-  on(Action(Command::ViewSolution), [this] { game_.ViewSolution(); });
-
-  on(helpItem_, [this] { ShowHelp(); });
-  on(helpButton_, [this] {
-    if (helpItem_->isEnabled()) ShowHelp();
-  });
-  on(Action(Command::Hint), [this] { game_.RequestHint(); });
-  on(aboutItem_, [this] { ShowAbout(); });
-  connect(cancelItem_, &QAction::triggered, this, [this] { game_.RequestCancel(); });
-
-  // The step buttons of StepPanel.
-  connect(tools_->UndoBut, &QToolButton::clicked, this, [this] { game_.Undo(); });
-  connect(tools_->RedoBut, &QToolButton::clicked, this, [this] { game_.Redo(); });
-  connect(tools_->MoveFirstBut, &QToolButton::clicked, this, [this] { game_.GoToFirstStep(); });
-  connect(tools_->MoveLastBut, &QToolButton::clicked, this, [this] { game_.GoToLastStep(); });
-  connect(tools_->SetBookmarkBut, &QToolButton::clicked, this, [this] { game_.SetBookmark(); });
-  connect(tools_->GoBookmarkBut, &QToolButton::clicked, this, [this] { game_.GoToBookmark(); });
-
-  // The picture buttons.
-  connect(tools_->NewBut, &ToolImageButton::Clicked, this, [this] { game_.NewPuzzle(); });
-  connect(tools_->HintBut, &ToolImageButton::Clicked, this, [this] {
-    tools_->HintBut->SetHot(false);
-    game_.RequestHint();
-  });
-  connect(tools_->CandidatesBut, &ToolImageButton::Clicked, this,
-          [this] { game_.FillCandidates(); });
-  connect(tools_->NoCandidatesBut, &ToolImageButton::Clicked, this,
-          [this] { game_.RemoveCandidates(); });
+  connect(hintWindow_, &HintWindow::helpRequested, this, &SudokuWindow::ShowHelpTopic);
 }
 
 QAction* SudokuWindow::Action(Command command) const {
-  const auto it = commandActions_.find(command);
-  return it == commandActions_.end() ? nullptr : it->second;
-}
-
-// The Edit menu: edit mode, and puzzles through the clipboard.
-void SudokuWindow::CreateEditCommands() {
-  pasteItem_ = NewAction("PastePuzzle", QKeySequence::Paste);
-  copyItem_ = NewAction("CopyPuzzle", QKeySequence::Copy);
-  editMenu_->addSeparator();
-  editMenu_->addAction(pasteItem_);
-  editMenu_->addAction(copyItem_);
-
-  auto on = [this](QAction* a, auto handler) {
-    connect(a, &QAction::triggered, this, [this, handler] {
-      if (!game_.Puzzle().generating) handler();
-    });
-  };
-  on(Action(Command::EditMode), [this] { game_.StartEditing(); });
-  on(Action(Command::StopEditMode), [this] { game_.StopEditing(); });
-  on(Action(Command::ClearClues), [this] { game_.ClearAllCells(); });
-  on(pasteItem_, [this] { game_.PastePuzzle(); });
-  on(copyItem_, [this] { game_.CopyPuzzle(); });
+  return actions_[static_cast<std::size_t>(command)];
 }
 
 std::string SudokuWindow::ClipboardText() {
@@ -486,7 +377,7 @@ void SudokuWindow::SetClipboardText(const std::string& text) {
 void SudokuWindow::FormCreate() {
   // Read once, here, so that whoever makes the window can still change
   // them before it is shown.
-  settings_ = LoadSettings();
+  Settings() = LoadSettings();
   const QSize screen =
       QApplication::primaryScreen() ? QApplication::primaryScreen()->size() : QSize(1024, 768);
   if (screen.width() < 700)
@@ -499,7 +390,7 @@ void SudokuWindow::FormCreate() {
 }
 
 void SudokuWindow::FormShow() {
-  congratulationsItem_->setEnabled(false);
+  Action(Command::Congratulations)->setEnabled(false);
   FillRecentMenu();
 
   for (Command c : {Command::Print, Command::PrintButton, Command::RateButton}) {
@@ -522,13 +413,12 @@ void SudokuWindow::FormShow() {
   marksCancelItem_->setText(UiText(Text::Cancel));
 
   SetCaption(app::kAppTitle);
-  game_.ResetForFirstShow(settings_.removePencilMarks);
-  game_.SetLevelChoice(settings_.levels);
-  game_.SetStartFolder(settings_.initialDir);
+  game_.ResetForFirstShow();
+  game_.SetStartFolder(Settings().initialDir);
   ApplyColors();
 
-  settings_.gridSize = app::EffectiveGridSize(settings_.gridSize, screenWidth_, screenHeight_);
-  SetGridSize(static_cast<GridSize>(settings_.gridSize));
+  Settings().gridSize = app::EffectiveGridSize(Settings().gridSize, screenWidth_, screenHeight_);
+  SetGridSize(static_cast<GridSize>(Settings().gridSize));
 
   SetCaptions();
 
@@ -548,7 +438,7 @@ void SudokuWindow::ShowWindow(const QString& startFile) {
   WhenOnScreen([this, startFile] {
     if (!startFile.isEmpty())
       game_.OpenPuzzleFile(startFile.toStdString());
-    else if (settings_.loadOnStartup)
+    else if (Settings().loadOnStartup)
       game_.NewPuzzle();
   });
 }
@@ -572,7 +462,7 @@ void SudokuWindow::PlaceOnScreen() {
     const QRect r = screen->availableGeometry();
     screens.push_back({r.x(), r.y(), r.width(), r.height()});
   }
-  const app::WindowPlacement place = app::PlaceWindow(settings_, screens);
+  const app::WindowPlacement place = app::PlaceWindow(Settings(), screens);
   if (place.maximized) {
     showMaximized();
     return;
@@ -582,23 +472,16 @@ void SudokuWindow::PlaceOnScreen() {
 }
 
 app::Settings SudokuWindow::CurrentSettings() const {
-  app::Settings s = settings_;
-  s.levels = game_.Prefs().levels;
-  s.removePencilMarks = game_.Prefs().removeMarksOnFill;
+  app::Settings s = game_.Prefs();
   s.initialDir = game_.File().openFolder;
   return s;
 }
 
 void SudokuWindow::ApplyColors() {
-  BoardColors& colors = board_->Renderer().colors;
-  colors.BackgroundColor = ToQColor(settings_.backgroundColor);
-  colors.CoordinatesColor = ToQColor(settings_.coordinatesColor);
-  colors.MarkColor = ToQColor(settings_.markColor);
-  colors.HiColor = ToQColor(settings_.hiColor);
-  colors.ClueCellColor = QApplication::palette().color(QPalette::Button);
+  board_->SetColors(Settings());
+  const BoardColors& colors = board_->Renderer().Colors();
   tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
   tools_->SetClockColor(colors.CoordinatesColor);
-  board_->update();
 }
 
 void SudokuWindow::SetGridSize(GridSize size) {
@@ -615,75 +498,31 @@ void SudokuWindow::SetGridSize(GridSize size) {
 }
 
 void SudokuWindow::SetCaptions() {
-  fileMenu_->setTitle(UiText(Text::FileMenu));
-  actionMenu_->setTitle(UiText(Text::ActionMenu));
-  editMenu_->setTitle(UiText(Text::EditMenu));
-  helpMenu_->setTitle(UiText(Text::HelpMenu));
-  Action(Command::NewPuzzle)->setText(UiText(Text::NewPuzzleItem));
-  Action(Command::GenerateNew)->setText(UiText(Text::GenerateNewItem));
-  bestResultsItem_->setText(UiText(Text::BestResultsItem));
-  Action(Command::OpenFile)->setText(UiText(Text::OpenFileItem));
-  Action(Command::SaveFile)->setText(UiText(Text::SaveFileItem));
-  Action(Command::SaveFileAs)->setText(UiText(Text::SaveFileAsItem));
-  Action(Command::Print)->setText(UiText(Text::PrintItem));
-  settingsItem_->setText(UiText(Text::SettingsItem));
-  exitItem_->setText(UiText(Text::ExitItem));
-  Action(Command::FillCandidates)->setText(UiText(Text::FillCandidatesItem));
-  Action(Command::RemoveCandidates)->setText(UiText(Text::RemoveCandidatesItem));
-  Action(Command::Rate)->setText(UiText(Text::RateItem));
-  Action(Command::ViewSolution)->setText(UiText(Text::ViewSolutionItem));
-  Action(Command::CompetitionMode)->setText("Start the puzzle in the &competition mode");
-  Action(Command::NormalMode)->setText("&Quit the competition mode");
-  stopItem_->setText("Stop");
-  helpItem_->setText(UiText(Text::HelpItem));
-  Action(Command::Hint)->setText(UiText(Text::HintItem));
-  aboutItem_->setText(UiText(Text::AboutItem));
-  Action(Command::EditMode)->setText(UiText(Text::StartEditingItem));
-  Action(Command::StopEditMode)->setText(UiText(Text::StopEditingItem));
-  Action(Command::ClearClues)->setText(UiText(Text::ClearAllCellsItem));
-  cancelItem_->setText(UiText(Text::Cancel));
+  for (const CommandRow& row : CommandTable()) {
+    QString text;
+    if (row.caption)
+      text = UiText(*row.caption);
+    else if (row.ownCaption && *row.ownCaption)
+      text = tr(row.ownCaption);
+    else
+      continue;
+    if (row.opens != Menu::None)
+      menus_[row.opens]->setTitle(text);
+    else
+      Action(row.command)->setText(text);
+    if (row.tip) Action(row.command)->setToolTip(UiText(*row.tip));
+  }
+  Action(Command::CancelGeneration)->setText(UiText(Text::Cancel));
   clearItem_->setText(UiText(Text::ClearItem));
-  pasteItem_->setText("&Paste puzzle");
-  copyItem_->setText("&Copy puzzle");
-
-  // The speed buttons' hints.
-  Action(Command::OpenButton)->setToolTip(UiText(Text::OpenFileTip));
-  Action(Command::SaveButton)->setToolTip(UiText(Text::SaveFileTip));
-  Action(Command::PrintButton)->setToolTip(UiText(Text::PrintTip));
-  Action(Command::RateButton)->setToolTip(UiText(Text::RateTip));
-  settingsButton_->setToolTip(UiText(Text::SettingsTip));
-  helpButton_->setToolTip(UiText(Text::HelpTip));
-  for (QAction* a :
-       {Action(Command::OpenButton), Action(Command::SaveButton), Action(Command::PrintButton),
-        Action(Command::RateButton), settingsButton_, helpButton_})
-    a->setText(a->toolTip());
-  tools_->MoveFirstBut->setToolTip(UiText(Text::FirstStepTip));
-  tools_->MoveLastBut->setToolTip(UiText(Text::LastStepTip));
-  tools_->UndoBut->setToolTip(UiText(Text::UndoTip));
-  tools_->RedoBut->setToolTip(UiText(Text::RedoTip));
-  tools_->SetBookmarkBut->setToolTip(UiText(Text::SetBookmarkTip));
-  tools_->GoBookmarkBut->setToolTip(UiText(Text::GoBookmarkTip));
-
-  // The step items read as their buttons' hints.
-  undoItem_->setText(tools_->UndoBut->toolTip());
-  redoItem_->setText(tools_->RedoBut->toolTip());
-  firstStepItem_->setText(tools_->MoveFirstBut->toolTip());
-  lastStepItem_->setText(tools_->MoveLastBut->toolTip());
-  setBookmarkItem_->setText(tools_->SetBookmarkBut->toolTip());
-  goBookmarkItem_->setText(tools_->GoBookmarkBut->toolTip());
-
-  tools_->HighlightCaption->setText(UiText(Text::HighlightCaption));
-  tools_->StepLab->setText(UiText(Text::StepCaption));
-  tools_->Bookmarklab->setText(UiText(Text::BookmarkCaption));
-  highlightMenu_->setTitle(tools_->HighlightCaption->text());
-  stepMenu_->setTitle(tools_->StepLab->text());
+  tools_->SetCaptions(UiText(Text::StepCaption), UiText(Text::BookmarkCaption),
+                      UiText(Text::HighlightCaption));
 }
 
 bool SudokuWindow::FormCloseQuery() {
-  const bool fileMenu =
-      fileMenu_->menuAction()->isVisible() && fileMenu_->menuAction()->isEnabled();
-  const bool exit = exitItem_->isVisible() && exitItem_->isEnabled();
-  if (fileMenu && exit) return game_.ConfirmSaveFirst();
+  const QAction* file = Action(Command::FileMenu);
+  const QAction* exit = Action(Command::Exit);
+  if (file->isVisible() && file->isEnabled() && exit->isVisible() && exit->isEnabled())
+    return game_.ConfirmSaveFirst();
   // A generation is running: stop it and let the window go.
   game_.RequestCancel();
   return true;
@@ -695,8 +534,8 @@ void SudokuWindow::FormClose() {
   // A file that cannot be written loses only the settings; the window
   // closes all the same.
   const QRect r = geometry();
-  const app::WindowStateAtClose state{isMaximized(), isMinimized(), r.x(), r.y(), r.width(),
-                                      r.height()};
+  const app::WindowStateAtClose state{isMaximized(), isMinimized(), r.x(),
+                                      r.y(),         r.width(),     r.height()};
   if (!SaveSettings(CurrentSettings(), state))
     qWarning("The settings could not be written to %s", qPrintable(QSettingsStore().FileName()));
 }
@@ -803,50 +642,38 @@ void SudokuWindow::SetCaption(const std::string& caption) {
 
 void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
   MarkModifiedLater();
-  switch (command) {
-    case Command::FileMenu:
-      fileMenu_->menuAction()->setEnabled(enabled);
-      return;
-    case Command::EditMenu:
-      editMenu_->menuAction()->setEnabled(enabled);
-      return;
-    case Command::NewPuzzle:
-      tools_->NewBut->SetCommandEnabled(enabled);
-      break;
-    case Command::Hint:
-      tools_->HintBut->SetCommandEnabled(enabled);
-      break;
-    case Command::FillCandidates:
-      tools_->CandidatesBut->SetCommandEnabled(enabled);
-      break;
-    case Command::RemoveCandidates:
-      tools_->NoCandidatesBut->SetCommandEnabled(enabled);
-      break;
-    case Command::Print:
-      exportItem_->setEnabled(enabled);
-      break;
-    default:
-      break;
+  for (const CommandRow& row : CommandTable()) {
+    // The tool bar shows the menu command's own action.
+    if (row.twin == command) return;
+    if (row.command != command && row.follows != command) continue;
+    Action(row.command)->setEnabled(enabled);
+    if (ToolImageButton* picture = tools_->Picture(row.panel)) picture->SetCommandEnabled(enabled);
   }
-  if (QAction* a = Action(command)) a->setEnabled(enabled);
+}
+
+void SudokuWindow::SetCommandVisible(Command command, bool visible) {
+  for (const CommandRow& row : CommandTable()) {
+    if (row.twin == command) return;
+    if (row.command == command || row.follows == command) Action(row.command)->setVisible(visible);
+  }
 }
 
 void SudokuWindow::SetStepControls(const core::StepControls& c) {
   stepControls_ = c;
-  for (QToolButton* b : {tools_->UndoBut, tools_->MoveFirstBut}) b->setEnabled(c.undo);
-  for (QAction* a : {undoItem_, firstStepItem_}) a->setEnabled(c.undo);
-  for (QToolButton* b : {tools_->RedoBut, tools_->MoveLastBut}) b->setEnabled(c.redo);
-  for (QAction* a : {redoItem_, lastStepItem_}) a->setEnabled(c.redo);
-  tools_->SetBookmarkBut->setEnabled(c.setBookmark);
-  setBookmarkItem_->setEnabled(c.setBookmark);
-  tools_->GoBookmarkBut->setEnabled(c.goBookmark);
-  goBookmarkItem_->setEnabled(c.goBookmark);
+  for (const auto& [command, enabled] : {std::pair{Command::Undo, c.undo},
+                                         {Command::FirstStep, c.undo},
+                                         {Command::Redo, c.redo},
+                                         {Command::LastStep, c.redo},
+                                         {Command::SetBookmark, c.setBookmark},
+                                         {Command::GoBookmark, c.goBookmark}})
+    Action(command)->setEnabled(enabled);
 }
 
 void SudokuWindow::BlinkBookmarkButton() {
-  tools_->GoBookmarkBut->setEnabled(false);
-  QTimer::singleShot(140, this,
-                     [this] { tools_->GoBookmarkBut->setEnabled(stepControls_.goBookmark); });
+  // The button alone blinks; its menu item keeps its state.
+  QToolButton* button = tools_->StepButton(PanelSlot::GoBookmark);
+  button->setEnabled(false);
+  QTimer::singleShot(140, this, [this, button] { button->setEnabled(stepControls_.goBookmark); });
 }
 
 void SudokuWindow::HideHintWindow() {
@@ -866,7 +693,7 @@ void SudokuWindow::SetClockRunning(bool running) {
 }
 
 void SudokuWindow::SetClockText(const std::string& text) {
-  tools_->ClockLabel->setText(QString::fromStdString(text));
+  tools_->SetClockText(QString::fromStdString(text));
 }
 
 void SudokuWindow::OpenDigitPopup(core::CellRef cell, bool clearEnabled) {
@@ -912,8 +739,9 @@ int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   if (stage.widen) {
     // The fish and chain explanations ask for a wider window.
     const QRect g = hintWindow_->geometry();
-    const hints::WindowRect wide = hints::WidenHintWindow(
-        {g.x(), g.y(), g.width(), g.height()}, screenWidth_, stage.widen->width, stage.widen->minimum);
+    const hints::WindowRect wide =
+        hints::WidenHintWindow({g.x(), g.y(), g.width(), g.height()}, screenWidth_,
+                               stage.widen->width, stage.widen->minimum);
     hintWindow_->setGeometry(wide.left, wide.top, wide.width, wide.height);
   }
   return ShowModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
@@ -936,21 +764,9 @@ void SudokuWindow::SetBusyCursor(bool busy) {
 void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
   if (!wait_) {
     wait_ = std::make_unique<WaitDialog>(this);
-    connect(wait_->CancelBtn, &QPushButton::clicked, this, [this] { game_.RequestCancel(); });
+    connect(wait_.get(), &WaitDialog::cancelRequested, this, [this] { game_.RequestCancel(); });
   }
-  // Called on every progress step: the frame is fitted to a new title only.
-  if (const QString title = QString::fromStdString(window.caption); title != wait_->windowTitle()) {
-    wait_->setWindowTitle(title);
-    GiveDialogLook(*wait_);
-  }
-  wait_->Line1Lab->setText(QString::fromStdString(window.line1));
-  wait_->Line2Lab->setText(QString::fromStdString(window.line2));
-  wait_->ProgressBar->setMaximum(window.maximum);
-  wait_->ProgressBar->setValue(window.position);
-  wait_->CancelBtn->setVisible(window.cancelVisible);
-  wait_->CancelBtn->setEnabled(window.cancelVisible);
-  wait_->setVisible(window.visible);
-  wait_->repaint();
+  wait_->Show(window);
   QCoreApplication::processEvents();
 }
 
@@ -960,10 +776,10 @@ void SudokuWindow::CloseWaitWindow() {
 
 std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {
   LevelDialog dialog(current, this);
-  dialog.RefuseEmptyChoice = [this] {
+  dialog.SetEmptyChoiceRefusal([this] {
     ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information,
                    core::kButtonsOk);
-  };
+  });
   if (ShowModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }
@@ -972,246 +788,60 @@ void SudokuWindow::SetCancelMenuShown(bool shown) {
   // The cancel item shows exactly while a generation runs; the menus and
   // panels the program does not track itself are locked for that time.
   // Disabling a panel keeps each button's own state for afterwards.
-  cancelItem_->setVisible(shown);
-  for (QMenu* menu : {actionMenu_, helpMenu_}) {
-    menu->menuAction()->setVisible(!shown);
-    menu->menuAction()->setEnabled(!shown);
+  Action(Command::CancelGeneration)->setVisible(shown);
+  for (QAction* menu : {Action(Command::ActionMenu), Action(Command::HelpMenu)}) {
+    menu->setVisible(!shown);
+    menu->setEnabled(!shown);
   }
   speedBar_->setEnabled(!shown);
   tools_->setEnabled(!shown);
 }
 
-void SudokuWindow::SetCommandVisible(Command command, bool visible) {
-  switch (command) {
-    case Command::FileMenu:
-      fileMenu_->menuAction()->setVisible(visible);
-      return;
-    case Command::EditMenu:
-      editMenu_->menuAction()->setVisible(visible);
-      return;
-    case Command::Print:
-      exportItem_->setVisible(visible);
-      break;
-    default:
-      break;
+std::optional<QString> SudokuWindow::AskFileName(const FileQuestion& q) {
+  QFileDialog dialog(this);
+  dialog.setObjectName(q.objectName);
+  dialog.setAcceptMode(q.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(q.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilters(q.filters);
+  dialog.setDefaultSuffix(q.suffix);
+  if (q.suffixFollowsFilter) {
+    // Choosing a kind in the list makes it the one a bare name gets.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+      const int star = filter.lastIndexOf("*.");
+      if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
+    });
   }
-  if (QAction* a = Action(command)) a->setVisible(visible);
+  if (!q.folder.isEmpty()) dialog.setDirectory(q.folder);
+  if (!q.proposedName.isEmpty()) dialog.selectFile(q.proposedName);
+  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
+  return dialog.selectedFiles().first();
 }
 
 std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& folder) {
-  QFileDialog dialog(this);
-  dialog.setObjectName("OpenDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(NameFilters(core::LoadText(Text::OpenFileFilter)));
-  dialog.setDefaultSuffix("sdk");
-  if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
-  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  const auto name = AskFileName({.objectName = "OpenDialog",
+                                 .filters = NameFilters(core::LoadText(Text::OpenFileFilter)),
+                                 .suffix = "sdk",
+                                 .folder = QString::fromStdString(folder),
+                                 .proposedName = {}});
+  if (!name) return std::nullopt;
+  return name->toStdString();
 }
 
 std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& folder,
                                                          const std::string& proposedName) {
-  QFileDialog dialog(this);
-  dialog.setObjectName("SaveDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(NameFilters(core::LoadText(Text::SdkFileFilter)));
-  dialog.setDefaultSuffix("sdk");
-  if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
-  dialog.selectFile(QString::fromStdString(proposedName));
-  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  const auto name = AskFileName({.objectName = "SaveDialog",
+                                 .save = true,
+                                 .filters = NameFilters(core::LoadText(Text::SdkFileFilter)),
+                                 .suffix = "sdk",
+                                 .folder = QString::fromStdString(folder),
+                                 .proposedName = QString::fromStdString(proposedName)});
+  if (!name) return std::nullopt;
+  return name->toStdString();
 }
 
 std::string SudokuWindow::DocumentsFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-}
-
-// ---------------------------------------------------------------------------
-// Recent files
-
-void SudokuWindow::FileUsed(const std::string& fileName) {
-  settings_.recentFiles = app::RecentFilesWith(fileName, settings_.recentFiles);
-  FillRecentMenu();
-}
-
-void SudokuWindow::FillRecentMenu() {
-  recentMenu_->clear();
-  int number = 0;
-  for (const std::string& name : settings_.recentFiles) {
-    const QString path = QString::fromStdString(name);
-    ++number;
-    // "&1 puzzle.sdk": the number is the key; the whole path is in the tip.
-    QAction* item = recentMenu_->addAction(
-        QString("&%1 %2").arg(number).arg(QFileInfo(path).fileName().replace('&', "&&")));
-    item->setObjectName(QString("RecentItem%1").arg(number));
-    item->setToolTip(QDir::toNativeSeparators(path));
-    item->setStatusTip(QDir::toNativeSeparators(path));
-    connect(item, &QAction::triggered, this, [this, name] { OpenRecent(name); });
-  }
-  recentMenu_->setToolTipsVisible(true);
-  recentMenu_->addSeparator();
-  QAction* clear = recentMenu_->addAction("&Clear list");
-  clear->setObjectName("ClearRecentItem");
-  clear->setEnabled(!settings_.recentFiles.empty());
-  connect(clear, &QAction::triggered, this, [this] {
-    settings_.recentFiles.clear();
-    FillRecentMenu();
-  });
-  recentMenu_->menuAction()->setEnabled(!settings_.recentFiles.empty());
-}
-
-void SudokuWindow::OpenRecent(const std::string& fileName) {
-  // The read has told the user why it failed; a file that is gone for good
-  // leaves the list, one that could not be read this time stays.
-  if (!game_.OpenRecentFile(fileName) && !QFileInfo::exists(QString::fromStdString(fileName))) {
-    std::erase(settings_.recentFiles, fileName);
-    FillRecentMenu();
-  }
-}
-
-// ---------------------------------------------------------------------------
-// The window's own commands
-
-void SudokuWindow::Print() {
-  if (printing_) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QString::fromStdString(app::kAppTitle));
-  // Without a printer the page goes to a PDF file, named in advance.
-  if (QPrinterInfo::availablePrinters().isEmpty())
-    printer.setOutputFileName(QDir(QString::fromStdString(DocumentsFolder()))
-                                  .filePath(QString::fromStdString(app::kAppTitle) + ".pdf"));
-  QPrintDialog dialog(&printer, this);
-  dialog.setObjectName("PrintDialog");
-  if (ShowModal(dialog) != QDialog::Accepted) return;
-
-  std::optional<QString> failure;
-  {
-    printing_ = true;
-    // Cleared however printing ends, a failure or an exception included.
-    const auto printed = qScopeGuard([this] { printing_ = false; });
-    failure = PrintBoard(printer, PrintedBoardOf(game_, board_->Renderer()));
-  }
-  if (failure) ShowMessageBox(failure->toStdString(), core::MsgKind::Error, core::kButtonsOk);
-}
-
-void SudokuWindow::ExportBoardPicture() {
-  QFileDialog dialog(this);
-  dialog.setObjectName("ExportDialog");
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(PictureFilters());
-  dialog.setDefaultSuffix(ExportPictureKinds().first());
-  // Choosing a kind in the list makes it the one a bare name gets.
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    const int star = filter.lastIndexOf("*.");
-    if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
-  });
-  QString folder = exportFolder_;
-  if (folder.isEmpty() || !QDir(folder).exists())
-    folder = QString::fromStdString(game_.File().saveFolder);
-  if (folder.isEmpty() || !QDir(folder).exists())
-    folder = QString::fromStdString(DocumentsFolder());
-  dialog.setDirectory(folder);
-  const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
-  dialog.selectFile((puzzle.isEmpty() ? QString::fromStdString(app::kAppTitle) : puzzle) + "." +
-                    ExportPictureKinds().first());
-  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-
-  const QString name = dialog.selectedFiles().first();
-  exportFolder_ = QFileInfo(name).absolutePath();
-  if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer())))
-    ShowMessageBox(QString("The picture could not be saved:\n%1\n%2")
-                       .arg(QDir::toNativeSeparators(name), *failure)
-                       .toStdString(),
-                   core::MsgKind::Error, core::kButtonsOk);
-}
-
-void SudokuWindow::OpenSettings() {
-  SettingsDialog::Values values;
-  values.markColor = ToQColor(settings_.markColor);
-  values.hiColor = ToQColor(settings_.hiColor);
-  values.backgroundColor = ToQColor(settings_.backgroundColor);
-  values.coordinatesColor = ToQColor(settings_.coordinatesColor);
-  values.gridSize = settings_.gridSize;
-  values.loadOnStartup = settings_.loadOnStartup;
-  values.removeMarksOnFill = game_.Prefs().removeMarksOnFill;
-  values.skipSolved = settings_.skipSolved;
-  SettingsDialog dialog(values, this);
-  dialog.RunModal = [this](QDialog& d) { return ShowModal(d); };
-  connect(&dialog, &SettingsDialog::HelpRequested, this, &SudokuWindow::ShowHelpTopic);
-  if (ShowModal(dialog) != QDialog::Accepted) return;
-
-  // Nothing is stored before the window closes.
-  const SettingsDialog::Values chosen = dialog.Chosen();
-  if (chosen.gridSize != settings_.gridSize) {
-    const int before = board_->Geometry().BoardSize();
-    settings_.gridSize = chosen.gridSize;
-    SetGridSize(static_cast<GridSize>(chosen.gridSize));
-    // A window of the user's own size grows or shrinks with the board and
-    // keeps its margins.
-    if (!isMaximized() && !isFullScreen() && !isMinimized()) {
-      const int change = board_->Geometry().BoardSize() - before;
-      resize(QSize(width() + change, height() + change).expandedTo(minimumSize()));
-    }
-  }
-  settings_.skipSolved = chosen.skipSolved;
-  settings_.hiColor = ToColorValue(chosen.hiColor);
-  settings_.markColor = ToColorValue(chosen.markColor);
-  settings_.backgroundColor = ToColorValue(chosen.backgroundColor);
-  settings_.coordinatesColor = ToColorValue(chosen.coordinatesColor);
-  settings_.loadOnStartup = chosen.loadOnStartup;
-  game_.SetRemoveMarksOnFill(chosen.removeMarksOnFill);
-  ApplyColors();
-  update();
-}
-
-void SudokuWindow::ShowHelp() {
-  ShowHelpTopic(0);
-}
-
-void SudokuWindow::ShowHelpTopic(int context) {
-  // While a modal dialog is up only its own windows take input, so its help
-  // opens as one of them, on top of it and usable.
-  QWidget* modal = QApplication::activeModalWidget();
-  HelpWindow* help = nullptr;
-  const auto make = [this](QWidget* parent) {
-    auto* made = new HelpWindow(parent);
-    connect(made, &QDialog::finished, this,
-            [this, made] { helpGeometry_ = QRect(made->pos(), made->size()); });
-    return made;
-  };
-  if (modal && modal != this) {
-    help = make(modal);
-    help->setAttribute(Qt::WA_DeleteOnClose);
-  } else {
-    if (!help_) help_ = make(this);
-    help = help_;
-  }
-  help->ShowTopic(context);
-  if (!help->isVisible()) {
-    // Where the user last left it, else beside the main window. Shown
-    // first, so that its frame is known.
-    if (helpGeometry_.isValid()) help->resize(helpGeometry_.size());
-    help->show();
-    if (helpGeometry_.isValid()) {
-      help->move(helpGeometry_.topLeft());
-    } else {
-      const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-      const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1024, 768);
-      help->move(PlaceHelpWindow(frameGeometry(), help->frameGeometry().size(), area).topLeft());
-    }
-  }
-  help->raise();
-  help->activateWindow();
-}
-
-void SudokuWindow::ShowAbout() {
-  AboutBox box(QString::fromStdString(app::kAppTitle), this);
-  ShowModal(box);
 }
 
 }  // namespace zentaro::ui

@@ -14,6 +14,7 @@
 #include "app/Settings.h"
 #include "app/View.h"
 #include "ui/BoardWidget.h"
+#include "ui/CommandTable.h"
 #include "ui/ToolPanel.h"
 
 class QDialog;
@@ -42,7 +43,7 @@ class SudokuWindow : public QMainWindow, public app::View {
 
   // Read from the store when the window is made, applied when it is shown,
   // written when it closes.
-  app::Settings& Settings() { return settings_; }
+  app::Settings& Settings() { return game_.SettingsInUse(); }
 
   app::Game& Game() { return game_; }
   BoardWidget* Board() { return board_; }
@@ -99,7 +100,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
-  // The help pages at a context number (1100, 1300); 0 is the start page.
+  // The help pages at a help context; 0 is the start page.
   void ShowHelpTopic(int context);
   void ShowAbout();
   // Lays the board out at a grid size and fits the window's contents to it.
@@ -135,16 +136,17 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool FormCloseQuery();
   void FormClose();
 
-  void CreateActions();
-  void CreateMenus();
-  void CreateToolBar();
+  // Walks the command table once: every action, its menu, its place on the
+  // tool bar and on the tool panel.
+  void CreateCommands();
+  QAction* CommandAction(const CommandRow& row);
+  void PlaceOnToolPanel(const CommandRow& row, QAction* action);
   void CreatePanels();
   void CreateStatusBar();
   void CreatePopups();
-  void ConnectActions();
-  void CreateEditCommands();
-
-  QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
+  // The one handler of every command of the table.
+  void Run(app::Command command);
+  QMenu* MenuFor(const CommandRow& row);
   BoardState CurrentBoardState() const;
   void OnBoardMouseDown(Qt::MouseButton button, QPoint pos);
   void OnBoardMouseMove(QPoint pos);
@@ -152,8 +154,19 @@ class SudokuWindow : public QMainWindow, public app::View {
   // The popups open beside the cell, like a context menu.
   QPoint PopupGlobalPoint(core::CellRef cell) const;
 
+  // One of the window's file dialogs; the chosen file, or nothing.
+  struct FileQuestion {
+    const char* objectName = "";
+    bool save = false;
+    QStringList filters;
+    QString suffix;
+    bool suffixFollowsFilter = false;  // the kind chosen in the list names the file
+    QString folder;
+    QString proposedName;
+  };
+  std::optional<QString> AskFileName(const FileQuestion& question);
+
   app::Game game_;
-  app::Settings settings_;
   int screenWidth_ = 0;
   int screenHeight_ = 0;
   bool shown_ = false;
@@ -172,26 +185,11 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool printing_ = false;
   QString exportFolder_;
 
-  // Menus and their items, by the program's names.
-  QMenu* fileMenu_ = nullptr;
-  QMenu* actionMenu_ = nullptr;
-  QMenu* stepMenu_ = nullptr;
-  QMenu* highlightMenu_ = nullptr;
-  QMenu* editMenu_ = nullptr;
-  QMenu* helpMenu_ = nullptr;
-  QAction* cancelItem_ = nullptr;
-  std::map<app::Command, QAction*> commandActions_;
-  QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
-  QAction* exportItem_ = nullptr;  // follows Print's state
-  QMenu* recentMenu_ = nullptr;    // the recent files, newest first
-  QAction* shortcutsItem_ = nullptr;
-  QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,
-          *lastStepItem_ = nullptr, *setBookmarkItem_ = nullptr, *goBookmarkItem_ = nullptr;
+  // One action per command, made from the command table; the menus by
+  // where the table puts them.
+  std::array<QAction*, app::kCommandCount> actions_{};
+  std::map<Menu, QMenu*> menus_;
   std::array<QAction*, 9> highlightItems_{};  // Ctrl+1 .. Ctrl+9
-  QAction *helpItem_ = nullptr, *aboutItem_ = nullptr;
-  QAction *congratulationsItem_ = nullptr, *bestResultsItem_ = nullptr, *stopItem_ = nullptr;
-  QAction *settingsButton_ = nullptr, *helpButton_ = nullptr;
-  QAction *pasteItem_ = nullptr, *copyItem_ = nullptr;
 
   // The cell popups: digits (digitMenu_) and pencil marks (marksMenu_).
   QMenu* digitMenu_ = nullptr;

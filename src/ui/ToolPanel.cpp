@@ -1,16 +1,22 @@
 #include "ui/ToolPanel.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <array>
+
+#include "core/StringTable.h"
 
 namespace zentaro::ui {
 
 namespace {
 
-QToolButton* StepButton(QWidget* parent, const char* name, IconKind icon) {
+QToolButton* NewStepButton(QWidget* parent, const char* name, IconKind icon) {
   auto* b = new QToolButton(parent);
   b->setObjectName(name);
   b->setIcon(MakeIcon(icon));
@@ -22,7 +28,115 @@ QToolButton* StepButton(QWidget* parent, const char* name, IconKind icon) {
   return b;
 }
 
+const char* FileStem(ToolButtonKind kind) {
+  switch (kind) {
+    case ToolButtonKind::NewPuzzle:
+      return "new";
+    case ToolButtonKind::Hint:
+      return "hint";
+    case ToolButtonKind::Candidates:
+      return "candidates";
+    case ToolButtonKind::NoCandidates:
+      break;
+  }
+  return "no-candidates";
+}
+
+const char* StateSuffix(ToolPictureState state) {
+  switch (state) {
+    case ToolPictureState::Normal:
+      return "normal";
+    case ToolPictureState::Hot:
+      return "hot";
+    case ToolPictureState::Disabled:
+      break;
+  }
+  return "disabled";
+}
+
 }  // namespace
+
+void PaintToolPicture(QPainter& p, ToolButtonKind kind, ToolPictureState state,
+                      const QString& caption) {
+  QSvgRenderer picture(QString(":/pictures/%1-%2.svg").arg(FileStem(kind), StateSuffix(state)));
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  picture.render(&p, QRectF(0, 0, kToolPictureWidth, kToolPictureHeight));
+
+  // The caption, on two lines when one is too narrow; the text's colour is
+  // the picture's, lighter when lit and greyed when disabled.
+  const QColor text = state == ToolPictureState::Normal ? QColor(235, 248, 248)
+                      : state == ToolPictureState::Hot  ? QColor(255, 255, 255)
+                                                        : QColor(168, 176, 178);
+  const QRectF textBox(56, 4, kToolPictureWidth - 64, kToolPictureHeight - 8);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(15);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(text);
+  if (QFontMetricsF(font).horizontalAdvance(caption) > textBox.width()) {
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption);
+  } else {
+    p.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft, caption);
+  }
+  p.restore();
+}
+
+QString ToolCaption(ToolButtonKind kind) {
+  core::Text id = core::Text::NewPuzzleItem;
+  switch (kind) {
+    case ToolButtonKind::NewPuzzle:
+      id = core::Text::NewPuzzleItem;
+      break;
+    case ToolButtonKind::Hint:
+      id = core::Text::HintItem;
+      break;
+    case ToolButtonKind::Candidates:
+      id = core::Text::FillCandidatesItem;
+      break;
+    case ToolButtonKind::NoCandidates:
+      id = core::Text::RemoveCandidatesItem;
+      break;
+  }
+  QString text = QString::fromStdString(core::LoadText(id));
+  text.remove('&');
+  if (text.endsWith("...")) text.chop(3);
+  return text;
+}
+
+QImage ToolPicture(const QString& name, qreal devicePixelRatio) {
+  static const std::array<std::pair<const char*, ToolButtonKind>, 4> kinds{{
+      {"NEW", ToolButtonKind::NewPuzzle},
+      {"HINT", ToolButtonKind::Hint},
+      {"CANDIDATES", ToolButtonKind::Candidates},
+      {"NO-CAND", ToolButtonKind::NoCandidates},
+  }};
+  static const std::array<std::pair<const char*, ToolPictureState>, 3> states{{
+      {"NORM", ToolPictureState::Normal},
+      {"HI", ToolPictureState::Hot},
+      {"DIS", ToolPictureState::Disabled},
+  }};
+  const int dash = name.lastIndexOf('-');
+  if (dash < 0) return {};
+  for (const auto& [prefix, kind] : kinds) {
+    if (name.left(dash) != prefix) continue;
+    for (const auto& [suffix, state] : states) {
+      if (name.mid(dash + 1) != suffix) continue;
+      QImage image(QSize(kToolPictureWidth, kToolPictureHeight) * devicePixelRatio,
+                   QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(devicePixelRatio);
+      image.fill(Qt::transparent);
+      QPainter p(&image);
+      PaintToolPicture(p, kind, state, ToolCaption(kind));
+      return image;
+    }
+  }
+  return {};
+}
 
 // ---------------------------------------------------------------------------
 
@@ -60,7 +174,7 @@ void ToolImageButton::paintEvent(QPaintEvent*) {
 
 void ToolImageButton::mouseMoveEvent(QMouseEvent*) {
   if (!commandEnabled_) return;
-  emit Hovered();
+  emit hovered();
   SetHot(true);
 }
 
@@ -75,7 +189,7 @@ void ToolImageButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pressed_) return;
   pressed_ = false;
   update();
-  if (rect().contains(event->position().toPoint()) && commandEnabled_) emit Clicked();
+  if (rect().contains(event->position().toPoint()) && commandEnabled_) emit clicked();
 }
 
 void ToolImageButton::leaveEvent(QEvent*) {
@@ -90,96 +204,97 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAutoFillBackground(true);
 
-  NewBut = new ToolImageButton(ToolButtonKind::NewPuzzle, this);
-  NewBut->setObjectName("NewPuzzleImage");
-  HintBut = new ToolImageButton(ToolButtonKind::Hint, this);
-  HintBut->setObjectName("HintImage");
-  CandidatesBut = new ToolImageButton(ToolButtonKind::Candidates, this);
-  CandidatesBut->setObjectName("CandidatesImage");
-  NoCandidatesBut = new ToolImageButton(ToolButtonKind::NoCandidates, this);
-  NoCandidatesBut->setObjectName("NoCandidatesImage");
+  newPicture_ = new ToolImageButton(ToolButtonKind::NewPuzzle, this);
+  newPicture_->setObjectName("NewPuzzleImage");
+  hintPicture_ = new ToolImageButton(ToolButtonKind::Hint, this);
+  hintPicture_->setObjectName("HintImage");
+  candidatesPicture_ = new ToolImageButton(ToolButtonKind::Candidates, this);
+  candidatesPicture_->setObjectName("CandidatesImage");
+  noCandidatesPicture_ = new ToolImageButton(ToolButtonKind::NoCandidates, this);
+  noCandidatesPicture_->setObjectName("NoCandidatesImage");
   for (ToolImageButton* image : Images()) {
-    connect(image, &ToolImageButton::Hovered, this, [this, image] {
+    connect(image, &ToolImageButton::hovered, this, [this, image] {
       for (ToolImageButton* other : Images())
         if (other != image) other->SetHot(false);
     });
   }
 
-  StepPanel = new QWidget(this);
-  StepPanel->setObjectName("StepPanel");
-  StepPanel->setFixedWidth(kToolPictureWidth);
-  auto* box = new QVBoxLayout(StepPanel);
+  stepPanel_ = new QWidget(this);
+  stepPanel_->setObjectName("StepPanel");
+  stepPanel_->setFixedWidth(kToolPictureWidth);
+  auto* box = new QVBoxLayout(stepPanel_);
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(3);
 
-  StepLab = new QLabel(StepPanel);
-  StepLab->setObjectName("StepLab");
-  box->addWidget(StepLab);
+  stepLabel_ = new QLabel(stepPanel_);
+  stepLabel_->setObjectName("StepLabel");
+  box->addWidget(stepLabel_);
   auto* steps = new QHBoxLayout;
   steps->setSpacing(4);
-  MoveFirstBut = StepButton(StepPanel, "MoveFirstBut", IconKind::MoveFirst);
-  UndoBut = StepButton(StepPanel, "UndoBut", IconKind::Undo);
-  RedoBut = StepButton(StepPanel, "RedoBut", IconKind::Redo);
-  MoveLastBut = StepButton(StepPanel, "MoveLastBut", IconKind::MoveLast);
-  for (QToolButton* b : {MoveFirstBut, UndoBut, RedoBut, MoveLastBut}) steps->addWidget(b);
+  firstStepButton_ = NewStepButton(stepPanel_, "FirstStepButton", IconKind::MoveFirst);
+  undoButton_ = NewStepButton(stepPanel_, "UndoButton", IconKind::Undo);
+  redoButton_ = NewStepButton(stepPanel_, "RedoButton", IconKind::Redo);
+  lastStepButton_ = NewStepButton(stepPanel_, "LastStepButton", IconKind::MoveLast);
+  for (QToolButton* b : {firstStepButton_, undoButton_, redoButton_, lastStepButton_})
+    steps->addWidget(b);
   steps->addStretch();
   box->addLayout(steps);
 
   box->addSpacing(6);
-  Bookmarklab = new QLabel(StepPanel);
-  Bookmarklab->setObjectName("Bookmarklab");
-  box->addWidget(Bookmarklab);
+  bookmarkLabel_ = new QLabel(stepPanel_);
+  bookmarkLabel_->setObjectName("BookmarkLabel");
+  box->addWidget(bookmarkLabel_);
   auto* marks = new QHBoxLayout;
   marks->setSpacing(4);
-  SetBookmarkBut = StepButton(StepPanel, "SetBookmarkBut", IconKind::SetBookmark);
-  GoBookmarkBut = StepButton(StepPanel, "GoBookmarkBut", IconKind::GoBookmark);
-  marks->addWidget(SetBookmarkBut);
-  marks->addWidget(GoBookmarkBut);
+  setBookmarkButton_ = NewStepButton(stepPanel_, "SetBookmarkButton", IconKind::SetBookmark);
+  goBookmarkButton_ = NewStepButton(stepPanel_, "GoBookmarkButton", IconKind::GoBookmark);
+  marks->addWidget(setBookmarkButton_);
+  marks->addWidget(goBookmarkButton_);
   marks->addStretch();
   box->addLayout(marks);
 
   box->addSpacing(6);
-  HighlightCaption = new QLabel(StepPanel);
-  HighlightCaption->setObjectName("HighlightCaption");
-  box->addWidget(HighlightCaption);
+  highlightLabel_ = new QLabel(stepPanel_);
+  highlightLabel_->setObjectName("HighlightLabel");
+  box->addWidget(highlightLabel_);
   auto* digits = new QHBoxLayout;
   digits->setSpacing(1);
   for (int d = 1; d <= 9; ++d) {
-    auto* b = new QToolButton(StepPanel);
-    b->setObjectName(QString("SpeedButton%1").arg(d));
+    auto* b = new QToolButton(stepPanel_);
+    b->setObjectName(QString("HighlightButton%1").arg(d));
     b->setText(QString::number(d));
     b->setCheckable(true);
     b->setFixedSize(20, 24);
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QToolButton::clicked, this, [this, d] { OnHighlightButton(d); });
-    HighlightButtons[d - 1] = b;
+    highlightButtons_[d - 1] = b;
     digits->addWidget(b);
   }
   digits->addStretch();
   box->addLayout(digits);
 
   box->addSpacing(12);
-  ClockPanel = new QWidget(StepPanel);
-  ClockPanel->setObjectName("ClockPanel");
-  ClockPanel->setFixedSize(104, 30);
-  ClockPanel->setAutoFillBackground(true);
-  auto* clockBox = new QHBoxLayout(ClockPanel);
+  clockPanel_ = new QWidget(stepPanel_);
+  clockPanel_->setObjectName("ClockPanel");
+  clockPanel_->setFixedSize(104, 30);
+  clockPanel_->setAutoFillBackground(true);
+  auto* clockBox = new QHBoxLayout(clockPanel_);
   clockBox->setContentsMargins(4, 2, 4, 2);
-  ClockLabel = new QLabel("00:00:00", ClockPanel);
-  ClockLabel->setObjectName("ClockLabel");
-  ClockLabel->setAlignment(Qt::AlignCenter);
-  QFont clockFont = ClockLabel->font();
+  clockLabel_ = new QLabel("00:00:00", clockPanel_);
+  clockLabel_->setObjectName("ClockLabel");
+  clockLabel_->setAlignment(Qt::AlignCenter);
+  QFont clockFont = clockLabel_->font();
   clockFont.setPixelSize(15);
   clockFont.setBold(true);
-  ClockLabel->setFont(clockFont);
-  clockBox->addWidget(ClockLabel);
-  box->addWidget(ClockPanel);
-  StepPanel->adjustSize();
+  clockLabel_->setFont(clockFont);
+  clockBox->addWidget(clockLabel_);
+  box->addWidget(clockPanel_);
+  stepPanel_->adjustSize();
 
   // StepPanel and everything on it report the mouse to the panel.
-  StepPanel->setMouseTracking(true);
-  StepPanel->installEventFilter(this);
-  for (QWidget* w : StepPanel->findChildren<QWidget*>()) {
+  stepPanel_->setMouseTracking(true);
+  stepPanel_->installEventFilter(this);
+  for (QWidget* w : stepPanel_->findChildren<QWidget*>()) {
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }
@@ -195,7 +310,48 @@ void ToolPanel::LayoutImages(int firstTop) {
     image->move(left, top);
     top += kToolPictureHeight + 4;
   }
-  StepPanel->move(left, top - 4 + 20);
+  stepPanel_->move(left, top - 4 + 20);
+}
+
+ToolImageButton* ToolPanel::Picture(PanelSlot slot) const {
+  switch (slot) {
+    case PanelSlot::NewPicture:
+      return newPicture_;
+    case PanelSlot::HintPicture:
+      return hintPicture_;
+    case PanelSlot::CandidatesPicture:
+      return candidatesPicture_;
+    case PanelSlot::NoCandidatesPicture:
+      return noCandidatesPicture_;
+    default:
+      return nullptr;
+  }
+}
+
+QToolButton* ToolPanel::StepButton(PanelSlot slot) const {
+  switch (slot) {
+    case PanelSlot::FirstStep:
+      return firstStepButton_;
+    case PanelSlot::Undo:
+      return undoButton_;
+    case PanelSlot::Redo:
+      return redoButton_;
+    case PanelSlot::LastStep:
+      return lastStepButton_;
+    case PanelSlot::SetBookmark:
+      return setBookmarkButton_;
+    case PanelSlot::GoBookmark:
+      return goBookmarkButton_;
+    default:
+      return nullptr;
+  }
+}
+
+void ToolPanel::SetCaptions(const QString& step, const QString& bookmark,
+                            const QString& highlight) {
+  stepLabel_->setText(step);
+  bookmarkLabel_->setText(bookmark);
+  highlightLabel_->setText(highlight);
 }
 
 void ToolPanel::HideHotPictures() {
@@ -208,10 +364,10 @@ void ToolPanel::SetColors(const QColor& background, const QColor& text) {
   pal.setColor(QPalette::WindowText, text);
   setPalette(pal);
   // The clock's panel takes the window colour, like the rest of the panel.
-  QPalette clock = ClockPanel->palette();
+  QPalette clock = clockPanel_->palette();
   clock.setColor(QPalette::Window, background);
-  ClockPanel->setPalette(clock);
-  for (QLabel* label : {StepLab, Bookmarklab, HighlightCaption}) {
+  clockPanel_->setPalette(clock);
+  for (QLabel* label : {stepLabel_, bookmarkLabel_, highlightLabel_}) {
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
@@ -219,14 +375,14 @@ void ToolPanel::SetColors(const QColor& background, const QColor& text) {
 }
 
 void ToolPanel::SetClockColor(const QColor& color) {
-  QPalette pal = ClockLabel->palette();
+  QPalette pal = clockLabel_->palette();
   pal.setColor(QPalette::WindowText, color);
-  ClockLabel->setPalette(pal);
+  clockLabel_->setPalette(pal);
 }
 
 void ToolPanel::SetHighlightDown(int digit) {
   for (int d = 1; d <= 9; ++d) {
-    QToolButton* b = HighlightButtons[d - 1];
+    QToolButton* b = highlightButtons_[d - 1];
     b->setChecked(d == digit);
     QFont f = b->font();
     f.setBold(d == digit);
@@ -235,30 +391,31 @@ void ToolPanel::SetHighlightDown(int digit) {
 }
 
 void ToolPanel::OnHighlightButton(int digit) {
-  const bool down = HighlightButtons[digit - 1]->isChecked();
+  const bool down = highlightButtons_[digit - 1]->isChecked();
   SetHighlightDown(down ? digit : 0);
-  emit HighlightClicked(digit, down);
+  emit highlightClicked(digit, down);
 }
 
 void ToolPanel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
-    emit DeselectRequested();
+    emit deselectRequested();
 }
 
 void ToolPanel::mouseMoveEvent(QMouseEvent*) {
   HideHotPictures();
-  emit MouseOverBackground();
+  emit mouseOverBackground();
 }
 
 bool ToolPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     HideHotPictures();
-    emit MouseOverBackground();
+    emit mouseOverBackground();
   } else if (event->type() == QEvent::MouseButtonPress) {
-    const bool label = watched == StepLab || watched == Bookmarklab || watched == HighlightCaption;
+    const bool label =
+        watched == stepLabel_ || watched == bookmarkLabel_ || watched == highlightLabel_;
     const auto button = static_cast<QMouseEvent*>(event)->button();
-    if (label || (watched == StepPanel && (button == Qt::LeftButton || button == Qt::RightButton)))
-      emit DeselectRequested();
+    if (label || (watched == stepPanel_ && (button == Qt::LeftButton || button == Qt::RightButton)))
+      emit deselectRequested();
   }
   return QWidget::eventFilter(watched, event);
 }

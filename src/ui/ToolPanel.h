@@ -1,13 +1,37 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
 
-#include "ui/ToolPictures.h"
+#include "ui/CommandTable.h"
+#include "ui/Icons.h"
 
 namespace zentaro::ui {
+
+// The four picture buttons of the tool panel.
+enum class ToolButtonKind { NewPuzzle, Hint, Candidates, NoCandidates };
+
+// Normal, hot (mouse over, command enabled) and pressed-or-disabled.
+enum class ToolPictureState { Normal, Hot, Disabled };
+
+inline constexpr int kToolPictureWidth = 190;
+inline constexpr int kToolPictureHeight = 50;
+
+// Paints one tool picture into the 190 x 50 rectangle at the painter's
+// origin: the picture file of the button and state (":/pictures/hint-hot.svg"
+// and the like), drawn at any scale, and the caption beside its icon.
+void PaintToolPicture(QPainter& p, ToolButtonKind kind, ToolPictureState state,
+                      const QString& caption);
+
+// The command caption a picture shows, from the string table.
+QString ToolCaption(ToolButtonKind kind);
+
+// One of the twelve named pictures ("NEW-NORM", "HINT-HI", "NO-CAND-DIS",
+// ...) at the given device-pixel ratio; a null image for an unknown name.
+QImage ToolPicture(const QString& name, qreal devicePixelRatio = 1.0);
 
 // One picture button of the tool panel: the normal picture, the hot one
 // while the mouse is over it and its command is enabled, and the
@@ -28,8 +52,8 @@ class ToolImageButton : public QWidget {
   QSize sizeHint() const override { return {kToolPictureWidth, kToolPictureHeight}; }
 
  signals:
-  void Clicked();
-  void Hovered();
+  void clicked();
+  void hovered();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,25 +81,15 @@ class ToolPanel : public QWidget {
 
   explicit ToolPanel(QWidget* parent = nullptr);
 
-  // Each shows its picture, lit while the mouse is over it, and pressed.
-  ToolImageButton* NewBut;
-  ToolImageButton* HintBut;
-  ToolImageButton* CandidatesBut;
-  ToolImageButton* NoCandidatesBut;
-
-  QWidget* StepPanel;
-  QLabel* StepLab;
-  QLabel* Bookmarklab;
-  QLabel* HighlightCaption;
-  QToolButton* MoveFirstBut;
-  QToolButton* UndoBut;
-  QToolButton* RedoBut;
-  QToolButton* MoveLastBut;
-  QToolButton* SetBookmarkBut;
-  QToolButton* GoBookmarkBut;
-  std::array<QToolButton*, 9> HighlightButtons{};  // SpeedButton1..9
-  QWidget* ClockPanel;
-  QLabel* ClockLabel;
+  // The picture button or step button at a slot of the command table;
+  // null for a slot of the other kind.
+  ToolImageButton* Picture(PanelSlot slot) const;
+  QToolButton* StepButton(PanelSlot slot) const;
+  // Digit 1..9.
+  QToolButton* HighlightButton(int digit) const { return highlightButtons_[digit - 1]; }
+  bool HighlightButtonEnabled(int digit) const { return HighlightButton(digit)->isEnabled(); }
+  void SetCaptions(const QString& step, const QString& bookmark, const QString& highlight);
+  void SetClockText(const QString& text) { clockLabel_->setText(text); }
 
   // Places the first picture level with the board's top (on screens taller
   // than 500 pixels) and stacks the rest below it.
@@ -88,11 +102,11 @@ class ToolPanel : public QWidget {
 
  signals:
   // A click on the panel background, StepPanel or one of its labels.
-  void DeselectRequested();
+  void deselectRequested();
   // The mouse moved over the panel away from the pictures.
-  void MouseOverBackground();
+  void mouseOverBackground();
   // A highlight button was clicked and is now down or up.
-  void HighlightClicked(int digit, bool down);
+  void highlightClicked(int digit, bool down);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -102,8 +116,28 @@ class ToolPanel : public QWidget {
  private:
   void OnHighlightButton(int digit);
   std::array<ToolImageButton*, 4> Images() const {
-    return {NewBut, HintBut, CandidatesBut, NoCandidatesBut};
+    return {newPicture_, hintPicture_, candidatesPicture_, noCandidatesPicture_};
   }
+
+  // Each shows its picture, lit while the mouse is over it, and pressed.
+  ToolImageButton* newPicture_;
+  ToolImageButton* hintPicture_;
+  ToolImageButton* candidatesPicture_;
+  ToolImageButton* noCandidatesPicture_;
+
+  QWidget* stepPanel_;
+  QLabel* stepLabel_;
+  QLabel* bookmarkLabel_;
+  QLabel* highlightLabel_;
+  QToolButton* firstStepButton_;
+  QToolButton* undoButton_;
+  QToolButton* redoButton_;
+  QToolButton* lastStepButton_;
+  QToolButton* setBookmarkButton_;
+  QToolButton* goBookmarkButton_;
+  std::array<QToolButton*, 9> highlightButtons_{};
+  QWidget* clockPanel_;
+  QLabel* clockLabel_;
 };
 
 }  // namespace zentaro::ui

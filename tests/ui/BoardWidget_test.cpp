@@ -9,7 +9,6 @@
 
 #include "hints/Highlights.h"
 #include "ui/ToolPanel.h"
-#include "ui/ToolPictures.h"
 
 using namespace zentaro;
 using ui::BoardGeometry;
@@ -92,11 +91,11 @@ class BoardWidgetTest : public QObject {
     QFETCH(int, markPixels);
     ui::BoardRenderer r;
     r.SetGridSize(static_cast<GridSize>(size));
-    QCOMPARE(r.geometry.CellSize, cell);
-    QCOMPARE(r.geometry.BoardSize(), board);
+    QCOMPARE(r.Geometry().CellSize, cell);
+    QCOMPARE(r.Geometry().BoardSize(), board);
     // The last cell ends where the three-pixel frame begins.
-    QCOMPARE(r.geometry.ColX[8] + cell, r.geometry.BoardLeft + board - 3);
-    QCOMPARE(r.geometry.RowY[3] - r.geometry.RowY[2], cell + 3);
+    QCOMPARE(r.Geometry().ColX[8] + cell, r.Geometry().BoardLeft + board - 3);
+    QCOMPARE(r.Geometry().RowY[3] - r.Geometry().RowY[2], cell + 3);
     QCOMPARE(r.MarkFont().pixelSize(), markPixels);
     QCOMPARE(r.DigitFont().pixelSize(), 32);
     QVERIFY(r.DigitFont().bold());
@@ -154,7 +153,7 @@ class BoardWidgetTest : public QObject {
 
   void CluesEntriesAndSelectionShowTheirColours() {
     auto w = MakeBoard();
-    const ui::BoardColors& c = w->Renderer().colors;
+    const ui::BoardColors& c = w->Renderer().Colors();
     state_.selected.col = 6;
     state_.selected.row = 4;
     const QImage image = w->grab().toImage();
@@ -178,7 +177,7 @@ class BoardWidgetTest : public QObject {
 
   void HighlightedDigitFillsItsCellsAndMarks() {
     auto w = MakeBoard();
-    const ui::BoardColors& c = w->Renderer().colors;
+    const ui::BoardColors& c = w->Renderer().Colors();
     state_.highlightDigit = 5;
     state_.selected.col = 5;
     state_.selected.row = 4;
@@ -201,16 +200,16 @@ class BoardWidgetTest : public QObject {
     state_.selectedInConflict = true;
     QImage image = w->grab().toImage();
     QCOMPARE(Background(image, *w, 5, 4), QColor(255, 0, 0));
-    QCOMPARE(Background(image, *w, 4, 4), w->Renderer().colors.ClueCellColor);
+    QCOMPARE(Background(image, *w, 4, 4), w->Renderer().Colors().ClueCellColor);
     // Once the selection moves on the red is gone.
     state_.selected.col = 9;
     image = w->grab().toImage();
-    QCOMPARE(Background(image, *w, 5, 4), w->Renderer().colors.CellColor);
+    QCOMPARE(Background(image, *w, 5, 4), w->Renderer().Colors().CellColor);
   }
 
   void HintLayerHighlightsCellsAndMarks() {
     auto w = MakeBoard();
-    const ui::BoardColors& c = w->Renderer().colors;
+    const ui::BoardColors& c = w->Renderer().Colors();
     hints::Highlights layer;
     hints::HighlightCell(layer, 9, 9, true);
     const hints::DigitFlags keep = hints::FlagsOfDigit(1);
@@ -248,10 +247,10 @@ class BoardWidgetTest : public QObject {
     }
     const QRect cell = w->CellRect({2, 2});
     const int y = 2 * (cell.top() + 10);
-    QCOMPARE(image.pixelColor(2 * cell.left(), y), r.colors.GridColor);
-    QCOMPARE(image.pixelColor(2 * cell.left() + 1, y), r.colors.GridColor);
-    QCOMPARE(image.pixelColor(2 * cell.left() + 2, y), r.colors.CellColor);
-    QCOMPARE(image.pixelColor(2 * cell.left() - 1, y), r.colors.GridColor);
+    QCOMPARE(image.pixelColor(2 * cell.left(), y), r.Colors().GridColor);
+    QCOMPARE(image.pixelColor(2 * cell.left() + 1, y), r.Colors().GridColor);
+    QCOMPARE(image.pixelColor(2 * cell.left() + 2, y), r.Colors().CellColor);
+    QCOMPARE(image.pixelColor(2 * cell.left() - 1, y), r.Colors().GridColor);
   }
 
   void CellsOutsideTheBoardDrawNothing() {
@@ -279,6 +278,12 @@ class BoardWidgetTest : public QObject {
       QCOMPARE(dis.size(), QSize(380, 100));
       QVERIFY(norm != hot);
       QVERIFY(norm != dis.scaled(190, 50));
+      // The picture file is drawn, not only the caption: its frame and its
+      // icon (left of the caption) are opaque.
+      for (const QImage& picture : {norm, hot, dis.scaled(190, 50)}) {
+        QCOMPARE(qAlpha(picture.pixel(95, 1)), 255);
+        QCOMPARE(qAlpha(picture.pixel(25, 25)), 255);
+      }
     }
     QVERIFY(ui::ToolPicture("NEW-OTHER").isNull());
     QVERIFY(ui::ToolPicture("HELP-NORM").isNull());
@@ -287,7 +292,7 @@ class BoardWidgetTest : public QObject {
   void PictureButtonActsOnlyWhileItsCommandIsEnabled() {
     ui::ToolImageButton button(ui::ToolButtonKind::Hint);
     int clicks = 0;
-    connect(&button, &ui::ToolImageButton::Clicked, [&] { ++clicks; });
+    connect(&button, &ui::ToolImageButton::clicked, [&] { ++clicks; });
     button.SetCommandEnabled(false);
     QCOMPARE(button.ShownPicture(), ui::ToolPictureState::Disabled);
     button.SetHot(true);

@@ -78,7 +78,7 @@ class DesktopFeelTest : public QObject {
       QVERIFY(QTest::qWaitForWindowExposed(&d));
       offCentre = d.frameGeometry().center() - frm->frameGeometry().center();
       titleRoom = d.width() - ui::TitleBarWidth(d.windowTitle());
-      d.CancelBtn->click();
+      ui::test::Named<QPushButton>(d, "CancelButton")->click();
     });
     frm->Action(Command::NewPuzzle)->trigger();
     QVERIFY2(offCentre.manhattanLength() <= 4, "level dialog off the window's centre");
@@ -86,7 +86,7 @@ class DesktopFeelTest : public QObject {
 
     QStringList listed;
     frm->otherAnswers.push_back([&listed](QDialog& d) {
-      auto* table = dynamic_cast<ui::ShortcutsDialog&>(d).Table;
+      auto* table = ui::test::Named<QTableWidget>(d, "ShortcutTable");
       for (int r = 0; r < table->rowCount(); ++r) listed << table->item(r, 0)->text();
       return int{QDialog::Rejected};
     });
@@ -118,11 +118,14 @@ class DesktopFeelTest : public QObject {
       ++breaths;
       if (frm->Board()->grab().toImage() != before) ++boardChanged;
       const bool panelLooksLocked =
-          frm->Tools()->HintBut->ShownPicture() == ui::ToolPictureState::Disabled &&
-          frm->Tools()->CandidatesBut->ShownPicture() == ui::ToolPictureState::Disabled;
+          frm->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture() ==
+              ui::ToolPictureState::Disabled &&
+          frm->Tools()->Picture(ui::PanelSlot::CandidatesPicture)->ShownPicture() ==
+              ui::ToolPictureState::Disabled;
       if (!panelLooksLocked || frm->findChild<QToolBar*>("SpeedBar")->isEnabled()) ++controlsLive;
     };
-    frm->levelAnswers.push_back([](ui::LevelDialog& d) { d.OKBtn->click(); });
+    frm->levelAnswers.push_back(
+        [](ui::LevelDialog& d) { ui::test::Named<QPushButton>(d, "OkButton")->click(); });
     frm->Action(Command::NewPuzzle)->trigger();
     frm->whileGenerating = nullptr;
 
@@ -130,7 +133,8 @@ class DesktopFeelTest : public QObject {
     QCOMPARE(boardChanged, 0);
     QCOMPARE(controlsLive, 0);
     QVERIFY(frm->Board()->grab().toImage() != before);  // the new puzzle shows
-    QVERIFY(frm->Tools()->HintBut->ShownPicture() != ui::ToolPictureState::Disabled);
+    QVERIFY(frm->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture() !=
+            ui::ToolPictureState::Disabled);
     FileOf(frm->Game()).stored = true;
     PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
   }

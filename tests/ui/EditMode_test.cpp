@@ -71,7 +71,8 @@ class EditModeTest : public QObject {
     QVERIFY(typed->Game().Puzzle().editMode);
     QVERIFY(!Item(*typed, "EditMode")->isEnabled());
     QVERIFY(Item(*typed, "ClearClues")->isEnabled());
-    QCOMPARE(typed->Tools()->HintBut->ShownPicture(), ui::ToolPictureState::Disabled);
+    QCOMPARE(typed->Tools()->Picture(ui::PanelSlot::HintPicture)->ShownPicture(),
+             ui::ToolPictureState::Disabled);
     QTest::mouseMove(typed->Board(), QPoint(2, 2));
     QCOMPARE(typed->StatusPanel(2)->text(),
              QString::fromStdString(core::LoadText(Text::EditingStatus)));
@@ -98,7 +99,7 @@ class EditModeTest : public QObject {
     auto frm = Start();
     Item(*frm, "EditMode")->trigger();
     Type(*frm, "5005");  // A1 and A4 both 5
-    const QColor red = frm->Board()->Renderer().colors.ConflictColor;
+    const QColor red = frm->Board()->Renderer().Colors().ConflictColor;
     QCOMPARE(CellBackground(*frm, 1, 1), red);
     QCOMPARE(CellBackground(*frm, 4, 1), red);
     QVERIFY(CellBackground(*frm, 2, 1) != red);

@@ -21,7 +21,8 @@ int MixedBlocks(const QImage& image, QRect area) {
   for (int y = area.top() & ~1; y + 1 <= area.bottom(); y += 2)
     for (int x = area.left() & ~1; x + 1 <= area.right(); x += 2) {
       const QRgb c = image.pixel(x, y);
-      if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c)
+      if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+          image.pixel(x + 1, y + 1) != c)
         ++mixed;
     }
   return mixed;
@@ -54,8 +55,8 @@ class HighDensityTest : public QObject {
     const QRect inPixels(clue.topLeft() * 2, clue.size() * 2);
     QVERIFY(MixedBlocks(board, inPixels.adjusted(8, 8, -8, -8)) > 10);
 
-    const QImage hint = frm.Tools()->HintBut->grab().toImage();
-    QCOMPARE(hint.size(), frm.Tools()->HintBut->size() * 2);
+    const QImage hint = frm.Tools()->Picture(ui::PanelSlot::HintPicture)->grab().toImage();
+    QCOMPARE(hint.size(), frm.Tools()->Picture(ui::PanelSlot::HintPicture)->size() * 2);
     QVERIFY(MixedBlocks(hint, hint.rect()) > 10);
   }
 };

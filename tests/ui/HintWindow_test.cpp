@@ -24,7 +24,8 @@ namespace {
 
 hints::HintStage StageOf(int lines, std::optional<hints::WindowWidening> widen = std::nullopt) {
   hints::HintStage stage;
-  for (int i = 0; i < lines; ++i) stage.lines.push_back("Line &" + std::to_string(i) + "& of a chain.");
+  for (int i = 0; i < lines; ++i)
+    stage.lines.push_back("Line &" + std::to_string(i) + "& of a chain.");
   stage.buttonCaption = core::Text::DoItButton;
   stage.widen = widen;
   return stage;
@@ -33,7 +34,8 @@ hints::HintStage StageOf(int lines, std::optional<hints::WindowWidening> widen =
 // The plain text of every help page.
 QString HelpText() {
   QString all;
-  for (const char* page : {"index", "window", "commands", "techniques", "levels", "settings", "files"}) {
+  for (const char* page :
+       {"index", "window", "commands", "techniques", "levels", "settings", "files"}) {
     QFile file(QString(":/help/%1.html").arg(page));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QTextDocument doc;
@@ -73,19 +75,21 @@ class HintWindowTest : public QObject {
     QCOMPARE(qRound(h.windowOpacity() * 255), 240);
     QCOMPARE(h.minimumSize(), QSize(206, 103));
     QCOMPARE(h.size(), QSize(301, 170));
-    QCOMPARE(h.TextBox->geometry(), QRect(0, 0, 301, 142));
-    QCOMPARE(h.ActionBut->geometry(), QRect(2, 144, 77, 25));
-    QCOMPARE(h.HelpBut->geometry(), QRect(81, 144, 57, 25));
-    QCOMPARE(h.CancelBut->geometry(), QRect(241, 144, 57, 25));
-    QVERIFY(h.ActionBut->isDefault());
-    QCOMPARE(h.TextBox->palette().color(QPalette::Base), QColor(128, 128, 128));
+    QCOMPARE(ui::test::Named<QTextEdit>(h, "TextBox")->geometry(), QRect(0, 0, 301, 142));
+    QCOMPARE(ui::test::Named<QPushButton>(h, "ActionButton")->geometry(), QRect(2, 144, 77, 25));
+    QCOMPARE(ui::test::Named<QPushButton>(h, "HelpButton")->geometry(), QRect(81, 144, 57, 25));
+    QCOMPARE(ui::test::Named<QPushButton>(h, "CloseButton")->geometry(), QRect(241, 144, 57, 25));
+    QVERIFY(ui::test::Named<QPushButton>(h, "ActionButton")->isDefault());
+    QCOMPARE(ui::test::Named<QTextEdit>(h, "TextBox")->palette().color(QPalette::Base),
+             QColor(128, 128, 128));
     // Growing the window keeps "&Close" at the right and the box above the row.
     h.show();
     QVERIFY(QTest::qWaitForWindowExposed(&h));
     h.resize(400, 300);
-    QTRY_COMPARE(h.CancelBut->geometry(), QRect(340, 274, 57, 25));
-    QCOMPARE(h.TextBox->geometry(), QRect(0, 0, 400, 272));
-    QTest::keyClick(h.TextBox, Qt::Key_Escape);
+    QTRY_COMPARE(ui::test::Named<QPushButton>(h, "CloseButton")->geometry(),
+                 QRect(340, 274, 57, 25));
+    QCOMPARE(ui::test::Named<QTextEdit>(h, "TextBox")->geometry(), QRect(0, 0, 400, 272));
+    QTest::keyClick(ui::test::Named<QTextEdit>(h, "TextBox"), Qt::Key_Escape);
     QVERIFY(!h.isVisible());
     QCOMPARE(h.result(), int{QDialog::Rejected});
   }
@@ -114,8 +118,10 @@ class HintWindowTest : public QObject {
     const auto look = [&seen](ui::HintWindow& shown) {
       shown.show();
       QVERIFY(QTest::qWaitForWindowExposed(&shown));
-      seen = {shown.size(), shown.TextBox->verticalScrollBar()->maximum() > 0 &&
-                                shown.TextBox->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff};
+      seen = {shown.size(),
+              ui::test::Named<QTextEdit>(shown, "TextBox")->verticalScrollBar()->maximum() > 0 &&
+                  ui::test::Named<QTextEdit>(shown, "TextBox")->verticalScrollBarPolicy() !=
+                      Qt::ScrollBarAlwaysOff};
       shown.reject();
     };
 
@@ -145,7 +151,7 @@ class HintWindowTest : public QObject {
     h.SetStage(StageOf(3));
     ui::HelpWindow* help = nullptr;
     QTimer::singleShot(0, &h, [&] {
-      h.HelpBut->click();
+      ui::test::Named<QPushButton>(h, "HelpButton")->click();
       if (QWidget* modal = QApplication::activeModalWidget())
         help = modal->findChild<ui::HelpWindow*>();
       if (help) QVERIFY(QTest::qWaitForWindowExposed(help));
@@ -154,7 +160,7 @@ class HintWindowTest : public QObject {
     h.exec();
     QVERIFY2(help, "no help window among the stage's own windows");
     QCOMPARE(help->parentWidget(), &h);  // so the modal stage does not block it
-    QCOMPARE(help->Browser->source().fragment(), QString("context-1300"));
+    QCOMPARE(help->Source().fragment(), QString("context-1300"));
   }
 
   void TheHintSearchLeavesNoProgressBoxOverItsAnswer() {
@@ -162,7 +168,8 @@ class HintWindowTest : public QObject {
     // Nothing up to the chains solves this one: the answer is "no hint".
     frm->fileAnswers.push_back(ui::test::WriteFile(
         dir_, "hardest.sdk",
-        ui::test::SdkFile("5..2..3......8..9...2.34..66..1..9...1.....4...7..3..87..3..4...9..7..2...5..6..9")));
+        ui::test::SdkFile(
+            "5..2..3......8..9...2.34..66..1..9...1.....4...7..3..87..3..4...9..7..2...5..6..9")));
     frm->Action(Command::OpenFile)->trigger();
     frm->Action(Command::FillCandidates)->trigger();
     const auto progressShown = [&frm] {
@@ -190,10 +197,12 @@ class HintWindowTest : public QObject {
     QStringList wanted;
     for (QAction* menu : frm->menuBar()->actions())
       if (menu->menu()) VisibleCaptions(*menu->menu(), wanted);
-    for (int t = int(app::HintTechnique::SingleCandidate); t <= int(app::HintTechnique::ContradictingChain); ++t)
+    for (int t = int(app::HintTechnique::SingleCandidate);
+         t <= int(app::HintTechnique::ContradictingChain); ++t)
       wanted << QString::fromStdString(app::HintTechniqueName(app::HintTechnique(t), {}));
     for (const char* kind : {"naked", "hidden"})
-      for (const char* size : {"pair", "triple", "quad"}) wanted << QString("%1 %2").arg(kind, size);
+      for (const char* size : {"pair", "triple", "quad"})
+        wanted << QString("%1 %2").arg(kind, size);
     for (const QString& caption : wanted)
       QVERIFY2(help.contains(caption, Qt::CaseInsensitive), qPrintable(caption));
   }
@@ -208,21 +217,21 @@ class HintWindowTest : public QObject {
     frm->findChild<QAction*>("HelpItem")->trigger();  // F1
     auto* help = frm->findChild<ui::HelpWindow*>();
     QVERIFY(help && QTest::qWaitForWindowExposed(help));
-    QCOMPARE(help->Browser->source(), QUrl("qrc:/help/index.html"));
+    QCOMPARE(help->Source(), QUrl("qrc:/help/index.html"));
     QVERIFY(!help->frameGeometry().intersects(frm->frameGeometry()));
 
     // Escape closes it; it opens again where the user left it, at the page
     // asked for (the settings dialog's Help).
     help->move(help->x() + 40, help->y() + 30);
     const QPoint left = help->pos();
-    QTest::keyClick(help->Browser, Qt::Key_Escape);
+    QTest::keyClick(ui::test::Named<QTextBrowser>(*help, "HelpBrowser"), Qt::Key_Escape);
     QVERIFY(!help->isVisible());
     frm->ShowHelpTopic(1100);
     QCOMPARE(help->pos(), left);
-    QCOMPARE(help->Browser->source().fragment(), QString("context-1100"));
-    QVERIFY(help->Browser->toHtml().contains("context-1100"));
-    help->Browser->backward();
-    QCOMPARE(help->Browser->source(), QUrl("qrc:/help/index.html"));
+    QCOMPARE(help->Source().fragment(), QString("context-1100"));
+    QVERIFY(ui::test::Named<QTextBrowser>(*help, "HelpBrowser")->toHtml().contains("context-1100"));
+    ui::test::Named<QTextBrowser>(*help, "HelpBrowser")->backward();
+    QCOMPARE(help->Source(), QUrl("qrc:/help/index.html"));
   }
 
   void HelpPlacementKeepsOffTheWindowWhereTheScreenHasRoom() {
@@ -233,10 +242,10 @@ class HintWindowTest : public QObject {
       QRect expected;
     };
     for (const Case& c : std::vector<Case>{
-             {{0, 0, 700, 800}, {700, 0, 560, 600}},      // right of it
+             {{0, 0, 700, 800}, {700, 0, 560, 600}},       // right of it
              {{600, 100, 680, 700}, {40, 100, 560, 600}},  // left of it
-             {{0, 0, 1280, 900}, {720, 0, 560, 600}},     // no room: the screen's right edge
-             {{0, 500, 600, 400}, {600, 300, 560, 600}},  // kept on the screen
+             {{0, 0, 1280, 900}, {720, 0, 560, 600}},      // no room: the screen's right edge
+             {{0, 500, 600, 400}, {600, 300, 560, 600}},   // kept on the screen
          })
       QCOMPARE(ui::PlaceHelpWindow(c.main, size, screen), c.expected);
   }
@@ -246,8 +255,10 @@ class HintWindowTest : public QObject {
     QStringList seen;
     frm->otherAnswers.push_back([&seen](QDialog& d) {
       auto& about = dynamic_cast<ui::AboutBox&>(d);
-      seen << about.windowTitle() << about.ProductName->text() << about.Version->text()
-           << about.WebSite->text() << about.Support->text();
+      seen << about.windowTitle() << ui::test::Named<QLabel>(about, "ProductName")->text()
+           << ui::test::Named<QLabel>(about, "Version")->text()
+           << ui::test::Named<QLabel>(about, "WebSite")->text()
+           << ui::test::Named<QLabel>(about, "Support")->text();
       return int{QDialog::Accepted};
     });
     frm->findChild<QAction*>("AboutItem")->trigger();
@@ -263,7 +274,8 @@ int main(int argc, char* argv[]) {
   // A screen like a user's, with window frames, rather than the offscreen
   // platform's bare 800 × 800.
   const std::string config = QDir::tempPath().toStdString() + "/zentaro-hint-screen.json";
-  std::ofstream(config) << R"({"windowFrameMargins": true, "screens": [{"name": "main", "x": 0, "y": 0,
+  std::ofstream(config)
+      << R"({"windowFrameMargins": true, "screens": [{"name": "main", "x": 0, "y": 0,
       "width": 1280, "height": 900, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
   qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.c_str());
   QApplication app(argc, argv);

@@ -132,9 +132,11 @@ class MessageBoxTest : public QObject {
   void ThreeButtonQuestionHasItsOwnCaptions() {
     ui::QuestionDialog dialog("Zentaro", "Which?", "C&urrent", "C&omputed", "Cancel");
     QCOMPARE(dialog.windowTitle(), QString("Zentaro"));
-    QCOMPARE(dialog.YesBut->text(), QString("C&urrent"));
-    QCOMPARE(dialog.NoBut->text(), QString("C&omputed"));
-    QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(dialog.NoBut, Qt::LeftButton); });
+    QCOMPARE(dialog.findChild<QPushButton*>("YesButton")->text(), QString("C&urrent"));
+    QCOMPARE(dialog.findChild<QPushButton*>("NoButton")->text(), QString("C&omputed"));
+    QTimer::singleShot(0, &dialog, [&] {
+      QTest::mouseClick(dialog.findChild<QPushButton*>("NoButton"), Qt::LeftButton);
+    });
     dialog.exec();
     QCOMPARE(dialog.Result(), 7);
     QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });

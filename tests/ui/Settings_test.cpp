@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <memory>
 #include <random>
 
@@ -14,6 +15,7 @@
 #include "app/GameAccess.h"
 #include "ui/HelpWindow.h"
 #include "ui/SettingsStore.h"
+#include "ui/UiText.h"
 
 using namespace zentaro;
 using ui::test::ScriptedWindow;
@@ -47,7 +49,7 @@ class SettingsTest : public QObject {
     return [&frm, shown, seen](ui::LevelDialog& d) {
       *shown = frm.isVisible();
       if (seen) *seen = d.Choice();
-      d.CancelBtn->click();
+      ui::test::Named<QPushButton>(d, "CancelButton")->click();
     };
   }
 
@@ -122,14 +124,14 @@ class SettingsTest : public QObject {
     frm->colourAnswers = {QColor(Qt::red), QColor(Qt::green)};
     QColor restoredMarks;
     frm->settingsAnswers.push_back([&](ui::SettingsDialog& d) {
-      d.MarksPanel->click();
-      d.BackgroundPanel->click();
-      QCOMPARE(d.Chosen().markColor, QColor(Qt::red));
-      d.RestoreDefaultBtn->click();
-      restoredMarks = d.Chosen().markColor;
-      d.LargeRadio->click();
-      d.HelpBtn->click();
-      d.CancelBtn->click();
+      ui::test::Named<QPushButton>(d, "MarksPanel")->click();
+      ui::test::Named<QPushButton>(d, "BackgroundPanel")->click();
+      QCOMPARE(ui::ToQColor(d.Chosen().markColor), QColor(Qt::red));
+      ui::test::Named<QPushButton>(d, "RestoreDefaultButton")->click();
+      restoredMarks = ui::ToQColor(d.Chosen().markColor);
+      ui::test::Named<QRadioButton>(d, "LargeRadio")->click();
+      ui::test::Named<QPushButton>(d, "HelpButton")->click();
+      ui::test::Named<QPushButton>(d, "CancelButton")->click();
     });
     frm->findChild<QAction*>("SettingsItem")->trigger();
     QVERIFY(frm->AllAnswered());
@@ -168,9 +170,9 @@ class SettingsTest : public QObject {
     const int widthBefore = frm->width();
     frm->settingsAnswers.push_back([&](ui::SettingsDialog& d) {
       d.findChild<QRadioButton*>(radio)->click();
-      d.OKBtn->click();
+      ui::test::Named<QPushButton>(d, "OkButton")->click();
     });
-    frm->findChild<QAction*>("SettingsButton")->trigger();
+    frm->findChild<QToolButton*>("SettingsButton")->click();
     QVERIFY(frm->AllAnswered());
     QCOMPARE(frm->Settings().gridSize, size);
     const ui::BoardGeometry& g = frm->Board()->Geometry();
@@ -189,10 +191,12 @@ class SettingsTest : public QObject {
         coordinates(250, 250, 0);
     frm->colourAnswers = {marks, highlight, background, coordinates};
     frm->settingsAnswers.push_back([](ui::SettingsDialog& d) {
-      for (QPushButton* panel :
-           {d.MarksPanel, d.HighlightPanel, d.BackgroundPanel, d.CoordinatesPanel})
+      for (QPushButton* panel : {ui::test::Named<QPushButton>(d, "MarksPanel"),
+                                 ui::test::Named<QPushButton>(d, "HighlightPanel"),
+                                 ui::test::Named<QPushButton>(d, "BackgroundPanel"),
+                                 ui::test::Named<QPushButton>(d, "CoordinatesPanel")})
         panel->click();
-      d.OKBtn->click();
+      ui::test::Named<QPushButton>(d, "OkButton")->click();
     });
     frm->findChild<QAction*>("SettingsItem")->trigger();
     QVERIFY(frm->AllAnswered());
@@ -217,7 +221,8 @@ class SettingsTest : public QObject {
     QVERIFY(holds(frm->Board()->CellRect({1, 1}), marks));
     const ui::BoardGeometry& g = frm->Board()->Geometry();
     QVERIFY(holds(QRect(0, g.BoardTop, g.BoardLeft, g.BoardSize()), coordinates));
-    QCOMPARE(frm->Tools()->ClockLabel->palette().color(QPalette::WindowText), coordinates);
+    QCOMPARE(frm->Tools()->findChild<QLabel*>("ClockLabel")->palette().color(QPalette::WindowText),
+             coordinates);
   }
 
   void LevelChoicesComeBackAfterARestart() {
@@ -228,9 +233,11 @@ class SettingsTest : public QObject {
     {
       auto frm = std::make_unique<ScriptedWindow>(StoredSettings::Read);
       frm->levelAnswers.push_back([](ui::LevelDialog& d) {
-        d.ChosenLevels->click();
-        for (int i = 1; i < 5; ++i) d.Levels[i]->setChecked(false);
-        d.OKBtn->click();
+        ui::test::Named<QRadioButton>(d, "ChosenLevels")->click();
+        for (int i = 1; i < 5; ++i)
+          ui::test::Named<QCheckBox>(d, qPrintable(QString("Level%1").arg(i + 1)))
+              ->setChecked(false);
+        ui::test::Named<QPushButton>(d, "OkButton")->click();
       });
       frm->ShowWindow();
       QTRY_VERIFY(frm->levelAnswers.empty());

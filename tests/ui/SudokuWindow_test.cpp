@@ -6,7 +6,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "UiTestSupport.h"
@@ -172,7 +174,7 @@ class SudokuWindowTest : public QObject {
     QTest::newRow("cancel marks") << "MarksCancelItem"
                                   << "Cancel"
                                   << "";
-    QTest::newRow("open button") << "OpenButton"
+    QTest::newRow("open button") << "OpenFileButton"
                                  << "Read puzzle from file"
                                  << "";
     QTest::newRow("rate button") << "RateButton"
@@ -187,6 +189,11 @@ class SudokuWindowTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QString, key);
     auto frm = Start();
+    // A tool bar button shares its menu item's action and shows its own hint.
+    if (const auto* button = frm->findChild<QToolButton*>(name)) {
+      QCOMPARE(button->toolTip(), text);
+      return;
+    }
     QAction* action = Item(*frm, name);
     QVERIFY2(action, qPrintable(name));
     QCOMPARE(action->text(), text);
@@ -203,17 +210,34 @@ class SudokuWindowTest : public QObject {
       menus << m->title();
     QCOMPARE(menus, (QStringList{"&File", "&Action", "&Edit", "&Help", "Step", "Highlight"}));
     ui::ToolPanel* tools = frm->Tools();
-    QCOMPARE(tools->StepLab->text(), QString("Step"));
-    QCOMPARE(tools->Bookmarklab->text(), QString("Bookmark"));
-    QCOMPARE(tools->HighlightCaption->text(), QString("Highlight"));
-    QCOMPARE(tools->UndoBut->toolTip(), QString("Undo one step"));
-    QCOMPARE(tools->GoBookmarkBut->toolTip(), QString("Go to the bookmark"));
-    QCOMPARE(tools->ClockLabel->text(), QString("00:00:00"));
-    QCOMPARE(tools->HintBut->Caption(), QString("Hint"));
+    QCOMPARE(tools->findChild<QLabel*>("StepLabel")->text(), QString("Step"));
+    QCOMPARE(tools->findChild<QLabel*>("BookmarkLabel")->text(), QString("Bookmark"));
+    QCOMPARE(tools->findChild<QLabel*>("HighlightLabel")->text(), QString("Highlight"));
+    QCOMPARE(tools->StepButton(ui::PanelSlot::Undo)->toolTip(), QString("Undo one step"));
+    QCOMPARE(tools->StepButton(ui::PanelSlot::GoBookmark)->toolTip(),
+             QString("Go to the bookmark"));
+    QCOMPARE(tools->findChild<QLabel*>("ClockLabel")->text(), QString("00:00:00"));
+    QCOMPARE(tools->Picture(ui::PanelSlot::HintPicture)->Caption(), QString("Hint"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString());
     // Items that never show.
     for (const char* hidden : {"GenerateNew", "CompetitionMode", "NormalMode", "CancelItem"})
       QVERIFY2(!Item(*frm, hidden)->isVisible(), hidden);
+  }
+
+  // One action per command: a tool bar button is its menu item's own action,
+  // so the two can never disagree about being enabled.
+  void ToolBarButtonsAreTheirMenuItems() {
+    auto frm = Start();
+    QStringList shared;
+    for (QAction* a : frm->findChild<QToolBar*>("SpeedBar")->actions()) {
+      if (a->isSeparator()) continue;
+      const auto owners = a->associatedObjects();
+      if (std::any_of(owners.begin(), owners.end(),
+                      [](QObject* o) { return qobject_cast<QMenu*>(o) != nullptr; }))
+        shared << a->objectName();
+    }
+    QCOMPARE(shared,
+             (QStringList{"OpenFile", "SaveFile", "Print", "Rate", "SettingsItem", "HelpItem"}));
   }
 
   void CommandsWaitForAPuzzle() {
@@ -227,11 +251,17 @@ class SudokuWindowTest : public QObject {
           Command::ViewSolution, Command::Hint, Command::StopEditMode, Command::ClearClues})
       QVERIFY2(!frm->Action(c)->isEnabled(), qPrintable(frm->Action(c)->objectName()));
     ui::ToolPanel* tools = frm->Tools();
-    QCOMPARE(tools->NewBut->ShownPicture(), ui::ToolPictureState::Normal);
-    for (ui::ToolImageButton* b : {tools->HintBut, tools->CandidatesBut, tools->NoCandidatesBut})
+    QCOMPARE(tools->Picture(ui::PanelSlot::NewPicture)->ShownPicture(),
+             ui::ToolPictureState::Normal);
+    for (ui::ToolImageButton* b : {tools->Picture(ui::PanelSlot::HintPicture),
+                                   tools->Picture(ui::PanelSlot::CandidatesPicture),
+                                   tools->Picture(ui::PanelSlot::NoCandidatesPicture)})
       QCOMPARE(b->ShownPicture(), ui::ToolPictureState::Disabled);
-    for (QToolButton* b : {tools->UndoBut, tools->RedoBut, tools->MoveFirstBut, tools->MoveLastBut,
-                           tools->SetBookmarkBut, tools->GoBookmarkBut})
+    for (QToolButton* b :
+         {tools->StepButton(ui::PanelSlot::Undo), tools->StepButton(ui::PanelSlot::Redo),
+          tools->StepButton(ui::PanelSlot::FirstStep), tools->StepButton(ui::PanelSlot::LastStep),
+          tools->StepButton(ui::PanelSlot::SetBookmark),
+          tools->StepButton(ui::PanelSlot::GoBookmark)})
       QVERIFY(!b->isEnabled());
     // Keys do nothing without a puzzle.
     Key(*frm, Qt::Key_Right);
@@ -246,7 +276,7 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(ui::test::ShownTitle(*frm), QString("Zentaro - nearly.sdk"));
     QCOMPARE(frm->StatusPanel(1)->text(), QString("Clues: 77    Empty: 4"));
     QVERIFY(frm->Action(Command::FillCandidates)->isEnabled());
-    QVERIFY(frm->Tools()->SetBookmarkBut->isEnabled());
+    QVERIFY(frm->Tools()->StepButton(ui::PanelSlot::SetBookmark)->isEnabled());
 
     // Keyboard: the first arrow selects A1, three more reach A4.
     for (int i = 0; i < 4; ++i) Key(*frm, Qt::Key_Right);
@@ -282,17 +312,17 @@ class SudokuWindowTest : public QObject {
     QVERIFY(frm->Action(Command::RemoveCandidates)->isEnabled());
 
     // Undo, redo and the bookmark through the step buttons.
-    QTest::mouseClick(frm->Tools()->UndoBut, Qt::LeftButton);
+    QTest::mouseClick(frm->Tools()->StepButton(ui::PanelSlot::Undo), Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 0);
-    QVERIFY(frm->Tools()->RedoBut->isEnabled());
-    QTest::mouseClick(frm->Tools()->RedoBut, Qt::LeftButton);
+    QVERIFY(frm->Tools()->StepButton(ui::PanelSlot::Redo)->isEnabled());
+    QTest::mouseClick(frm->Tools()->StepButton(ui::PanelSlot::Redo), Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
-    QTest::mouseClick(frm->Tools()->SetBookmarkBut, Qt::LeftButton);
-    QTRY_VERIFY(frm->Tools()->GoBookmarkBut->isEnabled());
+    QTest::mouseClick(frm->Tools()->StepButton(ui::PanelSlot::SetBookmark), Qt::LeftButton);
+    QTRY_VERIFY(frm->Tools()->StepButton(ui::PanelSlot::GoBookmark)->isEnabled());
     Click(*frm, 5, 5, Qt::LeftButton);
     ChooseDigit(*frm, 6);
     QCOMPARE(DigitAt(*frm, 5, 5), 6);
-    QTest::mouseClick(frm->Tools()->GoBookmarkBut, Qt::LeftButton);
+    QTest::mouseClick(frm->Tools()->StepButton(ui::PanelSlot::GoBookmark), Qt::LeftButton);
     QCOMPARE(DigitAt(*frm, 5, 5), 0);
     QCOMPARE(PuzzleOf(frm->Game()).board.at(5, 5)[6], 1);
     Item(*frm, "RedoItem")->trigger();
@@ -396,16 +426,18 @@ class SudokuWindowTest : public QObject {
              qPrintable(frm->boxes.back().text));
 
     // Fill in all candidates, then remove them after the question.
-    frm->Tools()->CandidatesBut->SetHot(true);
-    QTest::mouseClick(frm->Tools()->CandidatesBut, Qt::LeftButton);
+    frm->Tools()->Picture(ui::PanelSlot::CandidatesPicture)->SetHot(true);
+    QTest::mouseClick(frm->Tools()->Picture(ui::PanelSlot::CandidatesPicture), Qt::LeftButton);
     QVERIFY(PuzzleOf(frm->Game()).board.at(1, 1)[4] > 0);
-    QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Normal);
+    QCOMPARE(frm->Tools()->Picture(ui::PanelSlot::NoCandidatesPicture)->ShownPicture(),
+             ui::ToolPictureState::Normal);
     frm->boxAnswers = {MsgButton::Yes};
     frm->Action(Command::RemoveCandidates)->trigger();
     QCOMPARE(frm->boxes.back().text, QString("Do you want all pencil marks to be removed?"));
     QCOMPARE(PuzzleOf(frm->Game()).board.at(1, 1)[4], 0);
     QVERIFY(!frm->Action(Command::RemoveCandidates)->isEnabled());
-    QCOMPARE(frm->Tools()->NoCandidatesBut->ShownPicture(), ui::ToolPictureState::Disabled);
+    QCOMPARE(frm->Tools()->Picture(ui::PanelSlot::NoCandidatesPicture)->ShownPicture(),
+             ui::ToolPictureState::Disabled);
 
     frm->boxAnswers = {MsgButton::Yes, MsgButton::Ok};
     frm->Action(Command::ViewSolution)->trigger();
@@ -453,14 +485,14 @@ class SudokuWindowTest : public QObject {
     frm->DigitPopup()->hide();
     Item(*frm, "HighlightItem3")->trigger();  // Ctrl+3
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 3);
-    QVERIFY(frm->Tools()->HighlightButtons[2]->isChecked());
-    QVERIFY(frm->Tools()->HighlightButtons[2]->font().bold());
+    QVERIFY(frm->Tools()->HighlightButton(3)->isChecked());
+    QVERIFY(frm->Tools()->HighlightButton(3)->font().bold());
     QCOMPARE(PuzzleOf(frm->Game()).selected.col, 0);  // the highlight takes the selection away
     QCOMPARE(CellBackground(*frm, 3, 1), QColor(128, 255, 255));
-    QTest::mouseClick(frm->Tools()->HighlightButtons[7], Qt::LeftButton);
+    QTest::mouseClick(frm->Tools()->HighlightButton(8), Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 8);
-    QVERIFY(!frm->Tools()->HighlightButtons[2]->isChecked());
-    QTest::mouseClick(frm->Tools()->HighlightButtons[7], Qt::LeftButton);
+    QVERIFY(!frm->Tools()->HighlightButton(3)->isChecked());
+    QTest::mouseClick(frm->Tools()->HighlightButton(8), Qt::LeftButton);
     QCOMPARE(PuzzleOf(frm->Game()).highlightDigit, 0);
     QCOMPARE(CellBackground(*frm, 3, 1), QApplication::palette().color(QPalette::Button));
   }
@@ -499,26 +531,28 @@ class SudokuWindowTest : public QObject {
     // Unchecking every level is refused; Cancel then leaves the board empty.
     frm->levelAnswers.push_back([](ui::LevelDialog& d) {
       QCOMPARE(d.windowTitle(), QString("Generate a new puzzle"));
-      QCOMPARE(d.AnyLevel->text(), QString("&Random level"));
-      QCOMPARE(d.Levels[4]->text(), QString("Very hard (level 5)"));
-      QVERIFY(!d.Levels[0]->isEnabled());  // "&Random level" is on
-      d.ChosenLevels->click();
-      QVERIFY(d.Levels[0]->isEnabled());
-      for (QCheckBox* c : d.Levels) c->setChecked(false);
-      d.OKBtn->click();
-      d.CancelBtn->click();
+      QCOMPARE(ui::test::Named<QRadioButton>(d, "AnyLevel")->text(), QString("&Random level"));
+      QCOMPARE(ui::test::Named<QCheckBox>(d, "Level5")->text(), QString("Very hard (level 5)"));
+      QVERIFY(!ui::test::Named<QCheckBox>(d, "Level1")->isEnabled());  // "&Random level" is on
+      ui::test::Named<QRadioButton>(d, "ChosenLevels")->click();
+      QVERIFY(ui::test::Named<QCheckBox>(d, "Level1")->isEnabled());
+      for (QCheckBox* c : d.findChildren<QCheckBox*>()) c->setChecked(false);
+      ui::test::Named<QPushButton>(d, "OkButton")->click();
+      ui::test::Named<QPushButton>(d, "CancelButton")->click();
     });
     frm->boxAnswers = {MsgButton::Ok};
-    QTest::mouseClick(frm->Tools()->NewBut, Qt::LeftButton);
+    QTest::mouseClick(frm->Tools()->Picture(ui::PanelSlot::NewPicture), Qt::LeftButton);
     QCOMPARE(frm->boxes.back().text, QString("  At least one level box must be checked.  "));
     QCOMPARE(frm->boxes.back().title, QString("Information"));
     QCOMPARE(PuzzleOf(frm->Game()).active, false);
 
     // Easy puzzles only: one comes up, with its clues and a running clock.
     frm->levelAnswers.push_back([](ui::LevelDialog& d) {
-      d.ChosenLevels->click();
-      for (int i = 0; i < 5; ++i) d.Levels[i]->setChecked(i == 0);
-      d.OKBtn->click();
+      ui::test::Named<QRadioButton>(d, "ChosenLevels")->click();
+      for (int i = 0; i < 5; ++i)
+        ui::test::Named<QCheckBox>(d, qPrintable(QString("Level%1").arg(i + 1)))
+            ->setChecked(i == 0);
+      ui::test::Named<QPushButton>(d, "OkButton")->click();
     });
     frm->Action(Command::NewPuzzle)->trigger();
     QVERIFY(PuzzleOf(frm->Game()).active);
@@ -566,7 +600,7 @@ class SudokuWindowTest : public QObject {
     frm->hintAnswers.push_back([&shown](ui::HintWindow& h) {
       shown = h.BoxText();
       QCOMPARE(h.windowTitle(), QString("Hint"));
-      h.CancelBut->click();
+      ui::test::Named<QPushButton>(h, "CloseButton")->click();
     });
     // Whatever the search asks on the way is answered with its first button.
     for (int i = 0; i < 3; ++i) frm->boxAnswers.push_back(MsgButton::Yes);

@@ -11,8 +11,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSettings>
 #include <QPrintDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -27,6 +27,12 @@
 #include "ui/SudokuWindow.h"
 
 namespace zentaro::ui::test {
+
+// A dialog's widget by its object name; the dialogs keep their widgets private.
+template <class Widget>
+Widget* Named(const QObject& owner, const char* name) {
+  return owner.findChild<Widget*>(name);
+}
 
 struct SeenBox {
   QString title;
@@ -111,7 +117,8 @@ class ScriptedWindow : public SudokuWindow {
     if (auto* report = dynamic_cast<SolvedReportDialog*>(&dialog)) return AnswerReport(*report);
     if (auto* levels = dynamic_cast<LevelDialog*>(&dialog)) return Act(*levels, levelAnswers);
     if (auto* hint = dynamic_cast<HintWindow*>(&dialog)) return Act(*hint, hintAnswers);
-    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog)) return Act(*settings, settingsAnswers);
+    if (auto* settings = dynamic_cast<SettingsDialog*>(&dialog))
+      return Act(*settings, settingsAnswers);
     if (auto* colour = dynamic_cast<QColorDialog*>(&dialog)) return AnswerColour(*colour);
     if (auto* print = dynamic_cast<QPrintDialog*>(&dialog)) return Act(*print, printAnswers);
     if (!otherAnswers.empty()) {
@@ -187,17 +194,19 @@ class ScriptedWindow : public SudokuWindow {
 
   int AnswerReport(SolvedReportDialog& form) {
     SeenReport seen;
-    seen.captions << form.TitleLab->text();
-    for (auto [caption, value] : {std::pair{form.LevelLab, form.NLevel},
-                                  {form.TimeLab, form.NTime},
-                                  {form.CandidatesLab, form.NCandidates},
-                                  {form.TipsLab, form.NTips},
-                                  {form.ConcreteTipsLab, form.NConcreteTips},
-                                  {form.SolutionLab, form.SolutionViewed}})
+    seen.captions << Named<QLabel>(form, "TitleLab")->text();
+    for (auto [caption, value] :
+         {std::pair{Named<QLabel>(form, "LevelLab"), Named<QLabel>(form, "NLevel")},
+          {Named<QLabel>(form, "TimeLab"), Named<QLabel>(form, "NTime")},
+          {Named<QLabel>(form, "CandidatesLab"), Named<QLabel>(form, "NCandidates")},
+          {Named<QLabel>(form, "TipsLab"), Named<QLabel>(form, "NTips")},
+          {Named<QLabel>(form, "ConcreteTipsLab"), Named<QLabel>(form, "NConcreteTips")},
+          {Named<QLabel>(form, "SolutionLab"), Named<QLabel>(form, "SolutionViewed")}})
       seen.captions << caption->text() + " " + value->text();
-    seen.ok = form.OKBut->text();
-    seen.cancel = form.CancelBut->text();
-    seen.solutionInRed = form.SolutionViewed->palette().color(QPalette::WindowText) == Qt::red;
+    seen.ok = Named<QPushButton>(form, "OkButton")->text();
+    seen.cancel = Named<QPushButton>(form, "CancelButton")->text();
+    seen.solutionInRed =
+        Named<QLabel>(form, "SolutionViewed")->palette().color(QPalette::WindowText) == Qt::red;
     reports.push_back(seen);
     if (reportAnswers.empty()) {
       unexpected << "solved report";
