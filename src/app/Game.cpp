@@ -80,6 +80,12 @@ void Game::SetEnabled(Command c, bool enabled) {
 // ---------------------------------------------------------------------------
 // Board model
 
+void Game::ShowLevelStatus() {
+  const bool known =
+      puzzle_.active && !puzzle_.editMode && counters_.level >= 1 && counters_.level <= 5;
+  view_.SetStatusText(0, known ? rating::LevelName(counters_.level) : std::string());
+}
+
 int Game::UpdateCountsDisplay(const core::Board& board) {
   puzzle_.emptyCount = 81 - core::CountDigits(board);
   view_.SetStatusText(1, LoadText(Text::CluesLabel) + " " + std::to_string(puzzle_.clueCount) +
@@ -96,6 +102,7 @@ int Game::AddStep() {
 }
 
 void Game::StartPuzzle(bool takeClues, bool startClock) {
+  Resume();
   prefs_.warnMultipleSolutions = startClock;
   if (IsVisible(Command::Rate)) {
     SetEnabled(Command::Rate, true);
@@ -118,6 +125,7 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
   AddStep();
 
   puzzle_.active = true;
+  ShowLevelStatus();
   puzzle_.solutionUnique = false;
   puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
   view_.RedrawBoard();

@@ -258,6 +258,14 @@ class Game {
   // The generator pauses the clock and puts its state back afterwards.
   void SetClockRunning(bool running);
   bool ClockRunning() const { return clockRunning_; }
+  // Pause hides the board and holds the clock; any key, click or command
+  // resumes. Only a puzzle being played can be paused.
+  void Pause();
+  void Resume();
+  bool Paused() const { return (clockHolds_ & kHeldByPause) != 0; }
+  // A minimised window holds the clock too: time nobody could play is not
+  // counted.
+  void SetWindowMinimised(bool minimised);
   ReportCounts CountsForReport() const;
   void PuzzleSolved();
 
@@ -298,8 +306,14 @@ class Game {
   core::StepHistory history_;
   std::array<bool, kCommandCount> enabled_{};
   std::array<bool, kCommandCount> visible_{};
-  core::CellRef conflict_{};  // the cell shown red; none when off the board
-  bool clockRunning_ = false;
+  core::CellRef conflict_{};   // the cell shown red; none when off the board
+  bool clockRunning_ = false;  // what the game asked of the clock
+  // Why the clock stands although the game wants it running.
+  static constexpr unsigned kHeldByPause = 1, kHeldByMinimise = 2;
+  unsigned clockHolds_ = 0;
+  void HoldClock(unsigned reason, bool held);
+  // The puzzle's level in the status bar's first section while it is played.
+  void ShowLevelStatus();
   // Menu and button states saved by EnterBusyMode, as BusyMenuTag and
   // BusyButtonTag encode them.
   std::array<int, kCommandCount> busyTags_{};

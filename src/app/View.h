@@ -88,6 +88,8 @@ class View {
   virtual void FileUsed(const std::string& /*fileName*/) {}
   virtual void SetCommandVisible(Command /*command*/, bool /*visible*/) {}
 
+  // While paused the board shows "Paused" instead of its digits and marks.
+  virtual void SetBoardPaused(bool /*paused*/) {}
   // The clock label's text; the game keeps the time and sends each new one.
   virtual void SetClockText(const std::string& text) = 0;
   // Starts or stops the one-second timer that calls Game::ClockTick.
