@@ -30,6 +30,7 @@ enum class Command : std::size_t {
   SaveButton,
   PrintButton,
   RateButton,
+  CheckMistakes,
   Count
 };
 

@@ -95,6 +95,7 @@ int Game::UpdateCountsDisplay(const core::Board& board) {
 }
 
 int Game::AddStep() {
+  ClearMistakeMarks();
   const int step = history_.AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced,
                                     puzzle_.computed);
   UpdateStepButtons();
@@ -128,6 +129,9 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
   ShowLevelStatus();
   puzzle_.solutionUnique = false;
   puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
+  puzzle_.clueSolutionKnown = puzzle_.solutionUnique;
+  puzzle_.clueSolution = puzzle_.solution;
+  SetEnabled(Command::CheckMistakes, puzzle_.clueSolutionKnown);
   view_.RedrawBoard();
   puzzle_.saved = puzzle_.board;
   if (startClock) {
@@ -192,6 +196,7 @@ void Game::RefreshRemoveCandidates() {
 }
 
 void Game::GoToStep(int n) {
+  ClearMistakeMarks();
   core::StepState state;
   if (history_.GoToStep(n, state)) {
     puzzle_.board = state.board;

@@ -41,7 +41,11 @@ struct PuzzleState {
   bool editMode = false;
   bool generating = false;
   bool cancelRequested = false;  // the user asked to stop a generation
-  int highlightDigit = 0;        // the pressed highlight button; 0 = none
+  // The solution of the clues, known when they have exactly one; unlike
+  // solution it stays when a wrong digit leaves the board without any.
+  bool clueSolutionKnown = false;
+  core::DigitGrid clueSolution{};
+  int highlightDigit = 0;  // the pressed highlight button; 0 = none
 };
 
 // What the solved report sums up, per puzzle.
@@ -52,6 +56,7 @@ struct PuzzleCounters {
   int generalHints = 0;
   int concreteHints = 0;
   int candidatesCalculated = 0;
+  int mistakeChecks = 0;
   bool clockStarted = false;
 };
 
@@ -231,6 +236,12 @@ class Game {
   bool FillCandidates();
   void RemoveCandidates();
 
+  // --- mistakes (GameMistakes.cpp) --------------------------------------------
+  // "Check for mistakes": marks wrong digits and pencil marks that leave out
+  // the solution's digit, says how many, and offers to go back to the last
+  // step without a mistake.
+  void CheckForMistakes();
+
   // --- hints -----------------------------------------------------------------
   void RequestHint();
   // One hint request from the checks to the end steps (HintSearch.cpp).
@@ -312,6 +323,8 @@ class Game {
   static constexpr unsigned kHeldByPause = 1, kHeldByMinimise = 2;
   unsigned clockHolds_ = 0;
   void HoldClock(unsigned reason, bool held);
+  bool mistakesShown_ = false;
+  void ClearMistakeMarks();
   // The puzzle's level in the status bar's first section while it is played.
   void ShowLevelStatus();
   // Menu and button states saved by EnterBusyMode, as BusyMenuTag and

@@ -40,6 +40,7 @@ void Game::ResetPuzzleClock() {
   counters_.concreteHints = 0;
   counters_.solutionViewed = 0;
   counters_.candidatesCalculated = 0;
+  counters_.mistakeChecks = 0;
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   SetClockRunning(true);
@@ -56,7 +57,8 @@ void Game::ClockTick() {
 ReportCounts Game::CountsForReport() const {
   return {counters_.level,          FormatClock(counters_.elapsedSeconds),
           counters_.generalHints,   counters_.concreteHints,
-          counters_.solutionViewed, counters_.candidatesCalculated};
+          counters_.solutionViewed, counters_.candidatesCalculated,
+          counters_.mistakeChecks};
 }
 
 void Game::PuzzleSolved() {

@@ -41,7 +41,10 @@ void Game::StartEditing() {
   puzzle_.editMode = true;
   ApplyEditCommandStates();
   SetEnabled(Command::Hint, false);
+  const bool checkWas = IsEnabled(Command::CheckMistakes);
+  SetEnabled(Command::CheckMistakes, false);
   if (!PrepareEdit()) {
+    SetEnabled(Command::CheckMistakes, checkWas);
     puzzle_.editMode = false;
     ApplyEditCommandStates();
     SetEnabled(Command::Hint, hintWas);

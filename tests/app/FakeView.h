@@ -81,6 +81,7 @@ class FakeView : public View {
   std::vector<std::string> clockTexts;
   bool clockRunning = false;
   bool boardPaused = false;
+  MistakeMarks mistakeMarks;
   std::vector<PopupCall> digitPopups;
   std::vector<PopupCall> marksPopups;
   std::vector<int> highlightButtons;
@@ -141,6 +142,7 @@ class FakeView : public View {
   }
   void SetClockRunning(bool running) override { clockRunning = running; }
   void SetBoardPaused(bool paused) override { boardPaused = paused; }
+  void SetMistakeMarks(const MistakeMarks& marks) override { mistakeMarks = marks; }
   void OpenDigitPopup(core::CellRef cell, bool clearEnabled) override {
     digitPopups.push_back({cell.col, cell.row, clearEnabled, {}});
   }
