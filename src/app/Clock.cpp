@@ -45,6 +45,10 @@ SolvedReport MakeSolvedReport(const ReportCounts& counts) {
   report.solutionLabel = LoadText(Text::SolutionViewedLabel);
   report.solutionViewed = counts.solutionViewed == 0 ? no : yes;
   report.solutionViewedInRed = counts.solutionViewed != 0;
+  if (counts.mistakeChecks > 0) {
+    report.checksLabel = core::LoadText(core::AddedText::MistakeChecksLabel);
+    report.checks = std::to_string(counts.mistakeChecks);
+  }
   report.okCaption = LoadText(Text::NewPuzzleButton);
   report.cancelCaption = LoadText(Text::ReportCloseButton);
   return report;

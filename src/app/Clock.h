@@ -24,6 +24,7 @@ struct ReportCounts {
   int concreteHints = 0;
   int solutionViewed = 0;
   int candidatesCalculated = 0;
+  int mistakeChecks = 0;
 };
 
 // Every text of the report window, ready to be shown as it stands. The
@@ -37,6 +38,8 @@ struct SolvedReport {
   std::string tipsLabel, tips;
   std::string tips2Label, tips2;
   std::string solutionLabel, solutionViewed;
+  // Shown only when the player checked for mistakes (both empty otherwise).
+  std::string checksLabel, checks;
   // A viewed solution is pointed out: its caption and value are drawn in red.
   bool solutionViewedInRed = false;
   std::string okCaption, cancelCaption;

@@ -52,6 +52,8 @@ enum class Command : std::size_t {
   Shortcuts,
   About,
   CancelGeneration,
+  // Commands added beyond the first design.
+  CheckMistakes,
   Count
 };
 

@@ -79,6 +79,12 @@ void Game::SetEnabled(Command c, bool enabled) {
 // ---------------------------------------------------------------------------
 // Board model
 
+void Game::ShowLevelStatus() {
+  const bool known =
+      puzzle_.active && !puzzle_.editMode && counters_.level >= 1 && counters_.level <= 5;
+  view_.SetStatusText(0, known ? rating::LevelName(counters_.level) : std::string());
+}
+
 int Game::UpdateCountsDisplay(const core::Board& board) {
   puzzle_.emptyCount = 81 - core::CountDigits(board);
   view_.SetStatusText(1, LoadText(Text::CluesLabel) + " " + std::to_string(puzzle_.clueCount) +
@@ -88,6 +94,7 @@ int Game::UpdateCountsDisplay(const core::Board& board) {
 }
 
 int Game::AddStep() {
+  ClearMistakeMarks();
   const int step = history_.AddStep(puzzle_.board, puzzle_.askMarksSource, puzzle_.marksReduced,
                                     puzzle_.computed);
   UpdateStepButtons();
@@ -95,6 +102,7 @@ int Game::AddStep() {
 }
 
 void Game::StartPuzzle(bool takeClues, bool startClock) {
+  Resume();
   prefs_.warnMultipleSolutions = startClock;
   if (IsVisible(Command::Rate)) {
     SetEnabled(Command::Rate, true);
@@ -117,8 +125,12 @@ void Game::StartPuzzle(bool takeClues, bool startClock) {
   AddStep();
 
   puzzle_.active = true;
+  ShowLevelStatus();
   puzzle_.solutionUnique = false;
   puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
+  puzzle_.clueSolutionKnown = puzzle_.solutionUnique;
+  puzzle_.clueSolution = puzzle_.solution;
+  SetEnabled(Command::CheckMistakes, puzzle_.clueSolutionKnown);
   view_.RedrawBoard();
   puzzle_.saved = puzzle_.board;
   if (startClock) {
@@ -183,6 +195,7 @@ void Game::RefreshRemoveCandidates() {
 }
 
 void Game::GoToStep(int n) {
+  ClearMistakeMarks();
   core::StepState state;
   if (history_.GoToStep(n, state)) {
     puzzle_.board = state.board;

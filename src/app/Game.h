@@ -42,7 +42,11 @@ struct PuzzleState {
   bool editMode = false;
   bool generating = false;
   bool cancelRequested = false;  // the user asked to stop a generation
-  int highlightDigit = 0;        // the pressed highlight button; 0 = none
+  // The solution of the clues, known when they have exactly one; unlike
+  // solution it stays when a wrong digit leaves the board without any.
+  bool clueSolutionKnown = false;
+  core::DigitGrid clueSolution{};
+  int highlightDigit = 0;  // the pressed highlight button; 0 = none
 };
 
 // What the solved report sums up, per puzzle.
@@ -53,6 +57,7 @@ struct PuzzleCounters {
   int generalHints = 0;
   int concreteHints = 0;
   int candidatesCalculated = 0;
+  int mistakeChecks = 0;
   bool clockStarted = false;
 };
 
@@ -229,6 +234,12 @@ class Game {
   bool FillCandidates();
   void RemoveCandidates();
 
+  // --- mistakes (GameMistakes.cpp) --------------------------------------------
+  // "Check for mistakes": marks wrong digits and pencil marks that leave out
+  // the solution's digit, says how many, and offers to go back to the last
+  // step without a mistake.
+  void CheckForMistakes();
+
   // --- hints -----------------------------------------------------------------
   void RequestHint();
   // One hint request from the checks to the end steps (HintSearch.cpp).
@@ -256,6 +267,14 @@ class Game {
   // The generator pauses the clock and puts its state back afterwards.
   void SetClockRunning(bool running);
   bool ClockRunning() const { return clockRunning_; }
+  // Pause hides the board and holds the clock; any key, click or command
+  // resumes. Only a puzzle being played can be paused.
+  void Pause();
+  void Resume();
+  bool Paused() const { return (clockHolds_ & kHeldByPause) != 0; }
+  // A minimised window holds the clock too: time nobody could play is not
+  // counted.
+  void SetWindowMinimised(bool minimised);
   ReportCounts CountsForReport() const;
   void PuzzleSolved();
 
@@ -296,8 +315,16 @@ class Game {
   core::StepHistory history_;
   std::array<bool, kCommandCount> enabled_{};
   std::array<bool, kCommandCount> visible_{};
-  core::CellRef conflict_{};  // the cell shown red; none when off the board
-  bool clockRunning_ = false;
+  core::CellRef conflict_{};   // the cell shown red; none when off the board
+  bool clockRunning_ = false;  // what the game asked of the clock
+  // Why the clock stands although the game wants it running.
+  static constexpr unsigned kHeldByPause = 1, kHeldByMinimise = 2;
+  unsigned clockHolds_ = 0;
+  void HoldClock(unsigned reason, bool held);
+  bool mistakesShown_ = false;
+  void ClearMistakeMarks();
+  // The puzzle's level in the status bar's first section while it is played.
+  void ShowLevelStatus();
   // Menu and button states saved by EnterBusyMode, as BusyMenuTag and
   // BusyButtonTag encode them.
   std::array<int, kCommandCount> busyTags_{};

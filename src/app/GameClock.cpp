@@ -7,7 +7,30 @@ namespace zentaro::app {
 
 void Game::SetClockRunning(bool running) {
   clockRunning_ = running;
-  view_.SetClockRunning(running);
+  view_.SetClockRunning(running && clockHolds_ == 0);
+}
+
+void Game::HoldClock(unsigned reason, bool held) {
+  const unsigned before = clockHolds_;
+  clockHolds_ = held ? clockHolds_ | reason : clockHolds_ & ~reason;
+  if ((before == 0) != (clockHolds_ == 0)) view_.SetClockRunning(clockRunning_ && clockHolds_ == 0);
+}
+
+void Game::Pause() {
+  if (Paused() || !puzzle_.active || puzzle_.editMode || puzzle_.generating) return;
+  view_.HideHintWindow();
+  HoldClock(kHeldByPause, true);
+  view_.SetBoardPaused(true);
+}
+
+void Game::Resume() {
+  if (!Paused()) return;
+  HoldClock(kHeldByPause, false);
+  view_.SetBoardPaused(false);
+}
+
+void Game::SetWindowMinimised(bool minimised) {
+  HoldClock(kHeldByMinimise, minimised);
 }
 
 void Game::ResetPuzzleClock() {
@@ -17,6 +40,7 @@ void Game::ResetPuzzleClock() {
   counters_.concreteHints = 0;
   counters_.solutionViewed = 0;
   counters_.candidatesCalculated = 0;
+  counters_.mistakeChecks = 0;
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   SetClockRunning(true);
@@ -24,8 +48,8 @@ void Game::ResetPuzzleClock() {
 }
 
 void Game::ClockTick() {
-  // A tick already queued when the clock was stopped must not count.
-  if (!clockRunning_) return;
+  // A tick already queued when the clock was stopped or held must not count.
+  if (!clockRunning_ || clockHolds_ != 0) return;
   counters_.elapsedSeconds = NextClockSeconds(counters_.elapsedSeconds);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
 }
@@ -33,10 +57,12 @@ void Game::ClockTick() {
 ReportCounts Game::CountsForReport() const {
   return {counters_.level,          FormatClock(counters_.elapsedSeconds),
           counters_.generalHints,   counters_.concreteHints,
-          counters_.solutionViewed, counters_.candidatesCalculated};
+          counters_.solutionViewed, counters_.candidatesCalculated,
+          counters_.mistakeChecks};
 }
 
 void Game::PuzzleSolved() {
+  Resume();
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   const int result = view_.ShowSolvedReport(MakeSolvedReport(CountsForReport()));

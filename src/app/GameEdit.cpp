@@ -41,7 +41,10 @@ void Game::StartEditing() {
   puzzle_.editMode = true;
   ApplyEditCommandStates();
   SetEnabled(Command::Hint, false);
+  const bool checkWas = IsEnabled(Command::CheckMistakes);
+  SetEnabled(Command::CheckMistakes, false);
   if (!PrepareEdit()) {
+    SetEnabled(Command::CheckMistakes, checkWas);
     puzzle_.editMode = false;
     ApplyEditCommandStates();
     SetEnabled(Command::Hint, hintWas);
@@ -49,6 +52,7 @@ void Game::StartEditing() {
   }
   view_.SetStatusText(kCountsPanel, std::string());
   puzzle_.active = false;
+  ShowLevelStatus();
   file_.stored = false;
 }
 
@@ -65,6 +69,12 @@ bool Game::PrepareEdit() {
     if (answer == kResultYes) {
       puzzle_.clues = {};
     } else if (answer == kResultNo) {
+      // Starting afresh throws the game in progress away, so it may be saved
+      // first, as before opening a file; Cancel keeps it as it was.
+      puzzle_.editMode = false;
+      const bool goOn = ConfirmSaveFirst();
+      puzzle_.editMode = true;
+      if (!goOn) return false;
       SetCaptionFileName(std::string());
       ClearAllCells();
       MoveSelection({1, 1});

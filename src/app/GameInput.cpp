@@ -82,6 +82,11 @@ void Game::ToolPanelMouseDown(MouseButton button) {
 
 void Game::BoardMouseDown(core::CellRef cell, MouseButton button) {
   if (puzzle_.generating) return;
+  // The click that ends a pause only brings the board back.
+  if (Paused()) {
+    Resume();
+    return;
+  }
   const bool inside = cell.OnBoard();
   if (!inside) cell = {-1, -1};
   // A clue cannot be touched outside edit mode, not even selected.
@@ -160,6 +165,10 @@ void Game::KeyDown(Key key) {
     return;
   }
   if (puzzle_.generating || (!puzzle_.active && !puzzle_.editMode)) return;
+  if (Paused()) {
+    Resume();
+    return;
+  }
 
   switch (key) {
     case Key::Up:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,22 @@ struct WaitWindow {
   int position = 0;
   int maximum = 100;
 };
+
+// What the mistake check marks on the board: digits that differ from the
+// solution, and in cells with pencil marks the solution's digit the marks
+// leave out (0 where none is missing).
+struct MistakeMarks {
+  std::array<bool, 81> wrongDigit{};
+  std::array<std::uint8_t, 81> missingMark{};
+  int wrongDigits = 0;
+  int missingMarks = 0;
+  bool Any() const { return wrongDigits + missingMarks > 0; }
+  bool operator==(const MistakeMarks&) const = default;
+};
+
+// The mistakes of a board measured against a solution, indexed as
+// core::GridIndex numbers the cells.
+MistakeMarks FindMistakes(const core::Board& board, const core::DigitGrid& solution);
 
 // Everything a command does on screen goes through this interface. The
 // window implements it; tests replace it with a scripted fake. A modal step
@@ -88,6 +105,11 @@ class View {
   virtual void FileUsed(const std::string& /*fileName*/) {}
   virtual void SetCommandVisible(Command /*command*/, bool /*visible*/) {}
 
+  // The mistake check's marks, drawn until the next change; an empty set
+  // takes them away.
+  virtual void SetMistakeMarks(const MistakeMarks& /*marks*/) {}
+  // While paused the board shows "Paused" instead of its digits and marks.
+  virtual void SetBoardPaused(bool /*paused*/) {}
   // The clock label's text; the game keeps the time and sends each new one.
   virtual void SetClockText(const std::string& text) = 0;
   // Starts or stops the one-second timer that calls Game::ClockTick.

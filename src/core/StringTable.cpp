@@ -179,6 +179,24 @@ std::string LoadText(int id) {
   return std::string(it->text);
 }
 
+std::string LoadText(AddedText id) {
+  static constexpr std::array<TextEntry, 8> kAdded{{
+      {3001, "Check for &mistakes"},
+      {3002, "Check the board against the solution"},
+      {3003,
+       "No mistake found: every digit belongs to the solution, and no pencil mark "
+       "leaves out the digit that belongs in its cell."},
+      {3004, "Wrong digits (marked on the board):"},
+      {3005, "Cells whose pencil marks leave out the digit that belongs there:"},
+      {3006, "Go back to the last step at which the board had no mistake?"},
+      {3007, "Mistake checks:"},
+      {3008, "A digit on the board may be wrong. Check the board for mistakes?"},
+  }};
+  for (const TextEntry& e : kAdded)
+    if (e.id == static_cast<int>(id)) return std::string(e.text);
+  return {};
+}
+
 std::span<const TextEntry> AllTexts() {
   return kTexts;
 }

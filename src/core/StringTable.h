@@ -147,6 +147,19 @@ enum class Text : int {
   HelpTip = 2641,                 // "Help"
 };
 
+// Texts of the features added beyond the first design's table, numbered from
+// 3001 so that the two never meet.
+enum class AddedText : int {
+  CheckMistakesItem = 3001,          // "Check for &mistakes"
+  CheckMistakesTip = 3002,           // "Check the board against the solution"
+  NoMistakeFound = 3003,             // "No mistake found: ..."
+  WrongDigitsFound = 3004,           // "Wrong digits (marked on the board):"
+  MissingMarksFound = 3005,          // "Cells whose pencil marks leave out ..."
+  GoBackToNoMistakeQuestion = 3006,  // "Go back to the last step ..."
+  MistakeChecksLabel = 3007,         // "Mistake checks:"
+  OfferMistakeCheck = 3008,          // "A digit on the board may be wrong. Check ..."
+};
+
 // One numbered user-visible text. Identifiers run from 2000 to 2641; not every
 // number in that range has a text.
 struct TextEntry {
@@ -161,6 +174,8 @@ std::string LoadText(int id);
 inline std::string LoadText(Text id) {
   return LoadText(static_cast<int>(id));
 }
+
+std::string LoadText(AddedText id);
 
 // The whole table in ascending identifier order.
 std::span<const TextEntry> AllTexts();

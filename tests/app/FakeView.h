@@ -80,6 +80,8 @@ class FakeView : public View {
   int clockResets = 0;                     // times the clock label was cleared
   std::vector<std::string> clockTexts;
   bool clockRunning = false;
+  bool boardPaused = false;
+  MistakeMarks mistakeMarks;
   std::vector<PopupCall> digitPopups;
   std::vector<PopupCall> marksPopups;
   std::vector<int> highlightButtons;
@@ -139,6 +141,8 @@ class FakeView : public View {
     clockTexts.push_back(text);
   }
   void SetClockRunning(bool running) override { clockRunning = running; }
+  void SetBoardPaused(bool paused) override { boardPaused = paused; }
+  void SetMistakeMarks(const MistakeMarks& marks) override { mistakeMarks = marks; }
   void OpenDigitPopup(core::CellRef cell, bool clearEnabled) override {
     digitPopups.push_back({cell.col, cell.row, clearEnabled, {}});
   }

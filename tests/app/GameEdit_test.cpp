@@ -73,16 +73,19 @@ TEST_F(Edit, TheQuestionsAnswersOnAPlayedPuzzle) {
   struct Case {
     const char* name;
     int question;  // "C&urrent", "New", Cancel
+    int save;      // the answer to the save question, 0 = not asked
     int clear;     // the answer to "Do you really want all cells to be cleared?", 0 = not asked
     bool editing;
     int digitsLeft;  // -1: as before
     bool captionEmptied;
   };
   const Case cases[] = {
-      {"current", kResultYes, 0, true, -1, false},
-      {"new, clear", kResultNo, kResultYes, true, 0, true},
-      {"new, keep digits", kResultNo, kResultNo, true, -1, true},
-      {"cancel", kResultCancel, 0, false, -1, false},
+      {"current", kResultYes, 0, 0, true, -1, false},
+      {"new, clear", kResultNo, kResultNo, kResultYes, true, 0, true},
+      {"new, keep digits", kResultNo, kResultNo, kResultNo, true, -1, true},
+      // "New" replaces an unsaved game: Cancel at the save question keeps it.
+      {"new, cancel the save question", kResultNo, kResultCancel, 0, false, -1, false},
+      {"cancel", kResultCancel, 0, 0, false, -1, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -96,10 +99,14 @@ TEST_F(Edit, TheQuestionsAnswersOnAPlayedPuzzle) {
     const core::Board before = PuzzleOf(g).board;
     const int digits = core::CountDigits(before);
     v.AnswerThreeButtonQuestion(c.question);
+    if (c.save != 0) v.AnswerBox(c.save);
     if (c.clear != 0) v.AnswerBox(c.clear);
 
     g.StartEditing();
     ASSERT_EQ(v.questionTexts.size(), 1u);
+    if (c.save != 0) {
+      EXPECT_EQ(v.boxes.at(0).text, core::LoadText(core::Text::SaveFirstQuestion));
+    }
     EXPECT_EQ(v.questionTexts[0], "Zentaro|" + core::LoadText(core::Text::AboutToEditClues) + "\r" +
                                       core::LoadText(core::Text::EditCurrentOrNewQuestion) +
                                       "|C&urrent|New|Cancel");
