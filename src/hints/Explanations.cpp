@@ -1,6 +1,7 @@
 #include "hints/Explanations.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "core/StringTable.h"
@@ -984,6 +985,28 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
 
   return TwoStages(GeneralStage(std::move(generalLines), general, helpContext),
                    std::move(concreteStage));
+}
+
+Explainer ExplainerOf(techniques::TechniqueId id) {
+  using enum techniques::TechniqueId;
+  struct Row {
+    techniques::TechniqueId id;
+    Explainer explain;
+  };
+  static constexpr std::array<Row, 9> kExplainers{{
+      {NakedSubset, ExplainNakedSubset},
+      {Pointing, ExplainPointing},
+      {TwoBlocks, ExplainTwoBlocks},
+      {Claiming, ExplainClaiming},
+      {XWing, ExplainXWing},
+      {HiddenSubset, ExplainHiddenSubset},
+      {Swordfish, ExplainSwordfish},
+      {ForcingChain, ExplainChains},
+      {ContradictingChain, ExplainChains},
+  }};
+  for (const Row& row : kExplainers)
+    if (row.id == id) return row.explain;
+  return nullptr;
 }
 
 Explanation ExplainNoHint(int solutionCount, int helpContext) {

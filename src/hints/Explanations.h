@@ -8,6 +8,7 @@
 #include "core/Board.h"
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
+#include "techniques/Registry.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::hints {
@@ -133,6 +134,14 @@ Explanation ExplainSwordfish(const core::Board& board, const techniques::Techniq
 // textA, textB. An inconsistent result gives internalError and no stages.
 Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
+using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
+                                  bool userMarks, int helpContext);
+
+// The explanation of a technique the hint search offers after the singles;
+// nullptr for the singles (explained on the main window's board, see above)
+// and for the two outcomes that are no technique.
+Explainer ExplainerOf(techniques::TechniqueId id);
+
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.
 Explanation ExplainNoHint(int solutionCount, int helpContext = kMainWindowHelpContext);
