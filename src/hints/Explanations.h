@@ -131,7 +131,7 @@ Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueRe
 Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
-// textA, textB. An inconsistent result gives internalError and no stages.
+// chainA, chainB. An inconsistent result gives internalError and no stages.
 Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
 using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
@@ -145,6 +145,10 @@ Explainer ExplainerOf(techniques::TechniqueId id);
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.
 Explanation ExplainNoHint(int solutionCount, int helpContext = kMainWindowHelpContext);
+
+// A chain as the explanation writes it, one line per link: "B7=4", and
+// "C2=5*" for a link taken as a hidden single.
+std::vector<std::string> ChainLines(const techniques::ChainPath& path);
 
 // The chain diagram between the "$" and "%" lines, mark-up included: the left
 // column for chain A, the right for chain B.
