@@ -469,7 +469,7 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
                             bool /*userMarks*/, int helpContext) {
   const bool isRow = result.rowLine > 0;
   const int line = isRow ? result.rowLine : result.columnLine;
-  const int block = result.block + 1;  // the claiming finders count blocks from 0
+  const int block = result.block;
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
   const std::string unitName = LineName(isRow, line);

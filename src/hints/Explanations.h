@@ -106,7 +106,7 @@ Explanation ExplainHiddenSingle(const core::Board& board, const techniques::Tech
 // result: digit, block 1..9, rowLine or columnLine (the other -1).
 Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, rowLine or columnLine (the other -1), block 0..8.
+// result: digit, rowLine or columnLine (the other -1), block 1..9.
 Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, block < secondBlock (1..9), lines[0] < lines[1],

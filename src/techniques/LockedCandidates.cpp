@@ -149,7 +149,7 @@ int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried,
         result.digit = d;
         result.rowLine = row;
         result.columnLine = -1;
-        result.block = block;
+        result.block = block + 1;
       }
     }
   }
@@ -171,7 +171,7 @@ int FindClaimingInColumns(Board& board, bool checkOnly, const ClaimingTried& tri
   if (removed > 0) {
     result.columnLine = result.rowLine;
     result.rowLine = -1;
-    result.block = core::TransposedBlock(result.block);
+    result.block = core::TransposedBlock(result.block - 1) + 1;
   }
   return removed;
 }

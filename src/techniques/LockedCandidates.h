@@ -45,7 +45,7 @@ int FindPointing(core::Board& board, bool checkOnly, TechniqueResult& result);
 
 // A digit confined within a row to one block, removed from the block's other
 // two rows. Rows 1..9, digits 1..9; rows only (see FindClaimingInColumns).
-// Fills digit, rowLine, columnLine = -1 and block (0..8, zero-based).
+// Fills digit, rowLine, columnLine = -1 and block (1..9, as pointing).
 // Returns the number of candidates removed, 1 in check-only mode, 0 when none.
 int FindClaiming(core::Board& board, bool checkOnly, const ClaimingTried& tried,
                  TechniqueResult& result);

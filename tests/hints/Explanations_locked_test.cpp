@@ -70,8 +70,8 @@ TEST(ExplainPointingTest, ColumnInCentreBlock) {
 }
 
 TEST(ExplainClaimingTest, ColumnInTopRightBlock) {
-  // Claiming reports its block counted from 0: block 2 is the top-right one.
-  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(6, 2, -1, 8), true);
+  // Block 3 is the top-right one.
+  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(6, 3, -1, 8), true);
   EXPECT_EQ(General(e).lines,
             Lines{"In the highlighted column you can find a candidate that occurs only in the "
                   "cells belonging to one block 3x3. This means that this digit cannot stand &in "
@@ -94,7 +94,7 @@ TEST(ExplainClaimingTest, ColumnInTopRightBlock) {
 }
 
 TEST(ExplainClaimingTest, RowWording) {
-  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(1, 4, 5, -1), true);
+  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(1, 5, 5, -1), true);
   EXPECT_EQ(General(e).lines[0],
             "In the highlighted row you can find a candidate that occurs only in the cells "
             "belonging to one block 3x3. This means that this digit cannot stand &in any other "
