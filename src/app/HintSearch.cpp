@@ -102,8 +102,9 @@ bool TwoBlockThirdLineFilled(const Board& board, const TechniqueResult& r) {
     if (block < 1 || block > 9) return false;
     const core::BlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
-      const int col = r.orientation == 0 ? b.firstCol + k : third;
-      const int row = r.orientation == 0 ? third : b.firstRow + k;
+      const bool rows = r.orientation == techniques::Orientation::Rows;
+      const int col = rows ? b.firstCol + k : third;
+      const int row = rows ? third : b.firstRow + k;
       if (board.at(col, row)[kDigit] == 0) return false;
     }
   }

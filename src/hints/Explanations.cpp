@@ -513,7 +513,7 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
 
 Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                              int helpContext) {
-  const bool rows = result.orientation == 0;
+  const bool rows = result.orientation == techniques::Orientation::Rows;
   const std::string lineWord = rows ? "row" : "column";
   const std::string lineWords = lineWord + "s";
   const std::string l1 = LineId(rows, result.lines[0]);
@@ -714,7 +714,7 @@ Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& resul
 
 Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                          int helpContext) {
-  const Fish fish{result.orientation == 1,
+  const Fish fish{result.orientation == techniques::Orientation::Rows,
                   {result.lines[0], result.lines[1]},
                   {result.positions[0], result.positions[1]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
@@ -767,7 +767,7 @@ Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool
 
 Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                              int helpContext) {
-  const Fish fish{result.orientation == 1,
+  const Fish fish{result.orientation == techniques::Orientation::Rows,
                   {result.lines[0], result.lines[1], result.lines[2]},
                   {result.positions[0], result.positions[1], result.positions[2]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";

@@ -110,7 +110,7 @@ Explanation ExplainPointing(const core::Board& board, const techniques::Techniqu
 Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, block < secondBlock (1..9), lines[0] < lines[1],
-// orientation 0 rows / 1 columns.
+// orientation Rows (a band) or Columns (a stack).
 Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
@@ -123,11 +123,11 @@ Explanation ExplainNakedSubset(const core::Board& board, const techniques::Techn
 Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..1] (base), positions[0..1] (cross),
-// orientation 1 base rows / 0 base columns.
+// orientation: of the base lines.
 Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,
                          bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..2] (base), positions[0..2] (cross),
-// orientation 1 base rows / 0 base columns.
+// orientation: of the base lines.
 Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),

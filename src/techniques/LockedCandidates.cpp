@@ -240,7 +240,7 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
               result.digit = d;
               result.lines[0] = lines[0];
               result.lines[1] = lines[1];
-              result.orientation = axis == Axis::Row ? 0 : 1;
+              result.orientation = axis == Axis::Row ? Orientation::Rows : Orientation::Columns;
               result.cellColumn = col;
               result.cellRow = row;
               if (checkOnly) {

@@ -33,6 +33,11 @@ struct ChainLink {
 // A chain from its start cell to its conclusion, one link per step.
 using ChainPath = std::vector<ChainLink>;
 
+// What the lines of a result (TechniqueResult::lines) are: the two rows of a
+// band or the two columns of a stack for the two-block lock, the base lines
+// of a fish.
+enum class Orientation { None, Rows, Columns };
+
 // Unit kinds of the subset finders.
 enum class UnitKind : int { None = -1, Row = 1, Column = 2, Block = 4 };
 
@@ -55,7 +60,7 @@ struct TechniqueResult {
   int columnLine = -1;
   std::array<int, 3> lines{-1, -1, -1};      // base lines (fish) or the two lines of a lock
   std::array<int, 3> positions{-1, -1, -1};  // cross lines (fish)
-  int orientation = -1;
+  Orientation orientation = Orientation::None;
   int cellColumn = -1;
   int cellRow = -1;
   bool strict = false;

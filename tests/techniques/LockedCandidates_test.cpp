@@ -467,7 +467,7 @@ TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.cellColumn, 7);  // A7
   EXPECT_EQ(result.cellRow, 1);
 }
@@ -552,7 +552,7 @@ TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
   // The result describes the last removal: the stack pair of pass two.
   EXPECT_EQ(result.block, 1);
   EXPECT_EQ(result.secondBlock, 4);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 2);
   EXPECT_EQ(result.cellColumn, 2);  // I2
@@ -567,7 +567,7 @@ TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
   EXPECT_EQ(Removed(before, board).size(), 6u);
   EXPECT_EQ(result.block, 2);
   EXPECT_EQ(result.secondBlock, 3);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 2);
 
@@ -578,7 +578,7 @@ TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
   EXPECT_EQ(board, afterFirst);
   EXPECT_EQ(next.block, 1);
   EXPECT_EQ(next.secondBlock, 4);
-  EXPECT_EQ(next.orientation, 1);
+  EXPECT_EQ(next.orientation, Orientation::Columns);
   EXPECT_EQ(next.cellColumn, 1);  // G1: column 1 first, top to bottom
   EXPECT_EQ(next.cellRow, 7);
 }
@@ -604,7 +604,7 @@ TEST(TwoBlockLock, QualifyingPairWithNothingToRemoveIsPassedOver) {
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.block, 4);
   EXPECT_EQ(result.secondBlock, 7);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
   EXPECT_EQ(result.cellColumn, 1);  // A1

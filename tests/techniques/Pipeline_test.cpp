@@ -278,7 +278,7 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
   EXPECT_EQ(result.secondBlock, 2);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 3);
   EXPECT_EQ(result.singleColumn, 9);
@@ -395,7 +395,7 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
   EXPECT_EQ(result.lines[1], 8);
   EXPECT_EQ(result.positions[0], 3);
   EXPECT_EQ(result.positions[1], 8);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 9);
   EXPECT_EQ(result.singleColumn, 3);
@@ -415,7 +415,7 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
   ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::Swordfish);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 7);
   EXPECT_EQ(result.singleColumn, 2);
