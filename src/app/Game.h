@@ -6,6 +6,7 @@
 
 #include "app/Clock.h"
 #include "app/Commands.h"
+#include "app/HintHost.h"
 #include "app/HintSearch.h"
 #include "app/Keys.h"
 #include "app/NewPuzzle.h"
@@ -87,8 +88,9 @@ struct HintState {
 };
 
 // The program-wide state of the main window and every command on it. All
-// screen effects go through the View given at construction.
-class Game {
+// screen effects go through the View given at construction. A hint request
+// sees it only as its HintHost.
+class Game : private HintHost {
  public:
   explicit Game(View& view);
 
@@ -133,14 +135,14 @@ class Game {
   void LoadPosition(const core::DigitGrid& clues, const core::Board* state = nullptr,
                     bool marksReduced = false);
   // Counts the empty cells and shows the clue and empty counts.
-  int UpdateCountsDisplay(const core::Board& board);
+  int UpdateCountsDisplay(const core::Board& board) override;
   // Records the board, the computed board and the two mark flags as a new step.
-  int AddStep();
+  int AddStep() override;
 
   // --- solving --------------------------------------------------------------
   // Counts up to two solutions; unless silent, shows the first one on the
   // board as a new step and tells the user what was found.
-  int SolveAndCount(const core::Board& board, bool silent);
+  int SolveAndCount(const core::Board& board, bool silent) override;
   void ViewSolution();
 
   // --- step history ---------------------------------------------------------
@@ -157,7 +159,7 @@ class Game {
   void UpdateCommands(bool playing, bool hasBoard);
   bool IsEnabled(Command c) const { return enabled_[Index(c)]; }
   bool IsVisible(Command c) const { return visible_[Index(c)]; }
-  void SetEnabled(Command c, bool enabled);
+  void SetEnabled(Command c, bool enabled) override;
   void SetVisible(Command c, bool visible) { visible_[Index(c)] = visible; }
 
   // --- files ----------------------------------------------------------------
@@ -227,11 +229,11 @@ class Game {
   void StepLabelMouseDown();
   void ToolPanelMouseMove();
   // down: the button's state after the click.
-  void HighlightButtonClick(int digit, bool down);
+  void HighlightButtonClick(int digit, bool down) override;
   // The Highlight menu items (Ctrl+1 ... Ctrl+9) toggle their button.
   void ToggleHighlight(int digit);
   // True when the marks were filled in (not refused at the question).
-  bool FillCandidates();
+  bool FillCandidates() override;
   void RemoveCandidates();
 
   // --- mistakes (GameMistakes.cpp) --------------------------------------------
@@ -276,10 +278,14 @@ class Game {
   // counted.
   void SetWindowMinimised(bool minimised);
   ReportCounts CountsForReport() const;
-  void PuzzleSolved();
+  void PuzzleSolved() override;
 
  private:
-  friend class HintRequest;
+  PuzzleState& HintPosition() override { return puzzle_; }
+  HintState& HintDisplay() override { return hint_; }
+  PuzzleCounters& HintCounters() override { return counters_; }
+  Preferences& HintPreferences() override { return prefs_; }
+  View& HintView() override { return view_; }
   static constexpr std::size_t Index(Command c) { return static_cast<std::size_t>(c); }
   bool SolvedNow() const;
   // Lays a saved game's entries and pencil marks over the clues just started,

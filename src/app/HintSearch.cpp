@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -15,12 +14,8 @@
 #include "app/Game.h"
 #include "core/StringTable.h"
 #include "hints/Explanations.h"
-#include "techniques/Chains.h"
-#include "techniques/Fish.h"
-#include "techniques/LockedCandidates.h"
-#include "techniques/Pipeline.h"
+#include "techniques/Registry.h"
 #include "techniques/Singles.h"
-#include "techniques/Subsets.h"
 
 namespace zentaro::app {
 
@@ -39,25 +34,6 @@ using techniques::TechniqueResult;
 namespace {
 
 constexpr char kCR = '\r';
-
-// The chain passes, cheapest first; contradictions only at the very end,
-// since they are sound only for a puzzle with one solution.
-struct ChainPass {
-  int maxDepth;
-  bool useHiddenSingles;
-  bool allowContradiction;
-};
-constexpr std::array<ChainPass, 9> kChainPasses{{
-    {2, false, false},
-    {1, true, false},
-    {3, false, false},
-    {4, false, false},
-    {2, true, false},
-    {3, true, false},
-    {4, true, false},
-    {4, false, true},
-    {4, true, true},
-}};
 
 // A progress bar's step before the search sets its own.
 constexpr int kDefaultProgressStep = 10;
@@ -126,33 +102,23 @@ bool TwoBlockThirdLineFilled(const Board& board, const TechniqueResult& r) {
     if (block < 1 || block > 9) return false;
     const core::BlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
-      const int col = r.orientation == 0 ? b.firstCol + k : third;
-      const int row = r.orientation == 0 ? third : b.firstRow + k;
+      const bool rows = r.orientation == techniques::Orientation::Rows;
+      const int col = rows ? b.firstCol + k : third;
+      const int row = rows ? third : b.firstRow + k;
       if (board.at(col, row)[kDigit] == 0) return false;
     }
   }
   return true;
 }
 
-int SubsetSize(const TechniqueResult& r, HintTechnique technique) {
-  if (technique == HintTechnique::NakedSubset) return std::popcount(r.digitSet);
-  int n = 0;
-  for (const int d : r.subsetDigits) n += d > 0 ? 1 : 0;
-  return n;
-}
-
 // --- The ladder -------------------------------------------------------------
 //
 // After the singles the search climbs these rungs in order and offers the
-// first instance found. Every rung runs one finder twice: on the working
-// board to look (apply false, the board unchanged), and again after "&Do it !"
-// to carry the same instance out (apply true). A rung may wait for a flag an
-// earlier rung set (the finder met an instance that led to no single) or for
-// the puzzle's level, and may leave a flag of its own for later rungs.
-
-using Finder = bool (*)(Board& board, bool apply, TechniqueResult& r);
-using Explainer = hints::Explanation (*)(const Board& board, const TechniqueResult& r,
-                                         bool userMarks, int helpContext);
+// first instance found: each asks one technique of the registry for a step
+// on the working board, which stays as it is; "&Do it !" then carries the
+// step out. A rung may wait for a flag an earlier rung set (its search met
+// an instance that led to no single) or for the puzzle's level, and may
+// leave a flag of its own for later rungs.
 
 // Conditions and flags of the rungs, as bits.
 enum Flag : unsigned {
@@ -167,177 +133,104 @@ enum Flag : unsigned {
   kSubsetMet = 1u << 7,  // the last leading naked subset search met one
 };
 
-struct Rung {
-  int step;
-  HintTechnique technique;
-  unsigned needs;  // every flag here must be set
-  Flag sets;       // set from the finder's metAny after looking; kAlways for none
-  bool progress;   // advance the progress bar before looking
-  Finder find;
-};
+// Whether a step found is worth offering; nullptr offers every step.
+using Worth = bool (*)(const Board& board, const TechniqueResult& step);
 
-template <int Size, bool Strict>
-bool NakedToSingle(Board& b, bool apply, TechniqueResult& r) {
-  bool strict = Strict;
-  return techniques::NakedSubsetToSingle(b, Size, strict, !apply, r) ==
-             techniques::TechniqueCode::NakedSubset &&
-         (!Strict || r.strict);
-}
-
-template <int Size, bool Strict>
-bool NakedPlain(Board& b, bool apply, TechniqueResult& r) {
-  r.strict = Strict;
-  return techniques::FindNakedSubset(b, Size, 0, !apply, r) > 0 && (!Strict || r.strict);
-}
-
-template <int Size>
-bool HiddenPlain(Board& b, bool apply, TechniqueResult& r) {
-  const techniques::HiddenSubsetSkips none;
-  return techniques::FindHiddenSubset(b, Size, none, true, !apply, r) > 0;
-}
-
-bool PointingLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::PointingToSingle(b, !apply, r) == techniques::TechniqueCode::Pointing;
-}
-
-bool PointingPlain(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::FindPointing(b, !apply, r) > 0;
+// A search for exact subsets may still meet a block whose cells hold more;
+// the hint leaves that to the later, general rungs.
+bool AllCellsExact(const Board& /*board*/, const TechniqueResult& step) {
+  return step.strict;
 }
 
 // A two-block lock whose third line is already full says nothing new.
-bool TwoBlocksLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::TwoBlockLockToSingle(b, !apply, r) ==
-             techniques::TechniqueCode::TwoBlockLock &&
-         !TwoBlockThirdLineFilled(b, r);
+bool ThirdLineOpen(const Board& board, const TechniqueResult& step) {
+  return !TwoBlockThirdLineFilled(board, step);
 }
 
-bool TwoBlocksPlain(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::FindTwoBlockLock(b, true, !apply, r) > 0 && !TwoBlockThirdLineFilled(b, r);
-}
+struct Rung {
+  int step;
+  HintTechnique technique;
+  techniques::Ask ask;
+  unsigned needs;  // every flag here must be set
+  Flag sets;       // set from the search's metAny; kAlways for none
+  bool progress;   // advance the progress bar before looking
+  Worth worth = nullptr;
+};
 
-bool ClaimingLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::ClaimingToSingle(b, !apply, r) == techniques::TechniqueCode::Claiming;
-}
+using enum techniques::TechniqueId;
+using techniques::Ask;
+using techniques::Cells;
+using techniques::ChainPass;
+using techniques::Contradictions;
+using techniques::HiddenSingles;
+using techniques::Reach;
 
-bool ClaimingPlain(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::FindClaimingInRowsOrColumns(b, !apply, r) > 0;
+constexpr Ask Leading(int size = 0, Cells cells = Cells::Any) {
+  return {Reach::ToSingle, size, cells, {}};
 }
-
-bool XWingLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::XWingToSingle(b, !apply, r) == techniques::TechniqueCode::XWing;
+constexpr Ask Plain(int size = 0, Cells cells = Cells::Any) {
+  return {Reach::AnyInstance, size, cells, {}};
 }
-
-bool XWingPlain(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::FindXWing(b, !apply, 0, r) > 0;
+constexpr Ask Chain(int depth, HiddenSingles hs, Contradictions c = Contradictions::No) {
+  return {Reach::AnyInstance, 0, Cells::Any, ChainPass{depth, hs, c}};
 }
-
-bool SwordfishLeading(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::SwordfishToSingle(b, !apply, r) == techniques::TechniqueCode::Swordfish;
-}
-
-bool SwordfishPlain(Board& b, bool apply, TechniqueResult& r) {
-  return techniques::FindSwordfish(b, !apply, 0, r) > 0;
-}
-
-using enum HintTechnique;
+constexpr Cells kExact = Cells::Exact;
+constexpr HiddenSingles kNoHs = HiddenSingles::No;
+constexpr HiddenSingles kHs = HiddenSingles::Yes;
 
 // Exact subsets and pointing for their eliminations alone come early for the
 // easier levels and after the two-block and claiming searches otherwise.
 // From the hidden subsets on the search may take a moment: the progress
-// window shows (kFirstSlowStep).
+// window shows (kFirstSlowStep). The chains come last, cheapest first, with
+// contradictions only at the very end, since they are sound only for a
+// puzzle with one solution.
 constexpr int kFirstSlowStep = 18;
-constexpr std::array<Rung, 29> kLadder{{
-    {5, NakedSubset, kAlways, kPairMet, false, NakedToSingle<2, true>},
-    {6, Pointing, kAlways, kPointingMet, false, PointingLeading},
-    {7, NakedSubset, kAlways, kAlways, false, NakedToSingle<3, true>},
-    {7, NakedSubset, kAlways, kAlways, false, NakedToSingle<4, true>},
-    {8, NakedSubset, kEasierLevel | kPairMet, kAlways, false, NakedPlain<2, true>},
-    {8, Pointing, kEasierLevel | kPointingMet, kAlways, false, PointingPlain},
-    {8, NakedSubset, kEasierLevel, kAlways, false, NakedPlain<3, true>},
-    {8, NakedSubset, kEasierLevel, kAlways, false, NakedPlain<4, true>},
-    {9, TwoBlocks, kAlways, kAlways, false, TwoBlocksLeading},
-    {10, Claiming, kAlways, kClaimingMet, false, ClaimingLeading},
-    {11, NakedSubset, kAlways, kAlways, false, NakedToSingle<3, false>},
-    {12, NakedSubset, kHarderLevel | kPairMet, kAlways, false, NakedPlain<2, true>},
-    {12, Pointing, kHarderLevel | kPointingMet, kAlways, false, PointingPlain},
-    {12, NakedSubset, kHarderLevel, kAlways, false, NakedPlain<3, true>},
-    {12, NakedSubset, kHarderLevel, kAlways, false, NakedPlain<4, true>},
-    {13, TwoBlocks, kAlways, kAlways, false, TwoBlocksPlain},
-    {14, Claiming, kClaimingMet, kAlways, false, ClaimingPlain},
-    {15, NakedSubset, kAlways, kAlways, false, NakedToSingle<4, false>},
-    {16, NakedSubset, kAlways, kSubsetMet, false, NakedToSingle<3, false>},
-    {16, NakedSubset, kSubsetMet, kAlways, false, NakedPlain<3, false>},
-    {16, NakedSubset, kAlways, kSubsetMet, false, NakedToSingle<4, false>},
-    {16, NakedSubset, kSubsetMet, kAlways, false, NakedPlain<4, false>},
-    {17, XWing, kAlways, kXWingMet, true, XWingLeading},
-    {18, HiddenSubset, kAlways, kAlways, true, HiddenPlain<2>},
-    {18, HiddenSubset, kAlways, kAlways, true, HiddenPlain<3>},
-    {18, HiddenSubset, kAlways, kAlways, true, HiddenPlain<4>},
-    {19, Swordfish, kAlways, kSwordfishMet, true, SwordfishLeading},
-    {20, XWing, kXWingMet, kAlways, true, XWingPlain},
-    {21, Swordfish, kSwordfishMet, kAlways, true, SwordfishPlain},
+constexpr int kChainStep = 22;
+constexpr std::array<Rung, 38> kLadder{{
+    {5, NakedSubset, Leading(2, kExact), kAlways, kPairMet, false, AllCellsExact},
+    {6, Pointing, Leading(), kAlways, kPointingMet, false},
+    {7, NakedSubset, Leading(3, kExact), kAlways, kAlways, false, AllCellsExact},
+    {7, NakedSubset, Leading(4, kExact), kAlways, kAlways, false, AllCellsExact},
+    {8, NakedSubset, Plain(2, kExact), kEasierLevel | kPairMet, kAlways, false, AllCellsExact},
+    {8, Pointing, Plain(), kEasierLevel | kPointingMet, kAlways, false},
+    {8, NakedSubset, Plain(3, kExact), kEasierLevel, kAlways, false, AllCellsExact},
+    {8, NakedSubset, Plain(4, kExact), kEasierLevel, kAlways, false, AllCellsExact},
+    {9, TwoBlocks, Leading(), kAlways, kAlways, false, ThirdLineOpen},
+    {10, Claiming, Leading(), kAlways, kClaimingMet, false},
+    {11, NakedSubset, Leading(3), kAlways, kAlways, false},
+    {12, NakedSubset, Plain(2, kExact), kHarderLevel | kPairMet, kAlways, false, AllCellsExact},
+    {12, Pointing, Plain(), kHarderLevel | kPointingMet, kAlways, false},
+    {12, NakedSubset, Plain(3, kExact), kHarderLevel, kAlways, false, AllCellsExact},
+    {12, NakedSubset, Plain(4, kExact), kHarderLevel, kAlways, false, AllCellsExact},
+    {13, TwoBlocks, Plain(), kAlways, kAlways, false, ThirdLineOpen},
+    {14, Claiming, Plain(), kClaimingMet, kAlways, false},
+    {15, NakedSubset, Leading(4), kAlways, kAlways, false},
+    {16, NakedSubset, Leading(3), kAlways, kSubsetMet, false},
+    {16, NakedSubset, Plain(3), kSubsetMet, kAlways, false},
+    {16, NakedSubset, Leading(4), kAlways, kSubsetMet, false},
+    {16, NakedSubset, Plain(4), kSubsetMet, kAlways, false},
+    {17, XWing, Leading(), kAlways, kXWingMet, true},
+    {18, HiddenSubset, Plain(2), kAlways, kAlways, true},
+    {18, HiddenSubset, Plain(3), kAlways, kAlways, true},
+    {18, HiddenSubset, Plain(4), kAlways, kAlways, true},
+    {19, Swordfish, Leading(), kAlways, kSwordfishMet, true},
+    {20, XWing, Plain(), kXWingMet, kAlways, true},
+    {21, Swordfish, Plain(), kSwordfishMet, kAlways, true},
+    {kChainStep, ForcingChain, Chain(2, kNoHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(1, kHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(3, kNoHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(4, kNoHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(2, kHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(3, kHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(4, kHs), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(4, kNoHs, Contradictions::Yes), kAlways, kAlways, true},
+    {kChainStep, ForcingChain, Chain(4, kHs, Contradictions::Yes), kAlways, kAlways, true},
 }};
-
-// The explanation of each technique the ladder and the chains offer.
-Explainer ExplainerOf(HintTechnique technique) {
-  switch (technique) {
-    case NakedSubset:
-      return hints::ExplainNakedSubset;
-    case Pointing:
-      return hints::ExplainPointing;
-    case TwoBlocks:
-      return hints::ExplainTwoBlocks;
-    case Claiming:
-      return hints::ExplainClaiming;
-    case XWing:
-      return hints::ExplainXWing;
-    case HiddenSubset:
-      return hints::ExplainHiddenSubset;
-    case Swordfish:
-      return hints::ExplainSwordfish;
-    case ForcingChain:
-    case ContradictingChain:
-      return hints::ExplainChains;
-    default:
-      return nullptr;
-  }
-}
 
 }  // namespace
 
 std::string HintTechniqueName(HintTechnique technique, const TechniqueResult& result) {
-  static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};
-  switch (technique) {
-    case HintTechnique::None:
-      return "none";
-    case HintTechnique::SingleCandidate:
-      return "single candidate";
-    case HintTechnique::HiddenSingle:
-      return "hidden single";
-    case HintTechnique::NakedSubset:
-    case HintTechnique::HiddenSubset: {
-      const int size = SubsetSize(result, technique);
-      const char* word = size >= 0 && size <= 4 ? kSizes[static_cast<std::size_t>(size)] : "subset";
-      return std::string(technique == HintTechnique::NakedSubset ? "naked " : "hidden ") + word;
-    }
-    case HintTechnique::Pointing:
-      return "pointing";
-    case HintTechnique::TwoBlocks:
-      return "two blocks";
-    case HintTechnique::Claiming:
-      return "claiming";
-    case HintTechnique::XWing:
-      return "X-Wing";
-    case HintTechnique::Swordfish:
-      return "Swordfish";
-    case HintTechnique::ForcingChain:
-      return "forcing chain";
-    case HintTechnique::ContradictingChain:
-      return "contradicting chain";
-    case HintTechnique::NoHint:
-      return "no hint";
-  }
-  return "none";
+  return techniques::TechniqueName(technique, result);
 }
 
 void Game::RequestHint() {
@@ -348,7 +241,13 @@ void Game::RequestHint() {
 // menu and the setting come back on every way out, an exception included.
 class HintRequest {
  public:
-  explicit HintRequest(Game& game) : g_(game), v_(game.view_) {}
+  explicit HintRequest(HintHost& host)
+      : host_(host),
+        v_(host.HintView()),
+        puzzle_(host.HintPosition()),
+        hint_(host.HintDisplay()),
+        counters_(host.HintCounters()),
+        prefs_(host.HintPreferences()) {}
   ~HintRequest();
   HintRequest(const HintRequest&) = delete;
   HintRequest& operator=(const HintRequest&) = delete;
@@ -362,7 +261,7 @@ class HintRequest {
     HintTechnique technique;
     int step;
     TechniqueResult result;
-    std::function<void(Board&)> apply;
+    techniques::Ask ask;  // how it was found, for carrying it out
   };
 
   bool Start();
@@ -371,7 +270,6 @@ class HintRequest {
   bool TrySingles();
   bool RequireCompleteMarks();
   std::optional<Found> FindElimination();
-  std::optional<Found> FindChainHint();
 
   void OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
                    const std::function<void(Board&)>& place);
@@ -388,8 +286,12 @@ class HintRequest {
   void Finish() noexcept;
   void CopyChangesToComputed();
 
-  Game& g_;
+  HintHost& host_;
   View& v_;
+  PuzzleState& puzzle_;
+  HintState& hint_;
+  PuzzleCounters& counters_;
+  Preferences& prefs_;
 
   bool started_ = false;
   bool finished_ = false;
@@ -415,7 +317,7 @@ class HintRequest {
 };
 
 void Game::HintSearch() {
-  HintRequest request(*this);
+  HintRequest request(static_cast<HintHost&>(*this));
   request.Run();
 }
 
@@ -424,7 +326,7 @@ HintRequest::~HintRequest() {
 }
 
 void HintRequest::Run() {
-  g_.hint_.last = HintReport{};
+  hint_.last = HintReport{};
   if (!Start()) return;
   if (!ReconcileMarks()) return;
   BeginSearch();
@@ -441,7 +343,7 @@ void HintRequest::Run() {
   waitOpen_ = true;
   v_.ShowWaitWindow(wait_);
 
-  level1To4_ = g_.counters_.level >= 1 && g_.counters_.level <= 4;
+  level1To4_ = counters_.level >= 1 && counters_.level <= 4;
   const std::optional<Found> found = FindElimination();
   // The search is over: its progress box goes before any answer shows, or
   // it would stand over the hint, or over the message that there is none.
@@ -455,36 +357,36 @@ void HintRequest::Run() {
 // The setting, the cursor and the menu, then the positions no hint can help
 // with: a solved board, and one without a solution.
 bool HintRequest::Start() {
-  savedRemoveMarks_ = g_.prefs_.removeMarksOnFill;
-  g_.prefs_.removeMarksOnFill = true;
+  savedRemoveMarks_ = prefs_.removeMarksOnFill;
+  prefs_.removeMarksOnFill = true;
   v_.SetBusyCursor(true);
   started_ = true;
-  g_.SetEnabled(Command::Hint, false);
-  if (g_.puzzle_.highlightDigit != 0) g_.HighlightButtonClick(g_.puzzle_.highlightDigit, false);
+  host_.SetEnabled(Command::Hint, false);
+  if (puzzle_.highlightDigit != 0) host_.HighlightButtonClick(puzzle_.highlightDigit, false);
 
-  snapBoard_ = g_.puzzle_.board;
-  snapAsk_ = g_.puzzle_.askMarksSource;
-  snapReduced_ = g_.puzzle_.marksReduced;
+  snapBoard_ = puzzle_.board;
+  snapAsk_ = puzzle_.askMarksSource;
+  snapReduced_ = puzzle_.marksReduced;
 
-  if (81 - core::CountFilled(g_.puzzle_.digits) == 0) {
+  if (81 - core::CountFilled(puzzle_.digits) == 0) {
     v_.ShowMessageBox(LoadText(Text::PuzzleIsSolved), MsgKind::Information, kButtonsOk);
     return false;
   }
 
-  const Board copy = g_.puzzle_.board;
-  solutionCount_ = g_.SolveAndCount(copy, true);
+  const Board copy = puzzle_.board;
+  solutionCount_ = host_.SolveAndCount(copy, true);
   if (solutionCount_ == 0) {
     v_.ShowMessageBox(LoadText(Text::NoSolution), MsgKind::Error, kButtonsOk);
     return false;
   }
-  if (solutionCount_ >= 2 && g_.prefs_.warnMultipleSolutions)
+  if (solutionCount_ >= 2 && prefs_.warnMultipleSolutions)
     v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kCR +
                           LoadText(Text::MultipleSolutionsMeaning) + kCR +
                           LoadText(Text::NotSolvableByLogic),
                       MsgKind::Warning, kButtonsOk);
 
-  marksComplete_ = core::CheckMarks(g_.puzzle_.board, marksAny_);
-  ++g_.counters_.generalHints;
+  marksComplete_ = core::CheckMarks(puzzle_.board, marksAny_);
+  ++counters_.generalHints;
   return true;
 }
 
@@ -493,31 +395,31 @@ bool HintRequest::Start() {
 // computed ones, whichever the player chooses.
 bool HintRequest::ReconcileMarks() {
   if (marksAny_ && !marksComplete_) {
-    core::BuildFromDigitsPlain(g_.puzzle_.digits, work_);
+    core::BuildFromDigitsPlain(puzzle_.digits, work_);
     hintMarks_ = true;
     return true;
   }
-  work_ = g_.puzzle_.board;
-  if (!marksComplete_ || core::BoardsEqual(g_.puzzle_.board, g_.puzzle_.computed)) return true;
+  work_ = puzzle_.board;
+  if (!marksComplete_ || core::BoardsEqual(puzzle_.board, puzzle_.computed)) return true;
 
   int answer = core::kResultYes;
-  if (g_.puzzle_.askMarksSource)
+  if (puzzle_.askMarksSource)
     answer = v_.AskThreeButtonQuestion(
         kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
   if (answer == core::kResultYes) {
-    g_.puzzle_.askMarksSource = false;
+    puzzle_.askMarksSource = false;
     return true;
   }
   if (answer != core::kResultNo) return false;
 
   // The computed marks replace the user's, as a step of their own.
-  CopyEmptyCellMarks(g_.puzzle_.computed, g_.puzzle_.board);
-  g_.AddStep();
-  work_ = g_.puzzle_.board;
-  core::ExtractDigits(g_.puzzle_.board, g_.puzzle_.digits);
+  CopyEmptyCellMarks(puzzle_.computed, puzzle_.board);
+  host_.AddStep();
+  work_ = puzzle_.board;
+  core::ExtractDigits(puzzle_.board, puzzle_.digits);
   v_.RedrawBoard();
-  ++g_.counters_.candidatesCalculated;
+  ++counters_.candidatesCalculated;
   return true;
 }
 
@@ -525,17 +427,17 @@ bool HintRequest::ReconcileMarks() {
 // puzzle. Without any marks the search looks at the computed ones, lent to
 // the board unseen.
 void HintRequest::BeginSearch() {
-  g_.prefs_.warnMultipleSolutions = false;
-  hints::ClearHighlights(g_.hint_.highlights);
-  g_.hint_.highlightOn = true;
+  prefs_.warnMultipleSolutions = false;
+  hints::ClearHighlights(hint_.highlights);
+  hint_.highlightOn = true;
   searching_ = true;
-  v_.SetHintHighlights(g_.hint_.highlights, true);
+  v_.SetHintHighlights(hint_.highlights, true);
   v_.PlaceHintWindow();
 
   if (!marksAny_) {
     // Not drawn: the marks stand on the board only while the search looks.
-    CopyEmptyCellMarks(g_.puzzle_.computed, g_.puzzle_.board);
-    work_ = g_.puzzle_.board;
+    CopyEmptyCellMarks(puzzle_.computed, puzzle_.board);
+    work_ = puzzle_.board;
     hintMarks_ = true;
   }
 }
@@ -598,14 +500,14 @@ bool HintRequest::RequireCompleteMarks() {
     RestoreUserMarks();
     hintMarks_ = false;
   }
-  work_ = g_.puzzle_.board;
+  work_ = puzzle_.board;
   if (marksComplete_) {
     DropMarksClashingWithPeers(work_);
     return true;
   }
 
-  const Board before = g_.puzzle_.board;
-  core::ClearEmptyCellMarks(g_.puzzle_.board);
+  const Board before = puzzle_.board;
+  core::ClearEmptyCellMarks(puzzle_.board);
   RedrawChanged(before);
   const bool hideWait = waitOpen_ && wait_.visible;
   if (hideWait) {
@@ -621,18 +523,18 @@ bool HintRequest::RequireCompleteMarks() {
   }
   if (answer != core::kResultYes) {
     // No calculation: the user's own marks come back as they were.
-    const Board cleared = g_.puzzle_.board;
-    g_.puzzle_.board = before;
+    const Board cleared = puzzle_.board;
+    puzzle_.board = before;
     RedrawChanged(cleared);
     return false;
   }
-  if (!g_.FillCandidates()) return false;
+  if (!host_.FillCandidates()) return false;
 
-  snapBoard_ = g_.puzzle_.board;
-  snapAsk_ = g_.puzzle_.askMarksSource;
-  snapReduced_ = g_.puzzle_.marksReduced;
-  work_ = g_.puzzle_.board;
-  marksComplete_ = core::CheckMarks(g_.puzzle_.board, marksAny_);
+  snapBoard_ = puzzle_.board;
+  snapAsk_ = puzzle_.askMarksSource;
+  snapReduced_ = puzzle_.marksReduced;
+  work_ = puzzle_.board;
+  marksComplete_ = core::CheckMarks(puzzle_.board, marksAny_);
   return true;
 }
 
@@ -649,91 +551,59 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
       ShowProgress();
     }
     if (rung.progress) StepProgress();
-    TechniqueResult r;
-    const bool found = rung.find(work_, false, r);
-    if (rung.sets != kAlways) flags = r.metAny ? flags | rung.sets : flags & ~unsigned{rung.sets};
-    if (found)
-      return Found{rung.technique, rung.step, r, [find = rung.find](Board& b) {
-                     TechniqueResult x;
-                     find(b, true, x);
-                   }};
-  }
-  return FindChainHint();
-}
-
-std::optional<HintRequest::Found> HintRequest::FindChainHint() {
-  for (const ChainPass pass : kChainPasses) {
-    StepProgress();
-    // A fresh record each pass: the chain texts start empty.
-    TechniqueResult r;
-    int empty = EmptyCells(work_);
-    const int forcing = techniques::FindChain(work_, true, pass.allowContradiction,
-                                              pass.useHiddenSingles, pass.maxDepth, empty, r);
-    if (forcing == 1 && r.excludedDigit == 0) {
-      // The forced digit goes straight into its cell.
-      return Found{HintTechnique::ForcingChain, 22, r, [r](Board& b) {
-                     Cell& cell = b.at(r.cellColumn, r.cellRow);
-                     cell.fill(0);
-                     cell[kDigit] = r.digit;
-                     core::RemoveFromPeers(b, {r.cellColumn, r.cellRow});
-                   }};
-    }
-    if (r.excludedDigit > 0)
-      return Found{HintTechnique::ContradictingChain, 22, r, [pass](Board& b) {
-                     TechniqueResult x;
-                     int e = EmptyCells(b);
-                     techniques::FindChain(b, false, pass.allowContradiction, pass.useHiddenSingles,
-                                           pass.maxDepth, e, x);
-                   }};
+    const techniques::Outcome out = techniques::TechniqueOf(rung.technique).find(work_, rung.ask);
+    if (rung.sets != kAlways) flags = out.metAny ? flags | rung.sets : flags & ~unsigned{rung.sets};
+    if (out.step && (rung.worth == nullptr || rung.worth(work_, *out.step)))
+      return Found{out.id, rung.step, *out.step, rung.ask};
   }
   return std::nullopt;
 }
 
 int HintRequest::Explain(const hints::Explanation& explanation) {
-  if (g_.hint_.col > 0 && g_.hint_.row > 0) v_.RedrawCell({g_.hint_.col, g_.hint_.row});
-  if (g_.puzzle_.highlightDigit != 0) g_.HighlightButtonClick(g_.puzzle_.highlightDigit, false);
+  if (hint_.col > 0 && hint_.row > 0) v_.RedrawCell({hint_.col, hint_.row});
+  if (puzzle_.highlightDigit != 0) host_.HighlightButtonClick(puzzle_.highlightDigit, false);
   const auto showStage = [this](const hints::HintStage& stage) {
     if (stage.hintCell) {
-      g_.hint_.col = stage.hintCell->col;
-      g_.hint_.row = stage.hintCell->row;
+      hint_.col = stage.hintCell->col;
+      hint_.row = stage.hintCell->row;
     }
-    g_.hint_.highlights = stage.highlights;
-    g_.hint_.highlightOn = true;
-    v_.SetHintHighlights(g_.hint_.highlights, true);
+    hint_.highlights = stage.highlights;
+    hint_.highlightOn = true;
+    v_.SetHintHighlights(hint_.highlights, true);
     const int result = v_.ShowHintStage(stage);
-    g_.hint_.highlights = stage.highlightsAfter;
-    v_.SetHintHighlights(g_.hint_.highlights, g_.hint_.highlightOn);
+    hint_.highlights = stage.highlightsAfter;
+    v_.SetHintHighlights(hint_.highlights, hint_.highlightOn);
     return result;
   };
   const auto showMessage = [this](const std::string& text) {
     v_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
   };
-  return hints::DriveExplanation(explanation, showStage, showMessage, g_.counters_.concreteHints);
+  return hints::DriveExplanation(explanation, showStage, showMessage, counters_.concreteHints);
 }
 
 void HintRequest::OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
                               const std::function<void(Board&)>& place) {
-  g_.hint_.last.technique = technique;
-  g_.hint_.last.step = step;
-  g_.hint_.last.result = result;
+  hint_.last.technique = technique;
+  hint_.last.step = step;
+  hint_.last.result = result;
 
   // A single is explained on a board without pencil marks when the marks
   // are only the hint's own.
   if (hintMarks_) {
-    const Board before = g_.puzzle_.board;
-    core::ClearEmptyCellMarks(g_.puzzle_.board);
+    const Board before = puzzle_.board;
+    core::ClearEmptyCellMarks(puzzle_.board);
     RedrawChanged(before);
   }
   const bool userMarks = !hintMarks_;
   const hints::Explanation explanation =
       technique == HintTechnique::SingleCandidate
-          ? hints::ExplainSingleCandidate(g_.puzzle_.board, result, userMarks)
-          : hints::ExplainHiddenSingle(g_.puzzle_.board, result, userMarks);
+          ? hints::ExplainSingleCandidate(puzzle_.board, result, userMarks)
+          : hints::ExplainHiddenSingle(puzzle_.board, result, userMarks);
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();
     return;
   }
-  g_.hint_.last.explained = true;
+  hint_.last.explained = true;
 
   const int col = result.singleColumn, row = result.singleRow;
   place(work_);
@@ -745,12 +615,12 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
     return;
   }
 
-  beforeAction_ = g_.puzzle_.board;
-  g_.hint_.last.beforeApply = beforeAction_;
-  if (hintMarks_) core::ClearEmptyCellMarks(g_.puzzle_.board);
-  core::FillCell(g_.puzzle_.board, {col, row}, digit);
-  g_.puzzle_.computed.at(col, row)[kDigit] = digit;
-  core::RemoveFromPeers(g_.puzzle_.computed, {col, row});
+  beforeAction_ = puzzle_.board;
+  hint_.last.beforeApply = beforeAction_;
+  if (hintMarks_) core::ClearEmptyCellMarks(puzzle_.board);
+  core::FillCell(puzzle_.board, {col, row}, digit);
+  puzzle_.computed.at(col, row)[kDigit] = digit;
+  core::RemoveFromPeers(puzzle_.computed, {col, row});
 
   const core::BlockBounds b = core::BoundsOfBlock(core::BlockOf(col, row));
   for (int k = 1; k <= 9; ++k) {
@@ -762,19 +632,19 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
       if (c != col && r != row) v_.RedrawCell({c, r});
 
   if (technique == HintTechnique::HiddenSingle) {
-    g_.hint_.col = col;
-    g_.hint_.row = row;
+    hint_.col = col;
+    hint_.row = row;
   }
   applied_ = true;
-  g_.hint_.last.applied = true;
+  hint_.last.applied = true;
 }
 
 void HintRequest::OfferElimination(const Found& found) {
-  g_.hint_.last.technique = found.technique;
-  g_.hint_.last.step = found.step;
-  g_.hint_.last.result = found.result;
+  hint_.last.technique = found.technique;
+  hint_.last.step = found.step;
+  hint_.last.result = found.result;
 
-  const Explainer explain = ExplainerOf(found.technique);
+  const hints::Explainer explain = hints::ExplainerOf(found.technique);
   if (explain == nullptr) return;
   const hints::Explanation explanation =
       explain(work_, found.result, true, hints::kMainWindowHelpContext);
@@ -782,58 +652,58 @@ void HintRequest::OfferElimination(const Found& found) {
     Cancelled();
     return;
   }
-  g_.hint_.last.explained = true;
+  hint_.last.explained = true;
 
-  beforeAction_ = g_.puzzle_.board;
-  g_.hint_.last.beforeApply = beforeAction_;
+  beforeAction_ = puzzle_.board;
+  hint_.last.beforeApply = beforeAction_;
   const Board searched = work_;
-  found.apply(work_);
-  CarryStepOver(searched, work_, g_.puzzle_.board);
-  if (core::BoardsEqual(beforeAction_, g_.puzzle_.board)) return;
+  techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, found.result);
+  CarryStepOver(searched, work_, puzzle_.board);
+  if (core::BoardsEqual(beforeAction_, puzzle_.board)) return;
 
   // A chain places its digit; the computed candidates follow it at once.
+  bool placed = false;
   for (int c = 1; c <= 9; ++c)
     for (int row = 1; row <= 9; ++row) {
-      const int digit = g_.puzzle_.board.at(c, row)[kDigit];
+      const int digit = puzzle_.board.at(c, row)[kDigit];
       if (digit == beforeAction_.at(c, row)[kDigit]) continue;
-      g_.puzzle_.computed.at(c, row)[kDigit] = digit;
-      core::RemoveFromPeers(g_.puzzle_.computed, {c, row});
-      --g_.puzzle_.emptyCount;
+      puzzle_.computed.at(c, row)[kDigit] = digit;
+      core::RemoveFromPeers(puzzle_.computed, {c, row});
+      --puzzle_.emptyCount;
+      placed = true;
     }
-  if (found.technique != HintTechnique::ForcingChain &&
-      found.technique != HintTechnique::ContradictingChain)
-    g_.puzzle_.marksReduced = true;
+  // Eliminations alone leave the marks a subset of the computed ones.
+  if (!placed) puzzle_.marksReduced = true;
   applied_ = true;
-  g_.hint_.last.applied = true;
+  hint_.last.applied = true;
 }
 
 void HintRequest::OfferNoHint() {
-  g_.hint_.last.technique = HintTechnique::NoHint;
-  g_.hint_.last.step = 0;
-  if (Explain(hints::ExplainNoHint(solutionCount_)) == hints::kModalOk)
-    g_.hint_.last.explained = true;
-  g_.hint_.highlightOn = false;
-  hints::ClearHighlights(g_.hint_.highlights);
-  v_.SetHintHighlights(g_.hint_.highlights, false);
+  hint_.last.technique = HintTechnique::NoHint;
+  hint_.last.step = 0;
+  if (Explain(hints::ExplainNoHint(solutionCount_)) == hints::kModalOk) hint_.last.explained = true;
+  hint_.highlightOn = false;
+  hints::ClearHighlights(hint_.highlights);
+  v_.SetHintHighlights(hint_.highlights, false);
 }
 
 void HintRequest::Cancelled() {
-  g_.hint_.col = 0;
-  g_.hint_.row = 0;
+  hint_.col = 0;
+  hint_.row = 0;
   if (hintMarks_) RestoreUserMarks();
 }
 
 // The empty cells get back the marks the user had when the request began.
 void HintRequest::RestoreUserMarks() {
-  const Board before = g_.puzzle_.board;
-  CopyEmptyCellMarks(snapBoard_, g_.puzzle_.board);
+  const Board before = puzzle_.board;
+  CopyEmptyCellMarks(snapBoard_, puzzle_.board);
   RedrawChanged(before);
 }
 
 void HintRequest::RedrawChanged(const Board& before) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (before.at(c, r) != g_.puzzle_.board.at(c, r)) v_.RedrawCell({c, r});
+      if (before.at(c, r) != puzzle_.board.at(c, r)) v_.RedrawCell({c, r});
 }
 
 void HintRequest::CloseProgress() {
@@ -858,10 +728,10 @@ void HintRequest::StepProgress() {
 // differ from the computed ones elsewhere, and a cell's count must stay the
 // number of its flags.
 void HintRequest::CopyChangesToComputed() {
-  Board& computed = g_.puzzle_.computed;
+  Board& computed = puzzle_.computed;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const Cell& now = g_.puzzle_.board.at(c, r);
+      const Cell& now = puzzle_.board.at(c, r);
       const Cell& was = beforeAction_.at(c, r);
       Cell& cell = computed.at(c, r);
       if (now[kDigit] != was[kDigit]) {
@@ -886,30 +756,30 @@ void HintRequest::Finish() noexcept {
     if (hintMarks_ && !applied_) RestoreUserMarks();
     if (applied_) {
       CopyChangesToComputed();
-      g_.AddStep();
+      host_.AddStep();
     }
-    core::ExtractDigits(g_.puzzle_.board, g_.puzzle_.digits);
+    core::ExtractDigits(puzzle_.board, puzzle_.digits);
 
     std::array<std::array<bool, 9>, 9> redraw{};
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
-        const hints::CellHighlight& h = g_.hint_.highlights.at(c, r);
-        redraw[c - 1][r - 1] = g_.puzzle_.board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo ||
+        const hints::CellHighlight& h = hint_.highlights.at(c, r);
+        redraw[c - 1][r - 1] = puzzle_.board.at(c, r) != snapBoard_.at(c, r) || h.hasMarkInfo ||
                                h.highlight || h.selected;
       }
     // The layer goes first, so that the cells below are drawn plain.
-    g_.hint_.highlightOn = false;
-    hints::ClearHighlights(g_.hint_.highlights);
-    if (searching_) v_.SetHintHighlights(g_.hint_.highlights, false);
+    hint_.highlightOn = false;
+    hints::ClearHighlights(hint_.highlights);
+    if (searching_) v_.SetHintHighlights(hint_.highlights, false);
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r)
         if (redraw[c - 1][r - 1]) v_.RedrawCell({c, r});
 
     // Only a step of this request can have completed the puzzle; a board
     // that was complete before was answered with "The puzzle is solved."
-    if (applied_ && core::MatchesSolution(g_.puzzle_.board, g_.puzzle_.solution)) {
+    if (applied_ && core::MatchesSolution(puzzle_.board, puzzle_.solution)) {
       v_.HideHintWindow();
-      g_.PuzzleSolved();
+      host_.PuzzleSolved();
     }
   } catch (...) {
     // The restoring below must happen whatever went wrong above.
@@ -920,12 +790,12 @@ void HintRequest::Finish() noexcept {
     // A progress window that will not close must not keep the command
     // disabled or the hourglass up: the restoring goes on below.
   }
-  g_.prefs_.removeMarksOnFill = savedRemoveMarks_;
-  g_.hint_.highlightOn = false;
+  prefs_.removeMarksOnFill = savedRemoveMarks_;
+  hint_.highlightOn = false;
   try {
     v_.SetBusyCursor(false);
-    g_.SetEnabled(Command::Hint, true);
-    g_.UpdateCountsDisplay(g_.puzzle_.board);
+    host_.SetEnabled(Command::Hint, true);
+    host_.UpdateCountsDisplay(puzzle_.board);
   } catch (...) {
     // Finish runs from the destructor, where nothing may escape; what could
     // be restored has been.

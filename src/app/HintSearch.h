@@ -3,26 +3,15 @@
 #include <string>
 
 #include "core/Board.h"
+#include "techniques/Registry.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::app {
 
-// What a hint request ended up offering.
-enum class HintTechnique {
-  None,  // the request ended before a technique was looked for
-  SingleCandidate,
-  HiddenSingle,
-  NakedSubset,
-  Pointing,
-  TwoBlocks,
-  Claiming,
-  XWing,
-  HiddenSubset,
-  Swordfish,
-  ForcingChain,
-  ContradictingChain,
-  NoHint,  // nothing applies: the trial-and-error advice was shown
-};
+// What a hint request ended up offering: a technique of the registry, or
+// None (the request ended before a technique was looked for) or NoHint
+// (nothing applies: the trial-and-error advice was shown).
+using HintTechnique = techniques::TechniqueId;
 
 // The outcome of the last hint request, kept for whoever drives the game
 // without a window (the batch tool, the tests) and for nothing else.

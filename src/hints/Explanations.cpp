@@ -1,6 +1,7 @@
 #include "hints/Explanations.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "core/StringTable.h"
@@ -271,37 +272,19 @@ void HighlightFish(StageHighlights& h, const Board& board, const Fish& fish, int
   }
 }
 
-struct ChainEntry {
-  int col = 0;
-  int row = 0;
-  int digit = 0;
-  bool hiddenSingle = false;
-};
+using techniques::ChainLink;
+using techniques::ChainPath;
 
-// "B7=4" or "C2=5*".
-std::optional<ChainEntry> ParseChainEntry(const std::string& text) {
-  if (text.size() < 4 || text.size() > 5) return std::nullopt;
-  if (text[0] < 'A' || text[0] > 'I' || text[1] < '1' || text[1] > '9' || text[2] != '=' ||
-      text[3] < '1' || text[3] > '9') {
-    return std::nullopt;
-  }
-  if (text.size() == 5 && text[4] != '*') return std::nullopt;
-  return ChainEntry{text[1] - '0', text[0] - 'A' + 1, text[3] - '0', text.size() == 5};
+bool SameCell(const ChainLink& a, const ChainLink& b) {
+  return a.cell == b.cell;
 }
 
-bool SameCell(const ChainEntry& a, const ChainEntry& b) {
-  return a.col == b.col && a.row == b.row;
-}
-
-std::optional<std::vector<ChainEntry>> ParseChain(const std::vector<std::string>& text) {
-  if (text.size() < 2) return std::nullopt;
-  std::vector<ChainEntry> entries;
-  for (const std::string& line : text) {
-    const std::optional<ChainEntry> entry = ParseChainEntry(line);
-    if (!entry) return std::nullopt;
-    entries.push_back(*entry);
-  }
-  return entries;
+// A chain the explanation can show: a start and at least one step, every
+// link a digit in a cell of the board.
+bool Readable(const ChainPath& path) {
+  return path.size() >= 2 && std::all_of(path.begin(), path.end(), [](const ChainLink& link) {
+           return link.cell.OnBoard() && link.digit >= 1 && link.digit <= 9;
+         });
 }
 
 // Puts the marker at 1-based column `column`, shifting the rest right; past
@@ -486,7 +469,7 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
                             bool /*userMarks*/, int helpContext) {
   const bool isRow = result.rowLine > 0;
   const int line = isRow ? result.rowLine : result.columnLine;
-  const int block = result.block + 1;  // the claiming finders count blocks from 0
+  const int block = result.block;
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
   const std::string unitName = LineName(isRow, line);
@@ -530,7 +513,7 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
 
 Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                              int helpContext) {
-  const bool rows = result.orientation == 0;
+  const bool rows = result.orientation == techniques::Orientation::Rows;
   const std::string lineWord = rows ? "row" : "column";
   const std::string lineWords = lineWord + "s";
   const std::string l1 = LineId(rows, result.lines[0]);
@@ -731,7 +714,7 @@ Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& resul
 
 Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                          int helpContext) {
-  const Fish fish{result.orientation == 1,
+  const Fish fish{result.orientation == techniques::Orientation::Rows,
                   {result.lines[0], result.lines[1]},
                   {result.positions[0], result.positions[1]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
@@ -784,7 +767,7 @@ Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool
 
 Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
                              int helpContext) {
-  const Fish fish{result.orientation == 1,
+  const Fish fish{result.orientation == techniques::Orientation::Rows,
                   {result.lines[0], result.lines[1], result.lines[2]},
                   {result.positions[0], result.positions[1], result.positions[2]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
@@ -835,6 +818,14 @@ Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result, 
       std::move(concreteStage));
 }
 
+std::vector<std::string> ChainLines(const ChainPath& path) {
+  std::vector<std::string> lines;
+  for (const ChainLink& link : path)
+    lines.push_back(CellName(link.cell.col, link.cell.row) + "=" + Num(link.digit) +
+                    (link.hiddenSingle ? "*" : ""));
+  return lines;
+}
+
 std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
                                       const std::vector<std::string>& chainB) {
   std::vector<std::string> diagram{"  if            if"};
@@ -882,26 +873,27 @@ std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
 Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result, bool /*userMarks*/,
                           int helpContext) {
   const bool contradicting = result.excludedDigit > 0;
-  const std::optional<std::vector<ChainEntry>> a = ParseChain(result.textA);
-  const std::optional<std::vector<ChainEntry>> b = ParseChain(result.textB);
+  const ChainPath& a = result.chainA;
+  const ChainPath& b = result.chainB;
 
   // Both chains leave the same start cell and end in the same cell: with the
   // same digit and the result's cell for forcing chains; with two digits for
   // a contradiction, where both come from the excluded candidate.
-  bool consistent = a && b && SameCell(a->front(), b->front()) && SameCell(a->back(), b->back());
+  bool consistent =
+      Readable(a) && Readable(b) && SameCell(a.front(), b.front()) && SameCell(a.back(), b.back());
   if (consistent) {
-    const ChainEntry& start = a->front();
-    const ChainEntry& endA = a->back();
-    const ChainEntry& endB = b->back();
+    const ChainLink& start = a.front();
+    const ChainLink& endA = a.back();
+    const ChainLink& endB = b.back();
     if (contradicting) {
-      consistent = start.digit == result.excludedDigit && b->front().digit == start.digit &&
+      consistent = start.digit == result.excludedDigit && b.front().digit == start.digit &&
                    endA.digit != endB.digit && !SameCell(start, endA) &&
-                   result.cellColumn == start.col && result.cellRow == start.row &&
+                   result.cellColumn == start.cell.col && result.cellRow == start.cell.row &&
                    result.digit != result.excludedDigit && result.digit >= 1 && result.digit <= 9;
     } else {
-      consistent = start.digit != b->front().digit && endA.digit == endB.digit &&
-                   !SameCell(start, endA) && result.cellColumn == endA.col &&
-                   result.cellRow == endA.row && result.digit == endA.digit;
+      consistent = start.digit != b.front().digit && endA.digit == endB.digit &&
+                   !SameCell(start, endA) && result.cellColumn == endA.cell.col &&
+                   result.cellRow == endA.cell.row && result.digit == endA.digit;
     }
   }
   if (!consistent) {
@@ -910,18 +902,17 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
     return failed;
   }
 
-  const ChainEntry& start = a->front();
-  const ChainEntry& target = a->back();
-  const std::string startName = CellName(start.col, start.row);
-  const std::string targetName = CellName(target.col, target.row);
+  const ChainLink& start = a.front();
+  const ChainLink& target = a.back();
+  const std::string startName = CellName(start.cell.col, start.cell.row);
+  const std::string targetName = CellName(target.cell.col, target.cell.row);
   const std::string d = Num(result.digit);
   const int first = contradicting ? std::min(result.excludedDigit, result.digit) : start.digit;
-  const int second =
-      contradicting ? std::max(result.excludedDigit, result.digit) : b->front().digit;
+  const int second = contradicting ? std::max(result.excludedDigit, result.digit) : b.front().digit;
 
   StageHighlights general;
-  general.Cell(start.col, start.row, true);
-  general.Cell(target.col, target.row, true);
+  general.Cell(start.cell.col, start.cell.row, true);
+  general.Cell(target.cell.col, target.cell.row, true);
   std::vector<std::string> generalLines{
       contradicting ? "Look for the &contradicting chains&:" : "Look for the &forcing chains&:",
       "Start in the cell @" + startName +
@@ -941,11 +932,11 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
                        : "If you put the digit @" + Num(first) +
                              "@ in this cell and then the digit @" + Num(second) + "@,") +
                   " then you can find the following &forcing chains&" + ".");
-  const auto usesHiddenSingle = [](const std::vector<ChainEntry>& chain) {
+  const auto usesHiddenSingle = [](const std::vector<ChainLink>& chain) {
     return std::any_of(chain.begin(), chain.end(),
-                       [](const ChainEntry& e) { return e.hiddenSingle; });
+                       [](const ChainLink& e) { return e.hiddenSingle; });
   };
-  if (usesHiddenSingle(*a) || usesHiddenSingle(*b)) {
+  if (usesHiddenSingle(a) || usesHiddenSingle(b)) {
     lines.push_back(
         "The @*& means @the only possible location for the digit in a column, row, or block@.");
     lines.push_back("No @*& means @the only possible candidate for a cell@.");
@@ -953,7 +944,7 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
     lines.push_back("Both chains are based on @the only possible candidate for a cell@.");
   }
   lines.emplace_back(1, kFixedPitchOpener);
-  for (std::string& line : ChainDiagram(result.textA, result.textB)) {
+  for (std::string& line : ChainDiagram(ChainLines(result.chainA), ChainLines(result.chainB))) {
     lines.push_back(std::move(line));
   }
   lines.emplace_back(1, kFixedPitchCloser);
@@ -976,14 +967,36 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
   }
 
   StageHighlights concrete;
-  concrete.Cell(start.col, start.row, true);
-  concrete.Cell(target.col, target.row, true);
+  concrete.Cell(start.cell.col, start.cell.row, true);
+  concrete.Cell(target.cell.col, target.cell.row, true);
   HintStage concreteStage = ConcreteStage(std::move(lines), {conclusion}, concrete, helpContext);
   concreteStage.fixedPitchBlock = true;
   concreteStage.widen = WindowWidening{400, 240};
 
   return TwoStages(GeneralStage(std::move(generalLines), general, helpContext),
                    std::move(concreteStage));
+}
+
+Explainer ExplainerOf(techniques::TechniqueId id) {
+  using enum techniques::TechniqueId;
+  struct Row {
+    techniques::TechniqueId id;
+    Explainer explain;
+  };
+  static constexpr std::array<Row, 9> kExplainers{{
+      {NakedSubset, ExplainNakedSubset},
+      {Pointing, ExplainPointing},
+      {TwoBlocks, ExplainTwoBlocks},
+      {Claiming, ExplainClaiming},
+      {XWing, ExplainXWing},
+      {HiddenSubset, ExplainHiddenSubset},
+      {Swordfish, ExplainSwordfish},
+      {ForcingChain, ExplainChains},
+      {ContradictingChain, ExplainChains},
+  }};
+  for (const Row& row : kExplainers)
+    if (row.id == id) return row.explain;
+  return nullptr;
 }
 
 Explanation ExplainNoHint(int solutionCount, int helpContext) {

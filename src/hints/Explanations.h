@@ -8,6 +8,7 @@
 #include "core/Board.h"
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
+#include "techniques/Registry.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::hints {
@@ -105,11 +106,11 @@ Explanation ExplainHiddenSingle(const core::Board& board, const techniques::Tech
 // result: digit, block 1..9, rowLine or columnLine (the other -1).
 Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, rowLine or columnLine (the other -1), block 0..8.
+// result: digit, rowLine or columnLine (the other -1), block 1..9.
 Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, block < secondBlock (1..9), lines[0] < lines[1],
-// orientation 0 rows / 1 columns.
+// orientation Rows (a band) or Columns (a stack).
 Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
@@ -122,20 +123,32 @@ Explanation ExplainNakedSubset(const core::Board& board, const techniques::Techn
 Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..1] (base), positions[0..1] (cross),
-// orientation 1 base rows / 0 base columns.
+// orientation: of the base lines.
 Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,
                          bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, lines[0..2] (base), positions[0..2] (cross),
-// orientation 1 base rows / 0 base columns.
+// orientation: of the base lines.
 Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
-// textA, textB. An inconsistent result gives internalError and no stages.
+// chainA, chainB. An inconsistent result gives internalError and no stages.
 Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
+using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
+                                  bool userMarks, int helpContext);
+
+// The explanation of a technique the hint search offers after the singles;
+// nullptr for the singles (explained on the main window's board, see above)
+// and for the two outcomes that are no technique.
+Explainer ExplainerOf(techniques::TechniqueId id);
+
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.
 Explanation ExplainNoHint(int solutionCount, int helpContext = kMainWindowHelpContext);
+
+// A chain as the explanation writes it, one line per link: "B7=4", and
+// "C2=5*" for a link taken as a hidden single.
+std::vector<std::string> ChainLines(const techniques::ChainPath& path);
 
 // The chain diagram between the "$" and "%" lines, mark-up included: the left
 // column for chain A, the right for chain B.

@@ -1,17 +1,13 @@
 #include "rating/Rating.h"
 
+#include <array>
 #include <cstdint>
 
 #include "core/StringTable.h"
 #include "solver/Dlx.h"
 #include "solver/SolveAndCount.h"
-#include "techniques/Chains.h"
-#include "techniques/Fish.h"
-#include "techniques/LockedCandidates.h"
-#include "techniques/Pipeline.h"
+#include "techniques/Registry.h"
 #include "techniques/Singles.h"
-#include "techniques/Subsets.h"
-#include "techniques/TechniqueResult.h"
 
 namespace zentaro::rating {
 
@@ -20,7 +16,6 @@ using core::DigitGrid;
 using core::MsgKind;
 using core::Text;
 using core::UnitCountTable;
-using techniques::TechniqueResult;
 
 namespace {
 
@@ -96,170 +91,138 @@ bool TrySingles(Working& w) {
   return false;
 }
 
+// --- The orders after the singles -------------------------------------------
+//
+// Each cycle walks an order from its top and applies the first step found.
+// A row may wait for a flag an earlier row of the same cycle set (its search
+// met an instance that led to no single) and may leave one for later rows.
+
+enum Flag : unsigned {
+  kAlways = 0,
+  kPairMet = 1u << 0,
+  kPointingMet = 1u << 1,
+  kLockMet = 1u << 2,
+  kTripleMet = 1u << 3,
+  kQuadMet = 1u << 4,
+  kXWingMet = 1u << 5,
+};
+
+// Which counter a step raises.
+enum class Counts {
+  NakedSubset,         // a basic step, of the naked-subset kind
+  Pointing,            // a basic step, of the pointing kind
+  ExactNakedSubset,    // as NakedSubset, but only when every cell holds exactly the subset
+  Advanced,            // an advanced step
+  ChainOncePerRating,  // an advanced step, at most one per rating and drawn by chance
+};
+
+struct OrderRow {
+  techniques::TechniqueId technique;
+  techniques::Ask ask;
+  unsigned needs;
+  Flag sets;
+  Counts counts;
+};
+
+using enum techniques::TechniqueId;
+using techniques::Ask;
+using techniques::Cells;
+using techniques::Reach;
+
+constexpr Ask Leading(int size = 0, Cells cells = Cells::Any) {
+  return {Reach::ToSingle, size, cells, {}};
+}
+constexpr Ask Plain(int size = 0, Cells cells = Cells::Any) {
+  return {Reach::AnyInstance, size, cells, {}};
+}
+constexpr Cells kExact = Cells::Exact;
+
 // Exact naked subsets and pointing; the steps that lead straight to a single
-// come before those applied for their eliminations alone.
-bool TryBasic(Working& w) {
-  Board& board = w.board;
+// come before those applied for their eliminations alone. Exact triples and
+// quads without a following single count with pointing, the other step of
+// similar weight. A block pair qualifies on its cell count alone; only an
+// exact one counts, though its eliminations stand either way.
+constexpr std::array<OrderRow, 8> kBasicOrder{{
+    {NakedSubset, Leading(2, kExact), kAlways, kPairMet, Counts::NakedSubset},
+    {Pointing, Leading(), kAlways, kPointingMet, Counts::Pointing},
+    {NakedSubset, Leading(3, kExact), kAlways, kAlways, Counts::NakedSubset},
+    {NakedSubset, Leading(4, kExact), kAlways, kAlways, Counts::NakedSubset},
+    {NakedSubset, Plain(2, kExact), kPairMet, kAlways, Counts::ExactNakedSubset},
+    {Pointing, Plain(), kPointingMet, kAlways, Counts::Pointing},
+    {NakedSubset, Plain(3, kExact), kAlways, kAlways, Counts::Pointing},
+    {NakedSubset, Plain(4, kExact), kAlways, kAlways, Counts::Pointing},
+}};
+
+// The generator mode goes on with these. General triples then quads lead to
+// a single if they can, otherwise they count for their eliminations alone.
+// Hidden subsets are applied in every unit at once: one step clears all
+// hidden pairs (triples) the position holds. The chain: maximum depth 2, no
+// hidden-single steps, no contradictions.
+constexpr std::array<OrderRow, 11> kAdvancedOrder{{
+    {TwoBlocks, Leading(), kAlways, kLockMet, Counts::Advanced},
+    {NakedSubset, Leading(3), kAlways, kTripleMet, Counts::Advanced},
+    {TwoBlocks, Plain(), kLockMet, kAlways, Counts::Advanced},
+    {NakedSubset, Plain(3), kTripleMet, kAlways, Counts::Advanced},
+    {NakedSubset, Leading(4), kAlways, kQuadMet, Counts::Advanced},
+    {NakedSubset, Plain(4), kQuadMet, kAlways, Counts::Advanced},
+    {XWing, Leading(), kAlways, kXWingMet, Counts::Advanced},
+    {HiddenSubset, {Reach::EveryUnit, 2, Cells::Any, {}}, kAlways, kAlways, Counts::Advanced},
+    {HiddenSubset, {Reach::EveryUnit, 3, Cells::Any, {}}, kAlways, kAlways, Counts::Advanced},
+    {XWing, Plain(), kXWingMet, kAlways, Counts::Advanced},
+    {ForcingChain,
+     {Reach::AnyInstance, 0, Cells::Any, {kChainDepth}},
+     kAlways,
+     kAlways,
+     Counts::ChainOncePerRating},
+}};
+
+template <std::size_t N>
+bool TryOrder(Working& w, const std::array<OrderRow, N>& order, core::Random& random) {
   RatingCounters& c = w.c;
-
-  TechniqueResult pairResult;
-  bool strict = true;
-  if (techniques::NakedSubsetToSingle(board, 2, strict, false, pairResult) !=
-      techniques::TechniqueCode::None) {
-    CountBasic(c, c.NakedSubsetCount);
+  unsigned flags = kAlways;
+  for (const OrderRow& row : order) {
+    if ((flags & row.needs) != row.needs) continue;
+    // The chance is drawn only while no chain has been used.
+    if (row.counts == Counts::ChainOncePerRating && (c.ChainStepsUsed > 0 || random.Below(10) <= 2))
+      continue;
+    const techniques::Outcome out = techniques::TechniqueOf(row.technique).apply(w.board, row.ask);
+    if (row.sets != kAlways && out.metAny) flags |= row.sets;
+    if (!out.step) continue;
+    switch (row.counts) {
+      case Counts::NakedSubset:
+        CountBasic(c, c.NakedSubsetCount);
+        break;
+      case Counts::Pointing:
+        CountBasic(c, c.PointingCount);
+        break;
+      case Counts::ExactNakedSubset:
+        if (out.step->strict) CountBasic(c, c.NakedSubsetCount);
+        break;
+      case Counts::Advanced:
+        ++c.AdvancedSteps;
+        break;
+      case Counts::ChainOncePerRating:
+        // The chain placed a digit.
+        w.emptyCount = 81 - core::CountDigits(w.board);
+        ++c.ChainStepsUsed;
+        ++c.AdvancedSteps;
+        break;
+    }
     return true;
-  }
-  const bool pairMet = pairResult.metAny;
-
-  TechniqueResult pointingResult;
-  if (techniques::PointingToSingle(board, false, pointingResult) !=
-      techniques::TechniqueCode::None) {
-    CountBasic(c, c.PointingCount);
-    return true;
-  }
-  const bool pointingMet = pointingResult.metAny;
-
-  for (int size = 3; size <= 4; ++size) {
-    TechniqueResult result;
-    strict = true;
-    if (techniques::NakedSubsetToSingle(board, size, strict, false, result) !=
-        techniques::TechniqueCode::None) {
-      CountBasic(c, c.NakedSubsetCount);
-      return true;
-    }
-  }
-
-  if (pairMet) {
-    strict = true;
-    std::uint16_t digitSet = 0;
-    techniques::UnitKind unitKind = techniques::UnitKind::None;
-    int row = 0, col = 0;
-    if (techniques::FindNakedSubset(board, 2, strict, digitSet, 0, unitKind, row, col, false) > 0) {
-      // A block pair qualifies on its cell count alone; only an exact one
-      // counts, though its eliminations stand either way.
-      if (strict) CountBasic(c, c.NakedSubsetCount);
-      return true;
-    }
-  }
-
-  if (pointingMet) {
-    TechniqueResult result;
-    if (techniques::FindPointing(board, false, result) > 0) {
-      CountBasic(c, c.PointingCount);
-      return true;
-    }
-  }
-
-  // Exact triples and quads without a following single count with pointing,
-  // the other step of similar weight.
-  for (int size = 3; size <= 4; ++size) {
-    bool exact = true;
-    std::uint16_t digitSet = 0;
-    techniques::UnitKind unitKind = techniques::UnitKind::None;
-    int row = 0, col = 0;
-    if (techniques::FindNakedSubset(board, size, exact, digitSet, 0, unitKind, row, col, false) >
-        0) {
-      CountBasic(c, c.PointingCount);
-      return true;
-    }
   }
   return false;
+}
+
+bool TryBasic(Working& w, core::Random& random) {
+  return TryOrder(w, kBasicOrder, random);
 }
 
 bool TryAdvanced(Working& w, core::Random& random) {
-  Board& board = w.board;
-  RatingCounters& c = w.c;
-
-  TechniqueResult lockResult;
-  if (techniques::TwoBlockLockToSingle(board, false, lockResult) !=
-      techniques::TechniqueCode::None) {
-    ++c.AdvancedSteps;
-    return true;
-  }
-  const bool lockMet = lockResult.metAny;
-
-  TechniqueResult tripleResult;
-  bool strict = false;
-  if (techniques::NakedSubsetToSingle(board, 3, strict, false, tripleResult) !=
-      techniques::TechniqueCode::None) {
-    ++c.AdvancedSteps;
-    return true;
-  }
-
-  if (lockMet) {
-    TechniqueResult result;
-    if (techniques::FindTwoBlockLock(board, true, false, result) > 0) {
-      ++c.AdvancedSteps;
-      return true;
-    }
-  }
-
-  // General triples then quads: leading to a single if they can, otherwise
-  // for their eliminations alone. The triple's way to a single was tried
-  // just above on the same board and would fail the same way again.
-  for (int size = 3; size <= 4; ++size) {
-    bool metAny = tripleResult.metAny;
-    if (size == 4) {
-      TechniqueResult result;
-      strict = false;
-      if (techniques::NakedSubsetToSingle(board, 4, strict, false, result) !=
-          techniques::TechniqueCode::None) {
-        ++c.AdvancedSteps;
-        return true;
-      }
-      metAny = result.metAny;
-    }
-    if (metAny) {
-      bool loose = false;
-      std::uint16_t digitSet = 0;
-      techniques::UnitKind unitKind = techniques::UnitKind::None;
-      int row = 0, col = 0;
-      if (techniques::FindNakedSubset(board, size, loose, digitSet, 0, unitKind, row, col, false) >
-          0) {
-        ++c.AdvancedSteps;
-        return true;
-      }
-    }
-  }
-
-  TechniqueResult xWingResult;
-  if (techniques::XWingToSingle(board, false, xWingResult) != techniques::TechniqueCode::None) {
-    ++c.AdvancedSteps;
-    return true;
-  }
-  const bool xWingMet = xWingResult.metAny;
-
-  // Hidden subsets are applied in every unit at once: one step clears all
-  // hidden pairs (triples) the position holds.
-  const techniques::HiddenSubsetSkips noSkips;
-  for (int size = 2; size <= 3; ++size) {
-    TechniqueResult result;
-    if (techniques::FindHiddenSubset(board, size, noSkips, false, false, result) > 0) {
-      ++c.AdvancedSteps;
-      return true;
-    }
-  }
-  if (xWingMet) {
-    TechniqueResult result;
-    if (techniques::FindXWing(board, false, 0, result) > 0) {
-      ++c.AdvancedSteps;
-      return true;
-    }
-  }
-
-  if (c.ChainStepsUsed == 0 && random.Below(10) > 2) {
-    TechniqueResult result;
-    if (techniques::FindChain(board, false, false, false, kChainDepth, w.emptyCount, result) > 0) {
-      ++c.ChainStepsUsed;
-      ++c.AdvancedSteps;
-      return true;
-    }
-  }
-  return false;
+  return TryOrder(w, kAdvancedOrder, random);
 }
 
 bool RunCycle(Working& w, bool forGenerator, core::Random& random) {
-  if (TrySingles(w) || TryBasic(w)) return true;
+  if (TrySingles(w) || TryBasic(w, random)) return true;
   return forGenerator && TryAdvanced(w, random);
 }
 

@@ -112,8 +112,8 @@ ChainConclusion FindContradiction(const TabCellArray& chain, int startCol, int s
 struct ChainRun {
   int fixedDigit = 0;
   ChainTarget target;
-  ChainText textA;
-  ChainText textB;
+  ChainPath pathA;
+  ChainPath pathB;
   int found = 0;
 };
 
@@ -123,8 +123,8 @@ ChainRun RunChainPair(const Board& board, int fixedDigit, const ChainTarget& tar
   ChainRun run;
   run.fixedDigit = fixedDigit;
   run.target = target;
-  run.found = BuildChainPair(board, run.fixedDigit, hiddenSinglesA, hiddenSinglesB, run.textA,
-                             run.textB, run.target, startRow, startCol, maxDepth, true);
+  run.found = BuildChainPair(board, run.fixedDigit, hiddenSinglesA, hiddenSinglesB, run.pathA,
+                             run.pathB, run.target, startRow, startCol, maxDepth, true);
   return run;
 }
 
@@ -132,10 +132,10 @@ ChainRun RunChainPair(const Board& board, int fixedDigit, const ChainTarget& tar
 // allows hidden singles in both chains, run 2 in chain A only, run 3 in chain B
 // only, run 4 in neither. The later runs take part only when they found the
 // forcing result again.
-void ChooseTexts(const std::array<ChainRun, 4>& runs, ChainText& textA, ChainText& textB) {
+void ChooseTexts(const std::array<ChainRun, 4>& runs, ChainPath& pathA, ChainPath& pathB) {
   const auto counts = [&](int n) { return runs[n - 1].found == 1; };
-  const auto lenA = [&](int n) { return runs[n - 1].textA.size(); };
-  const auto lenB = [&](int n) { return runs[n - 1].textB.size(); };
+  const auto lenA = [&](int n) { return runs[n - 1].pathA.size(); };
+  const auto lenB = [&](int n) { return runs[n - 1].pathB.size(); };
 
   int a = counts(4) ? 4 : counts(3) ? 3 : counts(2) ? 2 : 1;
   if (counts(3) && lenA(3) <= lenA(a)) a = 3;
@@ -144,12 +144,12 @@ void ChooseTexts(const std::array<ChainRun, 4>& runs, ChainText& textA, ChainTex
 
   int b = counts(4) ? 4 : counts(2) ? 2 : counts(3) ? 3 : 1;
   if (counts(2) && lenB(2) <= lenB(b)) b = 2;
-  // Compared as signed lengths: with an empty current text the bound is -1.
+  // Compared as signed lengths: with an empty current path the bound is -1.
   if (static_cast<long>(lenB(1)) < static_cast<long>(lenB(b)) - 1) b = 1;
   if (counts(3) && lenB(3) < lenB(b)) b = 3;
 
-  textA = runs[a - 1].textA;
-  textB = runs[b - 1].textB;
+  pathA = runs[a - 1].pathA;
+  pathB = runs[b - 1].pathB;
 }
 
 }  // namespace
@@ -209,18 +209,17 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
   });
 }
 
-ChainText DescribeChain(const ChainNode& last, bool hiddenSingleUsed) {
-  ChainText reversed;
+ChainPath DescribeChain(const ChainNode& last, bool hiddenSingleUsed) {
+  ChainPath reversed;
   for (const ChainNode* n = &last; n != nullptr; n = n->parent)
-    reversed.push_back(core::RowLetter(n->row) + std::to_string(n->column) + "=" +
-                       std::to_string(n->digit));
-  ChainText text(reversed.rbegin(), reversed.rend());
-  if (hiddenSingleUsed && text.size() > 1) text[1] += "*";
-  return text;
+    reversed.push_back({{n->column, n->row}, n->digit, false});
+  ChainPath path(reversed.rbegin(), reversed.rend());
+  if (hiddenSingleUsed && path.size() > 1) path[1].hiddenSingle = true;
+  return path;
 }
 
 int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, bool hiddenSinglesB,
-                   ChainText& textA, ChainText& textB, ChainTarget& target, int startRow,
+                   ChainPath& pathA, ChainPath& pathB, ChainTarget& target, int startRow,
                    int startCol, int maxDepth, bool wantText) {
   const Cell& start = board.at(startCol, startRow);
   const bool withChainB = fixedDigit == 0;
@@ -246,8 +245,8 @@ int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, boo
   }
 
   int found = 0;
-  bool textsHiddenA = hiddenUsedA;
-  bool textsHiddenB = hiddenUsedB;
+  bool pathHiddenA = hiddenUsedA;
+  bool pathHiddenB = hiddenUsedB;
   ChainConclusion conclusion = FindForcing(chainA, chainB, startCol, startRow, target);
   if (conclusion.first != nullptr) {
     found = 1;
@@ -256,14 +255,14 @@ int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, boo
       conclusion = FindContradiction(chainA, startCol, startRow, target);
       if (conclusion.first != nullptr) {
         fixedDigit = digitA;
-        textsHiddenB = hiddenUsedA;
+        pathHiddenB = hiddenUsedA;
       }
     }
     if (conclusion.first == nullptr && fixedDigit == 0) {
       conclusion = FindContradiction(chainB, startCol, startRow, target);
       if (conclusion.first != nullptr) {
         fixedDigit = digitB;
-        textsHiddenA = hiddenUsedB;
+        pathHiddenA = hiddenUsedB;
       }
     }
   }
@@ -275,8 +274,8 @@ int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, boo
     target.digit = found == 1 ? conclusion.first->digit : 0;
   }
   if (wantText) {
-    textA = DescribeChain(*conclusion.first, textsHiddenA);
-    textB = DescribeChain(*conclusion.second, textsHiddenB);
+    pathA = DescribeChain(*conclusion.first, pathHiddenA);
+    pathB = DescribeChain(*conclusion.second, pathHiddenB);
   }
   return found;
 }
@@ -286,8 +285,8 @@ int FindChain(Board& board, bool wantText, bool allowContradiction, bool useHidd
   Board work = board;
   result.excludedDigit = 0;
   if (wantText) {
-    result.textA.clear();
-    result.textB.clear();
+    result.chainA.clear();
+    result.chainB.clear();
   }
 
   for (int startCol = 1; startCol <= 9; ++startCol) {
@@ -318,8 +317,8 @@ int FindChain(Board& board, bool wantText, bool allowContradiction, bool useHidd
       }
 
       if (!useHiddenSingles) {
-        result.textA = std::move(first.textA);
-        result.textB = std::move(first.textB);
+        result.chainA = std::move(first.pathA);
+        result.chainB = std::move(first.pathB);
       } else {
         const std::array<ChainRun, 4> runs{first,
                                            RunChainPair(work, first.fixedDigit, first.target, true,
@@ -328,7 +327,7 @@ int FindChain(Board& board, bool wantText, bool allowContradiction, bool useHidd
                                                         true, startRow, startCol, maxDepth),
                                            RunChainPair(work, first.fixedDigit, first.target, false,
                                                         false, startRow, startCol, maxDepth)};
-        ChooseTexts(runs, result.textA, result.textB);
+        ChooseTexts(runs, result.chainA, result.chainB);
       }
       board = work;
       return first.found;

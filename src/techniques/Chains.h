@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "core/Board.h"
@@ -24,9 +23,6 @@ struct ChainNode {
 // nodes form a tree rooted at the start; the list owns them, so they go when
 // the list goes.
 using TabCellArray = std::vector<std::unique_ptr<ChainNode>>;
-
-// One line per step, "B7=4", the start cell first.
-using ChainText = std::vector<std::string>;
 
 // The conclusion a pair of chains must reach. column 0 means no target yet:
 // any conclusion is accepted and then becomes the target (digit 0 for a
@@ -51,9 +47,10 @@ void ExtendChain(const core::Board& board, int& depth, TabCellArray& nodes, Chai
                  int digit, int col, int row, bool useHiddenSingles, int maxDepth,
                  bool& hiddenSingleUsed);
 
-// The path from the start node down to `last`, one line per node; "*" goes
-// after the second line when the chain used a hidden-single step.
-ChainText DescribeChain(const ChainNode& last, bool hiddenSingleUsed);
+// The path from the start node down to `last`, one link per node; the second
+// link carries the hidden-single mark when the chain used a hidden-single
+// step.
+ChainPath DescribeChain(const ChainNode& last, bool hiddenSingleUsed);
 
 // Builds chain A from the lowest and chain B from the highest candidate of the
 // start cell (1-based row and column, a two-candidate cell) and looks for a
@@ -65,10 +62,10 @@ ChainText DescribeChain(const ChainNode& last, bool hiddenSingleUsed);
 // With fixedDigit above 0 only that candidate's chain is built, and the call
 // never succeeds (fixedDigit comes back 0). An unset target is set to the
 // conclusion found; a set one restricts the search to it. With wantText the
-// texts are the paths to the two nodes of the conclusion (both from the same
+// two paths lead to the two nodes of the conclusion (both from the same
 // chain for a contradiction). Returns 1 for a forcing result, else 0.
 int BuildChainPair(const core::Board& board, int& fixedDigit, bool hiddenSinglesA,
-                   bool hiddenSinglesB, ChainText& textA, ChainText& textB, ChainTarget& target,
+                   bool hiddenSinglesB, ChainPath& pathA, ChainPath& pathB, ChainTarget& target,
                    int startRow, int startCol, int maxDepth, bool wantText);
 
 // Tries the two-candidate cells column by column (rows 1..9 within a column)
@@ -84,12 +81,12 @@ int BuildChainPair(const core::Board& board, int& fixedDigit, bool hiddenSingles
 //
 // On a conclusion, in both modes, `result` gets digit, cellColumn, cellRow
 // (the placement) and excludedDigit (0 for a forcing result); with wantText
-// also textA (the chain from the start cell's lower candidate, or for a
-// contradiction the first of the two clashing paths) and textB. With
-// useHiddenSingles each text is picked among four runs that allow hidden
-// singles in both, one or neither chain, favouring texts without hidden-single
+// also chainA (the chain from the start cell's lower candidate, or for a
+// contradiction the first of the two clashing paths) and chainB. With
+// useHiddenSingles each path is picked among four runs that allow hidden
+// singles in both, one or neither chain, favouring paths without hidden-single
 // steps unless one with them is shorter. Nothing found: excludedDigit 0, the
-// other fields as the caller left them (the texts emptied when wanted).
+// other fields as the caller left them (the paths emptied when wanted).
 int FindChain(core::Board& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
               int maxDepth, int& emptyCount, TechniqueResult& result);
 

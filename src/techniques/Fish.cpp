@@ -18,8 +18,8 @@ namespace {
 // order a search on the transposed board would.
 class LineView {
  public:
-  LineView(Board& board, int orientation)
-      : board_(board), baseRows_(orientation == kFishBaseRows) {}
+  LineView(Board& board, Orientation orientation)
+      : board_(board), baseRows_(orientation == Orientation::Rows) {}
 
   Cell& cell(int base, int cross) {
     return baseRows_ ? board_.at(cross, base) : board_.at(base, cross);
@@ -42,7 +42,7 @@ bool Skipped(FishSkipSet skipSet, int digit) {
 }
 
 void SetXWingResult(TechniqueResult& result, int digit, int line1, int line2, int pos1, int pos2,
-                    int orientation) {
+                    Orientation orientation) {
   result.digit = digit;
   result.lines[0] = line1;
   result.lines[1] = line2;
@@ -51,7 +51,7 @@ void SetXWingResult(TechniqueResult& result, int digit, int line1, int line2, in
   result.orientation = orientation;
 }
 
-int SearchXWing(Board& board, bool checkOnly, FishSkipSet skipSet, int orientation,
+int SearchXWing(Board& board, bool checkOnly, FishSkipSet skipSet, Orientation orientation,
                 TechniqueResult& result) {
   LineView view(board, orientation);
   for (int line1 = 1; line1 <= 9; ++line1) {
@@ -97,7 +97,7 @@ struct SwordfishLine {
   unsigned crossMask;  // bit x for cross line x
 };
 
-int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, int orientation,
+int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, Orientation orientation,
                     TechniqueResult& result) {
   LineView view(board, orientation);
   for (int d = 1; d <= 9; ++d) {
@@ -169,7 +169,7 @@ int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, int orien
 int FindXWing(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result) {
   Board work = board;
   int found = 0;
-  for (int o : {kFishBaseRows, kFishBaseColumns}) {
+  for (const Orientation o : {Orientation::Rows, Orientation::Columns}) {
     found = SearchXWing(work, checkOnly, skipSet, o, result);
     if (found > 0) break;
   }
@@ -180,7 +180,7 @@ int FindXWing(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult
 int FindSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result) {
   Board work = board;
   int found = 0;
-  for (int o : {kFishBaseColumns, kFishBaseRows}) {
+  for (const Orientation o : {Orientation::Columns, Orientation::Rows}) {
     found = SearchSwordfish(work, checkOnly, skipSet, o, result);
     if (found > 0) break;
   }

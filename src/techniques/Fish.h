@@ -11,10 +11,6 @@ namespace zentaro::techniques {
 // grow it with every digit whose instance did not lead to a single.
 using FishSkipSet = std::uint16_t;
 
-// Orientation values of the fish results.
-inline constexpr int kFishBaseColumns = 0;
-inline constexpr int kFishBaseRows = 1;
-
 // X-Wing: a digit with exactly two candidates in each of two base lines, in
 // the same two cross lines; it goes from the rest of those cross lines.
 // Rows are tried as base lines first, columns only when rows give nothing;
@@ -22,9 +18,8 @@ inline constexpr int kFishBaseRows = 1;
 //
 // Returns the number of candidates removed (apply), 1 (checkOnly) or 0.
 // On success `result` gets digit, lines[0] < lines[1] (base lines),
-// positions[0] < positions[1] (cross lines) and the orientation (1 base rows,
-// 0 base columns); with nothing found it is left as it was. The board only
-// changes in apply mode.
+// positions[0] < positions[1] (cross lines) and the orientation (of the base lines); with nothing
+// found it is left as it was. The board only changes in apply mode.
 int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result);
 
 // Swordfish: a digit with two or three candidates in each of three base lines,
@@ -42,7 +37,7 @@ int FindXWing(core::Board& board, bool checkOnly, FishSkipSet skipSet, Technique
 // Returns the number removed (apply), a positive count (checkOnly) or 0.
 // On success `result` gets digit, lines[0..2] (base lines in the order of the
 // reported ordering), positions[0] < positions[1] < positions[2] (cross
-// lines) and the orientation (0 base columns, 1 base rows); with nothing
+// lines) and the orientation (of the base lines); with nothing
 // found it is left as it was. The board only changes in apply mode.
 int FindSwordfish(core::Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result);
 

@@ -149,7 +149,7 @@ int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried,
         result.digit = d;
         result.rowLine = row;
         result.columnLine = -1;
-        result.block = block;
+        result.block = block + 1;
       }
     }
   }
@@ -171,7 +171,7 @@ int FindClaimingInColumns(Board& board, bool checkOnly, const ClaimingTried& tri
   if (removed > 0) {
     result.columnLine = result.rowLine;
     result.rowLine = -1;
-    result.block = core::TransposedBlock(result.block);
+    result.block = core::TransposedBlock(result.block - 1) + 1;
   }
   return removed;
 }
@@ -240,7 +240,7 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
               result.digit = d;
               result.lines[0] = lines[0];
               result.lines[1] = lines[1];
-              result.orientation = axis == Axis::Row ? 0 : 1;
+              result.orientation = axis == Axis::Row ? Orientation::Rows : Orientation::Columns;
               result.cellColumn = col;
               result.cellRow = row;
               if (checkOnly) {

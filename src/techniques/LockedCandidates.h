@@ -45,7 +45,7 @@ int FindPointing(core::Board& board, bool checkOnly, TechniqueResult& result);
 
 // A digit confined within a row to one block, removed from the block's other
 // two rows. Rows 1..9, digits 1..9; rows only (see FindClaimingInColumns).
-// Fills digit, rowLine, columnLine = -1 and block (0..8, zero-based).
+// Fills digit, rowLine, columnLine = -1 and block (1..9, as pointing).
 // Returns the number of candidates removed, 1 in check-only mode, 0 when none.
 int FindClaiming(core::Board& board, bool checkOnly, const ClaimingTried& tried,
                  TechniqueResult& result);
@@ -67,7 +67,7 @@ int FindClaimingInRowsOrColumns(core::Board& board, bool checkOnly, TechniqueRes
 // two rows (columns): the digit leaves those lines in the band's third block.
 // Digits 1..9, then block pairs block1 < block2 in ascending order.
 // Fills block and secondBlock (1..9), digit, lines[0] < lines[1], orientation
-// (0 = band and rows, 1 = stack and columns) and cellColumn/cellRow of a cell
+// (Rows for a band, Columns for a stack) and cellColumn/cellRow of a cell
 // losing the candidate: check-only the first, applying the last one removed.
 // Returns: check-only, 1 at the first removable candidate; stopAfterFirst, 1
 // once the first productive pair has been applied; otherwise the number of

@@ -140,7 +140,7 @@ TechniqueCode ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& re
     TechniqueResult& r = outcome.result;
     std::swap(r.rowLine, r.columnLine);
     std::swap(r.singleRow, r.singleColumn);
-    if (InRange(r.block, 0, 8)) r.block = core::TransposedBlock(r.block);
+    if (InRange(r.block, 1, 9)) r.block = core::TransposedBlock(r.block - 1) + 1;
     // A single candidate leaves the unit fields as the caller gave them.
     if (!r.singleKind) {
       std::swap(r.singleRowUnit, r.singleColumnUnit);

@@ -2,8 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
+
+#include "core/Board.h"
 
 namespace zentaro::techniques {
 
@@ -18,6 +19,24 @@ enum class TechniqueCode : int {
   Swordfish = 6,
   Claiming = 11,
 };
+
+// One step of a chain: the digit it puts into the cell, and whether it was
+// taken as a hidden single of the start's placement rather than as a cell's
+// last candidate. The hints write it as "B7=4", "C2=5*".
+struct ChainLink {
+  core::CellRef cell;
+  int digit = 0;
+  bool hiddenSingle = false;
+  bool operator==(const ChainLink&) const = default;
+};
+
+// A chain from its start cell to its conclusion, one link per step.
+using ChainPath = std::vector<ChainLink>;
+
+// What the lines of a result (TechniqueResult::lines) are: the two rows of a
+// band or the two columns of a stack for the two-block lock, the base lines
+// of a fish.
+enum class Orientation { None, Rows, Columns };
 
 // Unit kinds of the subset finders.
 enum class UnitKind : int { None = -1, Row = 1, Column = 2, Block = 4 };
@@ -41,16 +60,16 @@ struct TechniqueResult {
   int columnLine = -1;
   std::array<int, 3> lines{-1, -1, -1};      // base lines (fish) or the two lines of a lock
   std::array<int, 3> positions{-1, -1, -1};  // cross lines (fish)
-  int orientation = -1;
+  Orientation orientation = Orientation::None;
   int cellColumn = -1;
   int cellRow = -1;
   bool strict = false;
 
   // Chains: the impossible candidate (0 for a forcing chain) and the two
-  // chain texts.
+  // chains that lead to the conclusion.
   int excludedDigit = 0;
-  std::vector<std::string> textA;
-  std::vector<std::string> textB;
+  ChainPath chainA;
+  ChainPath chainB;
 
   // The single that followed (pipeline entries), or the single itself.
   bool singleKind = false;  // true: single candidate; false: hidden single

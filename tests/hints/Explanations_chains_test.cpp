@@ -14,10 +14,26 @@ using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
 using techniques::TechniqueResult;
 
+// "B7=4" or "C2=5*"; anything else becomes a link the board has no place for.
+techniques::ChainPath Path(const Lines& lines) {
+  techniques::ChainPath path;
+  for (const std::string& line : lines) {
+    const bool readable = line.size() >= 4 && line.size() <= 5 && line[0] >= 'A' &&
+                          line[0] <= 'I' && line[1] >= '1' && line[1] <= '9' && line[2] == '=' &&
+                          line[3] >= '1' && line[3] <= '9' && (line.size() == 4 || line[4] == '*');
+    if (!readable) {
+      path.push_back({{0, 0}, 0, false});
+      continue;
+    }
+    path.push_back({{line[1] - '0', line[0] - 'A' + 1}, line[3] - '0', line.size() == 5});
+  }
+  return path;
+}
+
 TechniqueResult Chain(Lines a, Lines b, int col, int row, int digit, int excluded) {
   TechniqueResult r;
-  r.textA = std::move(a);
-  r.textB = std::move(b);
+  r.chainA = Path(a);
+  r.chainB = Path(b);
   r.cellColumn = col;
   r.cellRow = row;
   r.digit = digit;

@@ -70,8 +70,8 @@ TEST(ExplainPointingTest, ColumnInCentreBlock) {
 }
 
 TEST(ExplainClaimingTest, ColumnInTopRightBlock) {
-  // Claiming reports its block counted from 0: block 2 is the top-right one.
-  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(6, 2, -1, 8), true);
+  // Block 3 is the top-right one.
+  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(6, 3, -1, 8), true);
   EXPECT_EQ(General(e).lines,
             Lines{"In the highlighted column you can find a candidate that occurs only in the "
                   "cells belonging to one block 3x3. This means that this digit cannot stand &in "
@@ -94,7 +94,7 @@ TEST(ExplainClaimingTest, ColumnInTopRightBlock) {
 }
 
 TEST(ExplainClaimingTest, RowWording) {
-  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(1, 4, 5, -1), true);
+  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(1, 5, 5, -1), true);
   EXPECT_EQ(General(e).lines[0],
             "In the highlighted row you can find a candidate that occurs only in the cells "
             "belonging to one block 3x3. This means that this digit cannot stand &in any other "
@@ -105,7 +105,8 @@ TEST(ExplainClaimingTest, RowWording) {
   EXPECT_EQ(RemovedMark(Concrete(e).highlights, 1), Block(5) - Row('E'));
 }
 
-TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2, int orientation) {
+TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2,
+                          techniques::Orientation orientation) {
   TechniqueResult r;
   r.digit = digit;
   r.block = block;
@@ -116,8 +117,8 @@ TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2
 }
 
 TEST(ExplainTwoBlocksTest, RowsOfTheTopBand) {
-  const Explanation e =
-      ExplainTwoBlocks(EmptyBoardWithAllMarks(), TwoBlocks(4, 1, 2, 1, 3, 0), true);
+  const Explanation e = ExplainTwoBlocks(
+      EmptyBoardWithAllMarks(), TwoBlocks(4, 1, 2, 1, 3, techniques::Orientation::Rows), true);
   EXPECT_EQ(General(e).lines,
             Lines{"Within the two highlighted blocks 3x3 you can find a candidate that in both "
                   "blocks occurs only in two (the same) rows. This means that this digit can stand "
@@ -141,8 +142,8 @@ TEST(ExplainTwoBlocksTest, RowsOfTheTopBand) {
 }
 
 TEST(ExplainTwoBlocksTest, ColumnsOfTheMiddleStack) {
-  const Explanation e =
-      ExplainTwoBlocks(EmptyBoardWithAllMarks(), TwoBlocks(9, 2, 8, 4, 6, 1), true);
+  const Explanation e = ExplainTwoBlocks(
+      EmptyBoardWithAllMarks(), TwoBlocks(9, 2, 8, 4, 6, techniques::Orientation::Columns), true);
   EXPECT_EQ(Concrete(e).lines[0],
             "Within both highlighted blocks the digit &9@ occurs as candidate only in the columns "
             "&4& and &6&.");

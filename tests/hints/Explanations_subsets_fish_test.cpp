@@ -199,7 +199,7 @@ TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
 }
 
 TechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 3> positions,
-                           int orientation) {
+                           techniques::Orientation orientation) {
   TechniqueResult r;
   r.digit = digit;
   r.lines = lines;
@@ -210,7 +210,8 @@ TechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 
 
 TEST(ExplainXWingTest, BaseRows) {
   const Explanation e =
-      ExplainXWing(EmptyBoardWithAllMarks(), FishResult(5, {2, 6, -1}, {2, 7, -1}, 1), true);
+      ExplainXWing(EmptyBoardWithAllMarks(),
+                   FishResult(5, {2, 6, -1}, {2, 7, -1}, techniques::Orientation::Rows), true);
   EXPECT_EQ(General(e).lines,
             (Lines{"In two rows the digit @5& occurs as a candidate in exactly two cells, and in "
                    "both rows those cells belong to the same two columns.",
@@ -241,7 +242,8 @@ TEST(ExplainXWingTest, BaseRows) {
 
 TEST(ExplainXWingTest, BaseColumns) {
   const Explanation e =
-      ExplainXWing(EmptyBoardWithAllMarks(), FishResult(5, {3, 8, -1}, {1, 4, -1}, 0), true);
+      ExplainXWing(EmptyBoardWithAllMarks(),
+                   FishResult(5, {3, 8, -1}, {1, 4, -1}, techniques::Orientation::Columns), true);
   EXPECT_EQ(General(e).lines[0],
             "In two columns the digit @5& occurs as a candidate in exactly two cells, and in both "
             "columns those cells belong to the same two rows.");
@@ -257,7 +259,8 @@ TEST(ExplainXWingTest, BaseColumns) {
 
 TEST(ExplainSwordfishTest, BaseColumns) {
   const Explanation e =
-      ExplainSwordfish(EmptyBoardWithAllMarks(), FishResult(9, {1, 5, 9}, {2, 4, 8}, 0), true);
+      ExplainSwordfish(EmptyBoardWithAllMarks(),
+                       FishResult(9, {1, 5, 9}, {2, 4, 8}, techniques::Orientation::Columns), true);
   EXPECT_EQ(General(e).lines,
             (Lines{"There are three columns that can hold the digit @9& in exactly two or three "
                    "cells, and in all these columns all the cells belong to the same three rows.",
@@ -289,7 +292,8 @@ TEST(ExplainSwordfishTest, BaseColumns) {
 
 TEST(ExplainSwordfishTest, BaseRowsName) {
   const Explanation e =
-      ExplainSwordfish(EmptyBoardWithAllMarks(), FishResult(2, {1, 2, 3}, {4, 5, 6}, 1), true);
+      ExplainSwordfish(EmptyBoardWithAllMarks(),
+                       FishResult(2, {1, 2, 3}, {4, 5, 6}, techniques::Orientation::Rows), true);
   EXPECT_EQ(Concrete(e).lines[5],
             "You can remove all pencil marks of the digit @2& from the columns @4&, @5& and @6&, "
             "&except for the cells that are being shared with the rows& @A&, @B& and @C& "

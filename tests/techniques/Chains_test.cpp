@@ -18,6 +18,15 @@ using test::HasCandidate;
 using test::KeepOnly;
 using Lines = std::vector<std::string>;
 
+// A chain written as the hints write it, to compare with the expected lines.
+Lines Text(const ChainPath& path) {
+  Lines lines;
+  for (const ChainLink& link : path)
+    lines.push_back(core::CellName(link.cell.col, link.cell.row) + "=" +
+                    std::to_string(link.digit) + (link.hiddenSingle ? "*" : ""));
+  return lines;
+}
+
 // Columns and rows are 1-based; names below read "row letter, column".
 constexpr int A = 1, C = 3, D = 4, I = 9;
 
@@ -106,10 +115,10 @@ TEST(ChainText, ReadsFromStartToConclusionWithRowLetterFirst) {
   Board board = ForcingLoopBoard();
   ExtendChain(board, depth, nodes, nullptr, 3, 1, A, false, 2, hidden);
   ASSERT_EQ(nodes.size(), 3u);
-  EXPECT_EQ(DescribeChain(*nodes[2], false), (Lines{"A1=3", "A5=7", "C5=6"}));
-  EXPECT_EQ(DescribeChain(*nodes[2], true), (Lines{"A1=3", "A5=7*", "C5=6"}));
+  EXPECT_EQ(Text(DescribeChain(*nodes[2], false)), (Lines{"A1=3", "A5=7", "C5=6"}));
+  EXPECT_EQ(Text(DescribeChain(*nodes[2], true)), (Lines{"A1=3", "A5=7*", "C5=6"}));
   // A one-line text has no second line to mark.
-  EXPECT_EQ(DescribeChain(*nodes[0], true), (Lines{"A1=3"}));
+  EXPECT_EQ(Text(DescribeChain(*nodes[0], true)), (Lines{"A1=3"}));
 }
 
 TEST(ExtendChain, MaximumDepthOneKeepsOnlyTheDirectPeers) {
@@ -137,8 +146,8 @@ TEST(ExtendChain, DropsAStepRepeatingADigitOfItsPathInTheSameUnit) {
   bool hidden = false;
   ExtendChain(board, depth, nodes, nullptr, 3, 1, A, false, 4, hidden);
   ASSERT_EQ(nodes.size(), 3u);
-  EXPECT_EQ(DescribeChain(*nodes[1], false), (Lines{"A1=3", "A4=5"}));
-  EXPECT_EQ(DescribeChain(*nodes[2], false), (Lines{"A1=3", "A7=5"}));
+  EXPECT_EQ(Text(DescribeChain(*nodes[1], false)), (Lines{"A1=3", "A4=5"}));
+  EXPECT_EQ(Text(DescribeChain(*nodes[2], false)), (Lines{"A1=3", "A7=5"}));
   for (int i = 0; i < 3; ++i) EXPECT_EQ(nodes[i]->index, i);
   EXPECT_EQ(nodes[0]->child, nodes[2].get());
 }
@@ -154,7 +163,7 @@ TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
   ExtendChain(board, depth, nodes, nullptr, 4, 1, A, true, 2, hidden);
   EXPECT_TRUE(hidden);
   ASSERT_EQ(nodes.size(), 2u);
-  EXPECT_EQ(DescribeChain(*nodes[1], hidden), (Lines{"A1=4", "I5=4*"}));
+  EXPECT_EQ(Text(DescribeChain(*nodes[1], hidden)), (Lines{"A1=4", "I5=4*"}));
 
   TabCellArray plain;
   depth = 0;
@@ -162,13 +171,13 @@ TEST(ExtendChain, HiddenSinglesReplaceTheTwoCandidateStepsOfTheStart) {
   ExtendChain(board, depth, plain, nullptr, 4, 1, A, false, 2, hidden);
   EXPECT_FALSE(hidden);
   ASSERT_EQ(plain.size(), 2u);
-  EXPECT_EQ(DescribeChain(*plain[1], hidden), (Lines{"A1=4", "B2=6"}));
+  EXPECT_EQ(Text(DescribeChain(*plain[1], hidden)), (Lines{"A1=4", "B2=6"}));
 }
 
 TEST(BuildChainPair, AFixedDigitNeverSucceedsAndComesBackZero) {
   const Board board = ContradictionBoard();
   int fixed = 3;
-  Lines textA, textB;
+  ChainPath textA, textB;
   ChainTarget target;
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, target, A, 1, 4, true), 0);
   EXPECT_EQ(fixed, 0);
@@ -179,7 +188,7 @@ TEST(BuildChainPair, AFixedDigitNeverSucceedsAndComesBackZero) {
 TEST(BuildChainPair, SetsAnUnsetTargetToTheForcedPlacement) {
   const Board board = ForcingLoopBoard();
   int fixed = 0;
-  Lines textA, textB;
+  ChainPath textA, textB;
   ChainTarget target;
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, target, A, 1, 2, false), 1);
   EXPECT_EQ(fixed, 0);
@@ -196,7 +205,7 @@ TEST(BuildChainPair, SetsAnUnsetTargetToTheForcedPlacement) {
 TEST(BuildChainPair, AContradictionReportsTheImpossibleCandidateAndACellOnlyTarget) {
   const Board board = ContradictionBoard();
   int fixed = 0;
-  Lines textA, textB;
+  ChainPath textA, textB;
   ChainTarget target;
   EXPECT_EQ(BuildChainPair(board, fixed, false, false, textA, textB, target, A, 1, 2, true), 0);
   EXPECT_EQ(fixed, 3);
@@ -210,14 +219,14 @@ TEST(FindChain, NoTwoCandidateCellFindsNothing) {
   KeepOnly(board, 3, 3, {1, 2, 3});
   const Board before = board;
   TechniqueResult result;
-  result.textA = {"stale"};
+  result.chainA = {ChainLink{{5, 5}, 4, false}};
   int emptyCount = 81;
   EXPECT_EQ(FindChain(board, true, true, true, 4, emptyCount, result), 0);
   EXPECT_EQ(FindChain(board, false, true, true, 4, emptyCount, result), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(emptyCount, 81);
   EXPECT_EQ(result.excludedDigit, 0);
-  EXPECT_TRUE(result.textA.empty());
+  EXPECT_TRUE(result.chainA.empty());
   EXPECT_EQ(result.digit, -1);
 }
 
@@ -231,8 +240,8 @@ TEST(FindChain, BothCandidatesForcingTheSameDigitGiveAForcingChain) {
   EXPECT_EQ(found.result.cellColumn, 5);
   EXPECT_EQ(found.result.cellRow, C);
   EXPECT_EQ(found.result.excludedDigit, 0);
-  EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A5=7", "C5=6"}));
-  EXPECT_EQ(found.result.textB, (Lines{"A1=8", "C2=7", "C5=6"}));
+  EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A5=7", "C5=6"}));
+  EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=8", "C2=7", "C5=6"}));
 }
 
 TEST(FindChain, ApplyingAForcingChainPlacesTheDigitAndClearsItsPeers) {
@@ -263,8 +272,8 @@ TEST(FindChain, AChainNeedingDepthThreeIsNotFoundAtDepthTwo) {
 
   const Found found = Check(board, false, false, 3);
   EXPECT_EQ(found.returned, 1);
-  EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A5=7", "E5=2", "E1=6"}));
-  EXPECT_EQ(found.result.textB, (Lines{"A1=8", "D1=2", "E1=6"}));
+  EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A5=7", "E5=2", "E1=6"}));
+  EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=8", "D1=2", "E1=6"}));
 }
 
 TEST(FindChain, ContradictionExcludesTheCandidateWhenAllowed) {
@@ -279,8 +288,8 @@ TEST(FindChain, ContradictionExcludesTheCandidateWhenAllowed) {
   EXPECT_EQ(found.result.cellRow, A);
   // Both paths start from the impossible candidate and end in the cell that
   // would need two digits.
-  EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A4=5", "D4=6"}));
-  EXPECT_EQ(found.result.textB, (Lines{"A1=3", "D1=6", "D4=5"}));
+  EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A4=5", "D4=6"}));
+  EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=3", "D1=6", "D4=5"}));
 
   TechniqueResult applied;
   int emptyCount = 81;
@@ -303,13 +312,13 @@ TEST(FindChain, WithoutContradictionsTheNextStartCellIsTried) {
   EXPECT_EQ(found.result.digit, 8);
   EXPECT_EQ(found.result.cellColumn, 1);
   EXPECT_EQ(found.result.cellRow, A);
-  EXPECT_EQ(found.result.textA, (Lines{"D4=5", "A4=3", "A1=8"}));
-  EXPECT_EQ(found.result.textB, (Lines{"D4=6", "D1=3", "A1=8"}));
+  EXPECT_EQ(Text(found.result.chainA), (Lines{"D4=5", "A4=3", "A1=8"}));
+  EXPECT_EQ(Text(found.result.chainB), (Lines{"D4=6", "D1=3", "A1=8"}));
 
   // One level deeper D1 comes first: D1=3 -> A1=8, D1=6 -> D4=5 -> A4=3 -> A1=8.
   const Found deeper = Check(board, false, false, 3);
-  EXPECT_EQ(deeper.result.textA, (Lines{"D1=3", "A1=8"}));
-  EXPECT_EQ(deeper.result.textB, (Lines{"D1=6", "D4=5", "A4=3", "A1=8"}));
+  EXPECT_EQ(Text(deeper.result.chainA), (Lines{"D1=3", "A1=8"}));
+  EXPECT_EQ(Text(deeper.result.chainB), (Lines{"D1=6", "D4=5", "A4=3", "A1=8"}));
 
   EXPECT_EQ(Check(board, true, false, 1).result.excludedDigit, 0) << "D4 lies two steps away";
 }
@@ -324,8 +333,8 @@ TEST(FindChain, HiddenSingleStepsAreFollowedOnlyWhenAsked) {
   EXPECT_EQ(found.result.digit, 4);
   EXPECT_EQ(found.result.cellColumn, 5);
   EXPECT_EQ(found.result.cellRow, I);
-  EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A5=9", "I5=4"}));
-  EXPECT_EQ(found.result.textB, (Lines{"A1=4", "I5=4*"}));
+  EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A5=9", "I5=4"}));
+  EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=4", "I5=4*"}));
 
   TechniqueResult applied;
   int emptyCount = 81;
@@ -341,10 +350,10 @@ TEST(FindChain, HiddenSingleTextWinsOverALongerPlainOne) {
   KeepOnly(board, 1, I, {4, 9});
   const Found found = Check(board, false, true, 2);
   EXPECT_EQ(found.returned, 1);
-  EXPECT_EQ(found.result.textA, (Lines{"A1=3", "A5=9", "I5=4"}));
-  EXPECT_EQ(found.result.textB, (Lines{"A1=4", "I5=4*"}));
+  EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A5=9", "I5=4"}));
+  EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=4", "I5=4*"}));
   // Without hidden singles the plain route is the one shown.
-  EXPECT_EQ(Check(board, false, false, 2).result.textB, (Lines{"A1=4", "I1=9", "I5=4"}));
+  EXPECT_EQ(Text(Check(board, false, false, 2).result.chainB), (Lines{"A1=4", "I1=9", "I5=4"}));
 }
 
 TEST(FindChain, PlainTextBKeptUnlessTheHiddenSingleOneIsTwoLinesShorter) {
@@ -355,8 +364,8 @@ TEST(FindChain, PlainTextBKeptUnlessTheHiddenSingleOneIsTwoLinesShorter) {
   KeepOnly(oneLonger, 1, I, {3, 4});
   const Found kept = Check(oneLonger, false, true, 2);
   EXPECT_EQ(kept.returned, 1);
-  EXPECT_EQ(kept.result.textA, (Lines{"A1=3", "I2=3*", "I5=4"}));
-  EXPECT_EQ(kept.result.textB, (Lines{"A1=4", "I1=3", "I5=4"}));
+  EXPECT_EQ(Text(kept.result.chainA), (Lines{"A1=3", "I2=3*", "I5=4"}));
+  EXPECT_EQ(Text(kept.result.chainB), (Lines{"A1=4", "I1=3", "I5=4"}));
 
   // Plain route two lines longer: A1=4 -> I1=8 -> I9=3 -> I5=4 gives way.
   Board twoLonger = HiddenSinglesBothWaysBoard();
@@ -364,8 +373,8 @@ TEST(FindChain, PlainTextBKeptUnlessTheHiddenSingleOneIsTwoLinesShorter) {
   KeepOnly(twoLonger, 9, I, {3, 8});
   const Found replaced = Check(twoLonger, false, true, 3);
   EXPECT_EQ(replaced.returned, 1);
-  EXPECT_EQ(replaced.result.textA, (Lines{"A1=3", "I2=3*", "I5=4"}));
-  EXPECT_EQ(replaced.result.textB, (Lines{"A1=4", "I5=4*"}));
+  EXPECT_EQ(Text(replaced.result.chainA), (Lines{"A1=3", "I2=3*", "I5=4"}));
+  EXPECT_EQ(Text(replaced.result.chainB), (Lines{"A1=4", "I5=4*"}));
 }
 
 }  // namespace

@@ -62,13 +62,13 @@ TEST(FindXWing, CheckOnlyReportsRowPatternAndLeavesBoardUntouched) {
   EXPECT_EQ(FindXWing(board, true, 0, result), 1);
 
   EXPECT_EQ(board, before);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.lines[0], 2);
   EXPECT_EQ(result.lines[1], 6);
   EXPECT_EQ(result.positions[0], 2);
   EXPECT_EQ(result.positions[1], 7);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.lines[2], -1);
   EXPECT_EQ(result.positions[2], -1);
 }
@@ -86,7 +86,7 @@ TEST(FindXWing, ApplyRemovesTheDigitFromTheCrossColumnsOnly) {
   EXPECT_EQ(FindXWing(board, false, 0, result), 14);
 
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.lines[0], 2);
   EXPECT_EQ(result.lines[1], 6);
@@ -101,7 +101,7 @@ TEST(FindXWing, ThirdCandidateInSecondRowSpoilsThePattern) {
 
   EXPECT_EQ(FindXWing(board, false, 0, result), 0);
   EXPECT_EQ(board, before);
-  EXPECT_EQ(result.orientation, -1);  // untouched
+  EXPECT_EQ(result.orientation, Orientation::None);  // untouched
   EXPECT_EQ(result.digit, -1);
 }
 
@@ -129,7 +129,7 @@ TEST(FindXWing, SkipSetStepsToTheNextDigit) {
   EXPECT_EQ(result.positions[1], 9);
 }
 
-TEST(FindXWing, ColumnPatternFoundWithOrientationZero) {
+TEST(FindXWing, ColumnPatternFoundWithBaseColumns) {
   // Digit 4 only in rows D and H of columns 3 and 8.
   Board board = EmptyBoard();
   ConfineToRows(board, 3, 4, {4, 8});
@@ -144,7 +144,7 @@ TEST(FindXWing, ColumnPatternFoundWithOrientationZero) {
 
   EXPECT_EQ(FindXWing(board, false, 0, result), 14);
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.lines[0], 3);
   EXPECT_EQ(result.lines[1], 8);
@@ -161,7 +161,7 @@ TEST(FindXWing, RowsAreSearchedBeforeColumnsWhateverTheDigit) {
   TechniqueResult result;
 
   EXPECT_EQ(FindXWing(board, true, 0, result), 1);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.lines[0], 5);
   EXPECT_EQ(result.lines[1], 7);
@@ -252,10 +252,10 @@ TEST_P(SwordfishShapes, RecognisedOnlyWhenEveryCoverRowIsShared) {
 
   if (GetParam().instance) {
     EXPECT_EQ(found, 18);  // rows 1, 4 and 9 in the six other columns
-    EXPECT_EQ(result.orientation, 0);
+    EXPECT_EQ(result.orientation, Orientation::Columns);
   } else {
     EXPECT_EQ(found, 0);
-    EXPECT_EQ(result.orientation, -1);  // untouched
+    EXPECT_EQ(result.orientation, Orientation::None);  // untouched
     EXPECT_EQ(board, before);
   }
 }
@@ -288,7 +288,7 @@ TEST(FindSwordfish, ApplyReportsAscendingLinesAndRemovesExactlyTheCrossRows) {
   EXPECT_EQ(FindSwordfish(board, false, 0, result), 18);
 
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines, (std::array<int, 3>{2, 5, 8}));
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
@@ -303,7 +303,7 @@ TEST(FindSwordfish, CheckOnlyCountsEveryOrderingAndReportsTheLastOne) {
   EXPECT_EQ(FindSwordfish(board, true, 0, result), 6 * 18);
 
   EXPECT_EQ(board, before);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines, (std::array<int, 3>{8, 5, 2}));
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
@@ -326,12 +326,12 @@ TEST(FindSwordfish, RowPatternComesBackUntransposedWithOrientationOne) {
   TechniqueResult checked;
   EXPECT_GT(FindSwordfish(board, true, 0, checked), 0);
   EXPECT_EQ(board, before);
-  EXPECT_EQ(checked.orientation, 1);
+  EXPECT_EQ(checked.orientation, Orientation::Rows);
 
   TechniqueResult applied;
   EXPECT_EQ(FindSwordfish(board, false, 0, applied), 18);
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(applied.orientation, 1);
+  EXPECT_EQ(applied.orientation, Orientation::Rows);
   EXPECT_EQ(applied.digit, 6);
   EXPECT_EQ(applied.lines, (std::array<int, 3>{2, 5, 8}));
   EXPECT_EQ(applied.positions, (std::array<int, 3>{1, 4, 9}));
@@ -345,7 +345,7 @@ TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
   TechniqueResult result;
 
   EXPECT_GT(FindSwordfish(board, false, 0, result), 0);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.digit, 6);
 }
 

@@ -302,7 +302,7 @@ TEST(Claiming, ApplyRemovesDigitFromBlockOutsideTheRow) {
   EXPECT_EQ(result.digit, 3);
   EXPECT_EQ(result.rowLine, 2);
   EXPECT_EQ(result.columnLine, -1);
-  EXPECT_EQ(result.block, 0);
+  EXPECT_EQ(result.block, 1);
 }
 
 TEST(Claiming, CheckOnlyCountsOneAndLeavesBoard) {
@@ -313,12 +313,12 @@ TEST(Claiming, CheckOnlyCountsOneAndLeavesBoard) {
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 3);
   EXPECT_EQ(result.rowLine, 2);
-  EXPECT_EQ(result.block, 0);
+  EXPECT_EQ(result.block, 1);
 }
 
 TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
   Board board = OpenBoard();
-  // Row C claims 1 for block 2; row B claims 9 for block 1.
+  // Row C claims 1 for block 2; row B claims 9 for block 1 (reported 3 and 2).
   ShapeDigit(board, 1,
              "xxxxxx.xx"
              "xxxxxxxx."
@@ -344,7 +344,7 @@ TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
   EXPECT_EQ(FindClaiming(copy, true, first), 1);
   EXPECT_EQ(first.digit, 9);
   EXPECT_EQ(first.rowLine, 2);
-  EXPECT_EQ(first.block, 1);
+  EXPECT_EQ(first.block, 2);
 
   ClaimingTried tried{};
   tried[ClaimingTriedIndex(2, 9)] = 1;
@@ -353,7 +353,7 @@ TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
   EXPECT_EQ(FindClaiming(board, false, tried, next), 4);
   EXPECT_EQ(next.digit, 1);
   EXPECT_EQ(next.rowLine, 3);
-  EXPECT_EQ(next.block, 2);
+  EXPECT_EQ(next.block, 3);
   EXPECT_EQ(Removed(before, board),
             (std::set<Candidate>{{8, 1, 1}, {9, 1, 1}, {7, 2, 1}, {8, 2, 1}}));
 }
@@ -394,7 +394,7 @@ TEST(Claiming, ColumnSearchReportsUntransposedColumnAndBlock) {
   EXPECT_EQ(result.digit, 4);
   EXPECT_EQ(result.columnLine, 5);
   EXPECT_EQ(result.rowLine, -1);
-  EXPECT_EQ(result.block, 1);  // block 3 on the transposed board
+  EXPECT_EQ(result.block, 2);  // counted 1..9; 4 on the transposed board
 }
 
 TEST(Claiming, ColumnSearchCheckOnlyLeavesBoardAndTriedIsIndexedByColumn) {
@@ -435,7 +435,7 @@ TEST(Claiming, RowsOrColumnsPrefersRowInstance) {
   EXPECT_EQ(FindClaimingInRowsOrColumns(columnsOnly, true, column), 1);
   EXPECT_EQ(column.columnLine, 5);
   EXPECT_EQ(column.rowLine, -1);
-  EXPECT_EQ(column.block, 1);
+  EXPECT_EQ(column.block, 2);
 }
 
 // ---------------------------------------------------------------- two-block lock
@@ -467,7 +467,7 @@ TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.cellColumn, 7);  // A7
   EXPECT_EQ(result.cellRow, 1);
 }
@@ -552,7 +552,7 @@ TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
   // The result describes the last removal: the stack pair of pass two.
   EXPECT_EQ(result.block, 1);
   EXPECT_EQ(result.secondBlock, 4);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 2);
   EXPECT_EQ(result.cellColumn, 2);  // I2
@@ -567,7 +567,7 @@ TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
   EXPECT_EQ(Removed(before, board).size(), 6u);
   EXPECT_EQ(result.block, 2);
   EXPECT_EQ(result.secondBlock, 3);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 2);
 
@@ -578,7 +578,7 @@ TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
   EXPECT_EQ(board, afterFirst);
   EXPECT_EQ(next.block, 1);
   EXPECT_EQ(next.secondBlock, 4);
-  EXPECT_EQ(next.orientation, 1);
+  EXPECT_EQ(next.orientation, Orientation::Columns);
   EXPECT_EQ(next.cellColumn, 1);  // G1: column 1 first, top to bottom
   EXPECT_EQ(next.cellRow, 7);
 }
@@ -604,7 +604,7 @@ TEST(TwoBlockLock, QualifyingPairWithNothingToRemoveIsPassedOver) {
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.block, 4);
   EXPECT_EQ(result.secondBlock, 7);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
   EXPECT_EQ(result.cellColumn, 1);  // A1

@@ -242,15 +242,15 @@ INSTANTIATE_TEST_SUITE_P(
     Claims, ClaimingToSingleCase,
     ::testing::Values(
         ClaimingCase{"RowWithSingleCandidate", RowClaimWithNakedSingle, 3, "D4 D5 D6 F4 F5 F6", 3,
-                     5, -1, 4, true, 8, 6, 4, -1, -1, -1},
+                     5, -1, 5, true, 8, 6, 4, -1, -1, -1},
         ClaimingCase{"ColumnWithSingleCandidate", ColumnClaimWithNakedSingle, 7,
-                     kColumnClaimRemovals, 7, -1, 2, 3, true, 9, 3, 6, -1, -1, -1},
+                     kColumnClaimRemovals, 7, -1, 2, 4, true, 9, 3, 6, -1, -1, -1},
         ClaimingCase{"ColumnWithHiddenSingleInColumn", ColumnClaimWithHiddenColumnSingle, 7,
-                     kColumnClaimRemovals, 7, -1, 2, 3, false, 7, 3, 9, -1, -1, 3},
+                     kColumnClaimRemovals, 7, -1, 2, 4, false, 7, 3, 9, -1, -1, 3},
         ClaimingCase{"ColumnWithHiddenSingleInBlock", ColumnClaimWithHiddenBlockSingle, 7,
-                     kColumnClaimRemovals, 7, -1, 2, 3, false, 4, 5, 2, 2, -1, -1},
+                     kColumnClaimRemovals, 7, -1, 2, 4, false, 4, 5, 2, 2, -1, -1},
         ClaimingCase{"RowWithoutSingleThenColumn", RowClaimWithoutSingleThenColumnClaim, 7,
-                     kColumnClaimRemovals, 7, -1, 2, 3, true, 9, 3, 6, -1, -1, -1}),
+                     kColumnClaimRemovals, 7, -1, 2, 4, true, 9, 3, 6, -1, -1, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClaimingToSingle, NoClaimAnywhereGivesZero) {
@@ -278,7 +278,7 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
   EXPECT_EQ(result.secondBlock, 2);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 3);
   EXPECT_EQ(result.singleColumn, 9);
@@ -395,7 +395,7 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
   EXPECT_EQ(result.lines[1], 8);
   EXPECT_EQ(result.positions[0], 3);
   EXPECT_EQ(result.positions[1], 8);
-  EXPECT_EQ(result.orientation, 1);
+  EXPECT_EQ(result.orientation, Orientation::Rows);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 9);
   EXPECT_EQ(result.singleColumn, 3);
@@ -415,7 +415,7 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
   ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::Swordfish);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
-  EXPECT_EQ(result.orientation, 0);
+  EXPECT_EQ(result.orientation, Orientation::Columns);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 7);
   EXPECT_EQ(result.singleColumn, 2);

@@ -1,0 +1,190 @@
+// The registry: one row per technique. The finders keep their working tables
+// to themselves; a row only says how an order reaches them.
+
+#include "techniques/Registry.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+#include "techniques/Chains.h"
+#include "techniques/Fish.h"
+#include "techniques/LockedCandidates.h"
+#include "techniques/Pipeline.h"
+#include "techniques/Subsets.h"
+
+namespace zentaro::techniques {
+
+using core::Board;
+
+namespace {
+
+int EmptyCells(const Board& board) {
+  return 81 - core::CountDigits(board);
+}
+
+Outcome Found(bool found, TechniqueId id, const TechniqueResult& r) {
+  Outcome out;
+  out.metAny = r.metAny;
+  if (found) {
+    out.step = r;
+    out.id = id;
+  }
+  return out;
+}
+
+// Every elimination technique is found and applied by the same search: on a
+// copy that is dropped (find) or on the board itself (apply). keep tells the
+// search to leave `board` as it was.
+template <TechniqueId Id,
+          bool (*Search)(Board& board, const Ask& ask, bool keep, TechniqueResult& r)>
+Outcome FindOn(const Board& board, const Ask& ask) {
+  Board copy = board;
+  TechniqueResult r;
+  const bool found = Search(copy, ask, true, r);
+  return Found(found, Id, r);
+}
+
+template <TechniqueId Id,
+          bool (*Search)(Board& board, const Ask& ask, bool keep, TechniqueResult& r)>
+Outcome ApplyOn(Board& board, const Ask& ask) {
+  TechniqueResult r;
+  const bool found = Search(board, ask, false, r);
+  return Found(found, Id, r);
+}
+
+// A step found earlier on the same board: its finder meets it first again.
+template <Outcome (*Apply)(Board& board, const Ask& ask)>
+void ApplyAgain(Board& board, const Ask& ask, const TechniqueResult& /*step*/) {
+  Apply(board, ask);
+}
+
+bool NakedSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  const bool exact = ask.cells == Cells::Exact;
+  if (ask.reach == Reach::ToSingle) {
+    bool strict = exact;
+    return NakedSubsetToSingle(b, ask.size, strict, keep, r) == TechniqueCode::NakedSubset;
+  }
+  r.strict = exact;
+  return FindNakedSubset(b, ask.size, 0, keep, r) > 0;
+}
+
+bool HiddenSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  const HiddenSubsetSkips none;
+  return FindHiddenSubset(b, ask.size, none, ask.reach != Reach::EveryUnit, keep, r) > 0;
+}
+
+bool PointingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  if (ask.reach == Reach::ToSingle) return PointingToSingle(b, keep, r) == TechniqueCode::Pointing;
+  return FindPointing(b, keep, r) > 0;
+}
+
+bool TwoBlocksSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  if (ask.reach == Reach::ToSingle)
+    return TwoBlockLockToSingle(b, keep, r) == TechniqueCode::TwoBlockLock;
+  return FindTwoBlockLock(b, true, keep, r) > 0;
+}
+
+bool ClaimingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  if (ask.reach == Reach::ToSingle) return ClaimingToSingle(b, keep, r) == TechniqueCode::Claiming;
+  return FindClaimingInRowsOrColumns(b, keep, r) > 0;
+}
+
+bool XWingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  if (ask.reach == Reach::ToSingle) return XWingToSingle(b, keep, r) == TechniqueCode::XWing;
+  return FindXWing(b, keep, 0, r) > 0;
+}
+
+bool SwordfishSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
+  if (ask.reach == Reach::ToSingle)
+    return SwordfishToSingle(b, keep, r) == TechniqueCode::Swordfish;
+  return FindSwordfish(b, keep, 0, r) > 0;
+}
+
+// A chain found with its texts is either forcing (its digit placed) or, when
+// the pass allows it, contradicting (the start cell's other candidate placed).
+Outcome FindChains(const Board& board, const Ask& ask) {
+  Board copy = board;
+  TechniqueResult r;
+  int empty = EmptyCells(copy);
+  const int forcing =
+      FindChain(copy, true, ask.chain.contradictions == Contradictions::Yes,
+                ask.chain.hiddenSingles == HiddenSingles::Yes, ask.chain.maxDepth, empty, r);
+  if (forcing == 1 && r.excludedDigit == 0) return Found(true, TechniqueId::ForcingChain, r);
+  return Found(r.excludedDigit > 0, TechniqueId::ContradictingChain, r);
+}
+
+Outcome ApplyChains(Board& board, const Ask& ask) {
+  TechniqueResult r;
+  int empty = EmptyCells(board);
+  const bool found =
+      FindChain(board, false, ask.chain.contradictions == Contradictions::Yes,
+                ask.chain.hiddenSingles == HiddenSingles::Yes, ask.chain.maxDepth, empty, r) > 0;
+  return Found(
+      found, r.excludedDigit > 0 ? TechniqueId::ContradictingChain : TechniqueId::ForcingChain, r);
+}
+
+// Either way a chain ends in one placement, which the step names.
+void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const TechniqueResult& step) {
+  core::FillCell(board, {step.cellColumn, step.cellRow}, step.digit);
+}
+
+using enum TechniqueId;
+
+template <TechniqueId Id, bool (*Search)(Board&, const Ask&, bool, TechniqueResult&)>
+constexpr Technique Eliminating(std::string_view name, std::string_view anchor) {
+  return {
+      Id, name, anchor, FindOn<Id, Search>, ApplyOn<Id, Search>, ApplyAgain<ApplyOn<Id, Search>>};
+}
+
+constexpr Technique NoSearch(TechniqueId id, std::string_view name, std::string_view anchor) {
+  return {id, name, anchor, nullptr, nullptr, nullptr};
+}
+
+// The singles have a stage of their own in each order (their counting and
+// their choice of cell differ), so their rows carry no search.
+constexpr std::array<Technique, 13> kTechniques{{
+    NoSearch(None, "none", ""),
+    NoSearch(SingleCandidate, "single candidate", "single"),
+    NoSearch(HiddenSingle, "hidden single", "hidden-single"),
+    Eliminating<NakedSubset, NakedSubsets>("naked subset", "naked-subset"),
+    Eliminating<Pointing, PointingSearch>("pointing", "pointing"),
+    Eliminating<TwoBlocks, TwoBlocksSearch>("two blocks", "two-blocks"),
+    Eliminating<Claiming, ClaimingSearch>("claiming", "claiming"),
+    Eliminating<XWing, XWingSearch>("X-Wing", "x-wing"),
+    Eliminating<HiddenSubset, HiddenSubsets>("hidden subset", "hidden-subset"),
+    Eliminating<Swordfish, SwordfishSearch>("Swordfish", "swordfish"),
+    {ForcingChain, "forcing chain", "forcing-chain", FindChains, ApplyChains, PlaceChainConclusion},
+    {ContradictingChain, "contradicting chain", "contradicting-chain", FindChains, ApplyChains,
+     PlaceChainConclusion},
+    NoSearch(NoHint, "no hint", "no-hint"),
+}};
+
+int SubsetSize(TechniqueId id, const TechniqueResult& r) {
+  if (id == NakedSubset) return std::popcount(r.digitSet);
+  return static_cast<int>(
+      std::count_if(r.subsetDigits.begin(), r.subsetDigits.end(), [](int d) { return d > 0; }));
+}
+
+}  // namespace
+
+std::span<const Technique> Techniques() {
+  return kTechniques;
+}
+
+const Technique& TechniqueOf(TechniqueId id) {
+  for (const Technique& t : kTechniques)
+    if (t.id == id) return t;
+  return kTechniques.front();
+}
+
+std::string TechniqueName(TechniqueId id, const TechniqueResult& step) {
+  const std::string_view name = TechniqueOf(id).name;
+  if (id != NakedSubset && id != HiddenSubset) return std::string(name);
+  static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};
+  const int size = SubsetSize(id, step);
+  const char* word = size >= 0 && size <= 4 ? kSizes[static_cast<std::size_t>(size)] : "subset";
+  return std::string(name.substr(0, name.find(' ') + 1)) + word;
+}
+
+}  // namespace zentaro::techniques

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Board.h"
+#include "techniques/TechniqueResult.h"
+
+namespace zentaro::techniques {
+
+// Every technique the program knows, in the order the help presents them.
+// None and NoHint are no techniques: they name the two ways a hint request can
+// end without one (before any search, and with the trial-and-error advice).
+enum class TechniqueId {
+  None,
+  SingleCandidate,
+  HiddenSingle,
+  NakedSubset,
+  Pointing,
+  TwoBlocks,
+  Claiming,
+  XWing,
+  HiddenSubset,
+  Swordfish,
+  ForcingChain,
+  ContradictingChain,
+  NoHint,
+};
+
+// How an order (the hint ladder, the rating) asks a technique for a step.
+enum class Reach {
+  AnyInstance,  // the first instance that eliminates something
+  ToSingle,     // the first instance after whose eliminations a single appears
+  EveryUnit,    // hidden subsets: every unit's first subset at once
+};
+// Naked subsets: whether rows and columns count only cells holding exactly
+// the subset's digits (blocks never ask).
+enum class Cells { Any, Exact };
+enum class HiddenSingles { No, Yes };
+enum class Contradictions { No, Yes };
+
+struct ChainPass {
+  int maxDepth = 2;
+  HiddenSingles hiddenSingles = HiddenSingles::No;
+  Contradictions contradictions = Contradictions::No;
+};
+
+struct Ask {
+  Reach reach = Reach::AnyInstance;
+  int size = 0;  // subsets: 2..4
+  Cells cells = Cells::Any;
+  ChainPass chain{};
+};
+
+// What a technique found. metAny tells, for Reach::ToSingle, whether any
+// instance with eliminations was met at all, leading to a single or not; the
+// orders use it to decide whether the plain search is worth running.
+struct Outcome {
+  std::optional<TechniqueResult> step;
+  TechniqueId id = TechniqueId::None;  // a chain step says which of the two it is
+  bool metAny = false;
+};
+
+// One row of the registry. find looks on a board it leaves as it is; apply
+// carries the first instance out on the board (what find would have
+// reported); carryOut puts a step found earlier on the same board into
+// effect.
+struct Technique {
+  TechniqueId id;
+  std::string_view name;        // as the hints and the help name it
+  std::string_view helpAnchor;  // its section in the help's techniques page
+  Outcome (*find)(const core::Board& board, const Ask& ask);
+  Outcome (*apply)(core::Board& board, const Ask& ask);
+  void (*carryOut)(core::Board& board, const Ask& ask, const TechniqueResult& step);
+};
+
+std::span<const Technique> Techniques();
+const Technique& TechniqueOf(TechniqueId id);
+
+// The name of a step as the hints show it: subsets take their size from the
+// step ("naked pair", "hidden triple"), the others their row's name.
+std::string TechniqueName(TechniqueId id, const TechniqueResult& step);
+
+}  // namespace zentaro::techniques
