@@ -19,6 +19,7 @@
 
 namespace zentaro::app {
 
+using core::AddedText;
 using core::Board;
 using core::Cell;
 using core::kButtonsOk;
@@ -249,6 +250,7 @@ class HintRequest {
         counters_(host.HintCounters()),
         prefs_(host.HintPreferences()) {}
   ~HintRequest();
+  bool OffersMistakeCheck() const { return offerMistakeCheck_; }
   HintRequest(const HintRequest&) = delete;
   HintRequest& operator=(const HintRequest&) = delete;
 
@@ -268,6 +270,10 @@ class HintRequest {
   bool ReconcileMarks();
   void BeginSearch();
   bool TrySingles();
+  // The player's marks are about to be searched: false when they leave out a
+  // digit of the solution, after telling the player so.
+  bool MarksHoldTheSolution();
+  void UseComputedMarks();
   bool RequireCompleteMarks();
   std::optional<Found> FindElimination();
 
@@ -308,6 +314,7 @@ class HintRequest {
   bool hintMarks_ = false;  // the working marks were computed by the hint
   bool applied_ = false;
   int solutionCount_ = 0;
+  bool offerMistakeCheck_ = false;
 
   bool level1To4_ = false;
 
@@ -317,8 +324,17 @@ class HintRequest {
 };
 
 void Game::HintSearch() {
-  HintRequest request(static_cast<HintHost&>(*this));
-  request.Run();
+  bool offerCheck = false;
+  {
+    HintRequest request(static_cast<HintHost&>(*this));
+    request.Run();
+    offerCheck = request.OffersMistakeCheck();
+  }
+  // A board without a solution, when the puzzle has one, holds a wrong digit:
+  // the check can find it once the request has given the window back.
+  if (offerCheck && view_.ShowMessageBox(LoadText(AddedText::OfferMistakeCheck),
+                                         MsgKind::Confirmation, kButtonsYesNo) == core::kResultYes)
+    CheckForMistakes();
 }
 
 HintRequest::~HintRequest() {
@@ -377,6 +393,7 @@ bool HintRequest::Start() {
   solutionCount_ = host_.SolveAndCount(copy, true);
   if (solutionCount_ == 0) {
     v_.ShowMessageBox(LoadText(Text::NoSolution), MsgKind::Error, kButtonsOk);
+    offerMistakeCheck_ = puzzle_.clueSolutionKnown;
     return false;
   }
   if (solutionCount_ >= 2 && prefs_.warnMultipleSolutions)
@@ -409,18 +426,66 @@ bool HintRequest::ReconcileMarks() {
         LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
   if (answer == core::kResultYes) {
     puzzle_.askMarksSource = false;
-    return true;
+    return MarksHoldTheSolution();
   }
   if (answer != core::kResultNo) return false;
+  UseComputedMarks();
+  return true;
+}
 
-  // The computed marks replace the user's, as a step of their own.
+// The computed marks replace the user's, as a step of their own.
+void HintRequest::UseComputedMarks() {
   CopyEmptyCellMarks(puzzle_.computed, puzzle_.board);
   host_.AddStep();
   work_ = puzzle_.board;
   core::ExtractDigits(puzzle_.board, puzzle_.digits);
   v_.RedrawBoard();
   ++counters_.candidatesCalculated;
-  return true;
+}
+
+// Marks that leave out the right digit pass the count, which reads digits
+// only, and would lead the search to a wrong digit. Where the solution is
+// known the request stops instead and says why, in two stages as a hint does.
+bool HintRequest::MarksHoldTheSolution() {
+  if (!puzzle_.clueSolutionKnown) return true;
+  const MistakeMarks found = FindMistakes(work_, puzzle_.clueSolution);
+  if (found.missingMarks == 0) return true;
+
+  int first = 0;
+  while (found.missingMark[first] == 0) ++first;
+  const core::CellRef cell{first % 9 + 1, first / 9 + 1};
+  const std::string name = core::CellName(cell);
+  const std::string digit = std::to_string(found.missingMark[first]);
+
+  hints::HintStage general;
+  general.kind = hints::StageKind::General;
+  general.lines = {"&" + LoadText(AddedText::WrongMarkHeading) + "&", "",
+                   LoadText(AddedText::WrongMarkGeneral), "",
+                   LoadText(AddedText::WrongMarkConcreteHint)};
+  hints::HintStage concrete;
+  concrete.kind = hints::StageKind::Concrete;
+  concrete.buttonCaption = Text::DoItButton;
+  const int others = found.missingMarks - 1;
+  const std::string more = others == 0 ? std::string(".")
+                                       : " (" + std::to_string(others) +
+                                             (others == 1 ? " more cell is" : " more cells are") +
+                                             " like it).";
+  concrete.lines = {"The pencil marks of the cell @" + name + "& leave out @" + digit +
+                        "&, the digit that belongs there" + more,
+                    "", LoadText(AddedText::WrongMarkRemedy)};
+  hints::HighlightCell(concrete.highlights, cell.col, cell.row, true);
+  concrete.highlightsAfter = concrete.highlights;
+  concrete.countsConcreteHint = true;
+  hints::Explanation explanation;
+  explanation.stages = {general, concrete};
+  searching_ = true;
+  hints::ClearHighlights(hint_.highlights);
+  v_.PlaceHintWindow();
+
+  // The request ends here either way; on "Do it !" with the computed marks in
+  // place, which the next request searches.
+  if (Explain(explanation) == hints::kModalOk) UseComputedMarks();
+  return false;
 }
 
 // The warning about several solutions has had its one showing for this
@@ -757,6 +822,8 @@ void HintRequest::Finish() noexcept {
     if (applied_) {
       CopyChangesToComputed();
       host_.AddStep();
+      // Before the solved report can show: its status bar must say the board is full.
+      host_.UpdateCountsDisplay(puzzle_.board);
     }
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
 

@@ -180,7 +180,7 @@ std::string LoadText(int id) {
 }
 
 std::string LoadText(AddedText id) {
-  static constexpr std::array<TextEntry, 8> kAdded{{
+  static constexpr std::array<TextEntry, 12> kAdded{{
       {3001, "Check for &mistakes"},
       {3002, "Check the board against the solution"},
       {3003,
@@ -191,6 +191,16 @@ std::string LoadText(AddedText id) {
       {3006, "Go back to the last step at which the board had no mistake?"},
       {3007, "Mistake checks:"},
       {3008, "A digit on the board may be wrong. Check the board for mistakes?"},
+      {3009, "Pencil marks that rule out the solution"},
+      {3010,
+       "A pencil mark has been taken out of a cell although its digit belongs there. "
+       "Hints worked out from such marks would lead to a wrong digit, so none is given "
+       "on them."},
+      {3011, "Press \"Concrete hint\" to see the cell."},
+      {3012,
+       "\"Do it !\" puts the computed candidates in place of your pencil marks, as one "
+       "step that undo takes back. \"Check for mistakes\" in the Action menu marks every "
+       "such cell."},
   }};
   for (const TextEntry& e : kAdded)
     if (e.id == static_cast<int>(id)) return std::string(e.text);

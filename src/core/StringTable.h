@@ -158,6 +158,10 @@ enum class AddedText : int {
   GoBackToNoMistakeQuestion = 3006,  // "Go back to the last step ..."
   MistakeChecksLabel = 3007,         // "Mistake checks:"
   OfferMistakeCheck = 3008,          // "A digit on the board may be wrong. Check ..."
+  WrongMarkHeading = 3009,           // "Pencil marks that rule out the solution"
+  WrongMarkGeneral = 3010,           // "A pencil mark has been taken out of a cell ..."
+  WrongMarkConcreteHint = 3011,      // "Press \"Concrete hint\" to see the cell."
+  WrongMarkRemedy = 3012,            // "\"Do it !\" puts the computed candidates ..."
 };
 
 // One numbered user-visible text. Identifiers run from 2000 to 2641; not every
