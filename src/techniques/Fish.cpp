@@ -2,12 +2,12 @@
 
 #include <array>
 #include <bit>
+#include <type_traits>
 
 namespace zentaro::techniques {
 
 using core::Board;
 using core::Cell;
-using core::kCount;
 using core::kDigit;
 
 namespace {
@@ -16,12 +16,13 @@ namespace {
 // Rather than transposing the board for the second search, cells are reached
 // through the base line and the cross line, which visits them in exactly the
 // order a search on the transposed board would.
+template <typename B>
 class LineView {
  public:
-  LineView(Board& board, Orientation orientation)
+  LineView(B& board, Orientation orientation)
       : board_(board), baseRows_(orientation == Orientation::Rows) {}
 
-  Cell& cell(int base, int cross) {
+  auto& cell(int base, int cross) {
     return baseRows_ ? board_.at(cross, base) : board_.at(base, cross);
   }
 
@@ -33,7 +34,7 @@ class LineView {
   void remove(int base, int cross, int digit) { cell(base, cross).RemoveCandidate(digit); }
 
  private:
-  Board& board_;
+  B& board_;
   bool baseRows_;
 };
 
@@ -41,19 +42,13 @@ bool Skipped(FishSkipSet skipSet, int digit) {
   return (skipSet >> digit) & 1U;
 }
 
-void SetXWingResult(TechniqueResult& result, int digit, int line1, int line2, int pos1, int pos2,
-                    Orientation orientation) {
-  result.digit = digit;
-  result.lines[0] = line1;
-  result.lines[1] = line2;
-  result.positions[0] = pos1;
-  result.positions[1] = pos2;
-  result.orientation = orientation;
-}
-
-int SearchXWing(Board& board, bool checkOnly, FishSkipSet skipSet, Orientation orientation,
-                TechniqueResult& result) {
-  LineView view(board, orientation);
+// Finding (a const board) stops at the first candidate the instance would
+// remove; carrying out (a board to change) removes them all.
+template <typename B>
+std::optional<FishStep> SearchXWing(B& board, FishSkipSet skipSet, Orientation orientation) {
+  constexpr bool kRemove = !std::is_const_v<B>;
+  LineView<B> view(board, orientation);
+  std::optional<FishStep> step;
   for (int line1 = 1; line1 <= 9; ++line1) {
     for (int d = 1; d <= 9; ++d) {
       if (Skipped(skipSet, d)) continue;
@@ -66,7 +61,6 @@ int SearchXWing(Board& board, bool checkOnly, FishSkipSet skipSet, Orientation o
       }
       if (found != 2) continue;
 
-      int removed = 0;
       for (int line2 = 1; line2 <= 9; ++line2) {
         if (line2 == line1) continue;
         if (!view.has(line2, pos[0], d) || !view.has(line2, pos[1], d)) continue;
@@ -79,17 +73,19 @@ int SearchXWing(Board& board, bool checkOnly, FishSkipSet skipSet, Orientation o
           if (other == line1 || other == line2) continue;
           for (int x : pos) {
             if (!view.has(other, x, d)) continue;
-            SetXWingResult(result, d, line1, line2, pos[0], pos[1], orientation);
-            if (checkOnly) return 1;
-            view.remove(other, x, d);
-            ++removed;
+            step = FishStep{d, 2, orientation, {line1, line2, 0}, {pos[0], pos[1], 0}};
+            if constexpr (!kRemove) {
+              return step;
+            } else {
+              view.remove(other, x, d);
+            }
           }
         }
       }
-      if (removed > 0) return removed;
+      if (step) return step;
     }
   }
-  return 0;
+  return step;
 }
 
 struct SwordfishLine {
@@ -97,9 +93,11 @@ struct SwordfishLine {
   unsigned crossMask;  // bit x for cross line x
 };
 
-int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, Orientation orientation,
-                    TechniqueResult& result) {
-  LineView view(board, orientation);
+template <typename B>
+std::optional<FishStep> SearchSwordfish(B& board, FishSkipSet skipSet, Orientation orientation) {
+  constexpr bool kRemove = !std::is_const_v<B>;
+  LineView<B> view(board, orientation);
+  std::optional<FishStep> step;
   for (int d = 1; d <= 9; ++d) {
     if (Skipped(skipSet, d)) continue;
 
@@ -118,7 +116,6 @@ int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, Orientati
     }
     if (lineCount < 3) continue;
 
-    int count = 0;
     for (int a = 0; a < lineCount; ++a) {
       for (int b = 0; b < lineCount; ++b) {
         if (b == a) continue;
@@ -148,44 +145,43 @@ int SearchSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, Orientati
               if (line == triple[0]->line || line == triple[1]->line || line == triple[2]->line)
                 continue;
               if (!view.has(line, x, d)) continue;
-              result.digit = d;
-              result.lines = {triple[0]->line, triple[1]->line, triple[2]->line};
-              result.positions = cross;
-              result.orientation = orientation;
-              if (!checkOnly) view.remove(line, x, d);
-              ++count;
+              step = FishStep{
+                  d, 3, orientation, {triple[0]->line, triple[1]->line, triple[2]->line}, cross};
+              if constexpr (kRemove) view.remove(line, x, d);
             }
           }
         }
       }
     }
-    if (count > 0) return count;
+    if (step) return step;
   }
-  return 0;
+  return step;
 }
 
 }  // namespace
 
-int FindXWing(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result) {
-  Board work = board;
-  int found = 0;
-  for (const Orientation o : {Orientation::Rows, Orientation::Columns}) {
-    found = SearchXWing(work, checkOnly, skipSet, o, result);
-    if (found > 0) break;
-  }
-  board = work;
-  return found;
+std::optional<FishStep> FindXWing(const Board& board, FishSkipSet skipSet) {
+  for (const Orientation o : {Orientation::Rows, Orientation::Columns})
+    if (auto step = SearchXWing(board, skipSet, o)) return step;
+  return std::nullopt;
 }
 
-int FindSwordfish(Board& board, bool checkOnly, FishSkipSet skipSet, TechniqueResult& result) {
-  Board work = board;
-  int found = 0;
-  for (const Orientation o : {Orientation::Columns, Orientation::Rows}) {
-    found = SearchSwordfish(work, checkOnly, skipSet, o, result);
-    if (found > 0) break;
-  }
-  board = work;
-  return found;
+std::optional<FishStep> ApplyXWing(Board& board, FishSkipSet skipSet) {
+  for (const Orientation o : {Orientation::Rows, Orientation::Columns})
+    if (auto step = SearchXWing(board, skipSet, o)) return step;
+  return std::nullopt;
+}
+
+std::optional<FishStep> FindSwordfish(const Board& board, FishSkipSet skipSet) {
+  for (const Orientation o : {Orientation::Columns, Orientation::Rows})
+    if (auto step = SearchSwordfish(board, skipSet, o)) return step;
+  return std::nullopt;
+}
+
+std::optional<FishStep> ApplySwordfish(Board& board, FishSkipSet skipSet) {
+  for (const Orientation o : {Orientation::Columns, Orientation::Rows})
+    if (auto step = SearchSwordfish(board, skipSet, o)) return step;
+  return std::nullopt;
 }
 
 }  // namespace zentaro::techniques

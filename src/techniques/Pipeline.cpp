@@ -1,5 +1,7 @@
 #include "techniques/Pipeline.h"
 
+#include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "techniques/Fish.h"
@@ -199,31 +201,44 @@ TechniqueCode NakedSubsetToSingle(Board& board, int size, bool& strict, bool kee
 namespace {
 
 // X-Wing and Swordfish step past an instance by skipping its digit.
+// find(work, skip) carries the first instance out on work.
 template <typename Find>
 TechniqueCode FishToSingle(Board& board, bool keepBoard, TechniqueResult& result,
                            TechniqueCode code, Find find) {
   FishSkipSet skip = 0;
   Outcome outcome;
   SearchToSingle(
-      board, result, [&](Board& work, TechniqueResult& r) { return find(work, skip, r); },
+      board, result,
+      [&](Board& work, TechniqueResult& r) {
+        const std::optional<FishStep> step = find(work, skip);
+        if (!step) return 0;
+        RecordFish(*step, r);
+        return 1;
+      },
       [&](const TechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
   return Conclude(board, keepBoard, result, outcome, code);
 }
 
 }  // namespace
 
+void RecordFish(const FishStep& step, TechniqueResult& result) {
+  result.digit = step.digit;
+  for (int i = 0; i < step.size; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    result.lines[k] = step.baseLines[k];
+    result.positions[k] = step.coverLines[k];
+  }
+  result.orientation = step.orientation;
+}
+
 TechniqueCode XWingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   return FishToSingle(board, keepBoard, result, TechniqueCode::XWing,
-                      [](Board& work, FishSkipSet skip, TechniqueResult& r) {
-                        return FindXWing(work, false, skip, r);
-                      });
+                      [](Board& work, FishSkipSet skip) { return ApplyXWing(work, skip); });
 }
 
 TechniqueCode SwordfishToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
   return FishToSingle(board, keepBoard, result, TechniqueCode::Swordfish,
-                      [](Board& work, FishSkipSet skip, TechniqueResult& r) {
-                        return FindSwordfish(work, false, skip, r);
-                      });
+                      [](Board& work, FishSkipSet skip) { return ApplySwordfish(work, skip); });
 }
 
 }  // namespace zentaro::techniques

@@ -90,15 +90,24 @@ bool ClaimingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
   return FindClaimingInRowsOrColumns(b, keep, r) > 0;
 }
 
+// The fish: found on the board as it is, or carried out on it.
+template <std::optional<FishStep> (*Find)(const Board&, FishSkipSet),
+          std::optional<FishStep> (*Apply)(Board&, FishSkipSet)>
+bool FishSearch(Board& b, bool keep, TechniqueResult& r) {
+  const std::optional<FishStep> step = keep ? Find(b, 0) : Apply(b, 0);
+  if (step) RecordFish(*step, r);
+  return step.has_value();
+}
+
 bool XWingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
   if (ask.reach == Reach::ToSingle) return XWingToSingle(b, keep, r) == TechniqueCode::XWing;
-  return FindXWing(b, keep, 0, r) > 0;
+  return FishSearch<FindXWing, ApplyXWing>(b, keep, r);
 }
 
 bool SwordfishSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
   if (ask.reach == Reach::ToSingle)
     return SwordfishToSingle(b, keep, r) == TechniqueCode::Swordfish;
-  return FindSwordfish(b, keep, 0, r) > 0;
+  return FishSearch<FindSwordfish, ApplySwordfish>(b, keep, r);
 }
 
 // A chain found with its texts is either forcing (its digit placed) or, when

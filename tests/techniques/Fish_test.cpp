@@ -4,6 +4,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -54,26 +55,11 @@ constexpr FishSkipSet Skip(int digit) {
 
 // ---------------------------------------------------------------- X-Wing
 
-TEST(FindXWing, CheckOnlyReportsRowPatternAndLeavesBoardUntouched) {
-  Board board = RowXWingOn4();
-  const Board before = board;
-  TechniqueResult result;
-
-  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
-
-  EXPECT_EQ(board, before);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
-  EXPECT_EQ(result.digit, 4);
-  EXPECT_EQ(result.lines[0], 2);
-  EXPECT_EQ(result.lines[1], 6);
-  EXPECT_EQ(result.positions[0], 2);
-  EXPECT_EQ(result.positions[1], 7);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
-  EXPECT_EQ(result.lines[2], -1);
-  EXPECT_EQ(result.positions[2], -1);
+FishStep XWing(int digit, Orientation o, int base1, int base2, int cover1, int cover2) {
+  return {digit, 2, o, {base1, base2, 0}, {cover1, cover2, 0}};
 }
 
-TEST(FindXWing, ApplyRemovesTheDigitFromTheCrossColumnsOnly) {
+TEST(FindXWing, ReportsTheRowPatternAndApplyRemovesTheDigitFromTheCoverColumnsOnly) {
   Board board = RowXWingOn4();
   Board expected = board;
   for (int r = 1; r <= 9; ++r) {
@@ -81,52 +67,11 @@ TEST(FindXWing, ApplyRemovesTheDigitFromTheCrossColumnsOnly) {
     Eliminate(expected, 2, r, 4);
     Eliminate(expected, 7, r, 4);
   }
-  TechniqueResult result;
+  const FishStep step = XWing(4, Orientation::Rows, 2, 6, 2, 7);
 
-  EXPECT_EQ(FindXWing(board, false, 0, result), 14);
-
+  EXPECT_EQ(FindXWing(board), step);
+  EXPECT_EQ(ApplyXWing(board), step);
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
-  EXPECT_EQ(result.digit, 4);
-  EXPECT_EQ(result.lines[0], 2);
-  EXPECT_EQ(result.lines[1], 6);
-}
-
-TEST(FindXWing, ThirdCandidateInSecondRowSpoilsThePattern) {
-  Board board = EmptyBoard();
-  ConfineToColumns(board, 2, 4, {2, 7});
-  ConfineToColumns(board, 6, 4, {2, 5, 7});
-  const Board before = board;
-  TechniqueResult result;
-
-  EXPECT_EQ(FindXWing(board, false, 0, result), 0);
-  EXPECT_EQ(board, before);
-  EXPECT_EQ(result.orientation, Orientation::None);  // untouched
-  EXPECT_EQ(result.digit, -1);
-}
-
-TEST(FindXWing, SkippedDigitIsNeverReported) {
-  Board board = RowXWingOn4();
-  const Board before = board;
-  TechniqueResult result;
-
-  EXPECT_EQ(FindXWing(board, false, Skip(4), result), 0);
-  EXPECT_EQ(board, before);
-}
-
-TEST(FindXWing, SkipSetStepsToTheNextDigit) {
-  // A second X-Wing on digit 7 in rows A and H, columns 1 and 9.
-  Board board = RowXWingOn4();
-  ConfineToColumns(board, 1, 7, {1, 9});
-  ConfineToColumns(board, 8, 7, {1, 9});
-  TechniqueResult result;
-
-  EXPECT_EQ(FindXWing(board, true, Skip(4) | Skip(2), result), 1);
-  EXPECT_EQ(result.digit, 7);
-  EXPECT_EQ(result.lines[0], 1);
-  EXPECT_EQ(result.lines[1], 8);
-  EXPECT_EQ(result.positions[0], 1);
-  EXPECT_EQ(result.positions[1], 9);
 }
 
 TEST(FindXWing, ColumnPatternFoundWithBaseColumns) {
@@ -140,69 +85,65 @@ TEST(FindXWing, ColumnPatternFoundWithBaseColumns) {
     Eliminate(expected, c, 4, 4);
     Eliminate(expected, c, 8, 4);
   }
-  TechniqueResult result;
+  const FishStep step = XWing(4, Orientation::Columns, 3, 8, 4, 8);
 
-  EXPECT_EQ(FindXWing(board, false, 0, result), 14);
+  EXPECT_EQ(FindXWing(board), step);
+  EXPECT_EQ(ApplyXWing(board), step);
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(result.orientation, Orientation::Columns);
-  EXPECT_EQ(result.digit, 4);
-  EXPECT_EQ(result.lines[0], 3);
-  EXPECT_EQ(result.lines[1], 8);
-  EXPECT_EQ(result.positions[0], 4);
-  EXPECT_EQ(result.positions[1], 8);
 }
 
-TEST(FindXWing, RowsAreSearchedBeforeColumnsWhateverTheDigit) {
-  Board board = EmptyBoard();
-  ConfineToRows(board, 3, 2, {4, 8});  // column X-Wing on the lower digit 2
-  ConfineToRows(board, 8, 2, {4, 8});
-  ConfineToColumns(board, 5, 9, {1, 6});  // row X-Wing on digit 9
-  ConfineToColumns(board, 7, 9, {1, 6});
-  TechniqueResult result;
-
-  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
-  EXPECT_EQ(result.digit, 9);
-  EXPECT_EQ(result.lines[0], 5);
-  EXPECT_EQ(result.lines[1], 7);
+TEST(FindXWing, NothingFoundLeavesTheBoardAsItWas) {
+  // A third candidate in the second row spoils the pattern; a skipped digit
+  // is never reported.
+  Board spoilt = EmptyBoard();
+  ConfineToColumns(spoilt, 2, 4, {2, 7});
+  ConfineToColumns(spoilt, 6, 4, {2, 5, 7});
+  const struct {
+    const char* name;
+    Board board;
+    FishSkipSet skip;
+  } cases[] = {{"third candidate", spoilt, 0}, {"skipped digit", RowXWingOn4(), Skip(4)}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Board board = c.board;
+    EXPECT_EQ(FindXWing(board, c.skip), std::nullopt);
+    EXPECT_EQ(ApplyXWing(board, c.skip), std::nullopt);
+    EXPECT_EQ(board, c.board);
+  }
 }
 
-TEST(FindXWing, UpperBaseRowComesBeforeLowerDigit) {
+// Which of several patterns comes first.
+TEST(FindXWing, TheSearchOrderPicksTheInstance) {
+  // A second X-Wing on digit 7 in rows A and H, columns 1 and 9.
+  Board skipping = RowXWingOn4();
+  ConfineToColumns(skipping, 1, 7, {1, 9});
+  ConfineToColumns(skipping, 8, 7, {1, 9});
+
+  Board rowsFirst = EmptyBoard();
+  ConfineToRows(rowsFirst, 3, 2, {4, 8});  // column X-Wing on the lower digit 2
+  ConfineToRows(rowsFirst, 8, 2, {4, 8});
+  ConfineToColumns(rowsFirst, 5, 9, {1, 6});  // row X-Wing on digit 9
+  ConfineToColumns(rowsFirst, 7, 9, {1, 6});
+
   // Digit 8 pattern starts in row A, digit 3 pattern only in row B: the row
   // is the outer loop, so digit 8 wins.
-  Board board = EmptyBoard();
-  ConfineToColumns(board, 1, 8, {4, 5});
-  ConfineToColumns(board, 9, 8, {4, 5});
-  ConfineToColumns(board, 2, 3, {1, 2});
-  ConfineToColumns(board, 3, 3, {1, 2});
-  TechniqueResult result;
+  Board upperRow = EmptyBoard();
+  ConfineToColumns(upperRow, 1, 8, {4, 5});
+  ConfineToColumns(upperRow, 9, 8, {4, 5});
+  ConfineToColumns(upperRow, 2, 3, {1, 2});
+  ConfineToColumns(upperRow, 3, 3, {1, 2});
 
-  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
-  EXPECT_EQ(result.digit, 8);
-  EXPECT_EQ(result.lines[0], 1);
-  EXPECT_EQ(result.lines[1], 9);
-}
-
-TEST(FindXWing, PatternWithNothingToRemoveIsPassedOver) {
   // Digit 4 in rows B and F, columns 2 and 7, and nowhere else in those
   // columns: true, but useless. Digit 6 then gives the instance.
-  Board board = RowXWingOn4();
-  ConfineToRows(board, 2, 4, {2, 6});
-  ConfineToRows(board, 7, 4, {2, 6});
-  ConfineToColumns(board, 3, 6, {5, 9});
-  ConfineToColumns(board, 4, 6, {5, 9});
-  TechniqueResult result;
+  Board useless = RowXWingOn4();
+  ConfineToRows(useless, 2, 4, {2, 6});
+  ConfineToRows(useless, 7, 4, {2, 6});
+  ConfineToColumns(useless, 3, 6, {5, 9});
+  ConfineToColumns(useless, 4, 6, {5, 9});
 
-  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
-  EXPECT_EQ(result.digit, 6);
-  EXPECT_EQ(result.lines[0], 3);
-  EXPECT_EQ(result.lines[1], 4);
-}
-
-TEST(FindXWing, FilledCellsDoNotCountAsCandidates) {
   // Row A holds 1..7 in columns 1..7; digits 8 and 9 are left for columns 8
   // and 9 there. A stray flag on a filled cell must not break the pair.
-  Board board = BoardFromLine(
+  Board filled = BoardFromLine(
       "1234567.."
       "........."
       "........."
@@ -212,14 +153,27 @@ TEST(FindXWing, FilledCellsDoNotCountAsCandidates) {
       "........."
       "........."
       ".........");
-  board.at(1, 1)[8] = 1;
-  ConfineToColumns(board, 5, 8, {8, 9});
-  TechniqueResult result;
+  filled.at(1, 1)[8] = 1;
+  ConfineToColumns(filled, 5, 8, {8, 9});
 
-  EXPECT_EQ(FindXWing(board, true, 0, result), 1);
-  EXPECT_EQ(result.digit, 8);
-  EXPECT_EQ(result.lines[0], 1);
-  EXPECT_EQ(result.lines[1], 5);
+  const struct {
+    const char* name;
+    Board board;
+    FishSkipSet skip;
+    FishStep step;
+  } cases[] = {
+      {"skip set steps to the next digit", skipping, static_cast<FishSkipSet>(Skip(4) | Skip(2)),
+       XWing(7, Orientation::Rows, 1, 8, 1, 9)},
+      {"rows before columns whatever the digit", rowsFirst, 0,
+       XWing(9, Orientation::Rows, 5, 7, 1, 6)},
+      {"upper base row before lower digit", upperRow, 0, XWing(8, Orientation::Rows, 1, 9, 4, 5)},
+      {"nothing to remove is passed over", useless, 0, XWing(6, Orientation::Rows, 3, 4, 5, 9)},
+      {"filled cells are no candidates", filled, 0, XWing(8, Orientation::Rows, 1, 5, 8, 9)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FindXWing(c.board, c.skip), c.step);
+  }
 }
 
 // ------------------------------------------------------------- Swordfish
@@ -246,16 +200,21 @@ TEST_P(SwordfishShapes, RecognisedOnlyWhenEveryCoverRowIsShared) {
       if (!keep) Eliminate(board, cols[i], r, 6);
     }
   const Board before = board;
-  TechniqueResult result;
 
-  const int found = FindSwordfish(board, false, 0, result);
+  const std::optional<FishStep> found = FindSwordfish(board);
+  const std::optional<FishStep> applied = ApplySwordfish(board);
 
+  ASSERT_EQ(found.has_value(), GetParam().instance);
+  ASSERT_EQ(applied.has_value(), GetParam().instance);
   if (GetParam().instance) {
-    EXPECT_EQ(found, 18);  // rows 1, 4 and 9 in the six other columns
-    EXPECT_EQ(result.orientation, Orientation::Columns);
+    EXPECT_EQ(found->orientation, Orientation::Columns);
+    EXPECT_EQ(found->coverLines, (std::array<int, 3>{1, 4, 9}));
+    int removed = 0;  // rows 1, 4 and 9 in the six other columns
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r)
+        removed += HasCandidate(before, c, r, 6) && !HasCandidate(board, c, r, 6) ? 1 : 0;
+    EXPECT_EQ(removed, 18);
   } else {
-    EXPECT_EQ(found, 0);
-    EXPECT_EQ(result.orientation, Orientation::None);  // untouched
     EXPECT_EQ(board, before);
   }
 }
@@ -277,39 +236,25 @@ Board ColumnSwordfishOn6() {
   return board;
 }
 
-TEST(FindSwordfish, ApplyReportsAscendingLinesAndRemovesExactlyTheCrossRows) {
+FishStep Swordfish(int digit, Orientation o, std::array<int, 3> base, std::array<int, 3> cover) {
+  return {digit, 3, o, base, cover};
+}
+
+// Finding visits every ordering of the triple and names the last one;
+// carrying out removes everything at the first, which it names.
+TEST(FindSwordfish, FindNamesTheLastOrderingApplyTheFirstAndRemovesExactlyTheCoverRows) {
   Board board = ColumnSwordfishOn6();
   Board expected = board;
   for (int r : {1, 4, 9})
     for (int c = 1; c <= 9; ++c)
       if (c != 2 && c != 5 && c != 8) Eliminate(expected, c, r, 6);
-  TechniqueResult result;
 
-  EXPECT_EQ(FindSwordfish(board, false, 0, result), 18);
-
+  EXPECT_EQ(FindSwordfish(board), Swordfish(6, Orientation::Columns, {8, 5, 2}, {1, 4, 9}));
+  EXPECT_EQ(ApplySwordfish(board), Swordfish(6, Orientation::Columns, {2, 5, 8}, {1, 4, 9}));
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(result.orientation, Orientation::Columns);
-  EXPECT_EQ(result.digit, 6);
-  EXPECT_EQ(result.lines, (std::array<int, 3>{2, 5, 8}));
-  EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
 }
 
-TEST(FindSwordfish, CheckOnlyCountsEveryOrderingAndReportsTheLastOne) {
-  Board board = ColumnSwordfishOn6();
-  const Board before = board;
-  TechniqueResult result;
-
-  // Six orderings of the one triple, each seeing the same 18 cells.
-  EXPECT_EQ(FindSwordfish(board, true, 0, result), 6 * 18);
-
-  EXPECT_EQ(board, before);
-  EXPECT_EQ(result.orientation, Orientation::Columns);
-  EXPECT_EQ(result.digit, 6);
-  EXPECT_EQ(result.lines, (std::array<int, 3>{8, 5, 2}));
-  EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
-}
-
-TEST(FindSwordfish, RowPatternComesBackUntransposedWithOrientationOne) {
+TEST(FindSwordfish, RowPatternComesBackUntransposedWithBaseRows) {
   // Digit 6 in rows B, E, H only in columns {1,4}, {4,9}, {1,9}.
   Board board = EmptyBoard();
   ConfineToColumns(board, 2, 6, {1, 4});
@@ -322,19 +267,9 @@ TEST(FindSwordfish, RowPatternComesBackUntransposedWithOrientationOne) {
     for (int r = 1; r <= 9; ++r)
       if (r != 2 && r != 5 && r != 8) Eliminate(expected, c, r, 6);
 
-  const Board before = board;
-  TechniqueResult checked;
-  EXPECT_GT(FindSwordfish(board, true, 0, checked), 0);
-  EXPECT_EQ(board, before);
-  EXPECT_EQ(checked.orientation, Orientation::Rows);
-
-  TechniqueResult applied;
-  EXPECT_EQ(FindSwordfish(board, false, 0, applied), 18);
+  EXPECT_EQ(FindSwordfish(board), Swordfish(6, Orientation::Rows, {8, 5, 2}, {1, 4, 9}));
+  EXPECT_EQ(ApplySwordfish(board), Swordfish(6, Orientation::Rows, {2, 5, 8}, {1, 4, 9}));
   EXPECT_EQ(board, expected);
-  EXPECT_EQ(applied.orientation, Orientation::Rows);
-  EXPECT_EQ(applied.digit, 6);
-  EXPECT_EQ(applied.lines, (std::array<int, 3>{2, 5, 8}));
-  EXPECT_EQ(applied.positions, (std::array<int, 3>{1, 4, 9}));
 }
 
 TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
@@ -342,11 +277,11 @@ TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
   ConfineToColumns(board, 2, 3, {1, 4});  // row Swordfish on the lower digit 3
   ConfineToColumns(board, 5, 3, {4, 9});
   ConfineToColumns(board, 8, 3, {1, 9});
-  TechniqueResult result;
 
-  EXPECT_GT(FindSwordfish(board, false, 0, result), 0);
-  EXPECT_EQ(result.orientation, Orientation::Columns);
-  EXPECT_EQ(result.digit, 6);
+  const std::optional<FishStep> step = ApplySwordfish(board);
+  ASSERT_TRUE(step);
+  EXPECT_EQ(step->orientation, Orientation::Columns);
+  EXPECT_EQ(step->digit, 6);
 }
 
 TEST(FindSwordfish, SkippedDigitGivesWayToTheNextOne) {
@@ -354,12 +289,9 @@ TEST(FindSwordfish, SkippedDigitGivesWayToTheNextOne) {
   ConfineToRows(board, 1, 9, {2, 3});
   ConfineToRows(board, 3, 9, {3, 7});
   ConfineToRows(board, 4, 9, {2, 7});
-  TechniqueResult result;
 
-  EXPECT_EQ(FindSwordfish(board, false, Skip(6), result), 18);
-  EXPECT_EQ(result.digit, 9);
-  EXPECT_EQ(result.lines, (std::array<int, 3>{1, 3, 4}));
-  EXPECT_EQ(result.positions, (std::array<int, 3>{2, 3, 7}));
+  EXPECT_EQ(ApplySwordfish(board, Skip(6)),
+            Swordfish(9, Orientation::Columns, {1, 3, 4}, {2, 3, 7}));
   EXPECT_TRUE(HasCandidate(board, 1, 1, 6));  // the skipped pattern's targets stay
   EXPECT_FALSE(HasCandidate(board, 5, 2, 9));
 }

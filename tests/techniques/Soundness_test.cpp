@@ -532,14 +532,8 @@ std::vector<FinderCase> AllFinders() {
   }
 
   // Fish.
-  add("FindXWing", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindXWing(b, false, 0, r);
-  });
-  add("FindSwordfish", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindSwordfish(b, false, 0, r);
-  });
+  add("ApplyXWing", [](Board& b, std::vector<Claim>&) { return ApplyXWing(b) ? 1 : 0; });
+  add("ApplySwordfish", [](Board& b, std::vector<Claim>&) { return ApplySwordfish(b) ? 1 : 0; });
 
   // Pipeline entries: the eliminations, and the single they report.
   const int pipelineStride = 1;
