@@ -157,6 +157,11 @@ void SudokuWindow::CreateActions() {
   exportItem_ = NewAction("ExportPicture");
   exportItem_->setText("Export picture...");
   exportItem_->setEnabled(false);
+  printPuzzlesItem_ = NewAction("PrintPuzzles");
+  printPuzzlesItem_->setText("Print p&uzzles...");
+  workedItem_ = NewAction("ExportWorkedSolution");
+  workedItem_->setText("Export &worked solution...");
+  workedItem_->setEnabled(false);
   settingsItem_ = NewAction("SettingsItem");
   shortcutsItem_ = NewAction("ShortcutsItem");
   shortcutsItem_->setText("&Keyboard shortcuts");
@@ -225,6 +230,8 @@ void SudokuWindow::CreateMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addAction(Action(Command::Print));
   fileMenu_->addAction(exportItem_);
+  fileMenu_->addAction(printPuzzlesItem_);
+  fileMenu_->addAction(workedItem_);
   fileMenu_->addSeparator();
   fileMenu_->addAction(settingsItem_);
   fileMenu_->addSeparator();
@@ -393,6 +400,8 @@ void SudokuWindow::ConnectActions() {
     if (print->isEnabled() && print->isVisible()) Print();
   });
   on(exportItem_, [this] { ExportBoardPicture(); });
+  on(printPuzzlesItem_, [this] { PrintPuzzles(); });
+  on(workedItem_, [this] { ExportWorkedSolution(); });
   on(shortcutsItem_, [this] {
     ShortcutsDialog dialog(findChildren<QAction*>(), this);
     ShowModal(dialog);
@@ -824,6 +833,7 @@ void SudokuWindow::SetCommandEnabled(Command command, bool enabled) {
       break;
     case Command::Print:
       exportItem_->setEnabled(enabled);
+      workedItem_->setEnabled(enabled);
       break;
     default:
       break;
@@ -991,6 +1001,7 @@ void SudokuWindow::SetCommandVisible(Command command, bool visible) {
       return;
     case Command::Print:
       exportItem_->setVisible(visible);
+      workedItem_->setVisible(visible);
       break;
     default:
       break;

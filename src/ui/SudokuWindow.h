@@ -14,6 +14,7 @@
 #include "app/Settings.h"
 #include "app/View.h"
 #include "ui/BoardWidget.h"
+#include "ui/PrintPuzzlesDialog.h"
 #include "ui/ToolPanel.h"
 
 class QDialog;
@@ -95,6 +96,10 @@ class SudokuWindow : public QMainWindow, public app::View {
   void Print();
   // Writes the board, as printed, to a PNG, SVG or PDF file the user names.
   void ExportBoardPicture();
+  // Generates puzzles as the user asks and prints them several to a page.
+  void PrintPuzzles();
+  // Writes the hints' way from the current position to the end as a PDF.
+  void ExportWorkedSolution();
   // True only while a page is being printed.
   bool Printing() const { return printing_; }
   void OpenSettings();
@@ -183,6 +188,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::map<app::Command, QAction*> commandActions_;
   QAction *settingsItem_ = nullptr, *exitItem_ = nullptr;
   QAction* exportItem_ = nullptr;  // follows Print's state
+  QAction* workedItem_ = nullptr;  // follows Print's state
+  QAction* printPuzzlesItem_ = nullptr;
+  PrintPuzzlesChoice printPuzzlesChoice_;
   QMenu* recentMenu_ = nullptr;    // the recent files, newest first
   QAction* shortcutsItem_ = nullptr;
   QAction *undoItem_ = nullptr, *redoItem_ = nullptr, *firstStepItem_ = nullptr,

@@ -7,12 +7,14 @@
 #include <QImageReader>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "UiTestSupport.h"
+#include "ui/PrintPuzzlesDialog.h"
 
 using namespace zentaro;
 using app::Command;
@@ -74,6 +76,16 @@ int LongestBlur(const QImage& image, bool across, int fixed, int from, int to) {
     longest = std::max(longest, run);
   }
   return longest;
+}
+
+int PdfPages(const QString& name) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  auto it =
+      QRegularExpression("/Type\\s*/Page\\b(?!s)").globalMatch(QString::fromLatin1(file.readAll()));
+  int n = 0;
+  for (; it.hasNext(); it.next()) ++n;
+  return n;
 }
 
 QRect Cell(int col, int row) {
@@ -384,6 +396,60 @@ class PrintingTest : public QObject {
     QVERIFY(frm.boxes[0].text.contains("board.png"));
     QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
     QVERIFY(frm.AllAnswered());
+  }
+
+  // Six easy puzzles to a page with their solutions: two pages; a choice
+  // without a level stays in the dialog with the reason.
+  void printPuzzlesCommandWritesTheSheets() {
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QAction* item = frm.findChild<QAction*>("PrintPuzzles");
+    QVERIFY(item && item->isEnabled());
+    const QString path = dir.filePath("sheets.pdf");
+    frm.otherAnswers.push_back([&](QDialog& d) {
+      auto& dialog = dynamic_cast<ui::PrintPuzzlesDialog&>(d);
+      dialog.Count->setValue(6);
+      dialog.PerPage->setCurrentIndex(dialog.PerPage->findData(6));
+      dialog.ChosenLevels->setChecked(true);
+      for (QCheckBox* level : dialog.Levels) level->setChecked(false);
+      dialog.done(QDialog::Accepted);  // refused: no level
+      if (dialog.result() == QDialog::Accepted) return int(QDialog::Rejected);
+      dialog.Levels[0]->setChecked(true);
+      dialog.Solutions->setChecked(true);
+      dialog.Seed->setText("3");
+      return int(QDialog::Accepted);
+    });
+    frm.boxAnswers.push_back(core::MsgButton::Ok);
+    frm.printAnswers.push_back([&](QPrintDialog& dialog) {
+      dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+      dialog.printer()->setOutputFileName(path);
+      dialog.setResult(QDialog::Accepted);
+    });
+    item->trigger();
+    QVERIFY(frm.AllAnswered());
+    QCOMPARE(frm.boxes.size(), std::size_t(1));
+    QCOMPARE(frm.boxes[0].title, QString("Information"));
+    QCOMPARE(PdfPages(path), 2);
+    QVERIFY(!frm.Printing());
+  }
+
+  void workedSolutionCommandWritesTheBooklet() {
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QAction* item = frm.findChild<QAction*>("ExportWorkedSolution");
+    QVERIFY(item && !item->isEnabled());
+    OpenPuzzle(frm);
+    QVERIFY(item->isEnabled());
+    frm.fileAnswers.push_back(dir.filePath("worked.pdf"));
+    item->trigger();
+    QVERIFY(frm.AllAnswered());
+    QCOMPARE(frm.fileDialogs.back().defaultSuffix, QString("pdf"));
+    QVERIFY(PdfPages(dir.filePath("worked.pdf")) >= 1);
+    // The walk ran on a copy: the puzzle in play is as it was.
+    QCOMPARE(core::CountDigits(frm.Game().Puzzle().board),
+             81 - std::count(ui::test::kPuzzleLine, ui::test::kPuzzleLine + 81, '0'));
   }
 
  private:
