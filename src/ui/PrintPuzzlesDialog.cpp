@@ -132,6 +132,8 @@ std::optional<std::vector<app::SheetPuzzle>> GenerateWithProgress(
       wait_.Line2Lab->setText(UiText(Text::MayTakeAWhile));
       QObject::connect(wait_.CancelBtn, &QPushButton::clicked, &wait_,
                        [this] { cancelled_ = true; });
+      // Esc closes the window, and stops the batch as Cancel does.
+      QObject::connect(&wait_, &QDialog::rejected, &wait_, [this] { cancelled_ = true; });
     }
     void Begin() override {
       PuzzleMade(0, total_);
