@@ -63,16 +63,18 @@ int CountReddish(const QImage& image, QRect area) {
   return n;
 }
 
-// The longest run of pixels from..to that are neither white nor the grid's
-// grey: the smudge an edge leaves when it is not sharp.
+// The longest run of pixels from..to that are neither white (or the
+// digits' cream), the grid's grey nor black: the smudge an edge leaves when
+// it is not sharp.
 int LongestBlur(const QImage& image, bool across, int fixed, int from, int to) {
   int longest = 0, run = 0;
   for (int v = from; v <= to; ++v) {
     const QColor c = across ? image.pixelColor(v, fixed) : image.pixelColor(fixed, v);
-    const bool white = c.red() > 245 && c.green() > 245 && c.blue() > 245;
+    const bool white = c.red() > 245 && c.green() > 245 && c.blue() > 230;
     const bool grey =
         qAbs(c.red() - 128) < 10 && qAbs(c.green() - 128) < 10 && qAbs(c.blue() - 128) < 10;
-    run = white || grey ? 0 : run + 1;
+    const bool black = c.red() < 10 && c.green() < 10 && c.blue() < 10;
+    run = white || grey || black ? 0 : run + 1;
     longest = std::max(longest, run);
   }
   return longest;
@@ -228,6 +230,9 @@ class PrintingTest : public QObject {
         return across ? page.pixelColor(start + v, fixed) : page.pixelColor(fixed, start + v);
       };
       QVERIFY(LongestBlur(page, across, fixed, start - 20, start + 464 * f + 20) < f);
+      // And through the middle of the digit in D4.
+      const int throughDigit = (across ? corner.y() : corner.x()) + 181 * f;
+      QVERIFY(LongestBlur(page, across, throughDigit, start - 20, start + 464 * f + 20) < f);
       for (int o : kOrigins) {
         QVERIFY2(qAbs(at(o * f + f / 2).red() - 128) < 10, qPrintable(QString::number(o)));
         QVERIFY2(at((o + 1) * f + f / 2).red() > 245, qPrintable(QString::number(o)));
