@@ -33,6 +33,7 @@ WorkedSolution WorkSolution(const core::DigitGrid& clues, const core::Board* sta
   worked.level = RateInteractively(core::ExtractDigits(game.Puzzle().board));
   const WalkResult walk = WalkHints(game, view);
   worked.solved = walk.solved;
+  worked.end = game.Puzzle().board;
   for (const WalkStep& step : walk.steps) {
     WorkedStep entry;
     entry.technique = step.name;

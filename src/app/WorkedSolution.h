@@ -24,6 +24,7 @@ struct WorkedStep {
 struct WorkedSolution {
   std::vector<WorkedStep> steps;
   bool solved = false;
+  core::Board end{};  // the board where the walk ended, with its marks
   // The interactive rating of the position's digits (1..5; 0 or -1 when it
   // has none).
   int level = 0;

@@ -306,13 +306,24 @@ bool PaintWorkedSolution(QPagedPaintDevice& device, QPainter& p, QSize page,
     y += height + gap;
   }
 
-  // The end: solved, or what the program says where the hints stop.
+  // The end: the board as the hints leave it, and either that it is solved
+  // or what the program says where the hints stop.
   std::vector<std::string> endLines = worked.stopLines;
   if (worked.solved) endLines = {"Every cell is filled: the puzzle is solved."};
-  auto end = StageDocument(endLines, false, textPixels, bodyWidth);
-  room(headingHeight + static_cast<int>(end->size().height()));
-  heading(worked.solved ? QString("Solved") : QString("Where the hints stop"), margin);
-  drawDocument(*end, margin, y + headingHeight, bottom - y - headingHeight);
+  auto end = StageDocument(endLines, false, textPixels, textWidth);
+  room(headingHeight + std::max(side, static_cast<int>(end->size().height())));
+  heading(worked.solved ? QString("Solved")
+                        : QString("Where the hints stop (after step %1)").arg(worked.steps.size()),
+          margin);
+  DrawBoardAt(p, QPointF(margin, y + headingHeight), side, [&] {
+    BoardState state;
+    state.board = &worked.end;
+    state.selected = {-1, -1};
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) renderer.DrawCell(p, state, {c, r}, CellLook{});
+    renderer.DrawGridLines(p);
+  });
+  drawDocument(*end, textLeft, y + headingHeight, bottom - y - headingHeight);
   DrawFooter(p, page, options.title, pageNumber);
   return ok;
 }
