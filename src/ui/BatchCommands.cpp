@@ -190,8 +190,8 @@ bool NamesBatchCommand(const QStringList& args) {
 
 void AddBatchOptions(QCommandLineParser& parser) {
   parser.addOption({kExportPicture,
-                    "Write the board of PUZZLE, as printed, to the picture file named after it "
-                    "(.png, .svg or .pdf), without opening a window.",
+                    "Write the board of PUZZLE, as printed, to the picture file OUT that "
+                    "follows (.png, .svg or .pdf), without opening a window.",
                     "PUZZLE"});
   parser.addOption(
       {"scale", "With --export-picture to a .png: draw it 2 or 4 times as large.", "2|4"});
@@ -210,7 +210,7 @@ void AddBatchOptions(QCommandLineParser& parser) {
                     "S"});
   parser.addOption({kWorkedSolution,
                     "Write the hints' way from PUZZLE to the end, step by step, to the PDF file "
-                    "named after it, without opening a window.",
+                    "OUT.pdf that follows, without opening a window.",
                     "PUZZLE"});
 }
 

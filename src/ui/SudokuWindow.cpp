@@ -74,14 +74,26 @@ PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) 
   return what;
 }
 
-// "PNG picture (*.png)" and the like, for the kinds the export can write.
+// "PNG picture (*.png)" and the like, for the kinds the export can write;
+// the larger PNG sizes follow the first, as kinds of their own.
 QStringList PictureFilters() {
   QStringList filters;
   for (const QString& kind : ExportPictureKinds()) {
     const QString what = kind == "pdf" ? "PDF document" : kind.toUpper() + " picture";
     filters << QString("%1 (*.%2)").arg(what, kind);
+    if (kind == "png")
+      for (int scale : PngScales().mid(1))
+        filters
+            << QString("PNG picture, %1 \u00d7 %1 pixels (*.png)").arg(kPrintBitmapSize * scale);
   }
   return filters;
+}
+
+// The PNG size the chosen filter stands for (1 for every other filter).
+int PngScaleOfFilter(const QString& filter) {
+  for (int scale : PngScales().mid(1))
+    if (filter.contains(QString::number(kPrintBitmapSize * scale))) return scale;
+  return 1;
 }
 
 app::Key KeyOf(const QKeyEvent& e) {
@@ -1134,7 +1146,8 @@ void SudokuWindow::ExportBoardPicture() {
 
   const QString name = dialog.selectedFiles().first();
   exportFolder_ = QFileInfo(name).absolutePath();
-  if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer())))
+  if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer()),
+                                         PngScaleOfFilter(dialog.selectedNameFilter())))
     ShowMessageBox(QString("The picture could not be saved:\n%1\n%2")
                        .arg(QDir::toNativeSeparators(name), *failure)
                        .toStdString(),

@@ -391,6 +391,10 @@ class PrintingTest : public QObject {
     exportItem->trigger();
     QCOMPARE(QImage(dir.filePath("board.png")).size(), QSize(464, 464));
     QCOMPARE(frm.fileDialogs.back().defaultSuffix, QString("png"));
+    // The larger PNG sizes are kinds of their own in the list.
+    for (int side : {928, 1856})
+      QVERIFY(frm.fileDialogs.back().filters.contains(
+          QString("PNG picture, %1 \u00d7 %1 pixels (*.png)").arg(side)));
     // The next export starts in the folder of the last one.
     frm.fileAnswers.push_back(dir.filePath("missing/board.png"));
     frm.boxAnswers.push_back(core::MsgButton::Ok);
