@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev
   qqwing
   xvfb xauth
+  poppler-utils
   desktop-file-utils appstream
 )
 

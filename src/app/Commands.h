@@ -54,6 +54,8 @@ enum class Command : std::size_t {
   CancelGeneration,
   // Commands added beyond the first design.
   CheckMistakes,
+  PrintPuzzles,
+  ExportWorkedSolution,
   Count
 };
 

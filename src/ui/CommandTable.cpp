@@ -27,6 +27,8 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::SaveFileAs, .objectName = "SaveFileAs", .caption = Text::SaveFileAsItem, .menu = Menu::File},
     {.command = Command::Print, .objectName = "Print", .caption = Text::PrintItem, .key = Qt::CTRL | Qt::Key_P, .menu = Menu::File, .flags = kSeparatorBefore, .toolBar = 3, .icon = IconKind::Print, .tip = Text::PrintTip, .twin = Command::PrintButton},
     {.command = Command::ExportPicture, .objectName = "ExportPicture", .ownCaption = OWN("Export picture..."), .menu = Menu::File, .flags = kDisabled, .follows = Command::Print},
+    {.command = Command::PrintPuzzles, .objectName = "PrintPuzzles", .ownCaption = OWN("Print p&uzzles..."), .menu = Menu::File},
+    {.command = Command::ExportWorkedSolution, .objectName = "ExportWorkedSolution", .ownCaption = OWN("Export &worked solution..."), .menu = Menu::File, .flags = kDisabled, .follows = Command::Print},
     {.command = Command::Settings, .objectName = "SettingsItem", .caption = Text::SettingsItem, .menu = Menu::File, .flags = kSeparatorBefore | kToolBarSeparatorBefore, .toolBar = 5, .icon = IconKind::Settings, .tip = Text::SettingsTip},
     {.command = Command::Exit, .objectName = "ExitItem", .caption = Text::ExitItem, .menu = Menu::File, .flags = kSeparatorBefore},
 

@@ -207,6 +207,12 @@ void SudokuWindow::Run(Command command) {
     case Command::ExportPicture:
       ExportBoardPicture();
       break;
+    case Command::PrintPuzzles:
+      PrintPuzzles();
+      break;
+    case Command::ExportWorkedSolution:
+      ExportWorkedSolution();
+      break;
     case Command::Settings:
       OpenSettings();
       break;
@@ -815,6 +821,7 @@ std::optional<QString> SudokuWindow::AskFileName(const FileQuestion& q) {
   if (!q.proposedName.isEmpty()) dialog.selectFile(q.proposedName);
   if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
+  if (q.chosenFilter) *q.chosenFilter = dialog.selectedNameFilter();
   return dialog.selectedFiles().first();
 }
 

@@ -15,10 +15,12 @@
 #include "app/View.h"
 #include "ui/BoardWidget.h"
 #include "ui/CommandTable.h"
+#include "ui/PrintPuzzlesDialog.h"
 #include "ui/ToolPanel.h"
 
 class QDialog;
 class QFileDialog;
+class QPrinter;
 class QToolBar;
 
 namespace zentaro::ui {
@@ -96,6 +98,10 @@ class SudokuWindow : public QMainWindow, public app::View {
   void Print();
   // Writes the board, as printed, to a PNG, SVG or PDF file the user names.
   void ExportBoardPicture();
+  // Generates puzzles as the user asks and prints them several to a page.
+  void PrintPuzzles();
+  // Writes the hints' way from the current position to the end as a PDF.
+  void ExportWorkedSolution();
   // True only while a page is being printed.
   bool Printing() const { return printing_; }
   void OpenSettings();
@@ -163,8 +169,17 @@ class SudokuWindow : public QMainWindow, public app::View {
     bool suffixFollowsFilter = false;  // the kind chosen in the list names the file
     QString folder;
     QString proposedName;
+    QString* chosenFilter = nullptr;  // told the kind the user chose
   };
   std::optional<QString> AskFileName(const FileQuestion& question);
+  // Where an export goes: asked in the last export's folder (else the
+  // puzzle's, else the documents), proposing the puzzle's name with ending.
+  std::optional<QString> AskExportName(FileQuestion question, const QString& ending);
+  // Asks for the printer; without one the pages go to pdfName in the
+  // documents folder.
+  bool AskPrinter(QPrinter& printer, const char* dialogName, const QString& pdfName);
+  // Prints, as Printing() tells, and shows the failure if there is one.
+  void PrintAndTell(const std::function<std::optional<QString>()>& print);
 
   app::Game game_;
   int screenWidth_ = 0;
@@ -184,6 +199,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   int busyDepth_ = 0;
   bool printing_ = false;
   QString exportFolder_;
+  PrintPuzzlesChoice printPuzzlesChoice_;
 
   // One action per command, made from the command table; the menus by
   // where the table puts them.
