@@ -39,6 +39,8 @@ struct SolvedReport {
   std::string solutionLabel, solutionViewed;
   // A viewed solution is pointed out: its caption and value are drawn in red.
   bool solutionViewedInRed = false;
+  // The time beats every earlier one of the level; the time says so.
+  bool newBest = false;
   std::string okCaption, cancelCaption;
 };
 

@@ -30,6 +30,8 @@ enum class Command : std::size_t {
   SaveButton,
   PrintButton,
   RateButton,
+  // File menu: the puzzle after the current one of a collection file.
+  NextInCollection,
   Count
 };
 

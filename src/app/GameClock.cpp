@@ -17,6 +17,7 @@ void Game::ResetPuzzleClock() {
   counters_.concreteHints = 0;
   counters_.solutionViewed = 0;
   counters_.candidatesCalculated = 0;
+  solveRecorded_ = false;
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   SetClockRunning(true);
@@ -39,7 +40,12 @@ ReportCounts Game::CountsForReport() const {
 void Game::PuzzleSolved() {
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
-  const int result = view_.ShowSolvedReport(MakeSolvedReport(CountsForReport()));
+  SolvedReport report = MakeSolvedReport(CountsForReport());
+  if (RecordSolvedPuzzle()) {
+    report.newBest = true;
+    report.time += "  (new best)";
+  }
+  const int result = view_.ShowSolvedReport(report);
   if (result == core::kResultOk && startNewPuzzle_) startNewPuzzle_();
 }
 
