@@ -41,6 +41,8 @@ void Game::StartUp(const std::string& startFile, bool newPuzzleOnStart) {
 }
 
 bool Game::OfferKeptGame() {
+  // Once a game of this run is under way, the copy on disk is its own.
+  if (puzzle_.active || !lastKept_.empty()) return false;
   const std::optional<std::string> text = view_.ReadDataFile(DataFile::KeptGame);
   if (!text) return false;
   const std::optional<files::KeptGame> kept = files::ParseKeptGame(*text);

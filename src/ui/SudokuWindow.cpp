@@ -121,6 +121,7 @@ SudokuWindow::SudokuWindow(QWidget* parent) : QMainWindow(parent), game_(*this) 
   CreatePopups();
   ConnectActions();
   CreateEditCommands();
+  CreateKeepingCommands();
 
   clockTimer_.setObjectName("ClockTimer");
   clockTimer_.setInterval(1000);
@@ -545,12 +546,9 @@ void SudokuWindow::ShowWindow(const QString& startFile) {
   // Queued, so that the level dialog or a message about the file comes up
   // only once the window is there. A file that cannot be read leaves the
   // window empty after its message rather than starting a generation.
-  WhenOnScreen([this, startFile] {
-    if (!startFile.isEmpty())
-      game_.OpenPuzzleFile(startFile.toStdString());
-    else if (settings_.loadOnStartup)
-      game_.NewPuzzle();
-  });
+  // The game kept from the last run is offered before anything else.
+  WhenOnScreen(
+      [this, startFile] { game_.StartUp(startFile.toStdString(), settings_.loadOnStartup); });
 }
 
 // A dialog centres on the window as it stands when the dialog opens; the
@@ -691,6 +689,7 @@ bool SudokuWindow::FormCloseQuery() {
 
 void SudokuWindow::FormClose() {
   clockTimer_.stop();
+  game_.KeepGame();
   if (help_) help_->close();
   // A file that cannot be written loses only the settings; the window
   // closes all the same.
@@ -787,6 +786,8 @@ void SudokuWindow::MarkModifiedLater() {
   QTimer::singleShot(0, this, [this] {
     modifiedCheckQueued_ = false;
     setWindowModified(game_.HasUnsavedChanges());
+    // The same moment keeps the game in progress on disk.
+    game_.KeepGame();
   });
 }
 

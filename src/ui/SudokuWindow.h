@@ -90,6 +90,18 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
 
+  // --- between runs (SudokuWindowKeeping.cpp) ----------------------------------
+  std::optional<std::string> ReadDataFile(app::DataFile file) override;
+  void WriteDataFile(app::DataFile file, const std::string& text) override;
+  void RemoveDataFile(app::DataFile file) override;
+  std::optional<std::size_t> ChooseCollectionEntry(
+      const std::string& fileName, const std::vector<files::CollectionEntry>& entries,
+      const std::vector<int>& levels, std::size_t current) override;
+  void ShowStatistics(const std::vector<app::StatisticsRow>& rows) override;
+  // Where the kept game and the statistics live; the user's data folder
+  // unless tests point it elsewhere before the window is shown.
+  void SetDataFolder(const QString& folder) { dataFolder_ = folder; }
+
   // --- the window's own commands ------------------------------------------------
   // Asks for the printer and prints the board on one page.
   void Print();
@@ -143,6 +155,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   void CreatePopups();
   void ConnectActions();
   void CreateEditCommands();
+  void CreateKeepingCommands();
+  QString dataFolder_;
+  QAction* statisticsItem_ = nullptr;
 
   QAction* NewAction(const char* name, const QKeySequence& shortcut = {});
   BoardState CurrentBoardState() const;
