@@ -167,6 +167,20 @@ TEST_F(Keeping, QuestionComesBeforeTheLevelDialogAndNoDiscardsTheCopy) {
   EXPECT_EQ(v.dataFiles.count(DataFile::KeptGame), 0u);
 }
 
+// The start-up question can come late (the window waits to be on screen);
+// a game begun by then keeps the copy for itself.
+TEST_F(Keeping, CopyIsNotOfferedOverAGameAlreadyBegun) {
+  PlayAFewMoves();
+  game.KeepGame();
+  FakeView v;
+  v.dataFiles = view.dataFiles;
+  Game g(v);
+  StartWith(g, GridFromLine(kPuzzle));
+  EXPECT_FALSE(g.OfferKeptGame());
+  EXPECT_TRUE(v.boxes.empty());
+  EXPECT_EQ(v.dataFiles.count(DataFile::KeptGame), 1u);
+}
+
 TEST_F(Keeping, SolvesAreRecordedOnceAndANewBestIsSaidOnce) {
   const struct {
     int seconds;
