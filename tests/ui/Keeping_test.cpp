@@ -10,6 +10,7 @@
 #include "app/GameAccess.h"
 #include "ui/CollectionDialog.h"
 #include "ui/DataFiles.h"
+#include "ui/StatisticsDialog.h"
 
 namespace zentaro {
 using app::PuzzleOf;
@@ -91,6 +92,24 @@ class KeepingTest : public QObject {
     QVERIFY(next->isEnabled());
     next->trigger();
     QCOMPARE(frm.Game().Collection().current, std::size_t{37});
+    QVERIFY(frm.AllAnswered());
+  }
+
+  void StatisticsShowEveryLevelFromTheFileBesideTheKeptGame() {
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QTRY_VERIFY(frm.isVisible());
+    QVERIFY(ui::WriteDataFile(ui::DataFilePath(frm.dataDir_.path(), app::DataFile::Statistics),
+                              "2026-12-10 3 600 0 0 0\n2026-12-10 3 900 1 0 0\n"));
+    QStringList medium;
+    frm.otherAnswers.push_back([&medium](QDialog& d) {
+      auto& stats = dynamic_cast<ui::StatisticsDialog&>(d);
+      for (int c = 0; c < stats.Table->columnCount(); ++c)
+        medium << stats.Table->item(2, c)->text();
+      return int(QDialog::Rejected);
+    });
+    frm.findChild<QAction*>("StatisticsItem")->trigger();
+    QCOMPARE(medium, (QStringList{"Medium (level 3)", "2", "00:10:00", "00:12:30", "1"}));
     QVERIFY(frm.AllAnswered());
   }
 
