@@ -214,10 +214,7 @@ void Game::Undo() {
 void Game::Redo() {
   if (!history_.Controls().redo) return;
   GoToStep(history_.CurrentStep() + 1);
-  if (!SolvedNow()) return;
-  openingSolved_ = true;
-  PuzzleSolved();
-  openingSolved_ = false;
+  if (SolvedNow()) PuzzleSolved();
 }
 
 void Game::GoToFirstStep() {
@@ -227,10 +224,7 @@ void Game::GoToFirstStep() {
 void Game::GoToLastStep() {
   if (!history_.Controls().redo) return;
   GoToStep(history_.Count() - 1);
-  if (!SolvedNow()) return;
-  openingSolved_ = true;
-  PuzzleSolved();
-  openingSolved_ = false;
+  if (SolvedNow()) PuzzleSolved();
 }
 
 void Game::SetBookmark() {

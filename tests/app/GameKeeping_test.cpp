@@ -12,6 +12,7 @@
 #include "TestData.h"
 #include "app/Game.h"
 #include "files/KeptGame.h"
+#include "files/SdkFile.h"
 #include "files/Statistics.h"
 
 namespace zentaro::app::test {
@@ -211,6 +212,28 @@ TEST_F(Keeping, SolvesAreRecordedOnceAndANewBestIsSaidOnce) {
   EXPECT_EQ(
       medium.solved + " " + medium.bestTime + " " + medium.averageTime + " " + medium.withoutHelp,
       "3 00:06:40 00:07:30 3");
+}
+
+TEST_F(Keeping, OnlySolvesMadeInPlayAreRecorded) {
+  // Reached again by redo after the solution was shown: recorded as viewed.
+  StartWith(game, GridFromLine(kPuzzle));
+  view.AnswerBox(kResultYes);
+  view.AnswerBox(core::kResultOk);
+  game.ViewSolution();
+  game.Undo();
+  game.Redo();
+  ASSERT_EQ(view.solvedReports, 1);
+  const auto records = files::ParseStatistics(view.dataFiles.at(DataFile::Statistics));
+  ASSERT_EQ(records->size(), 1u);
+  EXPECT_EQ(records->front().solutionViewed, 1);
+
+  // A saved game that was already finished opens solved, but is no solve.
+  const std::string path = (dir / "finished.sdk").string();
+  std::ofstream(path, std::ios::binary) << files::FormatSdk(BoardOfDigits(PuzzleOf(game).solution),
+                                                            GridFromLine(kPuzzle), true, true);
+  ASSERT_TRUE(game.OpenPuzzleFile(path));
+  EXPECT_EQ(view.solvedReports, 2);
+  EXPECT_EQ(files::ParseStatistics(view.dataFiles.at(DataFile::Statistics))->size(), 1u);
 }
 
 TEST_F(Keeping, DamagedStatisticsStartEmpty) {
