@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev
   qqwing
-  xvfb xauth
+  xvfb xauth xdotool
   poppler-utils
   desktop-file-utils appstream
 )

@@ -56,6 +56,10 @@ enum class Command : std::size_t {
   CheckMistakes,
   PrintPuzzles,
   ExportWorkedSolution,
+  // The puzzle after the current one of a collection file; the game
+  // decides its state.
+  NextInCollection,
+  Statistics,
   Count
 };
 

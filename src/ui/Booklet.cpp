@@ -282,16 +282,7 @@ bool PaintWorkedSolution(QPagedPaintDevice& device, QPainter& p, QSize page,
       state.selected = {-1, -1};
       for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c) {
-          const hints::CellHighlight& h = step.stage.highlights.at(c, r);
-          CellLook look;
-          look.highlight = h.highlight;
-          look.red = h.red;
-          look.selected = h.selected;
-          if (h.hasMarkInfo) {
-            look.elim = &h.markElim;
-            look.emph = &h.markHi;
-          }
-          renderer.DrawCell(p, state, {c, r}, look);
+          renderer.DrawCell(p, state, {c, r}, CellLook::Of(step.stage.highlights.at(c, r)));
         }
       renderer.DrawGridLines(p);
     });

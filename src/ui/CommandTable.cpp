@@ -23,6 +23,7 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::GenerateNew, .objectName = "GenerateNew", .caption = Text::GenerateNewItem, .menu = Menu::File, .flags = kHidden},
     {.command = Command::OpenFile, .objectName = "OpenFile", .caption = Text::OpenFileItem, .key = Qt::CTRL | Qt::Key_O, .menu = Menu::File, .toolBar = 1, .icon = IconKind::Open, .tip = Text::OpenFileTip, .twin = Command::OpenButton},
     {.objectName = "RecentMenu", .ownCaption = OWN("Open &recent"), .menu = Menu::File, .opens = Menu::Recent},
+    {.command = Command::NextInCollection, .objectName = "NextInCollection", .ownCaption = OWN("Ne&xt puzzle in collection"), .key = Qt::CTRL | Qt::SHIFT | Qt::Key_N, .menu = Menu::File, .flags = kDisabled},
     {.command = Command::SaveFile, .objectName = "SaveFile", .caption = Text::SaveFileItem, .key = Qt::CTRL | Qt::Key_S, .menu = Menu::File, .toolBar = 2, .icon = IconKind::Save, .tip = Text::SaveFileTip, .twin = Command::SaveButton},
     {.command = Command::SaveFileAs, .objectName = "SaveFileAs", .caption = Text::SaveFileAsItem, .menu = Menu::File},
     {.command = Command::Print, .objectName = "Print", .caption = Text::PrintItem, .key = Qt::CTRL | Qt::Key_P, .menu = Menu::File, .flags = kSeparatorBefore, .toolBar = 3, .icon = IconKind::Print, .tip = Text::PrintTip, .twin = Command::PrintButton},
@@ -61,6 +62,7 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::HelpMenu, .objectName = "HelpMenu", .caption = Text::HelpMenu, .menu = Menu::Bar, .opens = Menu::Help},
     {.command = Command::Help, .objectName = "HelpItem", .caption = Text::HelpItem, .key = QKeyCombination(Qt::Key_F1), .menu = Menu::Help, .toolBar = 6, .icon = IconKind::Help, .tip = Text::HelpTip},
     {.command = Command::Hint, .objectName = "Hint", .caption = Text::HintItem, .key = Qt::CTRL | Qt::Key_Q, .menu = Menu::Help, .panel = PanelSlot::HintPicture},
+    {.command = Command::Statistics, .objectName = "StatisticsItem", .ownCaption = OWN("&Statistics..."), .menu = Menu::Help},
     {.command = Command::Shortcuts, .objectName = "ShortcutsItem", .ownCaption = OWN("&Keyboard shortcuts"), .menu = Menu::Help},
     {.command = Command::About, .objectName = "AboutItem", .caption = Text::AboutItem, .menu = Menu::Help, .flags = kSeparatorBefore},
 

@@ -213,6 +213,12 @@ void SudokuWindow::Run(Command command) {
     case Command::ExportWorkedSolution:
       ExportWorkedSolution();
       break;
+    case Command::NextInCollection:
+      game_.NextInCollection();
+      break;
+    case Command::Statistics:
+      game_.ShowStatistics();
+      break;
     case Command::Settings:
       OpenSettings();
       break;
@@ -441,12 +447,9 @@ void SudokuWindow::ShowWindow(const QString& startFile) {
   // Queued, so that the level dialog or a message about the file comes up
   // only once the window is there. A file that cannot be read leaves the
   // window empty after its message rather than starting a generation.
-  WhenOnScreen([this, startFile] {
-    if (!startFile.isEmpty())
-      game_.OpenPuzzleFile(startFile.toStdString());
-    else if (Settings().loadOnStartup)
-      game_.NewPuzzle();
-  });
+  // The game kept from the last run is offered before anything else.
+  WhenOnScreen(
+      [this, startFile] { game_.StartUp(startFile.toStdString(), Settings().loadOnStartup); });
 }
 
 // A dialog centres on the window as it stands when the dialog opens; the
@@ -536,6 +539,7 @@ bool SudokuWindow::FormCloseQuery() {
 
 void SudokuWindow::FormClose() {
   clockTimer_.stop();
+  game_.KeepGame();
   if (help_) help_->close();
   // A file that cannot be written loses only the settings; the window
   // closes all the same.
@@ -632,6 +636,8 @@ void SudokuWindow::MarkModifiedLater() {
   QTimer::singleShot(0, this, [this] {
     modifiedCheckQueued_ = false;
     setWindowModified(game_.HasUnsavedChanges());
+    // The same moment keeps the game in progress on disk.
+    game_.KeepGame();
   });
 }
 

@@ -15,6 +15,7 @@
 #include "app/View.h"
 #include "ui/BoardWidget.h"
 #include "ui/CommandTable.h"
+#include "ui/DataFiles.h"
 #include "ui/PrintPuzzlesDialog.h"
 #include "ui/ToolPanel.h"
 
@@ -92,6 +93,18 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::string DocumentsFolder() override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+
+  // --- between runs (SudokuWindowKeeping.cpp) ----------------------------------
+  std::optional<std::string> ReadDataFile(app::DataFile file) override;
+  void WriteDataFile(app::DataFile file, const std::string& text) override;
+  void RemoveDataFile(app::DataFile file) override;
+  std::optional<std::size_t> ChooseCollectionEntry(
+      const std::string& fileName, const std::vector<files::CollectionEntry>& entries,
+      const std::vector<int>& levels, std::size_t current) override;
+  void ShowStatistics(const std::vector<app::StatisticsRow>& rows) override;
+  // Where the kept game and the statistics live; the user's data folder
+  // unless tests point it elsewhere before the window is shown.
+  void SetDataFolder(const QString& folder) { dataFolder_ = folder; }
 
   // --- the window's own commands ------------------------------------------------
   // Asks for the printer and prints the board on one page.
@@ -199,6 +212,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   int busyDepth_ = 0;
   bool printing_ = false;
   QString exportFolder_;
+  // Where the kept game and the statistics live.
+  QString dataFolder_ = DefaultDataFolder();
   PrintPuzzlesChoice printPuzzlesChoice_;
 
   // One action per command, made from the command table; the menus by
