@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one libFuzzer target for a while: scripts/fuzz.sh TARGET SECONDS
-# TARGET is sdk_reader, markup or cli_parsers. The target is built with Clang,
+# TARGET is sdk_reader, markup, cli_parsers, kept_game, statistics or
+# settings_store (the last needs Qt Core). The target is built with Clang,
 # AddressSanitizer and UndefinedBehaviorSanitizer in build/fuzz (or in
 # $ZENTARO_FUZZ_BUILD); new inputs go to corpus/TARGET in that folder (the
 # committed seeds in tests/fuzz/corpus/TARGET are read, never written). A finding is left as crash-* / leak-* in the

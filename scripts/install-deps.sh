@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev
   qqwing
-  xvfb xauth
+  xvfb xauth xdotool
+  poppler-utils
   desktop-file-utils appstream
 )
 

@@ -20,4 +20,9 @@ run() {  # name, extra cmake flags...
 }
 
 run release -DCMAKE_BUILD_TYPE=Release
+# The program killed in the middle of a game brings it back at the next
+# start; it needs a virtual X server and xdotool, and takes some seconds.
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+  timeout 180 bash scripts/kept-game-check.sh build/release/src/ui/zentaro
+fi
 run sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTARO_SANITIZE=ON -DZENTARO_BENCH=OFF

@@ -42,6 +42,8 @@ struct SolvedReport {
   std::string checksLabel, checks;
   // A viewed solution is pointed out: its caption and value are drawn in red.
   bool solutionViewedInRed = false;
+  // The time beats every earlier one of the level; the time says so.
+  bool newBest = false;
   std::string okCaption, cancelCaption;
 };
 

@@ -54,6 +54,12 @@ enum class Command : std::size_t {
   CancelGeneration,
   // Commands added beyond the first design.
   CheckMistakes,
+  PrintPuzzles,
+  ExportWorkedSolution,
+  // The puzzle after the current one of a collection file; the game
+  // decides its state.
+  NextInCollection,
+  Statistics,
   Count
 };
 

@@ -27,6 +27,8 @@ Game::Game(View& view) : view_(view) {
   visible_[Index(Command::GenerateNew)] = false;
   visible_[Index(Command::NormalMode)] = false;
   visible_[Index(Command::CompetitionMode)] = false;
+  // Only a puzzle picked from a collection has a next one.
+  enabled_[Index(Command::NextInCollection)] = false;
   // A puzzle read from a file gets its level from a silent interactive rating.
   rateClues_ = [this](const core::DigitGrid& clues) { return RateFileClues(clues); };
 }
@@ -103,6 +105,7 @@ int Game::AddStep() {
 
 void Game::StartPuzzle(bool takeClues, bool startClock) {
   Resume();
+  LeaveCollection();
   prefs_.warnMultipleSolutions = startClock;
   if (IsVisible(Command::Rate)) {
     SetEnabled(Command::Rate, true);
@@ -329,6 +332,7 @@ bool Game::OpenRecentFile(const std::string& fileName) {
 }
 
 bool Game::OpenPuzzleFile(const std::string& fileName) {
+  if (const std::optional<bool> opened = OpenCollection(fileName)) return *opened;
   const bool read = ReadPuzzleFile(fileName);
   RefreshRemoveCandidates();
   return read;
@@ -378,7 +382,10 @@ void Game::StartReadPuzzle(const files::PuzzleRead& read) {
 // when finished opens as finished, with the clock stopped and the report.
 void Game::CheckRestoredGame() {
   if (!puzzle_.solutionUnique) puzzle_.solutionCount = SolveAndCount(puzzle_.board, true);
-  if (SolvedNow()) PuzzleSolved();
+  if (!SolvedNow()) return;
+  openingSolved_ = true;
+  PuzzleSolved();
+  openingSolved_ = false;
 }
 
 bool Game::WritePuzzleFile(const std::string& fileName, const core::Board& board, bool includeState,

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Clock.h"
 #include "app/Commands.h"
@@ -15,6 +17,8 @@
 #include "core/Board.h"
 #include "core/Random.h"
 #include "core/StepHistory.h"
+#include "files/Collection.h"
+#include "files/KeptGame.h"
 #include "files/SdkFile.h"
 #include "hints/Highlights.h"
 #include "rating/Rating.h"
@@ -76,6 +80,15 @@ struct PuzzleFile {
   std::string openFolder;
   std::string saveFolder;
   std::string saveName;
+};
+
+// The collection file the current puzzle was chosen from.
+struct CollectionState {
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::string fileName;
+  std::vector<files::CollectionEntry> entries;
+  std::vector<int> levels;      // 1..5 once an entry has been played, else 0
+  std::size_t current = kNone;  // kNone once another puzzle started
 };
 
 // The hint being shown.
@@ -280,6 +293,30 @@ class Game : private HintHost {
   ReportCounts CountsForReport() const;
   void PuzzleSolved() override;
 
+  // --- between runs: the kept game, statistics, collections (GameKeeping.cpp)
+  // The window once on screen: the kept game is offered first; without one
+  // (or refused) the file named opens, else "New puzzle..." runs when asked.
+  void StartUp(const std::string& startFile, bool newPuzzleOnStart);
+  // Asks whether to continue the kept game; true when it was restored. A
+  // damaged copy, or one refused, is removed.
+  bool OfferKeptGame();
+  // Writes the game in progress to the kept-game file when it changed, or
+  // removes the file when there is nothing worth offering; called after
+  // every change and on close.
+  void KeepGame();
+  // The kept-game record of the position; empty when a solved, untouched,
+  // saved or edited game leaves nothing to offer.
+  std::string KeptGameText() const;
+  // The statistics window, per level.
+  void ShowStatistics();
+  // Today as YYYY-MM-DD, for the statistics; tests put a fixed day.
+  void SetToday(std::function<std::string()> today) { today_ = std::move(today); }
+  const CollectionState& Collection() const { return collection_; }
+  // Starts entry `index` of the listed collection as an opened file would.
+  bool StartCollectionEntry(std::size_t index);
+  // "Next puzzle in collection".
+  void NextInCollection();
+
  private:
   PuzzleState& HintPosition() override { return puzzle_; }
   HintState& HintDisplay() override { return hint_; }
@@ -308,6 +345,19 @@ class Game : private HintHost {
   void AdvanceEditSelection();
 
   friend struct GameTestAccess;
+
+  // GameKeeping.cpp
+  // nullopt when the file is not a collection (it opens as one puzzle).
+  std::optional<bool> OpenCollection(const std::string& fileName);
+  void RestoreKeptGame(const files::KeptGame& kept, const files::PuzzleRead& read);
+  // Records a solve once per puzzle; true when its time is a new best.
+  bool RecordSolvedPuzzle();
+  void LeaveCollection();
+  CollectionState collection_;
+  std::string lastKept_;
+  bool solveRecorded_ = false;
+  bool openingSolved_ = false;  // a file read already solved is no solve of the user's
+  std::function<std::string()> today_;
 
   View& view_;
   PuzzleState puzzle_;

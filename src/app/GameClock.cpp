@@ -41,6 +41,7 @@ void Game::ResetPuzzleClock() {
   counters_.solutionViewed = 0;
   counters_.candidatesCalculated = 0;
   counters_.mistakeChecks = 0;
+  solveRecorded_ = false;
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   SetClockRunning(true);
@@ -65,7 +66,12 @@ void Game::PuzzleSolved() {
   Resume();
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
-  const int result = view_.ShowSolvedReport(MakeSolvedReport(CountsForReport()));
+  SolvedReport report = MakeSolvedReport(CountsForReport());
+  if (RecordSolvedPuzzle()) {
+    report.newBest = true;
+    report.time += "  (new best)";
+  }
+  const int result = view_.ShowSolvedReport(report);
   if (result == core::kResultOk && startNewPuzzle_) startNewPuzzle_();
 }
 

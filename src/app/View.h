@@ -4,16 +4,26 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Clock.h"
 #include "app/Commands.h"
 #include "app/NewPuzzle.h"
 #include "core/MessageBox.h"
 #include "core/StepHistory.h"
+#include "files/Collection.h"
 #include "hints/Explanations.h"
 #include "hints/Highlights.h"
 
 namespace zentaro::app {
+
+// The files the program keeps for itself in the user's data folder.
+enum class DataFile { KeptGame, Statistics };
+
+// One line of the statistics window, every value ready to be shown.
+struct StatisticsRow {
+  std::string level, solved, bestTime, averageTime, withoutHelp;
+};
 
 // The small progress window (the generator's, reused) that a hint search shows
 // while it tries the slower techniques.
@@ -136,6 +146,22 @@ class View {
   // replacing it.
   virtual std::string ClipboardText() { return {}; }
   virtual void SetClipboardText(const std::string& /*text*/) {}
+
+  // --- what the program keeps between runs -----------------------------------
+  // The whole content of the file, or nothing when there is none or it
+  // cannot be read.
+  virtual std::optional<std::string> ReadDataFile(DataFile /*file*/) { return std::nullopt; }
+  // Replaces the content whole: a write cut short leaves the old content.
+  virtual void WriteDataFile(DataFile /*file*/, const std::string& /*text*/) {}
+  virtual void RemoveDataFile(DataFile /*file*/) {}
+  // The list of a collection file's puzzles (levels: 1..5 once rated, else
+  // 0), opened at `current`: the chosen index, or nothing when cancelled.
+  virtual std::optional<std::size_t> ChooseCollectionEntry(
+      const std::string& /*fileName*/, const std::vector<files::CollectionEntry>& /*entries*/,
+      const std::vector<int>& /*levels*/, std::size_t /*current*/) {
+    return std::nullopt;
+  }
+  virtual void ShowStatistics(const std::vector<StatisticsRow>& /*rows*/) {}
 };
 
 }  // namespace zentaro::app

@@ -97,6 +97,19 @@ struct CellLook {
   bool highlight = false;
   bool red = false;
   bool selected = false;
+
+  // What a hint picked out in the cell; it points into the highlight.
+  static CellLook Of(const hints::CellHighlight& h) {
+    CellLook look;
+    look.highlight = h.highlight;
+    look.red = h.red;
+    look.selected = h.selected;
+    if (h.hasMarkInfo) {
+      look.elim = &h.markElim;
+      look.emph = &h.markHi;
+    }
+    return look;
+  }
 };
 
 // Screen: everything the game shows. Print: the position alone, on paper

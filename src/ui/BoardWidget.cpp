@@ -69,19 +69,9 @@ void BoardWidget::SetHighlights(const hints::Highlights& layer, bool on) {
 }
 
 CellLook BoardWidget::LookOf(core::CellRef cell) const {
-  CellLook look;
   // A repaint brings back what the hint explanation picked out.
   const hints::CellHighlight& h = highlights_.at(cell);
-  if (hintHighlightOn_ && h.AnyFlag()) {
-    look.highlight = h.highlight;
-    look.red = h.red;
-    look.selected = h.selected;
-    if (h.hasMarkInfo) {
-      look.elim = &h.markElim;
-      look.emph = &h.markHi;
-    }
-  }
-  return look;
+  return hintHighlightOn_ && h.AnyFlag() ? CellLook::Of(h) : CellLook{};
 }
 
 void BoardWidget::SetFrozen(bool frozen) {

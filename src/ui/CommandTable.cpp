@@ -23,10 +23,13 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::GenerateNew, .objectName = "GenerateNew", .caption = Text::GenerateNewItem, .menu = Menu::File, .flags = kHidden},
     {.command = Command::OpenFile, .objectName = "OpenFile", .caption = Text::OpenFileItem, .key = Qt::CTRL | Qt::Key_O, .menu = Menu::File, .toolBar = 1, .icon = IconKind::Open, .tip = Text::OpenFileTip, .twin = Command::OpenButton},
     {.objectName = "RecentMenu", .ownCaption = OWN("Open &recent"), .menu = Menu::File, .opens = Menu::Recent},
+    {.command = Command::NextInCollection, .objectName = "NextInCollection", .ownCaption = OWN("Ne&xt puzzle in collection"), .key = Qt::CTRL | Qt::SHIFT | Qt::Key_N, .menu = Menu::File, .flags = kDisabled},
     {.command = Command::SaveFile, .objectName = "SaveFile", .caption = Text::SaveFileItem, .key = Qt::CTRL | Qt::Key_S, .menu = Menu::File, .toolBar = 2, .icon = IconKind::Save, .tip = Text::SaveFileTip, .twin = Command::SaveButton},
     {.command = Command::SaveFileAs, .objectName = "SaveFileAs", .caption = Text::SaveFileAsItem, .menu = Menu::File},
     {.command = Command::Print, .objectName = "Print", .caption = Text::PrintItem, .key = Qt::CTRL | Qt::Key_P, .menu = Menu::File, .flags = kSeparatorBefore, .toolBar = 3, .icon = IconKind::Print, .tip = Text::PrintTip, .twin = Command::PrintButton},
     {.command = Command::ExportPicture, .objectName = "ExportPicture", .ownCaption = OWN("Export picture..."), .menu = Menu::File, .flags = kDisabled, .follows = Command::Print},
+    {.command = Command::PrintPuzzles, .objectName = "PrintPuzzles", .ownCaption = OWN("Print p&uzzles..."), .menu = Menu::File},
+    {.command = Command::ExportWorkedSolution, .objectName = "ExportWorkedSolution", .ownCaption = OWN("Export &worked solution..."), .menu = Menu::File, .flags = kDisabled, .follows = Command::Print},
     {.command = Command::Settings, .objectName = "SettingsItem", .caption = Text::SettingsItem, .menu = Menu::File, .flags = kSeparatorBefore | kToolBarSeparatorBefore, .toolBar = 5, .icon = IconKind::Settings, .tip = Text::SettingsTip},
     {.command = Command::Exit, .objectName = "ExitItem", .caption = Text::ExitItem, .menu = Menu::File, .flags = kSeparatorBefore},
 
@@ -59,6 +62,7 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::HelpMenu, .objectName = "HelpMenu", .caption = Text::HelpMenu, .menu = Menu::Bar, .opens = Menu::Help},
     {.command = Command::Help, .objectName = "HelpItem", .caption = Text::HelpItem, .key = QKeyCombination(Qt::Key_F1), .menu = Menu::Help, .toolBar = 6, .icon = IconKind::Help, .tip = Text::HelpTip},
     {.command = Command::Hint, .objectName = "Hint", .caption = Text::HintItem, .key = Qt::CTRL | Qt::Key_Q, .menu = Menu::Help, .panel = PanelSlot::HintPicture},
+    {.command = Command::Statistics, .objectName = "StatisticsItem", .ownCaption = OWN("&Statistics..."), .menu = Menu::Help},
     {.command = Command::Shortcuts, .objectName = "ShortcutsItem", .ownCaption = OWN("&Keyboard shortcuts"), .menu = Menu::Help},
     {.command = Command::About, .objectName = "AboutItem", .caption = Text::AboutItem, .menu = Menu::Help, .flags = kSeparatorBefore},
 

@@ -69,10 +69,14 @@ PrintLayout LayoutPrintedPage(QSize page, QSize titleSize) {
   return layout;
 }
 
-QImage DrawPrintBitmap(const PrintedBoard& what) {
-  QImage bitmap(kPrintBitmapSize, kPrintBitmapSize, QImage::Format_RGB32);
+QImage DrawPrintBitmap(const PrintedBoard& what, int scale) {
+  scale = std::max(1, scale);
+  QImage bitmap(kPrintBitmapSize * scale, kPrintBitmapSize * scale, QImage::Format_RGB32);
   bitmap.fill(Qt::white);
   QPainter p(&bitmap);
+  // Drawn at the size asked rather than enlarged afterwards, so the digits
+  // keep their shape.
+  p.scale(scale, scale);
   DrawCellsAndGrid(p, what);
   return bitmap;
 }
@@ -88,11 +92,18 @@ void PaintPrintedPage(QPainter& p, QSize page, const PrintedBoard& what) {
   const QSize titleSize(fm.horizontalAdvance(what.title), fm.height());
   const PrintLayout layout = LayoutPrintedPage(page, titleSize);
 
-  const QImage bitmap = DrawPrintBitmap(what);
-  // Whole factors copy every picture pixel into a square of page pixels;
-  // only a board scaled to fit a tiny page needs smoothing.
-  p.setRenderHint(QPainter::SmoothPixmapTransform, layout.factor == 0);
-  p.drawImage(layout.picture, bitmap);
+  // The board is drawn on the page itself, every length times the factor:
+  // the same squares as the picture enlarged pixel by pixel, but with edges
+  // and digits as sharp as the page can hold, and no picture to compress.
+  p.save();
+  p.translate(layout.picture.topLeft());
+  const double scale = layout.factor > 0
+                           ? layout.factor
+                           : static_cast<double>(layout.picture.width()) / kPrintBitmapSize;
+  p.scale(scale, scale);
+  p.setClipRect(QRect(0, 0, kPrintBitmapSize, kPrintBitmapSize));
+  DrawPrintBoard(p, what);
+  p.restore();
 
   p.setFont(font);
   p.setPen(Qt::black);
@@ -119,6 +130,10 @@ std::optional<QString> PrintBoard(QPrinter& printer, const PrintedBoard& what) {
   return std::nullopt;
 }
 
+QList<int> PngScales() {
+  return {1, 2, 4};
+}
+
 QStringList ExportPictureKinds() {
 #ifdef ZENTARO_HAVE_SVG
   return {"png", "svg", "pdf"};
@@ -127,13 +142,16 @@ QStringList ExportPictureKinds() {
 #endif
 }
 
-std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard& what) {
+std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard& what,
+                                     int pngScale) {
   const QString kind = QFileInfo(fileName).suffix().toLower();
   if (!ExportPictureKinds().contains(kind))
     return QCoreApplication::translate(
                "zentaro::ui::Printing",
                "Pictures are written as %1; the name must end in one of them.")
         .arg("." + ExportPictureKinds().join(", ."));
+  if (!PngScales().contains(pngScale))
+    return QString("A PNG picture can be drawn at 1, 2 or 4 times its size, not %1.").arg(pngScale);
 
   // The picture is made in memory first, so a file is touched only when
   // there is something whole to put in it.
@@ -142,7 +160,7 @@ std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard
   buffer.open(QIODevice::WriteOnly);
   bool drawn = true;
   if (kind == "png") {
-    drawn = DrawPrintBitmap(what).save(&buffer, "PNG");
+    drawn = DrawPrintBitmap(what, pngScale).save(&buffer, "PNG");
   } else if (kind == "pdf") {
     QPdfWriter pdf(&buffer);
     pdf.setTitle(what.title);
@@ -176,6 +194,10 @@ std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard
   if (!drawn || bytes.isEmpty())
     return QCoreApplication::translate("zentaro::ui::Printing", "The picture could not be drawn.");
 
+  return SaveWhole(fileName, bytes);
+}
+
+std::optional<QString> SaveWhole(const QString& fileName, const QByteArray& bytes) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   if (file.write(bytes) != bytes.size()) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/Board.h"
@@ -46,12 +48,14 @@ struct PrintedBoard {
   QString title;
 };
 
-// The 464-pixel picture: every cell, then the grid, in the print style.
-QImage DrawPrintBitmap(const PrintedBoard& what);
+// The 464-pixel picture: every cell, then the grid, in the print style;
+// scale 2 or 4 draws it at that multiple of the size.
+QImage DrawPrintBitmap(const PrintedBoard& what, int scale = 1);
 // The same drawing as vectors onto any painter, the picture's corner at (0, 0).
 void DrawPrintBoard(QPainter& p, const PrintedBoard& what);
 
-// One page: the picture centred, the title at the foot. The painter is
+// One page: the board centred, drawn as vectors at the layout's factor
+// (as the picture enlarged would be), the title at the foot. The painter is
 // already open on a page of the given size in device pixels.
 void PaintPrintedPage(QPainter& p, QSize page, const PrintedBoard& what);
 
@@ -60,10 +64,17 @@ void PaintPrintedPage(QPainter& p, QSize page, const PrintedBoard& what);
 std::optional<QString> PrintBoard(QPrinter& printer, const PrintedBoard& what);
 
 // Writes the board, as printed, to a picture file whose kind follows its
-// extension: .png (the 464-pixel picture), .pdf (the printed page) and,
-// when built with Qt SVG, .svg (the board as vectors). The file is replaced
-// whole or not at all. Gives the reason on failure, nothing on success.
-std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard& what);
+// extension: .png (the 464-pixel picture, or pngScale times that), .pdf (the
+// printed page) and, when built with Qt SVG, .svg (the board as vectors).
+// The file is replaced whole or not at all. Gives the reason on failure,
+// nothing on success.
+std::optional<QString> ExportPicture(const QString& fileName, const PrintedBoard& what,
+                                     int pngScale = 1);
+// Replaces the file with the bytes, whole or not at all; the reason on
+// failure, nothing on success.
+std::optional<QString> SaveWhole(const QString& fileName, const QByteArray& bytes);
+// The sizes a PNG picture can be drawn at, as multiples of 464 pixels.
+QList<int> PngScales();
 // The extensions ExportPicture understands, without the dot.
 QStringList ExportPictureKinds();
 

@@ -15,6 +15,8 @@ QString KeyPath(const std::string& group, const std::string& key) {
 QSettingsStore::QSettingsStore()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, "LomerinSoftware", "Sudoku") {}
 
+QSettingsStore::QSettingsStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat) {}
+
 bool QSettingsStore::Flush() {
   settings_.sync();
   return settings_.status() != QSettings::AccessError;

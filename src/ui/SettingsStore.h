@@ -11,6 +11,8 @@ namespace zentaro::ui {
 class QSettingsStore : public app::SettingsStore {
  public:
   QSettingsStore();
+  // The same keys in an INI file of the caller's.
+  explicit QSettingsStore(const QString& iniFile);
 
   // AccessError when the file cannot be opened; FormatError once parts of it
   // could not be parsed (those parts are dropped when it is written again).

@@ -207,6 +207,18 @@ void SudokuWindow::Run(Command command) {
     case Command::ExportPicture:
       ExportBoardPicture();
       break;
+    case Command::PrintPuzzles:
+      PrintPuzzles();
+      break;
+    case Command::ExportWorkedSolution:
+      ExportWorkedSolution();
+      break;
+    case Command::NextInCollection:
+      game_.NextInCollection();
+      break;
+    case Command::Statistics:
+      game_.ShowStatistics();
+      break;
     case Command::Settings:
       OpenSettings();
       break;
@@ -435,12 +447,9 @@ void SudokuWindow::ShowWindow(const QString& startFile) {
   // Queued, so that the level dialog or a message about the file comes up
   // only once the window is there. A file that cannot be read leaves the
   // window empty after its message rather than starting a generation.
-  WhenOnScreen([this, startFile] {
-    if (!startFile.isEmpty())
-      game_.OpenPuzzleFile(startFile.toStdString());
-    else if (Settings().loadOnStartup)
-      game_.NewPuzzle();
-  });
+  // The game kept from the last run is offered before anything else.
+  WhenOnScreen(
+      [this, startFile] { game_.StartUp(startFile.toStdString(), Settings().loadOnStartup); });
 }
 
 // A dialog centres on the window as it stands when the dialog opens; the
@@ -530,6 +539,7 @@ bool SudokuWindow::FormCloseQuery() {
 
 void SudokuWindow::FormClose() {
   clockTimer_.stop();
+  game_.KeepGame();
   if (help_) help_->close();
   // A file that cannot be written loses only the settings; the window
   // closes all the same.
@@ -626,6 +636,8 @@ void SudokuWindow::MarkModifiedLater() {
   QTimer::singleShot(0, this, [this] {
     modifiedCheckQueued_ = false;
     setWindowModified(game_.HasUnsavedChanges());
+    // The same moment keeps the game in progress on disk.
+    game_.KeepGame();
   });
 }
 
@@ -815,6 +827,7 @@ std::optional<QString> SudokuWindow::AskFileName(const FileQuestion& q) {
   if (!q.proposedName.isEmpty()) dialog.selectFile(q.proposedName);
   if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
+  if (q.chosenFilter) *q.chosenFilter = dialog.selectedNameFilter();
   return dialog.selectedFiles().first();
 }
 

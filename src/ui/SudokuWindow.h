@@ -15,10 +15,13 @@
 #include "app/View.h"
 #include "ui/BoardWidget.h"
 #include "ui/CommandTable.h"
+#include "ui/DataFiles.h"
+#include "ui/PrintPuzzlesDialog.h"
 #include "ui/ToolPanel.h"
 
 class QDialog;
 class QFileDialog;
+class QPrinter;
 class QToolBar;
 
 namespace zentaro::ui {
@@ -91,11 +94,27 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
 
+  // --- between runs (SudokuWindowKeeping.cpp) ----------------------------------
+  std::optional<std::string> ReadDataFile(app::DataFile file) override;
+  void WriteDataFile(app::DataFile file, const std::string& text) override;
+  void RemoveDataFile(app::DataFile file) override;
+  std::optional<std::size_t> ChooseCollectionEntry(
+      const std::string& fileName, const std::vector<files::CollectionEntry>& entries,
+      const std::vector<int>& levels, std::size_t current) override;
+  void ShowStatistics(const std::vector<app::StatisticsRow>& rows) override;
+  // Where the kept game and the statistics live; the user's data folder
+  // unless tests point it elsewhere before the window is shown.
+  void SetDataFolder(const QString& folder) { dataFolder_ = folder; }
+
   // --- the window's own commands ------------------------------------------------
   // Asks for the printer and prints the board on one page.
   void Print();
   // Writes the board, as printed, to a PNG, SVG or PDF file the user names.
   void ExportBoardPicture();
+  // Generates puzzles as the user asks and prints them several to a page.
+  void PrintPuzzles();
+  // Writes the hints' way from the current position to the end as a PDF.
+  void ExportWorkedSolution();
   // True only while a page is being printed.
   bool Printing() const { return printing_; }
   void OpenSettings();
@@ -163,8 +182,17 @@ class SudokuWindow : public QMainWindow, public app::View {
     bool suffixFollowsFilter = false;  // the kind chosen in the list names the file
     QString folder;
     QString proposedName;
+    QString* chosenFilter = nullptr;  // told the kind the user chose
   };
   std::optional<QString> AskFileName(const FileQuestion& question);
+  // Where an export goes: asked in the last export's folder (else the
+  // puzzle's, else the documents), proposing the puzzle's name with ending.
+  std::optional<QString> AskExportName(FileQuestion question, const QString& ending);
+  // Asks for the printer; without one the pages go to pdfName in the
+  // documents folder.
+  bool AskPrinter(QPrinter& printer, const char* dialogName, const QString& pdfName);
+  // Prints, as Printing() tells, and shows the failure if there is one.
+  void PrintAndTell(const std::function<std::optional<QString>()>& print);
 
   app::Game game_;
   int screenWidth_ = 0;
@@ -184,6 +212,9 @@ class SudokuWindow : public QMainWindow, public app::View {
   int busyDepth_ = 0;
   bool printing_ = false;
   QString exportFolder_;
+  // Where the kept game and the statistics live.
+  QString dataFolder_ = DefaultDataFolder();
+  PrintPuzzlesChoice printPuzzlesChoice_;
 
   // One action per command, made from the command table; the menus by
   // where the table puts them.

@@ -32,15 +32,27 @@ PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) 
   return what;
 }
 
-// "PNG picture (*.png)" and the like, for the kinds the export can write.
+// "PNG picture (*.png)" and the like, for the kinds the export can write;
+// the larger PNG sizes follow the first, as kinds of their own.
 QStringList PictureFilters() {
   QStringList filters;
   for (const QString& kind : ExportPictureKinds()) {
     const QString what = kind == "pdf" ? SudokuWindow::tr("PDF document")
                                        : SudokuWindow::tr("%1 picture").arg(kind.toUpper());
     filters << QString("%1 (*.%2)").arg(what, kind);
+    if (kind == "png")
+      for (int scale : PngScales().mid(1))
+        filters << SudokuWindow::tr("PNG picture, %1 \u00d7 %1 pixels (*.png)")
+                       .arg(kPrintBitmapSize * scale);
   }
   return filters;
+}
+
+// The PNG size the chosen filter stands for (1 for every other filter).
+int PngScaleOfFilter(const QString& filter) {
+  for (int scale : PngScales().mid(1))
+    if (filter.contains(QString::number(kPrintBitmapSize * scale))) return scale;
+  return 1;
 }
 
 }  // namespace
@@ -91,48 +103,64 @@ void SudokuWindow::OpenRecent(const std::string& fileName) {
 // ---------------------------------------------------------------------------
 // The window's own commands
 
-void SudokuWindow::Print() {
-  if (printing_) return;
-  QPrinter printer(QPrinter::HighResolution);
+bool SudokuWindow::AskPrinter(QPrinter& printer, const char* dialogName, const QString& pdfName) {
   printer.setDocName(kTitle);
-  // Without a printer the page goes to a PDF file, named in advance.
+  // Without a printer the pages go to a PDF file, named in advance.
   if (QPrinterInfo::availablePrinters().isEmpty())
-    printer.setOutputFileName(
-        QDir(QString::fromStdString(DocumentsFolder())).filePath(kTitle + ".pdf"));
+    printer.setOutputFileName(QDir(QString::fromStdString(DocumentsFolder())).filePath(pdfName));
   QPrintDialog dialog(&printer, this);
-  dialog.setObjectName("PrintDialog");
-  if (ShowModal(dialog) != QDialog::Accepted) return;
+  dialog.setObjectName(dialogName);
+  return ShowModal(dialog) == QDialog::Accepted;
+}
 
+void SudokuWindow::PrintAndTell(const std::function<std::optional<QString>()>& print) {
   std::optional<QString> failure;
   {
     printing_ = true;
     // Cleared however printing ends, a failure or an exception included.
     const auto printed = qScopeGuard([this] { printing_ = false; });
-    failure = PrintBoard(printer, PrintedBoardOf(game_, board_->Renderer()));
+    failure = print();
   }
   if (failure) ShowMessageBox(failure->toStdString(), core::MsgKind::Error, core::kButtonsOk);
 }
 
-void SudokuWindow::ExportBoardPicture() {
+void SudokuWindow::Print() {
+  if (printing_) return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (!AskPrinter(printer, "PrintDialog", kTitle + ".pdf")) return;
+  PrintAndTell([&] { return PrintBoard(printer, PrintedBoardOf(game_, board_->Renderer())); });
+}
+
+std::optional<QString> SudokuWindow::AskExportName(FileQuestion question, const QString& ending) {
   QString folder = exportFolder_;
   if (folder.isEmpty() || !QDir(folder).exists())
     folder = QString::fromStdString(game_.File().saveFolder);
   if (folder.isEmpty() || !QDir(folder).exists())
     folder = QString::fromStdString(DocumentsFolder());
   const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
-  const auto chosen = AskFileName(
-      {.objectName = "ExportDialog",
-       .save = true,
-       .filters = PictureFilters(),
-       .suffix = ExportPictureKinds().first(),
-       .suffixFollowsFilter = true,
-       .folder = folder,
-       .proposedName = (puzzle.isEmpty() ? kTitle : puzzle) + "." + ExportPictureKinds().first()});
+  question.save = true;
+  question.folder = folder;
+  question.proposedName = (puzzle.isEmpty() ? kTitle : puzzle) + ending;
+  const auto chosen = AskFileName(question);
+  if (chosen) exportFolder_ = QFileInfo(*chosen).absolutePath();
+  return chosen;
+}
+
+void SudokuWindow::ExportBoardPicture() {
+  QString filter;
+  const auto chosen = AskExportName({.objectName = "ExportDialog",
+                                     .filters = PictureFilters(),
+                                     .suffix = ExportPictureKinds().first(),
+                                     .suffixFollowsFilter = true,
+                                     .folder = {},
+                                     .proposedName = {},
+                                     .chosenFilter = &filter},
+                                    "." + ExportPictureKinds().first());
   if (!chosen) return;
 
   const QString name = *chosen;
-  exportFolder_ = QFileInfo(name).absolutePath();
-  if (const auto failure = ExportPicture(name, PrintedBoardOf(game_, board_->Renderer())))
+  if (const auto failure =
+          ExportPicture(name, PrintedBoardOf(game_, board_->Renderer()), PngScaleOfFilter(filter)))
     ShowMessageBox(tr("The picture could not be saved:\n%1\n%2")
                        .arg(QDir::toNativeSeparators(name), *failure)
                        .toStdString(),

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/Game.h"
+#include "ui/BatchCommands.h"
 #include "ui/SudokuWindow.h"
 
 namespace {
@@ -18,8 +19,11 @@ std::optional<int> ReadCommandLine(const QStringList& args, QString& file) {
           .arg(zentaro::app::kAppTitle));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument("file", "A puzzle file to open (.sdk, .msk, .sol or .txt).",
+  parser.addPositionalArgument("file",
+                               "A puzzle file to open (.sdk, .msk, .sol or .txt); after "
+                               "--export-picture or --worked-solution, the file to write (OUT).",
                                "[file]");
+  zentaro::ui::AddBatchOptions(parser);
 
   const bool parsed = parser.parse(args);
   const QString usage = parser.helpText().replace("<executable_name>", "zentaro");
@@ -31,9 +35,12 @@ std::optional<int> ReadCommandLine(const QStringList& args, QString& file) {
     std::fputs(qPrintable(usage), stdout);
     return 0;
   }
+  if (parsed)
+    if (const auto exitCode = zentaro::ui::RunBatchCommand(parser)) return exitCode;
   const QStringList files = parser.positionalArguments();
   if (!parsed || files.size() > 1) {
-    const QString error = parsed ? QStringLiteral("Name one puzzle file at most.") : parser.errorText();
+    const QString error =
+        parsed ? QStringLiteral("Name one puzzle file at most.") : parser.errorText();
     std::fprintf(stderr, "zentaro: %s\n\n%s", qPrintable(error), qPrintable(usage));
     return 2;
   }
@@ -57,11 +64,11 @@ bool AsksOnlyForText(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   QString file;
-  if (AsksOnlyForText(argc, argv)) {
-    QStringList args;
-    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    return ReadCommandLine(args, file).value_or(0);
-  }
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  if (AsksOnlyForText(argc, argv)) return ReadCommandLine(args, file).value_or(0);
+  // Paper written from the command line opens no window, so it needs no display.
+  if (zentaro::ui::NamesBatchCommand(args)) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
   QApplication::setOrganizationName("LomerinSoftware");

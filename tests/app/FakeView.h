@@ -110,6 +110,7 @@ class FakeView : public View {
 
   // --- View ------------------------------------------------------------------
   int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override {
+    modals.push_back("box");
     boxes.push_back({text, kind, buttons});
     if (ProgressShowing()) ++answersUnderProgress;
     if (boxAnswers_.empty()) {
@@ -213,6 +214,46 @@ class FakeView : public View {
   std::string DocumentsFolder() override { return documents; }
   std::string ClipboardText() override { return clipboard; }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
+
+  // --- between runs ------------------------------------------------------------
+  // The data files as they stand, and every write made to them.
+  std::map<DataFile, std::string> dataFiles;
+  std::vector<std::pair<DataFile, std::string>> dataWrites;
+  // "box", "levels", "collection": the modal steps in the order they came.
+  std::vector<std::string> modals;
+  // Each collection list's entry count, and the answers to give it.
+  std::vector<std::size_t> collectionLists;
+  std::deque<std::optional<std::size_t>> collectionAnswers;
+  std::vector<StatisticsRow> statistics;
+
+  std::optional<std::string> ReadDataFile(DataFile file) override {
+    const auto it = dataFiles.find(file);
+    if (it == dataFiles.end()) return std::nullopt;
+    return it->second;
+  }
+  void WriteDataFile(DataFile file, const std::string& text) override {
+    dataFiles[file] = text;
+    dataWrites.emplace_back(file, text);
+  }
+  void RemoveDataFile(DataFile file) override { dataFiles.erase(file); }
+  std::optional<LevelChoice> AskLevels(const LevelChoice&) override {
+    modals.push_back("levels");
+    return std::nullopt;
+  }
+  std::optional<std::size_t> ChooseCollectionEntry(
+      const std::string&, const std::vector<files::CollectionEntry>& entries,
+      const std::vector<int>&, std::size_t) override {
+    modals.push_back("collection");
+    collectionLists.push_back(entries.size());
+    if (collectionAnswers.empty()) {
+      ADD_FAILURE() << "unexpected collection list";
+      return std::nullopt;
+    }
+    const auto answer = collectionAnswers.front();
+    collectionAnswers.pop_front();
+    return answer;
+  }
+  void ShowStatistics(const std::vector<StatisticsRow>& rows) override { statistics = rows; }
 
  private:
   std::deque<int> boxAnswers_;

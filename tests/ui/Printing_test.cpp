@@ -4,12 +4,17 @@
 
 #include "ui/Printing.h"
 
+#include <QImageReader>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "UiTestSupport.h"
+#include "ui/PrintPuzzlesDialog.h"
 
 using namespace zentaro;
 using app::Command;
@@ -55,6 +60,33 @@ int CountReddish(const QImage& image, QRect area) {
       const QColor c = image.pixelColor(x, y);
       n += c.red() - c.green() > 60 && c.green() == c.blue();
     }
+  return n;
+}
+
+// The longest run of pixels from..to that are neither white (or the
+// digits' cream), the grid's grey nor black: the smudge an edge leaves when
+// it is not sharp.
+int LongestBlur(const QImage& image, bool across, int fixed, int from, int to) {
+  int longest = 0, run = 0;
+  for (int v = from; v <= to; ++v) {
+    const QColor c = across ? image.pixelColor(v, fixed) : image.pixelColor(fixed, v);
+    const bool white = c.red() > 245 && c.green() > 245 && c.blue() > 230;
+    const bool grey =
+        qAbs(c.red() - 128) < 10 && qAbs(c.green() - 128) < 10 && qAbs(c.blue() - 128) < 10;
+    const bool black = c.red() < 10 && c.green() < 10 && c.blue() < 10;
+    run = white || grey || black ? 0 : run + 1;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+int PdfPages(const QString& name) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  auto it =
+      QRegularExpression("/Type\\s*/Page\\b(?!s)").globalMatch(QString::fromLatin1(file.readAll()));
+  int n = 0;
+  for (; it.hasNext(); it.next()) ++n;
   return n;
 }
 
@@ -160,6 +192,56 @@ class PrintingTest : public QObject {
     QVERIFY(pdf.read(5) == "%PDF-");
   }
 
+  // The page read back as a 600-dpi raster: every cell edge where the
+  // layout puts it, and no grey smudge along it as wide as a picture pixel.
+  void printedPageIsSharpWhereTheLayoutSaysAt600Dpi() {
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));  // the whole 4960-pixel side: factor 6
+    printer.setOutputFileName(dir.filePath("board.pdf"));
+    QCOMPARE(ui::PrintBoard(printer, SampleBoard()), std::nullopt);
+    QFile pdf(dir.filePath("board.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(!pdf.readAll().contains("DCTDecode"));
+
+    QCOMPARE(QProcess::execute(pdftoppm, {"-r", "600", "-gray", "-png", "-singlefile",
+                                          dir.filePath("board.pdf"), dir.filePath("page")}),
+             0);
+    // A whole A4 page at 600 dpi is larger than Qt reads by default.
+    QImageReader::setAllocationLimit(512);
+    const QImage page(dir.filePath("page.png"));
+    QVERIFY(!page.isNull());
+    const ui::PrintLayout layout =
+        ui::LayoutPrintedPage(QSize(printer.width(), printer.height()), {});
+    const int f = layout.factor;
+    QCOMPARE(f, 6);
+    const QPoint corner =
+        printer.pageLayout().paintRectPixels(600).topLeft() + layout.picture.topLeft();
+    for (bool across : {true, false}) {
+      // Along the middle of row B (or column 2), whose cells are empty.
+      const int fixed = (across ? corner.y() : corner.x()) + 78 * f;
+      const int start = across ? corner.x() : corner.y();
+      auto at = [&](int v) {
+        return across ? page.pixelColor(start + v, fixed) : page.pixelColor(fixed, start + v);
+      };
+      QVERIFY(LongestBlur(page, across, fixed, start - 20, start + 464 * f + 20) < f);
+      // And through the middle of the digit in D4.
+      const int throughDigit = (across ? corner.y() : corner.x()) + 181 * f;
+      QVERIFY(LongestBlur(page, across, throughDigit, start - 20, start + 464 * f + 20) < f);
+      for (int o : kOrigins) {
+        QVERIFY2(qAbs(at(o * f + f / 2).red() - 128) < 10, qPrintable(QString::number(o)));
+        QVERIFY2(at((o + 1) * f + f / 2).red() > 245, qPrintable(QString::number(o)));
+      }
+      QVERIFY(at(-2).red() > 245);
+      QVERIFY(qAbs(at(1).red() - 128) < 10);
+    }
+  }
+
   void printerThatCannotWriteSaysWhy() {
     QTemporaryDir dir;
     QPrinter printer;
@@ -189,13 +271,37 @@ class PrintingTest : public QObject {
     QVERIFY(file.size() > 500);
   }
 
+  void exportedPngIsThePrintedPicture_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("464 pixels") << 1;
+    QTest::newRow("twice") << 2;
+    QTest::newRow("four times") << 4;
+  }
+
+  // Larger pictures are drawn at their size: edges stay one scale wide and
+  // sharp, the digit keeps its place.
   void exportedPngIsThePrintedPicture() {
+    QFETCH(int, scale);
     QTemporaryDir dir;
-    QVERIFY(!ui::ExportPicture(dir.filePath("board.png"), SampleBoard()));
+    QVERIFY(!ui::ExportPicture(dir.filePath("board.png"), SampleBoard(), scale));
     const QImage image(dir.filePath("board.png"));
-    QCOMPARE(image.size(), QSize(464, 464));
-    QVERIFY(CountColour(image, Cell(4, 4).adjusted(1, 1, -1, -1), Qt::black) > 20);
-    QCOMPARE(CountColour(image, Cell(4, 5).adjusted(1, 1, -1, -1), Qt::black), 0);
+    QCOMPARE(image.size(), QSize(464, 464) * scale);
+    const auto scaled = [scale](QRect r) {
+      return QRect(r.topLeft() * scale, r.size() * scale).adjusted(scale, scale, -scale, -scale);
+    };
+    QVERIFY(CountColour(image, scaled(Cell(4, 4)), Qt::black) > 20 * scale * scale);
+    QCOMPARE(CountColour(image, scaled(Cell(4, 5)), Qt::black), 0);
+    QVERIFY(LongestBlur(image, true, 78 * scale, 0, 464 * scale - 1) == 0);
+    for (int o : kOrigins) {
+      QCOMPARE(image.pixelColor(o * scale + scale - 1, 78 * scale), kGrey);
+      QCOMPARE(image.pixelColor((o + 1) * scale, 78 * scale), QColor(Qt::white));
+    }
+  }
+
+  void pngScaleOtherThanOneTwoOrFourIsRefused() {
+    QTemporaryDir dir;
+    QVERIFY(ui::ExportPicture(dir.filePath("board.png"), SampleBoard(), 3));
+    QVERIFY(QDir(dir.path()).isEmpty());
   }
 
   // Written where no file can go (these run as root, too, where permissions
@@ -285,6 +391,10 @@ class PrintingTest : public QObject {
     exportItem->trigger();
     QCOMPARE(QImage(dir.filePath("board.png")).size(), QSize(464, 464));
     QCOMPARE(frm.fileDialogs.back().defaultSuffix, QString("png"));
+    // The larger PNG sizes are kinds of their own in the list.
+    for (int side : {928, 1856})
+      QVERIFY(frm.fileDialogs.back().filters.contains(
+          QString("PNG picture, %1 \u00d7 %1 pixels (*.png)").arg(side)));
     // The next export starts in the folder of the last one.
     frm.fileAnswers.push_back(dir.filePath("missing/board.png"));
     frm.boxAnswers.push_back(core::MsgButton::Ok);
@@ -295,6 +405,60 @@ class PrintingTest : public QObject {
     QVERIFY(frm.boxes[0].text.contains("board.png"));
     QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
     QVERIFY(frm.AllAnswered());
+  }
+
+  // Six easy puzzles to a page with their solutions: two pages; a choice
+  // without a level stays in the dialog with the reason.
+  void printPuzzlesCommandWritesTheSheets() {
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QAction* item = frm.findChild<QAction*>("PrintPuzzles");
+    QVERIFY(item && item->isEnabled());
+    const QString path = dir.filePath("sheets.pdf");
+    frm.otherAnswers.push_back([&](QDialog& d) {
+      auto& dialog = dynamic_cast<ui::PrintPuzzlesDialog&>(d);
+      dialog.Count->setValue(6);
+      dialog.PerPage->setCurrentIndex(dialog.PerPage->findData(6));
+      dialog.ChosenLevels->setChecked(true);
+      for (QCheckBox* level : dialog.Levels) level->setChecked(false);
+      dialog.done(QDialog::Accepted);  // refused: no level
+      if (dialog.result() == QDialog::Accepted) return int(QDialog::Rejected);
+      dialog.Levels[0]->setChecked(true);
+      dialog.Solutions->setChecked(true);
+      dialog.Seed->setText("3");
+      return int(QDialog::Accepted);
+    });
+    frm.boxAnswers.push_back(core::MsgButton::Ok);
+    frm.printAnswers.push_back([&](QPrintDialog& dialog) {
+      dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+      dialog.printer()->setOutputFileName(path);
+      dialog.setResult(QDialog::Accepted);
+    });
+    item->trigger();
+    QVERIFY(frm.AllAnswered());
+    QCOMPARE(frm.boxes.size(), std::size_t(1));
+    QCOMPARE(frm.boxes[0].title, QString("Information"));
+    QCOMPARE(PdfPages(path), 2);
+    QVERIFY(!frm.Printing());
+  }
+
+  void workedSolutionCommandWritesTheBooklet() {
+    QTemporaryDir dir;
+    ScriptedWindow frm;
+    frm.ShowWindow();
+    QAction* item = frm.findChild<QAction*>("ExportWorkedSolution");
+    QVERIFY(item && !item->isEnabled());
+    OpenPuzzle(frm);
+    QVERIFY(item->isEnabled());
+    frm.fileAnswers.push_back(dir.filePath("worked.pdf"));
+    item->trigger();
+    QVERIFY(frm.AllAnswered());
+    QCOMPARE(frm.fileDialogs.back().defaultSuffix, QString("pdf"));
+    QVERIFY(PdfPages(dir.filePath("worked.pdf")) >= 1);
+    // The walk ran on a copy: the puzzle in play is as it was.
+    QCOMPARE(core::CountDigits(frm.Game().Puzzle().board),
+             81 - std::count(ui::test::kPuzzleLine, ui::test::kPuzzleLine + 81, '0'));
   }
 
  private:

@@ -68,11 +68,14 @@ class ScriptedWindow : public SudokuWindow {
   // Unless told to read them, a window starts from the defaults without the
   // level dialog, whatever the windows of earlier tests wrote at close.
   explicit ScriptedWindow(StoredSettings stored = StoredSettings::Ignore) {
+    // A game kept by one test is never offered to the next.
+    SetDataFolder(dataDir_.path());
     if (stored == StoredSettings::Read) return;
     Settings() = app::Settings{};
     Settings().loadOnStartup = false;
   }
 
+  QTemporaryDir dataDir_;
   std::deque<std::optional<core::MsgButton>> boxAnswers;  // nullopt: close the box
   std::deque<std::optional<QString>> fileAnswers;         // nullopt: cancel
   std::deque<bool> reportAnswers;                         // true: "&New puzzle"
