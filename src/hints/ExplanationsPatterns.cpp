@@ -418,17 +418,15 @@ Explanation ExplainEmptyRectangle(const Board& /*board*/, const EmptyRectangleSt
                RemovalConclusion(step.eliminations), concrete, helpContext));
 }
 
-Explanation ExplainWing(const Board& board, const WingStep& step, int helpContext) {
+Explanation ExplainWing(const Board& /*board*/, const WingStep& step, int helpContext) {
   const bool xyz = step.kind == WingKind::XYZWing;
   const std::string z = D(step.z);
   const std::string zc = Dc(step.z);
-  // x and y: the pivot's digits other than z, x shared with pincers[0].
-  const auto other = [&](CellRef c) {
-    const DigitSet rest = static_cast<DigitSet>(board.at(c).Candidates() & ~(1U << step.z));
-    return std::countr_zero(rest);
-  };
-  const int x = other(step.pincers[0]);
-  const int y = other(step.pincers[1]);
+  // x and y: the pivot's digits other than z, the smaller one shared with
+  // pincers[0].
+  const DigitSet xy = static_cast<DigitSet>(step.pivotDigits & ~(1U << step.z));
+  const int x = std::countr_zero(xy);
+  const int y = std::countr_zero(static_cast<DigitSet>(xy & ~(1U << x)));
   const std::string p = B(step.pivot);
   const std::string p1 = B(step.pincers[0]);
   const std::string p2 = B(step.pincers[1]);

@@ -182,7 +182,8 @@ enum class WingKind { XYWing, XYZWing };
 struct WingStep {
   WingKind kind = WingKind::XYWing;
   core::CellRef pivot;
-  std::array<core::CellRef, 2> pincers{};  // pincers[0] shares the smaller pivot digit but z
+  // pincers[0] holds z and the smaller of the pivot's other digits.
+  std::array<core::CellRef, 2> pincers{};
   DigitSet pivotDigits = 0;
   int z = 0;
   std::vector<Elimination> eliminations;

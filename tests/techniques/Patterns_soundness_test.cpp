@@ -155,8 +155,8 @@ void Basics(Board& board) {
           changed = true;
           continue;
         }
-        if (places.empty()) continue;
-        // All places in one other unit: the digit leaves the rest of it.
+        // Two or three places all in one other unit: the digit leaves the rest of it.
+        if (places.empty() || places.size() > 3) continue;
         for (const auto& other : units) {
           if (&other == &unit) continue;
           bool inside = true;
