@@ -28,23 +28,25 @@ namespace zentaro::techniques {
 // The second ladder, simplest first: the hint search tries these after the
 // chains, in this order. The uniqueness rows (the last four) are only for a
 // puzzle known to have exactly one solution.
-inline constexpr std::array<std::string_view, 17> kPatternLadder{"Skyscraper",
-                                                                 "2-String Kite",
-                                                                 "XY-Wing",
-                                                                 "Finned X-Wing",
-                                                                 "Sashimi X-Wing",
-                                                                 "Colour trap",
-                                                                 "Colour wrap",
-                                                                 "W-Wing",
-                                                                 "XYZ-Wing",
-                                                                 "Empty Rectangle",
-                                                                 "Finned Swordfish",
-                                                                 "Sashimi Swordfish",
-                                                                 "Jellyfish",
-                                                                 "Unique Rectangle type 1",
-                                                                 "Unique Rectangle type 2",
-                                                                 "Unique Rectangle type 4",
-                                                                 "BUG+1"};
+inline constexpr std::array<std::string_view, 17> kPatternLadder{
+    "Skyscraper",
+    "2-String Kite",
+    "XY-Wing",
+    "Finned X-Wing",
+    "Sashimi X-Wing",
+    "Colour trap",
+    "Colour wrap",
+    "W-Wing",
+    "XYZ-Wing",
+    "Empty Rectangle",
+    "Finned Swordfish",
+    "Sashimi Swordfish",
+    "Jellyfish",
+    "Unique Rectangle type 1",
+    "Unique Rectangle type 2",
+    "Unique Rectangle type 4",
+    "BUG+1",
+};
 
 using DigitSet = std::uint16_t;  // bit d for digit d
 
