@@ -174,6 +174,10 @@ std::optional<BugStep> FindBugPlusOne(const core::Board& board) {
   return BugStep{CellOf(plus), grid.cand[plus], digit};
 }
 
+std::string_view NameOf(const BugStep& /*step*/) {
+  return "BUG+1";
+}
+
 void Apply(const BugStep& step, core::Board& board) {
   core::FillCell(board, step.cell, step.digit);
 }

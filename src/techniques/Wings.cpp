@@ -126,6 +126,10 @@ std::optional<WWingStep> FindWWing(const core::Board& board) {
   return std::nullopt;
 }
 
+std::string_view NameOf(const WWingStep& /*step*/) {
+  return "W-Wing";
+}
+
 void Apply(const WWingStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }

@@ -6,12 +6,21 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <random>
 #include <regex>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "HintTestHelpers.h"
+#include "TestData.h"
+#include "hints/Markup.h"
+#include "techniques/PatternWalk.h"
 #include "techniques/Patterns.h"
 #include "techniques/TestBoards.h"
 
@@ -301,6 +310,143 @@ TEST(ExplainPatternsTest, ConcreteTextsAndTheirFrame) {
   const Explanation bugHint = ExplainBugPlusOne(open, bug);
   EXPECT_EQ(Concrete(bugHint).hintCell, C("A1"));
   EXPECT_EQ(Highlighted(Concrete(bugHint).highlights), CellSet{"A1"});
+}
+
+// Every step the finders name on real positions, explained: the frame
+// holds, the mark-up pairs up, and the marks shown as removed are exactly the
+// step's eliminations. Marks are also thinned at random, so that the rarer
+// patterns turn up.
+template <typename Step>
+std::vector<std::string> FrameProblems(const Explanation& e, const Step& step,
+                                       std::string_view name) {
+  std::vector<std::string> problems;
+  if (e.stages.size() != 2) return {"not two stages"};
+  std::string heading(1, '&');
+  heading.append(name);
+  heading.push_back('&');
+  if (General(e).lines.front() != heading) problems.push_back("heading");
+  if (!NamedCells(General(e).lines).empty()) problems.push_back("general stage names a cell");
+  for (const HintStage& stage : e.stages) {
+    for (const std::string& line : RenderHintMarkup(stage.lines).lines)
+      if (line.find_first_of("&@") != std::string::npos) problems.push_back(line);
+  }
+  std::set<std::pair<std::string, int>> shown, wanted;
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r)
+      for (int d = 1; d <= 9; ++d)
+        if (Concrete(e).highlights.at(c, r).markElim[d] != 0)
+          shown.insert({core::CellName(c, r), d});
+  if constexpr (!std::is_same_v<Step, BugStep>) {
+    for (const Elimination& el : step.eliminations)
+      wanted.insert({core::CellName(el.cell), el.digit});
+  }
+  if (shown != wanted) problems.push_back("removed marks differ from the eliminations");
+  return problems;
+}
+
+using Check = std::function<std::vector<std::string>(const Board&, std::string& name)>;
+
+template <typename Find, typename Explain>
+Check Checker(Find find, Explain explain) {
+  return [find, explain](const Board& board, std::string& name) -> std::vector<std::string> {
+    const auto step = find(board);
+    if (!step) return {};
+    name = std::string(NameOf(*step));
+    std::vector<std::string> problems = FrameProblems(explain(board, *step), *step, name);
+    if (problems.empty()) problems.push_back("");  // found, and fine
+    return problems;
+  };
+}
+
+TEST(ExplainPatternsTest, EveryStepOnTheWalksIsExplained) {
+  const std::vector<std::pair<std::string, Check>> checks{
+      {"Skyscraper",
+       Checker(FindSkyscraper,
+               [](const Board& b, const SkyscraperStep& s) { return ExplainSkyscraper(b, s); })},
+      {"2-String Kite",
+       Checker(FindTwoStringKite,
+               [](const Board& b, const KiteStep& s) { return ExplainTwoStringKite(b, s); })},
+      {"Empty Rectangle", Checker(FindEmptyRectangle,
+                                  [](const Board& b, const EmptyRectangleStep& s) {
+                                    return ExplainEmptyRectangle(b, s);
+                                  })},
+      {"XY-Wing",
+       Checker(FindXYWing, [](const Board& b, const WingStep& s) { return ExplainWing(b, s); })},
+      {"XYZ-Wing",
+       Checker(FindXYZWing, [](const Board& b, const WingStep& s) { return ExplainWing(b, s); })},
+      {"W-Wing",
+       Checker(FindWWing, [](const Board& b, const WWingStep& s) { return ExplainWWing(b, s); })},
+      {"Colour trap",
+       Checker(FindColourTrap,
+               [](const Board& b, const ColouringStep& s) { return ExplainColouring(b, s); })},
+      {"Colour wrap",
+       Checker(FindColourWrap,
+               [](const Board& b, const ColouringStep& s) { return ExplainColouring(b, s); })},
+      {"Finned X-Wing",
+       Checker(FindFinnedXWing,
+               [](const Board& b, const FishStep& s) { return ExplainFish(b, s); })},
+      {"Sashimi X-Wing",
+       Checker(FindSashimiXWing,
+               [](const Board& b, const FishStep& s) { return ExplainFish(b, s); })},
+      {"Finned Swordfish",
+       Checker(FindFinnedSwordfish,
+               [](const Board& b, const FishStep& s) { return ExplainFish(b, s); })},
+      {"Sashimi Swordfish",
+       Checker(FindSashimiSwordfish,
+               [](const Board& b, const FishStep& s) { return ExplainFish(b, s); })},
+      {"Jellyfish",
+       Checker(FindJellyfish, [](const Board& b, const FishStep& s) { return ExplainFish(b, s); })},
+      {"Unique Rectangle type 1", Checker(FindUniqueRectangleType1,
+                                          [](const Board& b, const UniqueRectangleStep& s) {
+                                            return ExplainUniqueRectangle(b, s);
+                                          })},
+      {"Unique Rectangle type 2", Checker(FindUniqueRectangleType2,
+                                          [](const Board& b, const UniqueRectangleStep& s) {
+                                            return ExplainUniqueRectangle(b, s);
+                                          })},
+      {"Unique Rectangle type 4", Checker(FindUniqueRectangleType4,
+                                          [](const Board& b, const UniqueRectangleStep& s) {
+                                            return ExplainUniqueRectangle(b, s);
+                                          })},
+      {"BUG+1", Checker(FindBugPlusOne,
+                        [](const Board& b, const BugStep& s) { return ExplainBugPlusOne(b, s); })},
+  };
+
+  std::map<std::string, int> explained;
+  int failures = 0;
+  std::mt19937 rng(7);
+  for (const char* file : {"puzzles3_magictour_top1465.txt", "puzzles6_forum_hardest_1106.txt"}) {
+    for (const std::string& line : testdata::Puzzles(file, 60)) {
+      Board board = BoardWithMarks(line);
+      techniques::test::Basics(board);
+      // The stuck position, and the same with about a third of its marks gone.
+      Board thinned = board;
+      for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+          for (int d = 1; d <= 9; ++d)
+            if (thinned.at(c, r).Digit() == 0 && thinned.at(c, r).CandidateCount() > 2 &&
+                rng() % 3 == 0)
+              thinned.at(c, r).RemoveCandidate(d);
+      for (const Board* position : {&board, &thinned}) {
+        for (const auto& [label, check] : checks) {
+          std::string name;
+          const std::vector<std::string> problems = check(*position, name);
+          if (problems.empty()) continue;
+          EXPECT_EQ(name, label);
+          ++explained[label];
+          for (const std::string& p : problems) {
+            if (p.empty() || failures >= 10) continue;
+            ++failures;
+            ADD_FAILURE() << label << " on " << line << ": " << p;
+          }
+        }
+      }
+    }
+  }
+  for (const auto& [label, check] : checks) {
+    std::cout << "  " << label << ": explained " << explained[label] << "\n";
+  }
+  EXPECT_GT(explained.size(), 10u);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "PatternWalk.h"
 #include "TestData.h"
 #include "core/Board.h"
 #include "techniques/Patterns.h"
@@ -109,75 +110,6 @@ DigitGrid GridOf(const std::string& line) {
   for (int i = 0; i < 81; ++i)
     grid[i] = (line[i] >= '1' && line[i] <= '9') ? static_cast<std::uint8_t>(line[i] - '0') : 0;
   return grid;
-}
-
-// The 27 units as cell lists: rows, columns, blocks.
-std::vector<std::vector<CellRef>> AllUnits() {
-  std::vector<std::vector<CellRef>> units(27);
-  for (int k = 1; k <= 9; ++k) {
-    for (int j = 1; j <= 9; ++j) {
-      units[k - 1].push_back({j, k});
-      units[8 + k].push_back({k, j});
-    }
-    const core::BlockBounds b = core::BoundsOfBlock(k - 1);
-    for (int r = b.firstRow; r <= b.lastRow; ++r)
-      for (int c = b.firstCol; c <= b.lastCol; ++c) units[17 + k].push_back({c, r});
-  }
-  return units;
-}
-
-bool Has(const Board& board, CellRef cell, int d) {
-  return board.at(cell).Digit() == 0 && board.at(cell).HasCandidate(d);
-}
-
-// Singles, then pointing and claiming, until none is left; written here so
-// the walk does not lean on the finders of the classic ladder.
-void Basics(Board& board) {
-  static const std::vector<std::vector<CellRef>> units = AllUnits();
-  for (bool changed = true; changed;) {
-    changed = false;
-    for (int c = 1; c <= 9; ++c) {
-      for (int r = 1; r <= 9; ++r) {
-        const core::Cell& cell = board.at(c, r);
-        if (cell.Digit() == 0 && cell.CandidateCount() == 1) {
-          core::FillCell(board, {c, r}, std::countr_zero(cell.Candidates()));
-          changed = true;
-        }
-      }
-    }
-    for (const auto& unit : units) {
-      for (int d = 1; d <= 9; ++d) {
-        std::vector<CellRef> places;
-        for (CellRef cell : unit)
-          if (Has(board, cell, d)) places.push_back(cell);
-        if (places.size() == 1) {
-          core::FillCell(board, places[0], d);
-          changed = true;
-          continue;
-        }
-        // Two or three places all in one other unit: the digit leaves the rest of it.
-        if (places.empty() || places.size() > 3) continue;
-        for (const auto& other : units) {
-          if (&other == &unit) continue;
-          bool inside = true;
-          for (CellRef p : places) {
-            bool found = false;
-            for (CellRef o : other) found = found || o == p;
-            inside = inside && found;
-          }
-          if (!inside) continue;
-          for (CellRef o : other) {
-            bool inUnit = false;
-            for (CellRef u : unit) inUnit = inUnit || u == o;
-            if (!inUnit && Has(board, o, d)) {
-              board.at(o).RemoveCandidate(d);
-              changed = true;
-            }
-          }
-        }
-      }
-    }
-  }
 }
 
 // One finder as the walk sees it: its name, and a step applied to a copy of
@@ -274,7 +206,7 @@ TEST(PatternSoundness, EveryStepOnTheWalksKeepsTheSolution) {
       Board board{};
       core::BuildFromDigitsPlain(puzzle, board);
       for (int step = 0; step < 300 && wrong < 10; ++step) {
-        Basics(board);
+        test::Basics(board);
         if (core::CountDigits(board) == 81) {
           ++finished;
           break;
