@@ -320,7 +320,7 @@ Explanation ExplainSkyscraper(const Board& /*board*/, const SkyscraperStep& step
 
   return TwoStages(
       General(
-          "Skyscraper",
+          std::string(NameOf(step)),
           {"Two " + lines + " hold the digit " + d +
                " in exactly two cells each, and one cell of each stands in the same " + cross + ".",
            "Those two cells cannot both hold the digit, so one of the two other cells (the "
@@ -357,7 +357,7 @@ Explanation ExplainTwoStringKite(const Board& /*board*/, const KiteStep& step, i
   concrete.Remove(step.eliminations);
 
   return TwoStages(
-      General("2-String Kite",
+      General(std::string(NameOf(step)),
               {"A row and a column each hold the digit " + d +
                    " in exactly two cells, and one cell of the row and one of the column stand "
                    "in the same block 3x3.",
@@ -400,7 +400,7 @@ Explanation ExplainEmptyRectangle(const Board& /*board*/, const EmptyRectangleSt
   concrete.Remove(step.eliminations);
 
   return TwoStages(
-      General("Empty Rectangle",
+      General(std::string(NameOf(step)),
               {"In the highlighted block 3x3 the digit " + d +
                    " can stand only in the cells of one row and one column of the block, so it "
                    "stands in that row or in that column.",
@@ -488,7 +488,7 @@ Explanation ExplainWWing(const Board& /*board*/, const WWingStep& step, int help
   concrete.Remove(step.eliminations);
 
   return TwoStages(
-      General("W-Wing",
+      General(std::string(NameOf(step)),
               {"Two cells that do not see each other have the same two candidates, and the "
                "highlighted unit holds one of those digits in exactly two cells, one seen by each "
                "of the two cells.",
@@ -643,7 +643,7 @@ Explanation ExplainBugPlusOne(const Board& /*board*/, const BugStep& step, int h
   concreteStage.hintCell = step.cell;
 
   return TwoStages(
-      General("BUG+1",
+      General(std::string(NameOf(step)),
               {"Every empty cell but one has exactly two candidates, and every candidate occurs "
                "exactly twice in each row, column and block 3x3, except in the one cell with "
                "three candidates.",
