@@ -17,5 +17,6 @@ shoot() {  # what, output, extra environment...
 }
 shoot window screenshot.png
 shoot hint hint-stage.png
+shoot xy-wing hint-xy-wing.png
 shoot level level-dialog.png
 shoot board board-2x.png QT_SCALE_FACTOR=2

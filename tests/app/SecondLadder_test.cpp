@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeView.h"
 #include "GameAccess.h"
 #include "HintChecks.h"
 #include "TestData.h"
@@ -81,16 +82,19 @@ TEST(SecondLadder, EveryStepOfEveryWalkIsTrue) {
         if (!InSecondLadder(step.hint.technique)) return;
         ++used[step.name];
         // What the concrete stage showed removed is what "&Do it !" removed.
-        if (!step.change.eliminated.empty())
+        if (!step.change.eliminated.empty()) {
           EXPECT_EQ(step.change.eliminated,
                     ShownEliminations(step.stages.back().highlights, step.hint.beforeApply))
               << step.name << " " << line;
+        }
       });
       ++walked;
       if (walk.solved) ++finished;
     }
     EXPECT_EQ(wrong, 0) << c.file;
-    if (slice == c.puzzles) EXPECT_GE(finished, c.finishedBefore) << c.file;
+    if (slice == c.puzzles) {
+      EXPECT_GE(finished, c.finishedBefore) << c.file;
+    }
     std::cout << c.file << ": hints finish " << finished << " of " << walked << "\n";
   }
   for (const auto& [name, count] : used) std::cout << "  " << name << ": " << count << "\n";
