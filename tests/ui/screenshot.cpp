@@ -1,8 +1,4 @@
-// Usage: zentaro-screenshot [window|level|hint|xy-wing|board] OUTPUT.png [PUZZLE-FILE]
-//
-// xy-wing plays a hard puzzle by "Hint..." alone, answering every stage with
-// its action button, until the hint is an XY-Wing, and takes that hint's
-// concrete stage.
+// Usage: zentaro-screenshot [window|level|hint|board] OUTPUT.png [PUZZLE-FILE]
 //
 // Opens the main window, reads the puzzle (a built-in one without a file),
 // plays a few moves so that entries, pencil marks, the selection and a
@@ -11,97 +7,29 @@
 // of the board alone (run with QT_SCALE_FACTOR=2 for the high-density one).
 // The dialogs are on the screen, so those pictures are taken from it.
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/Game.h"
-#include "ui/HintWindow.h"
 #include "ui/SudokuWindow.h"
-
-namespace {
-
-// A puzzle of the top1465 collection whose walk by hints meets an XY-Wing.
-constexpr const char* kXYWingPuzzle =
-    "7.8...3.....6.1...4.........6.....253...8.......1...9..9.5....2....7.4...........";
-
-QPushButton* ActionButtonOf(QWidget* dialog) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->isVisible() && b->isDefault()) return b;
-  const auto buttons = dialog->findChildren<QPushButton*>();
-  return buttons.isEmpty() ? nullptr : buttons.front();
-}
-
-int ShootXYWing(zentaro::ui::SudokuWindow& window, const QString& output) {
-  zentaro::app::Game& game = window.Game();
-  zentaro::core::DigitGrid grid{};
-  for (int i = 0; i < 81; ++i)
-    grid[static_cast<std::size_t>(i)] = kXYWingPuzzle[i] == '.' ? 0 : kXYWingPuzzle[i] - '0';
-  game.LoadPosition(grid);
-  int status = 1;
-  bool inHint = false, concrete = false;
-  int requests = 0;
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, &window, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (!w->isVisible() || w == &window) continue;
-      if (qobject_cast<zentaro::ui::WaitDialog*>(w) != nullptr) continue;
-      auto* hint = qobject_cast<zentaro::ui::HintWindow*>(w);
-      if (hint == nullptr && !w->isModal()) continue;
-      if (hint != nullptr && !hint->isModal()) continue;
-      if (concrete && hint != nullptr && !hint->BoxText().startsWith("XY-Wing")) {
-        driver.stop();
-        QTimer::singleShot(500, &window, [&] {
-          QRect r = window.frameGeometry();
-          for (const QWidget* t : QApplication::topLevelWidgets())
-            if (t->isVisible()) r = r.united(t->frameGeometry());
-          const QPixmap shot = window.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-          status = shot.save(output) ? 0 : 1;
-          QApplication::exit(status);
-        });
-        return;
-      }
-      if (hint != nullptr && hint->BoxText().startsWith("XY-Wing")) concrete = true;
-      if (QPushButton* b = ActionButtonOf(w)) b->click();
-      return;
-    }
-    if (inHint) return;
-    if (++requests > 200) {
-      std::fprintf(stderr, "no XY-Wing met\n");
-      QApplication::exit(1);
-      return;
-    }
-    inHint = true;
-    game.RequestHint();
-    inHint = false;
-  });
-  driver.start(60);
-  QApplication::exec();
-  return status;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QString what = "window";
-  if (argc > 1 && QStringList{"window", "level", "hint", "xy-wing", "board"}.contains(argv[1])) {
+  if (argc > 1 && QStringList{"window", "level", "hint", "board"}.contains(argv[1])) {
     what = argv[1];
     --argc;
     ++argv;
   }
   if (argc < 2) {
-    std::fprintf(
-        stderr,
-        "usage: zentaro-screenshot [window|level|hint|xy-wing|board] OUTPUT.png [PUZZLE-FILE]\n");
+    std::fprintf(stderr, "usage: zentaro-screenshot [window|level|hint|board] OUTPUT.png [PUZZLE-FILE]\n");
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
@@ -123,6 +51,7 @@ int main(int argc, char* argv[]) {
   // The picture shows the default look, whatever the user's settings say.
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.path());
   zentaro::ui::SudokuWindow window;
+  window.SetDataFolder(temp.path());
   window.Settings() = zentaro::app::Settings{};
   window.Settings().loadOnStartup = false;
   window.Settings().maximized = false;
@@ -133,7 +62,6 @@ int main(int argc, char* argv[]) {
   window.ShowWindow();
 
   zentaro::app::Game& game = window.Game();
-  if (what == "xy-wing") return ShootXYWing(window, output);
   if (!game.ReadPuzzleFile(QDir::toNativeSeparators(puzzle).toStdString())) return 1;
   // The level dialog comes first on a puzzle just read, with nothing to save.
   if (argc <= 2 && what != "level") {
@@ -169,10 +97,10 @@ int main(int argc, char* argv[]) {
       const zentaro::ui::BoardWidget& board = *window.Board();
       const QRect grid = board.CellRect({1, 1}).united(board.CellRect({9, 9}));
       const int margin = grid.width() / 12;
-      status =
-          window.Board()->grab(grid.adjusted(-margin, -margin, margin / 2, margin / 2)).save(output)
-              ? 0
-              : 1;
+      status = window.Board()->grab(grid.adjusted(-margin, -margin, margin / 2, margin / 2))
+                       .save(output)
+                   ? 0
+                   : 1;
       QApplication::exit(status);
     } else if (what == "window") {
       status = window.grab().save(output) ? 0 : 1;
