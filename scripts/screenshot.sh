@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Renews the pictures in docs/: the main window with a game in progress, the
 # same with a hint stage and with the level dialog open, and the board on a
-# screen of device pixel ratio 2, drawn under a virtual X server; then a page
-# of printed puzzles and two pages of a worked solution, read back from the
-# PDF files the program writes.
+# screen of device pixel ratio 2. Drawn under a virtual X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/screenshot -G Ninja -DCMAKE_BUILD_TYPE=Release -DZENTARO_BENCH=OFF >/dev/null
-cmake --build build/screenshot --target zentaro-screenshot zentaro --parallel
+cmake --build build/screenshot --target zentaro-screenshot --parallel
 mkdir -p docs
 shoot() {  # what, output, extra environment...
   local what=$1 out=$2
@@ -21,20 +19,3 @@ shoot window screenshot.png
 shoot hint hint-stage.png
 shoot level level-dialog.png
 shoot board board-2x.png QT_SCALE_FACTOR=2
-
-paper=$(mktemp -d)
-trap 'rm -rf "$paper"' EXIT
-zentaro=build/screenshot/src/ui/zentaro
-page() {  # pdf, page number, output
-  pdftoppm -r 80 -png -f "$2" -l "$2" -singlefile "$1" "docs/${3%.png}"
-  echo "docs/$3 written" >&2
-}
-"$zentaro" --print-puzzles "$paper/sheets.pdf" --count 6 --per-page 6 --levels any --solutions --seed 42
-page "$paper/sheets.pdf" 1 print-puzzles-page.png
-sed -n 5p tests/data/puzzles3_magictour_top1465.txt >"$paper/top1465-5.txt"
-"$zentaro" --worked-solution "$paper/top1465-5.txt" "$paper/worked.pdf"
-page "$paper/worked.pdf" 1 worked-solution-page.png
-# A generated level-5 puzzle whose hints need a forcing chain (step 40, page 9).
-grep -v '^#' tests/data/hint_walk.txt | tail -30 | sed -n 12p >"$paper/chain.txt"
-"$zentaro" --worked-solution "$paper/chain.txt" "$paper/chain.pdf"
-page "$paper/chain.pdf" 9 worked-solution-chain-page.png

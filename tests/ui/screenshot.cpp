@@ -51,7 +51,6 @@ int main(int argc, char* argv[]) {
   // The picture shows the default look, whatever the user's settings say.
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, temp.path());
   zentaro::ui::SudokuWindow window;
-  window.SetDataFolder(temp.path());
   window.Settings() = zentaro::app::Settings{};
   window.Settings().loadOnStartup = false;
   window.Settings().maximized = false;
