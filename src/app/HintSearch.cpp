@@ -14,6 +14,8 @@
 #include "app/Game.h"
 #include "core/StringTable.h"
 #include "hints/Explanations.h"
+#include "hints/ExplanationsPatterns.h"
+#include "techniques/PatternSteps.h"
 #include "techniques/Registry.h"
 #include "techniques/Singles.h"
 
@@ -187,6 +189,9 @@ constexpr HiddenSingles kHs = HiddenSingles::Yes;
 // puzzle with one solution.
 constexpr int kFirstSlowStep = 18;
 constexpr int kChainStep = 22;
+// The second ladder (techniques::PatternLadder()) goes on from here, a step
+// per technique.
+constexpr int kFirstPatternStep = kChainStep + 1;
 constexpr std::array<Rung, 38> kLadder{{
     {5, NakedSubset, Leading(2, kExact), kAlways, kPairMet, false, AllCellsExact},
     {6, Pointing, Leading(), kAlways, kPointingMet, false},
@@ -258,12 +263,14 @@ class HintRequest {
 
  private:
   // An instance found by an elimination step, with the call that applies it
-  // to the working board once the user has said "&Do it !".
+  // to the working board once the user has said "&Do it !". A step of the
+  // second ladder is its typed value and carries itself out.
   struct Found {
     HintTechnique technique;
     int step;
     TechniqueResult result;
     techniques::Ask ask;  // how it was found, for carrying it out
+    std::optional<techniques::PatternStep> pattern;
   };
 
   bool Start();
@@ -276,6 +283,7 @@ class HintRequest {
   void UseComputedMarks();
   bool RequireCompleteMarks();
   std::optional<Found> FindElimination();
+  std::optional<Found> FindPattern();
 
   void OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
                    const std::function<void(Board&)>& place);
@@ -619,7 +627,22 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
     const techniques::Outcome out = techniques::TechniqueOf(rung.technique).find(work_, rung.ask);
     if (rung.sets != kAlways) flags = out.metAny ? flags | rung.sets : flags & ~unsigned{rung.sets};
     if (out.step && (rung.worth == nullptr || rung.worth(work_, *out.step)))
-      return Found{out.id, rung.step, *out.step, rung.ask};
+      return Found{out.id, rung.step, *out.step, rung.ask, std::nullopt};
+  }
+  return FindPattern();
+}
+
+// Past the chains, only for a puzzle with exactly one solution: one with
+// several keeps the answer that it is not good, and the uniqueness rungs are
+// sound only when there is a single solution.
+std::optional<HintRequest::Found> HintRequest::FindPattern() {
+  if (solutionCount_ != 1) return std::nullopt;
+  int step = kFirstPatternStep;
+  for (const techniques::PatternRung& rung : techniques::PatternLadder()) {
+    StepProgress();
+    if (std::optional<techniques::PatternStep> found = rung.find(work_))
+      return Found{rung.id, step, TechniqueResult{}, techniques::Ask{}, std::move(found)};
+    ++step;
   }
   return std::nullopt;
 }
@@ -708,11 +731,16 @@ void HintRequest::OfferElimination(const Found& found) {
   hint_.last.technique = found.technique;
   hint_.last.step = found.step;
   hint_.last.result = found.result;
+  hint_.last.pattern = found.pattern;
 
-  const hints::Explainer explain = hints::ExplainerOf(found.technique);
-  if (explain == nullptr) return;
-  const hints::Explanation explanation =
-      explain(work_, found.result, true, hints::kMainWindowHelpContext);
+  hints::Explanation explanation;
+  if (found.pattern) {
+    explanation = hints::ExplainPattern(work_, *found.pattern);
+  } else {
+    const hints::Explainer explain = hints::ExplainerOf(found.technique);
+    if (explain == nullptr) return;
+    explanation = explain(work_, found.result, true, hints::kMainWindowHelpContext);
+  }
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();
     return;
@@ -722,11 +750,14 @@ void HintRequest::OfferElimination(const Found& found) {
   beforeAction_ = puzzle_.board;
   hint_.last.beforeApply = beforeAction_;
   const Board searched = work_;
-  techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, found.result);
+  if (found.pattern)
+    techniques::Apply(*found.pattern, work_);
+  else
+    techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, found.result);
   CarryStepOver(searched, work_, puzzle_.board);
   if (core::BoardsEqual(beforeAction_, puzzle_.board)) return;
 
-  // A chain places its digit; the computed candidates follow it at once.
+  // A chain or BUG+1 places its digit; the computed candidates follow it at once.
   bool placed = false;
   for (int c = 1; c <= 9; ++c)
     for (int row = 1; row <= 9; ++row) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/Board.h"
+#include "techniques/PatternSteps.h"
 #include "techniques/Registry.h"
 #include "techniques/TechniqueResult.h"
 
@@ -17,10 +19,13 @@ using HintTechnique = techniques::TechniqueId;
 // without a window (the batch tool, the tests) and for nothing else.
 struct HintReport {
   HintTechnique technique = HintTechnique::None;
-  int step = 0;  // the search step that found it: 1..4 singles, 5..22 the others
+  // The search step that found it: 1..4 singles, 5..22 the design's ladder
+  // and the chains, from 23 on the second ladder (one step per technique).
+  int step = 0;
   techniques::TechniqueResult result;
-  bool explained = false;  // the explanation ran to its end with OK
-  bool applied = false;    // "&Do it !" changed the board
+  std::optional<techniques::PatternStep> pattern;  // a step of the second ladder
+  bool explained = false;                          // the explanation ran to its end with OK
+  bool applied = false;                            // "&Do it !" changed the board
   // Board just before "&Do it !" changed it (with the marks the step worked on).
   core::Board beforeApply{};
 };

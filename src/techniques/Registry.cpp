@@ -151,8 +151,10 @@ constexpr Technique NoSearch(TechniqueId id, std::string_view name, std::string_
 }
 
 // The singles have a stage of their own in each order (their counting and
-// their choice of cell differ), so their rows carry no search.
-constexpr std::array<Technique, 13> kTechniques{{
+// their choice of cell differ), so their rows carry no search. Nor do the
+// pattern techniques: their steps are typed values of their own, found and
+// carried out through PatternLadder() (PatternSteps.h).
+constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(None, "none", ""),
     NoSearch(SingleCandidate, "single candidate", "single"),
     NoSearch(HiddenSingle, "hidden single", "hidden-single"),
@@ -166,6 +168,23 @@ constexpr std::array<Technique, 13> kTechniques{{
     {ForcingChain, "forcing chain", "forcing-chain", FindChains, ApplyChains, PlaceChainConclusion},
     {ContradictingChain, "contradicting chain", "contradicting-chain", FindChains, ApplyChains,
      PlaceChainConclusion},
+    NoSearch(Skyscraper, "Skyscraper", "skyscraper"),
+    NoSearch(TwoStringKite, "2-String Kite", "two-string-kite"),
+    NoSearch(XYWing, "XY-Wing", "xy-wing"),
+    NoSearch(FinnedXWing, "Finned X-Wing", "finned-x-wing"),
+    NoSearch(SashimiXWing, "Sashimi X-Wing", "sashimi-x-wing"),
+    NoSearch(ColourTrap, "Colour trap", "colour-trap"),
+    NoSearch(ColourWrap, "Colour wrap", "colour-wrap"),
+    NoSearch(WWing, "W-Wing", "w-wing"),
+    NoSearch(XYZWing, "XYZ-Wing", "xyz-wing"),
+    NoSearch(EmptyRectangle, "Empty Rectangle", "empty-rectangle"),
+    NoSearch(FinnedSwordfish, "Finned Swordfish", "finned-swordfish"),
+    NoSearch(SashimiSwordfish, "Sashimi Swordfish", "sashimi-swordfish"),
+    NoSearch(Jellyfish, "Jellyfish", "jellyfish"),
+    NoSearch(UniqueRectangle1, "Unique Rectangle type 1", "unique-rectangle-1"),
+    NoSearch(UniqueRectangle2, "Unique Rectangle type 2", "unique-rectangle-2"),
+    NoSearch(UniqueRectangle4, "Unique Rectangle type 4", "unique-rectangle-4"),
+    NoSearch(BugPlusOne, "BUG+1", "bug-plus-one"),
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
 

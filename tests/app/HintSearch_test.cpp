@@ -493,9 +493,10 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
 }
 
 TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
-  // One of the hardest known puzzles: nothing up to the chains applies.
+  // One of the hardest known puzzles: nothing up to the chains and the
+  // pattern techniques applies.
   const core::DigitGrid grid = GridFromLine(
-      "5..2..3......8..9...2.34..66..1..9...1.....4...7..3..87..3..4...9..7..2...5..6..9");
+      "........7..4.2.6..8.....31......29...4..9..3...95.6....1......8..6.5.2..7......6.");
   FakeView view;
   Game game(view);
   StartWith(game, grid);

@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "CliRun.h"
-
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "CliRun.h"
 
 namespace {
 
@@ -69,6 +70,20 @@ TEST_F(HintCommandTest, WalkListsEliminationsAndStopsWhereNoHintIsLeft) {
     if (change[2] == '-') ++eliminations;
   }
   EXPECT_GT(eliminations, 0) << r.out;
+}
+
+// Past the chains the walk goes on by the pattern techniques, each step
+// named as the registry names it.
+TEST_F(HintCommandTest, WalkNamesThePatternStepsPastTheChains) {
+  const std::string puzzle =
+      "7.8...3.....6.1...4.........6.....253...8.......1...9..9.5....2....7.4...........";
+  const RunResult r = Run("hint --walk " + Write("p.txt", puzzle + "\n"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  for (const char* step :
+       {"Skyscraper\tD3-4 F6-4", "Unique Rectangle type 4\tE8-6 E9-6", "XY-Wing\tG1-1"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), step), lines.end()) << step << "\n" << r.out;
+  EXPECT_EQ(lines.back().substr(0, 7), "solved\t");
 }
 
 TEST_F(HintCommandTest, HintOnAnSdkFileUsesItsPencilMarks) {

@@ -1,0 +1,45 @@
+#pragma once
+
+// The explanations of the pattern techniques: a general stage headed by the
+// technique's name that teaches the pattern without naming its cells, then
+// the concrete stage with the cells, the digits and the conclusion. They
+// take the board the finder ran on (before the step) and the step, and
+// change nothing.
+
+#include "core/Board.h"
+#include "hints/Explanations.h"
+#include "techniques/PatternSteps.h"
+#include "techniques/Patterns.h"
+
+namespace zentaro::hints {
+
+Explanation ExplainFish(const core::Board& board, const techniques::FishStep& step,
+                        int helpContext = kMainWindowHelpContext);
+Explanation ExplainSkyscraper(const core::Board& board, const techniques::SkyscraperStep& step,
+                              int helpContext = kMainWindowHelpContext);
+Explanation ExplainTwoStringKite(const core::Board& board, const techniques::KiteStep& step,
+                                 int helpContext = kMainWindowHelpContext);
+Explanation ExplainEmptyRectangle(const core::Board& board,
+                                  const techniques::EmptyRectangleStep& step,
+                                  int helpContext = kMainWindowHelpContext);
+// XY-Wing and XYZ-Wing.
+Explanation ExplainWing(const core::Board& board, const techniques::WingStep& step,
+                        int helpContext = kMainWindowHelpContext);
+Explanation ExplainWWing(const core::Board& board, const techniques::WWingStep& step,
+                         int helpContext = kMainWindowHelpContext);
+// Colour trap and colour wrap.
+Explanation ExplainColouring(const core::Board& board, const techniques::ColouringStep& step,
+                             int helpContext = kMainWindowHelpContext);
+// Both uniqueness explanations say that the step holds only for a puzzle
+// with exactly one solution.
+Explanation ExplainUniqueRectangle(const core::Board& board,
+                                   const techniques::UniqueRectangleStep& step,
+                                   int helpContext = kMainWindowHelpContext);
+Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
+                              int helpContext = kMainWindowHelpContext);
+
+// Any pattern step, by its family's explanation above.
+Explanation ExplainPattern(const core::Board& board, const techniques::PatternStep& step,
+                           int helpContext = kMainWindowHelpContext);
+
+}  // namespace zentaro::hints
