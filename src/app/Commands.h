@@ -54,6 +54,7 @@ enum class Command : std::size_t {
   CancelGeneration,
   // Commands added beyond the first design.
   CheckMistakes,
+  Pause,
   Count
 };
 
