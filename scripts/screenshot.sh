@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renews the pictures in docs/: the main window with a game in progress, the
-# same with a hint stage and with the level dialog open, and the board on a
-# screen of device pixel ratio 2, drawn under a virtual X server; then a page
-# of printed puzzles and two pages of a worked solution, read back from the
+# same maximised on a 1920 x 1080 screen, with a hint stage, with the level
+# dialog and with the mistake check's marks, and the board on a screen of
+# device pixel ratio 2, drawn under a virtual X server; then a page of
+# printed puzzles and two pages of a worked solution, read back from the
 # PDF files the program writes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ mkdir -p docs
 shoot() {  # what, output, extra environment...
   local what=$1 out=$2
   shift 2
-  env "$@" xvfb-run -a -s "-screen 0 1280x900x24" \
+  env "$@" xvfb-run -a -s "-screen 0 ${SCREEN:-1280x900}x24" \
     build/screenshot/tests/ui/zentaro-screenshot "$what" "docs/$out"
   echo "docs/$out written" >&2
 }
@@ -21,6 +22,8 @@ shoot window screenshot.png
 shoot hint hint-stage.png
 shoot level level-dialog.png
 shoot board board-2x.png QT_SCALE_FACTOR=2
+shoot mistakes mistake-check.png
+SCREEN=1920x1080 shoot maximised maximised-1920x1080.png
 
 paper=$(mktemp -d)
 trap 'rm -rf "$paper"' EXIT

@@ -60,6 +60,7 @@ enum class Command : std::size_t {
   // decides its state.
   NextInCollection,
   Statistics,
+  Pause,
   Count
 };
 

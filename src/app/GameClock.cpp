@@ -64,6 +64,9 @@ ReportCounts Game::CountsForReport() const {
 
 void Game::PuzzleSolved() {
   Resume();
+  // The last digit may have come from a hint, whose request redraws the
+  // counts only once it is over: the report must not stand over a stale one.
+  UpdateCountsDisplay(puzzle_.board);
   SetClockRunning(false);
   view_.SetClockText(FormatClock(counters_.elapsedSeconds));
   SolvedReport report = MakeSolvedReport(CountsForReport());

@@ -361,8 +361,7 @@ bool Game::FillCandidates() {
 void Game::HighlightButtonClick(int digit, bool down) {
   if (digit < 1 || digit > 9) return;
   const int shown = down ? digit : 0;
-  // The highlight speaks for itself; a selected cell would hide it.
-  if (shown > 0) puzzle_.selected = {};
+  // The selection stays: the next arrow key goes on from where the player was.
   puzzle_.highlightDigit = shown;
   view_.SetHighlightButtons(shown);
   RedrawAllCells();

@@ -28,6 +28,30 @@ void BoardGeometry::SetGridSize(GridSize size) {
       MarkFontHeight = -13;
       break;
   }
+  DigitPixels = -DigitFontHeight;
+  LabelPixels = 11;
+  MarkPad = 5;
+  MarkWidth = 7;
+  ComputeCellOrigins();
+}
+
+void BoardGeometry::SetCellSize(int cell) {
+  cell = std::clamp(cell, kMinCell, kMaxCell);
+  // The three grid sizes keep their own, long-standing proportions.
+  for (GridSize size : {GridSize::Small, GridSize::Medium, GridSize::Large}) {
+    BoardGeometry fixed;
+    fixed.SetGridSize(size);
+    if (fixed.CellSize == cell) {
+      SetGridSize(size);
+      return;
+    }
+  }
+  CellSize = cell;
+  MarkFontHeight = -std::max(8, cell * 13 / 64);
+  DigitPixels = std::max(cell * 32 / 64, 18);
+  LabelPixels = std::max(11, cell / 5);
+  MarkPad = std::max(3, cell / 10);
+  MarkWidth = (-MarkFontHeight * 7 + 5) / 11;
   ComputeCellOrigins();
 }
 
@@ -99,7 +123,7 @@ BoardRenderer BoardRenderer::ForPrint(const BoardColors& screenColors) {
 }
 
 QFont BoardRenderer::DigitFont() const {
-  return SansFont(BoardGeometry::DigitFontHeight, true);
+  return SansFont(-geometry_.DigitPixels, true);
 }
 
 QFont BoardRenderer::MarkFont() const {
@@ -107,7 +131,7 @@ QFont BoardRenderer::MarkFont() const {
 }
 
 QFont BoardRenderer::LabelFont() const {
-  return SansFont(-11, true);
+  return SansFont(-geometry_.LabelPixels, true);
 }
 
 void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
@@ -128,11 +152,14 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   const bool clue = !print && s.clues && (*s.clues)[core::GridIndex(at)] != 0;
   const int highlightDigit = print ? 0 : s.highlightDigit;
 
-  const bool red =
-      !print && (look.red || (current && s.selectedInConflict) || s.conflicts[core::GridIndex(at)]);
+  const int index = core::GridIndex(at);
+  const bool red = !print && (look.red || (current && s.selectedInConflict) || s.conflicts[index]);
+  const bool wrong = !print && digit != 0 && s.wrongDigit[index];
   QColor back = print ? QColor(Qt::white) : colors_.CellColor;
   if (red)
     back = colors_.ConflictColor;
+  else if (wrong)
+    back = colors_.MistakeColor;
   else if (selected)
     back = colors_.SelectedColor;
   else if (highlight)
@@ -141,11 +168,13 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
     back = colors_.ClueCellColor;
   p.fillRect(QRect(x, y, size, size), colors_.GridColor);
   p.fillRect(QRect(x + 1, y + 1, size - 2, size - 2), back);
+  if (!print && s.paused) return;
 
   if (digit == 0) {
     p.setFont(MarkFont());
     const int lead = 5 - geometry_.MarkFontHeight;
-    const std::array<int, 3> markX{x + 5, (2 * x + size - 7) / 2, x + size - 12};
+    const int pad = geometry_.MarkPad, wide = geometry_.MarkWidth;
+    const std::array<int, 3> markX{x + pad, (2 * x + size - wide) / 2, x + size - pad - wide};
     const std::array<int, 3> markY{y + 2, (2 * y + size + 2 - lead) / 2, y + size - lead};
     for (int k = 1; k <= 9; ++k) {
       if (!cell.HasCandidate(k)) continue;
@@ -167,6 +196,20 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
       }
       OpaqueText(p, QPoint(markX[(k - 1) % 3], markY[(k - 1) / 3]), QString::number(k), markBack,
                  markText);
+    }
+    if (const int missing = print ? 0 : s.missingMark[index]; missing >= 1 && missing <= 9) {
+      // The digit the marks leave out, circled at its own place.
+      const QPoint at(markX[(missing - 1) % 3], markY[(missing - 1) / 3]);
+      OpaqueText(p, at, QString::number(missing), colors_.MistakeColor, Qt::black);
+      const QFontMetrics fm(p.font());
+      const QRect box(at, QSize(fm.horizontalAdvance(QString::number(missing)), fm.height()));
+      p.save();
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(QPen(colors_.MistakeColor.darker(150), 1.5));
+      p.setBrush(Qt::NoBrush);
+      const int r = std::max(box.width(), box.height()) / 2 + 2;
+      p.drawEllipse(QRectF(box).center(), r, r);
+      p.restore();
     }
     return;
   }

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <array>
+#include <cstdint>
 
 #include "core/Board.h"
 #include "hints/Highlights.h"
@@ -28,6 +29,12 @@ struct BoardGeometry {
 
   int CellSize = 50;
   int MarkFontHeight = -11;
+  // The digits', the coordinates' and the marks' sizes: fixed at the three
+  // grid sizes, grown with the cell on a board that fills its window.
+  int DigitPixels = -DigitFontHeight;
+  int LabelPixels = 11;
+  int MarkPad = 5;    // between a mark of the outer columns and the cell's side
+  int MarkWidth = 7;  // the width the marks' columns are laid out for
   int BoardLeft = 33;
   int BoardTop = 44;
   std::array<int, 9> ColX{};
@@ -36,6 +43,9 @@ struct BoardGeometry {
   BoardGeometry() { ComputeCellOrigins(); }
 
   void SetGridSize(GridSize size);
+  // A cell of any size from kMinCell to kMaxCell, fonts grown to match.
+  static constexpr int kMinCell = 30, kMaxCell = 120;
+  void SetCellSize(int cell);
   int BoardSize() const { return 9 * CellSize + 6 * ThinLine + 2 * ThickLine; }
   void ComputeCellOrigins();
 
@@ -55,8 +65,12 @@ struct BoardGeometry {
   core::CellRef CellAtPoint(QPoint p) const;
 
   // Where the row letter "A".."I" of row 1..9 and the digit of column 1..9 are placed.
-  QPoint RowLabelPos(int row) const { return {BoardLeft - 12, RowY[row - 1] + CellSize / 2 - 5}; }
-  QPoint ColLabelPos(int col) const { return {ColX[col - 1] + CellSize / 2 - 5, BoardTop - 14}; }
+  QPoint RowLabelPos(int row) const {
+    return {BoardLeft - LabelPixels - 1, RowY[row - 1] + CellSize / 2 - LabelPixels / 2};
+  }
+  QPoint ColLabelPos(int col) const {
+    return {ColX[col - 1] + CellSize / 2 - LabelPixels / 2, BoardTop - LabelPixels - 3};
+  }
 };
 
 // The colours of the board. The first four are user settings.
@@ -75,6 +89,8 @@ struct BoardColors {
   QColor ElimMarkColor{255, 136, 136};
   QColor ElimMarkTextColor{0, 0, 0};
   QColor HintMarkColor{34, 255, 255};
+  // Apart from the conflict red, so that the two can be told apart.
+  QColor MistakeColor{255, 150, 30};
 };
 
 // What the painter reads of the game.
@@ -88,6 +104,12 @@ struct BoardState {
   // While a puzzle is typed in: every cell whose digit repeats in a unit,
   // row-major like DigitGrid.
   std::array<bool, 81> conflicts{};
+  // What the last mistake check found, indexed alike: wrong digits, and in
+  // cells with pencil marks the solution's digit the marks leave out.
+  std::array<bool, 81> wrongDigit{};
+  std::array<std::uint8_t, 81> missingMark{};
+  // A paused game shows an empty board.
+  bool paused = false;
 };
 
 // How one cell is to be drawn beyond what the board says.
@@ -129,6 +151,7 @@ class BoardRenderer {
   const BoardColors& Colors() const { return colors_; }
   void SetColors(const BoardColors& colors) { colors_ = colors; }
   void SetGridSize(GridSize size) { geometry_.SetGridSize(size); }
+  void SetCellSize(int cell) { geometry_.SetCellSize(cell); }
   // Puts the board's outer corner at the point; the cells follow.
   void MoveBoardTo(int left, int top);
 

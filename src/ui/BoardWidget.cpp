@@ -18,13 +18,27 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardWidget::SetGridSize(GridSize size) {
+  base_.SetGridSize(size);
   renderer_.SetGridSize(size);
   updateGeometry();
   Recenter();
   update();
 }
 
+void BoardWidget::SetFillsSpace(bool fills) {
+  fillsSpace_ = fills;
+  Recenter();
+  update();
+}
+
 void BoardWidget::Recenter() {
+  if (fillsSpace_) {
+    // The margins the grid size leaves for the coordinates, kept at any size.
+    const QSize margins = sizeHint() - QSize(base_.BoardSize(), base_.BoardSize());
+    const int room = std::min(width() - margins.width(), height() - margins.height());
+    const int cell = (room - 6 * BoardGeometry::ThinLine - 2 * BoardGeometry::ThickLine) / 9;
+    renderer_.SetCellSize(std::max(cell, base_.CellSize));
+  }
   const int size = Geometry().BoardSize();
   renderer_.MoveBoardTo(std::max(14, (width() - size) / 2), std::max(16, (height() - size) / 2));
   emit boardMoved(Geometry().BoardTop);
@@ -42,12 +56,12 @@ void BoardWidget::SetColors(const app::Settings& settings) {
 }
 
 QSize BoardWidget::sizeHint() const {
-  const int size = Geometry().BoardSize();
+  const int size = base_.BoardSize();
   return {size + 66, size + 88};
 }
 
 QSize BoardWidget::minimumSizeHint() const {
-  const int size = Geometry().BoardSize();
+  const int size = base_.BoardSize();
   return {size + 28, size + 32};
 }
 
@@ -98,6 +112,13 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
       }
   }
   renderer_.DrawGridLines(p);
+  if (state.paused) {
+    // Nothing of the position shows while the clock stands.
+    QFont f = renderer_.DigitFont();
+    p.setFont(f);
+    p.setPen(renderer_.Colors().CoordinatesColor.darker(200));
+    p.drawText(Geometry().BoardRect(), Qt::AlignCenter, tr("Paused"));
+  }
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {

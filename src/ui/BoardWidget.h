@@ -28,6 +28,11 @@ class BoardWidget : public QWidget {
 
   void SetStateSource(std::function<BoardState()> source) { state_ = std::move(source); }
   void SetGridSize(GridSize size);
+  // A board that fills its space grows its cells (never below the grid
+  // size's) as far as the widget leaves room; otherwise it keeps them.
+  void SetFillsSpace(bool fills);
+  // The board of the grid size alone, as the window opens with it.
+  int BaseBoardSize() const { return base_.BoardSize(); }
 
   // A cell off the board is ignored.
   void RedrawCell(core::CellRef cell);
@@ -76,6 +81,8 @@ class BoardWidget : public QWidget {
   hints::Highlights highlights_{};
   bool hintHighlightOn_ = false;
   QPixmap frozen_;
+  BoardGeometry base_;
+  bool fillsSpace_ = false;
 };
 
 }  // namespace zentaro::ui

@@ -11,6 +11,7 @@ namespace zentaro::ui {
 namespace {
 
 using app::Command;
+using core::AddedText;
 using core::Text;
 
 // The window's own texts; SudokuWindow translates them in its context.
@@ -53,6 +54,8 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::Stop, .objectName = "StopItem", .ownCaption = OWN("Stop"), .menu = Menu::Action, .flags = kHidden | kDisabled},
     {.command = Command::Congratulations, .objectName = "CongratulationsItem", .ownCaption = "", .menu = Menu::Action, .flags = kHidden | kDisabled},
     {.command = Command::BestResults, .objectName = "BestResultsItem", .caption = Text::BestResultsItem, .menu = Menu::Action, .flags = kHidden | kDisabled},
+    {.command = Command::CheckMistakes, .objectName = "CheckMistakes", .addedCaption = AddedText::CheckMistakesItem, .key = Qt::CTRL | Qt::Key_K, .menu = Menu::Action, .flags = kSeparatorBefore | kDisabled, .toolBar = 7, .icon = IconKind::CheckMistakes, .addedTip = AddedText::CheckMistakesTip},
+    {.command = Command::Pause, .objectName = "PauseItem", .ownCaption = OWN("&Pause"), .key = Qt::CTRL | Qt::Key_Space, .menu = Menu::Action},
 
     {.command = Command::EditMenu, .objectName = "EditMenu", .caption = Text::EditMenu, .menu = Menu::Bar, .opens = Menu::Edit},
     {.command = Command::EditMode, .objectName = "EditMode", .caption = Text::StartEditingItem, .menu = Menu::Edit},

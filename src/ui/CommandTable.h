@@ -43,8 +43,9 @@ enum CommandFlag : unsigned {
 struct CommandRow {
   app::Command command = app::Command::Count;
   const char* objectName = "";
-  std::optional<core::Text> caption;  // from the string table
-  const char* ownCaption = nullptr;   // else the window's own text, translated
+  std::optional<core::Text> caption;            // from the string table
+  const char* ownCaption = nullptr;             // else the window's own text, translated
+  std::optional<core::AddedText> addedCaption;  // or a text added to the table later
   QKeyCombination key{};
   QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
   Menu menu = Menu::None;   // the menu the item sits in
@@ -53,6 +54,7 @@ struct CommandRow {
   int toolBar = 0;  // its place on the tool bar, from 1; 0 = not there
   std::optional<IconKind> icon;
   std::optional<core::Text> tip;  // the tool bar's hint
+  std::optional<core::AddedText> addedTip;
   PanelSlot panel = PanelSlot::None;
   // The game's speed-button state that this action also stands for.
   app::Command twin = app::Command::Count;

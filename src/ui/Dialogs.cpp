@@ -159,7 +159,7 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
   setObjectName("SolvedReportDialog");
   setWindowTitle(QString::fromStdString(report.caption));
   setWindowOpacity(253.0 / 255.0);
-  setFixedSize(380, 218);
+  setFixedSize(380, report.checks.empty() ? 218 : 240);
 
   auto* outer = new QVBoxLayout(this);
   auto* frame = new QFrame(this);
@@ -201,6 +201,7 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
   pair(tipsLabel_, "TipsLab", tipsValue_, "NTips");
   pair(concreteTipsLabel_, "ConcreteTipsLab", concreteTipsValue_, "NConcreteTips");
   pair(solutionLabel_, "SolutionLab", solutionValue_, "SolutionViewed");
+  if (!report.checks.empty()) pair(checksLabel_, "ChecksLab", checksValue_, "NChecks");
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
@@ -232,6 +233,10 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
   set(concreteTipsValue_, report.tips2);
   set(solutionLabel_, report.solutionLabel);
   set(solutionValue_, report.solutionViewed);
+  if (checksLabel_) {
+    set(checksLabel_, report.checksLabel);
+    set(checksValue_, report.checks);
+  }
   okButton_->setText(QString::fromStdString(report.okCaption));
   cancelButton_->setText(QString::fromStdString(report.cancelCaption));
   if (report.solutionViewedInRed) {

@@ -92,6 +92,8 @@ class SolvedReportDialog : public QDialog {
   QLabel* concreteTipsValue_;
   QLabel* solutionLabel_;
   QLabel* solutionValue_;
+  QLabel* checksLabel_ = nullptr;  // only when the player checked for mistakes
+  QLabel* checksValue_ = nullptr;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
 };

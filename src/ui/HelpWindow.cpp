@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "core/StringTable.h"
 #include "ui/UiText.h"
@@ -34,16 +35,29 @@ QString HelpPageOf(int context) {
   }
 }
 
-QRect PlaceHelpWindow(const QRect& mainFrame, QSize size, const QRect& screen) {
+QRect PlaceHelpWindow(const QRect& mainFrame, QSize size, const QRect& screen,
+                      const QRect& hintFrame) {
   const int width = std::min(size.width(), screen.width());
   const int height = std::min(size.height(), screen.height());
-  int left = screen.right() + 1 - width;  // the right edge, when neither side has room
-  if (mainFrame.right() + 1 + width <= screen.right() + 1)
-    left = mainFrame.right() + 1;
-  else if (mainFrame.left() - width >= screen.left())
-    left = mainFrame.left() - width;
-  const int top = std::clamp(mainFrame.top(), screen.top(), screen.bottom() + 1 - height);
-  return {left, top, width, height};
+  const auto topBeside = [&](const QRect& other) {
+    return std::clamp(other.top(), screen.top(), screen.bottom() + 1 - height);
+  };
+  // Beside the main window, then beside the hint window; a place that would
+  // cover the hint window is no place.
+  std::vector<QRect> tries;
+  for (const QRect& other : {mainFrame, hintFrame}) {
+    if (!other.isValid()) continue;
+    tries.emplace_back(other.right() + 1, topBeside(other), width, height);
+    tries.emplace_back(other.left() - width, topBeside(other), width, height);
+  }
+  for (const QRect& place : tries)
+    if (screen.contains(place) && !(hintFrame.isValid() && place.intersects(hintFrame)))
+      return place;
+  // Neither side has room: the screen's right edge, or its left edge when the
+  // hint window stands on the right.
+  QRect place(screen.right() + 1 - width, topBeside(mainFrame), width, height);
+  if (hintFrame.isValid() && place.intersects(hintFrame)) place.moveLeft(screen.left());
+  return place;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {

@@ -42,6 +42,9 @@ QString HelpPageOf(int context);
 // window (right, else left) where the screen leaves room for it, else at
 // the screen's right edge, over the main window's right-hand part rather
 // than its board; always on the screen, level with the main window's top.
-QRect PlaceHelpWindow(const QRect& mainFrame, QSize size, const QRect& screen);
+// While a hint window stands open (hintFrame valid) the help keeps off it,
+// beside it where the main window leaves no room. All rectangles are frames.
+QRect PlaceHelpWindow(const QRect& mainFrame, QSize size, const QRect& screen,
+                      const QRect& hintFrame = {});
 
 }  // namespace zentaro::ui

@@ -89,6 +89,15 @@ void DrawIcon(QPainter& p, IconKind kind, const QColor& ink, const QColor& accen
       p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
       break;
     }
+    case IconKind::CheckMistakes: {
+      // A magnifying glass over a cell.
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(3.5, 3.5, 11, 11));
+      p.setBrush(accent);
+      p.drawEllipse(QPointF(13, 13), 5.5, 5.5);
+      p.drawLine(QPointF(17, 17), QPointF(21, 21));
+      break;
+    }
     case IconKind::Help: {
       p.setBrush(accent);
       p.drawEllipse(QPointF(12, 12), 9.5, 9.5);

@@ -18,6 +18,7 @@ enum class IconKind {
   MoveLast,
   SetBookmark,
   GoBookmark,
+  CheckMistakes,
   AppIcon
 };
 

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -66,6 +67,8 @@ app::Key KeyOf(const QKeyEvent& e) {
       return app::Key::Shift;
     case Qt::Key_Space:
     case Qt::Key_0:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
       return app::Key::Clear;
     default:
       break;
@@ -188,6 +191,15 @@ void SudokuWindow::PlaceOnToolPanel(const CommandRow& row, QAction* action) {
 // command's shortcut still reaches its action when its menu is hidden.
 void SudokuWindow::Run(Command command) {
   if (game_.Puzzle().generating && command != Command::CancelGeneration) return;
+  // Any command ends a pause first; the pause command itself toggles it.
+  if (command == Command::Pause) {
+    if (game_.Paused())
+      game_.Resume();
+    else
+      game_.Pause();
+    return;
+  }
+  game_.Resume();
   switch (command) {
     case Command::NewPuzzle:
       game_.NewPuzzle();
@@ -287,6 +299,9 @@ void SudokuWindow::Run(Command command) {
     case Command::CancelGeneration:
       game_.RequestCancel();
       break;
+    case Command::CheckMistakes:
+      game_.CheckForMistakes();
+      break;
     default:
       break;
   }
@@ -366,6 +381,9 @@ void SudokuWindow::CreatePopups() {
   marksCancelItem_ = marksMenu_->addAction(QString());
   marksCancelItem_->setObjectName("MarksCancelItem");
   connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
+
+  digitMenu_->installEventFilter(this);
+  marksMenu_->installEventFilter(this);
 
   hintWindow_ = new HintWindow(this);
   connect(hintWindow_, &HintWindow::helpRequested, this, &SudokuWindow::ShowHelpTopic);
@@ -495,7 +513,7 @@ void SudokuWindow::ApplyColors() {
 
 void SudokuWindow::SetGridSize(GridSize size) {
   board_->SetGridSize(size);
-  const int boardSize = board_->Geometry().BoardSize();
+  const int boardSize = board_->BaseBoardSize();
   // The board and the panel need their room; menus, tool bar and status bar
   // come on top.
   const int chrome = menuBar()->sizeHint().height() + speedBar_->sizeHint().height() +
@@ -511,6 +529,8 @@ void SudokuWindow::SetCaptions() {
     QString text;
     if (row.caption)
       text = UiText(*row.caption);
+    else if (row.addedCaption)
+      text = QString::fromStdString(core::LoadText(*row.addedCaption));
     else if (row.ownCaption && *row.ownCaption)
       text = tr(row.ownCaption);
     else
@@ -520,7 +540,12 @@ void SudokuWindow::SetCaptions() {
     else
       Action(row.command)->setText(text);
     if (row.tip) Action(row.command)->setToolTip(UiText(*row.tip));
+    if (row.addedTip)
+      Action(row.command)->setToolTip(QString::fromStdString(core::LoadText(*row.addedTip)));
   }
+  // The clock says how to stop it.
+  tools_->SetClockTip(
+      tr("Pause (%1)").arg(Action(Command::Pause)->shortcut().toString(QKeySequence::NativeText)));
   Action(Command::CancelGeneration)->setText(UiText(Text::Cancel));
   clearItem_->setText(UiText(Text::ClearItem));
   tools_->SetCaptions(UiText(Text::StepCaption), UiText(Text::BookmarkCaption),
@@ -571,6 +596,9 @@ BoardState SudokuWindow::CurrentBoardState() const {
   s.highlightDigit = game_.Puzzle().highlightDigit;
   s.selectedInConflict = game_.IsConflictCell(game_.Puzzle().selected);
   s.conflicts = game_.EditConflicts();
+  s.wrongDigit = mistakes_.wrongDigit;
+  s.missingMark = mistakes_.missingMark;
+  s.paused = game_.Paused();
   return s;
 }
 
@@ -588,7 +616,37 @@ void SudokuWindow::OnBoardMouseMove(QPoint pos) {
 }
 
 void SudokuWindow::OnKey(QKeyEvent* event) {
+  // Alt with a digit, on the keypad too, toggles that pencil mark without a
+  // pop-up; Ctrl with a digit belongs to the highlight items.
+  const int digit = event->key() - Qt::Key_0;
+  if ((event->modifiers() & Qt::AltModifier) && digit >= 1 && digit <= 9) {
+    if (game_.Paused())
+      game_.Resume();
+    else
+      game_.ToggleMark(digit);
+    return;
+  }
   game_.KeyDown(KeyOf(*event));
+}
+
+void SudokuWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) game_.SetWindowMinimised(isMinimized());
+}
+
+bool SudokuWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && (watched == digitMenu_ || watched == marksMenu_)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int digit = key->key() - Qt::Key_0;
+    if (digit >= 1 && digit <= 9 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      auto* menu = static_cast<QMenu*>(watched);
+      QAction* item = (watched == digitMenu_ ? digitItems_ : markItems_)[digit - 1];
+      menu->close();
+      if (item->isEnabled()) item->trigger();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void SudokuWindow::keyPressEvent(QKeyEvent* event) {
@@ -608,7 +666,50 @@ int SudokuWindow::RunModal(QDialog& dialog) {
 
 int SudokuWindow::ShowModal(QDialog& dialog) {
   GiveDialogLook(dialog);
+  CentreOnWindow(dialog);
+  // The busy cursor is for the search; a dialog opened on the way is read
+  // and answered with the arrow.
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const auto restore = qScopeGuard([busy] {
+    if (busy) QApplication::restoreOverrideCursor();
+  });
   return RunModal(dialog);
+}
+
+void SudokuWindow::CentreOnWindow(QDialog& dialog) const {
+  // The hint window places itself; a dialog of another dialog, or one moved
+  // already, keeps its place.
+  if (&dialog == hintWindow_ || dialog.parentWidget() != this ||
+      dialog.testAttribute(Qt::WA_Moved) || !isVisible() || isMinimized())
+    return;
+  if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+  // The dialog's frame is not known before it is shown: the window's own
+  // stands in for it, so that the framed dialog is centred, title bar and all.
+  const QRect outer = frameGeometry(), inner = geometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  const QSize framed = dialog.size().grownBy(frame);
+  QRect place(QPoint(), framed);
+  place.moveCenter(outer.center());
+  if (const QScreen* where = screen()) {
+    const QRect area = where->availableGeometry();
+    place.moveLeft(std::clamp(place.left(), area.left(),
+                              std::max(area.left(), area.right() + 1 - framed.width())));
+    place.moveTop(std::clamp(place.top(), area.top(),
+                             std::max(area.top(), area.bottom() + 1 - framed.height())));
+  }
+  dialog.setGeometry(place.marginsRemoved(frame));
+}
+
+void SudokuWindow::SetMistakeMarks(const app::MistakeMarks& marks) {
+  mistakes_ = marks;
+  board_->RedrawBoard();
+}
+
+void SudokuWindow::SetBoardPaused(bool paused) {
+  if (paused) hintWindow_->hide();
+  board_->RedrawBoard();
 }
 
 int SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {

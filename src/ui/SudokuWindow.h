@@ -85,6 +85,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   std::optional<app::LevelChoice> AskLevels(const app::LevelChoice& current) override;
   void SetCancelMenuShown(bool shown) override;
   void SetBoardFrozen(bool frozen) override { board_->SetFrozen(frozen); }
+  void SetMistakeMarks(const app::MistakeMarks& marks) override;
+  void SetBoardPaused(bool paused) override;
   void FileUsed(const std::string& fileName) override;
   void SetCommandVisible(app::Command command, bool visible) override;
   std::optional<std::string> AskOpenFileName(const std::string& folder) override;
@@ -136,8 +138,13 @@ class SudokuWindow : public QMainWindow, public app::View {
   // No menu of bars to hide: the window's bars are always there.
   QMenu* createPopupMenu() override { return nullptr; }
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  // Digits typed while a cell pop-up is open choose its item.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Opens a dialog centred on the window, unless it has a place of its own.
+  void CentreOnWindow(QDialog& dialog) const;
   void FormCreate();
   void FormShow();
   void SetCaptions();
@@ -230,6 +237,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   QAction* clearItem_ = nullptr;
   QAction* digitCancelItem_ = nullptr;
   QAction* marksCancelItem_ = nullptr;
+
+  app::MistakeMarks mistakes_{};  // what the last mistake check marked
 };
 
 }  // namespace zentaro::ui

@@ -10,6 +10,7 @@
 
 #include "ui/Dialogs.h"
 #include "ui/HelpWindow.h"
+#include "ui/HintWindow.h"
 #include "ui/Printing.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SudokuWindow.h"
@@ -53,6 +54,13 @@ int PngScaleOfFilter(const QString& filter) {
   for (int scale : PngScales().mid(1))
     if (filter.contains(QString::number(kPrintBitmapSize * scale))) return scale;
   return 1;
+}
+
+// The frame a window manager puts around the window, as far as it is known.
+QMargins FrameMargins(const QWidget& window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
 }
 
 }  // namespace
@@ -175,7 +183,7 @@ void SudokuWindow::OpenSettings() {
 
   // Nothing is stored before the window closes.
   const app::Settings chosen = dialog.Chosen();
-  const int before = board_->Geometry().BoardSize();
+  const int before = board_->BaseBoardSize();
   const bool resized = chosen.gridSize != Settings().gridSize;
   Settings() = chosen;
   if (resized) {
@@ -183,7 +191,7 @@ void SudokuWindow::OpenSettings() {
     // A window of the user's own size grows or shrinks with the board and
     // keeps its margins.
     if (!isMaximized() && !isFullScreen() && !isMinimized()) {
-      const int change = board_->Geometry().BoardSize() - before;
+      const int change = board_->BaseBoardSize() - before;
       resize(QSize(width() + change, height() + change).expandedTo(minimumSize()));
     }
   }
@@ -224,7 +232,14 @@ void SudokuWindow::ShowHelpTopic(int context) {
     } else {
       const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
       const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1024, 768);
-      help->move(PlaceHelpWindow(frameGeometry(), help->frameGeometry().size(), area).topLeft());
+      // Until the window manager has framed the new window its frame is not
+      // known; the main window's frame stands in for it. The inner rectangle
+      // is placed, so the title bar cannot end up above the screen.
+      QMargins frame = FrameMargins(*help);
+      if (frame.isNull()) frame = FrameMargins(*this);
+      const QRect hint = hintWindow_->isVisible() ? hintWindow_->frameGeometry() : QRect();
+      const QRect outer = PlaceHelpWindow(frameGeometry(), help->size().grownBy(frame), area, hint);
+      help->setGeometry(outer.marginsRemoved(frame));
     }
   }
   help->raise();

@@ -90,6 +90,7 @@ class ToolPanel : public QWidget {
   bool HighlightButtonEnabled(int digit) const { return HighlightButton(digit)->isEnabled(); }
   void SetCaptions(const QString& step, const QString& bookmark, const QString& highlight);
   void SetClockText(const QString& text) { clockLabel_->setText(text); }
+  void SetClockTip(const QString& tip) { clockLabel_->setToolTip(tip); }
 
   // Places the first picture level with the board's top (on screens taller
   // than 500 pixels) and stacks the rest below it.

@@ -230,7 +230,7 @@ TEST_F(Input, HighlightButtonsMoveAndReleaseTheHighlight) {
   game.BoardMouseDown({1, 1}, MouseButton::Left);
   game.HighlightButtonClick(5, true);
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 5);
-  EXPECT_EQ(PuzzleOf(game).selected.col, 0);
+  EXPECT_EQ(PuzzleOf(game).selected, (core::CellRef{1, 1}));  // the selection stays
   game.ToggleHighlight(3);
   EXPECT_EQ(PuzzleOf(game).highlightDigit, 3);
   game.BoardMouseDown({1, 1}, MouseButton::Left);

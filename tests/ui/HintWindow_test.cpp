@@ -241,14 +241,19 @@ class HintWindowTest : public QObject {
     struct Case {
       QRect main;
       QRect expected;
+      QRect hint = {};
     };
     for (const Case& c : std::vector<Case>{
              {{0, 0, 700, 800}, {700, 0, 560, 600}},       // right of it
              {{600, 100, 680, 700}, {40, 100, 560, 600}},  // left of it
              {{0, 0, 1280, 900}, {720, 0, 560, 600}},      // no room: the screen's right edge
              {{0, 500, 600, 400}, {600, 300, 560, 600}},   // kept on the screen
+             // A hint window open: beside it, never over it.
+             {{0, 0, 1280, 900}, {240, 100, 560, 600}, {800, 100, 400, 300}},
+             {{0, 0, 1280, 900}, {520, 50, 560, 600}, {100, 50, 420, 300}},
+             {{0, 0, 700, 800}, {700, 0, 560, 600}, {100, 100, 400, 300}},
          })
-      QCOMPARE(ui::PlaceHelpWindow(c.main, size, screen), c.expected);
+      QCOMPARE(ui::PlaceHelpWindow(c.main, size, screen, c.hint), c.expected);
   }
 
   void AboutBoxNamesTheProgramItsVersionAndAddresses() {

@@ -206,6 +206,8 @@ class ScriptedWindow : public SudokuWindow {
           {Named<QLabel>(form, "ConcreteTipsLab"), Named<QLabel>(form, "NConcreteTips")},
           {Named<QLabel>(form, "SolutionLab"), Named<QLabel>(form, "SolutionViewed")}})
       seen.captions << caption->text() + " " + value->text();
+    if (auto* checks = Named<QLabel>(form, "ChecksLab"))
+      seen.captions << checks->text() + " " + Named<QLabel>(form, "NChecks")->text();
     seen.ok = Named<QPushButton>(form, "OkButton")->text();
     seen.cancel = Named<QPushButton>(form, "CancelButton")->text();
     seen.solutionInRed =

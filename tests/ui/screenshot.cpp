@@ -1,10 +1,11 @@
-// Usage: zentaro-screenshot [window|level|hint|board] OUTPUT.png [PUZZLE-FILE]
+// Usage: zentaro-screenshot [window|maximised|level|hint|mistakes|board] OUTPUT.png [PUZZLE-FILE]
 //
 // Opens the main window, reads the puzzle (a built-in one without a file),
 // plays a few moves so that entries, pencil marks, the selection and a
 // highlighted digit show, and saves a picture: of the window (the default),
-// of the window with the level dialog or with the first hint stage open, or
-// of the board alone (run with QT_SCALE_FACTOR=2 for the high-density one).
+// of the window maximised, of the window with the level dialog, the first
+// hint stage or the mistake check's marks and message open, or of the board
+// alone (run with QT_SCALE_FACTOR=2 for the high-density one).
 // The dialogs are on the screen, so those pictures are taken from it.
 
 #include <QApplication>
@@ -12,8 +13,8 @@
 #include <QFile>
 #include <QPixmap>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -23,13 +24,17 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QString what = "window";
-  if (argc > 1 && QStringList{"window", "level", "hint", "board"}.contains(argv[1])) {
+  if (argc > 1 &&
+      QStringList{"window", "maximised", "level", "hint", "mistakes", "board"}.contains(argv[1])) {
     what = argv[1];
     --argc;
     ++argv;
   }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: zentaro-screenshot [window|level|hint|board] OUTPUT.png [PUZZLE-FILE]\n");
+    std::fprintf(
+        stderr,
+        "usage: zentaro-screenshot [window|maximised|level|hint|mistakes|board] OUTPUT.png "
+        "[PUZZLE-FILE]\n");
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
@@ -54,7 +59,7 @@ int main(int argc, char* argv[]) {
   window.SetDataFolder(temp.path());
   window.Settings() = zentaro::app::Settings{};
   window.Settings().loadOnStartup = false;
-  window.Settings().maximized = false;
+  window.Settings().maximized = what == "maximised";
   window.Settings().left = 40;
   window.Settings().top = 40;
   window.Settings().width = 940;
@@ -70,7 +75,8 @@ int main(int argc, char* argv[]) {
       game.BoardMouseDown({col, row}, zentaro::app::MouseButton::Other);
       game.PlaceDigit(digit);
     };
-    place(1, 1, 4);
+    // The mistake check's picture has one wrong digit (5 for 4) to mark.
+    place(1, 1, what == "mistakes" ? 5 : 4);
     place(2, 1, 8);
     place(9, 1, 7);
     game.HighlightButtonClick(8, true);
@@ -97,18 +103,20 @@ int main(int argc, char* argv[]) {
       const zentaro::ui::BoardWidget& board = *window.Board();
       const QRect grid = board.CellRect({1, 1}).united(board.CellRect({9, 9}));
       const int margin = grid.width() / 12;
-      status = window.Board()->grab(grid.adjusted(-margin, -margin, margin / 2, margin / 2))
-                       .save(output)
-                   ? 0
-                   : 1;
+      status =
+          window.Board()->grab(grid.adjusted(-margin, -margin, margin / 2, margin / 2)).save(output)
+              ? 0
+              : 1;
       QApplication::exit(status);
-    } else if (what == "window") {
+    } else if (what == "window" || what == "maximised") {
       status = window.grab().save(output) ? 0 : 1;
       QApplication::exit(status);
     } else {
       QTimer::singleShot(600, &window, shootScreen);
       if (what == "level")
         game.NewPuzzle();
+      else if (what == "mistakes")
+        game.CheckForMistakes();
       else
         game.RequestHint();
     }
