@@ -11,7 +11,6 @@
 #include <map>
 #include <optional>
 #include <random>
-#include <regex>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -63,10 +62,13 @@ Board Only(int digit, std::initializer_list<const char*> names) {
 // The cell names written bold ("&A1&") in the lines.
 CellSet NamedCells(const Lines& lines) {
   CellSet cells;
-  const std::regex name("&([A-I][1-9])&");
   for (const std::string& line : lines)
-    for (std::sregex_iterator it(line.begin(), line.end(), name), end; it != end; ++it)
-      cells.insert((*it)[1]);
+    for (std::size_t i = 0; i + 3 < line.size(); ++i)
+      if (line[i] == '&' && line[i + 1] >= 'A' && line[i + 1] <= 'I' && line[i + 2] >= '1' &&
+          line[i + 2] <= '9' && line[i + 3] == '&') {
+        cells.insert(line.substr(i + 1, 2));
+        i += 3;  // the closing mark opens nothing
+      }
   return cells;
 }
 
