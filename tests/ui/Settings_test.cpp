@@ -106,6 +106,12 @@ class SettingsTest : public QObject {
   void GridSizeStoredAsTextIsReadAndRewrittenAsText() {
     Store("Settings/SETTINGS/GridSize", QString("3"));
     Store("Settings/SETTINGS/LoadOnStartup", QString("0"));
+    // A window of its own size opens with the grid size's cells; a maximised
+    // one would fit them to the screen.
+    Store("Settings/WINDOW/Maximized", QString("0"));
+    for (const char* key : {"Left", "Top"}) Store(QString("Settings/WINDOW/") + key, 20);
+    Store("Settings/WINDOW/Width", 1000);
+    Store("Settings/WINDOW/Height", 900);
     auto frm = Start(StoredSettings::Read);
     QCOMPARE(frm->Settings().gridSize, 3);
     QCOMPARE(frm->Board()->Geometry().CellSize(), 64);
