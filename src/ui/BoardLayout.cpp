@@ -136,7 +136,8 @@ void BoardLayout::setGeometry(const QRect& rect) {
   QLayout::setGeometry(rect);
   const QWidget* window = parentWidget() ? parentWidget()->window() : nullptr;
   const bool fills = window && (window->isMaximized() || window->isFullScreen());
-  if (!fills && !margins_)
+  // A minimised window's size says nothing about the user's choice.
+  if (!fills && !margins_ && !(window && window->isMinimized()))
     margins_ = (rect.size() - QSize(ToolPanel::kPanelWidth + board_->BaseBoardSize(),
                                     board_->BaseBoardSize()))
                    .expandedTo(QSize(0, 0));
