@@ -215,8 +215,8 @@ void Game::WhyNotHere() {
           if (work.at(c, r)[kDigit] == 0 && work.at(c, r).HasCandidate(d) &&
               !core::CanPlace(work, d, {c, r}))
             work.at(c, r).RemoveCandidate(d);
-    f.fromDigits = puzzle_.clueSolutionKnown &&
-                   FindMistakes(work, puzzle_.clueSolution).missingMarks > 0;
+    f.fromDigits =
+        puzzle_.clueSolutionKnown && FindMistakes(work, puzzle_.clueSolution).missingMarks > 0;
   }
   if (f.fromDigits) core::BuildFromDigitsPlain(puzzle_.digits, work);
 
@@ -289,8 +289,8 @@ void Game::WhyNotHere() {
       if (c[kDigit] == 0 && (c.Candidates() & shown->removed[i]) != 0) doIt = true;
     }
 
-  const hints::Explanation explanation = hints::ExplainWhyNot(
-      f, shown ? std::optional(shown->explanation) : std::nullopt, doIt);
+  const hints::Explanation explanation =
+      hints::ExplainWhyNot(f, shown ? std::optional(shown->explanation) : std::nullopt, doIt);
   hints::ClearHighlights(hint_.highlights);
   hint_.highlightOn = true;
   view_.PlaceHintWindow();

@@ -241,8 +241,8 @@ std::vector<LadderAsk> LadderForAnyInstance() {
     Ask ask = rung.ask;
     if (ask.reach == Reach::ToSingle) ask.reach = Reach::AnyInstance;
     const bool seen = std::ranges::any_of(asks, [&](const LadderAsk& a) {
-      return a.technique == rung.technique && a.ask.size == ask.size &&
-             a.ask.cells == ask.cells && a.ask.chain.maxDepth == ask.chain.maxDepth &&
+      return a.technique == rung.technique && a.ask.size == ask.size && a.ask.cells == ask.cells &&
+             a.ask.chain.maxDepth == ask.chain.maxDepth &&
              a.ask.chain.hiddenSingles == ask.chain.hiddenSingles &&
              a.ask.chain.contradictions == ask.chain.contradictions;
     });

@@ -203,8 +203,7 @@ std::string LoadText(AddedText id) {
        "such cell."},
       {3013, "&Why not here?"},
       {3014, "Why not here?"},
-      {3015,
-       "Select an empty cell first: \"Why not here?\" tells why digits cannot go into it."},
+      {3015, "Select an empty cell first: \"Why not here?\" tells why digits cannot go into it."},
       {3016,
        "The candidates are worked out from the digits on the board, as \"Fill in candidates\" "
        "does."},

@@ -119,7 +119,8 @@ Explanation ExplainWhyNot(const WhyNotFindings& f, const std::optional<Explanati
     lines.push_back("The digits that can still go here: " + list + ".");
   }
   lines.emplace_back();
-  lines.push_back(LoadText(f.fromDigits ? AddedText::WhyNotFromDigits : AddedText::WhyNotFromMarks));
+  lines.push_back(
+      LoadText(f.fromDigits ? AddedText::WhyNotFromDigits : AddedText::WhyNotFromMarks));
   HighlightCell(overview.highlights, cell.col, cell.row, true, false, &elimination, &emphasis);
 
   Explanation explanation;

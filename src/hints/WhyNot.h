@@ -18,12 +18,12 @@ enum class House { Row, Column, Block };
 
 // Why one digit cannot stand in the cell, or that it can.
 enum class WhyNotReason {
-  Remains,    // nothing found rules it out
-  Peer,       // it stands in the same house, in `where`
-  PeerSingle, // a single puts it into `where`, a cell of the same house
-  CellSingle, // another digit must go into this cell
-  LeftOut,    // the player's pencil marks of this cell leave it out
-  Technique,  // a technique of the hints takes it out (`technique`)
+  Remains,     // nothing found rules it out
+  Peer,        // it stands in the same house, in `where`
+  PeerSingle,  // a single puts it into `where`, a cell of the same house
+  CellSingle,  // another digit must go into this cell
+  LeftOut,     // the player's pencil marks of this cell leave it out
+  Technique,   // a technique of the hints takes it out (`technique`)
 };
 
 // How a single decides a cell: its only candidate, or the only place for
@@ -35,10 +35,10 @@ struct SingleHow {
 
 struct DigitWhyNot {
   WhyNotReason reason = WhyNotReason::Remains;
-  core::CellRef where{};     // Peer, PeerSingle
-  House house = House::Row;  // Peer, PeerSingle: the house it shares with the cell
-  SingleHow single;          // PeerSingle: how `where` is decided
-  std::string technique;     // Technique: its name as the hints give it
+  core::CellRef where{};       // Peer, PeerSingle
+  House house = House::Row;    // Peer, PeerSingle: the house it shares with the cell
+  SingleHow single;            // PeerSingle: how `where` is decided
+  std::string technique;       // Technique: its name as the hints give it
   bool explainedNext = false;  // Technique: its explanation follows
 };
 

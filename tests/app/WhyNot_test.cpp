@@ -36,16 +36,30 @@ TEST(WhyNot, SaysWhyEachDigitCannotStandAndChangesOnlyOnDoIt) {
     bool removed;              // 2 leaves C5 and row C outside the block
   };
   const Case cases[] = {
-      {"a digit in the same row names its cell", Marks::None, {kModalCancel},
-       "&4&  stands in the same row, in @C4&.", kC4, false},
-      {"a pointing names the technique; Close keeps the board", Marks::Pointing,
+      {"a digit in the same row names its cell",
+       Marks::None,
+       {kModalCancel},
+       "&4&  stands in the same row, in @C4&.",
+       kC4,
+       false},
+      {"a pointing names the technique; Close keeps the board",
+       Marks::Pointing,
        {kModalOk, kModalOk, kModalCancel},
-       "&2&  is taken out by the technique &pointing&, explained next.", {}, false},
-      {"Do it takes out what the pointing explained", Marks::Pointing,
+       "&2&  is taken out by the technique &pointing&, explained next.",
+       {},
+       false},
+      {"Do it takes out what the pointing explained",
+       Marks::Pointing,
        {kModalOk, kModalOk, kModalOk},
-       "&2&  is taken out by the technique &pointing&, explained next.", {}, true},
-      {"a cell with one candidate says so", Marks::OneCandidate, {kModalOk},
-       "The digit @3& must go here: it is the only candidate of this cell.", {}, false},
+       "&2&  is taken out by the technique &pointing&, explained next.",
+       {},
+       true},
+      {"a cell with one candidate says so",
+       Marks::OneCandidate,
+       {kModalOk},
+       "The digit @3& must go here: it is the only candidate of this cell.",
+       {},
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

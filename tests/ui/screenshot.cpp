@@ -1,4 +1,5 @@
-// Usage: zentaro-screenshot [window|maximised|level|hint|mistakes|whynot|board] OUTPUT.png [PUZZLE-FILE]
+// Usage: zentaro-screenshot [window|maximised|level|hint|mistakes|whynot|board] OUTPUT.png
+//        [PUZZLE-FILE]
 //
 // Opens the main window, reads the puzzle (a built-in one without a file),
 // plays a few moves so that entries, pencil marks, the selection and a
@@ -26,7 +27,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QString what = "window";
   if (argc > 1 &&
-      QStringList{"window", "maximised", "level", "hint", "mistakes", "whynot", "board"}.contains(argv[1])) {
+      QStringList{"window", "maximised", "level", "hint", "mistakes", "whynot", "board"}.contains(
+          argv[1])) {
     what = argv[1];
     --argc;
     ++argv;
