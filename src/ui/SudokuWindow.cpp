@@ -678,7 +678,18 @@ int SudokuWindow::ShowModal(QDialog& dialog) {
   const auto restore = qScopeGuard([busy] {
     if (busy) QApplication::restoreOverrideCursor();
   });
+  const auto refocus = qScopeGuard([this] { FocusBoardLater(); });
   return RunModal(dialog);
+}
+
+void SudokuWindow::FocusBoardLater() {
+  // Once the closing has been handled: a dialog that follows at once (the
+  // next hint stage, a message after the level dialog) keeps the focus.
+  QTimer::singleShot(0, this, [this] {
+    if (QApplication::activeModalWidget() || !isVisible() || isMinimized()) return;
+    activateWindow();
+    board_->setFocus(Qt::ActiveWindowFocusReason);
+  });
 }
 
 void SudokuWindow::CentreOnWindow(QDialog& dialog) const {
@@ -888,7 +899,11 @@ void SudokuWindow::ShowWaitWindow(const app::WaitWindow& window) {
 }
 
 void SudokuWindow::CloseWaitWindow() {
+  // A user who went to another program while a puzzle was generated is not
+  // called back.
+  const bool here = QApplication::activeWindow() != nullptr;
   wait_.reset();
+  if (here) FocusBoardLater();
 }
 
 std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {

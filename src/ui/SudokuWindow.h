@@ -145,6 +145,10 @@ class SudokuWindow : public QMainWindow, public app::View {
  private:
   // Opens a dialog centred on the window, unless it has a place of its own.
   void CentreOnWindow(QDialog& dialog) const;
+  // Once a dialog or tool window of the window has gone, the keys go to the
+  // board again, whose selection stands: a window system may otherwise leave
+  // the focus with no window at all until the user clicks.
+  void FocusBoardLater();
   void FormCreate();
   void FormShow();
   void SetCaptions();

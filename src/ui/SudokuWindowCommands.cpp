@@ -211,7 +211,10 @@ void SudokuWindow::ShowHelpTopic(int context) {
   const auto make = [this](QWidget* parent) {
     auto* made = new HelpWindow(parent);
     connect(made, &QDialog::finished, this,
-            [this, made] { helpGeometry_ = QRect(made->pos(), made->size()); });
+            [this, made] {
+              helpGeometry_ = QRect(made->pos(), made->size());
+              FocusBoardLater();
+            });
     return made;
   };
   if (modal && modal != this) {

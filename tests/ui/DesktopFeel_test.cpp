@@ -1,7 +1,9 @@
 // What a user of desktop programs expects of the main window beyond the
 // game: its title, its dialogs' frames and places, a calm board while a
-// puzzle is generated, the recent files, and bars that cannot be lost.
+// puzzle is generated, the recent files, bars that cannot be lost, and keys
+// that reach the board again once a dialog or tool window has gone.
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -11,6 +13,7 @@
 
 #include "UiTestSupport.h"
 #include "app/GameAccess.h"
+#include "ui/HelpWindow.h"
 #include "ui/ShortcutsDialog.h"
 
 using namespace zentaro;
@@ -172,6 +175,98 @@ class DesktopFeelTest : public QObject {
     QVERIFY(RecentItems(*frm).isEmpty());
     QVERIFY(!frm->findChild<QMenu*>("RecentMenu")->menuAction()->isEnabled());
     QVERIFY(frm->AllAnswered());
+  }
+
+  void KeysReachTheSelectedCellAgainOnceAToolWindowOrDialogCloses() {
+    auto frm = Start();
+    Open(*frm, PuzzleFile("keys.sdk"));
+    constexpr core::CellRef kA1{1, 1};  // empty; its solution is 4
+    const auto onTop = [](QWidget& w) {
+      w.show();
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+    };
+    // As a window system without a window manager does, the focus leaves the
+    // program's windows once the window that had it goes.
+    QWidget elsewhere;
+    elsewhere.show();
+    const auto gone = [&elsewhere] {
+      elsewhere.activateWindow();
+      QCoreApplication::processEvents();
+    };
+    const auto escape = [onTop, gone](QDialog& d) {
+      onTop(d);
+      QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Escape);
+      gone();
+    };
+    const auto press = [onTop, gone](const char* button) {
+      return [onTop, gone, button](ui::HintWindow& h) {
+        onTop(h);
+        ui::test::Named<QPushButton>(h, button)->click();
+        gone();
+      };
+    };
+    hints::HintStage stage;
+    stage.lines = {"A stage."};
+    stage.buttonCaption = core::Text::DoItButton;
+    const auto hint = [&stage](ScriptedWindow& w, std::function<void(ui::HintWindow&)> close) {
+      w.hintAnswers.push_back(std::move(close));
+      w.PlaceHintWindow();
+      w.ShowHintStage(stage);
+    };
+    const struct {
+      const char* how;
+      std::function<void(ScriptedWindow&)> openAndClose;
+    } rows[] = {
+        {"hint, Close", [&](ScriptedWindow& w) { hint(w, press("CloseButton")); }},
+        {"hint, Do it", [&](ScriptedWindow& w) { hint(w, press("ActionButton")); }},
+        {"hint, Escape", [&](ScriptedWindow& w) { hint(w, escape); }},
+        {"help, Escape",
+         [&](ScriptedWindow& w) {
+           w.ShowHelpTopic(0);
+           auto* help = w.findChild<ui::HelpWindow*>();
+           QVERIFY(QTest::qWaitForWindowActive(help));
+           QTest::keyClick(help->focusWidget() ? help->focusWidget() : help, Qt::Key_Escape);
+           gone();
+         }},
+        {"level dialog, Escape",
+         [&](ScriptedWindow& w) {
+           w.levelAnswers.push_back(escape);
+           w.AskLevels({});
+         }},
+        {"settings, Escape",
+         [&](ScriptedWindow& w) {
+           w.settingsAnswers.push_back(escape);
+           w.OpenSettings();
+         }},
+        {"progress window",
+         [&](ScriptedWindow& w) {
+           app::WaitWindow shown;
+           shown.visible = true;
+           w.ShowWaitWindow(shown);
+           auto* wait = w.findChild<ui::WaitDialog*>();
+           wait->activateWindow();
+           QVERIFY(QTest::qWaitForWindowActive(wait));
+           w.CloseWaitWindow();
+           gone();
+         }},
+    };
+    for (const auto& row : rows) {
+      PuzzleOf(frm->Game()).selected = kA1;
+      frm->activateWindow();
+      frm->Board()->setFocus();
+      QTRY_VERIFY(frm->Board()->hasFocus());
+      row.openAndClose(*frm);
+      QTRY_VERIFY2(frm->Board()->hasFocus(), row.how);
+      QVERIFY2(frm->Game().Puzzle().selected == kA1, row.how);
+      // Typed as a user types: to whichever widget has the focus.
+      QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_4);
+      QVERIFY2(frm->Game().Puzzle().board.at(kA1)[core::kDigit] == 4, row.how);
+      QTest::keyClick(frm->Board(), Qt::Key_Delete);
+    }
+    QVERIFY(frm->AllAnswered());
+    FileOf(frm->Game()).stored = true;
+    PuzzleOf(frm->Game()).saved = PuzzleOf(frm->Game()).board;
   }
 
   void NoRightClickOffersToHideABar() {
