@@ -320,11 +320,11 @@ int DriveExplanation(const Explanation& explanation,
   return kModalOk;
 }
 
-Explanation ExplainSingleCandidate(const Board& board, const TechniqueResult& result,
+Explanation ExplainSingleCandidate(const Board& board, const techniques::SingleStep& single,
                                    bool userMarks, int helpContext) {
-  const int col = result.singleColumn;
-  const int row = result.singleRow;
-  const int digit = result.singleDigit;
+  const int col = single.cell.col;
+  const int row = single.cell.row;
+  const int digit = single.digit;
   const std::string cell = CellName(col, row);
 
   StageHighlights general;
@@ -360,25 +360,23 @@ Explanation ExplainSingleCandidate(const Board& board, const TechniqueResult& re
   return TwoStages(GeneralStage({generalLine}, general, helpContext), std::move(concreteStage));
 }
 
-Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& result, bool userMarks,
-                                int helpContext) {
-  const int col = result.singleColumn;
-  const int row = result.singleRow;
-  const int digit = result.singleDigit;
+Explanation ExplainHiddenSingle(const Board& board, const techniques::SingleStep& single,
+                                bool userMarks, int helpContext) {
+  const int col = single.cell.col;
+  const int row = single.cell.row;
+  const int digit = single.digit;
   const std::string cell = CellName(col, row);
 
   techniques::UnitKind unitKind = techniques::UnitKind::Block;
-  int unitNumber = result.singleBlockUnit;
+  const int unitNumber = single.unit.number;
   const char* unitWord = "block 3x3";
   const char* otherUnits = "columns or rows";
-  if (result.singleRowUnit > 0) {
+  if (single.unit.kind == techniques::UnitKind::Row) {
     unitKind = techniques::UnitKind::Row;
-    unitNumber = result.singleRowUnit;
     unitWord = "row";
     otherUnits = "columns or blocks 3x3";
-  } else if (result.singleColumnUnit > 0) {
+  } else if (single.unit.kind == techniques::UnitKind::Column) {
     unitKind = techniques::UnitKind::Column;
-    unitNumber = result.singleColumnUnit;
     unitWord = "column";
     otherUnits = "rows or blocks 3x3";
   }

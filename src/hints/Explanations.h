@@ -9,6 +9,7 @@
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
 #include "techniques/Registry.h"
+#include "techniques/Singles.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::hints {
@@ -95,13 +96,9 @@ int DriveExplanation(const Explanation& explanation,
 // - userMarks: true when the user's own complete pencil marks are in use.
 // None of them changes anything; they only build the text and highlights.
 
-// result: singleDigit, singleColumn, singleRow.
-Explanation ExplainSingleCandidate(const core::Board& board,
-                                   const techniques::TechniqueResult& result, bool userMarks,
-                                   int helpContext = kMainWindowHelpContext);
-// result: singleDigit, singleColumn, singleRow and one of singleBlockUnit (1..9),
-// singleRowUnit, singleColumnUnit.
-Explanation ExplainHiddenSingle(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainSingleCandidate(const core::Board& board, const techniques::SingleStep& single,
+                                   bool userMarks, int helpContext = kMainWindowHelpContext);
+Explanation ExplainHiddenSingle(const core::Board& board, const techniques::SingleStep& single,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, block 1..9, rowLine or columnLine (the other -1).
 Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,

@@ -180,10 +180,7 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
     Board placed = board;
     core::FillCell(placed, {col, row}, digit);
     Board collected = placed;
-    int emptyCount = 81;
-    core::UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
-    const int found =
-        CollectHiddenSingles(collected, emptyCount, blockCounts, rowCounts, colCounts);
+    const int found = CollectHiddenSingles(collected);
     if (found > 0) {
       for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r) {

@@ -12,13 +12,8 @@
 namespace zentaro::techniques {
 
 using core::Board;
-using core::UnitCountTable;
 
 namespace {
-
-// Any positive empty count will do: it only keeps the singles finders from
-// giving up before they look.
-constexpr int kEmptyCountForSearch = 80;
 
 // Every instance that fails is marked and never returned again, so the
 // number of runs is bounded by the instances on the board; for naked subsets,
@@ -32,19 +27,20 @@ bool InRange(int v, int lo, int hi) {
 
 // Looks for a single on the board the instance left behind, a single
 // candidate before a hidden single, and puts it into the result.
-bool FindSingleAfter(Board& work, TechniqueResult& result) {
-  int empty = kEmptyCountForSearch;
-  if (const std::optional<Single> single = FindNakedSingle(work, empty, true)) {
-    ReportSingle(*single, true, result);
-    return true;
+bool FindSingleAfter(const Board& work, TechniqueResult& result) {
+  const std::optional<SingleStep> single = FindSingle(work);
+  if (!single) return false;
+  result.singleKind = single->kind == SingleKind::Candidate;
+  result.singleDigit = single->digit;
+  result.singleColumn = single->cell.col;
+  result.singleRow = single->cell.row;
+  if (single->kind == SingleKind::Hidden) {
+    const Unit& u = single->unit;
+    result.singleBlockUnit = u.kind == UnitKind::Block ? u.number : -1;
+    result.singleRowUnit = u.kind == UnitKind::Row ? u.number : -1;
+    result.singleColumnUnit = u.kind == UnitKind::Column ? u.number : -1;
   }
-  UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
-  if (const std::optional<Single> single = FindHiddenSingle(
-          work, empty, HiddenSingleMode::ReportOnly, blockCounts, rowCounts, colCounts)) {
-    ReportSingle(*single, false, result);
-    return true;
-  }
-  return false;
+  return true;
 }
 
 struct Outcome {

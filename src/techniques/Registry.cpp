@@ -55,7 +55,7 @@ Outcome ApplyOn(Board& board, const Ask& ask) {
 
 // A step found earlier on the same board: its finder meets it first again.
 template <Outcome (*Apply)(Board& board, const Ask& ask)>
-void ApplyAgain(Board& board, const Ask& ask, const TechniqueResult& /*step*/) {
+void ApplyAgain(Board& board, const Ask& ask, const Step& /*step*/) {
   Apply(board, ask);
 }
 
@@ -134,8 +134,9 @@ Outcome ApplyChains(Board& board, const Ask& ask) {
 }
 
 // Either way a chain ends in one placement, which the step names.
-void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const TechniqueResult& step) {
-  core::FillCell(board, {step.cellColumn, step.cellRow}, step.digit);
+void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const Step& step) {
+  const TechniqueResult& chain = std::get<TechniqueResult>(step);
+  core::FillCell(board, {chain.cellColumn, chain.cellRow}, chain.digit);
 }
 
 using enum TechniqueId;
@@ -188,7 +189,10 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
 
-int SubsetSize(TechniqueId id, const TechniqueResult& r) {
+int SubsetSize(TechniqueId id, const Step& step) {
+  const TechniqueResult* found = std::get_if<TechniqueResult>(&step);
+  if (found == nullptr) return 0;
+  const TechniqueResult& r = *found;
   if (id == NakedSubset) return std::popcount(r.digitSet);
   return static_cast<int>(
       std::count_if(r.subsetDigits.begin(), r.subsetDigits.end(), [](int d) { return d > 0; }));
@@ -206,7 +210,7 @@ const Technique& TechniqueOf(TechniqueId id) {
   return kTechniques.front();
 }
 
-std::string TechniqueName(TechniqueId id, const TechniqueResult& step) {
+std::string TechniqueName(TechniqueId id, const Step& step) {
   const std::string_view name = TechniqueOf(id).name;
   if (id != NakedSubset && id != HiddenSubset) return std::string(name);
   static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "techniques/Steps.h"
 
 namespace zentaro::techniques {
 
@@ -37,9 +38,6 @@ using ChainPath = std::vector<ChainLink>;
 // band or the two columns of a stack for the two-block lock, the base lines
 // of a fish.
 enum class Orientation { None, Rows, Columns };
-
-// Unit kinds of the subset finders.
-enum class UnitKind : int { None = -1, Row = 1, Column = 2, Block = 4 };
 
 // One technique instance, handed to the explanations and counted by the
 // rating. A finder fills only the fields its technique uses; the others keep

@@ -606,7 +606,7 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
     EXPECT_EQ(change.eliminated, ShownEliminations(view.stageLayers[1], before));
     for (const CellDigit& e : change.eliminated) {
       EXPECT_NE(e.digit, solution[core::GridIndex(e.col, e.row)]) << core::CellName(e.col, e.row);
-      const techniques::TechniqueResult& r = hint.result;
+      const techniques::TechniqueResult& r = std::get<techniques::TechniqueResult>(*hint.found);
       if (tc.technique == HintTechnique::NakedSubset)
         EXPECT_NE(r.digitSet & (1u << e.digit), 0u);
       else if (tc.technique == HintTechnique::HiddenSubset)

@@ -440,31 +440,27 @@ std::vector<FinderCase> AllFinders() {
   };
 
   // Singles.
-  add("FindNakedSingle", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b);
-    return FindNakedSingle(b, empty, false) ? 1 : 0;
+  const auto place = [](Board& b, const std::optional<SingleStep>& single) {
+    if (single) Apply(*single, b);
+    return single ? 1 : 0;
+  };
+  add("FindNakedSingle", [place](Board& b, std::vector<Claim>&) {
+    return place(b, FindNakedSingle(b));
   });
-  add("FindSingleInFullestUnitThenPlace", [](Board& b, std::vector<Claim>&) {
+  add("FindSingleInFullestUnitThenPlace", [place](Board& b, std::vector<Claim>&) {
     const std::optional<core::CellRef> cell = FindSingleInFullestUnit(b, 1, 9);
-    int empty = EmptyCount(b);
-    return cell && PlaceNakedSingleAt(b, *cell, empty, false) ? 1 : 0;
+    return cell ? place(b, NakedSingleAt(b, *cell)) : 0;
   });
-  add("FindHiddenSinglePlaceFirst", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b);
-    core::UnitCountTable bc{}, rc{}, cc{};
-    return FindHiddenSingle(b, empty, HiddenSingleMode::PlaceFirst, bc, rc, cc) ? 1 : 0;
+  add("FindHiddenSinglePlaceFirst", [place](Board& b, std::vector<Claim>&) {
+    return place(b, FindHiddenSingle(b));
   });
   add("FindHiddenSingleReportOnly", [](Board& b, std::vector<Claim>& claims) {
-    int empty = EmptyCount(b);
-    core::UnitCountTable bc{}, rc{}, cc{};
-    const auto single = FindHiddenSingle(b, empty, HiddenSingleMode::ReportOnly, bc, rc, cc);
+    const auto single = FindHiddenSingle(b);
     if (single) claims.push_back({single->cell.col, single->cell.row, single->digit});
     return single ? 1 : 0;
   });
   add("FindHiddenSingleCollectAll", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b);
-    core::UnitCountTable bc{}, rc{}, cc{};
-    const int n = CollectHiddenSingles(b, empty, bc, rc, cc);
+    const int n = CollectHiddenSingles(b);
     // The digits go in without their peers losing candidates; finish the
     // placements so the next step sees a consistent board.
     for (int c = 1; c <= 9; ++c)

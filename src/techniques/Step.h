@@ -1,0 +1,16 @@
+#pragma once
+
+// A step of any technique the hint ladder and the rating reach through the
+// registry: one plain value type per family. Until a family has its own, its
+// step is the shared record.
+
+#include <variant>
+
+#include "techniques/Singles.h"
+#include "techniques/TechniqueResult.h"
+
+namespace zentaro::techniques {
+
+using Step = std::variant<TechniqueResult, SingleStep>;
+
+}  // namespace zentaro::techniques
