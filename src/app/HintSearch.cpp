@@ -91,16 +91,17 @@ void CarryStepOver(const Board& searched, const Board& after, Board& board) {
 // The third row (column) of the band (stack) of a two-block lock holds none
 // of the candidates; when its six cells in the two blocks are all filled the
 // instance says nothing the player could not see at a glance.
-bool TwoBlockThirdLineFilled(const Board& board, const TechniqueResult& r) {
-  if (r.lines[0] < 1 || r.lines[0] > 9 || r.lines[1] < 1 || r.lines[1] > 9) return false;
-  const int first = 3 * ((r.lines[0] - 1) / 3) + 1;
+bool TwoBlockThirdLineFilled(const Board& board, const techniques::TwoBlockStep& lock) {
+  const auto [line1, line2] = lock.lineNumbers;
+  if (line1 < 1 || line1 > 9 || line2 < 1 || line2 > 9) return false;
+  const int first = 3 * ((line1 - 1) / 3) + 1;
   int third = first;
-  while (third == r.lines[0] || third == r.lines[1]) ++third;
-  for (const int block : {r.block, r.secondBlock}) {
+  while (third == line1 || third == line2) ++third;
+  for (const int block : lock.blocks) {
     if (block < 1 || block > 9) return false;
     const core::BlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
-      const bool rows = r.orientation == techniques::Orientation::Rows;
+      const bool rows = lock.lines == techniques::LineKind::Row;
       const int col = rows ? b.firstCol + k : third;
       const int row = rows ? third : b.firstRow + k;
       if (board.at(col, row)[kDigit] == 0) return false;
@@ -142,7 +143,7 @@ bool AllCellsExact(const Board& /*board*/, const techniques::Step& step) {
 
 // A two-block lock whose third line is already full says nothing new.
 bool ThirdLineOpen(const Board& board, const techniques::Step& step) {
-  return !TwoBlockThirdLineFilled(board, std::get<TechniqueResult>(step));
+  return !TwoBlockThirdLineFilled(board, std::get<techniques::TwoBlockStep>(step));
 }
 
 struct Rung {
@@ -702,10 +703,8 @@ void HintRequest::OfferElimination(const Found& found) {
   if (found.pattern) {
     explanation = hints::ExplainPattern(work_, *found.pattern);
   } else {
-    const hints::Explainer explain = hints::ExplainerOf(found.technique);
-    if (explain == nullptr || !found.found) return;
-    explanation = explain(work_, std::get<TechniqueResult>(*found.found), true,
-                          hints::kMainWindowHelpContext);
+    if (!found.found) return;
+    explanation = hints::ExplainStep(work_, found.technique, *found.found, true);
   }
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();

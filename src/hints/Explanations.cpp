@@ -424,10 +424,10 @@ Explanation ExplainHiddenSingle(const Board& board, const techniques::SingleStep
       std::move(concreteStage));
 }
 
-Explanation ExplainPointing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                            int helpContext) {
-  const bool isRow = result.rowLine > 0;
-  const int line = isRow ? result.rowLine : result.columnLine;
+Explanation ExplainPointing(const Board& board, const techniques::PointingStep& result,
+                            bool /*userMarks*/, int helpContext) {
+  const bool isRow = result.line == techniques::LineKind::Row;
+  const int line = result.lineNumber;
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
   const std::string unitName = LineName(isRow, line);
@@ -463,10 +463,10 @@ Explanation ExplainPointing(const Board& board, const TechniqueResult& result, b
           concrete, helpContext));
 }
 
-Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& result,
+Explanation ExplainClaiming(const Board& /*board*/, const techniques::ClaimingStep& result,
                             bool /*userMarks*/, int helpContext) {
-  const bool isRow = result.rowLine > 0;
-  const int line = isRow ? result.rowLine : result.columnLine;
+  const bool isRow = result.line == techniques::LineKind::Row;
+  const int line = result.lineNumber;
   const int block = result.block;
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
@@ -509,30 +509,31 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
           concrete, helpContext));
 }
 
-Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                             int helpContext) {
-  const bool rows = result.orientation == techniques::Orientation::Rows;
+Explanation ExplainTwoBlocks(const Board& board, const techniques::TwoBlockStep& result,
+                             bool /*userMarks*/, int helpContext) {
+  const bool rows = result.lines == techniques::LineKind::Row;
   const std::string lineWord = rows ? "row" : "column";
   const std::string lineWords = lineWord + "s";
-  const std::string l1 = LineId(rows, result.lines[0]);
-  const std::string l2 = LineId(rows, result.lines[1]);
+  const std::string l1 = LineId(rows, result.lineNumbers[0]);
+  const std::string l2 = LineId(rows, result.lineNumbers[1]);
   const std::string d = Num(result.digit);
+  const int firstBlock = result.blocks[0];
+  const int secondBlock = result.blocks[1];
 
   StageHighlights general;
-  general.Block(result.block);
-  general.Block(result.secondBlock);
+  general.Block(firstBlock);
+  general.Block(secondBlock);
 
   StageHighlights concrete;
-  concrete.Block(result.block);
-  concrete.Block(result.secondBlock);
+  concrete.Block(firstBlock);
+  concrete.Block(secondBlock);
   const DigitFlags flags = FlagsOfDigit(result.digit);
-  for (int line : {result.lines[0], result.lines[1]}) {
+  for (int line : result.lineNumbers) {
     for (int position = 1; position <= 9; ++position) {
       const CellRef cell = LineCell(rows, line, position);
       if (!IsEmpty(board, cell.col, cell.row)) continue;
       const int block = core::BlockOf(cell.col, cell.row) + 1;
-      concrete.Mark(cell.col, cell.row, flags,
-                    block != result.block && block != result.secondBlock);
+      concrete.Mark(cell.col, cell.row, flags, block != firstBlock && block != secondBlock);
     }
   }
 
@@ -981,11 +982,8 @@ Explainer ExplainerOf(techniques::TechniqueId id) {
     techniques::TechniqueId id;
     Explainer explain;
   };
-  static constexpr std::array<Row, 9> kExplainers{{
+  static constexpr std::array<Row, 6> kExplainers{{
       {NakedSubset, ExplainNakedSubset},
-      {Pointing, ExplainPointing},
-      {TwoBlocks, ExplainTwoBlocks},
-      {Claiming, ExplainClaiming},
       {XWing, ExplainXWing},
       {HiddenSubset, ExplainHiddenSubset},
       {Swordfish, ExplainSwordfish},
@@ -995,6 +993,35 @@ Explainer ExplainerOf(techniques::TechniqueId id) {
   for (const Row& row : kExplainers)
     if (row.id == id) return row.explain;
   return nullptr;
+}
+
+Explanation ExplainStep(const Board& board, techniques::TechniqueId id, const techniques::Step& step,
+                        bool userMarks, int helpContext) {
+  struct Visitor {
+    const Board& board;
+    techniques::TechniqueId id;
+    bool userMarks;
+    int helpContext;
+    Explanation operator()(const TechniqueResult& r) const {
+      const Explainer explain = ExplainerOf(id);
+      return explain == nullptr ? Explanation{} : explain(board, r, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::SingleStep& s) const {
+      return s.kind == techniques::SingleKind::Candidate
+                 ? ExplainSingleCandidate(board, s, userMarks, helpContext)
+                 : ExplainHiddenSingle(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::PointingStep& s) const {
+      return ExplainPointing(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::ClaimingStep& s) const {
+      return ExplainClaiming(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::TwoBlockStep& s) const {
+      return ExplainTwoBlocks(board, s, userMarks, helpContext);
+    }
+  };
+  return std::visit(Visitor{board, id, userMarks, helpContext}, step);
 }
 
 Explanation ExplainNoHint(int solutionCount, int helpContext) {

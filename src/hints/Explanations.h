@@ -100,15 +100,11 @@ Explanation ExplainSingleCandidate(const core::Board& board, const techniques::S
                                    bool userMarks, int helpContext = kMainWindowHelpContext);
 Explanation ExplainHiddenSingle(const core::Board& board, const techniques::SingleStep& single,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, block 1..9, rowLine or columnLine (the other -1).
-Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainPointing(const core::Board& board, const techniques::PointingStep& step,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, rowLine or columnLine (the other -1), block 1..9.
-Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainClaiming(const core::Board& board, const techniques::ClaimingStep& step,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, block < secondBlock (1..9), lines[0] < lines[1],
-// orientation Rows (a band) or Columns (a stack).
-Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TwoBlockStep& step,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
 // cells are read from the board (empty cells of the unit whose candidates lie
@@ -138,6 +134,12 @@ using Explainer = Explanation (*)(const core::Board& board, const techniques::Te
 // nullptr for the singles (explained on the main window's board, see above)
 // and for the two outcomes that are no technique.
 Explainer ExplainerOf(techniques::TechniqueId id);
+
+// The explanation of any step the hint search offers after the singles (and
+// of a single, on the board the singles are explained on).
+Explanation ExplainStep(const core::Board& board, techniques::TechniqueId id,
+                        const techniques::Step& step, bool userMarks,
+                        int helpContext = kMainWindowHelpContext);
 
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "techniques/Fish.h"
-#include "techniques/LockedCandidates.h"
 #include "techniques/Singles.h"
 #include "techniques/Subsets.h"
 
@@ -95,81 +94,6 @@ bool MarkFishDigit(FishSkipSet& skip, const TechniqueResult& r) {
 }
 
 }  // namespace
-
-TechniqueCode PointingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  PointingTried tried{};
-  Outcome outcome;
-  SearchToSingle(
-      board, result,
-      [&](Board& work, TechniqueResult& r) { return FindPointing(work, tried, false, r); },
-      [&](const TechniqueResult& r) {
-        if (!InRange(r.block, 1, 9) || !InRange(r.digit, 1, 9)) return false;
-        tried[PointingTriedIndex(r.block - 1, r.digit)] = 1;
-        return true;
-      },
-      outcome);
-  return Conclude(board, keepBoard, result, outcome, TechniqueCode::Pointing);
-}
-
-TechniqueCode ClaimingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  ClaimingTried tried{};
-  auto find = [&](Board& work, TechniqueResult& r) { return FindClaiming(work, false, tried, r); };
-  auto markTried = [&](const TechniqueResult& r) {
-    if (!InRange(r.rowLine, 1, 9) || !InRange(r.digit, 1, 9)) return false;
-    tried[ClaimingTriedIndex(r.rowLine, r.digit)] = 1;
-    return true;
-  };
-
-  Outcome outcome;
-  SearchToSingle(board, result, find, markTried, outcome);
-  if (outcome.found) return Conclude(board, keepBoard, result, outcome, TechniqueCode::Claiming);
-
-  // Columns are the rows of the transposed board; the search, including the
-  // single that follows, runs there and its findings are turned back.
-  tried.fill(0);
-  Board transposed = board;
-  core::TransposeBoard(transposed);
-  const bool metInRows = outcome.metAny;
-  outcome = Outcome{};
-  SearchToSingle(transposed, result, find, markTried, outcome);
-  outcome.metAny = outcome.metAny || metInRows;
-  if (outcome.found) {
-    core::TransposeBoard(outcome.board);
-    TechniqueResult& r = outcome.result;
-    std::swap(r.rowLine, r.columnLine);
-    std::swap(r.singleRow, r.singleColumn);
-    if (InRange(r.block, 1, 9)) r.block = core::TransposedBlock(r.block - 1) + 1;
-    // A single candidate leaves the unit fields as the caller gave them.
-    if (!r.singleKind) {
-      std::swap(r.singleRowUnit, r.singleColumnUnit);
-      // The block unit is the block number plus one.
-      if (InRange(r.singleBlockUnit, 1, 9))
-        r.singleBlockUnit = core::TransposedBlock(r.singleBlockUnit - 1) + 1;
-    }
-  }
-  return Conclude(board, keepBoard, result, outcome, TechniqueCode::Claiming);
-}
-
-TechniqueCode TwoBlockLockToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  TwoBlockTried tried{};
-  Outcome outcome;
-  SearchToSingle(
-      board, result,
-      [&](Board& work, TechniqueResult& r) {
-        // One pair of blocks at a time, so that the instance reported is the
-        // only one applied.
-        return FindTwoBlockLock(work, true, tried, false, r);
-      },
-      [&](const TechniqueResult& r) {
-        if (!InRange(r.block, 1, 9) || !InRange(r.secondBlock, 1, 9) || !InRange(r.digit, 1, 9))
-          return false;
-        tried[TwoBlockTriedIndex(r.block - 1, r.secondBlock - 1, r.digit)] = 1;
-        tried[TwoBlockTriedIndex(r.secondBlock - 1, r.block - 1, r.digit)] = 1;
-        return true;
-      },
-      outcome);
-  return Conclude(board, keepBoard, result, outcome, TechniqueCode::TwoBlockLock);
-}
 
 TechniqueCode NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
                                   TechniqueResult& result) {

@@ -21,17 +21,6 @@ namespace zentaro::techniques {
 // techniqueCode (0) and metAny, which tells whether any instance with
 // eliminations was met at all.
 
-TechniqueCode PointingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
-
-// Rows first; only when no row instance leads to a single, columns (searched
-// on the transposed board). A column result is reported for the board as
-// given: columnLine set and rowLine -1, block (0..8) and the single's cell and
-// units converted back.
-TechniqueCode ClaimingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
-
-// One pair of blocks per instance.
-TechniqueCode TwoBlockLockToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
-
 // Instances are walked by raising the naked-subset skip count, so the same
 // subset may come back with fewer eliminations. strict on input is the
 // finder's strict flag; on output it is true when any instance met during the

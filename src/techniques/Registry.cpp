@@ -12,6 +12,7 @@
 #include "techniques/LockedCandidates.h"
 #include "techniques/Pipeline.h"
 #include "techniques/Subsets.h"
+#include "techniques/ToSingle.h"
 
 namespace zentaro::techniques {
 
@@ -74,21 +75,71 @@ bool HiddenSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
   return FindHiddenSubset(b, ask.size, none, ask.reach != Reach::EveryUnit, keep, r) > 0;
 }
 
-bool PointingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle) return PointingToSingle(b, keep, r) == TechniqueCode::Pointing;
-  return FindPointing(b, keep, r) > 0;
-}
+// A technique whose instances can be passed over one by one: Find and Apply
+// take the instances to leave out, MarkTried adds one to them. The search for
+// an instance leading to a single walks them with that (ToSingle.h).
+template <typename StepT, typename Tried, std::optional<StepT> (*Find)(const Board&, const Tried&),
+          std::optional<StepT> (*ApplyFirst)(Board&, const Tried&),
+          void (*Mark)(Tried&, const StepT&)>
+struct Walked {
+  static ToSingleSearch<StepT> Leading(const Board& board) {
+    return SearchToSingle<StepT>(board, Tried{}, ApplyFirst, Mark);
+  }
 
-bool TwoBlocksSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle)
-    return TwoBlockLockToSingle(b, keep, r) == TechniqueCode::TwoBlockLock;
-  return FindTwoBlockLock(b, true, keep, r) > 0;
-}
+  // metAny is only asked of the search for a step leading to a single.
+  static Outcome Found(std::optional<StepT> step, TechniqueId id, bool metAny,
+                       std::optional<SingleStep> single = std::nullopt) {
+    Outcome out;
+    out.metAny = metAny;
+    if (step) {
+      out.step = *step;
+      out.id = id;
+      out.single = single;
+    }
+    return out;
+  }
 
-bool ClaimingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle) return ClaimingToSingle(b, keep, r) == TechniqueCode::Claiming;
-  return FindClaimingInRowsOrColumns(b, keep, r) > 0;
-}
+  template <TechniqueId Id>
+  static Outcome FindOn(const Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle) {
+      std::optional<StepT> step = Find(board, Tried{});
+      return Found(step, Id, false);
+    }
+    const ToSingleSearch<StepT> search = Leading(board);
+    if (!search.found) return Found(std::nullopt, Id, search.metAny);
+    return Found(search.found->step, Id, true, search.found->single);
+  }
+
+  template <TechniqueId Id>
+  static Outcome ApplyOn(Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle) {
+      std::optional<StepT> step = ApplyFirst(board, Tried{});
+      return Found(step, Id, false);
+    }
+    const ToSingleSearch<StepT> search = Leading(board);
+    if (!search.found) return Found(std::nullopt, Id, search.metAny);
+    board = search.found->after;
+    return Found(search.found->step, Id, true, search.found->single);
+  }
+
+  template <TechniqueId Id>
+  static void CarryOut(Board& board, const Ask& ask, const Step& /*step*/) {
+    // The search meets the step it reported first again.
+    ApplyOn<Id>(board, ask);
+  }
+
+  template <TechniqueId Id>
+  static constexpr Technique Row(std::string_view name, std::string_view anchor) {
+    return {Id, name, anchor, FindOn<Id>, ApplyOn<Id>, CarryOut<Id>};
+  }
+};
+
+using PointingWalk =
+    Walked<PointingStep, PointingTried, FindPointing, ApplyPointing, MarkTried>;
+using ClaimingWalk =
+    Walked<ClaimingStep, ClaimingTriedBoth, FindClaiming, ApplyClaiming, MarkTried>;
+using TwoBlockWalk =
+    Walked<TwoBlockStep, TwoBlockTried, FindTwoBlockLock, ApplyTwoBlockLock, MarkTried>;
 
 // The fish: found on the board as it is, or carried out on it.
 template <std::optional<FishStep> (*Find)(const Board&, FishSkipSet),
@@ -160,9 +211,9 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(SingleCandidate, "single candidate", "single"),
     NoSearch(HiddenSingle, "hidden single", "hidden-single"),
     Eliminating<NakedSubset, NakedSubsets>("naked subset", "naked-subset"),
-    Eliminating<Pointing, PointingSearch>("pointing", "pointing"),
-    Eliminating<TwoBlocks, TwoBlocksSearch>("two blocks", "two-blocks"),
-    Eliminating<Claiming, ClaimingSearch>("claiming", "claiming"),
+    PointingWalk::Row<Pointing>("pointing", "pointing"),
+    TwoBlockWalk::Row<TwoBlocks>("two blocks", "two-blocks"),
+    ClaimingWalk::Row<Claiming>("claiming", "claiming"),
     Eliminating<XWing, XWingSearch>("X-Wing", "x-wing"),
     Eliminating<HiddenSubset, HiddenSubsets>("hidden subset", "hidden-subset"),
     Eliminating<Swordfish, SwordfishSearch>("Swordfish", "swordfish"),

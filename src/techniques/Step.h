@@ -6,11 +6,13 @@
 
 #include <variant>
 
+#include "techniques/LockedCandidates.h"
 #include "techniques/Singles.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::techniques {
 
-using Step = std::variant<TechniqueResult, SingleStep>;
+using Step =
+    std::variant<TechniqueResult, SingleStep, PointingStep, ClaimingStep, TwoBlockStep>;
 
 }  // namespace zentaro::techniques

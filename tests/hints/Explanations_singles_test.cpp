@@ -281,9 +281,8 @@ void ExpectTwoStagesFor(Explanation (*explain)(const core::Board&, const Step&, 
 TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   const core::Board board = testing::EmptyBoardWithAllMarks();
   const techniques::TechniqueResult blank;
-  for (const auto explain : {ExplainPointing, ExplainClaiming, ExplainTwoBlocks,
-                             ExplainNakedSubset, ExplainHiddenSubset, ExplainXWing,
-                             ExplainSwordfish}) {
+  for (const auto explain :
+       {ExplainNakedSubset, ExplainHiddenSubset, ExplainXWing, ExplainSwordfish}) {
     const Explanation e = explain(board, blank, true, kMainWindowHelpContext);
     EXPECT_EQ(e.stages.size(), 2u);
   }
@@ -293,6 +292,9 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
     ExpectTwoStagesFor(ExplainSingleCandidate, single);
     ExpectTwoStagesFor(ExplainHiddenSingle, single);
   }
+  ExpectTwoStagesFor(ExplainPointing, techniques::PointingStep{});
+  ExpectTwoStagesFor(ExplainClaiming, techniques::ClaimingStep{});
+  ExpectTwoStagesFor(ExplainTwoBlocks, techniques::TwoBlockStep{});
   EXPECT_EQ(ExplainChains(board, blank, true, kMainWindowHelpContext).internalError,
             "Internal error.");
 }

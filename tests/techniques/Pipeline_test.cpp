@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <variant>
 
+#include "techniques/Registry.h"
 #include "techniques/TestBoards.h"
 
 namespace zentaro::techniques {
@@ -45,6 +49,75 @@ void AddPointingInColumnFive(Board& board) {
 }
 const char* const kColumnFiveOutsideBlock = "A5 B5 C5 G5 H5 I5";
 
+// A step found by the registry's search for one leading to a single, as the
+// numbers the tests below compare: lines and blocks 1..9, -1 where a field
+// does not apply.
+struct Reported {
+  TechniqueId technique = TechniqueId::None;
+  bool metAny = false;
+  int digit = -1, block = -1, secondBlock = -1, rowLine = -1, columnLine = -1;
+  std::array<int, 2> lines{-1, -1};
+  std::optional<LineKind> orientation;
+  bool singleKind = false;  // true: single candidate
+  int singleDigit = -1, singleColumn = -1, singleRow = -1;
+  int singleBlockUnit = -1, singleRowUnit = -1, singleColumnUnit = -1;
+};
+
+void Fill(const Step& step, Reported& r) {
+  const auto line = [&](LineKind kind, int number) {
+    (kind == LineKind::Row ? r.rowLine : r.columnLine) = number;
+  };
+  if (const auto* p = std::get_if<PointingStep>(&step)) {
+    r.digit = p->digit;
+    r.block = p->block;
+    line(p->line, p->lineNumber);
+  } else if (const auto* c = std::get_if<ClaimingStep>(&step)) {
+    r.digit = c->digit;
+    r.block = c->block;
+    line(c->line, c->lineNumber);
+  } else if (const auto* t = std::get_if<TwoBlockStep>(&step)) {
+    r.digit = t->digit;
+    r.block = t->blocks[0];
+    r.secondBlock = t->blocks[1];
+    r.lines = t->lineNumbers;
+    r.orientation = t->lines;
+  }
+}
+
+// keepBoard: only looked for; otherwise carried out on the board.
+TechniqueId Leading(TechniqueId id, Board& board, bool keepBoard, Reported& r) {
+  const Technique& technique = TechniqueOf(id);
+  const Ask ask{Reach::ToSingle};
+  const Outcome out = keepBoard ? technique.find(board, ask) : technique.apply(board, ask);
+  r.metAny = out.metAny;
+  r.technique = out.step ? id : TechniqueId::None;
+  if (!out.step) return TechniqueId::None;
+  Fill(*out.step, r);
+  if (out.single) {
+    const SingleStep& single = *out.single;
+    r.singleKind = single.kind == SingleKind::Candidate;
+    r.singleDigit = single.digit;
+    r.singleColumn = single.cell.col;
+    r.singleRow = single.cell.row;
+    if (!r.singleKind) {
+      r.singleBlockUnit = single.unit.kind == UnitKind::Block ? single.unit.number : -1;
+      r.singleRowUnit = single.unit.kind == UnitKind::Row ? single.unit.number : -1;
+      r.singleColumnUnit = single.unit.kind == UnitKind::Column ? single.unit.number : -1;
+    }
+  }
+  return id;
+}
+
+TechniqueId PointingToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::Pointing, board, keepBoard, r);
+}
+TechniqueId ClaimingToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::Claiming, board, keepBoard, r);
+}
+TechniqueId TwoBlockLockToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::TwoBlocks, board, keepBoard, r);
+}
+
 TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
   Board board = OpenBoard();
   AddPointingWithoutSingle(board);
@@ -52,9 +125,9 @@ TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
   SetCandidates(board, 5, 1, {5, 6});  // A5 keeps only 6 once its 5 goes
   const Board expected = Dropped(board, 5, kColumnFiveOutsideBlock);
 
-  TechniqueResult result;
-  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
-  EXPECT_EQ(result.techniqueCode, TechniqueCode::Pointing);
+  Reported result;
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
+  EXPECT_EQ(result.technique, TechniqueId::Pointing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.block, 5);
@@ -78,12 +151,12 @@ TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
   SetCandidates(board, 5, 1, {5, 6});
   const Board before = board;
 
-  TechniqueResult kept;
-  EXPECT_EQ(PointingToSingle(board, true, kept), TechniqueCode::Pointing);
+  Reported kept;
+  EXPECT_EQ(PointingToSingle(board, true, kept), TechniqueId::Pointing);
   EXPECT_EQ(board, before);
 
-  TechniqueResult applied;
-  EXPECT_EQ(PointingToSingle(board, false, applied), TechniqueCode::Pointing);
+  Reported applied;
+  EXPECT_EQ(PointingToSingle(board, false, applied), TechniqueId::Pointing);
   EXPECT_EQ(kept.digit, applied.digit);
   EXPECT_EQ(kept.block, applied.block);
   EXPECT_EQ(kept.columnLine, applied.columnLine);
@@ -96,11 +169,11 @@ TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
 TEST(PointingToSingle, NoInstanceGivesZeroWithNothingMet) {
   Board board = OpenBoard();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   result.metAny = true;  // must be cleared
-  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::None);
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueId::None);
   EXPECT_FALSE(result.metAny);
-  EXPECT_EQ(result.techniqueCode, TechniqueCode::None);
+  EXPECT_EQ(result.technique, TechniqueId::None);
   EXPECT_EQ(result.digit, -1);
   EXPECT_EQ(board, before);
 }
@@ -110,8 +183,8 @@ TEST(PointingToSingle, InstancesWithoutSingleGiveZeroButCountAsMet) {
   AddPointingWithoutSingle(board);
   AddPointingInColumnFive(board);
   const Board before = board;
-  TechniqueResult result;
-  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueId::None);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
   // The caller's fields are not overwritten by instances that were dropped.
@@ -131,8 +204,8 @@ TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
   SetCandidates(board, 5, 9, {5, 6});  // I5: a single candidate later in every order
-  TechniqueResult result;
-  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
+  Reported result;
+  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 6);
   EXPECT_EQ(result.singleColumn, 5);
@@ -143,8 +216,8 @@ TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
   Board board = OpenBoard();
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
-  TechniqueResult result;
-  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
+  Reported result;
+  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
   EXPECT_FALSE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 5);
   EXPECT_EQ(result.singleColumn, 4);
@@ -214,15 +287,15 @@ TEST_P(ClaimingToSingleCase, ReportsTheClaimAndItsSingleOnTheBoardAsGiven) {
   c.build(board);
   const Board before = board;
 
-  TechniqueResult kept;
-  ASSERT_EQ(ClaimingToSingle(board, true, kept), TechniqueCode::Claiming);
+  Reported kept;
+  ASSERT_EQ(ClaimingToSingle(board, true, kept), TechniqueId::Claiming);
   EXPECT_EQ(board, before);
 
-  TechniqueResult result;
-  ASSERT_EQ(ClaimingToSingle(board, false, result), TechniqueCode::Claiming);
+  Reported result;
+  ASSERT_EQ(ClaimingToSingle(board, false, result), TechniqueId::Claiming);
   EXPECT_EQ(board, Dropped(before, c.removedDigit, c.removedFrom));
-  for (const TechniqueResult* r : {&kept, &result}) {
-    EXPECT_EQ(r->techniqueCode, TechniqueCode::Claiming);
+  for (const Reported* r : {&kept, &result}) {
+    EXPECT_EQ(r->technique, TechniqueId::Claiming);
     EXPECT_TRUE(r->metAny);
     EXPECT_EQ(r->digit, c.digit);
     EXPECT_EQ(r->rowLine, c.rowLine);
@@ -257,8 +330,8 @@ TEST(ClaimingToSingle, NoClaimAnywhereGivesZero) {
   Board board = OpenBoard();
   AddPointingInColumnFive(board);  // a pointing pattern is no claim
   const Board before = board;
-  TechniqueResult result;
-  EXPECT_EQ(ClaimingToSingle(board, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(ClaimingToSingle(board, false, result), TechniqueId::None);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
 }
@@ -270,15 +343,15 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
   SetCandidates(board, 9, 1, {3, 8});   // A9
   const Board expected = Dropped(board, 8, "A7 A8 A9 C7 C8 C9");
 
-  TechniqueResult result;
-  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), TechniqueCode::TwoBlockLock);
+  Reported result;
+  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), TechniqueId::TwoBlocks);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.block, 1);
   EXPECT_EQ(result.secondBlock, 2);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
+  EXPECT_EQ(result.orientation, LineKind::Row);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 3);
   EXPECT_EQ(result.singleColumn, 9);

@@ -22,6 +22,7 @@
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
 #include "techniques/Pipeline.h"
+#include "techniques/Registry.h"
 #include "techniques/Singles.h"
 #include "techniques/Subsets.h"
 
@@ -429,6 +430,14 @@ void ClaimSingle(const TechniqueResult& r, std::vector<Claim>& claims) {
   claims.push_back({r.singleColumn, r.singleRow, r.singleDigit});
 }
 
+// Carries out the registry's step leading to a single, and claims that single.
+int ApplyLeading(TechniqueId id, Board& b, std::vector<Claim>& claims) {
+  const Outcome out = TechniqueOf(id).apply(b, Ask{Reach::ToSingle});
+  if (!out.step) return 0;
+  if (out.single) claims.push_back({out.single->cell.col, out.single->cell.row, out.single->digit});
+  return 1;
+}
+
 int EmptyCount(const Board& board) {
   return 81 - core::CountDigits(board);
 }
@@ -470,26 +479,17 @@ std::vector<FinderCase> AllFinders() {
   });
 
   // Locked candidates.
-  add("FindPointing", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindPointing(b, false, r);
+  add("ApplyPointing", [](Board& b, std::vector<Claim>&) { return ApplyPointing(b) ? 1 : 0; });
+  add("ApplyClaimingRows", [](Board& b, std::vector<Claim>&) {
+    return ApplyClaimingIn(LineKind::Row, b) ? 1 : 0;
   });
-  add("FindClaimingRows", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindClaiming(b, false, r);
+  add("ApplyClaimingInColumns", [](Board& b, std::vector<Claim>&) {
+    return ApplyClaimingIn(LineKind::Column, b) ? 1 : 0;
   });
-  add("FindClaimingInColumns", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindClaimingInColumns(b, false, r);
-  });
-  add("FindTwoBlockLockFirstPair", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindTwoBlockLock(b, true, false, r);
-  });
-  add("FindTwoBlockLockAllPasses", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindTwoBlockLock(b, false, false, r);
-  });
+  add("ApplyTwoBlockLockFirstPair",
+      [](Board& b, std::vector<Claim>&) { return ApplyTwoBlockLock(b) ? 1 : 0; });
+  add("ApplyEveryTwoBlockLock",
+      [](Board& b, std::vector<Claim>&) { return ApplyEveryTwoBlockLock(b); });
 
   // Subsets: each search goes through hundreds of digit combinations.
   const int subsetStride = 3;
@@ -536,28 +536,19 @@ std::vector<FinderCase> AllFinders() {
   add(
       "PointingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(PointingToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::Pointing, b, claims);
       },
       pipelineStride);
   add(
       "ClaimingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(ClaimingToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::Claiming, b, claims);
       },
       pipelineStride);
   add(
       "TwoBlockLockToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(TwoBlockLockToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::TwoBlocks, b, claims);
       },
       pipelineStride);
   for (int size = 2; size <= 4; ++size) {
