@@ -711,11 +711,11 @@ Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& resul
           concrete, helpContext));
 }
 
-Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                         int helpContext) {
-  const Fish fish{result.orientation == techniques::Orientation::Rows,
-                  {result.lines[0], result.lines[1]},
-                  {result.positions[0], result.positions[1]}};
+Explanation ExplainXWing(const Board& board, const techniques::BasicFishStep& result,
+                         bool /*userMarks*/, int helpContext) {
+  const Fish fish{result.baseLines == techniques::LineKind::Row,
+                  {result.base[0], result.base[1]},
+                  {result.cover[0], result.cover[1]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
   const std::string crossWord = fish.baseRows ? "column" : "row";
   const std::string crossPlural = crossWord + "s";
@@ -764,11 +764,11 @@ Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool
       std::move(concreteStage));
 }
 
-Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                             int helpContext) {
-  const Fish fish{result.orientation == techniques::Orientation::Rows,
-                  {result.lines[0], result.lines[1], result.lines[2]},
-                  {result.positions[0], result.positions[1], result.positions[2]}};
+Explanation ExplainSwordfish(const Board& board, const techniques::BasicFishStep& result,
+                             bool /*userMarks*/, int helpContext) {
+  const Fish fish{result.baseLines == techniques::LineKind::Row,
+                  {result.base[0], result.base[1], result.base[2]},
+                  {result.cover[0], result.cover[1], result.cover[2]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
   const std::string crossPlural = fish.baseRows ? "columns" : "rows";
   std::array<std::string, 3> line{};
@@ -982,11 +982,9 @@ Explainer ExplainerOf(techniques::TechniqueId id) {
     techniques::TechniqueId id;
     Explainer explain;
   };
-  static constexpr std::array<Row, 6> kExplainers{{
+  static constexpr std::array<Row, 4> kExplainers{{
       {NakedSubset, ExplainNakedSubset},
-      {XWing, ExplainXWing},
       {HiddenSubset, ExplainHiddenSubset},
-      {Swordfish, ExplainSwordfish},
       {ForcingChain, ExplainChains},
       {ContradictingChain, ExplainChains},
   }};
@@ -1019,6 +1017,10 @@ Explanation ExplainStep(const Board& board, techniques::TechniqueId id, const te
     }
     Explanation operator()(const techniques::TwoBlockStep& s) const {
       return ExplainTwoBlocks(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::BasicFishStep& s) const {
+      return s.size == 2 ? ExplainXWing(board, s, userMarks, helpContext)
+                         : ExplainSwordfish(board, s, userMarks, helpContext);
     }
   };
   return std::visit(Visitor{board, id, userMarks, helpContext}, step);

@@ -115,13 +115,9 @@ Explanation ExplainNakedSubset(const core::Board& board, const techniques::Techn
 // The subset's cells are the unit's empty cells holding any of its digits.
 Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, lines[0..1] (base), positions[0..1] (cross),
-// orientation: of the base lines.
-Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainXWing(const core::Board& board, const techniques::BasicFishStep& step,
                          bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, lines[0..2] (base), positions[0..2] (cross),
-// orientation: of the base lines.
-Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainSwordfish(const core::Board& board, const techniques::BasicFishStep& step,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
 // result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
 // chainA, chainB. An inconsistent result gives internalError and no stages.

@@ -4,7 +4,6 @@
 #include <optional>
 #include <utility>
 
-#include "techniques/Fish.h"
 #include "techniques/Singles.h"
 #include "techniques/Subsets.h"
 
@@ -19,10 +18,6 @@ namespace {
 // whose skip count walks one elimination at a time, by the eliminations of a
 // pass. The cap only guards against a finder that ignores its tried state.
 constexpr int kMaxRuns = 4 * 729;
-
-bool InRange(int v, int lo, int hi) {
-  return v >= lo && v <= hi;
-}
 
 // Looks for a single on the board the instance left behind, a single
 // candidate before a hidden single, and puts it into the result.
@@ -87,12 +82,6 @@ TechniqueCode Conclude(Board& board, bool keepBoard, TechniqueResult& result, Ou
   return code;
 }
 
-bool MarkFishDigit(FishSkipSet& skip, const TechniqueResult& r) {
-  if (!InRange(r.digit, 1, 9)) return false;
-  skip = static_cast<FishSkipSet>(skip | (1u << r.digit));
-  return true;
-}
-
 }  // namespace
 
 TechniqueCode NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
@@ -116,49 +105,6 @@ TechniqueCode NakedSubsetToSingle(Board& board, int size, bool& strict, bool kee
       outcome);
   strict = anyStrict;
   return Conclude(board, keepBoard, result, outcome, TechniqueCode::NakedSubset);
-}
-
-namespace {
-
-// X-Wing and Swordfish step past an instance by skipping its digit.
-// find(work, skip) carries the first instance out on work.
-template <typename Find>
-TechniqueCode FishToSingle(Board& board, bool keepBoard, TechniqueResult& result,
-                           TechniqueCode code, Find find) {
-  FishSkipSet skip = 0;
-  Outcome outcome;
-  SearchToSingle(
-      board, result,
-      [&](Board& work, TechniqueResult& r) {
-        const std::optional<FishStep> step = find(work, skip);
-        if (!step) return 0;
-        RecordFish(*step, r);
-        return 1;
-      },
-      [&](const TechniqueResult& r) { return MarkFishDigit(skip, r); }, outcome);
-  return Conclude(board, keepBoard, result, outcome, code);
-}
-
-}  // namespace
-
-void RecordFish(const FishStep& step, TechniqueResult& result) {
-  result.digit = step.digit;
-  for (int i = 0; i < step.size; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    result.lines[k] = step.baseLines[k];
-    result.positions[k] = step.coverLines[k];
-  }
-  result.orientation = step.orientation;
-}
-
-TechniqueCode XWingToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  return FishToSingle(board, keepBoard, result, TechniqueCode::XWing,
-                      [](Board& work, FishSkipSet skip) { return ApplyXWing(work, skip); });
-}
-
-TechniqueCode SwordfishToSingle(Board& board, bool keepBoard, TechniqueResult& result) {
-  return FishToSingle(board, keepBoard, result, TechniqueCode::Swordfish,
-                      [](Board& work, FishSkipSet skip) { return ApplySwordfish(work, skip); });
 }
 
 }  // namespace zentaro::techniques

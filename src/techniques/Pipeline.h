@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/Board.h"
-#include "techniques/Fish.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::techniques {
@@ -28,14 +27,5 @@ namespace zentaro::techniques {
 // the same of the reported instance alone.
 TechniqueCode NakedSubsetToSingle(core::Board& board, int size, bool& strict, bool keepBoard,
                                   TechniqueResult& result);
-
-// Writes a fish into the fields of the record the hints and the rating read:
-// digit, lines (its base lines), positions (its cover lines), orientation.
-// An X-Wing leaves the third entries as they were.
-void RecordFish(const FishStep& step, TechniqueResult& result);
-
-// A digit whose instance led to no single is left out from then on.
-TechniqueCode XWingToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
-TechniqueCode SwordfishToSingle(core::Board& board, bool keepBoard, TechniqueResult& result);
 
 }  // namespace zentaro::techniques

@@ -140,26 +140,8 @@ using ClaimingWalk =
     Walked<ClaimingStep, ClaimingTriedBoth, FindClaiming, ApplyClaiming, MarkTried>;
 using TwoBlockWalk =
     Walked<TwoBlockStep, TwoBlockTried, FindTwoBlockLock, ApplyTwoBlockLock, MarkTried>;
-
-// The fish: found on the board as it is, or carried out on it.
-template <std::optional<FishStep> (*Find)(const Board&, FishSkipSet),
-          std::optional<FishStep> (*Apply)(Board&, FishSkipSet)>
-bool FishSearch(Board& b, bool keep, TechniqueResult& r) {
-  const std::optional<FishStep> step = keep ? Find(b, 0) : Apply(b, 0);
-  if (step) RecordFish(*step, r);
-  return step.has_value();
-}
-
-bool XWingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle) return XWingToSingle(b, keep, r) == TechniqueCode::XWing;
-  return FishSearch<FindXWing, ApplyXWing>(b, keep, r);
-}
-
-bool SwordfishSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle)
-    return SwordfishToSingle(b, keep, r) == TechniqueCode::Swordfish;
-  return FishSearch<FindSwordfish, ApplySwordfish>(b, keep, r);
-}
+using XWingWalk = Walked<BasicFishStep, FishTried, FindXWing, ApplyXWing, MarkTried>;
+using SwordfishWalk = Walked<BasicFishStep, FishTried, FindSwordfish, ApplySwordfish, MarkTried>;
 
 // A chain found with its texts is either forcing (its digit placed) or, when
 // the pass allows it, contradicting (the start cell's other candidate placed).
@@ -214,9 +196,9 @@ constexpr std::array<Technique, 30> kTechniques{{
     PointingWalk::Row<Pointing>("pointing", "pointing"),
     TwoBlockWalk::Row<TwoBlocks>("two blocks", "two-blocks"),
     ClaimingWalk::Row<Claiming>("claiming", "claiming"),
-    Eliminating<XWing, XWingSearch>("X-Wing", "x-wing"),
+    XWingWalk::Row<XWing>("X-Wing", "x-wing"),
     Eliminating<HiddenSubset, HiddenSubsets>("hidden subset", "hidden-subset"),
-    Eliminating<Swordfish, SwordfishSearch>("Swordfish", "swordfish"),
+    SwordfishWalk::Row<Swordfish>("Swordfish", "swordfish"),
     {ForcingChain, "forcing chain", "forcing-chain", FindChains, ApplyChains, PlaceChainConclusion},
     {ContradictingChain, "contradicting chain", "contradicting-chain", FindChains, ApplyChains,
      PlaceChainConclusion},

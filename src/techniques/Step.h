@@ -6,13 +6,14 @@
 
 #include <variant>
 
+#include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
 #include "techniques/Singles.h"
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::techniques {
 
-using Step =
-    std::variant<TechniqueResult, SingleStep, PointingStep, ClaimingStep, TwoBlockStep>;
+using Step = std::variant<TechniqueResult, SingleStep, PointingStep, ClaimingStep, TwoBlockStep,
+                          BasicFishStep>;
 
 }  // namespace zentaro::techniques

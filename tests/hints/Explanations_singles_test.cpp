@@ -281,8 +281,7 @@ void ExpectTwoStagesFor(Explanation (*explain)(const core::Board&, const Step&, 
 TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   const core::Board board = testing::EmptyBoardWithAllMarks();
   const techniques::TechniqueResult blank;
-  for (const auto explain :
-       {ExplainNakedSubset, ExplainHiddenSubset, ExplainXWing, ExplainSwordfish}) {
+  for (const auto explain : {ExplainNakedSubset, ExplainHiddenSubset}) {
     const Explanation e = explain(board, blank, true, kMainWindowHelpContext);
     EXPECT_EQ(e.stages.size(), 2u);
   }
@@ -295,6 +294,8 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   ExpectTwoStagesFor(ExplainPointing, techniques::PointingStep{});
   ExpectTwoStagesFor(ExplainClaiming, techniques::ClaimingStep{});
   ExpectTwoStagesFor(ExplainTwoBlocks, techniques::TwoBlockStep{});
+  ExpectTwoStagesFor(ExplainXWing, techniques::BasicFishStep{});
+  ExpectTwoStagesFor(ExplainSwordfish, techniques::BasicFishStep{.size = 3});
   EXPECT_EQ(ExplainChains(board, blank, true, kMainWindowHelpContext).internalError,
             "Internal error.");
 }

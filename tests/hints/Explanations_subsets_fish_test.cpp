@@ -198,20 +198,15 @@ TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
   EXPECT_EQ(WithMarkInfo(Concrete(e).highlights), (CellSet{"G7", "I8", "H9"}));
 }
 
-TechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 3> positions,
-                           techniques::Orientation orientation) {
-  TechniqueResult r;
-  r.digit = digit;
-  r.lines = lines;
-  r.positions = positions;
-  r.orientation = orientation;
-  return r;
+techniques::BasicFishStep FishResult(int digit, std::array<int, 3> lines,
+                                     std::array<int, 3> positions, techniques::LineKind base) {
+  return {digit, lines[2] > 0 ? 3 : 2, base, lines, positions};
 }
 
 TEST(ExplainXWingTest, BaseRows) {
   const Explanation e =
       ExplainXWing(EmptyBoardWithAllMarks(),
-                   FishResult(5, {2, 6, -1}, {2, 7, -1}, techniques::Orientation::Rows), true);
+                   FishResult(5, {2, 6, -1}, {2, 7, -1}, techniques::LineKind::Row), true);
   EXPECT_EQ(General(e).lines,
             (Lines{"In two rows the digit @5& occurs as a candidate in exactly two cells, and in "
                    "both rows those cells belong to the same two columns.",
@@ -243,7 +238,7 @@ TEST(ExplainXWingTest, BaseRows) {
 TEST(ExplainXWingTest, BaseColumns) {
   const Explanation e =
       ExplainXWing(EmptyBoardWithAllMarks(),
-                   FishResult(5, {3, 8, -1}, {1, 4, -1}, techniques::Orientation::Columns), true);
+                   FishResult(5, {3, 8, -1}, {1, 4, -1}, techniques::LineKind::Column), true);
   EXPECT_EQ(General(e).lines[0],
             "In two columns the digit @5& occurs as a candidate in exactly two cells, and in both "
             "columns those cells belong to the same two rows.");
@@ -260,7 +255,7 @@ TEST(ExplainXWingTest, BaseColumns) {
 TEST(ExplainSwordfishTest, BaseColumns) {
   const Explanation e =
       ExplainSwordfish(EmptyBoardWithAllMarks(),
-                       FishResult(9, {1, 5, 9}, {2, 4, 8}, techniques::Orientation::Columns), true);
+                       FishResult(9, {1, 5, 9}, {2, 4, 8}, techniques::LineKind::Column), true);
   EXPECT_EQ(General(e).lines,
             (Lines{"There are three columns that can hold the digit @9& in exactly two or three "
                    "cells, and in all these columns all the cells belong to the same three rows.",
@@ -293,7 +288,7 @@ TEST(ExplainSwordfishTest, BaseColumns) {
 TEST(ExplainSwordfishTest, BaseRowsName) {
   const Explanation e =
       ExplainSwordfish(EmptyBoardWithAllMarks(),
-                       FishResult(2, {1, 2, 3}, {4, 5, 6}, techniques::Orientation::Rows), true);
+                       FishResult(2, {1, 2, 3}, {4, 5, 6}, techniques::LineKind::Row), true);
   EXPECT_EQ(Concrete(e).lines[5],
             "You can remove all pencil marks of the digit @2& from the columns @4&, @5& and @6&, "
             "&except for the cells that are being shared with the rows& @A&, @B& and @C& "

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -56,7 +57,8 @@ struct Reported {
   TechniqueId technique = TechniqueId::None;
   bool metAny = false;
   int digit = -1, block = -1, secondBlock = -1, rowLine = -1, columnLine = -1;
-  std::array<int, 2> lines{-1, -1};
+  std::array<int, 3> lines{-1, -1, -1};      // base lines, or the two lines of a lock
+  std::array<int, 3> positions{-1, -1, -1};  // cover lines
   std::optional<LineKind> orientation;
   bool singleKind = false;  // true: single candidate
   int singleDigit = -1, singleColumn = -1, singleRow = -1;
@@ -79,8 +81,15 @@ void Fill(const Step& step, Reported& r) {
     r.digit = t->digit;
     r.block = t->blocks[0];
     r.secondBlock = t->blocks[1];
-    r.lines = t->lineNumbers;
+    r.lines = {t->lineNumbers[0], t->lineNumbers[1], -1};
     r.orientation = t->lines;
+  } else if (const auto* f = std::get_if<BasicFishStep>(&step)) {
+    r.digit = f->digit;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(f->size); ++i) {
+      r.lines[i] = f->base[i];
+      r.positions[i] = f->cover[i];
+    }
+    r.orientation = f->baseLines;
   }
 }
 
@@ -116,6 +125,12 @@ TechniqueId ClaimingToSingle(Board& board, bool keepBoard, Reported& r) {
 }
 TechniqueId TwoBlockLockToSingle(Board& board, bool keepBoard, Reported& r) {
   return Leading(TechniqueId::TwoBlocks, board, keepBoard, r);
+}
+TechniqueId XWingToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::XWing, board, keepBoard, r);
+}
+TechniqueId SwordfishToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::Swordfish, board, keepBoard, r);
 }
 
 TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
@@ -460,15 +475,15 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
   Board expected = board;
   Drop(expected, 6, "A3 B3 D3 E3 F3 G3 I3 A8 B8 D8 E8 F8 G8 I8");
 
-  TechniqueResult result;
-  ASSERT_EQ(XWingToSingle(board, false, result), TechniqueCode::XWing);
+  Reported result;
+  ASSERT_EQ(XWingToSingle(board, false, result), TechniqueId::XWing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines[0], 3);
   EXPECT_EQ(result.lines[1], 8);
   EXPECT_EQ(result.positions[0], 3);
   EXPECT_EQ(result.positions[1], 8);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
+  EXPECT_EQ(result.orientation, LineKind::Row);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 9);
   EXPECT_EQ(result.singleColumn, 3);
@@ -484,11 +499,11 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
   Board expected = board;
   Drop(expected, 5, "A2 A3 A5 A6 A8 A9 D2 D3 D5 D6 D8 D9 I2 I3 I5 I6 I8 I9");
 
-  TechniqueResult result;
-  ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::Swordfish);
+  Reported result;
+  ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueId::Swordfish);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
-  EXPECT_EQ(result.orientation, Orientation::Columns);
+  EXPECT_EQ(result.orientation, LineKind::Column);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 7);
   EXPECT_EQ(result.singleColumn, 2);
@@ -500,8 +515,8 @@ TEST(SwordfishToSingle, FishWithoutSingleGivesZeroButCountsAsMet) {
   Board board = OpenBoard();
   Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
   const Board before = board;
-  TechniqueResult result;
-  EXPECT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(SwordfishToSingle(board, false, result), TechniqueId::None);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
 }

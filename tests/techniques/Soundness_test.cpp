@@ -568,19 +568,13 @@ std::vector<FinderCase> AllFinders() {
   add(
       "XWingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(XWingToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::XWing, b, claims);
       },
       pipelineStride);
   add(
       "SwordfishToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(SwordfishToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::Swordfish, b, claims);
       },
       pipelineStride);
 
