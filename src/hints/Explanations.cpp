@@ -869,7 +869,8 @@ std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
   return diagram;
 }
 
-Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result, bool /*userMarks*/,
+Explanation ExplainChains(const Board& /*board*/, const techniques::ChainStep& result,
+                          bool /*userMarks*/,
                           int helpContext) {
   const bool contradicting = result.excludedDigit > 0;
   const ChainPath& a = result.chainA;
@@ -887,12 +888,12 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
     if (contradicting) {
       consistent = start.digit == result.excludedDigit && b.front().digit == start.digit &&
                    endA.digit != endB.digit && !SameCell(start, endA) &&
-                   result.cellColumn == start.cell.col && result.cellRow == start.cell.row &&
+                   result.cell.col == start.cell.col && result.cell.row == start.cell.row &&
                    result.digit != result.excludedDigit && result.digit >= 1 && result.digit <= 9;
     } else {
       consistent = start.digit != b.front().digit && endA.digit == endB.digit &&
-                   !SameCell(start, endA) && result.cellColumn == endA.cell.col &&
-                   result.cellRow == endA.cell.row && result.digit == endA.digit;
+                   !SameCell(start, endA) && result.cell.col == endA.cell.col &&
+                   result.cell.row == endA.cell.row && result.digit == endA.digit;
     }
   }
   if (!consistent) {
@@ -949,7 +950,7 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
   lines.emplace_back(1, kFixedPitchCloser);
 
   std::string conclusion =
-      core::LoadText(core::Text::Conclusion) + CellName(result.cellColumn, result.cellRow);
+      core::LoadText(core::Text::Conclusion) + CellName(result.cell.col, result.cell.row);
   if (contradicting) {
     const std::string excluded = Num(result.excludedDigit);
     lines.push_back("The digit @" + excluded + "@ cannot stand in the cell " + startName +
@@ -982,11 +983,9 @@ Explainer ExplainerOf(techniques::TechniqueId id) {
     techniques::TechniqueId id;
     Explainer explain;
   };
-  static constexpr std::array<Row, 4> kExplainers{{
+  static constexpr std::array<Row, 2> kExplainers{{
       {NakedSubset, ExplainNakedSubset},
       {HiddenSubset, ExplainHiddenSubset},
-      {ForcingChain, ExplainChains},
-      {ContradictingChain, ExplainChains},
   }};
   for (const Row& row : kExplainers)
     if (row.id == id) return row.explain;
@@ -1017,6 +1016,9 @@ Explanation ExplainStep(const Board& board, techniques::TechniqueId id, const te
     }
     Explanation operator()(const techniques::TwoBlockStep& s) const {
       return ExplainTwoBlocks(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::ChainStep& s) const {
+      return ExplainChains(board, s, userMarks, helpContext);
     }
     Explanation operator()(const techniques::BasicFishStep& s) const {
       return s.size == 2 ? ExplainXWing(board, s, userMarks, helpContext)

@@ -119,9 +119,8 @@ Explanation ExplainXWing(const core::Board& board, const techniques::BasicFishSt
                          bool userMarks, int helpContext = kMainWindowHelpContext);
 Explanation ExplainSwordfish(const core::Board& board, const techniques::BasicFishStep& step,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
-// chainA, chainB. An inconsistent result gives internalError and no stages.
-Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
+// An inconsistent step gives internalError and no stages.
+Explanation ExplainChains(const core::Board& board, const techniques::ChainStep& step,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
 using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
                                   bool userMarks, int helpContext);

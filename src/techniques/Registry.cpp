@@ -20,10 +20,6 @@ using core::Board;
 
 namespace {
 
-int EmptyCells(const Board& board) {
-  return 81 - core::CountDigits(board);
-}
-
 Outcome Found(bool found, TechniqueId id, const TechniqueResult& r) {
   Outcome out;
   out.metAny = r.metAny;
@@ -143,33 +139,28 @@ using TwoBlockWalk =
 using XWingWalk = Walked<BasicFishStep, FishTried, FindXWing, ApplyXWing, MarkTried>;
 using SwordfishWalk = Walked<BasicFishStep, FishTried, FindSwordfish, ApplySwordfish, MarkTried>;
 
-// A chain found with its texts is either forcing (its digit placed) or, when
-// the pass allows it, contradicting (the start cell's other candidate placed).
+// A chain is forcing (its digit placed) or, when the pass allows it,
+// contradicting (the start cell's other candidate placed).
+Outcome ChainOutcome(const std::optional<ChainStep>& step) {
+  Outcome out;
+  if (step) {
+    out.step = *step;
+    out.id = step->excludedDigit > 0 ? TechniqueId::ContradictingChain : TechniqueId::ForcingChain;
+  }
+  return out;
+}
+
 Outcome FindChains(const Board& board, const Ask& ask) {
-  Board copy = board;
-  TechniqueResult r;
-  int empty = EmptyCells(copy);
-  const int forcing =
-      FindChain(copy, true, ask.chain.contradictions == Contradictions::Yes,
-                ask.chain.hiddenSingles == HiddenSingles::Yes, ask.chain.maxDepth, empty, r);
-  if (forcing == 1 && r.excludedDigit == 0) return Found(true, TechniqueId::ForcingChain, r);
-  return Found(r.excludedDigit > 0, TechniqueId::ContradictingChain, r);
+  return ChainOutcome(FindChain(board, ask.chain));
 }
 
 Outcome ApplyChains(Board& board, const Ask& ask) {
-  TechniqueResult r;
-  int empty = EmptyCells(board);
-  const bool found =
-      FindChain(board, false, ask.chain.contradictions == Contradictions::Yes,
-                ask.chain.hiddenSingles == HiddenSingles::Yes, ask.chain.maxDepth, empty, r) > 0;
-  return Found(
-      found, r.excludedDigit > 0 ? TechniqueId::ContradictingChain : TechniqueId::ForcingChain, r);
+  return ChainOutcome(ApplyChain(board, ask.chain));
 }
 
 // Either way a chain ends in one placement, which the step names.
 void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const Step& step) {
-  const TechniqueResult& chain = std::get<TechniqueResult>(step);
-  core::FillCell(board, {chain.cellColumn, chain.cellRow}, chain.digit);
+  Apply(std::get<ChainStep>(step), board);
 }
 
 using enum TechniqueId;

@@ -50,14 +50,6 @@ enum class TechniqueId {
 // Naked subsets: whether rows and columns count only cells holding exactly
 // the subset's digits (blocks never ask).
 enum class Cells { Any, Exact };
-enum class HiddenSingles { No, Yes };
-enum class Contradictions { No, Yes };
-
-struct ChainPass {
-  int maxDepth = 2;
-  HiddenSingles hiddenSingles = HiddenSingles::No;
-  Contradictions contradictions = Contradictions::No;
-};
 
 struct Ask {
   Reach reach = Reach::AnyInstance;

@@ -6,6 +6,7 @@
 
 #include <variant>
 
+#include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
 #include "techniques/Singles.h"
@@ -14,6 +15,6 @@
 namespace zentaro::techniques {
 
 using Step = std::variant<TechniqueResult, SingleStep, PointingStep, ClaimingStep, TwoBlockStep,
-                          BasicFishStep>;
+                          BasicFishStep, ChainStep>;
 
 }  // namespace zentaro::techniques

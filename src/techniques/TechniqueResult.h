@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "techniques/Chains.h"
 #include "techniques/Steps.h"
 
 namespace zentaro::techniques {
@@ -20,19 +21,6 @@ enum class TechniqueCode : int {
   Swordfish = 6,
   Claiming = 11,
 };
-
-// One step of a chain: the digit it puts into the cell, and whether it was
-// taken as a hidden single of the start's placement rather than as a cell's
-// last candidate. The hints write it as "B7=4", "C2=5*".
-struct ChainLink {
-  core::CellRef cell;
-  int digit = 0;
-  bool hiddenSingle = false;
-  bool operator==(const ChainLink&) const = default;
-};
-
-// A chain from its start cell to its conclusion, one link per step.
-using ChainPath = std::vector<ChainLink>;
 
 // What the lines of a result (TechniqueResult::lines) are: the two rows of a
 // band or the two columns of a stack for the two-block lock, the base lines

@@ -296,7 +296,7 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   ExpectTwoStagesFor(ExplainTwoBlocks, techniques::TwoBlockStep{});
   ExpectTwoStagesFor(ExplainXWing, techniques::BasicFishStep{});
   ExpectTwoStagesFor(ExplainSwordfish, techniques::BasicFishStep{.size = 3});
-  EXPECT_EQ(ExplainChains(board, blank, true, kMainWindowHelpContext).internalError,
+  EXPECT_EQ(ExplainChains(board, techniques::ChainStep{}, true, kMainWindowHelpContext).internalError,
             "Internal error.");
 }
 

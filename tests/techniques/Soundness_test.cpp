@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -438,10 +439,6 @@ int ApplyLeading(TechniqueId id, Board& b, std::vector<Claim>& claims) {
   return 1;
 }
 
-int EmptyCount(const Board& board) {
-  return 81 - core::CountDigits(board);
-}
-
 std::vector<FinderCase> AllFinders() {
   std::vector<FinderCase> cases;
   auto add = [&](std::string name, ApplyStep apply, int stride = 1) {
@@ -585,23 +582,20 @@ std::vector<FinderCase> AllFinders() {
         const std::string flags =
             std::string(hidden ? "HiddenSingles" : "") + (contradiction ? "Contradictions" : "");
         const int stride = depth <= 2 ? 1 : 2;
+        const ChainPass pass{depth, hidden ? HiddenSingles::Yes : HiddenSingles::No,
+                             contradiction ? Contradictions::Yes : Contradictions::No};
         add(
             "FindChainDepth" + std::to_string(depth) + flags,
             [=](Board& b, std::vector<Claim>&) {
-              TechniqueResult r;
-              int empty = EmptyCount(b);
-              return FindChain(b, false, contradiction, hidden, depth, empty, r);
+              return ApplyChain(b, pass) ? 1 : 0;
             },
             stride);
         add(
             "FindChainWithTextDepth" + std::to_string(depth) + flags,
             [=](Board& b, std::vector<Claim>& claims) {
-              TechniqueResult r;
-              int empty = EmptyCount(b);
-              const int found = FindChain(b, true, contradiction, hidden, depth, empty, r);
-              if (found > 0 || r.excludedDigit > 0)
-                claims.push_back({r.cellColumn, r.cellRow, r.digit});
-              return found > 0 || r.excludedDigit > 0 ? 1 : 0;
+              const std::optional<ChainStep> step = FindChain(b, pass);
+              if (step) claims.push_back({step->cell.col, step->cell.row, step->digit});
+              return step ? 1 : 0;
             },
             stride * 2);
         if (depth == 1 && !hidden) {
