@@ -2,8 +2,9 @@
 //
 // Generate/L makes 300 puzzles of level L (seeds 1..300), each as the "New
 // puzzle..." command makes it with only level L checked, and reports the
-// median, the 90th percentile and the maximum of the time per puzzle. Rate/... rates the
-// first 1,000 puzzles of the 17-clue collection.
+// median, the 90th percentile and the maximum of the time per puzzle. Rate.../17clue
+// rates the first 1,000 puzzles of the 17-clue collection, Rate.../top1465 the
+// 300 of the top1465 slice.
 
 #include <benchmark/benchmark.h>
 
@@ -90,9 +91,9 @@ void BM_Generate(benchmark::State& state) {
 }
 BENCHMARK(BM_Generate)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-std::vector<core::DigitGrid> LoadPuzzles() {
+std::vector<core::DigitGrid> LoadPuzzles(const std::string& file) {
   std::vector<core::DigitGrid> puzzles;
-  std::ifstream in(ZENTARO_DATA_DIR "/puzzles2_17_clue.txt");
+  std::ifstream in(ZENTARO_DATA_DIR "/" + file);
   for (std::string line; puzzles.size() < kRatedPuzzles && std::getline(in, line);) {
     if (line.size() < 81 || line[0] == '#') continue;
     core::DigitGrid grid{};
@@ -103,9 +104,9 @@ std::vector<core::DigitGrid> LoadPuzzles() {
   return puzzles;
 }
 
-void RateAll(benchmark::State& state, bool forGenerator) {
-  const std::vector<core::DigitGrid> puzzles = LoadPuzzles();
-  if (puzzles.size() < kRatedPuzzles) {
+void RateAll(benchmark::State& state, const std::string& file, bool forGenerator) {
+  const std::vector<core::DigitGrid> puzzles = LoadPuzzles(file);
+  if (puzzles.empty()) {
     state.SkipWithError("puzzle collection missing");
     return;
   }
@@ -119,14 +120,20 @@ void RateAll(benchmark::State& state, bool forGenerator) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(puzzles.size()));
 }
 
-void BM_RateInteractive(benchmark::State& state) {
-  RateAll(state, false);
+void BM_RateInteractive(benchmark::State& state, const char* file) {
+  RateAll(state, file, false);
 }
-void BM_RateForGenerator(benchmark::State& state) {
-  RateAll(state, true);
+void BM_RateForGenerator(benchmark::State& state, const char* file) {
+  RateAll(state, file, true);
 }
-BENCHMARK(BM_RateInteractive)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RateForGenerator)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RateInteractive, 17clue, "puzzles2_17_clue.txt")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RateForGenerator, 17clue, "puzzles2_17_clue.txt")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RateInteractive, top1465, "puzzles3_magictour_top1465.txt")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RateForGenerator, top1465, "puzzles3_magictour_top1465.txt")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

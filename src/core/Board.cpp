@@ -2,13 +2,6 @@
 
 namespace zentaro::core {
 
-std::uint16_t Cell::Candidates() const {
-  std::uint16_t set = 0;
-  for (int d = 1; d <= 9; ++d)
-    if (values[d] > 0) set = static_cast<std::uint16_t>(set | (1u << d));
-  return set;
-}
-
 bool Cell::AddCandidate(int digit) {
   assert(digit >= 1 && digit <= 9);
   if (values[digit] > 0) return false;
@@ -27,13 +20,6 @@ bool Cell::RemoveCandidate(int digit) {
 
 void Cell::ClearMarks() {
   for (int i = 1; i <= kCount; ++i) values[i] = 0;
-}
-
-BlockBounds BoundsOfBlock(int block) {
-  assert(block >= 0 && block <= 8);
-  const int col = 3 * (block % 3) + 1;
-  const int row = 3 * (block / 3) + 1;
-  return {col, col + 2, row, row + 2};
 }
 
 int TransposedBlock(int block) {

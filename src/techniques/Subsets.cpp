@@ -53,24 +53,41 @@ std::uint16_t PlacedDigits(const Board& board, const UnitCells& cells) {
   return placed;
 }
 
-// Calls visit(set) for every combination of `size` digits taken from `pool`
-// (ascending), in ascending lexicographic order, until visit returns true.
+// Calls visit(idx) for every combination of `size` of the indices 0..n-1
+// (idx ascending), in ascending lexicographic order, until visit returns true.
 template <typename Visit>
-bool ForEachCombination(const std::vector<int>& pool, int size, Visit visit) {
-  const int n = static_cast<int>(pool.size());
-  if (size < 1 || size > n) return false;
+bool ForEachIndexCombination(int n, int size, Visit visit) {
+  if (size < 1 || size > n || size > 4) return false;
   std::array<int, 4> idx{};
   for (int i = 0; i < size; ++i) idx[i] = i;
   while (true) {
-    std::uint16_t set = 0;
-    for (int i = 0; i < size; ++i) set |= static_cast<std::uint16_t>(1u << pool[idx[i]]);
-    if (visit(set)) return true;
+    if (visit(idx)) return true;
     int i = size - 1;
     while (i >= 0 && idx[i] == n - size + i) --i;
     if (i < 0) return false;
     ++idx[i];
     for (int j = i + 1; j < size; ++j) idx[j] = idx[j - 1] + 1;
   }
+}
+
+// Calls visit(set) for every combination of `size` digits taken from `pool`
+// (ascending), in ascending lexicographic order, until visit returns true.
+template <typename Visit>
+bool ForEachCombination(const std::vector<int>& pool, int size, Visit visit) {
+  return ForEachIndexCombination(static_cast<int>(pool.size()), size,
+                                 [&](const std::array<int, 4>& idx) {
+                                   std::uint16_t set = 0;
+                                   for (int i = 0; i < size; ++i)
+                                     set |= static_cast<std::uint16_t>(1u << pool[idx[i]]);
+                                   return visit(set);
+                                 });
+}
+
+// Whether digit set a comes before b (both of one size) in the order of the
+// combinations above: the lowest digit in which they differ is a's.
+bool ComesFirst(std::uint16_t a, std::uint16_t b) {
+  const std::uint16_t differ = static_cast<std::uint16_t>(a ^ b);
+  return (a & differ & -differ) != 0;
 }
 
 struct NakedSearch {
@@ -89,42 +106,49 @@ struct NakedSearch {
 // any.
 int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, NakedSearch& s) {
   const std::uint16_t placed = PlacedDigits(board, cells);
-  std::vector<int> freeDigits;
-  for (int d = 1; d <= 9; ++d) {
-    if ((placed & (1u << d)) == 0) freeDigits.push_back(d);
+  // Each cell's candidates are read once for the unit: the search below only
+  // compares sets, and the unit changes only when a subset is applied, which
+  // ends the search.
+  std::array<std::uint16_t, 9> sets{};
+  std::array<int, 9> possible{};  // cells with 1..size candidates
+  int possibleCount = 0;
+  for (int i = 0; i < 9; ++i) {
+    sets[i] = CandidateSet(board.at(cells[i].col, cells[i].row));
+    const int n = std::popcount(sets[i]);
+    if (n >= 1 && n <= s.size) possible[possibleCount++] = i;
   }
+  // A subset needs as many cells as digits, each holding only its digits.
+  if (possibleCount < s.size) return 0;
 
   int removed = 0;
-  ForEachCombination(freeDigits, s.size, [&](std::uint16_t set) {
-    std::array<bool, 9> inSubset{};
-    std::array<int, 4> members{};
+  // Applies the subset of these digits if exactly `size` cells hold only
+  // them; true when it removed something.
+  const auto trySet = [&](std::uint16_t set) {
+    std::uint16_t inSubset = 0;  // bit i: cell i of the unit
+    int firstMember = -1;
     int memberCount = 0;
+    bool exact = true;
     for (int i = 0; i < 9 && memberCount <= s.size; ++i) {
-      const std::uint16_t cands = CandidateSet(board.at(cells[i].col, cells[i].row));
-      if (cands != 0 && (cands & ~set) == 0) {
-        if (memberCount < s.size) members[memberCount] = i;
-        inSubset[i] = true;
+      if (sets[i] != 0 && (sets[i] & ~set) == 0) {
+        if (firstMember < 0) firstMember = i;
+        if (memberCount < s.size && std::popcount(sets[i]) != s.size) exact = false;
+        inSubset = static_cast<std::uint16_t>(inSubset | (1u << i));
         ++memberCount;
       }
     }
     if (memberCount != s.size) return false;
-
-    bool exact = true;
-    for (int m = 0; m < s.size; ++m) {
-      const CellRef& ref = cells[members[m]];
-      if (std::popcount(CandidateSet(board.at(ref.col, ref.row))) != s.size) exact = false;
-    }
     if (requireExact && !exact) return false;
 
     for (int i = 0; i < 9; ++i) {
-      if (inSubset[i]) continue;
+      if ((inSubset & (1u << i)) != 0) continue;
+      const std::uint16_t hit = static_cast<std::uint16_t>(sets[i] & set);
+      if (hit == 0) continue;
       Cell& cell = board.at(cells[i].col, cells[i].row);
-      if (cell[kDigit] != 0) continue;
       for (int d = 1; d <= 9; ++d) {
-        if ((set & (1u << d)) == 0 || !cell.HasCandidate(d)) continue;
+        if ((hit & (1u << d)) == 0) continue;
         if (++s.counter <= s.skipCount) continue;
         s.digitSet = set;
-        s.first = cells[members[0]];
+        s.first = cells[firstMember];
         if (!s.checkOnly) cell.RemoveCandidate(d);
         ++removed;
       }
@@ -132,7 +156,39 @@ int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, Nak
     if (removed == 0) return false;
     s.strictOut = exact;
     return true;
+  };
+
+  // The digit sets worth trying are the unions of `size` possible cells that
+  // have exactly `size` digits, none placed in the unit. Tried in the order
+  // of the digit combinations, they give what trying every combination of
+  // the unit's free digits would. Only when some cells share fewer digits
+  // than they are (a broken position) could a combination hold further
+  // digits; then every combination is tried.
+  std::array<std::uint16_t, 126> unions{};
+  int unionCount = 0;
+  bool tooFewDigits = false;
+  ForEachIndexCombination(possibleCount, s.size, [&](const std::array<int, 4>& idx) {
+    std::uint16_t u = 0;
+    for (int k = 0; k < s.size; ++k) u = static_cast<std::uint16_t>(u | sets[possible[idx[k]]]);
+    const int n = std::popcount(u);
+    if (n < s.size) return tooFewDigits = true;
+    if (n == s.size && (u & placed) == 0 &&
+        std::find(unions.begin(), unions.begin() + unionCount, u) == unions.begin() + unionCount)
+      unions[unionCount++] = u;
+    return false;
   });
+
+  if (tooFewDigits) {
+    std::vector<int> freeDigits;
+    for (int d = 1; d <= 9; ++d) {
+      if ((placed & (1u << d)) == 0) freeDigits.push_back(d);
+    }
+    ForEachCombination(freeDigits, s.size, trySet);
+    return removed;
+  }
+  std::sort(unions.begin(), unions.begin() + unionCount, ComesFirst);
+  for (int i = 0; i < unionCount; ++i)
+    if (trySet(unions[i])) break;
   return removed;
 }
 

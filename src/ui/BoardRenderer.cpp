@@ -16,24 +16,39 @@ GridSize DefaultGridSize(int screenWidth, int screenHeight) {
 void BoardGeometry::SetGridSize(GridSize size) {
   switch (size) {
     case GridSize::Small:
-      CellSize = 42;
-      MarkFontHeight = -10;
+      cellSize_ = 42;
+      markFontHeight_ = -10;
       break;
     case GridSize::Medium:
-      CellSize = 50;
-      MarkFontHeight = -11;
+      cellSize_ = 50;
+      markFontHeight_ = -11;
       break;
     case GridSize::Large:
-      CellSize = 64;
-      MarkFontHeight = -13;
+      cellSize_ = 64;
+      markFontHeight_ = -13;
       break;
   }
-  DigitPixels = -DigitFontHeight;
-  LabelPixels = 11;
-  MarkPad = 5;
-  MarkWidth = 7;
+  digitPixels_ = -DigitFontHeight;
+  labelPixels_ = 11;
+  markPad_ = 5;
+  markWidth_ = 7;
   ComputeCellOrigins();
 }
+
+namespace {
+
+// A size that is v[0], v[1] and v[2] at the cells of the three grid sizes,
+// in proportion between them and beyond, so that the board's look changes
+// smoothly as its cells grow and shrink.
+int AlongGridSizes(int cell, std::array<int, 3> v) {
+  constexpr std::array<int, 3> cells{42, 50, 64};
+  if (cell <= cells[0]) return v[0] * cell / cells[0];
+  if (cell >= cells[2]) return v[2] * cell / cells[2];
+  const int i = cell <= cells[1] ? 0 : 1;
+  return v[i] + (v[i + 1] - v[i]) * (cell - cells[i]) / (cells[i + 1] - cells[i]);
+}
+
+}  // namespace
 
 void BoardGeometry::SetCellSize(int cell) {
   cell = std::clamp(cell, kMinCell, kMaxCell);
@@ -41,31 +56,37 @@ void BoardGeometry::SetCellSize(int cell) {
   for (GridSize size : {GridSize::Small, GridSize::Medium, GridSize::Large}) {
     BoardGeometry fixed;
     fixed.SetGridSize(size);
-    if (fixed.CellSize == cell) {
+    if (fixed.cellSize_ == cell) {
       SetGridSize(size);
       return;
     }
   }
-  CellSize = cell;
-  MarkFontHeight = -std::max(8, cell * 13 / 64);
-  DigitPixels = std::max(cell * 32 / 64, 18);
-  LabelPixels = std::max(11, cell / 5);
-  MarkPad = std::max(3, cell / 10);
-  MarkWidth = (-MarkFontHeight * 7 + 5) / 11;
+  cellSize_ = cell;
+  markFontHeight_ = -std::max(8, AlongGridSizes(cell, {10, 11, 13}));
+  digitPixels_ = std::max(18, AlongGridSizes(cell, {32, 32, 32}));
+  labelPixels_ = std::max(9, AlongGridSizes(cell, {11, 11, 11}));
+  markPad_ = std::max(3, AlongGridSizes(cell, {5, 5, 5}));
+  markWidth_ = std::max(5, AlongGridSizes(cell, {7, 7, 7}));
+  ComputeCellOrigins();
+}
+
+void BoardGeometry::MoveTo(int left, int top) {
+  boardLeft_ = left;
+  boardTop_ = top;
   ComputeCellOrigins();
 }
 
 void BoardGeometry::ComputeCellOrigins() {
   for (int i = 0; i < 9; ++i) {
     const int separators = (i > 2 ? 1 : 0) + (i > 5 ? 1 : 0);
-    ColX[i] = BoardLeft + ThickLine + i * CellSize + separators * ThickLine;
-    RowY[i] = BoardTop + ThickLine + i * CellSize + separators * ThickLine;
+    colX_[i] = boardLeft_ + ThickLine + i * cellSize_ + separators * ThickLine;
+    rowY_[i] = boardTop_ + ThickLine + i * cellSize_ + separators * ThickLine;
   }
 }
 
 bool BoardGeometry::InsideCells(QPoint p) const {
-  return p.x() > ColX[0] && p.y() > RowY[0] && p.x() < ColX[8] + CellSize &&
-         p.y() < RowY[8] + CellSize;
+  return p.x() > colX_[0] && p.y() > rowY_[0] && p.x() < colX_[8] + cellSize_ &&
+         p.y() < rowY_[8] + cellSize_;
 }
 
 core::CellRef BoardGeometry::CellAtPoint(QPoint p) const {
@@ -75,10 +96,10 @@ core::CellRef BoardGeometry::CellAtPoint(QPoint p) const {
   auto index = [this](int v, int origin, const std::array<int, 9>& starts) {
     if (v >= starts[3] - ThickLine) v -= ThickLine;
     if (v >= starts[6] - 2 * ThickLine) v -= ThickLine;
-    const int i = (v - origin - ThickLine) / CellSize + 1;
+    const int i = (v - origin - ThickLine) / cellSize_ + 1;
     return std::clamp(i, 1, 9);
   };
-  return {index(p.x(), BoardLeft, ColX), index(p.y(), BoardTop, RowY)};
+  return {index(p.x(), boardLeft_, colX_), index(p.y(), boardTop_, rowY_)};
 }
 
 namespace {
@@ -105,33 +126,25 @@ void OpaqueText(QPainter& p, QPoint pos, const QString& text, const QColor& back
 
 }  // namespace
 
-void BoardRenderer::MoveBoardTo(int left, int top) {
-  geometry_.BoardLeft = left;
-  geometry_.BoardTop = top;
-  geometry_.ComputeCellOrigins();
-}
-
 BoardRenderer BoardRenderer::ForPrint(const BoardColors& screenColors) {
   BoardRenderer r;
   r.style_ = RenderStyle::Print;
   r.geometry_.SetGridSize(GridSize::Medium);
-  r.geometry_.BoardLeft = 0;
-  r.geometry_.BoardTop = 0;
-  r.geometry_.ComputeCellOrigins();
+  r.geometry_.MoveTo(0, 0);
   r.colors_.MarkColor = screenColors.MarkColor;
   return r;
 }
 
 QFont BoardRenderer::DigitFont() const {
-  return SansFont(-geometry_.DigitPixels, true);
+  return SansFont(-geometry_.DigitPixels(), true);
 }
 
 QFont BoardRenderer::MarkFont() const {
-  return SansFont(geometry_.MarkFontHeight, false);
+  return SansFont(geometry_.MarkFontHeight(), false);
 }
 
 QFont BoardRenderer::LabelFont() const {
-  return SansFont(-geometry_.LabelPixels, true);
+  return SansFont(-geometry_.LabelPixels(), true);
 }
 
 void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
@@ -140,7 +153,7 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
   const QRect square = geometry_.CellRect(at);
   const int x = square.x();
   const int y = square.y();
-  const int size = geometry_.CellSize;
+  const int size = geometry_.CellSize();
   const core::Cell& cell = s.board->at(at);
   const int digit = cell[core::kDigit];
   // Paper shows the position only: clues and entries alike, nothing picked
@@ -172,8 +185,8 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
 
   if (digit == 0) {
     p.setFont(MarkFont());
-    const int lead = 5 - geometry_.MarkFontHeight;
-    const int pad = geometry_.MarkPad, wide = geometry_.MarkWidth;
+    const int lead = 5 - geometry_.MarkFontHeight();
+    const int pad = geometry_.MarkPad(), wide = geometry_.MarkWidth();
     const std::array<int, 3> markX{x + pad, (2 * x + size - wide) / 2, x + size - pad - wide};
     const std::array<int, 3> markY{y + 2, (2 * y + size + 2 - lead) / 2, y + size - lead};
     for (int k = 1; k <= 9; ++k) {
@@ -231,8 +244,8 @@ void BoardRenderer::DrawCell(QPainter& p, const BoardState& s, core::CellRef at,
 }
 
 void BoardRenderer::DrawGridLines(QPainter& p) const {
-  const int left = geometry_.BoardLeft;
-  const int top = geometry_.BoardTop;
+  const int left = geometry_.BoardLeft();
+  const int top = geometry_.BoardTop();
   const int size = geometry_.BoardSize();
   constexpr int thick = BoardGeometry::ThickLine;
   const QColor& c = colors_.GridColor;
@@ -246,7 +259,7 @@ void BoardRenderer::DrawGridLines(QPainter& p) const {
   if (style_ == RenderStyle::Print) {
     // The printed board has one more frame line, inside the last row and
     // column of cells, one pixel before their outline.
-    const int inner = left + 9 * geometry_.CellSize + 8;
+    const int inner = left + 9 * geometry_.CellSize() + 8;
     p.fillRect(QRect(left, top, inner - left, 1), c);
     p.fillRect(QRect(left, top, 1, inner - top), c);
     p.fillRect(QRect(left, inner - 1, inner - left, 1), c);
@@ -254,8 +267,8 @@ void BoardRenderer::DrawGridLines(QPainter& p) const {
   }
   for (int i = 0; i <= thick; ++i) {
     for (int k : {3, 6}) {
-      p.fillRect(QRect(left, geometry_.RowY[k] - i, size, 1), c);
-      p.fillRect(QRect(geometry_.ColX[k] - i, top, 1, size), c);
+      p.fillRect(QRect(left, geometry_.RowY(k) - i, size, 1), c);
+      p.fillRect(QRect(geometry_.ColX(k) - i, top, 1, size), c);
     }
   }
 }

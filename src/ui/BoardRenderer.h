@@ -22,41 +22,49 @@ GridSize DefaultGridSize(int screenWidth, int screenHeight);
 
 // Pixel geometry of the board: where the outer frame sits and where each
 // cell begins. Cells are CellSize apart; a block boundary adds ThickLine.
-struct BoardGeometry {
+// Every size is a whole number of pixels, so that lines and cells stay
+// sharp at any cell size and on screens of any pixel density.
+class BoardGeometry {
+ public:
   static constexpr int ThinLine = 1;
   static constexpr int ThickLine = 3 * ThinLine;
   static constexpr int DigitFontHeight = -32;
-
-  int CellSize = 50;
-  int MarkFontHeight = -11;
-  // The digits', the coordinates' and the marks' sizes: fixed at the three
-  // grid sizes, grown with the cell on a board that fills its window.
-  int DigitPixels = -DigitFontHeight;
-  int LabelPixels = 11;
-  int MarkPad = 5;    // between a mark of the outer columns and the cell's side
-  int MarkWidth = 7;  // the width the marks' columns are laid out for
-  int BoardLeft = 33;
-  int BoardTop = 44;
-  std::array<int, 9> ColX{};
-  std::array<int, 9> RowY{};
+  // A cell of any size from kMinCell to kMaxCell, fonts grown to match.
+  static constexpr int kMinCell = 30, kMaxCell = 120;
 
   BoardGeometry() { ComputeCellOrigins(); }
 
   void SetGridSize(GridSize size);
-  // A cell of any size from kMinCell to kMaxCell, fonts grown to match.
-  static constexpr int kMinCell = 30, kMaxCell = 120;
   void SetCellSize(int cell);
-  int BoardSize() const { return 9 * CellSize + 6 * ThinLine + 2 * ThickLine; }
-  void ComputeCellOrigins();
+  // Puts the board's outer corner at the point; the cells follow.
+  void MoveTo(int left, int top);
+
+  // The board a cell size gives, frame and separators included.
+  static constexpr int BoardSizeFor(int cell) {
+    return 9 * cell + 6 * ThinLine + 2 * ThickLine;
+  }
+  int BoardSize() const { return BoardSizeFor(cellSize_); }
+  int CellSize() const { return cellSize_; }
+  int MarkFontHeight() const { return markFontHeight_; }
+  int DigitPixels() const { return digitPixels_; }
+  int LabelPixels() const { return labelPixels_; }
+  int MarkPad() const { return markPad_; }
+  int MarkWidth() const { return markWidth_; }
+  int BoardLeft() const { return boardLeft_; }
+  int BoardTop() const { return boardTop_; }
+  // Where column or row i (0..8) begins.
+  int ColX(int i) const { return colX_[i]; }
+  int RowY(int i) const { return rowY_[i]; }
 
   // The square of the cell.
   QRect CellRect(core::CellRef cell) const {
-    return {ColX[cell.col - 1], RowY[cell.row - 1], CellSize, CellSize};
+    return {colX_[cell.col - 1], rowY_[cell.row - 1], cellSize_, cellSize_};
   }
-  QRect BoardRect() const { return {BoardLeft, BoardTop, BoardSize(), BoardSize()}; }
+  QRect BoardRect() const { return {boardLeft_, boardTop_, BoardSize(), BoardSize()}; }
   // The cell's lower-right corner beyond its line, where the cell popups open.
   QPoint PopupPoint(core::CellRef cell) const {
-    return {ColX[cell.col - 1] + CellSize + ThickLine, RowY[cell.row - 1] + CellSize + ThickLine};
+    return {colX_[cell.col - 1] + cellSize_ + ThickLine,
+            rowY_[cell.row - 1] + cellSize_ + ThickLine};
   }
   // Strictly inside the area the cells cover.
   bool InsideCells(QPoint p) const;
@@ -66,11 +74,30 @@ struct BoardGeometry {
 
   // Where the row letter "A".."I" of row 1..9 and the digit of column 1..9 are placed.
   QPoint RowLabelPos(int row) const {
-    return {BoardLeft - LabelPixels - 1, RowY[row - 1] + CellSize / 2 - LabelPixels / 2};
+    return {boardLeft_ - labelPixels_ - 1, rowY_[row - 1] + cellSize_ / 2 - labelPixels_ / 2};
   }
   QPoint ColLabelPos(int col) const {
-    return {ColX[col - 1] + CellSize / 2 - LabelPixels / 2, BoardTop - LabelPixels - 3};
+    return {colX_[col - 1] + cellSize_ / 2 - labelPixels_ / 2, boardTop_ - labelPixels_ - 3};
   }
+  // The least room the coordinates need left of and above the board.
+  int LabelRoomLeft() const { return labelPixels_ + 3; }
+  int LabelRoomTop() const { return labelPixels_ + 5; }
+
+ private:
+  void ComputeCellOrigins();
+
+  int cellSize_ = 50;
+  int markFontHeight_ = -11;
+  // The digits', the coordinates' and the marks' sizes: fixed at the three
+  // grid sizes, grown with the cell on a board that fills its window.
+  int digitPixels_ = -DigitFontHeight;
+  int labelPixels_ = 11;
+  int markPad_ = 5;    // between a mark of the outer columns and the cell's side
+  int markWidth_ = 7;  // the width the marks' columns are laid out for
+  int boardLeft_ = 33;
+  int boardTop_ = 44;
+  std::array<int, 9> colX_{};
+  std::array<int, 9> rowY_{};
 };
 
 // The colours of the board. The first four are user settings.
@@ -153,7 +180,7 @@ class BoardRenderer {
   void SetGridSize(GridSize size) { geometry_.SetGridSize(size); }
   void SetCellSize(int cell) { geometry_.SetCellSize(cell); }
   // Puts the board's outer corner at the point; the cells follow.
-  void MoveBoardTo(int left, int top);
+  void MoveBoardTo(int left, int top) { geometry_.MoveTo(left, top); }
 
   QFont DigitFont() const;
   QFont MarkFont() const;

@@ -25,23 +25,20 @@ void BoardWidget::SetGridSize(GridSize size) {
   update();
 }
 
-void BoardWidget::SetFillsSpace(bool fills) {
-  fillsSpace_ = fills;
+void BoardWidget::SetCellSize(int cell) {
+  if (cell == Geometry().CellSize()) return;
+  renderer_.SetCellSize(cell);
   Recenter();
   update();
 }
 
 void BoardWidget::Recenter() {
-  if (fillsSpace_) {
-    // The margins the grid size leaves for the coordinates, kept at any size.
-    const QSize margins = sizeHint() - QSize(base_.BoardSize(), base_.BoardSize());
-    const int room = std::min(width() - margins.width(), height() - margins.height());
-    const int cell = (room - 6 * BoardGeometry::ThinLine - 2 * BoardGeometry::ThickLine) / 9;
-    renderer_.SetCellSize(std::max(cell, base_.CellSize));
-  }
-  const int size = Geometry().BoardSize();
-  renderer_.MoveBoardTo(std::max(14, (width() - size) / 2), std::max(16, (height() - size) / 2));
-  emit boardMoved(Geometry().BoardTop);
+  // Centred, with room for the coordinates even when the widget is short of it.
+  const BoardGeometry& g = Geometry();
+  const int size = g.BoardSize();
+  renderer_.MoveBoardTo(std::max(g.LabelRoomLeft(), (width() - size) / 2),
+                        std::max(g.LabelRoomTop(), (height() - size) / 2));
+  emit boardMoved(Geometry().BoardTop());
 }
 
 void BoardWidget::SetColors(const app::Settings& settings) {

@@ -28,11 +28,12 @@ class BoardWidget : public QWidget {
 
   void SetStateSource(std::function<BoardState()> source) { state_ = std::move(source); }
   void SetGridSize(GridSize size);
-  // A board that fills its space grows its cells (never below the grid
-  // size's) as far as the widget leaves room; otherwise it keeps them.
-  void SetFillsSpace(bool fills);
+  // The cell the window's space gives the board; the grid size's cell
+  // until the window says otherwise.
+  void SetCellSize(int cell);
   // The board of the grid size alone, as the window opens with it.
   int BaseBoardSize() const { return base_.BoardSize(); }
+  int BaseCellSize() const { return base_.CellSize(); }
 
   // A cell off the board is ignored.
   void RedrawCell(core::CellRef cell);
@@ -82,7 +83,6 @@ class BoardWidget : public QWidget {
   bool hintHighlightOn_ = false;
   QPixmap frozen_;
   BoardGeometry base_;
-  bool fillsSpace_ = false;
 };
 
 }  // namespace zentaro::ui

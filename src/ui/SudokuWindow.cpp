@@ -17,6 +17,7 @@
 
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
+#include "ui/BoardLayout.h"
 #include "ui/Dialogs.h"
 #include "ui/HelpWindow.h"
 #include "ui/HintWindow.h"
@@ -310,14 +311,10 @@ void SudokuWindow::Run(Command command) {
 void SudokuWindow::CreatePanels() {
   auto* central = new QWidget(this);
   central->setObjectName("Client");
-  auto* row = new QHBoxLayout(central);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
   board_ = new BoardWidget(central);
   board_->SetStateSource([this] { return CurrentBoardState(); });
   tools_ = new ToolPanel(central);
-  row->addWidget(board_, 1);
-  row->addWidget(tools_);
+  new BoardLayout(central, board_, tools_);
   setCentralWidget(central);
   board_->setFocus();
 
@@ -507,21 +504,23 @@ app::Settings SudokuWindow::CurrentSettings() const {
 void SudokuWindow::ApplyColors() {
   board_->SetColors(Settings());
   const BoardColors& colors = board_->Renderer().Colors();
+  // The room beside a board and panel centred in a large window.
+  QPalette client = centralWidget()->palette();
+  client.setColor(QPalette::Window, colors.BackgroundColor);
+  centralWidget()->setPalette(client);
+  centralWidget()->setAutoFillBackground(true);
   tools_->SetColors(colors.BackgroundColor, colors.CoordinatesColor);
   tools_->SetClockColor(colors.CoordinatesColor);
 }
 
 void SudokuWindow::SetGridSize(GridSize size) {
   board_->SetGridSize(size);
-  const int boardSize = board_->BaseBoardSize();
-  // The board and the panel need their room; menus, tool bar and status bar
-  // come on top.
+  // The board at its smallest cells and the panel need their room; menus,
+  // tool bar and status bar come on top.
   const int chrome = menuBar()->sizeHint().height() + speedBar_->sizeHint().height() +
                      statusBar()->sizeHint().height();
-  if (size == GridSize::Small)
-    setMinimumSize(644, 510);
-  else
-    setMinimumSize(ToolPanel::kPanelWidth + boardSize + 42, boardSize + 44 + 90 + chrome - 40);
+  const QSize least = LeastBoardArea(board_->BaseCellSize(), tools_->ContentHeight());
+  setMinimumSize(std::max(least.width(), kLeastWindowWidth), least.height() + chrome);
 }
 
 void SudokuWindow::SetCaptions() {

@@ -169,6 +169,9 @@ void ToolImageButton::SetHot(bool hot) {
 
 void ToolImageButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  // The picture is drawn from its outlines, so it stays sharp at any size.
+  if (width() != kToolPictureWidth || height() != kToolPictureHeight)
+    p.scale(width() / double(kToolPictureWidth), height() / double(kToolPictureHeight));
   PaintToolPicture(p, kind_, ShownPicture(), caption_);
 }
 
@@ -240,7 +243,13 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
   steps->addStretch();
   box->addLayout(steps);
 
-  box->addSpacing(6);
+  // Spacers as addSpacing() makes them, kept to grow with the panel.
+  auto gap = [box](int pixels) {
+    auto* item = new QSpacerItem(0, pixels, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    box->addSpacerItem(item);
+    return item;
+  };
+  gaps_[0] = gap(6);
   bookmarkLabel_ = new QLabel(stepPanel_);
   bookmarkLabel_->setObjectName("BookmarkLabel");
   box->addWidget(bookmarkLabel_);
@@ -253,7 +262,7 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
   marks->addStretch();
   box->addLayout(marks);
 
-  box->addSpacing(6);
+  gaps_[1] = gap(6);
   highlightLabel_ = new QLabel(stepPanel_);
   highlightLabel_->setObjectName("HighlightLabel");
   box->addWidget(highlightLabel_);
@@ -273,7 +282,7 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
   digits->addStretch();
   box->addLayout(digits);
 
-  box->addSpacing(12);
+  gaps_[2] = gap(12);
   clockPanel_ = new QWidget(stepPanel_);
   clockPanel_->setObjectName("ClockPanel");
   clockPanel_->setFixedSize(104, 30);
@@ -300,17 +309,71 @@ ToolPanel::ToolPanel(QWidget* parent) : QWidget(parent) {
   }
 
   SetColors(QColor(0, 80, 100), QColor(0, 190, 205));
+  labelFont_ = stepLabel_->font();
+  buttonFont_ = highlightButtons_[0]->font();
+  clockFont_ = clockFont;
+  contentHeight_ = 4 * kToolPictureHeight + 3 * 4 + 20 + stepPanel_->height();
   LayoutImages(44);
 }
 
 void ToolPanel::LayoutImages(int firstTop) {
-  const int left = (kPanelWidth - kToolPictureWidth) / 2;
+  firstTop_ = firstTop;
+  const int pictureWidth = Scaled(kToolPictureWidth, scale_);
+  const int left = (width() - pictureWidth) / 2;
+  const int gap = Scaled(4, scale_);
   int top = firstTop;
   for (ToolImageButton* image : Images()) {
     image->move(left, top);
-    top += kToolPictureHeight + 4;
+    top += image->height() + gap;
   }
-  stepPanel_->move(left, top - 4 + 20);
+  stepPanel_->move(left, top - gap + Scaled(20, scale_));
+}
+
+void ToolPanel::SetScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  const auto at = [scale](int pixels) { return Scaled(pixels, scale); };
+  // At scale 1 every font is the one the panel was made with.
+  const auto font = [scale](QFont f) {
+    if (scale == 1.0) return f;
+    if (f.pixelSize() > 0)
+      f.setPixelSize(std::max(1, Scaled(f.pixelSize(), scale)));
+    else
+      f.setPointSizeF(f.pointSizeF() * scale);
+    return f;
+  };
+  setFixedWidth(at(kPanelWidth));
+  for (ToolImageButton* image : Images())
+    image->setFixedSize(at(kToolPictureWidth), at(kToolPictureHeight));
+
+  stepPanel_->setFixedWidth(at(kToolPictureWidth));
+  auto* box = static_cast<QVBoxLayout*>(stepPanel_->layout());
+  box->setSpacing(at(3));
+  for (std::size_t i = 0; i < gaps_.size(); ++i)
+    gaps_[i]->changeSize(0, at(i < 2 ? 6 : 12), QSizePolicy::Minimum, QSizePolicy::Fixed);
+  for (QLabel* label : {stepLabel_, bookmarkLabel_, highlightLabel_}) label->setFont(font(labelFont_));
+  for (QToolButton* b : {firstStepButton_, undoButton_, redoButton_, lastStepButton_,
+                         setBookmarkButton_, goBookmarkButton_}) {
+    b->setFixedSize(at(32), at(28));
+    b->setIconSize(QSize(at(20), at(20)));
+  }
+  for (QToolButton* b : highlightButtons_) {
+    const bool bold = b->font().bold();
+    QFont f = font(buttonFont_);
+    f.setBold(bold);
+    b->setFont(f);
+    b->setFixedSize(at(20), at(24));
+  }
+  for (int i = 0; i < box->count(); ++i)
+    if (auto* row = qobject_cast<QHBoxLayout*>(box->itemAt(i)->layout()))
+      row->setSpacing(row->indexOf(highlightButtons_[0]) >= 0 ? at(1) : at(4));
+  clockPanel_->setFixedSize(at(104), at(30));
+  clockPanel_->layout()->setContentsMargins(at(4), at(2), at(4), at(2));
+  clockLabel_->setFont(font(clockFont_));
+  box->invalidate();
+  box->activate();
+  stepPanel_->adjustSize();
+  LayoutImages(firstTop_);
 }
 
 ToolImageButton* ToolPanel::Picture(PanelSlot slot) const {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QSpacerItem>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
@@ -49,7 +50,7 @@ class ToolImageButton : public QWidget {
   ToolPictureState ShownPicture() const;
   QString Caption() const { return caption_; }
 
-  QSize sizeHint() const override { return {kToolPictureWidth, kToolPictureHeight}; }
+  QSize sizeHint() const override { return size(); }
 
  signals:
   void clicked();
@@ -95,6 +96,14 @@ class ToolPanel : public QWidget {
   // Places the first picture level with the board's top (on screens taller
   // than 500 pixels) and stacks the rest below it.
   void LayoutImages(int firstTop);
+  // Grows or shrinks the pictures, buttons, captions and clock with the
+  // board; 1 is their own size.
+  void SetScale(double scale);
+  double Scale() const { return scale_; }
+  // The panel's width at a scale.
+  static int WidthAt(double scale) { return Scaled(kPanelWidth, scale); }
+  // From the first picture's top to the clock's bottom, at scale 1.
+  int ContentHeight() const { return contentHeight_; }
   void HideHotPictures();
   void SetColors(const QColor& background, const QColor& text);
   void SetClockColor(const QColor& color);
@@ -115,6 +124,7 @@ class ToolPanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static int Scaled(int pixels, double scale) { return static_cast<int>(pixels * scale + 0.5); }
   void OnHighlightButton(int digit);
   std::array<ToolImageButton*, 4> Images() const {
     return {newPicture_, hintPicture_, candidatesPicture_, noCandidatesPicture_};
@@ -139,6 +149,12 @@ class ToolPanel : public QWidget {
   std::array<QToolButton*, 9> highlightButtons_{};
   QWidget* clockPanel_;
   QLabel* clockLabel_;
+  // The gaps of the step panel, which grow with the rest.
+  std::array<QSpacerItem*, 3> gaps_{};
+  QFont labelFont_, buttonFont_, clockFont_;
+  double scale_ = 1.0;
+  int firstTop_ = 44;
+  int contentHeight_ = 0;
 };
 
 }  // namespace zentaro::ui

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -274,6 +278,111 @@ TEST(FindNakedSubset, ResultOverloadFillsTheSharedFields) {
   EXPECT_EQ(result.cellColumn, 1);
   EXPECT_TRUE(result.strict);
   EXPECT_EQ(result.digit, -1);
+}
+
+// Every combination of a unit's free digits tried in ascending order, units
+// in the finder's order: rows, columns, blocks (cells column by column). The
+// finder prunes the combinations; it must answer what this plain search does.
+NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
+  using Unit = std::array<std::pair<int, int>, 9>;  // (col, row)
+  std::vector<std::pair<UnitKind, Unit>> units;
+  for (UnitKind kind : {UnitKind::Row, UnitKind::Column})
+    for (int line = 1; line <= 9; ++line) {
+      Unit unit{};
+      for (int i = 0; i < 9; ++i)
+        unit[i] = kind == UnitKind::Row ? std::pair{i + 1, line} : std::pair{line, i + 1};
+      units.push_back({kind, unit});
+    }
+  for (int b = 0; b < 9; ++b) {
+    Unit block{};
+    for (int i = 0; i < 9; ++i) block[i] = {3 * (b % 3) + i / 3 + 1, 3 * (b / 3) + i % 3 + 1};
+    units.push_back({UnitKind::Block, block});
+  }
+  const auto setOf = [&](int c, int r) {
+    std::uint16_t set = 0;
+    if (board.at(c, r)[core::kDigit] != 0) return set;
+    for (int d = 1; d <= 9; ++d)
+      if (board.at(c, r)[d] > 0) set = static_cast<std::uint16_t>(set | (1u << d));
+    return set;
+  };
+  // The digit sets of this size in ascending lexicographic order.
+  std::vector<unsigned> combinations;
+  const auto choose = [&](auto& self, int from, int left, unsigned set) -> void {
+    if (left == 0) return combinations.push_back(set);
+    for (int d = from; d <= 9; ++d) self(self, d + 1, left - 1, set | (1u << d));
+  };
+  choose(choose, 1, size, 0);
+  NakedOutcome out;
+  int counter = 0;
+  for (const auto& [kind, cells] : units) {
+    std::uint16_t placed = 0;
+    for (auto [c, r] : cells) placed |= static_cast<std::uint16_t>(1u << board.at(c, r)[core::kDigit]);
+    for (unsigned set : combinations) {
+      if ((set & placed) != 0) continue;
+      std::vector<int> members;
+      for (int i = 0; i < 9; ++i)
+        if (setOf(cells[i].first, cells[i].second) != 0 &&
+            (setOf(cells[i].first, cells[i].second) & ~set) == 0)
+          members.push_back(i);
+      if (static_cast<int>(members.size()) != size) continue;
+      bool exact = true;
+      for (int m : members) exact = exact && std::popcount(setOf(cells[m].first, cells[m].second)) == size;
+      if (strictIn && kind != UnitKind::Block && !exact) continue;
+      for (int i = 0; i < 9; ++i) {
+        if (std::find(members.begin(), members.end(), i) != members.end()) continue;
+        for (int d = 1; d <= 9; ++d)
+          if ((setOf(cells[i].first, cells[i].second) & set & (1u << d)) && ++counter > skip) {
+            Eliminate(board, cells[i].first, cells[i].second, d);
+            ++out.count;
+          }
+      }
+      if (out.count == 0) continue;
+      out = {out.count, exact, static_cast<std::uint16_t>(set), kind,
+             cells[members[0]].second, cells[members[0]].first};
+      return out;
+    }
+  }
+  out.strict = strictIn;
+  return out;
+}
+
+TEST(FindNakedSubset, AnswersAsTryingEveryCombinationOnRandomMarks) {
+  std::mt19937 random(2026);
+  for (int trial = 0; trial < 400; ++trial) {
+    Board board = test::OpenBoard();
+    for (int c = 1; c <= 9; ++c)
+      for (int r = 1; r <= 9; ++r) {
+        if (random() % 5 == 0) {  // a digit, not always one the marks allow
+          board.at(c, r).fill(0);
+          board.at(c, r)[core::kDigit] = static_cast<int>(1 + random() % 9);
+          continue;
+        }
+        // Mostly small sets, sometimes none at all: broken positions too.
+        const int keep = static_cast<int>(random() % 6);
+        std::vector<int> digits{1, 2, 3, 4, 5, 6, 7, 8, 9};
+        std::shuffle(digits.begin(), digits.end(), random);
+        core::Cell& cell = board.at(c, r);
+        cell.fill(0);
+        for (int i = 0; i < keep; ++i) cell[digits[i]] = 1;
+        cell[core::kCount] = keep;
+      }
+    const int size = 2 + trial % 3;
+    const bool strict = trial % 2 == 1;
+    const int skip = trial % 4;
+    Board expected = board;
+    const NakedOutcome want = ReferenceNaked(expected, size, strict, skip);
+    const NakedOutcome got = RunNaked(board, size, strict, skip, false);
+    SCOPED_TRACE(testing::Message() << "trial " << trial);
+    EXPECT_EQ(got.count, want.count);
+    EXPECT_EQ(got.digitSet, want.digitSet);
+    EXPECT_EQ(got.unitKind, want.unitKind);
+    EXPECT_EQ(got.row, want.row);
+    EXPECT_EQ(got.col, want.col);
+    if (want.count > 0) {
+      EXPECT_EQ(got.strict, want.strict);
+    }
+    EXPECT_TRUE(board == expected);
+  }
 }
 
 TEST(SubsetFinders, SizesOutsideTwoToFourFindNothing) {

@@ -50,8 +50,8 @@ class BoardWidgetTest : public QObject {
   // The pixel just inside the opaque box of pencil mark k.
   static QColor MarkBox(const QImage& image, const ui::BoardWidget& w, int col, int row, int k) {
     const BoardGeometry& g = w.Geometry();
-    const int x = g.ColX[col - 1], y = g.RowY[row - 1], s = g.CellSize;
-    const int lead = 5 - g.MarkFontHeight;
+    const int x = g.ColX(col - 1), y = g.RowY(row - 1), s = g.CellSize();
+    const int lead = 5 - g.MarkFontHeight();
     const int xs[3] = {x + 5, (2 * x + s - 7) / 2, x + s - 12};
     const int ys[3] = {y + 2, (2 * y + s + 2 - lead) / 2, y + s - lead};
     return image.pixelColor(xs[(k - 1) % 3], ys[(k - 1) / 3]);
@@ -91,11 +91,11 @@ class BoardWidgetTest : public QObject {
     QFETCH(int, markPixels);
     ui::BoardRenderer r;
     r.SetGridSize(static_cast<GridSize>(size));
-    QCOMPARE(r.Geometry().CellSize, cell);
+    QCOMPARE(r.Geometry().CellSize(), cell);
     QCOMPARE(r.Geometry().BoardSize(), board);
     // The last cell ends where the three-pixel frame begins.
-    QCOMPARE(r.Geometry().ColX[8] + cell, r.Geometry().BoardLeft + board - 3);
-    QCOMPARE(r.Geometry().RowY[3] - r.Geometry().RowY[2], cell + 3);
+    QCOMPARE(r.Geometry().ColX(8) + cell, r.Geometry().BoardLeft() + board - 3);
+    QCOMPARE(r.Geometry().RowY(3) - r.Geometry().RowY(2), cell + 3);
     QCOMPARE(r.MarkFont().pixelSize(), markPixels);
     QCOMPARE(r.DigitFont().pixelSize(), 32);
     QVERIFY(r.DigitFont().bold());
@@ -113,32 +113,32 @@ class BoardWidgetTest : public QObject {
     QFETCH(int, size);
     BoardGeometry g;
     g.SetGridSize(static_cast<GridSize>(size));
-    const int mid = g.RowY[0] + 5;  // a row clearly inside row A
+    const int mid = g.RowY(0) + 5;  // a row clearly inside row A
     for (int first : {3, 6}) {
-      const int edge = g.ColX[first - 1];  // left edge of the column
+      const int edge = g.ColX(first - 1);  // left edge of the column
       QCOMPARE(g.CellAtPoint({edge + 1, mid}), (core::CellRef{first, 1}));
-      for (int onSeparator = g.ColX[first - 1] + g.CellSize; onSeparator < g.ColX[first];
+      for (int onSeparator = g.ColX(first - 1) + g.CellSize(); onSeparator < g.ColX(first);
            ++onSeparator)
         QCOMPARE(g.CellAtPoint({onSeparator, mid}), (core::CellRef{first, 1}));
-      QCOMPARE(g.CellAtPoint({g.ColX[first] + 1, mid}), (core::CellRef{first + 1, 1}));
+      QCOMPARE(g.CellAtPoint({g.ColX(first) + 1, mid}), (core::CellRef{first + 1, 1}));
       // The same across the rows C/D and F/G.
-      const int x = g.ColX[0] + 5;
-      QCOMPARE(g.CellAtPoint({x, g.RowY[first - 1] + 1}), (core::CellRef{1, first}));
-      QCOMPARE(g.CellAtPoint({x, g.RowY[first] - 1}), (core::CellRef{1, first}));
-      QCOMPARE(g.CellAtPoint({x, g.RowY[first] + 1}), (core::CellRef{1, first + 1}));
+      const int x = g.ColX(0) + 5;
+      QCOMPARE(g.CellAtPoint({x, g.RowY(first - 1) + 1}), (core::CellRef{1, first}));
+      QCOMPARE(g.CellAtPoint({x, g.RowY(first) - 1}), (core::CellRef{1, first}));
+      QCOMPARE(g.CellAtPoint({x, g.RowY(first) + 1}), (core::CellRef{1, first + 1}));
     }
-    QCOMPARE(g.CellAtPoint({g.ColX[8] + g.CellSize - 1, g.RowY[8] + g.CellSize - 1}),
+    QCOMPARE(g.CellAtPoint({g.ColX(8) + g.CellSize() - 1, g.RowY(8) + g.CellSize() - 1}),
              (core::CellRef{9, 9}));
   }
 
   void CellAtPointIsOutsideOnAndBeyondTheOuterEdges() {
     BoardGeometry g;
     const core::CellRef none{-1, -1};
-    QCOMPARE(g.CellAtPoint({g.ColX[0], g.RowY[0] + 5}), none);
-    QCOMPARE(g.CellAtPoint({g.ColX[0] + 5, g.RowY[0]}), none);
-    QCOMPARE(g.CellAtPoint({g.ColX[8] + g.CellSize, g.RowY[0] + 5}), none);
-    QCOMPARE(g.CellAtPoint({g.ColX[0] + 5, g.RowY[8] + g.CellSize}), none);
-    QCOMPARE(g.CellAtPoint({g.BoardLeft - 20, g.BoardTop - 20}), none);
+    QCOMPARE(g.CellAtPoint({g.ColX(0), g.RowY(0) + 5}), none);
+    QCOMPARE(g.CellAtPoint({g.ColX(0) + 5, g.RowY(0)}), none);
+    QCOMPARE(g.CellAtPoint({g.ColX(8) + g.CellSize(), g.RowY(0) + 5}), none);
+    QCOMPARE(g.CellAtPoint({g.ColX(0) + 5, g.RowY(8) + g.CellSize()}), none);
+    QCOMPARE(g.CellAtPoint({g.BoardLeft() - 20, g.BoardTop() - 20}), none);
   }
 
   void ResizingRecentresTheBoard() {
@@ -146,9 +146,9 @@ class BoardWidgetTest : public QObject {
     w->show();
     w->resize(800, 700);
     const int size = w->Geometry().BoardSize();
-    QCOMPARE(w->Geometry().BoardLeft, (800 - size) / 2);
-    QCOMPARE(w->Geometry().BoardTop, (700 - size) / 2);
-    QCOMPARE(w->Geometry().ColX[0], (800 - size) / 2 + 3);
+    QCOMPARE(w->Geometry().BoardLeft(), (800 - size) / 2);
+    QCOMPARE(w->Geometry().BoardTop(), (700 - size) / 2);
+    QCOMPARE(w->Geometry().ColX(0), (800 - size) / 2 + 3);
   }
 
   void CluesEntriesAndSelectionShowTheirColours() {

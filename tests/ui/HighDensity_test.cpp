@@ -38,6 +38,12 @@ class HighDensityTest : public QObject {
     QTemporaryDir dir;
     ui::test::KeepSettingsIn(dir);
     ScriptedWindow frm;
+    // Of its own size, so that the cells are the grid size's: maximised on
+    // the small test screen they would shrink to fit.
+    frm.Settings().maximized = false;
+    frm.Settings().left = frm.Settings().top = 0;
+    frm.Settings().width = 900;
+    frm.Settings().height = 760;
     frm.ShowWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
     QCOMPARE(frm.devicePixelRatio(), 2.0);

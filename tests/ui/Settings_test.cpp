@@ -106,9 +106,15 @@ class SettingsTest : public QObject {
   void GridSizeStoredAsTextIsReadAndRewrittenAsText() {
     Store("Settings/SETTINGS/GridSize", QString("3"));
     Store("Settings/SETTINGS/LoadOnStartup", QString("0"));
+    // A window of its own size opens with the grid size's cells; a maximised
+    // one would fit them to the screen.
+    Store("Settings/WINDOW/Maximized", QString("0"));
+    for (const char* key : {"Left", "Top"}) Store(QString("Settings/WINDOW/") + key, 20);
+    Store("Settings/WINDOW/Width", 1000);
+    Store("Settings/WINDOW/Height", 900);
     auto frm = Start(StoredSettings::Read);
     QCOMPARE(frm->Settings().gridSize, 3);
-    QCOMPARE(frm->Board()->Geometry().CellSize, 64);
+    QCOMPARE(frm->Board()->Geometry().CellSize(), 64);
     QVERIFY(frm->close());
     QVERIFY(frm->AllAnswered());  // no level dialog
     const QVariant v = QSettings("LomerinSoftware", "Sudoku").value("Settings/SETTINGS/GridSize");
@@ -176,12 +182,12 @@ class SettingsTest : public QObject {
     QVERIFY(frm->AllAnswered());
     QCOMPARE(frm->Settings().gridSize, size);
     const ui::BoardGeometry& g = frm->Board()->Geometry();
-    QCOMPARE(g.CellSize, cell);
+    QCOMPARE(g.CellSize(), cell);
     QCOMPARE(frm->width() - widthBefore, g.BoardSize() - boardBefore);
     QVERIFY(frm->minimumWidth() > g.BoardSize());
     QTRY_VERIFY(frm->Board()->height() >= g.BoardSize());
     // The cells sit centred in the board widget at their new size.
-    QVERIFY(qAbs(frm->Board()->width() - 2 * g.BoardLeft - g.BoardSize()) <= 1);
+    QVERIFY(qAbs(frm->Board()->width() - 2 * g.BoardLeft() - g.BoardSize()) <= 1);
     QVERIFY(!QFile::exists(SettingsFile()));  // written only at close
   }
 
@@ -220,7 +226,7 @@ class SettingsTest : public QObject {
     };
     QVERIFY(holds(frm->Board()->CellRect({1, 1}), marks));
     const ui::BoardGeometry& g = frm->Board()->Geometry();
-    QVERIFY(holds(QRect(0, g.BoardTop, g.BoardLeft, g.BoardSize()), coordinates));
+    QVERIFY(holds(QRect(0, g.BoardTop(), g.BoardLeft(), g.BoardSize()), coordinates));
     QCOMPARE(frm->Tools()->findChild<QLabel*>("ClockLabel")->palette().color(QPalette::WindowText),
              coordinates);
   }

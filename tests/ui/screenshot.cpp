@@ -65,6 +65,11 @@ int main(int argc, char* argv[]) {
   window.Settings().width = 940;
   window.Settings().height = 720;
   window.ShowWindow();
+  // Without a window manager nobody else gives a maximised window the screen.
+  if (what == "maximised") {
+    window.setGeometry(window.screen()->availableGeometry());
+    window.showMaximized();
+  }
 
   zentaro::app::Game& game = window.Game();
   if (!game.ReadPuzzleFile(QDir::toNativeSeparators(puzzle).toStdString())) return 1;
