@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renews the pictures in docs/: the main window with a game in progress, the
 # same maximised on a 1920 x 1080 screen, with a hint stage, with the level
-# dialog and with the mistake check's marks, and the board on a screen of
+# dialog, with the mistake check's marks and with "why not here?" for the
+# selected cell, and the board on a screen of
 # device pixel ratio 2, drawn under a virtual X server; then a page of
 # printed puzzles and two pages of a worked solution, read back from the
 # PDF files the program writes.
@@ -23,6 +24,7 @@ shoot hint hint-stage.png
 shoot level level-dialog.png
 shoot board board-2x.png QT_SCALE_FACTOR=2
 shoot mistakes mistake-check.png
+shoot whynot why-not-here.png
 SCREEN=1920x1080 shoot maximised maximised-1920x1080.png
 
 paper=$(mktemp -d)

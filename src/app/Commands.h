@@ -61,6 +61,8 @@ enum class Command : std::size_t {
   NextInCollection,
   Statistics,
   Pause,
+  // The selected cell's "why not here?"; it follows the hint command.
+  WhyNotHere,
   Count
 };
 

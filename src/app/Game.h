@@ -257,6 +257,9 @@ class Game : private HintHost {
 
   // --- hints -----------------------------------------------------------------
   void RequestHint();
+  // "Why not here?" for the selected empty cell, in the hint window
+  // (GameWhyNot.cpp).
+  void WhyNotHere();
   // One hint request from the checks to the end steps (HintSearch.cpp).
   void HintSearch();
 

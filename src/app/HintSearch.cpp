@@ -231,6 +231,22 @@ constexpr std::array<Rung, 38> kLadder{{
 
 }  // namespace
 
+std::vector<LadderAsk> LadderForAnyInstance() {
+  std::vector<LadderAsk> asks;
+  for (const Rung& rung : kLadder) {
+    Ask ask = rung.ask;
+    if (ask.reach == Reach::ToSingle) ask.reach = Reach::AnyInstance;
+    const bool seen = std::ranges::any_of(asks, [&](const LadderAsk& a) {
+      return a.technique == rung.technique && a.ask.size == ask.size && a.ask.cells == ask.cells &&
+             a.ask.chain.maxDepth == ask.chain.maxDepth &&
+             a.ask.chain.hiddenSingles == ask.chain.hiddenSingles &&
+             a.ask.chain.contradictions == ask.chain.contradictions;
+    });
+    if (!seen) asks.push_back({rung.technique, ask});
+  }
+  return asks;
+}
+
 std::string HintTechniqueName(HintTechnique technique,
                               const std::optional<techniques::Step>& step) {
   return techniques::TechniqueName(technique, step ? *step : techniques::Step{});

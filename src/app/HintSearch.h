@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Board.h"
 #include "techniques/PatternSteps.h"
@@ -34,6 +35,16 @@ struct HintReport {
 // chain", ...; the subset techniques take their size from the step.
 std::string HintTechniqueName(HintTechnique technique,
                               const std::optional<techniques::Step>& step);
+
+// A technique of the hint ladder and how it is asked.
+struct LadderAsk {
+  HintTechnique technique;
+  techniques::Ask ask;
+};
+// The rungs of the hint ladder after the singles, up to the chains, from the
+// simplest: each way of asking once, and every one for any instance rather
+// than only one that leads to a single.
+std::vector<LadderAsk> LadderForAnyInstance();
 
 // The second line of the progress window while a hint is searched.
 inline constexpr const char* kSearchingForHintText = "Searching for the hint...";

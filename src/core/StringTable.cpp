@@ -180,7 +180,7 @@ std::string LoadText(int id) {
 }
 
 std::string LoadText(AddedText id) {
-  static constexpr std::array<TextEntry, 12> kAdded{{
+  static constexpr std::array<TextEntry, 18> kAdded{{
       {3001, "Check for &mistakes"},
       {3002, "Check the board against the solution"},
       {3003,
@@ -201,6 +201,14 @@ std::string LoadText(AddedText id) {
        "\"Do it !\" puts the computed candidates in place of your pencil marks, as one "
        "step that undo takes back. \"Check for mistakes\" in the Action menu marks every "
        "such cell."},
+      {3013, "&Why not here?"},
+      {3014, "Why not here?"},
+      {3015, "Select an empty cell first: \"Why not here?\" tells why digits cannot go into it."},
+      {3016,
+       "The candidates are worked out from the digits on the board, as \"Fill in candidates\" "
+       "does."},
+      {3017, "The candidates are your pencil marks."},
+      {3018, "No digit can go here: a digit or a pencil mark on the board must be wrong."},
   }};
   for (const TextEntry& e : kAdded)
     if (e.id == static_cast<int>(id)) return std::string(e.text);

@@ -162,6 +162,12 @@ enum class AddedText : int {
   WrongMarkGeneral = 3010,           // "A pencil mark has been taken out of a cell ..."
   WrongMarkConcreteHint = 3011,      // "Press \"Concrete hint\" to see the cell."
   WrongMarkRemedy = 3012,            // "\"Do it !\" puts the computed candidates ..."
+  WhyNotHereItem = 3013,             // "&Why not here?"
+  WhyNotHereHeading = 3014,          // "Why not here?"
+  WhyNotNeedsEmptyCell = 3015,       // "Select an empty cell first: ..."
+  WhyNotFromDigits = 3016,           // "The candidates are worked out from the digits ..."
+  WhyNotFromMarks = 3017,            // "The candidates are your pencil marks."
+  WhyNotNoneRemains = 3018,          // "No digit can go here: ..."
 };
 
 // One numbered user-visible text. Identifiers run from 2000 to 2641; not every

@@ -55,6 +55,7 @@ const auto kRows = std::to_array<CommandRow>({
     {.command = Command::Congratulations, .objectName = "CongratulationsItem", .ownCaption = "", .menu = Menu::Action, .flags = kHidden | kDisabled},
     {.command = Command::BestResults, .objectName = "BestResultsItem", .caption = Text::BestResultsItem, .menu = Menu::Action, .flags = kHidden | kDisabled},
     {.command = Command::CheckMistakes, .objectName = "CheckMistakes", .addedCaption = AddedText::CheckMistakesItem, .key = Qt::CTRL | Qt::Key_K, .menu = Menu::Action, .flags = kSeparatorBefore | kDisabled, .toolBar = 7, .icon = IconKind::CheckMistakes, .addedTip = AddedText::CheckMistakesTip},
+    {.command = Command::WhyNotHere, .objectName = "WhyNotHere", .addedCaption = AddedText::WhyNotHereItem, .key = Qt::CTRL | Qt::Key_W, .menu = Menu::Action, .flags = kDisabled, .follows = Command::Hint},
     {.command = Command::Pause, .objectName = "PauseItem", .ownCaption = OWN("&Pause"), .key = Qt::CTRL | Qt::Key_Space, .menu = Menu::Action},
 
     {.command = Command::EditMenu, .objectName = "EditMenu", .caption = Text::EditMenu, .menu = Menu::Bar, .opens = Menu::Edit},

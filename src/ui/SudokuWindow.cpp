@@ -303,6 +303,9 @@ void SudokuWindow::Run(Command command) {
     case Command::CheckMistakes:
       game_.CheckForMistakes();
       break;
+    case Command::WhyNotHere:
+      game_.WhyNotHere();
+      break;
     default:
       break;
   }
@@ -361,6 +364,7 @@ void SudokuWindow::CreatePopups() {
   clearItem_->setObjectName("ClearItem");
   connect(clearItem_, &QAction::triggered, this, [this] { game_.ClearCell(); });
   digitMenu_->addSeparator();
+  digitMenu_->addAction(Action(Command::WhyNotHere));
   digitCancelItem_ = digitMenu_->addAction(QString());
   digitCancelItem_->setObjectName("DigitCancelItem");
   connect(digitCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });
@@ -375,6 +379,7 @@ void SudokuWindow::CreatePopups() {
     markItems_[d - 1] = a;
   }
   marksMenu_->addSeparator();
+  marksMenu_->addAction(Action(Command::WhyNotHere));
   marksCancelItem_ = marksMenu_->addAction(QString());
   marksCancelItem_->setObjectName("MarksCancelItem");
   connect(marksCancelItem_, &QAction::triggered, this, [this] { game_.Deselect(); });

@@ -146,6 +146,27 @@ class PlayComfortTest : public QObject {
     Forget(*frm);
   }
 
+  // Both pop-ups of a cell hold "Why not here?", which asks about that cell
+  // in the hint window and leaves the board as it was when closed.
+  void WhyNotHereStandsInTheCellPopupsAndAsksAboutTheCell() {
+    auto frm = Playing();
+    SelectA1(*frm);
+    QAction* whyNot = frm->Action(Command::WhyNotHere);
+    QVERIFY(whyNot->isEnabled());
+    QVERIFY(frm->DigitPopup()->actions().contains(whyNot));
+    QVERIFY(frm->MarksPopup()->actions().contains(whyNot));
+    const core::Board before = frm->Game().Puzzle().board;
+    QString shown;
+    frm->hintAnswers.push_back([&shown](ui::HintWindow& h) {
+      shown = h.BoxText();
+      h.reject();
+    });
+    whyNot->trigger();
+    QVERIFY2(shown.startsWith("Why not here?  The cell A1"), qPrintable(shown));
+    QCOMPARE(frm->Game().Puzzle().board, before);
+    Forget(*frm);
+  }
+
   void TheSelectionSurvivesFillInUndoRedoAndHighlight() {
     auto frm = Playing();
     SelectA1(*frm);

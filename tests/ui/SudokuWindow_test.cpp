@@ -141,6 +141,9 @@ class SudokuWindowTest : public QObject {
     QTest::newRow("solve") << "ViewSolution"
                            << "View solution (from current state)"
                            << "";
+    QTest::newRow("why not") << "WhyNotHere"
+                             << "&Why not here?"
+                             << "Ctrl+W";
     QTest::newRow("edit") << "EditMode"
                           << "Start editing"
                           << "";

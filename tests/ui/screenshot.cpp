@@ -1,10 +1,12 @@
-// Usage: zentaro-screenshot [window|maximised|level|hint|mistakes|board] OUTPUT.png [PUZZLE-FILE]
+// Usage: zentaro-screenshot [window|maximised|level|hint|mistakes|whynot|board] OUTPUT.png
+//        [PUZZLE-FILE]
 //
 // Opens the main window, reads the puzzle (a built-in one without a file),
 // plays a few moves so that entries, pencil marks, the selection and a
 // highlighted digit show, and saves a picture: of the window (the default),
 // of the window maximised, of the window with the level dialog, the first
-// hint stage or the mistake check's marks and message open, or of the board
+// hint stage, the mistake check's marks and message or "why not here?" for
+// the selected cell open, or of the board
 // alone (run with QT_SCALE_FACTOR=2 for the high-density one).
 // The dialogs are on the screen, so those pictures are taken from it.
 
@@ -25,7 +27,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QString what = "window";
   if (argc > 1 &&
-      QStringList{"window", "maximised", "level", "hint", "mistakes", "board"}.contains(argv[1])) {
+      QStringList{"window", "maximised", "level", "hint", "mistakes", "whynot", "board"}.contains(
+          argv[1])) {
     what = argv[1];
     --argc;
     ++argv;
@@ -33,7 +36,7 @@ int main(int argc, char* argv[]) {
   if (argc < 2) {
     std::fprintf(
         stderr,
-        "usage: zentaro-screenshot [window|maximised|level|hint|mistakes|board] OUTPUT.png "
+        "usage: zentaro-screenshot [window|maximised|level|hint|mistakes|whynot|board] OUTPUT.png "
         "[PUZZLE-FILE]\n");
     return 2;
   }
@@ -122,6 +125,8 @@ int main(int argc, char* argv[]) {
         game.NewPuzzle();
       else if (what == "mistakes")
         game.CheckForMistakes();
+      else if (what == "whynot")
+        game.WhyNotHere();
       else
         game.RequestHint();
     }
