@@ -160,7 +160,7 @@ std::array<std::optional<LadderRemoval>, 10> LadderRemovals(const Board& board, 
         if (!lost || !StandsOn(out.id, before, board, cell, d)) continue;
         LadderRemoval removal;
         removal.technique = techniques::TechniqueName(out.id, *out.step);
-        removal.explanation = hints::ExplainStep(board, out.id, *out.step, userMarks);
+        removal.explanation = hints::ExplainStep(board, *out.step, userMarks);
         if (!removal.explanation.internalError.empty()) continue;
         removal.rung = rung;
         for (int c = 1; c <= 9; ++c)

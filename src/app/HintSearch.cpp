@@ -31,7 +31,6 @@ using core::kDigit;
 using core::LoadText;
 using core::MsgKind;
 using core::Text;
-using techniques::TechniqueResult;
 
 namespace {
 
@@ -138,7 +137,7 @@ using Worth = bool (*)(const Board& board, const techniques::Step& step);
 // A search for exact subsets may still meet a block whose cells hold more;
 // the hint leaves that to the later, general rungs.
 bool AllCellsExact(const Board& /*board*/, const techniques::Step& step) {
-  return std::get<TechniqueResult>(step).strict;
+  return std::get<techniques::NakedSubsetStep>(step).exact;
 }
 
 // A two-block lock whose third line is already full says nothing new.
@@ -720,7 +719,7 @@ void HintRequest::OfferElimination(const Found& found) {
     explanation = hints::ExplainPattern(work_, *found.pattern);
   } else {
     if (!found.found) return;
-    explanation = hints::ExplainStep(work_, found.technique, *found.found, true);
+    explanation = hints::ExplainStep(work_, *found.found, true);
   }
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();

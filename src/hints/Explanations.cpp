@@ -13,7 +13,6 @@ using core::Board;
 using core::CellName;
 using core::CellRef;
 using core::RowLetter;
-using techniques::TechniqueResult;
 
 namespace {
 
@@ -561,20 +560,17 @@ Explanation ExplainTwoBlocks(const Board& board, const techniques::TwoBlockStep&
           concrete, helpContext));
 }
 
-Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result,
+Explanation ExplainNakedSubset(const Board& board, const techniques::NakedSubsetStep& result,
                                bool /*userMarks*/, int helpContext) {
-  const techniques::UnitKind unitKind = result.unitKind;
-  const int unitNumber = unitKind == techniques::UnitKind::Row ? result.cellRow
-                         : unitKind == techniques::UnitKind::Column
-                             ? result.cellColumn
-                             : core::BlockOf(result.cellColumn, result.cellRow) + 1;
-  const std::vector<int> digits = DigitsOfSet(result.digitSet);
+  const techniques::UnitKind unitKind = result.unit.kind;
+  const int unitNumber = result.unit.number;
+  const std::vector<int> digits = DigitsOfSet(result.digits);
   const int size = static_cast<int>(digits.size());
   const std::string sizeWord = SizeWord(size);
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string list = NakedDigitList(digits);
-  const DigitFlags flags = DigitFlagsOfSet(result.digitSet);
+  const DigitFlags flags = DigitFlagsOfSet(result.digits);
 
   // The wording follows the cells as they stand rather than the finder's
   // strict flag, which a pipeline entry may carry over from another instance.
@@ -586,8 +582,8 @@ Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result
   for (const CellRef& cell : UnitCells(unitKind, unitNumber)) {
     if (!IsEmpty(board, cell.col, cell.row)) continue;
     const std::uint16_t cands = Candidates(board, cell.col, cell.row);
-    const bool member = cands != 0 && (cands & ~result.digitSet) == 0;
-    if (member && cands != result.digitSet) same = false;
+    const bool member = cands != 0 && (cands & ~result.digits) == 0;
+    if (member && cands != result.digits) same = false;
     concrete.Mark(cell.col, cell.row, flags, !member);
   }
 
@@ -639,19 +635,14 @@ Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result
           concrete, helpContext));
 }
 
-Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& result,
+Explanation ExplainHiddenSubset(const Board& board, const techniques::HiddenSubsetStep& result,
                                 bool /*userMarks*/, int helpContext) {
-  std::vector<int> digits;
-  std::uint16_t set = 0;
-  for (int d : result.subsetDigits) {
-    if (d < 1 || d > 9) continue;
-    digits.push_back(d);
-    set |= static_cast<std::uint16_t>(1u << d);
-  }
+  const std::vector<int> digits = DigitsOfSet(result.digits);
+  const std::uint16_t set = result.digits;
   const int size = static_cast<int>(digits.size());
   const std::string sizeWord = SizeWord(size);
-  const techniques::UnitKind unitKind = result.unitKind;
-  const int unitNumber = result.unitNumber;
+  const techniques::UnitKind unitKind = result.unit.kind;
+  const int unitNumber = result.unit.number;
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string unitName =
@@ -977,31 +968,19 @@ Explanation ExplainChains(const Board& /*board*/, const techniques::ChainStep& r
                    std::move(concreteStage));
 }
 
-Explainer ExplainerOf(techniques::TechniqueId id) {
-  using enum techniques::TechniqueId;
-  struct Row {
-    techniques::TechniqueId id;
-    Explainer explain;
-  };
-  static constexpr std::array<Row, 2> kExplainers{{
-      {NakedSubset, ExplainNakedSubset},
-      {HiddenSubset, ExplainHiddenSubset},
-  }};
-  for (const Row& row : kExplainers)
-    if (row.id == id) return row.explain;
-  return nullptr;
-}
-
-Explanation ExplainStep(const Board& board, techniques::TechniqueId id, const techniques::Step& step,
-                        bool userMarks, int helpContext) {
+Explanation ExplainStep(const Board& board, const techniques::Step& step, bool userMarks,
+                        int helpContext) {
+  // One call per family: a new family in the variant does not compile until
+  // it has its explanation here.
   struct Visitor {
     const Board& board;
-    techniques::TechniqueId id;
     bool userMarks;
     int helpContext;
-    Explanation operator()(const TechniqueResult& r) const {
-      const Explainer explain = ExplainerOf(id);
-      return explain == nullptr ? Explanation{} : explain(board, r, userMarks, helpContext);
+    Explanation operator()(const techniques::NakedSubsetStep& s) const {
+      return ExplainNakedSubset(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::HiddenSubsetStep& s) const {
+      return ExplainHiddenSubset(board, s, userMarks, helpContext);
     }
     Explanation operator()(const techniques::SingleStep& s) const {
       return s.kind == techniques::SingleKind::Candidate
@@ -1025,7 +1004,7 @@ Explanation ExplainStep(const Board& board, techniques::TechniqueId id, const te
                          : ExplainSwordfish(board, s, userMarks, helpContext);
     }
   };
-  return std::visit(Visitor{board, id, userMarks, helpContext}, step);
+  return std::visit(Visitor{board, userMarks, helpContext}, step);
 }
 
 Explanation ExplainNoHint(int solutionCount, int helpContext) {

@@ -10,7 +10,7 @@
 #include "hints/Highlights.h"
 #include "techniques/Registry.h"
 #include "techniques/Singles.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Step.h"
 
 namespace zentaro::hints {
 
@@ -91,8 +91,8 @@ int DriveExplanation(const Explanation& explanation,
 // - board: for the singles, the main window's Board as it stands when the
 //   explanation starts (without pencil marks when the hint computed them);
 //   for all others, the working board the finder ran on, before the step is
-//   applied (check-only state);
-// - result: the record the finder or pipeline entry filled;
+//   applied;
+// - step: what the finder found;
 // - userMarks: true when the user's own complete pencil marks are in use.
 // None of them changes anything; they only build the text and highlights.
 
@@ -106,14 +106,13 @@ Explanation ExplainClaiming(const core::Board& board, const techniques::Claiming
                             bool userMarks, int helpContext = kMainWindowHelpContext);
 Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TwoBlockStep& step,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
-// cells are read from the board (empty cells of the unit whose candidates lie
-// in the set); whether they all hold exactly the set decides the wording.
-Explanation ExplainNakedSubset(const core::Board& board, const techniques::TechniqueResult& result,
+// The subset's cells are read from the board (empty cells of the unit whose
+// candidates lie in the set); whether they all hold exactly the set decides
+// the wording.
+Explanation ExplainNakedSubset(const core::Board& board, const techniques::NakedSubsetStep& step,
                                bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: subsetDigits (ascending, 0 beyond the size), unitKind, unitNumber.
 // The subset's cells are the unit's empty cells holding any of its digits.
-Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainHiddenSubset(const core::Board& board, const techniques::HiddenSubsetStep& step,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
 Explanation ExplainXWing(const core::Board& board, const techniques::BasicFishStep& step,
                          bool userMarks, int helpContext = kMainWindowHelpContext);
@@ -122,18 +121,9 @@ Explanation ExplainSwordfish(const core::Board& board, const techniques::BasicFi
 // An inconsistent step gives internalError and no stages.
 Explanation ExplainChains(const core::Board& board, const techniques::ChainStep& step,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
-using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
-                                  bool userMarks, int helpContext);
-
-// The explanation of a technique the hint search offers after the singles;
-// nullptr for the singles (explained on the main window's board, see above)
-// and for the two outcomes that are no technique.
-Explainer ExplainerOf(techniques::TechniqueId id);
-
 // The explanation of any step the hint search offers after the singles (and
 // of a single, on the board the singles are explained on).
-Explanation ExplainStep(const core::Board& board, techniques::TechniqueId id,
-                        const techniques::Step& step, bool userMarks,
+Explanation ExplainStep(const core::Board& board, const techniques::Step& step, bool userMarks,
                         int helpContext = kMainWindowHelpContext);
 
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a

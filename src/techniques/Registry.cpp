@@ -10,7 +10,6 @@
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
-#include "techniques/Pipeline.h"
 #include "techniques/Subsets.h"
 #include "techniques/ToSingle.h"
 
@@ -19,57 +18,6 @@ namespace zentaro::techniques {
 using core::Board;
 
 namespace {
-
-Outcome Found(bool found, TechniqueId id, const TechniqueResult& r) {
-  Outcome out;
-  out.metAny = r.metAny;
-  if (found) {
-    out.step = r;
-    out.id = id;
-  }
-  return out;
-}
-
-// Every elimination technique is found and applied by the same search: on a
-// copy that is dropped (find) or on the board itself (apply). keep tells the
-// search to leave `board` as it was.
-template <TechniqueId Id,
-          bool (*Search)(Board& board, const Ask& ask, bool keep, TechniqueResult& r)>
-Outcome FindOn(const Board& board, const Ask& ask) {
-  Board copy = board;
-  TechniqueResult r;
-  const bool found = Search(copy, ask, true, r);
-  return Found(found, Id, r);
-}
-
-template <TechniqueId Id,
-          bool (*Search)(Board& board, const Ask& ask, bool keep, TechniqueResult& r)>
-Outcome ApplyOn(Board& board, const Ask& ask) {
-  TechniqueResult r;
-  const bool found = Search(board, ask, false, r);
-  return Found(found, Id, r);
-}
-
-// A step found earlier on the same board: its finder meets it first again.
-template <Outcome (*Apply)(Board& board, const Ask& ask)>
-void ApplyAgain(Board& board, const Ask& ask, const Step& /*step*/) {
-  Apply(board, ask);
-}
-
-bool NakedSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  const bool exact = ask.cells == Cells::Exact;
-  if (ask.reach == Reach::ToSingle) {
-    bool strict = exact;
-    return NakedSubsetToSingle(b, ask.size, strict, keep, r) == TechniqueCode::NakedSubset;
-  }
-  r.strict = exact;
-  return FindNakedSubset(b, ask.size, 0, keep, r) > 0;
-}
-
-bool HiddenSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  const HiddenSubsetSkips none;
-  return FindHiddenSubset(b, ask.size, none, ask.reach != Reach::EveryUnit, keep, r) > 0;
-}
 
 // A technique whose instances can be passed over one by one: Find and Apply
 // take the instances to leave out, MarkTried adds one to them. The search for
@@ -136,6 +84,72 @@ using ClaimingWalk =
     Walked<ClaimingStep, ClaimingTriedBoth, FindClaiming, ApplyClaiming, MarkTried>;
 using TwoBlockWalk =
     Walked<TwoBlockStep, TwoBlockTried, FindTwoBlockLock, ApplyTwoBlockLock, MarkTried>;
+// The subsets take their size, and the naked ones the exactness of their
+// cells, from the ask. A naked subset is passed over an elimination at a
+// time: the skip count walks past the candidates an instance took.
+struct NakedSubsets {
+  static Outcome Found(std::optional<NakedSubsetStep> step, bool metAny,
+                       std::optional<SingleStep> single = std::nullopt) {
+    Outcome out;
+    out.metAny = metAny;
+    if (step) {
+      out.step = *step;
+      out.id = TechniqueId::NakedSubset;
+      out.single = single;
+    }
+    return out;
+  }
+
+  static ToSingleSearch<NakedSubsetStep> Leading(const Board& board, const Ask& ask) {
+    return SearchToSingle<NakedSubsetStep>(
+        board, 0,
+        [&ask](Board& work, int skipCount) {
+          return ApplyNakedSubset(work, ask.size, ask.cells, skipCount);
+        },
+        [](int& skipCount, const NakedSubsetStep&) { ++skipCount; });
+  }
+
+  static Outcome FindOn(const Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle) return Found(FindNakedSubset(board, ask.size, ask.cells), false);
+    const ToSingleSearch<NakedSubsetStep> search = Leading(board, ask);
+    if (!search.found) return Found(std::nullopt, search.metAny);
+    return Found(search.found->step, true, search.found->single);
+  }
+
+  static Outcome ApplyOn(Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle)
+      return Found(ApplyNakedSubset(board, ask.size, ask.cells), false);
+    const ToSingleSearch<NakedSubsetStep> search = Leading(board, ask);
+    if (!search.found) return Found(std::nullopt, search.metAny);
+    board = search.found->after;
+    return Found(search.found->step, true, search.found->single);
+  }
+
+  static void CarryOut(Board& board, const Ask& ask, const Step& /*step*/) { ApplyOn(board, ask); }
+};
+
+struct HiddenSubsets {
+  static Outcome Found(std::optional<HiddenSubsetStep> step) {
+    Outcome out;
+    if (step) {
+      out.step = *step;
+      out.id = TechniqueId::HiddenSubset;
+    }
+    return out;
+  }
+
+  static Outcome FindOn(const Board& board, const Ask& ask) {
+    return Found(FindHiddenSubset(board, ask.size));
+  }
+
+  static Outcome ApplyOn(Board& board, const Ask& ask) {
+    return Found(ask.reach == Reach::EveryUnit ? ApplyHiddenSubsetsInEveryUnit(board, ask.size)
+                                               : ApplyHiddenSubset(board, ask.size));
+  }
+
+  static void CarryOut(Board& board, const Ask& ask, const Step& /*step*/) { ApplyOn(board, ask); }
+};
+
 using XWingWalk = Walked<BasicFishStep, FishTried, FindXWing, ApplyXWing, MarkTried>;
 using SwordfishWalk = Walked<BasicFishStep, FishTried, FindSwordfish, ApplySwordfish, MarkTried>;
 
@@ -165,12 +179,6 @@ void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const Step& step) {
 
 using enum TechniqueId;
 
-template <TechniqueId Id, bool (*Search)(Board&, const Ask&, bool, TechniqueResult&)>
-constexpr Technique Eliminating(std::string_view name, std::string_view anchor) {
-  return {
-      Id, name, anchor, FindOn<Id, Search>, ApplyOn<Id, Search>, ApplyAgain<ApplyOn<Id, Search>>};
-}
-
 constexpr Technique NoSearch(TechniqueId id, std::string_view name, std::string_view anchor) {
   return {id, name, anchor, nullptr, nullptr, nullptr};
 }
@@ -183,12 +191,14 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(None, "none", ""),
     NoSearch(SingleCandidate, "single candidate", "single"),
     NoSearch(HiddenSingle, "hidden single", "hidden-single"),
-    Eliminating<NakedSubset, NakedSubsets>("naked subset", "naked-subset"),
+    {NakedSubset, "naked subset", "naked-subset", NakedSubsets::FindOn, NakedSubsets::ApplyOn,
+     NakedSubsets::CarryOut},
     PointingWalk::Row<Pointing>("pointing", "pointing"),
     TwoBlockWalk::Row<TwoBlocks>("two blocks", "two-blocks"),
     ClaimingWalk::Row<Claiming>("claiming", "claiming"),
     XWingWalk::Row<XWing>("X-Wing", "x-wing"),
-    Eliminating<HiddenSubset, HiddenSubsets>("hidden subset", "hidden-subset"),
+    {HiddenSubset, "hidden subset", "hidden-subset", HiddenSubsets::FindOn, HiddenSubsets::ApplyOn,
+     HiddenSubsets::CarryOut},
     SwordfishWalk::Row<Swordfish>("Swordfish", "swordfish"),
     {ForcingChain, "forcing chain", "forcing-chain", FindChains, ApplyChains, PlaceChainConclusion},
     {ContradictingChain, "contradicting chain", "contradicting-chain", FindChains, ApplyChains,
@@ -213,13 +223,12 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
 
-int SubsetSize(TechniqueId id, const Step& step) {
-  const TechniqueResult* found = std::get_if<TechniqueResult>(&step);
-  if (found == nullptr) return 0;
-  const TechniqueResult& r = *found;
-  if (id == NakedSubset) return std::popcount(r.digitSet);
-  return static_cast<int>(
-      std::count_if(r.subsetDigits.begin(), r.subsetDigits.end(), [](int d) { return d > 0; }));
+// The size of a subset step, 0 for any other.
+int SubsetSize(const Step& step) {
+  if (const auto* naked = std::get_if<NakedSubsetStep>(&step)) return std::popcount(naked->digits);
+  if (const auto* hidden = std::get_if<HiddenSubsetStep>(&step))
+    return std::popcount(hidden->digits);
+  return 0;
 }
 
 }  // namespace
@@ -238,7 +247,7 @@ std::string TechniqueName(TechniqueId id, const Step& step) {
   const std::string_view name = TechniqueOf(id).name;
   if (id != NakedSubset && id != HiddenSubset) return std::string(name);
   static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};
-  const int size = SubsetSize(id, step);
+  const int size = SubsetSize(step);
   const char* word = size >= 0 && size <= 4 ? kSizes[static_cast<std::size_t>(size)] : "subset";
   return std::string(name.substr(0, name.find(' ') + 1)) + word;
 }

@@ -47,9 +47,6 @@ enum class TechniqueId {
   NoHint,
 };
 
-// Naked subsets: whether rows and columns count only cells holding exactly
-// the subset's digits (blocks never ask).
-enum class Cells { Any, Exact };
 
 struct Ask {
   Reach reach = Reach::AnyInstance;

@@ -1,8 +1,7 @@
 #pragma once
 
 // A step of any technique the hint ladder and the rating reach through the
-// registry: one plain value type per family. Until a family has its own, its
-// step is the shared record.
+// registry: one plain value type per family (why a variant: docs/HACKING.md).
 
 #include <variant>
 
@@ -10,11 +9,11 @@
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
 #include "techniques/Singles.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Subsets.h"
 
 namespace zentaro::techniques {
 
-using Step = std::variant<TechniqueResult, SingleStep, PointingStep, ClaimingStep, TwoBlockStep,
-                          BasicFishStep, ChainStep>;
+using Step = std::variant<SingleStep, NakedSubsetStep, PointingStep, ClaimingStep, TwoBlockStep,
+                          BasicFishStep, HiddenSubsetStep, ChainStep>;
 
 }  // namespace zentaro::techniques

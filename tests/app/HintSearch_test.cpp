@@ -617,11 +617,11 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
           },
           step);
       if (tc.technique == HintTechnique::NakedSubset) {
-        const auto& r = std::get<techniques::TechniqueResult>(step);
-        EXPECT_NE(r.digitSet & (1u << e.digit), 0u);
+        const auto& r = std::get<techniques::NakedSubsetStep>(step);
+        EXPECT_NE(r.digits & (1u << e.digit), 0u);
       } else if (tc.technique == HintTechnique::HiddenSubset) {
-        const auto& r = std::get<techniques::TechniqueResult>(step);
-        EXPECT_EQ(std::count(r.subsetDigits.begin(), r.subsetDigits.end(), e.digit), 0);
+        const auto& r = std::get<techniques::HiddenSubsetStep>(step);
+        EXPECT_EQ(r.digits & (1u << e.digit), 0u);
       } else {
         EXPECT_EQ(e.digit, digit);
       }

@@ -280,11 +280,8 @@ void ExpectTwoStagesFor(Explanation (*explain)(const core::Board&, const Step&, 
 
 TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   const core::Board board = testing::EmptyBoardWithAllMarks();
-  const techniques::TechniqueResult blank;
-  for (const auto explain : {ExplainNakedSubset, ExplainHiddenSubset}) {
-    const Explanation e = explain(board, blank, true, kMainWindowHelpContext);
-    EXPECT_EQ(e.stages.size(), 2u);
-  }
+  ExpectTwoStagesFor(ExplainNakedSubset, techniques::NakedSubsetStep{});
+  ExpectTwoStagesFor(ExplainHiddenSubset, techniques::HiddenSubsetStep{});
   for (const techniques::SingleStep& single :
        {techniques::SingleStep{}, techniques::SingleStep{techniques::SingleKind::Candidate,
                                                          {-1, -1}, -1, {}}}) {
@@ -295,7 +292,7 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   ExpectTwoStagesFor(ExplainClaiming, techniques::ClaimingStep{});
   ExpectTwoStagesFor(ExplainTwoBlocks, techniques::TwoBlockStep{});
   ExpectTwoStagesFor(ExplainXWing, techniques::BasicFishStep{});
-  ExpectTwoStagesFor(ExplainSwordfish, techniques::BasicFishStep{.size = 3});
+  ExpectTwoStagesFor(ExplainSwordfish, techniques::BasicFishStep{0, 3, techniques::LineKind::Row, {}, {}});
   EXPECT_EQ(ExplainChains(board, techniques::ChainStep{}, true, kMainWindowHelpContext).internalError,
             "Internal error.");
 }

@@ -12,7 +12,7 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TechniqueResult;
+using techniques::UnitKind;
 
 constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   std::uint16_t set = 0;
@@ -20,15 +20,13 @@ constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   return set;
 }
 
-TechniqueResult Naked(std::uint16_t set, techniques::UnitKind unitKind, int col, int row,
-                      bool strict) {
-  TechniqueResult r;
-  r.digitSet = set;
-  r.unitKind = unitKind;
-  r.cellColumn = col;
-  r.cellRow = row;
-  r.strict = strict;
-  return r;
+// The unit is the one of that kind through the first cell (col, row).
+techniques::NakedSubsetStep Naked(std::uint16_t set, UnitKind unitKind, int col, int row,
+                                  bool strict) {
+  const int number = unitKind == UnitKind::Row      ? row
+                     : unitKind == UnitKind::Column ? col
+                                                    : core::BlockOf(col, row) + 1;
+  return {set, {unitKind, number}, {col, row}, strict, 0};
 }
 
 TEST(ExplainNakedSubsetTest, PairWithTheSameCandidatesInARow) {
@@ -128,12 +126,13 @@ TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 1), (CellSet{"A6", "C6", "E6", "G6"}));
 }
 
-TechniqueResult Hidden(std::array<int, 4> digits, techniques::UnitKind unitKind, int unitNumber) {
-  TechniqueResult r;
-  r.subsetDigits = digits;
-  r.unitKind = unitKind;
-  r.unitNumber = unitNumber;
-  return r;
+techniques::HiddenSubsetStep Hidden(std::array<int, 4> digits, UnitKind unitKind,
+                                    int unitNumber) {
+  techniques::HiddenSubsetStep step;
+  for (const int d : digits)
+    if (d >= 1 && d <= 9) step.digits = static_cast<std::uint16_t>(step.digits | (1u << d));
+  step.unit = {unitKind, unitNumber};
+  return step;
 }
 
 TEST(ExplainHiddenSubsetTest, PairInARow) {

@@ -22,7 +22,6 @@
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
-#include "techniques/Pipeline.h"
 #include "techniques/Registry.h"
 #include "techniques/Singles.h"
 #include "techniques/Subsets.h"
@@ -427,13 +426,10 @@ TEST_P(Soundness, NeverRemovesOrMisplacesASolutionDigit) {
   }
 }
 
-void ClaimSingle(const TechniqueResult& r, std::vector<Claim>& claims) {
-  claims.push_back({r.singleColumn, r.singleRow, r.singleDigit});
-}
-
 // Carries out the registry's step leading to a single, and claims that single.
-int ApplyLeading(TechniqueId id, Board& b, std::vector<Claim>& claims) {
-  const Outcome out = TechniqueOf(id).apply(b, Ask{Reach::ToSingle});
+int ApplyLeading(TechniqueId id, Board& b, std::vector<Claim>& claims,
+                 const Ask& ask = Ask{Reach::ToSingle}) {
+  const Outcome out = TechniqueOf(id).apply(b, ask);
   if (!out.step) return 0;
   if (out.single) claims.push_back({out.single->cell.col, out.single->cell.row, out.single->digit});
   return 1;
@@ -495,31 +491,24 @@ std::vector<FinderCase> AllFinders() {
       add(
           "FindNakedSubsetSize" + std::to_string(size) + (strict ? "Strict" : "Loose"),
           [size, strict](Board& b, std::vector<Claim>&) {
-            TechniqueResult r;
-            r.strict = strict;
-            return FindNakedSubset(b, size, 0, false, r);
+            return ApplyNakedSubset(b, size, strict ? Cells::Exact : Cells::Any) ? 1 : 0;
           },
           subsetStride);
     }
     add(
         "FindNakedSubsetSize" + std::to_string(size) + "SkippingTwo",
         [size](Board& b, std::vector<Claim>&) {
-          TechniqueResult r;
-          return FindNakedSubset(b, size, 2, false, r);
+          return ApplyNakedSubset(b, size, Cells::Any, 2) ? 1 : 0;
         },
         subsetStride);
     add(
         "FindHiddenSubsetSize" + std::to_string(size) + "FirstUnit",
-        [size](Board& b, std::vector<Claim>&) {
-          TechniqueResult r;
-          return FindHiddenSubset(b, size, HiddenSubsetSkips{}, true, false, r);
-        },
+        [size](Board& b, std::vector<Claim>&) { return ApplyHiddenSubset(b, size) ? 1 : 0; },
         subsetStride);
     add(
         "FindHiddenSubsetSize" + std::to_string(size) + "AllUnits",
         [size](Board& b, std::vector<Claim>&) {
-          TechniqueResult r;
-          return FindHiddenSubset(b, size, HiddenSubsetSkips{}, false, false, r);
+          return ApplyHiddenSubsetsInEveryUnit(b, size) ? 1 : 0;
         },
         subsetStride * 2);
   }
@@ -528,7 +517,7 @@ std::vector<FinderCase> AllFinders() {
   add("ApplyXWing", [](Board& b, std::vector<Claim>&) { return ApplyXWing(b) ? 1 : 0; });
   add("ApplySwordfish", [](Board& b, std::vector<Claim>&) { return ApplySwordfish(b) ? 1 : 0; });
 
-  // Pipeline entries: the eliminations, and the single they report.
+  // Steps leading to a single: the eliminations, and the single they report.
   const int pipelineStride = 1;
   add(
       "PointingToSingle",
@@ -553,11 +542,8 @@ std::vector<FinderCase> AllFinders() {
       add(
           "NakedSubsetToSingleSize" + std::to_string(size) + (strictIn ? "Strict" : "Loose"),
           [size, strictIn](Board& b, std::vector<Claim>& claims) {
-            TechniqueResult r;
-            bool strict = strictIn;
-            const int code = static_cast<int>(NakedSubsetToSingle(b, size, strict, false, r));
-            if (code) ClaimSingle(r, claims);
-            return code;
+            return ApplyLeading(TechniqueId::NakedSubset, b, claims,
+                                {Reach::ToSingle, size, strictIn ? Cells::Exact : Cells::Any, {}});
           },
           subsetStride);
     }

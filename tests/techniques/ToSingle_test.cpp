@@ -1,9 +1,10 @@
-#include "techniques/Pipeline.h"
+#include "techniques/ToSingle.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -60,7 +61,11 @@ struct Reported {
   std::array<int, 3> lines{-1, -1, -1};      // base lines, or the two lines of a lock
   std::array<int, 3> positions{-1, -1, -1};  // cover lines
   std::optional<LineKind> orientation;
-  bool singleKind = false;  // true: single candidate
+  std::uint16_t digitSet = 0;  // naked subsets
+  UnitKind unitKind = UnitKind::None;
+  int cellRow = -1, cellColumn = -1;  // a naked subset's first cell
+  bool strict = false;                // its cells hold exactly its digits
+  bool singleKind = false;            // true: single candidate
   int singleDigit = -1, singleColumn = -1, singleRow = -1;
   int singleBlockUnit = -1, singleRowUnit = -1, singleColumnUnit = -1;
 };
@@ -83,6 +88,12 @@ void Fill(const Step& step, Reported& r) {
     r.secondBlock = t->blocks[1];
     r.lines = {t->lineNumbers[0], t->lineNumbers[1], -1};
     r.orientation = t->lines;
+  } else if (const auto* n = std::get_if<NakedSubsetStep>(&step)) {
+    r.digitSet = n->digits;
+    r.unitKind = n->unit.kind;
+    r.cellRow = n->firstCell.row;
+    r.cellColumn = n->firstCell.col;
+    r.strict = n->exact;
   } else if (const auto* f = std::get_if<BasicFishStep>(&step)) {
     r.digit = f->digit;
     for (std::size_t i = 0; i < static_cast<std::size_t>(f->size); ++i) {
@@ -94,9 +105,9 @@ void Fill(const Step& step, Reported& r) {
 }
 
 // keepBoard: only looked for; otherwise carried out on the board.
-TechniqueId Leading(TechniqueId id, Board& board, bool keepBoard, Reported& r) {
+TechniqueId Leading(TechniqueId id, Board& board, bool keepBoard, Reported& r,
+                    const Ask& ask = Ask{Reach::ToSingle}) {
   const Technique& technique = TechniqueOf(id);
-  const Ask ask{Reach::ToSingle};
   const Outcome out = keepBoard ? technique.find(board, ask) : technique.apply(board, ask);
   r.metAny = out.metAny;
   r.technique = out.step ? id : TechniqueId::None;
@@ -125,6 +136,16 @@ TechniqueId ClaimingToSingle(Board& board, bool keepBoard, Reported& r) {
 }
 TechniqueId TwoBlockLockToSingle(Board& board, bool keepBoard, Reported& r) {
   return Leading(TechniqueId::TwoBlocks, board, keepBoard, r);
+}
+// strict: rows and columns ask for exact cells; it comes back as the
+// reported subset's exactness (false when none).
+TechniqueId NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
+                                Reported& r) {
+  const TechniqueId id =
+      Leading(TechniqueId::NakedSubset, board, keepBoard, r,
+              Ask{Reach::ToSingle, size, strict ? Cells::Exact : Cells::Any, {}});
+  strict = id == TechniqueId::NakedSubset && r.strict;
+  return id;
 }
 TechniqueId XWingToSingle(Board& board, bool keepBoard, Reported& r) {
   return Leading(TechniqueId::XWing, board, keepBoard, r);
@@ -386,8 +407,8 @@ TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
   Drop(expected, 5, "B3 B4 B5 B6 B7 B8 B9");
 
   bool strict = false;
-  TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
+  Reported result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueId::NakedSubset);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digitSet, Bits({4, 5}));
   EXPECT_EQ(result.unitKind, UnitKind::Row);
@@ -414,8 +435,8 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
   Drop(expected, 2, "A4 A5 A6 A7 A8 A9");
 
   bool strict = false;
-  TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
+  Reported result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueId::NakedSubset);
   EXPECT_EQ(result.digitSet, Bits({2, 7}));
   EXPECT_EQ(result.unitKind, UnitKind::Row);
   EXPECT_EQ(result.cellRow, 1);
@@ -430,7 +451,7 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
   EXPECT_EQ(board, expected);
 }
 
-TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
+TEST(NakedSubsetToSingle, TheReportedSubsetTellsWhetherItsCellsAreExact) {
   Board board = OpenBoard();
   // Row A: an exact triple {1,4,9} whose eliminations lead nowhere.
   for (int col = 1; col <= 3; ++col) SetCandidates(board, col, 1, {1, 4, 9});
@@ -441,10 +462,11 @@ TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
   SetCandidates(board, 8, 7, {2, 5, 6});
 
   bool strict = true;
-  TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), TechniqueCode::NakedSubset);
-  EXPECT_TRUE(strict);          // the row triple met on the way was exact
-  EXPECT_FALSE(result.strict);  // the reported block triple is not
+  Reported result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), TechniqueId::NakedSubset);
+  EXPECT_TRUE(result.metAny);   // the exact row triple met on the way led nowhere
+  EXPECT_FALSE(result.strict);  // the reported block triple is not exact
+  EXPECT_FALSE(strict);
   EXPECT_EQ(result.unitKind, UnitKind::Block);
   EXPECT_EQ(result.digitSet, Bits({2, 5, 8}));
   EXPECT_EQ(result.cellRow, 7);
@@ -458,8 +480,8 @@ TEST(NakedSubsetToSingle, NothingFoundClearsTheStrictOutput) {
   Board board = OpenBoard();
   const Board before = board;
   bool strict = true;
-  TechniqueResult result;
-  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueId::None);
   EXPECT_FALSE(strict);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
