@@ -861,8 +861,7 @@ std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
 }
 
 Explanation ExplainChains(const Board& /*board*/, const techniques::ChainStep& result,
-                          bool /*userMarks*/,
-                          int helpContext) {
+                          bool /*userMarks*/, int helpContext) {
   const bool contradicting = result.excludedDigit > 0;
   const ChainPath& a = result.chainA;
   const ChainPath& b = result.chainB;

@@ -201,7 +201,8 @@ bool TryOrder(Working& w, const std::array<OrderRow, N>& order, core::Random& ra
         CountBasic(c, c.PointingCount);
         break;
       case Counts::ExactNakedSubset:
-        if (std::get<techniques::NakedSubsetStep>(*out.step).exact) CountBasic(c, c.NakedSubsetCount);
+        if (std::get<techniques::NakedSubsetStep>(*out.step).exact)
+          CountBasic(c, c.NakedSubsetCount);
         break;
       case Counts::Advanced:
         ++c.AdvancedSteps;

@@ -165,8 +165,8 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
 
 }  // namespace
 
-ChainTree GrowChain(const Board& board, core::CellRef start, int digit,
-                    HiddenSingles hiddenSingles, int maxDepth) {
+ChainTree GrowChain(const Board& board, core::CellRef start, int digit, HiddenSingles hiddenSingles,
+                    int maxDepth) {
   ChainTree tree;
   int depth = 0;
   ExtendChain(board, depth, tree.nodes, nullptr, digit, start.col, start.row,
@@ -198,8 +198,7 @@ ChainPair BuildChainPair(const Board& board, const ChainPairAsk& ask) {
   // Both trees are locals: every node goes with them on every return.
   const ChainTree treeA = GrowChain(board, ask.start, digitA, ask.hiddenSinglesA, ask.maxDepth);
   ChainTree treeB;
-  if (withChainB)
-    treeB = GrowChain(board, ask.start, digitB, ask.hiddenSinglesB, ask.maxDepth);
+  if (withChainB) treeB = GrowChain(board, ask.start, digitB, ask.hiddenSinglesB, ask.maxDepth);
   const TabCellArray& chainA = treeA.nodes;
   const TabCellArray& chainB = treeB.nodes;
   const bool hiddenUsedA = treeA.hiddenSingleUsed;
@@ -284,8 +283,7 @@ std::optional<ChainStep> SearchChain(const Board& board, const ChainPass& pass, 
       if (!IsEmpty(start) || start[kCount] != 2) continue;
 
       const core::CellRef startCell{startCol, startRow};
-      ChainPair first =
-          RunChainPair(board, 0, ChainTarget{}, hs, hs, startCell, pass.maxDepth);
+      ChainPair first = RunChainPair(board, 0, ChainTarget{}, hs, hs, startCell, pass.maxDepth);
       const bool counts = first.forcing || (allowContradiction && first.fixedDigit > 0);
       if (!counts) continue;
 
@@ -294,8 +292,7 @@ std::optional<ChainStep> SearchChain(const Board& board, const ChainPass& pass, 
       const bool contradiction = !first.forcing;
       step.digit =
           contradiction ? LowestCandidateExcept(start, first.fixedDigit) : first.target.digit;
-      step.cell = contradiction ? startCell
-                                : core::CellRef{first.target.column, first.target.row};
+      step.cell = contradiction ? startCell : core::CellRef{first.target.column, first.target.row};
       if (paths == Paths::None) return step;
 
       if (hs == HiddenSingles::No) {
@@ -305,12 +302,9 @@ std::optional<ChainStep> SearchChain(const Board& board, const ChainPass& pass, 
         using enum HiddenSingles;
         const std::array<ChainPair, 4> runs{
             first,
-            RunChainPair(board, first.fixedDigit, first.target, Yes, No, startCell,
-                         pass.maxDepth),
-            RunChainPair(board, first.fixedDigit, first.target, No, Yes, startCell,
-                         pass.maxDepth),
-            RunChainPair(board, first.fixedDigit, first.target, No, No, startCell,
-                         pass.maxDepth)};
+            RunChainPair(board, first.fixedDigit, first.target, Yes, No, startCell, pass.maxDepth),
+            RunChainPair(board, first.fixedDigit, first.target, No, Yes, startCell, pass.maxDepth),
+            RunChainPair(board, first.fixedDigit, first.target, No, No, startCell, pass.maxDepth)};
         ChooseTexts(runs, step.chainA, step.chainB);
       }
       return step;

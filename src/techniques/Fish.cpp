@@ -19,8 +19,7 @@ namespace {
 template <typename B>
 class LineView {
  public:
-  LineView(B& board, LineKind baseLines)
-      : board_(board), baseRows_(baseLines == LineKind::Row) {}
+  LineView(B& board, LineKind baseLines) : board_(board), baseRows_(baseLines == LineKind::Row) {}
 
   auto& cell(int base, int cross) {
     return baseRows_ ? board_.at(cross, base) : board_.at(base, cross);
@@ -94,7 +93,8 @@ struct SwordfishLine {
 };
 
 template <typename B>
-std::optional<BasicFishStep> SearchSwordfish(B& board, const FishTried& skipSet, LineKind baseLines) {
+std::optional<BasicFishStep> SearchSwordfish(B& board, const FishTried& skipSet,
+                                             LineKind baseLines) {
   constexpr bool kRemove = !std::is_const_v<B>;
   LineView<B> view(board, baseLines);
   std::optional<BasicFishStep> step;

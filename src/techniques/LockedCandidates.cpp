@@ -188,10 +188,8 @@ std::optional<TwoBlockStep> Lock(Board& work, const TwoBlockTried& tried, Mode m
           int n = 0;
           for (int k = 0; k < 3; ++k)
             if (mask & (1u << k)) lines[static_cast<std::size_t>(n++)] = firstLine + k;
-          const TwoBlockStep step{d,
-                                  {b1 + 1, b2 + 1},
-                                  axis == Axis::Row ? LineKind::Row : LineKind::Column,
-                                  lines};
+          const TwoBlockStep step{
+              d, {b1 + 1, b2 + 1}, axis == Axis::Row ? LineKind::Row : LineKind::Column, lines};
 
           int pairRemoved = 0;
           for (const int line : lines) {

@@ -64,8 +64,7 @@ constexpr int TwoBlockTriedIndex(int block1, int block2, int digit) {
 
 // Blocks 1..9; in each block the column direction for digits 1..9 before the
 // row direction for digits 1..9. The first instance that removes something.
-std::optional<PointingStep> FindPointing(const core::Board& board,
-                                         const PointingTried& tried = {});
+std::optional<PointingStep> FindPointing(const core::Board& board, const PointingTried& tried = {});
 // Carries out the instance FindPointing reports and returns it.
 std::optional<PointingStep> ApplyPointing(core::Board& board, const PointingTried& tried = {});
 void MarkTried(PointingTried& tried, const PointingStep& step);

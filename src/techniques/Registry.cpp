@@ -78,8 +78,7 @@ struct Walked {
   }
 };
 
-using PointingWalk =
-    Walked<PointingStep, PointingTried, FindPointing, ApplyPointing, MarkTried>;
+using PointingWalk = Walked<PointingStep, PointingTried, FindPointing, ApplyPointing, MarkTried>;
 using ClaimingWalk =
     Walked<ClaimingStep, ClaimingTriedBoth, FindClaiming, ApplyClaiming, MarkTried>;
 using TwoBlockWalk =
@@ -110,7 +109,8 @@ struct NakedSubsets {
   }
 
   static Outcome FindOn(const Board& board, const Ask& ask) {
-    if (ask.reach != Reach::ToSingle) return Found(FindNakedSubset(board, ask.size, ask.cells), false);
+    if (ask.reach != Reach::ToSingle)
+      return Found(FindNakedSubset(board, ask.size, ask.cells), false);
     const ToSingleSearch<NakedSubsetStep> search = Leading(board, ask);
     if (!search.found) return Found(std::nullopt, search.metAny);
     return Found(search.found->step, true, search.found->single);

@@ -47,7 +47,6 @@ enum class TechniqueId {
   NoHint,
 };
 
-
 struct Ask {
   Reach reach = Reach::AnyInstance;
   int size = 0;  // subsets: 2..4
@@ -60,7 +59,7 @@ struct Ask {
 // orders use it to decide whether the plain search is worth running.
 struct Outcome {
   std::optional<Step> step;
-  std::optional<SingleStep> single;  // Reach::ToSingle: the single the step leads to
+  std::optional<SingleStep> single;    // Reach::ToSingle: the single the step leads to
   TechniqueId id = TechniqueId::None;  // a chain step says which of the two it is
   bool metAny = false;
 };

@@ -93,7 +93,8 @@ void WalkHiddenSingles(const Board& board, const UnitCounts& counts, OnHit onHit
       if (entry != 1 || BlockHolds(board, b, d)) continue;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
-          if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Block, b + 1}}))
+          if (IsCandidate(board.at(c, r), d) &&
+              !onHit(HiddenHit{c, r, d, {UnitKind::Block, b + 1}}))
             return;
     }
   }
@@ -102,7 +103,8 @@ void WalkHiddenSingles(const Board& board, const UnitCounts& counts, OnHit onHit
       const std::uint8_t entry = counts.rows[9 * (r - 1) + d - 1];
       if (entry != 1 || RowHolds(board, r, d)) continue;
       for (int c = 1; c <= 9; ++c)
-        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Row, r}})) return;
+        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Row, r}}))
+          return;
     }
   }
   for (int c = 1; c <= 9; ++c) {
@@ -110,7 +112,8 @@ void WalkHiddenSingles(const Board& board, const UnitCounts& counts, OnHit onHit
       const std::uint8_t entry = counts.columns[9 * (c - 1) + d - 1];
       if (entry != 1 || ColumnHolds(board, c, d)) continue;
       for (int r = 1; r <= 9; ++r)
-        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Column, c}})) return;
+        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Column, c}}))
+          return;
     }
   }
 }
@@ -184,8 +187,10 @@ int CountNakedSingles(const Board& board) {
 std::optional<SingleStep> FindHiddenSingle(const Board& board) {
   std::optional<SingleStep> first;
   WalkHiddenSingles(board, CountCandidatesPerUnit(board), [&](const HiddenHit& hit) {
-    first = SingleStep{
-        .kind = SingleKind::Hidden, .cell = {hit.col, hit.row}, .digit = hit.digit, .unit = hit.unit};
+    first = SingleStep{.kind = SingleKind::Hidden,
+                       .cell = {hit.col, hit.row},
+                       .digit = hit.digit,
+                       .unit = hit.unit};
     return false;
   });
   return first;

@@ -116,8 +116,8 @@ techniques::TwoBlockStep TwoBlocks(int digit, int block, int second, int line1, 
 }
 
 TEST(ExplainTwoBlocksTest, RowsOfTheTopBand) {
-  const Explanation e = ExplainTwoBlocks(
-      EmptyBoardWithAllMarks(), TwoBlocks(4, 1, 2, 1, 3, LineKind::Row), true);
+  const Explanation e =
+      ExplainTwoBlocks(EmptyBoardWithAllMarks(), TwoBlocks(4, 1, 2, 1, 3, LineKind::Row), true);
   EXPECT_EQ(General(e).lines,
             Lines{"Within the two highlighted blocks 3x3 you can find a candidate that in both "
                   "blocks occurs only in two (the same) rows. This means that this digit can stand "
@@ -141,8 +141,8 @@ TEST(ExplainTwoBlocksTest, RowsOfTheTopBand) {
 }
 
 TEST(ExplainTwoBlocksTest, ColumnsOfTheMiddleStack) {
-  const Explanation e = ExplainTwoBlocks(
-      EmptyBoardWithAllMarks(), TwoBlocks(9, 2, 8, 4, 6, LineKind::Column), true);
+  const Explanation e =
+      ExplainTwoBlocks(EmptyBoardWithAllMarks(), TwoBlocks(9, 2, 8, 4, 6, LineKind::Column), true);
   EXPECT_EQ(Concrete(e).lines[0],
             "Within both highlighted blocks the digit &9@ occurs as candidate only in the columns "
             "&4& and &6&.");

@@ -273,8 +273,8 @@ namespace {
 template <typename Step>
 void ExpectTwoStagesFor(Explanation (*explain)(const core::Board&, const Step&, bool, int),
                         const Step& blank) {
-  const Explanation e = explain(testing::EmptyBoardWithAllMarks(), blank, true,
-                                kMainWindowHelpContext);
+  const Explanation e =
+      explain(testing::EmptyBoardWithAllMarks(), blank, true, kMainWindowHelpContext);
   EXPECT_EQ(e.stages.size(), 2u);
 }
 
@@ -283,8 +283,8 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   ExpectTwoStagesFor(ExplainNakedSubset, techniques::NakedSubsetStep{});
   ExpectTwoStagesFor(ExplainHiddenSubset, techniques::HiddenSubsetStep{});
   for (const techniques::SingleStep& single :
-       {techniques::SingleStep{}, techniques::SingleStep{techniques::SingleKind::Candidate,
-                                                         {-1, -1}, -1, {}}}) {
+       {techniques::SingleStep{},
+        techniques::SingleStep{techniques::SingleKind::Candidate, {-1, -1}, -1, {}}}) {
     ExpectTwoStagesFor(ExplainSingleCandidate, single);
     ExpectTwoStagesFor(ExplainHiddenSingle, single);
   }
@@ -292,9 +292,11 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   ExpectTwoStagesFor(ExplainClaiming, techniques::ClaimingStep{});
   ExpectTwoStagesFor(ExplainTwoBlocks, techniques::TwoBlockStep{});
   ExpectTwoStagesFor(ExplainXWing, techniques::BasicFishStep{});
-  ExpectTwoStagesFor(ExplainSwordfish, techniques::BasicFishStep{0, 3, techniques::LineKind::Row, {}, {}});
-  EXPECT_EQ(ExplainChains(board, techniques::ChainStep{}, true, kMainWindowHelpContext).internalError,
-            "Internal error.");
+  ExpectTwoStagesFor(ExplainSwordfish,
+                     techniques::BasicFishStep{0, 3, techniques::LineKind::Row, {}, {}});
+  EXPECT_EQ(
+      ExplainChains(board, techniques::ChainStep{}, true, kMainWindowHelpContext).internalError,
+      "Internal error.");
 }
 
 }  // namespace

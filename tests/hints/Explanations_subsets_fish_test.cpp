@@ -126,8 +126,7 @@ TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 1), (CellSet{"A6", "C6", "E6", "G6"}));
 }
 
-techniques::HiddenSubsetStep Hidden(std::array<int, 4> digits, UnitKind unitKind,
-                                    int unitNumber) {
+techniques::HiddenSubsetStep Hidden(std::array<int, 4> digits, UnitKind unitKind, int unitNumber) {
   techniques::HiddenSubsetStep step;
   for (const int d : digits)
     if (d >= 1 && d <= 9) step.digits = static_cast<std::uint16_t>(step.digits | (1u << d));

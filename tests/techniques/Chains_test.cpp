@@ -174,9 +174,12 @@ int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, boo
                    ChainPath& pathA, ChainPath& pathB, ChainTarget& target, int startRow,
                    int startCol, int maxDepth, bool wantText) {
   const auto hs = [](bool yes) { return yes ? HiddenSingles::Yes : HiddenSingles::No; };
-  ChainPair pair = techniques::BuildChainPair(
-      board, ChainPairAsk{{startCol, startRow}, fixedDigit, target, hs(hiddenSinglesA),
-                          hs(hiddenSinglesB), maxDepth});
+  ChainPair pair = techniques::BuildChainPair(board, ChainPairAsk{{startCol, startRow},
+                                                                  fixedDigit,
+                                                                  target,
+                                                                  hs(hiddenSinglesA),
+                                                                  hs(hiddenSinglesB),
+                                                                  maxDepth});
   fixedDigit = pair.fixedDigit;
   if (pair.forcing || pair.fixedDigit > 0) target = pair.target;
   if (wantText && (pair.forcing || pair.fixedDigit > 0)) {

@@ -164,8 +164,7 @@ TEST(FindXWing, TheSearchOrderPicksTheInstance) {
   } cases[] = {
       {"skip set steps to the next digit", skipping, static_cast<FishTried>(Skip(4) | Skip(2)),
        XWing(7, LineKind::Row, 1, 8, 1, 9)},
-      {"rows before columns whatever the digit", rowsFirst, 0,
-       XWing(9, LineKind::Row, 5, 7, 1, 6)},
+      {"rows before columns whatever the digit", rowsFirst, 0, XWing(9, LineKind::Row, 5, 7, 1, 6)},
       {"upper base row before lower digit", upperRow, 0, XWing(8, LineKind::Row, 1, 9, 4, 5)},
       {"nothing to remove is passed over", useless, 0, XWing(6, LineKind::Row, 3, 4, 5, 9)},
       {"filled cells are no candidates", filled, 0, XWing(8, LineKind::Row, 1, 5, 8, 9)},
@@ -290,8 +289,7 @@ TEST(FindSwordfish, SkippedDigitGivesWayToTheNextOne) {
   ConfineToRows(board, 3, 9, {3, 7});
   ConfineToRows(board, 4, 9, {2, 7});
 
-  EXPECT_EQ(ApplySwordfish(board, Skip(6)),
-            Swordfish(9, LineKind::Column, {1, 3, 4}, {2, 3, 7}));
+  EXPECT_EQ(ApplySwordfish(board, Skip(6)), Swordfish(9, LineKind::Column, {1, 3, 4}, {2, 3, 7}));
   EXPECT_TRUE(HasCandidate(board, 1, 1, 6));  // the skipped pattern's targets stay
   EXPECT_FALSE(HasCandidate(board, 5, 2, 9));
 }

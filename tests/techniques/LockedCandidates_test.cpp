@@ -59,7 +59,6 @@ bool CountsConsistent(const Board& board) {
   return true;
 }
 
-
 // ---------------------------------------------------------------- the steps as numbers
 
 // A step as the numbers the tests below compare: lines and blocks 1..9, -1
@@ -169,7 +168,8 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
   Board applied = board;
   const std::optional<TwoBlockStep> first = ApplyTwoBlockLock(applied, tried);
   if (!first) return 0;
-  EXPECT_EQ(techniques::FindTwoBlockLock(board, tried), first) << "looking finds what carrying out does";
+  EXPECT_EQ(techniques::FindTwoBlockLock(board, tried), first)
+      << "looking finds what carrying out does";
   std::optional<TwoBlockStep> step = first;
   int count = 1;
   if (!checkOnly && !stopAfterFirst) {

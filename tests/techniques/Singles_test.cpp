@@ -107,8 +107,7 @@ int NakedSingle(Board& board, int& empty, bool reportOnly, int& digit, int& row,
 
 int NakedSingleAt(Board& board, int c, int r, int& empty, bool reportOnly, int& digit, int& row,
                   int& col) {
-  return Naked(board, techniques::NakedSingleAt(board, {c, r}), empty, reportOnly, digit, row,
-               col);
+  return Naked(board, techniques::NakedSingleAt(board, {c, r}), empty, reportOnly, digit, row, col);
 }
 
 TEST(CountCandidatesPerUnit, FilledCellsCountNothingWhateverTheirFlags) {

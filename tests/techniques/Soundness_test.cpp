@@ -446,16 +446,14 @@ std::vector<FinderCase> AllFinders() {
     if (single) Apply(*single, b);
     return single ? 1 : 0;
   };
-  add("FindNakedSingle", [place](Board& b, std::vector<Claim>&) {
-    return place(b, FindNakedSingle(b));
-  });
+  add("FindNakedSingle",
+      [place](Board& b, std::vector<Claim>&) { return place(b, FindNakedSingle(b)); });
   add("FindSingleInFullestUnitThenPlace", [place](Board& b, std::vector<Claim>&) {
     const std::optional<core::CellRef> cell = FindSingleInFullestUnit(b, 1, 9);
     return cell ? place(b, NakedSingleAt(b, *cell)) : 0;
   });
-  add("FindHiddenSinglePlaceFirst", [place](Board& b, std::vector<Claim>&) {
-    return place(b, FindHiddenSingle(b));
-  });
+  add("FindHiddenSinglePlaceFirst",
+      [place](Board& b, std::vector<Claim>&) { return place(b, FindHiddenSingle(b)); });
   add("FindHiddenSingleReportOnly", [](Board& b, std::vector<Claim>& claims) {
     const auto single = FindHiddenSingle(b);
     if (single) claims.push_back({single->cell.col, single->cell.row, single->digit});
@@ -473,12 +471,10 @@ std::vector<FinderCase> AllFinders() {
 
   // Locked candidates.
   add("ApplyPointing", [](Board& b, std::vector<Claim>&) { return ApplyPointing(b) ? 1 : 0; });
-  add("ApplyClaimingRows", [](Board& b, std::vector<Claim>&) {
-    return ApplyClaimingIn(LineKind::Row, b) ? 1 : 0;
-  });
-  add("ApplyClaimingInColumns", [](Board& b, std::vector<Claim>&) {
-    return ApplyClaimingIn(LineKind::Column, b) ? 1 : 0;
-  });
+  add("ApplyClaimingRows",
+      [](Board& b, std::vector<Claim>&) { return ApplyClaimingIn(LineKind::Row, b) ? 1 : 0; });
+  add("ApplyClaimingInColumns",
+      [](Board& b, std::vector<Claim>&) { return ApplyClaimingIn(LineKind::Column, b) ? 1 : 0; });
   add("ApplyTwoBlockLockFirstPair",
       [](Board& b, std::vector<Claim>&) { return ApplyTwoBlockLock(b) ? 1 : 0; });
   add("ApplyEveryTwoBlockLock",
@@ -572,10 +568,7 @@ std::vector<FinderCase> AllFinders() {
                              contradiction ? Contradictions::Yes : Contradictions::No};
         add(
             "FindChainDepth" + std::to_string(depth) + flags,
-            [=](Board& b, std::vector<Claim>&) {
-              return ApplyChain(b, pass) ? 1 : 0;
-            },
-            stride);
+            [=](Board& b, std::vector<Claim>&) { return ApplyChain(b, pass) ? 1 : 0; }, stride);
         add(
             "FindChainWithTextDepth" + std::to_string(depth) + flags,
             [=](Board& b, std::vector<Claim>& claims) {

@@ -328,7 +328,8 @@ NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
   int counter = 0;
   for (const auto& [kind, cells] : units) {
     std::uint16_t placed = 0;
-    for (auto [c, r] : cells) placed |= static_cast<std::uint16_t>(1u << board.at(c, r)[core::kDigit]);
+    for (auto [c, r] : cells)
+      placed |= static_cast<std::uint16_t>(1u << board.at(c, r)[core::kDigit]);
     for (unsigned set : combinations) {
       if ((set & placed) != 0) continue;
       std::vector<int> members;
@@ -338,7 +339,8 @@ NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
           members.push_back(i);
       if (static_cast<int>(members.size()) != size) continue;
       bool exact = true;
-      for (int m : members) exact = exact && std::popcount(setOf(cells[m].first, cells[m].second)) == size;
+      for (int m : members)
+        exact = exact && std::popcount(setOf(cells[m].first, cells[m].second)) == size;
       if (strictIn && kind != UnitKind::Block && !exact) continue;
       for (int i = 0; i < 9; ++i) {
         if (std::find(members.begin(), members.end(), i) != members.end()) continue;
@@ -349,8 +351,12 @@ NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
           }
       }
       if (out.count == 0) continue;
-      out = {out.count, exact, static_cast<std::uint16_t>(set), kind,
-             cells[members[0]].second, cells[members[0]].first};
+      out = {out.count,
+             exact,
+             static_cast<std::uint16_t>(set),
+             kind,
+             cells[members[0]].second,
+             cells[members[0]].first};
       return out;
     }
   }
@@ -447,7 +453,8 @@ HiddenOutcome RunHidden(Board& board, int size, bool stopAtFirstUnit, bool check
     out.unitNumber = step->unit.number;
   }
   if (step->lastChanged)
-    out.position = step->unit.kind == UnitKind::Row ? step->lastChanged->col : step->lastChanged->row;
+    out.position =
+        step->unit.kind == UnitKind::Row ? step->lastChanged->col : step->lastChanged->row;
   return out;
 }
 

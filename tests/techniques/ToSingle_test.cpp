@@ -139,8 +139,7 @@ TechniqueId TwoBlockLockToSingle(Board& board, bool keepBoard, Reported& r) {
 }
 // strict: rows and columns ask for exact cells; it comes back as the
 // reported subset's exactness (false when none).
-TechniqueId NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard,
-                                Reported& r) {
+TechniqueId NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard, Reported& r) {
   const TechniqueId id =
       Leading(TechniqueId::NakedSubset, board, keepBoard, r,
               Ask{Reach::ToSingle, size, strict ? Cells::Exact : Cells::Any, {}});
