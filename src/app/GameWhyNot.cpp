@@ -158,11 +158,9 @@ std::array<std::optional<LadderRemoval>, 10> LadderRemovals(const Board& board, 
         if ((open & Bit(d)) == 0 || !was.HasCandidate(d)) continue;
         const bool lost = now[kDigit] != 0 ? now[kDigit] != d : !now.HasCandidate(d);
         if (!lost || !StandsOn(out.id, before, board, cell, d)) continue;
-        const hints::Explainer explain = hints::ExplainerOf(out.id);
-        if (explain == nullptr) continue;
         LadderRemoval removal;
         removal.technique = techniques::TechniqueName(out.id, *out.step);
-        removal.explanation = explain(board, *out.step, userMarks, hints::kMainWindowHelpContext);
+        removal.explanation = hints::ExplainStep(board, *out.step, userMarks);
         if (!removal.explanation.internalError.empty()) continue;
         removal.rung = rung;
         for (int c = 1; c <= 9; ++c)

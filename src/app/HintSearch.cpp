@@ -31,8 +31,6 @@ using core::kDigit;
 using core::LoadText;
 using core::MsgKind;
 using core::Text;
-using core::UnitCountTable;
-using techniques::TechniqueResult;
 
 namespace {
 
@@ -40,10 +38,6 @@ constexpr char kCR = '\r';
 
 // A progress bar's step before the search sets its own.
 constexpr int kDefaultProgressStep = 10;
-
-int EmptyCells(const Board& board) {
-  return 81 - core::CountDigits(board);
-}
 
 bool SameMarks(const Cell& a, const Cell& b) {
   for (int d = 1; d <= 9; ++d)
@@ -96,16 +90,17 @@ void CarryStepOver(const Board& searched, const Board& after, Board& board) {
 // The third row (column) of the band (stack) of a two-block lock holds none
 // of the candidates; when its six cells in the two blocks are all filled the
 // instance says nothing the player could not see at a glance.
-bool TwoBlockThirdLineFilled(const Board& board, const TechniqueResult& r) {
-  if (r.lines[0] < 1 || r.lines[0] > 9 || r.lines[1] < 1 || r.lines[1] > 9) return false;
-  const int first = 3 * ((r.lines[0] - 1) / 3) + 1;
+bool TwoBlockThirdLineFilled(const Board& board, const techniques::TwoBlockStep& lock) {
+  const auto [line1, line2] = lock.lineNumbers;
+  if (line1 < 1 || line1 > 9 || line2 < 1 || line2 > 9) return false;
+  const int first = 3 * ((line1 - 1) / 3) + 1;
   int third = first;
-  while (third == r.lines[0] || third == r.lines[1]) ++third;
-  for (const int block : {r.block, r.secondBlock}) {
+  while (third == line1 || third == line2) ++third;
+  for (const int block : lock.blocks) {
     if (block < 1 || block > 9) return false;
     const core::BlockBounds b = core::BoundsOfBlock(block - 1);
     for (int k = 0; k < 3; ++k) {
-      const bool rows = r.orientation == techniques::Orientation::Rows;
+      const bool rows = lock.lines == techniques::LineKind::Row;
       const int col = rows ? b.firstCol + k : third;
       const int row = rows ? third : b.firstRow + k;
       if (board.at(col, row)[kDigit] == 0) return false;
@@ -137,17 +132,17 @@ enum Flag : unsigned {
 };
 
 // Whether a step found is worth offering; nullptr offers every step.
-using Worth = bool (*)(const Board& board, const TechniqueResult& step);
+using Worth = bool (*)(const Board& board, const techniques::Step& step);
 
 // A search for exact subsets may still meet a block whose cells hold more;
 // the hint leaves that to the later, general rungs.
-bool AllCellsExact(const Board& /*board*/, const TechniqueResult& step) {
-  return step.strict;
+bool AllCellsExact(const Board& /*board*/, const techniques::Step& step) {
+  return std::get<techniques::NakedSubsetStep>(step).exact;
 }
 
 // A two-block lock whose third line is already full says nothing new.
-bool ThirdLineOpen(const Board& board, const TechniqueResult& step) {
-  return !TwoBlockThirdLineFilled(board, step);
+bool ThirdLineOpen(const Board& board, const techniques::Step& step) {
+  return !TwoBlockThirdLineFilled(board, std::get<techniques::TwoBlockStep>(step));
 }
 
 struct Rung {
@@ -251,8 +246,9 @@ std::vector<LadderAsk> LadderForAnyInstance() {
   return asks;
 }
 
-std::string HintTechniqueName(HintTechnique technique, const TechniqueResult& result) {
-  return techniques::TechniqueName(technique, result);
+std::string HintTechniqueName(HintTechnique technique,
+                              const std::optional<techniques::Step>& step) {
+  return techniques::TechniqueName(technique, step ? *step : techniques::Step{});
 }
 
 void Game::RequestHint() {
@@ -284,7 +280,7 @@ class HintRequest {
   struct Found {
     HintTechnique technique;
     int step;
-    TechniqueResult result;
+    std::optional<techniques::Step> found;
     techniques::Ask ask;  // how it was found, for carrying it out
     std::optional<techniques::PatternStep> pattern;
   };
@@ -301,8 +297,7 @@ class HintRequest {
   std::optional<Found> FindElimination();
   std::optional<Found> FindPattern();
 
-  void OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
-                   const std::function<void(Board&)>& place);
+  void OfferSingle(HintTechnique technique, int step, const techniques::SingleStep& single);
   void OfferElimination(const Found& found);
   void OfferNoHint();
   int Explain(const hints::Explanation& explanation);
@@ -532,51 +527,27 @@ void HintRequest::BeginSearch() {
 }
 
 bool HintRequest::TrySingles() {
+  using techniques::SingleStep;
   const int most = marksComplete_ ? 6 : 3;
-  int empty = EmptyCells(work_);
-  const auto nakedResult = [](const techniques::Single& single) {
-    TechniqueResult r;
-    techniques::ReportSingle(single, true, r);
-    return r;
-  };
-
   if (const std::optional<core::CellRef> full =
           techniques::FindSingleInFullestUnit(work_, 1, most)) {
-    if (const auto single = techniques::PlaceNakedSingleAt(work_, *full, empty, true)) {
-      OfferSingle(HintTechnique::SingleCandidate, 1, nakedResult(*single),
-                  [cell = *full](Board& b) {
-                    int e = EmptyCells(b);
-                    techniques::PlaceNakedSingleAt(b, cell, e, false);
-                  });
+    if (const std::optional<SingleStep> single = techniques::NakedSingleAt(work_, *full)) {
+      OfferSingle(HintTechnique::SingleCandidate, 1, *single);
       return true;
     }
   }
 
   const auto hiddenSingle = [&](int step) {
-    UnitCountTable bc{}, rc{}, cc{};
-    const auto single = techniques::FindHiddenSingle(
-        work_, empty, techniques::HiddenSingleMode::ReportOnly, bc, rc, cc);
+    const std::optional<SingleStep> single = techniques::FindHiddenSingle(work_);
     if (!single) return false;
-    TechniqueResult r;
-    techniques::ReportSingle(*single, false, r);
-    OfferSingle(HintTechnique::HiddenSingle, step, r, [](Board& b) {
-      UnitCountTable bc2{}, rc2{}, cc2{};
-      int e = EmptyCells(b);
-      techniques::FindHiddenSingle(b, e, techniques::HiddenSingleMode::PlaceFirst, bc2, rc2, cc2);
-    });
+    OfferSingle(HintTechnique::HiddenSingle, step, *single);
     return true;
   };
 
-  {
-    UnitCountTable bc{}, rc{}, cc{};
-    if (techniques::CountBlockHiddenSingles(work_, bc, rc, cc) > 0 && hiddenSingle(2)) return true;
-  }
+  if (techniques::CountBlockHiddenSingles(work_) > 0 && hiddenSingle(2)) return true;
 
-  if (const auto single = techniques::FindNakedSingle(work_, empty, true)) {
-    OfferSingle(HintTechnique::SingleCandidate, 3, nakedResult(*single), [](Board& b) {
-      int e = EmptyCells(b);
-      techniques::FindNakedSingle(b, e, false);
-    });
+  if (const std::optional<SingleStep> single = techniques::FindNakedSingle(work_)) {
+    OfferSingle(HintTechnique::SingleCandidate, 3, *single);
     return true;
   }
 
@@ -643,7 +614,7 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
     const techniques::Outcome out = techniques::TechniqueOf(rung.technique).find(work_, rung.ask);
     if (rung.sets != kAlways) flags = out.metAny ? flags | rung.sets : flags & ~unsigned{rung.sets};
     if (out.step && (rung.worth == nullptr || rung.worth(work_, *out.step)))
-      return Found{out.id, rung.step, *out.step, rung.ask, std::nullopt};
+      return Found{out.id, rung.step, out.step, rung.ask, std::nullopt};
   }
   return FindPattern();
 }
@@ -657,7 +628,7 @@ std::optional<HintRequest::Found> HintRequest::FindPattern() {
   for (const techniques::PatternRung& rung : techniques::PatternLadder()) {
     StepProgress();
     if (std::optional<techniques::PatternStep> found = rung.find(work_))
-      return Found{rung.id, step, TechniqueResult{}, techniques::Ask{}, std::move(found)};
+      return Found{rung.id, step, std::nullopt, techniques::Ask{}, std::move(found)};
     ++step;
   }
   return std::nullopt;
@@ -685,11 +656,11 @@ int HintRequest::Explain(const hints::Explanation& explanation) {
   return hints::DriveExplanation(explanation, showStage, showMessage, counters_.concreteHints);
 }
 
-void HintRequest::OfferSingle(HintTechnique technique, int step, const TechniqueResult& result,
-                              const std::function<void(Board&)>& place) {
+void HintRequest::OfferSingle(HintTechnique technique, int step,
+                              const techniques::SingleStep& single) {
   hint_.last.technique = technique;
   hint_.last.step = step;
-  hint_.last.result = result;
+  hint_.last.found = single;
 
   // A single is explained on a board without pencil marks when the marks
   // are only the hint's own.
@@ -701,23 +672,17 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
   const bool userMarks = !hintMarks_;
   const hints::Explanation explanation =
       technique == HintTechnique::SingleCandidate
-          ? hints::ExplainSingleCandidate(puzzle_.board, result, userMarks)
-          : hints::ExplainHiddenSingle(puzzle_.board, result, userMarks);
+          ? hints::ExplainSingleCandidate(puzzle_.board, single, userMarks)
+          : hints::ExplainHiddenSingle(puzzle_.board, single, userMarks);
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();
     return;
   }
   hint_.last.explained = true;
 
-  const int col = result.singleColumn, row = result.singleRow;
-  place(work_);
-  const int digit = work_.at(col, row)[kDigit];
-  // The finder places what it reported; anything else would not be the step
-  // that was explained, so nothing is done.
-  if (digit != result.singleDigit) {
-    Cancelled();
-    return;
-  }
+  const int col = single.cell.col, row = single.cell.row;
+  const int digit = single.digit;
+  techniques::Apply(single, work_);
 
   beforeAction_ = puzzle_.board;
   hint_.last.beforeApply = beforeAction_;
@@ -746,16 +711,15 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
 void HintRequest::OfferElimination(const Found& found) {
   hint_.last.technique = found.technique;
   hint_.last.step = found.step;
-  hint_.last.result = found.result;
+  hint_.last.found = found.found;
   hint_.last.pattern = found.pattern;
 
   hints::Explanation explanation;
   if (found.pattern) {
     explanation = hints::ExplainPattern(work_, *found.pattern);
   } else {
-    const hints::Explainer explain = hints::ExplainerOf(found.technique);
-    if (explain == nullptr) return;
-    explanation = explain(work_, found.result, true, hints::kMainWindowHelpContext);
+    if (!found.found) return;
+    explanation = hints::ExplainStep(work_, *found.found, true);
   }
   if (Explain(explanation) != hints::kModalOk) {
     Cancelled();
@@ -769,7 +733,7 @@ void HintRequest::OfferElimination(const Found& found) {
   if (found.pattern)
     techniques::Apply(*found.pattern, work_);
   else
-    techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, found.result);
+    techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, *found.found);
   CarryStepOver(searched, work_, puzzle_.board);
   if (core::BoardsEqual(beforeAction_, puzzle_.board)) return;
 

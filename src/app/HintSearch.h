@@ -7,7 +7,7 @@
 #include "core/Board.h"
 #include "techniques/PatternSteps.h"
 #include "techniques/Registry.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Step.h"
 
 namespace zentaro::app {
 
@@ -23,7 +23,7 @@ struct HintReport {
   // The search step that found it: 1..4 singles, 5..22 the design's ladder
   // and the chains, from 23 on the second ladder (one step per technique).
   int step = 0;
-  techniques::TechniqueResult result;
+  std::optional<techniques::Step> found;           // none for None and NoHint
   std::optional<techniques::PatternStep> pattern;  // a step of the second ladder
   bool explained = false;                          // the explanation ran to its end with OK
   bool applied = false;                            // "&Do it !" changed the board
@@ -32,8 +32,8 @@ struct HintReport {
 };
 
 // "single candidate", "naked pair", "hidden triple", "X-Wing", "forcing
-// chain", ...; the subset techniques take their size from the result.
-std::string HintTechniqueName(HintTechnique technique, const techniques::TechniqueResult& result);
+// chain", ...; the subset techniques take their size from the step.
+std::string HintTechniqueName(HintTechnique technique, const std::optional<techniques::Step>& step);
 
 // A technique of the hint ladder and how it is asked.
 struct LadderAsk {

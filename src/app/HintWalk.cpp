@@ -75,7 +75,7 @@ WalkResult WalkHints(Game& game, GoOnView& view,
     view.stages.clear();
     game.HintSearch();
     step.hint = game.Hint().last;
-    step.name = HintTechniqueName(step.hint.technique, step.hint.result);
+    step.name = HintTechniqueName(step.hint.technique, step.hint.found);
     step.change =
         DiffBoards(step.hint.applied ? step.hint.beforeApply : step.before, game.Puzzle().board);
     step.stages = std::move(view.stages);

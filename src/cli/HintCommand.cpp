@@ -178,7 +178,7 @@ void ShowHint(app::Game& game, app::GoOnView& view, OutputBuffer& out, bool ansi
     return;
   }
   out.Append("Technique: ");
-  out.Append(app::HintTechniqueName(hint.technique, hint.result));
+  out.Append(app::HintTechniqueName(hint.technique, hint.found));
   out.Append('\n');
   // The board as it stood while the stages were shown.
   const core::Board& shown = hint.applied ? hint.beforeApply : game.Puzzle().board;

@@ -13,7 +13,6 @@ using core::Board;
 using core::CellName;
 using core::CellRef;
 using core::RowLetter;
-using techniques::TechniqueResult;
 
 namespace {
 
@@ -320,11 +319,11 @@ int DriveExplanation(const Explanation& explanation,
   return kModalOk;
 }
 
-Explanation ExplainSingleCandidate(const Board& board, const TechniqueResult& result,
+Explanation ExplainSingleCandidate(const Board& board, const techniques::SingleStep& single,
                                    bool userMarks, int helpContext) {
-  const int col = result.singleColumn;
-  const int row = result.singleRow;
-  const int digit = result.singleDigit;
+  const int col = single.cell.col;
+  const int row = single.cell.row;
+  const int digit = single.digit;
   const std::string cell = CellName(col, row);
 
   StageHighlights general;
@@ -360,25 +359,23 @@ Explanation ExplainSingleCandidate(const Board& board, const TechniqueResult& re
   return TwoStages(GeneralStage({generalLine}, general, helpContext), std::move(concreteStage));
 }
 
-Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& result, bool userMarks,
-                                int helpContext) {
-  const int col = result.singleColumn;
-  const int row = result.singleRow;
-  const int digit = result.singleDigit;
+Explanation ExplainHiddenSingle(const Board& board, const techniques::SingleStep& single,
+                                bool userMarks, int helpContext) {
+  const int col = single.cell.col;
+  const int row = single.cell.row;
+  const int digit = single.digit;
   const std::string cell = CellName(col, row);
 
   techniques::UnitKind unitKind = techniques::UnitKind::Block;
-  int unitNumber = result.singleBlockUnit;
+  const int unitNumber = single.unit.number;
   const char* unitWord = "block 3x3";
   const char* otherUnits = "columns or rows";
-  if (result.singleRowUnit > 0) {
+  if (single.unit.kind == techniques::UnitKind::Row) {
     unitKind = techniques::UnitKind::Row;
-    unitNumber = result.singleRowUnit;
     unitWord = "row";
     otherUnits = "columns or blocks 3x3";
-  } else if (result.singleColumnUnit > 0) {
+  } else if (single.unit.kind == techniques::UnitKind::Column) {
     unitKind = techniques::UnitKind::Column;
-    unitNumber = result.singleColumnUnit;
     unitWord = "column";
     otherUnits = "rows or blocks 3x3";
   }
@@ -426,10 +423,10 @@ Explanation ExplainHiddenSingle(const Board& board, const TechniqueResult& resul
       std::move(concreteStage));
 }
 
-Explanation ExplainPointing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                            int helpContext) {
-  const bool isRow = result.rowLine > 0;
-  const int line = isRow ? result.rowLine : result.columnLine;
+Explanation ExplainPointing(const Board& board, const techniques::PointingStep& result,
+                            bool /*userMarks*/, int helpContext) {
+  const bool isRow = result.line == techniques::LineKind::Row;
+  const int line = result.lineNumber;
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
   const std::string unitName = LineName(isRow, line);
@@ -465,10 +462,10 @@ Explanation ExplainPointing(const Board& board, const TechniqueResult& result, b
           concrete, helpContext));
 }
 
-Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& result,
+Explanation ExplainClaiming(const Board& /*board*/, const techniques::ClaimingStep& result,
                             bool /*userMarks*/, int helpContext) {
-  const bool isRow = result.rowLine > 0;
-  const int line = isRow ? result.rowLine : result.columnLine;
+  const bool isRow = result.line == techniques::LineKind::Row;
+  const int line = result.lineNumber;
   const int block = result.block;
   const std::string d = Num(result.digit);
   const std::string unitWord = isRow ? "row" : "column";
@@ -511,30 +508,31 @@ Explanation ExplainClaiming(const Board& /*board*/, const TechniqueResult& resul
           concrete, helpContext));
 }
 
-Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                             int helpContext) {
-  const bool rows = result.orientation == techniques::Orientation::Rows;
+Explanation ExplainTwoBlocks(const Board& board, const techniques::TwoBlockStep& result,
+                             bool /*userMarks*/, int helpContext) {
+  const bool rows = result.lines == techniques::LineKind::Row;
   const std::string lineWord = rows ? "row" : "column";
   const std::string lineWords = lineWord + "s";
-  const std::string l1 = LineId(rows, result.lines[0]);
-  const std::string l2 = LineId(rows, result.lines[1]);
+  const std::string l1 = LineId(rows, result.lineNumbers[0]);
+  const std::string l2 = LineId(rows, result.lineNumbers[1]);
   const std::string d = Num(result.digit);
+  const int firstBlock = result.blocks[0];
+  const int secondBlock = result.blocks[1];
 
   StageHighlights general;
-  general.Block(result.block);
-  general.Block(result.secondBlock);
+  general.Block(firstBlock);
+  general.Block(secondBlock);
 
   StageHighlights concrete;
-  concrete.Block(result.block);
-  concrete.Block(result.secondBlock);
+  concrete.Block(firstBlock);
+  concrete.Block(secondBlock);
   const DigitFlags flags = FlagsOfDigit(result.digit);
-  for (int line : {result.lines[0], result.lines[1]}) {
+  for (int line : result.lineNumbers) {
     for (int position = 1; position <= 9; ++position) {
       const CellRef cell = LineCell(rows, line, position);
       if (!IsEmpty(board, cell.col, cell.row)) continue;
       const int block = core::BlockOf(cell.col, cell.row) + 1;
-      concrete.Mark(cell.col, cell.row, flags,
-                    block != result.block && block != result.secondBlock);
+      concrete.Mark(cell.col, cell.row, flags, block != firstBlock && block != secondBlock);
     }
   }
 
@@ -562,20 +560,17 @@ Explanation ExplainTwoBlocks(const Board& board, const TechniqueResult& result, 
           concrete, helpContext));
 }
 
-Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result,
+Explanation ExplainNakedSubset(const Board& board, const techniques::NakedSubsetStep& result,
                                bool /*userMarks*/, int helpContext) {
-  const techniques::UnitKind unitKind = result.unitKind;
-  const int unitNumber = unitKind == techniques::UnitKind::Row ? result.cellRow
-                         : unitKind == techniques::UnitKind::Column
-                             ? result.cellColumn
-                             : core::BlockOf(result.cellColumn, result.cellRow) + 1;
-  const std::vector<int> digits = DigitsOfSet(result.digitSet);
+  const techniques::UnitKind unitKind = result.unit.kind;
+  const int unitNumber = result.unit.number;
+  const std::vector<int> digits = DigitsOfSet(result.digits);
   const int size = static_cast<int>(digits.size());
   const std::string sizeWord = SizeWord(size);
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string list = NakedDigitList(digits);
-  const DigitFlags flags = DigitFlagsOfSet(result.digitSet);
+  const DigitFlags flags = DigitFlagsOfSet(result.digits);
 
   // The wording follows the cells as they stand rather than the finder's
   // strict flag, which a pipeline entry may carry over from another instance.
@@ -587,8 +582,8 @@ Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result
   for (const CellRef& cell : UnitCells(unitKind, unitNumber)) {
     if (!IsEmpty(board, cell.col, cell.row)) continue;
     const std::uint16_t cands = Candidates(board, cell.col, cell.row);
-    const bool member = cands != 0 && (cands & ~result.digitSet) == 0;
-    if (member && cands != result.digitSet) same = false;
+    const bool member = cands != 0 && (cands & ~result.digits) == 0;
+    if (member && cands != result.digits) same = false;
     concrete.Mark(cell.col, cell.row, flags, !member);
   }
 
@@ -640,19 +635,14 @@ Explanation ExplainNakedSubset(const Board& board, const TechniqueResult& result
           concrete, helpContext));
 }
 
-Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& result,
+Explanation ExplainHiddenSubset(const Board& board, const techniques::HiddenSubsetStep& result,
                                 bool /*userMarks*/, int helpContext) {
-  std::vector<int> digits;
-  std::uint16_t set = 0;
-  for (int d : result.subsetDigits) {
-    if (d < 1 || d > 9) continue;
-    digits.push_back(d);
-    set |= static_cast<std::uint16_t>(1u << d);
-  }
+  const std::vector<int> digits = DigitsOfSet(result.digits);
+  const std::uint16_t set = result.digits;
   const int size = static_cast<int>(digits.size());
   const std::string sizeWord = SizeWord(size);
-  const techniques::UnitKind unitKind = result.unitKind;
-  const int unitNumber = result.unitNumber;
+  const techniques::UnitKind unitKind = result.unit.kind;
+  const int unitNumber = result.unit.number;
   const std::string phrase = UnitPhrase(unitKind);
   const std::string unitWord = SubsetUnitWord(unitKind);
   const std::string unitName =
@@ -712,11 +702,11 @@ Explanation ExplainHiddenSubset(const Board& board, const TechniqueResult& resul
           concrete, helpContext));
 }
 
-Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                         int helpContext) {
-  const Fish fish{result.orientation == techniques::Orientation::Rows,
-                  {result.lines[0], result.lines[1]},
-                  {result.positions[0], result.positions[1]}};
+Explanation ExplainXWing(const Board& board, const techniques::BasicFishStep& result,
+                         bool /*userMarks*/, int helpContext) {
+  const Fish fish{result.baseLines == techniques::LineKind::Row,
+                  {result.base[0], result.base[1]},
+                  {result.cover[0], result.cover[1]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
   const std::string crossWord = fish.baseRows ? "column" : "row";
   const std::string crossPlural = crossWord + "s";
@@ -765,11 +755,11 @@ Explanation ExplainXWing(const Board& board, const TechniqueResult& result, bool
       std::move(concreteStage));
 }
 
-Explanation ExplainSwordfish(const Board& board, const TechniqueResult& result, bool /*userMarks*/,
-                             int helpContext) {
-  const Fish fish{result.orientation == techniques::Orientation::Rows,
-                  {result.lines[0], result.lines[1], result.lines[2]},
-                  {result.positions[0], result.positions[1], result.positions[2]}};
+Explanation ExplainSwordfish(const Board& board, const techniques::BasicFishStep& result,
+                             bool /*userMarks*/, int helpContext) {
+  const Fish fish{result.baseLines == techniques::LineKind::Row,
+                  {result.base[0], result.base[1], result.base[2]},
+                  {result.cover[0], result.cover[1], result.cover[2]}};
   const std::string linePlural = fish.baseRows ? "rows" : "columns";
   const std::string crossPlural = fish.baseRows ? "columns" : "rows";
   std::array<std::string, 3> line{};
@@ -870,8 +860,8 @@ std::vector<std::string> ChainDiagram(const std::vector<std::string>& chainA,
   return diagram;
 }
 
-Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result, bool /*userMarks*/,
-                          int helpContext) {
+Explanation ExplainChains(const Board& /*board*/, const techniques::ChainStep& result,
+                          bool /*userMarks*/, int helpContext) {
   const bool contradicting = result.excludedDigit > 0;
   const ChainPath& a = result.chainA;
   const ChainPath& b = result.chainB;
@@ -888,12 +878,12 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
     if (contradicting) {
       consistent = start.digit == result.excludedDigit && b.front().digit == start.digit &&
                    endA.digit != endB.digit && !SameCell(start, endA) &&
-                   result.cellColumn == start.cell.col && result.cellRow == start.cell.row &&
+                   result.cell.col == start.cell.col && result.cell.row == start.cell.row &&
                    result.digit != result.excludedDigit && result.digit >= 1 && result.digit <= 9;
     } else {
       consistent = start.digit != b.front().digit && endA.digit == endB.digit &&
-                   !SameCell(start, endA) && result.cellColumn == endA.cell.col &&
-                   result.cellRow == endA.cell.row && result.digit == endA.digit;
+                   !SameCell(start, endA) && result.cell.col == endA.cell.col &&
+                   result.cell.row == endA.cell.row && result.digit == endA.digit;
     }
   }
   if (!consistent) {
@@ -950,7 +940,7 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
   lines.emplace_back(1, kFixedPitchCloser);
 
   std::string conclusion =
-      core::LoadText(core::Text::Conclusion) + CellName(result.cellColumn, result.cellRow);
+      core::LoadText(core::Text::Conclusion) + CellName(result.cell.col, result.cell.row);
   if (contradicting) {
     const std::string excluded = Num(result.excludedDigit);
     lines.push_back("The digit @" + excluded + "@ cannot stand in the cell " + startName +
@@ -977,26 +967,43 @@ Explanation ExplainChains(const Board& /*board*/, const TechniqueResult& result,
                    std::move(concreteStage));
 }
 
-Explainer ExplainerOf(techniques::TechniqueId id) {
-  using enum techniques::TechniqueId;
-  struct Row {
-    techniques::TechniqueId id;
-    Explainer explain;
+Explanation ExplainStep(const Board& board, const techniques::Step& step, bool userMarks,
+                        int helpContext) {
+  // One call per family: a new family in the variant does not compile until
+  // it has its explanation here.
+  struct Visitor {
+    const Board& board;
+    bool userMarks;
+    int helpContext;
+    Explanation operator()(const techniques::NakedSubsetStep& s) const {
+      return ExplainNakedSubset(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::HiddenSubsetStep& s) const {
+      return ExplainHiddenSubset(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::SingleStep& s) const {
+      return s.kind == techniques::SingleKind::Candidate
+                 ? ExplainSingleCandidate(board, s, userMarks, helpContext)
+                 : ExplainHiddenSingle(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::PointingStep& s) const {
+      return ExplainPointing(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::ClaimingStep& s) const {
+      return ExplainClaiming(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::TwoBlockStep& s) const {
+      return ExplainTwoBlocks(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::ChainStep& s) const {
+      return ExplainChains(board, s, userMarks, helpContext);
+    }
+    Explanation operator()(const techniques::BasicFishStep& s) const {
+      return s.size == 2 ? ExplainXWing(board, s, userMarks, helpContext)
+                         : ExplainSwordfish(board, s, userMarks, helpContext);
+    }
   };
-  static constexpr std::array<Row, 9> kExplainers{{
-      {NakedSubset, ExplainNakedSubset},
-      {Pointing, ExplainPointing},
-      {TwoBlocks, ExplainTwoBlocks},
-      {Claiming, ExplainClaiming},
-      {XWing, ExplainXWing},
-      {HiddenSubset, ExplainHiddenSubset},
-      {Swordfish, ExplainSwordfish},
-      {ForcingChain, ExplainChains},
-      {ContradictingChain, ExplainChains},
-  }};
-  for (const Row& row : kExplainers)
-    if (row.id == id) return row.explain;
-  return nullptr;
+  return std::visit(Visitor{board, userMarks, helpContext}, step);
 }
 
 Explanation ExplainNoHint(int solutionCount, int helpContext) {

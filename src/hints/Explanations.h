@@ -9,7 +9,8 @@
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
 #include "techniques/Registry.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Singles.h"
+#include "techniques/Step.h"
 
 namespace zentaro::hints {
 
@@ -90,57 +91,40 @@ int DriveExplanation(const Explanation& explanation,
 // - board: for the singles, the main window's Board as it stands when the
 //   explanation starts (without pencil marks when the hint computed them);
 //   for all others, the working board the finder ran on, before the step is
-//   applied (check-only state);
-// - result: the record the finder or pipeline entry filled;
+//   applied;
+// - step: what the finder found;
 // - userMarks: true when the user's own complete pencil marks are in use.
 // None of them changes anything; they only build the text and highlights.
 
-// result: singleDigit, singleColumn, singleRow.
-Explanation ExplainSingleCandidate(const core::Board& board,
-                                   const techniques::TechniqueResult& result, bool userMarks,
-                                   int helpContext = kMainWindowHelpContext);
-// result: singleDigit, singleColumn, singleRow and one of singleBlockUnit (1..9),
-// singleRowUnit, singleColumnUnit.
-Explanation ExplainHiddenSingle(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainSingleCandidate(const core::Board& board, const techniques::SingleStep& single,
+                                   bool userMarks, int helpContext = kMainWindowHelpContext);
+Explanation ExplainHiddenSingle(const core::Board& board, const techniques::SingleStep& single,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, block 1..9, rowLine or columnLine (the other -1).
-Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainPointing(const core::Board& board, const techniques::PointingStep& step,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, rowLine or columnLine (the other -1), block 1..9.
-Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainClaiming(const core::Board& board, const techniques::ClaimingStep& step,
                             bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, block < secondBlock (1..9), lines[0] < lines[1],
-// orientation Rows (a band) or Columns (a stack).
-Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TwoBlockStep& step,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
-// cells are read from the board (empty cells of the unit whose candidates lie
-// in the set); whether they all hold exactly the set decides the wording.
-Explanation ExplainNakedSubset(const core::Board& board, const techniques::TechniqueResult& result,
+// The subset's cells are read from the board (empty cells of the unit whose
+// candidates lie in the set); whether they all hold exactly the set decides
+// the wording.
+Explanation ExplainNakedSubset(const core::Board& board, const techniques::NakedSubsetStep& step,
                                bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: subsetDigits (ascending, 0 beyond the size), unitKind, unitNumber.
 // The subset's cells are the unit's empty cells holding any of its digits.
-Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainHiddenSubset(const core::Board& board, const techniques::HiddenSubsetStep& step,
                                 bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, lines[0..1] (base), positions[0..1] (cross),
-// orientation: of the base lines.
-Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainXWing(const core::Board& board, const techniques::BasicFishStep& step,
                          bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, lines[0..2] (base), positions[0..2] (cross),
-// orientation: of the base lines.
-Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
+Explanation ExplainSwordfish(const core::Board& board, const techniques::BasicFishStep& step,
                              bool userMarks, int helpContext = kMainWindowHelpContext);
-// result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
-// chainA, chainB. An inconsistent result gives internalError and no stages.
-Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
+// An inconsistent step gives internalError and no stages.
+Explanation ExplainChains(const core::Board& board, const techniques::ChainStep& step,
                           bool userMarks, int helpContext = kMainWindowHelpContext);
-using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
-                                  bool userMarks, int helpContext);
-
-// The explanation of a technique the hint search offers after the singles;
-// nullptr for the singles (explained on the main window's board, see above)
-// and for the two outcomes that are no technique.
-Explainer ExplainerOf(techniques::TechniqueId id);
+// The explanation of any step the hint search offers after the singles (and
+// of a single, on the board the singles are explained on).
+Explanation ExplainStep(const core::Board& board, const techniques::Step& step, bool userMarks,
+                        int helpContext = kMainWindowHelpContext);
 
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.

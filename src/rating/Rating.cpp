@@ -41,25 +41,30 @@ void CountBasic(RatingCounters& c, int& kindCounter) {
   ++c.BasicSteps;
 }
 
+// Places the single and counts the cell off.
+void Place(Working& w, const techniques::SingleStep& single) {
+  techniques::Apply(single, w.board);
+  --w.emptyCount;
+}
+
 bool TrySingles(Working& w) {
   Board& board = w.board;
   RatingCounters& c = w.c;
-  UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
   const int ns = techniques::CountNakedSingles(board);
-  const int hs = techniques::CountBlockHiddenSingles(board, blockCounts, rowCounts, colCounts);
+  const int hs = techniques::CountBlockHiddenSingles(board);
   if (ns > 0) {
     const std::optional<core::CellRef> full = techniques::FindSingleInFullestUnit(board, 1, 3);
-    if (full && techniques::PlaceNakedSingleAt(board, *full, w.emptyCount, false)) {
+    if (const auto single = full ? techniques::NakedSingleAt(board, *full) : std::nullopt) {
+      Place(w, *single);
       ++c.EasySingleSteps;
       return true;
     }
   }
 
   if (hs > 0) {
-    if (const auto single = techniques::FindHiddenSingle(board, w.emptyCount,
-                                                         techniques::HiddenSingleMode::PlaceFirst,
-                                                         blockCounts, rowCounts, colCounts)) {
-      const bool inBlock = single->blockUnit != -1;
+    if (const auto single = techniques::FindHiddenSingle(board)) {
+      Place(w, *single);
+      const bool inBlock = single->unit.kind == techniques::UnitKind::Block;
       if ((inBlock && ns > 0) || hs + ns > 2)
         ++c.EasySingleSteps;
       else if (inBlock)
@@ -68,7 +73,8 @@ bool TrySingles(Working& w) {
     }
   }
 
-  if (ns > 0 && techniques::FindNakedSingle(board, w.emptyCount, false)) {
+  if (const auto single = ns > 0 ? techniques::FindNakedSingle(board) : std::nullopt) {
+    Place(w, *single);
     if ((hs > 0 && ns > 0) || hs + ns > 2)
       ++c.EasySingleSteps;
     else
@@ -76,10 +82,9 @@ bool TrySingles(Working& w) {
     return true;
   }
 
-  if (const auto single = techniques::FindHiddenSingle(board, w.emptyCount,
-                                                       techniques::HiddenSingleMode::PlaceFirst,
-                                                       blockCounts, rowCounts, colCounts)) {
-    const bool inBlock = single->blockUnit != -1;
+  if (const auto single = techniques::FindHiddenSingle(board)) {
+    Place(w, *single);
+    const bool inBlock = single->unit.kind == techniques::UnitKind::Block;
     if (inBlock && hs > 2)
       ++c.EasySingleSteps;
     else if (inBlock)
@@ -196,7 +201,8 @@ bool TryOrder(Working& w, const std::array<OrderRow, N>& order, core::Random& ra
         CountBasic(c, c.PointingCount);
         break;
       case Counts::ExactNakedSubset:
-        if (out.step->strict) CountBasic(c, c.NakedSubsetCount);
+        if (std::get<techniques::NakedSubsetStep>(*out.step).exact)
+          CountBasic(c, c.NakedSubsetCount);
         break;
       case Counts::Advanced:
         ++c.AdvancedSteps;

@@ -108,52 +108,9 @@ ChainConclusion FindContradiction(const TabCellArray& chain, int startCol, int s
   return {};
 }
 
-// One run of BuildChainPair with its own copies of the fixed digit and target.
-struct ChainRun {
-  int fixedDigit = 0;
-  ChainTarget target;
-  ChainPath pathA;
-  ChainPath pathB;
-  int found = 0;
-};
-
-ChainRun RunChainPair(const Board& board, int fixedDigit, const ChainTarget& target,
-                      bool hiddenSinglesA, bool hiddenSinglesB, int startRow, int startCol,
-                      int maxDepth) {
-  ChainRun run;
-  run.fixedDigit = fixedDigit;
-  run.target = target;
-  run.found = BuildChainPair(board, run.fixedDigit, hiddenSinglesA, hiddenSinglesB, run.pathA,
-                             run.pathB, run.target, startRow, startCol, maxDepth, true);
-  return run;
-}
-
-// Prefers chains without hidden-single steps, then the shorter ones; run 1
-// allows hidden singles in both chains, run 2 in chain A only, run 3 in chain B
-// only, run 4 in neither. The later runs take part only when they found the
-// forcing result again.
-void ChooseTexts(const std::array<ChainRun, 4>& runs, ChainPath& pathA, ChainPath& pathB) {
-  const auto counts = [&](int n) { return runs[n - 1].found == 1; };
-  const auto lenA = [&](int n) { return runs[n - 1].pathA.size(); };
-  const auto lenB = [&](int n) { return runs[n - 1].pathB.size(); };
-
-  int a = counts(4) ? 4 : counts(3) ? 3 : counts(2) ? 2 : 1;
-  if (counts(3) && lenA(3) <= lenA(a)) a = 3;
-  if (counts(4) && lenA(4) <= lenA(a)) a = 4;
-  if (counts(2) && lenA(2) < lenA(a)) a = 2;
-
-  int b = counts(4) ? 4 : counts(2) ? 2 : counts(3) ? 3 : 1;
-  if (counts(2) && lenB(2) <= lenB(b)) b = 2;
-  // Compared as signed lengths: with an empty current path the bound is -1.
-  if (static_cast<long>(lenB(1)) < static_cast<long>(lenB(b)) - 1) b = 1;
-  if (counts(3) && lenB(3) < lenB(b)) b = 3;
-
-  pathA = runs[a - 1].pathA;
-  pathB = runs[b - 1].pathB;
-}
-
-}  // namespace
-
+// Adds a node for `digit` at (col, row) below `parent` (nullptr for the
+// start) and, depth first, every consequence (see GrowChain). `depth` is the
+// level of the last node added, shared by the whole recursion.
 void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode* parent, int digit,
                  int col, int row, bool useHiddenSingles, int maxDepth, bool& hiddenSingleUsed) {
   const int level = depth + 1;
@@ -180,10 +137,7 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
     Board placed = board;
     core::FillCell(placed, {col, row}, digit);
     Board collected = placed;
-    int emptyCount = 81;
-    core::UnitCountTable blockCounts{}, rowCounts{}, colCounts{};
-    const int found =
-        CollectHiddenSingles(collected, emptyCount, blockCounts, rowCounts, colCounts);
+    const int found = CollectHiddenSingles(collected);
     if (found > 0) {
       for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r) {
@@ -209,6 +163,17 @@ void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode*
   });
 }
 
+}  // namespace
+
+ChainTree GrowChain(const Board& board, core::CellRef start, int digit, HiddenSingles hiddenSingles,
+                    int maxDepth) {
+  ChainTree tree;
+  int depth = 0;
+  ExtendChain(board, depth, tree.nodes, nullptr, digit, start.col, start.row,
+              hiddenSingles == HiddenSingles::Yes, maxDepth, tree.hiddenSingleUsed);
+  return tree;
+}
+
 ChainPath DescribeChain(const ChainNode& last, bool hiddenSingleUsed) {
   ChainPath reversed;
   for (const ChainNode* n = &last; n != nullptr; n = n->parent)
@@ -218,38 +183,36 @@ ChainPath DescribeChain(const ChainNode& last, bool hiddenSingleUsed) {
   return path;
 }
 
-int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, bool hiddenSinglesB,
-                   ChainPath& pathA, ChainPath& pathB, ChainTarget& target, int startRow,
-                   int startCol, int maxDepth, bool wantText) {
+ChainPair BuildChainPair(const Board& board, const ChainPairAsk& ask) {
+  const int startCol = ask.start.col, startRow = ask.start.row;
   const Cell& start = board.at(startCol, startRow);
+  ChainPair pair;
+  pair.fixedDigit = ask.fixedDigit;
+  pair.target = ask.target;
+  int& fixedDigit = pair.fixedDigit;
+  ChainTarget& target = pair.target;
   const bool withChainB = fixedDigit == 0;
   const int digitA = withChainB ? LowestCandidateExcept(start, 0) : fixedDigit;
   const int digitB = withChainB ? HighestCandidate(start) : 0;
 
-  // Both lists are locals: every node goes with them on every return.
-  TabCellArray chainA;
-  TabCellArray chainB;
-  bool hiddenUsedA = false;
-  bool hiddenUsedB = false;
-  int depth = 0;
-  ExtendChain(board, depth, chainA, nullptr, digitA, startCol, startRow, hiddenSinglesA, maxDepth,
-              hiddenUsedA);
-  if (withChainB) {
-    depth = 0;
-    ExtendChain(board, depth, chainB, nullptr, digitB, startCol, startRow, hiddenSinglesB, maxDepth,
-                hiddenUsedB);
-  }
+  // Both trees are locals: every node goes with them on every return.
+  const ChainTree treeA = GrowChain(board, ask.start, digitA, ask.hiddenSinglesA, ask.maxDepth);
+  ChainTree treeB;
+  if (withChainB) treeB = GrowChain(board, ask.start, digitB, ask.hiddenSinglesB, ask.maxDepth);
+  const TabCellArray& chainA = treeA.nodes;
+  const TabCellArray& chainB = treeB.nodes;
+  const bool hiddenUsedA = treeA.hiddenSingleUsed;
+  const bool hiddenUsedB = treeB.hiddenSingleUsed;
   if (chainA.empty() || chainB.empty()) {
     fixedDigit = 0;
-    return 0;
+    return pair;
   }
 
-  int found = 0;
   bool pathHiddenA = hiddenUsedA;
   bool pathHiddenB = hiddenUsedB;
   ChainConclusion conclusion = FindForcing(chainA, chainB, startCol, startRow, target);
   if (conclusion.first != nullptr) {
-    found = 1;
+    pair.forcing = true;
   } else {
     if (fixedDigit == 0 || fixedDigit == digitA) {
       conclusion = FindContradiction(chainA, startCol, startRow, target);
@@ -266,75 +229,104 @@ int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, boo
       }
     }
   }
-  if (conclusion.first == nullptr) return 0;
+  if (conclusion.first == nullptr) return pair;
 
   if (!target.IsSet()) {
     target.column = conclusion.first->column;
     target.row = conclusion.first->row;
-    target.digit = found == 1 ? conclusion.first->digit : 0;
+    target.digit = pair.forcing ? conclusion.first->digit : 0;
   }
-  if (wantText) {
-    pathA = DescribeChain(*conclusion.first, pathHiddenA);
-    pathB = DescribeChain(*conclusion.second, pathHiddenB);
-  }
-  return found;
+  pair.pathA = DescribeChain(*conclusion.first, pathHiddenA);
+  pair.pathB = DescribeChain(*conclusion.second, pathHiddenB);
+  return pair;
 }
 
-int FindChain(Board& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
-              int maxDepth, int& emptyCount, TechniqueResult& result) {
-  Board work = board;
-  result.excludedDigit = 0;
-  if (wantText) {
-    result.chainA.clear();
-    result.chainB.clear();
-  }
+namespace {
 
+ChainPair RunChainPair(const Board& board, int fixedDigit, const ChainTarget& target,
+                       HiddenSingles inA, HiddenSingles inB, core::CellRef start, int maxDepth) {
+  return BuildChainPair(board, ChainPairAsk{start, fixedDigit, target, inA, inB, maxDepth});
+}
+
+// Prefers chains without hidden-single steps, then the shorter ones; run 1
+// allows hidden singles in both chains, run 2 in chain A only, run 3 in chain B
+// only, run 4 in neither. The later runs take part only when they found the
+// forcing result again.
+void ChooseTexts(const std::array<ChainPair, 4>& runs, ChainPath& pathA, ChainPath& pathB) {
+  const auto counts = [&](int n) { return runs[n - 1].forcing; };
+  const auto lenA = [&](int n) { return runs[n - 1].pathA.size(); };
+  const auto lenB = [&](int n) { return runs[n - 1].pathB.size(); };
+
+  int a = counts(4) ? 4 : counts(3) ? 3 : counts(2) ? 2 : 1;
+  if (counts(3) && lenA(3) <= lenA(a)) a = 3;
+  if (counts(4) && lenA(4) <= lenA(a)) a = 4;
+  if (counts(2) && lenA(2) < lenA(a)) a = 2;
+
+  int b = counts(4) ? 4 : counts(2) ? 2 : counts(3) ? 3 : 1;
+  if (counts(2) && lenB(2) <= lenB(b)) b = 2;
+  // Compared as signed lengths: with an empty current path the bound is -1.
+  if (static_cast<long>(lenB(1)) < static_cast<long>(lenB(b)) - 1) b = 1;
+  if (counts(3) && lenB(3) < lenB(b)) b = 3;
+
+  pathA = runs[a - 1].pathA;
+  pathB = runs[b - 1].pathB;
+}
+
+enum class Paths { Chosen, None };
+
+std::optional<ChainStep> SearchChain(const Board& board, const ChainPass& pass, Paths paths) {
+  const HiddenSingles hs = pass.hiddenSingles;
+  const bool allowContradiction = pass.contradictions == Contradictions::Yes;
   for (int startCol = 1; startCol <= 9; ++startCol) {
     for (int startRow = 1; startRow <= 9; ++startRow) {
-      const Cell& start = work.at(startCol, startRow);
+      const Cell& start = board.at(startCol, startRow);
       if (!IsEmpty(start) || start[kCount] != 2) continue;
 
-      ChainRun first = RunChainPair(work, 0, ChainTarget{}, useHiddenSingles, useHiddenSingles,
-                                    startRow, startCol, maxDepth);
-      const bool counts = first.found == 1 || (allowContradiction && first.fixedDigit > 0);
+      const core::CellRef startCell{startCol, startRow};
+      ChainPair first = RunChainPair(board, 0, ChainTarget{}, hs, hs, startCell, pass.maxDepth);
+      const bool counts = first.forcing || (allowContradiction && first.fixedDigit > 0);
       if (!counts) continue;
 
-      result.excludedDigit = first.fixedDigit;
-      const bool contradiction = first.found == 0;
-      const int digit =
+      ChainStep step;
+      step.excludedDigit = first.fixedDigit;
+      const bool contradiction = !first.forcing;
+      step.digit =
           contradiction ? LowestCandidateExcept(start, first.fixedDigit) : first.target.digit;
-      const int col = contradiction ? startCol : first.target.column;
-      const int row = contradiction ? startRow : first.target.row;
-      result.digit = digit;
-      result.cellColumn = col;
-      result.cellRow = row;
+      step.cell = contradiction ? startCell : core::CellRef{first.target.column, first.target.row};
+      if (paths == Paths::None) return step;
 
-      if (!wantText) {
-        core::FillCell(work, {col, row}, digit);
-        --emptyCount;
-        board = work;
-        return 1;
-      }
-
-      if (!useHiddenSingles) {
-        result.chainA = std::move(first.pathA);
-        result.chainB = std::move(first.pathB);
+      if (hs == HiddenSingles::No) {
+        step.chainA = std::move(first.pathA);
+        step.chainB = std::move(first.pathB);
       } else {
-        const std::array<ChainRun, 4> runs{first,
-                                           RunChainPair(work, first.fixedDigit, first.target, true,
-                                                        false, startRow, startCol, maxDepth),
-                                           RunChainPair(work, first.fixedDigit, first.target, false,
-                                                        true, startRow, startCol, maxDepth),
-                                           RunChainPair(work, first.fixedDigit, first.target, false,
-                                                        false, startRow, startCol, maxDepth)};
-        ChooseTexts(runs, result.chainA, result.chainB);
+        using enum HiddenSingles;
+        const std::array<ChainPair, 4> runs{
+            first,
+            RunChainPair(board, first.fixedDigit, first.target, Yes, No, startCell, pass.maxDepth),
+            RunChainPair(board, first.fixedDigit, first.target, No, Yes, startCell, pass.maxDepth),
+            RunChainPair(board, first.fixedDigit, first.target, No, No, startCell, pass.maxDepth)};
+        ChooseTexts(runs, step.chainA, step.chainB);
       }
-      board = work;
-      return first.found;
+      return step;
     }
   }
-  board = work;
-  return 0;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ChainStep> FindChain(const Board& board, const ChainPass& pass) {
+  return SearchChain(board, pass, Paths::Chosen);
+}
+
+std::optional<ChainStep> ApplyChain(Board& board, const ChainPass& pass) {
+  std::optional<ChainStep> step = SearchChain(board, pass, Paths::None);
+  if (step) Apply(*step, board);
+  return step;
+}
+
+void Apply(const ChainStep& step, Board& board) {
+  core::FillCell(board, step.cell, step.digit);
 }
 
 }  // namespace zentaro::techniques

@@ -1,12 +1,38 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/Board.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Steps.h"
 
 namespace zentaro::techniques {
+
+// One step of a chain: the digit it puts into the cell, and whether it was
+// taken as a hidden single of the start's placement rather than as a cell's
+// last candidate. The hints write it as "B7=4", "C2=5*".
+struct ChainLink {
+  core::CellRef cell;
+  int digit = 0;
+  bool hiddenSingle = false;
+  bool operator==(const ChainLink&) const = default;
+};
+
+// A chain from its start cell to its conclusion, one link per step.
+using ChainPath = std::vector<ChainLink>;
+
+// How far a chain search looks: the depth of its chains, whether the start's
+// placement may go on through hidden singles, and whether a contradiction
+// counts (sound only for a puzzle with one solution).
+enum class HiddenSingles { No, Yes };
+enum class Contradictions { No, Yes };
+
+struct ChainPass {
+  int maxDepth = 2;
+  HiddenSingles hiddenSingles = HiddenSingles::No;
+  Contradictions contradictions = Contradictions::No;
+};
 
 // One step of a chain: the digit this step puts into the cell. Parent and
 // child only point into the node list that owns both.
@@ -35,59 +61,81 @@ struct ChainTarget {
   bool IsSet() const { return column != 0; }
 };
 
-// Adds a node for `digit` at (col, row) below `parent` (nullptr for the start)
-// and, depth first, every consequence: peers with exactly two candidates that
-// lose the digit take their other one; with useHiddenSingles and only from
-// the start node, the hidden singles the placement leaves replace those
-// two-candidate steps (and set hiddenSingleUsed). `depth` is the level of the
-// last node added, the start being level 1; nodes above maxDepth are added but
-// not expanded. No node is added when an ancestor holds the same digit in a
-// unit of the cell. The board is not changed.
-void ExtendChain(const core::Board& board, int& depth, TabCellArray& nodes, ChainNode* parent,
-                 int digit, int col, int row, bool useHiddenSingles, int maxDepth,
-                 bool& hiddenSingleUsed);
+// A chain tree grown from its start node (creation order, the start at index
+// 0), and whether it took hidden-single steps from the start.
+struct ChainTree {
+  TabCellArray nodes;
+  bool hiddenSingleUsed = false;
+};
+
+// Grows the tree of the placement `digit` at `start`: depth first, every
+// consequence: peers with exactly two candidates that lose the digit take
+// their other one; with hidden singles, and only from the start node, the
+// hidden singles the placement leaves replace those two-candidate steps.
+// Nodes below maxDepth levels (the start being level 1) are added but not
+// expanded. No node is added when an ancestor holds the same digit in a unit
+// of the cell. The board is not changed.
+ChainTree GrowChain(const core::Board& board, core::CellRef start, int digit,
+                    HiddenSingles hiddenSingles, int maxDepth);
 
 // The path from the start node down to `last`, one link per node; the second
 // link carries the hidden-single mark when the chain used a hidden-single
 // step.
 ChainPath DescribeChain(const ChainNode& last, bool hiddenSingleUsed);
 
-// Builds chain A from the lowest and chain B from the highest candidate of the
-// start cell (1-based row and column, a two-candidate cell) and looks for a
-// forcing result: the same digit in the same other cell in both chains, the
-// first node of A in list order with its first partner in B. Failing that, a
+// What to build from a two-candidate start cell: with fixedDigit 0 chain A
+// from its lower and chain B from its higher candidate; with a fixed digit
+// only that candidate's chain. A set target restricts the search to it.
+struct ChainPairAsk {
+  core::CellRef start;
+  int fixedDigit = 0;
+  ChainTarget target;
+  HiddenSingles hiddenSinglesA = HiddenSingles::No;
+  HiddenSingles hiddenSinglesB = HiddenSingles::No;
+  int maxDepth = 2;
+};
+
+// forcing: the same digit in the same other cell in both chains (the first
+// node of A in list order with its first partner in B). Failing that, a
 // contradiction: one chain putting two different digits into the same cell,
-// chain A before chain B; fixedDigit is then set to the impossible candidate.
-//
-// With fixedDigit above 0 only that candidate's chain is built, and the call
-// never succeeds (fixedDigit comes back 0). An unset target is set to the
-// conclusion found; a set one restricts the search to it. With wantText the
-// two paths lead to the two nodes of the conclusion (both from the same
-// chain for a contradiction). Returns 1 for a forcing result, else 0.
-int BuildChainPair(const core::Board& board, int& fixedDigit, bool hiddenSinglesA,
-                   bool hiddenSinglesB, ChainPath& pathA, ChainPath& pathB, ChainTarget& target,
-                   int startRow, int startCol, int maxDepth, bool wantText);
+// chain A before chain B; fixedDigit then names the impossible candidate. A
+// fixed digit asked for never gives a forcing result and comes back 0. The
+// target is the conclusion found (digit 0 for a contradiction); the paths
+// lead to its two nodes (both from the same chain for a contradiction).
+struct ChainPair {
+  bool forcing = false;
+  int fixedDigit = 0;
+  ChainTarget target;
+  ChainPath pathA;
+  ChainPath pathB;
+};
+ChainPair BuildChainPair(const core::Board& board, const ChainPairAsk& ask);
+
+// A chain's conclusion and the two chains that lead to it.
+struct ChainStep {
+  core::CellRef cell;  // the placement
+  int digit = 0;
+  // A contradicting chain: the start cell's candidate whose chain clashes
+  // (the cell takes its other one); 0 for a forcing chain.
+  int excludedDigit = 0;
+  ChainPath chainA;  // from the start's lower candidate, or the first clashing path
+  ChainPath chainB;
+  bool operator==(const ChainStep&) const = default;
+};
 
 // Tries the two-candidate cells column by column (rows 1..9 within a column)
 // as start cells; the first that yields a forcing result, or a contradiction
-// when allowContradiction, is used.
-//
-// Apply (!wantText): the concluded digit is placed (the forced digit in the
-// forced cell, or the start cell's remaining candidate after a contradiction),
-// removed from the peers, emptyCount lowered; returns 1, else 0.
-//
-// Check (wantText): the board is left as it was. Returns 1 for a forcing
-// result, 0 for a contradiction (excludedDigit above 0) or for nothing.
-//
-// On a conclusion, in both modes, `result` gets digit, cellColumn, cellRow
-// (the placement) and excludedDigit (0 for a forcing result); with wantText
-// also chainA (the chain from the start cell's lower candidate, or for a
-// contradiction the first of the two clashing paths) and chainB. With
-// useHiddenSingles each path is picked among four runs that allow hidden
-// singles in both, one or neither chain, favouring paths without hidden-single
-// steps unless one with them is shorter. Nothing found: excludedDigit 0, the
-// other fields as the caller left them (the paths emptied when wanted).
-int FindChain(core::Board& board, bool wantText, bool allowContradiction, bool useHiddenSingles,
-              int maxDepth, int& emptyCount, TechniqueResult& result);
+// when the pass allows it, is the step. With hidden singles each path is
+// picked among four runs that allow hidden singles in both, one or neither
+// chain, favouring paths without hidden-single steps unless one with them is
+// shorter.
+std::optional<ChainStep> FindChain(const core::Board& board, const ChainPass& pass);
+
+// Places the conclusion of the step FindChain would report, and returns it
+// without its paths.
+std::optional<ChainStep> ApplyChain(core::Board& board, const ChainPass& pass);
+
+// Places the step's digit and takes it out of the peers.
+void Apply(const ChainStep& step, core::Board& board);
 
 }  // namespace zentaro::techniques

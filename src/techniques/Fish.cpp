@@ -19,8 +19,7 @@ namespace {
 template <typename B>
 class LineView {
  public:
-  LineView(B& board, Orientation orientation)
-      : board_(board), baseRows_(orientation == Orientation::Rows) {}
+  LineView(B& board, LineKind baseLines) : board_(board), baseRows_(baseLines == LineKind::Row) {}
 
   auto& cell(int base, int cross) {
     return baseRows_ ? board_.at(cross, base) : board_.at(base, cross);
@@ -38,17 +37,17 @@ class LineView {
   bool baseRows_;
 };
 
-bool Skipped(FishSkipSet skipSet, int digit) {
+bool Skipped(FishTried skipSet, int digit) {
   return (skipSet >> digit) & 1U;
 }
 
 // Finding (a const board) stops at the first candidate the instance would
 // remove; carrying out (a board to change) removes them all.
 template <typename B>
-std::optional<FishStep> SearchXWing(B& board, FishSkipSet skipSet, Orientation orientation) {
+std::optional<BasicFishStep> SearchXWing(B& board, const FishTried& skipSet, LineKind baseLines) {
   constexpr bool kRemove = !std::is_const_v<B>;
-  LineView<B> view(board, orientation);
-  std::optional<FishStep> step;
+  LineView<B> view(board, baseLines);
+  std::optional<BasicFishStep> step;
   for (int line1 = 1; line1 <= 9; ++line1) {
     for (int d = 1; d <= 9; ++d) {
       if (Skipped(skipSet, d)) continue;
@@ -73,7 +72,7 @@ std::optional<FishStep> SearchXWing(B& board, FishSkipSet skipSet, Orientation o
           if (other == line1 || other == line2) continue;
           for (int x : pos) {
             if (!view.has(other, x, d)) continue;
-            step = FishStep{d, 2, orientation, {line1, line2, 0}, {pos[0], pos[1], 0}};
+            step = BasicFishStep{d, 2, baseLines, {line1, line2, 0}, {pos[0], pos[1], 0}};
             if constexpr (!kRemove) {
               return step;
             } else {
@@ -94,10 +93,11 @@ struct SwordfishLine {
 };
 
 template <typename B>
-std::optional<FishStep> SearchSwordfish(B& board, FishSkipSet skipSet, Orientation orientation) {
+std::optional<BasicFishStep> SearchSwordfish(B& board, const FishTried& skipSet,
+                                             LineKind baseLines) {
   constexpr bool kRemove = !std::is_const_v<B>;
-  LineView<B> view(board, orientation);
-  std::optional<FishStep> step;
+  LineView<B> view(board, baseLines);
+  std::optional<BasicFishStep> step;
   for (int d = 1; d <= 9; ++d) {
     if (Skipped(skipSet, d)) continue;
 
@@ -145,8 +145,8 @@ std::optional<FishStep> SearchSwordfish(B& board, FishSkipSet skipSet, Orientati
               if (line == triple[0]->line || line == triple[1]->line || line == triple[2]->line)
                 continue;
               if (!view.has(line, x, d)) continue;
-              step = FishStep{
-                  d, 3, orientation, {triple[0]->line, triple[1]->line, triple[2]->line}, cross};
+              step = BasicFishStep{
+                  d, 3, baseLines, {triple[0]->line, triple[1]->line, triple[2]->line}, cross};
               if constexpr (kRemove) view.remove(line, x, d);
             }
           }
@@ -160,28 +160,32 @@ std::optional<FishStep> SearchSwordfish(B& board, FishSkipSet skipSet, Orientati
 
 }  // namespace
 
-std::optional<FishStep> FindXWing(const Board& board, FishSkipSet skipSet) {
-  for (const Orientation o : {Orientation::Rows, Orientation::Columns})
+std::optional<BasicFishStep> FindXWing(const Board& board, const FishTried& skipSet) {
+  for (const LineKind o : {LineKind::Row, LineKind::Column})
     if (auto step = SearchXWing(board, skipSet, o)) return step;
   return std::nullopt;
 }
 
-std::optional<FishStep> ApplyXWing(Board& board, FishSkipSet skipSet) {
-  for (const Orientation o : {Orientation::Rows, Orientation::Columns})
+std::optional<BasicFishStep> ApplyXWing(Board& board, const FishTried& skipSet) {
+  for (const LineKind o : {LineKind::Row, LineKind::Column})
     if (auto step = SearchXWing(board, skipSet, o)) return step;
   return std::nullopt;
 }
 
-std::optional<FishStep> FindSwordfish(const Board& board, FishSkipSet skipSet) {
-  for (const Orientation o : {Orientation::Columns, Orientation::Rows})
+std::optional<BasicFishStep> FindSwordfish(const Board& board, const FishTried& skipSet) {
+  for (const LineKind o : {LineKind::Column, LineKind::Row})
     if (auto step = SearchSwordfish(board, skipSet, o)) return step;
   return std::nullopt;
 }
 
-std::optional<FishStep> ApplySwordfish(Board& board, FishSkipSet skipSet) {
-  for (const Orientation o : {Orientation::Columns, Orientation::Rows})
+std::optional<BasicFishStep> ApplySwordfish(Board& board, const FishTried& skipSet) {
+  for (const LineKind o : {LineKind::Column, LineKind::Row})
     if (auto step = SearchSwordfish(board, skipSet, o)) return step;
   return std::nullopt;
+}
+
+void MarkTried(FishTried& tried, const BasicFishStep& step) {
+  tried = static_cast<FishTried>(tried | (1u << step.digit));
 }
 
 }  // namespace zentaro::techniques

@@ -10,10 +10,6 @@ using core::Board;
 using core::kCount;
 using core::kDigit;
 
-const PointingTried kNoPointingTried{};
-const ClaimingTried kNoClaimingTried{};
-const TwoBlockTried kNoTwoBlockTried{};
-
 bool HasCandidate(const Board& board, int col, int row, int digit) {
   const core::Cell& cell = board.at(col, row);
   return cell[kDigit] == 0 && cell.HasCandidate(digit);
@@ -56,70 +52,50 @@ int FirstPosition(int block, Axis axis) {
   return FirstLine(block, axis == Axis::Column ? Axis::Row : Axis::Column);
 }
 
-// One direction of the pointing search for one block. Returns true when a
-// digit confined to one line of the block has (or, check-only, would have)
-// a candidate removed from that line outside the block.
-bool PointInBlock(Board& work, int block, Axis axis, const PointingTried& tried, bool checkOnly,
-                  TechniqueResult& result) {
+// Whether a search only looks or also takes the candidates away.
+enum class Mode { Look, Remove };
+
+// One direction of the pointing search for one block (0..8): the first digit
+// confined to one line of the block with a candidate on that line outside
+// it, removed there in Remove mode.
+std::optional<PointingStep> PointInBlock(Board& work, int block, Axis axis,
+                                         const PointingTried& tried, Mode mode) {
   const int outsideFrom = FirstPosition(block, axis);
   for (int d = 1; d <= 9; ++d) {
-    if (tried[PointingTriedIndex(block, d)] != 0) continue;
+    if (tried[PointingTriedIndex(block + 1, d)] != 0) continue;
     const unsigned mask = LinesHoldingDigit(work, block, d, axis);
     if (std::popcount(mask) != 1) continue;
     const int line = FirstLine(block, axis) + std::countr_zero(mask);
 
-    int firstPos = 0;
+    bool any = false;
     for (int pos = 1; pos <= 9; ++pos) {
       if (pos >= outsideFrom && pos < outsideFrom + 3) continue;
       const int col = ColOf(axis, line, pos);
       const int row = RowOf(axis, line, pos);
       if (!HasCandidate(work, col, row, d)) continue;
-      if (firstPos == 0) firstPos = pos;
-      if (checkOnly) break;
+      any = true;
+      if (mode == Mode::Look) break;
       work.at(col, row).RemoveCandidate(d);
     }
-    if (firstPos == 0) continue;
-
-    result.digit = d;
-    result.block = block + 1;
-    result.columnLine = axis == Axis::Column ? line : -1;
-    result.rowLine = axis == Axis::Row ? line : -1;
-    // After applying, the line holds no candidate outside the block any more,
-    // so only a check-only call has a cell to name.
-    if (checkOnly) {
-      result.cellColumn = ColOf(axis, line, firstPos);
-      result.cellRow = RowOf(axis, line, firstPos);
-    }
-    return true;
+    if (!any) continue;
+    return PointingStep{d, block + 1, axis == Axis::Column ? LineKind::Column : LineKind::Row,
+                        line};
   }
-  return false;
+  return std::nullopt;
 }
 
-}  // namespace
-
-int FindPointing(Board& board, const PointingTried& tried, bool checkOnly,
-                 TechniqueResult& result) {
-  Board work = board;
-  int found = 0;
-  for (int block = 0; block < 9 && found == 0; ++block) {
-    if (PointInBlock(work, block, Axis::Column, tried, checkOnly, result) ||
-        PointInBlock(work, block, Axis::Row, tried, checkOnly, result))
-      found = 1;
+std::optional<PointingStep> Point(Board& work, const PointingTried& tried, Mode mode) {
+  for (int block = 0; block < 9; ++block) {
+    if (auto step = PointInBlock(work, block, Axis::Column, tried, mode)) return step;
+    if (auto step = PointInBlock(work, block, Axis::Row, tried, mode)) return step;
   }
-  board = work;
-  return found;
+  return std::nullopt;
 }
 
-int FindPointing(Board& board, bool checkOnly, TechniqueResult& result) {
-  return FindPointing(board, kNoPointingTried, checkOnly, result);
-}
-
-int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried,
-                 TechniqueResult& result) {
-  Board work = board;
-  int removed = 0;
-  for (int row = 1; row <= 9 && removed == 0; ++row) {
-    for (int d = 1; d <= 9 && removed == 0; ++d) {
+// The claim search along rows; columns are the rows of the transposed board.
+std::optional<ClaimingStep> ClaimInRows(Board& work, const ClaimingTried& tried, Mode mode) {
+  for (int row = 1; row <= 9; ++row) {
+    for (int d = 1; d <= 9; ++d) {
       if (tried[ClaimingTriedIndex(row, d)] != 0) continue;
 
       int block = -1;
@@ -135,61 +111,46 @@ int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried,
       }
       if (block < 0 || spread) continue;
 
+      bool any = false;
       const core::BlockBounds bounds = core::BoundsOfBlock(block);
-      for (int r = bounds.firstRow; r <= bounds.lastRow && !(checkOnly && removed); ++r) {
+      for (int r = bounds.firstRow; r <= bounds.lastRow && !(mode == Mode::Look && any); ++r) {
         if (r == row) continue;
         for (int c = bounds.firstCol; c <= bounds.lastCol; ++c) {
           if (!HasCandidate(work, c, r, d)) continue;
-          ++removed;
-          if (checkOnly) break;
+          any = true;
+          if (mode == Mode::Look) break;
           work.at(c, r).RemoveCandidate(d);
         }
       }
-      if (removed > 0) {
-        result.digit = d;
-        result.rowLine = row;
-        result.columnLine = -1;
-        result.block = block + 1;
-      }
+      if (any) return ClaimingStep{d, LineKind::Row, row, block + 1};
     }
   }
-  board = work;
-  return removed;
+  return std::nullopt;
 }
 
-int FindClaiming(Board& board, bool checkOnly, TechniqueResult& result) {
-  return FindClaiming(board, checkOnly, kNoClaimingTried, result);
-}
-
-int FindClaimingInColumns(Board& board, bool checkOnly, const ClaimingTried& tried,
-                          TechniqueResult& result) {
-  Board work = board;
+std::optional<ClaimingStep> Claim(LineKind lines, Board& work, const ClaimingTried& tried,
+                                  Mode mode) {
+  if (lines == LineKind::Row) return ClaimInRows(work, tried, mode);
   core::TransposeBoard(work);
-  const int removed = FindClaiming(work, checkOnly, tried, result);
+  std::optional<ClaimingStep> step = ClaimInRows(work, tried, mode);
   core::TransposeBoard(work);
-  board = work;
-  if (removed > 0) {
-    result.columnLine = result.rowLine;
-    result.rowLine = -1;
-    result.block = core::TransposedBlock(result.block - 1) + 1;
+  if (step) {
+    step->line = LineKind::Column;
+    step->block = core::TransposedBlock(step->block - 1) + 1;
   }
-  return removed;
+  return step;
 }
 
-int FindClaimingInColumns(Board& board, bool checkOnly, TechniqueResult& result) {
-  return FindClaimingInColumns(board, checkOnly, kNoClaimingTried, result);
+std::optional<ClaimingStep> ClaimEither(Board& work, const ClaimingTriedBoth& tried, Mode mode) {
+  if (auto step = Claim(LineKind::Row, work, tried.rows, mode)) return step;
+  return Claim(LineKind::Column, work, tried.columns, mode);
 }
 
-int FindClaimingInRowsOrColumns(Board& board, bool checkOnly, TechniqueResult& result) {
-  const int removed = FindClaiming(board, checkOnly, result);
-  if (removed > 0) return removed;
-  return FindClaimingInColumns(board, checkOnly, result);
-}
-
-int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tried, bool checkOnly,
-                     TechniqueResult& result) {
-  Board work = board;
-  int total = 0;
+// The first pair (with Remove: carried out), or with Sweep every pair of
+// every pass; `removed` counts what went.
+std::optional<TwoBlockStep> Lock(Board& work, const TwoBlockTried& tried, Mode mode, bool sweep,
+                                 int& removed) {
+  std::optional<TwoBlockStep> last;
   for (;;) {
     int passRemoved = 0;
     for (int d = 1; d <= 9; ++d) {
@@ -199,8 +160,8 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
       std::array<bool, 81> done{};
       for (int b1 = 0; b1 < 9; ++b1)
         for (int b2 = 0; b2 < 9; ++b2)
-          done[9 * b1 + b2] = tried[TwoBlockTriedIndex(b1, b2, d)] != 0 ||
-                              tried[TwoBlockTriedIndex(b2, b1, d)] != 0;
+          done[9 * b1 + b2] = tried[TwoBlockTriedIndex(b1 + 1, b2 + 1, d)] != 0 ||
+                              tried[TwoBlockTriedIndex(b2 + 1, b1 + 1, d)] != 0;
 
       for (int b1 = 0; b1 < 9; ++b1) {
         for (int b2 = 0; b2 < 9; ++b2) {
@@ -223,10 +184,12 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
           const int firstLine = FirstLine(b1, axis);
           const int from1 = FirstPosition(b1, axis);
           const int from2 = FirstPosition(b2, axis);
-          int lines[2];
+          std::array<int, 2> lines{};
           int n = 0;
           for (int k = 0; k < 3; ++k)
-            if (mask & (1u << k)) lines[n++] = firstLine + k;
+            if (mask & (1u << k)) lines[static_cast<std::size_t>(n++)] = firstLine + k;
+          const TwoBlockStep step{
+              d, {b1 + 1, b2 + 1}, axis == Axis::Row ? LineKind::Row : LineKind::Column, lines};
 
           int pairRemoved = 0;
           for (const int line : lines) {
@@ -235,39 +198,88 @@ int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tri
               const int col = ColOf(axis, line, pos);
               const int row = RowOf(axis, line, pos);
               if (!HasCandidate(work, col, row, d)) continue;
-              result.block = b1 + 1;
-              result.secondBlock = b2 + 1;
-              result.digit = d;
-              result.lines[0] = lines[0];
-              result.lines[1] = lines[1];
-              result.orientation = axis == Axis::Row ? Orientation::Rows : Orientation::Columns;
-              result.cellColumn = col;
-              result.cellRow = row;
-              if (checkOnly) {
-                board = work;
-                return 1;
-              }
+              if (mode == Mode::Look) return step;
               work.at(col, row).RemoveCandidate(d);
               ++pairRemoved;
             }
           }
+          if (pairRemoved == 0) continue;
           passRemoved += pairRemoved;
-          if (stopAfterFirst && pairRemoved > 0) {
-            board = work;
-            return 1;
+          last = step;
+          if (!sweep) {
+            removed += pairRemoved;
+            return step;
           }
         }
       }
     }
-    total += passRemoved;
-    if (passRemoved == 0 || checkOnly || stopAfterFirst) break;
+    removed += passRemoved;
+    if (passRemoved == 0) break;
   }
-  board = work;
-  return total;
+  return last;
 }
 
-int FindTwoBlockLock(Board& board, bool stopAfterFirst, bool checkOnly, TechniqueResult& result) {
-  return FindTwoBlockLock(board, stopAfterFirst, kNoTwoBlockTried, checkOnly, result);
+}  // namespace
+
+std::optional<PointingStep> FindPointing(const Board& board, const PointingTried& tried) {
+  Board work = board;
+  return Point(work, tried, Mode::Look);
+}
+
+std::optional<PointingStep> ApplyPointing(Board& board, const PointingTried& tried) {
+  return Point(board, tried, Mode::Remove);
+}
+
+void MarkTried(PointingTried& tried, const PointingStep& step) {
+  tried[PointingTriedIndex(step.block, step.digit)] = 1;
+}
+
+std::optional<ClaimingStep> FindClaimingIn(LineKind lines, const Board& board,
+                                           const ClaimingTried& tried) {
+  Board work = board;
+  return Claim(lines, work, tried, Mode::Look);
+}
+
+std::optional<ClaimingStep> ApplyClaimingIn(LineKind lines, Board& board,
+                                            const ClaimingTried& tried) {
+  return Claim(lines, board, tried, Mode::Remove);
+}
+
+std::optional<ClaimingStep> FindClaiming(const Board& board, const ClaimingTriedBoth& tried) {
+  Board work = board;
+  return ClaimEither(work, tried, Mode::Look);
+}
+
+std::optional<ClaimingStep> ApplyClaiming(Board& board, const ClaimingTriedBoth& tried) {
+  return ClaimEither(board, tried, Mode::Remove);
+}
+
+void MarkTried(ClaimingTriedBoth& tried, const ClaimingStep& step) {
+  ClaimingTried& table = step.line == LineKind::Row ? tried.rows : tried.columns;
+  table[ClaimingTriedIndex(step.lineNumber, step.digit)] = 1;
+}
+
+std::optional<TwoBlockStep> FindTwoBlockLock(const Board& board, const TwoBlockTried& tried) {
+  Board work = board;
+  int removed = 0;
+  return Lock(work, tried, Mode::Look, false, removed);
+}
+
+std::optional<TwoBlockStep> ApplyTwoBlockLock(Board& board, const TwoBlockTried& tried) {
+  int removed = 0;
+  return Lock(board, tried, Mode::Remove, false, removed);
+}
+
+void MarkTried(TwoBlockTried& tried, const TwoBlockStep& step) {
+  const auto [b1, b2] = step.blocks;
+  tried[TwoBlockTriedIndex(b1, b2, step.digit)] = 1;
+  tried[TwoBlockTriedIndex(b2, b1, step.digit)] = 1;
+}
+
+int ApplyEveryTwoBlockLock(Board& board, const TwoBlockTried& tried) {
+  int removed = 0;
+  Lock(board, tried, Mode::Remove, true, removed);
+  return removed;
 }
 
 }  // namespace zentaro::techniques

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "techniques/Steps.h"
 
 namespace zentaro::techniques {
 
@@ -48,15 +49,6 @@ inline constexpr std::array<std::string_view, 17> kPatternLadder{
     "BUG+1",
 };
 
-using DigitSet = std::uint16_t;  // bit d for digit d
-
-struct Elimination {
-  core::CellRef cell;
-  int digit = 0;
-  bool operator==(const Elimination&) const = default;
-};
-
-enum class LineKind { Row, Column };
 enum class PatternUnitKind { Row, Column, Block };
 
 struct PatternUnit {

@@ -10,8 +10,8 @@
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
-#include "techniques/Pipeline.h"
 #include "techniques/Subsets.h"
+#include "techniques/ToSingle.h"
 
 namespace zentaro::techniques {
 
@@ -19,132 +19,165 @@ using core::Board;
 
 namespace {
 
-int EmptyCells(const Board& board) {
-  return 81 - core::CountDigits(board);
-}
+// A technique whose instances can be passed over one by one: Find and Apply
+// take the instances to leave out, MarkTried adds one to them. The search for
+// an instance leading to a single walks them with that (ToSingle.h).
+template <typename StepT, typename Tried, std::optional<StepT> (*Find)(const Board&, const Tried&),
+          std::optional<StepT> (*ApplyFirst)(Board&, const Tried&),
+          void (*Mark)(Tried&, const StepT&)>
+struct Walked {
+  static ToSingleSearch<StepT> Leading(const Board& board) {
+    return SearchToSingle<StepT>(board, Tried{}, ApplyFirst, Mark);
+  }
 
-Outcome Found(bool found, TechniqueId id, const TechniqueResult& r) {
+  // metAny is only asked of the search for a step leading to a single.
+  static Outcome Found(std::optional<StepT> step, TechniqueId id, bool metAny,
+                       std::optional<SingleStep> single = std::nullopt) {
+    Outcome out;
+    out.metAny = metAny;
+    if (step) {
+      out.step = *step;
+      out.id = id;
+      out.single = single;
+    }
+    return out;
+  }
+
+  template <TechniqueId Id>
+  static Outcome FindOn(const Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle) {
+      std::optional<StepT> step = Find(board, Tried{});
+      return Found(step, Id, false);
+    }
+    const ToSingleSearch<StepT> search = Leading(board);
+    if (!search.found) return Found(std::nullopt, Id, search.metAny);
+    return Found(search.found->step, Id, true, search.found->single);
+  }
+
+  template <TechniqueId Id>
+  static Outcome ApplyOn(Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle) {
+      std::optional<StepT> step = ApplyFirst(board, Tried{});
+      return Found(step, Id, false);
+    }
+    const ToSingleSearch<StepT> search = Leading(board);
+    if (!search.found) return Found(std::nullopt, Id, search.metAny);
+    board = search.found->after;
+    return Found(search.found->step, Id, true, search.found->single);
+  }
+
+  template <TechniqueId Id>
+  static void CarryOut(Board& board, const Ask& ask, const Step& /*step*/) {
+    // The search meets the step it reported first again.
+    ApplyOn<Id>(board, ask);
+  }
+
+  template <TechniqueId Id>
+  static constexpr Technique Row(std::string_view name, std::string_view anchor) {
+    return {Id, name, anchor, FindOn<Id>, ApplyOn<Id>, CarryOut<Id>};
+  }
+};
+
+using PointingWalk = Walked<PointingStep, PointingTried, FindPointing, ApplyPointing, MarkTried>;
+using ClaimingWalk =
+    Walked<ClaimingStep, ClaimingTriedBoth, FindClaiming, ApplyClaiming, MarkTried>;
+using TwoBlockWalk =
+    Walked<TwoBlockStep, TwoBlockTried, FindTwoBlockLock, ApplyTwoBlockLock, MarkTried>;
+// The subsets take their size, and the naked ones the exactness of their
+// cells, from the ask. A naked subset is passed over an elimination at a
+// time: the skip count walks past the candidates an instance took.
+struct NakedSubsets {
+  static Outcome Found(std::optional<NakedSubsetStep> step, bool metAny,
+                       std::optional<SingleStep> single = std::nullopt) {
+    Outcome out;
+    out.metAny = metAny;
+    if (step) {
+      out.step = *step;
+      out.id = TechniqueId::NakedSubset;
+      out.single = single;
+    }
+    return out;
+  }
+
+  static ToSingleSearch<NakedSubsetStep> Leading(const Board& board, const Ask& ask) {
+    return SearchToSingle<NakedSubsetStep>(
+        board, 0,
+        [&ask](Board& work, int skipCount) {
+          return ApplyNakedSubset(work, ask.size, ask.cells, skipCount);
+        },
+        [](int& skipCount, const NakedSubsetStep&) { ++skipCount; });
+  }
+
+  static Outcome FindOn(const Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle)
+      return Found(FindNakedSubset(board, ask.size, ask.cells), false);
+    const ToSingleSearch<NakedSubsetStep> search = Leading(board, ask);
+    if (!search.found) return Found(std::nullopt, search.metAny);
+    return Found(search.found->step, true, search.found->single);
+  }
+
+  static Outcome ApplyOn(Board& board, const Ask& ask) {
+    if (ask.reach != Reach::ToSingle)
+      return Found(ApplyNakedSubset(board, ask.size, ask.cells), false);
+    const ToSingleSearch<NakedSubsetStep> search = Leading(board, ask);
+    if (!search.found) return Found(std::nullopt, search.metAny);
+    board = search.found->after;
+    return Found(search.found->step, true, search.found->single);
+  }
+
+  static void CarryOut(Board& board, const Ask& ask, const Step& /*step*/) { ApplyOn(board, ask); }
+};
+
+struct HiddenSubsets {
+  static Outcome Found(std::optional<HiddenSubsetStep> step) {
+    Outcome out;
+    if (step) {
+      out.step = *step;
+      out.id = TechniqueId::HiddenSubset;
+    }
+    return out;
+  }
+
+  static Outcome FindOn(const Board& board, const Ask& ask) {
+    return Found(FindHiddenSubset(board, ask.size));
+  }
+
+  static Outcome ApplyOn(Board& board, const Ask& ask) {
+    return Found(ask.reach == Reach::EveryUnit ? ApplyHiddenSubsetsInEveryUnit(board, ask.size)
+                                               : ApplyHiddenSubset(board, ask.size));
+  }
+
+  static void CarryOut(Board& board, const Ask& ask, const Step& /*step*/) { ApplyOn(board, ask); }
+};
+
+using XWingWalk = Walked<BasicFishStep, FishTried, FindXWing, ApplyXWing, MarkTried>;
+using SwordfishWalk = Walked<BasicFishStep, FishTried, FindSwordfish, ApplySwordfish, MarkTried>;
+
+// A chain is forcing (its digit placed) or, when the pass allows it,
+// contradicting (the start cell's other candidate placed).
+Outcome ChainOutcome(const std::optional<ChainStep>& step) {
   Outcome out;
-  out.metAny = r.metAny;
-  if (found) {
-    out.step = r;
-    out.id = id;
+  if (step) {
+    out.step = *step;
+    out.id = step->excludedDigit > 0 ? TechniqueId::ContradictingChain : TechniqueId::ForcingChain;
   }
   return out;
 }
 
-// Every elimination technique is found and applied by the same search: on a
-// copy that is dropped (find) or on the board itself (apply). keep tells the
-// search to leave `board` as it was.
-template <TechniqueId Id,
-          bool (*Search)(Board& board, const Ask& ask, bool keep, TechniqueResult& r)>
-Outcome FindOn(const Board& board, const Ask& ask) {
-  Board copy = board;
-  TechniqueResult r;
-  const bool found = Search(copy, ask, true, r);
-  return Found(found, Id, r);
-}
-
-template <TechniqueId Id,
-          bool (*Search)(Board& board, const Ask& ask, bool keep, TechniqueResult& r)>
-Outcome ApplyOn(Board& board, const Ask& ask) {
-  TechniqueResult r;
-  const bool found = Search(board, ask, false, r);
-  return Found(found, Id, r);
-}
-
-// A step found earlier on the same board: its finder meets it first again.
-template <Outcome (*Apply)(Board& board, const Ask& ask)>
-void ApplyAgain(Board& board, const Ask& ask, const TechniqueResult& /*step*/) {
-  Apply(board, ask);
-}
-
-bool NakedSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  const bool exact = ask.cells == Cells::Exact;
-  if (ask.reach == Reach::ToSingle) {
-    bool strict = exact;
-    return NakedSubsetToSingle(b, ask.size, strict, keep, r) == TechniqueCode::NakedSubset;
-  }
-  r.strict = exact;
-  return FindNakedSubset(b, ask.size, 0, keep, r) > 0;
-}
-
-bool HiddenSubsets(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  const HiddenSubsetSkips none;
-  return FindHiddenSubset(b, ask.size, none, ask.reach != Reach::EveryUnit, keep, r) > 0;
-}
-
-bool PointingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle) return PointingToSingle(b, keep, r) == TechniqueCode::Pointing;
-  return FindPointing(b, keep, r) > 0;
-}
-
-bool TwoBlocksSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle)
-    return TwoBlockLockToSingle(b, keep, r) == TechniqueCode::TwoBlockLock;
-  return FindTwoBlockLock(b, true, keep, r) > 0;
-}
-
-bool ClaimingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle) return ClaimingToSingle(b, keep, r) == TechniqueCode::Claiming;
-  return FindClaimingInRowsOrColumns(b, keep, r) > 0;
-}
-
-// The fish: found on the board as it is, or carried out on it.
-template <std::optional<FishStep> (*Find)(const Board&, FishSkipSet),
-          std::optional<FishStep> (*Apply)(Board&, FishSkipSet)>
-bool FishSearch(Board& b, bool keep, TechniqueResult& r) {
-  const std::optional<FishStep> step = keep ? Find(b, 0) : Apply(b, 0);
-  if (step) RecordFish(*step, r);
-  return step.has_value();
-}
-
-bool XWingSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle) return XWingToSingle(b, keep, r) == TechniqueCode::XWing;
-  return FishSearch<FindXWing, ApplyXWing>(b, keep, r);
-}
-
-bool SwordfishSearch(Board& b, const Ask& ask, bool keep, TechniqueResult& r) {
-  if (ask.reach == Reach::ToSingle)
-    return SwordfishToSingle(b, keep, r) == TechniqueCode::Swordfish;
-  return FishSearch<FindSwordfish, ApplySwordfish>(b, keep, r);
-}
-
-// A chain found with its texts is either forcing (its digit placed) or, when
-// the pass allows it, contradicting (the start cell's other candidate placed).
 Outcome FindChains(const Board& board, const Ask& ask) {
-  Board copy = board;
-  TechniqueResult r;
-  int empty = EmptyCells(copy);
-  const int forcing =
-      FindChain(copy, true, ask.chain.contradictions == Contradictions::Yes,
-                ask.chain.hiddenSingles == HiddenSingles::Yes, ask.chain.maxDepth, empty, r);
-  if (forcing == 1 && r.excludedDigit == 0) return Found(true, TechniqueId::ForcingChain, r);
-  return Found(r.excludedDigit > 0, TechniqueId::ContradictingChain, r);
+  return ChainOutcome(FindChain(board, ask.chain));
 }
 
 Outcome ApplyChains(Board& board, const Ask& ask) {
-  TechniqueResult r;
-  int empty = EmptyCells(board);
-  const bool found =
-      FindChain(board, false, ask.chain.contradictions == Contradictions::Yes,
-                ask.chain.hiddenSingles == HiddenSingles::Yes, ask.chain.maxDepth, empty, r) > 0;
-  return Found(
-      found, r.excludedDigit > 0 ? TechniqueId::ContradictingChain : TechniqueId::ForcingChain, r);
+  return ChainOutcome(ApplyChain(board, ask.chain));
 }
 
 // Either way a chain ends in one placement, which the step names.
-void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const TechniqueResult& step) {
-  core::FillCell(board, {step.cellColumn, step.cellRow}, step.digit);
+void PlaceChainConclusion(Board& board, const Ask& /*ask*/, const Step& step) {
+  Apply(std::get<ChainStep>(step), board);
 }
 
 using enum TechniqueId;
-
-template <TechniqueId Id, bool (*Search)(Board&, const Ask&, bool, TechniqueResult&)>
-constexpr Technique Eliminating(std::string_view name, std::string_view anchor) {
-  return {
-      Id, name, anchor, FindOn<Id, Search>, ApplyOn<Id, Search>, ApplyAgain<ApplyOn<Id, Search>>};
-}
 
 constexpr Technique NoSearch(TechniqueId id, std::string_view name, std::string_view anchor) {
   return {id, name, anchor, nullptr, nullptr, nullptr};
@@ -158,13 +191,15 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(None, "none", ""),
     NoSearch(SingleCandidate, "single candidate", "single"),
     NoSearch(HiddenSingle, "hidden single", "hidden-single"),
-    Eliminating<NakedSubset, NakedSubsets>("naked subset", "naked-subset"),
-    Eliminating<Pointing, PointingSearch>("pointing", "pointing"),
-    Eliminating<TwoBlocks, TwoBlocksSearch>("two blocks", "two-blocks"),
-    Eliminating<Claiming, ClaimingSearch>("claiming", "claiming"),
-    Eliminating<XWing, XWingSearch>("X-Wing", "x-wing"),
-    Eliminating<HiddenSubset, HiddenSubsets>("hidden subset", "hidden-subset"),
-    Eliminating<Swordfish, SwordfishSearch>("Swordfish", "swordfish"),
+    {NakedSubset, "naked subset", "naked-subset", NakedSubsets::FindOn, NakedSubsets::ApplyOn,
+     NakedSubsets::CarryOut},
+    PointingWalk::Row<Pointing>("pointing", "pointing"),
+    TwoBlockWalk::Row<TwoBlocks>("two blocks", "two-blocks"),
+    ClaimingWalk::Row<Claiming>("claiming", "claiming"),
+    XWingWalk::Row<XWing>("X-Wing", "x-wing"),
+    {HiddenSubset, "hidden subset", "hidden-subset", HiddenSubsets::FindOn, HiddenSubsets::ApplyOn,
+     HiddenSubsets::CarryOut},
+    SwordfishWalk::Row<Swordfish>("Swordfish", "swordfish"),
     {ForcingChain, "forcing chain", "forcing-chain", FindChains, ApplyChains, PlaceChainConclusion},
     {ContradictingChain, "contradicting chain", "contradicting-chain", FindChains, ApplyChains,
      PlaceChainConclusion},
@@ -188,10 +223,12 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
 
-int SubsetSize(TechniqueId id, const TechniqueResult& r) {
-  if (id == NakedSubset) return std::popcount(r.digitSet);
-  return static_cast<int>(
-      std::count_if(r.subsetDigits.begin(), r.subsetDigits.end(), [](int d) { return d > 0; }));
+// The size of a subset step, 0 for any other.
+int SubsetSize(const Step& step) {
+  if (const auto* naked = std::get_if<NakedSubsetStep>(&step)) return std::popcount(naked->digits);
+  if (const auto* hidden = std::get_if<HiddenSubsetStep>(&step))
+    return std::popcount(hidden->digits);
+  return 0;
 }
 
 }  // namespace
@@ -206,11 +243,11 @@ const Technique& TechniqueOf(TechniqueId id) {
   return kTechniques.front();
 }
 
-std::string TechniqueName(TechniqueId id, const TechniqueResult& step) {
+std::string TechniqueName(TechniqueId id, const Step& step) {
   const std::string_view name = TechniqueOf(id).name;
   if (id != NakedSubset && id != HiddenSubset) return std::string(name);
   static constexpr std::array<const char*, 5> kSizes{"subset", "subset", "pair", "triple", "quad"};
-  const int size = SubsetSize(id, step);
+  const int size = SubsetSize(step);
   const char* word = size >= 0 && size <= 4 ? kSizes[static_cast<std::size_t>(size)] : "subset";
   return std::string(name.substr(0, name.find(' ') + 1)) + word;
 }

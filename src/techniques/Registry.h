@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/Board.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Step.h"
 
 namespace zentaro::techniques {
 
@@ -47,24 +47,6 @@ enum class TechniqueId {
   NoHint,
 };
 
-// How an order (the hint ladder, the rating) asks a technique for a step.
-enum class Reach {
-  AnyInstance,  // the first instance that eliminates something
-  ToSingle,     // the first instance after whose eliminations a single appears
-  EveryUnit,    // hidden subsets: every unit's first subset at once
-};
-// Naked subsets: whether rows and columns count only cells holding exactly
-// the subset's digits (blocks never ask).
-enum class Cells { Any, Exact };
-enum class HiddenSingles { No, Yes };
-enum class Contradictions { No, Yes };
-
-struct ChainPass {
-  int maxDepth = 2;
-  HiddenSingles hiddenSingles = HiddenSingles::No;
-  Contradictions contradictions = Contradictions::No;
-};
-
 struct Ask {
   Reach reach = Reach::AnyInstance;
   int size = 0;  // subsets: 2..4
@@ -76,7 +58,8 @@ struct Ask {
 // instance with eliminations was met at all, leading to a single or not; the
 // orders use it to decide whether the plain search is worth running.
 struct Outcome {
-  std::optional<TechniqueResult> step;
+  std::optional<Step> step;
+  std::optional<SingleStep> single;    // Reach::ToSingle: the single the step leads to
   TechniqueId id = TechniqueId::None;  // a chain step says which of the two it is
   bool metAny = false;
 };
@@ -91,7 +74,7 @@ struct Technique {
   std::string_view helpAnchor;  // its section in the help's techniques page
   Outcome (*find)(const core::Board& board, const Ask& ask);
   Outcome (*apply)(core::Board& board, const Ask& ask);
-  void (*carryOut)(core::Board& board, const Ask& ask, const TechniqueResult& step);
+  void (*carryOut)(core::Board& board, const Ask& ask, const Step& step);
 };
 
 std::span<const Technique> Techniques();
@@ -99,6 +82,6 @@ const Technique& TechniqueOf(TechniqueId id);
 
 // The name of a step as the hints show it: subsets take their size from the
 // step ("naked pair", "hidden triple"), the others their row's name.
-std::string TechniqueName(TechniqueId id, const TechniqueResult& step);
+std::string TechniqueName(TechniqueId id, const Step& step);
 
 }  // namespace zentaro::techniques

@@ -8,7 +8,6 @@ using core::Board;
 using core::Cell;
 using core::kCount;
 using core::kDigit;
-using core::UnitCountTable;
 
 namespace {
 
@@ -80,51 +79,49 @@ bool ColumnHolds(const Board& board, int col, int digit) {
 
 struct HiddenHit {
   int col, row, digit;
-  int blockUnit, rowUnit, colUnit;
-  std::uint8_t* countEntry;  // the table entry that named it
+  Unit unit;
 };
 
 // Walks blocks, then rows, then columns, each by digit; calls onHit for every
 // hidden single until it returns false.
 template <typename OnHit>
-void WalkHiddenSingles(const Board& board, UnitCountTable& blockCounts, UnitCountTable& rowCounts,
-                       UnitCountTable& colCounts, OnHit onHit) {
+void WalkHiddenSingles(const Board& board, const UnitCounts& counts, OnHit onHit) {
   for (int b = 0; b < 9; ++b) {
     const core::BlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
-      std::uint8_t& entry = blockCounts[9 * b + d - 1];
+      const std::uint8_t entry = counts.blocks[9 * b + d - 1];
       if (entry != 1 || BlockHolds(board, b, d)) continue;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
-          if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, b + 1, -1, -1, &entry}))
+          if (IsCandidate(board.at(c, r), d) &&
+              !onHit(HiddenHit{c, r, d, {UnitKind::Block, b + 1}}))
             return;
     }
   }
   for (int r = 1; r <= 9; ++r) {
     for (int d = 1; d <= 9; ++d) {
-      std::uint8_t& entry = rowCounts[9 * (r - 1) + d - 1];
+      const std::uint8_t entry = counts.rows[9 * (r - 1) + d - 1];
       if (entry != 1 || RowHolds(board, r, d)) continue;
       for (int c = 1; c <= 9; ++c)
-        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, -1, r, -1, &entry})) return;
+        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Row, r}}))
+          return;
     }
   }
   for (int c = 1; c <= 9; ++c) {
     for (int d = 1; d <= 9; ++d) {
-      std::uint8_t& entry = colCounts[9 * (c - 1) + d - 1];
+      const std::uint8_t entry = counts.columns[9 * (c - 1) + d - 1];
       if (entry != 1 || ColumnHolds(board, c, d)) continue;
       for (int r = 1; r <= 9; ++r)
-        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, -1, -1, c, &entry})) return;
+        if (IsCandidate(board.at(c, r), d) && !onHit(HiddenHit{c, r, d, {UnitKind::Column, c}}))
+          return;
     }
   }
 }
 
 }  // namespace
 
-void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
-                            UnitCountTable& rowCounts, UnitCountTable& colCounts) {
-  blockCounts.fill(0);
-  rowCounts.fill(0);
-  colCounts.fill(0);
+UnitCounts CountCandidatesPerUnit(const Board& board) {
+  UnitCounts counts;
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
       const Cell& cell = board.at(c, r);
@@ -132,48 +129,28 @@ void CountCandidatesPerUnit(const Board& board, UnitCountTable& blockCounts,
       const int b = core::BlockOf(c, r);
       for (int d = 1; d <= 9; ++d) {
         if (!cell.HasCandidate(d)) continue;
-        ++rowCounts[9 * (r - 1) + d - 1];
-        ++colCounts[9 * (c - 1) + d - 1];
-        ++blockCounts[9 * b + d - 1];
+        ++counts.rows[9 * (r - 1) + d - 1];
+        ++counts.columns[9 * (c - 1) + d - 1];
+        ++counts.blocks[9 * b + d - 1];
       }
     }
   }
+  return counts;
 }
 
-void ReportSingle(const Single& single, bool singleCandidate, TechniqueResult& result) {
-  result.singleKind = singleCandidate;
-  result.singleDigit = single.digit;
-  result.singleColumn = single.cell.col;
-  result.singleRow = single.cell.row;
-  if (singleCandidate) return;
-  result.singleBlockUnit = single.blockUnit;
-  result.singleRowUnit = single.rowUnit;
-  result.singleColumnUnit = single.colUnit;
-}
-
-std::optional<Single> FindNakedSingle(Board& board, int& emptyCount, bool reportOnly) {
-  if (emptyCount == 0) return std::nullopt;
-  for (int r = 1; r <= 9; ++r) {
-    for (int c = 1; c <= 9; ++c) {
-      if (SingleAt(board, c, r) == 0) continue;
-      return PlaceNakedSingleAt(board, {c, r}, emptyCount, reportOnly);
-    }
-  }
+std::optional<SingleStep> FindNakedSingle(const Board& board) {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (const int d = SingleAt(board, c, r); d != 0)
+        return SingleStep{.kind = SingleKind::Candidate, .cell = {c, r}, .digit = d, .unit = {}};
   return std::nullopt;
 }
 
-std::optional<Single> PlaceNakedSingleAt(Board& board, core::CellRef cell, int& emptyCount,
-                                         bool reportOnly) {
-  if (emptyCount == 0 || !cell.OnBoard()) return std::nullopt;
-  Board work = board;
-  const int d = SingleAt(work, cell.col, cell.row);
+std::optional<SingleStep> NakedSingleAt(const Board& board, core::CellRef cell) {
+  if (!cell.OnBoard()) return std::nullopt;
+  const int d = SingleAt(board, cell.col, cell.row);
   if (d == 0) return std::nullopt;
-  if (!reportOnly) {
-    core::FillCell(work, cell, d);
-    --emptyCount;
-  }
-  board = work;
-  return Single{.digit = d, .cell = cell};
+  return SingleStep{.kind = SingleKind::Candidate, .cell = cell, .digit = d, .unit = {}};
 }
 
 std::optional<core::CellRef> FindSingleInFullestUnit(const Board& board, int least, int most) {
@@ -207,62 +184,39 @@ int CountNakedSingles(const Board& board) {
   return n;
 }
 
-std::optional<Single> FindHiddenSingle(Board& board, int& emptyCount, HiddenSingleMode mode,
-                                       UnitCountTable& blockCounts, UnitCountTable& rowCounts,
-                                       UnitCountTable& colCounts) {
-  if (emptyCount == 0) return std::nullopt;
-  Board work = board;
-  CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
-
-  bool found = false;
-  HiddenHit first{};
-  WalkHiddenSingles(work, blockCounts, rowCounts, colCounts, [&](const HiddenHit& hit) {
-    first = hit;
-    found = true;
+std::optional<SingleStep> FindHiddenSingle(const Board& board) {
+  std::optional<SingleStep> first;
+  WalkHiddenSingles(board, CountCandidatesPerUnit(board), [&](const HiddenHit& hit) {
+    first = SingleStep{.kind = SingleKind::Hidden,
+                       .cell = {hit.col, hit.row},
+                       .digit = hit.digit,
+                       .unit = hit.unit};
     return false;
   });
-  if (!found) {
-    board = work;
-    return std::nullopt;
-  }
-  const Single single{.digit = first.digit,
-                      .cell = {first.col, first.row},
-                      .blockUnit = first.blockUnit,
-                      .rowUnit = first.rowUnit,
-                      .colUnit = first.colUnit};
-  if (mode == HiddenSingleMode::PlaceFirst) {
-    core::FillCell(work, single.cell, first.digit);
-    CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
-    --emptyCount;
-    *first.countEntry = 0;
-  }
-  board = work;
-  return single;
+  return first;
 }
 
-int CollectHiddenSingles(Board& board, int& emptyCount, UnitCountTable& blockCounts,
-                         UnitCountTable& rowCounts, UnitCountTable& colCounts) {
-  if (emptyCount == 0) return 0;
-  Board work = board;
-  CountCandidatesPerUnit(work, blockCounts, rowCounts, colCounts);
+void Apply(const SingleStep& step, Board& board) {
+  core::FillCell(board, step.cell, step.digit);
+}
+
+int CollectHiddenSingles(Board& board) {
   std::vector<HiddenHit> hits;
-  WalkHiddenSingles(work, blockCounts, rowCounts, colCounts, [&](const HiddenHit& hit) {
+  WalkHiddenSingles(board, CountCandidatesPerUnit(board), [&](const HiddenHit& hit) {
     hits.push_back(hit);
     return true;
   });
-  for (const HiddenHit& hit : hits) work.at(hit.col, hit.row)[kDigit] = hit.digit;
-  board = work;
+  for (const HiddenHit& hit : hits) board.at(hit.col, hit.row)[kDigit] = hit.digit;
   return static_cast<int>(hits.size());
 }
 
-int CountBlockHiddenSingles(const Board& board, UnitCountTable& blockCounts,
-                            UnitCountTable& rowCounts, UnitCountTable& colCounts) {
-  CountCandidatesPerUnit(board, blockCounts, rowCounts, colCounts);
+int CountBlockHiddenSingles(const Board& board) {
+  const UnitCounts counts = CountCandidatesPerUnit(board);
   int n = 0;
   for (int b = 0; b < 9; ++b) {
     const core::BlockBounds bb = core::BoundsOfBlock(b);
     for (int d = 1; d <= 9; ++d) {
-      if (blockCounts[9 * b + d - 1] != 1) continue;
+      if (counts.blocks[9 * b + d - 1] != 1) continue;
       bool present = false;
       for (int r = bb.firstRow; r <= bb.lastRow; ++r)
         for (int c = bb.firstCol; c <= bb.lastCol; ++c)
@@ -271,6 +225,11 @@ int CountBlockHiddenSingles(const Board& board, UnitCountTable& blockCounts,
     }
   }
   return n;
+}
+
+std::optional<SingleStep> FindSingle(const Board& board) {
+  if (std::optional<SingleStep> single = FindNakedSingle(board)) return single;
+  return FindHiddenSingle(board);
 }
 
 }  // namespace zentaro::techniques

@@ -3,37 +3,36 @@
 #include <optional>
 
 #include "core/Board.h"
-#include "techniques/TechniqueResult.h"
+#include "techniques/Steps.h"
 
 namespace zentaro::techniques {
 
-// Per unit and digit, the number of empty cells carrying the digit. The board
-// is not changed.
-void CountCandidatesPerUnit(const core::Board& board, core::UnitCountTable& blockCounts,
-                            core::UnitCountTable& rowCounts, core::UnitCountTable& colCounts);
+// Per unit and digit, the number of empty cells carrying the digit: entry
+// 9 * (unit - 1) + (digit - 1) of each table, units 1..9.
+struct UnitCounts {
+  core::UnitCountTable blocks{};
+  core::UnitCountTable rows{};
+  core::UnitCountTable columns{};
+};
+UnitCounts CountCandidatesPerUnit(const core::Board& board);
 
-// A single: its digit and cell and, for a hidden single, the one unit in
-// which the digit has a single place: the block (1..9), the row or the
-// column; the other two are -1.
-struct Single {
-  int digit = -1;
-  core::CellRef cell{-1, -1};
-  int blockUnit = -1;
-  int rowUnit = -1;
-  int colUnit = -1;
+enum class SingleKind { Candidate, Hidden };
+
+// A single: the cell's last candidate, or a digit with one place left in a
+// unit (the unit it was found in; none for a single candidate).
+struct SingleStep {
+  SingleKind kind = SingleKind::Candidate;
+  core::CellRef cell;
+  int digit = 0;
+  Unit unit;
+  bool operator==(const SingleStep&) const = default;
 };
 
-// Puts the single into the result the explanations and the rating read.
-void ReportSingle(const Single& single, bool singleCandidate, TechniqueResult& result);
+// The first single candidate in reading order.
+std::optional<SingleStep> FindNakedSingle(const core::Board& board);
 
-// The first single candidate in reading order: reported (reportOnly) or
-// placed (digit written, removed from the peers, emptyCount lowered).
-// Nothing when there is none, and always nothing when emptyCount is 0.
-std::optional<Single> FindNakedSingle(core::Board& board, int& emptyCount, bool reportOnly);
-
-// The same for the one given cell.
-std::optional<Single> PlaceNakedSingleAt(core::Board& board, core::CellRef cell, int& emptyCount,
-                                         bool reportOnly);
+// The single candidate of the one given cell, if it is one.
+std::optional<SingleStep> NakedSingleAt(const core::Board& board, core::CellRef cell);
 
 // The cell of a single candidate in the unit with the fewest empty cells,
 // from least to most empty cells; blocks before rows before columns at equal
@@ -42,24 +41,23 @@ std::optional<core::CellRef> FindSingleInFullestUnit(const core::Board& board, i
 
 int CountNakedSingles(const core::Board& board);
 
-enum class HiddenSingleMode { ReportOnly, PlaceFirst };
+// Blocks, then rows, then columns, each by digit 1..9: the first hidden
+// single.
+std::optional<SingleStep> FindHiddenSingle(const core::Board& board);
 
-// Blocks 0..8, then rows, then columns, each by digit 1..9: the first hidden
-// single, reported or placed. The tables are refreshed for the board as it
-// is afterwards.
-std::optional<Single> FindHiddenSingle(core::Board& board, int& emptyCount, HiddenSingleMode mode,
-                                       core::UnitCountTable& blockCounts,
-                                       core::UnitCountTable& rowCounts,
-                                       core::UnitCountTable& colCounts);
+// Writes the digit and takes it out of the peers.
+void Apply(const SingleStep& step, core::Board& board);
 
 // Every hidden single's digit written into its cell, without taking it out of
 // the peers: the chain search wants to see which cells became forced, not the
 // knock-on effect. Returns how many there were.
-int CollectHiddenSingles(core::Board& board, int& emptyCount, core::UnitCountTable& blockCounts,
-                         core::UnitCountTable& rowCounts, core::UnitCountTable& colCounts);
+int CollectHiddenSingles(core::Board& board);
 
 // Pairs (block, digit) that are hidden singles of their block.
-int CountBlockHiddenSingles(const core::Board& board, core::UnitCountTable& blockCounts,
-                            core::UnitCountTable& rowCounts, core::UnitCountTable& colCounts);
+int CountBlockHiddenSingles(const core::Board& board);
+
+// The single that appears first once an instance's eliminations are made:
+// a single candidate before a hidden single.
+std::optional<SingleStep> FindSingle(const core::Board& board);
 
 }  // namespace zentaro::techniques

@@ -265,19 +265,19 @@ int HiddenSearchUnit(Board& board, const UnitCells& cells, UnitKind unitKind, in
   return removed;
 }
 
-}  // namespace
-
-int FindNakedSubset(Board& board, int size, bool& strict, std::uint16_t& digitSet, int skipCount,
-                    UnitKind& unitKind, int& row, int& col, bool checkOnly) {
-  if (size < 2 || size > 4) return 0;
-  Board work = board;
+// The naked search over rows, columns and blocks, on `work`.
+std::optional<NakedSubsetStep> NakedSearchAll(Board& work, int size, Cells cells, int skipCount,
+                                              bool checkOnly) {
+  if (size < 2 || size > 4) return std::nullopt;
+  const bool strict = cells == Cells::Exact;
   NakedSearch s{size, skipCount, checkOnly};
   int found = 0;
   UnitKind kind = UnitKind::None;
+  int number = 0;
 
   for (int r = 1; r <= 9 && found == 0; ++r) {
     found = NakedSearchUnit(work, RowCells(r), strict, s);
-    if (found > 0) kind = UnitKind::Row;
+    if (found > 0) kind = UnitKind::Row, number = r;
   }
   if (found == 0) {
     // Columns run through the row search of the transposed board, so the
@@ -285,43 +285,30 @@ int FindNakedSubset(Board& board, int size, bool& strict, std::uint16_t& digitSe
     core::TransposeBoard(work);
     for (int r = 1; r <= 9 && found == 0; ++r) {
       found = NakedSearchUnit(work, RowCells(r), strict, s);
-      if (found > 0) kind = UnitKind::Column;
+      if (found > 0) kind = UnitKind::Column, number = r;
     }
     core::TransposeBoard(work);
   }
   for (int b = 0; b <= 8 && found == 0; ++b) {
     found = NakedSearchUnit(work, BlockCells(b), false, s);
-    if (found > 0) kind = UnitKind::Block;
+    if (found > 0) kind = UnitKind::Block, number = b + 1;
   }
 
-  board = work;
-  if (found == 0) return 0;
-  unitKind = kind;
-  digitSet = s.digitSet;
-  strict = s.strictOut;
-  if (kind == UnitKind::Column) {
-    col = s.first.row;
-    row = s.first.col;
-  } else {
-    col = s.first.col;
-    row = s.first.row;
-  }
-  return found;
+  if (found == 0) return std::nullopt;
+  const CellRef first = kind == UnitKind::Column ? CellRef{s.first.row, s.first.col} : s.first;
+  return NakedSubsetStep{s.digitSet, {kind, number}, first, s.strictOut, found};
 }
 
-int FindNakedSubset(Board& board, int size, int skipCount, bool checkOnly,
-                    TechniqueResult& result) {
-  return FindNakedSubset(board, size, result.strict, result.digitSet, skipCount, result.unitKind,
-                         result.cellRow, result.cellColumn, checkOnly);
-}
+enum class HiddenReach { FirstUnit, EveryUnit };
 
-int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips,
-                     std::array<int, 4>& digits, int& position, bool stopAtFirstUnit,
-                     bool checkOnly, UnitKind& unitKind, int& unitNumber) {
-  if (size < 2 || size > 4) return 0;
-  Board work = board;
+std::optional<HiddenSubsetStep> HiddenSearchAll(Board& work, int size,
+                                                const HiddenSubsetSkips& skips, HiddenReach reach,
+                                                bool checkOnly) {
+  if (size < 2 || size > 4) return std::nullopt;
+  std::array<int, 4> digits{};
+  int position = -1;
   HiddenSearch s{size, checkOnly, skips, digits, position};
-  const bool stopEarly = stopAtFirstUnit || checkOnly;
+  std::optional<HiddenSubsetStep> step;
   int total = 0;
 
   for (UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Block}) {
@@ -329,38 +316,56 @@ int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips,
       const UnitCells cells = kind == UnitKind::Row      ? RowCells(unit)
                               : kind == UnitKind::Column ? ColumnCells(unit)
                                                          : BlockCells(unit - 1);
-      total += HiddenSearchUnit(work, cells, kind, unit, s);
-      if (stopEarly && total > 0) {
-        unitKind = kind;
-        unitNumber = unit;
-        board = work;
-        return total;
+      position = -1;
+      const int removed = HiddenSearchUnit(work, cells, kind, unit, s);
+      if (removed == 0) continue;
+      total += removed;
+      if (!step) {
+        DigitSet set = 0;
+        for (int i = 0; i < size; ++i)
+          set = static_cast<DigitSet>(set | (1u << digits[static_cast<std::size_t>(i)]));
+        step = HiddenSubsetStep{set, {kind, unit}, 0, std::nullopt};
+        if (position != -1)
+          step->lastChanged =
+              kind == UnitKind::Row ? CellRef{position, unit} : CellRef{unit, position};
+      }
+      if (checkOnly || reach == HiddenReach::FirstUnit) {
+        step->removed = total;
+        return step;
       }
     }
   }
-  board = work;
-  return total;
+  if (step) step->removed = total;
+  return step;
 }
 
-int FindHiddenSubset(Board& board, int size, const HiddenSubsetSkips& skips, bool stopAtFirstUnit,
-                     bool checkOnly, TechniqueResult& result) {
-  int position = -1;
-  UnitKind kind = UnitKind::None;
-  int number = -1;
-  const int found = FindHiddenSubset(board, size, skips, result.subsetDigits, position,
-                                     stopAtFirstUnit, checkOnly, kind, number);
-  if (kind != UnitKind::None) {
-    result.unitKind = kind;
-    result.unitNumber = number;
-  }
-  if (position != -1 && kind == UnitKind::Row) {
-    result.cellRow = number;
-    result.cellColumn = position;
-  } else if (position != -1 && kind == UnitKind::Column) {
-    result.cellColumn = number;
-    result.cellRow = position;
-  }
-  return found;
+}  // namespace
+
+std::optional<NakedSubsetStep> FindNakedSubset(const Board& board, int size, Cells cells,
+                                               int skipCount) {
+  Board work = board;
+  return NakedSearchAll(work, size, cells, skipCount, true);
+}
+
+std::optional<NakedSubsetStep> ApplyNakedSubset(Board& board, int size, Cells cells,
+                                                int skipCount) {
+  return NakedSearchAll(board, size, cells, skipCount, false);
+}
+
+std::optional<HiddenSubsetStep> FindHiddenSubset(const Board& board, int size,
+                                                 const HiddenSubsetSkips& skips) {
+  Board work = board;
+  return HiddenSearchAll(work, size, skips, HiddenReach::FirstUnit, true);
+}
+
+std::optional<HiddenSubsetStep> ApplyHiddenSubset(Board& board, int size,
+                                                  const HiddenSubsetSkips& skips) {
+  return HiddenSearchAll(board, size, skips, HiddenReach::FirstUnit, false);
+}
+
+std::optional<HiddenSubsetStep> ApplyHiddenSubsetsInEveryUnit(Board& board, int size,
+                                                              const HiddenSubsetSkips& skips) {
+  return HiddenSearchAll(board, size, skips, HiddenReach::EveryUnit, false);
 }
 
 }  // namespace zentaro::techniques

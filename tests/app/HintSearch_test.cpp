@@ -8,6 +8,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "FakeView.h"
@@ -606,13 +607,24 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
     EXPECT_EQ(change.eliminated, ShownEliminations(view.stageLayers[1], before));
     for (const CellDigit& e : change.eliminated) {
       EXPECT_NE(e.digit, solution[core::GridIndex(e.col, e.row)]) << core::CellName(e.col, e.row);
-      const techniques::TechniqueResult& r = hint.result;
-      if (tc.technique == HintTechnique::NakedSubset)
-        EXPECT_NE(r.digitSet & (1u << e.digit), 0u);
-      else if (tc.technique == HintTechnique::HiddenSubset)
-        EXPECT_EQ(std::count(r.subsetDigits.begin(), r.subsetDigits.end(), e.digit), 0);
-      else
-        EXPECT_EQ(e.digit, r.digit);
+      const techniques::Step& step = *hint.found;
+      const int digit = std::visit(
+          [](const auto& s) {
+            if constexpr (requires { s.digit; })
+              return s.digit;
+            else
+              return 0;
+          },
+          step);
+      if (tc.technique == HintTechnique::NakedSubset) {
+        const auto& r = std::get<techniques::NakedSubsetStep>(step);
+        EXPECT_NE(r.digits & (1u << e.digit), 0u);
+      } else if (tc.technique == HintTechnique::HiddenSubset) {
+        const auto& r = std::get<techniques::HiddenSubsetStep>(step);
+        EXPECT_EQ(r.digits & (1u << e.digit), 0u);
+      } else {
+        EXPECT_EQ(e.digit, digit);
+      }
     }
     EXPECT_TRUE(PuzzleOf(game).marksReduced);
   }

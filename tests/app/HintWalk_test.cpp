@@ -122,12 +122,8 @@ void AddClashingMarks(core::Board& board, int count, std::mt19937& random) {
 core::DigitGrid AfterSingles(const core::DigitGrid& digits) {
   core::Board board{};
   core::BuildFromDigitsPlain(digits, board);
-  int empty = 81 - core::CountDigits(board);
-  core::UnitCountTable blocks{}, rows{}, cols{};
-  while (techniques::FindNakedSingle(board, empty, false) ||
-         techniques::FindHiddenSingle(board, empty, techniques::HiddenSingleMode::PlaceFirst,
-                                      blocks, rows, cols)) {
-  }
+  while (const std::optional<techniques::SingleStep> single = techniques::FindSingle(board))
+    techniques::Apply(*single, board);
   return core::ExtractDigits(board);
 }
 

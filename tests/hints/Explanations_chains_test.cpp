@@ -12,7 +12,7 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TechniqueResult;
+using techniques::ChainStep;
 
 // "B7=4" or "C2=5*"; anything else becomes a link the board has no place for.
 techniques::ChainPath Path(const Lines& lines) {
@@ -30,15 +30,8 @@ techniques::ChainPath Path(const Lines& lines) {
   return path;
 }
 
-TechniqueResult Chain(Lines a, Lines b, int col, int row, int digit, int excluded) {
-  TechniqueResult r;
-  r.chainA = Path(a);
-  r.chainB = Path(b);
-  r.cellColumn = col;
-  r.cellRow = row;
-  r.digit = digit;
-  r.excludedDigit = excluded;
-  return r;
+ChainStep Chain(Lines a, Lines b, int col, int row, int digit, int excluded) {
+  return {{col, row}, digit, excluded, Path(a), Path(b)};
 }
 
 TEST(ExplainChainsTest, ForcingChainsOfDifferentLengths) {
@@ -131,7 +124,7 @@ TEST(ExplainChainsTest, LongerRightChainGetsItsThenLinesAlone) {
 
 struct BrokenChain {
   const char* name;
-  TechniqueResult result;
+  ChainStep result;
 };
 
 class ExplainChainsBrokenTest : public ::testing::TestWithParam<BrokenChain> {};

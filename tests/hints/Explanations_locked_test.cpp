@@ -11,21 +11,26 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TechniqueResult;
+using techniques::LineKind;
 
-TechniqueResult Locked(int digit, int block, int rowLine, int columnLine) {
-  TechniqueResult r;
-  r.digit = digit;
-  r.block = block;
-  r.rowLine = rowLine;
-  r.columnLine = columnLine;
-  return r;
+// A pointing or claiming step, its line given as a row or a column number
+// (the other -1).
+template <typename Step>
+Step Locked(int digit, int block, int rowLine, int columnLine) {
+  Step step;
+  step.digit = digit;
+  step.block = block;
+  step.line = rowLine > 0 ? LineKind::Row : LineKind::Column;
+  step.lineNumber = rowLine > 0 ? rowLine : columnLine;
+  return step;
 }
+const auto Pointed = Locked<techniques::PointingStep>;
+const auto Claimed = Locked<techniques::ClaimingStep>;
 
 TEST(ExplainPointingTest, RowInTopLeftBlock) {
   core::Board board = EmptyBoardWithAllMarks();
   board.at(7, 2)[core::kDigit] = 9;  // a filled cell of the line carries no marks
-  const Explanation e = ExplainPointing(board, Locked(3, 1, 2, -1), true);
+  const Explanation e = ExplainPointing(board, Pointed(3, 1, 2, -1), true);
 
   EXPECT_EQ(General(e).lines,
             Lines{"There is a candidate that occurs in only one row within the highlighted block. "
@@ -54,7 +59,7 @@ TEST(ExplainPointingTest, RowInTopLeftBlock) {
 }
 
 TEST(ExplainPointingTest, ColumnInCentreBlock) {
-  const Explanation e = ExplainPointing(EmptyBoardWithAllMarks(), Locked(8, 5, -1, 5), false);
+  const Explanation e = ExplainPointing(EmptyBoardWithAllMarks(), Pointed(8, 5, -1, 5), false);
   EXPECT_EQ(General(e).lines[0],
             "There is a candidate that occurs in only one column within the highlighted block. "
             "This means that the candidate can be excluded in all cells of this column &outside "
@@ -71,7 +76,7 @@ TEST(ExplainPointingTest, ColumnInCentreBlock) {
 
 TEST(ExplainClaimingTest, ColumnInTopRightBlock) {
   // Block 3 is the top-right one.
-  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(6, 3, -1, 8), true);
+  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Claimed(6, 3, -1, 8), true);
   EXPECT_EQ(General(e).lines,
             Lines{"In the highlighted column you can find a candidate that occurs only in the "
                   "cells belonging to one block 3x3. This means that this digit cannot stand &in "
@@ -94,7 +99,7 @@ TEST(ExplainClaimingTest, ColumnInTopRightBlock) {
 }
 
 TEST(ExplainClaimingTest, RowWording) {
-  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Locked(1, 5, 5, -1), true);
+  const Explanation e = ExplainClaiming(EmptyBoardWithAllMarks(), Claimed(1, 5, 5, -1), true);
   EXPECT_EQ(General(e).lines[0],
             "In the highlighted row you can find a candidate that occurs only in the cells "
             "belonging to one block 3x3. This means that this digit cannot stand &in any other "
@@ -105,20 +110,14 @@ TEST(ExplainClaimingTest, RowWording) {
   EXPECT_EQ(RemovedMark(Concrete(e).highlights, 1), Block(5) - Row('E'));
 }
 
-TechniqueResult TwoBlocks(int digit, int block, int second, int line1, int line2,
-                          techniques::Orientation orientation) {
-  TechniqueResult r;
-  r.digit = digit;
-  r.block = block;
-  r.secondBlock = second;
-  r.lines = {line1, line2, -1};
-  r.orientation = orientation;
-  return r;
+techniques::TwoBlockStep TwoBlocks(int digit, int block, int second, int line1, int line2,
+                                   LineKind lines) {
+  return {digit, {block, second}, lines, {line1, line2}};
 }
 
 TEST(ExplainTwoBlocksTest, RowsOfTheTopBand) {
-  const Explanation e = ExplainTwoBlocks(
-      EmptyBoardWithAllMarks(), TwoBlocks(4, 1, 2, 1, 3, techniques::Orientation::Rows), true);
+  const Explanation e =
+      ExplainTwoBlocks(EmptyBoardWithAllMarks(), TwoBlocks(4, 1, 2, 1, 3, LineKind::Row), true);
   EXPECT_EQ(General(e).lines,
             Lines{"Within the two highlighted blocks 3x3 you can find a candidate that in both "
                   "blocks occurs only in two (the same) rows. This means that this digit can stand "
@@ -142,8 +141,8 @@ TEST(ExplainTwoBlocksTest, RowsOfTheTopBand) {
 }
 
 TEST(ExplainTwoBlocksTest, ColumnsOfTheMiddleStack) {
-  const Explanation e = ExplainTwoBlocks(
-      EmptyBoardWithAllMarks(), TwoBlocks(9, 2, 8, 4, 6, techniques::Orientation::Columns), true);
+  const Explanation e =
+      ExplainTwoBlocks(EmptyBoardWithAllMarks(), TwoBlocks(9, 2, 8, 4, 6, LineKind::Column), true);
   EXPECT_EQ(Concrete(e).lines[0],
             "Within both highlighted blocks the digit &9@ occurs as candidate only in the columns "
             "&4& and &6&.");

@@ -11,14 +11,10 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TechniqueResult;
+using techniques::SingleStep;
 
-TechniqueResult Single(int col, int row, int digit) {
-  TechniqueResult r;
-  r.singleColumn = col;
-  r.singleRow = row;
-  r.singleDigit = digit;
-  return r;
+SingleStep Single(int col, int row, int digit) {
+  return {techniques::SingleKind::Candidate, {col, row}, digit, {}};
 }
 
 // Row B holds every digit but 5, and B4 is its only empty cell.
@@ -95,12 +91,13 @@ TEST(ExplainSingleCandidateTest, ComputedMarksNeverBlameTheUser) {
   EXPECT_TRUE(WithMarkInfo(Concrete(e).highlights).empty());
 }
 
-TechniqueResult HiddenSingle(int col, int row, int digit, int block, int rowUnit, int colUnit) {
-  TechniqueResult r = Single(col, row, digit);
-  r.singleBlockUnit = block;
-  r.singleRowUnit = rowUnit;
-  r.singleColumnUnit = colUnit;
-  return r;
+// The unit as block, row and column numbers, -1 for the two it is not.
+SingleStep HiddenSingle(int col, int row, int digit, int block, int rowUnit, int colUnit) {
+  using techniques::UnitKind;
+  const techniques::Unit unit = rowUnit > 0   ? techniques::Unit{UnitKind::Row, rowUnit}
+                                : colUnit > 0 ? techniques::Unit{UnitKind::Column, colUnit}
+                                              : techniques::Unit{UnitKind::Block, block};
+  return {techniques::SingleKind::Hidden, {col, row}, digit, unit};
 }
 
 TEST(ExplainHiddenSingleTest, BlockSingleOnComputedMarks) {
@@ -271,19 +268,35 @@ TEST(DriveExplanationTest, InternalErrorIsAPlainMessageAndCancels) {
 namespace zentaro::hints {
 namespace {
 
-// A record some finder left half-filled (fields at -1) yields odd words but
-// must never read outside the board.
+// A step some finder left half-filled yields odd words but must never read
+// outside the board.
+template <typename Step>
+void ExpectTwoStagesFor(Explanation (*explain)(const core::Board&, const Step&, bool, int),
+                        const Step& blank) {
+  const Explanation e =
+      explain(testing::EmptyBoardWithAllMarks(), blank, true, kMainWindowHelpContext);
+  EXPECT_EQ(e.stages.size(), 2u);
+}
+
 TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   const core::Board board = testing::EmptyBoardWithAllMarks();
-  const techniques::TechniqueResult blank;
-  for (const auto explain : {ExplainSingleCandidate, ExplainHiddenSingle, ExplainPointing,
-                             ExplainClaiming, ExplainTwoBlocks, ExplainNakedSubset,
-                             ExplainHiddenSubset, ExplainXWing, ExplainSwordfish}) {
-    const Explanation e = explain(board, blank, true, kMainWindowHelpContext);
-    EXPECT_EQ(e.stages.size(), 2u);
+  ExpectTwoStagesFor(ExplainNakedSubset, techniques::NakedSubsetStep{});
+  ExpectTwoStagesFor(ExplainHiddenSubset, techniques::HiddenSubsetStep{});
+  for (const techniques::SingleStep& single :
+       {techniques::SingleStep{},
+        techniques::SingleStep{techniques::SingleKind::Candidate, {-1, -1}, -1, {}}}) {
+    ExpectTwoStagesFor(ExplainSingleCandidate, single);
+    ExpectTwoStagesFor(ExplainHiddenSingle, single);
   }
-  EXPECT_EQ(ExplainChains(board, blank, true, kMainWindowHelpContext).internalError,
-            "Internal error.");
+  ExpectTwoStagesFor(ExplainPointing, techniques::PointingStep{});
+  ExpectTwoStagesFor(ExplainClaiming, techniques::ClaimingStep{});
+  ExpectTwoStagesFor(ExplainTwoBlocks, techniques::TwoBlockStep{});
+  ExpectTwoStagesFor(ExplainXWing, techniques::BasicFishStep{});
+  ExpectTwoStagesFor(ExplainSwordfish,
+                     techniques::BasicFishStep{0, 3, techniques::LineKind::Row, {}, {}});
+  EXPECT_EQ(
+      ExplainChains(board, techniques::ChainStep{}, true, kMainWindowHelpContext).internalError,
+      "Internal error.");
 }
 
 }  // namespace

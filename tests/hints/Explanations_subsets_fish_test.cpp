@@ -12,7 +12,7 @@ namespace {
 
 using namespace zentaro::hints::testing;
 using Lines = std::vector<std::string>;
-using techniques::TechniqueResult;
+using techniques::UnitKind;
 
 constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   std::uint16_t set = 0;
@@ -20,15 +20,13 @@ constexpr std::uint16_t Set(std::initializer_list<int> digits) {
   return set;
 }
 
-TechniqueResult Naked(std::uint16_t set, techniques::UnitKind unitKind, int col, int row,
-                      bool strict) {
-  TechniqueResult r;
-  r.digitSet = set;
-  r.unitKind = unitKind;
-  r.cellColumn = col;
-  r.cellRow = row;
-  r.strict = strict;
-  return r;
+// The unit is the one of that kind through the first cell (col, row).
+techniques::NakedSubsetStep Naked(std::uint16_t set, UnitKind unitKind, int col, int row,
+                                  bool strict) {
+  const int number = unitKind == UnitKind::Row      ? row
+                     : unitKind == UnitKind::Column ? col
+                                                    : core::BlockOf(col, row) + 1;
+  return {set, {unitKind, number}, {col, row}, strict, 0};
 }
 
 TEST(ExplainNakedSubsetTest, PairWithTheSameCandidatesInARow) {
@@ -128,12 +126,12 @@ TEST(ExplainNakedSubsetTest, QuadOfIdenticalCellsInAColumn) {
   EXPECT_EQ(KeptMark(Concrete(e).highlights, 1), (CellSet{"A6", "C6", "E6", "G6"}));
 }
 
-TechniqueResult Hidden(std::array<int, 4> digits, techniques::UnitKind unitKind, int unitNumber) {
-  TechniqueResult r;
-  r.subsetDigits = digits;
-  r.unitKind = unitKind;
-  r.unitNumber = unitNumber;
-  return r;
+techniques::HiddenSubsetStep Hidden(std::array<int, 4> digits, UnitKind unitKind, int unitNumber) {
+  techniques::HiddenSubsetStep step;
+  for (const int d : digits)
+    if (d >= 1 && d <= 9) step.digits = static_cast<std::uint16_t>(step.digits | (1u << d));
+  step.unit = {unitKind, unitNumber};
+  return step;
 }
 
 TEST(ExplainHiddenSubsetTest, PairInARow) {
@@ -198,20 +196,15 @@ TEST(ExplainHiddenSubsetTest, TripleInABlockNamesCellsColumnByColumn) {
   EXPECT_EQ(WithMarkInfo(Concrete(e).highlights), (CellSet{"G7", "I8", "H9"}));
 }
 
-TechniqueResult FishResult(int digit, std::array<int, 3> lines, std::array<int, 3> positions,
-                           techniques::Orientation orientation) {
-  TechniqueResult r;
-  r.digit = digit;
-  r.lines = lines;
-  r.positions = positions;
-  r.orientation = orientation;
-  return r;
+techniques::BasicFishStep FishResult(int digit, std::array<int, 3> lines,
+                                     std::array<int, 3> positions, techniques::LineKind base) {
+  return {digit, lines[2] > 0 ? 3 : 2, base, lines, positions};
 }
 
 TEST(ExplainXWingTest, BaseRows) {
   const Explanation e =
       ExplainXWing(EmptyBoardWithAllMarks(),
-                   FishResult(5, {2, 6, -1}, {2, 7, -1}, techniques::Orientation::Rows), true);
+                   FishResult(5, {2, 6, -1}, {2, 7, -1}, techniques::LineKind::Row), true);
   EXPECT_EQ(General(e).lines,
             (Lines{"In two rows the digit @5& occurs as a candidate in exactly two cells, and in "
                    "both rows those cells belong to the same two columns.",
@@ -243,7 +236,7 @@ TEST(ExplainXWingTest, BaseRows) {
 TEST(ExplainXWingTest, BaseColumns) {
   const Explanation e =
       ExplainXWing(EmptyBoardWithAllMarks(),
-                   FishResult(5, {3, 8, -1}, {1, 4, -1}, techniques::Orientation::Columns), true);
+                   FishResult(5, {3, 8, -1}, {1, 4, -1}, techniques::LineKind::Column), true);
   EXPECT_EQ(General(e).lines[0],
             "In two columns the digit @5& occurs as a candidate in exactly two cells, and in both "
             "columns those cells belong to the same two rows.");
@@ -260,7 +253,7 @@ TEST(ExplainXWingTest, BaseColumns) {
 TEST(ExplainSwordfishTest, BaseColumns) {
   const Explanation e =
       ExplainSwordfish(EmptyBoardWithAllMarks(),
-                       FishResult(9, {1, 5, 9}, {2, 4, 8}, techniques::Orientation::Columns), true);
+                       FishResult(9, {1, 5, 9}, {2, 4, 8}, techniques::LineKind::Column), true);
   EXPECT_EQ(General(e).lines,
             (Lines{"There are three columns that can hold the digit @9& in exactly two or three "
                    "cells, and in all these columns all the cells belong to the same three rows.",
@@ -293,7 +286,7 @@ TEST(ExplainSwordfishTest, BaseColumns) {
 TEST(ExplainSwordfishTest, BaseRowsName) {
   const Explanation e =
       ExplainSwordfish(EmptyBoardWithAllMarks(),
-                       FishResult(2, {1, 2, 3}, {4, 5, 6}, techniques::Orientation::Rows), true);
+                       FishResult(2, {1, 2, 3}, {4, 5, 6}, techniques::LineKind::Row), true);
   EXPECT_EQ(Concrete(e).lines[5],
             "You can remove all pencil marks of the digit @2& from the columns @4&, @5& and @6&, "
             "&except for the cells that are being shared with the rows& @A&, @B& and @C& "

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "techniques/TestBoards.h"
@@ -95,9 +97,57 @@ Board HiddenSinglesBothWaysBoard() {
   return board;
 }
 
+// A chain step as the numbers the tests below compare: -1 where nothing was
+// found; a forcing chain's excluded digit is 0.
+struct Reported {
+  int digit = -1;
+  int cellColumn = -1;
+  int cellRow = -1;
+  int excludedDigit = 0;
+  ChainPath chainA;
+  ChainPath chainB;
+};
+
+ChainPass Pass(bool allowContradiction, bool hiddenSingles, int maxDepth) {
+  return {maxDepth, hiddenSingles ? HiddenSingles::Yes : HiddenSingles::No,
+          allowContradiction ? Contradictions::Yes : Contradictions::No};
+}
+
+// wantText: looks, with both paths; returns 1 for a forcing chain, 0 for a
+// contradiction (its excluded digit set) or nothing. Otherwise places the
+// conclusion, lowers emptyCount and returns 1.
+int FindChain(Board& board, bool wantText, bool allowContradiction, bool hiddenSingles,
+              int maxDepth, int& emptyCount, Reported& result) {
+  const ChainPass pass = Pass(allowContradiction, hiddenSingles, maxDepth);
+  result.excludedDigit = 0;
+  if (wantText) {
+    result.chainA.clear();
+    result.chainB.clear();
+  }
+  Board applied = board;
+  const std::optional<ChainStep> placed = ApplyChain(applied, pass);
+  const std::optional<ChainStep> found = techniques::FindChain(board, pass);
+  EXPECT_EQ(placed.has_value(), found.has_value());
+  if (!found) return 0;
+  EXPECT_EQ(placed->cell, found->cell);
+  EXPECT_EQ(placed->digit, found->digit);
+  result.digit = found->digit;
+  result.cellColumn = found->cell.col;
+  result.cellRow = found->cell.row;
+  result.excludedDigit = found->excludedDigit;
+  if (!wantText) {
+    board = applied;
+    --emptyCount;
+    return 1;
+  }
+  result.chainA = found->chainA;
+  result.chainB = found->chainB;
+  return found->excludedDigit == 0 ? 1 : 0;
+}
+
 struct Found {
   int returned = 0;
-  TechniqueResult result;
+  Reported result;
 };
 
 Found Check(Board& board, bool allowContradiction, bool hiddenSingles, int maxDepth) {
@@ -106,6 +156,37 @@ Found Check(Board& board, bool allowContradiction, bool hiddenSingles, int maxDe
   found.returned =
       FindChain(board, true, allowContradiction, hiddenSingles, maxDepth, emptyCount, found.result);
   return found;
+}
+
+// The tree of one chain from (col, row), as GrowChain leaves it.
+void ExtendChain(const Board& board, int& depth, TabCellArray& nodes, ChainNode* /*parent*/,
+                 int digit, int col, int row, bool hiddenSingles, int maxDepth, bool& hidden) {
+  ChainTree tree = GrowChain(board, {col, row}, digit,
+                             hiddenSingles ? HiddenSingles::Yes : HiddenSingles::No, maxDepth);
+  depth = 0;
+  nodes = std::move(tree.nodes);
+  hidden = tree.hiddenSingleUsed;
+}
+
+// A chain pair from the start cell, its outcome copied back into the
+// arguments; the paths only when wanted.
+int BuildChainPair(const Board& board, int& fixedDigit, bool hiddenSinglesA, bool hiddenSinglesB,
+                   ChainPath& pathA, ChainPath& pathB, ChainTarget& target, int startRow,
+                   int startCol, int maxDepth, bool wantText) {
+  const auto hs = [](bool yes) { return yes ? HiddenSingles::Yes : HiddenSingles::No; };
+  ChainPair pair = techniques::BuildChainPair(board, ChainPairAsk{{startCol, startRow},
+                                                                  fixedDigit,
+                                                                  target,
+                                                                  hs(hiddenSinglesA),
+                                                                  hs(hiddenSinglesB),
+                                                                  maxDepth});
+  fixedDigit = pair.fixedDigit;
+  if (pair.forcing || pair.fixedDigit > 0) target = pair.target;
+  if (wantText && (pair.forcing || pair.fixedDigit > 0)) {
+    pathA = std::move(pair.pathA);
+    pathB = std::move(pair.pathB);
+  }
+  return pair.forcing ? 1 : 0;
 }
 
 TEST(ChainText, ReadsFromStartToConclusionWithRowLetterFirst) {
@@ -218,7 +299,7 @@ TEST(FindChain, NoTwoCandidateCellFindsNothing) {
   Board board = EmptyBoard();
   KeepOnly(board, 3, 3, {1, 2, 3});
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   result.chainA = {ChainLink{{5, 5}, 4, false}};
   int emptyCount = 81;
   EXPECT_EQ(FindChain(board, true, true, true, 4, emptyCount, result), 0);
@@ -247,7 +328,7 @@ TEST(FindChain, BothCandidatesForcingTheSameDigitGiveAForcingChain) {
 TEST(FindChain, ApplyingAForcingChainPlacesTheDigitAndClearsItsPeers) {
   Board board = ForcingLoopBoard();
   const int candidatesBefore = CandidateTotal(board);
-  TechniqueResult result;
+  Reported result;
   int emptyCount = 81;
   ASSERT_EQ(FindChain(board, false, false, false, 2, emptyCount, result), 1);
   EXPECT_EQ(emptyCount, 80);
@@ -291,7 +372,7 @@ TEST(FindChain, ContradictionExcludesTheCandidateWhenAllowed) {
   EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A4=5", "D4=6"}));
   EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=3", "D1=6", "D4=5"}));
 
-  TechniqueResult applied;
+  Reported applied;
   int emptyCount = 81;
   ASSERT_EQ(FindChain(board, false, true, false, 2, emptyCount, applied), 1);
   EXPECT_EQ(board.at(1, A)[core::kDigit], 8);
@@ -336,7 +417,7 @@ TEST(FindChain, HiddenSingleStepsAreFollowedOnlyWhenAsked) {
   EXPECT_EQ(Text(found.result.chainA), (Lines{"A1=3", "A5=9", "I5=4"}));
   EXPECT_EQ(Text(found.result.chainB), (Lines{"A1=4", "I5=4*"}));
 
-  TechniqueResult applied;
+  Reported applied;
   int emptyCount = 81;
   ASSERT_EQ(FindChain(board, false, false, true, 2, emptyCount, applied), 1);
   EXPECT_EQ(board.at(5, I)[core::kDigit], 4);

@@ -49,13 +49,13 @@ Board RowXWingOn4() {
   return board;
 }
 
-constexpr FishSkipSet Skip(int digit) {
-  return static_cast<FishSkipSet>(1U << digit);
+constexpr FishTried Skip(int digit) {
+  return static_cast<FishTried>(1U << digit);
 }
 
 // ---------------------------------------------------------------- X-Wing
 
-FishStep XWing(int digit, Orientation o, int base1, int base2, int cover1, int cover2) {
+BasicFishStep XWing(int digit, LineKind o, int base1, int base2, int cover1, int cover2) {
   return {digit, 2, o, {base1, base2, 0}, {cover1, cover2, 0}};
 }
 
@@ -67,7 +67,7 @@ TEST(FindXWing, ReportsTheRowPatternAndApplyRemovesTheDigitFromTheCoverColumnsOn
     Eliminate(expected, 2, r, 4);
     Eliminate(expected, 7, r, 4);
   }
-  const FishStep step = XWing(4, Orientation::Rows, 2, 6, 2, 7);
+  const BasicFishStep step = XWing(4, LineKind::Row, 2, 6, 2, 7);
 
   EXPECT_EQ(FindXWing(board), step);
   EXPECT_EQ(ApplyXWing(board), step);
@@ -85,7 +85,7 @@ TEST(FindXWing, ColumnPatternFoundWithBaseColumns) {
     Eliminate(expected, c, 4, 4);
     Eliminate(expected, c, 8, 4);
   }
-  const FishStep step = XWing(4, Orientation::Columns, 3, 8, 4, 8);
+  const BasicFishStep step = XWing(4, LineKind::Column, 3, 8, 4, 8);
 
   EXPECT_EQ(FindXWing(board), step);
   EXPECT_EQ(ApplyXWing(board), step);
@@ -101,7 +101,7 @@ TEST(FindXWing, NothingFoundLeavesTheBoardAsItWas) {
   const struct {
     const char* name;
     Board board;
-    FishSkipSet skip;
+    FishTried skip;
   } cases[] = {{"third candidate", spoilt, 0}, {"skipped digit", RowXWingOn4(), Skip(4)}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -159,16 +159,15 @@ TEST(FindXWing, TheSearchOrderPicksTheInstance) {
   const struct {
     const char* name;
     Board board;
-    FishSkipSet skip;
-    FishStep step;
+    FishTried skip;
+    BasicFishStep step;
   } cases[] = {
-      {"skip set steps to the next digit", skipping, static_cast<FishSkipSet>(Skip(4) | Skip(2)),
-       XWing(7, Orientation::Rows, 1, 8, 1, 9)},
-      {"rows before columns whatever the digit", rowsFirst, 0,
-       XWing(9, Orientation::Rows, 5, 7, 1, 6)},
-      {"upper base row before lower digit", upperRow, 0, XWing(8, Orientation::Rows, 1, 9, 4, 5)},
-      {"nothing to remove is passed over", useless, 0, XWing(6, Orientation::Rows, 3, 4, 5, 9)},
-      {"filled cells are no candidates", filled, 0, XWing(8, Orientation::Rows, 1, 5, 8, 9)},
+      {"skip set steps to the next digit", skipping, static_cast<FishTried>(Skip(4) | Skip(2)),
+       XWing(7, LineKind::Row, 1, 8, 1, 9)},
+      {"rows before columns whatever the digit", rowsFirst, 0, XWing(9, LineKind::Row, 5, 7, 1, 6)},
+      {"upper base row before lower digit", upperRow, 0, XWing(8, LineKind::Row, 1, 9, 4, 5)},
+      {"nothing to remove is passed over", useless, 0, XWing(6, LineKind::Row, 3, 4, 5, 9)},
+      {"filled cells are no candidates", filled, 0, XWing(8, LineKind::Row, 1, 5, 8, 9)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -201,14 +200,14 @@ TEST_P(SwordfishShapes, RecognisedOnlyWhenEveryCoverRowIsShared) {
     }
   const Board before = board;
 
-  const std::optional<FishStep> found = FindSwordfish(board);
-  const std::optional<FishStep> applied = ApplySwordfish(board);
+  const std::optional<BasicFishStep> found = FindSwordfish(board);
+  const std::optional<BasicFishStep> applied = ApplySwordfish(board);
 
   ASSERT_EQ(found.has_value(), GetParam().instance);
   ASSERT_EQ(applied.has_value(), GetParam().instance);
   if (GetParam().instance) {
-    EXPECT_EQ(found->orientation, Orientation::Columns);
-    EXPECT_EQ(found->coverLines, (std::array<int, 3>{1, 4, 9}));
+    EXPECT_EQ(found->baseLines, LineKind::Column);
+    EXPECT_EQ(found->cover, (std::array<int, 3>{1, 4, 9}));
     int removed = 0;  // rows 1, 4 and 9 in the six other columns
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r)
@@ -236,7 +235,7 @@ Board ColumnSwordfishOn6() {
   return board;
 }
 
-FishStep Swordfish(int digit, Orientation o, std::array<int, 3> base, std::array<int, 3> cover) {
+BasicFishStep Swordfish(int digit, LineKind o, std::array<int, 3> base, std::array<int, 3> cover) {
   return {digit, 3, o, base, cover};
 }
 
@@ -249,8 +248,8 @@ TEST(FindSwordfish, FindNamesTheLastOrderingApplyTheFirstAndRemovesExactlyTheCov
     for (int c = 1; c <= 9; ++c)
       if (c != 2 && c != 5 && c != 8) Eliminate(expected, c, r, 6);
 
-  EXPECT_EQ(FindSwordfish(board), Swordfish(6, Orientation::Columns, {8, 5, 2}, {1, 4, 9}));
-  EXPECT_EQ(ApplySwordfish(board), Swordfish(6, Orientation::Columns, {2, 5, 8}, {1, 4, 9}));
+  EXPECT_EQ(FindSwordfish(board), Swordfish(6, LineKind::Column, {8, 5, 2}, {1, 4, 9}));
+  EXPECT_EQ(ApplySwordfish(board), Swordfish(6, LineKind::Column, {2, 5, 8}, {1, 4, 9}));
   EXPECT_EQ(board, expected);
 }
 
@@ -267,8 +266,8 @@ TEST(FindSwordfish, RowPatternComesBackUntransposedWithBaseRows) {
     for (int r = 1; r <= 9; ++r)
       if (r != 2 && r != 5 && r != 8) Eliminate(expected, c, r, 6);
 
-  EXPECT_EQ(FindSwordfish(board), Swordfish(6, Orientation::Rows, {8, 5, 2}, {1, 4, 9}));
-  EXPECT_EQ(ApplySwordfish(board), Swordfish(6, Orientation::Rows, {2, 5, 8}, {1, 4, 9}));
+  EXPECT_EQ(FindSwordfish(board), Swordfish(6, LineKind::Row, {8, 5, 2}, {1, 4, 9}));
+  EXPECT_EQ(ApplySwordfish(board), Swordfish(6, LineKind::Row, {2, 5, 8}, {1, 4, 9}));
   EXPECT_EQ(board, expected);
 }
 
@@ -278,9 +277,9 @@ TEST(FindSwordfish, ColumnsAreSearchedBeforeRowsWhateverTheDigit) {
   ConfineToColumns(board, 5, 3, {4, 9});
   ConfineToColumns(board, 8, 3, {1, 9});
 
-  const std::optional<FishStep> step = ApplySwordfish(board);
+  const std::optional<BasicFishStep> step = ApplySwordfish(board);
   ASSERT_TRUE(step);
-  EXPECT_EQ(step->orientation, Orientation::Columns);
+  EXPECT_EQ(step->baseLines, LineKind::Column);
   EXPECT_EQ(step->digit, 6);
 }
 
@@ -290,8 +289,7 @@ TEST(FindSwordfish, SkippedDigitGivesWayToTheNextOne) {
   ConfineToRows(board, 3, 9, {3, 7});
   ConfineToRows(board, 4, 9, {2, 7});
 
-  EXPECT_EQ(ApplySwordfish(board, Skip(6)),
-            Swordfish(9, Orientation::Columns, {1, 3, 4}, {2, 3, 7}));
+  EXPECT_EQ(ApplySwordfish(board, Skip(6)), Swordfish(9, LineKind::Column, {1, 3, 4}, {2, 3, 7}));
   EXPECT_TRUE(HasCandidate(board, 1, 1, 6));  // the skipped pattern's targets stay
   EXPECT_FALSE(HasCandidate(board, 5, 2, 9));
 }

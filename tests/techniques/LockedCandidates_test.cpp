@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -57,6 +59,146 @@ bool CountsConsistent(const Board& board) {
   return true;
 }
 
+// ---------------------------------------------------------------- the steps as numbers
+
+// A step as the numbers the tests below compare: lines and blocks 1..9, -1
+// where a field does not apply, and the cell a search names: looking, the
+// first candidate it would remove; carrying out a two-block lock, the last
+// one it removed.
+struct Reported {
+  int digit = -1;
+  int block = -1;
+  int secondBlock = -1;
+  int rowLine = -1;
+  int columnLine = -1;
+  std::array<int, 2> lines{-1, -1};
+  std::optional<LineKind> orientation;
+  int cellColumn = -1;
+  int cellRow = -1;
+};
+
+void SetLine(LineKind kind, int number, Reported& r) {
+  (kind == LineKind::Row ? r.rowLine : r.columnLine) = number;
+}
+
+// The cells of the lines in walking order, whose candidate of the digit
+// went from `before` to `after`.
+std::vector<core::CellRef> LostAlong(const Board& before, const Board& after, LineKind kind,
+                                     std::initializer_list<int> lines, int digit) {
+  std::vector<core::CellRef> lost;
+  for (const int line : lines)
+    for (int pos = 1; pos <= 9; ++pos) {
+      const core::CellRef cell =
+          kind == LineKind::Row ? core::CellRef{pos, line} : core::CellRef{line, pos};
+      if (HasCandidate(before, cell.col, cell.row, digit) &&
+          !HasCandidate(after, cell.col, cell.row, digit))
+        lost.push_back(cell);
+    }
+  return lost;
+}
+
+int FindPointing(Board& board, const PointingTried& tried, bool checkOnly, Reported& result) {
+  Board applied = board;
+  const std::optional<PointingStep> step = ApplyPointing(applied, tried);
+  if (!step) return 0;
+  EXPECT_EQ(techniques::FindPointing(board, tried), step) << "looking finds what carrying out does";
+  result.digit = step->digit;
+  result.block = step->block;
+  SetLine(step->line, step->lineNumber, result);
+  if (checkOnly) {
+    const core::CellRef first =
+        LostAlong(board, applied, step->line, {step->lineNumber}, step->digit).front();
+    result.cellColumn = first.col;
+    result.cellRow = first.row;
+  } else {
+    board = applied;
+  }
+  return 1;
+}
+
+int FindPointing(Board& board, bool checkOnly, Reported& result) {
+  return FindPointing(board, PointingTried{}, checkOnly, result);
+}
+
+// Returns the number of candidates removed, 1 when only looking.
+int Claimed(Board& board, const std::optional<ClaimingStep>& step, const Board& applied,
+            bool checkOnly, Reported& result) {
+  if (!step) return 0;
+  result.digit = step->digit;
+  result.block = step->block;
+  SetLine(step->line, step->lineNumber, result);
+  const int removed = static_cast<int>(Removed(board, applied).size());
+  if (checkOnly) return 1;
+  board = applied;
+  return removed;
+}
+
+int ClaimIn(LineKind lines, Board& board, bool checkOnly, const ClaimingTried& tried,
+            Reported& result) {
+  Board applied = board;
+  const std::optional<ClaimingStep> step = ApplyClaimingIn(lines, applied, tried);
+  EXPECT_EQ(FindClaimingIn(lines, board, tried), step) << "looking finds what carrying out does";
+  return Claimed(board, step, applied, checkOnly, result);
+}
+
+int FindClaiming(Board& board, bool checkOnly, const ClaimingTried& tried, Reported& result) {
+  return ClaimIn(LineKind::Row, board, checkOnly, tried, result);
+}
+int FindClaiming(Board& board, bool checkOnly, Reported& result) {
+  return FindClaiming(board, checkOnly, ClaimingTried{}, result);
+}
+int FindClaimingInColumns(Board& board, bool checkOnly, const ClaimingTried& tried,
+                          Reported& result) {
+  return ClaimIn(LineKind::Column, board, checkOnly, tried, result);
+}
+int FindClaimingInColumns(Board& board, bool checkOnly, Reported& result) {
+  return FindClaimingInColumns(board, checkOnly, ClaimingTried{}, result);
+}
+int FindClaimingInRowsOrColumns(Board& board, bool checkOnly, Reported& result) {
+  Board applied = board;
+  const std::optional<ClaimingStep> step = ApplyClaiming(applied);
+  EXPECT_EQ(techniques::FindClaiming(board), step) << "looking finds what carrying out does";
+  return Claimed(board, step, applied, checkOnly, result);
+}
+
+// stopAfterFirst: the first productive pair carried out (1); otherwise, unless
+// only looking, every pair pass after pass (the number of candidates removed).
+int FindTwoBlockLock(Board& board, bool stopAfterFirst, const TwoBlockTried& tried, bool checkOnly,
+                     Reported& result) {
+  Board applied = board;
+  const std::optional<TwoBlockStep> first = ApplyTwoBlockLock(applied, tried);
+  if (!first) return 0;
+  EXPECT_EQ(techniques::FindTwoBlockLock(board, tried), first)
+      << "looking finds what carrying out does";
+  std::optional<TwoBlockStep> step = first;
+  int count = 1;
+  if (!checkOnly && !stopAfterFirst) {
+    applied = board;
+    count = ApplyEveryTwoBlockLock(applied, tried);
+    // The last pair that removed anything names the fields.
+    Board again = board;
+    while (const std::optional<TwoBlockStep> next = ApplyTwoBlockLock(again, tried)) step = next;
+  }
+  result.digit = step->digit;
+  result.block = step->blocks[0];
+  result.secondBlock = step->blocks[1];
+  result.lines = step->lineNumbers;
+  result.orientation = step->lines;
+  const std::vector<core::CellRef> lost = LostAlong(
+      board, applied, step->lines, {step->lineNumbers[0], step->lineNumbers[1]}, step->digit);
+  if (!lost.empty()) {
+    const core::CellRef cell = checkOnly ? lost.front() : lost.back();
+    result.cellColumn = cell.col;
+    result.cellRow = cell.row;
+  }
+  if (!checkOnly) board = applied;
+  return count;
+}
+
+int FindTwoBlockLock(Board& board, bool stopAfterFirst, bool checkOnly, Reported& result) {
+  return FindTwoBlockLock(board, stopAfterFirst, TwoBlockTried{}, checkOnly, result);
+}
+
 // ---------------------------------------------------------------- pointing
 
 // Block 0 holds 5 only in B2 and C2; column 2 keeps its 5s further down.
@@ -78,7 +220,7 @@ Board FiveConfinedToColumnTwo() {
 TEST(Pointing, CheckOnlyReportsColumnAndFirstCellWithoutChangingBoard) {
   Board board = FiveConfinedToColumnTwo();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 5);
@@ -92,7 +234,7 @@ TEST(Pointing, CheckOnlyReportsColumnAndFirstCellWithoutChangingBoard) {
 TEST(Pointing, ApplyRemovesTheDigitFromTheColumnOutsideTheBlockOnly) {
   Board board = FiveConfinedToColumnTwo();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, false, result), 1);
   std::set<Candidate> expected;
   for (int row = 4; row <= 9; ++row) expected.insert({2, row, 5});
@@ -130,7 +272,7 @@ TEST(Pointing, UnproductiveColumnDigitLeavesRowDirectionOfSameBlockTried) {
              "xxxxxxxxx"
              "xxxxxxxxx");
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 3);
@@ -165,7 +307,7 @@ TEST(Pointing, UnproductiveDigitPassesToNextDigitOfSameDirection) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.columnLine, 3);
@@ -195,7 +337,7 @@ TEST(Pointing, ColumnInstanceOfBlockWinsOverLowerDigitInRow) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, true, result), 1);
   EXPECT_EQ(result.digit, 7);
   EXPECT_EQ(result.columnLine, 3);
@@ -245,9 +387,9 @@ TEST_P(PointingTriedTest, SkipsExactlyTheTriedCombinations) {
   const TriedCase& tc = GetParam();
   Board board = CentreBlockWithTwoInstances();
   PointingTried tried{};
-  for (auto [block, digit] : tc.tried) tried[PointingTriedIndex(block, digit)] = 1;
+  for (auto [block, digit] : tc.tried) tried[PointingTriedIndex(block + 1, digit)] = 1;
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, tried, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, tc.digit);
@@ -267,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Pointing, NothingConfinedGivesZeroAndUntouchedResult) {
   Board board = OpenBoard();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindPointing(board, false, result), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, -1);
@@ -295,7 +437,7 @@ Board ThreeClaimedByBlockZero() {
 TEST(Claiming, ApplyRemovesDigitFromBlockOutsideTheRow) {
   Board board = ThreeClaimedByBlockZero();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindClaiming(board, false, result), 2);
   EXPECT_EQ(Removed(before, board), (std::set<Candidate>{{2, 1, 3}, {3, 3, 3}}));
   EXPECT_TRUE(CountsConsistent(board));
@@ -308,7 +450,7 @@ TEST(Claiming, ApplyRemovesDigitFromBlockOutsideTheRow) {
 TEST(Claiming, CheckOnlyCountsOneAndLeavesBoard) {
   Board board = ThreeClaimedByBlockZero();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindClaiming(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.digit, 3);
@@ -339,7 +481,7 @@ TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
              "xxxxxxxxx"
              "xxxxxxxxx"
              "xxxxxxxxx");
-  TechniqueResult first;
+  Reported first;
   Board copy = board;
   EXPECT_EQ(FindClaiming(copy, true, first), 1);
   EXPECT_EQ(first.digit, 9);
@@ -348,7 +490,7 @@ TEST(Claiming, RowsComeBeforeDigitsAndTriedRowDigitIsSkipped) {
 
   ClaimingTried tried{};
   tried[ClaimingTriedIndex(2, 9)] = 1;
-  TechniqueResult next;
+  Reported next;
   Board before = board;
   EXPECT_EQ(FindClaiming(board, false, tried, next), 4);
   EXPECT_EQ(next.digit, 1);
@@ -376,7 +518,7 @@ Board FourClaimedInColumnFive() {
 
 TEST(Claiming, ColumnInstanceIsInvisibleToTheRowSearch) {
   Board board = FourClaimedInColumnFive();
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindClaiming(board, false, result), 0);
   EXPECT_EQ(board, FourClaimedInColumnFive());
 }
@@ -384,7 +526,7 @@ TEST(Claiming, ColumnInstanceIsInvisibleToTheRowSearch) {
 TEST(Claiming, ColumnSearchReportsUntransposedColumnAndBlock) {
   Board board = FourClaimedInColumnFive();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindClaimingInColumns(board, false, result), 6);
   std::set<Candidate> expected;
   for (int col : {4, 6})
@@ -400,14 +542,14 @@ TEST(Claiming, ColumnSearchReportsUntransposedColumnAndBlock) {
 TEST(Claiming, ColumnSearchCheckOnlyLeavesBoardAndTriedIsIndexedByColumn) {
   Board board = FourClaimedInColumnFive();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindClaimingInColumns(board, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.columnLine, 5);
 
   ClaimingTried tried{};
   tried[ClaimingTriedIndex(5, 4)] = 1;
-  TechniqueResult none;
+  Reported none;
   EXPECT_EQ(FindClaimingInColumns(board, false, tried, none), 0);
   EXPECT_EQ(board, before);
   EXPECT_EQ(none.digit, -1);
@@ -425,13 +567,13 @@ TEST(Claiming, RowsOrColumnsPrefersRowInstance) {
              "xxxx.xxxx"
              "xxxx.xxxx"
              "xxxx.xxxx");
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindClaimingInRowsOrColumns(board, false, result), 2);
   EXPECT_EQ(result.digit, 3);
   EXPECT_EQ(result.rowLine, 2);
 
   Board columnsOnly = FourClaimedInColumnFive();
-  TechniqueResult column;
+  Reported column;
   EXPECT_EQ(FindClaimingInRowsOrColumns(columnsOnly, true, column), 1);
   EXPECT_EQ(column.columnLine, 5);
   EXPECT_EQ(column.rowLine, -1);
@@ -459,7 +601,7 @@ Board EightLockedInRowsAandC() {
 TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
   Board board = EightLockedInRowsAandC();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, false, true, result), 1);
   EXPECT_EQ(board, before);
   EXPECT_EQ(result.block, 1);
@@ -467,7 +609,7 @@ TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
+  EXPECT_EQ(result.orientation, LineKind::Row);
   EXPECT_EQ(result.cellColumn, 7);  // A7
   EXPECT_EQ(result.cellRow, 1);
 }
@@ -475,7 +617,7 @@ TEST(TwoBlockLock, CheckOnlyReportsPairLinesAndFirstCell) {
 TEST(TwoBlockLock, StopAfterFirstRemovesBothLinesOfThePair) {
   Board board = EightLockedInRowsAandC();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, true, false, result), 1);
   EXPECT_EQ(Removed(before, board), (std::set<Candidate>{{7, 1, 8}, {9, 3, 8}}));
   EXPECT_TRUE(CountsConsistent(board));
@@ -487,16 +629,16 @@ TEST(TwoBlockLock, TriedEntryExcludesThePairInEitherOrder) {
   for (auto [b1, b2] : {std::pair{0, 1}, std::pair{1, 0}}) {
     Board board = EightLockedInRowsAandC();
     TwoBlockTried tried{};
-    tried[TwoBlockTriedIndex(b1, b2, 8)] = 1;
-    TechniqueResult result;
+    tried[TwoBlockTriedIndex(b1 + 1, b2 + 1, 8)] = 1;
+    Reported result;
     EXPECT_EQ(FindTwoBlockLock(board, false, tried, false, result), 0) << b1 << "," << b2;
     EXPECT_EQ(board, EightLockedInRowsAandC());
   }
   // An entry for another digit excludes nothing here.
   Board board = EightLockedInRowsAandC();
   TwoBlockTried tried{};
-  tried[TwoBlockTriedIndex(0, 1, 7)] = 1;
-  TechniqueResult result;
+  tried[TwoBlockTriedIndex(1, 2, 7)] = 1;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, false, tried, false, result), 2);
 }
 
@@ -514,7 +656,7 @@ TEST(TwoBlockLock, SecondBlockInOnlyOneOfTheRowsIsNoInstance) {
              "xxxxxxxxx");
   // Block 0 has 8 in rows A and C, block 1 only in row C.
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, false, false, result), 0);
   EXPECT_EQ(board, before);
 }
@@ -540,7 +682,7 @@ Board EightNeedingTwoPasses() {
 TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
   Board board = EightNeedingTwoPasses();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, false, false, result), 12);
   std::set<Candidate> expected;
   for (int col = 1; col <= 3; ++col)
@@ -552,7 +694,7 @@ TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
   // The result describes the last removal: the stack pair of pass two.
   EXPECT_EQ(result.block, 1);
   EXPECT_EQ(result.secondBlock, 4);
-  EXPECT_EQ(result.orientation, Orientation::Columns);
+  EXPECT_EQ(result.orientation, LineKind::Column);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 2);
   EXPECT_EQ(result.cellColumn, 2);  // I2
@@ -562,23 +704,23 @@ TEST(TwoBlockLock, RepeatedPassesReturnTheSumOverAllPasses) {
 TEST(TwoBlockLock, StopAfterFirstAppliesOnlyTheFirstPair) {
   Board board = EightNeedingTwoPasses();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, true, false, result), 1);
   EXPECT_EQ(Removed(before, board).size(), 6u);
   EXPECT_EQ(result.block, 2);
   EXPECT_EQ(result.secondBlock, 3);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
+  EXPECT_EQ(result.orientation, LineKind::Row);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 2);
 
   // The stack pair is now the first instance, and check-only names it.
-  TechniqueResult next;
+  Reported next;
   const Board afterFirst = board;
   EXPECT_EQ(FindTwoBlockLock(board, true, true, next), 1);
   EXPECT_EQ(board, afterFirst);
   EXPECT_EQ(next.block, 1);
   EXPECT_EQ(next.secondBlock, 4);
-  EXPECT_EQ(next.orientation, Orientation::Columns);
+  EXPECT_EQ(next.orientation, LineKind::Column);
   EXPECT_EQ(next.cellColumn, 1);  // G1: column 1 first, top to bottom
   EXPECT_EQ(next.cellRow, 7);
 }
@@ -599,12 +741,12 @@ TEST(TwoBlockLock, QualifyingPairWithNothingToRemoveIsPassedOver) {
              "x.xxxxxxx"
              "x.xxxxxxx"
              "x.xxxxxxx");
-  TechniqueResult result;
+  Reported result;
   EXPECT_EQ(FindTwoBlockLock(board, false, true, result), 1);
   EXPECT_EQ(result.digit, 9);
   EXPECT_EQ(result.block, 4);
   EXPECT_EQ(result.secondBlock, 7);
-  EXPECT_EQ(result.orientation, Orientation::Columns);
+  EXPECT_EQ(result.orientation, LineKind::Column);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
   EXPECT_EQ(result.cellColumn, 1);  // A1

@@ -46,27 +46,31 @@ TEST(Registry, EveryTechniqueHasItsRowAndItsHelpSection) {
 TEST(Registry, SubsetNamesTakeTheirSizeFromTheStep) {
   struct Case {
     TechniqueId id;
-    std::uint16_t digitSet;
-    std::array<int, 4> subsetDigits;
+    Step step;
     const char* name;
   };
-  const Case cases[] = {
-      {TechniqueId::NakedSubset, 0b0000'0110, {}, "naked pair"},
-      {TechniqueId::NakedSubset, 0b0010'0110, {}, "naked triple"},
-      {TechniqueId::NakedSubset, 0b1010'0110, {}, "naked quad"},
-      {TechniqueId::NakedSubset, 0, {}, "naked subset"},
-      {TechniqueId::HiddenSubset, 0, {3, 7, 0, 0}, "hidden pair"},
-      {TechniqueId::HiddenSubset, 0, {1, 3, 7, 9}, "hidden quad"},
-      {TechniqueId::HiddenSubset, 0, {}, "hidden subset"},
-      {TechniqueId::Pointing, 0b0110, {}, "pointing"},
-      {TechniqueId::ContradictingChain, 0, {}, "contradicting chain"},
+  const auto naked = [](DigitSet digits) {
+    NakedSubsetStep step;
+    step.digits = digits;
+    return step;
   };
-  for (const Case& c : cases) {
-    TechniqueResult step;
-    step.digitSet = c.digitSet;
-    step.subsetDigits = c.subsetDigits;
-    EXPECT_EQ(TechniqueName(c.id, step), c.name);
-  }
+  const auto hidden = [](DigitSet digits) {
+    HiddenSubsetStep step;
+    step.digits = digits;
+    return step;
+  };
+  const Case cases[] = {
+      {TechniqueId::NakedSubset, naked(0b0000'0110), "naked pair"},
+      {TechniqueId::NakedSubset, naked(0b0010'0110), "naked triple"},
+      {TechniqueId::NakedSubset, naked(0b1010'0110), "naked quad"},
+      {TechniqueId::NakedSubset, naked(0), "naked subset"},
+      {TechniqueId::HiddenSubset, hidden(0b0000'1000'1000), "hidden pair"},
+      {TechniqueId::HiddenSubset, hidden(0b10'1000'1010), "hidden quad"},
+      {TechniqueId::HiddenSubset, hidden(0), "hidden subset"},
+      {TechniqueId::Pointing, PointingStep{2, 1, LineKind::Row, 1}, "pointing"},
+      {TechniqueId::ContradictingChain, ChainStep{}, "contradicting chain"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TechniqueName(c.id, c.step), c.name);
 }
 
 // What a hint explains is what "Do it" carries out: find leaves the board

@@ -46,50 +46,77 @@ struct HiddenOut {
 
 enum class HiddenRun { ReportOnly, PlaceFirst, CollectAll };
 
-// Runs one hidden-single search and copies what it found into `out`; the
-// fields keep their -7 when nothing was found. Returns how many it found.
+// The unit fields of a hidden single as numbers, -1 for the units it was
+// not found in.
+int UnitNumber(const SingleStep& single, UnitKind kind) {
+  return single.unit.kind == kind ? single.unit.number : -1;
+}
+
+// Runs one hidden-single search and copies what it found into `out`, with
+// the unit tables of the board as it is afterwards; the fields keep their -7
+// when nothing was found. Placing lowers emptyCount; with none left there is
+// nothing to look for. Returns how many it found.
 int RunHidden(Board& board, int& emptyCount, HiddenRun mode, HiddenOut& out) {
-  if (mode == HiddenRun::CollectAll)
-    return CollectHiddenSingles(board, emptyCount, out.blockCounts, out.rowCounts, out.colCounts);
-  const std::optional<Single> single = FindHiddenSingle(
-      board, emptyCount,
-      mode == HiddenRun::PlaceFirst ? HiddenSingleMode::PlaceFirst : HiddenSingleMode::ReportOnly,
-      out.blockCounts, out.rowCounts, out.colCounts);
+  if (emptyCount == 0) return 0;
+  const auto tables = [&] {
+    const UnitCounts counts = CountCandidatesPerUnit(board);
+    out.blockCounts = counts.blocks;
+    out.rowCounts = counts.rows;
+    out.colCounts = counts.columns;
+  };
+  if (mode == HiddenRun::CollectAll) {
+    const int n = CollectHiddenSingles(board);
+    tables();
+    return n;
+  }
+  const std::optional<SingleStep> single = FindHiddenSingle(board);
+  if (single && mode == HiddenRun::PlaceFirst) {
+    Apply(*single, board);
+    --emptyCount;
+  }
+  tables();
   if (!single) return 0;
-  out.blockUnit = single->blockUnit;
-  out.rowUnit = single->rowUnit;
-  out.colUnit = single->colUnit;
+  EXPECT_EQ(single->kind, SingleKind::Hidden);
+  out.blockUnit = UnitNumber(*single, UnitKind::Block);
+  out.rowUnit = UnitNumber(*single, UnitKind::Row);
+  out.colUnit = UnitNumber(*single, UnitKind::Column);
   out.digit = single->digit;
   out.row = single->cell.row;
   out.col = single->cell.col;
   return 1;
 }
 
-// A naked-single search as (found, digit, row, col).
-int NakedSingle(Board& board, int& empty, bool reportOnly, int& digit, int& row, int& col) {
-  const std::optional<Single> single = FindNakedSingle(board, empty, reportOnly);
-  if (!single) return 0;
+// A naked single as (found, digit, row, col), placed unless reportOnly.
+int Naked(Board& board, const std::optional<SingleStep>& single, int& empty, bool reportOnly,
+          int& digit, int& row, int& col) {
+  if (!single || empty == 0) return 0;
+  EXPECT_EQ(single->kind, SingleKind::Candidate);
+  if (!reportOnly) {
+    Apply(*single, board);
+    --empty;
+  }
   digit = single->digit;
   row = single->cell.row;
   col = single->cell.col;
   return 1;
 }
 
+int NakedSingle(Board& board, int& empty, bool reportOnly, int& digit, int& row, int& col) {
+  return Naked(board, FindNakedSingle(board), empty, reportOnly, digit, row, col);
+}
+
 int NakedSingleAt(Board& board, int c, int r, int& empty, bool reportOnly, int& digit, int& row,
                   int& col) {
-  const std::optional<Single> single = PlaceNakedSingleAt(board, {c, r}, empty, reportOnly);
-  if (!single) return 0;
-  digit = single->digit;
-  row = single->cell.row;
-  col = single->cell.col;
-  return 1;
+  return Naked(board, techniques::NakedSingleAt(board, {c, r}), empty, reportOnly, digit, row, col);
 }
 
 TEST(CountCandidatesPerUnit, FilledCellsCountNothingWhateverTheirFlags) {
   Board board = EmptyBoard();
   board.at(1, 1)[kDigit] = 5;  // flags left at 1, as a digit typed over marks would
-  UnitCountTable blocks{}, rows{}, cols{};
-  CountCandidatesPerUnit(board, blocks, rows, cols);
+  const UnitCounts counts = CountCandidatesPerUnit(board);
+  const UnitCountTable& blocks = counts.blocks;
+  const UnitCountTable& rows = counts.rows;
+  const UnitCountTable& cols = counts.columns;
   for (int d = 1; d <= 9; ++d) {
     EXPECT_EQ(rows[d - 1], 8) << d;
     EXPECT_EQ(cols[d - 1], 8) << d;
@@ -104,12 +131,12 @@ TEST(CountCandidatesPerUnit, TablesMatchBuildFromDigits) {
   const auto grid = test::GridFromLine(
       "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......");
   Board board{};
-  UnitCountTable b1{}, r1{}, c1{}, b2{}, r2{}, c2{};
+  UnitCountTable b1{}, r1{}, c1{};
   core::BuildFromDigits(grid, board, b1, r1, c1);
-  CountCandidatesPerUnit(board, b2, r2, c2);
-  EXPECT_EQ(b1, b2);
-  EXPECT_EQ(r1, r2);
-  EXPECT_EQ(c1, c2);
+  const UnitCounts counts = CountCandidatesPerUnit(board);
+  EXPECT_EQ(b1, counts.blocks);
+  EXPECT_EQ(r1, counts.rows);
+  EXPECT_EQ(c1, counts.columns);
 }
 
 TEST(FindNakedSingle, ZeroEmptyCountFindsNothingOnABoardWithSingles) {
@@ -440,11 +467,10 @@ TEST(CountBlockHiddenSingles, CountsABlockDigitPairOnceEvenWhenHiddenInItsRowToo
   HideInBlock(board, 4, 6, 5, 6);
   HideInColumn(board, 8, 8, 1);  // a column single does not count
   const Board before = board;
-  UnitCountTable blocks{}, rows{}, cols{};
-  EXPECT_EQ(CountBlockHiddenSingles(board, blocks, rows, cols), 2);
+  EXPECT_EQ(CountBlockHiddenSingles(board), 2);
   EXPECT_EQ(board, before);
-  EXPECT_EQ(blocks[4], 1);
-  EXPECT_EQ(rows[4], 1);
+  EXPECT_EQ(CountCandidatesPerUnit(board).blocks[4], 1);
+  EXPECT_EQ(CountCandidatesPerUnit(board).rows[4], 1);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -21,7 +22,7 @@
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
-#include "techniques/Pipeline.h"
+#include "techniques/Registry.h"
 #include "techniques/Singles.h"
 #include "techniques/Subsets.h"
 
@@ -425,12 +426,13 @@ TEST_P(Soundness, NeverRemovesOrMisplacesASolutionDigit) {
   }
 }
 
-void ClaimSingle(const TechniqueResult& r, std::vector<Claim>& claims) {
-  claims.push_back({r.singleColumn, r.singleRow, r.singleDigit});
-}
-
-int EmptyCount(const Board& board) {
-  return 81 - core::CountDigits(board);
+// Carries out the registry's step leading to a single, and claims that single.
+int ApplyLeading(TechniqueId id, Board& b, std::vector<Claim>& claims,
+                 const Ask& ask = Ask{Reach::ToSingle}) {
+  const Outcome out = TechniqueOf(id).apply(b, ask);
+  if (!out.step) return 0;
+  if (out.single) claims.push_back({out.single->cell.col, out.single->cell.row, out.single->digit});
+  return 1;
 }
 
 std::vector<FinderCase> AllFinders() {
@@ -440,31 +442,25 @@ std::vector<FinderCase> AllFinders() {
   };
 
   // Singles.
-  add("FindNakedSingle", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b);
-    return FindNakedSingle(b, empty, false) ? 1 : 0;
-  });
-  add("FindSingleInFullestUnitThenPlace", [](Board& b, std::vector<Claim>&) {
+  const auto place = [](Board& b, const std::optional<SingleStep>& single) {
+    if (single) Apply(*single, b);
+    return single ? 1 : 0;
+  };
+  add("FindNakedSingle",
+      [place](Board& b, std::vector<Claim>&) { return place(b, FindNakedSingle(b)); });
+  add("FindSingleInFullestUnitThenPlace", [place](Board& b, std::vector<Claim>&) {
     const std::optional<core::CellRef> cell = FindSingleInFullestUnit(b, 1, 9);
-    int empty = EmptyCount(b);
-    return cell && PlaceNakedSingleAt(b, *cell, empty, false) ? 1 : 0;
+    return cell ? place(b, NakedSingleAt(b, *cell)) : 0;
   });
-  add("FindHiddenSinglePlaceFirst", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b);
-    core::UnitCountTable bc{}, rc{}, cc{};
-    return FindHiddenSingle(b, empty, HiddenSingleMode::PlaceFirst, bc, rc, cc) ? 1 : 0;
-  });
+  add("FindHiddenSinglePlaceFirst",
+      [place](Board& b, std::vector<Claim>&) { return place(b, FindHiddenSingle(b)); });
   add("FindHiddenSingleReportOnly", [](Board& b, std::vector<Claim>& claims) {
-    int empty = EmptyCount(b);
-    core::UnitCountTable bc{}, rc{}, cc{};
-    const auto single = FindHiddenSingle(b, empty, HiddenSingleMode::ReportOnly, bc, rc, cc);
+    const auto single = FindHiddenSingle(b);
     if (single) claims.push_back({single->cell.col, single->cell.row, single->digit});
     return single ? 1 : 0;
   });
   add("FindHiddenSingleCollectAll", [](Board& b, std::vector<Claim>&) {
-    int empty = EmptyCount(b);
-    core::UnitCountTable bc{}, rc{}, cc{};
-    const int n = CollectHiddenSingles(b, empty, bc, rc, cc);
+    const int n = CollectHiddenSingles(b);
     // The digits go in without their peers losing candidates; finish the
     // placements so the next step sees a consistent board.
     for (int c = 1; c <= 9; ++c)
@@ -474,26 +470,15 @@ std::vector<FinderCase> AllFinders() {
   });
 
   // Locked candidates.
-  add("FindPointing", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindPointing(b, false, r);
-  });
-  add("FindClaimingRows", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindClaiming(b, false, r);
-  });
-  add("FindClaimingInColumns", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindClaimingInColumns(b, false, r);
-  });
-  add("FindTwoBlockLockFirstPair", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindTwoBlockLock(b, true, false, r);
-  });
-  add("FindTwoBlockLockAllPasses", [](Board& b, std::vector<Claim>&) {
-    TechniqueResult r;
-    return FindTwoBlockLock(b, false, false, r);
-  });
+  add("ApplyPointing", [](Board& b, std::vector<Claim>&) { return ApplyPointing(b) ? 1 : 0; });
+  add("ApplyClaimingRows",
+      [](Board& b, std::vector<Claim>&) { return ApplyClaimingIn(LineKind::Row, b) ? 1 : 0; });
+  add("ApplyClaimingInColumns",
+      [](Board& b, std::vector<Claim>&) { return ApplyClaimingIn(LineKind::Column, b) ? 1 : 0; });
+  add("ApplyTwoBlockLockFirstPair",
+      [](Board& b, std::vector<Claim>&) { return ApplyTwoBlockLock(b) ? 1 : 0; });
+  add("ApplyEveryTwoBlockLock",
+      [](Board& b, std::vector<Claim>&) { return ApplyEveryTwoBlockLock(b); });
 
   // Subsets: each search goes through hundreds of digit combinations.
   const int subsetStride = 3;
@@ -502,31 +487,24 @@ std::vector<FinderCase> AllFinders() {
       add(
           "FindNakedSubsetSize" + std::to_string(size) + (strict ? "Strict" : "Loose"),
           [size, strict](Board& b, std::vector<Claim>&) {
-            TechniqueResult r;
-            r.strict = strict;
-            return FindNakedSubset(b, size, 0, false, r);
+            return ApplyNakedSubset(b, size, strict ? Cells::Exact : Cells::Any) ? 1 : 0;
           },
           subsetStride);
     }
     add(
         "FindNakedSubsetSize" + std::to_string(size) + "SkippingTwo",
         [size](Board& b, std::vector<Claim>&) {
-          TechniqueResult r;
-          return FindNakedSubset(b, size, 2, false, r);
+          return ApplyNakedSubset(b, size, Cells::Any, 2) ? 1 : 0;
         },
         subsetStride);
     add(
         "FindHiddenSubsetSize" + std::to_string(size) + "FirstUnit",
-        [size](Board& b, std::vector<Claim>&) {
-          TechniqueResult r;
-          return FindHiddenSubset(b, size, HiddenSubsetSkips{}, true, false, r);
-        },
+        [size](Board& b, std::vector<Claim>&) { return ApplyHiddenSubset(b, size) ? 1 : 0; },
         subsetStride);
     add(
         "FindHiddenSubsetSize" + std::to_string(size) + "AllUnits",
         [size](Board& b, std::vector<Claim>&) {
-          TechniqueResult r;
-          return FindHiddenSubset(b, size, HiddenSubsetSkips{}, false, false, r);
+          return ApplyHiddenSubsetsInEveryUnit(b, size) ? 1 : 0;
         },
         subsetStride * 2);
   }
@@ -535,33 +513,24 @@ std::vector<FinderCase> AllFinders() {
   add("ApplyXWing", [](Board& b, std::vector<Claim>&) { return ApplyXWing(b) ? 1 : 0; });
   add("ApplySwordfish", [](Board& b, std::vector<Claim>&) { return ApplySwordfish(b) ? 1 : 0; });
 
-  // Pipeline entries: the eliminations, and the single they report.
+  // Steps leading to a single: the eliminations, and the single they report.
   const int pipelineStride = 1;
   add(
       "PointingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(PointingToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::Pointing, b, claims);
       },
       pipelineStride);
   add(
       "ClaimingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(ClaimingToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::Claiming, b, claims);
       },
       pipelineStride);
   add(
       "TwoBlockLockToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(TwoBlockLockToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::TwoBlocks, b, claims);
       },
       pipelineStride);
   for (int size = 2; size <= 4; ++size) {
@@ -569,11 +538,8 @@ std::vector<FinderCase> AllFinders() {
       add(
           "NakedSubsetToSingleSize" + std::to_string(size) + (strictIn ? "Strict" : "Loose"),
           [size, strictIn](Board& b, std::vector<Claim>& claims) {
-            TechniqueResult r;
-            bool strict = strictIn;
-            const int code = static_cast<int>(NakedSubsetToSingle(b, size, strict, false, r));
-            if (code) ClaimSingle(r, claims);
-            return code;
+            return ApplyLeading(TechniqueId::NakedSubset, b, claims,
+                                {Reach::ToSingle, size, strictIn ? Cells::Exact : Cells::Any, {}});
           },
           subsetStride);
     }
@@ -581,19 +547,13 @@ std::vector<FinderCase> AllFinders() {
   add(
       "XWingToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(XWingToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::XWing, b, claims);
       },
       pipelineStride);
   add(
       "SwordfishToSingle",
       [](Board& b, std::vector<Claim>& claims) {
-        TechniqueResult r;
-        const int code = static_cast<int>(SwordfishToSingle(b, false, r));
-        if (code) ClaimSingle(r, claims);
-        return code;
+        return ApplyLeading(TechniqueId::Swordfish, b, claims);
       },
       pipelineStride);
 
@@ -604,23 +564,17 @@ std::vector<FinderCase> AllFinders() {
         const std::string flags =
             std::string(hidden ? "HiddenSingles" : "") + (contradiction ? "Contradictions" : "");
         const int stride = depth <= 2 ? 1 : 2;
+        const ChainPass pass{depth, hidden ? HiddenSingles::Yes : HiddenSingles::No,
+                             contradiction ? Contradictions::Yes : Contradictions::No};
         add(
             "FindChainDepth" + std::to_string(depth) + flags,
-            [=](Board& b, std::vector<Claim>&) {
-              TechniqueResult r;
-              int empty = EmptyCount(b);
-              return FindChain(b, false, contradiction, hidden, depth, empty, r);
-            },
-            stride);
+            [=](Board& b, std::vector<Claim>&) { return ApplyChain(b, pass) ? 1 : 0; }, stride);
         add(
             "FindChainWithTextDepth" + std::to_string(depth) + flags,
             [=](Board& b, std::vector<Claim>& claims) {
-              TechniqueResult r;
-              int empty = EmptyCount(b);
-              const int found = FindChain(b, true, contradiction, hidden, depth, empty, r);
-              if (found > 0 || r.excludedDigit > 0)
-                claims.push_back({r.cellColumn, r.cellRow, r.digit});
-              return found > 0 || r.excludedDigit > 0 ? 1 : 0;
+              const std::optional<ChainStep> step = FindChain(b, pass);
+              if (step) claims.push_back({step->cell.col, step->cell.row, step->digit});
+              return step ? 1 : 0;
             },
             stride * 2);
         if (depth == 1 && !hidden) {

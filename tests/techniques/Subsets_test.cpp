@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
@@ -44,11 +45,24 @@ struct NakedOutcome {
   int col = -1;
 };
 
+// Looks (checkOnly) or carries out; the strict flag stays as given when
+// nothing is found.
 NakedOutcome RunNaked(Board& board, int size, bool strictIn, int skip, bool checkOnly) {
   NakedOutcome out;
   out.strict = strictIn;
-  out.count = FindNakedSubset(board, size, out.strict, out.digitSet, skip, out.unitKind, out.row,
-                              out.col, checkOnly);
+  const Cells cells = strictIn ? Cells::Exact : Cells::Any;
+  Board applied = board;
+  const std::optional<NakedSubsetStep> step = ApplyNakedSubset(applied, size, cells, skip);
+  EXPECT_EQ(FindNakedSubset(board, size, cells, skip), step)
+      << "looking finds what carrying out does";
+  if (!step) return out;
+  if (!checkOnly) board = applied;
+  out.count = step->removed;
+  out.strict = step->exact;
+  out.digitSet = step->digits;
+  out.unitKind = step->unit.kind;
+  out.row = step->firstCell.row;
+  out.col = step->firstCell.col;
   return out;
 }
 
@@ -267,17 +281,15 @@ TEST(FindNakedSubset, SkipOneKeepsTheFirstRemovableCandidate) {
   EXPECT_TRUE(HasCandidate(board, 6, 1, 3));
 }
 
-TEST(FindNakedSubset, ResultOverloadFillsTheSharedFields) {
-  Board board = TwoPairBoard();
-  TechniqueResult result;
-  result.strict = true;
-  EXPECT_EQ(FindNakedSubset(board, 2, 0, true, result), 3);
-  EXPECT_EQ(result.digitSet, Set({2, 7}));
-  EXPECT_EQ(result.unitKind, UnitKind::Row);
-  EXPECT_EQ(result.cellRow, 1);
-  EXPECT_EQ(result.cellColumn, 1);
-  EXPECT_TRUE(result.strict);
-  EXPECT_EQ(result.digit, -1);
+TEST(FindNakedSubset, TheStepNamesItsUnitDigitsAndFirstCell) {
+  const Board board = TwoPairBoard();
+  const std::optional<NakedSubsetStep> step = FindNakedSubset(board, 2, Cells::Exact);
+  ASSERT_TRUE(step);
+  EXPECT_EQ(step->removed, 3);
+  EXPECT_EQ(step->digits, Set({2, 7}));
+  EXPECT_EQ(step->unit, (Unit{UnitKind::Row, 1}));
+  EXPECT_EQ(step->firstCell, (core::CellRef{1, 1}));
+  EXPECT_TRUE(step->exact);
 }
 
 // Every combination of a unit's free digits tried in ascending order, units
@@ -316,7 +328,8 @@ NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
   int counter = 0;
   for (const auto& [kind, cells] : units) {
     std::uint16_t placed = 0;
-    for (auto [c, r] : cells) placed |= static_cast<std::uint16_t>(1u << board.at(c, r)[core::kDigit]);
+    for (auto [c, r] : cells)
+      placed |= static_cast<std::uint16_t>(1u << board.at(c, r)[core::kDigit]);
     for (unsigned set : combinations) {
       if ((set & placed) != 0) continue;
       std::vector<int> members;
@@ -326,7 +339,8 @@ NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
           members.push_back(i);
       if (static_cast<int>(members.size()) != size) continue;
       bool exact = true;
-      for (int m : members) exact = exact && std::popcount(setOf(cells[m].first, cells[m].second)) == size;
+      for (int m : members)
+        exact = exact && std::popcount(setOf(cells[m].first, cells[m].second)) == size;
       if (strictIn && kind != UnitKind::Block && !exact) continue;
       for (int i = 0; i < 9; ++i) {
         if (std::find(members.begin(), members.end(), i) != members.end()) continue;
@@ -337,8 +351,12 @@ NakedOutcome ReferenceNaked(Board& board, int size, bool strictIn, int skip) {
           }
       }
       if (out.count == 0) continue;
-      out = {out.count, exact, static_cast<std::uint16_t>(set), kind,
-             cells[members[0]].second, cells[members[0]].first};
+      out = {out.count,
+             exact,
+             static_cast<std::uint16_t>(set),
+             kind,
+             cells[members[0]].second,
+             cells[members[0]].first};
       return out;
     }
   }
@@ -390,10 +408,9 @@ TEST(SubsetFinders, SizesOutsideTwoToFourFindNothing) {
     Board board = TwoPairBoard();
     const Board before = board;
     EXPECT_EQ(RunNaked(board, size, false, 0, false).count, 0) << size;
-    std::array<int, 4> digits{};
-    int position = -1, number = -1;
-    UnitKind kind = UnitKind::None;
-    EXPECT_EQ(FindHiddenSubset(board, size, {}, digits, position, true, false, kind, number), 0);
+    EXPECT_FALSE(FindHiddenSubset(board, size));
+    EXPECT_FALSE(ApplyHiddenSubset(board, size));
+    EXPECT_FALSE(ApplyHiddenSubsetsInEveryUnit(board, size));
     EXPECT_EQ(board, before);
   }
 }
@@ -406,11 +423,38 @@ struct HiddenOutcome {
   int unitNumber = -1;
 };
 
+// Looks (checkOnly: count 1), carries out the first unit's subset, or every
+// unit's (without naming a unit).
 HiddenOutcome RunHidden(Board& board, int size, bool stopAtFirstUnit, bool checkOnly,
                         const HiddenSubsetSkips& skips = {}) {
   HiddenOutcome out;
-  out.count = FindHiddenSubset(board, size, skips, out.digits, out.position, stopAtFirstUnit,
-                               checkOnly, out.unitKind, out.unitNumber);
+  std::optional<HiddenSubsetStep> step;
+  if (checkOnly) {
+    step = FindHiddenSubset(board, size, skips);
+    Board applied = board;
+    const std::optional<HiddenSubsetStep> carried = ApplyHiddenSubset(applied, size, skips);
+    EXPECT_EQ(step.has_value(), carried.has_value());
+    if (step && carried) {
+      EXPECT_EQ(step->digits, carried->digits);
+      EXPECT_EQ(step->unit, carried->unit);
+    }
+  } else if (stopAtFirstUnit) {
+    step = ApplyHiddenSubset(board, size, skips);
+  } else {
+    step = ApplyHiddenSubsetsInEveryUnit(board, size, skips);
+  }
+  if (!step) return out;
+  out.count = step->removed;
+  int i = 0;
+  for (int d = 1; d <= 9; ++d)
+    if ((step->digits >> d) & 1U) out.digits[static_cast<std::size_t>(i++)] = d;
+  if (checkOnly || stopAtFirstUnit) {
+    out.unitKind = step->unit.kind;
+    out.unitNumber = step->unit.number;
+  }
+  if (step->lastChanged)
+    out.position =
+        step->unit.kind == UnitKind::Row ? step->lastChanged->col : step->lastChanged->row;
   return out;
 }
 
@@ -488,13 +532,10 @@ TEST(FindHiddenSubset, TripleInBlockLeavesPositionAndSpareDigitPlacesAlone) {
       for (int d : {2, 4, 6}) Eliminate(board, c, r, d);
     }
   }
-  HiddenOutcome out;
-  out.digits = {0, 0, 0, 7};
-  out.count = FindHiddenSubset(board, 3, {}, out.digits, out.position, true, false, out.unitKind,
-                               out.unitNumber);
+  const HiddenOutcome out = RunHidden(board, 3, true, false);
 
   EXPECT_EQ(out.count, 18);
-  EXPECT_EQ(out.digits, (std::array<int, 4>{2, 4, 6, 7}));
+  EXPECT_EQ(out.digits, (std::array<int, 4>{2, 4, 6, 0}));
   EXPECT_EQ(out.unitKind, UnitKind::Block);
   EXPECT_EQ(out.unitNumber, 5);
   EXPECT_EQ(out.position, -1);
@@ -559,17 +600,15 @@ INSTANTIATE_TEST_SUITE_P(
                     SkipListCase{"ColumnThree", {{UnitKind::Column}, {3}, {Set({3, 8})}}, 14}),
     [](const testing::TestParamInfo<SkipListCase>& info) { return std::string(info.param.name); });
 
-TEST(FindHiddenSubset, ResultOverloadNamesTheLastStrippedCell) {
+TEST(FindHiddenSubset, TheStepNamesTheLastStrippedCell) {
   Board board = BoardFromLine(std::string(81, '.').c_str());
   AddHiddenPairColumn9(board);
-  TechniqueResult result;
-
-  EXPECT_EQ(FindHiddenSubset(board, 2, {}, true, false, result), 14);
-  EXPECT_EQ(result.subsetDigits, (std::array<int, 4>{1, 5, 0, 0}));
-  EXPECT_EQ(result.unitKind, UnitKind::Column);
-  EXPECT_EQ(result.unitNumber, 9);
-  EXPECT_EQ(result.cellColumn, 9);
-  EXPECT_EQ(result.cellRow, 8);
+  const std::optional<HiddenSubsetStep> step = ApplyHiddenSubset(board, 2);
+  ASSERT_TRUE(step);
+  EXPECT_EQ(step->removed, 14);
+  EXPECT_EQ(step->digits, Set({1, 5}));
+  EXPECT_EQ(step->unit, (Unit{UnitKind::Column, 9}));
+  EXPECT_EQ(step->lastChanged, (core::CellRef{9, 8}));
 }
 
 }  // namespace

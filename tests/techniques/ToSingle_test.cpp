@@ -1,10 +1,16 @@
-#include "techniques/Pipeline.h"
+#include "techniques/ToSingle.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <variant>
 
+#include "techniques/Registry.h"
 #include "techniques/TestBoards.h"
 
 namespace zentaro::techniques {
@@ -45,6 +51,108 @@ void AddPointingInColumnFive(Board& board) {
 }
 const char* const kColumnFiveOutsideBlock = "A5 B5 C5 G5 H5 I5";
 
+// A step found by the registry's search for one leading to a single, as the
+// numbers the tests below compare: lines and blocks 1..9, -1 where a field
+// does not apply.
+struct Reported {
+  TechniqueId technique = TechniqueId::None;
+  bool metAny = false;
+  int digit = -1, block = -1, secondBlock = -1, rowLine = -1, columnLine = -1;
+  std::array<int, 3> lines{-1, -1, -1};      // base lines, or the two lines of a lock
+  std::array<int, 3> positions{-1, -1, -1};  // cover lines
+  std::optional<LineKind> orientation;
+  std::uint16_t digitSet = 0;  // naked subsets
+  UnitKind unitKind = UnitKind::None;
+  int cellRow = -1, cellColumn = -1;  // a naked subset's first cell
+  bool strict = false;                // its cells hold exactly its digits
+  bool singleKind = false;            // true: single candidate
+  int singleDigit = -1, singleColumn = -1, singleRow = -1;
+  int singleBlockUnit = -1, singleRowUnit = -1, singleColumnUnit = -1;
+};
+
+void Fill(const Step& step, Reported& r) {
+  const auto line = [&](LineKind kind, int number) {
+    (kind == LineKind::Row ? r.rowLine : r.columnLine) = number;
+  };
+  if (const auto* p = std::get_if<PointingStep>(&step)) {
+    r.digit = p->digit;
+    r.block = p->block;
+    line(p->line, p->lineNumber);
+  } else if (const auto* c = std::get_if<ClaimingStep>(&step)) {
+    r.digit = c->digit;
+    r.block = c->block;
+    line(c->line, c->lineNumber);
+  } else if (const auto* t = std::get_if<TwoBlockStep>(&step)) {
+    r.digit = t->digit;
+    r.block = t->blocks[0];
+    r.secondBlock = t->blocks[1];
+    r.lines = {t->lineNumbers[0], t->lineNumbers[1], -1};
+    r.orientation = t->lines;
+  } else if (const auto* n = std::get_if<NakedSubsetStep>(&step)) {
+    r.digitSet = n->digits;
+    r.unitKind = n->unit.kind;
+    r.cellRow = n->firstCell.row;
+    r.cellColumn = n->firstCell.col;
+    r.strict = n->exact;
+  } else if (const auto* f = std::get_if<BasicFishStep>(&step)) {
+    r.digit = f->digit;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(f->size); ++i) {
+      r.lines[i] = f->base[i];
+      r.positions[i] = f->cover[i];
+    }
+    r.orientation = f->baseLines;
+  }
+}
+
+// keepBoard: only looked for; otherwise carried out on the board.
+TechniqueId Leading(TechniqueId id, Board& board, bool keepBoard, Reported& r,
+                    const Ask& ask = Ask{Reach::ToSingle}) {
+  const Technique& technique = TechniqueOf(id);
+  const Outcome out = keepBoard ? technique.find(board, ask) : technique.apply(board, ask);
+  r.metAny = out.metAny;
+  r.technique = out.step ? id : TechniqueId::None;
+  if (!out.step) return TechniqueId::None;
+  Fill(*out.step, r);
+  if (out.single) {
+    const SingleStep& single = *out.single;
+    r.singleKind = single.kind == SingleKind::Candidate;
+    r.singleDigit = single.digit;
+    r.singleColumn = single.cell.col;
+    r.singleRow = single.cell.row;
+    if (!r.singleKind) {
+      r.singleBlockUnit = single.unit.kind == UnitKind::Block ? single.unit.number : -1;
+      r.singleRowUnit = single.unit.kind == UnitKind::Row ? single.unit.number : -1;
+      r.singleColumnUnit = single.unit.kind == UnitKind::Column ? single.unit.number : -1;
+    }
+  }
+  return id;
+}
+
+TechniqueId PointingToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::Pointing, board, keepBoard, r);
+}
+TechniqueId ClaimingToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::Claiming, board, keepBoard, r);
+}
+TechniqueId TwoBlockLockToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::TwoBlocks, board, keepBoard, r);
+}
+// strict: rows and columns ask for exact cells; it comes back as the
+// reported subset's exactness (false when none).
+TechniqueId NakedSubsetToSingle(Board& board, int size, bool& strict, bool keepBoard, Reported& r) {
+  const TechniqueId id =
+      Leading(TechniqueId::NakedSubset, board, keepBoard, r,
+              Ask{Reach::ToSingle, size, strict ? Cells::Exact : Cells::Any, {}});
+  strict = id == TechniqueId::NakedSubset && r.strict;
+  return id;
+}
+TechniqueId XWingToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::XWing, board, keepBoard, r);
+}
+TechniqueId SwordfishToSingle(Board& board, bool keepBoard, Reported& r) {
+  return Leading(TechniqueId::Swordfish, board, keepBoard, r);
+}
+
 TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
   Board board = OpenBoard();
   AddPointingWithoutSingle(board);
@@ -52,9 +160,9 @@ TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
   SetCandidates(board, 5, 1, {5, 6});  // A5 keeps only 6 once its 5 goes
   const Board expected = Dropped(board, 5, kColumnFiveOutsideBlock);
 
-  TechniqueResult result;
-  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
-  EXPECT_EQ(result.techniqueCode, TechniqueCode::Pointing);
+  Reported result;
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
+  EXPECT_EQ(result.technique, TechniqueId::Pointing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.block, 5);
@@ -78,12 +186,12 @@ TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
   SetCandidates(board, 5, 1, {5, 6});
   const Board before = board;
 
-  TechniqueResult kept;
-  EXPECT_EQ(PointingToSingle(board, true, kept), TechniqueCode::Pointing);
+  Reported kept;
+  EXPECT_EQ(PointingToSingle(board, true, kept), TechniqueId::Pointing);
   EXPECT_EQ(board, before);
 
-  TechniqueResult applied;
-  EXPECT_EQ(PointingToSingle(board, false, applied), TechniqueCode::Pointing);
+  Reported applied;
+  EXPECT_EQ(PointingToSingle(board, false, applied), TechniqueId::Pointing);
   EXPECT_EQ(kept.digit, applied.digit);
   EXPECT_EQ(kept.block, applied.block);
   EXPECT_EQ(kept.columnLine, applied.columnLine);
@@ -96,11 +204,11 @@ TEST(PointingToSingle, KeepBoardReportsTheSameButLeavesTheBoard) {
 TEST(PointingToSingle, NoInstanceGivesZeroWithNothingMet) {
   Board board = OpenBoard();
   const Board before = board;
-  TechniqueResult result;
+  Reported result;
   result.metAny = true;  // must be cleared
-  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::None);
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueId::None);
   EXPECT_FALSE(result.metAny);
-  EXPECT_EQ(result.techniqueCode, TechniqueCode::None);
+  EXPECT_EQ(result.technique, TechniqueId::None);
   EXPECT_EQ(result.digit, -1);
   EXPECT_EQ(board, before);
 }
@@ -110,8 +218,8 @@ TEST(PointingToSingle, InstancesWithoutSingleGiveZeroButCountAsMet) {
   AddPointingWithoutSingle(board);
   AddPointingInColumnFive(board);
   const Board before = board;
-  TechniqueResult result;
-  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(PointingToSingle(board, false, result), TechniqueId::None);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
   // The caller's fields are not overwritten by instances that were dropped.
@@ -131,8 +239,8 @@ TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
   SetCandidates(board, 5, 9, {5, 6});  // I5: a single candidate later in every order
-  TechniqueResult result;
-  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
+  Reported result;
+  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 6);
   EXPECT_EQ(result.singleColumn, 5);
@@ -143,8 +251,8 @@ TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
   Board board = OpenBoard();
   AddPointingInColumnFive(board);
   AddHiddenSingleInBlockSeven(board);
-  TechniqueResult result;
-  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueCode::Pointing);
+  Reported result;
+  ASSERT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
   EXPECT_FALSE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 5);
   EXPECT_EQ(result.singleColumn, 4);
@@ -214,15 +322,15 @@ TEST_P(ClaimingToSingleCase, ReportsTheClaimAndItsSingleOnTheBoardAsGiven) {
   c.build(board);
   const Board before = board;
 
-  TechniqueResult kept;
-  ASSERT_EQ(ClaimingToSingle(board, true, kept), TechniqueCode::Claiming);
+  Reported kept;
+  ASSERT_EQ(ClaimingToSingle(board, true, kept), TechniqueId::Claiming);
   EXPECT_EQ(board, before);
 
-  TechniqueResult result;
-  ASSERT_EQ(ClaimingToSingle(board, false, result), TechniqueCode::Claiming);
+  Reported result;
+  ASSERT_EQ(ClaimingToSingle(board, false, result), TechniqueId::Claiming);
   EXPECT_EQ(board, Dropped(before, c.removedDigit, c.removedFrom));
-  for (const TechniqueResult* r : {&kept, &result}) {
-    EXPECT_EQ(r->techniqueCode, TechniqueCode::Claiming);
+  for (const Reported* r : {&kept, &result}) {
+    EXPECT_EQ(r->technique, TechniqueId::Claiming);
     EXPECT_TRUE(r->metAny);
     EXPECT_EQ(r->digit, c.digit);
     EXPECT_EQ(r->rowLine, c.rowLine);
@@ -257,8 +365,8 @@ TEST(ClaimingToSingle, NoClaimAnywhereGivesZero) {
   Board board = OpenBoard();
   AddPointingInColumnFive(board);  // a pointing pattern is no claim
   const Board before = board;
-  TechniqueResult result;
-  EXPECT_EQ(ClaimingToSingle(board, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(ClaimingToSingle(board, false, result), TechniqueId::None);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
 }
@@ -270,15 +378,15 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
   SetCandidates(board, 9, 1, {3, 8});   // A9
   const Board expected = Dropped(board, 8, "A7 A8 A9 C7 C8 C9");
 
-  TechniqueResult result;
-  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), TechniqueCode::TwoBlockLock);
+  Reported result;
+  ASSERT_EQ(TwoBlockLockToSingle(board, false, result), TechniqueId::TwoBlocks);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 8);
   EXPECT_EQ(result.block, 1);
   EXPECT_EQ(result.secondBlock, 2);
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
+  EXPECT_EQ(result.orientation, LineKind::Row);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 3);
   EXPECT_EQ(result.singleColumn, 9);
@@ -298,8 +406,8 @@ TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
   Drop(expected, 5, "B3 B4 B5 B6 B7 B8 B9");
 
   bool strict = false;
-  TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
+  Reported result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueId::NakedSubset);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digitSet, Bits({4, 5}));
   EXPECT_EQ(result.unitKind, UnitKind::Row);
@@ -326,8 +434,8 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
   Drop(expected, 2, "A4 A5 A6 A7 A8 A9");
 
   bool strict = false;
-  TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::NakedSubset);
+  Reported result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueId::NakedSubset);
   EXPECT_EQ(result.digitSet, Bits({2, 7}));
   EXPECT_EQ(result.unitKind, UnitKind::Row);
   EXPECT_EQ(result.cellRow, 1);
@@ -342,7 +450,7 @@ TEST(NakedSubsetToSingle, SkipCountRisesOneEliminationAtATime) {
   EXPECT_EQ(board, expected);
 }
 
-TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
+TEST(NakedSubsetToSingle, TheReportedSubsetTellsWhetherItsCellsAreExact) {
   Board board = OpenBoard();
   // Row A: an exact triple {1,4,9} whose eliminations lead nowhere.
   for (int col = 1; col <= 3; ++col) SetCandidates(board, col, 1, {1, 4, 9});
@@ -353,10 +461,11 @@ TEST(NakedSubsetToSingle, StrictOutputTellsWhetherAnyInstanceMetWasExact) {
   SetCandidates(board, 8, 7, {2, 5, 6});
 
   bool strict = true;
-  TechniqueResult result;
-  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), TechniqueCode::NakedSubset);
-  EXPECT_TRUE(strict);          // the row triple met on the way was exact
-  EXPECT_FALSE(result.strict);  // the reported block triple is not
+  Reported result;
+  ASSERT_EQ(NakedSubsetToSingle(board, 3, strict, true, result), TechniqueId::NakedSubset);
+  EXPECT_TRUE(result.metAny);   // the exact row triple met on the way led nowhere
+  EXPECT_FALSE(result.strict);  // the reported block triple is not exact
+  EXPECT_FALSE(strict);
   EXPECT_EQ(result.unitKind, UnitKind::Block);
   EXPECT_EQ(result.digitSet, Bits({2, 5, 8}));
   EXPECT_EQ(result.cellRow, 7);
@@ -370,8 +479,8 @@ TEST(NakedSubsetToSingle, NothingFoundClearsTheStrictOutput) {
   Board board = OpenBoard();
   const Board before = board;
   bool strict = true;
-  TechniqueResult result;
-  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(NakedSubsetToSingle(board, 2, strict, false, result), TechniqueId::None);
   EXPECT_FALSE(strict);
   EXPECT_FALSE(result.metAny);
   EXPECT_EQ(board, before);
@@ -387,15 +496,15 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
   Board expected = board;
   Drop(expected, 6, "A3 B3 D3 E3 F3 G3 I3 A8 B8 D8 E8 F8 G8 I8");
 
-  TechniqueResult result;
-  ASSERT_EQ(XWingToSingle(board, false, result), TechniqueCode::XWing);
+  Reported result;
+  ASSERT_EQ(XWingToSingle(board, false, result), TechniqueId::XWing);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(result.digit, 6);
   EXPECT_EQ(result.lines[0], 3);
   EXPECT_EQ(result.lines[1], 8);
   EXPECT_EQ(result.positions[0], 3);
   EXPECT_EQ(result.positions[1], 8);
-  EXPECT_EQ(result.orientation, Orientation::Rows);
+  EXPECT_EQ(result.orientation, LineKind::Row);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 9);
   EXPECT_EQ(result.singleColumn, 3);
@@ -411,11 +520,11 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
   Board expected = board;
   Drop(expected, 5, "A2 A3 A5 A6 A8 A9 D2 D3 D5 D6 D8 D9 I2 I3 I5 I6 I8 I9");
 
-  TechniqueResult result;
-  ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::Swordfish);
+  Reported result;
+  ASSERT_EQ(SwordfishToSingle(board, false, result), TechniqueId::Swordfish);
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
-  EXPECT_EQ(result.orientation, Orientation::Columns);
+  EXPECT_EQ(result.orientation, LineKind::Column);
   EXPECT_TRUE(result.singleKind);
   EXPECT_EQ(result.singleDigit, 7);
   EXPECT_EQ(result.singleColumn, 2);
@@ -427,8 +536,8 @@ TEST(SwordfishToSingle, FishWithoutSingleGivesZeroButCountsAsMet) {
   Board board = OpenBoard();
   Drop(board, 5, "B1 C1 E1 F1 G1 H1 I1 A4 B4 C4 E4 F4 G4 H4 B7 C7 D7 E7 F7 G7 H7");
   const Board before = board;
-  TechniqueResult result;
-  EXPECT_EQ(SwordfishToSingle(board, false, result), TechniqueCode::None);
+  Reported result;
+  EXPECT_EQ(SwordfishToSingle(board, false, result), TechniqueId::None);
   EXPECT_TRUE(result.metAny);
   EXPECT_EQ(board, before);
 }

@@ -1,1 +1,0 @@
-#include "techniques/TechniqueResult.h"
