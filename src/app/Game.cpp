@@ -10,9 +10,8 @@ namespace zentaro::app {
 using core::kButtonsCancel;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
-using core::kResultNo;
-using core::kResultYes;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
 using core::Text;
 
@@ -176,7 +175,7 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
 void Game::ViewSolution() {
   if (core::CountDigits(puzzle_.board) < 81 &&
       view_.ShowMessageBox(LoadText(Text::ViewSolutionQuestion), MsgKind::Confirmation,
-                           kButtonsYesNo) != kResultYes)
+                           kButtonsYesNo) != ModalResult::Yes)
     return;
   prefs_.warnMultipleSolutions = false;
   ++counters_.solutionViewed;
@@ -242,7 +241,7 @@ void Game::GoToLastStep() {
 void Game::SetBookmark() {
   if (history_.BookmarkMoveNeedsConsent() &&
       view_.ShowMessageBox(LoadText(Text::MoveBookmarkQuestion), MsgKind::Confirmation,
-                           kButtonsYesNo | kButtonsCancel) != kResultYes)
+                           kButtonsYesNo | kButtonsCancel) != ModalResult::Yes)
     return;
   history_.SetBookmarkHere();
   UpdateStepButtons();
@@ -294,12 +293,12 @@ std::string Game::DefaultPuzzleFolder() {
 
 bool Game::LeaveEditModeFirst() {
   if (!puzzle_.editMode) return true;
-  if (AskStopEditing() != kResultYes) return false;
+  if (AskStopEditing() != ModalResult::Yes) return false;
   StopEditing();
   return !puzzle_.editMode;
 }
 
-int Game::AskStopEditing() {
+core::ModalResult Game::AskStopEditing() {
   return view_.ShowMessageBox(LoadText(Text::StopEditingQuestion), MsgKind::Confirmation,
                               kButtonsYesNo | kButtonsCancel);
 }
@@ -446,10 +445,10 @@ bool Game::HasUnsavedChanges() const {
 bool Game::ConfirmSaveFirst() {
   if (!IsEnabled(Command::FileMenu)) return false;
   if (!HasUnsavedChanges()) return true;
-  const int answer = view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation,
-                                          kButtonsYesNo | kButtonsCancel);
-  if (answer == kResultNo) return true;
-  if (answer != kResultYes) return false;
+  const ModalResult answer = view_.ShowMessageBox(
+      LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel);
+  if (answer == ModalResult::No) return true;
+  if (answer != ModalResult::Yes) return false;
   return SavePuzzle(false);
 }
 

@@ -198,7 +198,7 @@ class Game : private HintHost {
   void SetCaptionFileName(const std::string& fileName);
   // The documents folder followed by the program title.
   std::string DefaultPuzzleFolder();
-  int AskStopEditing();
+  core::ModalResult AskStopEditing();
   // The clipboard's text read as a puzzle file would be, and started like one
   // (unsaved, no file name); text of no known shape leaves the board alone.
   void PastePuzzle();

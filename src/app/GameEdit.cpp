@@ -9,9 +9,8 @@ namespace zentaro::app {
 
 using core::kButtonsYesNo;
 using core::kDigit;
-using core::kResultNo;
-using core::kResultYes;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
 using core::Text;
 
@@ -62,13 +61,13 @@ bool Game::PrepareEdit() {
     ClearAllCells();
     MoveSelection({1, 1});
   } else {
-    const int answer = view_.AskThreeButtonQuestion(
+    const ModalResult answer = view_.AskThreeButtonQuestion(
         kAppTitle,
         LoadText(Text::AboutToEditClues) + '\r' + LoadText(Text::EditCurrentOrNewQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::NewChoice), LoadText(Text::Cancel));
-    if (answer == kResultYes) {
+    if (answer == ModalResult::Yes) {
       puzzle_.clues = {};
-    } else if (answer == kResultNo) {
+    } else if (answer == ModalResult::No) {
       // Starting afresh throws the game in progress away, so it may be saved
       // first, as before opening a file; Cancel keeps it as it was.
       puzzle_.editMode = false;
@@ -96,13 +95,13 @@ bool Game::PrepareEdit() {
 
 void Game::ClearAllCells() {
   if (!puzzle_.editMode || core::CountDigits(puzzle_.board) == 0) return;
-  const int answer = view_.ShowMessageBox(LoadText(Text::ClearAllCellsQuestion),
-                                          MsgKind::Confirmation, kButtonsYesNo);
-  if (answer == kResultYes) {
+  const ModalResult answer = view_.ShowMessageBox(LoadText(Text::ClearAllCellsQuestion),
+                                                  MsgKind::Confirmation, kButtonsYesNo);
+  if (answer == ModalResult::Yes) {
     puzzle_.board = core::Board{};
     puzzle_.digits = {};
     puzzle_.clues = puzzle_.digits;
-  } else if (answer == kResultNo) {
+  } else if (answer == ModalResult::No) {
     puzzle_.clues = {};
   } else {
     return;

@@ -60,7 +60,7 @@ bool Game::OfferKeptGame() {
       (where.empty() ? std::string() : where + ", ") + "time " + FormatClock(kept->elapsedSeconds) +
       ")." + kCR + "Do you want to continue it?";
   if (view_.ShowMessageBox(question, core::MsgKind::Confirmation, core::kButtonsYesNo) !=
-      core::kResultYes) {
+      core::ModalResult::Yes) {
     view_.RemoveDataFile(DataFile::KeptGame);
     return false;
   }

@@ -10,8 +10,8 @@ using core::AddedText;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
 using core::kDigit;
-using core::kResultYes;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
 
 namespace {
@@ -84,7 +84,7 @@ void Game::CheckForMistakes() {
   }
   text += kCR + LoadText(AddedText::GoBackToNoMistakeQuestion);
   // Going back is one jump on the history: the later steps stay for redo.
-  if (view_.ShowMessageBox(text, MsgKind::Confirmation, kButtonsYesNo) == kResultYes)
+  if (view_.ShowMessageBox(text, MsgKind::Confirmation, kButtonsYesNo) == ModalResult::Yes)
     GoToStep(lastRight);
 }
 

@@ -289,7 +289,7 @@ class HintRequest {
                    const std::function<void(Board&)>& place);
   void OfferElimination(const Found& found);
   void OfferNoHint();
-  int Explain(const hints::Explanation& explanation);
+  core::ModalResult Explain(const hints::Explanation& explanation);
   void Cancelled();
 
   void RestoreUserMarks();
@@ -340,8 +340,9 @@ void Game::HintSearch() {
   }
   // A board without a solution, when the puzzle has one, holds a wrong digit:
   // the check can find it once the request has given the window back.
-  if (offerCheck && view_.ShowMessageBox(LoadText(AddedText::OfferMistakeCheck),
-                                         MsgKind::Confirmation, kButtonsYesNo) == core::kResultYes)
+  if (offerCheck &&
+      view_.ShowMessageBox(LoadText(AddedText::OfferMistakeCheck), MsgKind::Confirmation,
+                           kButtonsYesNo) == core::ModalResult::Yes)
     CheckForMistakes();
 }
 
@@ -427,16 +428,16 @@ bool HintRequest::ReconcileMarks() {
   work_ = puzzle_.board;
   if (!marksComplete_ || core::BoardsEqual(puzzle_.board, puzzle_.computed)) return true;
 
-  int answer = core::kResultYes;
+  core::ModalResult answer = core::ModalResult::Yes;
   if (puzzle_.askMarksSource)
     answer = v_.AskThreeButtonQuestion(
         kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
-  if (answer == core::kResultYes) {
+  if (answer == core::ModalResult::Yes) {
     puzzle_.askMarksSource = false;
     return MarksHoldTheSolution();
   }
-  if (answer != core::kResultNo) return false;
+  if (answer != core::ModalResult::No) return false;
   UseComputedMarks();
   return true;
 }
@@ -492,7 +493,7 @@ bool HintRequest::MarksHoldTheSolution() {
 
   // The request ends here either way; on "Do it !" with the computed marks in
   // place, which the next request searches.
-  if (Explain(explanation) == hints::kModalOk) UseComputedMarks();
+  if (Explain(explanation) == core::ModalResult::Ok) UseComputedMarks();
   return false;
 }
 
@@ -587,14 +588,14 @@ bool HintRequest::RequireCompleteMarks() {
     wait_.visible = false;
     v_.ShowWaitWindow(wait_);
   }
-  const int answer = v_.ShowMessageBox(
+  const core::ModalResult answer = v_.ShowMessageBox(
       LoadText(Text::HintNeedsCandidates) + kCR + LoadText(Text::FillCandidatesForHintQuestion),
       MsgKind::Confirmation, kButtonsYesNo);
   if (hideWait) {
     wait_.visible = true;
     v_.ShowWaitWindow(wait_);
   }
-  if (answer != core::kResultYes) {
+  if (answer != core::ModalResult::Yes) {
     // No calculation: the user's own marks come back as they were.
     const Board cleared = puzzle_.board;
     puzzle_.board = before;
@@ -647,7 +648,7 @@ std::optional<HintRequest::Found> HintRequest::FindPattern() {
   return std::nullopt;
 }
 
-int HintRequest::Explain(const hints::Explanation& explanation) {
+core::ModalResult HintRequest::Explain(const hints::Explanation& explanation) {
   if (hint_.col > 0 && hint_.row > 0) v_.RedrawCell({hint_.col, hint_.row});
   if (puzzle_.highlightDigit != 0) host_.HighlightButtonClick(puzzle_.highlightDigit, false);
   const auto showStage = [this](const hints::HintStage& stage) {
@@ -658,7 +659,7 @@ int HintRequest::Explain(const hints::Explanation& explanation) {
     hint_.highlights = stage.highlights;
     hint_.highlightOn = true;
     v_.SetHintHighlights(hint_.highlights, true);
-    const int result = v_.ShowHintStage(stage);
+    const core::ModalResult result = v_.ShowHintStage(stage);
     hint_.highlights = stage.highlightsAfter;
     v_.SetHintHighlights(hint_.highlights, hint_.highlightOn);
     return result;
@@ -687,7 +688,7 @@ void HintRequest::OfferSingle(HintTechnique technique, int step, const Technique
       technique == HintTechnique::SingleCandidate
           ? hints::ExplainSingleCandidate(puzzle_.board, result, userMarks)
           : hints::ExplainHiddenSingle(puzzle_.board, result, userMarks);
-  if (Explain(explanation) != hints::kModalOk) {
+  if (Explain(explanation) != core::ModalResult::Ok) {
     Cancelled();
     return;
   }
@@ -741,7 +742,7 @@ void HintRequest::OfferElimination(const Found& found) {
     if (explain == nullptr) return;
     explanation = explain(work_, found.result, true, hints::kMainWindowHelpContext);
   }
-  if (Explain(explanation) != hints::kModalOk) {
+  if (Explain(explanation) != core::ModalResult::Ok) {
     Cancelled();
     return;
   }
@@ -777,7 +778,8 @@ void HintRequest::OfferElimination(const Found& found) {
 void HintRequest::OfferNoHint() {
   hint_.last.technique = HintTechnique::NoHint;
   hint_.last.step = 0;
-  if (Explain(hints::ExplainNoHint(solutionCount_)) == hints::kModalOk) hint_.last.explained = true;
+  if (Explain(hints::ExplainNoHint(solutionCount_)) == core::ModalResult::Ok)
+    hint_.last.explained = true;
   hint_.highlightOn = false;
   hints::ClearHighlights(hint_.highlights);
   v_.SetHintHighlights(hint_.highlights, false);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
 #include "techniques/Registry.h"
@@ -15,10 +16,6 @@ namespace zentaro::hints {
 
 // The main window's help context, which every hint stage hands to "&Explain".
 inline constexpr int kMainWindowHelpContext = 1300;
-
-// Modal results of a hint stage.
-inline constexpr int kModalOk = 1;
-inline constexpr int kModalCancel = 2;
 
 enum class StageKind { General, Concrete, Only };
 
@@ -79,12 +76,12 @@ struct Explanation {
 };
 
 // Runs the loop above: showStage does everything for one stage from setting
-// the layer to returning the modal result (1 OK, anything else Cancel);
-// showMessage shows a plain message. Returns kModalOk or kModalCancel.
-int DriveExplanation(const Explanation& explanation,
-                     const std::function<int(const HintStage&)>& showStage,
-                     const std::function<void(const std::string&)>& showMessage,
-                     int& concreteHints);
+// the layer to returning the modal result (Ok goes on, anything else is
+// Cancel); showMessage shows a plain message. Returns Ok or Cancel.
+core::ModalResult DriveExplanation(
+    const Explanation& explanation,
+    const std::function<core::ModalResult(const HintStage&)>& showStage,
+    const std::function<void(const std::string&)>& showMessage, int& concreteHints);
 
 // Every explanation takes:
 // - board: for the singles, the main window's Board as it stands when the

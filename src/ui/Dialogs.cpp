@@ -80,7 +80,7 @@ QAbstractButton* MessageBox::ButtonFor(MsgButton b) const {
   return buttons_.Contains(b) ? button(StandardOf(b)) : nullptr;
 }
 
-int MessageBox::Result() const {
+core::ModalResult MessageBox::Result() const {
   if (closedWithoutButton_ || !clickedButton()) return core::MsgResult(buttons_, std::nullopt);
   for (MsgButton b : {MsgButton::Ok, MsgButton::Cancel, MsgButton::Yes, MsgButton::No})
     if (clickedButton() == ButtonFor(b)) return core::MsgResult(buttons_, b);
@@ -146,10 +146,10 @@ QuestionDialog::QuestionDialog(const std::string& caption, const std::string& te
   setEscapeButton(cancelButton_);
 }
 
-int QuestionDialog::Result() const {
-  if (clickedButton() == yesButton_) return core::kResultYes;
-  if (clickedButton() == noButton_) return core::kResultNo;
-  return core::kResultCancel;
+core::ModalResult QuestionDialog::Result() const {
+  if (clickedButton() == yesButton_) return core::ModalResult::Yes;
+  if (clickedButton() == noButton_) return core::ModalResult::No;
+  return core::ModalResult::Cancel;
 }
 
 // ---------------------------------------------------------------------------

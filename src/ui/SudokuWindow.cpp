@@ -712,7 +712,8 @@ void SudokuWindow::SetBoardPaused(bool paused) {
   board_->RedrawBoard();
 }
 
-int SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {
+core::ModalResult SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind,
+                                               unsigned buttons) {
   MessageBox box(text, kind, buttons, this);
   ShowModal(box);
   return box.Result();
@@ -793,9 +794,9 @@ void SudokuWindow::HideHintWindow() {
   hintWindow_->hide();
 }
 
-int SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
+core::ModalResult SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
   SolvedReportDialog form(report, this);
-  return ShowModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
+  return ShowModal(form) == QDialog::Accepted ? core::ModalResult::Ok : core::ModalResult::Cancel;
 }
 
 void SudokuWindow::SetClockRunning(bool running) {
@@ -825,10 +826,11 @@ void SudokuWindow::SetHighlightButtons(int digit) {
   tools_->SetHighlightDown(digit);
 }
 
-int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                                         const std::string& yesCaption,
-                                         const std::string& noCaption,
-                                         const std::string& cancelCaption) {
+core::ModalResult SudokuWindow::AskThreeButtonQuestion(const std::string& caption,
+                                                       const std::string& text,
+                                                       const std::string& yesCaption,
+                                                       const std::string& noCaption,
+                                                       const std::string& cancelCaption) {
   QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
   ShowModal(dialog);
   return dialog.Result();
@@ -847,7 +849,7 @@ void SudokuWindow::PlaceHintWindow() {
   hintWindow_->Place(QRect(rect.left, rect.top, rect.width, rect.height));
 }
 
-int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
+core::ModalResult SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintWindow_->SetStage(stage);
   if (stage.widen) {
     // The fish and chain explanations ask for a wider window.
@@ -857,7 +859,8 @@ int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
                                stage.widen->width, stage.widen->minimum);
     hintWindow_->setGeometry(wide.left, wide.top, wide.width, wide.height);
   }
-  return ShowModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
+  return ShowModal(*hintWindow_) == QDialog::Accepted ? core::ModalResult::Ok
+                                                      : core::ModalResult::Cancel;
 }
 
 void SudokuWindow::SetHintHighlights(const hints::Highlights& layer, bool on) {

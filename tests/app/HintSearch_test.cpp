@@ -20,15 +20,11 @@ namespace zentaro::app::test {
 namespace {
 
 using core::Board;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 using core::MsgKind;
-using hints::kModalCancel;
-using hints::kModalOk;
 
-constexpr int kDoIt = kModalOk;
-constexpr int kClose = kModalCancel;
+constexpr ModalResult kDoIt = ModalResult::Ok;
+constexpr ModalResult kClose = ModalResult::Cancel;
 
 const std::string kCalculateQuestion =
     "In order to give you the tip the program needs all candidates (pencil marks) to be filled "
@@ -138,7 +134,7 @@ TEST(HintSearch, SolvedPuzzleIsOnlyReported) {
   FakeView view;
   Game game(view);
   StartWith(game, PatternGrid());
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   game.HintSearch();
 
   ASSERT_EQ(view.boxes.size(), 1u);
@@ -156,7 +152,7 @@ TEST(HintSearch, PositionWithoutSolutionIsOnlyReported) {
   core::DigitGrid grid = ThreeSingles();
   grid[core::GridIndex(5, 5)] = 1;  // row E holds its 1 in E6 already
   StartWith(game, grid);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   game.HintSearch();
 
   ASSERT_EQ(view.boxes.size(), 1u);
@@ -174,7 +170,7 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   Game game(view);
   StartWith(game, ThreeSingles());
   PrefsOf(game).removeMarksOnFill = false;
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   bool marksWhileShown = true;
   view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(PuzzleOf(game).board); };
@@ -209,7 +205,7 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   ExpectRequestEnded(game, view);
 
   // Two more hints finish the puzzle, and the last one shows the report.
-  for (int i = 0; i < 4; ++i) view.AnswerStage(kModalOk);
+  for (int i = 0; i < 4; ++i) view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
   EXPECT_EQ(view.solvedReports, 0);
   game.HintSearch();
@@ -224,7 +220,7 @@ TEST(HintSearch, HiddenSingleOnTheBareBoardNamesItsBlock) {
   Game game(view);
   const core::DigitGrid grid = GridFromLine(kPuzzle);
   StartWith(game, grid);
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -268,7 +264,7 @@ TEST(HintSearch, IncompleteMarksComeBackAfterNoToCalculating) {
   StartWith(game, GridFromLine(kNoSingles));
   Mark(game, 1, 1, {2, 7});
   const int steps = game.History().Count();
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   game.HintSearch();
 
   ASSERT_EQ(view.boxes.size(), 1u);
@@ -288,7 +284,7 @@ TEST(HintSearch, YesToCalculatingFillsEveryCandidateAndGoesOn) {
   StartWith(game, GridFromLine(kNoSingles));
   Mark(game, 1, 1, {2, 7});
   const int steps = game.History().Count();
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -333,7 +329,7 @@ TEST(HintSearch, DoItOnIncompleteMarksLeavesTheComputedCandidatesWhole) {
   Game game(view);
   StartWith(game, ThreeSingles());
   Mark(game, 5, 5, {3, 9});
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -361,8 +357,8 @@ TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
     game.ToggleMark(9);
   }
   ASSERT_GT(PuzzleOf(game).board.at(9, 2)[7], 0);
-  view.AnswerThreeButtonQuestion(kResultYes);
-  view.AnswerStage(kModalOk);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -406,7 +402,7 @@ class DifferingMarks : public testing::Test {
 
 TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
   const Board mine = PuzzleOf(game).board;
-  view.AnswerThreeButtonQuestion(kResultYes);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -424,7 +420,7 @@ TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
 
 TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
   const int steps = game.History().Count();
-  view.AnswerThreeButtonQuestion(kResultNo);
+  view.AnswerThreeButtonQuestion(ModalResult::No);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -440,7 +436,7 @@ TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
 TEST_F(DifferingMarks, CancelEndsTheRequestWithoutAStep) {
   const Board mine = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerThreeButtonQuestion(core::kResultCancel);
+  view.AnswerThreeButtonQuestion(core::ModalResult::Cancel);
   game.HintSearch();
 
   EXPECT_TRUE(view.stages.empty());
@@ -458,8 +454,8 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   Game game(view);
   StartWith(game, TwoSolutions());
   ASSERT_EQ(PuzzleOf(game).solutionCount, 2);
-  view.AnswerBox(kResultOk);
-  view.AnswerStage(kModalOk);
+  view.AnswerBox(ModalResult::Ok);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -468,8 +464,8 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Warning);
   EXPECT_EQ(PuzzleOf(game).board.at(1, 9)[core::kDigit], 9);  // the logic still helps where it can
 
-  view.AnswerBox(kResultYes);  // calculate the candidates
-  view.AnswerStage(kModalOk);
+  view.AnswerBox(ModalResult::Yes);  // calculate the candidates
+  view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
   ASSERT_EQ(view.boxes.size(), 2u);
   EXPECT_EQ(view.boxes[1].text, kCalculateQuestion);
@@ -486,7 +482,7 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   EXPECT_EQ(HintOf(game).last.technique, HintTechnique::NoHint);
 
   // Later requests on the same puzzle do not warn again.
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
   EXPECT_EQ(view.boxes.size(), 2u);
   ExpectRequestEnded(game, view);
@@ -504,7 +500,7 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   FillMarks(game);
   const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
 
   ASSERT_EQ(view.stages.size(), 1u);
@@ -568,7 +564,7 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   FillMarks(game);
   const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
