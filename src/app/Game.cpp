@@ -10,14 +10,11 @@ namespace zentaro::app {
 using core::kButtonsCancel;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
+using core::kLineBreak;
 using core::LoadText;
 using core::ModalResult;
 using core::MsgKind;
 using core::Text;
-
-namespace {
-constexpr char kCR = '\r';
-}
 
 Game::Game(View& view) : view_(view) {
   enabled_.fill(true);
@@ -164,9 +161,10 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
 
   std::string text;
   if (n >= 2)
-    text = LoadText(Text::MultipleSolutions) + kCR + LoadText(Text::OneOfTheSolutions) + kCR;
+    text = LoadText(Text::MultipleSolutions) + kLineBreak + LoadText(Text::OneOfTheSolutions) +
+           kLineBreak;
   else
-    text = LoadText(Text::OnlySolution) + kCR;
+    text = LoadText(Text::OnlySolution) + kLineBreak;
   text += LoadText(Text::StepBackToRestore);
   view_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
   return n;
@@ -341,7 +339,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   view_.HideHintWindow();
   const files::PuzzleRead read = files::ReadPuzzle(std::filesystem::path(fileName));
   if (!read.ok()) {
-    view_.ShowMessageBox(LoadText(static_cast<int>(read.failure)) + ":" + kCR + fileName,
+    view_.ShowMessageBox(LoadText(static_cast<int>(read.failure)) + ":" + kLineBreak + fileName,
                          MsgKind::Error, kButtonsOk);
     return false;
   }

@@ -63,7 +63,8 @@ bool Game::PrepareEdit() {
   } else {
     const ModalResult answer = view_.AskThreeButtonQuestion(
         kAppTitle,
-        LoadText(Text::AboutToEditClues) + '\r' + LoadText(Text::EditCurrentOrNewQuestion),
+        LoadText(Text::AboutToEditClues) + core::kLineBreak +
+            LoadText(Text::EditCurrentOrNewQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::NewChoice), LoadText(Text::Cancel));
     if (answer == ModalResult::Yes) {
       puzzle_.clues = {};

@@ -328,9 +328,9 @@ bool Game::FillCandidates() {
   // asking; any other marks are the player's work.
   bool goOn = true;
   if (any && !core::BoardsEqual(puzzle_.board, fresh))
-    goOn = view_.ShowMessageBox(
-               LoadText(Text::FillCandidatesWarning) + '\r' + LoadText(Text::ContinueQuestion),
-               MsgKind::Confirmation, kButtonsYesNo) == ModalResult::Yes;
+    goOn = view_.ShowMessageBox(LoadText(Text::FillCandidatesWarning) + core::kLineBreak +
+                                    LoadText(Text::ContinueQuestion),
+                                MsgKind::Confirmation, kButtonsYesNo) == ModalResult::Yes;
 
   const Board oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
   if (goOn) {

@@ -16,8 +16,6 @@ namespace zentaro::app {
 
 namespace {
 
-constexpr char kCR = '\r';
-
 std::string LocalToday() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -58,7 +56,7 @@ bool Game::OfferKeptGame() {
   const std::string question =
       std::string("The game you were playing when ") + kAppTitle + " last closed was kept (" +
       (where.empty() ? std::string() : where + ", ") + "time " + FormatClock(kept->elapsedSeconds) +
-      ")." + kCR + "Do you want to continue it?";
+      ")." + core::kLineBreak + "Do you want to continue it?";
   if (view_.ShowMessageBox(question, core::MsgKind::Confirmation, core::kButtonsYesNo) !=
       core::ModalResult::Yes) {
     view_.RemoveDataFile(DataFile::KeptGame);

@@ -28,6 +28,7 @@ using core::kButtonsOk;
 using core::kButtonsYesNo;
 using core::kCount;
 using core::kDigit;
+using core::kLineBreak;
 using core::LoadText;
 using core::MsgKind;
 using core::Text;
@@ -35,8 +36,6 @@ using core::UnitCountTable;
 using techniques::TechniqueResult;
 
 namespace {
-
-constexpr char kCR = '\r';
 
 // A progress bar's step before the search sets its own.
 constexpr int kDefaultProgressStep = 10;
@@ -406,8 +405,8 @@ bool HintRequest::Start() {
     return false;
   }
   if (solutionCount_ >= 2 && prefs_.warnMultipleSolutions)
-    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kCR +
-                          LoadText(Text::MultipleSolutionsMeaning) + kCR +
+    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kLineBreak +
+                          LoadText(Text::MultipleSolutionsMeaning) + kLineBreak +
                           LoadText(Text::NotSolvableByLogic),
                       MsgKind::Warning, kButtonsOk);
 
@@ -431,7 +430,7 @@ bool HintRequest::ReconcileMarks() {
   core::ModalResult answer = core::ModalResult::Yes;
   if (puzzle_.askMarksSource)
     answer = v_.AskThreeButtonQuestion(
-        kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion),
+        kAppTitle, LoadText(Text::MarksDiffer) + kLineBreak + LoadText(Text::WhichMarksQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
   if (answer == core::ModalResult::Yes) {
     puzzle_.askMarksSource = false;
@@ -588,9 +587,10 @@ bool HintRequest::RequireCompleteMarks() {
     wait_.visible = false;
     v_.ShowWaitWindow(wait_);
   }
-  const core::ModalResult answer = v_.ShowMessageBox(
-      LoadText(Text::HintNeedsCandidates) + kCR + LoadText(Text::FillCandidatesForHintQuestion),
-      MsgKind::Confirmation, kButtonsYesNo);
+  const core::ModalResult answer =
+      v_.ShowMessageBox(LoadText(Text::HintNeedsCandidates) + kLineBreak +
+                            LoadText(Text::FillCandidatesForHintQuestion),
+                        MsgKind::Confirmation, kButtonsYesNo);
   if (hideWait) {
     wait_.visible = true;
     v_.ShowWaitWindow(wait_);

@@ -184,4 +184,8 @@ std::string LoadText(AddedText id);
 // The whole table in ascending identifier order.
 std::span<const TextEntry> AllTexts();
 
+// Texts joined into one message are parted by a carriage return, as the
+// table's own texts break their lines; the message box shows a new line.
+inline constexpr char kLineBreak = '\r';
+
 }  // namespace zentaro::core

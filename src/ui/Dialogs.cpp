@@ -58,7 +58,7 @@ QMessageBox::StandardButton StandardOf(MsgButton b) {
 QString DisplayText(const std::string& text) {
   QString s = QString::fromStdString(text);
   s.replace("\r\n", "\n");
-  s.replace('\r', '\n');
+  s.replace(QChar(core::kLineBreak), '\n');
   return s;
 }
 
