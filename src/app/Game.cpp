@@ -286,7 +286,7 @@ void Game::UpdateCommands(bool playing, bool hasBoard) {
 // Files
 
 std::string Game::DefaultPuzzleFolder() {
-  return files::JoinPath(view_.DocumentsFolder(), kAppTitle);
+  return files::JoinPath(view_.DocumentsFolder(), core::kAppTitle);
 }
 
 bool Game::LeaveEditModeFirst() {
@@ -303,7 +303,7 @@ core::ModalResult Game::AskStopEditing() {
 
 void Game::SetCaptionFileName(const std::string& fileName) {
   file_.name = fileName;
-  std::string caption = kAppTitle;
+  std::string caption = core::kAppTitle;
   if (!fileName.empty()) caption += " - " + files::FileNameOf(fileName);
   view_.SetCaption(caption);
 }

@@ -17,6 +17,7 @@
 #include "core/Board.h"
 #include "core/Random.h"
 #include "core/StepHistory.h"
+#include "core/StringTable.h"
 #include "files/Collection.h"
 #include "files/KeptGame.h"
 #include "files/SdkFile.h"
@@ -24,8 +25,6 @@
 #include "rating/Rating.h"
 
 namespace zentaro::app {
-
-inline constexpr const char* kAppTitle = "Zentaro";
 
 // The puzzle on the board and what is derived from it.
 struct PuzzleState {

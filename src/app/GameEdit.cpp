@@ -62,7 +62,7 @@ bool Game::PrepareEdit() {
     MoveSelection({1, 1});
   } else {
     const ModalResult answer = view_.AskThreeButtonQuestion(
-        kAppTitle,
+        core::kAppTitle,
         LoadText(Text::AboutToEditClues) + core::kLineBreak +
             LoadText(Text::EditCurrentOrNewQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::NewChoice), LoadText(Text::Cancel));

@@ -110,7 +110,7 @@ void Game::NewPuzzle() {
     UpdateCommands(true, true);
     counters_.level = level;
     file_.name.clear();
-    view_.SetCaption(std::string(kAppTitle) + " - New puzzle");
+    view_.SetCaption(std::string(core::kAppTitle) + " - New puzzle");
   } catch (const std::exception&) {
     view_.ShowMessageBox(LoadText(Text::DataFileReadError), MsgKind::Error, kButtonsOk);
   }

@@ -357,7 +357,7 @@ void HintRequest::Run() {
   if (TrySingles()) return;
   if (!RequireCompleteMarks()) return;
 
-  wait_.caption = kAppTitle;
+  wait_.caption = core::kAppTitle;
   wait_.line1.clear();
   wait_.line2 = kSearchingForHintText;
   wait_.visible = false;
@@ -430,7 +430,8 @@ bool HintRequest::ReconcileMarks() {
   core::ModalResult answer = core::ModalResult::Yes;
   if (puzzle_.askMarksSource)
     answer = v_.AskThreeButtonQuestion(
-        kAppTitle, LoadText(Text::MarksDiffer) + kLineBreak + LoadText(Text::WhichMarksQuestion),
+        core::kAppTitle,
+        LoadText(Text::MarksDiffer) + kLineBreak + LoadText(Text::WhichMarksQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
   if (answer == core::ModalResult::Yes) {
     puzzle_.askMarksSource = false;

@@ -12,7 +12,7 @@ namespace zentaro::ui {
 
 namespace {
 
-const QString kTitle = QString::fromUtf8(app::kAppTitle);
+const QString kTitle = QString::fromUtf8(core::kAppTitle);
 
 }  // namespace
 

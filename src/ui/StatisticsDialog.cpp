@@ -13,7 +13,7 @@ namespace zentaro::ui {
 StatisticsDialog::StatisticsDialog(const std::vector<app::StatisticsRow>& rows, QWidget* parent)
     : QDialog(parent) {
   setObjectName("StatisticsDialog");
-  setWindowTitle(QString("%1 - Statistics").arg(app::kAppTitle));
+  setWindowTitle(QString("%1 - Statistics").arg(core::kAppTitle));
   auto* layout = new QVBoxLayout(this);
   Table = new QTableWidget(static_cast<int>(rows.size()), 5, this);
   Table->setObjectName("StatisticsTable");

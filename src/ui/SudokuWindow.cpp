@@ -442,7 +442,7 @@ void SudokuWindow::FormShow() {
   digitCancelItem_->setText(UiText(Text::Cancel));
   marksCancelItem_->setText(UiText(Text::Cancel));
 
-  SetCaption(app::kAppTitle);
+  SetCaption(core::kAppTitle);
   game_.ResetForFirstShow();
   game_.SetStartFolder(Settings().initialDir);
   ApplyColors();

@@ -22,7 +22,7 @@ namespace zentaro::ui {
 namespace {
 
 // The program's title, as the window shows it.
-const QString kTitle = QString::fromUtf8(app::kAppTitle);
+const QString kTitle = QString::fromUtf8(core::kAppTitle);
 
 PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
   PrintedBoard what;
