@@ -7,14 +7,9 @@
 #include "app/WorkedSolution.h"
 #include "ui/Booklet.h"
 #include "ui/SudokuWindow.h"
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
-
-namespace {
-
-const QString kTitle = QString::fromUtf8(core::kAppTitle);
-
-}  // namespace
 
 void SudokuWindow::PrintPuzzles() {
   if (printing_) return;
@@ -28,12 +23,12 @@ void SudokuWindow::PrintPuzzles() {
   if (!puzzles) return;
 
   QPrinter printer(QPrinter::HighResolution);
-  if (!AskPrinter(printer, "PrintPuzzlesPrintDialog", kTitle + " puzzles.pdf")) return;
+  if (!AskPrinter(printer, "PrintPuzzlesPrintDialog", AppTitle() + " puzzles.pdf")) return;
 
   SheetOptions options;
   options.perPage = printPuzzlesChoice_.perPage;
   options.solutions = printPuzzlesChoice_.solutions;
-  options.title = kTitle;
+  options.title = AppTitle();
   options.colors = board_->Renderer().Colors();
   PrintAndTell([&] { return PrintSheets(printer, *puzzles, options); });
 }
@@ -55,7 +50,7 @@ void SudokuWindow::ExportWorkedSolution() {
       app::WorkSolution(position.clues, &position.board, position.marksReduced);
   SetBusyCursor(false);
   BookletOptions options;
-  options.title = kTitle;
+  options.title = AppTitle();
   options.puzzleLine =
       QString::fromStdString(core::GridToLine(core::ExtractDigits(position.board)));
   options.colors = board_->Renderer().Colors();

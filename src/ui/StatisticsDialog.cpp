@@ -7,13 +7,14 @@
 
 #include "app/Game.h"
 #include "core/StringTable.h"
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
 
 StatisticsDialog::StatisticsDialog(const std::vector<app::StatisticsRow>& rows, QWidget* parent)
     : QDialog(parent) {
   setObjectName("StatisticsDialog");
-  setWindowTitle(QString("%1 - Statistics").arg(core::kAppTitle));
+  setWindowTitle(QString("%1 - Statistics").arg(AppTitle()));
   auto* layout = new QVBoxLayout(this);
   Table = new QTableWidget(static_cast<int>(rows.size()), 5, this);
   Table->setObjectName("StatisticsTable");
