@@ -741,7 +741,7 @@ void HintRequest::OfferElimination(const Found& found) {
   } else {
     const hints::Explainer explain = hints::ExplainerOf(found.technique);
     if (explain == nullptr) return;
-    explanation = explain(work_, found.result, true, hints::kMainWindowHelpContext);
+    explanation = explain(work_, found.result, true, core::kMainWindowHelpContext);
   }
   if (Explain(explanation) != core::ModalResult::Ok) {
     Cancelled();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "core/HelpContexts.h"
 #include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
@@ -13,9 +14,6 @@
 #include "techniques/TechniqueResult.h"
 
 namespace zentaro::hints {
-
-// The main window's help context, which every hint stage hands to "&Explain".
-inline constexpr int kMainWindowHelpContext = 1300;
 
 enum class StageKind { General, Concrete, Only };
 
@@ -35,7 +33,7 @@ struct HintStage {
   // still in (render with RenderHintText(lines, fixedPitchBlock)).
   std::vector<std::string> lines;
   core::Text buttonCaption = core::Text::ConcreteHintButton;  // the action button's
-  int helpContext = kMainWindowHelpContext;
+  int helpContext = core::kMainWindowHelpContext;
   // The whole highlight layer while the stage is shown; it replaces whatever
   // the layer held (the concrete stage starts from a cleared layer).
   Highlights highlights;
@@ -95,42 +93,42 @@ core::ModalResult DriveExplanation(
 // result: singleDigit, singleColumn, singleRow.
 Explanation ExplainSingleCandidate(const core::Board& board,
                                    const techniques::TechniqueResult& result, bool userMarks,
-                                   int helpContext = kMainWindowHelpContext);
+                                   int helpContext = core::kMainWindowHelpContext);
 // result: singleDigit, singleColumn, singleRow and one of singleBlockUnit (1..9),
 // singleRowUnit, singleColumnUnit.
 Explanation ExplainHiddenSingle(const core::Board& board, const techniques::TechniqueResult& result,
-                                bool userMarks, int helpContext = kMainWindowHelpContext);
+                                bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digit, block 1..9, rowLine or columnLine (the other -1).
 Explanation ExplainPointing(const core::Board& board, const techniques::TechniqueResult& result,
-                            bool userMarks, int helpContext = kMainWindowHelpContext);
+                            bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digit, rowLine or columnLine (the other -1), block 1..9.
 Explanation ExplainClaiming(const core::Board& board, const techniques::TechniqueResult& result,
-                            bool userMarks, int helpContext = kMainWindowHelpContext);
+                            bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digit, block < secondBlock (1..9), lines[0] < lines[1],
 // orientation Rows (a band) or Columns (a stack).
 Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TechniqueResult& result,
-                             bool userMarks, int helpContext = kMainWindowHelpContext);
+                             bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digitSet, unitKind, cellColumn/cellRow of a subset cell. The subset's
 // cells are read from the board (empty cells of the unit whose candidates lie
 // in the set); whether they all hold exactly the set decides the wording.
 Explanation ExplainNakedSubset(const core::Board& board, const techniques::TechniqueResult& result,
-                               bool userMarks, int helpContext = kMainWindowHelpContext);
+                               bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: subsetDigits (ascending, 0 beyond the size), unitKind, unitNumber.
 // The subset's cells are the unit's empty cells holding any of its digits.
 Explanation ExplainHiddenSubset(const core::Board& board, const techniques::TechniqueResult& result,
-                                bool userMarks, int helpContext = kMainWindowHelpContext);
+                                bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digit, lines[0..1] (base), positions[0..1] (cross),
 // orientation: of the base lines.
 Explanation ExplainXWing(const core::Board& board, const techniques::TechniqueResult& result,
-                         bool userMarks, int helpContext = kMainWindowHelpContext);
+                         bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digit, lines[0..2] (base), positions[0..2] (cross),
 // orientation: of the base lines.
 Explanation ExplainSwordfish(const core::Board& board, const techniques::TechniqueResult& result,
-                             bool userMarks, int helpContext = kMainWindowHelpContext);
+                             bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // result: digit, cellColumn/cellRow, excludedDigit (0: forcing chains),
 // chainA, chainB. An inconsistent result gives internalError and no stages.
 Explanation ExplainChains(const core::Board& board, const techniques::TechniqueResult& result,
-                          bool userMarks, int helpContext = kMainWindowHelpContext);
+                          bool userMarks, int helpContext = core::kMainWindowHelpContext);
 using Explainer = Explanation (*)(const core::Board& board, const techniques::TechniqueResult& step,
                                   bool userMarks, int helpContext);
 
@@ -141,7 +139,7 @@ Explainer ExplainerOf(techniques::TechniqueId id);
 
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.
-Explanation ExplainNoHint(int solutionCount, int helpContext = kMainWindowHelpContext);
+Explanation ExplainNoHint(int solutionCount, int helpContext = core::kMainWindowHelpContext);
 
 // A chain as the explanation writes it, one line per link: "B7=4", and
 // "C2=5*" for a link taken as a hidden single.

@@ -113,7 +113,8 @@ SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kSettingsHelpContext); });
+  connect(help, &QPushButton::clicked, this,
+          [this] { emit helpRequested(core::kSettingsHelpContext); });
   connect(restore, &QPushButton::clicked, this, &SettingsDialog::RestoreDefaults);
   for (auto [panel, colour] : {std::pair{marksPanel_, &settings_.markColor},
                                {highlightPanel_, &settings_.hiColor},

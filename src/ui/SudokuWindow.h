@@ -123,7 +123,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
-  // The help pages at a help context; 0 is the start page.
+  // The help pages at a help context (core::kHelpContents: the start page).
   void ShowHelpTopic(int context);
   void ShowAbout();
   // Lays the board out at a grid size and fits the window's contents to it.

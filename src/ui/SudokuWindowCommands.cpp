@@ -198,7 +198,7 @@ void SudokuWindow::OpenSettings() {
 }
 
 void SudokuWindow::ShowHelp() {
-  ShowHelpTopic(0);
+  ShowHelpTopic(core::kHelpContents);
 }
 
 void SudokuWindow::ShowHelpTopic(int context) {

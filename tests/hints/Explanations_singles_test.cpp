@@ -280,10 +280,10 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   for (const auto explain : {ExplainSingleCandidate, ExplainHiddenSingle, ExplainPointing,
                              ExplainClaiming, ExplainTwoBlocks, ExplainNakedSubset,
                              ExplainHiddenSubset, ExplainXWing, ExplainSwordfish}) {
-    const Explanation e = explain(board, blank, true, kMainWindowHelpContext);
+    const Explanation e = explain(board, blank, true, core::kMainWindowHelpContext);
     EXPECT_EQ(e.stages.size(), 2u);
   }
-  EXPECT_EQ(ExplainChains(board, blank, true, kMainWindowHelpContext).internalError,
+  EXPECT_EQ(ExplainChains(board, blank, true, core::kMainWindowHelpContext).internalError,
             "Internal error.");
 }
 
