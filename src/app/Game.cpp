@@ -52,7 +52,8 @@ bool Game::LayOverClues(const core::Board& state) {
   return true;
 }
 
-void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, bool marksReduced) {
+bool Game::StartFromClues(const core::DigitGrid& clues, bool marksReduced,
+                          const core::Board* state) {
   core::Board board{};
   core::LoadDigits(clues, board);
   puzzle_.board = board;
@@ -62,9 +63,15 @@ void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, 
   puzzle_.askMarksSource = true;
   puzzle_.marksReduced = marksReduced;
   StartPuzzle(true, true);
+  // A game in progress comes back as it was left: its entries and pencil
+  // marks go on top of the clues as one more step, so undo returns to the
+  // bare puzzle.
+  return state != nullptr && LayOverClues(*state);
+}
 
+void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, bool marksReduced) {
+  StartFromClues(clues, marksReduced, state);
   if (state == nullptr) return;
-  LayOverClues(*state);
   puzzle_.saved = puzzle_.board;
   CheckRestoredGame();
 }
@@ -357,22 +364,10 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
 }
 
 void Game::StartReadPuzzle(const files::PuzzleRead& read) {
-  core::Board board{};
-  core::LoadDigits(read.clues, board);
-  puzzle_.board = board;
-  UpdateCommands(true, true);
-
-  core::ExtractDigits(puzzle_.board, puzzle_.clues);
-  counters_.level = rateClues_ ? rateClues_(puzzle_.clues) : 0;
-  puzzle_.askMarksSource = true;
-  puzzle_.marksReduced = read.marksLinePresent;
-  StartPuzzle(true, true);
-
-  // A saved game comes back as it was left: its entries and pencil marks go
-  // on top of the clues as one more step, so undo returns to the bare puzzle.
-  if (read.state || read.marks) {
-    if (LayOverClues(files::RestoredBoard(read))) view_.RedrawBoard();
-  }
+  const core::Board restored = files::RestoredBoard(read);
+  const bool inProgress = read.state || read.marks;
+  if (StartFromClues(read.clues, read.marksLinePresent, inProgress ? &restored : nullptr))
+    view_.RedrawBoard();
 }
 
 // Restored entries get the checks a placed digit gets, so that a game saved

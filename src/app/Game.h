@@ -335,6 +335,10 @@ class Game : private HintHost {
   bool LeaveEditModeFirst();
   bool PrepareEdit();
   void ApplyEditCommandStates();
+  // The one way a puzzle starts from its clues, for a file, a paste and
+  // LoadPosition: the clues start it (rated by the clue rater when set) and
+  // a board with further digits or marks follows; true when that added a step.
+  bool StartFromClues(const core::DigitGrid& clues, bool marksReduced, const core::Board* state);
   // What a file read and a paste share once the text is known to hold a puzzle.
   void StartReadPuzzle(const files::PuzzleRead& read);
   void RedrawCellAt(core::CellRef cell);
