@@ -856,7 +856,8 @@ void HintRequest::Finish() noexcept {
     if (applied_) {
       CopyChangesToComputed();
       host_.AddStep();
-      // Before the solved report can show: its status bar must say the board is full.
+      // The one change of the counts a request makes, before the solved
+      // report can show: its status bar must say the board is full.
       host_.UpdateCountsDisplay(puzzle_.board);
     }
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
@@ -896,7 +897,6 @@ void HintRequest::Finish() noexcept {
   try {
     v_.SetBusyCursor(false);
     host_.SetEnabled(Command::Hint, true);
-    host_.UpdateCountsDisplay(puzzle_.board);
   } catch (...) {
     // Finish runs from the destructor, where nothing may escape; what could
     // be restored has been.

@@ -105,6 +105,11 @@ void ExpectRequestEnded(const Game& game, const FakeView& view) {
   EXPECT_FALSE(HintOf(game).highlightOn);
   EXPECT_TRUE(HintOf(game).highlights.Empty());
   EXPECT_FALSE(view.layerOn);
+  // The status bar counts the board the request left, done or not.
+  const auto counts = view.statusText.find(1);
+  ASSERT_NE(counts, view.statusText.end());
+  EXPECT_TRUE(
+      counts->second.ends_with(" " + std::to_string(81 - core::CountDigits(game.Puzzle().board))));
 }
 
 hints::CellHighlight Cell(const hints::Highlights& layer, int col, int row) {
