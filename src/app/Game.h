@@ -334,6 +334,7 @@ class Game : private HintHost {
   // made; true when the caller may go on (editing off).
   bool LeaveEditModeFirst();
   bool PrepareEdit();
+  bool ConfirmSavePlayedGame();
   void ApplyEditCommandStates();
   // The one way a puzzle starts from its clues, for a file, a paste and
   // LoadPosition: the clues start it (rated by the clue rater when set) and

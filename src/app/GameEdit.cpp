@@ -2,6 +2,8 @@
 // While it is on the board only holds digits; the puzzle is started from them
 // when editing stops.
 
+#include <utility>
+
 #include "app/Game.h"
 #include "core/StringTable.h"
 
@@ -69,12 +71,7 @@ bool Game::PrepareEdit() {
     if (answer == ModalResult::Yes) {
       puzzle_.clues = {};
     } else if (answer == ModalResult::No) {
-      // Starting afresh throws the game in progress away, so it may be saved
-      // first, as before opening a file; Cancel keeps it as it was.
-      puzzle_.editMode = false;
-      const bool goOn = ConfirmSaveFirst();
-      puzzle_.editMode = true;
-      if (!goOn) return false;
+      if (!ConfirmSavePlayedGame()) return false;
       SetCaptionFileName(std::string());
       ClearAllCells();
       MoveSelection({1, 1});
@@ -92,6 +89,17 @@ bool Game::PrepareEdit() {
   puzzle_.marksReduced = false;
   UpdateCommands(false, true);
   return true;
+}
+
+// Starting afresh throws the game in progress away, so it may be saved
+// first, as before opening a file; Cancel keeps it as it was. The question
+// is about the game as played: edit mode, already on, would count the board
+// as unsaved however it stands, and the save would ask to stop editing.
+bool Game::ConfirmSavePlayedGame() {
+  const bool editing = std::exchange(puzzle_.editMode, false);
+  const bool goOn = ConfirmSaveFirst();
+  puzzle_.editMode = editing;
+  return goOn;
 }
 
 void Game::ClearAllCells() {
