@@ -14,9 +14,9 @@ namespace zentaro::ui {
 void SudokuWindow::PrintPuzzles() {
   if (printing_) return;
   PrintPuzzlesDialog dialog(printPuzzlesChoice_, this);
-  dialog.Refuse = [this](const QString& why) {
+  dialog.SetRefusal([this](const QString& why) {
     ShowMessageBox(why.toStdString(), core::MsgKind::Information, core::kButtonsOk);
-  };
+  });
   if (ShowModal(dialog) != QDialog::Accepted) return;
   printPuzzlesChoice_ = dialog.Choice();
   const auto puzzles = GenerateWithProgress(this, printPuzzlesChoice_);
