@@ -104,6 +104,12 @@ void MessageBox::closeEvent(QCloseEvent* event) {
 
 // ---------------------------------------------------------------------------
 
+QMargins FrameMargins(const QWidget& window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
 int TitleBarWidth(const QString& title) {
   // Window managers draw titles bold and a little larger than the dialog's
   // text; the icon and the close button take about 100 pixels beside them.

@@ -48,6 +48,8 @@ class MessageBox : public QMessageBox {
 void GiveDialogLook(QDialog& dialog);
 // The width a title bar needs for the title, its icon and its buttons.
 int TitleBarWidth(const QString& title);
+// The frame a window manager puts around a window, as far as it is known.
+QMargins FrameMargins(const QWidget& window);
 
 // Carriage returns, as the program's texts use them, become line breaks.
 QString DisplayText(const std::string& text);

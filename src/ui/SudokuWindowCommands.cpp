@@ -54,13 +54,6 @@ int PngScaleOfFilter(const QString& filter) {
   return 1;
 }
 
-// The frame a window manager puts around the window, as far as it is known.
-QMargins FrameMargins(const QWidget& window) {
-  const QRect outer = window.frameGeometry(), inner = window.geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------

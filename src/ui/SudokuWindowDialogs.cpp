@@ -64,9 +64,8 @@ void SudokuWindow::CentreOnWindow(QDialog& dialog) const {
   if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
   // The dialog's frame is not known before it is shown: the window's own
   // stands in for it, so that the framed dialog is centred, title bar and all.
-  const QRect outer = frameGeometry(), inner = geometry();
-  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  const QMargins frame = FrameMargins(*this);
+  const QRect outer = frameGeometry();
   const QSize framed = dialog.size().grownBy(frame);
   QRect place(QPoint(), framed);
   place.moveCenter(outer.center());
