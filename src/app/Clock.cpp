@@ -29,7 +29,7 @@ SolvedReport MakeSolvedReport(const ReportCounts& counts) {
   const std::string yes = LoadText(Text::Yes);
   const std::string no = LoadText(Text::No);
   SolvedReport report;
-  report.caption = kAppTitle;
+  report.caption = core::kAppTitle;
   report.title = LoadText(Text::PuzzleSolvedCaption);
   report.levelLabel = LoadText(Text::LevelLabel);
   report.level =

@@ -10,15 +10,11 @@ namespace zentaro::app {
 using core::kButtonsCancel;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
-using core::kResultNo;
-using core::kResultYes;
+using core::kLineBreak;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
 using core::Text;
-
-namespace {
-constexpr char kCR = '\r';
-}
 
 Game::Game(View& view) : view_(view) {
   enabled_.fill(true);
@@ -56,7 +52,8 @@ bool Game::LayOverClues(const core::Board& state) {
   return true;
 }
 
-void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, bool marksReduced) {
+bool Game::StartFromClues(const core::DigitGrid& clues, bool marksReduced,
+                          const core::Board* state) {
   core::Board board{};
   core::LoadDigits(clues, board);
   puzzle_.board = board;
@@ -66,9 +63,15 @@ void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, 
   puzzle_.askMarksSource = true;
   puzzle_.marksReduced = marksReduced;
   StartPuzzle(true, true);
+  // A game in progress comes back as it was left: its entries and pencil
+  // marks go on top of the clues as one more step, so undo returns to the
+  // bare puzzle.
+  return state != nullptr && LayOverClues(*state);
+}
 
+void Game::LoadPosition(const core::DigitGrid& clues, const core::Board* state, bool marksReduced) {
+  StartFromClues(clues, marksReduced, state);
   if (state == nullptr) return;
-  LayOverClues(*state);
   puzzle_.saved = puzzle_.board;
   CheckRestoredGame();
 }
@@ -165,9 +168,10 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
 
   std::string text;
   if (n >= 2)
-    text = LoadText(Text::MultipleSolutions) + kCR + LoadText(Text::OneOfTheSolutions) + kCR;
+    text = LoadText(Text::MultipleSolutions) + kLineBreak + LoadText(Text::OneOfTheSolutions) +
+           kLineBreak;
   else
-    text = LoadText(Text::OnlySolution) + kCR;
+    text = LoadText(Text::OnlySolution) + kLineBreak;
   text += LoadText(Text::StepBackToRestore);
   view_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
   return n;
@@ -176,7 +180,7 @@ int Game::SolveAndCount(const core::Board& board, bool silent) {
 void Game::ViewSolution() {
   if (core::CountDigits(puzzle_.board) < 81 &&
       view_.ShowMessageBox(LoadText(Text::ViewSolutionQuestion), MsgKind::Confirmation,
-                           kButtonsYesNo) != kResultYes)
+                           kButtonsYesNo) != ModalResult::Yes)
     return;
   prefs_.warnMultipleSolutions = false;
   ++counters_.solutionViewed;
@@ -242,7 +246,7 @@ void Game::GoToLastStep() {
 void Game::SetBookmark() {
   if (history_.BookmarkMoveNeedsConsent() &&
       view_.ShowMessageBox(LoadText(Text::MoveBookmarkQuestion), MsgKind::Confirmation,
-                           kButtonsYesNo | kButtonsCancel) != kResultYes)
+                           kButtonsYesNo | kButtonsCancel) != ModalResult::Yes)
     return;
   history_.SetBookmarkHere();
   UpdateStepButtons();
@@ -289,24 +293,24 @@ void Game::UpdateCommands(bool playing, bool hasBoard) {
 // Files
 
 std::string Game::DefaultPuzzleFolder() {
-  return files::JoinPath(view_.DocumentsFolder(), kAppTitle);
+  return files::JoinPath(view_.DocumentsFolder(), core::kAppTitle);
 }
 
 bool Game::LeaveEditModeFirst() {
   if (!puzzle_.editMode) return true;
-  if (AskStopEditing() != kResultYes) return false;
+  if (AskStopEditing() != ModalResult::Yes) return false;
   StopEditing();
   return !puzzle_.editMode;
 }
 
-int Game::AskStopEditing() {
+core::ModalResult Game::AskStopEditing() {
   return view_.ShowMessageBox(LoadText(Text::StopEditingQuestion), MsgKind::Confirmation,
                               kButtonsYesNo | kButtonsCancel);
 }
 
 void Game::SetCaptionFileName(const std::string& fileName) {
   file_.name = fileName;
-  std::string caption = kAppTitle;
+  std::string caption = core::kAppTitle;
   if (!fileName.empty()) caption += " - " + files::FileNameOf(fileName);
   view_.SetCaption(caption);
 }
@@ -342,7 +346,7 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
   view_.HideHintWindow();
   const files::PuzzleRead read = files::ReadPuzzle(std::filesystem::path(fileName));
   if (!read.ok()) {
-    view_.ShowMessageBox(LoadText(static_cast<int>(read.failure)) + ":" + kCR + fileName,
+    view_.ShowMessageBox(LoadText(static_cast<int>(read.failure)) + ":" + kLineBreak + fileName,
                          MsgKind::Error, kButtonsOk);
     return false;
   }
@@ -360,22 +364,10 @@ bool Game::ReadPuzzleFile(const std::string& fileName) {
 }
 
 void Game::StartReadPuzzle(const files::PuzzleRead& read) {
-  core::Board board{};
-  core::LoadDigits(read.clues, board);
-  puzzle_.board = board;
-  UpdateCommands(true, true);
-
-  core::ExtractDigits(puzzle_.board, puzzle_.clues);
-  counters_.level = rateClues_ ? rateClues_(puzzle_.clues) : 0;
-  puzzle_.askMarksSource = true;
-  puzzle_.marksReduced = read.marksLinePresent;
-  StartPuzzle(true, true);
-
-  // A saved game comes back as it was left: its entries and pencil marks go
-  // on top of the clues as one more step, so undo returns to the bare puzzle.
-  if (read.state || read.marks) {
-    if (LayOverClues(files::RestoredBoard(read))) view_.RedrawBoard();
-  }
+  const core::Board restored = files::RestoredBoard(read);
+  const bool inProgress = read.state || read.marks;
+  if (StartFromClues(read.clues, read.marksLinePresent, inProgress ? &restored : nullptr))
+    view_.RedrawBoard();
 }
 
 // Restored entries get the checks a placed digit gets, so that a game saved
@@ -446,10 +438,10 @@ bool Game::HasUnsavedChanges() const {
 bool Game::ConfirmSaveFirst() {
   if (!IsEnabled(Command::FileMenu)) return false;
   if (!HasUnsavedChanges()) return true;
-  const int answer = view_.ShowMessageBox(LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation,
-                                          kButtonsYesNo | kButtonsCancel);
-  if (answer == kResultNo) return true;
-  if (answer != kResultYes) return false;
+  const ModalResult answer = view_.ShowMessageBox(
+      LoadText(Text::SaveFirstQuestion), MsgKind::Confirmation, kButtonsYesNo | kButtonsCancel);
+  if (answer == ModalResult::No) return true;
+  if (answer != ModalResult::Yes) return false;
   return SavePuzzle(false);
 }
 

@@ -17,6 +17,7 @@
 #include "core/Board.h"
 #include "core/Random.h"
 #include "core/StepHistory.h"
+#include "core/StringTable.h"
 #include "files/Collection.h"
 #include "files/KeptGame.h"
 #include "files/SdkFile.h"
@@ -24,8 +25,6 @@
 #include "rating/Rating.h"
 
 namespace zentaro::app {
-
-inline constexpr const char* kAppTitle = "Zentaro";
 
 // The puzzle on the board and what is derived from it.
 struct PuzzleState {
@@ -198,7 +197,7 @@ class Game : private HintHost {
   void SetCaptionFileName(const std::string& fileName);
   // The documents folder followed by the program title.
   std::string DefaultPuzzleFolder();
-  int AskStopEditing();
+  core::ModalResult AskStopEditing();
   // The clipboard's text read as a puzzle file would be, and started like one
   // (unsaved, no file name); text of no known shape leaves the board alone.
   void PastePuzzle();
@@ -338,7 +337,12 @@ class Game : private HintHost {
   // made; true when the caller may go on (editing off).
   bool LeaveEditModeFirst();
   bool PrepareEdit();
+  bool ConfirmSavePlayedGame();
   void ApplyEditCommandStates();
+  // The one way a puzzle starts from its clues, for a file, a paste and
+  // LoadPosition: the clues start it (rated by the clue rater when set) and
+  // a board with further digits or marks follows; true when that added a step.
+  bool StartFromClues(const core::DigitGrid& clues, bool marksReduced, const core::Board* state);
   // What a file read and a paste share once the text is known to hold a puzzle.
   void StartReadPuzzle(const files::PuzzleRead& read);
   void RedrawCellAt(core::CellRef cell);

@@ -74,8 +74,8 @@ void Game::PuzzleSolved() {
     report.newBest = true;
     report.time += "  (new best)";
   }
-  const int result = view_.ShowSolvedReport(report);
-  if (result == core::kResultOk && startNewPuzzle_) startNewPuzzle_();
+  const core::ModalResult result = view_.ShowSolvedReport(report);
+  if (result == core::ModalResult::Ok && startNewPuzzle_) startNewPuzzle_();
 }
 
 }  // namespace zentaro::app

@@ -2,6 +2,8 @@
 // While it is on the board only holds digits; the puzzle is started from them
 // when editing stops.
 
+#include <utility>
+
 #include "app/Game.h"
 #include "core/StringTable.h"
 
@@ -9,9 +11,8 @@ namespace zentaro::app {
 
 using core::kButtonsYesNo;
 using core::kDigit;
-using core::kResultNo;
-using core::kResultYes;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
 using core::Text;
 
@@ -62,19 +63,15 @@ bool Game::PrepareEdit() {
     ClearAllCells();
     MoveSelection({1, 1});
   } else {
-    const int answer = view_.AskThreeButtonQuestion(
-        kAppTitle,
-        LoadText(Text::AboutToEditClues) + '\r' + LoadText(Text::EditCurrentOrNewQuestion),
+    const ModalResult answer = view_.AskThreeButtonQuestion(
+        core::kAppTitle,
+        LoadText(Text::AboutToEditClues) + core::kLineBreak +
+            LoadText(Text::EditCurrentOrNewQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::NewChoice), LoadText(Text::Cancel));
-    if (answer == kResultYes) {
+    if (answer == ModalResult::Yes) {
       puzzle_.clues = {};
-    } else if (answer == kResultNo) {
-      // Starting afresh throws the game in progress away, so it may be saved
-      // first, as before opening a file; Cancel keeps it as it was.
-      puzzle_.editMode = false;
-      const bool goOn = ConfirmSaveFirst();
-      puzzle_.editMode = true;
-      if (!goOn) return false;
+    } else if (answer == ModalResult::No) {
+      if (!ConfirmSavePlayedGame()) return false;
       SetCaptionFileName(std::string());
       ClearAllCells();
       MoveSelection({1, 1});
@@ -94,15 +91,26 @@ bool Game::PrepareEdit() {
   return true;
 }
 
+// Starting afresh throws the game in progress away, so it may be saved
+// first, as before opening a file; Cancel keeps it as it was. The question
+// is about the game as played: edit mode, already on, would count the board
+// as unsaved however it stands, and the save would ask to stop editing.
+bool Game::ConfirmSavePlayedGame() {
+  const bool editing = std::exchange(puzzle_.editMode, false);
+  const bool goOn = ConfirmSaveFirst();
+  puzzle_.editMode = editing;
+  return goOn;
+}
+
 void Game::ClearAllCells() {
   if (!puzzle_.editMode || core::CountDigits(puzzle_.board) == 0) return;
-  const int answer = view_.ShowMessageBox(LoadText(Text::ClearAllCellsQuestion),
-                                          MsgKind::Confirmation, kButtonsYesNo);
-  if (answer == kResultYes) {
+  const ModalResult answer = view_.ShowMessageBox(LoadText(Text::ClearAllCellsQuestion),
+                                                  MsgKind::Confirmation, kButtonsYesNo);
+  if (answer == ModalResult::Yes) {
     puzzle_.board = core::Board{};
     puzzle_.digits = {};
     puzzle_.clues = puzzle_.digits;
-  } else if (answer == kResultNo) {
+  } else if (answer == ModalResult::No) {
     puzzle_.clues = {};
   } else {
     return;

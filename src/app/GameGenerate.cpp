@@ -12,13 +12,12 @@
 namespace zentaro::app {
 
 using core::kButtonsOk;
+using core::kLineBreak;
 using core::LoadText;
 using core::MsgKind;
 using core::Text;
 
 namespace {
-
-constexpr char kCR = '\r';
 
 // What a generation locks, of the menu items and speed buttons the game
 // keeps the state of; the window locks its own controls besides.
@@ -69,7 +68,7 @@ void Game::Rate() {
   for (const rating::RatingMessage& message : details.messages)
     view_.ShowMessageBox(message.text, message.kind, kButtonsOk);
   if (level >= 1 && level <= 5) {
-    view_.ShowMessageBox(LoadText(Text::ExactlyOneSolution) + kCR + kCR +
+    view_.ShowMessageBox(LoadText(Text::ExactlyOneSolution) + kLineBreak + kLineBreak +
                              LoadText(Text::EstimatedDifficulty) + " " + rating::LevelName(level) +
                              ".",
                          MsgKind::Information, kButtonsOk);
@@ -111,7 +110,7 @@ void Game::NewPuzzle() {
     UpdateCommands(true, true);
     counters_.level = level;
     file_.name.clear();
-    view_.SetCaption(std::string(kAppTitle) + " - New puzzle");
+    view_.SetCaption(std::string(core::kAppTitle) + " - New puzzle");
   } catch (const std::exception&) {
     view_.ShowMessageBox(LoadText(Text::DataFileReadError), MsgKind::Error, kButtonsOk);
   }

@@ -10,8 +10,8 @@ using core::Board;
 using core::kButtonsYesNo;
 using core::kCount;
 using core::kDigit;
-using core::kResultYes;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
 using core::Text;
 
@@ -298,7 +298,7 @@ void Game::RemoveCandidates() {
   core::CheckMarks(puzzle_.board, any);
   if (!any) return;
   if (view_.ShowMessageBox(LoadText(Text::RemoveAllMarksQuestion), MsgKind::Confirmation,
-                           kButtonsYesNo) != kResultYes)
+                           kButtonsYesNo) != ModalResult::Yes)
     return;
   view_.HideHintWindow();
 
@@ -328,9 +328,9 @@ bool Game::FillCandidates() {
   // asking; any other marks are the player's work.
   bool goOn = true;
   if (any && !core::BoardsEqual(puzzle_.board, fresh))
-    goOn = view_.ShowMessageBox(
-               LoadText(Text::FillCandidatesWarning) + '\r' + LoadText(Text::ContinueQuestion),
-               MsgKind::Confirmation, kButtonsYesNo) == kResultYes;
+    goOn = view_.ShowMessageBox(LoadText(Text::FillCandidatesWarning) + core::kLineBreak +
+                                    LoadText(Text::ContinueQuestion),
+                                MsgKind::Confirmation, kButtonsYesNo) == ModalResult::Yes;
 
   const Board oldBoard = puzzle_.board, oldComputed = puzzle_.computed;
   if (goOn) {

@@ -16,8 +16,6 @@ namespace zentaro::app {
 
 namespace {
 
-constexpr char kCR = '\r';
-
 std::string LocalToday() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -56,11 +54,11 @@ bool Game::OfferKeptGame() {
   std::string where = kept->fileName.empty() ? std::string() : files::FileNameOf(kept->fileName);
   if (kept->collectionEntry > 0) where += " #" + std::to_string(kept->collectionEntry);
   const std::string question =
-      std::string("The game you were playing when ") + kAppTitle + " last closed was kept (" +
+      std::string("The game you were playing when ") + core::kAppTitle + " last closed was kept (" +
       (where.empty() ? std::string() : where + ", ") + "time " + FormatClock(kept->elapsedSeconds) +
-      ")." + kCR + "Do you want to continue it?";
+      ")." + core::kLineBreak + "Do you want to continue it?";
   if (view_.ShowMessageBox(question, core::MsgKind::Confirmation, core::kButtonsYesNo) !=
-      core::kResultYes) {
+      core::ModalResult::Yes) {
     view_.RemoveDataFile(DataFile::KeptGame);
     return false;
   }
@@ -228,7 +226,7 @@ bool Game::StartCollectionEntry(std::size_t index) {
   file_.stored = true;
   puzzle_.saved = puzzle_.board;
   SetCaptionFileName(fileName);
-  view_.SetCaption(std::string(kAppTitle) + " - " + files::FileNameOf(fileName) + " #" +
+  view_.SetCaption(std::string(core::kAppTitle) + " - " + files::FileNameOf(fileName) + " #" +
                    std::to_string(index + 1) + "/" + std::to_string(collection_.entries.size()));
   file_.openFolder = files::FolderOf(fileName);
   file_.saveFolder = file_.openFolder;

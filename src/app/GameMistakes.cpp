@@ -10,15 +10,10 @@ using core::AddedText;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
 using core::kDigit;
-using core::kResultYes;
+using core::kLineBreak;
 using core::LoadText;
+using core::ModalResult;
 using core::MsgKind;
-
-namespace {
-
-constexpr char kCR = '\r';
-
-}  // namespace
 
 MistakeMarks FindMistakes(const core::Board& board, const core::DigitGrid& solution) {
   MistakeMarks marks;
@@ -64,9 +59,11 @@ void Game::CheckForMistakes() {
 
   std::string text;
   if (found.wrongDigits > 0)
-    text += LoadText(AddedText::WrongDigitsFound) + " " + std::to_string(found.wrongDigits) + kCR;
+    text += LoadText(AddedText::WrongDigitsFound) + " " + std::to_string(found.wrongDigits) +
+            kLineBreak;
   if (found.missingMarks > 0)
-    text += LoadText(AddedText::MissingMarksFound) + " " + std::to_string(found.missingMarks) + kCR;
+    text += LoadText(AddedText::MissingMarksFound) + " " + std::to_string(found.missingMarks) +
+            kLineBreak;
 
   // The latest step up to the current one whose board was still right; the
   // clues of step 0 always are, so there is one whenever the history holds
@@ -82,9 +79,9 @@ void Game::CheckForMistakes() {
     view_.ShowMessageBox(text, MsgKind::Warning, kButtonsOk);
     return;
   }
-  text += kCR + LoadText(AddedText::GoBackToNoMistakeQuestion);
+  text += kLineBreak + LoadText(AddedText::GoBackToNoMistakeQuestion);
   // Going back is one jump on the history: the later steps stay for redo.
-  if (view_.ShowMessageBox(text, MsgKind::Confirmation, kButtonsYesNo) == kResultYes)
+  if (view_.ShowMessageBox(text, MsgKind::Confirmation, kButtonsYesNo) == ModalResult::Yes)
     GoToStep(lastRight);
 }
 

@@ -296,7 +296,7 @@ void Game::WhyNotHere() {
     hint_.highlights = stage.highlights;
     hint_.highlightOn = true;
     view_.SetHintHighlights(hint_.highlights, true);
-    const int result = view_.ShowHintStage(stage);
+    const core::ModalResult result = view_.ShowHintStage(stage);
     hint_.highlights = stage.highlightsAfter;
     view_.SetHintHighlights(hint_.highlights, hint_.highlightOn);
     return result;
@@ -304,13 +304,13 @@ void Game::WhyNotHere() {
   const auto showMessage = [this](const std::string& text) {
     view_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
   };
-  const int result =
+  const core::ModalResult result =
       hints::DriveExplanation(explanation, showStage, showMessage, counters_.concreteHints);
 
   hint_.highlightOn = false;
   hints::ClearHighlights(hint_.highlights);
   view_.SetHintHighlights(hint_.highlights, false);
-  if (result != hints::kModalOk || !doIt) return;
+  if (result != core::ModalResult::Ok || !doIt) return;
 
   // The removal explained, from the player's marks and the computed ones
   // alike, as one step.

@@ -28,13 +28,12 @@ using core::kButtonsOk;
 using core::kButtonsYesNo;
 using core::kCount;
 using core::kDigit;
+using core::kLineBreak;
 using core::LoadText;
 using core::MsgKind;
 using core::Text;
 
 namespace {
-
-constexpr char kCR = '\r';
 
 // A progress bar's step before the search sets its own.
 constexpr int kDefaultProgressStep = 10;
@@ -300,7 +299,7 @@ class HintRequest {
   void OfferSingle(HintTechnique technique, int step, const techniques::SingleStep& single);
   void OfferElimination(const Found& found);
   void OfferNoHint();
-  int Explain(const hints::Explanation& explanation);
+  core::ModalResult Explain(const hints::Explanation& explanation);
   void Cancelled();
 
   void RestoreUserMarks();
@@ -351,8 +350,9 @@ void Game::HintSearch() {
   }
   // A board without a solution, when the puzzle has one, holds a wrong digit:
   // the check can find it once the request has given the window back.
-  if (offerCheck && view_.ShowMessageBox(LoadText(AddedText::OfferMistakeCheck),
-                                         MsgKind::Confirmation, kButtonsYesNo) == core::kResultYes)
+  if (offerCheck &&
+      view_.ShowMessageBox(LoadText(AddedText::OfferMistakeCheck), MsgKind::Confirmation,
+                           kButtonsYesNo) == core::ModalResult::Yes)
     CheckForMistakes();
 }
 
@@ -368,7 +368,7 @@ void HintRequest::Run() {
   if (TrySingles()) return;
   if (!RequireCompleteMarks()) return;
 
-  wait_.caption = kAppTitle;
+  wait_.caption = core::kAppTitle;
   wait_.line1.clear();
   wait_.line2 = kSearchingForHintText;
   wait_.visible = false;
@@ -416,8 +416,8 @@ bool HintRequest::Start() {
     return false;
   }
   if (solutionCount_ >= 2 && prefs_.warnMultipleSolutions)
-    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kCR +
-                          LoadText(Text::MultipleSolutionsMeaning) + kCR +
+    v_.ShowMessageBox(LoadText(Text::PuzzleNotGood) + kLineBreak +
+                          LoadText(Text::MultipleSolutionsMeaning) + kLineBreak +
                           LoadText(Text::NotSolvableByLogic),
                       MsgKind::Warning, kButtonsOk);
 
@@ -438,16 +438,17 @@ bool HintRequest::ReconcileMarks() {
   work_ = puzzle_.board;
   if (!marksComplete_ || core::BoardsEqual(puzzle_.board, puzzle_.computed)) return true;
 
-  int answer = core::kResultYes;
+  core::ModalResult answer = core::ModalResult::Yes;
   if (puzzle_.askMarksSource)
     answer = v_.AskThreeButtonQuestion(
-        kAppTitle, LoadText(Text::MarksDiffer) + kCR + LoadText(Text::WhichMarksQuestion),
+        core::kAppTitle,
+        LoadText(Text::MarksDiffer) + kLineBreak + LoadText(Text::WhichMarksQuestion),
         LoadText(Text::CurrentChoice), LoadText(Text::ComputedChoice), LoadText(Text::Cancel));
-  if (answer == core::kResultYes) {
+  if (answer == core::ModalResult::Yes) {
     puzzle_.askMarksSource = false;
     return MarksHoldTheSolution();
   }
-  if (answer != core::kResultNo) return false;
+  if (answer != core::ModalResult::No) return false;
   UseComputedMarks();
   return true;
 }
@@ -503,7 +504,7 @@ bool HintRequest::MarksHoldTheSolution() {
 
   // The request ends here either way; on "Do it !" with the computed marks in
   // place, which the next request searches.
-  if (Explain(explanation) == hints::kModalOk) UseComputedMarks();
+  if (Explain(explanation) == core::ModalResult::Ok) UseComputedMarks();
   return false;
 }
 
@@ -574,14 +575,15 @@ bool HintRequest::RequireCompleteMarks() {
     wait_.visible = false;
     v_.ShowWaitWindow(wait_);
   }
-  const int answer = v_.ShowMessageBox(
-      LoadText(Text::HintNeedsCandidates) + kCR + LoadText(Text::FillCandidatesForHintQuestion),
-      MsgKind::Confirmation, kButtonsYesNo);
+  const core::ModalResult answer =
+      v_.ShowMessageBox(LoadText(Text::HintNeedsCandidates) + kLineBreak +
+                            LoadText(Text::FillCandidatesForHintQuestion),
+                        MsgKind::Confirmation, kButtonsYesNo);
   if (hideWait) {
     wait_.visible = true;
     v_.ShowWaitWindow(wait_);
   }
-  if (answer != core::kResultYes) {
+  if (answer != core::ModalResult::Yes) {
     // No calculation: the user's own marks come back as they were.
     const Board cleared = puzzle_.board;
     puzzle_.board = before;
@@ -634,7 +636,7 @@ std::optional<HintRequest::Found> HintRequest::FindPattern() {
   return std::nullopt;
 }
 
-int HintRequest::Explain(const hints::Explanation& explanation) {
+core::ModalResult HintRequest::Explain(const hints::Explanation& explanation) {
   if (hint_.col > 0 && hint_.row > 0) v_.RedrawCell({hint_.col, hint_.row});
   if (puzzle_.highlightDigit != 0) host_.HighlightButtonClick(puzzle_.highlightDigit, false);
   const auto showStage = [this](const hints::HintStage& stage) {
@@ -645,7 +647,7 @@ int HintRequest::Explain(const hints::Explanation& explanation) {
     hint_.highlights = stage.highlights;
     hint_.highlightOn = true;
     v_.SetHintHighlights(hint_.highlights, true);
-    const int result = v_.ShowHintStage(stage);
+    const core::ModalResult result = v_.ShowHintStage(stage);
     hint_.highlights = stage.highlightsAfter;
     v_.SetHintHighlights(hint_.highlights, hint_.highlightOn);
     return result;
@@ -674,7 +676,7 @@ void HintRequest::OfferSingle(HintTechnique technique, int step,
       technique == HintTechnique::SingleCandidate
           ? hints::ExplainSingleCandidate(puzzle_.board, single, userMarks)
           : hints::ExplainHiddenSingle(puzzle_.board, single, userMarks);
-  if (Explain(explanation) != hints::kModalOk) {
+  if (Explain(explanation) != core::ModalResult::Ok) {
     Cancelled();
     return;
   }
@@ -721,7 +723,7 @@ void HintRequest::OfferElimination(const Found& found) {
     if (!found.found) return;
     explanation = hints::ExplainStep(work_, *found.found, true);
   }
-  if (Explain(explanation) != hints::kModalOk) {
+  if (Explain(explanation) != core::ModalResult::Ok) {
     Cancelled();
     return;
   }
@@ -757,7 +759,8 @@ void HintRequest::OfferElimination(const Found& found) {
 void HintRequest::OfferNoHint() {
   hint_.last.technique = HintTechnique::NoHint;
   hint_.last.step = 0;
-  if (Explain(hints::ExplainNoHint(solutionCount_)) == hints::kModalOk) hint_.last.explained = true;
+  if (Explain(hints::ExplainNoHint(solutionCount_)) == core::ModalResult::Ok)
+    hint_.last.explained = true;
   hint_.highlightOn = false;
   hints::ClearHighlights(hint_.highlights);
   v_.SetHintHighlights(hint_.highlights, false);
@@ -833,7 +836,8 @@ void HintRequest::Finish() noexcept {
     if (applied_) {
       CopyChangesToComputed();
       host_.AddStep();
-      // Before the solved report can show: its status bar must say the board is full.
+      // The one change of the counts a request makes, before the solved
+      // report can show: its status bar must say the board is full.
       host_.UpdateCountsDisplay(puzzle_.board);
     }
     core::ExtractDigits(puzzle_.board, puzzle_.digits);
@@ -873,7 +877,6 @@ void HintRequest::Finish() noexcept {
   try {
     v_.SetBusyCursor(false);
     host_.SetEnabled(Command::Hint, true);
-    host_.UpdateCountsDisplay(puzzle_.board);
   } catch (...) {
     // Finish runs from the destructor, where nothing may escape; what could
     // be restored has been.

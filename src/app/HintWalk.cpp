@@ -61,9 +61,10 @@ HintChange DiffBoards(const Board& before, const Board& after) {
   return change;
 }
 
-int GoOnView::ShowMessageBox(const std::string& text, core::MsgKind, unsigned buttons) {
+core::ModalResult GoOnView::ShowMessageBox(const std::string& text, core::MsgKind,
+                                           unsigned buttons) {
   messages.push_back(text);
-  return (buttons & core::kButtonsYesNo) != 0 ? core::kResultYes : core::kResultOk;
+  return (buttons & core::kButtonsYesNo) != 0 ? core::ModalResult::Yes : core::ModalResult::Ok;
 }
 
 WalkResult WalkHints(Game& game, GoOnView& view,

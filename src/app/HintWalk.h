@@ -46,7 +46,8 @@ class GoOnView : public View {
   std::vector<hints::HintStage> stages;
   std::vector<std::string> messages;
 
-  int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
+  core::ModalResult ShowMessageBox(const std::string& text, core::MsgKind kind,
+                                   unsigned buttons) override;
   void RedrawBoard() override {}
   void RedrawCell(core::CellRef) override {}
   void SetStatusText(int, const std::string&) override {}
@@ -55,14 +56,15 @@ class GoOnView : public View {
   void SetStepControls(const core::StepControls&) override {}
   void BlinkBookmarkButton() override {}
   void HideHintWindow() override {}
-  int AskThreeButtonQuestion(const std::string&, const std::string&, const std::string&,
-                             const std::string&, const std::string&) override {
-    return core::kResultYes;
+  core::ModalResult AskThreeButtonQuestion(const std::string&, const std::string&,
+                                           const std::string&, const std::string&,
+                                           const std::string&) override {
+    return core::ModalResult::Yes;
   }
   void PlaceHintWindow() override {}
-  int ShowHintStage(const hints::HintStage& stage) override {
+  core::ModalResult ShowHintStage(const hints::HintStage& stage) override {
     stages.push_back(stage);
-    return hints::kModalOk;
+    return core::ModalResult::Ok;
   }
   void SetHintHighlights(const hints::Highlights&, bool) override {}
   void SetBusyCursor(bool) override {}
@@ -70,7 +72,9 @@ class GoOnView : public View {
   void CloseWaitWindow() override {}
   void SetClockText(const std::string&) override {}
   void SetClockRunning(bool) override {}
-  int ShowSolvedReport(const SolvedReport&) override { return core::kResultCancel; }
+  core::ModalResult ShowSolvedReport(const SolvedReport&) override {
+    return core::ModalResult::Cancel;
+  }
   void OpenDigitPopup(core::CellRef, bool) override {}
   void OpenMarksPopup(core::CellRef, const std::array<bool, 9>&) override {}
   void SetHighlightButtons(int) override {}

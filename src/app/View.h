@@ -59,8 +59,9 @@ class View {
  public:
   virtual ~View() = default;
 
-  // Returns 1 (OK), 2 (Cancel or closed), 6 (Yes) or 7 (No).
-  virtual int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) = 0;
+  // Returns Ok, Yes, No, or Cancel for Cancel and for closing the box.
+  virtual core::ModalResult ShowMessageBox(const std::string& text, core::MsgKind kind,
+                                           unsigned buttons) = 0;
 
   virtual void RedrawBoard() = 0;
   // 1-based column and row; the game never passes a cell outside the board.
@@ -77,17 +78,19 @@ class View {
 
   // --- hint requests -----------------------------------------------------------
   // The three-button question (QuestionDialog): caption, text and the captions of
-  // its buttons. Returns 6 (Yes) for the first, 7 (No) for the second and 2
+  // its buttons. Returns Yes for the first, No for the second and Cancel
   // for the third or for closing the dialog.
-  virtual int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                                     const std::string& yesCaption, const std::string& noCaption,
-                                     const std::string& cancelCaption) = 0;
+  virtual core::ModalResult AskThreeButtonQuestion(const std::string& caption,
+                                                   const std::string& text,
+                                                   const std::string& yesCaption,
+                                                   const std::string& noCaption,
+                                                   const std::string& cancelCaption) = 0;
   // Places the hint window beside the board before the first stage of a request.
   virtual void PlaceHintWindow() = 0;
   // Shows one stage in the hint window modally: its text, its button caption
-  // and widening. Returns 1 when "Concrete &hint", "&Do it !" or "OK" closed
-  // it, 2 for "&Close", Escape or closing. The highlights come separately.
-  virtual int ShowHintStage(const hints::HintStage& stage) = 0;
+  // and widening. Returns Ok when "Concrete &hint", "&Do it !" or "OK" closed
+  // it, Cancel for "&Close", Escape or closing. The highlights come separately.
+  virtual core::ModalResult ShowHintStage(const hints::HintStage& stage) = 0;
   // The hint highlight layer to paint over the board while `on`; the window
   // repaints the cells it changes.
   virtual void SetHintHighlights(const hints::Highlights& layer, bool on) = 0;
@@ -124,8 +127,8 @@ class View {
   virtual void SetClockText(const std::string& text) = 0;
   // Starts or stops the one-second timer that calls Game::ClockTick.
   virtual void SetClockRunning(bool running) = 0;
-  // The modal report; 1 (OK) for "&New puzzle", 2 for "&Close" or Escape.
-  virtual int ShowSolvedReport(const SolvedReport& report) = 0;
+  // The modal report; Ok for "&New puzzle", Cancel for "&Close" or Escape.
+  virtual core::ModalResult ShowSolvedReport(const SolvedReport& report) = 0;
 
   // The board's two pop-ups, opened at the lower-right corner of the cell
   // (1-based column and row); their items call back into Game.

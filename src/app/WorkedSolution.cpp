@@ -59,7 +59,8 @@ WorkedSolution WorkSolution(const core::DigitGrid& clues, const core::Board* sta
     // Message texts break their lines with carriage returns.
     for (const std::string& message : view.messages) {
       std::size_t begin = 0;
-      for (std::size_t end; (end = message.find('\r', begin)) != std::string::npos; begin = end + 1)
+      for (std::size_t end; (end = message.find(core::kLineBreak, begin)) != std::string::npos;
+           begin = end + 1)
         worked.stopLines.push_back(message.substr(begin, end - begin));
       worked.stopLines.push_back(message.substr(begin));
     }

@@ -158,7 +158,7 @@ void PrintMessage(OutputBuffer& out, const std::string& message) {
   out.Append("Message:\n");
   std::size_t begin = 0;
   while (begin <= message.size()) {
-    std::size_t end = message.find('\r', begin);
+    std::size_t end = message.find(core::kLineBreak, begin);
     if (end == std::string::npos) end = message.size();
     out.Append("  ");
     out.Append(message.substr(begin, end - begin));

@@ -51,11 +51,10 @@ inline constexpr unsigned kButtonsYesNo = 1;
 inline constexpr unsigned kButtonsOk = 4;
 inline constexpr unsigned kButtonsCancel = 8;
 
-// Modal results.
-inline constexpr int kResultOk = 1;
-inline constexpr int kResultCancel = 2;
-inline constexpr int kResultYes = 6;
-inline constexpr int kResultNo = 7;
+// What a modal window was closed with: a message box, a question, a hint
+// stage, the solved report. The numbers are the program's modal results as
+// they are stored and compared; Cancel also stands for closing the window.
+enum class ModalResult : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 enum class MsgButton { Ok, Cancel, Yes, No };
 
@@ -91,24 +90,24 @@ constexpr MsgButtonSet ResolveButtons(unsigned bits) {
 
 // The result of a box: the pressed button's value, and Cancel for a box that
 // was closed without pressing one (nullopt).
-constexpr int MsgResult(std::optional<MsgButton> pressed) {
-  if (!pressed) return kResultCancel;
+constexpr ModalResult MsgResult(std::optional<MsgButton> pressed) {
+  if (!pressed) return ModalResult::Cancel;
   switch (*pressed) {
     case MsgButton::Ok:
-      return kResultOk;
+      return ModalResult::Ok;
     case MsgButton::Yes:
-      return kResultYes;
+      return ModalResult::Yes;
     case MsgButton::No:
-      return kResultNo;
+      return ModalResult::No;
     case MsgButton::Cancel:
-      return kResultCancel;
+      return ModalResult::Cancel;
   }
-  return kResultCancel;
+  return ModalResult::Cancel;
 }
 
 // As above, but a button the box does not show counts as closing it.
-constexpr int MsgResult(const MsgButtonSet& shown, std::optional<MsgButton> pressed) {
-  if (pressed && !shown.Contains(*pressed)) return kResultCancel;
+constexpr ModalResult MsgResult(const MsgButtonSet& shown, std::optional<MsgButton> pressed) {
+  if (pressed && !shown.Contains(*pressed)) return ModalResult::Cancel;
   return MsgResult(pressed);
 }
 

@@ -190,4 +190,12 @@ std::string LoadText(AddedText id);
 // The whole table in ascending identifier order.
 std::span<const TextEntry> AllTexts();
 
+// The program's name: the window's caption and the captions of its
+// messages, the about box, the pages it prints and the files it writes.
+inline constexpr const char* kAppTitle = "Zentaro";
+
+// Texts joined into one message are parted by a carriage return, as the
+// table's own texts break their lines; the message box shows a new line.
+inline constexpr char kLineBreak = '\r';
+
 }  // namespace zentaro::core

@@ -11,6 +11,8 @@
 #include <random>
 #include <system_error>
 
+#include "core/StringTable.h"
+
 namespace zentaro::files {
 namespace {
 
@@ -210,7 +212,7 @@ std::string FormatSdk(const core::Board& board, const core::DigitGrid& clues, bo
   };
 
   addLine("[Software]");
-  addLine(std::string("Program: ").append(kProgramTitle));
+  addLine(std::string("Program: ").append(core::kAppTitle));
   addLine(std::string("Web site: ").append(kWebAddress));
   addLine("");
   addLine("");

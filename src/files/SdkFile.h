@@ -18,7 +18,6 @@
 
 namespace zentaro::files {
 
-inline constexpr std::string_view kProgramTitle = "Zentaro";
 inline constexpr std::string_view kWebAddress = "https://zentaro.example.org";
 
 // A puzzle file is a few hundred bytes; a text of more than this is not one

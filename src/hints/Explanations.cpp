@@ -303,20 +303,20 @@ void PadTo(std::string& line, std::size_t width) {
 
 }  // namespace
 
-int DriveExplanation(const Explanation& explanation,
-                     const std::function<int(const HintStage&)>& showStage,
-                     const std::function<void(const std::string&)>& showMessage,
-                     int& concreteHints) {
+core::ModalResult DriveExplanation(
+    const Explanation& explanation,
+    const std::function<core::ModalResult(const HintStage&)>& showStage,
+    const std::function<void(const std::string&)>& showMessage, int& concreteHints) {
   if (!explanation.internalError.empty()) {
     showMessage(explanation.internalError);
-    return kModalCancel;
+    return core::ModalResult::Cancel;
   }
   for (const HintStage& stage : explanation.stages) {
-    const int result = showStage(stage);
+    const core::ModalResult result = showStage(stage);
     if (stage.countsConcreteHint) ++concreteHints;
-    if (result != kModalOk) return kModalCancel;
+    if (result != core::ModalResult::Ok) return core::ModalResult::Cancel;
   }
-  return kModalOk;
+  return core::ModalResult::Ok;
 }
 
 Explanation ExplainSingleCandidate(const Board& board, const techniques::SingleStep& single,

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/Board.h"
+#include "core/HelpContexts.h"
+#include "core/MessageBox.h"
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
 #include "techniques/Registry.h"
@@ -13,13 +15,6 @@
 #include "techniques/Step.h"
 
 namespace zentaro::hints {
-
-// The main window's help context, which every hint stage hands to "&Explain".
-inline constexpr int kMainWindowHelpContext = 1300;
-
-// Modal results of a hint stage.
-inline constexpr int kModalOk = 1;
-inline constexpr int kModalCancel = 2;
 
 enum class StageKind { General, Concrete, Only };
 
@@ -39,7 +34,7 @@ struct HintStage {
   // still in (render with RenderHintText(lines, fixedPitchBlock)).
   std::vector<std::string> lines;
   core::Text buttonCaption = core::Text::ConcreteHintButton;  // the action button's
-  int helpContext = kMainWindowHelpContext;
+  int helpContext = core::kMainWindowHelpContext;
   // The whole highlight layer while the stage is shown; it replaces whatever
   // the layer held (the concrete stage starts from a cleared layer).
   Highlights highlights;
@@ -80,12 +75,12 @@ struct Explanation {
 };
 
 // Runs the loop above: showStage does everything for one stage from setting
-// the layer to returning the modal result (1 OK, anything else Cancel);
-// showMessage shows a plain message. Returns kModalOk or kModalCancel.
-int DriveExplanation(const Explanation& explanation,
-                     const std::function<int(const HintStage&)>& showStage,
-                     const std::function<void(const std::string&)>& showMessage,
-                     int& concreteHints);
+// the layer to returning the modal result (Ok goes on, anything else is
+// Cancel); showMessage shows a plain message. Returns Ok or Cancel.
+core::ModalResult DriveExplanation(
+    const Explanation& explanation,
+    const std::function<core::ModalResult(const HintStage&)>& showStage,
+    const std::function<void(const std::string&)>& showMessage, int& concreteHints);
 
 // Every explanation takes:
 // - board: for the singles, the main window's Board as it stands when the
@@ -97,38 +92,38 @@ int DriveExplanation(const Explanation& explanation,
 // None of them changes anything; they only build the text and highlights.
 
 Explanation ExplainSingleCandidate(const core::Board& board, const techniques::SingleStep& single,
-                                   bool userMarks, int helpContext = kMainWindowHelpContext);
+                                   bool userMarks, int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainHiddenSingle(const core::Board& board, const techniques::SingleStep& single,
-                                bool userMarks, int helpContext = kMainWindowHelpContext);
+                                bool userMarks, int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainPointing(const core::Board& board, const techniques::PointingStep& step,
-                            bool userMarks, int helpContext = kMainWindowHelpContext);
+                            bool userMarks, int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainClaiming(const core::Board& board, const techniques::ClaimingStep& step,
-                            bool userMarks, int helpContext = kMainWindowHelpContext);
+                            bool userMarks, int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainTwoBlocks(const core::Board& board, const techniques::TwoBlockStep& step,
-                             bool userMarks, int helpContext = kMainWindowHelpContext);
+                             bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // The subset's cells are read from the board (empty cells of the unit whose
 // candidates lie in the set); whether they all hold exactly the set decides
 // the wording.
 Explanation ExplainNakedSubset(const core::Board& board, const techniques::NakedSubsetStep& step,
-                               bool userMarks, int helpContext = kMainWindowHelpContext);
+                               bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // The subset's cells are the unit's empty cells holding any of its digits.
 Explanation ExplainHiddenSubset(const core::Board& board, const techniques::HiddenSubsetStep& step,
-                                bool userMarks, int helpContext = kMainWindowHelpContext);
+                                bool userMarks, int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainXWing(const core::Board& board, const techniques::BasicFishStep& step,
-                         bool userMarks, int helpContext = kMainWindowHelpContext);
+                         bool userMarks, int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainSwordfish(const core::Board& board, const techniques::BasicFishStep& step,
-                             bool userMarks, int helpContext = kMainWindowHelpContext);
+                             bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // An inconsistent step gives internalError and no stages.
 Explanation ExplainChains(const core::Board& board, const techniques::ChainStep& step,
-                          bool userMarks, int helpContext = kMainWindowHelpContext);
+                          bool userMarks, int helpContext = core::kMainWindowHelpContext);
 // The explanation of any step the hint search offers after the singles (and
 // of a single, on the board the singles are explained on).
 Explanation ExplainStep(const core::Board& board, const techniques::Step& step, bool userMarks,
-                        int helpContext = kMainWindowHelpContext);
+                        int helpContext = core::kMainWindowHelpContext);
 
 // The trial-and-error advice; solutionCount above 1 adds the sentence on a
 // puzzle that is not good.
-Explanation ExplainNoHint(int solutionCount, int helpContext = kMainWindowHelpContext);
+Explanation ExplainNoHint(int solutionCount, int helpContext = core::kMainWindowHelpContext);
 
 // A chain as the explanation writes it, one line per link: "B7=4", and
 // "C2=5*" for a link taken as a hidden single.

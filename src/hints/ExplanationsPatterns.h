@@ -14,32 +14,32 @@
 namespace zentaro::hints {
 
 Explanation ExplainFish(const core::Board& board, const techniques::FishStep& step,
-                        int helpContext = kMainWindowHelpContext);
+                        int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainSkyscraper(const core::Board& board, const techniques::SkyscraperStep& step,
-                              int helpContext = kMainWindowHelpContext);
+                              int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainTwoStringKite(const core::Board& board, const techniques::KiteStep& step,
-                                 int helpContext = kMainWindowHelpContext);
+                                 int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainEmptyRectangle(const core::Board& board,
                                   const techniques::EmptyRectangleStep& step,
-                                  int helpContext = kMainWindowHelpContext);
+                                  int helpContext = core::kMainWindowHelpContext);
 // XY-Wing and XYZ-Wing.
 Explanation ExplainWing(const core::Board& board, const techniques::WingStep& step,
-                        int helpContext = kMainWindowHelpContext);
+                        int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainWWing(const core::Board& board, const techniques::WWingStep& step,
-                         int helpContext = kMainWindowHelpContext);
+                         int helpContext = core::kMainWindowHelpContext);
 // Colour trap and colour wrap.
 Explanation ExplainColouring(const core::Board& board, const techniques::ColouringStep& step,
-                             int helpContext = kMainWindowHelpContext);
+                             int helpContext = core::kMainWindowHelpContext);
 // Both uniqueness explanations say that the step holds only for a puzzle
 // with exactly one solution.
 Explanation ExplainUniqueRectangle(const core::Board& board,
                                    const techniques::UniqueRectangleStep& step,
-                                   int helpContext = kMainWindowHelpContext);
+                                   int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
-                              int helpContext = kMainWindowHelpContext);
+                              int helpContext = core::kMainWindowHelpContext);
 
 // Any pattern step, by its family's explanation above.
 Explanation ExplainPattern(const core::Board& board, const techniques::PatternStep& step,
-                           int helpContext = kMainWindowHelpContext);
+                           int helpContext = core::kMainWindowHelpContext);
 
 }  // namespace zentaro::hints

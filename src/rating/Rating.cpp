@@ -19,8 +19,6 @@ using core::UnitCountTable;
 
 namespace {
 
-constexpr char kCR = '\r';
-
 // Every cycle that applies something either fills a cell or removes a
 // candidate, so a sound finder can never keep the loop going longer than this.
 // The cap only guards against a finder that reports work it did not do.
@@ -337,7 +335,7 @@ Rating RatePuzzle(const DigitGrid& grid, const RateOptions& options, core::Rando
   }
   if ((techniqueFlags & kFlagLeftUnique) == 0) {
     tell(core::LoadText(Text::PuzzleNotGood) + " " +
-             core::LoadText(Text::MultipleSolutionsMeaning) + kCR +
+             core::LoadText(Text::MultipleSolutionsMeaning) + core::kLineBreak +
              core::LoadText(Text::CannotRateSuchPuzzles),
          MsgKind::Information);
     return finish(kLevelNotRateable);

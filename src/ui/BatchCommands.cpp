@@ -11,6 +11,7 @@
 #include "files/SdkFile.h"
 #include "ui/Booklet.h"
 #include "ui/Printing.h"
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
 
@@ -119,7 +120,7 @@ int ExportPictureCommand(const QCommandLineParser& parser) {
   PrintedBoard what;
   what.board = position->board;
   what.clues = position->read.clues;
-  what.title = QString::fromStdString(app::kAppTitle);
+  what.title = AppTitle();
   if (const auto failure = ExportPicture(*out, what, scale))
     return Fail(kExitOutput, QString("'%1' could not be written: %2").arg(*out, *failure));
   return kExitOk;
@@ -154,7 +155,7 @@ int PrintPuzzlesCommand(const QCommandLineParser& parser) {
   SheetOptions options;
   options.perPage = *perPage;
   options.solutions = parser.isSet("solutions");
-  options.title = QString::fromStdString(app::kAppTitle);
+  options.title = AppTitle();
   if (const auto failure = WriteSheetsPdf(out, *puzzles, options))
     return Fail(kExitOutput, QString("'%1' could not be written: %2").arg(out, *failure));
   return kExitOk;
@@ -171,7 +172,7 @@ int WorkedSolutionCommand(const QCommandLineParser& parser) {
       app::WorkSolution(position->read.clues, beyondClues ? &position->board : nullptr,
                         position->read.marksLinePresent);
   BookletOptions options;
-  options.title = QString::fromStdString(app::kAppTitle);
+  options.title = AppTitle();
   options.puzzleLine =
       QString::fromStdString(core::GridToLine(core::ExtractDigits(position->board)));
   if (const auto failure = WriteWorkedSolutionPdf(*out, worked, options))

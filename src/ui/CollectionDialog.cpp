@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/StringTable.h"
@@ -69,20 +70,20 @@ CollectionDialog::CollectionDialog(const QString& fileName,
   setWindowTitle(
       QString("%1 - %2 puzzles").arg(QFileInfo(fileName).fileName()).arg(entries.size()));
   auto* layout = new QVBoxLayout(this);
-  Table = new QTableView(this);
-  Table->setObjectName("CollectionTable");
-  Table->setModel(new CollectionModel(entries, levels, Table));
-  Table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  Table->setSelectionMode(QAbstractItemView::SingleSelection);
-  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Table->verticalHeader()->hide();
-  Table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  Table->horizontalHeader()->setStretchLastSection(true);
-  Table->setFont(QFont(QStringLiteral("monospace")));
-  Table->setColumnWidth(0, 70);
-  Table->setColumnWidth(1, 60);
-  Table->setColumnWidth(2, 300);
-  layout->addWidget(Table);
+  table_ = new QTableView(this);
+  table_->setObjectName("CollectionTable");
+  table_->setModel(new CollectionModel(entries, levels, table_));
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setFont(QFont(QStringLiteral("monospace")));
+  table_->setColumnWidth(0, 70);
+  table_->setColumnWidth(1, 60);
+  table_->setColumnWidth(2, 300);
+  layout->addWidget(table_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)
       ->setText(QString::fromStdString(core::LoadText(core::Text::Ok)));
@@ -91,20 +92,20 @@ CollectionDialog::CollectionDialog(const QString& fileName,
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(Table, &QTableView::doubleClicked, this, &QDialog::accept);
+  connect(table_, &QTableView::doubleClicked, this, &QDialog::accept);
   resize(560, 460);
   Choose(current < entries.size() ? current : 0);
 }
 
 void CollectionDialog::Choose(std::size_t row) {
-  const QModelIndex index = Table->model()->index(static_cast<int>(row), 0);
-  Table->setCurrentIndex(index);
-  Table->selectRow(static_cast<int>(row));
-  Table->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  const QModelIndex index = table_->model()->index(static_cast<int>(row), 0);
+  table_->setCurrentIndex(index);
+  table_->selectRow(static_cast<int>(row));
+  table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 std::size_t CollectionDialog::Chosen() const {
-  const QModelIndex index = Table->currentIndex();
+  const QModelIndex index = table_->currentIndex();
   return index.isValid() ? static_cast<std::size_t>(index.row()) : 0;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QTableView>
 #include <cstddef>
 #include <vector>
 
 #include "files/Collection.h"
+
+class QTableView;
 
 namespace zentaro::ui {
 
@@ -23,7 +24,8 @@ class CollectionDialog : public QDialog {
   std::size_t Chosen() const;
   void Choose(std::size_t row);
 
-  QTableView* Table = nullptr;
+ private:
+  QTableView* table_ = nullptr;  // "CollectionTable"
 };
 
 }  // namespace zentaro::ui

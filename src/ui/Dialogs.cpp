@@ -58,7 +58,7 @@ QMessageBox::StandardButton StandardOf(MsgButton b) {
 QString DisplayText(const std::string& text) {
   QString s = QString::fromStdString(text);
   s.replace("\r\n", "\n");
-  s.replace('\r', '\n');
+  s.replace(QChar(core::kLineBreak), '\n');
   return s;
 }
 
@@ -80,7 +80,7 @@ QAbstractButton* MessageBox::ButtonFor(MsgButton b) const {
   return buttons_.Contains(b) ? button(StandardOf(b)) : nullptr;
 }
 
-int MessageBox::Result() const {
+core::ModalResult MessageBox::Result() const {
   if (closedWithoutButton_ || !clickedButton()) return core::MsgResult(buttons_, std::nullopt);
   for (MsgButton b : {MsgButton::Ok, MsgButton::Cancel, MsgButton::Yes, MsgButton::No})
     if (clickedButton() == ButtonFor(b)) return core::MsgResult(buttons_, b);
@@ -103,6 +103,12 @@ void MessageBox::closeEvent(QCloseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------
+
+QMargins FrameMargins(const QWidget& window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
 
 int TitleBarWidth(const QString& title) {
   // Window managers draw titles bold and a little larger than the dialog's
@@ -146,10 +152,10 @@ QuestionDialog::QuestionDialog(const std::string& caption, const std::string& te
   setEscapeButton(cancelButton_);
 }
 
-int QuestionDialog::Result() const {
-  if (clickedButton() == yesButton_) return core::kResultYes;
-  if (clickedButton() == noButton_) return core::kResultNo;
-  return core::kResultCancel;
+core::ModalResult QuestionDialog::Result() const {
+  if (clickedButton() == yesButton_) return core::ModalResult::Yes;
+  if (clickedButton() == noButton_) return core::ModalResult::No;
+  return core::ModalResult::Cancel;
 }
 
 // ---------------------------------------------------------------------------

@@ -27,8 +27,8 @@ class MessageBox : public QMessageBox {
   MessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
              QWidget* parent = nullptr);
 
-  // 1 (OK), 2 (Cancel or closed), 6 (Yes) or 7 (No), after the box has run.
-  int Result() const;
+  // Ok, Yes, No, or Cancel for Cancel and for closing, after the box has run.
+  core::ModalResult Result() const;
   core::MsgButtonSet Buttons() const { return buttons_; }
   // The push button standing for b, or null when the box does not show it.
   QAbstractButton* ButtonFor(core::MsgButton b) const;
@@ -48,13 +48,15 @@ class MessageBox : public QMessageBox {
 void GiveDialogLook(QDialog& dialog);
 // The width a title bar needs for the title, its icon and its buttons.
 int TitleBarWidth(const QString& title);
+// The frame a window manager puts around a window, as far as it is known.
+QMargins FrameMargins(const QWidget& window);
 
 // Carriage returns, as the program's texts use them, become line breaks.
 QString DisplayText(const std::string& text);
 
 // The three-button question: the program title as caption and buttons
-// with captions of their own. 6 for the first, 7 for the second, 2 for the
-// third or for closing it.
+// with captions of their own. Yes for the first, No for the second, Cancel
+// for the third or for closing it.
 class QuestionDialog : public QMessageBox {
   Q_OBJECT
 
@@ -63,7 +65,7 @@ class QuestionDialog : public QMessageBox {
                  const std::string& noCaption, const std::string& cancelCaption,
                  QWidget* parent = nullptr);
 
-  int Result() const;
+  core::ModalResult Result() const;
 
  private:
   QPushButton* yesButton_;

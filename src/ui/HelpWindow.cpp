@@ -26,10 +26,10 @@ QUrl HelpWindow::Source() const {
 
 QString HelpPageOf(int context) {
   switch (context) {
-    case kSettingsHelpContext:
-      return QString("qrc:/help/settings.html#context-%1").arg(kSettingsHelpContext);
-    case hints::kMainWindowHelpContext:
-      return QString("qrc:/help/window.html#context-%1").arg(hints::kMainWindowHelpContext);
+    case core::kSettingsHelpContext:
+      return QString("qrc:/help/settings.html#context-%1").arg(core::kSettingsHelpContext);
+    case core::kMainWindowHelpContext:
+      return QString("qrc:/help/window.html#context-%1").arg(core::kMainWindowHelpContext);
     default:
       return "qrc:/help/index.html";
   }
@@ -97,7 +97,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
   forwardButton_->setEnabled(false);
   connect(backButton_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
   connect(forwardButton_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
-  connect(contentsButton_, &QToolButton::clicked, this, [this] { ShowTopic(0); });
+  connect(contentsButton_, &QToolButton::clicked, this, [this] { ShowTopic(core::kHelpContents); });
   connect(browser_, &QTextBrowser::backwardAvailable, backButton_, &QToolButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forwardButton_, &QToolButton::setEnabled);
 }

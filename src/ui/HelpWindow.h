@@ -5,13 +5,9 @@
 class QTextBrowser;
 class QToolButton;
 
-#include "hints/Explanations.h"
+#include "core/HelpContexts.h"
 
 namespace zentaro::ui {
-
-// The help contexts: the settings dialog's; the main window and the hint
-// window have hints::kMainWindowHelpContext.
-inline constexpr int kSettingsHelpContext = 1100;
 
 // The help pages, with back, forward and contents. Each page of the help
 // is an HTML file among the program's resources; a context number (1100
@@ -23,8 +19,8 @@ class HelpWindow : public QDialog {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 
-  // Shows the page of a context number, or the contents page for 0.
-  void ShowTopic(int context = 0);
+  // Shows the page of a context number, or the contents page.
+  void ShowTopic(int context = core::kHelpContents);
   // The page shown.
   QUrl Source() const;
 

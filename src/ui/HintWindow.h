@@ -48,7 +48,7 @@ class HintWindow : public QDialog {
   void LayOut();
   void SetWrapping(bool on);
 
-  int helpContext_ = hints::kMainWindowHelpContext;
+  int helpContext_ = core::kMainWindowHelpContext;
   QTextEdit* textBox_;
   QPushButton* actionButton_;
   QPushButton* helpButton_;

@@ -7,33 +7,28 @@
 #include "app/WorkedSolution.h"
 #include "ui/Booklet.h"
 #include "ui/SudokuWindow.h"
+#include "ui/UiText.h"
 
 namespace zentaro::ui {
-
-namespace {
-
-const QString kTitle = QString::fromUtf8(app::kAppTitle);
-
-}  // namespace
 
 void SudokuWindow::PrintPuzzles() {
   if (printing_) return;
   PrintPuzzlesDialog dialog(printPuzzlesChoice_, this);
-  dialog.Refuse = [this](const QString& why) {
+  dialog.SetRefusal([this](const QString& why) {
     ShowMessageBox(why.toStdString(), core::MsgKind::Information, core::kButtonsOk);
-  };
+  });
   if (ShowModal(dialog) != QDialog::Accepted) return;
   printPuzzlesChoice_ = dialog.Choice();
   const auto puzzles = GenerateWithProgress(this, printPuzzlesChoice_);
   if (!puzzles) return;
 
   QPrinter printer(QPrinter::HighResolution);
-  if (!AskPrinter(printer, "PrintPuzzlesPrintDialog", kTitle + " puzzles.pdf")) return;
+  if (!AskPrinter(printer, "PrintPuzzlesPrintDialog", AppTitle() + " puzzles.pdf")) return;
 
   SheetOptions options;
   options.perPage = printPuzzlesChoice_.perPage;
   options.solutions = printPuzzlesChoice_.solutions;
-  options.title = kTitle;
+  options.title = AppTitle();
   options.colors = board_->Renderer().Colors();
   PrintAndTell([&] { return PrintSheets(printer, *puzzles, options); });
 }
@@ -55,7 +50,7 @@ void SudokuWindow::ExportWorkedSolution() {
       app::WorkSolution(position.clues, &position.board, position.marksReduced);
   SetBusyCursor(false);
   BookletOptions options;
-  options.title = kTitle;
+  options.title = AppTitle();
   options.puzzleLine =
       QString::fromStdString(core::GridToLine(core::ExtractDigits(position.board)));
   options.colors = board_->Renderer().Colors();

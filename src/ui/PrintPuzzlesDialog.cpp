@@ -24,83 +24,83 @@ constexpr int kPerPageChoices[] = {1, 2, 4, 6};
 PrintPuzzlesDialog::PrintPuzzlesDialog(const PrintPuzzlesChoice& current, QWidget* parent)
     : QDialog(parent) {
   setObjectName("PrintPuzzlesDialog");
-  setWindowTitle("Print puzzles");
+  setWindowTitle(tr("Print puzzles"));
   auto* box = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  Count = new QSpinBox(this);
-  Count->setObjectName("Count");
-  Count->setRange(1, app::kMostSheetPuzzles);
-  Count->setValue(current.count);
-  form->addRow("&Number of puzzles:", Count);
-  PerPage = new QComboBox(this);
-  PerPage->setObjectName("PerPage");
+  count_ = new QSpinBox(this);
+  count_->setObjectName("Count");
+  count_->setRange(1, app::kMostSheetPuzzles);
+  count_->setValue(current.count);
+  form->addRow(tr("&Number of puzzles:"), count_);
+  perPage_ = new QComboBox(this);
+  perPage_->setObjectName("PerPage");
   for (int n : kPerPageChoices) {
-    PerPage->addItem(QString::number(n), n);
-    if (n == current.perPage) PerPage->setCurrentIndex(PerPage->count() - 1);
+    perPage_->addItem(QString::number(n), n);
+    if (n == current.perPage) perPage_->setCurrentIndex(perPage_->count() - 1);
   }
-  form->addRow("Puzzles per &page:", PerPage);
+  form->addRow(tr("Puzzles per &page:"), perPage_);
   box->addLayout(form);
 
   auto* group = new QGroupBox(" " + UiText(Text::DifficultyGroup) + " ", this);
   auto* inner = new QVBoxLayout(group);
-  AnyLevel = new QRadioButton(UiText(Text::RandomLevel), group);
-  AnyLevel->setObjectName("AnyLevel");
-  ChosenLevels = new QRadioButton(UiText(Text::SelectedLevels), group);
-  ChosenLevels->setObjectName("ChosenLevels");
-  inner->addWidget(AnyLevel);
-  inner->addWidget(ChosenLevels);
+  anyLevel_ = new QRadioButton(UiText(Text::RandomLevel), group);
+  anyLevel_->setObjectName("AnyLevel");
+  chosenLevels_ = new QRadioButton(UiText(Text::SelectedLevels), group);
+  chosenLevels_->setObjectName("ChosenLevels");
+  inner->addWidget(anyLevel_);
+  inner->addWidget(chosenLevels_);
   for (int level = 1; level <= 5; ++level) {
     auto* check = new QCheckBox(QString::fromStdString(rating::LevelName(level)), group);
     check->setObjectName(QString("Level%1").arg(level));
     check->setChecked(current.levels.levels[level - 1]);
     inner->addWidget(check);
-    Levels[level - 1] = check;
+    levels_[level - 1] = check;
   }
-  AnyLevel->setChecked(current.levels.anyLevel);
-  ChosenLevels->setChecked(!current.levels.anyLevel);
-  connect(AnyLevel, &QRadioButton::toggled, this, [this] { AnyLevelClick(); });
+  anyLevel_->setChecked(current.levels.anyLevel);
+  chosenLevels_->setChecked(!current.levels.anyLevel);
+  connect(anyLevel_, &QRadioButton::toggled, this, [this] { AnyLevelClick(); });
   box->addWidget(group);
 
-  Solutions = new QCheckBox("Add the &solutions on the last pages", this);
-  Solutions->setObjectName("Solutions");
-  Solutions->setChecked(current.solutions);
-  box->addWidget(Solutions);
+  solutions_ = new QCheckBox(tr("Add the &solutions on the last pages"), this);
+  solutions_->setObjectName("Solutions");
+  solutions_->setChecked(current.solutions);
+  box->addWidget(solutions_);
   auto* seedForm = new QFormLayout;
-  Seed = new QLineEdit(this);
-  Seed->setObjectName("Seed");
-  Seed->setPlaceholderText("new puzzles each time");
-  if (current.seed) Seed->setText(QString::number(*current.seed));
-  seedForm->addRow("S&eed:", Seed);
+  seed_ = new QLineEdit(this);
+  seed_->setObjectName("Seed");
+  seed_->setPlaceholderText(tr("new puzzles each time"));
+  if (current.seed) seed_->setText(QString::number(*current.seed));
+  seedForm->addRow(tr("S&eed:"), seed_);
   box->addLayout(seedForm);
 
   auto* buttons = new QHBoxLayout;
-  OKBtn = new QPushButton(UiText(Text::Ok), this);
-  OKBtn->setObjectName("OKBtn");
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(UiText(Text::Cancel), this);
-  CancelBtn->setObjectName("CancelBtn");
+  okButton_ = new QPushButton(UiText(Text::Ok), this);
+  okButton_->setObjectName("OkButton");
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton(UiText(Text::Cancel), this);
+  cancelButton_->setObjectName("CancelButton");
   buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   box->addLayout(buttons);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   AnyLevelClick();
 }
 
 void PrintPuzzlesDialog::AnyLevelClick() {
-  for (QCheckBox* check : Levels) check->setEnabled(!AnyLevel->isChecked());
+  for (QCheckBox* check : levels_) check->setEnabled(!anyLevel_->isChecked());
 }
 
 PrintPuzzlesChoice PrintPuzzlesDialog::Choice() const {
   PrintPuzzlesChoice choice;
-  choice.count = Count->value();
-  choice.perPage = PerPage->currentData().toInt();
-  choice.levels.anyLevel = AnyLevel->isChecked();
-  for (int i = 0; i < 5; ++i) choice.levels.levels[i] = Levels[i]->isChecked();
-  choice.solutions = Solutions->isChecked();
+  choice.count = count_->value();
+  choice.perPage = perPage_->currentData().toInt();
+  choice.levels.anyLevel = anyLevel_->isChecked();
+  for (int i = 0; i < 5; ++i) choice.levels.levels[i] = levels_[i]->isChecked();
+  choice.solutions = solutions_->isChecked();
   bool ok = false;
-  const uint seed = Seed->text().trimmed().toUInt(&ok);
+  const uint seed = seed_->text().trimmed().toUInt(&ok);
   if (ok) choice.seed = seed;
   return choice;
 }
@@ -109,13 +109,14 @@ void PrintPuzzlesDialog::done(int result) {
   if (result == QDialog::Accepted) {
     QString refusal;
     bool seedOk = true;
-    if (!Seed->text().trimmed().isEmpty()) Seed->text().trimmed().toUInt(&seedOk);
+    if (!seed_->text().trimmed().isEmpty()) seed_->text().trimmed().toUInt(&seedOk);
     if (!app::LevelChoiceAcceptable(Choice().levels))
       refusal = QString::fromStdString(core::LoadText(Text::CheckOneLevel)).trimmed();
     else if (!seedOk)
-      refusal = "The seed is a number from 0 to 4294967295, or empty for new puzzles each time.";
+      refusal =
+          tr("The seed is a number from 0 to 4294967295, or empty for new puzzles each time.");
     if (!refusal.isEmpty()) {
-      if (Refuse) Refuse(refusal);
+      if (refuse_) refuse_(refusal);
       return;
     }
   }

@@ -39,20 +39,21 @@ class PrintPuzzlesDialog : public QDialog {
   // Stays open on OK while no level is checked or the seed is not a number.
   void done(int result) override;
   // Tells the user why the dialog stays open; set by the window.
-  std::function<void(const QString&)> Refuse;
-
-  QSpinBox* Count;
-  QComboBox* PerPage;
-  QRadioButton* AnyLevel;
-  QRadioButton* ChosenLevels;
-  std::array<QCheckBox*, 5> Levels{};
-  QCheckBox* Solutions;
-  QLineEdit* Seed;
-  QPushButton* OKBtn;
-  QPushButton* CancelBtn;
+  void SetRefusal(std::function<void(const QString&)> refuse) { refuse_ = std::move(refuse); }
 
  private:
   void AnyLevelClick();
+
+  std::function<void(const QString&)> refuse_;
+  QSpinBox* count_;
+  QComboBox* perPage_;
+  QRadioButton* anyLevel_;
+  QRadioButton* chosenLevels_;
+  std::array<QCheckBox*, 5> levels_{};  // Level1..Level5
+  QCheckBox* solutions_;
+  QLineEdit* seed_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
 };
 
 // Makes the puzzles behind the generator's progress window, whose Cancel

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "ui/HelpWindow.h"
 #include "ui/UiText.h"
@@ -29,6 +30,14 @@ QPushButton* SettingsDialog::NewColourPanel(const char* name, const QString& cap
   grid->addWidget(label, row, 0);
   grid->addWidget(panel, row, 1);
   return panel;
+}
+
+QCheckBox* SettingsDialog::NewSettingBox(const char* name, const QString& caption,
+                                         bool app::Settings::*setting, QWidget* group) {
+  auto* box = NewNamed<QCheckBox>(name, caption, group);
+  box->setChecked(settings_.*setting);
+  connect(box, &QCheckBox::toggled, this, [this, setting](bool on) { settings_.*setting = on; });
+  return box;
 }
 
 SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
@@ -56,14 +65,18 @@ SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
 
   auto* sizeGroup = NewNamed<QGroupBox>("SizeGroup", UiText(Text::PuzzleSizeGroup), displayPage);
   auto* sizes = new QHBoxLayout(sizeGroup);
-  smallRadio_ = NewNamed<QRadioButton>("SmallRadio", UiText(Text::SmallSize), sizeGroup);
-  mediumRadio_ = NewNamed<QRadioButton>("MediumRadio", UiText(Text::MediumSize), sizeGroup);
-  largeRadio_ = NewNamed<QRadioButton>("LargeRadio", UiText(Text::LargeSize), sizeGroup);
-  for (QRadioButton* radio : {smallRadio_, mediumRadio_, largeRadio_}) sizes->addWidget(radio);
-  (settings.gridSize == 1   ? smallRadio_
-   : settings.gridSize == 3 ? largeRadio_
-                            : mediumRadio_)
-      ->setChecked(true);
+  // A size the settings do not name shows, and is taken, as Medium.
+  if (settings_.gridSize != 1 && settings_.gridSize != 3) settings_.gridSize = 2;
+  for (auto [name, caption, size] : {std::tuple{"SmallRadio", Text::SmallSize, 1},
+                                     {"MediumRadio", Text::MediumSize, 2},
+                                     {"LargeRadio", Text::LargeSize, 3}}) {
+    auto* radio = NewNamed<QRadioButton>(name, UiText(caption), sizeGroup);
+    radio->setChecked(settings_.gridSize == size);
+    connect(radio, &QRadioButton::toggled, this, [this, size](bool on) {
+      if (on) settings_.gridSize = size;
+    });
+    sizes->addWidget(radio);
+  }
   display->addWidget(sizeGroup);
   display->addStretch();
   pages->addTab(displayPage, UiText(Text::DisplayTab));
@@ -75,26 +88,22 @@ SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
   auto* general = new QVBoxLayout(generalPage);
   auto* startupGroup = NewNamed<QGroupBox>("StartupGroup", UiText(Text::StartupGroup), generalPage);
   auto* startup = new QVBoxLayout(startupGroup);
-  loadOnStartupBox_ =
-      NewNamed<QCheckBox>("LoadOnStartupBox", UiText(Text::ShowNewPuzzleOnStartup), startupGroup);
-  loadOnStartupBox_->setChecked(settings.loadOnStartup);
-  skipSolvedBox_ = NewNamed<QCheckBox>("SkipSolvedBox", UiText(Text::Blank), startupGroup);
-  skipSolvedBox_->setChecked(settings.skipSolved);
+  startup->addWidget(NewSettingBox("LoadOnStartupBox", UiText(Text::ShowNewPuzzleOnStartup),
+                                   &app::Settings::loadOnStartup, startupGroup));
+  QCheckBox* skipSolvedBox =
+      NewSettingBox("SkipSolvedBox", UiText(Text::Blank), &app::Settings::skipSolved, startupGroup);
   auto* rulesBox = NewNamed<QCheckBox>("RulesBox", startupGroup);
-  for (QCheckBox* hidden : {skipSolvedBox_, rulesBox}) {
+  for (QCheckBox* hidden : {skipSolvedBox, rulesBox}) {
     hidden->setEnabled(false);
     hidden->setVisible(false);
   }
-  startup->addWidget(loadOnStartupBox_);
-  startup->addWidget(skipSolvedBox_);
+  startup->addWidget(skipSolvedBox);
   startup->addWidget(rulesBox);
   general->addWidget(startupGroup);
   auto* marksGroup = NewNamed<QGroupBox>("MarksGroup", UiText(Text::PencilMarksGroup), generalPage);
   auto* marks = new QVBoxLayout(marksGroup);
-  removeMarksOnFillBox_ =
-      NewNamed<QCheckBox>("RemoveMarksOnFillBox", UiText(Text::RemoveMarksOnFill), marksGroup);
-  removeMarksOnFillBox_->setChecked(settings.removeMarksOnFill);
-  marks->addWidget(removeMarksOnFillBox_);
+  marks->addWidget(NewSettingBox("RemoveMarksOnFillBox", UiText(Text::RemoveMarksOnFill),
+                                 &app::Settings::removeMarksOnFill, marksGroup));
   general->addSpacing(12);
   general->addWidget(marksGroup);
   general->addStretch();
@@ -113,7 +122,8 @@ SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kSettingsHelpContext); });
+  connect(help, &QPushButton::clicked, this,
+          [this] { emit helpRequested(core::kSettingsHelpContext); });
   connect(restore, &QPushButton::clicked, this, &SettingsDialog::RestoreDefaults);
   for (auto [panel, colour] : {std::pair{marksPanel_, &settings_.markColor},
                                {highlightPanel_, &settings_.hiColor},
@@ -158,12 +168,7 @@ void SettingsDialog::RestoreDefaults() {
 }
 
 app::Settings SettingsDialog::Chosen() const {
-  app::Settings s = settings_;
-  s.gridSize = smallRadio_->isChecked() ? 1 : largeRadio_->isChecked() ? 3 : 2;
-  s.loadOnStartup = loadOnStartupBox_->isChecked();
-  s.removeMarksOnFill = removeMarksOnFillBox_->isChecked();
-  s.skipSolved = skipSolvedBox_->isChecked();
-  return s;
+  return settings_;
 }
 
 }  // namespace zentaro::ui

@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QPushButton;
-class QRadioButton;
 
 namespace zentaro::ui {
 
@@ -20,7 +19,8 @@ class SettingsDialog : public QDialog {
  public:
   explicit SettingsDialog(const app::Settings& settings, QWidget* parent = nullptr);
 
-  // The settings as the dialog shows them now.
+  // The settings as the dialog shows them now: every widget writes its
+  // setting into the dialog's copy as the user changes it.
   app::Settings Chosen() const;
 
   // Runs the colour dialog modally; the window puts its own, so that it can
@@ -32,6 +32,9 @@ class SettingsDialog : public QDialog {
 
  private:
   QPushButton* NewColourPanel(const char* name, const QString& caption, int row);
+  // A check box that shows a Boolean setting and changes the dialog's copy.
+  QCheckBox* NewSettingBox(const char* name, const QString& caption, bool app::Settings::*setting,
+                           QWidget* group);
   void PaintPanels();
   void PickColour(QPushButton* panel, app::ColorValue& colour);
   void RestoreDefaults();
@@ -43,12 +46,6 @@ class SettingsDialog : public QDialog {
   QPushButton* highlightPanel_ = nullptr;
   QPushButton* backgroundPanel_ = nullptr;
   QPushButton* coordinatesPanel_ = nullptr;
-  QRadioButton* smallRadio_ = nullptr;
-  QRadioButton* mediumRadio_ = nullptr;
-  QRadioButton* largeRadio_ = nullptr;
-  QCheckBox* loadOnStartupBox_ = nullptr;
-  QCheckBox* skipSolvedBox_ = nullptr;  // kept, but hidden
-  QCheckBox* removeMarksOnFillBox_ = nullptr;
 };
 
 }  // namespace zentaro::ui

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QTableWidget>
 #include <vector>
 
 #include "app/View.h"
+
+class QTableWidget;
 
 namespace zentaro::ui {
 
@@ -16,7 +17,8 @@ class StatisticsDialog : public QDialog {
  public:
   explicit StatisticsDialog(const std::vector<app::StatisticsRow>& rows, QWidget* parent = nullptr);
 
-  QTableWidget* Table = nullptr;
+ private:
+  QTableWidget* table_ = nullptr;  // "StatisticsTable"
 };
 
 }  // namespace zentaro::ui

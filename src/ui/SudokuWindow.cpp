@@ -3,14 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
@@ -34,23 +31,6 @@ using core::Text;
 using app::Command;
 
 namespace {
-
-// "Description|patterns|Description|patterns" as the string table holds
-// filters, in the form Qt's file dialogs take.
-QStringList NameFilters(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(filter).split('|');
-  QStringList result;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString description = parts[i];
-    const int open = description.indexOf(" (");
-    if (open >= 0) description.truncate(open);
-    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-    for (QString& p : patterns)
-      if (p == "*.*") p = "*";
-    result << QString("%1 (%2)").arg(description, patterns.join(' '));
-  }
-  return result;
-}
 
 app::Key KeyOf(const QKeyEvent& e) {
   switch (e.key()) {
@@ -444,7 +424,7 @@ void SudokuWindow::FormShow() {
   digitCancelItem_->setText(UiText(Text::Cancel));
   marksCancelItem_->setText(UiText(Text::Cancel));
 
-  SetCaption(app::kAppTitle);
+  SetCaption(core::kAppTitle);
   game_.ResetForFirstShow();
   game_.SetStartFolder(Settings().initialDir);
   ApplyColors();
@@ -664,59 +644,6 @@ QPoint SudokuWindow::PopupGlobalPoint(core::CellRef cell) const {
 // ---------------------------------------------------------------------------
 // app::View
 
-int SudokuWindow::RunModal(QDialog& dialog) {
-  return dialog.exec();
-}
-
-int SudokuWindow::ShowModal(QDialog& dialog) {
-  GiveDialogLook(dialog);
-  CentreOnWindow(dialog);
-  // The busy cursor is for the search; a dialog opened on the way is read
-  // and answered with the arrow.
-  const bool busy = QApplication::overrideCursor() != nullptr;
-  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const auto restore = qScopeGuard([busy] {
-    if (busy) QApplication::restoreOverrideCursor();
-  });
-  const auto refocus = qScopeGuard([this] { FocusBoardLater(); });
-  return RunModal(dialog);
-}
-
-void SudokuWindow::FocusBoardLater() {
-  // Once the closing has been handled: a dialog that follows at once (the
-  // next hint stage, a message after the level dialog) keeps the focus.
-  QTimer::singleShot(0, this, [this] {
-    if (QApplication::activeModalWidget() || !isVisible() || isMinimized()) return;
-    activateWindow();
-    board_->setFocus(Qt::ActiveWindowFocusReason);
-  });
-}
-
-void SudokuWindow::CentreOnWindow(QDialog& dialog) const {
-  // The hint window places itself; a dialog of another dialog, or one moved
-  // already, keeps its place.
-  if (&dialog == hintWindow_ || dialog.parentWidget() != this ||
-      dialog.testAttribute(Qt::WA_Moved) || !isVisible() || isMinimized())
-    return;
-  if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
-  // The dialog's frame is not known before it is shown: the window's own
-  // stands in for it, so that the framed dialog is centred, title bar and all.
-  const QRect outer = frameGeometry(), inner = geometry();
-  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
-  const QSize framed = dialog.size().grownBy(frame);
-  QRect place(QPoint(), framed);
-  place.moveCenter(outer.center());
-  if (const QScreen* where = screen()) {
-    const QRect area = where->availableGeometry();
-    place.moveLeft(std::clamp(place.left(), area.left(),
-                              std::max(area.left(), area.right() + 1 - framed.width())));
-    place.moveTop(std::clamp(place.top(), area.top(),
-                             std::max(area.top(), area.bottom() + 1 - framed.height())));
-  }
-  dialog.setGeometry(place.marginsRemoved(frame));
-}
-
 void SudokuWindow::SetMistakeMarks(const app::MistakeMarks& marks) {
   mistakes_ = marks;
   board_->RedrawBoard();
@@ -725,12 +652,6 @@ void SudokuWindow::SetMistakeMarks(const app::MistakeMarks& marks) {
 void SudokuWindow::SetBoardPaused(bool paused) {
   if (paused) hintWindow_->hide();
   board_->RedrawBoard();
-}
-
-int SudokuWindow::ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) {
-  MessageBox box(text, kind, buttons, this);
-  ShowModal(box);
-  return box.Result();
 }
 
 void SudokuWindow::RedrawBoard() {
@@ -808,11 +729,6 @@ void SudokuWindow::HideHintWindow() {
   hintWindow_->hide();
 }
 
-int SudokuWindow::ShowSolvedReport(const app::SolvedReport& report) {
-  SolvedReportDialog form(report, this);
-  return ShowModal(form) == QDialog::Accepted ? core::kResultOk : core::kResultCancel;
-}
-
 void SudokuWindow::SetClockRunning(bool running) {
   if (running)
     clockTimer_.start();
@@ -840,15 +756,6 @@ void SudokuWindow::SetHighlightButtons(int digit) {
   tools_->SetHighlightDown(digit);
 }
 
-int SudokuWindow::AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                                         const std::string& yesCaption,
-                                         const std::string& noCaption,
-                                         const std::string& cancelCaption) {
-  QuestionDialog dialog(caption, text, yesCaption, noCaption, cancelCaption, this);
-  ShowModal(dialog);
-  return dialog.Result();
-}
-
 void SudokuWindow::PlaceHintWindow() {
   // Measured afresh for every hint: the window may have moved, the board
   // may have another size.
@@ -862,7 +769,7 @@ void SudokuWindow::PlaceHintWindow() {
   hintWindow_->Place(QRect(rect.left, rect.top, rect.width, rect.height));
 }
 
-int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
+core::ModalResult SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintWindow_->SetStage(stage);
   if (stage.widen) {
     // The fish and chain explanations ask for a wider window.
@@ -872,7 +779,8 @@ int SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
                                stage.widen->width, stage.widen->minimum);
     hintWindow_->setGeometry(wide.left, wide.top, wide.width, wide.height);
   }
-  return ShowModal(*hintWindow_) == QDialog::Accepted ? hints::kModalOk : hints::kModalCancel;
+  return ShowModal(*hintWindow_) == QDialog::Accepted ? core::ModalResult::Ok
+                                                      : core::ModalResult::Cancel;
 }
 
 void SudokuWindow::SetHintHighlights(const hints::Highlights& layer, bool on) {
@@ -906,16 +814,6 @@ void SudokuWindow::CloseWaitWindow() {
   if (here) FocusBoardLater();
 }
 
-std::optional<app::LevelChoice> SudokuWindow::AskLevels(const app::LevelChoice& current) {
-  LevelDialog dialog(current, this);
-  dialog.SetEmptyChoiceRefusal([this] {
-    ShowMessageBox(core::LoadText(Text::CheckOneLevel), core::MsgKind::Information,
-                   core::kButtonsOk);
-  });
-  if (ShowModal(dialog) != QDialog::Accepted) return std::nullopt;
-  return dialog.Choice();
-}
-
 void SudokuWindow::SetCancelMenuShown(bool shown) {
   // The cancel item shows exactly while a generation runs; the menus and
   // panels the program does not track itself are locked for that time.
@@ -927,54 +825,6 @@ void SudokuWindow::SetCancelMenuShown(bool shown) {
   }
   speedBar_->setEnabled(!shown);
   tools_->setEnabled(!shown);
-}
-
-std::optional<QString> SudokuWindow::AskFileName(const FileQuestion& q) {
-  QFileDialog dialog(this);
-  dialog.setObjectName(q.objectName);
-  dialog.setAcceptMode(q.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(q.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setNameFilters(q.filters);
-  dialog.setDefaultSuffix(q.suffix);
-  if (q.suffixFollowsFilter) {
-    // Choosing a kind in the list makes it the one a bare name gets.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-      const int star = filter.lastIndexOf("*.");
-      if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
-    });
-  }
-  if (!q.folder.isEmpty()) dialog.setDirectory(q.folder);
-  if (!q.proposedName.isEmpty()) dialog.selectFile(q.proposedName);
-  if (ShowModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  if (q.chosenFilter) *q.chosenFilter = dialog.selectedNameFilter();
-  return dialog.selectedFiles().first();
-}
-
-std::optional<std::string> SudokuWindow::AskOpenFileName(const std::string& folder) {
-  const auto name = AskFileName({.objectName = "OpenDialog",
-                                 .filters = NameFilters(core::LoadText(Text::OpenFileFilter)),
-                                 .suffix = "sdk",
-                                 .folder = QString::fromStdString(folder),
-                                 .proposedName = {}});
-  if (!name) return std::nullopt;
-  return name->toStdString();
-}
-
-std::optional<std::string> SudokuWindow::AskSaveFileName(const std::string& folder,
-                                                         const std::string& proposedName) {
-  const auto name = AskFileName({.objectName = "SaveDialog",
-                                 .save = true,
-                                 .filters = NameFilters(core::LoadText(Text::SdkFileFilter)),
-                                 .suffix = "sdk",
-                                 .folder = QString::fromStdString(folder),
-                                 .proposedName = QString::fromStdString(proposedName)});
-  if (!name) return std::nullopt;
-  return name->toStdString();
-}
-
-std::string SudokuWindow::DocumentsFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
 
 }  // namespace zentaro::ui

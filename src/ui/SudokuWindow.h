@@ -58,7 +58,8 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool ClockTicking() const { return clockTimer_.isActive(); }
 
   // --- app::View -------------------------------------------------------------
-  int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override;
+  core::ModalResult ShowMessageBox(const std::string& text, core::MsgKind kind,
+                                   unsigned buttons) override;
   void RedrawBoard() override;
   void RedrawCell(core::CellRef cell) override;
   void SetStatusText(int panel, const std::string& text) override;
@@ -67,17 +68,18 @@ class SudokuWindow : public QMainWindow, public app::View {
   void SetStepControls(const core::StepControls& controls) override;
   void BlinkBookmarkButton() override;
   void HideHintWindow() override;
-  int ShowSolvedReport(const app::SolvedReport& report) override;
+  core::ModalResult ShowSolvedReport(const app::SolvedReport& report) override;
   void SetClockRunning(bool running) override;
   void SetClockText(const std::string& text) override;
   void OpenDigitPopup(core::CellRef cell, bool clearEnabled) override;
   void OpenMarksPopup(core::CellRef cell, const std::array<bool, 9>& checked) override;
   void SetHighlightButtons(int digit) override;
-  int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                             const std::string& yesCaption, const std::string& noCaption,
-                             const std::string& cancelCaption) override;
+  core::ModalResult AskThreeButtonQuestion(const std::string& caption, const std::string& text,
+                                           const std::string& yesCaption,
+                                           const std::string& noCaption,
+                                           const std::string& cancelCaption) override;
   void PlaceHintWindow() override;
-  int ShowHintStage(const hints::HintStage& stage) override;
+  core::ModalResult ShowHintStage(const hints::HintStage& stage) override;
   void SetHintHighlights(const hints::Highlights& layer, bool on) override;
   void SetBusyCursor(bool busy) override;
   void ShowWaitWindow(const app::WaitWindow& window) override;
@@ -121,7 +123,7 @@ class SudokuWindow : public QMainWindow, public app::View {
   bool Printing() const { return printing_; }
   void OpenSettings();
   void ShowHelp();
-  // The help pages at a help context; 0 is the start page.
+  // The help pages at a help context (core::kHelpContents: the start page).
   void ShowHelpTopic(int context);
   void ShowAbout();
   // Lays the board out at a grid size and fits the window's contents to it.

@@ -14,6 +14,7 @@
 #include "ui/Printing.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SudokuWindow.h"
+#include "ui/UiText.h"
 
 // The window's commands of its own, and its recent files.
 
@@ -21,15 +22,12 @@ namespace zentaro::ui {
 
 namespace {
 
-// The program's title, as the window shows it.
-const QString kTitle = QString::fromUtf8(app::kAppTitle);
-
 PrintedBoard PrintedBoardOf(const app::Game& game, const BoardRenderer& screen) {
   PrintedBoard what;
   what.board = game.Puzzle().board;
   what.clues = game.Puzzle().clues;
   what.colors = screen.Colors();
-  what.title = kTitle;
+  what.title = AppTitle();
   return what;
 }
 
@@ -54,13 +52,6 @@ int PngScaleOfFilter(const QString& filter) {
   for (int scale : PngScales().mid(1))
     if (filter.contains(QString::number(kPrintBitmapSize * scale))) return scale;
   return 1;
-}
-
-// The frame a window manager puts around the window, as far as it is known.
-QMargins FrameMargins(const QWidget& window) {
-  const QRect outer = window.frameGeometry(), inner = window.geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
 }
 
 }  // namespace
@@ -112,7 +103,7 @@ void SudokuWindow::OpenRecent(const std::string& fileName) {
 // The window's own commands
 
 bool SudokuWindow::AskPrinter(QPrinter& printer, const char* dialogName, const QString& pdfName) {
-  printer.setDocName(kTitle);
+  printer.setDocName(AppTitle());
   // Without a printer the pages go to a PDF file, named in advance.
   if (QPrinterInfo::availablePrinters().isEmpty())
     printer.setOutputFileName(QDir(QString::fromStdString(DocumentsFolder())).filePath(pdfName));
@@ -135,7 +126,7 @@ void SudokuWindow::PrintAndTell(const std::function<std::optional<QString>()>& p
 void SudokuWindow::Print() {
   if (printing_) return;
   QPrinter printer(QPrinter::HighResolution);
-  if (!AskPrinter(printer, "PrintDialog", kTitle + ".pdf")) return;
+  if (!AskPrinter(printer, "PrintDialog", AppTitle() + ".pdf")) return;
   PrintAndTell([&] { return PrintBoard(printer, PrintedBoardOf(game_, board_->Renderer())); });
 }
 
@@ -148,7 +139,7 @@ std::optional<QString> SudokuWindow::AskExportName(FileQuestion question, const 
   const QString puzzle = QFileInfo(QString::fromStdString(game_.File().name)).completeBaseName();
   question.save = true;
   question.folder = folder;
-  question.proposedName = (puzzle.isEmpty() ? kTitle : puzzle) + ending;
+  question.proposedName = (puzzle.isEmpty() ? AppTitle() : puzzle) + ending;
   const auto chosen = AskFileName(question);
   if (chosen) exportFolder_ = QFileInfo(*chosen).absolutePath();
   return chosen;
@@ -200,7 +191,7 @@ void SudokuWindow::OpenSettings() {
 }
 
 void SudokuWindow::ShowHelp() {
-  ShowHelpTopic(0);
+  ShowHelpTopic(core::kHelpContents);
 }
 
 void SudokuWindow::ShowHelpTopic(int context) {
@@ -250,7 +241,7 @@ void SudokuWindow::ShowHelpTopic(int context) {
 }
 
 void SudokuWindow::ShowAbout() {
-  AboutBox box(kTitle, this);
+  AboutBox box(AppTitle(), this);
   ShowModal(box);
 }
 

@@ -14,6 +14,11 @@ inline QString UiText(core::Text id) {
   return QString::fromStdString(core::LoadText(id));
 }
 
+// The program's title, for a widget or a page.
+inline QString AppTitle() {
+  return QString::fromUtf8(core::kAppTitle);
+}
+
 // A colour of the settings as Qt paints it, and back.
 inline QColor ToQColor(app::ColorValue c) {
   return QColor(app::RedOf(c), app::GreenOf(c), app::BlueOf(c));

@@ -16,7 +16,7 @@ std::optional<int> ReadCommandLine(const QStringList& args, QString& file) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("%1: play, solve and learn to solve Sudoku puzzles by logic.")
-          .arg(zentaro::app::kAppTitle));
+          .arg(zentaro::core::kAppTitle));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument("file",
@@ -28,7 +28,7 @@ std::optional<int> ReadCommandLine(const QStringList& args, QString& file) {
   const bool parsed = parser.parse(args);
   const QString usage = parser.helpText().replace("<executable_name>", "zentaro");
   if (parsed && parser.isSet(version)) {
-    std::printf("%s %s\n", zentaro::app::kAppTitle, ZENTARO_VERSION);
+    std::printf("%s %s\n", zentaro::core::kAppTitle, ZENTARO_VERSION);
     return 0;
   }
   if (parsed && (parser.isSet(help) || parser.isSet("help-all"))) {

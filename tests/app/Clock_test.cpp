@@ -102,8 +102,8 @@ TEST(SolvedReport, ViewedSolutionIsPointedOutAndCloseKeepsTheBoard) {
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
   for (int i = 0; i < 7; ++i) game.ClockTick();
-  view.AnswerBox(core::kResultYes);
-  view.AnswerBox(core::kResultOk);
+  view.AnswerBox(core::ModalResult::Yes);
+  view.AnswerBox(core::ModalResult::Ok);
   game.ViewSolution();
   ASSERT_EQ(view.solvedReports, 0);
 

@@ -86,7 +86,7 @@ TEST_F(Comfort, TheStatusBarShowsThePuzzlesLevelWhilePlaying) {
   EXPECT_EQ(view.statusText[0], rating::LevelName(4));
   EXPECT_EQ(view.statusText[0], "Hard (level 4)");
 
-  view.AnswerThreeButtonQuestion(core::kResultYes);  // edit the current puzzle
+  view.AnswerThreeButtonQuestion(core::ModalResult::Yes);  // edit the current puzzle
   game.StartEditing();
   EXPECT_EQ(view.statusText[0], "");
 

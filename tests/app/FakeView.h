@@ -53,14 +53,14 @@ class FakeView : public View {
   }
 
   // --- scripting -------------------------------------------------------------
-  void AnswerBox(int result) { boxAnswers_.push_back(result); }
+  void AnswerBox(core::ModalResult result) { boxAnswers_.push_back(result); }
   void AnswerOpen(std::optional<std::string> file) { openAnswers_.push_back(std::move(file)); }
   void AnswerSave(std::optional<std::string> file) { saveAnswers_.push_back(std::move(file)); }
   std::string documents;
   std::string clipboard;
   // The three-button question and the hint window's stages, answered in order.
-  void AnswerThreeButtonQuestion(int result) { questionAnswers_.push_back(result); }
-  void AnswerStage(int result) { stageAnswers_.push_back(result); }
+  void AnswerThreeButtonQuestion(core::ModalResult result) { questionAnswers_.push_back(result); }
+  void AnswerStage(core::ModalResult result) { stageAnswers_.push_back(result); }
   // Runs while each hint stage is shown, before its answer is given.
   std::function<void(const hints::HintStage&)> onStage;
 
@@ -76,8 +76,8 @@ class FakeView : public View {
   int hintWindowHides = 0;
   int solvedReports = 0;
   std::vector<SolvedReport> reports;
-  int reportAnswer = core::kResultCancel;  // how each solved report is left
-  int clockResets = 0;                     // times the clock label was cleared
+  core::ModalResult reportAnswer = core::ModalResult::Cancel;  // how each solved report is left
+  int clockResets = 0;                                         // times the clock label was cleared
   std::vector<std::string> clockTexts;
   bool clockRunning = false;
   bool boardPaused = false;
@@ -109,15 +109,16 @@ class FakeView : public View {
   }
 
   // --- View ------------------------------------------------------------------
-  int ShowMessageBox(const std::string& text, core::MsgKind kind, unsigned buttons) override {
+  core::ModalResult ShowMessageBox(const std::string& text, core::MsgKind kind,
+                                   unsigned buttons) override {
     modals.push_back("box");
     boxes.push_back({text, kind, buttons});
     if (ProgressShowing()) ++answersUnderProgress;
     if (boxAnswers_.empty()) {
       ADD_FAILURE() << "unexpected message box: \"" << text << "\"";
-      return core::kResultCancel;
+      return core::ModalResult::Cancel;
     }
-    const int answer = boxAnswers_.front();
+    const core::ModalResult answer = boxAnswers_.front();
     boxAnswers_.pop_front();
     return answer;
   }
@@ -131,7 +132,7 @@ class FakeView : public View {
   }
   void BlinkBookmarkButton() override { ++blinks; }
   void HideHintWindow() override { ++hintWindowHides; }
-  int ShowSolvedReport(const SolvedReport& report) override {
+  core::ModalResult ShowSolvedReport(const SolvedReport& report) override {
     ++solvedReports;
     reports.push_back(report);
     return reportAnswer;
@@ -152,20 +153,20 @@ class FakeView : public View {
   }
   void SetHighlightButtons(int digit) override { highlightButtons.push_back(digit); }
 
-  int AskThreeButtonQuestion(const std::string& caption, const std::string& text,
-                             const std::string& yes, const std::string& no,
-                             const std::string& cancel) override {
+  core::ModalResult AskThreeButtonQuestion(const std::string& caption, const std::string& text,
+                                           const std::string& yes, const std::string& no,
+                                           const std::string& cancel) override {
     questionTexts.push_back(caption + "|" + text + "|" + yes + "|" + no + "|" + cancel);
     if (questionAnswers_.empty()) {
       ADD_FAILURE() << "unexpected three-button question: \"" << text << "\"";
-      return core::kResultCancel;
+      return core::ModalResult::Cancel;
     }
-    const int answer = questionAnswers_.front();
+    const core::ModalResult answer = questionAnswers_.front();
     questionAnswers_.pop_front();
     return answer;
   }
   void PlaceHintWindow() override { ++hintWindowPlacements; }
-  int ShowHintStage(const hints::HintStage& stage) override {
+  core::ModalResult ShowHintStage(const hints::HintStage& stage) override {
     stages.push_back(stage);
     if (ProgressShowing()) ++answersUnderProgress;
     stageLayers.push_back(layerOn ? layer : hints::Highlights{});
@@ -173,9 +174,9 @@ class FakeView : public View {
     if (stageAnswers_.empty()) {
       ADD_FAILURE() << "unexpected hint stage: \"" << (stage.lines.empty() ? "" : stage.lines[0])
                     << "\"";
-      return hints::kModalCancel;
+      return core::ModalResult::Cancel;
     }
-    const int answer = stageAnswers_.front();
+    const core::ModalResult answer = stageAnswers_.front();
     stageAnswers_.pop_front();
     return answer;
   }
@@ -256,11 +257,11 @@ class FakeView : public View {
   void ShowStatistics(const std::vector<StatisticsRow>& rows) override { statistics = rows; }
 
  private:
-  std::deque<int> boxAnswers_;
+  std::deque<core::ModalResult> boxAnswers_;
   std::deque<std::optional<std::string>> openAnswers_;
   std::deque<std::optional<std::string>> saveAnswers_;
-  std::deque<int> questionAnswers_;
-  std::deque<int> stageAnswers_;
+  std::deque<core::ModalResult> questionAnswers_;
+  std::deque<core::ModalResult> stageAnswers_;
 };
 
 // --- puzzles and moves shared by the game tests --------------------------------

@@ -15,10 +15,7 @@ namespace zentaro::app::test {
 namespace {
 
 namespace fs = std::filesystem;
-using core::kResultCancel;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 
 class Edit : public ::testing::Test {
  protected:
@@ -72,20 +69,20 @@ TEST_F(Edit, StartOnAnEmptyBoardAsksNothingAndSelectsA1) {
 TEST_F(Edit, TheQuestionsAnswersOnAPlayedPuzzle) {
   struct Case {
     const char* name;
-    int question;  // "C&urrent", "New", Cancel
-    int save;      // the answer to the save question, 0 = not asked
-    int clear;     // the answer to "Do you really want all cells to be cleared?", 0 = not asked
+    ModalResult question;              // "C&urrent", "New", Cancel
+    std::optional<ModalResult> save;   // the answer to the save question, if asked
+    std::optional<ModalResult> clear;  // to "Do you really want all cells to be cleared?"
     bool editing;
     int digitsLeft;  // -1: as before
     bool captionEmptied;
   };
   const Case cases[] = {
-      {"current", kResultYes, 0, 0, true, -1, false},
-      {"new, clear", kResultNo, kResultNo, kResultYes, true, 0, true},
-      {"new, keep digits", kResultNo, kResultNo, kResultNo, true, -1, true},
+      {"current", ModalResult::Yes, {}, {}, true, -1, false},
+      {"new, clear", ModalResult::No, ModalResult::No, ModalResult::Yes, true, 0, true},
+      {"new, keep digits", ModalResult::No, ModalResult::No, ModalResult::No, true, -1, true},
       // "New" replaces an unsaved game: Cancel at the save question keeps it.
-      {"new, cancel the save question", kResultNo, kResultCancel, 0, false, -1, false},
-      {"cancel", kResultCancel, 0, 0, false, -1, false},
+      {"new, cancel the save question", ModalResult::No, ModalResult::Cancel, {}, false, -1, false},
+      {"cancel", ModalResult::Cancel, {}, {}, false, -1, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -99,12 +96,12 @@ TEST_F(Edit, TheQuestionsAnswersOnAPlayedPuzzle) {
     const core::Board before = PuzzleOf(g).board;
     const int digits = core::CountDigits(before);
     v.AnswerThreeButtonQuestion(c.question);
-    if (c.save != 0) v.AnswerBox(c.save);
-    if (c.clear != 0) v.AnswerBox(c.clear);
+    if (c.save) v.AnswerBox(*c.save);
+    if (c.clear) v.AnswerBox(*c.clear);
 
     g.StartEditing();
     ASSERT_EQ(v.questionTexts.size(), 1u);
-    if (c.save != 0) {
+    if (c.save) {
       EXPECT_EQ(v.boxes.at(0).text, core::LoadText(core::Text::SaveFirstQuestion));
     }
     EXPECT_EQ(v.questionTexts[0], "Zentaro|" + core::LoadText(core::Text::AboutToEditClues) + "\r" +
@@ -136,7 +133,7 @@ TEST_F(Edit, StoppingMakesEveryDigitAClueWithoutResettingTheClock) {
   CountersOf(game).elapsedSeconds = 75;
   PrefsOf(game).warnMultipleSolutions = false;  // the last puzzle's warning was given
   const int resets = view.clockResets;
-  view.AnswerThreeButtonQuestion(kResultYes);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
   game.StartEditing();
   game.BoardMouseDown({3, 1}, MouseButton::Left);  // a clue until now
   ASSERT_EQ(view.digitPopups.size(), 1u);
@@ -198,10 +195,10 @@ TEST_F(Edit, StoppingOnAnEmptyBoardLeavesNothingToSave) {
 
 TEST_F(Edit, ClearAllCellsOutcomes) {
   const struct {
-    int answer;
+    ModalResult answer;
     int digitsLeft;
     int cluesLeft;
-  } cases[] = {{kResultYes, 0, 0}, {kResultNo, 2, 0}, {kResultCancel, 2, 1}};
+  } cases[] = {{ModalResult::Yes, 0, 0}, {ModalResult::No, 2, 0}, {ModalResult::Cancel, 2, 1}};
   for (const auto& c : cases) {
     FakeView v;
     Game g(v);
@@ -242,13 +239,13 @@ TEST_F(EditFiles, SavingWhileEditingAsksToStopAndNoChangesNothing) {
   const std::string path = Write("p.txt", std::string(kPuzzle) + "\r\n");
   ASSERT_TRUE(game.ReadPuzzleFile(path));
   const std::string onDisk = ReadAll(path);
-  view.AnswerThreeButtonQuestion(kResultYes);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
   game.StartEditing();
   game.BoardMouseDown({1, 1}, MouseButton::Left);
   game.PlaceDigit(7);
   const core::Board typed = PuzzleOf(game).board;
 
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   EXPECT_FALSE(game.SavePuzzle(false));
   EXPECT_EQ(view.boxes.back().text, core::LoadText(core::Text::StopEditingQuestion));
   EXPECT_TRUE(PuzzleOf(game).editMode);
@@ -260,8 +257,8 @@ TEST_F(EditFiles, OpeningWhileEditingStopsEditingOnYes) {
   const std::string path = Write("q.txt", std::string(kPuzzle) + "\r\n");
   game.StartEditing();
   game.KeyDown(Key::Digit3);
-  view.AnswerBox(kResultYes);  // stop editing
-  view.AnswerBox(kResultNo);   // do not save the typed puzzle
+  view.AnswerBox(ModalResult::Yes);  // stop editing
+  view.AnswerBox(ModalResult::No);   // do not save the typed puzzle
   view.AnswerOpen(path);
   game.OpenPuzzle();
   EXPECT_FALSE(PuzzleOf(game).editMode);
@@ -282,10 +279,10 @@ TEST_F(Edit, PasteStartsAnUnsavedPuzzleAndKeepsABlankFirstRow) {
 
   // Replacing it offers to save it first; garbage is refused before that.
   view.clipboard = "no puzzle";
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   game.PastePuzzle();
   view.clipboard = std::string(kPuzzle);
-  view.AnswerBox(kResultCancel);
+  view.AnswerBox(ModalResult::Cancel);
   game.PastePuzzle();
   ASSERT_EQ(view.boxes.size(), 2u);
   EXPECT_EQ(view.boxes[0].text, core::LoadText(core::Text::UnknownFileFormat));
@@ -297,7 +294,7 @@ TEST_F(Edit, CopyGivesTheCluesAsOneLine) {
   StartPlayed();
   game.CopyPuzzle();
   EXPECT_EQ(view.clipboard, kPuzzle) << "entries are not clues";
-  view.AnswerThreeButtonQuestion(kResultYes);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
   game.StartEditing();
   game.CopyPuzzle();
   EXPECT_EQ(view.clipboard[0], static_cast<char>('0' + PuzzleOf(game).solution[0]))

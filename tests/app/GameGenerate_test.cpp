@@ -18,8 +18,7 @@ namespace zentaro::app::test {
 namespace {
 
 using core::kButtonsOk;
-using core::kResultNo;
-using core::kResultOk;
+using core::ModalResult;
 using core::MsgKind;
 
 // A valid full grid; A1 A8 B1 B8 hold 9 5 5 9, so emptying them leaves two
@@ -126,7 +125,7 @@ TEST_P(Rate1, ShowsTheVerdictUnderTheHourglass) {
   GenerateView view;
   Game game(view);
   PuzzleOf(game).board = BoardOfDigits(c.grid);
-  for (std::size_t i = 0; i < c.texts.size(); ++i) view.AnswerBox(kResultOk);
+  for (std::size_t i = 0; i < c.texts.size(); ++i) view.AnswerBox(ModalResult::Ok);
 
   game.Rate();
 
@@ -152,7 +151,7 @@ TEST(Rate1, TheButtonActsOnlyWhileTheCommandIsEnabled) {
   game.RateButtonClick();
   EXPECT_TRUE(view.boxes.empty());
   game.SetEnabled(Command::Rate, true);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   game.RateButtonClick();
   EXPECT_EQ(view.boxes.size(), 1u);
 }
@@ -308,7 +307,7 @@ TEST(NewPuzzle, CancelPutsThePuzzleInPlayBack) {
     view.levelAnswer = Only({5});
     view.game = &game;
     view.cancelAtUpdate = cancelAt;
-    view.AnswerBox(kResultNo);  // do not save the changes first
+    view.AnswerBox(ModalResult::No);  // do not save the changes first
     game.NewPuzzle();
 
     EXPECT_EQ(PuzzleOf(game).board, board) << "cancelled at update " << cancelAt;
@@ -331,7 +330,7 @@ TEST(NewPuzzle, StaysInEditModeWhenTheUserSaysSo) {
   GenerateView view;
   Game game(view);
   PuzzleOf(game).editMode = true;
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   game.NewPuzzle();
   EXPECT_TRUE(PuzzleOf(game).editMode);
   EXPECT_TRUE(view.levelsAsked.empty());

@@ -19,8 +19,7 @@ namespace zentaro::app::test {
 namespace {
 
 namespace fs = std::filesystem;
-using core::kResultNo;
-using core::kResultYes;
+using core::ModalResult;
 
 // Every empty cell but the last filled from the solution, then the last one
 // typed, which solves the puzzle.
@@ -78,7 +77,7 @@ TEST_F(Keeping, GameKeptAfterAStepComesBackWhole) {
     ADD_FAILURE() << "rated again";
     return 0;
   });
-  nextView.AnswerBox(kResultYes);
+  nextView.AnswerBox(ModalResult::Yes);
   next.StartUp("", true);
 
   ASSERT_EQ(nextView.boxes.size(), 1u);
@@ -162,7 +161,7 @@ TEST_F(Keeping, QuestionComesBeforeTheLevelDialogAndNoDiscardsTheCopy) {
   FakeView v;
   v.dataFiles = view.dataFiles;
   Game g(v);
-  v.AnswerBox(kResultNo);
+  v.AnswerBox(ModalResult::No);
   g.StartUp("", true);
   EXPECT_EQ(v.modals, (std::vector<std::string>{"box", "levels"}));
   EXPECT_EQ(v.dataFiles.count(DataFile::KeptGame), 0u);
@@ -217,8 +216,8 @@ TEST_F(Keeping, SolvesAreRecordedOnceAndANewBestIsSaidOnce) {
 TEST_F(Keeping, OnlySolvesMadeInPlayAreRecorded) {
   // Reached again by redo after the solution was shown: recorded as viewed.
   StartWith(game, GridFromLine(kPuzzle));
-  view.AnswerBox(kResultYes);
-  view.AnswerBox(core::kResultOk);
+  view.AnswerBox(ModalResult::Yes);
+  view.AnswerBox(core::ModalResult::Ok);
   game.ViewSolution();
   game.Undo();
   game.Redo();
@@ -267,7 +266,7 @@ TEST_F(Keeping, CollectionListsItsPuzzlesAndNextOpensTheFollowingOne) {
   FakeView v;
   v.dataFiles = view.dataFiles;
   Game g(v);
-  v.AnswerBox(kResultYes);
+  v.AnswerBox(ModalResult::Yes);
   g.StartUp("", false);
   EXPECT_EQ(g.Collection().current, 37u);
   EXPECT_TRUE(v.commands[Command::NextInCollection]);

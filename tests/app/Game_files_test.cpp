@@ -22,10 +22,7 @@ namespace fs = std::filesystem;
 using core::kButtonsCancel;
 using core::kButtonsOk;
 using core::kButtonsYesNo;
-using core::kResultCancel;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 using core::MsgKind;
 
 // The puzzle as a bare .sdk file holding only its "[Puzzle]" section.
@@ -107,7 +104,7 @@ TEST_P(ReadFailure, TellsTheUserAndKeepsTheBoard) {
   const std::string path =
       p.content ? WriteFile(p.fileName, p.content) : (dir / p.fileName).string();
 
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   EXPECT_FALSE(game.ReadPuzzleFile(path));
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, std::string(p.message) + ":\r" + path);
@@ -275,7 +272,7 @@ TEST_F(GameFiles, FailedWriteReportsAndKeepsThePuzzleUnsaved) {
   const std::string target = (dir / "plain" / "x.sdk").string();
 
   view.AnswerSave(target);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   EXPECT_FALSE(game.SavePuzzle(false));
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, "  File write error.  ");
@@ -288,16 +285,16 @@ TEST_F(GameFiles, FailedWriteReportsAndKeepsThePuzzleUnsaved) {
 
   // Asked again whether to save, Yes with the same failure keeps the caller
   // from going on.
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   view.AnswerSave(target);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   EXPECT_FALSE(game.ConfirmSaveFirst());
 }
 
 struct ConfirmCase {
   const char* name;
   std::function<void(Game&, const std::string& puzzleFile)> setUp;
-  int answer;  // 0: no question expected
+  std::optional<ModalResult> answer;  // none: no question expected
   bool result;
   friend void PrintTo(const ConfirmCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -308,15 +305,15 @@ TEST_P(ConfirmSaveFirst, AsksOnlyAboutUnsavedWork) {
   const ConfirmCase& p = GetParam();
   const std::string path = WriteFile("p.sdk", SdkPuzzleText());
   p.setUp(game, path);
-  if (p.answer != 0) view.AnswerBox(p.answer);
+  if (p.answer) view.AnswerBox(*p.answer);
 
   EXPECT_EQ(game.ConfirmSaveFirst(), p.result);
-  if (p.answer == kResultYes) {
+  if (p.answer == ModalResult::Yes) {
     EXPECT_TRUE(view.saveDialogs.empty());
     EXPECT_EQ(files::ReadPuzzle(fs::path(path)).state.value_or(core::DigitGrid{}),
               PuzzleOf(game).digits);
   }
-  if (p.answer == 0) {
+  if (!p.answer) {
     EXPECT_TRUE(view.boxes.empty());
   } else {
     ASSERT_EQ(view.boxes.size(), 1u);
@@ -333,40 +330,38 @@ void ReadAndPlay(Game& g, const std::string& path) {
 
 INSTANTIATE_TEST_SUITE_P(
     Game, ConfirmSaveFirst,
-    ::testing::Values(ConfirmCase{"UntouchedLoadedPuzzle",
-                                  [](Game& g, const std::string& path) {
-                                    ASSERT_TRUE(g.ReadPuzzleFile(path));
-                                  },
-                                  0, true},
-                      ConfirmCase{"ChangedBoardCancel", ReadAndPlay, kResultCancel, false},
-                      ConfirmCase{"ChangedBoardNo", ReadAndPlay, kResultNo, true},
-                      ConfirmCase{"ChangedBoardYesSavesToItsFile", ReadAndPlay, kResultYes, true},
-                      ConfirmCase{"UntouchedUnstoredPuzzle",
-                                  [](Game& g, const std::string&) {
-                                    StartWith(g, GridFromLine(kPuzzle));
-                                    FileOf(g).stored = false;
-                                  },
-                                  kResultNo, true},
-                      ConfirmCase{"BoardWithoutDigits",
-                                  [](Game& g, const std::string& path) {
-                                    ReadAndPlay(g, path);
-                                    PuzzleOf(g).board = core::Board{};
-                                    PuzzleOf(g).board.at(5, 5) =
-                                        core::Cell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-                                  },
-                                  0, true},
-                      ConfirmCase{"SolvedBoard",
-                                  [](Game& g, const std::string& path) {
-                                    ReadAndPlay(g, path);
-                                    PuzzleOf(g).board = BoardOfDigits(PuzzleOf(g).solution);
-                                  },
-                                  0, true},
-                      ConfirmCase{"FileMenuDisabled",
-                                  [](Game& g, const std::string& path) {
-                                    ReadAndPlay(g, path);
-                                    g.SetEnabled(Command::FileMenu, false);
-                                  },
-                                  0, false}),
+    ::testing::Values(
+        ConfirmCase{"UntouchedLoadedPuzzle",
+                    [](Game& g, const std::string& path) { ASSERT_TRUE(g.ReadPuzzleFile(path)); },
+                    std::nullopt, true},
+        ConfirmCase{"ChangedBoardCancel", ReadAndPlay, ModalResult::Cancel, false},
+        ConfirmCase{"ChangedBoardNo", ReadAndPlay, ModalResult::No, true},
+        ConfirmCase{"ChangedBoardYesSavesToItsFile", ReadAndPlay, ModalResult::Yes, true},
+        ConfirmCase{"UntouchedUnstoredPuzzle",
+                    [](Game& g, const std::string&) {
+                      StartWith(g, GridFromLine(kPuzzle));
+                      FileOf(g).stored = false;
+                    },
+                    ModalResult::No, true},
+        ConfirmCase{"BoardWithoutDigits",
+                    [](Game& g, const std::string& path) {
+                      ReadAndPlay(g, path);
+                      PuzzleOf(g).board = core::Board{};
+                      PuzzleOf(g).board.at(5, 5) = core::Cell{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+                    },
+                    std::nullopt, true},
+        ConfirmCase{"SolvedBoard",
+                    [](Game& g, const std::string& path) {
+                      ReadAndPlay(g, path);
+                      PuzzleOf(g).board = BoardOfDigits(PuzzleOf(g).solution);
+                    },
+                    std::nullopt, true},
+        ConfirmCase{"FileMenuDisabled",
+                    [](Game& g, const std::string& path) {
+                      ReadAndPlay(g, path);
+                      g.SetEnabled(Command::FileMenu, false);
+                    },
+                    std::nullopt, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameFiles, OpeningReadsTheChosenFileAndCancelKeepsTheFolder) {

@@ -11,10 +11,7 @@
 namespace zentaro::app::test {
 namespace {
 
-using core::kResultCancel;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 using core::StepControls;
 
 // A puzzle with two more steps: A1 filled in (step 1), then marks in A2 with
@@ -79,8 +76,8 @@ TEST_F(GameHistory, RedoAtTheLastStepChangesNothing) {
 }
 
 TEST_F(GameHistory, RedoIntoTheSolvedPositionShowsTheReportAgain) {
-  view.AnswerBox(kResultYes);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Yes);
+  view.AnswerBox(ModalResult::Ok);
   game.ViewSolution();
   ASSERT_TRUE(PuzzleOf(game).solutionUnique);
 
@@ -96,8 +93,8 @@ TEST_F(GameHistory, RedoIntoTheSolvedPositionShowsTheReportAgain) {
 }
 
 TEST_F(GameHistory, NoReportWhileTheSolutionIsNotUnique) {
-  view.AnswerBox(kResultYes);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Yes);
+  view.AnswerBox(ModalResult::Ok);
   game.ViewSolution();
   PuzzleOf(game).solutionUnique = false;  // as after a later solve found several
   game.Undo();
@@ -117,7 +114,7 @@ TEST_F(GameHistory, GoingToTheBookmarkRestoresItsStep) {
 
 struct BookmarkCase {
   const char* name;
-  int answer;
+  ModalResult answer;
   int bookmarkAfter;
   friend void PrintTo(const BookmarkCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -141,9 +138,9 @@ TEST_P(MoveBookmark, AsksBeforeMovingAndOnlyYesMoves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Game, MoveBookmark,
-                         ::testing::Values(BookmarkCase{"Yes", kResultYes, 1},
-                                           BookmarkCase{"No", kResultNo, 2},
-                                           BookmarkCase{"Cancel", kResultCancel, 2}),
+                         ::testing::Values(BookmarkCase{"Yes", ModalResult::Yes, 1},
+                                           BookmarkCase{"No", ModalResult::No, 2},
+                                           BookmarkCase{"Cancel", ModalResult::Cancel, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameHistory, BookmarkOnItsOwnStepAsksNothingAndBlinks) {

@@ -14,9 +14,7 @@ namespace {
 
 using core::kButtonsOk;
 using core::kButtonsYesNo;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 using core::MsgKind;
 
 const std::string kAskSolution = "  Do you really want to view the solution?  ";
@@ -83,7 +81,7 @@ TEST(ViewSolution, AnsweringNoChangesNothing) {
   StartWith(game, GridFromLine(kPuzzle));
   const core::Board before = PuzzleOf(game).board;
 
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   game.ViewSolution();
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].text, kAskSolution);
@@ -98,7 +96,7 @@ TEST(ViewSolution, AnsweringNoChangesNothing) {
 struct SolveCase {
   const char* name;
   core::DigitGrid grid;
-  std::vector<int> answers;
+  std::vector<ModalResult> answers;
   std::vector<std::pair<std::string, MsgKind>> boxes;  // after the confirmation
   bool asksFirst;
   bool filled;
@@ -114,7 +112,7 @@ TEST_P(SolveCommand, ShowsTheOutcome) {
   StartWith(game, p.grid);
   const core::Board before = PuzzleOf(game).board;
   const int stepsBefore = game.History().Count();
-  for (int a : p.answers) view.AnswerBox(a);
+  for (ModalResult a : p.answers) view.AnswerBox(a);
 
   game.ViewSolution();
 
@@ -151,25 +149,25 @@ core::DigitGrid TwoFivesInColumnOne() {
 INSTANTIATE_TEST_SUITE_P(Game, SolveCommand,
                          ::testing::Values(SolveCase{"UniquePuzzle",
                                                      GridFromLine(kPuzzle),
-                                                     {kResultYes, kResultOk},
+                                                     {ModalResult::Yes, ModalResult::Ok},
                                                      {{kOnlySolution, MsgKind::Information}},
                                                      true,
                                                      true},
                                            SolveCase{"EmptyBoard",
                                                      core::DigitGrid{},
-                                                     {kResultYes, kResultOk},
+                                                     {ModalResult::Yes, ModalResult::Ok},
                                                      {{kOneOfMany, MsgKind::Information}},
                                                      true,
                                                      true},
                                            SolveCase{"DigitTwiceInAColumn",
                                                      TwoFivesInColumnOne(),
-                                                     {kResultYes, kResultOk},
+                                                     {ModalResult::Yes, ModalResult::Ok},
                                                      {{kNoSolution, MsgKind::Error}},
                                                      true,
                                                      false},
                                            SolveCase{"FullCorrectBoard",
                                                      PatternGrid(),
-                                                     {kResultOk},
+                                                     {ModalResult::Ok},
                                                      {{kOnlySolution, MsgKind::Information}},
                                                      false,
                                                      true}),
@@ -179,8 +177,8 @@ TEST(ViewSolution, SolutionStepCanBeUndone) {
   FakeView view;
   Game game(view);
   StartWith(game, GridFromLine(kPuzzle));
-  view.AnswerBox(kResultYes);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Yes);
+  view.AnswerBox(ModalResult::Ok);
   game.ViewSolution();
   EXPECT_TRUE(PuzzleOf(game).solutionUnique);
   EXPECT_FALSE(PrefsOf(game).warnMultipleSolutions);

@@ -21,15 +21,11 @@ namespace zentaro::app::test {
 namespace {
 
 using core::Board;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 using core::MsgKind;
-using hints::kModalCancel;
-using hints::kModalOk;
 
-constexpr int kDoIt = kModalOk;
-constexpr int kClose = kModalCancel;
+constexpr ModalResult kDoIt = ModalResult::Ok;
+constexpr ModalResult kClose = ModalResult::Cancel;
 
 const std::string kCalculateQuestion =
     "In order to give you the tip the program needs all candidates (pencil marks) to be filled "
@@ -110,6 +106,11 @@ void ExpectRequestEnded(const Game& game, const FakeView& view) {
   EXPECT_FALSE(HintOf(game).highlightOn);
   EXPECT_TRUE(HintOf(game).highlights.Empty());
   EXPECT_FALSE(view.layerOn);
+  // The status bar counts the board the request left, done or not.
+  const auto counts = view.statusText.find(1);
+  ASSERT_NE(counts, view.statusText.end());
+  EXPECT_TRUE(
+      counts->second.ends_with(" " + std::to_string(81 - core::CountDigits(game.Puzzle().board))));
 }
 
 hints::CellHighlight Cell(const hints::Highlights& layer, int col, int row) {
@@ -139,7 +140,7 @@ TEST(HintSearch, SolvedPuzzleIsOnlyReported) {
   FakeView view;
   Game game(view);
   StartWith(game, PatternGrid());
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   game.HintSearch();
 
   ASSERT_EQ(view.boxes.size(), 1u);
@@ -157,7 +158,7 @@ TEST(HintSearch, PositionWithoutSolutionIsOnlyReported) {
   core::DigitGrid grid = ThreeSingles();
   grid[core::GridIndex(5, 5)] = 1;  // row E holds its 1 in E6 already
   StartWith(game, grid);
-  view.AnswerBox(kResultOk);
+  view.AnswerBox(ModalResult::Ok);
   game.HintSearch();
 
   ASSERT_EQ(view.boxes.size(), 1u);
@@ -175,7 +176,7 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   Game game(view);
   StartWith(game, ThreeSingles());
   PrefsOf(game).removeMarksOnFill = false;
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   bool marksWhileShown = true;
   view.onStage = [&](const hints::HintStage&) { marksWhileShown = AnyMarks(PuzzleOf(game).board); };
@@ -210,7 +211,7 @@ TEST(HintSearch, SingleIsExplainedWithoutMarksAndDoItLeavesNone) {
   ExpectRequestEnded(game, view);
 
   // Two more hints finish the puzzle, and the last one shows the report.
-  for (int i = 0; i < 4; ++i) view.AnswerStage(kModalOk);
+  for (int i = 0; i < 4; ++i) view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
   EXPECT_EQ(view.solvedReports, 0);
   game.HintSearch();
@@ -225,7 +226,7 @@ TEST(HintSearch, HiddenSingleOnTheBareBoardNamesItsBlock) {
   Game game(view);
   const core::DigitGrid grid = GridFromLine(kPuzzle);
   StartWith(game, grid);
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -269,7 +270,7 @@ TEST(HintSearch, IncompleteMarksComeBackAfterNoToCalculating) {
   StartWith(game, GridFromLine(kNoSingles));
   Mark(game, 1, 1, {2, 7});
   const int steps = game.History().Count();
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   game.HintSearch();
 
   ASSERT_EQ(view.boxes.size(), 1u);
@@ -289,7 +290,7 @@ TEST(HintSearch, YesToCalculatingFillsEveryCandidateAndGoesOn) {
   StartWith(game, GridFromLine(kNoSingles));
   Mark(game, 1, 1, {2, 7});
   const int steps = game.History().Count();
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -334,7 +335,7 @@ TEST(HintSearch, DoItOnIncompleteMarksLeavesTheComputedCandidatesWhole) {
   Game game(view);
   StartWith(game, ThreeSingles());
   Mark(game, 5, 5, {3, 9});
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -362,8 +363,8 @@ TEST(HintSearch, StepOnThePlayersOwnMarksKeepsTheComputedCountsTrue) {
     game.ToggleMark(9);
   }
   ASSERT_GT(PuzzleOf(game).board.at(9, 2)[7], 0);
-  view.AnswerThreeButtonQuestion(kResultYes);
-  view.AnswerStage(kModalOk);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -407,7 +408,7 @@ class DifferingMarks : public testing::Test {
 
 TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
   const Board mine = PuzzleOf(game).board;
-  view.AnswerThreeButtonQuestion(kResultYes);
+  view.AnswerThreeButtonQuestion(ModalResult::Yes);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -425,7 +426,7 @@ TEST_F(DifferingMarks, CurrentOnceStopsTheQuestion) {
 
 TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
   const int steps = game.History().Count();
-  view.AnswerThreeButtonQuestion(kResultNo);
+  view.AnswerThreeButtonQuestion(ModalResult::No);
   view.AnswerStage(kClose);
   game.HintSearch();
 
@@ -441,7 +442,7 @@ TEST_F(DifferingMarks, ComputedAddsAStepAndCountsAsCandidatesCalculated) {
 TEST_F(DifferingMarks, CancelEndsTheRequestWithoutAStep) {
   const Board mine = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerThreeButtonQuestion(core::kResultCancel);
+  view.AnswerThreeButtonQuestion(core::ModalResult::Cancel);
   game.HintSearch();
 
   EXPECT_TRUE(view.stages.empty());
@@ -459,8 +460,8 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   Game game(view);
   StartWith(game, TwoSolutions());
   ASSERT_EQ(PuzzleOf(game).solutionCount, 2);
-  view.AnswerBox(kResultOk);
-  view.AnswerStage(kModalOk);
+  view.AnswerBox(ModalResult::Ok);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 
@@ -469,8 +470,8 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   EXPECT_EQ(view.boxes[0].kind, MsgKind::Warning);
   EXPECT_EQ(PuzzleOf(game).board.at(1, 9)[core::kDigit], 9);  // the logic still helps where it can
 
-  view.AnswerBox(kResultYes);  // calculate the candidates
-  view.AnswerStage(kModalOk);
+  view.AnswerBox(ModalResult::Yes);  // calculate the candidates
+  view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
   ASSERT_EQ(view.boxes.size(), 2u);
   EXPECT_EQ(view.boxes[1].text, kCalculateQuestion);
@@ -487,7 +488,7 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   EXPECT_EQ(HintOf(game).last.technique, HintTechnique::NoHint);
 
   // Later requests on the same puzzle do not warn again.
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
   EXPECT_EQ(view.boxes.size(), 2u);
   ExpectRequestEnded(game, view);
@@ -505,7 +506,7 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   FillMarks(game);
   const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
 
   ASSERT_EQ(view.stages.size(), 1u);
@@ -569,7 +570,7 @@ TEST_P(EveryTechnique, IsExplainedAndDoItDoesWhatWasShown) {
   FillMarks(game);
   const Board before = PuzzleOf(game).board;
   const int steps = game.History().Count();
-  view.AnswerStage(kModalOk);
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(kDoIt);
   game.HintSearch();
 

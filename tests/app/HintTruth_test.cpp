@@ -16,9 +16,7 @@
 namespace zentaro::app::test {
 namespace {
 
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 
 // Text between two mark-up characters.
 std::string Marked(char opener, const std::string& text) {
@@ -70,7 +68,7 @@ TEST(HintTruth, WrongMarksAndDigitsGetNoHintAndRightBoardsTheirUsualOne) {
     StartWith(usual, GridFromLine(line));
     ASSERT_TRUE(usual.FillCandidates());
     const core::DigitGrid solution = PuzzleOf(usual).solution;
-    right.onStage = [&right](const hints::HintStage&) { right.AnswerStage(kResultOk); };
+    right.onStage = [&right](const hints::HintStage&) { right.AnswerStage(ModalResult::Ok); };
     usual.RequestHint();
     ASSERT_FALSE(right.stages.empty());
     EXPECT_NE(right.stages[0].lines.at(0), kWrongMarkHeading);
@@ -87,9 +85,9 @@ TEST(HintTruth, WrongMarksAndDigitsGetNoHintAndRightBoardsTheirUsualOne) {
     g.ToggleMark(solution[core::GridIndex(cell)]);
     const core::Board wrong = PuzzleOf(g).board;
     const int steps = g.History().Count();
-    v.AnswerThreeButtonQuestion(kResultYes);  // the current marks
-    v.AnswerStage(kResultOk);
-    v.AnswerStage(kResultOk);  // "Do it !": the computed marks instead
+    v.AnswerThreeButtonQuestion(ModalResult::Yes);  // the current marks
+    v.AnswerStage(ModalResult::Ok);
+    v.AnswerStage(ModalResult::Ok);  // "Do it !": the computed marks instead
     g.RequestHint();
     ASSERT_EQ(v.stages.size(), 2u);
     EXPECT_EQ(v.stages[0].lines.at(0), kWrongMarkHeading);
@@ -106,8 +104,8 @@ TEST(HintTruth, WrongMarksAndDigitsGetNoHintAndRightBoardsTheirUsualOne) {
     v.digitPopups.clear();
     g.PlaceDigit(solution[core::GridIndex(cell)] % 9 + 1);
     const core::Board withWrongDigit = PuzzleOf(g).board;
-    v.AnswerBox(kResultOk);  // "  The puzzle has no solution!  "
-    v.AnswerBox(kResultNo);  // no check
+    v.AnswerBox(ModalResult::Ok);  // "  The puzzle has no solution!  "
+    v.AnswerBox(ModalResult::No);  // no check
     g.RequestHint();
     ASSERT_EQ(v.boxes.size(), 2u);
     EXPECT_EQ(v.boxes[0].text, core::LoadText(core::Text::NoSolution));
@@ -123,9 +121,9 @@ TEST(HintTruth, TheOfferedCheckRunsOnYes) {
   StartWith(g, GridFromLine(kPuzzle));
   g.BoardMouseDown({1, 1}, MouseButton::Left);
   g.PlaceDigit(PuzzleOf(g).solution[0] % 9 + 1);
-  v.AnswerBox(kResultOk);
-  v.AnswerBox(kResultYes);  // check
-  v.AnswerBox(kResultNo);   // do not go back
+  v.AnswerBox(ModalResult::Ok);
+  v.AnswerBox(ModalResult::Yes);  // check
+  v.AnswerBox(ModalResult::No);   // do not go back
   g.RequestHint();
   ASSERT_EQ(v.boxes.size(), 3u);
   EXPECT_TRUE(v.mistakeMarks.wrongDigit[0]);

@@ -11,8 +11,7 @@
 namespace zentaro::app::test {
 namespace {
 
-using core::kResultNo;
-using core::kResultYes;
+using core::ModalResult;
 
 // kPuzzle's row A reads ". . 7 5 . . . 3 1", column 1 holds 1 (B1), 9 (C1)
 // and 7 (I1), and block 0 holds 7, 1 and 9; B2 sees a 7 only in its block.
@@ -68,7 +67,7 @@ TEST_F(Input, WrongLastDigitShowsNoReportUntilCorrected) {
   EXPECT_TRUE(game.IsConflictCell({9, 9}));
   bool newPuzzle = false;
   game.SetNewPuzzleHandler([&] { newPuzzle = true; });
-  view.reportAnswer = core::kResultOk;
+  view.reportAnswer = core::ModalResult::Ok;
   Choose(9, 9, SolutionAt(9, 9));
   EXPECT_EQ(view.solvedReports, 1);
   EXPECT_TRUE(newPuzzle);
@@ -242,12 +241,12 @@ TEST_F(Input, HighlightButtonsMoveAndReleaseTheHighlight) {
 
 TEST_F(Input, RemovingAllMarksAsksFirst) {
   ASSERT_TRUE(game.FillCandidates());
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   game.RemoveCandidates();
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[core::kCount], 3);  // 2, 4, 6
 
   PuzzleOf(game).marksReduced = true;
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   game.RemoveCandidates();
   EXPECT_EQ(view.boxes.back().text, "Do you want all pencil marks to be removed?");
   bool any = true;
@@ -268,12 +267,12 @@ TEST_F(Input, FillingInCandidatesAsksOnlyWhenMarksWouldBeLost) {
 
   game.BoardMouseDown({2, 1}, MouseButton::Right);
   game.ToggleMark(6);
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   EXPECT_FALSE(game.FillCandidates());
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 0);
   EXPECT_TRUE(PuzzleOf(game).marksReduced);
 
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   EXPECT_TRUE(game.FillCandidates());
   EXPECT_EQ(view.boxes.back().text,
             "This will remove current pencil marks and fill in all candidates from "
@@ -294,7 +293,7 @@ TEST_F(Input, RefillingMarksThinnedByAHintCanBeUndone) {
   game.AddStep();
   const core::Board thinned = PuzzleOf(game).board;
 
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   ASSERT_TRUE(game.FillCandidates());
   EXPECT_EQ(PuzzleOf(game).board.at(2, 1)[6], 1);
   game.Undo();

@@ -10,9 +10,7 @@ namespace zentaro::app::test {
 namespace {
 
 using core::AddedText;
-using core::kResultNo;
-using core::kResultOk;
-using core::kResultYes;
+using core::ModalResult;
 
 class Mistakes : public ::testing::Test {
  protected:
@@ -53,9 +51,9 @@ TEST_F(Mistakes, FindsWrongDigitsAndMarksThatLeaveOutTheSolution) {
     if (c.rightMarks) Mark(g, 4, 2, {sol[core::GridIndex({4, 2})]});
     const int found = c.wrongDigits + (c.removeRight ? 1 : 0);
     if (found == 0) {
-      v.AnswerBox(kResultOk);
+      v.AnswerBox(ModalResult::Ok);
     } else {
-      v.AnswerBox(kResultNo);  // stay here
+      v.AnswerBox(ModalResult::No);  // stay here
     }
     g.CheckForMistakes();
     ASSERT_EQ(v.boxes.size(), 1u);
@@ -85,7 +83,7 @@ TEST_F(Mistakes, GoingBackLandsOnTheLastRightStepAndKeepsRedo) {
   Place(game, 2, 1, Right(2, 1));  // step 2: right
   Place(game, 5, 1, Wrong(5, 1));  // step 3: the mistake
   Place(game, 6, 1, Right(6, 1));  // step 4: right, on top of it
-  view.AnswerBox(kResultYes);
+  view.AnswerBox(ModalResult::Yes);
   game.CheckForMistakes();
   EXPECT_EQ(game.History().CurrentStep(), 2);
   EXPECT_EQ(game.History().Count(), 5) << "nothing is deleted";
@@ -101,7 +99,7 @@ TEST_F(Mistakes, GoingBackLandsOnTheLastRightStepAndKeepsRedo) {
 
 TEST_F(Mistakes, TheMarksLastUntilTheNextChange) {
   Place(game, 1, 1, Wrong(1, 1));
-  view.AnswerBox(kResultNo);
+  view.AnswerBox(ModalResult::No);
   game.CheckForMistakes();
   EXPECT_TRUE(view.mistakeMarks.Any());
   EXPECT_TRUE(view.mistakeMarks.wrongDigit[0]);

@@ -14,8 +14,9 @@
 namespace zentaro::app::test {
 namespace {
 
-using hints::kModalCancel;
-using hints::kModalOk;
+using core::ModalResult;
+constexpr ModalResult kModalOk = ModalResult::Ok;
+constexpr ModalResult kModalCancel = ModalResult::Cancel;
 
 bool HasLine(const hints::HintStage& stage, const std::string& line) {
   return std::ranges::find(stage.lines, line) != stage.lines.end();
@@ -30,7 +31,7 @@ TEST(WhyNot, SaysWhyEachDigitCannotStandAndChangesOnlyOnDoIt) {
   struct Case {
     const char* name;
     Marks marks;
-    std::vector<int> answers;  // one per stage shown
+    std::vector<ModalResult> answers;  // one per stage shown
     std::string line;          // a line of the first stage
     core::CellRef peer;        // highlighted in the first stage, when on the board
     bool removed;              // 2 leaves C5 and row C outside the block
@@ -81,7 +82,7 @@ TEST(WhyNot, SaysWhyEachDigitCannotStandAndChangesOnlyOnDoIt) {
     const core::Board before = p.board;
     const int steps = g.History().Count();
     p.selected = kC5;
-    for (const int answer : c.answers) v.AnswerStage(answer);
+    for (const ModalResult answer : c.answers) v.AnswerStage(answer);
     g.WhyNotHere();
 
     ASSERT_EQ(v.stages.size(), c.answers.size());

@@ -9,6 +9,11 @@ namespace {
 
 using B = MsgButton;
 
+// A modal result as the number it is stored and compared as.
+int Number(ModalResult result) {
+  return static_cast<int>(result);
+}
+
 struct ResolveCase {
   unsigned bits;
   MsgButtonSet expected;
@@ -45,24 +50,24 @@ TEST(MessageBox, KindsHaveTitleAndIcon) {
 }
 
 TEST(MessageBox, PressedButtonGivesModalResult) {
-  EXPECT_EQ(MsgResult(B::Ok), 1);
-  EXPECT_EQ(MsgResult(B::Cancel), 2);
-  EXPECT_EQ(MsgResult(B::Yes), 6);
-  EXPECT_EQ(MsgResult(B::No), 7);
+  EXPECT_EQ(Number(MsgResult(B::Ok)), 1);
+  EXPECT_EQ(Number(MsgResult(B::Cancel)), 2);
+  EXPECT_EQ(Number(MsgResult(B::Yes)), 6);
+  EXPECT_EQ(Number(MsgResult(B::No)), 7);
 }
 
 TEST(MessageBox, ClosingYesNoCancelBoxGivesCancel) {
-  EXPECT_EQ(MsgResult(ResolveButtons(1 | 8), std::nullopt), 2);
+  EXPECT_EQ(Number(MsgResult(ResolveButtons(1 | 8), std::nullopt)), 2);
 }
 
 TEST(MessageBox, ClosingYesNoBoxGivesCancelNotNo) {
-  EXPECT_EQ(MsgResult(ResolveButtons(1), std::nullopt), 2);
+  EXPECT_EQ(Number(MsgResult(ResolveButtons(1), std::nullopt)), 2);
 }
 
 TEST(MessageBox, ButtonNotShownCountsAsClosing) {
-  EXPECT_EQ(MsgResult(ResolveButtons(4), B::Yes), 2);
-  EXPECT_EQ(MsgResult(ResolveButtons(1), B::Ok), 2);
-  EXPECT_EQ(MsgResult(ResolveButtons(1 | 8), B::No), 7);
+  EXPECT_EQ(Number(MsgResult(ResolveButtons(4), B::Yes)), 2);
+  EXPECT_EQ(Number(MsgResult(ResolveButtons(1), B::Ok)), 2);
+  EXPECT_EQ(Number(MsgResult(ResolveButtons(1 | 8), B::No)), 7);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ namespace zentaro::hints {
 namespace {
 
 using namespace zentaro::hints::testing;
+using core::ModalResult;
 using Lines = std::vector<std::string>;
 using techniques::SingleStep;
 
@@ -208,47 +209,47 @@ TEST(ExplainNoHintTest, SeveralSolutionsSayThePuzzleIsNotGood) {
 
 // A scripted window: answers each stage in turn and records what it showed.
 struct ScriptedWindow {
-  explicit ScriptedWindow(std::vector<int> script) : answers(std::move(script)) {}
+  explicit ScriptedWindow(std::vector<ModalResult> script) : answers(std::move(script)) {}
 
-  std::vector<int> answers;
+  std::vector<ModalResult> answers;
   std::vector<StageKind> shown;
   std::vector<std::string> messages;
 
-  int Show(const HintStage& stage) {
+  ModalResult Show(const HintStage& stage) {
     shown.push_back(stage.kind);
     return answers.at(shown.size() - 1);
   }
 };
 
-int Drive(const Explanation& e, ScriptedWindow& window, int& concreteHints) {
+ModalResult Drive(const Explanation& e, ScriptedWindow& window, int& concreteHints) {
   return DriveExplanation(
       e, [&](const HintStage& s) { return window.Show(s); },
       [&](const std::string& m) { window.messages.push_back(m); }, concreteHints);
 }
 
 TEST(DriveExplanationTest, CloseAfterTheGeneralStageEndsWithoutConcreteHint) {
-  ScriptedWindow window({kModalCancel});
+  ScriptedWindow window({ModalResult::Cancel});
   int concreteHints = 0;
   EXPECT_EQ(Drive(ExplainSingleCandidate({}, Single(1, 1, 1), false), window, concreteHints),
-            kModalCancel);
+            ModalResult::Cancel);
   EXPECT_EQ(window.shown, std::vector<StageKind>{StageKind::General});
   EXPECT_EQ(concreteHints, 0);
 }
 
 TEST(DriveExplanationTest, DoItAfterBothStagesCountsOneConcreteHint) {
-  ScriptedWindow window({kModalOk, kModalOk});
+  ScriptedWindow window({ModalResult::Ok, ModalResult::Ok});
   int concreteHints = 3;
   EXPECT_EQ(Drive(ExplainSingleCandidate({}, Single(1, 1, 1), false), window, concreteHints),
-            kModalOk);
+            ModalResult::Ok);
   EXPECT_EQ(window.shown, (std::vector<StageKind>{StageKind::General, StageKind::Concrete}));
   EXPECT_EQ(concreteHints, 4);
 }
 
 TEST(DriveExplanationTest, CloseOnTheConcreteStageStillCountsIt) {
-  ScriptedWindow window({kModalOk, kModalCancel});
+  ScriptedWindow window({ModalResult::Ok, ModalResult::Cancel});
   int concreteHints = 0;
   EXPECT_EQ(Drive(ExplainSingleCandidate({}, Single(1, 1, 1), false), window, concreteHints),
-            kModalCancel);
+            ModalResult::Cancel);
   EXPECT_EQ(concreteHints, 1);
 }
 
@@ -257,7 +258,7 @@ TEST(DriveExplanationTest, InternalErrorIsAPlainMessageAndCancels) {
   int concreteHints = 0;
   Explanation broken;
   broken.internalError = "Internal error.";
-  EXPECT_EQ(Drive(broken, window, concreteHints), kModalCancel);
+  EXPECT_EQ(Drive(broken, window, concreteHints), ModalResult::Cancel);
   EXPECT_TRUE(window.shown.empty());
   EXPECT_EQ(window.messages, std::vector<std::string>{"Internal error."});
 }
@@ -295,7 +296,7 @@ TEST(ExplanationsTest, UnfilledResultsStayOnTheBoard) {
   ExpectTwoStagesFor(ExplainSwordfish,
                      techniques::BasicFishStep{0, 3, techniques::LineKind::Row, {}, {}});
   EXPECT_EQ(
-      ExplainChains(board, techniques::ChainStep{}, true, kMainWindowHelpContext).internalError,
+      ExplainChains(board, techniques::ChainStep{}, true, core::kMainWindowHelpContext).internalError,
       "Internal error.");
 }
 

@@ -227,7 +227,7 @@ class HintWindowTest : public QObject {
     const QPoint left = help->pos();
     QTest::keyClick(ui::test::Named<QTextBrowser>(*help, "HelpBrowser"), Qt::Key_Escape);
     QVERIFY(!help->isVisible());
-    frm->ShowHelpTopic(1100);
+    frm->ShowHelpTopic(core::kSettingsHelpContext);
     QCOMPARE(help->pos(), left);
     QCOMPARE(help->Source().fragment(), QString("context-1100"));
     QVERIFY(ui::test::Named<QTextBrowser>(*help, "HelpBrowser")->toHtml().contains("context-1100"));

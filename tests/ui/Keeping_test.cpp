@@ -4,6 +4,8 @@
 
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 #include "UiTestSupport.h"
@@ -80,7 +82,7 @@ class KeepingTest : public QObject {
     int rows = 0;
     frm.otherAnswers.push_back([&rows](QDialog& d) {
       auto& list = dynamic_cast<ui::CollectionDialog&>(d);
-      rows = list.Table->model()->rowCount();
+      rows = ui::test::Named<QTableView>(list, "CollectionTable")->model()->rowCount();
       list.Choose(36);
       return int(QDialog::Accepted);
     });
@@ -104,8 +106,8 @@ class KeepingTest : public QObject {
     QStringList medium;
     frm.otherAnswers.push_back([&medium](QDialog& d) {
       auto& stats = dynamic_cast<ui::StatisticsDialog&>(d);
-      for (int c = 0; c < stats.Table->columnCount(); ++c)
-        medium << stats.Table->item(2, c)->text();
+      const auto* table = ui::test::Named<QTableWidget>(stats, "StatisticsTable");
+      for (int c = 0; c < table->columnCount(); ++c) medium << table->item(2, c)->text();
       return int(QDialog::Rejected);
     });
     frm.findChild<QAction*>("StatisticsItem")->trigger();

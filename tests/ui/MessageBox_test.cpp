@@ -18,11 +18,12 @@ using core::MsgKind;
 
 namespace {
 
-// Runs the box modally and lets `act` handle it once it is on screen.
+// Runs the box modally and lets `act` handle it once it is on screen; the
+// number of the modal result it gave.
 int RunAndAct(ui::MessageBox& box, std::function<void(ui::MessageBox&)> act) {
   QTimer::singleShot(0, &box, [&box, act] { act(box); });
   box.exec();
-  return box.Result();
+  return static_cast<int>(box.Result());
 }
 
 QStringList ButtonTexts(const ui::MessageBox& box) {
@@ -138,10 +139,10 @@ class MessageBoxTest : public QObject {
       QTest::mouseClick(dialog.findChild<QPushButton*>("NoButton"), Qt::LeftButton);
     });
     dialog.exec();
-    QCOMPARE(dialog.Result(), 7);
+    QCOMPARE(static_cast<int>(dialog.Result()), 7);
     QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
     dialog.exec();
-    QCOMPARE(dialog.Result(), 2);
+    QCOMPARE(static_cast<int>(dialog.Result()), 2);
   }
 };
 

@@ -418,15 +418,19 @@ class PrintingTest : public QObject {
     const QString path = dir.filePath("sheets.pdf");
     frm.otherAnswers.push_back([&](QDialog& d) {
       auto& dialog = dynamic_cast<ui::PrintPuzzlesDialog&>(d);
-      dialog.Count->setValue(6);
-      dialog.PerPage->setCurrentIndex(dialog.PerPage->findData(6));
-      dialog.ChosenLevels->setChecked(true);
-      for (QCheckBox* level : dialog.Levels) level->setChecked(false);
+      using ui::test::Named;
+      Named<QSpinBox>(dialog, "Count")->setValue(6);
+      auto* perPage = Named<QComboBox>(dialog, "PerPage");
+      perPage->setCurrentIndex(perPage->findData(6));
+      Named<QRadioButton>(dialog, "ChosenLevels")->setChecked(true);
+      for (int level = 1; level <= 5; ++level)
+        Named<QCheckBox>(dialog, QString("Level%1").arg(level).toUtf8().constData())
+            ->setChecked(false);
       dialog.done(QDialog::Accepted);  // refused: no level
       if (dialog.result() == QDialog::Accepted) return int(QDialog::Rejected);
-      dialog.Levels[0]->setChecked(true);
-      dialog.Solutions->setChecked(true);
-      dialog.Seed->setText("3");
+      Named<QCheckBox>(dialog, "Level1")->setChecked(true);
+      Named<QCheckBox>(dialog, "Solutions")->setChecked(true);
+      Named<QLineEdit>(dialog, "Seed")->setText("3");
       return int(QDialog::Accepted);
     });
     frm.boxAnswers.push_back(core::MsgButton::Ok);
