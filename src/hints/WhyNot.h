@@ -57,6 +57,6 @@ struct WhyNotFindings {
 // Nothing on the board changes: the caller carries a removal out.
 Explanation ExplainWhyNot(const WhyNotFindings& findings,
                           const std::optional<Explanation>& technique, bool doIt,
-                          int helpContext = kMainWindowHelpContext);
+                          int helpContext = core::kMainWindowHelpContext);
 
 }  // namespace zentaro::hints

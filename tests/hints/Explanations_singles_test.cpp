@@ -275,7 +275,7 @@ template <typename Step>
 void ExpectTwoStagesFor(Explanation (*explain)(const core::Board&, const Step&, bool, int),
                         const Step& blank) {
   const Explanation e =
-      explain(testing::EmptyBoardWithAllMarks(), blank, true, kMainWindowHelpContext);
+      explain(testing::EmptyBoardWithAllMarks(), blank, true, core::kMainWindowHelpContext);
   EXPECT_EQ(e.stages.size(), 2u);
 }
 
