@@ -7,6 +7,25 @@
 
 namespace zentaro::app {
 
+core::ModalResult ShowExplanation(View& view, HintState& hint, const hints::Explanation& explanation,
+                                  int& concreteHints,
+                                  const std::function<void(const hints::HintStage&)>& onStage) {
+  const auto showStage = [&](const hints::HintStage& stage) {
+    if (onStage) onStage(stage);
+    hint.highlights = stage.highlights;
+    hint.highlightOn = true;
+    view.SetHintHighlights(hint.highlights, true);
+    const core::ModalResult result = view.ShowHintStage(stage);
+    hint.highlights = stage.highlightsAfter;
+    view.SetHintHighlights(hint.highlights, hint.highlightOn);
+    return result;
+  };
+  const auto showMessage = [&](const std::string& text) {
+    view.ShowMessageBox(text, core::MsgKind::Information, core::kButtonsOk);
+  };
+  return hints::DriveExplanation(explanation, showStage, showMessage, concreteHints);
+}
+
 using core::kButtonsCancel;
 using core::kButtonsOk;
 using core::kButtonsYesNo;

@@ -14,6 +14,7 @@
 #include "app/NewPuzzle.h"
 #include "app/Settings.h"
 #include "app/View.h"
+#include "hints/Explanations.h"
 #include "core/Board.h"
 #include "core/Random.h"
 #include "core/StepHistory.h"
@@ -98,6 +99,13 @@ struct HintState {
   int col = 0, row = 0;
   HintReport last;
 };
+
+// Runs an explanation through the hint window, each stage with the board
+// highlights it picks out and those it leaves after it; onStage sees each
+// stage first. Returns Ok, or Cancel when the player closed the window.
+core::ModalResult ShowExplanation(View& view, HintState& hint, const hints::Explanation& explanation,
+                                  int& concreteHints,
+                                  const std::function<void(const hints::HintStage&)>& onStage = {});
 
 // The program-wide state of the main window and every command on it. All
 // screen effects go through the View given at construction. A hint request

@@ -292,20 +292,8 @@ void Game::WhyNotHere() {
   hints::ClearHighlights(hint_.highlights);
   hint_.highlightOn = true;
   view_.PlaceHintWindow();
-  const auto showStage = [this](const hints::HintStage& stage) {
-    hint_.highlights = stage.highlights;
-    hint_.highlightOn = true;
-    view_.SetHintHighlights(hint_.highlights, true);
-    const core::ModalResult result = view_.ShowHintStage(stage);
-    hint_.highlights = stage.highlightsAfter;
-    view_.SetHintHighlights(hint_.highlights, hint_.highlightOn);
-    return result;
-  };
-  const auto showMessage = [this](const std::string& text) {
-    view_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
-  };
   const core::ModalResult result =
-      hints::DriveExplanation(explanation, showStage, showMessage, counters_.concreteHints);
+      ShowExplanation(view_, hint_, explanation, counters_.concreteHints);
 
   hint_.highlightOn = false;
   hints::ClearHighlights(hint_.highlights);

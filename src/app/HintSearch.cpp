@@ -639,23 +639,13 @@ std::optional<HintRequest::Found> HintRequest::FindPattern() {
 core::ModalResult HintRequest::Explain(const hints::Explanation& explanation) {
   if (hint_.col > 0 && hint_.row > 0) v_.RedrawCell({hint_.col, hint_.row});
   if (puzzle_.highlightDigit != 0) host_.HighlightButtonClick(puzzle_.highlightDigit, false);
-  const auto showStage = [this](const hints::HintStage& stage) {
-    if (stage.hintCell) {
-      hint_.col = stage.hintCell->col;
-      hint_.row = stage.hintCell->row;
-    }
-    hint_.highlights = stage.highlights;
-    hint_.highlightOn = true;
-    v_.SetHintHighlights(hint_.highlights, true);
-    const core::ModalResult result = v_.ShowHintStage(stage);
-    hint_.highlights = stage.highlightsAfter;
-    v_.SetHintHighlights(hint_.highlights, hint_.highlightOn);
-    return result;
-  };
-  const auto showMessage = [this](const std::string& text) {
-    v_.ShowMessageBox(text, MsgKind::Information, kButtonsOk);
-  };
-  return hints::DriveExplanation(explanation, showStage, showMessage, counters_.concreteHints);
+  return ShowExplanation(v_, hint_, explanation, counters_.concreteHints,
+                         [this](const hints::HintStage& stage) {
+                           if (stage.hintCell) {
+                             hint_.col = stage.hintCell->col;
+                             hint_.row = stage.hintCell->row;
+                           }
+                         });
 }
 
 void HintRequest::OfferSingle(HintTechnique technique, int step,
