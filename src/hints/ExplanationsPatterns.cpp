@@ -4,7 +4,6 @@
 #include <map>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "core/StringTable.h"

@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "core/Board.h"
 #include "techniques/Patterns.h"
