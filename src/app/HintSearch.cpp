@@ -14,7 +14,6 @@
 #include "app/Game.h"
 #include "core/StringTable.h"
 #include "hints/Explanations.h"
-#include "hints/ExplanationsPatterns.h"
 #include "techniques/PatternSteps.h"
 #include "techniques/Registry.h"
 #include "techniques/Singles.h"
@@ -273,15 +272,14 @@ class HintRequest {
   void Run();
 
  private:
-  // An instance found by an elimination step, with the call that applies it
-  // to the working board once the user has said "&Do it !". A step of the
-  // second ladder is its typed value and carries itself out.
+  // An instance found after the singles, with how it was asked for: its
+  // registry row carries it out on the working board once the user has said
+  // "&Do it !".
   struct Found {
     HintTechnique technique;
     int step;
-    std::optional<techniques::Step> found;
-    techniques::Ask ask;  // how it was found, for carrying it out
-    std::optional<techniques::PatternStep> pattern;
+    techniques::Step found;
+    techniques::Ask ask;
   };
 
   bool Start();
@@ -616,7 +614,7 @@ std::optional<HintRequest::Found> HintRequest::FindElimination() {
     const techniques::Outcome out = techniques::TechniqueOf(rung.technique).find(work_, rung.ask);
     if (rung.sets != kAlways) flags = out.metAny ? flags | rung.sets : flags & ~unsigned{rung.sets};
     if (out.step && (rung.worth == nullptr || rung.worth(work_, *out.step)))
-      return Found{out.id, rung.step, out.step, rung.ask, std::nullopt};
+      return Found{out.id, rung.step, *out.step, rung.ask};
   }
   return FindPattern();
 }
@@ -629,8 +627,8 @@ std::optional<HintRequest::Found> HintRequest::FindPattern() {
   int step = kFirstPatternStep;
   for (const techniques::PatternRung& rung : techniques::PatternLadder()) {
     StepProgress();
-    if (std::optional<techniques::PatternStep> found = rung.find(work_))
-      return Found{rung.id, step, std::nullopt, techniques::Ask{}, std::move(found)};
+    if (std::optional<techniques::Step> found = rung.find(work_))
+      return Found{rung.id, step, std::move(*found), techniques::Ask{}};
     ++step;
   }
   return std::nullopt;
@@ -704,16 +702,8 @@ void HintRequest::OfferElimination(const Found& found) {
   hint_.last.technique = found.technique;
   hint_.last.step = found.step;
   hint_.last.found = found.found;
-  hint_.last.pattern = found.pattern;
 
-  hints::Explanation explanation;
-  if (found.pattern) {
-    explanation = hints::ExplainPattern(work_, *found.pattern);
-  } else {
-    if (!found.found) return;
-    explanation = hints::ExplainStep(work_, *found.found, true);
-  }
-  if (Explain(explanation) != core::ModalResult::Ok) {
+  if (Explain(hints::ExplainStep(work_, found.found, true)) != core::ModalResult::Ok) {
     Cancelled();
     return;
   }
@@ -722,10 +712,7 @@ void HintRequest::OfferElimination(const Found& found) {
   beforeAction_ = puzzle_.board;
   hint_.last.beforeApply = beforeAction_;
   const Board searched = work_;
-  if (found.pattern)
-    techniques::Apply(*found.pattern, work_);
-  else
-    techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, *found.found);
+  techniques::TechniqueOf(found.technique).carryOut(work_, found.ask, found.found);
   CarryStepOver(searched, work_, puzzle_.board);
   if (core::BoardsEqual(beforeAction_, puzzle_.board)) return;
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/Board.h"
-#include "techniques/PatternSteps.h"
 #include "techniques/Registry.h"
 #include "techniques/Step.h"
 
@@ -23,10 +22,9 @@ struct HintReport {
   // The search step that found it: 1..4 singles, 5..22 the design's ladder
   // and the chains, from 23 on the second ladder (one step per technique).
   int step = 0;
-  std::optional<techniques::Step> found;           // none for None and NoHint
-  std::optional<techniques::PatternStep> pattern;  // a step of the second ladder
-  bool explained = false;                          // the explanation ran to its end with OK
-  bool applied = false;                            // "&Do it !" changed the board
+  std::optional<techniques::Step> found;  // none for None and NoHint
+  bool explained = false;                 // the explanation ran to its end with OK
+  bool applied = false;                   // "&Do it !" changed the board
   // Board just before "&Do it !" changed it (with the marks the step worked on).
   core::Board beforeApply{};
 };

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/StringTable.h"
+#include "hints/ExplanationsPatterns.h"
 #include "hints/Markup.h"
 
 namespace zentaro::hints {
@@ -1001,6 +1002,34 @@ Explanation ExplainStep(const Board& board, const techniques::Step& step, bool u
     Explanation operator()(const techniques::BasicFishStep& s) const {
       return s.size == 2 ? ExplainXWing(board, s, userMarks, helpContext)
                          : ExplainSwordfish(board, s, userMarks, helpContext);
+    }
+    // After the chains the marks are always complete, the user's or not.
+    Explanation operator()(const techniques::FishStep& s) const {
+      return ExplainFish(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::SkyscraperStep& s) const {
+      return ExplainSkyscraper(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::KiteStep& s) const {
+      return ExplainTwoStringKite(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::EmptyRectangleStep& s) const {
+      return ExplainEmptyRectangle(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::ColouringStep& s) const {
+      return ExplainColouring(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::WingStep& s) const {
+      return ExplainWing(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::WWingStep& s) const {
+      return ExplainWWing(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::UniqueRectangleStep& s) const {
+      return ExplainUniqueRectangle(board, s, helpContext);
+    }
+    Explanation operator()(const techniques::BugStep& s) const {
+      return ExplainBugPlusOne(board, s, helpContext);
     }
   };
   return std::visit(Visitor{board, userMarks, helpContext}, step);

@@ -4,7 +4,6 @@
 #include <map>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "core/StringTable.h"
@@ -653,42 +652,6 @@ Explanation ExplainBugPlusOne(const Board& /*board*/, const BugStep& step, int h
                kUniquenessNote},
               general, helpContext),
       std::move(concreteStage));
-}
-
-namespace {
-
-Explanation ExplainStep(const Board& board, const FishStep& step, int helpContext) {
-  return ExplainFish(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const SkyscraperStep& step, int helpContext) {
-  return ExplainSkyscraper(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const KiteStep& step, int helpContext) {
-  return ExplainTwoStringKite(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const EmptyRectangleStep& step, int helpContext) {
-  return ExplainEmptyRectangle(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const ColouringStep& step, int helpContext) {
-  return ExplainColouring(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const WingStep& step, int helpContext) {
-  return ExplainWing(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const WWingStep& step, int helpContext) {
-  return ExplainWWing(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const UniqueRectangleStep& step, int helpContext) {
-  return ExplainUniqueRectangle(board, step, helpContext);
-}
-Explanation ExplainStep(const Board& board, const BugStep& step, int helpContext) {
-  return ExplainBugPlusOne(board, step, helpContext);
-}
-
-}  // namespace
-
-Explanation ExplainPattern(const Board& board, const PatternStep& step, int helpContext) {
-  return std::visit([&](const auto& s) { return ExplainStep(board, s, helpContext); }, step);
 }
 
 }  // namespace zentaro::hints

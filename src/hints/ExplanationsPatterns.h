@@ -8,7 +8,6 @@
 
 #include "core/Board.h"
 #include "hints/Explanations.h"
-#include "techniques/PatternSteps.h"
 #include "techniques/Patterns.h"
 
 namespace zentaro::hints {
@@ -37,9 +36,5 @@ Explanation ExplainUniqueRectangle(const core::Board& board,
                                    int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
                               int helpContext = core::kMainWindowHelpContext);
-
-// Any pattern step, by its family's explanation above.
-Explanation ExplainPattern(const core::Board& board, const techniques::PatternStep& step,
-                           int helpContext = core::kMainWindowHelpContext);
 
 }  // namespace zentaro::hints

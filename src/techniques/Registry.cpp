@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <variant>
 
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/LockedCandidates.h"
+#include "techniques/Patterns.h"
 #include "techniques/Subsets.h"
 #include "techniques/ToSingle.h"
 
@@ -183,10 +185,19 @@ constexpr Technique NoSearch(TechniqueId id, std::string_view name, std::string_
   return {id, name, anchor, nullptr, nullptr, nullptr};
 }
 
+// A technique after the chains: the second ladder finds its steps
+// (PatternSteps.h), and a step found carries itself out.
+template <typename S>
+void ApplyFound(Board& board, const Ask& /*ask*/, const Step& step) {
+  Apply(std::get<S>(step), board);
+}
+template <typename S>
+constexpr Technique Pattern(TechniqueId id, std::string_view name, std::string_view anchor) {
+  return {id, name, anchor, nullptr, nullptr, ApplyFound<S>};
+}
+
 // The singles have a stage of their own in each order (their counting and
-// their choice of cell differ), so their rows carry no search. Nor do the
-// pattern techniques: their steps are typed values of their own, found and
-// carried out through PatternLadder() (PatternSteps.h).
+// their choice of cell differ), so their rows carry no search.
 constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(None, "none", ""),
     NoSearch(SingleCandidate, "single candidate", "single"),
@@ -203,25 +214,98 @@ constexpr std::array<Technique, 30> kTechniques{{
     {ForcingChain, "forcing chain", "forcing-chain", FindChains, ApplyChains, PlaceChainConclusion},
     {ContradictingChain, "contradicting chain", "contradicting-chain", FindChains, ApplyChains,
      PlaceChainConclusion},
-    NoSearch(Skyscraper, "Skyscraper", "skyscraper"),
-    NoSearch(TwoStringKite, "2-String Kite", "two-string-kite"),
-    NoSearch(XYWing, "XY-Wing", "xy-wing"),
-    NoSearch(FinnedXWing, "Finned X-Wing", "finned-x-wing"),
-    NoSearch(SashimiXWing, "Sashimi X-Wing", "sashimi-x-wing"),
-    NoSearch(ColourTrap, "Colour trap", "colour-trap"),
-    NoSearch(ColourWrap, "Colour wrap", "colour-wrap"),
-    NoSearch(WWing, "W-Wing", "w-wing"),
-    NoSearch(XYZWing, "XYZ-Wing", "xyz-wing"),
-    NoSearch(EmptyRectangle, "Empty Rectangle", "empty-rectangle"),
-    NoSearch(FinnedSwordfish, "Finned Swordfish", "finned-swordfish"),
-    NoSearch(SashimiSwordfish, "Sashimi Swordfish", "sashimi-swordfish"),
-    NoSearch(Jellyfish, "Jellyfish", "jellyfish"),
-    NoSearch(UniqueRectangle1, "Unique Rectangle type 1", "unique-rectangle-1"),
-    NoSearch(UniqueRectangle2, "Unique Rectangle type 2", "unique-rectangle-2"),
-    NoSearch(UniqueRectangle4, "Unique Rectangle type 4", "unique-rectangle-4"),
-    NoSearch(BugPlusOne, "BUG+1", "bug-plus-one"),
+    Pattern<SkyscraperStep>(Skyscraper, "Skyscraper", "skyscraper"),
+    Pattern<KiteStep>(TwoStringKite, "2-String Kite", "two-string-kite"),
+    Pattern<WingStep>(XYWing, "XY-Wing", "xy-wing"),
+    Pattern<FishStep>(FinnedXWing, "Finned X-Wing", "finned-x-wing"),
+    Pattern<FishStep>(SashimiXWing, "Sashimi X-Wing", "sashimi-x-wing"),
+    Pattern<ColouringStep>(ColourTrap, "Colour trap", "colour-trap"),
+    Pattern<ColouringStep>(ColourWrap, "Colour wrap", "colour-wrap"),
+    Pattern<WWingStep>(WWing, "W-Wing", "w-wing"),
+    Pattern<WingStep>(XYZWing, "XYZ-Wing", "xyz-wing"),
+    Pattern<EmptyRectangleStep>(EmptyRectangle, "Empty Rectangle", "empty-rectangle"),
+    Pattern<FishStep>(FinnedSwordfish, "Finned Swordfish", "finned-swordfish"),
+    Pattern<FishStep>(SashimiSwordfish, "Sashimi Swordfish", "sashimi-swordfish"),
+    Pattern<FishStep>(Jellyfish, "Jellyfish", "jellyfish"),
+    Pattern<UniqueRectangleStep>(UniqueRectangle1, "Unique Rectangle type 1", "unique-rectangle-1"),
+    Pattern<UniqueRectangleStep>(UniqueRectangle2, "Unique Rectangle type 2", "unique-rectangle-2"),
+    Pattern<UniqueRectangleStep>(UniqueRectangle4, "Unique Rectangle type 4", "unique-rectangle-4"),
+    Pattern<BugStep>(BugPlusOne, "BUG+1", "bug-plus-one"),
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
+
+// The technique of each family of steps.
+TechniqueId IdOfStep(const SingleStep& step) {
+  return step.kind == SingleKind::Candidate ? SingleCandidate : HiddenSingle;
+}
+TechniqueId IdOfStep(const NakedSubsetStep& /*step*/) {
+  return NakedSubset;
+}
+TechniqueId IdOfStep(const PointingStep& /*step*/) {
+  return Pointing;
+}
+TechniqueId IdOfStep(const ClaimingStep& /*step*/) {
+  return Claiming;
+}
+TechniqueId IdOfStep(const TwoBlockStep& /*step*/) {
+  return TwoBlocks;
+}
+TechniqueId IdOfStep(const BasicFishStep& step) {
+  return step.size == 2 ? XWing : Swordfish;
+}
+TechniqueId IdOfStep(const HiddenSubsetStep& /*step*/) {
+  return HiddenSubset;
+}
+TechniqueId IdOfStep(const ChainStep& step) {
+  return step.excludedDigit > 0 ? ContradictingChain : ForcingChain;
+}
+TechniqueId IdOfStep(const FishStep& step) {
+  switch (step.kind) {
+    case FishKind::Jellyfish:
+      return Jellyfish;
+    case FishKind::FinnedXWing:
+      return FinnedXWing;
+    case FishKind::SashimiXWing:
+      return SashimiXWing;
+    case FishKind::FinnedSwordfish:
+      return FinnedSwordfish;
+    case FishKind::SashimiSwordfish:
+      return SashimiSwordfish;
+  }
+  return None;
+}
+TechniqueId IdOfStep(const SkyscraperStep& /*step*/) {
+  return Skyscraper;
+}
+TechniqueId IdOfStep(const KiteStep& /*step*/) {
+  return TwoStringKite;
+}
+TechniqueId IdOfStep(const EmptyRectangleStep& /*step*/) {
+  return EmptyRectangle;
+}
+TechniqueId IdOfStep(const ColouringStep& step) {
+  return step.kind == ColouringKind::Trap ? ColourTrap : ColourWrap;
+}
+TechniqueId IdOfStep(const WingStep& step) {
+  return step.kind == WingKind::XYWing ? XYWing : XYZWing;
+}
+TechniqueId IdOfStep(const WWingStep& /*step*/) {
+  return WWing;
+}
+TechniqueId IdOfStep(const UniqueRectangleStep& step) {
+  switch (step.type) {
+    case 1:
+      return UniqueRectangle1;
+    case 2:
+      return UniqueRectangle2;
+    default:
+      return UniqueRectangle4;
+  }
+}
+TechniqueId IdOfStep(const BugStep& /*step*/) {
+  return BugPlusOne;
+}
+
 
 // The size of a subset step, 0 for any other.
 int SubsetSize(const Step& step) {
@@ -241,6 +325,15 @@ const Technique& TechniqueOf(TechniqueId id) {
   for (const Technique& t : kTechniques)
     if (t.id == id) return t;
   return kTechniques.front();
+}
+
+TechniqueId IdOf(const Step& step) {
+  return std::visit([](const auto& s) { return IdOfStep(s); }, step);
+}
+
+bool Places(const Step& step) {
+  return std::holds_alternative<SingleStep>(step) || std::holds_alternative<ChainStep>(step) ||
+         std::holds_alternative<BugStep>(step);
 }
 
 std::string TechniqueName(TechniqueId id, const Step& step) {

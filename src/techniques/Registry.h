@@ -67,7 +67,8 @@ struct Outcome {
 // One row of the registry. find looks on a board it leaves as it is; apply
 // carries the first instance out on the board (what find would have
 // reported); carryOut puts a step found earlier on the same board into
-// effect.
+// effect. The techniques after the chains have only carryOut: the second
+// ladder (PatternSteps.h) finds their steps.
 struct Technique {
   TechniqueId id;
   std::string_view name;        // as the hints and the help name it
@@ -79,6 +80,11 @@ struct Technique {
 
 std::span<const Technique> Techniques();
 const Technique& TechniqueOf(TechniqueId id);
+
+// The technique a step belongs to, whichever ladder found it.
+TechniqueId IdOf(const Step& step);
+// Whether a step places a digit rather than taking candidates away.
+bool Places(const Step& step);
 
 // The name of a step as the hints show it: subsets take their size from the
 // step ("naked pair", "hidden triple"), the others their row's name.

@@ -24,6 +24,7 @@
 #include "core/Random.h"
 #include "rating/Rating.h"
 #include "solver/SolveAndCount.h"
+#include "techniques/Registry.h"
 #include "techniques/Singles.h"
 
 namespace zentaro::app::test {
@@ -63,6 +64,10 @@ TEST(HintWalk, EveryStepIsTrueAndEasierPuzzlesAreFinished) {
       ++techniques[step.name];
       ASSERT_TRUE(step.hint.applied) << step.name;
       ASSERT_FALSE(step.stages.empty());
+      // Whichever ladder found it, the step names the technique offered.
+      ASSERT_TRUE(step.hint.found.has_value()) << step.name;
+      EXPECT_EQ(zentaro::techniques::IdOf(*step.hint.found), step.hint.technique) << step.name;
+      EXPECT_EQ(zentaro::techniques::Places(*step.hint.found), !step.change.placed.empty()) << step.name;
       for (const CellDigit& p : step.change.placed)
         EXPECT_EQ(p.digit, solution[core::GridIndex(p.col, p.row)])
             << step.name << " " << step.change.Text();

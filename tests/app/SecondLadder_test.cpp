@@ -117,18 +117,18 @@ TEST(SecondLadder, TheHintPastTheChainsIsATypedStepCarriedOutAsOne) {
       if (!InSecondLadder(step.hint.technique)) return;
       ++met;
       const HintReport& hint = step.hint;
-      ASSERT_TRUE(hint.pattern.has_value()) << step.name;
-      EXPECT_EQ(techniques::IdOf(*hint.pattern), hint.technique);
+      ASSERT_TRUE(hint.found.has_value()) << step.name;
+      EXPECT_EQ(techniques::IdOf(*hint.found), hint.technique);
       EXPECT_EQ(step.name, techniques::TechniqueOf(hint.technique).name);
       EXPECT_GE(hint.step, 23);
       ASSERT_EQ(step.stages.size(), 2u);
       EXPECT_EQ(step.stages.front().lines.front(), "&" + step.name + "&");
       core::Board expected = hint.beforeApply;
-      techniques::Apply(*hint.pattern, expected);
+      techniques::TechniqueOf(hint.technique).carryOut(expected, {}, *hint.found);
       const HintChange change = DiffBoards(hint.beforeApply, expected);
       EXPECT_EQ(step.change.placed, change.placed) << step.name;
       EXPECT_EQ(step.change.eliminated, change.eliminated) << step.name;
-      EXPECT_EQ(techniques::Places(*hint.pattern), !step.change.placed.empty());
+      EXPECT_EQ(techniques::Places(*hint.found), !step.change.placed.empty());
     });
   }
   EXPECT_GT(met, 0);
