@@ -256,32 +256,46 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
 
 // ---------------------------------------------------------------------------
 
-LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDialog(parent) {
-  setObjectName("LevelDialog");
-  setWindowTitle(UiText(Text::LevelDialogCaption));
-  auto* box = new QVBoxLayout(this);
-  auto* group = new QGroupBox(" " + UiText(Text::DifficultyGroup) + " ", this);
-  group->setObjectName("LevelGroup");
-  auto* inner = new QVBoxLayout(group);
-  anyLevel_ = new QRadioButton(UiText(Text::RandomLevel), group);
+LevelGroup::LevelGroup(const app::LevelChoice& current, QWidget* parent)
+    : QGroupBox(" " + UiText(Text::DifficultyGroup) + " ", parent) {
+  setObjectName("LevelGroup");
+  auto* inner = new QVBoxLayout(this);
+  anyLevel_ = new QRadioButton(UiText(Text::RandomLevel), this);
   anyLevel_->setObjectName("AnyLevel");
-  chosenLevels_ = new QRadioButton(UiText(Text::SelectedLevels), group);
+  chosenLevels_ = new QRadioButton(UiText(Text::SelectedLevels), this);
   chosenLevels_->setObjectName("ChosenLevels");
   inner->addWidget(anyLevel_);
   inner->addWidget(chosenLevels_);
   for (int level = 1; level <= 5; ++level) {
-    auto* check = new QCheckBox(QString::fromStdString(rating::LevelName(level)), group);
+    auto* check = new QCheckBox(QString::fromStdString(rating::LevelName(level)), this);
     check->setObjectName(QString("Level%1").arg(level));
     check->setChecked(current.levels[level - 1]);
     inner->addWidget(check);
     levels_[level - 1] = check;
-    connect(check, &QCheckBox::clicked, this, [this] { AnyLevelClick(); });
   }
   anyLevel_->setChecked(current.anyLevel);
   chosenLevels_->setChecked(!current.anyLevel);
-  connect(anyLevel_, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
-  connect(chosenLevels_, &QRadioButton::clicked, this, [this] { AnyLevelClick(); });
-  box->addWidget(group);
+  connect(anyLevel_, &QRadioButton::toggled, this, [this] { FollowAnyLevel(); });
+  FollowAnyLevel();
+}
+
+void LevelGroup::FollowAnyLevel() {
+  for (QCheckBox* check : levels_) check->setEnabled(!anyLevel_->isChecked());
+}
+
+app::LevelChoice LevelGroup::Choice() const {
+  app::LevelChoice choice;
+  choice.anyLevel = anyLevel_->isChecked();
+  for (int i = 0; i < 5; ++i) choice.levels[i] = levels_[i]->isChecked();
+  return choice;
+}
+
+LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDialog(parent) {
+  setObjectName("LevelDialog");
+  setWindowTitle(UiText(Text::LevelDialogCaption));
+  auto* box = new QVBoxLayout(this);
+  levelGroup_ = new LevelGroup(current, this);
+  box->addWidget(levelGroup_);
 
   auto* buttons = new QHBoxLayout;
   okButton_ = new QPushButton(UiText(Text::Ok), this);
@@ -295,21 +309,11 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
   box->addLayout(buttons);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-  AnyLevelClick();
   okButton_->setFocus();
 }
 
-void LevelDialog::AnyLevelClick() {
-  const bool any = anyLevel_->isChecked();
-  chosenLevels_->setChecked(!any);
-  for (QCheckBox* check : levels_) check->setEnabled(!any);
-}
-
 app::LevelChoice LevelDialog::Choice() const {
-  app::LevelChoice choice;
-  choice.anyLevel = anyLevel_->isChecked();
-  for (int i = 0; i < 5; ++i) choice.levels[i] = levels_[i]->isChecked();
-  return choice;
+  return levelGroup_->Choice();
 }
 
 void LevelDialog::done(int result) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -102,6 +103,22 @@ class SolvedReportDialog : public QDialog {
 
 // The level dialog of "New puzzle...": "&Random level" or only the levels
 // checked. It stays open on OK while no level is chosen.
+// The difficulty group of a level choice: any level, or the levels checked,
+// whose boxes are enabled only then. The level dialog and the print-puzzles
+// dialog share it.
+class LevelGroup : public QGroupBox {
+ public:
+  LevelGroup(const app::LevelChoice& current, QWidget* parent);
+  app::LevelChoice Choice() const;
+
+ private:
+  void FollowAnyLevel();
+
+  QRadioButton* anyLevel_;
+  QRadioButton* chosenLevels_;
+  std::array<QCheckBox*, 5> levels_{};  // Level1..Level5
+};
+
 class LevelDialog : public QDialog {
   Q_OBJECT
 
@@ -116,12 +133,8 @@ class LevelDialog : public QDialog {
   }
 
  private:
-  void AnyLevelClick();
-
   std::function<void()> refuseEmptyChoice_;
-  QRadioButton* anyLevel_;
-  QRadioButton* chosenLevels_;
-  std::array<QCheckBox*, 5> levels_{};  // Level1..Level5
+  LevelGroup* levelGroup_;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
 };

@@ -8,6 +8,7 @@
 
 #include "core/StringTable.h"
 #include "rating/Rating.h"
+#include "ui/Dialogs.h"
 #include "ui/HintWindow.h"
 #include "ui/UiText.h"
 
@@ -41,25 +42,8 @@ PrintPuzzlesDialog::PrintPuzzlesDialog(const PrintPuzzlesChoice& current, QWidge
   form->addRow(tr("Puzzles per &page:"), perPage_);
   box->addLayout(form);
 
-  auto* group = new QGroupBox(" " + UiText(Text::DifficultyGroup) + " ", this);
-  auto* inner = new QVBoxLayout(group);
-  anyLevel_ = new QRadioButton(UiText(Text::RandomLevel), group);
-  anyLevel_->setObjectName("AnyLevel");
-  chosenLevels_ = new QRadioButton(UiText(Text::SelectedLevels), group);
-  chosenLevels_->setObjectName("ChosenLevels");
-  inner->addWidget(anyLevel_);
-  inner->addWidget(chosenLevels_);
-  for (int level = 1; level <= 5; ++level) {
-    auto* check = new QCheckBox(QString::fromStdString(rating::LevelName(level)), group);
-    check->setObjectName(QString("Level%1").arg(level));
-    check->setChecked(current.levels.levels[level - 1]);
-    inner->addWidget(check);
-    levels_[level - 1] = check;
-  }
-  anyLevel_->setChecked(current.levels.anyLevel);
-  chosenLevels_->setChecked(!current.levels.anyLevel);
-  connect(anyLevel_, &QRadioButton::toggled, this, [this] { AnyLevelClick(); });
-  box->addWidget(group);
+  levelGroup_ = new LevelGroup(current.levels, this);
+  box->addWidget(levelGroup_);
 
   solutions_ = new QCheckBox(tr("Add the &solutions on the last pages"), this);
   solutions_->setObjectName("Solutions");
@@ -85,19 +69,13 @@ PrintPuzzlesDialog::PrintPuzzlesDialog(const PrintPuzzlesChoice& current, QWidge
   box->addLayout(buttons);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-  AnyLevelClick();
-}
-
-void PrintPuzzlesDialog::AnyLevelClick() {
-  for (QCheckBox* check : levels_) check->setEnabled(!anyLevel_->isChecked());
 }
 
 PrintPuzzlesChoice PrintPuzzlesDialog::Choice() const {
   PrintPuzzlesChoice choice;
   choice.count = count_->value();
   choice.perPage = perPage_->currentData().toInt();
-  choice.levels.anyLevel = anyLevel_->isChecked();
-  for (int i = 0; i < 5; ++i) choice.levels.levels[i] = levels_[i]->isChecked();
+  choice.levels = levelGroup_->Choice();
   choice.solutions = solutions_->isChecked();
   bool ok = false;
   const uint seed = seed_->text().trimmed().toUInt(&ok);

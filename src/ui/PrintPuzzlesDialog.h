@@ -21,6 +21,8 @@
 
 namespace zentaro::ui {
 
+class LevelGroup;
+
 struct PrintPuzzlesChoice {
   int count = 12;
   int perPage = 4;
@@ -42,14 +44,10 @@ class PrintPuzzlesDialog : public QDialog {
   void SetRefusal(std::function<void(const QString&)> refuse) { refuse_ = std::move(refuse); }
 
  private:
-  void AnyLevelClick();
-
   std::function<void(const QString&)> refuse_;
   QSpinBox* count_;
   QComboBox* perPage_;
-  QRadioButton* anyLevel_;
-  QRadioButton* chosenLevels_;
-  std::array<QCheckBox*, 5> levels_{};  // Level1..Level5
+  LevelGroup* levelGroup_;
   QCheckBox* solutions_;
   QLineEdit* seed_;
   QPushButton* okButton_;
