@@ -38,6 +38,11 @@ Explanation ExplainUniqueRectangle(const core::Board& board,
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
                               int helpContext = core::kMainWindowHelpContext);
 
+// The net's links in a fixed-pitch block, one per line, then the break and
+// the candidate it rules out.
+Explanation ExplainForcingNet(const core::Board& board, const techniques::ForcingNetStep& step,
+                              int helpContext = core::kMainWindowHelpContext);
+
 // Any pattern step, by its family's explanation above.
 Explanation ExplainPattern(const core::Board& board, const techniques::PatternStep& step,
                            int helpContext = core::kMainWindowHelpContext);

@@ -34,6 +34,7 @@ constexpr std::array<PatternRung, kPatternLadder.size()> kRungs{{
     {UniqueRectangle2, true, Look<FindUniqueRectangleType2>},
     {UniqueRectangle4, true, Look<FindUniqueRectangleType4>},
     {BugPlusOne, true, Look<FindBugPlusOne>},
+    {ForcingNet, false, Look<FindForcingNet>},
 }};
 
 TechniqueId IdOfStep(const FishStep& step) {
@@ -81,6 +82,9 @@ TechniqueId IdOfStep(const UniqueRectangleStep& step) {
 }
 TechniqueId IdOfStep(const BugStep& /*step*/) {
   return BugPlusOne;
+}
+TechniqueId IdOfStep(const ForcingNetStep& /*step*/) {
+  return ForcingNet;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "core/Board.h"
+#include "techniques/ForcingNets.h"
 #include "techniques/Patterns.h"
 #include "techniques/Registry.h"
 
@@ -17,8 +18,9 @@ namespace zentaro::techniques {
 
 // A step of any pattern technique. A plain value: the hint report keeps a
 // copy, and std::visit makes every use name each family.
-using PatternStep = std::variant<FishStep, SkyscraperStep, KiteStep, EmptyRectangleStep,
-                                 ColouringStep, WingStep, WWingStep, UniqueRectangleStep, BugStep>;
+using PatternStep =
+    std::variant<FishStep, SkyscraperStep, KiteStep, EmptyRectangleStep, ColouringStep, WingStep,
+                 WWingStep, UniqueRectangleStep, BugStep, ForcingNetStep>;
 
 struct PatternRung {
   TechniqueId id;

@@ -187,7 +187,7 @@ constexpr Technique NoSearch(TechniqueId id, std::string_view name, std::string_
 // their choice of cell differ), so their rows carry no search. Nor do the
 // pattern techniques: their steps are typed values of their own, found and
 // carried out through PatternLadder() (PatternSteps.h).
-constexpr std::array<Technique, 30> kTechniques{{
+constexpr std::array<Technique, 31> kTechniques{{
     NoSearch(None, "none", ""),
     NoSearch(SingleCandidate, "single candidate", "single"),
     NoSearch(HiddenSingle, "hidden single", "hidden-single"),
@@ -220,6 +220,7 @@ constexpr std::array<Technique, 30> kTechniques{{
     NoSearch(UniqueRectangle2, "Unique Rectangle type 2", "unique-rectangle-2"),
     NoSearch(UniqueRectangle4, "Unique Rectangle type 4", "unique-rectangle-4"),
     NoSearch(BugPlusOne, "BUG+1", "bug-plus-one"),
+    NoSearch(ForcingNet, "Forcing net", "forcing-net"),
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
 
