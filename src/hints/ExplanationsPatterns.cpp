@@ -677,8 +677,17 @@ std::string NetLine(const NetImplication& link) {
       return line + "the cell's last candidate";
     case NetReason::OnlyPlace:
       return line + "the digit's last place in the " + UnitName(link.unit);
-    case NetReason::Locked:
-      return line + "the digit is locked elsewhere in the " + UnitName(link.unit);
+    case NetReason::Locked: {
+      // The other unit: for places in a block, the line through it that
+      // holds the cell; for places in a line, the cell's block.
+      std::string other = "block";
+      if (link.unit.kind == PatternUnitKind::Block) {
+        const core::BlockBounds b = core::BoundsOfBlock(link.unit.number - 1);
+        other = link.cell.row >= b.firstRow && link.cell.row <= b.lastRow ? "row" : "column";
+      }
+      return line + "the digit's places in the " + UnitName(link.unit) + " lie in this cell's " +
+             other;
+    }
     case NetReason::Refuted:
       return line + "assuming " + CellName(link.cell) + "=" + Num(link.digit) +
              " breaks the board in turn";
