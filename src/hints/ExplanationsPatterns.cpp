@@ -1,5 +1,6 @@
 #include "hints/ExplanationsPatterns.h"
 
+#include <algorithm>
 #include <bit>
 #include <map>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
+#include "hints/Markup.h"
 
 namespace zentaro::hints {
 
@@ -650,6 +652,96 @@ Explanation ExplainBugPlusOne(const Board& /*board*/, const BugStep& step, int h
                "Without its extra candidate such a position would have two solutions or none, so "
                "the cell must take the candidate that occurs three times in its units.",
                kUniquenessNote},
+              general, helpContext),
+      std::move(concreteStage));
+}
+
+namespace {
+
+// A unit's name; a block is named by its top left cell.
+std::string UnitName(const PatternUnit& unit) {
+  const core::BlockBounds b = core::BoundsOfBlock(unit.number - 1);
+  return UnitName(unit, CellRef{b.firstCol, b.firstRow});
+}
+
+// One link of a net as a line of the fixed-pitch block: "B3=5" or "B3<>5",
+// padded, and why it holds.
+std::string NetLine(const NetImplication& link) {
+  std::string line = "  " + CellName(link.cell) + (link.placed ? "=" : "<>") + Num(link.digit);
+  line.resize(std::max<std::size_t>(line.size() + 1, 10), ' ');
+  switch (link.why) {
+    case NetReason::Assumed:
+      return line + "assumed";
+    case NetReason::OnlyCandidate:
+      return line + "the cell's last candidate";
+    case NetReason::OnlyPlace:
+      return line + "the digit's last place in the " + UnitName(link.unit);
+    case NetReason::Locked: {
+      // The other unit: for places in a block, the line through it that
+      // holds the cell; for places in a line, the cell's block.
+      std::string other = "block";
+      if (link.unit.kind == PatternUnitKind::Block) {
+        const core::BlockBounds b = core::BoundsOfBlock(link.unit.number - 1);
+        other = link.cell.row >= b.firstRow && link.cell.row <= b.lastRow ? "row" : "column";
+      }
+      return line + "the digit's places in the " + UnitName(link.unit) + " lie in this cell's " +
+             other;
+    }
+    case NetReason::Refuted:
+      return line + "assuming " + CellName(link.cell) + "=" + Num(link.digit) +
+             " breaks the board in turn";
+  }
+  return line;
+}
+
+}  // namespace
+
+Explanation ExplainForcingNet(const Board& /*board*/, const ForcingNetStep& step, int helpContext) {
+  Marks general;
+
+  Marks concrete;
+  concrete.Keep({step.cell}, step.digit, true);
+  if (step.broken == NetBreak::EmptyCell)
+    concrete.Cell(step.brokenCell, true, nullptr, nullptr);
+  else
+    concrete.Unit(step.brokenUnit);
+  concrete.Remove(step.eliminations);
+
+  const std::string cell = B(step.cell);
+  std::vector<std::string> lines{
+      "Assume that the cell " + cell + " holds the digit " + D(step.digit) +
+          ", and follow what this forces, one link per line (=: the digit goes in, <>: the "
+          "digit leaves the cell):",
+      std::string(1, kFixedPitchOpener)};
+  for (const NetImplication& link : step.implications) lines.push_back(NetLine(link));
+  lines.emplace_back(1, kFixedPitchCloser);
+  if (step.nested)
+    lines.push_back(
+        "A link \"breaks the board in turn\" was itself tried as an assumption on the board "
+        "reached so far, and led to a contradiction the same way.");
+  if (step.broken == NetBreak::EmptyCell)
+    lines.push_back("Now the cell " + B(step.brokenCell) + " has no candidate left.");
+  else
+    lines.push_back("Now the digit " + Dc(step.brokenDigit) + " has no place left in the " +
+                    UnitName(step.brokenUnit) + ".");
+  lines.push_back("So the assumption was wrong: the cell " + cell + " cannot hold the digit " +
+                  Dc(step.digit) + ".");
+
+  HintStage concreteStage =
+      Concrete(std::move(lines), RemovalConclusion(step.eliminations), concrete, helpContext);
+  concreteStage.fixedPitchBlock = true;
+  concreteStage.widen = WindowWidening{400, 240};
+
+  return TwoStages(
+      General(std::string(NameOf(step)),
+              {"Assume that one candidate is the digit of its cell, and follow what that "
+               "forces: single candidates, digits with one place left in a row, column or block "
+               "3x3, and digits locked in a line or a block.",
+               "If this ends in a cell with no candidate left, or in a digit with no place left "
+               "in a row, column or block, the assumption was wrong, and the candidate can be "
+               "removed.",
+               "Where that is not enough, a candidate on the assumed board may be tried the same "
+               "way: if it breaks that board, it leaves it, and the net goes on."},
               general, helpContext),
       std::move(concreteStage));
 }

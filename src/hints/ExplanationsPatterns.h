@@ -37,4 +37,9 @@ Explanation ExplainUniqueRectangle(const core::Board& board,
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
                               int helpContext = core::kMainWindowHelpContext);
 
+// The net's links in a fixed-pitch block, one per line, then the break and
+// the candidate it rules out.
+Explanation ExplainForcingNet(const core::Board& board, const techniques::ForcingNetStep& step,
+                              int helpContext = core::kMainWindowHelpContext);
+
 }  // namespace zentaro::hints

@@ -27,9 +27,10 @@
 namespace zentaro::techniques {
 
 // The second ladder, simplest first: the hint search tries these after the
-// chains, in this order. The uniqueness rows (the last four) are only for a
-// puzzle known to have exactly one solution.
-inline constexpr std::array<std::string_view, 17> kPatternLadder{
+// chains, in this order. The uniqueness rows (the four before the forcing
+// nets) are only for a puzzle known to have exactly one solution; the
+// forcing nets (ForcingNets.h) come last, since they always find a step.
+inline constexpr std::array<std::string_view, 18> kPatternLadder{
     "Skyscraper",
     "2-String Kite",
     "XY-Wing",
@@ -47,6 +48,7 @@ inline constexpr std::array<std::string_view, 17> kPatternLadder{
     "Unique Rectangle type 2",
     "Unique Rectangle type 4",
     "BUG+1",
+    "Forcing net",
 };
 
 enum class PatternUnitKind { Row, Column, Block };

@@ -7,6 +7,7 @@
 
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
+#include "techniques/ForcingNets.h"
 #include "techniques/LockedCandidates.h"
 #include "techniques/Patterns.h"
 #include "techniques/Singles.h"
@@ -18,6 +19,6 @@ using Step = std::variant<SingleStep, NakedSubsetStep, PointingStep, ClaimingSte
                           BasicFishStep, HiddenSubsetStep, ChainStep,
                           // After the chains.
                           FishStep, SkyscraperStep, KiteStep, EmptyRectangleStep, ColouringStep,
-                          WingStep, WWingStep, UniqueRectangleStep, BugStep>;
+                          WingStep, WWingStep, UniqueRectangleStep, BugStep, ForcingNetStep>;
 
 }  // namespace zentaro::techniques

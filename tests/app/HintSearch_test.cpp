@@ -494,9 +494,10 @@ TEST(HintSearch, TwoSolutionsWarnOnceAndTheAdviceSaysTheyAreNotGood) {
   ExpectRequestEnded(game, view);
 }
 
-TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
+TEST(HintSearch, WhereTheLaddersEndAForcingNetTakesOver) {
   // One of the hardest known puzzles: nothing up to the chains and the
-  // pattern techniques applies.
+  // pattern techniques applies, and the forcing net, the last rung, gives
+  // the hint instead of the trial-and-error advice.
   const core::DigitGrid grid = GridFromLine(
       "........7..4.2.6..8.....31......29...4..9..3...95.6....1......8..6.5.2..7......6.");
   FakeView view;
@@ -505,16 +506,15 @@ TEST(HintSearch, NoHintGivesTheTrialAndErrorAdvice) {
   ASSERT_EQ(PuzzleOf(game).solutionCount, 1);
   FillMarks(game);
   const Board before = PuzzleOf(game).board;
-  const int steps = game.History().Count();
+  view.AnswerStage(ModalResult::Ok);
   view.AnswerStage(ModalResult::Ok);
   game.HintSearch();
 
-  ASSERT_EQ(view.stages.size(), 1u);
-  EXPECT_EQ(view.stages[0].lines, kTrialAndError);
-  EXPECT_EQ(view.stages[0].buttonCaption, core::Text::Ok);
-  EXPECT_EQ(CountersOf(game).concreteHints, 0);
-  EXPECT_EQ(PuzzleOf(game).board, before);
-  EXPECT_EQ(game.History().Count(), steps);
+  ASSERT_EQ(view.stages.size(), 2u);
+  EXPECT_EQ(view.stages[0].lines.front(), "&Forcing net&");
+  EXPECT_NE(view.stages[1].lines, kTrialAndError);
+  EXPECT_EQ(CountersOf(game).concreteHints, 1);
+  EXPECT_NE(PuzzleOf(game).board, before);
   // Every step of the progress bar stays within its range.
   for (const WaitWindow& w : view.waitWindows) {
     EXPECT_GE(w.position, 0);

@@ -314,6 +314,33 @@ TEST(ExplainPatternsTest, ConcreteTextsAndTheirFrame) {
   EXPECT_EQ(Highlighted(Concrete(bugHint).highlights), CellSet{"A1"});
 }
 
+// A forcing net: its links in the fixed-pitch block, one per line, then the
+// break and the conclusion; the window widens as for the chains.
+TEST(ExplainPatternsTest, AForcingNetListsItsLinksAndSaysWhereTheBoardBreaks) {
+  Board board = tb::OpenBoard();
+  Keep(board, "A1", {1, 2});
+  Keep(board, "A2", {2, 3});
+  Keep(board, "A3", {1, 3});
+  Keep(board, "C3", {1, 3});
+  const std::optional<ForcingNetStep> step = FindForcingNet(board);
+  ASSERT_TRUE(step);
+  const Explanation e = ExplainForcingNet(board, *step);
+  ASSERT_EQ(e.stages.size(), 2u);
+  EXPECT_EQ(General(e).lines.front(), "&Forcing net&");
+  EXPECT_TRUE(NamedCells(General(e).lines).empty());
+  EXPECT_EQ(Concrete(e).lines,
+            (Lines{"Assume that the cell &A1& holds the digit @1&, and follow what this forces, "
+                   "one link per line (=: the digit goes in, <>: the digit leaves the cell):",
+                   "$", "  A1=1    assumed", "  A3=3    the cell's last candidate", "%",
+                   "Now the cell &C3& has no candidate left.",
+                   "So the assumption was wrong: the cell &A1& cannot hold the digit @1@.", "",
+                   "&Conclusion:&",
+                   "You can remove the pencil marks of the digit @1& from the cell &A1&."}));
+  EXPECT_TRUE(Concrete(e).fixedPitchBlock);
+  EXPECT_EQ(Concrete(e).widen, (WindowWidening{400, 240}));
+  EXPECT_EQ(Highlighted(Concrete(e).highlights), (CellSet{"A1", "C3"}));
+}
+
 // Every step the finders name on real positions, explained: the frame
 // holds, the mark-up pairs up, and the marks shown as removed are exactly the
 // step's eliminations. Marks are also thinned at random, so that the rarer
@@ -412,6 +439,9 @@ TEST(ExplainPatternsTest, EveryStepOnTheWalksIsExplained) {
                                           })},
       {"BUG+1", Checker(FindBugPlusOne,
                         [](const Board& b, const BugStep& s) { return ExplainBugPlusOne(b, s); })},
+      {"Forcing net",
+       Checker(FindForcingNet,
+               [](const Board& b, const ForcingNetStep& s) { return ExplainForcingNet(b, s); })},
   };
 
   std::map<std::string, int> explained;

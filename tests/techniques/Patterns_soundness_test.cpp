@@ -25,6 +25,7 @@
 #include "PatternWalk.h"
 #include "TestData.h"
 #include "core/Board.h"
+#include "techniques/ForcingNets.h"
 #include "techniques/Patterns.h"
 
 namespace zentaro::techniques {
@@ -149,6 +150,7 @@ std::vector<Finder> Ladder() {
       Make("Unique Rectangle type 2", FindUniqueRectangleType2),
       Make("Unique Rectangle type 4", FindUniqueRectangleType4),
       Make("BUG+1", FindBugPlusOne),
+      Make("Forcing net", FindForcingNet),
   };
 }
 
