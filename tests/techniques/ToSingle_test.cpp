@@ -70,6 +70,14 @@ struct Reported {
   int singleBlockUnit = -1, singleRowUnit = -1, singleColumnUnit = -1;
 };
 
+// The single the step led to was a single candidate: digit in (col, row).
+void ExpectSingleCandidate(const Reported& r, int digit, int col, int row) {
+  EXPECT_TRUE(r.singleKind);
+  EXPECT_EQ(r.singleDigit, digit);
+  EXPECT_EQ(r.singleColumn, col);
+  EXPECT_EQ(r.singleRow, row);
+}
+
 void Fill(const Step& step, Reported& r) {
   const auto line = [&](LineKind kind, int number) {
     (kind == LineKind::Row ? r.rowLine : r.columnLine) = number;
@@ -168,10 +176,7 @@ TEST(PointingToSingle, StepsPastAnInstanceWithoutSingleToOneWithASingle) {
   EXPECT_EQ(result.block, 5);
   EXPECT_EQ(result.columnLine, 5);
   EXPECT_EQ(result.rowLine, -1);
-  EXPECT_TRUE(result.singleKind);
-  EXPECT_EQ(result.singleDigit, 6);
-  EXPECT_EQ(result.singleColumn, 5);
-  EXPECT_EQ(result.singleRow, 1);
+  ExpectSingleCandidate(result, 6, 5, 1);
   // The eliminations of the reported instance only; the single is not placed
   // and the first instance's 1s are still there.
   EXPECT_EQ(board, expected);
@@ -241,10 +246,7 @@ TEST(PointingToSingle, SingleCandidateIsPreferredToAHiddenSingle) {
   SetCandidates(board, 5, 9, {5, 6});  // I5: a single candidate later in every order
   Reported result;
   ASSERT_EQ(PointingToSingle(board, false, result), TechniqueId::Pointing);
-  EXPECT_TRUE(result.singleKind);
-  EXPECT_EQ(result.singleDigit, 6);
-  EXPECT_EQ(result.singleColumn, 5);
-  EXPECT_EQ(result.singleRow, 9);
+  ExpectSingleCandidate(result, 6, 5, 9);
 }
 
 TEST(PointingToSingle, HiddenSingleIsReportedWithItsUnit) {
@@ -387,10 +389,7 @@ TEST(TwoBlockLockToSingle, StepsPastAPairWithoutSingle) {
   EXPECT_EQ(result.lines[0], 1);
   EXPECT_EQ(result.lines[1], 3);
   EXPECT_EQ(result.orientation, LineKind::Row);
-  EXPECT_TRUE(result.singleKind);
-  EXPECT_EQ(result.singleDigit, 3);
-  EXPECT_EQ(result.singleColumn, 9);
-  EXPECT_EQ(result.singleRow, 1);
+  ExpectSingleCandidate(result, 3, 9, 1);
   EXPECT_EQ(board, expected);
 }
 
@@ -413,10 +412,7 @@ TEST(NakedSubsetToSingle, SkipCountWalksPastAPairToTheNextInstance) {
   EXPECT_EQ(result.unitKind, UnitKind::Row);
   EXPECT_EQ(result.cellRow, 2);
   EXPECT_EQ(result.cellColumn, 1);
-  EXPECT_TRUE(result.singleKind);
-  EXPECT_EQ(result.singleDigit, 6);
-  EXPECT_EQ(result.singleColumn, 9);
-  EXPECT_EQ(result.singleRow, 2);
+  ExpectSingleCandidate(result, 6, 9, 2);
   EXPECT_EQ(board, expected);  // row A untouched
 }
 
@@ -505,10 +501,7 @@ TEST(XWingToSingle, LeavesOutADigitWhoseInstanceLedNowhere) {
   EXPECT_EQ(result.positions[0], 3);
   EXPECT_EQ(result.positions[1], 8);
   EXPECT_EQ(result.orientation, LineKind::Row);
-  EXPECT_TRUE(result.singleKind);
-  EXPECT_EQ(result.singleDigit, 9);
-  EXPECT_EQ(result.singleColumn, 3);
-  EXPECT_EQ(result.singleRow, 1);
+  ExpectSingleCandidate(result, 9, 3, 1);
   EXPECT_EQ(board, expected);
 }
 
@@ -525,10 +518,7 @@ TEST(SwordfishToSingle, ReportsTheFishAndItsSingle) {
   EXPECT_EQ(result.digit, 5);
   EXPECT_EQ(result.positions, (std::array<int, 3>{1, 4, 9}));
   EXPECT_EQ(result.orientation, LineKind::Column);
-  EXPECT_TRUE(result.singleKind);
-  EXPECT_EQ(result.singleDigit, 7);
-  EXPECT_EQ(result.singleColumn, 2);
-  EXPECT_EQ(result.singleRow, 1);
+  ExpectSingleCandidate(result, 7, 2, 1);
   EXPECT_EQ(board, expected);
 }
 
