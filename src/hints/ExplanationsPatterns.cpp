@@ -694,6 +694,15 @@ std::string NetLine(const NetImplication& link) {
   return line;
 }
 
+// Where a net's board broke, as the last line of an inner net in the
+// fixed-pitch block.
+std::string NetBreakLine(const NetRefutation& r) {
+  if (r.broken == NetBreak::EmptyCell)
+    return "    the cell " + CellName(r.brokenCell) + " has no candidate left";
+  return "    the digit " + Num(r.brokenDigit) + " has no place left in the " +
+         UnitName(r.brokenUnit);
+}
+
 }  // namespace
 
 Explanation ExplainForcingNet(const Board& /*board*/, const ForcingNetStep& step, int helpContext) {
@@ -713,7 +722,16 @@ Explanation ExplainForcingNet(const Board& /*board*/, const ForcingNetStep& step
           ", and follow what this forces, one link per line (=: the digit goes in, <>: the "
           "digit leaves the cell):",
       std::string(1, kFixedPitchOpener)};
-  for (const NetImplication& link : step.implications) lines.push_back(NetLine(link));
+  // A refuted link is followed by its inner net, two spaces further in.
+  std::size_t refuted = 0;
+  for (const NetImplication& link : step.implications) {
+    lines.push_back(NetLine(link));
+    if (link.why != NetReason::Refuted || refuted >= step.refutations.size()) continue;
+    const NetRefutation& inner = step.refutations[refuted++];
+    for (const NetImplication& innerLink : inner.implications)
+      lines.push_back("  " + NetLine(innerLink));
+    lines.push_back(NetBreakLine(inner));
+  }
   lines.emplace_back(1, kFixedPitchCloser);
   if (step.nested)
     lines.push_back(

@@ -207,10 +207,29 @@ std::vector<bool> Needed(const std::vector<Link>& trace, const std::vector<int>&
   return needed;
 }
 
+// Writes where a board broke into a step or a refutation.
+template <typename Out>
+void DescribeBreak(const Break& b, Out& out) {
+  out.broken = b.kind;
+  if (b.kind == NetBreak::EmptyCell) {
+    out.brokenCell = CellOf(b.cell);
+  } else {
+    out.brokenUnit = UnitRef(b.unit);
+    out.brokenDigit = b.digit;
+    out.brokenCell = CellOf(Units()[b.unit][0]);
+  }
+}
+
+// A Refuted link's inner net, by the index of the link in the trace.
+using Refutations = std::vector<std::pair<int, NetRefutation>>;
+
 // Follows the board to a break or to a standstill. At depth 1, a standstill
 // tries each candidate left one level deeper, and one whose assumption
-// breaks the board leaves it. `budget` bounds the deeper walks.
-std::optional<Break> Walk(State& s, std::vector<Link>& trace, int depth, int& budget) {
+// breaks the board leaves it; its inner net goes to `refutations`, only for
+// the one kept, so the tries that fail cost nothing more. `budget` bounds the
+// deeper walks.
+std::optional<Break> Walk(State& s, std::vector<Link>& trace, int depth, int& budget,
+                          Refutations* refutations) {
   for (;;) {
     std::optional<Break> broken;
     while (Round(s, trace, broken)) {
@@ -224,13 +243,21 @@ std::optional<Break> Walk(State& s, std::vector<Link>& trace, int depth, int& bu
       const int start = static_cast<int>(innerTrace.size());
       Place(inner, innerTrace, i, d, NetReason::Assumed, -1, {});
       int none = 0;
-      const std::optional<Break> b = Walk(inner, innerTrace, 0, none);
+      const std::optional<Break> b = Walk(inner, innerTrace, 0, none, nullptr);
       if (!b) continue;
       const std::vector<bool> needed = Needed(innerTrace, b->rests);
       std::vector<int> rests;
       for (int k = 0; k < start; ++k)
         if (needed[k]) rests.push_back(k);
       const int k = static_cast<int>(trace.size());
+      if (refutations != nullptr) {
+        NetRefutation r;
+        for (std::size_t j = static_cast<std::size_t>(start); j < innerTrace.size(); ++j)
+          if (needed[j] || j == static_cast<std::size_t>(start))
+            r.implications.push_back(innerTrace[j].what);
+        DescribeBreak(*b, r);
+        refutations->emplace_back(k, std::move(r));
+      }
       trace.push_back({{CellOf(i), d, false, NetReason::Refuted, {}}, std::move(rests)});
       s.Take(i, d, k);
       refuted = true;
@@ -244,7 +271,8 @@ std::optional<ForcingNetStep> Net(const State& start, int i, int d, int depth, i
   State s = start;
   std::vector<Link> trace;
   Place(s, trace, i, d, NetReason::Assumed, -1, {});
-  const std::optional<Break> b = Walk(s, trace, depth, budget);
+  Refutations refutations;
+  const std::optional<Break> b = Walk(s, trace, depth, budget, &refutations);
   if (!b) return std::nullopt;
   ForcingNetStep step;
   step.cell = CellOf(i);
@@ -253,16 +281,12 @@ std::optional<ForcingNetStep> Net(const State& start, int i, int d, int depth, i
   for (std::size_t k = 0; k < trace.size(); ++k) {
     if (k != 0 && !needed[k]) continue;
     step.implications.push_back(trace[k].what);
-    step.nested = step.nested || trace[k].what.why == NetReason::Refuted;
+    if (trace[k].what.why != NetReason::Refuted) continue;
+    step.nested = true;
+    for (auto& [at, r] : refutations)
+      if (at == static_cast<int>(k)) step.refutations.push_back(std::move(r));
   }
-  step.broken = b->kind;
-  if (b->kind == NetBreak::EmptyCell) {
-    step.brokenCell = CellOf(b->cell);
-  } else {
-    step.brokenUnit = UnitRef(b->unit);
-    step.brokenDigit = b->digit;
-    step.brokenCell = CellOf(Units()[b->unit][0]);
-  }
+  DescribeBreak(*b, step);
   step.eliminations = {{step.cell, d}};
   return step;
 }

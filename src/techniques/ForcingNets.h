@@ -39,6 +39,17 @@ struct NetImplication {
 
 enum class NetBreak { EmptyCell, NoPlace };
 
+// The net one level deeper behind a Refuted link: its own links that lead to
+// its break (the first is its assumption) and where the assumed board broke.
+struct NetRefutation {
+  std::vector<NetImplication> implications;
+  NetBreak broken = NetBreak::EmptyCell;
+  core::CellRef brokenCell;
+  PatternUnit brokenUnit{};
+  int brokenDigit = 0;
+  bool operator==(const NetRefutation&) const = default;
+};
+
 struct ForcingNetStep {
   core::CellRef cell;  // the assumption that failed
   int digit = 0;
@@ -46,11 +57,12 @@ struct ForcingNetStep {
   // first is the assumption itself.
   std::vector<NetImplication> implications;
   NetBreak broken = NetBreak::EmptyCell;
-  core::CellRef brokenCell;               // EmptyCell: the cell left without candidates
-  PatternUnit brokenUnit{};               // NoPlace: the unit left without a place
-  int brokenDigit = 0;                    // NoPlace: the digit
-  bool nested = false;                    // some link needed a second-level assumption
-  std::vector<Elimination> eliminations;  // the assumed candidate
+  core::CellRef brokenCell;                // EmptyCell: the cell left without candidates
+  PatternUnit brokenUnit{};                // NoPlace: the unit left without a place
+  int brokenDigit = 0;                     // NoPlace: the digit
+  bool nested = false;                     // some link needed a second-level assumption
+  std::vector<NetRefutation> refutations;  // one per Refuted link, in the same order
+  std::vector<Elimination> eliminations;   // the assumed candidate
   bool operator==(const ForcingNetStep&) const = default;
 };
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -339,6 +340,20 @@ TEST(ExplainPatternsTest, AForcingNetListsItsLinksAndSaysWhereTheBoardBreaks) {
   EXPECT_TRUE(Concrete(e).fixedPitchBlock);
   EXPECT_EQ(Concrete(e).widen, (WindowWidening{400, 240}));
   EXPECT_EQ(Highlighted(Concrete(e).highlights), (CellSet{"A1", "C3"}));
+
+  // A nested net: a refuted link is followed, two spaces further in, by the
+  // inner net's links and where its board broke.
+  Board stuck = BoardWithMarks(
+      "........8..3...4...9..2..6.....79.......612...6.5.2.7...8...5...1.....2.4.5.....3");
+  techniques::test::Basics(stuck);
+  const std::optional<ForcingNetStep> nested = FindForcingNet(stuck);
+  ASSERT_TRUE(nested && nested->nested);
+  const Lines shown = Concrete(ExplainForcingNet(stuck, *nested)).lines;
+  const Lines inner{"  I5<>8   assuming I5=8 breaks the board in turn", "    I5=8    assumed",
+                    "    F7=8    the digit's last place in the row F",
+                    "    the digit 8 has no place left in the row H",
+                    "  I8<>1   assuming I8=1 breaks the board in turn"};
+  EXPECT_NE(std::search(shown.begin(), shown.end(), inner.begin(), inner.end()), shown.end());
 }
 
 // Every step the finders name on real positions, explained: the frame
