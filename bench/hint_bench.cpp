@@ -7,6 +7,11 @@
 // The puzzles come from ZENTARO_BENCH_PUZZLES when it is set (one puzzle a
 // line, '#' lines skipped), else from the hint walk list beside the tests and
 // the first puzzles of the magictour top1465 and forum-hardest collections.
+//
+// BM_ForcingNetRequest times, per collection, each request of the walks whose
+// step is a forcing net: the positions where no simpler technique applies,
+// so the net's search runs to its end. Its counters give the median, the
+// 90th percentile and the maximum of those requests in milliseconds.
 
 #include <benchmark/benchmark.h>
 
@@ -164,6 +169,74 @@ void PrintDistribution() {
       times.size(), at(0.5), at(0.9), at(0.99), times.back().first, over);
   std::printf("slowest position: %s\n", Line(positions[times.back().second].board).c_str());
 }
+
+// The positions of the walks through the first `limit` puzzles of the file
+// where the step is a forcing net, each as it stood before that step.
+std::vector<Position> NetPositions(const std::string& file, std::size_t limit) {
+  std::vector<DigitGrid> puzzles;
+  AddLines(std::string(ZENTARO_DATA_DIR) + "/" + file, limit, puzzles);
+  std::vector<Position> result;
+  for (const DigitGrid& puzzle : puzzles) {
+    GoOnView view;
+    Game game(view);
+    game.SetClueRater(RateInteractively);
+    game.LoadPosition(puzzle);
+    Position before = Save(game);
+    zentaro::app::WalkHints(game, view, [&](const zentaro::app::WalkStep& step) {
+      if (step.name == "Forcing net") result.push_back(before);
+      before = Save(game);
+    });
+  }
+  return result;
+}
+
+// One pass over the collection's forcing-net positions, each request timed.
+void BM_ForcingNetRequest(benchmark::State& state, const std::string& file, std::size_t limit) {
+  const std::vector<Position> positions = NetPositions(file, limit);
+  if (positions.empty()) {
+    state.SkipWithError("no forcing-net positions");
+    return;
+  }
+  std::vector<double> times;
+  std::size_t wrong = 0;
+  for (auto _ : state) {
+    times.clear();
+    for (const Position& p : positions) {
+      state.PauseTiming();
+      GoOnView view;
+      Game game(view);
+      Restore(game, p);
+      state.ResumeTiming();
+      const auto start = std::chrono::steady_clock::now();
+      game.HintSearch();
+      const auto end = std::chrono::steady_clock::now();
+      times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+      if (zentaro::app::HintTechniqueName(game.Hint().last.technique, game.Hint().last.found) !=
+          "Forcing net")
+        ++wrong;
+    }
+  }
+  std::sort(times.begin(), times.end());
+  const auto at = [&](double q) {
+    return times[static_cast<std::size_t>(q * static_cast<double>(times.size() - 1))];
+  };
+  state.counters["positions"] = static_cast<double>(positions.size());
+  state.counters["median_ms"] = at(0.5);
+  state.counters["p90_ms"] = at(0.9);
+  state.counters["max_ms"] = times.back();
+  // A request that found something else would time another technique.
+  if (wrong > 0) state.SkipWithError("a request found another step than the forcing net");
+}
+// The walks through all the forum-hardest puzzles take about two minutes;
+// the first 100 keep the run short and still give well over a thousand nets.
+BENCHMARK_CAPTURE(BM_ForcingNetRequest, top1465, std::string("puzzles3_magictour_top1465.txt"),
+                  SIZE_MAX)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ForcingNetRequest, forum_hardest,
+                  std::string("puzzles6_forum_hardest_1106.txt"), std::size_t{100})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

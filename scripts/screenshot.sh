@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renews the pictures in docs/: the main window with a game in progress, the
-# same maximised on a 1920 x 1080 screen, with a hint stage, with the level
+# same maximised on a 1920 x 1080 screen, with a hint stage, with a forcing
+# net's concrete stage, with the level
 # dialog, with the mistake check's marks and with "why not here?" for the
 # selected cell, and the board on a screen of
 # device pixel ratio 2, drawn under a virtual X server; then a page of
@@ -21,6 +22,7 @@ shoot() {  # what, output, extra environment...
 }
 shoot window screenshot.png
 shoot hint hint-stage.png
+shoot net forcing-net-hint.png
 shoot level level-dialog.png
 shoot board board-2x.png QT_SCALE_FACTOR=2
 shoot mistakes mistake-check.png

@@ -1,12 +1,13 @@
-// Usage: zentaro-screenshot [window|maximised|level|hint|mistakes|whynot|board] OUTPUT.png
+// Usage: zentaro-screenshot [window|maximised|level|hint|net|mistakes|whynot|board] OUTPUT.png
 //        [PUZZLE-FILE]
 //
 // Opens the main window, reads the puzzle (a built-in one without a file),
 // plays a few moves so that entries, pencil marks, the selection and a
 // highlighted digit show, and saves a picture: of the window (the default),
 // of the window maximised, of the window with the level dialog, the first
-// hint stage, the mistake check's marks and message or "why not here?" for
-// the selected cell open, or of the board
+// hint stage, a forcing net's concrete stage (on a position of its own), the
+// mistake check's marks and message or "why not here?" for the selected cell
+// open, or of the board
 // alone (run with QT_SCALE_FACTOR=2 for the high-density one).
 // The dialogs are on the screen, so those pictures are taken from it.
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -27,8 +29,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QString what = "window";
   if (argc > 1 &&
-      QStringList{"window", "maximised", "level", "hint", "mistakes", "whynot", "board"}.contains(
-          argv[1])) {
+      QStringList{"window", "maximised", "level", "hint", "net", "mistakes", "whynot", "board"}
+          .contains(argv[1])) {
     what = argv[1];
     --argc;
     ++argv;
@@ -36,7 +38,8 @@ int main(int argc, char* argv[]) {
   if (argc < 2) {
     std::fprintf(
         stderr,
-        "usage: zentaro-screenshot [window|maximised|level|hint|mistakes|whynot|board] OUTPUT.png "
+        "usage: zentaro-screenshot [window|maximised|level|hint|net|mistakes|whynot|board] "
+        "OUTPUT.png "
         "[PUZZLE-FILE]\n");
     return 2;
   }
@@ -46,7 +49,18 @@ int main(int argc, char* argv[]) {
 
   QTemporaryDir temp;
   QString puzzle = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-  if (puzzle.isEmpty()) {
+  if (puzzle.isEmpty() && what == "net") {
+    // Puzzle 49 of the forum-hardest collection after its first two hints
+    // (A2-2, B3=2): its next hint is a short forcing net whose last links
+    // are pointing ones, so the whole concrete stage fits in the window.
+    const QByteArray line =
+        "..8...3...72..9.4.1.......2.6...4......98.......7.6.5.2.......1.9.4...6...3...8..";
+    puzzle = temp.filePath("net.sdk");
+    QFile file(puzzle);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write("[Software]\r\nProgram: Zentaro\r\n\r\n\r\n\r\n[Puzzle]\r\n");
+    for (int row = 0; row < 9; ++row) file.write(line.mid(row * 9, 9) + "\r\n");
+  } else if (puzzle.isEmpty()) {
     puzzle = temp.filePath("easy1.sdk");
     QFile file(puzzle);
     if (!file.open(QIODevice::WriteOnly)) return 1;
@@ -77,7 +91,9 @@ int main(int argc, char* argv[]) {
   zentaro::app::Game& game = window.Game();
   if (!game.ReadPuzzleFile(QDir::toNativeSeparators(puzzle).toStdString())) return 1;
   // The level dialog comes first on a puzzle just read, with nothing to save.
-  if (argc <= 2 && what != "level") {
+  if (what == "net") {
+    if (!game.FillCandidates()) return 1;
+  } else if (argc <= 2 && what != "level") {
     // A few moves of a game in progress: entries, marks, a highlighted digit.
     auto place = [&](int col, int row, int digit) {
       game.BoardMouseDown({col, row}, zentaro::app::MouseButton::Other);
@@ -120,15 +136,24 @@ int main(int argc, char* argv[]) {
       status = window.grab().save(output) ? 0 : 1;
       QApplication::exit(status);
     } else {
-      QTimer::singleShot(600, &window, shootScreen);
+      QTimer::singleShot(what == "net" ? 1500 : 600, &window, shootScreen);
       if (what == "level")
         game.NewPuzzle();
       else if (what == "mistakes")
         game.CheckForMistakes();
       else if (what == "whynot")
         game.WhyNotHere();
-      else
+      else {
+        if (what == "net") {
+          // On to the concrete stage once the general one shows.
+          QTimer::singleShot(300, &window, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+              if (w->isVisible() && w->objectName() == "HintFrm")
+                if (auto* button = w->findChild<QPushButton*>("ActionButton")) button->click();
+          });
+        }
         game.RequestHint();
+      }
     }
   });
   QApplication::exec();
