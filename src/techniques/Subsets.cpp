@@ -105,7 +105,6 @@ struct NakedSearch {
 // (or counted) beyond the skip count, stopping at the first combination with
 // any.
 int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, NakedSearch& s) {
-  const std::uint16_t placed = PlacedDigits(board, cells);
   // Each cell's candidates are read once for the unit: the search below only
   // compares sets, and the unit changes only when a subset is applied, which
   // ends the search.
@@ -119,6 +118,7 @@ int NakedSearchUnit(Board& board, const UnitCells& cells, bool requireExact, Nak
   }
   // A subset needs as many cells as digits, each holding only its digits.
   if (possibleCount < s.size) return 0;
+  const std::uint16_t placed = PlacedDigits(board, cells);
 
   int removed = 0;
   // Applies the subset of these digits if exactly `size` cells hold only
