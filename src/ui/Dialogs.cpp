@@ -62,6 +62,23 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
+OkCancelRow AddOkCancelRow(QDialog& dialog, QBoxLayout& box, const QString& okText,
+                           const QString& cancelText, bool centred) {
+  OkCancelRow r{new QPushButton(okText, &dialog), new QPushButton(cancelText, &dialog),
+                new QHBoxLayout};
+  r.ok->setObjectName("OkButton");
+  r.ok->setDefault(true);
+  r.cancel->setObjectName("CancelButton");
+  r.row->addStretch();
+  r.row->addWidget(r.ok);
+  r.row->addWidget(r.cancel);
+  if (centred) r.row->addStretch();
+  box.addLayout(r.row);
+  QObject::connect(r.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(r.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  return r;
+}
+
 MessageBox::MessageBox(const std::string& text, core::MsgKind kind, unsigned buttons,
                        QWidget* parent)
     : QMessageBox(parent), buttons_(core::ResolveButtons(buttons)) {
@@ -211,19 +228,9 @@ SolvedReportDialog::SolvedReportDialog(const app::SolvedReport& report, QWidget*
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
-  auto* buttons = new QHBoxLayout;
-  okButton_ = new QPushButton(this);
-  okButton_->setObjectName("OkButton");
-  okButton_->setDefault(true);
-  cancelButton_ = new QPushButton(this);
-  cancelButton_->setObjectName("CancelButton");
-  buttons->addStretch();
-  buttons->addWidget(okButton_);
-  buttons->addWidget(cancelButton_);
-  buttons->addStretch();
-  outer->addLayout(buttons);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons = AddOkCancelRow(*this, *outer, {}, {}, true);
+  okButton_ = buttons.ok;
+  cancelButton_ = buttons.cancel;
 
   auto set = [](QLabel* l, const std::string& text) { l->setText(QString::fromStdString(text)); };
   set(titleLabel_, report.title);
@@ -297,18 +304,10 @@ LevelDialog::LevelDialog(const app::LevelChoice& current, QWidget* parent) : QDi
   levelGroup_ = new LevelGroup(current, this);
   box->addWidget(levelGroup_);
 
-  auto* buttons = new QHBoxLayout;
-  okButton_ = new QPushButton(UiText(Text::Ok), this);
-  okButton_->setObjectName("OkButton");
-  okButton_->setDefault(true);
-  cancelButton_ = new QPushButton(UiText(Text::Cancel), this);
-  cancelButton_->setObjectName("CancelButton");
-  buttons->addStretch();
-  buttons->addWidget(okButton_);
-  buttons->addWidget(cancelButton_);
-  box->addLayout(buttons);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons =
+      AddOkCancelRow(*this, *box, UiText(Text::Ok), UiText(Text::Cancel));
+  okButton_ = buttons.ok;
+  cancelButton_ = buttons.cancel;
   okButton_->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,6 +55,17 @@ QMargins FrameMargins(const QWidget& window);
 
 // Carriage returns, as the program's texts use them, become line breaks.
 QString DisplayText(const std::string& text);
+
+// The OK and Cancel buttons of a dialog in a row at the foot of `box`, OK the
+// default button; they accept and reject the dialog. The row, given back with
+// them, ends in a stretch only when `centred`.
+struct OkCancelRow {
+  QPushButton* ok;
+  QPushButton* cancel;
+  QHBoxLayout* row;
+};
+OkCancelRow AddOkCancelRow(QDialog& dialog, QBoxLayout& box, const QString& okText,
+                           const QString& cancelText, bool centred = false);
 
 // The three-button question: the program title as caption and buttons
 // with captions of their own. Yes for the first, No for the second, Cancel

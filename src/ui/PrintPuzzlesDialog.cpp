@@ -57,18 +57,10 @@ PrintPuzzlesDialog::PrintPuzzlesDialog(const PrintPuzzlesChoice& current, QWidge
   seedForm->addRow(tr("S&eed:"), seed_);
   box->addLayout(seedForm);
 
-  auto* buttons = new QHBoxLayout;
-  okButton_ = new QPushButton(UiText(Text::Ok), this);
-  okButton_->setObjectName("OkButton");
-  okButton_->setDefault(true);
-  cancelButton_ = new QPushButton(UiText(Text::Cancel), this);
-  cancelButton_->setObjectName("CancelButton");
-  buttons->addStretch();
-  buttons->addWidget(okButton_);
-  buttons->addWidget(cancelButton_);
-  box->addLayout(buttons);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  const OkCancelRow buttons =
+      AddOkCancelRow(*this, *box, UiText(Text::Ok), UiText(Text::Cancel));
+  okButton_ = buttons.ok;
+  cancelButton_ = buttons.cancel;
 }
 
 PrintPuzzlesChoice PrintPuzzlesDialog::Choice() const {

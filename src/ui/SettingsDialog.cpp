@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "ui/Dialogs.h"
 #include "ui/HelpWindow.h"
 #include "ui/UiText.h"
 
@@ -109,19 +110,11 @@ SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
   general->addStretch();
   pages->addTab(generalPage, UiText(Text::GeneralTab));
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = NewNamed<QPushButton>("OkButton", UiText(Text::Ok), this);
-  ok->setDefault(true);
-  auto* cancel = NewNamed<QPushButton>("CancelButton", UiText(Text::Cancel), this);
+  const OkCancelRow buttons =
+      AddOkCancelRow(*this, *box, UiText(Text::Ok), UiText(Text::Cancel));
   auto* help = NewNamed<QPushButton>("HelpButton", UiText(Text::HelpItem), this);
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
-  box->addLayout(buttons);
+  buttons.row->addWidget(help);
 
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this,
           [this] { emit helpRequested(core::kSettingsHelpContext); });
   connect(restore, &QPushButton::clicked, this, &SettingsDialog::RestoreDefaults);
@@ -132,7 +125,7 @@ SettingsDialog::SettingsDialog(const app::Settings& settings, QWidget* parent)
     connect(panel, &QPushButton::clicked, this,
             [this, panel, colour] { PickColour(panel, *colour); });
   PaintPanels();
-  ok->setFocus();
+  buttons.ok->setFocus();
 }
 
 void SettingsDialog::PaintPanels() {
