@@ -962,7 +962,7 @@ Explanation ExplainChains(const Board& /*board*/, const techniques::ChainStep& r
   concrete.Cell(target.cell.col, target.cell.row, true);
   HintStage concreteStage = ConcreteStage(std::move(lines), {conclusion}, concrete, helpContext);
   concreteStage.fixedPitchBlock = true;
-  concreteStage.widen = WindowWidening{400, 240};
+  concreteStage.widen = WindowWidening{400, 240, false};
 
   return TwoStages(GeneralStage(std::move(generalLines), general, helpContext),
                    std::move(concreteStage));

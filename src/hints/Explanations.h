@@ -20,10 +20,14 @@ enum class StageKind { General, Concrete, Only };
 
 // Make the window `width` wide before the stage, or as wide as the space to
 // the screen's right edge allows, but not below `minimum` (see
-// WidenHintWindow).
+// WidenHintWindow). A stage with a fixed-pitch block is made wider still,
+// within the same edge, when its longest block line needs it, so that a
+// diagram of one link per line keeps its lines whole; only the first design's
+// chain diagram keeps the plain width, as its hints always had.
 struct WindowWidening {
   int width = 400;
   int minimum = 0;
+  bool fitFixedPitchLines = true;
   bool operator==(const WindowWidening&) const = default;
 };
 
@@ -55,7 +59,8 @@ struct HintStage {
 //     if s.hintCell: remember it as the hint cell;
 //     layer := s.highlights; HintHighlightOn := true; repaint the highlighted cells;
 //     if s.widen: window rect := WidenHintWindow(rect, screen width, s.widen->width,
-//                                                s.widen->minimum);
+//                                                s.widen->minimum, the width the
+//                                                block's lines need when fitted);
 //     fill the box with RenderHintText(s.lines, s.fixedPitchBlock), ActionBut's caption
 //       := LoadText(s.buttonCaption), show modally (the growth rule runs on show) and
 //       read the modal result r;

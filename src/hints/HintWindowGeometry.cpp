@@ -50,9 +50,28 @@ HintWindowFit GrowHintWindow(const WindowRect& window, int boxChrome, int lineCo
   return fit;
 }
 
-WindowRect WidenHintWindow(const WindowRect& window, int screenWidth, int wanted, int minimum) {
+HintWindowFit GrowToShowAllText(const HintWindowFit& grown, int boxChrome, int textHeight,
+                                const MainWindowFrame& mainWindow, int desktopHeight) {
+  HintWindowFit fit = grown;
+  WindowRect& rect = fit.rect;
+  if (fit.scrollBars || rect.height - boxChrome >= textHeight) return fit;
+  const int wanted = textHeight + boxChrome;
+  if (wanted <= desktopHeight - 5)
+    for (int top : {rect.top, mainWindow.clientTop, mainWindow.top, 1})
+      if (top <= rect.top && top + wanted <= mainWindow.bottom) {
+        rect.top = top;
+        rect.height = wanted;
+        return fit;
+      }
+  rect.height = std::max(rect.height, std::min(mainWindow.bottom - rect.top, desktopHeight - 5));
+  fit.scrollBars = true;
+  return fit;
+}
+
+WindowRect WidenHintWindow(const WindowRect& window, int screenWidth, int wanted, int minimum,
+                           int linesWidth) {
   WindowRect rect = window;
-  rect.width = std::max(std::min(wanted, screenWidth - window.left), minimum);
+  rect.width = std::max(std::min(std::max(wanted, linesWidth), screenWidth - window.left), minimum);
   return rect;
 }
 

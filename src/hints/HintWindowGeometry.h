@@ -56,9 +56,25 @@ struct HintWindowFit {
 HintWindowFit GrowHintWindow(const WindowRect& window, int boxChrome, int lineCount, int fontHeight,
                              const MainWindowFrame& mainWindow, int desktopHeight);
 
+// The rule above counts |fontHeight| + 2 pixels a line, but the lines as laid
+// out may be taller (a larger line spacing, the fixed-pitch font), so a long
+// text can still be cut off at the bottom. `textHeight` is the text's height
+// as laid out at the box's width. A window the rule left without scroll bars
+// whose box holds the text stays exactly as the rule made it; otherwise it
+// grows on to the text's height, at the first of its own top, the main
+// window's client top, its top and y = 1 where its bottom stays inside the
+// main window, and where none has the room it keeps its place, reaches down
+// to the main window's bottom (at most desktopHeight - 5 high) and scrolls.
+HintWindowFit GrowToShowAllText(const HintWindowFit& grown, int boxChrome, int textHeight,
+                                const MainWindowFrame& mainWindow, int desktopHeight);
+
 // The widening before the concrete stage of the fish and chain hints: `wanted`
 // wide, or as wide as the space to the screen's right edge when that is less,
-// but never below `minimum` (0 for none).
-WindowRect WidenHintWindow(const WindowRect& window, int screenWidth, int wanted, int minimum);
+// but never below `minimum` (0 for none). `linesWidth` is the window width at
+// which the lines that must not wrap (a diagram in the fixed-pitch font) fit,
+// as measured; when it is more than `wanted` the window takes it instead,
+// within the same screen edge (0: nothing measured).
+WindowRect WidenHintWindow(const WindowRect& window, int screenWidth, int wanted, int minimum,
+                           int linesWidth = 0);
 
 }  // namespace zentaro::hints

@@ -5,12 +5,15 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 #include "core/StringTable.h"
 #include "hints/HintWindowGeometry.h"
@@ -125,6 +128,36 @@ int HintWindow::LineCount() const {
   return lines;
 }
 
+int HintWindow::FixedPitchLinesWidth() const {
+  if (fixedFirstLine_ < 0) return 0;
+  // Laid out unwrapped on a copy, so that the box's own layout stays as it is.
+  const std::unique_ptr<QTextDocument> copy(textBox_->document()->clone());
+  copy->setDefaultFont(textBox_->document()->defaultFont());
+  copy->setTextWidth(-1);
+  copy->documentLayout()->documentSize();
+  qreal widest = 0;
+  for (int line = fixedFirstLine_; line <= fixedLastLine_; ++line) {
+    const QTextBlock block = copy->findBlockByNumber(line);
+    if (!block.isValid() || !block.layout()) continue;
+    for (int i = 0; i < block.layout()->lineCount(); ++i)
+      widest = std::max(widest, block.layout()->lineAt(i).naturalTextWidth());
+  }
+  if (widest <= 0) return 0;
+  const int scrollBar =
+      textBox_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, textBox_);
+  // The window is as wide as the box; one pixel more keeps a line that only
+  // just fits from wrapping on rounding.
+  return static_cast<int>(std::ceil(widest + 2 * copy->documentMargin())) +
+         2 * textBox_->frameWidth() + scrollBar + 1;
+}
+
+int HintWindow::TextHeight() const {
+  QTextDocument* doc = textBox_->document();
+  doc->setTextWidth(textBox_->lineWrapMode() == QTextEdit::NoWrap ? -1
+                                                                  : textBox_->viewport()->width());
+  return static_cast<int>(std::ceil(doc->documentLayout()->documentSize().height()));
+}
+
 void HintWindow::showEvent(QShowEvent* event) {
   SetWrapping(true);
   QDialog::showEvent(event);
@@ -140,7 +173,10 @@ void HintWindow::hideEvent(QHideEvent* event) {
 
 // Each time it is shown the window grows by whole lines until the text
 // fits (up to just over 1200 pixels), then moves up so that it does not
-// reach below the main window; what still does not fit scrolls.
+// reach below the main window; what still does not fit scrolls. The lines
+// the rule counts are shorter than the box's own, so a long text is then
+// measured as laid out and the window grows on, or scrolls, until its last
+// line can be read.
 void HintWindow::GrowToFit() {
   const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
   if (!main) return;
@@ -150,9 +186,10 @@ void HintWindow::GrowToFit() {
                                      main->frameGeometry().bottom() + 1};
   const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
   const int desktopHeight = where ? where->virtualGeometry().height() : 1200;
-  const hints::HintWindowFit fit =
+  const hints::HintWindowFit fit = hints::GrowToShowAllText(
       hints::GrowHintWindow({now.x(), now.y(), now.width(), now.height()}, chrome, LineCount(),
-                            -kBoxFontPixels, frame, desktopHeight);
+                            -kBoxFontPixels, frame, desktopHeight),
+      chrome, TextHeight(), frame, desktopHeight);
   setGeometry(fit.rect.left, fit.rect.top, fit.rect.width, fit.rect.height);
   if (fit.scrollBars) {
     textBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -168,6 +205,8 @@ void HintWindow::SetStage(const hints::HintStage& stage) {
   QStringList lines;
   for (const std::string& line : text.lines) lines << QString::fromStdString(line);
   textBox_->setPlainText(lines.join('\n'));
+  fixedFirstLine_ = text.fixedFirstLine;
+  fixedLastLine_ = text.fixedLastLine;
 
   QTextCursor cursor(textBox_->document());
   for (const hints::MarkupSpan& span : text.spans) {

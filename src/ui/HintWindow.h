@@ -31,6 +31,12 @@ class HintWindow : public QDialog {
   void Place(const QRect& rect);
   // The box's lines as they stand at its present width.
   int LineCount() const;
+  // The window width at which every line of the stage's fixed-pitch block
+  // shows whole, with room for a vertical scroll bar; 0 without a block.
+  int FixedPitchLinesWidth() const;
+  // The height of the text as laid out at the box's present width, in pixels,
+  // its margins included.
+  int TextHeight() const;
 
   static constexpr int kBoxFontPixels = 13;
   static constexpr int kButtonRow = 28;  // the box leaves this much below it
@@ -49,6 +55,7 @@ class HintWindow : public QDialog {
   void SetWrapping(bool on);
 
   int helpContext_ = core::kMainWindowHelpContext;
+  int fixedFirstLine_ = -1, fixedLastLine_ = -1;  // the stage's block, -1 without
   QTextEdit* textBox_;
   QPushButton* actionButton_;
   QPushButton* helpButton_;

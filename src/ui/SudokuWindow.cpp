@@ -772,11 +772,15 @@ void SudokuWindow::PlaceHintWindow() {
 core::ModalResult SudokuWindow::ShowHintStage(const hints::HintStage& stage) {
   hintWindow_->SetStage(stage);
   if (stage.widen) {
-    // The fish and chain explanations ask for a wider window.
+    // The fish and chain explanations ask for a wider window; a diagram of
+    // one link per line as wide as its longest line.
     const QRect g = hintWindow_->geometry();
+    const int linesWidth = stage.fixedPitchBlock && stage.widen->fitFixedPitchLines
+                               ? hintWindow_->FixedPitchLinesWidth()
+                               : 0;
     const hints::WindowRect wide =
         hints::WidenHintWindow({g.x(), g.y(), g.width(), g.height()}, screenWidth_,
-                               stage.widen->width, stage.widen->minimum);
+                               stage.widen->width, stage.widen->minimum, linesWidth);
     hintWindow_->setGeometry(wide.left, wide.top, wide.width, wide.height);
   }
   return ShowModal(*hintWindow_) == QDialog::Accepted ? core::ModalResult::Ok

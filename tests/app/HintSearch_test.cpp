@@ -16,6 +16,7 @@
 #include "app/Game.h"
 #include "app/HintWalk.h"
 #include "solver/SolveAndCount.h"
+#include "techniques/PatternSteps.h"
 
 namespace zentaro::app::test {
 namespace {
@@ -524,6 +525,36 @@ TEST(HintSearch, WhereTheLaddersEndAForcingNetTakesOver) {
   }
   EXPECT_TRUE(view.waitWindows.back().visible);
   ExpectRequestEnded(game, view);
+}
+
+TEST(HintSearch, TheProgressBoxStaysUpThroughTheSecondLadderAndGoesOnEveryWayOut) {
+  // The net is the second ladder's last rung, so every rung of it has run.
+  const core::DigitGrid grid = GridFromLine(
+      "........7..4.2.6..8.....31......29...4..9..3...95.6....1......8..6.5.2..7......6.");
+  const std::size_t secondLadder = techniques::PatternLadder().size();
+  for (const std::vector<ModalResult>& answers :
+       std::vector<std::vector<ModalResult>>{{ModalResult::Ok, ModalResult::Ok},
+                                             {ModalResult::Cancel},
+                                             {ModalResult::Ok, ModalResult::Cancel}}) {
+    FakeView view;
+    Game game(view);
+    StartWith(game, grid);
+    FillMarks(game);
+    for (ModalResult answer : answers) view.AnswerStage(answer);
+    game.HintSearch();
+
+    ASSERT_EQ(view.stages.size(), answers.size());
+    EXPECT_EQ(view.stages[0].lines.front(), "&Forcing net&");
+    // Once shown, the box stays visible, moving on at every rung, until the
+    // search ends: at least one step per rung of the second ladder.
+    const auto shown = std::find_if(view.waitWindows.begin(), view.waitWindows.end(),
+                                    [](const WaitWindow& w) { return w.visible; });
+    ASSERT_NE(shown, view.waitWindows.end());
+    EXPECT_TRUE(
+        std::all_of(shown, view.waitWindows.end(), [](const WaitWindow& w) { return w.visible; }));
+    EXPECT_GE(static_cast<std::size_t>(view.waitWindows.end() - shown), secondLadder);
+    ExpectRequestEnded(game, view);  // closed, and before the first stage showed
+  }
 }
 
 // --- end steps on every way out -------------------------------------------------------

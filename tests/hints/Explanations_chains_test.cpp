@@ -56,7 +56,7 @@ TEST(ExplainChainsTest, ForcingChainsOfDifferentLengths) {
                    "is being forced in the cell C5, thus the digit @6@ &must& stand in that cell.",
                    "", "&Conclusion:   C5 =& @6"}));
   EXPECT_TRUE(Concrete(e).fixedPitchBlock);
-  EXPECT_EQ(Concrete(e).widen, (WindowWidening{400, 240}));
+  EXPECT_EQ(Concrete(e).widen, (WindowWidening{400, 240, false}));
   EXPECT_EQ(Concrete(e).buttonCaption, core::Text::DoItButton);
 }
 

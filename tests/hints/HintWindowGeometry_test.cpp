@@ -110,12 +110,50 @@ TEST(GrowHintWindowTest, TooTallForTheMainWindowBecomesDesktopHighAndScrolls) {
   EXPECT_TRUE(fit.scrollBars);
 }
 
+TEST(GrowToShowAllTextTest, GrowsOnOnlyWhenTheLaidOutTextIsTallerThanTheBox) {
+  struct Case {
+    const char* name;
+    HintWindowFit grown;
+    int textHeight;
+    HintWindowFit expected;
+  };
+  // The main window's client area starts at 80, its bottom edge is at 1000.
+  for (const Case& c : std::vector<Case>{
+           {"TextFitsTheRulesWindow",
+            {{500, 100, 400, 315}, false},
+            187,
+            {{500, 100, 400, 315}, false}},
+           {"GrowsInPlace", {{500, 100, 400, 315}, false}, 400, {{500, 100, 400, 528}, false}},
+           {"MovesUpToTheClientTop",
+            {{500, 300, 400, 315}, false},
+            790,
+            {{500, 80, 400, 918}, false}},
+           {"MovesUpToTheScreenTop",
+            {{500, 300, 400, 315}, false},
+            870,
+            {{500, 1, 400, 998}, false}},
+           {"NoRoomScrolls", {{500, 300, 400, 315}, false}, 1200, {{500, 300, 400, 700}, true}},
+           {"TheRuleAlreadyScrolls",
+            {{500, 1, 400, 1045}, true},
+            3000,
+            {{500, 1, 400, 1045}, true}},
+       }) {
+    const HintWindowFit fit = GrowToShowAllText(c.grown, kChrome, c.textHeight, kMain, 1050);
+    EXPECT_EQ(fit.rect, c.expected.rect) << c.name;
+    EXPECT_EQ(fit.scrollBars, c.expected.scrollBars) << c.name;
+  }
+}
+
 TEST(WidenHintWindowTest, WidensToTheWantedWidthWithinTheScreen) {
   const WindowRect window{1500, 100, 300, 270};
   EXPECT_EQ(WidenHintWindow(window, 1920, 400, 0), (WindowRect{1500, 100, 400, 270}));
   EXPECT_EQ(WidenHintWindow({1700, 100, 205, 270}, 1920, 400, 0).width, 220);
   EXPECT_EQ(WidenHintWindow({1750, 100, 205, 270}, 1920, 400, 240).width, 240);
   EXPECT_EQ(WidenHintWindow({1600, 100, 205, 270}, 1920, 400, 240).width, 320);
+  // Lines that must not wrap widen it further, as far as the screen's edge.
+  EXPECT_EQ(WidenHintWindow(window, 1920, 400, 0, 380).width, 400);
+  EXPECT_EQ(WidenHintWindow(window, 2400, 400, 0, 620).width, 620);
+  EXPECT_EQ(WidenHintWindow(window, 1920, 400, 240, 620).width, 420);
 }
 
 }  // namespace

@@ -1,14 +1,17 @@
 // The hint window on screen, the help it opens and the help pages, on a
 // screen of 1280 × 900 pixels with window frames.
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <fstream>
 
 #include "UiTestSupport.h"
@@ -142,6 +145,56 @@ class HintWindowTest : public QObject {
     QVERIFY(seen.size.height() <= 1200 + 15);
     QVERIFY(seen.size.height() <= 900);
     QVERIFY(seen.scrolls);
+    QVERIFY(frm->AllAnswered());
+  }
+
+  // A diagram of one link per line: the window widens until no link wraps,
+  // and however long the stage, its last line can be read, in the window or
+  // by scrolling down to it.
+  void ALongDiagramKeepsItsLinesWholeAndItsLastLineInReach() {
+    auto frm = ui::test::StartWindow();
+    ui::HintWindow& h = *HintWindowOf(*frm);
+    for (const int links : {16, 120}) {
+      hints::HintStage stage;
+      stage.lines = {
+          "Assume that the cell &A4& holds the digit @8@, and follow what this "
+          "forces, one link per line:",
+          "$"};
+      for (int i = 0; i < links; ++i)
+        stage.lines.push_back(
+            "  A8<>9   the digit's places in the block 3x3 of G7 lie in this "
+            "cell's column");
+      stage.lines.insert(stage.lines.end(),
+                         {"%", "So the assumption was wrong.", "", "&Conclusion:&",
+                          "You can remove the pencil marks of the digit @8@ from the cell A4."});
+      stage.buttonCaption = core::Text::DoItButton;
+      stage.fixedPitchBlock = true;
+      stage.widen = hints::WindowWidening{400, 240};
+      h.Place(QRect(20, 40, 400, 270));
+      int wrapped = -1;
+      bool lastLineInReach = false;
+      frm->hintAnswers.push_back([&](ui::HintWindow& shown) {
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        auto* box = ui::test::Named<QTextEdit>(shown, "TextBox");
+        QTextDocument* doc = box->document();
+        doc->documentLayout()->documentSize();  // lays out what the box has not yet
+        QCoreApplication::processEvents();      // and lets the scroll bar follow
+        wrapped = 0;
+        for (int line = 2; line < 2 + links; ++line)
+          if (doc->findBlockByNumber(line).layout()->lineCount() != 1) ++wrapped;
+        QScrollBar* bar = box->verticalScrollBar();
+        const bool canScroll = box->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+        const qreal lastBottom =
+            doc->documentLayout()->blockBoundingRect(doc->lastBlock()).bottom();
+        lastLineInReach =
+            lastBottom <= box->viewport()->height() + (canScroll ? bar->maximum() : 0);
+        shown.reject();
+      });
+      frm->ShowHintStage(stage);
+      QCOMPARE(wrapped, 0);
+      QVERIFY2(lastLineInReach, qPrintable(QString("%1 links").arg(links)));
+    }
     QVERIFY(frm->AllAnswered());
   }
 
