@@ -356,6 +356,36 @@ TEST(ExplainPatternsTest, AForcingNetListsItsLinksAndSaysWhereTheBoardBreaks) {
   EXPECT_NE(std::search(shown.begin(), shown.end(), inner.begin(), inner.end()), shown.end());
 }
 
+// ALS-XZ: both sets with their units, cells and candidates, why the shared
+// digit is restricted, and where the other shared digit must stand.
+TEST(ExplainPatternsTest, AnAlsXzNamesBothSetsAndTheRestrictedDigit) {
+  Board board = tb::OpenBoard();
+  Keep(board, "A1", {1, 2});
+  Keep(board, "A2", {2, 3});
+  Keep(board, "E1", {1, 4});
+  Keep(board, "E2", {3, 4});
+  const std::optional<AlsXzStep> step = FindAlsXz(board);
+  ASSERT_TRUE(step);
+  const Explanation e = ExplainAlsXz(board, *step);
+  ASSERT_EQ(e.stages.size(), 2u);
+  EXPECT_EQ(General(e).lines.front(), "&ALS-XZ&");
+  EXPECT_TRUE(NamedCells(General(e).lines).empty());
+  EXPECT_EQ(
+      Concrete(e).lines,
+      (Lines{"Set A: the cells &A1& and &A2& of the row A hold together only the candidates "
+             "@1&, @2& and @3& (two cells, three digits).",
+             "Set B: the cells &E1& and &E2& of the row E hold together only the candidates "
+             "@1&, @3& and @4& (two cells, three digits).",
+             "In set A the digit @1& can stand only in &A1&, in set B only in &E1&; these "
+             "two cells see each other, so at most one of the two sets holds the digit @1@.",
+             "The set without @1@ holds all its other digits, so the digit @3& stands in "
+             "one of the cells &A2& and &E2&.",
+             "A cell that sees both &A2& and &E2& cannot hold the digit @3@.", "", "&Conclusion:&",
+             "You can remove the pencil marks of the digit @3& from the cells &B2&, &C2&, "
+             "&D2&, &F2&, &G2&, &H2& and &I2&."}));
+  EXPECT_EQ(Highlighted(Concrete(e).highlights), (CellSet{"A1", "A2", "E1", "E2"}));
+}
+
 // Every step the finders name on real positions, explained: the frame
 // holds, the mark-up pairs up, and the marks shown as removed are exactly the
 // step's eliminations. Marks are also thinned at random, so that the rarer
@@ -454,6 +484,8 @@ TEST(ExplainPatternsTest, EveryStepOnTheWalksIsExplained) {
                                           })},
       {"BUG+1", Checker(FindBugPlusOne,
                         [](const Board& b, const BugStep& s) { return ExplainBugPlusOne(b, s); })},
+      {"ALS-XZ",
+       Checker(FindAlsXz, [](const Board& b, const AlsXzStep& s) { return ExplainAlsXz(b, s); })},
       {"Forcing net",
        Checker(FindForcingNet,
                [](const Board& b, const ForcingNetStep& s) { return ExplainForcingNet(b, s); })},
