@@ -693,16 +693,24 @@ std::string AlsLine(const std::string& label, const AlsSet& set) {
          CountWord(n + 1) + " digits).";
 }
 
+// "In set A the digit @1& can stand only in &A1&, in set B only in &E1&;
+// these two cells see each other, so ..."
+std::string RestrictedLine(const Board& board, const AlsXzStep& step, int x) {
+  const std::vector<CellRef> xa = Holding(board, step.a, x);
+  const std::vector<CellRef> xb = Holding(board, step.b, x);
+  const bool pairOnly = xa.size() == 1 && xb.size() == 1;
+  return "In set A the digit " + D(x) + " can stand only in " + CellList(xa) +
+         ", in set B only in " + CellList(xb) + "; " +
+         (pairOnly ? "these two cells see each other"
+                   : "each of those in set A sees each of those in set B") +
+         ", so at most one of the two sets holds the digit " + Dc(x) + ".";
+}
+
 }  // namespace
 
 Explanation ExplainAlsXz(const Board& board, const AlsXzStep& step, int helpContext) {
-  const std::vector<CellRef> xa = Holding(board, step.a, step.x);
-  const std::vector<CellRef> xb = Holding(board, step.b, step.x);
-  std::vector<CellRef> zCells = Holding(board, step.a, step.z);
-  const std::vector<CellRef> zb = Holding(board, step.b, step.z);
-  zCells.insert(zCells.end(), zb.begin(), zb.end());
+  const bool doubly = step.x2 != 0;
   const std::string xc = Dc(step.x);
-  const std::string zc = Dc(step.z);
 
   Marks general;
   general.Unit(step.a.unit);
@@ -713,30 +721,50 @@ Explanation ExplainAlsXz(const Board& board, const AlsXzStep& step, int helpCont
   concrete.Keep(step.b.cells, step.b.digits, true);
   concrete.Remove(step.eliminations);
 
-  const bool pairOnly = xa.size() == 1 && xb.size() == 1;
+  std::vector<std::string> generalLines{
+      "An &almost locked set& is a group of cells of one row, column or block 3x3 that hold "
+      "together exactly one candidate more than they are cells (a cell with two candidates is "
+      "one). Take one of its digits away, and the others fill its cells.",
+      "Two such sets with no cell in common both hold the digit " + D(step.x) +
+          ", and every cell of one set that holds it sees every cell of the other that holds "
+          "it: the digit can stand in at most one of the two sets."};
+  std::vector<std::string> lines{AlsLine("A", step.a), AlsLine("B", step.b),
+                                 RestrictedLine(board, step, step.x)};
+  if (doubly) {
+    const std::string x2c = Dc(step.x2);
+    generalLines.push_back(
+        "Here the same holds for a second shared digit " + D(step.x2) +
+        ": each set lacks exactly one of its candidates, so one set lacks the one digit and the "
+        "other set the other, and every other candidate of a set stands in it for sure.");
+    generalLines.push_back(
+        "A cell that sees every cell of a set holding one of its other digits cannot hold that "
+        "digit, and a cell that sees every cell of both sets holding one of the two shared digits "
+        "cannot hold it.");
+    lines.push_back(RestrictedLine(board, step, step.x2));
+    lines.push_back("Each set lacks exactly one of its candidates, and both " + xc + " and " +
+                    x2c + " are lacking from one set at least: so one set lacks " + xc +
+                    " and the other " + x2c + ", each set holds all its other candidates, and " +
+                    xc + " and " + x2c + " each stand in one of the two sets.");
+    lines.push_back(
+        "A cell that sees all the cells of a set holding one of its other candidates cannot "
+        "hold that digit; a cell that sees all the cells of both sets holding " +
+        xc + " or " + x2c + " cannot hold that digit.");
+  } else {
+    std::vector<CellRef> zCells = Holding(board, step.a, step.z);
+    const std::vector<CellRef> zb = Holding(board, step.b, step.z);
+    zCells.insert(zCells.end(), zb.begin(), zb.end());
+    generalLines.push_back("The set without it has all its other digits, so the digit " +
+                           D(step.z) +
+                           ", which both sets hold too, stands in one of the two sets for sure: "
+                           "a cell that sees every cell of both sets holding it cannot hold it.");
+    lines.push_back("The set without " + xc + " holds all its other digits, so the digit " +
+                    D(step.z) + " stands in one of the cells " + CellList(zCells) + ".");
+    lines.push_back("A cell that sees " + std::string(zCells.size() == 2 ? "both " : "all of ") +
+                    CellList(zCells) + " cannot hold the digit " + Dc(step.z) + ".");
+  }
   return TwoStages(
-      General(std::string(NameOf(step)),
-              {"An &almost locked set& is a group of cells of one row, column or block 3x3 that "
-               "hold together exactly one candidate more than they are cells (a cell with two "
-               "candidates is one). Take one of its digits away, and the others fill its cells.",
-               "Two such sets with no cell in common both hold the digit " + D(step.x) +
-                   ", and every cell of one set that holds it sees every cell of the other "
-                   "that holds it: the digit can stand in at most one of the two sets.",
-               "The set without it has all its other digits, so the digit " + D(step.z) +
-                   ", which both sets hold too, stands in one of the two sets for sure: a cell "
-                   "that sees every cell of both sets holding it cannot hold it."},
-              general, helpContext),
-      Concrete({AlsLine("A", step.a), AlsLine("B", step.b),
-                "In set A the digit " + D(step.x) + " can stand only in " + CellList(xa) +
-                    ", in set B only in " + CellList(xb) + "; " +
-                    (pairOnly ? "these two cells see each other"
-                              : "each of those in set A sees each of those in set B") +
-                    ", so at most one of the two sets holds the digit " + xc + ".",
-                "The set without " + xc + " holds all its other digits, so the digit " + D(step.z) +
-                    " stands in one of the cells " + CellList(zCells) + ".",
-                "A cell that sees " + std::string(zCells.size() == 2 ? "both " : "all of ") +
-                    CellList(zCells) + " cannot hold the digit " + zc + "."},
-               RemovalConclusion(step.eliminations), concrete, helpContext));
+      General(std::string(NameOf(step)), std::move(generalLines), general, helpContext),
+      Concrete(std::move(lines), RemovalConclusion(step.eliminations), concrete, helpContext));
 }
 
 namespace {

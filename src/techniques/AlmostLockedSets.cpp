@@ -95,6 +95,33 @@ AlsSet ToSet(const Als& als) {
   return set;
 }
 
+// Both sets locked but for one of x and x2: a set's other digits go from
+// the cells outside it that see all its cells holding them; x and x2 from
+// the cells that see all their cells in both sets.
+std::optional<AlsXzStep> DoublyLinked(const Als& a, const Als& b, int x, int x2,
+                                      const std::array<CellMask, 10>& withDigit) {
+  std::array<CellMask, 10> targets{};
+  for (int d = 1; d <= 9; ++d) {
+    if (d == x || d == x2) {
+      targets[d] = a.seenByAll[d] & b.seenByAll[d];
+    } else {
+      if ((a.digits >> d) & 1U) targets[d] |= a.seenByAll[d] & ~a.mask;
+      if ((b.digits >> d) & 1U) targets[d] |= b.seenByAll[d] & ~b.mask;
+    }
+    targets[d] &= withDigit[d];
+  }
+  AlsXzStep step;
+  for (int c = 0; c < 81; ++c)
+    for (int d = 1; d <= 9; ++d)
+      if (targets[d].test(static_cast<std::size_t>(c))) step.eliminations.push_back({CellOf(c), d});
+  if (step.eliminations.empty()) return std::nullopt;
+  step.a = ToSet(a);
+  step.b = ToSet(b);
+  step.x = x;
+  step.x2 = x2;
+  return step;
+}
+
 }  // namespace
 
 std::optional<AlsXzStep> FindAlsXz(const core::Board& board) {
@@ -126,10 +153,17 @@ std::optional<AlsXzStep> FindAlsXz(const core::Board& board) {
           const Als& b = setsB[j];
           const DigitSet common = static_cast<DigitSet>(a.digits & b.digits);
           if (std::popcount(common) < 2 || (a.mask & b.mask).any()) continue;
-          for (int x = 1; x <= 9; ++x) {
-            if (((common >> x) & 1U) == 0) continue;
-            // Restricted: every x of B sees every x of A.
-            if ((b.holders[x] & ~a.seenByAll[x]).any()) continue;
+          // Restricted: every x of B sees every x of A.
+          std::vector<int> restricted;
+          for (int x = 1; x <= 9; ++x)
+            if (((common >> x) & 1U) != 0 && (b.holders[x] & ~a.seenByAll[x]).none())
+              restricted.push_back(x);
+          if (restricted.size() >= 2) {
+            if (auto step = DoublyLinked(a, b, restricted[0], restricted[1], withDigit))
+              return step;
+            continue;
+          }
+          for (int x : restricted) {
             for (int z = 1; z <= 9; ++z) {
               if (z == x || ((common >> z) & 1U) == 0) continue;
               const CellMask targets = a.seenByAll[z] & b.seenByAll[z] & withDigit[z];

@@ -14,6 +14,13 @@
 // so z goes from every cell outside both sets that sees every cell of A and
 // of B holding z.
 //
+// Doubly linked: when a second shared digit x2 is restricted too, each set
+// lacks exactly one of x and x2 (each set lacks exactly one of its digits,
+// and each of x and x2 is lacking from one set at least). So every other
+// digit of a set stands in it, and goes from every cell outside the set that
+// sees all its cells holding the digit; and x and x2 each stand in one of
+// the sets, and go from every cell that sees all their cells in both.
+//
 // Numbering as in Patterns.h: cells are core::CellRef, units PatternUnit.
 
 #include <optional>
@@ -36,9 +43,11 @@ struct AlsSet {
 struct AlsXzStep {
   AlsSet a;
   AlsSet b;
-  int x = 0;                              // the restricted common digit
-  int z = 0;                              // the digit that goes
-  std::vector<Elimination> eliminations;  // digit z, in reading order
+  int x = 0;   // the restricted common digit
+  int x2 = 0;  // doubly linked: the second restricted digit (above x), else 0
+  int z = 0;   // singly linked: the digit that goes, else 0
+  // In reading order, the digits of a cell ascending.
+  std::vector<Elimination> eliminations;
   bool operator==(const AlsXzStep&) const = default;
 };
 
@@ -51,8 +60,9 @@ inline constexpr int kMaxAlsCells = 5;
 // set met again in a later unit is the same set. Pairs by total size (cells
 // of A and B) smallest first, then by the size of A (the smaller set, A
 // before B in that order when both have the same size), then A, then B in
-// that order; x ascending, then z ascending. The first pair and digits that
-// remove a candidate is the step.
+// that order. A pair with two restricted digits (the two smallest) is taken
+// doubly linked, with all its eliminations; otherwise x ascending, then z
+// ascending. The first pair and digits that remove a candidate is the step.
 std::optional<AlsXzStep> FindAlsXz(const core::Board& board);
 void Apply(const AlsXzStep& step, core::Board& board);
 std::string_view NameOf(const AlsXzStep& step);
