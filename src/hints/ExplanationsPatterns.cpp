@@ -1,6 +1,7 @@
 #include "hints/ExplanationsPatterns.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <map>
 #include <string>
@@ -654,6 +655,116 @@ Explanation ExplainBugPlusOne(const Board& /*board*/, const BugStep& step, int h
                kUniquenessNote},
               general, helpContext),
       std::move(concreteStage));
+}
+
+namespace {
+
+std::string CountWord(std::size_t n) {
+  static constexpr std::array<const char*, 11> kWords{
+      "no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
+  return n < kWords.size() ? kWords[n] : Num(static_cast<int>(n));
+}
+
+std::string DigitList(DigitSet digits) {
+  std::vector<std::string> names;
+  for (int d = 1; d <= 9; ++d)
+    if ((digits >> d) & 1U) names.push_back(D(d));
+  return JoinAnd(names);
+}
+
+// The cells of the set that hold the digit.
+std::vector<CellRef> Holding(const Board& board, const AlsSet& set, int digit) {
+  std::vector<CellRef> cells;
+  for (CellRef c : set.cells)
+    if (board.at(c).HasCandidate(digit)) cells.push_back(c);
+  return cells;
+}
+
+// "Set A: the cells &A1& and &A2& of the row A hold together only the
+// candidates ... (two cells, three digits)."
+std::string AlsLine(const std::string& label, const AlsSet& set) {
+  const std::size_t n = set.cells.size();
+  const std::string where = " of the " + UnitName(set.unit, set.cells.front());
+  return "Set " + label + ": " +
+         (n == 1 ? "the cell " + B(set.cells.front()) + where + " holds only the candidates "
+                 : "the cells " + CellList(set.cells) + where +
+                       " hold together only the candidates ") +
+         DigitList(set.digits) + " (" + CountWord(n) + (n == 1 ? " cell, " : " cells, ") +
+         CountWord(n + 1) + " digits).";
+}
+
+// "In set A the digit @1& can stand only in &A1&, in set B only in &E1&;
+// these two cells see each other, so ..."
+std::string RestrictedLine(const Board& board, const AlsXzStep& step, int x) {
+  const std::vector<CellRef> xa = Holding(board, step.a, x);
+  const std::vector<CellRef> xb = Holding(board, step.b, x);
+  const bool pairOnly = xa.size() == 1 && xb.size() == 1;
+  return "In set A the digit " + D(x) + " can stand only in " + CellList(xa) +
+         ", in set B only in " + CellList(xb) + "; " +
+         (pairOnly ? "these two cells see each other"
+                   : "each of those in set A sees each of those in set B") +
+         ", so at most one of the two sets holds the digit " + Dc(x) + ".";
+}
+
+}  // namespace
+
+Explanation ExplainAlsXz(const Board& board, const AlsXzStep& step, int helpContext) {
+  const bool doubly = step.x2 != 0;
+  const std::string xc = Dc(step.x);
+
+  Marks general;
+  general.Unit(step.a.unit);
+  general.Unit(step.b.unit);
+
+  Marks concrete;
+  concrete.Keep(step.a.cells, step.a.digits, true);
+  concrete.Keep(step.b.cells, step.b.digits, true);
+  concrete.Remove(step.eliminations);
+
+  std::vector<std::string> generalLines{
+      "An &almost locked set& is a group of cells of one row, column or block 3x3 that hold "
+      "together exactly one candidate more than they are cells (a cell with two candidates is "
+      "one). Take one of its digits away, and the others fill its cells.",
+      "Two such sets with no cell in common both hold the digit " + D(step.x) +
+          ", and every cell of one set that holds it sees every cell of the other that holds "
+          "it: the digit can stand in at most one of the two sets."};
+  std::vector<std::string> lines{AlsLine("A", step.a), AlsLine("B", step.b),
+                                 RestrictedLine(board, step, step.x)};
+  if (doubly) {
+    const std::string x2c = Dc(step.x2);
+    generalLines.push_back(
+        "Here the same holds for a second shared digit " + D(step.x2) +
+        ": each set lacks exactly one of its candidates, so one set lacks the one digit and the "
+        "other set the other, and every other candidate of a set stands in it for sure.");
+    generalLines.push_back(
+        "A cell that sees every cell of a set holding one of its other digits cannot hold that "
+        "digit, and a cell that sees every cell of both sets holding one of the two shared digits "
+        "cannot hold it.");
+    lines.push_back(RestrictedLine(board, step, step.x2));
+    lines.push_back("Each set lacks exactly one of its candidates, and both " + xc + " and " +
+                    x2c + " are lacking from one set at least: so one set lacks " + xc +
+                    " and the other " + x2c + ", each set holds all its other candidates, and " +
+                    xc + " and " + x2c + " each stand in one of the two sets.");
+    lines.push_back(
+        "A cell that sees all the cells of a set holding one of its other candidates cannot "
+        "hold that digit; a cell that sees all the cells of both sets holding " +
+        xc + " or " + x2c + " cannot hold that digit.");
+  } else {
+    std::vector<CellRef> zCells = Holding(board, step.a, step.z);
+    const std::vector<CellRef> zb = Holding(board, step.b, step.z);
+    zCells.insert(zCells.end(), zb.begin(), zb.end());
+    generalLines.push_back("The set without it has all its other digits, so the digit " +
+                           D(step.z) +
+                           ", which both sets hold too, stands in one of the two sets for sure: "
+                           "a cell that sees every cell of both sets holding it cannot hold it.");
+    lines.push_back("The set without " + xc + " holds all its other digits, so the digit " +
+                    D(step.z) + " stands in one of the cells " + CellList(zCells) + ".");
+    lines.push_back("A cell that sees " + std::string(zCells.size() == 2 ? "both " : "all of ") +
+                    CellList(zCells) + " cannot hold the digit " + Dc(step.z) + ".");
+  }
+  return TwoStages(
+      General(std::string(NameOf(step)), std::move(generalLines), general, helpContext),
+      Concrete(std::move(lines), RemovalConclusion(step.eliminations), concrete, helpContext));
 }
 
 namespace {

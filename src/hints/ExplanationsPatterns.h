@@ -8,6 +8,7 @@
 
 #include "core/Board.h"
 #include "hints/Explanations.h"
+#include "techniques/AlmostLockedSets.h"
 #include "techniques/Patterns.h"
 
 namespace zentaro::hints {
@@ -36,6 +37,11 @@ Explanation ExplainUniqueRectangle(const core::Board& board,
                                    int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
                               int helpContext = core::kMainWindowHelpContext);
+
+// The two almost locked sets, the restricted digit that joins them and the
+// digit that goes.
+Explanation ExplainAlsXz(const core::Board& board, const techniques::AlsXzStep& step,
+                         int helpContext = core::kMainWindowHelpContext);
 
 // The net's links in a fixed-pitch block, one per line, then the break and
 // the candidate it rules out.

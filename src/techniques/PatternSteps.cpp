@@ -34,6 +34,7 @@ constexpr std::array<PatternRung, kPatternLadder.size()> kRungs{{
     {UniqueRectangle2, true, Look<FindUniqueRectangleType2>},
     {UniqueRectangle4, true, Look<FindUniqueRectangleType4>},
     {BugPlusOne, true, Look<FindBugPlusOne>},
+    {AlsXz, false, Look<FindAlsXz>},
     {ForcingNet, false, Look<FindForcingNet>},
 }};
 

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "core/Board.h"
+#include "techniques/AlmostLockedSets.h"
 #include "techniques/ForcingNets.h"
 #include "techniques/Patterns.h"
 #include "techniques/Registry.h"

@@ -27,10 +27,11 @@
 namespace zentaro::techniques {
 
 // The second ladder, simplest first: the hint search tries these after the
-// chains, in this order. The uniqueness rows (the four before the forcing
-// nets) are only for a puzzle known to have exactly one solution; the
-// forcing nets (ForcingNets.h) come last, since they always find a step.
-inline constexpr std::array<std::string_view, 18> kPatternLadder{
+// chains, in this order. The uniqueness rows (the four from Unique
+// Rectangle type 1 to BUG+1) are only for a puzzle known to have exactly one
+// solution; ALS-XZ (AlmostLockedSets.h) follows them, and the forcing nets
+// (ForcingNets.h) come last, since they always find a step.
+inline constexpr std::array<std::string_view, 19> kPatternLadder{
     "Skyscraper",
     "2-String Kite",
     "XY-Wing",
@@ -48,6 +49,7 @@ inline constexpr std::array<std::string_view, 18> kPatternLadder{
     "Unique Rectangle type 2",
     "Unique Rectangle type 4",
     "BUG+1",
+    "ALS-XZ",
     "Forcing net",
 };
 

@@ -44,6 +44,7 @@ enum class TechniqueId {
   UniqueRectangle2,
   UniqueRectangle4,
   BugPlusOne,
+  AlsXz,
   ForcingNet,
   NoHint,
 };

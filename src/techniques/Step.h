@@ -5,6 +5,7 @@
 
 #include <variant>
 
+#include "techniques/AlmostLockedSets.h"
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/ForcingNets.h"
@@ -19,6 +20,7 @@ using Step = std::variant<SingleStep, NakedSubsetStep, PointingStep, ClaimingSte
                           BasicFishStep, HiddenSubsetStep, ChainStep,
                           // After the chains.
                           FishStep, SkyscraperStep, KiteStep, EmptyRectangleStep, ColouringStep,
-                          WingStep, WWingStep, UniqueRectangleStep, BugStep, ForcingNetStep>;
+                          WingStep, WWingStep, UniqueRectangleStep, BugStep, AlsXzStep,
+                          ForcingNetStep>;
 
 }  // namespace zentaro::techniques

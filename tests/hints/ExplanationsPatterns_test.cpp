@@ -356,6 +356,64 @@ TEST(ExplainPatternsTest, AForcingNetListsItsLinksAndSaysWhereTheBoardBreaks) {
   EXPECT_NE(std::search(shown.begin(), shown.end(), inner.begin(), inner.end()), shown.end());
 }
 
+// ALS-XZ: both sets with their units, cells and candidates, why the shared
+// digit is restricted, and where the other shared digit must stand; doubly
+// linked, why both sets are locked but for one of the two restricted digits.
+TEST(ExplainPatternsTest, AnAlsXzNamesBothSetsAndTheRestrictedDigit) {
+  Board board = tb::OpenBoard();
+  Keep(board, "A1", {1, 2});
+  Keep(board, "A2", {2, 3});
+  Keep(board, "E1", {1, 4});
+  Keep(board, "E3", {3, 4});
+  const std::optional<AlsXzStep> step = FindAlsXz(board);
+  ASSERT_TRUE(step);
+  const Explanation e = ExplainAlsXz(board, *step);
+  ASSERT_EQ(e.stages.size(), 2u);
+  EXPECT_EQ(General(e).lines.front(), "&ALS-XZ&");
+  EXPECT_TRUE(NamedCells(General(e).lines).empty());
+  const std::string setA =
+      "Set A: the cells &A1& and &A2& of the row A hold together only the candidates @1&, @2& "
+      "and @3& (two cells, three digits).";
+  const std::string restricted1 =
+      "In set A the digit @1& can stand only in &A1&, in set B only in &E1&; these two cells see "
+      "each other, so at most one of the two sets holds the digit @1@.";
+  EXPECT_EQ(Concrete(e).lines,
+            (Lines{setA,
+                   "Set B: the cells &E1& and &E3& of the row E hold together only the candidates "
+                   "@1&, @3& and @4& (two cells, three digits).",
+                   restricted1,
+                   "The set without @1@ holds all its other digits, so the digit @3& stands in "
+                   "one of the cells &A2& and &E3&.",
+                   "A cell that sees both &A2& and &E3& cannot hold the digit @3@.", "",
+                   "&Conclusion:&",
+                   "You can remove the pencil marks of the digit @3& from the cells &A3&, &B3&, "
+                   "&C3&, &D2&, &E2& and &F2&."}));
+  EXPECT_EQ(Highlighted(Concrete(e).highlights), (CellSet{"A1", "A2", "E1", "E3"}));
+
+  Keep(board, "E3", {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  Keep(board, "E2", {3, 4});
+  const std::optional<AlsXzStep> doubly = FindAlsXz(board);
+  ASSERT_TRUE(doubly && doubly->x2 == 3);
+  const Explanation d = ExplainAlsXz(board, *doubly);
+  EXPECT_TRUE(NamedCells(General(d).lines).empty());
+  const Lines shown = Concrete(d).lines;
+  ASSERT_GE(shown.size(), 6u);
+  EXPECT_EQ(Lines(shown.begin(), shown.begin() + 6),
+            (Lines{setA,
+                   "Set B: the cells &E1& and &E2& of the row E hold together only the candidates "
+                   "@1&, @3& and @4& (two cells, three digits).",
+                   restricted1,
+                   "In set A the digit @3& can stand only in &A2&, in set B only in &E2&; these "
+                   "two cells see each other, so at most one of the two sets holds the digit @3@.",
+                   "Each set lacks exactly one of its candidates, and both @1@ and @3@ are "
+                   "lacking from one set at least: so one set lacks @1@ and the other @3@, each "
+                   "set holds all its other candidates, and @1@ and @3@ each stand in one of the "
+                   "two sets.",
+                   "A cell that sees all the cells of a set holding one of its other candidates "
+                   "cannot hold that digit; a cell that sees all the cells of both sets holding "
+                   "@1@ or @3@ cannot hold that digit."}));
+}
+
 // Every step the finders name on real positions, explained: the frame
 // holds, the mark-up pairs up, and the marks shown as removed are exactly the
 // step's eliminations. Marks are also thinned at random, so that the rarer
@@ -454,6 +512,8 @@ TEST(ExplainPatternsTest, EveryStepOnTheWalksIsExplained) {
                                           })},
       {"BUG+1", Checker(FindBugPlusOne,
                         [](const Board& b, const BugStep& s) { return ExplainBugPlusOne(b, s); })},
+      {"ALS-XZ",
+       Checker(FindAlsXz, [](const Board& b, const AlsXzStep& s) { return ExplainAlsXz(b, s); })},
       {"Forcing net",
        Checker(FindForcingNet,
                [](const Board& b, const ForcingNetStep& s) { return ExplainForcingNet(b, s); })},
