@@ -8,6 +8,7 @@
 
 #include "core/Board.h"
 #include "hints/Explanations.h"
+#include "techniques/Aic.h"
 #include "techniques/Patterns.h"
 
 namespace zentaro::hints {
@@ -36,6 +37,12 @@ Explanation ExplainUniqueRectangle(const core::Board& board,
                                    int helpContext = core::kMainWindowHelpContext);
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
                               int helpContext = core::kMainWindowHelpContext);
+
+// X-Chain, XY-Chain and the alternating inference chains: the chain's links
+// in a fixed-pitch block, one per line, then why its ends rule the
+// candidates out.
+Explanation ExplainAic(const core::Board& board, const techniques::AicStep& step,
+                       int helpContext = core::kMainWindowHelpContext);
 
 // The net's links in a fixed-pitch block, one per line, then the break and
 // the candidate it rules out.

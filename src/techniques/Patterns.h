@@ -27,10 +27,11 @@
 namespace zentaro::techniques {
 
 // The second ladder, simplest first: the hint search tries these after the
-// chains, in this order. The uniqueness rows (the four before the forcing
-// nets) are only for a puzzle known to have exactly one solution; the
-// forcing nets (ForcingNets.h) come last, since they always find a step.
-inline constexpr std::array<std::string_view, 18> kPatternLadder{
+// chains, in this order. The uniqueness rows (the four after the
+// Jellyfish) are only for a puzzle known to have exactly one solution; the
+// chains of candidates (Aic.h) follow them, and the forcing nets
+// (ForcingNets.h) come last, since they always find a step.
+inline constexpr std::array<std::string_view, 21> kPatternLadder{
     "Skyscraper",
     "2-String Kite",
     "XY-Wing",
@@ -48,6 +49,9 @@ inline constexpr std::array<std::string_view, 18> kPatternLadder{
     "Unique Rectangle type 2",
     "Unique Rectangle type 4",
     "BUG+1",
+    "X-Chain",
+    "XY-Chain",
+    "Alternating Inference Chain",
     "Forcing net",
 };
 

@@ -44,6 +44,9 @@ enum class TechniqueId {
   UniqueRectangle2,
   UniqueRectangle4,
   BugPlusOne,
+  XChain,
+  XYChain,
+  Aic,
   ForcingNet,
   NoHint,
 };

@@ -5,6 +5,7 @@
 
 #include <variant>
 
+#include "techniques/Aic.h"
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
 #include "techniques/ForcingNets.h"
@@ -19,6 +20,6 @@ using Step = std::variant<SingleStep, NakedSubsetStep, PointingStep, ClaimingSte
                           BasicFishStep, HiddenSubsetStep, ChainStep,
                           // After the chains.
                           FishStep, SkyscraperStep, KiteStep, EmptyRectangleStep, ColouringStep,
-                          WingStep, WWingStep, UniqueRectangleStep, BugStep, ForcingNetStep>;
+                          WingStep, WWingStep, UniqueRectangleStep, BugStep, AicStep, ForcingNetStep>;
 
 }  // namespace zentaro::techniques
