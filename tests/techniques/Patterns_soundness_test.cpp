@@ -25,6 +25,7 @@
 #include "PatternWalk.h"
 #include "TestData.h"
 #include "core/Board.h"
+#include "techniques/Aic.h"
 #include "techniques/ForcingNets.h"
 #include "techniques/Patterns.h"
 
@@ -150,6 +151,9 @@ std::vector<Finder> Ladder() {
       Make("Unique Rectangle type 2", FindUniqueRectangleType2),
       Make("Unique Rectangle type 4", FindUniqueRectangleType4),
       Make("BUG+1", FindBugPlusOne),
+      Make("X-Chain", FindXChain),
+      Make("XY-Chain", FindXYChain),
+      Make("Alternating Inference Chain", FindAic),
       Make("Forcing net", FindForcingNet),
   };
 }
