@@ -65,6 +65,7 @@ class Graph {
   const Grid& grid() const { return grid_; }
   const Node& node(int id) const { return nodes_[static_cast<std::size_t>(id)]; }
   int size() const { return static_cast<int>(nodes_.size()); }
+  const Mask& places(int digit) const { return places_[static_cast<std::size_t>(digit)]; }
   bool Bivalue(int i) const { return grid_.Count(i) == 2; }
 
   int Intern(int digit, const std::vector<int>& cells) {
@@ -89,7 +90,8 @@ class Graph {
   }
 
   // The links out of a node, strong or weak, in the search order.
-  std::vector<Edge> Links(int id, bool strong) {
+  // The reference holds until the next node is made.
+  const std::vector<Edge>& Links(int id, bool strong) {
     const std::size_t k = static_cast<std::size_t>(id);
     const std::uint8_t bit = strong ? 1 : 2;
     if ((done_[k] & bit) == 0) {
@@ -238,6 +240,18 @@ std::vector<int> PathOf(const std::vector<State>& states, int at) {
   return path;
 }
 
+// Whether the two ends rule out anything at all, the chain's own nodes
+// still counted: the quick test before the chain is followed back.
+bool MayEliminate(const Graph& g, int from, int to) {
+  const Node& first = g.node(from);
+  const Node& last = g.node(to);
+  if (first.digit == last.digit) {
+    return (first.seesAll & last.seesAll & g.places(first.digit)).any();
+  }
+  return g.kind() == AicKind::Aic && first.cells.size() == 1 && last.cells.size() == 1 &&
+         (first.cells[0] == last.cells[0] || Sees(first.cells[0], last.cells[0]));
+}
+
 // What the two ends of a chain rule out, without the chain's own nodes.
 std::vector<Elimination> Eliminations(Graph& g, const std::vector<State>& states,
                                       const std::vector<int>& path) {
@@ -305,29 +319,29 @@ std::optional<AicStep> Search(const core::Board& board, AicKind kind) {
   for (std::size_t s = 0; s < starts.size(); ++s) {
     const int mark = static_cast<int>(s) + 1;
     states.assign(1, State{starts[s], -1, 1, {}});
-    const auto visit = [&](int node, int depth) {
+    const auto keyOf = [&](int node, int depth) {
       const std::size_t key = static_cast<std::size_t>(node * slots + 2 * std::min(depth / 2, cap) +
                                                         depth % 2);
       if (stamp.size() <= key) stamp.resize(static_cast<std::size_t>(g.size() * slots) + 64, 0);
-      if (stamp[key] == mark) return false;
-      stamp[key] = mark;
-      return true;
+      return key;
     };
-    visit(starts[s], 1);
+    stamp[keyOf(starts[s], 1)] = mark;
     bool found = false;
     for (std::size_t at = 0; at < states.size() && !found; ++at) {
       const State from = states[at];
       if (from.depth + 1 > limit) break;
+      const int depth = from.depth + 1;
       for (const Edge& e : g.Links(from.node, from.depth % 2 == 1)) {
+        const std::size_t key = keyOf(e.to, depth);
+        if (stamp[key] == mark) continue;
         bool onPath = false;
         for (int k = static_cast<int>(at); k >= 0 && !onPath;
              k = states[static_cast<std::size_t>(k)].parent)
           onPath = states[static_cast<std::size_t>(k)].node == e.to;
         if (onPath) continue;
-        const int depth = from.depth + 1;
-        if (!visit(e.to, depth)) continue;
+        stamp[key] = mark;
         states.push_back({e.to, static_cast<int>(at), depth, e});
-        if (depth % 2 != 0 || depth / 2 < cap) continue;
+        if (depth % 2 != 0 || depth / 2 < cap || !MayEliminate(g, starts[s], e.to)) continue;
         const std::vector<int> path = PathOf(states, static_cast<int>(states.size()) - 1);
         std::vector<Elimination> elims = Eliminations(g, states, path);
         if (elims.empty()) continue;
