@@ -1031,6 +1031,9 @@ Explanation ExplainStep(const Board& board, const techniques::Step& step, bool u
     Explanation operator()(const techniques::BugStep& s) const {
       return ExplainBugPlusOne(board, s, helpContext);
     }
+    Explanation operator()(const techniques::AicStep& s) const {
+      return ExplainAic(board, s, helpContext);
+    }
     Explanation operator()(const techniques::AlsXzStep& s) const {
       return ExplainAlsXz(board, s, helpContext);
     }

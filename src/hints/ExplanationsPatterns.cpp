@@ -875,4 +875,159 @@ Explanation ExplainForcingNet(const Board& /*board*/, const ForcingNetStep& step
       std::move(concreteStage));
 }
 
+namespace {
+
+// A node of a chain as plain text, "B3" or for a group "B1/B2/B3", and the
+// same with the cells bold.
+std::string NodeText(const AicNode& node, bool bold) {
+  std::string out;
+  for (CellRef c : node.cells) {
+    if (!out.empty()) out += "/";
+    out += bold ? B(c) : CellName(c);
+  }
+  return out;
+}
+
+// One link of a chain as a line of the fixed-pitch block: what the link
+// says, padded to `width`, and why it holds.
+std::string ChainLinkLine(const AicNode& from, const AicLink& link, const AicNode& to,
+                          std::size_t width) {
+  std::string line = "  " + NodeText(from, false) + (link.strong ? "<>" : "=") + Num(from.digit) +
+                     " => " + NodeText(to, false) + (link.strong ? "=" : "<>") + Num(to.digit);
+  line.resize(std::max(line.size() + 2, width), ' ');
+  const std::string d = Num(to.digit);
+  if (link.inCell)
+    return line + (link.strong ? "(the cell's only other candidate)"
+                               : "(the cell holds one digit only)");
+  if (link.strong)
+    return line + "(the only other place" + (to.cells.size() > 1 ? "s" : "") + " for " + d +
+           " in the " + UnitName(link.unit) + ")";
+  return line + "(the " + UnitName(link.unit) + " holds " + d + " only once)";
+}
+
+}  // namespace
+
+Explanation ExplainAic(const Board& /*board*/, const AicStep& step, int helpContext) {
+  const AicNode& first = step.nodes.front();
+  const AicNode& last = step.nodes.back();
+
+  Marks general;
+
+  // Every cell of the chain with its digits emphasised, the two ends
+  // highlighted.
+  Marks concrete;
+  std::map<int, std::pair<CellRef, DigitSet>> byCell;
+  std::map<int, bool> isEnd;
+  for (std::size_t k = 0; k < step.nodes.size(); ++k) {
+    for (CellRef c : step.nodes[k].cells) {
+      auto& entry = byCell[core::GridIndex(c)];
+      entry.first = c;
+      entry.second = static_cast<DigitSet>(entry.second | 1U << step.nodes[k].digit);
+      if (k == 0 || k + 1 == step.nodes.size()) isEnd[core::GridIndex(c)] = true;
+    }
+  }
+  for (const auto& [index, entry] : byCell)
+    concrete.Keep({entry.first}, entry.second, isEnd.contains(index));
+  concrete.Remove(step.eliminations);
+
+  bool grouped = false;
+  for (const AicNode& n : step.nodes) grouped = grouped || n.cells.size() > 1;
+  std::vector<std::string> lines;
+  switch (step.kind) {
+    case AicKind::XChain:
+      lines.push_back("Follow the digit " + D(first.digit) +
+                      " along this chain, one link per line (<>: the cell does not hold the "
+                      "digit, =: it does):");
+      break;
+    case AicKind::XYChain:
+      lines.push_back(
+          "Each cell of this chain has exactly two candidates; follow it one link per line "
+          "(<>: the cell does not hold the digit, =: it does):");
+      break;
+    case AicKind::Aic:
+      lines.push_back(std::string("Follow this chain one link per line (<>: the digit is not "
+                                  "there, =: it is") +
+                      (grouped ? "; a group such as B1/B2 holds the digit in one of its cells"
+                               : "") +
+                      "):");
+      break;
+  }
+  lines.emplace_back(1, kFixedPitchOpener);
+  std::size_t width = 0;
+  for (std::size_t k = 0; k < step.links.size(); ++k) {
+    const std::string bare = "  " + NodeText(step.nodes[k], false) + "<>" +
+                             Num(step.nodes[k].digit) + " => " +
+                             NodeText(step.nodes[k + 1], false) + "<>" +
+                             Num(step.nodes[k + 1].digit);
+    width = std::max(width, bare.size() + 2);
+  }
+  for (std::size_t k = 0; k < step.links.size(); ++k)
+    lines.push_back(ChainLinkLine(step.nodes[k], step.links[k], step.nodes[k + 1], width));
+  lines.emplace_back(1, kFixedPitchCloser);
+
+  const std::string a = NodeText(first, true);
+  const std::string b = NodeText(last, true);
+  if (first.digit == last.digit) {
+    const std::string dc = Dc(first.digit);
+    lines.push_back("So if " + a + " does not hold the digit " + dc + ", " + b +
+                    " does: one of the two ends holds it, and a cell that sees both ends cannot "
+                    "hold the digit " + dc + ".");
+  } else if (first.cells == last.cells) {
+    lines.push_back("So if " + a + " is not " + Dc(first.digit) + ", it is " + Dc(last.digit) +
+                    ": the cell holds one of the two, and none of its other candidates.");
+  } else {
+    lines.push_back("So if " + a + " is not " + Dc(first.digit) + ", " + b + " is " +
+                    Dc(last.digit) + ". The two cells see each other, so " + a +
+                    " cannot hold " + Dc(last.digit) + " and " + b + " cannot hold " +
+                    Dc(first.digit) + ".");
+  }
+
+  HintStage concreteStage =
+      Concrete(std::move(lines), RemovalConclusion(step.eliminations), concrete, helpContext);
+  concreteStage.fixedPitchBlock = true;
+  concreteStage.widen = WindowWidening{400, 240};
+
+  std::vector<std::string> generalLines;
+  switch (step.kind) {
+    case AicKind::XChain:
+      generalLines = {
+          "Follow one digit along a chain whose links alternate: a unit where the digit has "
+          "exactly two places (if one of them is not the digit, the other is), and two cells "
+          "that see each other (if one of them is the digit, the other is not).",
+          "The chain starts and ends with a unit of two places, so if its first cell is not the "
+          "digit, its last cell is: one of the two ends holds the digit, and every cell that "
+          "sees both ends loses it."};
+      break;
+    case AicKind::XYChain:
+      generalLines = {
+          "A chain of cells with exactly two candidates each, where every cell sees the next "
+          "and shares one digit with it.",
+          "If the first cell is not its free digit (the one it does not share with the next "
+          "cell), it is the shared one, so the next cell is not that digit and holds its other "
+          "one, and so on along the chain.",
+          "When the last cell's free digit is the same as the first's, one of the two ends "
+          "holds it, and every cell that sees both ends loses it."};
+      break;
+    case AicKind::Aic:
+      generalLines = {
+          "A chain of candidates whose links alternate. A strong link: if one candidate is "
+          "false, the other is true (the two candidates of a cell that has only two, or a "
+          "digit's only two places in a row, column or block 3x3). A weak link: if one is "
+          "true, the other is false (two digits of one cell, or one digit in cells that see "
+          "each other).",
+          "A place may be a group of two or three cells of one block 3x3 in one line, which "
+          "holds the digit when one of its cells does.",
+          "The chain starts and ends with a strong link, so if its first candidate is false, "
+          "its last is true: one of the two ends is true.",
+          "Ends with the same digit: every cell that sees both loses it. Ends with different "
+          "digits in cells that see each other: each cell loses the other's digit. Both ends in "
+          "one cell: it keeps only those two digits."};
+      break;
+  }
+
+  return TwoStages(General(std::string(NameOf(step)), std::move(generalLines), general,
+                           helpContext),
+                   std::move(concreteStage));
+}
+
 }  // namespace zentaro::hints

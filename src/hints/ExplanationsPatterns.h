@@ -8,6 +8,7 @@
 
 #include "core/Board.h"
 #include "hints/Explanations.h"
+#include "techniques/Aic.h"
 #include "techniques/AlmostLockedSets.h"
 #include "techniques/Patterns.h"
 
@@ -38,6 +39,11 @@ Explanation ExplainUniqueRectangle(const core::Board& board,
 Explanation ExplainBugPlusOne(const core::Board& board, const techniques::BugStep& step,
                               int helpContext = core::kMainWindowHelpContext);
 
+// X-Chain, XY-Chain and the alternating inference chains: the chain's links
+// in a fixed-pitch block, one per line, then why its ends rule the
+// candidates out.
+Explanation ExplainAic(const core::Board& board, const techniques::AicStep& step,
+                       int helpContext = core::kMainWindowHelpContext);
 // The two almost locked sets, the restricted digit that joins them and the
 // digit that goes.
 Explanation ExplainAlsXz(const core::Board& board, const techniques::AlsXzStep& step,

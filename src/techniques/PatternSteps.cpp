@@ -34,6 +34,9 @@ constexpr std::array<PatternRung, kPatternLadder.size()> kRungs{{
     {UniqueRectangle2, true, Look<FindUniqueRectangleType2>},
     {UniqueRectangle4, true, Look<FindUniqueRectangleType4>},
     {BugPlusOne, true, Look<FindBugPlusOne>},
+    {XChain, false, Look<FindXChain>},
+    {XYChain, false, Look<FindXYChain>},
+    {Aic, false, Look<FindAic>},
     {AlsXz, false, Look<FindAlsXz>},
     {ForcingNet, false, Look<FindForcingNet>},
 }};

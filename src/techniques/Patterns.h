@@ -29,9 +29,10 @@ namespace zentaro::techniques {
 // The second ladder, simplest first: the hint search tries these after the
 // chains, in this order. The uniqueness rows (the four from Unique
 // Rectangle type 1 to BUG+1) are only for a puzzle known to have exactly one
-// solution; ALS-XZ (AlmostLockedSets.h) follows them, and the forcing nets
-// (ForcingNets.h) come last, since they always find a step.
-inline constexpr std::array<std::string_view, 19> kPatternLadder{
+// solution; the chains of candidates (Aic.h) and ALS-XZ (AlmostLockedSets.h)
+// follow them, and the forcing nets (ForcingNets.h) come last, since they
+// always find a step.
+inline constexpr std::array<std::string_view, 22> kPatternLadder{
     "Skyscraper",
     "2-String Kite",
     "XY-Wing",
@@ -49,6 +50,9 @@ inline constexpr std::array<std::string_view, 19> kPatternLadder{
     "Unique Rectangle type 2",
     "Unique Rectangle type 4",
     "BUG+1",
+    "X-Chain",
+    "XY-Chain",
+    "Alternating Inference Chain",
     "ALS-XZ",
     "Forcing net",
 };

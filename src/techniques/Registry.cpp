@@ -198,7 +198,7 @@ constexpr Technique Pattern(TechniqueId id, std::string_view name, std::string_v
 
 // The singles have a stage of their own in each order (their counting and
 // their choice of cell differ), so their rows carry no search.
-constexpr std::array<Technique, 32> kTechniques{{
+constexpr std::array<Technique, 35> kTechniques{{
     NoSearch(None, "none", ""),
     NoSearch(SingleCandidate, "single candidate", "single"),
     NoSearch(HiddenSingle, "hidden single", "hidden-single"),
@@ -231,6 +231,9 @@ constexpr std::array<Technique, 32> kTechniques{{
     Pattern<UniqueRectangleStep>(UniqueRectangle2, "Unique Rectangle type 2", "unique-rectangle-2"),
     Pattern<UniqueRectangleStep>(UniqueRectangle4, "Unique Rectangle type 4", "unique-rectangle-4"),
     Pattern<BugStep>(BugPlusOne, "BUG+1", "bug-plus-one"),
+    Pattern<AicStep>(XChain, "X-Chain", "x-chain"),
+    Pattern<AicStep>(XYChain, "XY-Chain", "xy-chain"),
+    Pattern<AicStep>(Aic, "Alternating Inference Chain", "aic"),
     Pattern<AlsXzStep>(AlsXz, "ALS-XZ", "als-xz"),
     Pattern<ForcingNetStep>(ForcingNet, "Forcing net", "forcing-net"),
     NoSearch(NoHint, "no hint", "no-hint"),
@@ -306,6 +309,17 @@ TechniqueId IdOfStep(const UniqueRectangleStep& step) {
 }
 TechniqueId IdOfStep(const BugStep& /*step*/) {
   return BugPlusOne;
+}
+TechniqueId IdOfStep(const AicStep& step) {
+  switch (step.kind) {
+    case AicKind::XChain:
+      return XChain;
+    case AicKind::XYChain:
+      return XYChain;
+    case AicKind::Aic:
+      break;
+  }
+  return Aic;
 }
 TechniqueId IdOfStep(const AlsXzStep& /*step*/) {
   return AlsXz;

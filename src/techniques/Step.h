@@ -5,6 +5,7 @@
 
 #include <variant>
 
+#include "techniques/Aic.h"
 #include "techniques/AlmostLockedSets.h"
 #include "techniques/Chains.h"
 #include "techniques/Fish.h"
@@ -20,7 +21,7 @@ using Step = std::variant<SingleStep, NakedSubsetStep, PointingStep, ClaimingSte
                           BasicFishStep, HiddenSubsetStep, ChainStep,
                           // After the chains.
                           FishStep, SkyscraperStep, KiteStep, EmptyRectangleStep, ColouringStep,
-                          WingStep, WWingStep, UniqueRectangleStep, BugStep, AlsXzStep,
+                          WingStep, WWingStep, UniqueRectangleStep, BugStep, AicStep, AlsXzStep,
                           ForcingNetStep>;
 
 }  // namespace zentaro::techniques

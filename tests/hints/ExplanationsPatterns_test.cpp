@@ -414,6 +414,56 @@ TEST(ExplainPatternsTest, AnAlsXzNamesBothSetsAndTheRestrictedDigit) {
                    "@1@ or @3@ cannot hold that digit."}));
 }
 
+// The chains: their links in the fixed-pitch block, one per line with why
+// it holds, then what the two ends rule out.
+TEST(ExplainPatternsTest, AChainListsItsLinksAndWhyItsEndsRuleTheCandidatesOut) {
+  const Board x = Only(5, {"A1", "D1", "D5", "H5", "H9", "A9", "A4", "A6"});
+  const Board grouped = Only(5, {"A1", "D1", "E1", "F2", "F5", "A5", "A7", "C5"});
+  struct Case {
+    std::string name;
+    Explanation explanation;
+    Lines concrete;
+    CellSet highlighted;
+  };
+  const std::vector<Case> cases{
+      {"X-Chain", ExplainAic(x, *FindXChain(x)),
+       Lines{"Follow the digit @5& along this chain, one link per line (<>: the cell does not "
+             "hold the digit, =: it does):",
+             "$", "  A1<>5 => D1=5   (the only other place for 5 in the column 1)",
+             "  D1=5 => D5<>5   (the row D holds 5 only once)",
+             "  D5<>5 => H5=5   (the only other place for 5 in the column 5)",
+             "  H5=5 => H9<>5   (the row H holds 5 only once)",
+             "  H9<>5 => A9=5   (the only other place for 5 in the column 9)", "%",
+             "So if &A1& does not hold the digit @5@, &A9& does: one of the two ends holds it, "
+             "and a cell that sees both ends cannot hold the digit @5@.",
+             "", "&Conclusion:&",
+             "You can remove the pencil marks of the digit @5& from the cells &A4& and &A6&."},
+       CellSet{"A1", "A9"}},
+      {"Alternating Inference Chain", ExplainAic(grouped, *FindAic(grouped)),
+       Lines{"Follow this chain one link per line (<>: the digit is not there, =: it is; a group "
+             "such as B1/B2 holds the digit in one of its cells):",
+             "$", "  A1<>5 => D1/E1=5   (the only other places for 5 in the column 1)",
+             "  D1/E1=5 => F2<>5   (the block 3x3 of D1 holds 5 only once)",
+             "  F2<>5 => F5=5      (the only other place for 5 in the row F)", "%",
+             "So if &A1& does not hold the digit @5@, &F5& does: one of the two ends holds it, "
+             "and a cell that sees both ends cannot hold the digit @5@.",
+             "", "&Conclusion:&",
+             "You can remove the pencil marks of the digit @5& from the cell &A5&."},
+       CellSet{"A1", "F5"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Explanation& e = c.explanation;
+    ASSERT_EQ(e.stages.size(), 2u);
+    EXPECT_EQ(General(e).lines.front(), "&" + c.name + "&");
+    EXPECT_TRUE(NamedCells(General(e).lines).empty());
+    EXPECT_EQ(Concrete(e).lines, c.concrete);
+    EXPECT_TRUE(Concrete(e).fixedPitchBlock);
+    EXPECT_EQ(Concrete(e).widen, (WindowWidening{400, 240}));
+    EXPECT_EQ(Highlighted(Concrete(e).highlights), c.highlighted);
+  }
+}
+
 // Every step the finders name on real positions, explained: the frame
 // holds, the mark-up pairs up, and the marks shown as removed are exactly the
 // step's eliminations. Marks are also thinned at random, so that the rarer
@@ -512,6 +562,12 @@ TEST(ExplainPatternsTest, EveryStepOnTheWalksIsExplained) {
                                           })},
       {"BUG+1", Checker(FindBugPlusOne,
                         [](const Board& b, const BugStep& s) { return ExplainBugPlusOne(b, s); })},
+      {"X-Chain",
+       Checker(FindXChain, [](const Board& b, const AicStep& s) { return ExplainAic(b, s); })},
+      {"XY-Chain",
+       Checker(FindXYChain, [](const Board& b, const AicStep& s) { return ExplainAic(b, s); })},
+      {"Alternating Inference Chain",
+       Checker(FindAic, [](const Board& b, const AicStep& s) { return ExplainAic(b, s); })},
       {"ALS-XZ",
        Checker(FindAlsXz, [](const Board& b, const AlsXzStep& s) { return ExplainAlsXz(b, s); })},
       {"Forcing net",

@@ -25,6 +25,7 @@
 #include "PatternWalk.h"
 #include "TestData.h"
 #include "core/Board.h"
+#include "techniques/Aic.h"
 #include "techniques/AlmostLockedSets.h"
 #include "techniques/ForcingNets.h"
 #include "techniques/Patterns.h"
@@ -151,6 +152,9 @@ std::vector<Finder> Ladder() {
       Make("Unique Rectangle type 2", FindUniqueRectangleType2),
       Make("Unique Rectangle type 4", FindUniqueRectangleType4),
       Make("BUG+1", FindBugPlusOne),
+      Make("X-Chain", FindXChain),
+      Make("XY-Chain", FindXYChain),
+      Make("Alternating Inference Chain", FindAic),
       Make("ALS-XZ", FindAlsXz),
       Make("Forcing net", FindForcingNet),
   };
