@@ -419,6 +419,11 @@ TEST(ExplainPatternsTest, AnAlsXzNamesBothSetsAndTheRestrictedDigit) {
 TEST(ExplainPatternsTest, AChainListsItsLinksAndWhyItsEndsRuleTheCandidatesOut) {
   const Board x = Only(5, {"A1", "D1", "D5", "H5", "H9", "A9", "A4", "A6"});
   const Board grouped = Only(5, {"A1", "D1", "E1", "F2", "F5", "A5", "A7", "C5"});
+  Board xy = tb::OpenBoard();
+  Keep(xy, "A1", {1, 2});
+  Keep(xy, "A4", {2, 3});
+  Keep(xy, "C4", {3, 4});
+  Keep(xy, "C6", {4, 1});
   struct Case {
     std::string name;
     Explanation explanation;
@@ -439,6 +444,22 @@ TEST(ExplainPatternsTest, AChainListsItsLinksAndWhyItsEndsRuleTheCandidatesOut) 
              "", "&Conclusion:&",
              "You can remove the pencil marks of the digit @5& from the cells &A4& and &A6&."},
        CellSet{"A1", "A9"}},
+      {"XY-Chain", ExplainAic(xy, *FindXYChain(xy)),
+       Lines{"Each cell of this chain has exactly two candidates; follow it one link per line "
+             "(<>: the cell does not hold the digit, =: it does):",
+             "$", "  A1<>1 => A1=2   (the cell's only other candidate)",
+             "  A1=2 => A4<>2   (the row A holds 2 only once)",
+             "  A4<>2 => A4=3   (the cell's only other candidate)",
+             "  A4=3 => C4<>3   (the column 4 holds 3 only once)",
+             "  C4<>3 => C4=4   (the cell's only other candidate)",
+             "  C4=4 => C6<>4   (the row C holds 4 only once)",
+             "  C6<>4 => C6=1   (the cell's only other candidate)", "%",
+             "So if &A1& does not hold the digit @1@, &C6& does: one of the two ends holds it, "
+             "and a cell that sees both ends cannot hold the digit @1@.",
+             "", "&Conclusion:&",
+             "You can remove the pencil marks of the digit @1& from the cells &A5&, &A6&, &C1&, "
+             "&C2& and &C3&."},
+       CellSet{"A1", "C6"}},
       {"Alternating Inference Chain", ExplainAic(grouped, *FindAic(grouped)),
        Lines{"Follow this chain one link per line (<>: the digit is not there, =: it is; a group "
              "such as B1/B2 holds the digit in one of its cells):",
