@@ -8,10 +8,12 @@
 // line, '#' lines skipped), else from the hint walk list beside the tests and
 // the first puzzles of the magictour top1465 and forum-hardest collections.
 //
-// BM_ForcingNetRequest times, per collection, each request of the walks whose
-// step is a forcing net: the positions where no simpler technique applies,
-// so the net's search runs to its end. Its counters give the median, the
-// 90th percentile and the maximum of those requests in milliseconds.
+// BM_StuckRequest times, per collection, each request of the walks whose
+// step comes after the patterns (a chain of candidates, ALS-XZ or a forcing
+// net): the positions where the ladders up to BUG+1 are stuck, so every
+// earlier rung runs in vain first. Its counters give the number of those
+// positions, how many the forcing net answers, and the median, the 90th
+// percentile and the maximum of the requests in milliseconds.
 
 #include <benchmark/benchmark.h>
 
@@ -170,12 +172,24 @@ void PrintDistribution() {
   std::printf("slowest position: %s\n", Line(positions[times.back().second].board).c_str());
 }
 
+bool AfterThePatterns(const std::string& name) {
+  for (const char* rung :
+       {"X-Chain", "XY-Chain", "Alternating Inference Chain", "ALS-XZ", "Forcing net"})
+    if (name == rung) return true;
+  return false;
+}
+
+struct StuckPosition {
+  Position before;
+  std::string technique;  // the step the walk took there
+};
+
 // The positions of the walks through the first `limit` puzzles of the file
-// where the step is a forcing net, each as it stood before that step.
-std::vector<Position> NetPositions(const std::string& file, std::size_t limit) {
+// where the step comes after the patterns, each as it stood before that step.
+std::vector<StuckPosition> StuckPositions(const std::string& file, std::size_t limit) {
   std::vector<DigitGrid> puzzles;
   AddLines(std::string(ZENTARO_DATA_DIR) + "/" + file, limit, puzzles);
-  std::vector<Position> result;
+  std::vector<StuckPosition> result;
   for (const DigitGrid& puzzle : puzzles) {
     GoOnView view;
     Game game(view);
@@ -183,36 +197,36 @@ std::vector<Position> NetPositions(const std::string& file, std::size_t limit) {
     game.LoadPosition(puzzle);
     Position before = Save(game);
     zentaro::app::WalkHints(game, view, [&](const zentaro::app::WalkStep& step) {
-      if (step.name == "Forcing net") result.push_back(before);
+      if (AfterThePatterns(step.name)) result.push_back({before, step.name});
       before = Save(game);
     });
   }
   return result;
 }
 
-// One pass over the collection's forcing-net positions, each request timed.
-void BM_ForcingNetRequest(benchmark::State& state, const std::string& file, std::size_t limit) {
-  const std::vector<Position> positions = NetPositions(file, limit);
+// One pass over the collection's stuck positions, each request timed.
+void BM_StuckRequest(benchmark::State& state, const std::string& file, std::size_t limit) {
+  const std::vector<StuckPosition> positions = StuckPositions(file, limit);
   if (positions.empty()) {
-    state.SkipWithError("no forcing-net positions");
+    state.SkipWithError("no stuck positions");
     return;
   }
   std::vector<double> times;
   std::size_t wrong = 0;
   for (auto _ : state) {
     times.clear();
-    for (const Position& p : positions) {
+    for (const StuckPosition& p : positions) {
       state.PauseTiming();
       GoOnView view;
       Game game(view);
-      Restore(game, p);
+      Restore(game, p.before);
       state.ResumeTiming();
       const auto start = std::chrono::steady_clock::now();
       game.HintSearch();
       const auto end = std::chrono::steady_clock::now();
       times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
       if (zentaro::app::HintTechniqueName(game.Hint().last.technique, game.Hint().last.found) !=
-          "Forcing net")
+          p.technique)
         ++wrong;
     }
   }
@@ -221,20 +235,23 @@ void BM_ForcingNetRequest(benchmark::State& state, const std::string& file, std:
     return times[static_cast<std::size_t>(q * static_cast<double>(times.size() - 1))];
   };
   state.counters["positions"] = static_cast<double>(positions.size());
+  state.counters["nets"] = static_cast<double>(std::count_if(
+      positions.begin(), positions.end(),
+      [](const StuckPosition& p) { return p.technique == "Forcing net"; }));
   state.counters["median_ms"] = at(0.5);
   state.counters["p90_ms"] = at(0.9);
   state.counters["max_ms"] = times.back();
   // A request that found something else would time another technique.
-  if (wrong > 0) state.SkipWithError("a request found another step than the forcing net");
+  if (wrong > 0) state.SkipWithError("a request found another step than its walk did");
 }
-// The walks through all the forum-hardest puzzles take about two minutes;
-// the first 100 keep the run short and still give well over a thousand nets.
-BENCHMARK_CAPTURE(BM_ForcingNetRequest, top1465, std::string("puzzles3_magictour_top1465.txt"),
+// The walks through all the forum-hardest puzzles take a few minutes; run
+// this one alone with --benchmark_filter=StuckRequest.
+BENCHMARK_CAPTURE(BM_StuckRequest, top1465, std::string("puzzles3_magictour_top1465.txt"),
                   SIZE_MAX)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ForcingNetRequest, forum_hardest,
-                  std::string("puzzles6_forum_hardest_1106.txt"), std::size_t{100})
+BENCHMARK_CAPTURE(BM_StuckRequest, forum_hardest, std::string("puzzles6_forum_hardest_1106.txt"),
+                  SIZE_MAX)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
