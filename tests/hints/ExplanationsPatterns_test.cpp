@@ -33,31 +33,15 @@ using core::Board;
 using core::CellRef;
 using Lines = std::vector<std::string>;
 namespace tb = techniques::test;
-
-CellRef C(const char* name) {
-  return {name[1] - '0', name[0] - 'A' + 1};
-}
+using tb::C;
+using tb::Only;
 
 void Keep(Board& board, const char* name, std::initializer_list<int> digits) {
-  const CellRef cell = C(name);
-  tb::SetCandidates(board, cell.col, cell.row, digits);
+  tb::SetCandidates(board, name, digits);
 }
 
 void Drop(Board& board, const char* name, int digit) {
   tb::Eliminate(board, C(name).col, C(name).row, digit);
-}
-
-// An open board where the digit stays only in the named cells.
-Board Only(int digit, std::initializer_list<const char*> names) {
-  Board board = tb::OpenBoard();
-  for (int c = 1; c <= 9; ++c) {
-    for (int r = 1; r <= 9; ++r) {
-      bool keep = false;
-      for (const char* n : names) keep = keep || C(n) == CellRef{c, r};
-      if (!keep) tb::Eliminate(board, c, r, digit);
-    }
-  }
-  return board;
 }
 
 // The cell names written bold ("&A1&") in the lines.

@@ -19,25 +19,8 @@ namespace {
 
 using core::Board;
 using core::CellRef;
-
-CellRef C(const char* name) {
-  return {name[1] - '0', name[0] - 'A' + 1};
-}
-
-Board Only(int digit, std::initializer_list<const char*> names) {
-  Board board = test::OpenBoard();
-  for (int c = 1; c <= 9; ++c)
-    for (int r = 1; r <= 9; ++r) {
-      bool keep = false;
-      for (const char* n : names) keep = keep || C(n) == CellRef{c, r};
-      if (!keep) test::Eliminate(board, c, r, digit);
-    }
-  return board;
-}
-
-void Set(Board& board, const char* name, std::initializer_list<int> digits) {
-  test::SetCandidates(board, C(name).col, C(name).row, digits);
-}
+using test::C;
+using test::Only;
 
 // "A1:5", "D1/E1:5"; links "S row 1", "W in cell"; eliminations "A5-5".
 std::string Describe(const AicStep& step) {
@@ -80,10 +63,10 @@ Board XChainBoard(bool withTargets) {
 
 Board XYChainBoard(int lastFree) {
   Board b = test::OpenBoard();
-  Set(b, "A1", {1, 2});
-  Set(b, "A4", {2, 3});
-  Set(b, "C4", {3, 4});
-  Set(b, "C6", {4, lastFree});
+  test::SetCandidates(b, "A1", {1, 2});
+  test::SetCandidates(b, "A4", {2, 3});
+  test::SetCandidates(b, "C4", {3, 4});
+  test::SetCandidates(b, "C6", {4, lastFree});
   return b;
 }
 
@@ -97,7 +80,7 @@ Board GroupedBoard(bool withTarget) {
 // A5: A1 is 1 or A5 is 3.
 Board MixedEndsBoard() {
   Board b = test::OpenBoard();
-  Set(b, "A1", {1, 2});
+  test::SetCandidates(b, "A1", {1, 2});
   for (int c = 2; c <= 9; ++c)
     if (c != 5) test::Eliminate(b, c, 5, 2);
   for (int r = 2; r <= 9; ++r)

@@ -21,17 +21,13 @@ namespace {
 
 using core::Board;
 using core::CellRef;
-
-// "A1" is row A, column 1.
-CellRef C(const char* name) {
-  return {name[1] - '0', name[0] - 'A' + 1};
-}
+using test::C;
 
 // An open board with the named cells narrowed to the given candidates.
 Board Narrowed(std::initializer_list<std::pair<const char*, std::initializer_list<int>>> cells) {
   Board board = test::OpenBoard();
   for (const auto& [name, digits] : cells)
-    test::SetCandidates(board, C(name).col, C(name).row, digits);
+    test::SetCandidates(board, name, digits);
   return board;
 }
 

@@ -24,12 +24,9 @@ using core::Board;
 using core::CellRef;
 using test::Eliminate;
 using test::OpenBoard;
+using test::C;
+using test::Only;
 using test::SetCandidates;
-
-// "A1" is row A, column 1.
-CellRef C(const char* name) {
-  return {name[1] - '0', name[0] - 'A' + 1};
-}
 
 std::vector<CellRef> Cells(std::initializer_list<const char*> names) {
   std::vector<CellRef> cells;
@@ -41,24 +38,6 @@ std::vector<Elimination> Elims(int digit, std::initializer_list<const char*> nam
   std::vector<Elimination> out;
   for (const char* n : names) out.push_back({C(n), digit});
   return out;
-}
-
-// An open board where the digit stays only in the named cells.
-Board Only(int digit, std::initializer_list<const char*> names) {
-  Board board = OpenBoard();
-  for (int c = 1; c <= 9; ++c) {
-    for (int r = 1; r <= 9; ++r) {
-      bool keep = false;
-      for (const char* n : names) keep = keep || C(n) == CellRef{c, r};
-      if (!keep) Eliminate(board, c, r, digit);
-    }
-  }
-  return board;
-}
-
-void Set(Board& board, const char* name, std::initializer_list<int> digits) {
-  const CellRef cell = C(name);
-  SetCandidates(board, cell.col, cell.row, digits);
 }
 
 DigitSet Digits(std::initializer_list<int> digits) {
@@ -151,11 +130,11 @@ TEST(EmptyRectangle, BlockCrossAndAColumnLink) {
 
 TEST(XYWing, PincersShareZ) {
   Board wing = OpenBoard();
-  Set(wing, "A1", {1, 2});
-  Set(wing, "A5", {1, 3});
-  Set(wing, "C2", {2, 3});
+  SetCandidates(wing, "A1", {1, 2});
+  SetCandidates(wing, "A5", {1, 3});
+  SetCandidates(wing, "C2", {2, 3});
   Board miss = wing;
-  Set(miss, "C2", {2, 4});
+  SetCandidates(miss, "C2", {2, 4});
   WingStep step;
   step.kind = WingKind::XYWing;
   step.pivot = C("A1");
@@ -170,12 +149,12 @@ TEST(XYWing, PincersShareZ) {
 
 TEST(XYZWing, ZGoesWhereAllThreeAreSeen) {
   Board wing = OpenBoard();
-  Set(wing, "A1", {1, 2, 3});
-  Set(wing, "A5", {1, 3});
-  Set(wing, "B2", {2, 3});
+  SetCandidates(wing, "A1", {1, 2, 3});
+  SetCandidates(wing, "A5", {1, 3});
+  SetCandidates(wing, "B2", {2, 3});
   Board miss = wing;
-  Set(miss, "B2", {4, 5});
-  Set(miss, "D1", {2, 3});
+  SetCandidates(miss, "B2", {4, 5});
+  SetCandidates(miss, "D1", {2, 3});
   WingStep step;
   step.kind = WingKind::XYZWing;
   step.pivot = C("A1");
@@ -190,8 +169,8 @@ TEST(XYZWing, ZGoesWhereAllThreeAreSeen) {
 TEST(WWing, StrongLinkJoinsTheTwoCells) {
   const auto board = [](const char* linkEnd) {
     Board b = OpenBoard();
-    Set(b, "A1", {4, 5});
-    Set(b, "I9", {4, 5});
+    SetCandidates(b, "A1", {4, 5});
+    SetCandidates(b, "I9", {4, 5});
     for (int c = 1; c <= 9; ++c) Eliminate(b, c, 5, 4);
     const CellRef end = C(linkEnd);
     SetCandidates(b, 1, 5, {1, 2, 3, 4, 5, 6, 7, 8, 9});
@@ -351,15 +330,15 @@ TEST(Jellyfish, FourRowsInFourColumns) {
 
 TEST(UniqueRectangle, Types1To4) {
   Board one = OpenBoard();
-  Set(one, "A1", {1, 2});
-  Set(one, "A2", {1, 2});
-  Set(one, "D1", {1, 2});
-  Set(one, "D2", {1, 2, 3, 4});
+  SetCandidates(one, "A1", {1, 2});
+  SetCandidates(one, "A2", {1, 2});
+  SetCandidates(one, "D1", {1, 2});
+  SetCandidates(one, "D2", {1, 2, 3, 4});
   Board oneBlock = OpenBoard();
-  Set(oneBlock, "A1", {1, 2});
-  Set(oneBlock, "A2", {1, 2});
-  Set(oneBlock, "B1", {1, 2});
-  Set(oneBlock, "B2", {1, 2, 3});
+  SetCandidates(oneBlock, "A1", {1, 2});
+  SetCandidates(oneBlock, "A2", {1, 2});
+  SetCandidates(oneBlock, "B1", {1, 2});
+  SetCandidates(oneBlock, "B2", {1, 2, 3});
   UniqueRectangleStep type1;
   type1.type = 1;
   type1.cells = {C("A1"), C("A2"), C("D1"), C("D2")};
@@ -370,12 +349,12 @@ TEST(UniqueRectangle, Types1To4) {
       FindUniqueRectangleType1);
 
   Board two = OpenBoard();
-  Set(two, "A1", {1, 2});
-  Set(two, "D1", {1, 2});
-  Set(two, "A2", {1, 2, 3});
-  Set(two, "D2", {1, 2, 3});
+  SetCandidates(two, "A1", {1, 2});
+  SetCandidates(two, "D1", {1, 2});
+  SetCandidates(two, "A2", {1, 2, 3});
+  SetCandidates(two, "D2", {1, 2, 3});
   Board twoMiss = two;
-  Set(twoMiss, "D2", {1, 2, 4});
+  SetCandidates(twoMiss, "D2", {1, 2, 4});
   UniqueRectangleStep type2;
   type2.type = 2;
   type2.cells = {C("A1"), C("D1"), C("A2"), C("D2")};
@@ -387,10 +366,10 @@ TEST(UniqueRectangle, Types1To4) {
       FindUniqueRectangleType2);
 
   Board four = OpenBoard();
-  Set(four, "A1", {1, 2});
-  Set(four, "A2", {1, 2});
-  Set(four, "D1", {1, 2, 5});
-  Set(four, "D2", {1, 2, 6});
+  SetCandidates(four, "A1", {1, 2});
+  SetCandidates(four, "A2", {1, 2});
+  SetCandidates(four, "D1", {1, 2, 5});
+  SetCandidates(four, "D2", {1, 2, 6});
   for (int c = 3; c <= 9; ++c) Eliminate(four, c, 4, 1);
   Board fourMiss = four;
   fourMiss.at(C("D5")).AddCandidate(1);

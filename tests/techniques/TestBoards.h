@@ -68,6 +68,28 @@ inline void SetCandidates(core::Board& board, int col, int row, std::initializer
   }
 }
 
+// A cell by its name: "A1" is row A, column 1.
+inline core::CellRef C(const char* name) {
+  return {name[1] - '0', name[0] - 'A' + 1};
+}
+
+// Makes the named cell empty with exactly the given candidates.
+inline void SetCandidates(core::Board& board, const char* name, std::initializer_list<int> digits) {
+  SetCandidates(board, C(name).col, C(name).row, digits);
+}
+
+// An open board where the digit stays only in the named cells.
+inline core::Board Only(int digit, std::initializer_list<const char*> names) {
+  core::Board board = OpenBoard();
+  for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= 9; ++r) {
+      bool keep = false;
+      for (const char* n : names) keep = keep || C(n) == core::CellRef{c, r};
+      if (!keep) Eliminate(board, c, r, digit);
+    }
+  return board;
+}
+
 // A valid complete grid to cut positions from.
 inline constexpr const char* kSolvedLine =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
