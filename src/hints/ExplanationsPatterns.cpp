@@ -11,6 +11,7 @@
 #include "core/StringTable.h"
 #include "hints/Highlights.h"
 #include "hints/Markup.h"
+#include "techniques/Registry.h"
 
 namespace zentaro::hints {
 

@@ -374,16 +374,4 @@ void Apply(const AicStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const AicStep& step) {
-  switch (step.kind) {
-    case AicKind::XChain:
-      return "X-Chain";
-    case AicKind::XYChain:
-      return "XY-Chain";
-    case AicKind::Aic:
-      break;
-  }
-  return "Alternating Inference Chain";
-}
-
 }  // namespace zentaro::techniques

@@ -80,6 +80,5 @@ std::optional<AicStep> FindXChain(const core::Board& board);
 std::optional<AicStep> FindXYChain(const core::Board& board);
 std::optional<AicStep> FindAic(const core::Board& board);
 void Apply(const AicStep& step, core::Board& board);
-std::string_view NameOf(const AicStep& step);
 
 }  // namespace zentaro::techniques

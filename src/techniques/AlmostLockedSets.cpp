@@ -190,8 +190,4 @@ void Apply(const AlsXzStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const AlsXzStep& /*step*/) {
-  return "ALS-XZ";
-}
-
 }  // namespace zentaro::techniques

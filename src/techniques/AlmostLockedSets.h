@@ -65,6 +65,5 @@ inline constexpr int kMaxAlsCells = 5;
 // ascending. The first pair and digits that remove a candidate is the step.
 std::optional<AlsXzStep> FindAlsXz(const core::Board& board);
 void Apply(const AlsXzStep& step, core::Board& board);
-std::string_view NameOf(const AlsXzStep& step);
 
 }  // namespace zentaro::techniques

@@ -158,20 +158,4 @@ void Apply(const FishStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const FishStep& step) {
-  switch (step.kind) {
-    case FishKind::Jellyfish:
-      return "Jellyfish";
-    case FishKind::FinnedXWing:
-      return "Finned X-Wing";
-    case FishKind::SashimiXWing:
-      return "Sashimi X-Wing";
-    case FishKind::FinnedSwordfish:
-      return "Finned Swordfish";
-    case FishKind::SashimiSwordfish:
-      return "Sashimi Swordfish";
-  }
-  return "";
-}
-
 }  // namespace zentaro::techniques

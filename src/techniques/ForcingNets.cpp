@@ -315,8 +315,4 @@ void Apply(const ForcingNetStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const ForcingNetStep& /*step*/) {
-  return "Forcing net";
-}
-
 }  // namespace zentaro::techniques

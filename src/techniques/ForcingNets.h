@@ -70,6 +70,5 @@ struct ForcingNetStep {
 // digit ascending; every single assumption before any nested one.
 std::optional<ForcingNetStep> FindForcingNet(const core::Board& board);
 void Apply(const ForcingNetStep& step, core::Board& board);
-std::string_view NameOf(const ForcingNetStep& step);
 
 }  // namespace zentaro::techniques

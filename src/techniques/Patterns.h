@@ -255,15 +255,4 @@ std::optional<BugStep> FindBugPlusOne(const core::Board& board);
 // Places the digit and takes it out of the cell's peers.
 void Apply(const BugStep& step, core::Board& board);
 
-// The name the hints and the help show for a step, one of kPatternLadder.
-std::string_view NameOf(const FishStep& step);
-std::string_view NameOf(const SkyscraperStep& step);
-std::string_view NameOf(const KiteStep& step);
-std::string_view NameOf(const EmptyRectangleStep& step);
-std::string_view NameOf(const WWingStep& step);
-std::string_view NameOf(const BugStep& step);
-std::string_view NameOf(const ColouringStep& step);
-std::string_view NameOf(const WingStep& step);
-std::string_view NameOf(const UniqueRectangleStep& step);
-
 }  // namespace zentaro::techniques

@@ -239,7 +239,8 @@ constexpr std::array<Technique, 35> kTechniques{{
     NoSearch(NoHint, "no hint", "no-hint"),
 }};
 
-// The technique of each family of steps.
+}  // namespace
+
 TechniqueId IdOfStep(const SingleStep& step) {
   return step.kind == SingleKind::Candidate ? SingleCandidate : HiddenSingle;
 }
@@ -328,6 +329,7 @@ TechniqueId IdOfStep(const ForcingNetStep& /*step*/) {
   return ForcingNet;
 }
 
+namespace {
 
 // The size of a subset step, 0 for any other.
 int SubsetSize(const Step& step) {

@@ -88,6 +88,34 @@ const Technique& TechniqueOf(TechniqueId id);
 
 // The technique a step belongs to, whichever ladder found it.
 TechniqueId IdOf(const Step& step);
+// The same for a step of one family.
+TechniqueId IdOfStep(const SingleStep& step);
+TechniqueId IdOfStep(const NakedSubsetStep& step);
+TechniqueId IdOfStep(const PointingStep& step);
+TechniqueId IdOfStep(const ClaimingStep& step);
+TechniqueId IdOfStep(const TwoBlockStep& step);
+TechniqueId IdOfStep(const BasicFishStep& step);
+TechniqueId IdOfStep(const HiddenSubsetStep& step);
+TechniqueId IdOfStep(const ChainStep& step);
+TechniqueId IdOfStep(const FishStep& step);
+TechniqueId IdOfStep(const SkyscraperStep& step);
+TechniqueId IdOfStep(const KiteStep& step);
+TechniqueId IdOfStep(const EmptyRectangleStep& step);
+TechniqueId IdOfStep(const ColouringStep& step);
+TechniqueId IdOfStep(const WingStep& step);
+TechniqueId IdOfStep(const WWingStep& step);
+TechniqueId IdOfStep(const UniqueRectangleStep& step);
+TechniqueId IdOfStep(const BugStep& step);
+TechniqueId IdOfStep(const AicStep& step);
+TechniqueId IdOfStep(const AlsXzStep& step);
+TechniqueId IdOfStep(const ForcingNetStep& step);
+
+// The name the hints and the help show for a step after the chains: its
+// technique's row name, so that each name is written once, in the registry.
+template <typename StepT>
+std::string_view NameOf(const StepT& step) {
+  return TechniqueOf(IdOfStep(step)).name;
+}
 // Whether a step places a digit rather than taking candidates away.
 bool Places(const Step& step);
 

@@ -258,20 +258,4 @@ void Apply(const ColouringStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const SkyscraperStep& /*step*/) {
-  return "Skyscraper";
-}
-
-std::string_view NameOf(const KiteStep& /*step*/) {
-  return "2-String Kite";
-}
-
-std::string_view NameOf(const EmptyRectangleStep& /*step*/) {
-  return "Empty Rectangle";
-}
-
-std::string_view NameOf(const ColouringStep& step) {
-  return step.kind == ColouringKind::Trap ? "Colour trap" : "Colour wrap";
-}
-
 }  // namespace zentaro::techniques

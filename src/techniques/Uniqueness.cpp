@@ -131,17 +131,6 @@ void Apply(const UniqueRectangleStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const UniqueRectangleStep& step) {
-  switch (step.type) {
-    case 1:
-      return "Unique Rectangle type 1";
-    case 2:
-      return "Unique Rectangle type 2";
-    default:
-      return "Unique Rectangle type 4";
-  }
-}
-
 std::optional<BugStep> FindBugPlusOne(const core::Board& board) {
   const Grid grid(board);
   int plus = -1;
@@ -172,10 +161,6 @@ std::optional<BugStep> FindBugPlusOne(const core::Board& board) {
     if (holdsPlus && PlacesInUnit(grid, u, digit).size() != 3) return std::nullopt;
   }
   return BugStep{CellOf(plus), grid.cand[plus], digit};
-}
-
-std::string_view NameOf(const BugStep& /*step*/) {
-  return "BUG+1";
 }
 
 void Apply(const BugStep& step, core::Board& board) {

@@ -82,10 +82,6 @@ void Apply(const WingStep& step, core::Board& board) {
   RemoveAll(step.eliminations, board);
 }
 
-std::string_view NameOf(const WingStep& step) {
-  return step.kind == WingKind::XYWing ? "XY-Wing" : "XYZ-Wing";
-}
-
 std::optional<WWingStep> FindWWing(const core::Board& board) {
   const Grid grid(board);
   for (int a = 0; a < 81; ++a) {
@@ -124,10 +120,6 @@ std::optional<WWingStep> FindWWing(const core::Board& board) {
     }
   }
   return std::nullopt;
-}
-
-std::string_view NameOf(const WWingStep& /*step*/) {
-  return "W-Wing";
 }
 
 void Apply(const WWingStep& step, core::Board& board) {

@@ -22,6 +22,7 @@
 #include "hints/Markup.h"
 #include "techniques/PatternWalk.h"
 #include "techniques/Patterns.h"
+#include "techniques/Registry.h"
 #include "techniques/TestBoards.h"
 
 namespace zentaro::hints {

@@ -15,6 +15,7 @@
 
 #include "TestBoards.h"
 #include "core/Board.h"
+#include "techniques/Registry.h"
 
 namespace zentaro::techniques {
 namespace {
