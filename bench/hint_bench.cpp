@@ -33,6 +33,7 @@
 #include "core/Board.h"
 #include "core/Random.h"
 #include "rating/Rating.h"
+#include "techniques/PatternSteps.h"
 
 namespace {
 
@@ -172,10 +173,13 @@ void PrintDistribution() {
   std::printf("slowest position: %s\n", Line(positions[times.back().second].board).c_str());
 }
 
-bool AfterThePatterns(const std::string& name) {
-  for (const char* rung :
-       {"X-Chain", "XY-Chain", "Alternating Inference Chain", "ALS-XZ", "Forcing net"})
-    if (name == rung) return true;
+// A rung of the second ladder after BUG+1, the last of the patterns.
+bool AfterThePatterns(zentaro::techniques::TechniqueId id) {
+  bool after = false;
+  for (const zentaro::techniques::PatternRung& rung : zentaro::techniques::PatternLadder()) {
+    if (rung.id == id) return after;
+    if (rung.id == zentaro::techniques::TechniqueId::BugPlusOne) after = true;
+  }
   return false;
 }
 
@@ -197,7 +201,7 @@ std::vector<StuckPosition> StuckPositions(const std::string& file, std::size_t l
     game.LoadPosition(puzzle);
     Position before = Save(game);
     zentaro::app::WalkHints(game, view, [&](const zentaro::app::WalkStep& step) {
-      if (AfterThePatterns(step.name)) result.push_back({before, step.name});
+      if (AfterThePatterns(step.hint.technique)) result.push_back({before, step.name});
       before = Save(game);
     });
   }
