@@ -233,11 +233,11 @@ std::vector<LadderAsk> LadderForAnyInstance() {
   for (const Rung& rung : kLadder) {
     Ask ask = rung.ask;
     if (ask.reach == Reach::ToSingle) ask.reach = Reach::AnyInstance;
+    // Rungs that differ only in their reach are asked once, as the first
+    // of them asks.
     const bool seen = std::ranges::any_of(asks, [&](const LadderAsk& a) {
       return a.technique == rung.technique && a.ask.size == ask.size && a.ask.cells == ask.cells &&
-             a.ask.chain.maxDepth == ask.chain.maxDepth &&
-             a.ask.chain.hiddenSingles == ask.chain.hiddenSingles &&
-             a.ask.chain.contradictions == ask.chain.contradictions;
+             a.ask.chain == ask.chain;
     });
     if (!seen) asks.push_back({rung.technique, ask});
   }

@@ -32,6 +32,7 @@ struct ChainPass {
   int maxDepth = 2;
   HiddenSingles hiddenSingles = HiddenSingles::No;
   Contradictions contradictions = Contradictions::No;
+  bool operator==(const ChainPass&) const = default;
 };
 
 // One step of a chain: the digit this step puts into the cell. Parent and
